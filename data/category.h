@@ -1,0 +1,31 @@
+#pragma once
+
+#include "data/syncstatus.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+enum class CategoryType { Income = 0, Expense = 1, Transfer = 2 };
+
+struct Category
+{
+    QString id;
+    QString name;
+    CategoryType type = CategoryType::Expense;
+    QString parentId;
+    bool isTaxRelevant = false;
+    QString taxCategory;
+    QString icon;
+    QString color;
+    bool isDefault = false;
+    QString accountId;
+    int version = 1;
+    SyncStatus syncStatus = SyncStatus::Pending;
+    QString serverId;
+    QDateTime createdAt;
+    QDateTime updatedAt;
+    std::optional<QDateTime> deletedAt;
+};

@@ -1,0 +1,292 @@
+#include "data/database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+namespace {
+
+struct Migration
+{
+    int version;
+    const char *name;
+    const char *resourcePath;
+};
+
+constexpr Migration kMigrations[] = {
+    {1, "initial", ":/sql/sql/migrations/001_initial.sql"},
+    {2, "recon_sync", ":/sql/sql/migrations/002_recon_sync.sql"},
+    {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
+    {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
+    {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
+};
+
+const char kSchemaVersionSql[] =
+    "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT "
+    "NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))";
+
+int s_connectionCounter = 0;
+
+} // namespace
+
+// The scripts live in a static library; its resources need an explicit init,
+// which must not sit inside a namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(tallyra_sql);
+}
+
+QString dataDirectory()
+{
+    const QByteArray env = qgetenv("TALLYRA_DATA_DIR");
+    if (!env.isEmpty()) {
+        const QString dir = QString::fromUtf8(env);
+        QDir(dir).mkpath(QStringLiteral("."));
+        return dir;
+    }
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                        + QStringLiteral("/Lumora/Tallyra");
+    if (!QDir(dir).exists())
+        QDir(dir).mkpath(QStringLiteral("."));
+    return dir;
+}
+
+QString databasePath()
+{
+    return dataDirectory() + QStringLiteral("/tallyra.db");
+}
+
+Database::Database(QObject *parent)
+    : QObject(parent)
+{
+    initResources();
+}
+
+Database::~Database()
+{
+    if (m_open) {
+        m_db.close();
+        m_open = false;
+    }
+    if (!m_connectionName.isEmpty()) {
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+}
+
+bool Database::open(const QString &path)
+{
+    if (m_open)
+        return true;
+
+    // The first database of the process is Qt's default connection; a second
+    // one (two devices in one test process) gets a name of its own.
+    QString name = QString::fromLatin1(QSqlDatabase::defaultConnection);
+    if (QSqlDatabase::contains(name))
+        name = QStringLiteral("tallyra_%1").arg(++s_connectionCounter);
+    m_connectionName = name;
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    m_db.setDatabaseName(path);
+    if (!m_db.open()) {
+        qCritical() << "Failed to open database:" << m_db.lastError().text();
+        return false;
+    }
+
+    QSqlQuery pragma(m_db);
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    // WAL makes NORMAL safe against corruption; only the last commit before a
+    // power loss can be lost, never a half-written one.
+    pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    m_open = true;
+    return true;
+}
+
+QSqlDatabase *Database::db()
+{
+    return &m_db;
+}
+
+bool Database::migrate()
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(QString::fromLatin1(kSchemaVersionSql))) {
+        qCritical() << "Failed to create schema_version table:" << query.lastError().text();
+        return false;
+    }
+
+    int currentVersion = 0;
+    if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && query.next())
+        currentVersion = query.value(0).toInt();
+
+    for (const Migration &migration : kMigrations) {
+        if (migration.version <= currentVersion)
+            continue;
+        const QString resourcePath = QString::fromLatin1(migration.resourcePath);
+        QFile file(resourcePath);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            const QString message = QStringLiteral("Cannot read migration file: %1").arg(resourcePath);
+            qCritical().noquote() << message;
+            Q_EMIT migrationError(migration.version, message);
+            return false;
+        }
+        const QString sql = QString::fromUtf8(file.readAll());
+        if (!applyMigration(migration.version, QString::fromLatin1(migration.name), sql))
+            return false;
+    }
+    return true;
+}
+
+bool Database::applyMigration(int version, const QString &name, const QString &sql)
+{
+    if (!m_db.transaction()) {
+        const QString error = m_db.lastError().text();
+        qCritical() << "Migration" << version << "failed:" << error;
+        Q_EMIT migrationError(version, error);
+        return false;
+    }
+
+    const QStringList statements = splitStatements(sql);
+    for (const QString &statement : statements) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement)) {
+            const QString error = query.lastError().text();
+            qCritical().noquote() << "Migration" << version << "failed:" << error
+                                  << "\nStatement:" << statement.left(200);
+            m_db.rollback();
+            Q_EMIT migrationError(version, error);
+            return false;
+        }
+    }
+
+    QSqlQuery record(m_db);
+    record.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
+    record.addBindValue(version);
+    record.addBindValue(name);
+    if (!record.exec()) {
+        const QString error = record.lastError().text();
+        m_db.rollback();
+        Q_EMIT migrationError(version, error);
+        return false;
+    }
+
+    // A commit that fails leaves the script unapplied: report it like a
+    // failing statement instead of pretending the schema moved on.
+    if (!m_db.commit()) {
+        const QString error = m_db.lastError().text();
+        qCritical() << "Migration" << version << "failed:" << error;
+        m_db.rollback();
+        Q_EMIT migrationError(version, error);
+        return false;
+    }
+
+    qInfo() << "Applied migration" << version << name;
+    Q_EMIT migrationApplied(version, name);
+    return true;
+}
+
+QStringList Database::splitStatements(const QString &sql)
+{
+    QStringList result;
+    QString buffer;
+    int depth = 0;
+
+    auto flush = [&result, &buffer]() {
+        QString statement = buffer.trimmed();
+        buffer.clear();
+        if (statement.isEmpty() || statement == QLatin1String(";"))
+            return;
+        if (statement.endsWith(QLatin1Char(';')))
+            statement.chop(1);
+        statement = statement.trimmed();
+        if (!statement.isEmpty())
+            result.append(statement);
+    };
+
+    const QStringList lines = sql.split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1String("--")))
+            continue;
+        buffer += line;
+        buffer += QLatin1Char('\n');
+        const QString upper = trimmed.toUpper();
+        if (upper.contains(QLatin1String("BEGIN")))
+            ++depth;
+        if (upper.startsWith(QLatin1String("END")) && depth >= 1)
+            --depth;
+        if (depth == 0 && trimmed.endsWith(QLatin1Char(';')))
+            flush();
+    }
+    flush();
+    return result;
+}
+
+void Database::beginBulkWrite()
+{
+    ++m_bulkDepth;
+}
+
+void Database::endBulkWrite()
+{
+    if (m_bulkDepth == 0)
+        return;
+    if (--m_bulkDepth == 0) {
+        Q_EMIT bulkWriteFlush();
+        Q_EMIT bulkWriteFinished();
+    }
+}
+
+SqlTransaction::SqlTransaction(Database *database)
+    : m_database(database)
+{
+    m_name = QStringLiteral("tallyra_sp_%1").arg(++database->m_savepointCounter);
+    QSqlQuery query(*database->db());
+    m_active = query.exec(QStringLiteral("SAVEPOINT ") + m_name);
+    if (!m_active)
+        qWarning() << "SqlTransaction: cannot open savepoint:" << query.lastError().text();
+}
+
+SqlTransaction::~SqlTransaction()
+{
+    if (m_active)
+        rollback();
+}
+
+bool SqlTransaction::commit()
+{
+    if (!m_active)
+        return false;
+    QSqlQuery query(*m_database->db());
+    if (!query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name)) {
+        qWarning() << "SqlTransaction: commit failed:" << query.lastError().text();
+        rollback();
+        return false;
+    }
+    m_active = false;
+    return true;
+}
+
+void SqlTransaction::rollback()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    QSqlQuery query(*m_database->db());
+    query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_name);
+    query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
+}
+
+BulkWriteScope::BulkWriteScope(Database *database)
+    : m_database(database)
+{
+    m_database->beginBulkWrite();
+}
+
+BulkWriteScope::~BulkWriteScope()
+{
+    m_database->endBulkWrite();
+}

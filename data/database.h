@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The data directory: TALLYRA_DATA_DIR when set, else the generic data
+// location plus "/Lumora/Tallyra". Created when missing.
+QString dataDirectory();
+QString databasePath();
+
+class Database : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Database(QObject *parent = nullptr);
+    ~Database() override;
+
+    bool open(const QString &path);
+    bool migrate();
+    bool applyMigration(int version, const QString &name, const QString &sql);
+    static QStringList splitStatements(const QString &sql);
+
+    QSqlDatabase *db();
+    bool isOpen() const { return m_open; }
+
+    // Bulk writes (imports, restores, catch-up posting) hold back the
+    // repositories' change signals until the outermost scope ends, and let
+    // timers that write see that they must wait.
+    void beginBulkWrite();
+    void endBulkWrite();
+    bool isBulkWriteInProgress() const { return m_bulkDepth > 0; }
+
+Q_SIGNALS:
+    void migrationApplied(int version, const QString &name);
+    void migrationError(int version, const QString &error);
+    // Emitted when the outermost bulk write ends; repositories flush the
+    // change signals they held back before timers are told.
+    void bulkWriteFlush();
+    void bulkWriteFinished();
+
+private:
+    friend class SqlTransaction;
+
+    QSqlDatabase m_db;
+    QString m_connectionName;
+    bool m_open = false;
+    int m_bulkDepth = 0;
+    int m_savepointCounter = 0;
+};
+
+// One unit of work on the connection. Built on SAVEPOINT, so scopes nest:
+// an inner scope that rolls back undoes only its own writes. Rolls back
+// unless commit() succeeded.
+class SqlTransaction
+{
+public:
+    explicit SqlTransaction(Database *database);
+    ~SqlTransaction();
+
+    SqlTransaction(const SqlTransaction &) = delete;
+    SqlTransaction &operator=(const SqlTransaction &) = delete;
+
+    // False when the savepoint could not be opened; every write inside
+    // should then be treated as failed.
+    bool isActive() const { return m_active; }
+    bool commit();
+    void rollback();
+
+private:
+    Database *m_database;
+    QString m_name;
+    bool m_active = false;
+};
+
+// Marks a bulk write for as long as it lives.
+class BulkWriteScope
+{
+public:
+    explicit BulkWriteScope(Database *database);
+    ~BulkWriteScope();
+
+    BulkWriteScope(const BulkWriteScope &) = delete;
+    BulkWriteScope &operator=(const BulkWriteScope &) = delete;
+
+private:
+    Database *m_database;
+};

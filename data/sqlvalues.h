@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+// One way to move values between records and SQL. A null QString binds as
+// SQL NULL, so NOT NULL text columns go through sqlText().
+namespace SqlValues {
+
+// Text that must never be NULL: an empty or null string binds as ''.
+inline QVariant sqlText(const QString &text)
+{
+    return text.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(text);
+}
+
+// Text stored as NULL when empty (category ids, parent ids).
+inline QVariant sqlTextOrNull(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+}
+
+inline QVariant sqlNull()
+{
+    return QVariant(QMetaType::fromType<QString>());
+}
+
+inline QVariant sqlBool(bool value)
+{
+    return QVariant(value ? 1 : 0);
+}
+
+inline QVariant sqlInt64(qint64 value)
+{
+    return QVariant(static_cast<qlonglong>(value));
+}
+
+QString isoDate(const QDate &date);
+QString isoDateTime(const QDateTime &time);
+QString nowUtcIso();
+
+QVariant sqlDate(const QDate &date);
+QVariant sqlDateTime(const QDateTime &time);
+QVariant sqlOptionalDate(const std::optional<QDate> &date);
+QVariant sqlOptionalDateTime(const std::optional<QDateTime> &time);
+
+// Fast readers for the hot paths; fall back to Qt for unusual forms.
+QDate parseIsoDate(QStringView text);
+QDateTime parseIsoDateTime(QStringView text);
+std::optional<QDateTime> parseOptionalDateTime(QStringView text);
+std::optional<QDate> parseOptionalDate(QStringView text);
+
+} // namespace SqlValues

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "data/transaction.h"
+
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+class QSqlQuery;
+
+class TransactionRepository : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TransactionRepository(Database *database, QObject *parent = nullptr);
+
+    QList<Transaction> listByAccount(const QString &accountId) const;
+    QList<Transaction> listUnreconciled(const QString &accountId) const;
+    std::optional<Transaction> findById(const QString &id) const;
+    QList<Transaction> listPendingSync() const;
+
+    bool insert(const Transaction &transaction);
+    bool update(const Transaction &transaction);
+    bool softDelete(const QString &id);
+    int softDeleteByAccount(const QString &accountId);
+    int restoreByAccount(const QString &accountId, const QString &deletedSince);
+    bool markSynced(const QString &id, const QString &serverId);
+    // Marks the row synced only while its version and updated_at still equal
+    // the sent ones, so an edit made while the push was in flight stays pending.
+    bool markSynced(const QString &id, const QString &serverId, int sentVersion, const QDateTime &sentUpdatedAt);
+    int markAllPendingForResync();
+    bool applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt, const QString &accountId);
+
+    // Register rows, balances, search and payees.
+    QList<RegisterRow> listRegister(const QString &accountId) const;
+    qint64 balance(const QString &accountId, int mode) const;
+    QList<RegisterRow> search(const QString &text, const TransactionSearchFilter &filter) const;
+    static QString buildFtsQuery(const QString &text);
+    QStringList distinctPayees() const;
+    QStringList payees(const QString &accountId) const;
+    std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
+
+    // Opening balances.
+    static bool isOpeningBalancePayee(const QString &payee);
+    bool isOpeningBalance(const Transaction &transaction) const;
+    std::optional<Transaction> findOpeningBalance(const QString &accountId) const;
+    static QString openingBalanceId(const QString &accountId);
+    OpeningBalanceProbe openingBalanceProbe(const QString &accountId) const;
+
+    static Transaction readTransaction(const QSqlQuery &query);
+
+    enum BalanceMode { CurrentBalance = 0, ClearedBalance = 1, BalanceAsOfToday = 2 };
+
+Q_SIGNALS:
+    void transactionsChanged(const QString &accountId);
+
+private:
+    QList<Transaction> list(const QString &sql, const QVariantList &values) const;
+    qint64 startingBalance(const QString &accountId) const;
+    void notifyChanged(const QString &accountId);
+
+    Database *m_database;
+    QSet<QString> m_heldAccounts;
+};
