@@ -1,0 +1,1 @@
+# tallyra_add_test(test_services ...) for the domain services.
