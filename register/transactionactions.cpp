@@ -26,6 +26,21 @@ void reportSaveFailure(QWidget *parent)
             "The transaction could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
 }
 
+// Split lines must each name a category; the table refuses them otherwise,
+// so the user is asked to finish them instead of seeing a failed save.
+bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
+{
+    for (const SplitLine &line : lines) {
+        if (line.categoryId.isEmpty()) {
+            UserPrompts::current()->warning(parent,
+                QCoreApplication::translate("TransactionActions", "Split Transaction"),
+                QCoreApplication::translate("TransactionActions", "Choose a category for every split line."));
+            return false;
+        }
+    }
+    return true;
+}
+
 // A local change: pending, stamped now, one version up from the stored one.
 void markEdited(Transaction &transaction)
 {
@@ -197,7 +212,10 @@ bool editTransaction(AppState *app, const Transaction &transaction, QWidget *par
     for (;;) {
         if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
             return false;
-        if (updateWithSplitLines(app, dialog.transaction(), dialog.splitLines()))
+        const QList<SplitLine> lines = dialog.splitLines();
+        if (!splitLinesHaveCategories(lines, parent))
+            continue;
+        if (updateWithSplitLines(app, dialog.transaction(), lines))
             return true;
         reportSaveFailure(parent);
     }
@@ -211,6 +229,8 @@ bool editSplits(AppState *app, const Transaction &transaction, QWidget *parent)
         if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
             return false;
         const QList<SplitLine> lines = dialog.splitLines();
+        if (!splitLinesHaveCategories(lines, parent))
+            continue;
         Transaction edited = transaction;
         edited.isSplit = !lines.isEmpty();
         if (edited.isSplit)
@@ -260,6 +280,8 @@ bool newTransaction(AppState *app, const QString &accountId, const Transaction *
             prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"), QCoreApplication::translate("TransactionActions", "A transfer can't be split across categories"));
             continue;
         }
+        if (!splitLinesHaveCategories(lines, parent))
+            continue;
         std::optional<Transaction> counterpart;
         if (resolution == TransferTargetFound)
             counterpart = makeTransferCounterpart(app, transaction, targetAccountId);
