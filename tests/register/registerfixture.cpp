@@ -4,6 +4,12 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
+#include "register/smartamountfield.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -129,4 +135,62 @@ int AppFixture::countRows(const QString &sql)
 QList<Transaction> AppFixture::liveTransactions(const QString &accountId) const
 {
     return m_app->transactionRepository()->listByAccount(accountId);
+}
+
+bool fillTransactionForm(QDialog *dialog, const FormInput &input)
+{
+    const char *radioName = input.type == FormInput::Negative ? "negativeTypeRadio"
+        : input.type == FormInput::Positive                   ? "positiveTypeRadio"
+                                                              : "transferRadio";
+    auto *radio = findNamed<QRadioButton>(dialog, radioName);
+    auto *payee = findNamed<QLineEdit>(dialog, "payeeEdit");
+    auto *amount = findNamed<SmartAmountField>(dialog, "amountField");
+    auto *category = findNamed<QComboBox>(dialog, "categoryCombo");
+    auto *transferAccount = findNamed<QComboBox>(dialog, "transferAccountCombo");
+    if (!radio || !payee || !amount || !category || !transferAccount)
+        return false;
+    radio->setChecked(true);
+    if (input.type == FormInput::Transfer)
+        transferAccount->setCurrentIndex(transferAccount->findText(input.transferAccount));
+    else
+        payee->setText(input.payee);
+    if (amount->isEnabled())
+        amount->setMinorUnits(input.cents);
+    if (!input.category.isEmpty() && category->isEnabled())
+        category->setCurrentIndex(category->findText(input.category));
+    return true;
+}
+
+bool setSplitLine(QWidget *splitLinesWidget, int row, const QString &category, qint64 cents, const QString &memo)
+{
+    auto *table = findNamed<QTableWidget>(splitLinesWidget, "splitTable");
+    if (!table || row >= table->rowCount())
+        return false;
+    auto *combo = qobject_cast<QComboBox *>(table->cellWidget(row, 0));
+    auto *amount = qobject_cast<SmartAmountField *>(table->cellWidget(row, 1));
+    if (!combo || !amount)
+        return false;
+    combo->setCurrentIndex(qMax(0, combo->findText(category)));
+    amount->setMinorUnits(cents);
+    table->item(row, 2)->setText(memo);
+    return true;
+}
+
+FakePrompts::DialogStep acceptForm(const FormInput &input)
+{
+    return [input](QDialog *dialog) {
+        if (!fillTransactionForm(dialog, input)) {
+            qWarning() << "the transaction form lacks a field";
+            return int(QDialog::Rejected);
+        }
+        return int(QDialog::Accepted);
+    };
+}
+
+FakePrompts::DialogStep inspect(const std::function<void(QDialog *)> &look, int result)
+{
+    return [look, result](QDialog *dialog) {
+        look(dialog);
+        return result;
+    };
 }

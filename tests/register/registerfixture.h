@@ -43,6 +43,34 @@ public:
     int dialogRuns = 0;
 };
 
+// Finds a named widget of a dialog (nullptr when missing).
+template <typename T>
+T *findNamed(const QObject *root, const char *name)
+{
+    return root->findChild<T *>(QLatin1String(name));
+}
+
+// What a test types into the transaction form.
+struct FormInput
+{
+    enum Type { Negative, Positive, Transfer };
+    Type type = Negative;
+    QString payee;
+    qint64 cents = 0;
+    QString category;
+    QString transferAccount; // with type Transfer
+};
+
+// Fills the transaction form; false when a field is missing.
+bool fillTransactionForm(QDialog *dialog, const FormInput &input);
+// Sets one row of a split-lines table: category label, amount, memo.
+bool setSplitLine(QWidget *splitLinesWidget, int row, const QString &category, qint64 cents,
+    const QString &memo = QString());
+// A scripted dialog step that fills the form and accepts it.
+FakePrompts::DialogStep acceptForm(const FormInput &input);
+// A scripted dialog step that only looks at the dialog, then answers.
+FakePrompts::DialogStep inspect(const std::function<void(QDialog *)> &look, int result = QDialog::Rejected);
+
 // A fresh database and application state for one test.
 class AppFixture
 {
