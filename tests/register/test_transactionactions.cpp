@@ -35,17 +35,6 @@ QPair<Transaction, Transaction> storeTransfer(AppFixture &f, const Account &from
     return {leg, counterpart};
 }
 
-SplitLine splitLine(const QString &categoryId, qint64 amount)
-{
-    SplitLine line;
-    line.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    line.categoryId = categoryId;
-    line.amount = amount;
-    line.createdAt = QDateTime::currentDateTimeUtc();
-    line.updatedAt = line.createdAt;
-    return line;
-}
-
 Transaction reread(AppFixture &f, const QString &id)
 {
     return f.app()->transactionRepository()->findById(id).value_or(Transaction());
@@ -313,7 +302,7 @@ private Q_SLOTS:
         t.isSplit = true;
         t.version = 1;
         QVERIFY(f.app()->transactionRepository()->update(t));
-        QVERIFY(saveSplitLines(f.app(), t, {splitLine(food.id, -6000), splitLine(fuel.id, -4000)}));
+        QVERIFY(saveSplitLines(f.app(), t, {makeSplitLine(food.id, -6000), makeSplitLine(fuel.id, -4000)}));
         QVERIFY(f.failInsertsInto(QStringLiteral("split_lines")));
 
         prompts.steps = {inspect([](QDialog *) {}, QDialog::Accepted)};
