@@ -186,7 +186,8 @@ Currency accountCurrency(AppState *app, const QString &accountId)
 bool confirmDelete(AppState *app, const Transaction &transaction, QWidget *parent)
 {
     UserPrompts *prompts = UserPrompts::current();
-    if (app->transactionRepository()->isOpeningBalance(transaction)) {
+    // A row without an id is the balance still held on the account record.
+    if (transaction.id.isEmpty() || app->transactionRepository()->isOpeningBalance(transaction)) {
         prompts->information(parent, QCoreApplication::translate("TransactionActions", "Opening Balance"),
             QCoreApplication::translate("TransactionActions", "The opening balance can't be removed. Every account has one.\n\n"
                        "To clear it, set it to zero in the account's settings."));

@@ -252,6 +252,14 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages[0].title, QStringLiteral("Opening Balance"));
         QCOMPARE(reread(f, opening.id).version, opening.version);
         QVERIFY(!reread(f, opening.id).deletedAt);
+
+        // The register's row for a balance still held on the account.
+        const Account legacy = f.addAccount(QStringLiteral("Legacy"), AccountType::Checking, Currency::USD, 700);
+        const RegisterRow synthetic = f.app()->transactionRepository()->listRegister(legacy.id).value(0);
+        QVERIFY(synthetic.transaction.id.isEmpty());
+        QVERIFY(!confirmDelete(f.app(), synthetic.transaction));
+        QCOMPARE(prompts.messages.size(), 2);
+        QCOMPARE(prompts.messages[1].title, QStringLiteral("Opening Balance"));
     }
 
     void aFailedTransferWriteLeavesNoHalf()
