@@ -183,7 +183,9 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         if (!date.isValid())
             date = parseDateFlexible(dateCell);
         // A row whose amount does not read is not a zero-amount transaction.
-        const std::optional<qint64> amount = tryParseMoney(row.at(mapping.amountColumn), currency);
+        const QString &amountCell = row.at(mapping.amountColumn);
+        const std::optional<qint64> amount =
+            amountCell.isEmpty() ? std::nullopt : tryParseMoney(amountCell, currency);
         if (!date.isValid() || !amount) {
             ++result.skipped;
             continue;

@@ -4,7 +4,7 @@
 
 #include <QSet>
 
-#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -254,6 +254,36 @@ struct ParseState
     }
 };
 
+// Exact decimal arithmetic: the nearest cent, halves away from zero, and
+// nothing that does not fit in 64 bits.
+std::optional<qint64> decimalToCents(const QString &plain)
+{
+    const qsizetype point = plain.indexOf(u'.');
+    if (point >= 0 && plain.indexOf(u'.', point + 1) >= 0)
+        return std::nullopt;
+    const QStringView whole = QStringView(plain).left(point < 0 ? plain.size() : point);
+    const QStringView fraction = point < 0 ? QStringView() : QStringView(plain).mid(point + 1);
+    constexpr qint64 limit = std::numeric_limits<qint64>::max();
+    qint64 cents = 0;
+    for (QChar digit : whole) {
+        if (cents > (limit - digit.digitValue()) / 10)
+            return std::nullopt;
+        cents = cents * 10 + digit.digitValue();
+    }
+    for (int i = 0; i < 2; ++i) {
+        const int digit = i < fraction.size() ? fraction[i].digitValue() : 0;
+        if (cents > (limit - digit) / 10)
+            return std::nullopt;
+        cents = cents * 10 + digit;
+    }
+    if (fraction.size() > 2 && fraction[2].digitValue() >= 5) {
+        if (cents == limit)
+            return std::nullopt;
+        ++cents;
+    }
+    return cents;
+}
+
 } // namespace
 
 namespace QifParser {
@@ -437,16 +467,10 @@ std::optional<qint64> parseAmount(const QString &text)
     if (plain.isEmpty() || plain == QLatin1String("."))
         return std::nullopt;
 
-    bool ok = false;
-    const double units = plain.toDouble(&ok);
-    if (!ok)
+    const std::optional<qint64> cents = decimalToCents(plain);
+    if (!cents)
         return std::nullopt;
-    const double cents = std::round(units * 100.0);
-    // 2^63 is the first value that no longer fits.
-    if (!std::isfinite(cents) || cents >= 9223372036854775808.0)
-        return std::nullopt;
-    const auto magnitude = static_cast<qint64>(cents);
-    return negative ? -magnitude : magnitude;
+    return negative ? -*cents : *cents;
 }
 
 QPair<QString, QString> splitCategoryClass(const QString &text)
