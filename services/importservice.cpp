@@ -32,6 +32,28 @@ const QStringList &flexibleDateFormats()
     return formats;
 }
 
+// The characters of a date text that are neither letters nor digits.
+QString separatorsOf(const QString &text)
+{
+    QString separators;
+    for (QChar c : text) {
+        if (!c.isLetterOrNumber())
+            separators += c;
+    }
+    return separators;
+}
+
+const QStringList &flexibleDateSeparators()
+{
+    static const QStringList separators = [] {
+        QStringList list;
+        for (const QString &format : flexibleDateFormats())
+            list << separatorsOf(format);
+        return list;
+    }();
+    return separators;
+}
+
 // True when the format's only year field has two digits ("yy", not "yyyy").
 bool hasTwoDigitYear(const QString &format)
 {
@@ -112,8 +134,15 @@ QDate ImportService::parseDateWithFormat(const QString &text, const QString &for
 
 QDate ImportService::parseDateFlexible(const QString &text)
 {
-    for (const QString &format : flexibleDateFormats()) {
-        const QDate date = parseDateWithFormat(text, format);
+    // A format can only match a text with the same separators in the same
+    // order; checking that first spares most calls into Qt's parser.
+    const QString textSeparators = separatorsOf(text);
+    const QStringList &formats = flexibleDateFormats();
+    const QStringList &formatSeparators = flexibleDateSeparators();
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        if (formatSeparators[i] != textSeparators)
+            continue;
+        const QDate date = parseDateWithFormat(text, formats[i]);
         if (date.isValid())
             return date;
     }
@@ -156,6 +185,21 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         keys.insert(duplicateKey(existing.date, existing.amount, existing.payee));
     ImportCategories categories(m_categories);
 
+    // Qt's format parser is slow and statements repeat their dates.
+    QHash<QString, QDate> dates;
+    const auto readDate = [&dates, &mapping](const QString &cell) {
+        const auto found = dates.constFind(cell);
+        if (found != dates.constEnd())
+            return found.value();
+        QDate date;
+        if (!mapping.dateFormat.isEmpty())
+            date = parseDateWithFormat(cell, mapping.dateFormat);
+        if (!date.isValid())
+            date = parseDateFlexible(cell);
+        dates.insert(cell, date);
+        return date;
+    };
+
     const int first = mapping.hasHeader ? 1 : 0;
     const int total = qMax(0, int(rows.size()) - first);
     Q_EMIT importStarted(total);
@@ -176,12 +220,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
             ++result.skipped;
             continue;
         }
-        const QString &dateCell = row.at(mapping.dateColumn);
-        QDate date;
-        if (!mapping.dateFormat.isEmpty())
-            date = parseDateWithFormat(dateCell, mapping.dateFormat);
-        if (!date.isValid())
-            date = parseDateFlexible(dateCell);
+        const QDate date = readDate(row.at(mapping.dateColumn));
         // A row whose amount does not read is not a zero-amount transaction.
         const QString &amountCell = row.at(mapping.amountColumn);
         const std::optional<qint64> amount =
