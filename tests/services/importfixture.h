@@ -34,6 +34,19 @@ struct ImportFixture
         return account.id;
     }
 
+    QString addCategory(const QString &name, CategoryType type = CategoryType::Expense)
+    {
+        Category category;
+        category.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        category.name = name;
+        category.type = type;
+        category.createdAt = QDateTime::currentDateTimeUtc();
+        category.updatedAt = category.createdAt;
+        if (!categories.insert(category))
+            qFatal("cannot create the test category");
+        return category.id;
+    }
+
     QString writeFile(const QString &name, const QByteArray &content) const
     {
         const QString path = store.dir.filePath(name);

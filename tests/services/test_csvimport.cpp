@@ -25,11 +25,7 @@ private Q_SLOTS:
     {
         ImportFixture f;
         const QString account = f.addAccount(QStringLiteral("Checking"));
-        Category food;
-        food.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        food.name = QStringLiteral("Food");
-        food.createdAt = food.updatedAt = QDateTime::currentDateTimeUtc();
-        QVERIFY(f.categories.insert(food));
+        const QString food = f.addCategory(QStringLiteral("Food"));
 
         const QString path = f.writeFile(QStringLiteral("bank.csv"),
                                          "Category,Date,Amount,Payee,Memo\n"
@@ -55,13 +51,13 @@ private Q_SLOTS:
         QCOMPARE(rows[0].payee, QStringLiteral("Corner Shop"));
         QCOMPARE(rows[0].amount, -1250);
         QCOMPARE(rows[0].memo, QStringLiteral("milk"));
-        QCOMPARE(rows[0].categoryId, food.id);
+        QCOMPARE(rows[0].categoryId, food);
         // The short row keeps its payee and simply has no memo.
         QCOMPARE(rows[1].payee, QStringLiteral("Rent"));
         QCOMPARE(rows[1].amount, -120000);
         QVERIFY(rows[1].memo.isEmpty());
         // Names match with letter case: "food" is a category of its own.
-        QVERIFY(rows[1].categoryId != food.id);
+        QVERIFY(rows[1].categoryId != food);
         QCOMPARE(f.category(rows[1].categoryId)->name, QStringLiteral("food"));
         QCOMPARE(rows[2].categoryId, rows[3].categoryId);
         QCOMPARE(f.category(rows[2].categoryId)->type, CategoryType::Expense);

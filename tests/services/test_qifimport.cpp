@@ -177,12 +177,7 @@ private Q_SLOTS:
     {
         ImportFixture f;
         const QString account = f.addAccount(QStringLiteral("Checking"));
-        Category income;
-        income.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        income.name = QStringLiteral("Uncategorized");
-        income.type = CategoryType::Income;
-        income.createdAt = income.updatedAt = QDateTime::currentDateTimeUtc();
-        QVERIFY(f.categories.insert(income));
+        const QString income = f.addCategory(QStringLiteral("Uncategorized"), CategoryType::Income);
 
         const QString path = f.writeFile(QStringLiteral("split.qif"), "D1/3/2024\nPShop\nT-3\nS\n$-1\nS\nE2nd\n$-2\n^\n");
         QCOMPARE(f.service.importQif({path}, {{path, account}}).imported, 1);
@@ -190,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 2);
         QCOMPARE(sum(lines), qint64(-300));
         QCOMPARE(lines[0].categoryId, lines[1].categoryId);
-        QVERIFY(lines[0].categoryId != income.id);
+        QVERIFY(lines[0].categoryId != income);
         QCOMPARE(f.category(lines[0].categoryId)->type, CategoryType::Expense);
     }
 
@@ -261,11 +256,7 @@ private Q_SLOTS:
     {
         ImportFixture f;
         const QString account = f.addAccount(QStringLiteral("Checking"));
-        Category food;
-        food.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        food.name = QStringLiteral("Food");
-        food.createdAt = food.updatedAt = QDateTime::currentDateTimeUtc();
-        QVERIFY(f.categories.insert(food));
+        const QString food = f.addCategory(QStringLiteral("Food"));
 
         const QString path = f.writeFile(QStringLiteral("cats.qif"),
                                          "!Type:Cat\nNSalary\nI\n^\nNFood\nI\n^\nNSalary\nE\n^\nNUnused\nE\n^\n"
@@ -282,7 +273,7 @@ private Q_SLOTS:
         QCOMPARE(byName.value(QStringLiteral("Unused")).type, CategoryType::Expense);
         QCOMPARE(byName.value(QStringLiteral("food")).type, CategoryType::Expense);
         QCOMPARE(f.rowByPayee(account, QStringLiteral("Shop"))->categoryId, byName.value(QStringLiteral("food")).id);
-        QCOMPARE(f.rowByPayee(account, QStringLiteral("Shop 2"))->categoryId, food.id);
+        QCOMPARE(f.rowByPayee(account, QStringLiteral("Shop 2"))->categoryId, food);
         QCOMPARE(f.rowByPayee(account, QStringLiteral("Work"))->categoryId, byName.value(QStringLiteral("Salary")).id);
     }
 
