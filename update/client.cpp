@@ -103,7 +103,7 @@ void Client::judgeManifest(const QByteArray &body)
     }
     const std::optional<Artifact> artifact = manifest.artifactFor(platform);
     if (!artifact) {
-        qCInfo(lcUpdateClient) << "platform" << platform << "not shipped in current manifest";
+        qCInfo(lcUpdateClient).noquote() << "platform" << platform << "not shipped in current manifest";
         Q_EMIT upToDate();
         return;
     }
