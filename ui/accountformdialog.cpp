@@ -56,6 +56,7 @@ void AccountFormDialog::setupUi()
         tr("This account already has an opening balance. Changing the amount or date shifts every "
            "balance after it."),
         this);
+    m_openingWarningLabel->setObjectName(QStringLiteral("openingBalanceWarning"));
     m_openingWarningLabel->setWordWrap(true);
     m_openingWarningLabel->setStyleSheet(
         QStringLiteral("color: %1; padding: 8px;").arg(negativeAmountColor().name(QColor::HexRgb)));
@@ -65,10 +66,12 @@ void AccountFormDialog::setupUi()
     auto *form = new QFormLayout;
 
     m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
     m_nameEdit->setPlaceholderText(tr("Account name"));
     form->addRow(tr("&Name:"), m_nameEdit);
 
     m_typeCombo = new QComboBox(this);
+    m_typeCombo->setObjectName(QStringLiteral("typeCombo"));
     m_typeCombo->addItem(tr("Checking"), QStringLiteral("checking"));
     m_typeCombo->addItem(tr("Savings"), QStringLiteral("savings"));
     m_typeCombo->addItem(tr("Credit Card"), QStringLiteral("credit_card"));
@@ -79,6 +82,7 @@ void AccountFormDialog::setupUi()
     form->addRow(tr("&Type:"), m_typeCombo);
 
     m_currencyCombo = new QComboBox(this);
+    m_currencyCombo->setObjectName(QStringLiteral("currencyCombo"));
     m_currencyCombo->addItem(tr("USD ($)"), QStringLiteral("USD"));
     m_currencyCombo->addItem(tr("EUR (€)"), QStringLiteral("EUR"));
     m_currencyCombo->addItem(tr("GBP (£)"), QStringLiteral("GBP"));
@@ -88,7 +92,9 @@ void AccountFormDialog::setupUi()
     form->addRow(tr("&Currency:"), m_currencyCombo);
 
     m_balanceLabel = new QLabel(tr("Starting &Balance:"), this);
+    m_balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
     m_balanceSpin = new QDoubleSpinBox(this);
+    m_balanceSpin->setObjectName(QStringLiteral("balanceSpin"));
     m_balanceSpin->setRange(-99999999.99, 99999999.99);
     m_balanceSpin->setDecimals(2);
     m_balanceSpin->setPrefix(tr("$ "));
@@ -97,6 +103,7 @@ void AccountFormDialog::setupUi()
     form->addRow(m_balanceLabel, m_balanceSpin);
 
     m_asOfEdit = new QDateEdit(QDate::currentDate(), this);
+    m_asOfEdit->setObjectName(QStringLiteral("asOfEdit"));
     m_asOfEdit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     m_asOfEdit->setCalendarPopup(true);
     m_asOfEdit->setLocale(QLocale());
@@ -106,10 +113,12 @@ void AccountFormDialog::setupUi()
     form->addRow(tr("&As of:"), m_asOfEdit);
 
     m_institutionEdit = new QLineEdit(this);
+    m_institutionEdit->setObjectName(QStringLiteral("institutionEdit"));
     m_institutionEdit->setPlaceholderText(tr("Bank name (optional)"));
     form->addRow(tr("&Institution:"), m_institutionEdit);
 
     m_last4Edit = new QLineEdit(this);
+    m_last4Edit->setObjectName(QStringLiteral("last4Edit"));
     m_last4Edit->setMaxLength(4);
     m_last4Edit->setPlaceholderText(tr("Last 4 digits (optional)"));
     form->addRow(tr("Account &Number:"), m_last4Edit);

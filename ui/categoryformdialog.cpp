@@ -37,26 +37,32 @@ void CategoryFormDialog::setupUi(const QString &parentName)
 
     if (!parentName.isEmpty()) {
         m_parentLabel = new QLabel(parentName, this);
+        m_parentLabel->setObjectName(QStringLiteral("parentLabel"));
         m_parentLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(tr("&Parent:"), m_parentLabel);
     }
 
     m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
     m_nameEdit->setPlaceholderText(tr("Category name"));
     form->addRow(tr("&Name:"), m_nameEdit);
 
     m_typeCombo = new QComboBox(this);
+    m_typeCombo->setObjectName(QStringLiteral("typeCombo"));
     m_typeCombo->addItem(tr("Expense"), QStringLiteral("expense"));
     m_typeCombo->addItem(tr("Income"), QStringLiteral("income"));
     connect(m_typeCombo, &QComboBox::activated, this, [this] { m_keepTransferType = false; });
     form->addRow(tr("&Type:"), m_typeCombo);
 
     m_taxRelevantCheck = new QCheckBox(tr("Tax-relevant"), this);
+    m_taxRelevantCheck->setObjectName(QStringLiteral("taxRelevantCheck"));
     m_taxRelevantCheck->setToolTip(tr("Mark this category for inclusion in tax-time reports."));
     form->addRow(QString(), m_taxRelevantCheck);
 
     m_taxCodeLabel = new QLabel(tr("Tax &Code:"), this);
+    m_taxCodeLabel->setObjectName(QStringLiteral("taxCodeLabel"));
     m_taxCodeEdit = new QLineEdit(this);
+    m_taxCodeEdit->setObjectName(QStringLiteral("taxCodeEdit"));
     m_taxCodeEdit->setPlaceholderText(tr("e.g. charitable_contributions, mortgage_interest"));
     m_taxCodeLabel->setBuddy(m_taxCodeEdit);
     form->addRow(m_taxCodeLabel, m_taxCodeEdit);

@@ -13,6 +13,11 @@ StatusBar::StatusBar(QWidget *parent)
     , m_progressLabel(new QLabel(this))
     , m_progressBar(new QProgressBar(this))
 {
+    m_syncLabel->setObjectName(QStringLiteral("syncStatusLabel"));
+    m_accountCountLabel->setObjectName(QStringLiteral("accountCountLabel"));
+    m_recurringDueLabel->setObjectName(QStringLiteral("recurringDueLabel"));
+    m_progressLabel->setObjectName(QStringLiteral("progressLabel"));
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
     for (QLabel *label : {m_syncLabel, m_accountCountLabel, m_recurringDueLabel, m_progressLabel})
         applyFontRole(label, 0);
 

@@ -54,6 +54,7 @@ WelcomeScreen::~WelcomeScreen() = default;
 QWidget *WelcomeScreen::buildContent()
 {
     auto *column = new QWidget;
+    column->setObjectName(QStringLiteral("contentColumn"));
     column->setMaximumWidth(560);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -68,6 +69,7 @@ QWidget *WelcomeScreen::buildContent()
     layout->addSpacing(20);
 
     m_titleLabel = new QLabel(column);
+    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
     applyFontRole(m_titleLabel, 5);
     m_titleLabel->setAlignment(Qt::AlignCenter);
     m_titleLabel->setWordWrap(true);
@@ -75,6 +77,7 @@ QWidget *WelcomeScreen::buildContent()
     layout->addSpacing(8);
 
     m_taglineLabel = new QLabel(column);
+    m_taglineLabel->setObjectName(QStringLiteral("taglineLabel"));
     applyFontRole(m_taglineLabel, 3);
     m_taglineLabel->setAlignment(Qt::AlignCenter);
     m_taglineLabel->setStyleSheet(colorStyle("#8FAF9F", "#4A6358"));
@@ -82,6 +85,7 @@ QWidget *WelcomeScreen::buildContent()
     layout->addSpacing(16);
 
     m_sessionNoteLabel = new QLabel(tr("Your session has ended. Sign back in to keep syncing."), column);
+    m_sessionNoteLabel->setObjectName(QStringLiteral("sessionNoteLabel"));
     m_sessionNoteLabel->setAlignment(Qt::AlignCenter);
     m_sessionNoteLabel->setWordWrap(true);
     applyFontRole(m_sessionNoteLabel, 1);
@@ -103,12 +107,14 @@ QWidget *WelcomeScreen::buildContent()
     layout->addSpacing(24);
 
     m_createButton = new QPushButton(column);
+    m_createButton->setObjectName(QStringLiteral("createAccountButton"));
     m_createButton->setCursor(Qt::PointingHandCursor);
     connect(m_createButton, &QPushButton::clicked, this, &WelcomeScreen::createAccountRequested);
     layout->addWidget(m_createButton);
     layout->addSpacing(20);
 
     m_signInButton = new QPushButton(column);
+    m_signInButton->setObjectName(QStringLiteral("signInButton"));
     m_signInButton->setCursor(Qt::PointingHandCursor);
     connect(m_signInButton, &QPushButton::clicked, this, &WelcomeScreen::signInRequested);
     layout->addWidget(m_signInButton, 0, Qt::AlignHCenter);
