@@ -21,18 +21,20 @@ StatusBar::StatusBar(QWidget *parent)
     for (QLabel *label : {m_syncLabel, m_accountCountLabel, m_recurringDueLabel, m_progressLabel})
         applyFontRole(label, 0);
 
-    m_progressLabel->hide();
     m_progressBar->setRange(0, 0);
     m_progressBar->setMaximumWidth(100);
     m_progressBar->setMaximumHeight(14);
     m_progressBar->setTextVisible(false);
-    m_progressBar->hide();
 
     addWidget(m_accountCountLabel);
     addWidget(m_recurringDueLabel);
     addPermanentWidget(m_progressLabel);
     addPermanentWidget(m_progressBar);
     addPermanentWidget(m_syncLabel);
+    // Adding shows a widget; these wait for their first use.
+    m_recurringDueLabel->hide();
+    m_progressLabel->hide();
+    m_progressBar->hide();
 
     setStyleSheet(QStringLiteral("QStatusBar {  padding: 2px 4px;}QStatusBar::item { border: none; }"));
 }
@@ -47,7 +49,10 @@ void StatusBar::setAccountCount(int count)
 void StatusBar::setRecurringDueCount(int count)
 {
     if (count <= 0) {
-        m_recurringDueLabel->hide();
+        // Adding shows a widget; these wait for their first use.
+    m_recurringDueLabel->hide();
+    m_progressLabel->hide();
+    m_progressBar->hide();
         return;
     }
     m_recurringDueLabel->setText(tr("  •  %n recurring due", nullptr, count));

@@ -59,7 +59,9 @@ QWidget *WelcomeScreen::buildContent()
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    // The column's height follows its content; a min-and-max constraint
+    // would also lift the 560 px cap on its width.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     auto *icon = new QLabel(column);
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/icons/app_icon.png"))
