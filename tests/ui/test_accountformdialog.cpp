@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
 #include "ui/accountformdialog.h"
+#include "uitestsupport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -11,12 +12,6 @@
 #include <QPushButton>
 
 namespace {
-
-template<typename T>
-T *field(QDialog &dialog, const char *name)
-{
-    return dialog.findChild<T *>(QLatin1String(name));
-}
 
 void choose(QDialog &dialog, const char *comboName, const QString &data)
 {

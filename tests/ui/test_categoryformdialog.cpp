@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
 #include "ui/categoryformdialog.h"
+#include "uitestsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,12 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-template<typename T>
-T *field(QDialog &dialog, const char *name)
-{
-    return dialog.findChild<T *>(QLatin1String(name));
-}
 
 Category storedCategory(CategoryType type)
 {

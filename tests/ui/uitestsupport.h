@@ -41,6 +41,13 @@ private:
     QFont m_font;
 };
 
+// A named child widget of a form.
+template<typename T>
+T *field(QWidget &form, const char *name)
+{
+    return form.findChild<T *>(QLatin1String(name));
+}
+
 inline QPalette paletteWithWindow(const char *window)
 {
     QPalette palette = QApplication::palette();
