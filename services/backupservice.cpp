@@ -456,6 +456,8 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, int mo
     QSqlDatabase &connection = *m_database->db();
     for (size_t t = 0; t < kTables.size(); ++t) {
         const BackupTable &table = kTables[t];
+        if (entries[t].isEmpty())
+            continue;
         int imported = 0;
         int skipped = 0;
         SqlTransaction transaction(m_database);
