@@ -19,6 +19,8 @@
 #include <quazip/quazipfileinfo.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <zlib.h>
+
 #include <array>
 #include <limits>
 #include <optional>
@@ -127,10 +129,16 @@ QString quotedIdentifier(const QString &name)
 
 enum class EntryStatus { Read, TooLarge, Failed };
 
+// A row entry as found in the archive, still compressed: the archive is
+// walked once, before anything is written, and holding the compressed bytes
+// keeps that walk's memory within the archive's own size.
 struct ArchiveEntry
 {
     QString path;
-    QByteArray data;
+    int method = 0;
+    quint32 crc = 0;
+    qint64 size = 0;
+    QByteArray payload;
     EntryStatus status = EntryStatus::Read;
 };
 
@@ -158,6 +166,77 @@ EntryStatus readCurrentEntry(QuaZip &zip, qint64 declaredSize, QByteArray *out)
         return EntryStatus::TooLarge;
     file.close();
     return file.getZipError() == UNZ_OK ? EntryStatus::Read : EntryStatus::Failed;
+}
+
+ArchiveEntry takeCurrentEntry(QuaZip &zip, const QuaZipFileInfo64 &info)
+{
+    ArchiveEntry entry;
+    entry.path = info.name;
+    entry.method = info.method;
+    entry.crc = info.crc;
+    entry.size = qint64(info.uncompressedSize);
+    if (entry.size > BackupService::MaxEntrySize) {
+        entry.status = EntryStatus::TooLarge;
+        return entry;
+    }
+    QuaZipFile file(&zip);
+    int method = 0;
+    int level = 0;
+    if (!file.open(QIODevice::ReadOnly, &method, &level, true)) {
+        entry.status = EntryStatus::Failed;
+        return entry;
+    }
+    entry.payload = file.readAll();
+    file.close();
+    return entry;
+}
+
+// Inflates a deflated payload, never past the size limit.
+EntryStatus inflatePayload(const QByteArray &payload, qint64 declaredSize, QByteArray *out)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return EntryStatus::Failed;
+    out->resize(qsizetype(std::min<qint64>(declaredSize, BackupService::MaxEntrySize)) + 1);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(payload.constData()));
+    stream.avail_in = uInt(payload.size());
+    int status = Z_OK;
+    while (status == Z_OK) {
+        if (qint64(stream.total_out) >= out->size()) {
+            if (out->size() > BackupService::MaxEntrySize)
+                break;
+            out->resize(std::min<qsizetype>(out->size() * 2, BackupService::MaxEntrySize + 1));
+        }
+        stream.next_out = reinterpret_cast<Bytef *>(out->data()) + stream.total_out;
+        stream.avail_out = uInt(out->size() - qsizetype(stream.total_out));
+        status = inflate(&stream, Z_NO_FLUSH);
+    }
+    const qint64 produced = qint64(stream.total_out);
+    inflateEnd(&stream);
+    if (produced > BackupService::MaxEntrySize)
+        return EntryStatus::TooLarge;
+    if (status != Z_STREAM_END)
+        return EntryStatus::Failed;
+    out->resize(qsizetype(produced));
+    return EntryStatus::Read;
+}
+
+// The entry's bytes, checked against its size and checksum.
+EntryStatus decodeEntry(const ArchiveEntry &entry, QByteArray *out)
+{
+    if (entry.status != EntryStatus::Read)
+        return entry.status;
+    EntryStatus status = EntryStatus::Failed;
+    if (entry.method == 0) {
+        *out = entry.payload;
+        status = out->size() > BackupService::MaxEntrySize ? EntryStatus::TooLarge : EntryStatus::Read;
+    } else if (entry.method == Z_DEFLATED) {
+        status = inflatePayload(entry.payload, entry.size, out);
+    }
+    if (status != EntryStatus::Read)
+        return status;
+    const auto crc = crc32(0, reinterpret_cast<const Bytef *>(out->constData()), uInt(out->size()));
+    return crc == entry.crc && out->size() == entry.size ? EntryStatus::Read : EntryStatus::Failed;
 }
 
 } // namespace
@@ -435,10 +514,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, int mo
         const int table = tableIndexForEntry(info.name);
         if (table < 0)
             continue;
-        ArchiveEntry entry;
-        entry.path = info.name;
-        entry.status = readCurrentEntry(zip, qint64(info.uncompressedSize), &entry.data);
-        entries[table].append(std::move(entry));
+        entries[table].append(takeCurrentEntry(zip, info));
     }
     zip.close();
 
@@ -480,14 +556,15 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, int mo
             }
         };
 
+        QByteArray data;
         for (const ArchiveEntry &entry : std::as_const(entries[t])) {
-            if (entry.status == EntryStatus::Failed) {
+            const EntryStatus status = decodeEntry(entry, &data);
+            if (status == EntryStatus::Failed) {
                 result.errors.append(tr("%1: unexpected error").arg(entry.path));
                 continue;
             }
-            const QJsonObject row = entry.status == EntryStatus::Read
-                                        ? QJsonDocument::fromJson(entry.data).object()
-                                        : QJsonObject();
+            const QJsonObject row =
+                status == EntryStatus::Read ? QJsonDocument::fromJson(data).object() : QJsonObject();
             if (row.isEmpty()) {
                 result.errors.append(tr("%1: invalid JSON").arg(entry.path));
                 continue;

@@ -15,7 +15,8 @@ namespace {
 
 using Entries = QList<QPair<QString, QByteArray>>;
 
-QByteArray makeArchive(const Entries &entries)
+// Entries named in `stored` are written without compression.
+QByteArray makeArchive(const Entries &entries, const QStringList &stored = {})
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -24,7 +25,7 @@ QByteArray makeArchive(const Entries &entries)
         qFatal("cannot create archive");
     for (const auto &[name, data] : entries) {
         QuaZipFile file(&zip);
-        file.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, Z_DEFLATED, 9);
+        file.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, stored.contains(name) ? 0 : Z_DEFLATED, 9);
         file.write(data);
         file.close();
     }
@@ -343,6 +344,26 @@ private Q_SLOTS:
         QCOMPARE(f.scalar(QStringLiteral("SELECT parent_id FROM categories WHERE id = 'grandchild'")).toString(),
                  QStringLiteral("child"));
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories WHERE id IN ('orphan', 'huge')")), 0);
+    }
+
+    void storedEntriesRestoreAndDamagedOnesReport()
+    {
+        ServicesFixture f;
+        QByteArray archive = makeArchive(
+            {{QStringLiteral("accounts/a.json"), rowJson(accountRow(QStringLiteral("a"), QStringLiteral("Plain"), {}))},
+             {QStringLiteral("accounts/b.json"),
+              rowJson(accountRow(QStringLiteral("b"), QStringLiteral("Damaged"), {}))},
+             {QStringLiteral("manifest.json"), manifest()}},
+            {QStringLiteral("accounts/a.json"), QStringLiteral("accounts/b.json")});
+        // One flipped letter in b's stored bytes: its checksum no longer matches.
+        const qsizetype damaged = archive.indexOf("Damaged");
+        QVERIFY(damaged > 0);
+        archive[damaged] = 'd';
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        QCOMPARE(result.errors, QStringList{QStringLiteral("accounts/b.json: unexpected error")});
+        QCOMPARE(result.accountsImported, 1);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT name FROM accounts")).toString(), QStringLiteral("Plain"));
     }
 
     void failedCommitSkipsTheWholeTable()
