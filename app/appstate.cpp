@@ -40,7 +40,8 @@ bool AppState::initialize()
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
     m_categoryService = new CategoryService(m_categoryRepository, this);
-    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository, m_database, this);
+    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository,
+                                              m_database, this);
     m_reportService = new ReportService(m_database, this);
     m_backupService = new BackupService(m_database, this);
 
