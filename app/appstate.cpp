@@ -12,6 +12,7 @@
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "ui/thememanager.h"
 
 #include <QDebug>
 
@@ -44,6 +45,7 @@ bool AppState::initialize()
                                               m_database, this);
     m_reportService = new ReportService(m_database, this);
     m_backupService = new BackupService(m_database, this);
+    m_themeManager = new ThemeManager(m_preferencesRepository, this);
 
     runStartupWiring();
 

@@ -15,6 +15,7 @@ class CategoryService;
 class RecurringService;
 class ReportService;
 class BackupService;
+class ThemeManager;
 
 // Builds and owns every long-lived service; screens reach data through it.
 class AppState : public QObject
@@ -39,6 +40,7 @@ public:
     RecurringService *recurringService() const { return m_recurringService; }
     ReportService *reportService() const { return m_reportService; }
     BackupService *backupService() const { return m_backupService; }
+    ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -62,5 +64,6 @@ private:
     RecurringService *m_recurringService = nullptr;
     ReportService *m_reportService = nullptr;
     BackupService *m_backupService = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };
