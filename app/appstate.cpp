@@ -8,6 +8,10 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/categoryservice.h"
+#include "services/recurringservice.h"
+#include "services/reportservice.h"
 #include "ui/thememanager.h"
 
 #include <QDebug>
@@ -36,6 +40,11 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_categoryService = new CategoryService(m_categoryRepository, this);
+    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository,
+                                              m_database, this);
+    m_reportService = new ReportService(m_database, this);
+    m_backupService = new BackupService(m_database, this);
     m_themeManager = new ThemeManager(m_preferencesRepository, this);
 
     runStartupWiring();

@@ -11,6 +11,10 @@ class PreferencesRepository;
 class SplitLineRepository;
 class RecurringRepository;
 class ReconciliationRepository;
+class CategoryService;
+class RecurringService;
+class ReportService;
+class BackupService;
 class ThemeManager;
 
 // Builds and owns every long-lived service; screens reach data through it.
@@ -32,6 +36,10 @@ public:
     SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
+    CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
+    ReportService *reportService() const { return m_reportService; }
+    BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -52,6 +60,10 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
+    ReportService *m_reportService = nullptr;
+    BackupService *m_backupService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };
