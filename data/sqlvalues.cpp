@@ -1,5 +1,7 @@
 #include "data/sqlvalues.h"
 
+#include <QDebug>
+#include <QSqlError>
 #include <QTimeZone>
 
 namespace SqlValues {
@@ -101,6 +103,25 @@ std::optional<QDate> parseOptionalDate(QStringView text)
     if (text.isEmpty())
         return std::nullopt;
     return parseIsoDate(text);
+}
+
+QSqlQuery prepare(QSqlDatabase *db, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(*db);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query;
+}
+
+bool exec(QSqlQuery &query, const char *operation)
+{
+    if (query.exec())
+        return true;
+    if (operation)
+        qWarning().noquote() << operation << "failed:" << query.lastError().text();
+    return false;
 }
 
 } // namespace SqlValues

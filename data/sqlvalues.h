@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -53,5 +54,11 @@ QDate parseIsoDate(QStringView text);
 QDateTime parseIsoDateTime(QStringView text);
 std::optional<QDateTime> parseOptionalDateTime(QStringView text);
 std::optional<QDate> parseOptionalDate(QStringView text);
+
+// Prepares the statement on the connection and binds the values in order.
+QSqlQuery prepare(QSqlDatabase *db, const QString &sql, const QVariantList &values = {});
+// Runs a prepared query; on failure logs "<operation> failed: <driver text>"
+// when an operation name is given.
+bool exec(QSqlQuery &query, const char *operation = nullptr);
 
 } // namespace SqlValues

@@ -1,0 +1,227 @@
+#include "data/categoryrepository.h"
+
+#include "data/database.h"
+#include "data/sqlvalues.h"
+
+#include <QSqlQuery>
+
+using namespace SqlValues;
+
+namespace {
+const QString kColumns = QStringLiteral(
+    "id, name, category_type, parent_id, is_tax_relevant, tax_category, icon, color, is_default, account_id, "
+    "version, sync_status, server_id, created_at, updated_at, deleted_at");
+constexpr int kMaxDepth = 16;
+} // namespace
+
+CategoryRepository::CategoryRepository(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+{
+    connect(database, &Database::bulkWriteFlush, this, [this] {
+        if (std::exchange(m_changeHeld, false))
+            Q_EMIT categoriesChanged();
+    });
+}
+
+void CategoryRepository::notifyChanged()
+{
+    if (m_database->isBulkWriteInProgress()) {
+        m_changeHeld = true;
+        return;
+    }
+    Q_EMIT categoriesChanged();
+}
+
+QString CategoryRepository::categoryTypeToString(CategoryType type)
+{
+    switch (type) {
+    case CategoryType::Income:
+        return QStringLiteral("income");
+    case CategoryType::Transfer:
+        return QStringLiteral("transfer");
+    case CategoryType::Expense:
+        break;
+    }
+    return QStringLiteral("expense");
+}
+
+CategoryType CategoryRepository::categoryTypeFromString(const QString &text)
+{
+    if (text == QLatin1String("income"))
+        return CategoryType::Income;
+    if (text == QLatin1String("transfer"))
+        return CategoryType::Transfer;
+    return CategoryType::Expense;
+}
+
+Category CategoryRepository::readCategory(const QSqlQuery &query)
+{
+    Category c;
+    c.id = query.value(0).toString();
+    c.name = query.value(1).toString();
+    c.type = categoryTypeFromString(query.value(2).toString());
+    c.parentId = query.value(3).toString();
+    c.isTaxRelevant = query.value(4).toBool();
+    c.taxCategory = query.value(5).toString();
+    c.icon = query.value(6).toString();
+    c.color = query.value(7).toString();
+    c.isDefault = query.value(8).toBool();
+    c.accountId = query.value(9).toString();
+    c.version = query.value(10).toInt();
+    c.syncStatus = syncStatusFromString(query.value(11).toString());
+    c.serverId = query.value(12).toString();
+    c.createdAt = parseIsoDateTime(query.value(13).toString());
+    c.updatedAt = parseIsoDateTime(query.value(14).toString());
+    c.deletedAt = parseOptionalDateTime(query.value(15).toString());
+    return c;
+}
+
+QList<Category> CategoryRepository::list(const QString &sql, const QVariantList &values) const
+{
+    QList<Category> result;
+    QSqlQuery query = prepare(m_database->db(), sql.arg(kColumns), values);
+    if (!exec(query))
+        return result;
+    while (query.next())
+        result.append(readCategory(query));
+    return result;
+}
+
+QList<Category> CategoryRepository::listAll() const
+{
+    return list(QStringLiteral("SELECT %1 FROM categories WHERE deleted_at IS NULL ORDER BY name"));
+}
+
+std::optional<Category> CategoryRepository::findById(const QString &id) const
+{
+    const QList<Category> found = list(QStringLiteral("SELECT %1 FROM categories WHERE id = ?"), {id});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+std::optional<Category> CategoryRepository::findByName(const QString &name) const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT %1 FROM categories WHERE name = ? AND deleted_at IS NULL")
+                                  .arg(kColumns),
+                              {name});
+    if (!exec(query) || !query.next())
+        return std::nullopt;
+    return readCategory(query);
+}
+
+QList<Category> CategoryRepository::listPendingSync() const
+{
+    return list(QStringLiteral("SELECT %1 FROM categories WHERE sync_status = 'pending'"));
+}
+
+int CategoryRepository::count() const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL"));
+    if (!exec(query) || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+QString CategoryRepository::fullName(const QString &categoryId) const
+{
+    QStringList names;
+    QString current = categoryId;
+    for (int i = 0; i < kMaxDepth && !current.isEmpty(); ++i) {
+        const auto category = findById(current);
+        if (!category)
+            break;
+        names.prepend(category->name);
+        current = category->parentId;
+    }
+    return names.join(QStringLiteral(" > "));
+}
+
+bool CategoryRepository::insert(const Category &c)
+{
+    QSqlQuery query = prepare(
+        m_database->db(),
+        QStringLiteral("INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, "
+                       "icon, color, is_default, account_id, version, sync_status, server_id, created_at, "
+                       "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {sqlText(c.id), sqlText(c.name), categoryTypeToString(c.type), sqlTextOrNull(c.parentId),
+         sqlBool(c.isTaxRelevant), sqlText(c.taxCategory), sqlText(c.icon), sqlText(c.color), sqlBool(c.isDefault),
+         sqlTextOrNull(c.accountId), c.version, syncStatusToString(c.syncStatus), sqlText(c.serverId),
+         sqlDateTime(c.createdAt), sqlDateTime(c.updatedAt)});
+    if (!exec(query, "CategoryRepository::insert"))
+        return false;
+    notifyChanged();
+    return true;
+}
+
+bool CategoryRepository::update(const Category &c)
+{
+    QSqlQuery query = prepare(
+        m_database->db(),
+        QStringLiteral("UPDATE categories SET name=?, category_type=?, parent_id=?, is_tax_relevant=?, "
+                       "tax_category=?, icon=?, color=?, is_default=?, account_id=?, version=?, sync_status=?, "
+                       "server_id=?, updated_at=? WHERE id=?"),
+        {sqlText(c.name), categoryTypeToString(c.type), sqlTextOrNull(c.parentId), sqlBool(c.isTaxRelevant),
+         sqlText(c.taxCategory), sqlText(c.icon), sqlText(c.color), sqlBool(c.isDefault), sqlTextOrNull(c.accountId),
+         c.version, syncStatusToString(c.syncStatus), sqlText(c.serverId), sqlDateTime(c.updatedAt), c.id});
+    if (!exec(query, "CategoryRepository::update"))
+        return false;
+    notifyChanged();
+    return true;
+}
+
+bool CategoryRepository::softDelete(const QString &id)
+{
+    const QString now = nowUtcIso();
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', "
+                                             "updated_at=?, version = version + 1 WHERE id=?"),
+                              {now, now, id});
+    if (!exec(query, "CategoryRepository::softDelete"))
+        return false;
+    notifyChanged();
+    return true;
+}
+
+bool CategoryRepository::markSynced(const QString &id, const QString &serverId)
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE categories SET sync_status='synced', server_id=? WHERE id=?"),
+                              {serverId, id});
+    return exec(query);
+}
+
+bool CategoryRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
+                                    const QDateTime &sentUpdatedAt)
+{
+    const auto current = findById(id);
+    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
+        return false;
+    return markSynced(id, serverId);
+}
+
+int CategoryRepository::markAllPendingForResync()
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL "
+                                             "AND sync_status != 'pending'"));
+    if (!exec(query, "CategoryRepository::markAllPendingForResync"))
+        return 0;
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        notifyChanged();
+    return changed;
+}
+
+bool CategoryRepository::applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt)
+{
+    QSqlQuery query = prepare(m_database->db(), QStringLiteral("UPDATE categories SET deleted_at=? WHERE id=?"),
+                              {sqlOptionalDateTime(deletedAt), id});
+    if (!exec(query, "CategoryRepository::applyServerDeletion"))
+        return false;
+    notifyChanged();
+    return true;
+}

@@ -1,0 +1,284 @@
+// The computing half of TransactionRepository: register rows with running
+// balances, balances, search, payee lists and opening-balance recognition.
+
+#include "data/database.h"
+#include "data/sqlvalues.h"
+#include "data/transactionrepository.h"
+
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+using namespace SqlValues;
+
+namespace TransactionColumns {
+extern const QString kColumns;
+}
+
+using TransactionColumns::kColumns;
+
+namespace {
+
+const QString kCategoryName = QStringLiteral(
+    "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), "
+    "'') || ' > ' || c.name ELSE c.name END AS category_name");
+
+// The translations of "Opening Balance" in every interface language, lower-cased.
+const QStringList &openingBalanceWords()
+{
+    static const QStringList words = {
+        QStringLiteral("opening balance"), QStringLiteral("saldo inicial"), QStringLiteral("solde d'ouverture"),
+        QStringLiteral("\u671F\u9996\u6B8B\u9AD8"), QStringLiteral("anfangssaldo"),
+    };
+    return words;
+}
+
+const QUuid kDnsNamespace(QStringLiteral("{6ba7b810-9dad-11d1-80b4-00c04fd430c8}"));
+
+} // namespace
+
+qint64 TransactionRepository::startingBalance(const QString &accountId) const
+{
+    QSqlQuery query = prepare(m_database->db(), QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
+                              {accountId});
+    if (!exec(query) || !query.next())
+        return 0;
+    return query.value(0).toLongLong();
+}
+
+QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId) const
+{
+    QList<RegisterRow> rows;
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
+                                             "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                                             "ORDER BY t.date ASC, t.created_at ASC")
+                                  .arg(kColumns, kCategoryName),
+                              {accountId});
+    if (!exec(query))
+        return rows;
+
+    qint64 running = startingBalance(accountId);
+    if (running != 0) {
+        RegisterRow opening;
+        opening.transaction.payee = tr("Opening Balance");
+        opening.transaction.amount = running;
+        opening.transaction.cleared = true;
+        opening.transaction.reconciled = true;
+        QDate earliest;
+        QSqlQuery first = prepare(m_database->db(),
+                                  QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND deleted_at "
+                                                 "IS NULL ORDER BY date ASC LIMIT 1"),
+                                  {accountId});
+        if (exec(first) && first.next())
+            earliest = parseIsoDate(first.value(0).toString());
+        opening.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
+        opening.runningBalance = running;
+        rows.append(opening);
+    }
+
+    while (query.next()) {
+        RegisterRow row;
+        row.transaction = readTransaction(query);
+        row.categoryName = query.value(20).toString();
+        running += row.transaction.amount;
+        row.runningBalance = running;
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
+qint64 TransactionRepository::balance(const QString &accountId, int mode) const
+{
+    QString condition;
+    if (mode == ClearedBalance)
+        condition = QStringLiteral(" AND (cleared = 1 OR reconciled = 1)");
+    else if (mode == BalanceAsOfToday)
+        condition = QStringLiteral(" AND date < '%1'").arg(QDate::currentDate().addDays(1).toString(Qt::ISODate));
+
+    const qint64 start = startingBalance(accountId);
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? "
+                                             "AND deleted_at IS NULL%1")
+                                  .arg(condition),
+                              {accountId});
+    if (!exec(query) || !query.next())
+        return start;
+    return start + query.value(0).toLongLong();
+}
+
+QString TransactionRepository::buildFtsQuery(const QString &text)
+{
+    QStringList terms;
+    QString word;
+    auto endWord = [&terms, &word]() {
+        if (word.isEmpty())
+            return;
+        // Upper-case AND, OR and NOT are FTS5 operators; the user means the word.
+        if (word == QLatin1String("AND") || word == QLatin1String("OR") || word == QLatin1String("NOT"))
+            terms.append(QLatin1Char('"') + word + QStringLiteral("\"*"));
+        else
+            terms.append(word + QLatin1Char('*'));
+        word.clear();
+    };
+    for (const QChar c : text) {
+        if (c.isLetterOrNumber())
+            word.append(c);
+        else
+            endWord();
+    }
+    endWord();
+    return terms.join(QLatin1Char(' '));
+}
+
+QList<RegisterRow> TransactionRepository::search(const QString &text, const TransactionSearchFilter &filter) const
+{
+    const QString ftsQuery = text.isEmpty() ? QString() : buildFtsQuery(text);
+    QString sql;
+    QVariantList values;
+    if (ftsQuery.isEmpty()) {
+        sql = QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                             "WHERE t.deleted_at IS NULL")
+                  .arg(kColumns, kCategoryName);
+    } else {
+        sql = QStringLiteral("SELECT %1, %2 FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid "
+                             "LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND "
+                             "transactions_fts MATCH ?")
+                  .arg(kColumns, kCategoryName);
+        values.append(ftsQuery);
+    }
+    if (!filter.accountId.isEmpty()) {
+        sql += QStringLiteral(" AND t.account_id = ?");
+        values.append(filter.accountId);
+    }
+    if (!filter.categoryId.isEmpty()) {
+        sql += QStringLiteral(" AND t.category_id = ?");
+        values.append(filter.categoryId);
+    }
+    if (filter.fromDate.isValid()) {
+        sql += QStringLiteral(" AND t.date >= ?");
+        values.append(isoDate(filter.fromDate));
+    }
+    if (filter.toDate.isValid()) {
+        sql += QStringLiteral(" AND t.date <= ?");
+        values.append(isoDate(filter.toDate));
+    }
+    if (filter.cleared) {
+        sql += QStringLiteral(" AND t.cleared = ?");
+        values.append(*filter.cleared ? 1 : 0);
+    }
+    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
+
+    QList<RegisterRow> rows;
+    QSqlQuery query = prepare(m_database->db(), sql, values);
+    if (!exec(query))
+        return rows;
+    while (query.next()) {
+        RegisterRow row;
+        row.transaction = readTransaction(query);
+        row.categoryName = query.value(20).toString();
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
+QStringList TransactionRepository::distinctPayees() const
+{
+    QStringList result;
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND "
+                                             "payee != '' ORDER BY payee"));
+    if (!exec(query))
+        return result;
+    while (query.next())
+        result.append(query.value(0).toString());
+    return result;
+}
+
+QStringList TransactionRepository::payees(const QString &accountId) const
+{
+    Q_UNUSED(accountId)
+    return distinctPayees();
+}
+
+std::optional<Transaction> TransactionRepository::findLastByPayee(const QString &payee,
+                                                                  const QString &accountId) const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? "
+                                             "AND t.deleted_at IS NULL ORDER BY t.date DESC, t.created_at DESC "
+                                             "LIMIT 1")
+                                  .arg(kColumns),
+                              {payee, accountId});
+    if (!exec(query) || !query.next())
+        return std::nullopt;
+    return readTransaction(query);
+}
+
+bool TransactionRepository::isOpeningBalancePayee(const QString &payee)
+{
+    static const QSet<QString> words(openingBalanceWords().cbegin(), openingBalanceWords().cend());
+    return words.contains(payee.trimmed().toLower());
+}
+
+bool TransactionRepository::isOpeningBalance(const Transaction &transaction) const
+{
+    if (!isOpeningBalancePayee(transaction.payee))
+        return false;
+    // Ties on the date go to the row created last, as in findOpeningBalance,
+    // so both agree on which row is the account's opening balance.
+    QVariantList values{transaction.accountId};
+    for (const QString &word : openingBalanceWords())
+        values.append(word);
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                                             "  AND LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) ORDER BY date ASC, "
+                                             "created_at DESC LIMIT 1"),
+                              values);
+    if (!exec(query) || !query.next())
+        return false;
+    return query.value(0).toString() == transaction.id;
+}
+
+std::optional<Transaction> TransactionRepository::findOpeningBalance(const QString &accountId) const
+{
+    std::optional<Transaction> found;
+    const QList<Transaction> transactions = listByAccount(accountId);
+    for (const Transaction &t : transactions) {
+        if (!isOpeningBalancePayee(t.payee))
+            continue;
+        if (!found || t.date < found->date)
+            found = t;
+    }
+    return found;
+}
+
+QString TransactionRepository::openingBalanceId(const QString &accountId)
+{
+    return QUuid::createUuidV5(kDnsNamespace, QStringLiteral("opening-balance:%1").arg(accountId).toUtf8())
+        .toString(QUuid::WithoutBraces);
+}
+
+OpeningBalanceProbe TransactionRepository::openingBalanceProbe(const QString &accountId) const
+{
+    OpeningBalanceProbe probe;
+    QVariantList values;
+    for (const QString &word : openingBalanceWords())
+        values.append(word);
+    values.append(accountId);
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT MIN(date), SUM(CASE WHEN LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) "
+                                             "THEN 1 ELSE 0 END) FROM transactions WHERE account_id = ? AND "
+                                             "deleted_at IS NULL"),
+                              values);
+    if (!exec(query, "TransactionRepository::openingBalanceProbe"))
+        return probe;
+    if (query.next()) {
+        const QString earliest = query.value(0).toString();
+        if (!earliest.isEmpty())
+            probe.earliestDate = parseIsoDate(earliest);
+        probe.hasOpeningBalancePayee = query.value(1).toLongLong() > 0;
+    }
+    return probe;
+}

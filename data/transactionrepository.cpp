@@ -1,0 +1,228 @@
+#include "data/transactionrepository.h"
+
+#include "data/database.h"
+#include "data/sqlvalues.h"
+
+#include <QSqlQuery>
+
+using namespace SqlValues;
+
+namespace TransactionColumns {
+extern const QString kColumns;
+}
+
+const QString TransactionColumns::kColumns = QStringLiteral(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at");
+
+using TransactionColumns::kColumns;
+
+TransactionRepository::TransactionRepository(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+{
+    connect(database, &Database::bulkWriteFlush, this, [this] {
+        const QSet<QString> held = std::exchange(m_heldAccounts, {});
+        for (const QString &accountId : held)
+            Q_EMIT transactionsChanged(accountId);
+    });
+}
+
+void TransactionRepository::notifyChanged(const QString &accountId)
+{
+    if (m_database->isBulkWriteInProgress()) {
+        m_heldAccounts.insert(accountId);
+        return;
+    }
+    Q_EMIT transactionsChanged(accountId);
+}
+
+Transaction TransactionRepository::readTransaction(const QSqlQuery &query)
+{
+    Transaction t;
+    t.id = query.value(0).toString();
+    t.accountId = query.value(1).toString();
+    t.date = parseIsoDate(query.value(2).toString());
+    t.payee = query.value(3).toString();
+    t.memo = query.value(4).toString();
+    t.amount = query.value(5).toLongLong();
+    t.categoryId = query.value(6).toString();
+    t.checkNumber = query.value(7).toString();
+    t.cleared = query.value(8).toBool();
+    t.reconciled = query.value(9).toBool();
+    t.transferLinkId = query.value(10).toString();
+    t.transferDestAccountId = query.value(11).toString();
+    t.isSplit = query.value(12).toBool();
+    t.recurringId = query.value(13).toString();
+    t.version = query.value(14).toInt();
+    t.syncStatus = syncStatusFromString(query.value(15).toString());
+    t.serverId = query.value(16).toString();
+    t.createdAt = parseIsoDateTime(query.value(17).toString());
+    t.updatedAt = parseIsoDateTime(query.value(18).toString());
+    t.deletedAt = parseOptionalDateTime(query.value(19).toString());
+    return t;
+}
+
+QList<Transaction> TransactionRepository::list(const QString &sql, const QVariantList &values) const
+{
+    QList<Transaction> result;
+    QSqlQuery query = prepare(m_database->db(), sql.arg(kColumns), values);
+    if (!exec(query))
+        return result;
+    while (query.next())
+        result.append(readTransaction(query));
+    return result;
+}
+
+QList<Transaction> TransactionRepository::listByAccount(const QString &accountId) const
+{
+    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                               "ORDER BY t.date DESC, t.created_at DESC"),
+                {accountId});
+}
+
+QList<Transaction> TransactionRepository::listUnreconciled(const QString &accountId) const
+{
+    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                               "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
+                {accountId});
+}
+
+std::optional<Transaction> TransactionRepository::findById(const QString &id) const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT %1 FROM transactions t WHERE t.id = ?").arg(kColumns), {id});
+    if (!exec(query) || !query.next())
+        return std::nullopt;
+    return readTransaction(query);
+}
+
+QList<Transaction> TransactionRepository::listPendingSync() const
+{
+    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'"), {});
+}
+
+bool TransactionRepository::insert(const Transaction &t)
+{
+    QSqlQuery query = prepare(
+        m_database->db(),
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+                       "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
+                       "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {sqlText(t.id), sqlText(t.accountId), sqlDate(t.date), sqlText(t.payee), sqlText(t.memo),
+         sqlInt64(t.amount), sqlTextOrNull(t.categoryId), sqlText(t.checkNumber), sqlBool(t.cleared),
+         sqlBool(t.reconciled), sqlText(t.transferLinkId), sqlText(t.transferDestAccountId), sqlBool(t.isSplit),
+         sqlText(t.recurringId), t.version, syncStatusToString(t.syncStatus), sqlText(t.serverId),
+         sqlDateTime(t.createdAt), sqlDateTime(t.updatedAt)});
+    if (!exec(query, "TransactionRepository::insert"))
+        return false;
+    notifyChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::update(const Transaction &t)
+{
+    QSqlQuery query = prepare(
+        m_database->db(),
+        QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, "
+                       "cleared=?, reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, "
+                       "recurring_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+        {sqlDate(t.date), sqlText(t.payee), sqlText(t.memo), sqlInt64(t.amount), sqlTextOrNull(t.categoryId),
+         sqlText(t.checkNumber), sqlBool(t.cleared), sqlBool(t.reconciled), sqlText(t.transferLinkId),
+         sqlText(t.transferDestAccountId), sqlBool(t.isSplit), sqlText(t.recurringId), t.version,
+         syncStatusToString(t.syncStatus), sqlText(t.serverId), sqlDateTime(t.updatedAt), t.id});
+    if (!exec(query, "TransactionRepository::update"))
+        return false;
+    notifyChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::softDelete(const QString &id)
+{
+    const auto existing = findById(id);
+    if (!existing)
+        return false;
+    const QString now = nowUtcIso();
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', "
+                                             "updated_at=?, version = version + 1 WHERE id=?"),
+                              {now, now, id});
+    if (!exec(query, "TransactionRepository::softDelete"))
+        return false;
+    notifyChanged(existing->accountId);
+    return true;
+}
+
+int TransactionRepository::softDeleteByAccount(const QString &accountId)
+{
+    const QString now = nowUtcIso();
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = "
+                                             "'pending', version = version + 1 WHERE account_id = ? AND deleted_at "
+                                             "IS NULL"),
+                              {now, now, accountId});
+    if (!exec(query, "TransactionRepository::softDeleteByAccount"))
+        return 0;
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        notifyChanged(accountId);
+    return changed;
+}
+
+int TransactionRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status "
+                                             "= 'pending', version = version + 1 WHERE account_id = ? AND "
+                                             "deleted_at >= ?"),
+                              {nowUtcIso(), accountId, deletedSince});
+    if (!exec(query, "TransactionRepository::restoreByAccount"))
+        return 0;
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        notifyChanged(accountId);
+    return changed;
+}
+
+bool TransactionRepository::markSynced(const QString &id, const QString &serverId)
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"),
+                              {serverId, id});
+    return exec(query);
+}
+
+bool TransactionRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
+                                       const QDateTime &sentUpdatedAt)
+{
+    const auto current = findById(id);
+    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
+        return false;
+    return markSynced(id, serverId);
+}
+
+int TransactionRepository::markAllPendingForResync()
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS "
+                                             "NULL AND sync_status != 'pending'"));
+    if (!exec(query, "TransactionRepository::markAllPendingForResync"))
+        return 0;
+    const int changed = query.numRowsAffected();
+    if (changed > 0)
+        notifyChanged(QString());
+    return changed;
+}
+
+bool TransactionRepository::applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt,
+                                                const QString &accountId)
+{
+    QSqlQuery query = prepare(m_database->db(), QStringLiteral("UPDATE transactions SET deleted_at=? WHERE id=?"),
+                              {sqlOptionalDateTime(deletedAt), id});
+    if (!exec(query, "TransactionRepository::applyServerDeletion"))
+        return false;
+    notifyChanged(accountId);
+    return true;
+}

@@ -1,0 +1,57 @@
+#include "support/testmain.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+class AppStateTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void appStateInitializesAndRemembersAccount()
+    {
+        QTemporaryDir dir;
+        const QByteArray saved = qgetenv("TALLYRA_DATA_DIR");
+        qputenv("TALLYRA_DATA_DIR", dir.path().toUtf8());
+        {
+            AppState state;
+            QSignalSpy ready(&state, &AppState::databaseReady);
+            QVERIFY(state.initialize());
+            QCOMPARE(ready.count(), 1);
+            QSignalSpy changed(&state, &AppState::currentAccountChanged);
+            state.setCurrentAccountId(QStringLiteral("acc-1"));
+            state.setCurrentAccountId(QStringLiteral("acc-1"));
+            QCOMPARE(changed.count(), 1);
+        }
+        {
+            AppState state;
+            QSignalSpy changed(&state, &AppState::currentAccountChanged);
+            QVERIFY(state.initialize());
+            QCOMPARE(state.currentAccountId(), QStringLiteral("acc-1"));
+            QCOMPARE(changed.count(), 0);
+        }
+        qputenv("TALLYRA_DATA_DIR", saved);
+    }
+
+    void appStateFailsOnUnusableDirectory()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QByteArray saved = qgetenv("TALLYRA_DATA_DIR");
+        qputenv("TALLYRA_DATA_DIR", dir.filePath(QStringLiteral("file/below")).toUtf8());
+        AppState state;
+        QSignalSpy ready(&state, &AppState::databaseReady);
+        QVERIFY(!state.initialize());
+        QCOMPARE(ready.count(), 0);
+        QVERIFY(!state.accountRepository());
+        qputenv("TALLYRA_DATA_DIR", saved);
+    }
+};
+
+TALLYRA_TEST(AppStateTest)
+#include "test_appstate.moc"

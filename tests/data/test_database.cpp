@@ -1,0 +1,174 @@
+#include "databasefixture.h"
+#include "support/testmain.h"
+
+#include "data/preferencesrepository.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+
+class DatabaseTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void freshDatabaseRecordsAllMigrations()
+    {
+        DatabaseFixture f;
+        QSqlQuery query(*f.database->db());
+        QVERIFY(query.exec(QStringLiteral("SELECT version, name FROM schema_version ORDER BY version")));
+        QStringList applied;
+        while (query.next())
+            applied << QStringLiteral("%1 %2").arg(query.value(0).toInt()).arg(query.value(1).toString());
+        QCOMPARE(applied, QStringList({QStringLiteral("1 initial"), QStringLiteral("2 recon_sync"),
+                                       QStringLiteral("3 recurring_lead_days"), QStringLiteral("4 recurring_interval"),
+                                       QStringLiteral("5 recurring_semimonthly")}));
+        QCOMPARE(f.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
+        QCOMPARE(f.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+        // Running again applies nothing.
+        QSignalSpy applied2(f.database.get(), &Database::migrationApplied);
+        QVERIFY(f.database->migrate());
+        QCOMPARE(applied2.count(), 0);
+    }
+
+    void databaseAtVersionTwoRunsOnlyLaterMigrations()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.db"));
+        {
+            Database db;
+            QVERIFY(db.open(path));
+            QSqlQuery query(*db.db());
+            QVERIFY(query.exec(QStringLiteral("CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT "
+                                              "NULL, applied_at TEXT NOT NULL DEFAULT (datetime('now')))")));
+            QFile initial(QStringLiteral(":/sql/sql/migrations/001_initial.sql"));
+            QFile second(QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql"));
+            QVERIFY(initial.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+            QVERIFY(db.applyMigration(1, QStringLiteral("initial"), QString::fromUtf8(initial.readAll())));
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                              "('a', 'A', 'x', 'x')")));
+            QVERIFY(query.exec(QStringLiteral("INSERT INTO reconciliations VALUES ('r', 'a', '2024-01-31', 5, 5, "
+                                              "'2024-02-01T10:00:00Z')")));
+            QVERIFY(db.applyMigration(2, QStringLiteral("recon_sync"), QString::fromUtf8(second.readAll())));
+        }
+        Database db;
+        QVERIFY(db.open(path));
+        QSignalSpy applied(&db, &Database::migrationApplied);
+        QVERIFY(db.migrate());
+        QCOMPARE(applied.count(), 3);
+        QCOMPARE(applied.first().at(0).toInt(), 3);
+        QSqlQuery query(*db.db());
+        QVERIFY(query.exec(QStringLiteral("SELECT created_at, updated_at, version, sync_status FROM reconciliations")));
+        QVERIFY(query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("2024-02-01T10:00:00Z"));
+        QCOMPARE(query.value(1).toString(), QStringLiteral("2024-02-01T10:00:00Z"));
+        QCOMPARE(query.value(2).toInt(), 1);
+        QCOMPARE(query.value(3).toString(), QStringLiteral("pending"));
+    }
+
+    void failingMigrationLeavesNoTrace()
+    {
+        DatabaseFixture f;
+        QSignalSpy errors(f.database.get(), &Database::migrationError);
+        const QString script = QStringLiteral("CREATE TABLE half_done (x INTEGER);\r\nINSERT INTO nowhere VALUES (1);\r\n");
+        QVERIFY(!f.database->applyMigration(6, QStringLiteral("broken"), script));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.first().at(0).toInt(), 6);
+        QVERIFY(!f.scalar(QStringLiteral("SELECT name FROM sqlite_master WHERE name = 'half_done'")).isValid());
+        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 5);
+    }
+
+    void failingCommitIsReported()
+    {
+        // A migration cannot start inside a transaction that is already open.
+        DatabaseFixture f;
+        QVERIFY(f.database->db()->transaction());
+        QSignalSpy errors(f.database.get(), &Database::migrationError);
+        QVERIFY(!f.database->applyMigration(6, QStringLiteral("nested"), QStringLiteral("SELECT 1;")));
+        QCOMPARE(errors.count(), 1);
+        f.database->db()->rollback();
+    }
+
+    void splitStatements_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("statements");
+
+        QTest::newRow("comment lines dropped")
+            << QStringLiteral("-- header\r\nCREATE TABLE a (x);\r\n  -- indented comment\r\nCREATE TABLE b (y);\r\n")
+            << QStringList{QStringLiteral("CREATE TABLE a (x)"), QStringLiteral("CREATE TABLE b (y)")};
+        QTest::newRow("trigger body stays whole")
+            << QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\n  INSERT INTO b VALUES (1);\n  DELETE FROM "
+                              "c;\nEND;\nSELECT 1;\n")
+            << QStringList{QStringLiteral("CREATE TRIGGER t AFTER INSERT ON a BEGIN\n  INSERT INTO b VALUES (1);\n  "
+                                          "DELETE FROM c;\nEND"),
+                           QStringLiteral("SELECT 1")};
+        QTest::newRow("last statement without semicolon")
+            << QStringLiteral("SELECT 1;\nSELECT 2") << QStringList{QStringLiteral("SELECT 1"), QStringLiteral("SELECT 2")};
+        QTest::newRow("statement over two lines")
+            << QStringLiteral("UPDATE r SET a = b\nWHERE c = '';\n")
+            << QStringList{QStringLiteral("UPDATE r SET a = b\nWHERE c = ''")};
+        QTest::newRow("only a semicolon") << QStringLiteral(";\n") << QStringList{};
+        QTest::newRow("only comments") << QStringLiteral("-- a\n-- b\n") << QStringList{};
+        QTest::newRow("END-like column outside a block")
+            << QStringLiteral("CREATE TABLE r (\n  end_date TEXT\n);\n")
+            << QStringList{QStringLiteral("CREATE TABLE r (\n  end_date TEXT\n)")};
+        QTest::newRow("trailing comment stays in the statement")
+            << QStringLiteral("SELECT 1; -- why\nSELECT 2;")
+            << QStringList{QStringLiteral("SELECT 1; -- why\nSELECT 2")};
+    }
+
+    void splitStatements()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, statements);
+        QCOMPARE(Database::splitStatements(script), statements);
+    }
+
+    void foreignKeysAreEnforced()
+    {
+        DatabaseFixture f;
+        QVERIFY(!f.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                                       "updated_at) VALUES ('t', 'nobody', '2024-01-01', '', 0, 'x', 'x')")));
+        QVERIFY(!f.exec(QStringLiteral("INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES "
+                                       "('c', 'C', 'nobody', 'x', 'x')")));
+    }
+
+    void nestedTransactionsRollBackIndependently()
+    {
+        DatabaseFixture f;
+        {
+            SqlTransaction outer(f.database.get());
+            QVERIFY(f.exec(QStringLiteral("INSERT INTO preferences VALUES ('outer', '1')")));
+            {
+                SqlTransaction inner(f.database.get());
+                QVERIFY(f.exec(QStringLiteral("INSERT INTO preferences VALUES ('inner', '1')")));
+            } // not committed: rolled back
+            QVERIFY(outer.commit());
+        }
+        QCOMPARE(f.scalar(QStringLiteral("SELECT COUNT(*) FROM preferences WHERE key = 'outer'")).toInt(), 1);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT COUNT(*) FROM preferences WHERE key = 'inner'")).toInt(), 0);
+        {
+            SqlTransaction outer(f.database.get());
+            SqlTransaction inner(f.database.get());
+            QVERIFY(f.exec(QStringLiteral("INSERT INTO preferences VALUES ('lost', '1')")));
+            QVERIFY(inner.commit());
+        } // outer not committed: the inner work goes too
+        QCOMPARE(f.scalar(QStringLiteral("SELECT COUNT(*) FROM preferences WHERE key = 'lost'")).toInt(), 0);
+    }
+
+    void dataDirectoryIsCreatedFromEnvironment()
+    {
+        QTemporaryDir dir;
+        const QByteArray saved = qgetenv("TALLYRA_DATA_DIR");
+        const QString nested = dir.filePath(QStringLiteral("a/b/c"));
+        qputenv("TALLYRA_DATA_DIR", nested.toUtf8());
+        QCOMPARE(dataDirectory(), nested);
+        QVERIFY(QDir(nested).exists());
+        QCOMPARE(databasePath(), nested + QStringLiteral("/tallyra.db"));
+        qputenv("TALLYRA_DATA_DIR", saved);
+    }
+
+};
+
+TALLYRA_TEST(DatabaseTest)
+#include "test_database.moc"

@@ -1,0 +1,270 @@
+#include "databasefixture.h"
+#include "support/testmain.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/transactionrepository.h"
+
+namespace {
+
+struct QueryFixture : DatabaseFixture
+{
+    AccountRepository accounts{database.get()};
+    TransactionRepository transactions{database.get()};
+    CategoryRepository categories{database.get()};
+    int sequence = 0;
+
+    void addAccount(const QString &id, qint64 startingBalance = 0)
+    {
+        Account a;
+        a.id = id;
+        a.name = id;
+        a.startingBalance = startingBalance;
+        a.createdAt = a.updatedAt = QDateTime::currentDateTimeUtc();
+        QVERIFY(accounts.insert(a));
+    }
+
+    // Rows created later get later creation times, in call order.
+    Transaction add(const QString &accountId, const QDate &date, qint64 amount, const QString &payee = QString(),
+                    const QString &memo = QString(), const QString &categoryId = QString())
+    {
+        Transaction t;
+        t.id = QStringLiteral("t%1").arg(++sequence);
+        t.accountId = accountId;
+        t.date = date;
+        t.amount = amount;
+        t.payee = payee.isNull() ? t.id : payee;
+        t.memo = memo;
+        t.categoryId = categoryId;
+        t.createdAt = QDateTime(QDate(2024, 1, 1), QTime(0, 0), Qt::UTC).addSecs(sequence);
+        t.updatedAt = t.createdAt;
+        if (!transactions.insert(t))
+            qFatal("insert failed");
+        return t;
+    }
+
+    QStringList searchIds(const QString &text, const TransactionSearchFilter &filter = {})
+    {
+        QStringList ids;
+        for (const RegisterRow &row : transactions.search(text, filter))
+            ids << row.transaction.id;
+        return ids;
+    }
+};
+
+} // namespace
+
+class TransactionQueryTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void registerRowsCarryRunningBalances()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"), 1000);
+        const QDate march1(2024, 3, 1);
+        f.add(QStringLiteral("a"), march1.addDays(5), 25);
+        f.add(QStringLiteral("a"), march1, -200);
+        f.add(QStringLiteral("a"), march1, 50);
+        const QList<RegisterRow> rows = f.transactions.listRegister(QStringLiteral("a"));
+        QCOMPARE(rows.size(), 4);
+        // Synthetic opening row first, dated like the earliest transaction.
+        QVERIFY(rows[0].transaction.id.isEmpty());
+        QCOMPARE(rows[0].transaction.payee, QStringLiteral("Opening Balance"));
+        QCOMPARE(rows[0].transaction.date, march1);
+        QVERIFY(rows[0].transaction.cleared && rows[0].transaction.reconciled);
+        QCOMPARE(rows[0].runningBalance, qint64(1000));
+        QCOMPARE(rows[1].runningBalance, qint64(800));
+        QCOMPARE(rows[2].runningBalance, qint64(850));
+        QCOMPARE(rows[3].runningBalance, qint64(875));
+    }
+
+    void registerOpeningRowWithoutTransactions()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"), 5000);
+        f.addAccount(QStringLiteral("b"), 0);
+        const auto rows = f.transactions.listRegister(QStringLiteral("a"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].transaction.date, QDate::currentDate());
+        QCOMPARE(rows[0].runningBalance, qint64(5000));
+        QVERIFY(f.transactions.listRegister(QStringLiteral("b")).isEmpty());
+    }
+
+    void registerCategoryNames()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        Category parent;
+        parent.id = QStringLiteral("p");
+        parent.name = QStringLiteral("Auto");
+        parent.createdAt = parent.updatedAt = QDateTime::currentDateTimeUtc();
+        QVERIFY(f.categories.insert(parent));
+        Category child = parent;
+        child.id = QStringLiteral("c");
+        child.name = QStringLiteral("Fuel");
+        child.parentId = QStringLiteral("p");
+        QVERIFY(f.categories.insert(child));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, {}, {}, QStringLiteral("c"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 2), -1, {}, {}, QStringLiteral("p"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 3), -1);
+        QVERIFY(f.categories.softDelete(QStringLiteral("p")));
+        const auto rows = f.transactions.listRegister(QStringLiteral("a"));
+        QCOMPARE(rows[0].categoryName, QStringLiteral("Auto > Fuel"));
+        QCOMPARE(rows[1].categoryName, QStringLiteral("Auto"));
+        QCOMPARE(rows[2].categoryName, QString());
+    }
+
+    void balanceModes()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"), 100);
+        const QDate today = QDate::currentDate();
+        Transaction cleared = f.add(QStringLiteral("a"), today, 10);
+        cleared.cleared = true;
+        QVERIFY(f.transactions.update(cleared));
+        Transaction reconciled = f.add(QStringLiteral("a"), today.addDays(-3), 20);
+        reconciled.reconciled = true;
+        QVERIFY(f.transactions.update(reconciled));
+        f.add(QStringLiteral("a"), today.addDays(1), 1000);
+        const Transaction deleted = f.add(QStringLiteral("a"), today, 5000);
+        QVERIFY(f.transactions.softDelete(deleted.id));
+
+        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::CurrentBalance), qint64(1130));
+        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::ClearedBalance), qint64(130));
+        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::BalanceAsOfToday), qint64(130));
+        QCOMPARE(f.transactions.balance(QStringLiteral("nobody"), 0), qint64(0));
+    }
+
+    void ftsQuery_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("query");
+        QTest::newRow("words become prefixes") << "Corner Shop #12" << "Corner* Shop* 12*";
+        QTest::newRow("punctuation only") << "#-!" << "";
+        QTest::newRow("operators are words") << "Portland OR" << "Portland* \"OR\"*";
+        QTest::newRow("all three operators") << "AND NOT OR" << "\"AND\"* \"NOT\"* \"OR\"*";
+        QTest::newRow("lower-case is no operator") << "rock or roll" << "rock* or* roll*";
+        QTest::newRow("quotes cannot leak") << "\"x\" (y)" << "x* y*";
+        QTest::newRow("non-latin letters") << QStringLiteral("Caf\u00E9 \u671F\u9996") << QStringLiteral("Caf\u00E9* \u671F\u9996*");
+    }
+
+    void ftsQuery()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, query);
+        QCOMPARE(TransactionRepository::buildFtsQuery(text), query);
+    }
+
+    void searchFollowsWritesAndFilters()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        f.addAccount(QStringLiteral("b"));
+        const Transaction coffee = f.add(QStringLiteral("a"), QDate(2024, 1, 10), -450, QStringLiteral("Coffee Shop"));
+        const Transaction memo = f.add(QStringLiteral("b"), QDate(2024, 2, 10), -300, QStringLiteral("Bakery"),
+                                       QStringLiteral("two coffees"));
+        const Transaction portland = f.add(QStringLiteral("a"), QDate(2024, 3, 10), -100,
+                                           QStringLiteral("Portland OR Grocery"));
+        f.add(QStringLiteral("a"), QDate(2024, 3, 11), -100, QStringLiteral("Hardware"));
+
+        QCOMPARE(f.searchIds(QStringLiteral("coffee")), QStringList({memo.id, coffee.id}));
+        QCOMPARE(f.searchIds(QStringLiteral("Portland OR")), QStringList({portland.id}));
+        TransactionSearchFilter onlyA;
+        onlyA.accountId = QStringLiteral("a");
+        QCOMPARE(f.searchIds(QStringLiteral("coffee"), onlyA), QStringList({coffee.id}));
+        TransactionSearchFilter dates;
+        dates.toDate = QDate(2024, 1, 31);
+        QCOMPARE(f.searchIds(QStringLiteral("coffee"), dates), QStringList({coffee.id}));
+        dates.fromDate = QDate(2024, 2, 1);
+        QVERIFY(f.searchIds(QString(), dates).isEmpty());
+        TransactionSearchFilter cleared;
+        cleared.cleared = true;
+        QVERIFY(f.searchIds(QStringLiteral("coffee"), cleared).isEmpty());
+        QCOMPARE(f.searchIds(QStringLiteral("#!")).size(), 4);
+
+        // The index follows updates and hard deletes; soft-deleted rows are filtered out.
+        Transaction renamed = coffee;
+        renamed.payee = QStringLiteral("Tea House");
+        QVERIFY(f.transactions.update(renamed));
+        QCOMPARE(f.searchIds(QStringLiteral("coffee")), QStringList({memo.id}));
+        QCOMPARE(f.searchIds(QStringLiteral("tea")), QStringList({coffee.id}));
+        QVERIFY(f.transactions.softDelete(memo.id));
+        QVERIFY(f.searchIds(QStringLiteral("coffees")).isEmpty());
+        QCOMPARE(f.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'coffees*'"))
+                     .toInt(),
+                 1);
+        QVERIFY(f.exec(QStringLiteral("DELETE FROM transactions WHERE id = '%1'").arg(memo.id)));
+        QCOMPARE(f.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'coffees*'"))
+                     .toInt(),
+                 0);
+    }
+
+    void searchIsCappedAt200()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        for (int i = 0; i < 210; ++i)
+            f.add(QStringLiteral("a"), QDate(2024, 1, 1).addDays(i), -1, QStringLiteral("Rent"));
+        const QStringList ids = f.searchIds(QStringLiteral("rent"));
+        QCOMPARE(ids.size(), 200);
+        QCOMPARE(ids.first(), QStringLiteral("t210"));
+    }
+
+    void payees()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        f.addAccount(QStringLiteral("b"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, QStringLiteral("shop"));
+        f.add(QStringLiteral("b"), QDate(2024, 1, 2), -2, QStringLiteral("Shop"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 3), -3, QStringLiteral("Shop"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 1), -4, QStringLiteral(""));
+        QVERIFY(f.transactions.softDelete(f.add(QStringLiteral("a"), QDate(2024, 1, 1), -5, QStringLiteral("Gone")).id));
+        QCOMPARE(f.transactions.distinctPayees(), QStringList({"Shop", "shop"}));
+        QCOMPARE(f.transactions.payees(QStringLiteral("a")), f.transactions.distinctPayees());
+        QCOMPARE(f.transactions.findLastByPayee(QStringLiteral("Shop"), QStringLiteral("a"))->amount, qint64(-3));
+        QVERIFY(!f.transactions.findLastByPayee(QStringLiteral("SHOP"), QStringLiteral("a")));
+    }
+
+    void openingBalanceRecognition()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        QVERIFY(TransactionRepository::isOpeningBalancePayee(QStringLiteral("  Saldo Inicial  ")));
+        QVERIFY(TransactionRepository::isOpeningBalancePayee(QStringLiteral("\u671F\u9996\u6B8B\u9AD8")));
+        QVERIFY(!TransactionRepository::isOpeningBalancePayee(QStringLiteral("Opening")));
+
+        f.add(QStringLiteral("a"), QDate(2024, 1, 5), -10, QStringLiteral("Groceries"));
+        const Transaction later = f.add(QStringLiteral("a"), QDate(2024, 2, 1), 100, QStringLiteral("Opening Balance"));
+        const Transaction first = f.add(QStringLiteral("a"), QDate(2024, 1, 1), 500, QStringLiteral("Opening Balance"));
+        QVERIFY(f.transactions.isOpeningBalance(first));
+        QVERIFY(!f.transactions.isOpeningBalance(later));
+        QCOMPARE(f.transactions.findOpeningBalance(QStringLiteral("a"))->id, first.id);
+
+        // Two on the same date: both lookups pick the one created last.
+        const Transaction sameDay = f.add(QStringLiteral("a"), QDate(2024, 1, 1), 7, QStringLiteral("anfangssaldo"));
+        QCOMPARE(f.transactions.findOpeningBalance(QStringLiteral("a"))->id, sameDay.id);
+        QVERIFY(f.transactions.isOpeningBalance(sameDay));
+        QVERIFY(!f.transactions.isOpeningBalance(first));
+
+        const OpeningBalanceProbe probe = f.transactions.openingBalanceProbe(QStringLiteral("a"));
+        QVERIFY(probe.hasOpeningBalancePayee);
+        QCOMPARE(probe.earliestDate, QDate(2024, 1, 1));
+        const OpeningBalanceProbe empty = f.transactions.openingBalanceProbe(QStringLiteral("none"));
+        QVERIFY(!empty.hasOpeningBalancePayee);
+        QVERIFY(!empty.earliestDate.isValid());
+    }
+
+    void openingBalanceIdIsDerived()
+    {
+        QCOMPARE(TransactionRepository::openingBalanceId(QStringLiteral("acc-1")),
+                 QStringLiteral("a605d24d-8d40-5d00-82a8-8a5e7b01cc1d"));
+        QVERIFY(TransactionRepository::openingBalanceId(QStringLiteral("acc-2"))
+                != TransactionRepository::openingBalanceId(QStringLiteral("acc-1")));
+    }
+};
+
+TALLYRA_TEST(TransactionQueryTest)
+#include "test_transactionqueries.moc"
