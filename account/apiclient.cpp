@@ -185,7 +185,7 @@ void ApiClient::handleReply(QNetworkReply *reply, const QString &method, const Q
 {
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray bytes = reply->readAll();
+    const QByteArray bytes = reply->isOpen() ? reply->readAll() : QByteArray();
 
     // A status line followed by a broken transfer is no answer either: the body
     // cannot be trusted, so even a 2xx must not reach the caller as success.
