@@ -97,7 +97,7 @@ QJsonObject FakeSyncService::pushOne(const QJsonObject &change)
     QJsonObject result;
     result.insert(QLatin1String("entity_type"), entityType);
     result.insert(QLatin1String("entity_id"), clientId);
-    if (kind.isEmpty() || clientId.isEmpty()) {
+    if (kind.isEmpty() || clientId.isEmpty() || (rejectChange && rejectChange(change))) {
         result.insert(QLatin1String("status"), QLatin1String("error"));
         result.insert(QLatin1String("message"), QLatin1String("unknown entity"));
         return result;
@@ -189,6 +189,8 @@ FakeResponse FakeSyncService::handlePull(const FakeRequest &request)
     int limit = request.query.queryItemValue(QStringLiteral("limit")).toInt();
     if (limit <= 0)
         limit = 200;
+    if (pageSize > 0)
+        limit = pageSize;
     int end = start;
     QJsonObject reply = page(start, limit, &end);
     if (editPullPage)

@@ -36,6 +36,10 @@ public:
     std::function<void(QJsonObject &page, int requestNumber)> editPullPage;
     // Called when a push request arrives, before it is processed.
     std::function<void(int requestNumber)> onPush;
+    // Answers a change with status "error" and does not store it.
+    std::function<bool(const QJsonObject &change)> rejectChange;
+    // Serves pages smaller than the client asks for (0: as asked).
+    int pageSize = 0;
 
     // Server-side edits, as another device would make them. Returns the
     // server id. The record is stored as given plus "id" and "version".

@@ -10,14 +10,14 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "sync/syncengine.h"
+#include "support/fakeserver.h"
+#include "fakesyncservice.h"
 
 #include <QHash>
 #include <QMap>
 #include <QTemporaryDir>
 
 #include <memory>
-
-class FakeSyncService;
 
 // Rows of every kind with every field set away from its default, so a
 // field that does not travel shows up as a difference.
@@ -77,3 +77,18 @@ QStringList snapshotDifferences(const QMap<QString, QString> &before, const QMap
 
 // A server record made from a local row's payload, as the service stores it.
 QJsonObject serverRecordFromPayload(const QJsonObject &payload, int version, const QString &serverId = QString());
+
+// A fake sync service on a loopback server, and devices that talk to it.
+struct SyncHarness
+{
+    SyncHarness()
+    {
+        if (!server.start())
+            qFatal("cannot start the fake server");
+        service = std::make_unique<FakeSyncService>(&server);
+    }
+    std::unique_ptr<LocalStore> device() const { return std::make_unique<LocalStore>(server.url()); }
+
+    FakeServer server;
+    std::unique_ptr<FakeSyncService> service;
+};
