@@ -135,11 +135,13 @@ QString FakeSyncService::putRecord(const QString &kind, QJsonObject record)
 QString FakeSyncService::store(const QString &kind, QJsonObject record)
 {
     QString serverId = record.value(QLatin1String("id")).toString();
+    const QString clientId = record.value(QLatin1String("client_id")).toString();
+    if (serverId.isEmpty())
+        serverId = m_byClientId.value(kind).value(clientId);
     if (serverId.isEmpty()) {
         serverId = QStringLiteral("srv-%1").arg(++m_nextServerId);
         record.insert(QLatin1String("id"), serverId);
     }
-    const QString clientId = record.value(QLatin1String("client_id")).toString();
     if (!clientId.isEmpty())
         m_byClientId[kind].insert(clientId, serverId);
     m_records[kind].insert(serverId, record);
