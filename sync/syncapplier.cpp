@@ -306,7 +306,11 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
             && local->updatedAt.isValid() && record.updatedAt.isValid() && local->updatedAt > record.updatedAt)
             return Outcome::Unchanged;
     } else if (deletion.deleted) {
-        return Outcome::Unchanged; // a tombstone for a row never seen here
+        // A tombstone for a row never seen here is not stored, unless a
+        // record that still refers to it needs it as a parent.
+        if (!clientId.isEmpty() && (kind == Kind::Account || kind == Kind::Category))
+            m_parentTombstones[table].insert(clientId, json);
+        return Outcome::Unchanged;
     }
 
     // Parent rows that the write would reference.
@@ -315,7 +319,7 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     const auto needParent = [&](const QString &parentTable, const QString &parentId, const char *what) {
         if (!check.missing.isEmpty() || !check.malformed.isEmpty() || parentId.isEmpty())
             return;
-        if (!rowExists(parentTable, parentId))
+        if (!parentAvailable(parentTable, parentId, 0))
             check.missing = QLatin1String(what) + QLatin1Char(' ') + parentId;
     };
     const auto needAccount = [&](const QString &accountId) {
@@ -424,6 +428,41 @@ bool SyncApplier::writeRecord(const Record &record, const std::optional<Record> 
         }
     }
     Q_UNUSED(json)
+    return true;
+}
+
+bool SyncApplier::parentAvailable(const QString &table, const QString &id, int depth)
+{
+    if (rowExists(table, id))
+        return true;
+    const QJsonObject tombstone = m_parentTombstones.value(table).value(id);
+    if (tombstone.isEmpty() || depth > 16)
+        return false;
+
+    // Store the deleted parent so its children can be written; it stays
+    // deleted, as it is on the server.
+    SqlTransaction unit(m_database);
+    if (!unit.isActive())
+        return false;
+    const Deletion deletion = readDeletion(tombstone);
+    const std::optional<QDateTime> deletedAt =
+        deletion.deletedAt && deletion.deletedAt->isValid() ? deletion.deletedAt : QDateTime::currentDateTimeUtc();
+    bool written = false;
+    if (table == kAccountsTable) {
+        Account account = accountFromServer(tombstone);
+        account.id = id;
+        written = m_accounts->insert(account) && m_accounts->applyServerDeletion(id, deletedAt);
+    } else {
+        Category category = categoryFromServer(tombstone);
+        category.id = id;
+        const bool parentReady = category.parentId.isEmpty() || category.parentId == id
+                                 || parentAvailable(kCategoriesTable, category.parentId, depth + 1);
+        written = parentReady && m_categories->insert(category) && m_categories->applyServerDeletion(id, deletedAt);
+    }
+    if (!written || !unit.commit())
+        return false;
+    m_parentTombstones[table].remove(id);
+    rememberRow(table, id, readText(tombstone, QLatin1String("id")));
     return true;
 }
 

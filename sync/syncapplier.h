@@ -72,6 +72,7 @@ private:
     bool writeRecord(const Record &record, const std::optional<Record> &local, bool serverDeleted,
                      const std::optional<QDateTime> &serverDeletedAt, const QJsonObject &json);
 
+    bool parentAvailable(const QString &table, const QString &id, int depth);
     bool rowExists(const QString &table, const QString &id);
     void rememberRow(const QString &table, const QString &id, const QString &serverId);
     void keep(Kind kind, const QJsonObject &record, const QString &reason);
@@ -90,6 +91,9 @@ private:
     QHash<QString, QSet<QString>> m_knownRows;
 
     QHash<QString, KeptRecord> m_kept;
+    // Deleted accounts and categories never stored here, by client id,
+    // in case a record that still refers to one arrives.
+    QHash<QString, QHash<QString, QJsonObject>> m_parentTombstones;
     quint64 m_sequence = 0;
     bool m_unitFailed = false;
 };

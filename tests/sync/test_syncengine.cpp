@@ -167,15 +167,17 @@ private Q_SLOTS:
         QSignalSpy completed(engine, &SyncEngine::syncCompleted);
         QElapsedTimer clock;
         clock.start();
+        qint64 lastCall = 0;
         for (int i = 0; i < 10; ++i) {
             engine->scheduleSync();
+            lastCall = clock.elapsed();
             QTest::qWait(50);
         }
-        const qint64 lastCall = clock.elapsed() - 50;
         QTest::qWait(1500);
         QCOMPARE(completed.count(), 0);
         QVERIFY(completed.wait(2000));
-        QVERIFY(clock.elapsed() - lastCall >= SyncEngine::kDebounceMs);
+        // Qt's coarse timers may fire up to 5 % early.
+        QVERIFY(clock.elapsed() - lastCall >= SyncEngine::kDebounceMs * 95 / 100);
         QTest::qWait(100);
         QCOMPARE(completed.count(), 1);
         QCOMPARE(harness.server.count(QStringLiteral("GET"), kPull), 1);

@@ -445,15 +445,29 @@ private Q_SLOTS:
     void tombstonesForUnknownRowsLeaveNoTrace()
     {
         SyncHarness harness;
-        SampleData data = SampleData::make(QStringLiteral("t"), 1, 1, 0, 1, 0);
+        SampleData data = SampleData::make(QStringLiteral("t"), 1, 2, 0, 1, 0);
         data.transactions[0].deletedAt = QDateTime::currentDateTimeUtc();
         data.categories[0].deletedAt = QDateTime::currentDateTimeUtc();
         data.putInto(*harness.service);
         auto device = harness.device();
         QVERIFY(device->sync());
         QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 0);
-        QCOMPARE(device->count("SELECT COUNT(*) FROM categories"), 0);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM categories"), 1);
         QCOMPARE(device->count("SELECT COUNT(*) FROM accounts"), 1);
+    }
+
+    void aDeletedCategoryStillInUseIsStoredForItsTransactions()
+    {
+        SyncHarness harness;
+        SampleData data = SampleData::make(QStringLiteral("u"), 1, 1, 0, 2, 0); // u-txn-1 uses u-cat-0
+        data.categories[0].deletedAt = QDateTime::currentDateTimeUtc();
+        data.putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QCOMPARE(device->transactions->findById(QStringLiteral("u-txn-1"))->categoryId, QStringLiteral("u-cat-0"));
+        QVERIFY(device->categories->findById(QStringLiteral("u-cat-0"))->deletedAt.has_value());
+        QCOMPARE(device->categories->count(), 0);
     }
 };
 
