@@ -1,8 +1,11 @@
 #include "data/transactionrepository.h"
 
 #include "data/database.h"
+#include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
+#include "data/transactionreader.h"
 
+#include <QDebug>
 #include <QSqlQuery>
 
 using namespace SqlValues;
@@ -21,6 +24,7 @@ using TransactionColumns::kColumns;
 TransactionRepository::TransactionRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_table(database, "transactions", "TransactionRepository")
 {
     connect(database, &Database::bulkWriteFlush, this, [this] {
         const QSet<QString> held = std::exchange(m_heldAccounts, {});
@@ -40,28 +44,7 @@ void TransactionRepository::notifyChanged(const QString &accountId)
 
 Transaction TransactionRepository::readTransaction(const QSqlQuery &query)
 {
-    Transaction t;
-    t.id = query.value(0).toString();
-    t.accountId = query.value(1).toString();
-    t.date = parseIsoDate(query.value(2).toString());
-    t.payee = query.value(3).toString();
-    t.memo = query.value(4).toString();
-    t.amount = query.value(5).toLongLong();
-    t.categoryId = query.value(6).toString();
-    t.checkNumber = query.value(7).toString();
-    t.cleared = query.value(8).toBool();
-    t.reconciled = query.value(9).toBool();
-    t.transferLinkId = query.value(10).toString();
-    t.transferDestAccountId = query.value(11).toString();
-    t.isSplit = query.value(12).toBool();
-    t.recurringId = query.value(13).toString();
-    t.version = query.value(14).toInt();
-    t.syncStatus = syncStatusFromString(query.value(15).toString());
-    t.serverId = query.value(16).toString();
-    t.createdAt = parseIsoDateTime(query.value(17).toString());
-    t.updatedAt = parseIsoDateTime(query.value(18).toString());
-    t.deletedAt = parseOptionalDateTime(query.value(19).toString());
-    return t;
+    return TransactionReader::read(TransactionReader::QueryRow{query});
 }
 
 QList<Transaction> TransactionRepository::list(const QString &sql, const QVariantList &values) const
@@ -105,19 +88,36 @@ QList<Transaction> TransactionRepository::listPendingSync() const
 
 bool TransactionRepository::insert(const Transaction &t)
 {
-    QSqlQuery query = prepare(
-        m_database->db(),
-        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
-                       "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
-                       "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, "
-                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {sqlText(t.id), sqlText(t.accountId), sqlDate(t.date), sqlText(t.payee), sqlText(t.memo),
-         sqlInt64(t.amount), sqlTextOrNull(t.categoryId), sqlText(t.checkNumber), sqlBool(t.cleared),
-         sqlBool(t.reconciled), sqlText(t.transferLinkId), sqlText(t.transferDestAccountId), sqlBool(t.isSplit),
-         sqlText(t.recurringId), t.version, syncStatusToString(t.syncStatus), sqlText(t.serverId),
-         sqlDateTime(t.createdAt), sqlDateTime(t.updatedAt)});
-    if (!exec(query, "TransactionRepository::insert"))
+    // Imports, restores and catch-up posting insert rows by the thousand: keep
+    // this statement prepared.
+    SqlStatement statement(
+        m_database,
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
+        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    statement.bindText(1, t.id);
+    statement.bindText(2, t.accountId);
+    statement.bindText(3, isoDate(t.date));
+    statement.bindText(4, t.payee);
+    statement.bindText(5, t.memo);
+    statement.bindInt64(6, t.amount);
+    statement.bindTextOrNull(7, t.categoryId);
+    statement.bindText(8, t.checkNumber);
+    statement.bindInt64(9, t.cleared);
+    statement.bindInt64(10, t.reconciled);
+    statement.bindText(11, t.transferLinkId);
+    statement.bindText(12, t.transferDestAccountId);
+    statement.bindInt64(13, t.isSplit);
+    statement.bindText(14, t.recurringId);
+    statement.bindInt64(15, t.version);
+    statement.bindText(16, syncStatusToString(t.syncStatus));
+    statement.bindText(17, t.serverId);
+    statement.bindText(18, isoDateTime(t.createdAt));
+    statement.bindText(19, isoDateTime(t.updatedAt));
+    if (!statement.exec()) {
+        qWarning().noquote() << "TransactionRepository::insert failed:" << statement.errorText();
         return false;
+    }
     notifyChanged(t.accountId);
     return true;
 }
@@ -142,14 +142,7 @@ bool TransactionRepository::update(const Transaction &t)
 bool TransactionRepository::softDelete(const QString &id)
 {
     const auto existing = findById(id);
-    if (!existing)
-        return false;
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', "
-                                             "updated_at=?, version = version + 1 WHERE id=?"),
-                              {now, now, id});
-    if (!exec(query, "TransactionRepository::softDelete"))
+    if (!existing || !m_table.softDelete(id))
         return false;
     notifyChanged(existing->accountId);
     return true;
@@ -157,15 +150,7 @@ bool TransactionRepository::softDelete(const QString &id)
 
 int TransactionRepository::softDeleteByAccount(const QString &accountId)
 {
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = "
-                                             "'pending', version = version + 1 WHERE account_id = ? AND deleted_at "
-                                             "IS NULL"),
-                              {now, now, accountId});
-    if (!exec(query, "TransactionRepository::softDeleteByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.softDeleteByAccount(accountId);
     if (changed > 0)
         notifyChanged(accountId);
     return changed;
@@ -173,14 +158,7 @@ int TransactionRepository::softDeleteByAccount(const QString &accountId)
 
 int TransactionRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status "
-                                             "= 'pending', version = version + 1 WHERE account_id = ? AND "
-                                             "deleted_at >= ?"),
-                              {nowUtcIso(), accountId, deletedSince});
-    if (!exec(query, "TransactionRepository::restoreByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.restoreByAccount(accountId, deletedSince);
     if (changed > 0)
         notifyChanged(accountId);
     return changed;
@@ -188,29 +166,18 @@ int TransactionRepository::restoreByAccount(const QString &accountId, const QStr
 
 bool TransactionRepository::markSynced(const QString &id, const QString &serverId)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"),
-                              {serverId, id});
-    return exec(query);
+    return m_table.markSynced(id, serverId);
 }
 
 bool TransactionRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
-                                       const QDateTime &sentUpdatedAt)
+                              const QDateTime &sentUpdatedAt)
 {
-    const auto current = findById(id);
-    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
-        return false;
-    return markSynced(id, serverId);
+    return m_table.markSyncedIfUnchanged(id, serverId, sentVersion, sentUpdatedAt);
 }
 
 int TransactionRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS "
-                                             "NULL AND sync_status != 'pending'"));
-    if (!exec(query, "TransactionRepository::markAllPendingForResync"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.markAllPendingForResync();
     if (changed > 0)
         notifyChanged(QString());
     return changed;
@@ -219,9 +186,7 @@ int TransactionRepository::markAllPendingForResync()
 bool TransactionRepository::applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt,
                                                 const QString &accountId)
 {
-    QSqlQuery query = prepare(m_database->db(), QStringLiteral("UPDATE transactions SET deleted_at=? WHERE id=?"),
-                              {sqlOptionalDateTime(deletedAt), id});
-    if (!exec(query, "TransactionRepository::applyServerDeletion"))
+    if (!m_table.applyServerDeletion(id, deletedAt))
         return false;
     notifyChanged(accountId);
     return true;
