@@ -14,6 +14,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <optional>
 #include <type_traits>
 
 using namespace SyncRecords;
@@ -141,6 +142,7 @@ void SyncApplier::applyReconciliation(const QJsonArray &records)
 
 void SyncApplier::applyArray(Kind kind, const QJsonArray &records)
 {
+    findAbsentIds(kind, records);
     for (const QJsonValue &value : records) {
         const QJsonObject record = value.toObject();
         // The newest copy of a record decides; an older kept copy goes.
@@ -153,6 +155,7 @@ void SyncApplier::applyArray(Kind kind, const QJsonArray &records)
 int SyncApplier::retryKept()
 {
     int applied = 0;
+    m_absentIds.clear();
     while (!m_kept.isEmpty() && !m_unitFailed) {
         QList<KeptRecord> pending = m_kept.values();
         std::sort(pending.begin(), pending.end(), [](const KeptRecord &a, const KeptRecord &b) {
@@ -275,7 +278,7 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     // Matching: the id the row has on every device, then the server's id.
     std::optional<Record> local;
     QString id;
-    if (!clientId.isEmpty()) {
+    if (!clientId.isEmpty() && !m_absentIds.contains(clientId)) {
         local = repository->findById(clientId);
         if (local)
             id = clientId;
@@ -359,9 +362,15 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
         return Outcome::Kept;
     }
 
-    // The record with its split lines is one unit: all of it or nothing.
-    SqlTransaction unit(m_database);
-    if (!unit.isActive()) {
+    // The record with its split lines is one unit: all of it or nothing. A
+    // lone insert is a unit by itself.
+    bool singleWrite = inserting;
+    if constexpr (std::is_same_v<Record, Transaction>)
+        singleWrite = singleWrite && !record.isSplit;
+    std::optional<SqlTransaction> unit;
+    if (!singleWrite)
+        unit.emplace(m_database);
+    if (unit && !unit->isActive()) {
         m_unitFailed = true;
         keep(kind, json, QStringLiteral("no unit of work"));
         return Outcome::Kept;
@@ -369,13 +378,15 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     bool written = inserting ? repository->insert(record) : repository->update(record);
     if (written)
         written = writeRecord(record, local, deletion.deleted, deletion.deletedAt, json);
-    if (!written || !unit.commit()) {
-        unit.rollback();
+    if (!written || (unit && !unit->commit())) {
+        if (unit)
+            unit->rollback();
         qWarning() << "Sync: could not write server record" << table << serverId << clientId
                    << "- keeping it for the next sync";
         keep(kind, json, QStringLiteral("the write failed"));
         return Outcome::Kept;
     }
+    m_absentIds.remove(id);
     rememberRow(table, id, record.serverId);
     return Outcome::Applied;
 }
@@ -431,6 +442,37 @@ bool SyncApplier::writeRecord(const Record &record, const std::optional<Record> 
     return true;
 }
 
+void SyncApplier::findAbsentIds(Kind kind, const QJsonArray &records)
+{
+    // One query per array tells which client ids are new here, so the
+    // common case of a record never seen costs no lookup of its own.
+    m_absentIds.clear();
+    QStringList ids;
+    for (const QJsonValue &value : records) {
+        const QString clientId = readText(value.toObject(), QLatin1String("client_id"));
+        if (!clientId.isEmpty())
+            ids.append(clientId);
+    }
+    if (ids.isEmpty())
+        return;
+    QSqlQuery query(*m_database->db());
+    query.setForwardOnly(true);
+    QString placeholders = QStringLiteral("?");
+    placeholders += QStringLiteral(",?").repeated(ids.size() - 1);
+    query.prepare(QStringLiteral("SELECT id FROM %1 WHERE id IN (%2)").arg(tableOf(kind), placeholders));
+    for (const QString &id : std::as_const(ids))
+        query.addBindValue(id);
+    if (!query.exec())
+        return; // nothing known absent: every record is looked up
+    QSet<QString> present;
+    while (query.next())
+        present.insert(query.value(0).toString());
+    for (const QString &id : std::as_const(ids)) {
+        if (!present.contains(id))
+            m_absentIds.insert(id);
+    }
+}
+
 bool SyncApplier::parentAvailable(const QString &table, const QString &id, int depth)
 {
     if (rowExists(table, id))
@@ -462,6 +504,7 @@ bool SyncApplier::parentAvailable(const QString &table, const QString &id, int d
     if (!written || !unit.commit())
         return false;
     m_parentTombstones[table].remove(id);
+    m_absentIds.remove(id);
     rememberRow(table, id, readText(tombstone, QLatin1String("id")));
     return true;
 }

@@ -72,6 +72,7 @@ private:
     bool writeRecord(const Record &record, const std::optional<Record> &local, bool serverDeleted,
                      const std::optional<QDateTime> &serverDeletedAt, const QJsonObject &json);
 
+    void findAbsentIds(Kind kind, const QJsonArray &records);
     bool parentAvailable(const QString &table, const QString &id, int depth);
     bool rowExists(const QString &table, const QString &id);
     void rememberRow(const QString &table, const QString &id, const QString &serverId);
@@ -90,6 +91,8 @@ private:
     QHash<QString, QHash<QString, QString>> m_serverIds;
     QHash<QString, QSet<QString>> m_knownRows;
 
+    // Client ids of the array being applied that have no row here yet.
+    QSet<QString> m_absentIds;
     QHash<QString, KeptRecord> m_kept;
     // Deleted accounts and categories never stored here, by client id,
     // in case a record that still refers to one arrives.

@@ -246,6 +246,8 @@ void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &bod
     int accepted = 0;
     int rejected = 0;
     const QJsonArray results = body.value(QLatin1String("results")).toArray();
+    // One commit for the whole batch's marks instead of one per row.
+    SqlTransaction marks(m_database);
     for (const QJsonValue &value : results) {
         const QJsonObject result = value.toObject();
         const QString status = readText(result, QLatin1String("status"));
@@ -264,6 +266,8 @@ void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &bod
                        << "status=" << status << "message=" << readText(result, QLatin1String("message"));
         }
     }
+    // A mark that is not committed leaves its row pending: it goes again.
+    marks.commit();
     if (rejected > 0)
         qWarning() << "Push batch:" << accepted << "ok," << rejected
                    << "errors — failed records remain pending for next sync";
