@@ -234,13 +234,6 @@ double elapsedMs(const QElapsedTimer &timer)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-bool waitFor(const std::function<bool()> &done)
-{
-    QDeadlineTimer deadline(120000);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
 
 } // namespace
 
@@ -259,7 +252,7 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         device.engine->syncNow();
-        const bool done = waitFor([&] { return !completed.isEmpty() || !failed.isEmpty(); });
+        const bool done = waitUntil([&] { return !completed.isEmpty() || !failed.isEmpty(); }, 120000);
         const double ms = elapsedMs(timer);
         if (!done || !failed.isEmpty() || harness.service->pullCount() != 50
             || device.count("SELECT COUNT(*) FROM transactions") != int(data.transactions.size())
@@ -294,7 +287,7 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         device.engine->syncNow();
-        waitFor([&] { return pulling; });
+        waitUntil([&] { return pulling; }, 120000);
         const double ms = elapsedMs(timer);
         if (harness.service->pushCount() != 20 || !device.pendingRows().isEmpty())
             std::fprintf(stderr, "push did not complete as expected\n");

@@ -104,10 +104,13 @@ void SyncEngine::setState(SyncState state)
 
 void SyncEngine::syncNow()
 {
-    if (m_state == Syncing) {
+    // The chain itself decides, not the state: authenticationRequired may
+    // turn the state to Error just before the running chain's last reply.
+    if (m_running) {
         m_resyncRequested = true;
         return;
     }
+    m_running = true;
     m_resyncRequested = false;
     setState(Syncing);
     whenDatabaseFree([this] { startSync(); });
@@ -132,7 +135,7 @@ void SyncEngine::stopAutoSync()
 void SyncEngine::forceFullSync()
 {
     m_fullSyncRequested = true;
-    if (m_state != Syncing)
+    if (!m_running)
         syncNow();
 }
 
@@ -390,6 +393,7 @@ void SyncEngine::failSync(const QString &error)
 
 void SyncEngine::finishSync(bool succeeded)
 {
+    m_running = false;
     m_queue.clear();
     m_inFlight.clear();
     m_applier->logKept();

@@ -117,6 +117,7 @@ private:
     SyncState m_state = Idle;
     QString m_lastError;
     int m_pageCounter = 0;
+    bool m_running = false;
     bool m_resyncRequested = false;
     bool m_fullSyncRequested = false;
     QList<OutgoingChange> m_queue;

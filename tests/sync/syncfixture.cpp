@@ -270,10 +270,16 @@ bool LocalStore::sync(int timeoutMs)
     QSignalSpy completed(engine.get(), &SyncEngine::syncCompleted);
     QSignalSpy failed(engine.get(), &SyncEngine::syncFailed);
     engine->syncNow();
-    QDeadlineTimer deadline(timeoutMs);
-    while (completed.isEmpty() && failed.isEmpty() && !deadline.hasExpired())
-        QTest::qWait(5);
+    waitUntil([&] { return !completed.isEmpty() || !failed.isEmpty(); }, timeoutMs);
     return completed.count() == 1 && failed.isEmpty();
+}
+
+bool waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
 }
 
 QStringList snapshotDifferences(const QMap<QString, QString> &before, const QMap<QString, QString> &after)

@@ -17,6 +17,7 @@
 #include <QMap>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // Rows of every kind with every field set away from its default, so a
@@ -71,6 +72,9 @@ struct LocalStore
     std::unique_ptr<LumoAccount::ApiClient> api;
     std::unique_ptr<SyncEngine> engine;
 };
+
+// Runs the event loop until done() holds or the time is up; done()'s last answer.
+bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);
 
 // Changes between two snapshots: keys added, removed or with other values.
 QStringList snapshotDifferences(const QMap<QString, QString> &before, const QMap<QString, QString> &after);

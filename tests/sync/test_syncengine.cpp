@@ -9,12 +9,6 @@ namespace {
 const QString kPush = QStringLiteral("/sync/push");
 const QString kPull = QStringLiteral("/sync/pull");
 
-void waitFor(const std::function<bool()> &done, int timeoutMs = 10000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(5);
-}
 
 } // namespace
 
@@ -111,7 +105,7 @@ private Q_SLOTS:
         engine->syncNow();
         engine->syncNow();
         engine->syncNow();
-        waitFor([&] { return events.count(QStringLiteral("completed")) >= 2; });
+        waitUntil([&] { return events.count(QStringLiteral("completed")) >= 2; });
         QTest::qWait(100);
         QCOMPARE(harness.server.count(QStringLiteral("GET"), kPull), 2);
         QCOMPARE(events, (QStringList{"Syncing...", "Synced", "completed", "dataChanged", "Syncing...", "Synced",
@@ -135,7 +129,7 @@ private Q_SLOTS:
                               FakeResponse::json(503, QJsonObject()).withDelay(200));
         engine->syncNow();
         engine->syncNow();
-        waitFor([&] { return failed.count() == 2; });
+        waitUntil([&] { return failed.count() == 2; });
         QTest::qWait(200);
 
         QCOMPARE(failed.count(), 2);
@@ -181,6 +175,21 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(completed.count(), 1);
         QCOMPARE(harness.server.count(QStringLiteral("GET"), kPull), 1);
+    }
+
+    void autoSyncRunsAtOnceAndThenPeriodically()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        QSignalSpy completed(device->engine.get(), &SyncEngine::syncCompleted);
+        device->engine->startAutoSync(150);
+        QCOMPARE(device->engine->state(), SyncEngine::Syncing);
+        waitUntil([&] { return completed.count() >= 3; });
+        device->engine->stopAutoSync();
+        QTest::qWait(50);
+        const int syncs = completed.count();
+        QTest::qWait(400);
+        QCOMPARE(completed.count(), syncs);
     }
 
     void syncWaitsForABulkWriteToEnd()
@@ -234,7 +243,7 @@ private Q_SLOTS:
         QSignalSpy completed(device->engine.get(), &SyncEngine::syncCompleted);
         device->engine->syncNow();
         device->engine->forceFullSync();
-        waitFor([&] { return completed.count() == 2; });
+        waitUntil([&] { return completed.count() == 2; });
         // The running sync stored its cursor; the full sync then started over.
         const QList<FakeRequest> pulls = harness.server.requests(QStringLiteral("GET"), kPull);
         QCOMPARE(pulls.size(), 2);
