@@ -141,6 +141,8 @@ void SyncEngine::forceFullSync()
 
 void SyncEngine::prepareFullSync()
 {
+    // The marked rows and the forgotten cursor are one change.
+    SqlTransaction transaction(m_database);
     m_accounts->markAllPendingForResync();
     m_categories->markAllPendingForResync();
     m_transactions->markAllPendingForResync();
@@ -148,6 +150,8 @@ void SyncEngine::prepareFullSync()
     m_reconciliations->markAllPendingForResync();
     m_preferences->remove(kCursorKey);
     m_preferences->remove(kLastSyncKey);
+    if (!transaction.commit())
+        qWarning() << "Sync: could not prepare the full sync; syncing as usual";
 }
 
 void SyncEngine::whenDatabaseFree(std::function<void()> step)
