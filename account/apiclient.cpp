@@ -118,28 +118,7 @@ void ApiClient::sendRequest(const QString &method, const QString &path, const QJ
     }
 
     qDebug() << "ApiClient: token needs refresh before" << method << url.path();
-    QPointer<ApiClient> self(this);
-    m_tokenManager->refresh([self, method, url, bytes, callback](RefreshResult result) {
-        if (!self)
-            return;
-        switch (result) {
-        case RefreshResult::Success:
-            self->executeRequest(method, url, bytes, self->m_tokenManager->validAccessToken(),
-                                 callback, true);
-            break;
-        case RefreshResult::AuthFailed:
-            qWarning() << "ApiClient: token refresh" << "rejected" << "for" << method
-                       << url.path();
-            Q_EMIT self->authenticationRequired();
-            call(callback, false, 401);
-            break;
-        case RefreshResult::TransientError:
-            qWarning() << "ApiClient: token refresh" << "failed (transient)" << "for" << method
-                       << url.path();
-            call(callback, false, 0);
-            break;
-        }
-    });
+    sendAfterRefresh(method, url, bytes, std::move(callback), true);
 }
 
 void ApiClient::executeRequest(const QString &method, const QUrl &url, const QByteArray &body,
@@ -195,7 +174,7 @@ void ApiClient::handleReply(QNetworkReply *reply, const QString &method, const Q
         return;
     }
     if (status == 401 && allowRetry && m_tokenManager) {
-        resendAfterRefresh(method, url, body, std::move(callback));
+        sendAfterRefresh(method, url, body, std::move(callback), false);
         return;
     }
     if (status == 0 && reply->error() != QNetworkReply::NoError) {
@@ -206,23 +185,31 @@ void ApiClient::handleReply(QNetworkReply *reply, const QString &method, const Q
     call(callback, status >= 200 && status <= 299, status, jsonObjectOf(bytes));
 }
 
-void ApiClient::resendAfterRefresh(const QString &method, const QUrl &url, const QByteArray &body,
-                                   ApiCallback callback)
+void ApiClient::sendAfterRefresh(const QString &method, const QUrl &url, const QByteArray &body,
+                                 ApiCallback callback, bool beforeFirstSend)
 {
     QPointer<ApiClient> self(this);
-    m_tokenManager->refresh([self, method, url, body, callback](RefreshResult result) {
+    m_tokenManager->refresh([self, method, url, body, callback, beforeFirstSend](RefreshResult result) {
         if (!self)
             return;
         switch (result) {
         case RefreshResult::Success:
+            // Sent first after a due refresh, a 401 may still earn one resend;
+            // a resend after a 401 never does.
             self->executeRequest(method, url, body, self->m_tokenManager->validAccessToken(),
-                                 callback, false);
+                                 callback, beforeFirstSend);
             break;
         case RefreshResult::AuthFailed:
+            if (beforeFirstSend)
+                qWarning() << "ApiClient: token refresh" << "rejected" << "for" << method
+                           << url.path();
             Q_EMIT self->authenticationRequired();
             call(callback, false, 401);
             break;
         case RefreshResult::TransientError:
+            if (beforeFirstSend)
+                qWarning() << "ApiClient: token refresh" << "failed (transient)" << "for" << method
+                           << url.path();
             call(callback, false, 0);
             break;
         }

@@ -60,8 +60,8 @@ private:
                         const QString &accessToken, ApiCallback callback, bool allowRetry);
     void handleReply(QNetworkReply *reply, const QString &method, const QUrl &url,
                      const QByteArray &body, ApiCallback callback, bool allowRetry);
-    void resendAfterRefresh(const QString &method, const QUrl &url, const QByteArray &body,
-                            ApiCallback callback);
+    void sendAfterRefresh(const QString &method, const QUrl &url, const QByteArray &body,
+                          ApiCallback callback, bool beforeFirstSend);
 
     QNetworkAccessManager *m_network = nullptr;
     TokenManager *m_tokenManager = nullptr;

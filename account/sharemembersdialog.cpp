@@ -369,17 +369,10 @@ void ShareMembersDialog::shareWithMember(const QString &memberId, const QString 
     QPointer<ShareMembersDialog> self(this);
     m_backend->shareWith(m_accountId, memberId, m_texts.shareRole,
                          [self, shownName](bool ok, const QString &error) {
-                             if (!self)
-                                 return;
-                             self->m_busy = false;
-                             if (ok) {
-                                 Q_EMIT self->sharingChanged();
-                                 self->reload();
-                                 return;
-                             }
-                             self->showError(error.isEmpty()
-                                                 ? tr("Could not share with %1.").arg(shownName)
-                                                 : error);
+                             if (self)
+                                 self->finishChange(ok, error.isEmpty()
+                                                            ? tr("Could not share with %1.").arg(shownName)
+                                                            : error);
                          });
 }
 
@@ -397,16 +390,20 @@ void ShareMembersDialog::removeShare(const QString &shareId, const QString &show
     m_errorLabel->hide();
     QPointer<ShareMembersDialog> self(this);
     m_backend->removeShare(m_accountId, shareId, [self, shownName](bool ok) {
-        if (!self)
-            return;
-        self->m_busy = false;
-        if (ok) {
-            Q_EMIT self->sharingChanged();
-            self->reload();
-            return;
-        }
-        self->showError(tr("Could not remove %1.").arg(shownName));
+        if (self)
+            self->finishChange(ok, tr("Could not remove %1.").arg(shownName));
     });
+}
+
+void ShareMembersDialog::finishChange(bool ok, const QString &errorText)
+{
+    m_busy = false;
+    if (!ok) {
+        showError(errorText);
+        return;
+    }
+    Q_EMIT sharingChanged();
+    reload();
 }
 
 } // namespace LumoAccount

@@ -69,6 +69,7 @@ private:
     QLabel *createAvatar(const QString &initials, const QColor &color, int size, QWidget *parent);
     void shareWithMember(const QString &memberId, const QString &shownName);
     void removeShare(const QString &shareId, const QString &shownName);
+    void finishChange(bool ok, const QString &errorText);
     void showError(const QString &text);
     QString textOr(const QString &given, const QString &fallback) const;
 

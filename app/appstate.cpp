@@ -8,6 +8,7 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "ui/thememanager.h"
 
 #include <QDebug>
 
@@ -35,6 +36,7 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_themeManager = new ThemeManager(m_preferencesRepository, this);
 
     runStartupWiring();
 

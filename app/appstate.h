@@ -11,6 +11,7 @@ class PreferencesRepository;
 class SplitLineRepository;
 class RecurringRepository;
 class ReconciliationRepository;
+class ThemeManager;
 
 // Builds and owns every long-lived service; screens reach data through it.
 class AppState : public QObject
@@ -31,6 +32,7 @@ public:
     SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
+    ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -50,5 +52,6 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -38,7 +38,7 @@ private Q_SLOTS:
                 return FakeResponse::json(401, QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}});
             return FakeResponse::json(200, QJsonObject{{QStringLiteral("token"), request.bearerToken()}});
         });
-        f->makeClient(500);
+        f->makeClient(1000);
     }
 
     void cleanup() { f.reset(); }
@@ -61,7 +61,7 @@ private Q_SLOTS:
         QTest::newRow("truncated 200") << FakeResponse::truncated(200, payload) << false << 0 << QJsonObject() << true;
         QTest::newRow("dropped connection") << FakeResponse::dropped() << false << 0 << QJsonObject() << true;
         QTest::newRow("no reply") << FakeResponse::noReply() << false << 0 << QJsonObject() << true;
-        QTest::newRow("answer after time-out") << FakeResponse::json(200, payload).withDelay(3000) << false << 0 << QJsonObject() << true;
+        QTest::newRow("answer after time-out") << FakeResponse::json(200, payload).withDelay(4000) << false << 0 << QJsonObject() << true;
     }
 
     void replyShapes()

@@ -1,0 +1,6 @@
+#include "register/balancelabel.h"
+
+BalanceLabel::BalanceLabel(QWidget *parent)
+    : QLabel(parent)
+{
+}

@@ -1,0 +1,65 @@
+#include "register/spliteditordialog.h"
+
+#include "register/splitlineswidget.h"
+#include "register/transactionactions.h"
+#include "ui/palettehelpers.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+SplitEditorDialog::SplitEditorDialog(AppState *app, qint64 parentAmount, const QList<SplitLine> &lines,
+    Currency currency, QWidget *parent)
+    : QDialog(parent)
+    , m_app(app)
+    , m_parentAmount(parentAmount)
+    , m_currency(currency)
+    , m_remainingLabel(new QLabel(this))
+    , m_linesWidget(new SplitLinesWidget(app, currency, this))
+{
+    setWindowTitle(tr("Split Transaction"));
+    setMinimumSize(550, 350);
+
+    auto *totalLabel = new QLabel(tr("Total: %1").arg(TransactionActions::dollarText(qAbs(parentAmount), currency)), this);
+    totalLabel->setObjectName(QStringLiteral("totalLabel"));
+    m_remainingLabel->setObjectName(QStringLiteral("remainingLabel"));
+    applyFontRoleWithWeight(m_remainingLabel, 0, QFont::Bold);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(totalLabel);
+    top->addStretch();
+    top->addWidget(m_remainingLabel);
+
+    m_linesWidget->setObjectName(QStringLiteral("splitLinesWidget"));
+    connect(m_linesWidget, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
+    m_linesWidget->setLines(lines);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_linesWidget, 1);
+    layout->addWidget(buttons);
+
+    updateRemaining();
+}
+
+QList<SplitLine> SplitEditorDialog::splitLines() const
+{
+    return m_linesWidget->lines(m_parentAmount < 0 ? -1 : 1);
+}
+
+void SplitEditorDialog::updateRemaining()
+{
+    const qint64 remaining = qAbs(m_parentAmount) - m_linesWidget->totalCents();
+    m_remainingLabel->setText(tr("Remaining: %1").arg(TransactionActions::dollarText(remaining, m_currency)));
+    if (remaining == 0)
+        m_remainingLabel->setStyleSheet(QStringLiteral("color: green;"));
+    else if (remaining < 0)
+        m_remainingLabel->setStyleSheet(QStringLiteral("color: #cc0000;"));
+    else
+        m_remainingLabel->setStyleSheet(QString());
+}

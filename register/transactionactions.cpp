@@ -1,0 +1,461 @@
+#include "register/transactionactions.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/money.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "register/spliteditordialog.h"
+#include "register/transactionformdialog.h"
+#include "register/userprompts.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDialog>
+#include <QUuid>
+
+#include <functional>
+
+namespace TransactionActions {
+
+namespace {
+
+void reportSaveFailure(QWidget *parent)
+{
+    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Save Failed"),
+        QCoreApplication::translate("TransactionActions",
+            "The transaction could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
+}
+
+enum class Attempt { Saved, Refused, Failed };
+
+Attempt outcome(bool written)
+{
+    return written ? Attempt::Saved : Attempt::Failed;
+}
+
+// Shows the dialog until what it holds is saved or the user cancels. A
+// refused or failed save reopens it with everything the user typed.
+bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt()> &save)
+{
+    for (;;) {
+        if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
+            return false;
+        switch (save()) {
+        case Attempt::Saved:
+            return true;
+        case Attempt::Failed:
+            reportSaveFailure(parent);
+            break;
+        case Attempt::Refused:
+            break;
+        }
+    }
+}
+
+Attempt refuseTransfer(QWidget *parent, const QString &text)
+{
+    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"), text);
+    return Attempt::Refused;
+}
+
+// Split lines must each name a category; the table refuses them otherwise,
+// so the user is asked to finish them instead of seeing a failed save.
+bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
+{
+    for (const SplitLine &line : lines) {
+        if (line.categoryId.isEmpty()) {
+            UserPrompts::current()->warning(parent,
+                QCoreApplication::translate("TransactionActions", "Split Transaction"),
+                QCoreApplication::translate("TransactionActions", "Choose a category for every split line."));
+            return false;
+        }
+    }
+    return true;
+}
+
+// A local change: pending, stamped now, one version up from the stored one.
+void markEdited(Transaction &transaction)
+{
+    transaction.updatedAt = QDateTime::currentDateTimeUtc();
+    transaction.syncStatus = SyncStatus::Pending;
+    transaction.version += 1;
+}
+
+void markEdited(Account &account)
+{
+    account.updatedAt = QDateTime::currentDateTimeUtc();
+    account.syncStatus = SyncStatus::Pending;
+    account.version += 1;
+}
+
+QString newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+Transaction makeOpeningBalanceRecord(const QString &accountId, qint64 amount, const QDate &date)
+{
+    Transaction record;
+    record.id = TransactionRepository::openingBalanceId(accountId);
+    record.accountId = accountId;
+    record.date = date;
+    record.payee = QCoreApplication::translate("TransactionActions", "Opening Balance");
+    record.amount = amount;
+    record.cleared = true;
+    record.reconciled = true;
+    record.createdAt = QDateTime::currentDateTimeUtc();
+    record.updatedAt = record.createdAt;
+    return record;
+}
+
+// Writes the opening-balance record under its derived id: over the row that
+// already carries the id (made live again), or as a new row.
+bool writeOpeningBalanceRow(AppState *app, Transaction record, const std::optional<Transaction> &existing)
+{
+    TransactionRepository *transactions = app->transactionRepository();
+    if (!existing)
+        return transactions->insert(record);
+    record.version = existing->version + 1;
+    record.createdAt = existing->createdAt;
+    record.serverId = existing->serverId;
+    return transactions->update(record)
+        && transactions->applyServerDeletion(record.id, std::nullopt, record.accountId);
+}
+
+// Clears the legacy starting balance once it lives in a transaction.
+bool clearStartingBalance(AppState *app, const QString &accountId)
+{
+    std::optional<Account> account = app->accountRepository()->findById(accountId);
+    if (!account || account->startingBalance == 0)
+        return true;
+    account->startingBalance = 0;
+    markEdited(*account);
+    return app->accountRepository()->update(*account);
+}
+
+bool migrateStartingBalance(AppState *app, const Account &account, const QDate &date,
+    const std::optional<Transaction> &existing)
+{
+    SqlTransaction sql(app->database());
+    return sql.isActive()
+        && writeOpeningBalanceRow(app, makeOpeningBalanceRecord(account.id, account.startingBalance, date), existing)
+        && clearStartingBalance(app, account.id) && sql.commit();
+}
+
+bool updateWithSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines)
+{
+    SqlTransaction sql(app->database());
+    return sql.isActive() && app->transactionRepository()->update(transaction)
+        && saveSplitLines(app, transaction, lines) && sql.commit();
+}
+
+std::optional<Transaction> liabilityOpeningBalance(AppState *app, const QString &accountId)
+{
+    const std::optional<Account> account = app->accountRepository()->findById(accountId);
+    if (!account || !isLiabilityType(account->accountType))
+        return std::nullopt;
+    std::optional<Transaction> opening = app->transactionRepository()->findOpeningBalance(accountId);
+    if (!opening || opening->amount <= 0)
+        return std::nullopt;
+    return opening;
+}
+
+} // namespace
+
+QString transferPrefix()
+{
+    return QStringLiteral("[Transfer] ");
+}
+
+QString dollarText(qint64 amount, Currency currency)
+{
+    const QString number = formatAmount(amount, currency);
+    if (number.startsWith(u'-'))
+        return QStringLiteral("-$") + number.mid(1);
+    return QStringLiteral("$") + number;
+}
+
+Currency accountCurrency(AppState *app, const QString &accountId)
+{
+    const std::optional<Account> account = app->accountRepository()->findById(accountId);
+    return account ? account->currency : Currency::USD;
+}
+
+bool confirmDelete(AppState *app, const Transaction &transaction, QWidget *parent)
+{
+    UserPrompts *prompts = UserPrompts::current();
+    // A row without an id is the balance still held on the account record.
+    if (transaction.id.isEmpty() || app->transactionRepository()->isOpeningBalance(transaction)) {
+        prompts->information(parent, QCoreApplication::translate("TransactionActions", "Opening Balance"),
+            QCoreApplication::translate("TransactionActions", "The opening balance can't be removed. Every account has one.\n\n"
+                       "To clear it, set it to zero in the account's settings."));
+        return false;
+    }
+
+    const QString amount = dollarText(qAbs(transaction.amount), accountCurrency(app, transaction.accountId));
+    const QString question = transaction.transferLinkId.isEmpty()
+        ? QCoreApplication::translate("TransactionActions", "Delete \"%1\" for %2?").arg(transaction.payee, amount)
+        : QCoreApplication::translate("TransactionActions", "Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+              .arg(transaction.payee, amount);
+    if (!prompts->askYesNo(parent, QCoreApplication::translate("TransactionActions", "Delete Transaction"), question))
+        return false;
+
+    if (!deleteTransaction(app, transaction)) {
+        prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Delete Failed"),
+            QCoreApplication::translate("TransactionActions", "The transaction could not be deleted, so nothing was changed."));
+        return false;
+    }
+    return true;
+}
+
+bool deleteTransaction(AppState *app, const Transaction &transaction)
+{
+    TransactionRepository *transactions = app->transactionRepository();
+    SqlTransaction sql(app->database());
+    if (!sql.isActive())
+        return false;
+    if (!transaction.transferLinkId.isEmpty()) {
+        // A partner that is already gone does not hold up this leg.
+        const std::optional<Transaction> partner = transactions->findById(transaction.transferLinkId);
+        if (partner && !partner->deletedAt && !transactions->softDelete(partner->id))
+            return false;
+    }
+    return transactions->softDelete(transaction.id) && sql.commit();
+}
+
+bool duplicateTransaction(AppState *app, const Transaction &transaction, QWidget *parent)
+{
+    Transaction copy = transaction;
+    copy.date = QDate::currentDate();
+    copy.checkNumber.clear();
+    copy.cleared = false;
+    copy.reconciled = false;
+    if (!copy.transferLinkId.isEmpty() && !copy.transferDestAccountId.isEmpty()) {
+        if (const std::optional<Account> other = app->accountRepository()->findById(copy.transferDestAccountId))
+            copy.payee = transferPrefix() + other->name;
+    }
+    copy.transferLinkId.clear();
+    copy.transferDestAccountId.clear();
+    return newTransaction(app, transaction.accountId, &copy, parent);
+}
+
+bool editTransaction(AppState *app, const Transaction &transaction, QWidget *parent)
+{
+    TransactionFormDialog dialog(app, transaction, parent);
+    return runUntilSaved(dialog, parent, [&] {
+        const QList<SplitLine> lines = dialog.splitLines();
+        if (!splitLinesHaveCategories(lines, parent))
+            return Attempt::Refused;
+        return outcome(updateWithSplitLines(app, dialog.transaction(), lines));
+    });
+}
+
+bool editSplits(AppState *app, const Transaction &transaction, QWidget *parent)
+{
+    const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
+    SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
+    return runUntilSaved(dialog, parent, [&] {
+        const QList<SplitLine> lines = dialog.splitLines();
+        if (!splitLinesHaveCategories(lines, parent))
+            return Attempt::Refused;
+        Transaction edited = transaction;
+        edited.isSplit = !lines.isEmpty();
+        if (edited.isSplit)
+            edited.categoryId.clear();
+        markEdited(edited);
+        return outcome(updateWithSplitLines(app, edited, lines));
+    });
+}
+
+bool toggleCleared(AppState *app, Transaction transaction)
+{
+    if (transaction.reconciled)
+        return false;
+    transaction.cleared = !transaction.cleared;
+    markEdited(transaction);
+    return app->transactionRepository()->update(transaction);
+}
+
+bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed, QWidget *parent)
+{
+    if (accountId.isEmpty())
+        return false;
+    TransactionFormDialog dialog(app, accountId, parent);
+    if (seed)
+        dialog.prefill(*seed);
+
+    return runUntilSaved(dialog, parent, [&] {
+        Transaction transaction = dialog.transaction();
+        const QList<SplitLine> lines = dialog.splitLines();
+        QString targetAccountId;
+        const int resolution = resolveTransferTarget(app, accountId, transaction.payee, targetAccountId);
+        if (resolution == TransferAccountNotFound)
+            return refuseTransfer(parent, QCoreApplication::translate("TransactionActions", "Transfer account not found"));
+        if (resolution == TransferCurrenciesDiffer) {
+            return refuseTransfer(parent,
+                QCoreApplication::translate("TransactionActions", "Transfers require both accounts to use the same currency"));
+        }
+        if (resolution == TransferTargetFound && !lines.isEmpty()) {
+            return refuseTransfer(parent,
+                QCoreApplication::translate("TransactionActions", "A transfer can't be split across categories"));
+        }
+        if (!splitLinesHaveCategories(lines, parent))
+            return Attempt::Refused;
+        std::optional<Transaction> counterpart;
+        if (resolution == TransferTargetFound)
+            counterpart = makeTransferCounterpart(app, transaction, targetAccountId);
+        return outcome(insertNewTransaction(app, transaction, counterpart, lines));
+    });
+}
+
+int resolveTransferTarget(AppState *app, const QString &sourceAccountId, QString &payee, QString &targetAccountId)
+{
+    targetAccountId.clear();
+    if (!payee.startsWith(transferPrefix(), Qt::CaseSensitive))
+        return NotATransfer;
+    const QString name = payee.mid(transferPrefix().size());
+
+    // A transfer into the account itself would only move money in a circle.
+    for (const Account &account : app->accountRepository()->listAll()) {
+        if (account.name == name && account.id != sourceAccountId) {
+            targetAccountId = account.id;
+            break;
+        }
+    }
+    if (targetAccountId.isEmpty())
+        return TransferAccountNotFound;
+
+    const std::optional<Account> source = app->accountRepository()->findById(sourceAccountId);
+    const std::optional<Account> target = app->accountRepository()->findById(targetAccountId);
+    if (source && target && source->currency != target->currency) {
+        targetAccountId.clear();
+        return TransferCurrenciesDiffer;
+    }
+    payee = QCoreApplication::translate("TransactionActions", "Transfer to %1").arg(name);
+    return TransferTargetFound;
+}
+
+Transaction makeTransferCounterpart(AppState *app, Transaction &transaction, const QString &targetAccountId)
+{
+    const std::optional<Account> source = app->accountRepository()->findById(transaction.accountId);
+    const std::optional<Account> target = app->accountRepository()->findById(targetAccountId);
+    const QString sourceName = source ? source->name : QString();
+    const QString targetName = target ? target->name : QString();
+
+    transaction.payee = QCoreApplication::translate("TransactionActions", "Transfer to %1").arg(targetName);
+
+    Transaction counterpart;
+    counterpart.id = newId();
+    counterpart.accountId = targetAccountId;
+    counterpart.date = transaction.date;
+    counterpart.payee = QCoreApplication::translate("TransactionActions", "Transfer from %1").arg(sourceName);
+    counterpart.amount = -transaction.amount;
+    counterpart.memo = transaction.memo;
+    counterpart.cleared = transaction.cleared;
+    counterpart.reconciled = transaction.reconciled;
+    counterpart.transferLinkId = transaction.id;
+    counterpart.transferDestAccountId = transaction.accountId;
+    counterpart.createdAt = transaction.createdAt;
+    counterpart.updatedAt = transaction.updatedAt;
+
+    transaction.transferLinkId = counterpart.id;
+    transaction.transferDestAccountId = targetAccountId;
+    return counterpart;
+}
+
+bool insertNewTransaction(AppState *app, const Transaction &transaction, const std::optional<Transaction> &counterpart,
+    const QList<SplitLine> &splitLines)
+{
+    TransactionRepository *transactions = app->transactionRepository();
+    SqlTransaction sql(app->database());
+    if (!sql.isActive())
+        return false;
+    if (counterpart && !transactions->insert(*counterpart))
+        return false;
+    if (!transactions->insert(transaction))
+        return false;
+    if (!splitLines.isEmpty() && !saveSplitLines(app, transaction, splitLines))
+        return false;
+    return sql.commit();
+}
+
+bool saveSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines)
+{
+    QList<SplitLine> owned = lines;
+    for (SplitLine &line : owned)
+        line.transactionId = transaction.id;
+    return app->splitLineRepository()->replaceForTransaction(transaction.id, owned);
+}
+
+bool setOpeningBalance(AppState *app, const QString &accountId, qint64 amount, const QDate &date)
+{
+    TransactionRepository *transactions = app->transactionRepository();
+    SqlTransaction sql(app->database());
+    if (!sql.isActive())
+        return false;
+
+    bool written = false;
+    if (std::optional<Transaction> opening = transactions->findOpeningBalance(accountId)) {
+        opening->amount = amount;
+        opening->date = date;
+        markEdited(*opening);
+        written = transactions->update(*opening);
+    } else {
+        // The derived id may already be taken by a deleted or renamed row;
+        // that row becomes the opening balance again.
+        const QString id = TransactionRepository::openingBalanceId(accountId);
+        written = writeOpeningBalanceRow(app, makeOpeningBalanceRecord(accountId, amount, date), transactions->findById(id));
+    }
+    return written && clearStartingBalance(app, accountId) && sql.commit();
+}
+
+int backfillOpeningBalances(AppState *app)
+{
+    TransactionRepository *transactions = app->transactionRepository();
+    int migrated = 0;
+    for (const Account &account : app->accountRepository()->listAll()) {
+        const OpeningBalanceProbe probe = transactions->openingBalanceProbe(account.id);
+        if (probe.hasOpeningBalancePayee)
+            continue;
+
+        const QString id = TransactionRepository::openingBalanceId(account.id);
+        const std::optional<Transaction> existing = transactions->findById(id);
+        if (existing && !existing->deletedAt) {
+            // A live row under the derived id is the user's (or another
+            // device's) opening balance under another payee: keep it.
+            qDebug() << "Opening balance backfill skipped for account" << account.id << "— its row is live";
+            continue;
+        }
+
+        QDate date = probe.earliestDate.isValid() ? probe.earliestDate.addDays(-1) : account.createdAt.date();
+        if (!date.isValid())
+            date = QDate::currentDate();
+        if (!migrateStartingBalance(app, account, date, existing)) {
+            qWarning() << "Opening balance backfill failed for account" << account.id << "— leaving startingBalance intact";
+            continue;
+        }
+        ++migrated;
+    }
+    if (migrated > 0)
+        qInfo() << "Migrated" << migrated << "account(s) to a real Opening Balance transaction";
+    return migrated;
+}
+
+std::optional<Transaction> positiveLiabilityOpeningBalance(AppState *app, const QString &accountId)
+{
+    return liabilityOpeningBalance(app, accountId);
+}
+
+bool fixLiabilityOpeningBalanceSign(AppState *app, const QString &accountId)
+{
+    std::optional<Transaction> opening = liabilityOpeningBalance(app, accountId);
+    if (!opening)
+        return false;
+    opening->amount = -opening->amount;
+    markEdited(*opening);
+    return app->transactionRepository()->update(*opening);
+}
+
+} // namespace TransactionActions

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "data/account.h"
+#include "data/splitline.h"
+#include "data/transaction.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class AppState;
+class QWidget;
+
+// Operations on one transaction shared by the register, the search screen,
+// the main window and start-up. Every write of several rows is one SQL
+// transaction: it happens whole or not at all.
+namespace TransactionActions {
+
+// A payee starting with this (case-sensitive, never translated) names the
+// other account of a transfer.
+QString transferPrefix();
+
+enum TransferResolution {
+    NotATransfer = 0,
+    TransferTargetFound = 1,
+    TransferAccountNotFound = 2,
+    TransferCurrenciesDiffer = 3,
+};
+
+// Asks, then deletes the transaction and its transfer partner. The opening
+// balance is never deleted. True when deleted.
+bool confirmDelete(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+// Opens the new-transaction form seeded with a copy dated today; true when
+// the copy was saved.
+bool duplicateTransaction(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+// True when the form was accepted and the change saved.
+bool editTransaction(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+// True when the split editor was accepted and the change saved.
+bool editSplits(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+// False, writing nothing, for a reconciled transaction or a failed write.
+bool toggleCleared(AppState *app, Transaction transaction);
+// Opens the new-transaction form (prefilled from seed when given); a
+// "[Transfer] " payee saves both legs. True when saved.
+bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed = nullptr,
+    QWidget *parent = nullptr);
+
+// For a "[Transfer] Name" payee: finds the live account called Name (never
+// the source account itself) and rewrites payee to "Transfer to Name".
+int resolveTransferTarget(AppState *app, const QString &sourceAccountId, QString &payee, QString &targetAccountId);
+// Links transaction (which must have its final id) to a new mirrored leg in
+// the target account and returns that leg, still unsaved.
+Transaction makeTransferCounterpart(AppState *app, Transaction &transaction, const QString &targetAccountId);
+// Inserts a new transaction, its transfer counterpart first when given, and
+// its split lines, all or nothing.
+bool insertNewTransaction(AppState *app, const Transaction &transaction,
+    const std::optional<Transaction> &counterpart = std::nullopt, const QList<SplitLine> &splitLines = {});
+// Soft-deletes the transaction and its live transfer partner, both or neither.
+bool deleteTransaction(AppState *app, const Transaction &transaction);
+// Replaces the transaction's split lines with lines, all or nothing.
+bool saveSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines);
+
+bool setOpeningBalance(AppState *app, const QString &accountId, qint64 amount, const QDate &date);
+// Turns legacy starting balances into opening-balance transactions; returns
+// how many accounts were migrated.
+int backfillOpeningBalances(AppState *app);
+std::optional<Transaction> positiveLiabilityOpeningBalance(AppState *app, const QString &accountId);
+bool fixLiabilityOpeningBalanceSign(AppState *app, const QString &accountId);
+
+// An amount with the dollar sign, in the digits of the account's currency.
+QString dollarText(qint64 amount, Currency currency);
+// The currency of the account; USD when it cannot be read.
+Currency accountCurrency(AppState *app, const QString &accountId);
+
+} // namespace TransactionActions

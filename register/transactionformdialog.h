@@ -1,0 +1,87 @@
+#pragma once
+
+#include "data/account.h"
+#include "data/splitline.h"
+#include "data/transaction.h"
+
+#include <QDialog>
+
+class AppState;
+class DateField;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class RegisterComboBox;
+class SmartAmountField;
+class SplitLinesWidget;
+
+// The full form for one transaction: payment, deposit or transfer, with a
+// single category or split lines. It builds the record; the caller stores it.
+class TransactionFormDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Edits an existing transaction.
+    TransactionFormDialog(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+    // Creates a new transaction in the account.
+    TransactionFormDialog(AppState *app, const QString &accountId, QWidget *parent = nullptr);
+
+    void prefill(const Transaction &seed);
+    // The record built from the form. Also remembers its date for the next
+    // new-transaction form.
+    Transaction transaction() const;
+    // The split lines in split mode, signed like the transaction; otherwise empty.
+    QList<SplitLine> splitLines() const;
+
+public Q_SLOTS:
+    void onPayeeSelected(const QString &payee);
+    void onEnterSplit();
+    void onClearSplit();
+
+private Q_SLOTS:
+    void onTypeChanged();
+
+private:
+    void setupUi();
+    void loadCategories();
+    void ensureCategoryShown(const QString &categoryId);
+    void selectCategory(const QString &categoryId);
+    QString currentCategoryId() const;
+    void loadTransaction();
+    void showStoredCategoryAndSplit(const Transaction &stored);
+    void enterSplitMode(const QList<SplitLine> &lines);
+    void updateSplitUi();
+    void updateCategoryEnabled();
+    bool isEditedTransferLeg() const;
+    bool isLiabilityAccount() const;
+
+    AppState *m_app;
+    QString m_accountId;
+    Currency m_currency = Currency::USD;
+    Transaction m_transaction;
+    bool m_editMode;
+    bool m_splitMode = false;
+
+    QLabel *m_openingBalanceNote = nullptr;
+    QRadioButton *m_negativeRadio = nullptr;
+    QRadioButton *m_positiveRadio = nullptr;
+    QRadioButton *m_transferRadio = nullptr;
+    DateField *m_dateField = nullptr;
+    QLineEdit *m_payeeEdit = nullptr;
+    QLabel *m_payeeLabel = nullptr;
+    QComboBox *m_transferAccountCombo = nullptr;
+    QStackedWidget *m_payeeStack = nullptr;
+    SmartAmountField *m_amountField = nullptr;
+    RegisterComboBox *m_categoryCombo = nullptr;
+    QPushButton *m_splitButton = nullptr;
+    QPushButton *m_singleCategoryButton = nullptr;
+    SplitLinesWidget *m_splitLinesWidget = nullptr;
+    QLineEdit *m_memoEdit = nullptr;
+    QLineEdit *m_checkNumberEdit = nullptr;
+    QCheckBox *m_clearedCheck = nullptr;
+};

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "app/appstate.h"
+#include "data/account.h"
+#include "data/category.h"
+#include "data/splitline.h"
+#include "data/transaction.h"
+#include "register/userprompts.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+// Answers the prompts of the transaction actions and dialogs without a
+// modal loop: messages are recorded, Yes/No is answered from a setting,
+// and each dialog run is handed to the next scripted step (Rejected when
+// the script is used up, so a test can never hang).
+class FakePrompts : public UserPrompts
+{
+public:
+    struct Message
+    {
+        QString kind;
+        QString title;
+        QString text;
+    };
+    using DialogStep = std::function<int(QDialog *)>;
+
+    FakePrompts();
+    ~FakePrompts() override;
+
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
+    int runDialog(QDialog *dialog) override;
+
+    QList<Message> messages;
+    bool answerYes = true;
+    QList<DialogStep> steps;
+    int dialogRuns = 0;
+};
+
+// Finds a named widget of a dialog (nullptr when missing).
+template <typename T>
+T *findNamed(const QObject *root, const char *name)
+{
+    return root->findChild<T *>(QLatin1String(name));
+}
+
+// What a test types into the transaction form.
+struct FormInput
+{
+    enum Type { Negative, Positive, Transfer };
+    Type type = Negative;
+    QString payee;
+    qint64 cents = 0;
+    QString category;
+    QString transferAccount; // with type Transfer
+};
+
+// A split line with a fresh id and time stamps.
+SplitLine makeSplitLine(const QString &categoryId, qint64 amount, const QString &memo = QString());
+
+// Fills the transaction form; false when a field is missing.
+bool fillTransactionForm(QDialog *dialog, const FormInput &input);
+// Sets one row of a split-lines table: category label, amount, memo.
+bool setSplitLine(QWidget *splitLinesWidget, int row, const QString &category, qint64 cents,
+    const QString &memo = QString());
+// A scripted dialog step that fills the form and accepts it.
+FakePrompts::DialogStep acceptForm(const FormInput &input);
+// A scripted dialog step that only looks at the dialog, then answers.
+FakePrompts::DialogStep inspect(const std::function<void(QDialog *)> &look, int result = QDialog::Rejected);
+
+// A fresh database and application state for one test.
+class AppFixture
+{
+public:
+    AppFixture();
+    ~AppFixture();
+
+    AppState *app() const { return m_app.get(); }
+    bool isValid() const { return m_valid; }
+
+    Account addAccount(const QString &name, AccountType type = AccountType::Checking, Currency currency = Currency::USD,
+        qint64 startingBalance = 0, int sortOrder = 0);
+    Category addCategory(const QString &name, const QString &parentId = QString());
+    Transaction addTransaction(const QString &accountId, const QDate &date, const QString &payee, qint64 amount);
+    // Runs raw SQL on the connection (triggers that force failures).
+    bool execSql(const QString &sql);
+    // Makes every insert into the table fail.
+    bool failInsertsInto(const QString &table);
+    int countRows(const QString &sql);
+    QList<Transaction> liveTransactions(const QString &accountId) const;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<AppState> m_app;
+    bool m_valid = false;
+    int m_nextId = 0;
+};

@@ -1,0 +1,614 @@
+#include "registerfixture.h"
+#include "support/testmain.h"
+
+#include "data/accountrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "register/transactionactions.h"
+
+#include <QLineEdit>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+
+#include "register/datefield.h"
+#include "register/smartamountfield.h"
+
+using namespace TransactionActions;
+
+namespace {
+
+// Stores a transfer of amount from one account to the other, both legs.
+QPair<Transaction, Transaction> storeTransfer(AppFixture &f, const Account &from, const Account &to, qint64 amount)
+{
+    Transaction leg;
+    leg.id = QStringLiteral("leg-%1").arg(from.id);
+    leg.accountId = from.id;
+    leg.date = QDate(2024, 3, 15);
+    leg.amount = amount;
+    leg.createdAt = QDateTime::currentDateTimeUtc();
+    leg.updatedAt = leg.createdAt;
+    const Transaction counterpart = makeTransferCounterpart(f.app(), leg, to.id);
+    if (!insertNewTransaction(f.app(), leg, counterpart))
+        qWarning() << "storing the transfer failed";
+    return {leg, counterpart};
+}
+
+Transaction reread(AppFixture &f, const QString &id)
+{
+    return f.app()->transactionRepository()->findById(id).value_or(Transaction());
+}
+
+void ignoreFailureWarnings()
+{
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed")));
+}
+
+} // namespace
+
+class TestTransactionActions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newTransferWritesTwoLinkedLegsCounterpartFirst()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        const Account savings = f.addAccount(QStringLiteral("Savings"), AccountType::Savings);
+        QSignalSpy changed(f.app()->transactionRepository(), &TransactionRepository::transactionsChanged);
+
+        FormInput input;
+        input.payee = QStringLiteral("[Transfer] Savings");
+        input.cents = 5000;
+        prompts.steps = {acceptForm(input)};
+        QVERIFY(newTransaction(f.app(), checking.id));
+
+        const QList<Transaction> out = f.liveTransactions(checking.id);
+        const QList<Transaction> in = f.liveTransactions(savings.id);
+        QCOMPARE(out.size(), 1);
+        QCOMPARE(in.size(), 1);
+        QCOMPARE(out[0].amount, qint64(-5000));
+        QCOMPARE(out[0].payee, QStringLiteral("Transfer to Savings"));
+        QCOMPARE(out[0].transferLinkId, in[0].id);
+        QCOMPARE(out[0].transferDestAccountId, savings.id);
+        QCOMPARE(in[0].amount, qint64(5000));
+        QCOMPARE(in[0].payee, QStringLiteral("Transfer from Checking"));
+        QCOMPARE(in[0].transferLinkId, out[0].id);
+        QCOMPARE(in[0].transferDestAccountId, checking.id);
+        QCOMPARE(in[0].date, out[0].date);
+        QVERIFY(!changed.isEmpty());
+        QCOMPARE(changed.first().first().toString(), savings.id);
+        QVERIFY(prompts.messages.isEmpty());
+    }
+
+    void refusedSavesKeepTheInput_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<bool>("split");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("unknown account") << "[Transfer] Nowhere" << false << "Transfer account not found";
+        QTest::newRow("the account itself") << "[Transfer] Checking" << false << "Transfer account not found";
+        QTest::newRow("other currency") << "[Transfer] Euro Savings" << false
+                                        << "Transfers require both accounts to use the same currency";
+        QTest::newRow("split transfer") << "[Transfer] Savings" << true << "A transfer can't be split across categories";
+        QTest::newRow("split line without category") << "Grocer" << true << "Choose a category for every split line.";
+    }
+
+    void refusedSavesKeepTheInput()
+    {
+        QFETCH(QString, payee);
+        QFETCH(bool, split);
+        QFETCH(QString, warning);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        f.addAccount(QStringLiteral("Savings"), AccountType::Savings);
+        f.addAccount(QStringLiteral("Euro Savings"), AccountType::Savings, Currency::EUR);
+        const Category food = f.addCategory(QStringLiteral("Food"));
+
+        FormInput input;
+        input.payee = payee;
+        input.cents = 5000;
+        input.category = payee.startsWith(u'[') ? food.name : QString();
+        QString payeeOnReopen;
+        qint64 amountOnReopen = 0;
+        prompts.steps = {
+            [&](QDialog *dialog) {
+                fillTransactionForm(dialog, input);
+                if (split)
+                    findNamed<QPushButton>(dialog, "splitButton")->click();
+                return int(QDialog::Accepted);
+            },
+            inspect([&](QDialog *dialog) {
+                payeeOnReopen = findNamed<QLineEdit>(dialog, "payeeEdit")->text();
+                amountOnReopen = findNamed<SmartAmountField>(dialog, "amountField")->minorUnits();
+            }),
+        };
+
+        QVERIFY(!newTransaction(f.app(), checking.id));
+        QCOMPARE(prompts.dialogRuns, 2);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].kind, QStringLiteral("warning"));
+        QCOMPARE(prompts.messages[0].text, warning);
+        QCOMPARE(payeeOnReopen, payee);
+        QCOMPARE(amountOnReopen, qint64(5000));
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+    }
+
+    void resolvesTheTransferTarget_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("payeeAfter");
+        QTest::newRow("plain payee") << "Grocer" << 0 << "" << "Grocer";
+        QTest::newRow("lower-case prefix is a plain payee") << "[transfer] Savings" << 0 << "" << "[transfer] Savings";
+        QTest::newRow("first of two same names in sort order") << "[Transfer] Savings" << 1 << "first"
+                                                               << "Transfer to Savings";
+        QTest::newRow("names compare case-sensitively") << "[Transfer] savings" << 2 << "" << "[Transfer] savings";
+        QTest::newRow("trailing blank is part of the name") << "[Transfer] Savings " << 2 << "" << "[Transfer] Savings ";
+        QTest::newRow("the source account") << "[Transfer] Checking" << 2 << "" << "[Transfer] Checking";
+        QTest::newRow("deleted account") << "[Transfer] Old" << 2 << "" << "[Transfer] Old";
+        QTest::newRow("other currency") << "[Transfer] Yen" << 3 << "" << "[Transfer] Yen";
+    }
+
+    void resolvesTheTransferTarget()
+    {
+        QFETCH(QString, payee);
+        QFETCH(int, code);
+        QFETCH(QString, target);
+        QFETCH(QString, payeeAfter);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account checking = f.addAccount(QStringLiteral("Checking"), AccountType::Checking, Currency::USD, 0, 0);
+        f.addAccount(QStringLiteral("Savings"), AccountType::Savings, Currency::USD, 0, 5);
+        const Account first = f.addAccount(QStringLiteral("Savings"), AccountType::Savings, Currency::USD, 0, 2);
+        f.addAccount(QStringLiteral("Yen"), AccountType::Savings, Currency::JPY);
+        const Account old = f.addAccount(QStringLiteral("Old"));
+        QVERIFY(f.app()->accountRepository()->softDelete(old.id));
+
+        QString targetId = QStringLiteral("stale");
+        QCOMPARE(resolveTransferTarget(f.app(), checking.id, payee, targetId), code);
+        QCOMPARE(targetId, target == QLatin1String("first") ? first.id : QString());
+        QCOMPARE(payee, payeeAfter);
+    }
+
+    void deletingEitherLegDeletesBoth_data()
+    {
+        QTest::addColumn<bool>("deleteOutgoingLeg");
+        QTest::newRow("outgoing leg") << true;
+        QTest::newRow("incoming leg") << false;
+    }
+
+    void deletingEitherLegDeletesBoth()
+    {
+        QFETCH(bool, deleteOutgoingLeg);
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        const Account savings = f.addAccount(QStringLiteral("Savings"));
+        const auto [outgoing, incoming] = storeTransfer(f, checking, savings, -5000);
+
+        QVERIFY(confirmDelete(f.app(), deleteOutgoingLeg ? outgoing : incoming));
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].title, QStringLiteral("Delete Transaction"));
+        QVERIFY(prompts.messages[0].text.contains(QStringLiteral("Both sides of the transfer will be deleted.")));
+        QVERIFY(f.liveTransactions(checking.id).isEmpty());
+        QVERIFY(f.liveTransactions(savings.id).isEmpty());
+        QCOMPARE(reread(f, outgoing.id).version, 2);
+        QCOMPARE(reread(f, incoming.id).version, 2);
+    }
+
+    void deleteQuestionShowsThePositiveDollarAmount_data()
+    {
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("USD payment") << int(Currency::USD) << qint64(-4250) << "Delete \"Grocer\" for $42.50?";
+        QTest::newRow("USD deposit") << int(Currency::USD) << qint64(4250) << "Delete \"Grocer\" for $42.50?";
+        QTest::newRow("EUR payment") << int(Currency::EUR) << qint64(-4250) << "Delete \"Grocer\" for $42.50?";
+        QTest::newRow("JPY payment") << int(Currency::JPY) << qint64(-1500) << "Delete \"Grocer\" for $1,500?";
+    }
+
+    void deleteQuestionShowsThePositiveDollarAmount()
+    {
+        QFETCH(int, currency);
+        QFETCH(qint64, amount);
+        QFETCH(QString, question);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        prompts.answerYes = false;
+        const Account account = f.addAccount(QStringLiteral("Main"), AccountType::Checking, Currency(currency));
+        const Transaction t = f.addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Grocer"), amount);
+
+        QVERIFY(!confirmDelete(f.app(), t));
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].text, question);
+        QCOMPARE(f.liveTransactions(account.id).size(), 1);
+    }
+
+    void theOpeningBalanceIsNeverDeleted()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account account = f.addAccount(QStringLiteral("Main"));
+        QVERIFY(TransactionActions::setOpeningBalance(f.app(), account.id, 10000, QDate(2024, 1, 1)));
+        const Transaction opening = *f.app()->transactionRepository()->findOpeningBalance(account.id);
+
+        QVERIFY(!confirmDelete(f.app(), opening));
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].kind, QStringLiteral("information"));
+        QCOMPARE(prompts.messages[0].title, QStringLiteral("Opening Balance"));
+        QCOMPARE(reread(f, opening.id).version, opening.version);
+        QVERIFY(!reread(f, opening.id).deletedAt);
+
+        // The register's row for a balance still held on the account.
+        const Account legacy = f.addAccount(QStringLiteral("Legacy"), AccountType::Checking, Currency::USD, 700);
+        const RegisterRow synthetic = f.app()->transactionRepository()->listRegister(legacy.id).value(0);
+        QVERIFY(synthetic.transaction.id.isEmpty());
+        QVERIFY(!confirmDelete(f.app(), synthetic.transaction));
+        QCOMPARE(prompts.messages.size(), 2);
+        QCOMPARE(prompts.messages[1].title, QStringLiteral("Opening Balance"));
+    }
+
+    void aFailedTransferWriteLeavesNoHalf()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        const Account savings = f.addAccount(QStringLiteral("Savings"));
+        // The counterpart goes in first and succeeds; the second leg fails.
+        QVERIFY(f.execSql(QStringLiteral("CREATE TEMP TRIGGER fail_checking BEFORE INSERT ON transactions "
+                                         "WHEN NEW.account_id = '%1' BEGIN SELECT RAISE(ABORT, 'forced'); END")
+                              .arg(checking.id)));
+
+        FormInput input;
+        input.payee = QStringLiteral("[Transfer] Savings");
+        input.cents = 5000;
+        QString payeeOnReopen;
+        prompts.steps = {acceptForm(input),
+            inspect([&](QDialog *dialog) { payeeOnReopen = findNamed<QLineEdit>(dialog, "payeeEdit")->text(); })};
+        ignoreFailureWarnings();
+
+        QVERIFY(!newTransaction(f.app(), checking.id));
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].title, QStringLiteral("Save Failed"));
+        QCOMPARE(payeeOnReopen, input.payee);
+        QVERIFY(f.liveTransactions(savings.id).isEmpty());
+    }
+
+    void aFailedSplitWriteLosesNothing_data()
+    {
+        QTest::addColumn<bool>("throughForm");
+        QTest::newRow("split editor") << false;
+        QTest::newRow("transaction form") << true;
+    }
+
+    void aFailedSplitWriteLosesNothing()
+    {
+        QFETCH(bool, throughForm);
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account account = f.addAccount(QStringLiteral("Main"));
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        const Category fuel = f.addCategory(QStringLiteral("Fuel"));
+        Transaction t = f.addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Store"), -10000);
+        t.isSplit = true;
+        t.version = 1;
+        QVERIFY(f.app()->transactionRepository()->update(t));
+        QVERIFY(saveSplitLines(f.app(), t, {makeSplitLine(food.id, -6000), makeSplitLine(fuel.id, -4000)}));
+        QVERIFY(f.failInsertsInto(QStringLiteral("split_lines")));
+
+        prompts.steps = {inspect([](QDialog *) {}, QDialog::Accepted)};
+        ignoreFailureWarnings();
+        const bool saved = throughForm ? editTransaction(f.app(), t) : editSplits(f.app(), t);
+
+        QVERIFY(!saved);
+        QCOMPARE(prompts.dialogRuns, 2);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].title, QStringLiteral("Save Failed"));
+        QCOMPARE(reread(f, t.id).version, 1);
+        const QList<SplitLine> lines = f.app()->splitLineRepository()->listByTransaction(t.id);
+        QCOMPARE(lines.size(), 2);
+    }
+
+    void editSplitsStoresSignedLinesAndClearsTheCategory()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account account = f.addAccount(QStringLiteral("Main"));
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        const Category fuel = f.addCategory(QStringLiteral("Fuel"));
+        Transaction t = f.addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Store"), -10000);
+        t.categoryId = food.id;
+        QVERIFY(f.app()->transactionRepository()->update(t));
+
+        prompts.steps = {[&](QDialog *dialog) {
+            QWidget *lines = findNamed<QWidget>(dialog, "splitLinesWidget");
+            setSplitLine(lines, 0, food.name, 6000);
+            setSplitLine(lines, 1, fuel.name, 4000, QStringLiteral("diesel"));
+            return int(QDialog::Accepted);
+        }};
+        QVERIFY(editSplits(f.app(), t));
+
+        const Transaction stored = reread(f, t.id);
+        QVERIFY(stored.isSplit);
+        QVERIFY(stored.categoryId.isEmpty());
+        QCOMPARE(stored.version, 2);
+        QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+        const QList<SplitLine> lines = f.app()->splitLineRepository()->listByTransaction(t.id);
+        QCOMPARE(lines.size(), 2);
+        qint64 total = 0;
+        for (const SplitLine &line : lines) {
+            QVERIFY(line.amount < 0);
+            total += line.amount;
+        }
+        QCOMPARE(total, qint64(-10000));
+    }
+
+    void toggleCleared_data()
+    {
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<bool>("reconciled");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<bool>("clearedAfter");
+        QTest::addColumn<int>("versionAfter");
+        QTest::newRow("uncleared becomes cleared") << false << false << true << true << 2;
+        QTest::newRow("cleared becomes uncleared") << true << false << true << false << 2;
+        QTest::newRow("reconciled is refused") << true << true << false << true << 1;
+    }
+
+    void toggleCleared()
+    {
+        QFETCH(bool, cleared);
+        QFETCH(bool, reconciled);
+        QFETCH(bool, result);
+        QFETCH(bool, clearedAfter);
+        QFETCH(int, versionAfter);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account account = f.addAccount(QStringLiteral("Main"));
+        Transaction t = f.addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Store"), -100);
+        t.cleared = cleared;
+        t.reconciled = reconciled;
+        QVERIFY(f.app()->transactionRepository()->update(t));
+
+        QCOMPARE(TransactionActions::toggleCleared(f.app(), t), result);
+        QCOMPARE(reread(f, t.id).cleared, clearedAfter);
+        QCOMPARE(reread(f, t.id).version, versionAfter);
+    }
+
+    void duplicatingATransferLegMakesANewPair()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        const Account savings = f.addAccount(QStringLiteral("Savings"));
+        auto [outgoing, incoming] = storeTransfer(f, checking, savings, -5000);
+        outgoing.checkNumber = QStringLiteral("1001");
+        outgoing.cleared = true;
+
+        QString payee;
+        QDate date;
+        QString checkNumber;
+        bool cleared = true;
+        prompts.steps = {inspect(
+            [&](QDialog *dialog) {
+                payee = findNamed<QLineEdit>(dialog, "payeeEdit")->text();
+                date = findNamed<DateField>(dialog, "dateField")->parsedDate();
+                checkNumber = findNamed<QLineEdit>(dialog, "checkNumberEdit")->text();
+                cleared = findNamed<QCheckBox>(dialog, "clearedCheck")->isChecked();
+            },
+            QDialog::Accepted)};
+        QVERIFY(duplicateTransaction(f.app(), outgoing));
+
+        QCOMPARE(payee, QStringLiteral("[Transfer] Savings"));
+        QCOMPARE(date, QDate::currentDate());
+        QVERIFY(checkNumber.isEmpty());
+        QVERIFY(!cleared);
+        QCOMPARE(f.liveTransactions(checking.id).size(), 2);
+        QCOMPARE(f.liveTransactions(savings.id).size(), 2);
+        const Transaction copy = f.liveTransactions(checking.id).first();
+        QVERIFY(copy.id != outgoing.id);
+        QCOMPARE(copy.amount, qint64(-5000));
+        QVERIFY(!copy.transferLinkId.isEmpty() && copy.transferLinkId != incoming.id);
+    }
+
+    void backfillMigratesEachAccountOnce()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account zero = f.addAccount(QStringLiteral("Zero"));
+        f.addTransaction(zero.id, QDate(2024, 3, 5), QStringLiteral("Store"), -100);
+        const Account legacy = f.addAccount(QStringLiteral("Legacy"), AccountType::Savings, Currency::USD, 5000);
+
+        QCOMPARE(backfillOpeningBalances(f.app()), 2);
+
+        const Transaction zeroOpening = reread(f, TransactionRepository::openingBalanceId(zero.id));
+        QCOMPARE(zeroOpening.payee, QStringLiteral("Opening Balance"));
+        QCOMPARE(zeroOpening.amount, qint64(0));
+        QCOMPARE(zeroOpening.date, QDate(2024, 3, 4));
+        QVERIFY(zeroOpening.cleared && zeroOpening.reconciled);
+        QCOMPARE(f.app()->accountRepository()->findById(zero.id)->version, 1);
+
+        const Transaction legacyOpening = reread(f, TransactionRepository::openingBalanceId(legacy.id));
+        QCOMPARE(legacyOpening.amount, qint64(5000));
+        QCOMPARE(legacyOpening.date, legacy.createdAt.date());
+        const Account legacyAfter = *f.app()->accountRepository()->findById(legacy.id);
+        QCOMPARE(legacyAfter.startingBalance, qint64(0));
+        QCOMPARE(legacyAfter.version, 2);
+        QCOMPARE(legacyAfter.syncStatus, SyncStatus::Pending);
+
+        QCOMPARE(backfillOpeningBalances(f.app()), 0);
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 3);
+    }
+
+    void backfillNeverOverwritesALiveOpeningBalanceRow()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account account = f.addAccount(QStringLiteral("Main"), AccountType::Checking, Currency::USD, 100);
+        Transaction renamed;
+        renamed.id = TransactionRepository::openingBalanceId(account.id);
+        renamed.accountId = account.id;
+        renamed.date = QDate(2024, 1, 1);
+        renamed.payee = QStringLiteral("Initial deposit");
+        renamed.amount = 777;
+        renamed.createdAt = QDateTime::currentDateTimeUtc();
+        renamed.updatedAt = renamed.createdAt;
+        QVERIFY(f.app()->transactionRepository()->insert(renamed));
+
+        QCOMPARE(backfillOpeningBalances(f.app()), 0);
+        const Transaction after = reread(f, renamed.id);
+        QCOMPARE(after.payee, QStringLiteral("Initial deposit"));
+        QCOMPARE(after.amount, qint64(777));
+        QCOMPARE(after.version, 1);
+        QCOMPARE(f.app()->accountRepository()->findById(account.id)->startingBalance, qint64(100));
+    }
+
+    void backfillRevivesADeletedOpeningBalanceRow()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account account = f.addAccount(QStringLiteral("Main"), AccountType::Checking, Currency::USD, 2500);
+        Transaction old;
+        old.id = TransactionRepository::openingBalanceId(account.id);
+        old.accountId = account.id;
+        old.date = QDate(2023, 1, 1);
+        old.payee = QStringLiteral("Opening Balance");
+        old.amount = 1;
+        old.version = 3;
+        old.createdAt = QDateTime(QDate(2023, 1, 1), QTime(0, 0), Qt::UTC);
+        old.updatedAt = old.createdAt;
+        QVERIFY(f.app()->transactionRepository()->insert(old));
+        QVERIFY(f.app()->transactionRepository()->softDelete(old.id)); // version 4
+
+        QCOMPARE(backfillOpeningBalances(f.app()), 1);
+        const Transaction revived = reread(f, old.id);
+        QVERIFY(!revived.deletedAt);
+        QCOMPARE(revived.amount, qint64(2500));
+        QCOMPARE(revived.version, 5);
+        QCOMPARE(revived.createdAt, old.createdAt);
+        QCOMPARE(f.app()->accountRepository()->findById(account.id)->startingBalance, qint64(0));
+    }
+
+    void aFailedBackfillLeavesTheAccountAlone()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account account = f.addAccount(QStringLiteral("Main"), AccountType::Checking, Currency::USD, 2500);
+        QVERIFY(f.failInsertsInto(QStringLiteral("transactions")));
+        ignoreFailureWarnings();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Opening balance backfill failed")));
+
+        QCOMPARE(backfillOpeningBalances(f.app()), 0);
+        const Account after = *f.app()->accountRepository()->findById(account.id);
+        QCOMPARE(after.startingBalance, qint64(2500));
+        QCOMPARE(after.version, 1);
+    }
+
+    void setOpeningBalance_data()
+    {
+        QTest::addColumn<QString>("existing"); // none, live, deleted
+        QTest::addColumn<bool>("failWrites");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<qint64>("startingBalanceAfter");
+        QTest::newRow("new row") << "none" << false << true << qint64(0);
+        QTest::newRow("live row is updated") << "live" << false << true << qint64(0);
+        QTest::newRow("deleted row is revived") << "deleted" << false << true << qint64(0);
+        QTest::newRow("failed write keeps the starting balance") << "none" << true << false << qint64(900);
+    }
+
+    void setOpeningBalance()
+    {
+        QFETCH(QString, existing);
+        QFETCH(bool, failWrites);
+        QFETCH(bool, result);
+        QFETCH(qint64, startingBalanceAfter);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account account = f.addAccount(QStringLiteral("Main"), AccountType::Checking, Currency::USD, 900);
+        const QString id = TransactionRepository::openingBalanceId(account.id);
+        if (existing != QLatin1String("none")) {
+            Transaction row;
+            row.id = id;
+            row.accountId = account.id;
+            row.date = QDate(2023, 1, 1);
+            row.payee = QStringLiteral("Opening Balance");
+            row.amount = 1;
+            row.createdAt = QDateTime::currentDateTimeUtc();
+            row.updatedAt = row.createdAt;
+            QVERIFY(f.app()->transactionRepository()->insert(row));
+            if (existing == QLatin1String("deleted"))
+                QVERIFY(f.app()->transactionRepository()->softDelete(id));
+        }
+        if (failWrites) {
+            QVERIFY(f.failInsertsInto(QStringLiteral("transactions")));
+            ignoreFailureWarnings();
+        }
+
+        QCOMPARE(TransactionActions::setOpeningBalance(f.app(), account.id, 12345, QDate(2024, 2, 1)), result);
+        QCOMPARE(f.app()->accountRepository()->findById(account.id)->startingBalance, startingBalanceAfter);
+        if (result) {
+            const Transaction stored = reread(f, id);
+            QVERIFY(!stored.deletedAt);
+            QCOMPARE(stored.amount, qint64(12345));
+            QCOMPARE(stored.date, QDate(2024, 2, 1));
+            QCOMPARE(f.liveTransactions(account.id).size(), 1);
+        } else {
+            QVERIFY(f.liveTransactions(account.id).isEmpty());
+        }
+    }
+
+    void liabilityOpeningBalanceSign_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("credit card credit") << int(AccountType::CreditCard) << qint64(12000) << true;
+        QTest::newRow("loan credit") << int(AccountType::Loan) << qint64(1) << true;
+        QTest::newRow("credit card owed") << int(AccountType::CreditCard) << qint64(-12000) << false;
+        QTest::newRow("credit card zero") << int(AccountType::CreditCard) << qint64(0) << false;
+        QTest::newRow("checking") << int(AccountType::Checking) << qint64(12000) << false;
+    }
+
+    void liabilityOpeningBalanceSign()
+    {
+        QFETCH(int, type);
+        QFETCH(qint64, amount);
+        QFETCH(bool, offered);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account account = f.addAccount(QStringLiteral("Card"), AccountType(type));
+        QVERIFY(TransactionActions::setOpeningBalance(f.app(), account.id, amount, QDate(2024, 1, 1)));
+
+        QCOMPARE(positiveLiabilityOpeningBalance(f.app(), account.id).has_value(), offered);
+        QCOMPARE(fixLiabilityOpeningBalanceSign(f.app(), account.id), offered);
+        const Transaction opening = *f.app()->transactionRepository()->findOpeningBalance(account.id);
+        QCOMPARE(opening.amount, offered ? -amount : amount);
+        QVERIFY(!positiveLiabilityOpeningBalance(f.app(), account.id));
+    }
+};
+
+TALLYRA_TEST(TestTransactionActions)
+
+#include "test_transactionactions.moc"
