@@ -62,6 +62,22 @@ private Q_SLOTS:
         QCOMPARE(dataChanged.count(), 2);
     }
 
+    void cursorTextReachesTheServerUnchanged()
+    {
+        SyncHarness harness;
+        const QString cursor = QStringLiteral("a%2Fb+c&d=e f/ü#");
+        harness.service->editPullPage = [&cursor](QJsonObject &page, int number) {
+            if (number == 1) {
+                page.insert("cursor", cursor);
+                page.insert("has_more", true);
+            }
+        };
+        auto device = harness.device();
+        QVERIFY(!device->sync()); // the fake knows no such cursor: 400
+        QCOMPARE(harness.service->pullCursors().value(1), cursor);
+        QCOMPARE(device->cursor(), cursor);
+    }
+
     void pushSendsKindsInOrderInBatchesOf500()
     {
         SyncHarness harness;
