@@ -138,10 +138,9 @@ QString FakeSyncService::store(const QString &kind, QJsonObject record)
     const QString clientId = record.value(QLatin1String("client_id")).toString();
     if (serverId.isEmpty())
         serverId = m_byClientId.value(kind).value(clientId);
-    if (serverId.isEmpty()) {
+    if (serverId.isEmpty())
         serverId = QStringLiteral("srv-%1").arg(++m_nextServerId);
-        record.insert(QLatin1String("id"), serverId);
-    }
+    record.insert(QLatin1String("id"), serverId);
     if (!clientId.isEmpty())
         m_byClientId[kind].insert(clientId, serverId);
     m_records[kind].insert(serverId, record);
