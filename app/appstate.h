@@ -16,6 +16,13 @@ class RecurringService;
 class ReportService;
 class BackupService;
 class ThemeManager;
+class ImportService;
+class SyncEngine;
+namespace LumoAccount {
+class AccountSharingService;
+class Client;
+struct ClientConfig;
+}
 
 // Builds and owns every long-lived service; screens reach data through it.
 class AppState : public QObject
@@ -41,6 +48,15 @@ public:
     ReportService *reportService() const { return m_reportService; }
     BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
+    ImportService *importService() const { return m_importService; }
+    LumoAccount::Client *onlineClient() const { return m_onlineClient; }
+    SyncEngine *syncEngine() const { return m_syncEngine; }
+    LumoAccount::AccountSharingService *sharingService() const { return m_sharingService; }
+
+    // The online client's configuration and the sync service address, from
+    // the environment where set, else the built-in defaults.
+    static LumoAccount::ClientConfig clientConfigFromEnvironment();
+    static QString syncServiceUrlFromEnvironment();
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -65,5 +81,9 @@ private:
     ReportService *m_reportService = nullptr;
     BackupService *m_backupService = nullptr;
     ThemeManager *m_themeManager = nullptr;
+    ImportService *m_importService = nullptr;
+    LumoAccount::Client *m_onlineClient = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
+    LumoAccount::AccountSharingService *m_sharingService = nullptr;
     QString m_currentAccountId;
 };
