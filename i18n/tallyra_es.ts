@@ -597,6 +597,237 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation type="unfinished">Sueldo / Salario</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation type="unfinished">Vivienda</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation type="unfinished">Alquiler/Hipoteca</translation>
+    </message>
+    <message>
+        <source>Fresh Basket Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation type="unfinished">Comestibles</translation>
+    </message>
+    <message>
+        <source>Quickfill Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation type="unfinished">Transporte</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation type="unfinished">Combustible</translation>
+    </message>
+    <message>
+        <source>Metro Power &amp; Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished">Suministros</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished">Electricidad</translation>
+    </message>
+    <message>
+        <source>City Water Department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished">Agua</translation>
+    </message>
+    <message>
+        <source>StreamFlix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly subscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished">Ocio</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation type="unfinished">Streaming</translation>
+    </message>
+    <message>
+        <source>Corner Bistro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation type="unfinished">Comer fuera</translation>
+    </message>
+    <message>
+        <source>Fiberlink Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation type="unfinished">Internet</translation>
+    </message>
+    <message>
+        <source>Shieldline Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto insurance premium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation type="unfinished">Seguros</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished">Automóvil</translation>
+    </message>
+    <message>
+        <source>Hope Community Fund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation type="unfinished">Donativos</translation>
+    </message>
+    <message>
+        <source>Lakeside Family Clinic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doctor visit copay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation type="unfinished">Gastos médicos</translation>
+    </message>
+    <message>
+        <source>Lunch with friends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookworm Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Course textbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation type="unfinished">Gastos de educación</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation type="unfinished">Ingresos por intereses</translation>
+    </message>
+    <message>
+        <source>TechHub Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless headphones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation type="unfinished">Compras</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation type="unfinished">Electrónica</translation>
+    </message>
+    <message>
+        <source>CloudBox Storage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation type="unfinished">Suscripciones</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PagePass Audiobooks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone charger</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>

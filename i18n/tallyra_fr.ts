@@ -139,7 +139,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>BackupService</name>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation>Impossible d'ouvrir l'archive ZIP</translation>
+        <translation>Impossible d&apos;ouvrir l&apos;archive ZIP</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
@@ -233,15 +233,15 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation>Frais d'études</translation>
+        <translation>Frais d&apos;études</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation>Impôts d'État et locaux</translation>
+        <translation>Impôts d&apos;État et locaux</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation>Intérêts d'emprunt immobilier</translation>
+        <translation>Intérêts d&apos;emprunt immobilier</translation>
     </message>
     <message>
         <source>Property Tax</source>
@@ -313,7 +313,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation>Repas à l'extérieur</translation>
+        <translation>Repas à l&apos;extérieur</translation>
     </message>
     <message>
         <source>Personal Care</source>
@@ -594,6 +594,237 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Loading release notes…</source>
         <translation>Chargement des notes de version…</translation>
+    </message>
+</context>
+<context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation type="unfinished">Salaire / Rémunération</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation type="unfinished">Logement</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation type="unfinished">Loyer/Crédit immobilier</translation>
+    </message>
+    <message>
+        <source>Fresh Basket Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation type="unfinished">Épicerie</translation>
+    </message>
+    <message>
+        <source>Quickfill Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation type="unfinished">Transports</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation type="unfinished">Carburant</translation>
+    </message>
+    <message>
+        <source>Metro Power &amp; Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished">Factures</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished">Électricité</translation>
+    </message>
+    <message>
+        <source>City Water Department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished">Eau</translation>
+    </message>
+    <message>
+        <source>StreamFlix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly subscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished">Loisirs</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation type="unfinished">Streaming</translation>
+    </message>
+    <message>
+        <source>Corner Bistro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation type="unfinished">Repas à l&apos;extérieur</translation>
+    </message>
+    <message>
+        <source>Fiberlink Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation type="unfinished">Internet</translation>
+    </message>
+    <message>
+        <source>Shieldline Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto insurance premium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation type="unfinished">Assurances</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished">Auto</translation>
+    </message>
+    <message>
+        <source>Hope Community Fund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation type="unfinished">Dons caritatifs</translation>
+    </message>
+    <message>
+        <source>Lakeside Family Clinic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doctor visit copay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation type="unfinished">Frais médicaux</translation>
+    </message>
+    <message>
+        <source>Lunch with friends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookworm Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Course textbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation type="unfinished">Frais d&apos;études</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation type="unfinished">Intérêts perçus</translation>
+    </message>
+    <message>
+        <source>TechHub Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless headphones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation type="unfinished">Achats</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation type="unfinished">Électronique</translation>
+    </message>
+    <message>
+        <source>CloudBox Storage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation type="unfinished">Abonnements</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PagePass Audiobooks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone charger</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

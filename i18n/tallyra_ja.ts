@@ -597,6 +597,237 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>SampleDataService</name>
+    <message>
+        <source>Brightpath Inc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Biweekly paycheck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation type="unfinished">給与・賃金</translation>
+    </message>
+    <message>
+        <source>Pinecrest Apartments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly rent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation type="unfinished">住居費</translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation type="unfinished">家賃・住宅ローン</translation>
+    </message>
+    <message>
+        <source>Fresh Basket Market</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation type="unfinished">食料品</translation>
+    </message>
+    <message>
+        <source>Quickfill Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation type="unfinished">交通・自動車</translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation type="unfinished">ガソリン代</translation>
+    </message>
+    <message>
+        <source>Metro Power &amp; Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished">公共料金</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished">電気代</translation>
+    </message>
+    <message>
+        <source>City Water Department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished">水道代</translation>
+    </message>
+    <message>
+        <source>StreamFlix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly subscription</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished">娯楽</translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation type="unfinished">ストリーミング</translation>
+    </message>
+    <message>
+        <source>Corner Bistro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dinner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation type="unfinished">外食</translation>
+    </message>
+    <message>
+        <source>Fiberlink Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation type="unfinished">インターネット代</translation>
+    </message>
+    <message>
+        <source>Shieldline Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto insurance premium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation type="unfinished">保険</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished">自動車</translation>
+    </message>
+    <message>
+        <source>Hope Community Fund</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charitable Donations</source>
+        <translation type="unfinished">寄付金</translation>
+    </message>
+    <message>
+        <source>Lakeside Family Clinic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doctor visit copay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation type="unfinished">医療費</translation>
+    </message>
+    <message>
+        <source>Lunch with friends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookworm Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Course textbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation type="unfinished">教育費</translation>
+    </message>
+    <message>
+        <source>Riverbend Credit Union</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation type="unfinished">受取利息</translation>
+    </message>
+    <message>
+        <source>TechHub Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless headphones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation type="unfinished">ショッピング</translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation type="unfinished">電子機器</translation>
+    </message>
+    <message>
+        <source>CloudBox Storage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud storage plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation type="unfinished">サブスクリプション</translation>
+    </message>
+    <message>
+        <source>Lunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PagePass Audiobooks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone charger</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
