@@ -5,7 +5,10 @@
 #include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlDriver>
 #include <QStandardPaths>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -67,6 +70,7 @@ Database::Database(QObject *parent)
 
 Database::~Database()
 {
+    finalizeStatements();
     if (m_open) {
         m_db.close();
         m_open = false;
@@ -101,6 +105,11 @@ bool Database::open(const QString &path)
     // WAL makes NORMAL safe against corruption; only the last commit before a
     // power loss can be lost, never a half-written one.
     pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    // Decades of history: keep the hot pages of the tables and indexes in memory.
+    pragma.exec(QStringLiteral("PRAGMA cache_size=-65536"));
+    const QVariant handle = m_db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        m_handle = *static_cast<sqlite3 *const *>(handle.data());
     m_open = true;
     return true;
 }
@@ -108,6 +117,39 @@ bool Database::open(const QString &path)
 QSqlDatabase *Database::db()
 {
     return &m_db;
+}
+
+sqlite3_stmt *Database::cachedStatement(const char *sql)
+{
+    if (!m_handle)
+        return nullptr;
+    if (sqlite3_stmt *statement = m_statements.value(sql))
+        return statement;
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v3(m_handle, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+        qWarning().noquote() << "Database: cannot prepare statement:" << lastNativeError();
+        sqlite3_finalize(statement);
+        return nullptr;
+    }
+    m_statements.insert(sql, statement);
+    return statement;
+}
+
+QString Database::lastNativeError() const
+{
+    return m_handle ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : QString();
+}
+
+int Database::nativeChanges() const
+{
+    return m_handle ? sqlite3_changes(m_handle) : 0;
+}
+
+void Database::finalizeStatements()
+{
+    for (sqlite3_stmt *statement : std::as_const(m_statements))
+        sqlite3_finalize(statement);
+    m_statements.clear();
 }
 
 bool Database::migrate()

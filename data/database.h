@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+
+struct sqlite3;
+struct sqlite3_stmt;
 
 // The data directory: TALLYRA_DATA_DIR when set, else the generic data
 // location plus "/Lumora/Tallyra". Created when missing.
@@ -26,6 +30,13 @@ public:
     QSqlDatabase *db();
     bool isOpen() const { return m_open; }
 
+    // The statement for this SQL text, prepared once on the SQLite handle and
+    // kept until the connection closes. Null when it cannot be prepared. Used
+    // through SqlStatement.
+    sqlite3_stmt *cachedStatement(const char *sql);
+    QString lastNativeError() const;
+    int nativeChanges() const;
+
     // Bulk writes (imports, restores, catch-up posting) hold back the
     // repositories' change signals until the outermost scope ends, and let
     // timers that write see that they must wait.
@@ -44,7 +55,11 @@ Q_SIGNALS:
 private:
     friend class SqlTransaction;
 
+    void finalizeStatements();
+
     QSqlDatabase m_db;
+    sqlite3 *m_handle = nullptr;
+    QHash<const char *, sqlite3_stmt *> m_statements;
     QString m_connectionName;
     bool m_open = false;
     int m_bulkDepth = 0;

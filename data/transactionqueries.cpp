@@ -2,7 +2,9 @@
 // balances, balances, search, payee lists and opening-balance recognition.
 
 #include "data/database.h"
+#include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
+#include "data/transactionreader.h"
 #include "data/transactionrepository.h"
 
 #include <QSet>
@@ -49,15 +51,20 @@ qint64 TransactionRepository::startingBalance(const QString &accountId) const
 
 QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId) const
 {
+    // Read straight from the SQLite handle: this is the register's whole
+    // account, often tens of thousands of rows, on every reload.
+    SqlStatement statement(
+        m_database,
+        "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+        "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+        "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
+        "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
+        "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
     QList<RegisterRow> rows;
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON "
-                                             "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                                             "ORDER BY t.date ASC, t.created_at ASC")
-                                  .arg(kColumns, kCategoryName),
-                              {accountId});
-    if (!exec(query))
+    if (!statement.isValid())
         return rows;
+    statement.bindText(1, accountId);
 
     qint64 running = startingBalance(accountId);
     if (running != 0) {
@@ -78,14 +85,16 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
         rows.append(opening);
     }
 
-    while (query.next()) {
+    while (statement.next()) {
         RegisterRow row;
-        row.transaction = readTransaction(query);
-        row.categoryName = query.value(20).toString();
+        row.transaction = TransactionReader::read(statement);
+        row.categoryName = statement.text(20);
         running += row.transaction.amount;
         row.runningBalance = running;
         rows.append(std::move(row));
     }
+    if (!statement.ok())
+        rows.clear();
     return rows;
 }
 

@@ -1,8 +1,11 @@
 #include "data/transactionrepository.h"
 
 #include "data/database.h"
+#include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
+#include "data/transactionreader.h"
 
+#include <QDebug>
 #include <QSqlQuery>
 
 using namespace SqlValues;
@@ -40,28 +43,7 @@ void TransactionRepository::notifyChanged(const QString &accountId)
 
 Transaction TransactionRepository::readTransaction(const QSqlQuery &query)
 {
-    Transaction t;
-    t.id = query.value(0).toString();
-    t.accountId = query.value(1).toString();
-    t.date = parseIsoDate(query.value(2).toString());
-    t.payee = query.value(3).toString();
-    t.memo = query.value(4).toString();
-    t.amount = query.value(5).toLongLong();
-    t.categoryId = query.value(6).toString();
-    t.checkNumber = query.value(7).toString();
-    t.cleared = query.value(8).toBool();
-    t.reconciled = query.value(9).toBool();
-    t.transferLinkId = query.value(10).toString();
-    t.transferDestAccountId = query.value(11).toString();
-    t.isSplit = query.value(12).toBool();
-    t.recurringId = query.value(13).toString();
-    t.version = query.value(14).toInt();
-    t.syncStatus = syncStatusFromString(query.value(15).toString());
-    t.serverId = query.value(16).toString();
-    t.createdAt = parseIsoDateTime(query.value(17).toString());
-    t.updatedAt = parseIsoDateTime(query.value(18).toString());
-    t.deletedAt = parseOptionalDateTime(query.value(19).toString());
-    return t;
+    return TransactionReader::read(TransactionReader::QueryRow{query});
 }
 
 QList<Transaction> TransactionRepository::list(const QString &sql, const QVariantList &values) const
@@ -105,19 +87,36 @@ QList<Transaction> TransactionRepository::listPendingSync() const
 
 bool TransactionRepository::insert(const Transaction &t)
 {
-    QSqlQuery query = prepare(
-        m_database->db(),
-        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
-                       "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
-                       "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, "
-                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        {sqlText(t.id), sqlText(t.accountId), sqlDate(t.date), sqlText(t.payee), sqlText(t.memo),
-         sqlInt64(t.amount), sqlTextOrNull(t.categoryId), sqlText(t.checkNumber), sqlBool(t.cleared),
-         sqlBool(t.reconciled), sqlText(t.transferLinkId), sqlText(t.transferDestAccountId), sqlBool(t.isSplit),
-         sqlText(t.recurringId), t.version, syncStatusToString(t.syncStatus), sqlText(t.serverId),
-         sqlDateTime(t.createdAt), sqlDateTime(t.updatedAt)});
-    if (!exec(query, "TransactionRepository::insert"))
+    // Imports, restores and catch-up posting insert rows by the thousand: keep
+    // this statement prepared.
+    SqlStatement statement(
+        m_database,
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
+        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    statement.bindText(1, t.id);
+    statement.bindText(2, t.accountId);
+    statement.bindText(3, isoDate(t.date));
+    statement.bindText(4, t.payee);
+    statement.bindText(5, t.memo);
+    statement.bindInt64(6, t.amount);
+    statement.bindTextOrNull(7, t.categoryId);
+    statement.bindText(8, t.checkNumber);
+    statement.bindInt64(9, t.cleared);
+    statement.bindInt64(10, t.reconciled);
+    statement.bindText(11, t.transferLinkId);
+    statement.bindText(12, t.transferDestAccountId);
+    statement.bindInt64(13, t.isSplit);
+    statement.bindText(14, t.recurringId);
+    statement.bindInt64(15, t.version);
+    statement.bindText(16, syncStatusToString(t.syncStatus));
+    statement.bindText(17, t.serverId);
+    statement.bindText(18, isoDateTime(t.createdAt));
+    statement.bindText(19, isoDateTime(t.updatedAt));
+    if (!statement.exec()) {
+        qWarning().noquote() << "TransactionRepository::insert failed:" << statement.errorText();
         return false;
+    }
     notifyChanged(t.accountId);
     return true;
 }

@@ -1,0 +1,99 @@
+#include "data/sqlstatement.h"
+
+#include "data/database.h"
+
+#include <sqlite3.h>
+
+SqlStatement::SqlStatement(Database *database, const char *sql)
+    : m_database(database)
+    , m_statement(database->cachedStatement(sql))
+{
+    m_ok = m_statement != nullptr;
+}
+
+SqlStatement::~SqlStatement()
+{
+    if (m_statement) {
+        sqlite3_reset(m_statement);
+        sqlite3_clear_bindings(m_statement);
+    }
+}
+
+void SqlStatement::bindText(int position, const QString &text)
+{
+    if (!m_statement)
+        return;
+    static const char16_t empty[] = u"";
+    const void *data = text.isNull() ? static_cast<const void *>(empty) : static_cast<const void *>(text.utf16());
+    sqlite3_bind_text16(m_statement, position, data, int(text.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+}
+
+void SqlStatement::bindTextOrNull(int position, const QString &text)
+{
+    if (text.isEmpty())
+        bindNull(position);
+    else
+        bindText(position, text);
+}
+
+void SqlStatement::bindInt64(int position, qint64 value)
+{
+    if (m_statement)
+        sqlite3_bind_int64(m_statement, position, value);
+}
+
+void SqlStatement::bindNull(int position)
+{
+    if (m_statement)
+        sqlite3_bind_null(m_statement, position);
+}
+
+bool SqlStatement::next()
+{
+    if (!m_statement || !m_ok)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    if (result == SQLITE_ROW)
+        return true;
+    m_ok = result == SQLITE_DONE;
+    return false;
+}
+
+bool SqlStatement::exec()
+{
+    if (!m_statement)
+        return false;
+    const int result = sqlite3_step(m_statement);
+    m_ok = result == SQLITE_DONE || result == SQLITE_ROW;
+    sqlite3_reset(m_statement);
+    return m_ok;
+}
+
+QString SqlStatement::errorText() const
+{
+    return m_database->lastNativeError();
+}
+
+int SqlStatement::changes() const
+{
+    return m_database->nativeChanges();
+}
+
+QString SqlStatement::text(int column) const
+{
+    const void *data = sqlite3_column_text16(m_statement, column);
+    if (!data)
+        return QString();
+    const int bytes = sqlite3_column_bytes16(m_statement, column);
+    return QString(static_cast<const QChar *>(data), bytes / int(sizeof(QChar)));
+}
+
+qint64 SqlStatement::int64(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+bool SqlStatement::isNull(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}

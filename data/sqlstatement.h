@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3_stmt;
+class Database;
+
+// A prepared statement straight on the connection's SQLite handle, for the
+// hot paths (register rows, search, bulk inserts) where QSqlQuery's
+// per-value QVariant traffic dominates. Statements are prepared once and
+// cached by the Database; this object resets the statement when it goes.
+class SqlStatement
+{
+public:
+    SqlStatement(Database *database, const char *sql);
+    ~SqlStatement();
+
+    SqlStatement(const SqlStatement &) = delete;
+    SqlStatement &operator=(const SqlStatement &) = delete;
+
+    bool isValid() const { return m_statement != nullptr; }
+
+    // Positions start at 1, as in SQL.
+    void bindText(int position, const QString &text);       // never NULL
+    void bindTextOrNull(int position, const QString &text); // NULL when empty
+    void bindInt64(int position, qint64 value);
+    void bindNull(int position);
+
+    // Advances to the next row; false at the end or on an error (see ok()).
+    bool next();
+    // Runs a statement that returns no rows.
+    bool exec();
+    bool ok() const { return m_ok; }
+    QString errorText() const;
+    int changes() const;
+
+    QString text(int column) const;
+    qint64 int64(int column) const;
+    bool isNull(int column) const;
+
+private:
+    Database *m_database;
+    sqlite3_stmt *m_statement = nullptr;
+    bool m_ok = true;
+};
