@@ -16,6 +16,7 @@ const QString kColumns = QStringLiteral(
 AccountRepository::AccountRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_table(database, "accounts", "AccountRepository")
 {
     connect(database, &Database::bulkWriteFlush, this, [this] {
         if (std::exchange(m_changeHeld, false))
@@ -125,12 +126,7 @@ bool AccountRepository::update(const Account &account)
 
 bool AccountRepository::softDelete(const QString &id)
 {
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE accounts SET deleted_at=?, sync_status='pending', updated_at=?, "
-                                             "version = version + 1 WHERE id=?"),
-                              {now, now, id});
-    if (!exec(query, "AccountRepository::softDelete"))
+    if (!m_table.softDelete(id, true))
         return false;
     notifyChanged();
     return true;
@@ -169,29 +165,18 @@ bool AccountRepository::updateSortOrder(const QList<QPair<QString, int>> &orders
 
 bool AccountRepository::markSynced(const QString &id, const QString &serverId)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE accounts SET sync_status='synced', server_id=? WHERE id=?"),
-                              {serverId, id});
-    return exec(query);
+    return m_table.markSynced(id, serverId);
 }
 
 bool AccountRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
-                                   const QDateTime &sentUpdatedAt)
+                              const QDateTime &sentUpdatedAt)
 {
-    const auto current = findById(id);
-    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
-        return false;
-    return markSynced(id, serverId);
+    return m_table.markSyncedIfUnchanged(id, serverId, sentVersion, sentUpdatedAt);
 }
 
 int AccountRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE accounts SET sync_status = 'pending' WHERE deleted_at IS NULL "
-                                             "AND sync_status != 'pending'"));
-    if (!exec(query, "AccountRepository::markAllPendingForResync"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.markAllPendingForResync();
     if (changed > 0)
         notifyChanged();
     return changed;
@@ -199,9 +184,7 @@ int AccountRepository::markAllPendingForResync()
 
 bool AccountRepository::applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    QSqlQuery query = prepare(m_database->db(), QStringLiteral("UPDATE accounts SET deleted_at=? WHERE id=?"),
-                              {sqlOptionalDateTime(deletedAt), id});
-    if (!exec(query, "AccountRepository::applyServerDeletion"))
+    if (!m_table.applyServerDeletion(id, deletedAt))
         return false;
     notifyChanged();
     return true;

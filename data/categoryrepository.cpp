@@ -17,6 +17,7 @@ constexpr int kMaxDepth = 16;
 CategoryRepository::CategoryRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_table(database, "categories", "CategoryRepository")
 {
     connect(database, &Database::bulkWriteFlush, this, [this] {
         if (std::exchange(m_changeHeld, false))
@@ -175,12 +176,7 @@ bool CategoryRepository::update(const Category &c)
 
 bool CategoryRepository::softDelete(const QString &id)
 {
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE categories SET deleted_at=?, sync_status='pending', "
-                                             "updated_at=?, version = version + 1 WHERE id=?"),
-                              {now, now, id});
-    if (!exec(query, "CategoryRepository::softDelete"))
+    if (!m_table.softDelete(id, true))
         return false;
     notifyChanged();
     return true;
@@ -188,29 +184,18 @@ bool CategoryRepository::softDelete(const QString &id)
 
 bool CategoryRepository::markSynced(const QString &id, const QString &serverId)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE categories SET sync_status='synced', server_id=? WHERE id=?"),
-                              {serverId, id});
-    return exec(query);
+    return m_table.markSynced(id, serverId);
 }
 
 bool CategoryRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
-                                    const QDateTime &sentUpdatedAt)
+                              const QDateTime &sentUpdatedAt)
 {
-    const auto current = findById(id);
-    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
-        return false;
-    return markSynced(id, serverId);
+    return m_table.markSyncedIfUnchanged(id, serverId, sentVersion, sentUpdatedAt);
 }
 
 int CategoryRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE categories SET sync_status = 'pending' WHERE deleted_at IS NULL "
-                                             "AND sync_status != 'pending'"));
-    if (!exec(query, "CategoryRepository::markAllPendingForResync"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.markAllPendingForResync();
     if (changed > 0)
         notifyChanged();
     return changed;
@@ -218,9 +203,7 @@ int CategoryRepository::markAllPendingForResync()
 
 bool CategoryRepository::applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    QSqlQuery query = prepare(m_database->db(), QStringLiteral("UPDATE categories SET deleted_at=? WHERE id=?"),
-                              {sqlOptionalDateTime(deletedAt), id});
-    if (!exec(query, "CategoryRepository::applyServerDeletion"))
+    if (!m_table.applyServerDeletion(id, deletedAt))
         return false;
     notifyChanged();
     return true;

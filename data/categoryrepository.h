@@ -2,6 +2,8 @@
 
 #include "data/category.h"
 
+#include "data/syncedtable.h"
+
 #include <QObject>
 
 #include <optional>
@@ -43,5 +45,6 @@ private:
     void notifyChanged();
 
     Database *m_database;
+    SyncedTable m_table;
     bool m_changeHeld = false;
 };

@@ -16,6 +16,7 @@ const QString kColumns = QStringLiteral(
 ReconciliationRepository::ReconciliationRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_table(database, "reconciliations", "ReconciliationRepository")
 {
     connect(database, &Database::bulkWriteFlush, this, [this] {
         if (std::exchange(m_changeHeld, false))
@@ -127,15 +128,7 @@ bool ReconciliationRepository::update(const Reconciliation &r)
 
 int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 {
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE reconciliations SET deleted_at = ?, updated_at = ?, sync_status "
-                                             "= 'pending', version = version + 1 WHERE account_id = ? AND "
-                                             "deleted_at IS NULL"),
-                              {now, now, accountId});
-    if (!exec(query, "ReconciliationRepository::softDeleteByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.softDeleteByAccount(accountId);
     if (changed > 0)
         notifyChanged();
     return changed;
@@ -143,14 +136,7 @@ int ReconciliationRepository::softDeleteByAccount(const QString &accountId)
 
 int ReconciliationRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE reconciliations SET deleted_at = NULL, updated_at = ?, "
-                                             "sync_status = 'pending', version = version + 1 WHERE account_id = ? "
-                                             "AND deleted_at >= ?"),
-                              {nowUtcIso(), accountId, deletedSince});
-    if (!exec(query, "ReconciliationRepository::restoreByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.restoreByAccount(accountId, deletedSince);
     if (changed > 0)
         notifyChanged();
     return changed;
@@ -158,29 +144,18 @@ int ReconciliationRepository::restoreByAccount(const QString &accountId, const Q
 
 bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE reconciliations SET sync_status='synced', server_id=? WHERE id=?"),
-                              {serverId, id});
-    return exec(query);
+    return m_table.markSynced(id, serverId);
 }
 
 bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
-                                          const QDateTime &sentUpdatedAt)
+                              const QDateTime &sentUpdatedAt)
 {
-    const auto current = findById(id);
-    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
-        return false;
-    return markSynced(id, serverId);
+    return m_table.markSyncedIfUnchanged(id, serverId, sentVersion, sentUpdatedAt);
 }
 
 int ReconciliationRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE reconciliations SET sync_status = 'pending' WHERE deleted_at IS "
-                                             "NULL AND sync_status != 'pending'"));
-    if (!exec(query, "ReconciliationRepository::markAllPendingForResync"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.markAllPendingForResync();
     if (changed > 0)
         notifyChanged();
     return changed;

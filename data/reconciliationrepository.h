@@ -2,6 +2,8 @@
 
 #include "data/reconciliation.h"
 
+#include "data/syncedtable.h"
+
 #include <QObject>
 
 #include <optional>
@@ -39,5 +41,6 @@ private:
     void notifyChanged();
 
     Database *m_database;
+    SyncedTable m_table;
     bool m_changeHeld = false;
 };

@@ -17,6 +17,7 @@ const QString kColumns = QStringLiteral(
 RecurringRepository::RecurringRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_table(database, "recurring_transactions", "RecurringRepository")
 {
     connect(database, &Database::bulkWriteFlush, this, [this] {
         if (std::exchange(m_changeHeld, false))
@@ -195,12 +196,7 @@ bool RecurringRepository::update(const RecurringTransaction &r)
 
 bool RecurringRepository::softDelete(const QString &id)
 {
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE recurring_transactions SET deleted_at=?, sync_status='pending', "
-                                             "updated_at=?, version = version + 1 WHERE id=?"),
-                              {now, now, id});
-    if (!exec(query))
+    if (!m_table.softDelete(id, false))
         return false;
     notifyChanged();
     return true;
@@ -208,15 +204,7 @@ bool RecurringRepository::softDelete(const QString &id)
 
 int RecurringRepository::softDeleteByAccount(const QString &accountId)
 {
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE recurring_transactions SET deleted_at = ?, updated_at = ?, "
-                                             "sync_status = 'pending', version = version + 1 WHERE account_id = ? "
-                                             "AND deleted_at IS NULL"),
-                              {now, now, accountId});
-    if (!exec(query, "RecurringRepository::softDeleteByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.softDeleteByAccount(accountId);
     if (changed > 0)
         notifyChanged();
     return changed;
@@ -224,14 +212,7 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
 
 int RecurringRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE recurring_transactions SET deleted_at = NULL, updated_at = ?, "
-                                             "sync_status = 'pending', version = version + 1 WHERE account_id = ? "
-                                             "AND deleted_at >= ?"),
-                              {nowUtcIso(), accountId, deletedSince});
-    if (!exec(query, "RecurringRepository::restoreByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.restoreByAccount(accountId, deletedSince);
     if (changed > 0)
         notifyChanged();
     return changed;
@@ -239,30 +220,18 @@ int RecurringRepository::restoreByAccount(const QString &accountId, const QStrin
 
 bool RecurringRepository::markSynced(const QString &id, const QString &serverId)
 {
-    QSqlQuery query = prepare(
-        m_database->db(),
-        QStringLiteral("UPDATE recurring_transactions SET sync_status='synced', server_id=? WHERE id=?"),
-        {serverId, id});
-    return exec(query);
+    return m_table.markSynced(id, serverId);
 }
 
 bool RecurringRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
-                                     const QDateTime &sentUpdatedAt)
+                              const QDateTime &sentUpdatedAt)
 {
-    const auto current = findById(id);
-    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
-        return false;
-    return markSynced(id, serverId);
+    return m_table.markSyncedIfUnchanged(id, serverId, sentVersion, sentUpdatedAt);
 }
 
 int RecurringRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE recurring_transactions SET sync_status = 'pending' WHERE "
-                                             "deleted_at IS NULL AND sync_status != 'pending'"));
-    if (!exec(query, "RecurringRepository::markAllPendingForResync"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.markAllPendingForResync();
     if (changed > 0)
         notifyChanged();
     return changed;
@@ -270,10 +239,7 @@ int RecurringRepository::markAllPendingForResync()
 
 bool RecurringRepository::applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE recurring_transactions SET deleted_at=? WHERE id=?"),
-                              {sqlOptionalDateTime(deletedAt), id});
-    if (!exec(query, "RecurringRepository::applyServerDeletion"))
+    if (!m_table.applyServerDeletion(id, deletedAt))
         return false;
     notifyChanged();
     return true;

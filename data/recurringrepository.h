@@ -2,6 +2,8 @@
 
 #include "data/recurringtransaction.h"
 
+#include "data/syncedtable.h"
+
 #include <QObject>
 
 #include <optional>
@@ -44,5 +46,6 @@ private:
     void notifyChanged();
 
     Database *m_database;
+    SyncedTable m_table;
     bool m_changeHeld = false;
 };

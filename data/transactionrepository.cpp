@@ -24,6 +24,7 @@ using TransactionColumns::kColumns;
 TransactionRepository::TransactionRepository(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_table(database, "transactions", "TransactionRepository")
 {
     connect(database, &Database::bulkWriteFlush, this, [this] {
         const QSet<QString> held = std::exchange(m_heldAccounts, {});
@@ -141,14 +142,7 @@ bool TransactionRepository::update(const Transaction &t)
 bool TransactionRepository::softDelete(const QString &id)
 {
     const auto existing = findById(id);
-    if (!existing)
-        return false;
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', "
-                                             "updated_at=?, version = version + 1 WHERE id=?"),
-                              {now, now, id});
-    if (!exec(query, "TransactionRepository::softDelete"))
+    if (!existing || !m_table.softDelete(id))
         return false;
     notifyChanged(existing->accountId);
     return true;
@@ -156,15 +150,7 @@ bool TransactionRepository::softDelete(const QString &id)
 
 int TransactionRepository::softDeleteByAccount(const QString &accountId)
 {
-    const QString now = nowUtcIso();
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = "
-                                             "'pending', version = version + 1 WHERE account_id = ? AND deleted_at "
-                                             "IS NULL"),
-                              {now, now, accountId});
-    if (!exec(query, "TransactionRepository::softDeleteByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.softDeleteByAccount(accountId);
     if (changed > 0)
         notifyChanged(accountId);
     return changed;
@@ -172,14 +158,7 @@ int TransactionRepository::softDeleteByAccount(const QString &accountId)
 
 int TransactionRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status "
-                                             "= 'pending', version = version + 1 WHERE account_id = ? AND "
-                                             "deleted_at >= ?"),
-                              {nowUtcIso(), accountId, deletedSince});
-    if (!exec(query, "TransactionRepository::restoreByAccount"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.restoreByAccount(accountId, deletedSince);
     if (changed > 0)
         notifyChanged(accountId);
     return changed;
@@ -187,29 +166,18 @@ int TransactionRepository::restoreByAccount(const QString &accountId, const QStr
 
 bool TransactionRepository::markSynced(const QString &id, const QString &serverId)
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"),
-                              {serverId, id});
-    return exec(query);
+    return m_table.markSynced(id, serverId);
 }
 
 bool TransactionRepository::markSynced(const QString &id, const QString &serverId, int sentVersion,
-                                       const QDateTime &sentUpdatedAt)
+                              const QDateTime &sentUpdatedAt)
 {
-    const auto current = findById(id);
-    if (!current || current->version != sentVersion || current->updatedAt != sentUpdatedAt)
-        return false;
-    return markSynced(id, serverId);
+    return m_table.markSyncedIfUnchanged(id, serverId, sentVersion, sentUpdatedAt);
 }
 
 int TransactionRepository::markAllPendingForResync()
 {
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE deleted_at IS "
-                                             "NULL AND sync_status != 'pending'"));
-    if (!exec(query, "TransactionRepository::markAllPendingForResync"))
-        return 0;
-    const int changed = query.numRowsAffected();
+    const int changed = m_table.markAllPendingForResync();
     if (changed > 0)
         notifyChanged(QString());
     return changed;
@@ -218,9 +186,7 @@ int TransactionRepository::markAllPendingForResync()
 bool TransactionRepository::applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt,
                                                 const QString &accountId)
 {
-    QSqlQuery query = prepare(m_database->db(), QStringLiteral("UPDATE transactions SET deleted_at=? WHERE id=?"),
-                              {sqlOptionalDateTime(deletedAt), id});
-    if (!exec(query, "TransactionRepository::applyServerDeletion"))
+    if (!m_table.applyServerDeletion(id, deletedAt))
         return false;
     notifyChanged(accountId);
     return true;

@@ -2,6 +2,8 @@
 
 #include "data/transaction.h"
 
+#include "data/syncedtable.h"
+
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -64,5 +66,6 @@ private:
     void notifyChanged(const QString &accountId);
 
     Database *m_database;
+    SyncedTable m_table;
     QSet<QString> m_heldAccounts;
 };

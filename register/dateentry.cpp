@@ -74,10 +74,20 @@ bool applyDateShortcutKey(const QKeyEvent *event, QDate &date)
     return true;
 }
 
-bool isCalendarPopupKey(const QKeyEvent *event)
+bool handleDateFieldKey(QKeyEvent *event, const QDate &heldDate, const std::function<void()> &openCalendar,
+    const std::function<void(const QDate &)> &apply)
 {
-    return event->key() == Qt::Key_F4
-        || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
+    if (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier))) {
+        openCalendar();
+        event->accept();
+        return true;
+    }
+    QDate date = heldDate;
+    if (!applyDateShortcutKey(event, date))
+        return false;
+    apply(date);
+    event->accept();
+    return true;
 }
 
 void showCalendarPopup(QWidget *field, const QDate &date, const std::function<void(const QDate &)> &onPicked)

@@ -23,8 +23,11 @@ QString entryDateText(const QDate &date);
 // from today when date is invalid. False when the key is no shortcut.
 bool applyDateShortcutKey(const QKeyEvent *event, QDate &date);
 
-// True for F4 and Alt+Down, which open the calendar.
-bool isCalendarPopupKey(const QKeyEvent *event);
+// The key handling of both date fields: F4 and Alt+Down open the
+// calendar, a shortcut key hands the new date to apply. True when the key
+// was taken (and accepted).
+bool handleDateFieldKey(QKeyEvent *event, const QDate &heldDate, const std::function<void()> &openCalendar,
+    const std::function<void(const QDate &)> &apply);
 
 // A calendar popup under the field; a click on a day hands the day to
 // onPicked and closes the popup.

@@ -33,19 +33,13 @@ void DateField::openCalendarPopup()
 
 void DateField::keyPressEvent(QKeyEvent *event)
 {
-    if (isCalendarPopupKey(event)) {
-        openCalendarPopup();
-        event->accept();
-        return;
-    }
-    QDate date = m_date;
-    if (applyDateShortcutKey(event, date)) {
-        setDate(date);
-        selectAll();
-        event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
+    const bool taken = handleDateFieldKey(event, m_date, [this] { openCalendarPopup(); },
+        [this](const QDate &date) {
+            setDate(date);
+            selectAll();
+        });
+    if (!taken)
+        QLineEdit::keyPressEvent(event);
 }
 
 void DateField::focusOutEvent(QFocusEvent *event)

@@ -30,18 +30,10 @@ void SmartDateEdit::openCalendarPopup()
 
 void SmartDateEdit::keyPressEvent(QKeyEvent *event)
 {
-    if (isCalendarPopupKey(event)) {
-        openCalendarPopup();
-        event->accept();
-        return;
-    }
-    QDate date = m_date;
-    if (applyDateShortcutKey(event, date)) {
-        setDate(date);
-        event->accept();
-        return;
-    }
-    RegisterLineEdit::keyPressEvent(event);
+    const bool taken = handleDateFieldKey(event, m_date, [this] { openCalendarPopup(); },
+        [this](const QDate &date) { setDate(date); });
+    if (!taken)
+        RegisterLineEdit::keyPressEvent(event);
 }
 
 void SmartDateEdit::updateText()

@@ -15,6 +15,8 @@
 #include <QDialog>
 #include <QUuid>
 
+#include <functional>
+
 namespace TransactionActions {
 
 namespace {
@@ -24,6 +26,38 @@ void reportSaveFailure(QWidget *parent)
     UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Save Failed"),
         QCoreApplication::translate("TransactionActions",
             "The transaction could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
+}
+
+enum class Attempt { Saved, Refused, Failed };
+
+Attempt outcome(bool written)
+{
+    return written ? Attempt::Saved : Attempt::Failed;
+}
+
+// Shows the dialog until what it holds is saved or the user cancels. A
+// refused or failed save reopens it with everything the user typed.
+bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt()> &save)
+{
+    for (;;) {
+        if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
+            return false;
+        switch (save()) {
+        case Attempt::Saved:
+            return true;
+        case Attempt::Failed:
+            reportSaveFailure(parent);
+            break;
+        case Attempt::Refused:
+            break;
+        }
+    }
+}
+
+Attempt refuseTransfer(QWidget *parent, const QString &text)
+{
+    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"), text);
+    return Attempt::Refused;
 }
 
 // Split lines must each name a category; the table refuses them otherwise,
@@ -152,7 +186,8 @@ Currency accountCurrency(AppState *app, const QString &accountId)
 bool confirmDelete(AppState *app, const Transaction &transaction, QWidget *parent)
 {
     UserPrompts *prompts = UserPrompts::current();
-    if (app->transactionRepository()->isOpeningBalance(transaction)) {
+    // A row without an id is the balance still held on the account record.
+    if (transaction.id.isEmpty() || app->transactionRepository()->isOpeningBalance(transaction)) {
         prompts->information(parent, QCoreApplication::translate("TransactionActions", "Opening Balance"),
             QCoreApplication::translate("TransactionActions", "The opening balance can't be removed. Every account has one.\n\n"
                        "To clear it, set it to zero in the account's settings."));
@@ -209,37 +244,29 @@ bool duplicateTransaction(AppState *app, const Transaction &transaction, QWidget
 bool editTransaction(AppState *app, const Transaction &transaction, QWidget *parent)
 {
     TransactionFormDialog dialog(app, transaction, parent);
-    for (;;) {
-        if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
-            return false;
+    return runUntilSaved(dialog, parent, [&] {
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
-            continue;
-        if (updateWithSplitLines(app, dialog.transaction(), lines))
-            return true;
-        reportSaveFailure(parent);
-    }
+            return Attempt::Refused;
+        return outcome(updateWithSplitLines(app, dialog.transaction(), lines));
+    });
 }
 
 bool editSplits(AppState *app, const Transaction &transaction, QWidget *parent)
 {
     const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
     SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
-    for (;;) {
-        if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
-            return false;
+    return runUntilSaved(dialog, parent, [&] {
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
-            continue;
+            return Attempt::Refused;
         Transaction edited = transaction;
         edited.isSplit = !lines.isEmpty();
         if (edited.isSplit)
             edited.categoryId.clear();
         markEdited(edited);
-        if (updateWithSplitLines(app, edited, lines))
-            return true;
-        reportSaveFailure(parent);
-    }
+        return outcome(updateWithSplitLines(app, edited, lines));
+    });
 }
 
 bool toggleCleared(AppState *app, Transaction transaction)
@@ -255,40 +282,32 @@ bool newTransaction(AppState *app, const QString &accountId, const Transaction *
 {
     if (accountId.isEmpty())
         return false;
-    UserPrompts *prompts = UserPrompts::current();
     TransactionFormDialog dialog(app, accountId, parent);
     if (seed)
         dialog.prefill(*seed);
 
-    for (;;) {
-        if (prompts->runDialog(&dialog) != QDialog::Accepted)
-            return false;
+    return runUntilSaved(dialog, parent, [&] {
         Transaction transaction = dialog.transaction();
         const QList<SplitLine> lines = dialog.splitLines();
         QString targetAccountId;
         const int resolution = resolveTransferTarget(app, accountId, transaction.payee, targetAccountId);
-        if (resolution == TransferAccountNotFound) {
-            prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"), QCoreApplication::translate("TransactionActions", "Transfer account not found"));
-            continue;
-        }
+        if (resolution == TransferAccountNotFound)
+            return refuseTransfer(parent, QCoreApplication::translate("TransactionActions", "Transfer account not found"));
         if (resolution == TransferCurrenciesDiffer) {
-            prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"),
+            return refuseTransfer(parent,
                 QCoreApplication::translate("TransactionActions", "Transfers require both accounts to use the same currency"));
-            continue;
         }
         if (resolution == TransferTargetFound && !lines.isEmpty()) {
-            prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"), QCoreApplication::translate("TransactionActions", "A transfer can't be split across categories"));
-            continue;
+            return refuseTransfer(parent,
+                QCoreApplication::translate("TransactionActions", "A transfer can't be split across categories"));
         }
         if (!splitLinesHaveCategories(lines, parent))
-            continue;
+            return Attempt::Refused;
         std::optional<Transaction> counterpart;
         if (resolution == TransferTargetFound)
             counterpart = makeTransferCounterpart(app, transaction, targetAccountId);
-        if (insertNewTransaction(app, transaction, counterpart, lines))
-            return true;
-        reportSaveFailure(parent);
-    }
+        return outcome(insertNewTransaction(app, transaction, counterpart, lines));
+    });
 }
 
 int resolveTransferTarget(AppState *app, const QString &sourceAccountId, QString &payee, QString &targetAccountId)

@@ -363,16 +363,21 @@ void TransactionFormDialog::loadTransaction()
             m_positiveRadio->setChecked(true);
     }
 
-    if (!t.categoryId.isEmpty()) {
-        ensureCategoryShown(t.categoryId);
-        selectCategory(t.categoryId);
+    showStoredCategoryAndSplit(t);
+    updateSplitUi();
+}
+
+void TransactionFormDialog::showStoredCategoryAndSplit(const Transaction &stored)
+{
+    if (!stored.categoryId.isEmpty()) {
+        ensureCategoryShown(stored.categoryId);
+        selectCategory(stored.categoryId);
     }
-    if (t.isSplit) {
-        const QList<SplitLine> lines = m_app->splitLineRepository()->listByTransaction(t.id);
+    if (stored.isSplit && !stored.id.isEmpty()) {
+        const QList<SplitLine> lines = m_app->splitLineRepository()->listByTransaction(stored.id);
         if (!lines.isEmpty())
             enterSplitMode(lines);
     }
-    updateSplitUi();
 }
 
 void TransactionFormDialog::prefill(const Transaction &seed)
@@ -392,15 +397,7 @@ void TransactionFormDialog::prefill(const Transaction &seed)
         else
             m_positiveRadio->setChecked(true);
     }
-    if (!seed.categoryId.isEmpty()) {
-        ensureCategoryShown(seed.categoryId);
-        selectCategory(seed.categoryId);
-    }
-    if (seed.isSplit && !seed.id.isEmpty()) {
-        const QList<SplitLine> lines = m_app->splitLineRepository()->listByTransaction(seed.id);
-        if (!lines.isEmpty())
-            enterSplitMode(lines);
-    }
+    showStoredCategoryAndSplit(seed);
     updateSplitUi();
 }
 

@@ -53,6 +53,7 @@ private:
     void selectCategory(const QString &categoryId);
     QString currentCategoryId() const;
     void loadTransaction();
+    void showStoredCategoryAndSplit(const Transaction &stored);
     void enterSplitMode(const QList<SplitLine> &lines);
     void updateSplitUi();
     void updateCategoryEnabled();

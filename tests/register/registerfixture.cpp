@@ -194,3 +194,15 @@ FakePrompts::DialogStep inspect(const std::function<void(QDialog *)> &look, int 
         return result;
     };
 }
+
+SplitLine makeSplitLine(const QString &categoryId, qint64 amount, const QString &memo)
+{
+    SplitLine line;
+    line.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    line.categoryId = categoryId;
+    line.amount = amount;
+    line.memo = memo;
+    line.createdAt = QDateTime::currentDateTimeUtc();
+    line.updatedAt = line.createdAt;
+    return line;
+}

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/account.h"
 #include "data/category.h"
+#include "data/splitline.h"
 #include "data/transaction.h"
 #include "register/userprompts.h"
 
@@ -60,6 +61,9 @@ struct FormInput
     QString category;
     QString transferAccount; // with type Transfer
 };
+
+// A split line with a fresh id and time stamps.
+SplitLine makeSplitLine(const QString &categoryId, qint64 amount, const QString &memo = QString());
 
 // Fills the transaction form; false when a field is missing.
 bool fillTransactionForm(QDialog *dialog, const FormInput &input);

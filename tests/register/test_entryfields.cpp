@@ -1,5 +1,6 @@
 #include "support/testmain.h"
 
+#include "app/uiprefs.h"
 #include "data/money.h"
 #include "register/dateentry.h"
 #include "register/datefield.h"
@@ -11,6 +12,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QPointer>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -210,6 +213,40 @@ private Q_SLOTS:
         QCOMPARE(field.date(), expected);
         QCOMPARE(field.text(), expected.toString(QStringLiteral("M/d/yyyy")));
         QCOMPARE(changed.count(), changes ? 1 : 0);
+    }
+
+    void calendarPicksADate_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier);
+        QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+    }
+
+    void calendarPicksADate()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        const int savedWeekStart = UiPrefs::weekStartDay();
+        UiPrefs::weekStartDay() = 7;
+
+        DateField field;
+        field.setDate(QDate(2024, 3, 15));
+        field.setText(QStringLiteral("4/2/2024")); // typed, not yet read
+        QSignalSpy changed(&field, &DateField::dateChanged);
+        QTest::keyClick(&field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QPointer<QCalendarWidget> calendar = field.findChild<QCalendarWidget *>();
+        QVERIFY(calendar);
+        QVERIFY(calendar->isVisible());
+        QCOMPARE(calendar->selectedDate(), QDate(2024, 4, 2));
+        QCOMPARE(calendar->firstDayOfWeek(), Qt::Sunday);
+
+        Q_EMIT calendar->clicked(QDate(2024, 5, 20));
+        QCOMPARE(field.date(), QDate(2024, 5, 20));
+        QCOMPARE(field.text(), QStringLiteral("5/20/2024"));
+        QCOMPARE(changed.count(), 1);
+        QTRY_VERIFY(!calendar);
+        UiPrefs::weekStartDay() = savedWeekStart;
     }
 
     void amountEntry_data()

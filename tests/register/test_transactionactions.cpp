@@ -35,17 +35,6 @@ QPair<Transaction, Transaction> storeTransfer(AppFixture &f, const Account &from
     return {leg, counterpart};
 }
 
-SplitLine splitLine(const QString &categoryId, qint64 amount)
-{
-    SplitLine line;
-    line.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    line.categoryId = categoryId;
-    line.amount = amount;
-    line.createdAt = QDateTime::currentDateTimeUtc();
-    line.updatedAt = line.createdAt;
-    return line;
-}
-
 Transaction reread(AppFixture &f, const QString &id)
 {
     return f.app()->transactionRepository()->findById(id).value_or(Transaction());
@@ -263,6 +252,14 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages[0].title, QStringLiteral("Opening Balance"));
         QCOMPARE(reread(f, opening.id).version, opening.version);
         QVERIFY(!reread(f, opening.id).deletedAt);
+
+        // The register's row for a balance still held on the account.
+        const Account legacy = f.addAccount(QStringLiteral("Legacy"), AccountType::Checking, Currency::USD, 700);
+        const RegisterRow synthetic = f.app()->transactionRepository()->listRegister(legacy.id).value(0);
+        QVERIFY(synthetic.transaction.id.isEmpty());
+        QVERIFY(!confirmDelete(f.app(), synthetic.transaction));
+        QCOMPARE(prompts.messages.size(), 2);
+        QCOMPARE(prompts.messages[1].title, QStringLiteral("Opening Balance"));
     }
 
     void aFailedTransferWriteLeavesNoHalf()
@@ -313,7 +310,7 @@ private Q_SLOTS:
         t.isSplit = true;
         t.version = 1;
         QVERIFY(f.app()->transactionRepository()->update(t));
-        QVERIFY(saveSplitLines(f.app(), t, {splitLine(food.id, -6000), splitLine(fuel.id, -4000)}));
+        QVERIFY(saveSplitLines(f.app(), t, {makeSplitLine(food.id, -6000), makeSplitLine(fuel.id, -4000)}));
         QVERIFY(f.failInsertsInto(QStringLiteral("split_lines")));
 
         prompts.steps = {inspect([](QDialog *) {}, QDialog::Accepted)};

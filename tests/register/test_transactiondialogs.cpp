@@ -313,14 +313,7 @@ private Q_SLOTS:
         Transaction t = storedTransaction(f, account.id, QStringLiteral("Store"), -8000);
         t.isSplit = true;
         QVERIFY(f.app()->transactionRepository()->update(t));
-        SplitLine line;
-        line.id = QStringLiteral("line-1");
-        line.categoryId = food.id;
-        line.amount = -8000;
-        line.memo = QStringLiteral("week");
-        line.createdAt = QDateTime::currentDateTimeUtc();
-        line.updatedAt = line.createdAt;
-        QVERIFY(TransactionActions::saveSplitLines(f.app(), t, {line}));
+        QVERIFY(TransactionActions::saveSplitLines(f.app(), t, {makeSplitLine(food.id, -8000, QStringLiteral("week"))}));
 
         TransactionFormDialog dialog(f.app(), t);
         QCOMPARE(splitTable(&dialog)->rowCount(), 1);
@@ -411,12 +404,8 @@ private Q_SLOTS:
         QVERIFY(f.isValid());
         const Category food = f.addCategory(QStringLiteral("Food"));
         QList<SplitLine> lines;
-        for (const qint64 amount : lineAmounts) {
-            SplitLine line;
-            line.categoryId = food.id;
-            line.amount = parentAmount < 0 ? -amount : amount;
-            lines.append(line);
-        }
+        for (const qint64 amount : lineAmounts)
+            lines.append(makeSplitLine(food.id, parentAmount < 0 ? -amount : amount));
 
         SplitEditorDialog dialog(f.app(), parentAmount, lines, Currency(currency));
         QCOMPARE(labelText(dialog, "totalLabel"), total);
@@ -440,17 +429,8 @@ private Q_SLOTS:
         QVERIFY(f.isValid());
         const Category food = f.addCategory(QStringLiteral("Food"));
         SplitLinesWidget widget(f.app(), Currency::USD);
-        SplitLine known;
-        known.categoryId = food.id;
-        known.amount = -1200;
-        known.memo = QStringLiteral(" note ");
-        SplitLine unknown;
-        unknown.categoryId = QStringLiteral("no-such-category");
-        unknown.amount = -300;
-        SplitLine zero;
-        zero.categoryId = food.id;
-        zero.memo = QStringLiteral("kept nowhere");
-        widget.setLines({known, unknown, zero});
+        widget.setLines({makeSplitLine(food.id, -1200, QStringLiteral(" note ")),
+            makeSplitLine(QStringLiteral("no-such-category"), -300), makeSplitLine(food.id, 0, QStringLiteral("dropped"))});
 
         QCOMPARE(qobject_cast<QComboBox *>(splitTable(&widget)->cellWidget(1, 0))->currentText(), QStringLiteral("(none)"));
         QCOMPARE(widget.totalCents(), qint64(1500));
@@ -559,17 +539,8 @@ private Q_SLOTS:
         Transaction t = storedTransaction(f, account.id, QStringLiteral("Shop"), -3000);
         t.isSplit = true;
         if (withLines) {
-            SplitLine a;
-            a.id = QStringLiteral("a");
-            a.categoryId = food.id;
-            a.amount = -1000;
-            a.createdAt = QDateTime::currentDateTimeUtc();
-            a.updatedAt = a.createdAt;
-            SplitLine b = a;
-            b.id = QStringLiteral("b");
-            b.amount = -2000;
-            b.memo = QStringLiteral("snacks");
-            QVERIFY(TransactionActions::saveSplitLines(f.app(), t, {a, b}));
+            QVERIFY(TransactionActions::saveSplitLines(f.app(), t,
+                {makeSplitLine(food.id, -1000), makeSplitLine(food.id, -2000, QStringLiteral("snacks"))}));
         }
 
         TransactionDetailsDialog dialog(f.app(), t);
