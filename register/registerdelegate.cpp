@@ -15,6 +15,7 @@
 #include "ui/palettehelpers.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStringListModel>
 #include <QTableView>
@@ -91,6 +92,19 @@ const QList<CategoryItem> &RegisterDelegate::categoryItemList() const
         m_categoriesStale = false;
     }
     return m_categoryItems;
+}
+
+bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    // Return and Enter reach the register screen, which writes the value
+    // and moves on itself; the default handling would close the editor a
+    // second time later.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return false;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 int RegisterDelegate::editorRow(const QWidget *editor)

@@ -49,6 +49,9 @@ public:
     QStringListModel *payeeModel() const;
     const QList<CategoryItem> &categoryItemList() const;
 
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+
 Q_SIGNALS:
     // A payee was picked from the completer of the editor on this row.
     void payeeChosen(int row, const QString &payee);

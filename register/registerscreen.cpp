@@ -577,7 +577,7 @@ void RegisterScreen::handleReturn()
             return;
         }
         startEditingRow(current.row());
-        m_table->edit(current);
+        openEditorAt(current, false);
         return;
     }
     advanceToNextField();
@@ -593,7 +593,7 @@ void RegisterScreen::onCellClicked(const QModelIndex &index)
     }
     startEditingRow(index.row());
     if (index.column() != RegisterModel::BalanceColumn && !isSplitAmountCell(index))
-        m_table->edit(index);
+        openEditorAt(index, false);
 }
 
 void RegisterScreen::onCellDoubleClicked(const QModelIndex &index)
@@ -695,7 +695,7 @@ void RegisterScreen::closeOpenEditor(bool commit)
         return;
     if (commit)
         Q_EMIT m_delegate->commitData(editor);
-    m_table->setFocus();
+    // The view gives the focus back to itself once the editor is gone.
     Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
@@ -788,10 +788,8 @@ void RegisterScreen::commitOpenEditor()
     if (!editor || !current.isValid())
         return;
     m_delegate->setModelData(editor, m_model, current);
-    if (RegisterDelegate::isPayeeMemoEditor(editor)) {
-        m_table->setFocus();
+    if (RegisterDelegate::isPayeeMemoEditor(editor))
         Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
 }
 
 void RegisterScreen::startEditingRow(int row)
@@ -830,7 +828,7 @@ void RegisterScreen::beginNewTransaction()
     m_table->setCurrentIndex(date);
     m_model->refreshRow(date.row());
     m_table->setFocus();
-    m_table->edit(date);
+    openEditorAt(date, false);
 }
 
 // ---- Commit ----------------------------------------------------------------
@@ -992,7 +990,7 @@ void RegisterScreen::deleteCurrentRow()
     m_model->refreshRow(current.row());
     const QModelIndex date = m_model->index(current.row(), RegisterModel::DateColumn);
     m_table->setCurrentIndex(date);
-    m_table->edit(date);
+    openEditorAt(date, false);
     showStatus(tr("Fields cleared"), 3000);
 }
 

@@ -45,7 +45,8 @@ bool RegisterTableView::event(QEvent *event)
         if ((tab || backTab) && !isInsidePayeeMemoEditor(QApplication::focusWidget())) {
             QKeyEvent arrow(QEvent::KeyPress, tab ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
             QTableView::keyPressEvent(&arrow);
-            edit(currentIndex());
+            if (model() && (model()->flags(currentIndex()) & Qt::ItemIsEditable))
+                edit(currentIndex());
             return true;
         }
     }
