@@ -1,0 +1,59 @@
+#pragma once
+
+#include "account/accountrecords.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+namespace LumoAccount {
+
+class ApiClient;
+class AuthClient;
+struct ClientConfig;
+
+// Client of the account service: profile, devices, family group, account
+// deletion and the account portal.
+class AccountClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    AccountClient(ApiClient *api, AuthClient *authClient, const ClientConfig &config,
+                  QObject *parent = nullptr);
+
+    void getProfile(std::function<void(const Profile &)> callback);
+    void deleteAccount(std::function<void(bool ok)> callback);
+
+    void getDevices(std::function<void(const QList<Device> &)> callback);
+    void registerDevice();
+    void removeDevice(const QString &deviceId);
+
+    void getGroup(std::function<void(const Group &)> callback);
+    void generateInviteCode(std::function<void(const GroupInvitation &)> callback);
+    void inviteByEmail(const QString &email, std::function<void(const GroupInvitation &)> callback);
+    void joinGroup(const QString &code, std::function<void(bool ok)> callback);
+    void leaveGroup();
+    void removeMember(const QString &memberId);
+    void revokeInvitation(const QString &invitationId);
+
+    void openAccountPortal(const QString &path = QString());
+
+Q_SIGNALS:
+    void groupChanged();
+
+private:
+    void postInvitation(const QJsonObject &body,
+                        std::function<void(const GroupInvitation &)> callback);
+    void refreshTokenAndNotify();
+
+    ApiClient *m_api = nullptr;
+    AuthClient *m_authClient = nullptr;
+    QString m_appId;
+    QString m_appVersion;
+    QString m_accountPortalUrl;
+};
+
+} // namespace LumoAccount

@@ -1,0 +1,139 @@
+#include "app/application.h"
+
+#include "app/appconfig.h"
+#include "app/appstate.h"
+#include "app/messagehandler.h"
+#include "data/database.h"
+#include "ui/appstyle.h"
+
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QWidget>
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("ui/language");
+
+Application::DatabaseErrorPresenter &databaseErrorPresenter()
+{
+    static Application::DatabaseErrorPresenter presenter;
+    return presenter;
+}
+
+} // namespace
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    if (quietMessagesWanted())
+        qInstallMessageHandler(messageHandler);
+    installStyle();
+    setOrganizationName(QStringLiteral("Lumora"));
+    setOrganizationDomain(QStringLiteral("lumora.invalid"));
+    setApplicationName(QStringLiteral("Tallyra"));
+    setApplicationVersion(tallyraVersion());
+    installTranslations();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
+    // Without the font the glyphs fall back to a substitute; nothing to report.
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
+}
+
+Application::~Application() = default;
+
+void Application::installStyle()
+{
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        setStyle(new AppStyle(fusion));
+}
+
+void Application::installTranslations()
+{
+    const QString language = effectiveLanguage(true);
+    if (language != QLatin1String("en")) {
+        m_qtTranslator = new QTranslator(this);
+        if (m_qtTranslator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            installTranslator(m_qtTranslator);
+        } else {
+            delete m_qtTranslator;
+            m_qtTranslator = nullptr;
+        }
+    }
+    m_appTranslator = new QTranslator(this);
+    if (m_appTranslator->load(QStringLiteral(":/i18n/tallyra_%1.qm").arg(language))) {
+        installTranslator(m_appTranslator);
+    } else {
+        delete m_appTranslator;
+        m_appTranslator = nullptr;
+    }
+}
+
+int Application::run()
+{
+    m_appState = new AppState(this);
+    if (!initializeAppState(m_appState))
+        return 1;
+    return 0;
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    if (AppStyle::noteKeyEvent(event)) {
+        const QList<QWidget *> widgets = allWidgets();
+        for (QWidget *widget : widgets)
+            widget->update();
+    }
+    return QApplication::notify(receiver, event);
+}
+
+QString Application::effectiveLanguage(bool resolveSystem)
+{
+    const QString stored = QSettings().value(kLanguageKey, QStringLiteral("system")).toString();
+    if (!resolveSystem || stored != QLatin1String("system"))
+        return stored;
+    const QString code = QLocale().name().left(2);
+    return supportedLanguages().contains(code) ? code : QStringLiteral("en");
+}
+
+void Application::setLanguage(const QString &code)
+{
+    QSettings().setValue(kLanguageKey, code);
+}
+
+QStringList Application::supportedLanguages()
+{
+    return {QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("fr"),
+            QStringLiteral("ja")};
+}
+
+bool Application::initializeAppState(AppState *state)
+{
+    if (state->initialize())
+        return true;
+    const QString directory = dataDirectory();
+    if (databaseErrorPresenter())
+        databaseErrorPresenter()(directory);
+    else
+        showDatabaseError(directory);
+    return false;
+}
+
+void Application::setDatabaseErrorPresenter(DatabaseErrorPresenter presenter)
+{
+    databaseErrorPresenter() = std::move(presenter);
+}
+
+void Application::showDatabaseError(const QString &dataDirectory)
+{
+    QMessageBox::critical(nullptr, tr("Database Error"),
+                          tr("Failed to initialize the database.\n\nData directory: %1\n\n"
+                             "Please check file permissions and try again.")
+                              .arg(dataDirectory),
+                          QMessageBox::Ok);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class AppState;
+class QTranslator;
+
+// The process: identity, style, message policy, translations, icon and
+// icon font are set up on construction; run() builds the application state.
+class Application : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Application(int &argc, char **argv);
+    ~Application() override;
+
+    int run();
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // "system" resolves to the system language when it is supported, else "en".
+    static QString effectiveLanguage(bool resolveSystem);
+    // Takes effect at the next start.
+    static void setLanguage(const QString &code);
+    static QStringList supportedLanguages();
+
+    // Initialises the state; on failure the user is told which data
+    // directory could not be used.
+    static bool initializeAppState(AppState *state);
+    using DatabaseErrorPresenter = std::function<void(const QString &dataDirectory)>;
+    // Replaces the blocking "Database Error" box; an empty presenter puts it back.
+    static void setDatabaseErrorPresenter(DatabaseErrorPresenter presenter);
+    static void showDatabaseError(const QString &dataDirectory);
+
+private:
+    void installStyle();
+    void installTranslations();
+
+    AppState *m_appState = nullptr;
+    QTranslator *m_qtTranslator = nullptr;
+    QTranslator *m_appTranslator = nullptr;
+};

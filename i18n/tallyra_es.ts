@@ -1,0 +1,794 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
+<context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>New Account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Editar cuenta</translation>
+    </message>
+    <message>
+        <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+        <translation>Esta cuenta ya tiene un saldo inicial. Cambiar el importe o la fecha modifica todos los saldos posteriores.</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>Nombre de la cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>Cuenta corriente</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Préstamo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation>USD ($)</translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation>EUR (€)</translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation>GBP (£)</translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation>CAD ($)</translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation>AUD ($)</translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation>JPY (¥)</translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation>&amp;Moneda:</translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation>Saldo &amp;inicial:</translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation>$ </translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation>Nombre del banco (opcional)</translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation>&amp;Entidad:</translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation>Últimos 4 dígitos (opcional)</translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation>&amp;Número de cuenta:</translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance (Amount Owed):</source>
+        <translation>Saldo &amp;inicial (importe adeudado):</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Database Error</source>
+        <translation>Error de base de datos</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1
+
+Please check file permissions and try again.</source>
+        <translation>No se pudo inicializar la base de datos.
+
+Directorio de datos: %1
+
+Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFormDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation>Nueva categoría</translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation>Nueva subcategoría</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Editar categoría</translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation>&amp;Superior:</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>Nombre de la categoría</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Gasto</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingreso</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Tax-relevant</source>
+        <translation>Relevante para impuestos</translation>
+    </message>
+    <message>
+        <source>Mark this category for inclusion in tax-time reports.</source>
+        <translation>Incluir esta categoría en los informes para la declaración de impuestos.</translation>
+    </message>
+    <message>
+        <source>Tax &amp;Code:</source>
+        <translation>&amp;Código fiscal:</translation>
+    </message>
+    <message>
+        <source>e.g. charitable_contributions, mortgage_interest</source>
+        <translation>p. ej. charitable_contributions, mortgage_interest</translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoAccount::ShareMembersDialog</name>
+    <message>
+        <source>People with access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not in a family group yet. Create or join one on your account page to share accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already have access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will no longer have access. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Actualización disponible</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Hay una nueva versión de %1 disponible.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Tiene la versión %1. La versión más reciente es %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando las notas de la versión…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*No hay notas de la versión disponibles para esta versión.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Está usando la versión %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Descargar %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>No hay notas de la versión disponibles para %1 %2</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 está actualizado (versión %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Error al buscar actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando las notas de la versión…</translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditorDialog</name>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitLinesWidget</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ Add Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished">$ </translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation>
+            <numerusform>%n cuenta</numerusform>
+            <numerusform>%n cuentas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation>
+            <numerusform>  •  %n recurrente pendiente</numerusform>
+            <numerusform>  •  %n recurrentes pendientes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionActions</name>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a category for every split line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished">Saldo inicial</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer can&apos;t be split across categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionDetailsDialog</name>
+    <message>
+        <source>Transaction Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no split lines on record)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(uncategorized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the account&apos;s opening balance. Changing the amount or date shifts every balance after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No other account in this currency to transfer into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished">$ </translation>
+    </message>
+    <message>
+        <source>Split...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split this transaction across multiple categories with their own amounts and memos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use single category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop the split and return to a single-category transaction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (deleted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(account no longer available)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionRepository</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Your session has ended. Sign back in to keep syncing.</source>
+        <translation>Su sesión ha finalizado. Vuelva a iniciar sesión para seguir sincronizando.</translation>
+    </message>
+    <message>
+        <source>Works fully offline. Your data stays on this device.</source>
+        <translation>Funciona totalmente sin conexión. Sus datos permanecen en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>How it works</source>
+        <translation>Cómo funciona</translation>
+    </message>
+    <message>
+        <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
+        <translation>Añada una cuenta (corriente, de ahorros, tarjeta de crédito o cualquier cuenta que quiera seguir).</translation>
+    </message>
+    <message>
+        <source>Record transactions as you spend.</source>
+        <translation>Registre las transacciones a medida que gasta.</translation>
+    </message>
+    <message>
+        <source>Reconcile when your statement arrives.</source>
+        <translation>Concilie cuando llegue su extracto.</translation>
+    </message>
+    <message>
+        <source>Welcome back</source>
+        <translation>Bienvenido de nuevo</translation>
+    </message>
+    <message>
+        <source>Sign in to keep your data synced across devices.</source>
+        <translation>Inicie sesión para mantener sus datos sincronizados entre dispositivos.</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Create a different account</source>
+        <translation>Crear otra cuenta</translation>
+    </message>
+    <message>
+        <source>Welcome to
+Lumora Tallyra</source>
+        <translation>Bienvenido a
+Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register.</source>
+        <translation>Un registro tallyra digital.</translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>¿Ya tiene una cuenta? Inicie sesión</translation>
+    </message>
+    <message>
+        <source>Create Your First Account</source>
+        <translation>Cree su primera cuenta</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,792 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name>AccountFormDialog</name>
+    <message>
+        <source>New Account</source>
+        <translation>新規口座</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>口座の編集</translation>
+    </message>
+    <message>
+        <source>This account already has an opening balance. Changing the amount or date shifts every balance after it.</source>
+        <translation>この口座には既に期首残高があります。金額または日付を変更すると、それ以降のすべての残高が変わります。</translation>
+    </message>
+    <message>
+        <source>Account name</source>
+        <translation>口座名</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Checking</source>
+        <translation>当座預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>現金</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>投資</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>ローン</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>種類(&amp;T):</translation>
+    </message>
+    <message>
+        <source>USD ($)</source>
+        <translation>USD ($)</translation>
+    </message>
+    <message>
+        <source>EUR (€)</source>
+        <translation>EUR (€)</translation>
+    </message>
+    <message>
+        <source>GBP (£)</source>
+        <translation>GBP (£)</translation>
+    </message>
+    <message>
+        <source>CAD ($)</source>
+        <translation>CAD ($)</translation>
+    </message>
+    <message>
+        <source>AUD ($)</source>
+        <translation>AUD ($)</translation>
+    </message>
+    <message>
+        <source>JPY (¥)</source>
+        <translation>JPY (¥)</translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation>通貨(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance:</source>
+        <translation>期首残高(&amp;B):</translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation>$ </translation>
+    </message>
+    <message>
+        <source>&amp;As of:</source>
+        <translation>基準日(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Bank name (optional)</source>
+        <translation>銀行名(任意)</translation>
+    </message>
+    <message>
+        <source>&amp;Institution:</source>
+        <translation>金融機関(&amp;I):</translation>
+    </message>
+    <message>
+        <source>Last 4 digits (optional)</source>
+        <translation>下4桁(任意)</translation>
+    </message>
+    <message>
+        <source>Account &amp;Number:</source>
+        <translation>口座番号(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Starting &amp;Balance (Amount Owed):</source>
+        <translation>期首残高(&amp;B)(借入額):</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Database Error</source>
+        <translation>データベースエラー</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1
+
+Please check file permissions and try again.</source>
+        <translation>データベースを初期化できませんでした。
+
+データディレクトリ: %1
+
+ファイルのアクセス権を確認して、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryFormDialog</name>
+    <message>
+        <source>New Category</source>
+        <translation>新規カテゴリ</translation>
+    </message>
+    <message>
+        <source>New Subcategory</source>
+        <translation>新規サブカテゴリ</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>カテゴリの編集</translation>
+    </message>
+    <message>
+        <source>&amp;Parent:</source>
+        <translation>親カテゴリ(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Category name</source>
+        <translation>カテゴリ名</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>種類(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Tax-relevant</source>
+        <translation>税務対象</translation>
+    </message>
+    <message>
+        <source>Mark this category for inclusion in tax-time reports.</source>
+        <translation>このカテゴリを確定申告用のレポートに含めます。</translation>
+    </message>
+    <message>
+        <source>Tax &amp;Code:</source>
+        <translation>税務コード(&amp;C):</translation>
+    </message>
+    <message>
+        <source>e.g. charitable_contributions, mortgage_interest</source>
+        <translation>例: charitable_contributions, mortgage_interest</translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>%1 (no account header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoAccount::AccountSharingService</name>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoAccount::AuthClient</name>
+    <message>
+        <source>Failed to start local auth server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tokens received</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoAccount::ShareMembersDialog</name>
+    <message>
+        <source>People with access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are not in a family group yet. Create or join one on your account page to share accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All group members already have access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove access?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will no longer have access. Continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>アップデートがあります</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>%1 の新しいバージョンが利用できます。</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>お使いのバージョンは %1 です。最新バージョンは %2 です。</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>後で</translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>%1 %2 の新機能</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>%1 %2 の新機能</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>ご使用中のバージョン: %1</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 をダウンロード</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>%1 %2 のリリースノートはありません</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>アップデートを確認しています…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 は最新です (バージョン %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>アップデートの確認に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+</context>
+<context>
+    <name>SmartDateEdit</name>
+    <message>
+        <source>Open calendar (F4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitEditorDialog</name>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitLinesWidget</name>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ Add Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished">$ </translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n account(s)</source>
+        <translation>
+            <numerusform>%n 件の口座</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  •  %n recurring due</source>
+        <translation>
+            <numerusform>  •  期日の定期取引 %n 件</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TransactionActions</name>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a category for every split line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished">期首残高</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfers require both accounts to use the same currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer can&apos;t be split across categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionDetailsDialog</name>
+    <message>
+        <source>Transaction Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last modified: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no split lines on record)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(uncategorized)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is the account&apos;s opening balance. Changing the amount or date shifts every balance after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No other account in this currency to transfer into</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ </source>
+        <translation type="unfinished">$ </translation>
+    </message>
+    <message>
+        <source>Split...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split this transaction across multiple categories with their own amounts and memos.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use single category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop the split and return to a single-category transaction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (deleted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>—Split—</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(account no longer available)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransactionRepository</name>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeScreen</name>
+    <message>
+        <source>Your session has ended. Sign back in to keep syncing.</source>
+        <translation>セッションが終了しました。同期を続けるには再度サインインしてください。</translation>
+    </message>
+    <message>
+        <source>Works fully offline. Your data stays on this device.</source>
+        <translation>完全にオフラインで動作します。データはこのデバイスに保存されます。</translation>
+    </message>
+    <message>
+        <source>How it works</source>
+        <translation>使い方</translation>
+    </message>
+    <message>
+        <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
+        <translation>口座を追加します(当座預金、普通預金、クレジットカードなど、管理したい任意の口座)。</translation>
+    </message>
+    <message>
+        <source>Record transactions as you spend.</source>
+        <translation>支出のたびに取引を記録します。</translation>
+    </message>
+    <message>
+        <source>Reconcile when your statement arrives.</source>
+        <translation>明細書が届いたら照合します。</translation>
+    </message>
+    <message>
+        <source>Welcome back</source>
+        <translation>おかえりなさい</translation>
+    </message>
+    <message>
+        <source>Sign in to keep your data synced across devices.</source>
+        <translation>サインインすると、データをデバイス間で同期できます。</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>Create a different account</source>
+        <translation>別のアカウントを作成</translation>
+    </message>
+    <message>
+        <source>Welcome to
+Lumora Tallyra</source>
+        <translation>Lumora Tallyra へ
+ようこそ</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register.</source>
+        <translation>デジタルの tallyra 出納帳。</translation>
+    </message>
+    <message>
+        <source>Already have an account? Sign In</source>
+        <translation>アカウントをお持ちですか? サインイン</translation>
+    </message>
+    <message>
+        <source>Create Your First Account</source>
+        <translation>最初の口座を作成</translation>
+    </message>
+</context>
+</TS>

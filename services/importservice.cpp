@@ -1,0 +1,304 @@
+#include "services/importservice.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/money.h"
+#include "data/transactionrepository.h"
+#include "services/csvparser.h"
+#include "services/importcategories.h"
+#include "services/importtext.h"
+#include "services/qifimportrun.h"
+#include "services/qifparser.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSet>
+#include <QUuid>
+
+namespace {
+
+// Month-first forms come before day-first ones: 03/04/2024 is March 4.
+const QStringList &flexibleDateFormats()
+{
+    static const QStringList formats = {
+        QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyyMMdd"),     QStringLiteral("MM/dd/yyyy"),
+        QStringLiteral("M/d/yyyy"),   QStringLiteral("M/dd/yyyy"),    QStringLiteral("MM/d/yyyy"),
+        QStringLiteral("dd/MM/yyyy"), QStringLiteral("d/M/yyyy"),     QStringLiteral("d/MM/yyyy"),
+        QStringLiteral("dd/M/yyyy"),  QStringLiteral("MM/dd/yy"),     QStringLiteral("M/d/yy"),
+        QStringLiteral("yyyy/MM/dd"), QStringLiteral("MMMM d, yyyy"), QStringLiteral("MMM d, yyyy"),
+    };
+    return formats;
+}
+
+// The characters of a date text that are neither letters nor digits.
+QString separatorsOf(const QString &text)
+{
+    QString separators;
+    for (QChar c : text) {
+        if (!c.isLetterOrNumber())
+            separators += c;
+    }
+    return separators;
+}
+
+const QStringList &flexibleDateSeparators()
+{
+    static const QStringList separators = [] {
+        QStringList list;
+        for (const QString &format : flexibleDateFormats())
+            list << separatorsOf(format);
+        return list;
+    }();
+    return separators;
+}
+
+// True when the format's only year field has two digits ("yy", not "yyyy").
+bool hasTwoDigitYear(const QString &format)
+{
+    bool twoDigits = false;
+    bool inLiteral = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format.at(i);
+        if (c == u'\'') {
+            inLiteral = !inLiteral;
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < format.size() && format.at(i + run) == c)
+            ++run;
+        if (!inLiteral && c == u'y') {
+            if (run == 4)
+                return false;
+            if (run == 2)
+                twoDigits = true;
+        }
+        i += run;
+    }
+    return twoDigits;
+}
+
+bool hasColumn(const QStringList &row, int column)
+{
+    return column >= 0 && column < row.size();
+}
+
+AccountType suggestedAccountType(const QifAccountEntry &entry)
+{
+    switch (entry.kind) {
+    case QifAccountKind::CreditCard:
+        return AccountType::CreditCard;
+    case QifAccountKind::Investment:
+        return AccountType::Investment;
+    case QifAccountKind::Cash:
+        return AccountType::Cash;
+    case QifAccountKind::OtherAsset:
+        return AccountType::Other;
+    case QifAccountKind::OtherLiability:
+        return AccountType::Loan;
+    case QifAccountKind::Bank:
+        break;
+    }
+    return entry.name.contains(QLatin1String("saving"), Qt::CaseInsensitive) ? AccountType::Savings
+                                                                             : AccountType::Checking;
+}
+
+} // namespace
+
+ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
+                             SplitLineRepository *splitLines, Database *database, QObject *parent)
+    : QObject(parent)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_splitLines(splitLines)
+    , m_database(database)
+{
+}
+
+QString ImportService::duplicateKey(const QDate &date, qint64 amount, const QString &payee)
+{
+    return date.toString(Qt::ISODate) + u'|' + QString::number(amount) + u'|' + payee;
+}
+
+QDate ImportService::parseDateWithFormat(const QString &text, const QString &format)
+{
+    QDate date = QDate::fromString(text, format);
+    // Qt counts "yy" from 1900; statements of this century must not land in
+    // the last one.
+    if (date.isValid() && date.year() < 1970 && hasTwoDigitYear(format))
+        date = date.addYears(100);
+    return date;
+}
+
+QDate ImportService::parseDateFlexible(const QString &text)
+{
+    // A format can only match a text with the same separators in the same
+    // order; checking that first spares most calls into Qt's parser.
+    const QString textSeparators = separatorsOf(text);
+    const QStringList &formats = flexibleDateFormats();
+    const QStringList &formatSeparators = flexibleDateSeparators();
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        if (formatSeparators[i] != textSeparators)
+            continue;
+        const QDate date = parseDateWithFormat(text, formats[i]);
+        if (date.isValid())
+            return date;
+    }
+    return QDate();
+}
+
+void ImportService::prependTransferHint(QString &memo, const QString &name)
+{
+    const QString label = QifParser::transferLabel(name);
+    memo = memo.isEmpty() ? label : label + u' ' + memo;
+}
+
+void ImportService::reportProgress(int current, int total)
+{
+    if (current % 100 != 0)
+        return;
+    Q_EMIT importProgress(current, total);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+}
+
+Currency ImportService::accountCurrency(const QString &accountId) const
+{
+    const std::optional<Account> account = AccountRepository(m_database).findById(accountId);
+    return account ? account->currency : Currency::USD;
+}
+
+ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId,
+                                      const CsvImportMapping &mapping)
+{
+    ImportResult result;
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    const QList<QStringList> rows = CsvParser::parse(decodeImportText(file.readAll()));
+    file.close();
+
+    const Currency currency = accountCurrency(accountId);
+    QSet<QString> keys;
+    for (const Transaction &existing : m_transactions->listByAccount(accountId))
+        keys.insert(duplicateKey(existing.date, existing.amount, existing.payee));
+    ImportCategories categories(m_categories);
+
+    // Qt's format parser is slow and statements repeat their dates.
+    QHash<QString, QDate> dates;
+    const auto readDate = [&dates, &mapping](const QString &cell) {
+        const auto found = dates.constFind(cell);
+        if (found != dates.constEnd())
+            return found.value();
+        QDate date;
+        if (!mapping.dateFormat.isEmpty())
+            date = parseDateWithFormat(cell, mapping.dateFormat);
+        if (!date.isValid())
+            date = parseDateFlexible(cell);
+        dates.insert(cell, date);
+        return date;
+    };
+
+    const int first = mapping.hasHeader ? 1 : 0;
+    const int total = qMax(0, int(rows.size()) - first);
+    Q_EMIT importStarted(total);
+
+    BulkWriteScope bulk(m_database);
+    SqlTransaction sql(m_database);
+    if (!sql.isActive()) {
+        result.aborted = true;
+        Q_EMIT importProgress(total, total);
+        return result;
+    }
+
+    for (int index = first; index < rows.size(); ++index) {
+        reportProgress(index - first + 1, total);
+        const QStringList &row = rows.at(index);
+        if (!hasColumn(row, mapping.dateColumn) || !hasColumn(row, mapping.payeeColumn)
+            || !hasColumn(row, mapping.amountColumn)) {
+            ++result.skipped;
+            continue;
+        }
+        const QDate date = readDate(row.at(mapping.dateColumn));
+        // A row whose amount does not read is not a zero-amount transaction.
+        const QString &amountCell = row.at(mapping.amountColumn);
+        const std::optional<qint64> amount =
+            amountCell.isEmpty() ? std::nullopt : tryParseMoney(amountCell, currency);
+        if (!date.isValid() || !amount) {
+            ++result.skipped;
+            continue;
+        }
+        const QString &payee = row.at(mapping.payeeColumn);
+        const QString key = duplicateKey(date, *amount, payee);
+        if (keys.contains(key)) {
+            ++result.duplicates;
+            continue;
+        }
+
+        Transaction transaction;
+        transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        transaction.accountId = accountId;
+        transaction.date = date;
+        transaction.payee = payee;
+        transaction.amount = *amount;
+        if (hasColumn(row, mapping.memoColumn))
+            transaction.memo = row.at(mapping.memoColumn);
+        if (hasColumn(row, mapping.categoryColumn) && !row.at(mapping.categoryColumn).isEmpty())
+            transaction.categoryId = categories.idForName(row.at(mapping.categoryColumn));
+        transaction.createdAt = QDateTime::currentDateTimeUtc();
+        transaction.updatedAt = transaction.createdAt;
+
+        if (m_transactions->insert(transaction)) {
+            ++result.imported;
+            keys.insert(key);
+        } else {
+            ++result.failed;
+        }
+    }
+
+    if (!sql.commit())
+        result.aborted = true;
+    Q_EMIT importProgress(total, total);
+    return result;
+}
+
+QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
+{
+    QifAnalysis analysis;
+    QSet<QString> listed;
+    for (const QString &path : paths) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QifParseResult parsed = QifParser::parse(QifParser::decode(file.readAll()), QifDateOrder::Auto);
+        analysis.totalRecords += int(parsed.transactions.size());
+
+        if (parsed.accounts.isEmpty()) {
+            QifSourceAccount source;
+            source.sourceName = path;
+            source.displayName = tr("%1 (no account header)").arg(path.mid(path.lastIndexOf(u'/') + 1));
+            source.noAccountHeader = true;
+            source.suggestedType = AccountType::Checking;
+            analysis.accounts.append(source);
+        }
+        for (const QifAccountEntry &entry : parsed.accounts) {
+            const QString folded = entry.name.toLower();
+            if (listed.contains(folded))
+                continue;
+            listed.insert(folded);
+            QifSourceAccount source;
+            source.sourceName = entry.name;
+            source.displayName = entry.name;
+            source.suggestedType = suggestedAccountType(entry);
+            analysis.accounts.append(source);
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    }
+    return analysis;
+}
+
+ImportResult ImportService::importQif(const QStringList &paths, const QHash<QString, QString> &accountMapping)
+{
+    QifImportRun run(this, accountMapping);
+    return run.execute(paths);
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "data/account.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class CategoryRepository;
+class Database;
+class SplitLineRepository;
+class TransactionRepository;
+
+// Column choices of a CSV import; -1 means "no such column".
+struct CsvImportMapping
+{
+    int dateColumn = 0;
+    int payeeColumn = 1;
+    int amountColumn = 2;
+    int memoColumn = -1;
+    int categoryColumn = -1;
+    bool hasHeader = false;
+    QString dateFormat; // a Qt date format; empty means automatic
+};
+
+struct ImportResult
+{
+    int imported = 0;
+    int duplicates = 0;
+    int skipped = 0;
+    int metadataSkipped = 0;
+    int unmappedSkipped = 0;
+    int transfersLinked = 0;
+    int retroactiveLinked = 0;
+    int failed = 0;
+    bool aborted = false; // rolled back: nothing of this import was kept
+};
+
+struct QifSourceAccount
+{
+    QString sourceName;
+    QString displayName;
+    bool noAccountHeader = false;
+    AccountType suggestedType = AccountType::Checking;
+};
+
+struct QifAnalysis
+{
+    QList<QifSourceAccount> accounts;
+    int totalRecords = 0;
+};
+
+// Brings CSV and QIF files into the register. Each import is one SQL
+// transaction and one bulk write: the repositories' change signals come once
+// per touched account after it ends.
+class ImportService : public QObject
+{
+    Q_OBJECT
+
+public:
+    ImportService(TransactionRepository *transactions, CategoryRepository *categories, SplitLineRepository *splitLines,
+                  Database *database, QObject *parent = nullptr);
+
+    ImportResult importCsv(const QString &filePath, const QString &accountId, const CsvImportMapping &mapping);
+
+    QifAnalysis analyzeQifFiles(const QStringList &paths);
+    // accountMapping: source name (any case) to target account id; an empty
+    // id or a missing name leaves that source's records out.
+    ImportResult importQif(const QStringList &paths, const QHash<QString, QString> &accountMapping);
+
+    static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
+    static QDate parseDateFlexible(const QString &text);
+    // Reads with a Qt date format; a two-digit year lands in 1970-2069.
+    static QDate parseDateWithFormat(const QString &text, const QString &format);
+    static void prependTransferHint(QString &memo, const QString &name);
+
+Q_SIGNALS:
+    void importStarted(int totalRecords);
+    void importProgress(int currentRecord, int totalRecords);
+
+private:
+    friend class QifImportRun;
+
+    // Every 100 records: tell the screen and let it paint, user input excluded.
+    void reportProgress(int current, int total);
+    Currency accountCurrency(const QString &accountId) const;
+
+    TransactionRepository *m_transactions;
+    CategoryRepository *m_categories;
+    SplitLineRepository *m_splitLines;
+    Database *m_database;
+};

@@ -1,0 +1,408 @@
+#include "services/qifimportrun.h"
+
+#include "data/database.h"
+#include "data/money.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+
+#include <QFile>
+#include <QUuid>
+
+#include <optional>
+
+namespace {
+
+QString newId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// QIF amounts are read in cents; a yen account keeps whole yen.
+qint64 toAccountUnits(qint64 cents, Currency currency)
+{
+    qint64 divisor = 1;
+    for (int digits = currencyDecimals(currency); digits < 2; ++digits)
+        divisor *= 10;
+    if (divisor == 1)
+        return cents;
+    const qint64 whole = cents / divisor;
+    const qint64 remainder = cents % divisor;
+    if (2 * (remainder < 0 ? -remainder : remainder) >= divisor)
+        return whole + (cents < 0 ? -1 : 1);
+    return whole;
+}
+
+bool canPair(const QifImportItem &item)
+{
+    return item.pairIndex < 0 && !item.record.transferAccount.isEmpty() && !item.record.sourceAccount.isEmpty()
+           && !item.targetAccountId.isEmpty() && !QifParser::isSelfTransfer(item.record);
+}
+
+QString pairSignature(const QDate &date, qint64 amount, const QString &from, const QString &to)
+{
+    return date.toString(Qt::ISODate) + u'|' + QString::number(amount) + u'|' + from.toLower() + u'|' + to.toLower();
+}
+
+} // namespace
+
+QifImportRun::QifImportRun(ImportService *service, const QHash<QString, QString> &accountMapping)
+    : m_service(service)
+{
+    for (auto it = accountMapping.constBegin(); it != accountMapping.constEnd(); ++it)
+        m_mapping.insert(it.key().toLower(), it.value());
+}
+
+QifImportRun::~QifImportRun() = default;
+
+QString QifImportRun::retroactiveKey(const QString &accountName, const QDate &date, qint64 amount)
+{
+    return accountName.toLower() + u'|' + date.toString(Qt::ISODate) + u'|' + QString::number(amount);
+}
+
+int QifImportRun::pairBatchTransfers(QList<QifImportItem> &items)
+{
+    // Each leg waits under its own signature; a leg looks for the signature
+    // its partner must have, so pairing is linear in the batch size.
+    QHash<QString, QList<int>> waiting;
+    for (int i = 0; i < items.size(); ++i) {
+        const QifTransaction &record = items[i].record;
+        if (canPair(items[i]))
+            waiting[pairSignature(record.date, record.amount, record.sourceAccount, record.transferAccount)].append(i);
+    }
+
+    int pairs = 0;
+    for (int a = 0; a < items.size(); ++a) {
+        if (!canPair(items[a]))
+            continue;
+        const QifTransaction &record = items[a].record;
+        const auto found =
+            waiting.find(pairSignature(record.date, -record.amount, record.transferAccount, record.sourceAccount));
+        if (found == waiting.end())
+            continue;
+        QList<int> &legs = found.value();
+        // Legs at or before a can never be a later item's partner.
+        while (!legs.isEmpty() && (legs.first() <= a || items[legs.first()].pairIndex >= 0))
+            legs.removeFirst();
+        for (qsizetype k = 0; k < legs.size(); ++k) {
+            const int b = legs[k];
+            if (items[b].pairIndex >= 0 || items[b].targetAccountId == items[a].targetAccountId)
+                continue;
+            items[a].pairIndex = b;
+            items[b].pairIndex = a;
+            legs.removeAt(k);
+            ++pairs;
+            break;
+        }
+    }
+    return pairs;
+}
+
+ImportResult QifImportRun::execute(const QStringList &paths)
+{
+    readFiles(paths);
+    pairBatchTransfers(m_items);
+    m_categories = std::make_unique<ImportCategories>(m_service->m_categories);
+
+    const int total = int(m_items.size());
+    Q_EMIT m_service->importStarted(total);
+
+    // Signals are held back until the transaction has ended, so nothing that
+    // listens (sync, automatic posting) writes inside it.
+    BulkWriteScope bulk(m_service->m_database);
+    SqlTransaction sql(m_service->m_database);
+    if (!sql.isActive())
+        return abort("could not begin the transaction");
+
+    createListCategories();
+    decideSkippedItems();
+    dissolvePairsWithSkippedLeg();
+
+    for (int i = 0; i < m_items.size(); ++i) {
+        m_service->reportProgress(i + 1, total);
+        if (importItem(i) == Outcome::Abort) {
+            sql.rollback();
+            return abort(m_abortReason);
+        }
+    }
+
+    if (!sql.commit())
+        m_result.aborted = true;
+    Q_EMIT m_service->importProgress(total, total);
+    return m_result;
+}
+
+ImportResult QifImportRun::abort(const char *reason)
+{
+    qWarning() << "QIF import aborted:" << reason;
+    m_result.aborted = true;
+    const int total = int(m_items.size());
+    Q_EMIT m_service->importProgress(total, total);
+    return m_result;
+}
+
+void QifImportRun::readFiles(const QStringList &paths)
+{
+    QSet<QString> categoryNames;
+    for (const QString &path : paths) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        QifParseResult parsed = QifParser::parse(QifParser::decode(file.readAll()), QifDateOrder::Auto);
+        m_result.skipped += parsed.unparseableCount;
+        m_result.metadataSkipped += parsed.metadataCount;
+        for (const QifCategoryEntry &entry : std::as_const(parsed.categories)) {
+            if (categoryNames.contains(entry.name))
+                continue; // the first entry's income flag stands
+            categoryNames.insert(entry.name);
+            m_listCategories.append(entry);
+        }
+        m_items.reserve(m_items.size() + parsed.transactions.size());
+        for (QifTransaction &record : parsed.transactions) {
+            QifImportItem item;
+            const QString sourceKey = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
+            item.targetAccountId = m_mapping.value(sourceKey.toLower());
+            item.record = std::move(record);
+            item.newId = newId();
+            m_items.append(std::move(item));
+        }
+    }
+}
+
+AccountImportCache &QifImportRun::loadAccountCache(const QString &accountId)
+{
+    const auto found = m_caches.find(accountId);
+    if (found != m_caches.end())
+        return found.value();
+
+    AccountImportCache &cache = m_caches[accountId];
+    cache.currency = m_service->accountCurrency(accountId);
+    // Newest first, so of two equal waiting rows the newest is linked first.
+    for (const Transaction &row : m_service->m_transactions->listByAccount(accountId)) {
+        cache.keys.insert(ImportService::duplicateKey(row.date, row.amount, row.payee));
+        if (!row.transferLinkId.isEmpty())
+            continue;
+        const TransferHint hint = QifParser::parseTransferHint(row.memo);
+        if (!hint.ok)
+            continue;
+        cache.candidates[retroactiveKey(hint.name, row.date, row.amount)].append(row.id);
+        cache.candidateRows.insert(row.id, row);
+    }
+    return cache;
+}
+
+void QifImportRun::createListCategories()
+{
+    for (const QifCategoryEntry &entry : std::as_const(m_listCategories)) {
+        if (!m_categories->contains(entry.name))
+            m_categories->idForName(entry.name, entry.isIncome ? CategoryType::Income : CategoryType::Expense);
+    }
+}
+
+QString QifImportRun::payeeOf(const QifTransaction &record) const
+{
+    if (!record.payee.isEmpty())
+        return record.payee;
+    // Investment records carry the action in N and the security in Y.
+    if (!record.checkNumber.isEmpty() && !record.security.isEmpty())
+        return record.checkNumber + QStringLiteral(": ") + record.security;
+    if (!record.security.isEmpty())
+        return record.security;
+    if (!record.checkNumber.isEmpty())
+        return record.checkNumber;
+    if (!record.transferAccount.isEmpty())
+        return record.transferAccount;
+    return ImportService::tr("Imported transaction");
+}
+
+// Decided before anything is written, so that a batch pair whose other leg
+// will not be stored can be dissolved in time.
+void QifImportRun::decideSkippedItems()
+{
+    for (QifImportItem &item : m_items) {
+        if (item.targetAccountId.isEmpty()) {
+            item.state = QifImportItem::State::Unmapped;
+            ++m_result.unmappedSkipped;
+            continue;
+        }
+        AccountImportCache &cache = loadAccountCache(item.targetAccountId);
+        item.payee = payeeOf(item.record);
+        item.amount = toAccountUnits(item.record.amount, cache.currency);
+        const QString key = ImportService::duplicateKey(item.record.date, item.amount, item.payee);
+        if (cache.keys.contains(key)) {
+            item.state = QifImportItem::State::Duplicate;
+            ++m_result.duplicates;
+            continue;
+        }
+        cache.keys.insert(key);
+    }
+}
+
+void QifImportRun::dissolvePairsWithSkippedLeg()
+{
+    for (QifImportItem &item : m_items) {
+        if (item.pairIndex < 0)
+            continue;
+        QifImportItem &other = m_items[item.pairIndex];
+        if (item.state != QifImportItem::State::Pending || other.state != QifImportItem::State::Pending) {
+            other.pairIndex = -1;
+            item.pairIndex = -1;
+        }
+    }
+}
+
+Transaction QifImportRun::buildTransaction(const QifImportItem &item)
+{
+    const QifTransaction &record = item.record;
+    Transaction transaction;
+    transaction.id = item.newId;
+    transaction.accountId = item.targetAccountId;
+    transaction.date = record.date;
+    transaction.payee = item.payee;
+    transaction.amount = item.amount;
+    transaction.memo = record.memo;
+    transaction.checkNumber = record.checkNumber;
+    transaction.cleared = record.cleared;
+    transaction.reconciled = record.reconciled;
+    transaction.isSplit = !record.splits.isEmpty();
+    transaction.createdAt = QDateTime::currentDateTimeUtc();
+    transaction.updatedAt = transaction.createdAt;
+    if (!record.category.isEmpty())
+        transaction.categoryId = m_categories->idForName(record.category);
+    return transaction;
+}
+
+void QifImportRun::linkOrMarkTransfer(const QifImportItem &item, Transaction &transaction,
+                                      std::optional<Transaction> &partner)
+{
+    const QifTransaction &record = item.record;
+    if (record.transferAccount.isEmpty() || QifParser::isSelfTransfer(record))
+        return;
+    const QString destination = m_mapping.value(record.transferAccount.toLower());
+    if (destination.isEmpty() || destination == item.targetAccountId || record.sourceAccount.isEmpty()) {
+        ImportService::prependTransferHint(transaction.memo, record.transferAccount);
+        return;
+    }
+
+    AccountImportCache &cache = loadAccountCache(destination);
+    const auto found = cache.candidates.find(retroactiveKey(record.sourceAccount, record.date, -transaction.amount));
+    if (found == cache.candidates.end() || found.value().isEmpty()) {
+        ImportService::prependTransferHint(transaction.memo, record.transferAccount);
+        return;
+    }
+
+    Transaction row = cache.candidateRows.value(found.value().first());
+    row.memo = QifParser::parseTransferHint(row.memo).rest;
+    row.transferLinkId = transaction.id;
+    row.transferDestAccountId = transaction.accountId;
+    row.updatedAt = QDateTime::currentDateTimeUtc();
+    row.version += 1;
+    row.syncStatus = SyncStatus::Pending;
+    transaction.transferLinkId = row.id;
+    transaction.transferDestAccountId = row.accountId;
+    partner = row;
+}
+
+bool QifImportRun::insertSplitLines(const QifImportItem &item, const Transaction &transaction)
+{
+    for (const QifSplit &split : item.record.splits) {
+        SplitLine line;
+        line.id = newId();
+        line.transactionId = transaction.id;
+        line.amount = toAccountUnits(split.amount, loadAccountCache(item.targetAccountId).currency);
+        line.memo = split.memo;
+        if (!split.category.isEmpty()) {
+            line.categoryId = m_categories->idForName(split.category);
+        } else if (!split.transferAccount.isEmpty()) {
+            // The other account is named by the hint; the line still needs a
+            // category so that the transaction's lines add up.
+            ImportService::prependTransferHint(line.memo, split.transferAccount);
+            line.categoryId = m_categories->idForNameAndType(QStringLiteral("Transfer"), CategoryType::Transfer);
+        } else {
+            line.categoryId = m_categories->idForNameAndType(QStringLiteral("Uncategorized"), CategoryType::Expense);
+        }
+        line.createdAt = transaction.createdAt;
+        line.updatedAt = transaction.createdAt;
+        if (!m_service->m_splitLines->insert(line))
+            return false;
+    }
+    return true;
+}
+
+QifImportRun::Outcome QifImportRun::importItem(int index)
+{
+    QifImportItem &item = m_items[index];
+    if (item.state != QifImportItem::State::Pending)
+        return Outcome::Continue;
+
+    Transaction transaction = buildTransaction(item);
+    std::optional<Transaction> partner;
+    int pairedWith = item.pairIndex;
+    if (pairedWith >= 0 && m_items[pairedWith].state == QifImportItem::State::Failed)
+        pairedWith = -1; // its other leg could not be stored: an ordinary leg now
+    if (pairedWith >= 0) {
+        transaction.transferLinkId = m_items[pairedWith].newId;
+        transaction.transferDestAccountId = m_items[pairedWith].targetAccountId;
+    } else {
+        linkOrMarkTransfer(item, transaction, partner);
+    }
+
+    TransactionRepository *transactions = m_service->m_transactions;
+    // A row with split lines or a partner to relink is stored whole or not at all.
+    std::optional<SqlTransaction> unit;
+    if (!item.record.splits.isEmpty() || partner)
+        unit.emplace(m_service->m_database);
+    bool stored = (!unit || unit->isActive()) && transactions->insert(transaction)
+                  && insertSplitLines(item, transaction);
+    if (stored && partner && !transactions->update(*partner)) {
+        m_abortReason = "failed to update retroactive partner";
+        return Outcome::Abort;
+    }
+    if (stored && unit)
+        stored = unit->commit();
+
+    if (!stored) {
+        unit.reset();
+        qWarning() << "QIF import: insert failed for" << item.record.date.toString(Qt::ISODate) << item.record.payee
+                   << "amount" << item.amount << "account" << item.targetAccountId;
+        item.state = QifImportItem::State::Failed;
+        ++m_result.failed;
+        if (pairedWith >= 0 && m_items[pairedWith].state == QifImportItem::State::Stored)
+            return unlinkStoredLeg(m_items[pairedWith]);
+        return Outcome::Continue;
+    }
+
+    item.state = QifImportItem::State::Stored;
+    ++m_result.imported;
+    if (pairedWith >= 0) {
+        item.stored = transaction;
+        if (m_items[pairedWith].state == QifImportItem::State::Stored)
+            ++m_result.transfersLinked;
+    }
+    if (partner) {
+        AccountImportCache &cache = m_caches[partner->accountId];
+        const QString key = retroactiveKey(QifParser::parseTransferHint(cache.candidateRows.value(partner->id).memo).name,
+                                           partner->date, partner->amount);
+        cache.candidates[key].removeOne(partner->id);
+        cache.candidateRows.remove(partner->id);
+        ++m_result.transfersLinked;
+        ++m_result.retroactiveLinked;
+    }
+    return Outcome::Continue;
+}
+
+// The other leg of its batch pair was not stored: this one becomes a leg
+// that waits for its partner, like any transfer stored alone.
+QifImportRun::Outcome QifImportRun::unlinkStoredLeg(QifImportItem &leg)
+{
+    Transaction row = leg.stored;
+    row.transferLinkId.clear();
+    row.transferDestAccountId.clear();
+    ImportService::prependTransferHint(row.memo, leg.record.transferAccount);
+    row.updatedAt = QDateTime::currentDateTimeUtc();
+    leg.pairIndex = -1;
+    leg.stored = row;
+    if (m_service->m_transactions->update(row))
+        return Outcome::Continue;
+    m_abortReason = "failed to unlink a transfer leg whose partner failed";
+    return Outcome::Abort;
+}

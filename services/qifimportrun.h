@@ -1,0 +1,84 @@
+#pragma once
+
+#include "data/account.h"
+#include "data/transaction.h"
+#include "services/importcategories.h"
+#include "services/importservice.h"
+#include "services/qifparser.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <memory>
+
+// What one import knows of an account it writes to or links into: the
+// duplicate keys of its rows, and its rows that wait for a transfer partner,
+// indexed by (hint name, date, amount).
+struct AccountImportCache
+{
+    Currency currency = Currency::USD;
+    QSet<QString> keys;
+    QHash<QString, QStringList> candidates;
+    QHash<QString, Transaction> candidateRows;
+};
+
+struct QifImportItem
+{
+    enum class State { Pending, Unmapped, Duplicate, Stored, Failed };
+
+    QifTransaction record;
+    QString targetAccountId;
+    int pairIndex = -1;
+    QString newId;
+
+    State state = State::Pending;
+    QString payee;
+    qint64 amount = 0; // in the target account's unit
+    Transaction stored; // kept for the legs of a batch pair
+};
+
+// One call of ImportService::importQif: reads the files, pairs transfers,
+// decides duplicates and unmapped records, then writes everything in one SQL
+// transaction.
+class QifImportRun
+{
+public:
+    QifImportRun(ImportService *service, const QHash<QString, QString> &accountMapping);
+    ~QifImportRun();
+
+    ImportResult execute(const QStringList &paths);
+
+    // Links the two legs of each transfer found in the batch; returns the
+    // number of pairs.
+    static int pairBatchTransfers(QList<QifImportItem> &items);
+    static QString retroactiveKey(const QString &accountName, const QDate &date, qint64 amount);
+
+private:
+    enum class Outcome { Continue, Abort };
+
+    void readFiles(const QStringList &paths);
+    AccountImportCache &loadAccountCache(const QString &accountId);
+    void createListCategories();
+    void decideSkippedItems();
+    void dissolvePairsWithSkippedLeg();
+    Outcome importItem(int index);
+    Transaction buildTransaction(const QifImportItem &item);
+    // Link to a row an earlier import stored without its partner, or mark
+    // this row with the hint; fills partner when a link was made.
+    void linkOrMarkTransfer(const QifImportItem &item, Transaction &transaction, std::optional<Transaction> &partner);
+    bool insertSplitLines(const QifImportItem &item, const Transaction &transaction);
+    Outcome unlinkStoredLeg(QifImportItem &leg);
+    QString payeeOf(const QifTransaction &record) const;
+    ImportResult abort(const char *reason);
+
+    ImportService *m_service;
+    QHash<QString, QString> m_mapping;
+    ImportResult m_result;
+    QList<QifImportItem> m_items;
+    QList<QifCategoryEntry> m_listCategories;
+    QHash<QString, AccountImportCache> m_caches;
+    std::unique_ptr<ImportCategories> m_categories;
+    const char *m_abortReason = "";
+};

@@ -1,0 +1,234 @@
+#include "importfixture.h"
+#include "support/testmain.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+CsvImportMapping basicMapping()
+{
+    CsvImportMapping mapping;
+    mapping.dateColumn = 0;
+    mapping.payeeColumn = 1;
+    mapping.amountColumn = 2;
+    return mapping;
+}
+
+} // namespace
+
+class CsvImportTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void importsMappedColumns()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const QString food = f.addCategory(QStringLiteral("Food"));
+
+        const QString path = f.writeFile(QStringLiteral("bank.csv"),
+                                         "Category,Date,Amount,Payee,Memo\n"
+                                         "Food,2024-03-01,-12.50,Corner Shop,milk\n"
+                                         "food,2024-03-02,\"-1,200.00\",\" Rent \"\n"
+                                         "Fuel,2024-03-03,-40,Gas One,\n"
+                                         "Fuel,2024-03-04,-41,Gas Two,tank\n"
+                                         ",2024-03-05,300,Employer,salary\n");
+        CsvImportMapping mapping;
+        mapping.categoryColumn = 0;
+        mapping.dateColumn = 1;
+        mapping.amountColumn = 2;
+        mapping.payeeColumn = 3;
+        mapping.memoColumn = 4;
+        mapping.hasHeader = true;
+        const ImportResult result = f.service.importCsv(path, account, mapping);
+        QCOMPARE(result.imported, 5);
+        QCOMPARE(result.skipped, 0);
+        QVERIFY(!result.aborted);
+
+        const QList<Transaction> rows = f.rows(account);
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows[0].payee, QStringLiteral("Corner Shop"));
+        QCOMPARE(rows[0].amount, -1250);
+        QCOMPARE(rows[0].memo, QStringLiteral("milk"));
+        QCOMPARE(rows[0].categoryId, food);
+        // The short row keeps its payee and simply has no memo.
+        QCOMPARE(rows[1].payee, QStringLiteral("Rent"));
+        QCOMPARE(rows[1].amount, -120000);
+        QVERIFY(rows[1].memo.isEmpty());
+        // Names match with letter case: "food" is a category of its own.
+        QVERIFY(rows[1].categoryId != food);
+        QCOMPARE(f.category(rows[1].categoryId)->name, QStringLiteral("food"));
+        QCOMPARE(rows[2].categoryId, rows[3].categoryId);
+        QCOMPARE(f.category(rows[2].categoryId)->type, CategoryType::Expense);
+        QVERIFY(rows[4].categoryId.isEmpty());
+        QCOMPARE(f.categories.listAll().size(), 3);
+        QCOMPARE(rows[0].version, 1);
+        QCOMPARE(rows[0].syncStatus, SyncStatus::Pending);
+    }
+
+    void readsDates_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QDate>("date"); // invalid: the row is skipped
+
+        QTest::newRow("given format") << "04.03.2024" << "dd.MM.yyyy" << QDate(2024, 3, 4);
+        QTest::newRow("given format, iso row") << "2024-03-04" << "dd.MM.yyyy" << QDate(2024, 3, 4);
+        QTest::newRow("given two-digit year") << "04.03.24" << "dd.MM.yy" << QDate(2024, 3, 4);
+        QTest::newRow("given two-digit year, 1970s") << "04.03.75" << "dd.MM.yy" << QDate(1975, 3, 4);
+        QTest::newRow("month first") << "03/04/2024" << "" << QDate(2024, 3, 4);
+        QTest::newRow("day above 12") << "13/04/2024" << "" << QDate(2024, 4, 13);
+        QTest::newRow("two-digit year") << "01/02/24" << "" << QDate(2024, 1, 2);
+        QTest::newRow("two-digit year 69") << "1/2/69" << "" << QDate(2069, 1, 2);
+        QTest::newRow("two-digit year 70") << "1/2/70" << "" << QDate(1970, 1, 2);
+        QTest::newRow("compact") << "20240304" << "" << QDate(2024, 3, 4);
+        QTest::newRow("month name") << "March 4, 2024" << "" << QDate(2024, 3, 4);
+        QTest::newRow("short month name") << "Mar 4, 2024" << "" << QDate(2024, 3, 4);
+        QTest::newRow("dots without format") << "2024.03.04" << "" << QDate();
+        QTest::newRow("no such day") << "02/30/2024" << "" << QDate();
+    }
+
+    void readsDates()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, format);
+        QFETCH(QDate, date);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        CsvImportMapping mapping = basicMapping();
+        mapping.dateFormat = format;
+        const QString path = f.writeFile(QStringLiteral("dates.csv"), "\"" + cell.toUtf8() + "\",Shop,-1.00\n");
+        const ImportResult result = f.service.importCsv(path, account, mapping);
+        QCOMPARE(result.imported + result.skipped, 1);
+        QCOMPARE(f.rows(account).value(0).date, date);
+    }
+
+    void readsAmountsInTheAccountCurrency_data()
+    {
+        QTest::addColumn<Currency>("currency");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<bool>("imported");
+
+        QTest::newRow("dollars") << Currency::USD << "-12.34" << qint64(-1234) << true;
+        QTest::newRow("grouped") << Currency::USD << "$1,234.50" << qint64(123450) << true;
+        QTest::newRow("yen") << Currency::JPY << "-1500" << qint64(-1500) << true;
+        QTest::newRow("yen symbol") << Currency::JPY << "\u00A51,500" << qint64(1500) << true;
+        QTest::newRow("zero") << Currency::USD << "0.00" << qint64(0) << true;
+        QTest::newRow("letters") << Currency::USD << "n/a" << qint64(0) << false;
+        QTest::newRow("empty") << Currency::USD << "" << qint64(0) << false;
+        QTest::newRow("not finite") << Currency::USD << "1e400" << qint64(0) << false;
+        QTest::newRow("beyond int64") << Currency::USD << "1e17" << qint64(0) << false;
+    }
+
+    void readsAmountsInTheAccountCurrency()
+    {
+        QFETCH(Currency, currency);
+        QFETCH(QString, cell);
+        QFETCH(qint64, amount);
+        QFETCH(bool, imported);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Wallet"), currency);
+        const QString path = f.writeFile(QStringLiteral("amounts.csv"), "2024-05-01,Shop,\"" + cell.toUtf8() + "\"\n");
+        const ImportResult result = f.service.importCsv(path, account, basicMapping());
+        QCOMPARE(result.imported, imported ? 1 : 0);
+        QCOMPARE(result.skipped, imported ? 0 : 1);
+        if (imported)
+            QCOMPARE(f.rows(account).value(0).amount, amount);
+    }
+
+    void skipsDuplicatesWithinAFileAndOnReimport()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const QString other = f.addAccount(QStringLiteral("Other"));
+        const QString path = f.writeFile(QStringLiteral("dups.csv"),
+                                         "2024-01-05,Coffee,-3.00\n"
+                                         "2024-01-05,Coffee,-3.00\n"
+                                         "2024-01-05,coffee,-3.00\n"
+                                         "2024-01-05,Coffee,-3.50\n"
+                                         "2024-01-06,Coffee,-3.00\n"
+                                         "short,row\n");
+        ImportResult first = f.service.importCsv(path, account, basicMapping());
+        QCOMPARE(first.imported, 4);
+        QCOMPARE(first.duplicates, 1);
+        QCOMPARE(first.skipped, 1);
+
+        ImportResult second = f.service.importCsv(path, account, basicMapping());
+        QCOMPARE(second.imported, 0);
+        QCOMPARE(second.duplicates, 5);
+        QCOMPARE(f.rows(account).size(), 4);
+
+        // Keys belong to one account.
+        QCOMPARE(f.service.importCsv(path, other, basicMapping()).imported, 4);
+    }
+
+    void reportsProgressAndHoldsBackChangeSignals()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        QByteArray content = "Date,Payee,Amount\n";
+        for (int i = 0; i < 250; ++i)
+            content += "2024-02-01,Payee " + QByteArray::number(i) + ",-1.00\n";
+        const QString path = f.writeFile(QStringLiteral("many.csv"), content);
+        CsvImportMapping mapping = basicMapping();
+        mapping.hasHeader = true;
+
+        QSignalSpy started(&f.service, &ImportService::importStarted);
+        QSignalSpy progress(&f.service, &ImportService::importProgress);
+        QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+        int progressBeforeChange = -1;
+        connect(&f.transactions, &TransactionRepository::transactionsChanged, this,
+                [&] { progressBeforeChange = int(progress.size()); });
+
+        QCOMPARE(f.service.importCsv(path, account, mapping).imported, 250);
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started[0][0].toInt(), 250);
+        QList<QPair<int, int>> steps;
+        for (const QList<QVariant> &step : progress)
+            steps.append({step[0].toInt(), step[1].toInt()});
+        QCOMPARE(steps, (QList<QPair<int, int>>{{100, 250}, {200, 250}, {250, 250}}));
+        // One signal for the account, after the writes were committed.
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed[0][0].toString(), account);
+        QVERIFY(progressBeforeChange >= 2);
+        QVERIFY(!f.store.database->isBulkWriteInProgress());
+    }
+
+    void headerOnlyFileAndMissingFile()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        CsvImportMapping mapping = basicMapping();
+        mapping.hasHeader = true;
+        QSignalSpy started(&f.service, &ImportService::importStarted);
+        QSignalSpy progress(&f.service, &ImportService::importProgress);
+
+        const ImportResult empty =
+            f.service.importCsv(f.writeFile(QStringLiteral("header.csv"), "Date,Payee,Amount\n"), account, mapping);
+        QCOMPARE(empty.imported + empty.skipped + empty.duplicates, 0);
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started[0][0].toInt(), 0);
+        QCOMPARE(progress.size(), 1);
+        QCOMPARE(progress[0][0].toInt(), 0);
+
+        const ImportResult missing = f.service.importCsv(f.store.dir.filePath(QStringLiteral("none.csv")), account, mapping);
+        QCOMPARE(missing.imported + missing.skipped, 0);
+        QVERIFY(!missing.aborted);
+        QCOMPARE(started.size(), 1);
+    }
+
+    void countsFailedInsertsAsFailed()
+    {
+        ImportFixture f;
+        // No such account: every insert breaks the foreign key.
+        const QString path = f.writeFile(QStringLiteral("orphan.csv"), "2024-01-05,Coffee,-3.00\n");
+        const ImportResult result = f.service.importCsv(path, QStringLiteral("missing-account"), basicMapping());
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(result.failed, 1);
+    }
+};
+
+TALLYRA_TEST(CsvImportTest)
+#include "test_csvimport.moc"

@@ -1,0 +1,142 @@
+#include "support/testmain.h"
+
+#include "feedserver.h"
+#include "update/releasenotesfetcher.h"
+
+#include <QLocale>
+#include <QSignalSpy>
+
+using namespace LumoUpdate;
+
+namespace {
+const QString kNotes = QStringLiteral("/tallyra/1.1.7/release-notes.md");
+const QString kGermanNotes = QStringLiteral("/tallyra/1.1.7/release-notes.de.md");
+} // namespace
+
+class ReleaseNotesTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    FeedServer *m_server = nullptr;
+
+    UpdateConfig config() const
+    {
+        return {QStringLiteral("tallyra"), QStringLiteral("stable"), m_server->url(QStringLiteral("/tallyra/stable/")),
+                QStringLiteral("1.1.7")};
+    }
+
+    // "ready:<text>" or "unavailable".
+    QString fetchNotes()
+    {
+        ReleaseNotesFetcher fetcher(config());
+        QSignalSpy ready(&fetcher, &ReleaseNotesFetcher::notesReady);
+        QSignalSpy unavailable(&fetcher, &ReleaseNotesFetcher::notesUnavailable);
+        fetcher.fetch();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(ready.count() + unavailable.count() == 1, 5000); }();
+        QTest::qWait(50);
+        if (ready.count() + unavailable.count() != 1)
+            return QStringLiteral("signalled %1 times").arg(ready.count() + unavailable.count());
+        return ready.isEmpty() ? QStringLiteral("unavailable")
+                               : QStringLiteral("ready:") + ready.at(0).at(0).toString();
+    }
+
+private Q_SLOTS:
+    void init() { m_server = new FeedServer(this); }
+
+    void cleanup()
+    {
+        delete m_server;
+        QLocale::setDefault(QLocale::system());
+    }
+
+    void notesLiveBesideTheChannelFolder_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("trailing slash") << "https://feed.example.invalid/tallyra/stable/?k=1"
+                                        << "https://feed.example.invalid/tallyra/1.1.7/release-notes.md?k=1";
+        QTest::newRow("no trailing slash") << "https://feed.example.invalid/tallyra/stable"
+                                           << "https://feed.example.invalid/tallyra/1.1.7/release-notes.md";
+    }
+
+    void notesLiveBesideTheChannelFolder()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, expected);
+        UpdateConfig withBase = config();
+        withBase.manifestBaseUrl = QUrl(base);
+        QCOMPARE(releaseNotesUrl(withBase, QStringLiteral("1.1.7")), QUrl(expected));
+    }
+
+    void localizedVariant_data()
+    {
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("german") << "https://x.invalid/1.1.7/release-notes.md" << "de_DE"
+                                << "https://x.invalid/1.1.7/release-notes.de.md";
+        QTest::newRow("japanese") << "https://x.invalid/n.md" << "ja_JP" << "https://x.invalid/n.ja.md";
+        QTest::newRow("english has none") << "https://x.invalid/n.md" << "en_GB" << "";
+        QTest::newRow("other ending stays") << "https://x.invalid/notes.txt" << "fr_FR"
+                                            << "https://x.invalid/notes.txt";
+        QTest::newRow("ending is case-sensitive") << "https://x.invalid/n.MD" << "fr_FR" << "https://x.invalid/n.MD";
+    }
+
+    void localizedVariant()
+    {
+        QFETCH(QString, notes);
+        QFETCH(QString, locale);
+        QFETCH(QString, expected);
+        QCOMPARE(localizedNotesUrl(QUrl(notes), locale), expected.isEmpty() ? QUrl() : QUrl(expected));
+    }
+
+    void englishSystemAsksOnlyForTheDefaultFile()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        m_server->serve(kNotes, "\n  # 1.1.7\n\n- Faster register\n\n");
+        QCOMPARE(fetchNotes(), QStringLiteral("ready:# 1.1.7\n\n- Faster register"));
+        QCOMPARE(m_server->requestedPaths(), QStringList{kNotes});
+    }
+
+    void germanSystemPrefersGermanNotes()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        m_server->serve(kGermanNotes, "# Neu");
+        m_server->serve(kNotes, "# New");
+        QCOMPARE(fetchNotes(), QStringLiteral("ready:# Neu"));
+        QCOMPARE(m_server->requestedPaths(), QStringList{kGermanNotes});
+    }
+
+    void germanNotesMissingOrBlankFallBack_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("missing") << 404 << QByteArray();
+        QTest::newRow("blank") << 200 << QByteArray(" \n\n \t\n");
+        QTest::newRow("server error") << 500 << QByteArray("# Neu");
+    }
+
+    void germanNotesMissingOrBlankFallBack()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+        m_server->serve(kGermanNotes, body, status);
+        m_server->serve(kNotes, "# New");
+        QCOMPARE(fetchNotes(), QStringLiteral("ready:# New"));
+        QCOMPARE(m_server->requestedPaths(), (QStringList{kGermanNotes, kNotes}));
+    }
+
+    void blankOrMissingDefaultIsUnavailable()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        m_server->serve(kNotes, "\n\n   \n");
+        QCOMPARE(fetchNotes(), QStringLiteral("unavailable"));
+        m_server->serve(kNotes, "# gone", 404);
+        QCOMPARE(fetchNotes(), QStringLiteral("unavailable"));
+    }
+};
+
+TALLYRA_TEST(ReleaseNotesTest)
+#include "test_releasenotes.moc"

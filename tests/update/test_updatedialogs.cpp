@@ -1,0 +1,344 @@
+#include "support/testmain.h"
+
+#include "feedserver.h"
+#include "update/client.h"
+#include "update/updatedialog.h"
+#include "update/updateflows.h"
+#include "update/whatsnewdialog.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTextBrowser>
+
+using namespace LumoUpdate;
+
+namespace {
+
+const QString kAppName = QStringLiteral("Lumora Tallyra");
+
+QStringList buttonTexts(const QWidget *dialog)
+{
+    QStringList texts;
+    const auto buttons = dialog->findChild<QDialogButtonBox *>()->buttons();
+    for (const QAbstractButton *button : buttons)
+        texts << button->text();
+    texts.sort();
+    return texts;
+}
+
+QAbstractButton *buttonWithText(const QWidget *dialog, const QString &text)
+{
+    const auto buttons = dialog->findChild<QDialogButtonBox *>()->buttons();
+    for (QAbstractButton *button : buttons) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+bool hasLabel(const QWidget *dialog, const QString &text)
+{
+    const auto labels = dialog->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->text() == text)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// Receives what the program hands to the system browser.
+class BrowserCapture : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void openUrl(const QUrl &url) { opened << url; }
+};
+
+// Collects what a menu flow reports through its callbacks.
+struct StatusLog
+{
+    QStringList events;
+
+    StatusCallbacks callbacks()
+    {
+        return {[this](const QString &text) { events << QStringLiteral("progress:") + text; },
+                [this] { events << QStringLiteral("finished"); },
+                [this](const QString &text, int ms) {
+                    events << QStringLiteral("message:%1:%2").arg(text).arg(ms);
+                }};
+    }
+};
+
+class UpdateDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    FeedServer *m_server = nullptr;
+    BrowserCapture *m_browser = nullptr;
+
+    UpdateConfig config() const
+    {
+        return {QStringLiteral("tallyra"), QStringLiteral("stable"), m_server->url(QStringLiteral("/tallyra/stable/")),
+                QStringLiteral("1.1.7")};
+    }
+
+    Artifact artifact(bool mandatory, const QUrl &notes = QUrl()) const
+    {
+        Artifact offered;
+        offered.version = QStringLiteral("1.2.0");
+        offered.releasedAt = QDateTime::currentDateTimeUtc();
+        offered.url = QUrl(QStringLiteral("https://downloads.example.invalid/tallyra-1.2.0.exe"));
+        offered.size = 10;
+        offered.sha256 = QString(64, QLatin1Char('0'));
+        offered.mandatory = mandatory;
+        offered.releaseNotesUrl = notes;
+        return offered;
+    }
+
+    void serveFeedOffering(const QString &version, const QUrl &notes = QUrl())
+    {
+        QJsonObject entry{
+            {QStringLiteral("version"), version},
+            {QStringLiteral("released_at"), QStringLiteral("2026-11-02T10:00:00Z")},
+            {QStringLiteral("url"), QStringLiteral("https://downloads.example.invalid/tallyra-%1.exe").arg(version)},
+            {QStringLiteral("size"), 1000},
+            {QStringLiteral("sha256"), QString(64, QLatin1Char('b'))},
+        };
+        if (notes.isValid())
+            entry[QStringLiteral("release_notes_url")] = notes.toString();
+        const QJsonObject feed{{QStringLiteral("schema"), 1},
+                               {QStringLiteral("app"), QStringLiteral("tallyra")},
+                               {QStringLiteral("channel"), QStringLiteral("stable")},
+                               {QStringLiteral("artifacts"), QJsonObject{{currentPlatformKey(), entry}}}};
+        m_server->serve(QStringLiteral("/tallyra/stable/latest.json"), QJsonDocument(feed).toJson());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Only the default notes file is asked for.
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    }
+
+    void cleanupTestCase() { QLocale::setDefault(QLocale::system()); }
+
+    void init()
+    {
+        m_server = new FeedServer(this);
+        m_browser = new BrowserCapture;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), m_browser, "openUrl");
+    }
+
+    void cleanup()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        delete m_browser;
+        delete m_server;
+    }
+
+    void mandatoryUpdateOffersNoLater_data()
+    {
+        QTest::addColumn<bool>("mandatory");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("optional") << false << QStringList{QStringLiteral("Download"), QStringLiteral("Later")};
+        QTest::newRow("mandatory") << true << QStringList{QStringLiteral("Download")};
+    }
+
+    void mandatoryUpdateOffersNoLater()
+    {
+        QFETCH(bool, mandatory);
+        QFETCH(QStringList, buttons);
+        UpdateDialog dialog(artifact(mandatory), QStringLiteral("1.1.7"), kAppName);
+        QCOMPARE(buttonTexts(&dialog), buttons);
+        QVERIFY(dialog.isModal());
+        QVERIFY(hasLabel(&dialog, QStringLiteral("A new version of Lumora Tallyra is available.")));
+        QVERIFY(hasLabel(&dialog, QStringLiteral("You have version 1.1.7. The latest version is 1.2.0.")));
+        // Without a notes address there is no notes view.
+        QVERIFY(!dialog.findChild<QTextBrowser *>());
+    }
+
+    void downloadOpensTheBrowserAndAccepts()
+    {
+        UpdateDialog dialog(artifact(false), QStringLiteral("1.1.7"), kAppName);
+        dialog.show();
+        buttonWithText(&dialog, QStringLiteral("Download"))->click();
+        QCOMPARE(m_browser->opened, QList<QUrl>{artifact(false).url});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void downloadWithoutAddressStillCloses()
+    {
+        Artifact broken = artifact(false);
+        broken.url = QUrl();
+        UpdateDialog dialog(broken, QStringLiteral("1.1.7"), kAppName);
+        QTest::ignoreMessage(QtWarningMsg, "LumoUpdate: download URL is empty or invalid");
+        dialog.onDownloadClicked();
+        QVERIFY(m_browser->opened.isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void notesViewShowsFetchedOrMissingNotes()
+    {
+        m_server->serve(QStringLiteral("/notes/1.2.0.md"), "# Better search");
+        UpdateDialog withNotes(artifact(false, m_server->url(QStringLiteral("/notes/1.2.0.md"))),
+                               QStringLiteral("1.1.7"), kAppName);
+        auto *view = withNotes.findChild<QTextBrowser *>();
+        QVERIFY(view);
+        QCOMPARE(view->placeholderText(), QStringLiteral("Loading release notes…"));
+        QTRY_COMPARE(view->toPlainText(), QStringLiteral("Better search"));
+        QCOMPARE(m_server->requests().at(0).userAgent, QByteArray("LumoUpdateQt/0.1 (update-dialog)"));
+
+        UpdateDialog withoutNotes(artifact(false, m_server->url(QStringLiteral("/notes/missing.md"))),
+                                  QStringLiteral("1.1.7"), kAppName);
+        auto *emptyView = withoutNotes.findChild<QTextBrowser *>();
+        QTRY_COMPARE(emptyView->toPlainText(), QStringLiteral("Release notes are not available for this version."));
+    }
+
+    void interactiveCheckReportsOutcome_data()
+    {
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("up to date") << "1.1.7" << "message:Lumora Tallyra is up to date (version 1.1.7):5000";
+        QTest::newRow("no feed") << "" << "message:Lumora Tallyra is up to date (version 1.1.7):5000";
+        QTest::newRow("broken feed") << "x" << "message:Update check failed: manifest invalid: "
+                                               "manifest root is not a JSON object:5000";
+    }
+
+    void interactiveCheckReportsOutcome()
+    {
+        QFETCH(QString, offered);
+        QFETCH(QString, message);
+        if (offered == QLatin1String("x"))
+            m_server->serve(QStringLiteral("/tallyra/stable/latest.json"), "[]");
+        else if (!offered.isEmpty())
+            serveFeedOffering(offered);
+        QWidget window;
+        StatusLog log;
+        checkForUpdatesInteractive(config(), kAppName, &window, log.callbacks());
+        QCOMPARE(log.events, QStringList{QStringLiteral("progress:Checking for updates…")});
+        QTRY_COMPARE(log.events.size(), 3);
+        QCOMPARE(log.events.at(1), QStringLiteral("finished"));
+        QCOMPARE(log.events.at(2), message);
+        QVERIFY(!window.findChild<UpdateDialog *>());
+    }
+
+    void interactiveCheckShowsDialogForNewerBuild()
+    {
+        serveFeedOffering(QStringLiteral("1.2.0"));
+        QWidget window;
+        StatusLog log;
+        checkForUpdatesInteractive(config(), kAppName, &window, log.callbacks());
+        QTRY_VERIFY(window.findChild<UpdateDialog *>());
+        QCOMPARE(log.events, (QStringList{QStringLiteral("progress:Checking for updates…"), QStringLiteral("finished")}));
+        auto *dialog = window.findChild<UpdateDialog *>();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
+        dialog->close();
+    }
+
+    void interactiveCheckWithoutCallbacksOrWindow()
+    {
+        serveFeedOffering(QStringLiteral("1.2.0"));
+        // No callbacks: the dialog still appears.
+        QWidget window;
+        checkForUpdatesInteractive(config(), kAppName, &window, {});
+        QTRY_VERIFY(window.findChild<UpdateDialog *>());
+
+        // The window went away before the answer: finished, but no dialog.
+        auto *gone = new QWidget;
+        StatusLog log;
+        checkForUpdatesInteractive(config(), kAppName, gone, log.callbacks());
+        delete gone;
+        QTRY_COMPARE(log.events.size(), 2);
+        QCOMPARE(log.events.at(1), QStringLiteral("finished"));
+        QTest::qWait(50);
+        const auto dialogs = QApplication::topLevelWidgets();
+        for (QWidget *widget : dialogs)
+            QVERIFY(!qobject_cast<UpdateDialog *>(widget) || widget->parent());
+    }
+
+    void startupWhatsNewShowsRunningVersionNotes()
+    {
+        m_server->serve(QStringLiteral("/tallyra/1.1.7/release-notes.md"), "# Thank you\n\nNew reports.");
+        QWidget window;
+        showWhatsNew(config(), kAppName, &window);
+        QTRY_VERIFY(window.findChild<WhatsNewDialog *>());
+        auto *dialog = window.findChild<WhatsNewDialog *>();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("What's New in Lumora Tallyra 1.1.7"));
+        QVERIFY(!dialog->isModal());
+        QVERIFY(hasLabel(dialog, QStringLiteral("You are running version 1.1.7")));
+        QCOMPARE(buttonTexts(dialog), QStringList{QStringLiteral("Close")});
+        QVERIFY(dialog->findChild<QTextBrowser *>()->toPlainText().contains(QStringLiteral("New reports.")));
+    }
+
+    void startupWhatsNewIsSilentWithoutNotes()
+    {
+        QWidget window;
+        showWhatsNew(config(), kAppName, &window);
+        QTRY_COMPARE(m_server->requests().size(), 1);
+        QTest::qWait(100);
+        QVERIFY(!window.findChild<WhatsNewDialog *>());
+    }
+
+    void menuWhatsNewFallsBackToNewerBuildNotes()
+    {
+        const QUrl notes = m_server->url(QStringLiteral("/tallyra/1.2.0/release-notes.md"));
+        m_server->serve(notes.path(), "# 1.2.0\n\nSplit editor.");
+        serveFeedOffering(QStringLiteral("1.2.0"), notes);
+        QWidget window;
+        StatusLog log;
+        showWhatsNewFromMenu(config(), kAppName, &window, log.callbacks());
+        QCOMPARE(log.events, QStringList{QStringLiteral("progress:Loading release notes…")});
+        QTRY_VERIFY(window.findChild<WhatsNewDialog *>());
+        QCOMPARE(log.events.last(), QStringLiteral("finished"));
+
+        auto *dialog = window.findChild<WhatsNewDialog *>();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("What's New in Lumora Tallyra 1.2.0"));
+        QVERIFY(hasLabel(dialog, QStringLiteral("You are running version 1.1.7")));
+        QCOMPARE(buttonTexts(dialog), (QStringList{QStringLiteral("Close"), QStringLiteral("Download 1.2.0")}));
+        buttonWithText(dialog, QStringLiteral("Download 1.2.0"))->click();
+        QCOMPARE(m_browser->opened,
+                 QList<QUrl>{QUrl(QStringLiteral("https://downloads.example.invalid/tallyra-1.2.0.exe"))});
+    }
+
+    void menuWhatsNewReportsNoNotes_data()
+    {
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<bool>("withNotesAddress");
+        QTest::newRow("feed up to date") << "1.1.7" << false;
+        QTest::newRow("newer build without notes address") << "1.2.0" << false;
+        QTest::newRow("newer build whose notes are missing") << "1.2.0" << true;
+        QTest::newRow("no feed") << "" << false;
+    }
+
+    void menuWhatsNewReportsNoNotes()
+    {
+        QFETCH(QString, offered);
+        QFETCH(bool, withNotesAddress);
+        if (!offered.isEmpty())
+            serveFeedOffering(offered, withNotesAddress ? m_server->url(QStringLiteral("/gone.md")) : QUrl());
+        QWidget window;
+        StatusLog log;
+        showWhatsNewFromMenu(config(), kAppName, &window, log.callbacks());
+        QTRY_COMPARE(log.events.size(), 3);
+        QCOMPARE(log.events.at(1), QStringLiteral("finished"));
+        QCOMPARE(log.events.at(2), QStringLiteral("message:No release notes available for Lumora Tallyra 1.1.7:5000"));
+        QVERIFY(!window.findChild<WhatsNewDialog *>());
+    }
+};
+
+TALLYRA_TEST(UpdateDialogsTest)
+#include "test_updatedialogs.moc"

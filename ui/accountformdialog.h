@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/account.h"
+#include "data/transaction.h"
+
+#include <QDate>
+#include <QDialog>
+
+#include <optional>
+
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+
+// Collects a new or edited account. It stores nothing: the caller reads
+// account() and the opening-balance fields after the dialog was accepted.
+class AccountFormDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit AccountFormDialog(QWidget *parent = nullptr);
+    AccountFormDialog(const Account &account, const std::optional<Transaction> &openingBalance,
+                      QWidget *parent = nullptr);
+    ~AccountFormDialog() override;
+
+    Account account() const;
+    // In the selected currency's minor unit; an amount owed comes back negative.
+    qint64 openingBalanceCents() const;
+    QDate openingBalanceDate() const;
+    bool openingBalanceChanged() const;
+
+    bool isLiabilityType() const;
+
+private:
+    void setupUi();
+    void loadAccount();
+    void updateBalanceLabel();
+    Currency selectedCurrency() const;
+    void showBalance(qint64 amount, Currency currency);
+
+    QLineEdit *m_nameEdit = nullptr;
+    QComboBox *m_typeCombo = nullptr;
+    QComboBox *m_currencyCombo = nullptr;
+    QDoubleSpinBox *m_balanceSpin = nullptr;
+    QDateEdit *m_asOfEdit = nullptr;
+    QLineEdit *m_institutionEdit = nullptr;
+    QLineEdit *m_last4Edit = nullptr;
+    QLabel *m_openingWarningLabel = nullptr;
+    QLabel *m_balanceLabel = nullptr;
+
+    Account m_account;
+    std::optional<Transaction> m_openingBalance;
+    qint64 m_initialCents = 0;
+    QDate m_initialDate;
+    bool m_editing = false;
+};
