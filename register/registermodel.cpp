@@ -423,8 +423,7 @@ void RegisterModel::sortRows()
     QVector<qint64> keys(m_rows.size());
     switch (m_sortColumn) {
     case DateColumn:
-        for (int i = 0; i < m_rows.size(); ++i)
-            keys[i] = m_rows[i].transaction.date.toJulianDay();
+        keys = m_days;
         break;
     case CheckNumberColumn:
     case PayeeColumn:
@@ -449,26 +448,41 @@ void RegisterModel::sortRows()
             keys[i] = m_liabilityAccount ? -m_rows[i].runningBalance : m_rows[i].runningBalance;
         break;
     }
-    QVector<qint64> days(m_rows.size());
-    for (int i = 0; i < m_rows.size(); ++i)
-        days[i] = m_rows[i].transaction.date.toJulianDay();
+    // Sorted as compact entries in the current display order, so the sort
+    // is stable against it and touches no row records.
+    struct Entry
+    {
+        qint64 key;
+        qint64 day;
+        int record;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(count);
+    for (const int record : std::as_const(m_order))
+        entries.push_back({keys[record], m_days[record], record});
 
     // Equal keys put the newest date first in both directions; equal dates
     // keep their previous order.
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    const auto goesFirst = [&](int a, int b) {
-        if (keys[a] != keys[b])
-            return ascending ? keys[a] < keys[b] : keys[a] > keys[b];
-        return days[a] > days[b];
+    const auto goesFirst = [ascending](const Entry &a, const Entry &b) {
+        if (a.key != b.key)
+            return ascending ? a.key < b.key : a.key > b.key;
+        return a.day > b.day;
     };
-    if (!std::is_sorted(m_order.begin(), m_order.end(), goesFirst))
-        std::stable_sort(m_order.begin(), m_order.end(), goesFirst);
+    if (std::is_sorted(entries.begin(), entries.end(), goesFirst))
+        return;
+    std::stable_sort(entries.begin(), entries.end(), goesFirst);
+    for (int i = 0; i < count; ++i)
+        m_order[i] = entries[i].record;
 }
 
 void RegisterModel::setRows(QList<RegisterRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_days.resize(m_rows.size());
+    for (int i = 0; i < m_rows.size(); ++i)
+        m_days[i] = m_rows[i].transaction.date.toJulianDay();
     m_order.resize(m_rows.size());
     std::iota(m_order.begin(), m_order.end(), 0);
     m_amountFont = ThemeManager::monospaceFont();

@@ -125,6 +125,7 @@ private:
 
     QList<RegisterRow> m_rows;
     QVector<int> m_order; // display order: indexes into m_rows
+    QVector<qint64> m_days; // each record's date as a day number
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_twoLineMode = false;
