@@ -8,6 +8,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/registerdelegate.h"
+#include "register/smartdateedit.h"
 #include "register/transactionactions.h"
 #include "screens/recurringformdialog.h"
 
@@ -640,6 +641,65 @@ private Q_SLOTS:
         QCOMPARE(h.model()->editingRow(), row);
         QCOMPARE(h.model()->buffer().payee, QStringLiteral("Renamed"));
         QCOMPARE(h.app()->transactionRepository()->findById(existing.id)->payee, QStringLiteral("A"));
+    }
+
+    void dialogCommandsFromTheKeyboard()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        const int newRow = h.model()->newRowPosition();
+        QStringList seen;
+        const auto look = [&seen](QDialog *dialog) {
+            auto *payee = findNamed<QLineEdit>(dialog, "payeeEdit");
+            seen.append(dialog->metaObject()->className() + (payee ? QStringLiteral(":") + payee->text() : QString()));
+        };
+
+        // Ctrl+E on the new row hands what was typed to the form.
+        h.model()->buffer().payee = QStringLiteral("  Typed payee ");
+        h.goTo(newRow, RegisterModel::PayeeColumn);
+        h.prompts().steps = {inspect(look)};
+        h.press(Qt::Key_E, Qt::ControlModifier);
+        // Ctrl+E and Alt+Return on a transaction row.
+        h.goTo(h.model()->viewRowOfTransaction(shop.id), RegisterModel::MemoColumn);
+        h.prompts().steps = {inspect(look), inspect(look)};
+        h.press(Qt::Key_E, Qt::ControlModifier);
+        h.press(Qt::Key_Return, Qt::AltModifier);
+        QCOMPARE(seen, (QStringList{QStringLiteral("TransactionFormDialog:Typed payee"),
+                           QStringLiteral("TransactionFormDialog:Shop"), QStringLiteral("TransactionDetailsDialog")}));
+
+        // Ctrl+I starts a blank new row with its date open.
+        h.model()->buffer().payee = QStringLiteral("leftover");
+        h.press(Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(h.table()->currentIndex(), h.model()->index(newRow, RegisterModel::DateColumn));
+        QVERIFY(h.model()->buffer().payee.isEmpty());
+        QCOMPARE(h.model()->editingRow(), -1);
+        QVERIFY(qobject_cast<SmartDateEdit *>(h.table()->openEditor()));
+    }
+
+    void mouseClicksEditAndToggle()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        const int row = h.model()->viewRowOfTransaction(shop.id);
+        QWidget *viewport = h.table()->viewport();
+        const auto centre = [&](int column) { return h.table()->visualRect(h.model()->index(row, column)).center(); };
+
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(RegisterModel::PayeeColumn));
+        QApplication::processEvents();
+        QCOMPARE(h.model()->editingRow(), row);
+        QVERIFY(h.table()->openEditor());
+
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(RegisterModel::ClearedColumn));
+        QApplication::processEvents();
+        QVERIFY(h.app()->transactionRepository()->findById(shop.id)->cleared);
+
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(RegisterModel::BalanceColumn));
+        QApplication::processEvents();
+        QVERIFY(!h.table()->openEditor());
     }
 
     void clickOnClrTogglesTheMark()
