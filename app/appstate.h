@@ -11,7 +11,18 @@ class PreferencesRepository;
 class SplitLineRepository;
 class RecurringRepository;
 class ReconciliationRepository;
+class CategoryService;
+class RecurringService;
+class ReportService;
+class BackupService;
 class ThemeManager;
+class ImportService;
+class SyncEngine;
+namespace LumoAccount {
+class AccountSharingService;
+class Client;
+struct ClientConfig;
+}
 
 // Builds and owns every long-lived service; screens reach data through it.
 class AppState : public QObject
@@ -32,7 +43,20 @@ public:
     SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
     ReconciliationRepository *reconciliationRepository() const { return m_reconciliationRepository; }
+    CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
+    ReportService *reportService() const { return m_reportService; }
+    BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
+    ImportService *importService() const { return m_importService; }
+    LumoAccount::Client *onlineClient() const { return m_onlineClient; }
+    SyncEngine *syncEngine() const { return m_syncEngine; }
+    LumoAccount::AccountSharingService *sharingService() const { return m_sharingService; }
+
+    // The online client's configuration and the sync service address, from
+    // the environment where set, else the built-in defaults.
+    static LumoAccount::ClientConfig clientConfigFromEnvironment();
+    static QString syncServiceUrlFromEnvironment();
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
@@ -52,6 +76,14 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
+    ReportService *m_reportService = nullptr;
+    BackupService *m_backupService = nullptr;
     ThemeManager *m_themeManager = nullptr;
+    ImportService *m_importService = nullptr;
+    LumoAccount::Client *m_onlineClient = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
+    LumoAccount::AccountSharingService *m_sharingService = nullptr;
     QString m_currentAccountId;
 };

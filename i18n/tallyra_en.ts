@@ -136,6 +136,29 @@ Please check file permissions and try again.</translation>
     </message>
 </context>
 <context>
+    <name>BackupService</name>
+    <message>
+        <source>Failed to open ZIP archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: missing manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsupported backup version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invalid JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
@@ -188,6 +211,229 @@ Please check file permissions and try again.</translation>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
         <translation>e.g. charitable_contributions, mortgage_interest</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryService</name>
+    <message>
+        <source>Charitable Donations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Business Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State &amp; Local Taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property Tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Housing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rent/Mortgage Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maintenance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transportation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gas/Fuel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Public Transit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Groceries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dining &amp; Restaurants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Care</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscriptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miscellaneous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Streaming</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shopping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electronics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Life</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home/Renters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fees &amp; Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ATM Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Late Fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary / Wages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dividend Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rental Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Freelance / Consulting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refunds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gifts Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Income</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

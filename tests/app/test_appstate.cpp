@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
 #include "app/appstate.h"
+#include "account/clientconfig.h"
 #include "data/accountrepository.h"
 
 #include <QSignalSpy>
@@ -21,6 +22,7 @@ private Q_SLOTS:
             QSignalSpy ready(&state, &AppState::databaseReady);
             QVERIFY(state.initialize());
             QCOMPARE(ready.count(), 1);
+            QVERIFY(state.syncEngine() && state.onlineClient() && state.importService() && state.sharingService());
             QSignalSpy changed(&state, &AppState::currentAccountChanged);
             state.setCurrentAccountId(QStringLiteral("acc-1"));
             state.setCurrentAccountId(QStringLiteral("acc-1"));
@@ -50,6 +52,22 @@ private Q_SLOTS:
         QCOMPARE(ready.count(), 0);
         QVERIFY(!state.accountRepository());
         qputenv("TALLYRA_DATA_DIR", saved);
+    }
+    void onlineAddressesComeFromTheEnvironment()
+    {
+        qputenv("SYNC_API_URL", "");
+        qputenv("AUTH_BASE_URL", "http://127.0.0.1:9/auth");
+        qputenv("AUTH_REALM_SLUG", "family");
+        QCOMPARE(AppState::syncServiceUrlFromEnvironment(), QString::fromUtf8(LumoAccount::Defaults::SyncApiUrl));
+        const LumoAccount::ClientConfig config = AppState::clientConfigFromEnvironment();
+        QCOMPARE(config.authBaseUrl, QStringLiteral("http://127.0.0.1:9/auth"));
+        QCOMPARE(config.realm, QStringLiteral("family"));
+        QCOMPARE(config.accountApiUrl, QString::fromUtf8(LumoAccount::Defaults::AccountApiUrl));
+        QVERIFY(config.accountApiUrl.endsWith(QStringLiteral("/account/v1")));
+        QVERIFY(config.platform.isEmpty());
+        qunsetenv("SYNC_API_URL");
+        qunsetenv("AUTH_BASE_URL");
+        qunsetenv("AUTH_REALM_SLUG");
     }
 };
 

@@ -1,0 +1,352 @@
+// Domain service figures against the same work done through the sqlite3 C
+// API: restoring and writing a 100k-transaction backup, the reports over 1M
+// transactions, and the catch-up posting of 100 daily rules.
+
+#include "benchutil.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/recurringrepository.h"
+#include "data/sqlvalues.h"
+#include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/recurringservice.h"
+#include "services/reportservice.h"
+#include "support/datagenerator.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <variant>
+
+using namespace Bench;
+
+namespace {
+
+// One column value copied out of SQLite, ready to bind again.
+using Value = std::variant<std::monostate, qint64, double, QByteArray>;
+using Row = std::vector<Value>;
+
+struct TableRows
+{
+    QByteArray table;
+    QStringList columns;
+    std::vector<Row> rows;
+};
+
+TableRows readTable(RawDb &raw, const char *table)
+{
+    TableRows result;
+    result.table = table;
+    sqlite3_stmt *statement = raw.prepare(QStringLiteral("SELECT * FROM ") + QLatin1String(table));
+    const int columns = sqlite3_column_count(statement);
+    for (int c = 0; c < columns; ++c)
+        result.columns.append(QString::fromUtf8(sqlite3_column_name(statement, c)));
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        Row row;
+        row.reserve(size_t(columns));
+        for (int c = 0; c < columns; ++c) {
+            switch (sqlite3_column_type(statement, c)) {
+            case SQLITE_NULL:
+                row.emplace_back(std::monostate());
+                break;
+            case SQLITE_INTEGER:
+                row.emplace_back(qint64(sqlite3_column_int64(statement, c)));
+                break;
+            case SQLITE_FLOAT:
+                row.emplace_back(sqlite3_column_double(statement, c));
+                break;
+            default:
+                row.emplace_back(QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(statement, c)),
+                                            sqlite3_column_bytes(statement, c)));
+            }
+        }
+        result.rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(statement);
+    return result;
+}
+
+void insertRows(RawDb &raw, const TableRows &rows)
+{
+    QStringList marks(rows.columns.size(), QStringLiteral("?"));
+    sqlite3_stmt *statement = raw.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(QString::fromLatin1(rows.table), rows.columns.join(u','),
+                                                   marks.join(u',')));
+    for (const Row &row : rows.rows) {
+        for (size_t c = 0; c < row.size(); ++c) {
+            const int index = int(c) + 1;
+            if (const auto *integer = std::get_if<qint64>(&row[c]))
+                sqlite3_bind_int64(statement, index, *integer);
+            else if (const auto *real = std::get_if<double>(&row[c]))
+                sqlite3_bind_double(statement, index, *real);
+            else if (const auto *text = std::get_if<QByteArray>(&row[c]))
+                sqlite3_bind_text(statement, index, text->constData(), int(text->size()), SQLITE_STATIC);
+            else
+                sqlite3_bind_null(statement, index);
+        }
+        if (sqlite3_step(statement) != SQLITE_DONE)
+            std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(raw.handle()));
+        sqlite3_reset(statement);
+    }
+    sqlite3_finalize(statement);
+}
+
+std::unique_ptr<Database> openDatabase(const QString &path)
+{
+    auto database = std::make_unique<Database>();
+    if (!database->open(path) || !database->migrate())
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+    return database;
+}
+
+// A migrated database holding the generated accounts, categories and
+// `perAccount` transactions in each account.
+void buildRegister(const QString &path, DataGenerator &generator, int accountCount, int perAccount)
+{
+    const QList<Account> accounts = generator.accounts(accountCount);
+    const QList<Category> categories = generator.categories();
+    {
+        auto database = openDatabase(path);
+        AccountRepository accountRepository(database.get());
+        CategoryRepository categoryRepository(database.get());
+        for (const Account &a : accounts)
+            accountRepository.insert(a);
+        for (const Category &c : categories)
+            categoryRepository.insert(c);
+    }
+    RawDb raw(path);
+    // Some tax-relevant categories, so the tax report has work to do.
+    raw.exec("UPDATE categories SET is_tax_relevant = 1, tax_category = 'tax_' || name WHERE rowid % 3 = 0");
+    TableRows rows;
+    rows.table = "transactions";
+    rows.columns = QStringList({"id", "account_id", "date", "payee", "memo", "amount", "category_id",
+                                "check_number", "cleared", "transfer_link_id", "created_at", "updated_at"});
+    raw.exec("BEGIN");
+    for (const Account &account : accounts) {
+        rows.rows.clear();
+        const QList<Transaction> batch = generator.transactions(account.id, perAccount, categories);
+        for (qsizetype i = 0; i < batch.size(); ++i) {
+            const Transaction &t = batch.at(i);
+            // Every twentieth row is a transfer leg.
+            const QByteArray link = i % 20 == 0 ? batch.at((i + 1) % batch.size()).id.toUtf8() : QByteArray();
+            rows.rows.push_back({t.id.toUtf8(), t.accountId.toUtf8(), SqlValues::isoDate(t.date).toUtf8(),
+                                 t.payee.toUtf8(), t.memo.toUtf8(), qint64(t.amount),
+                                 t.categoryId.isEmpty() ? Value() : Value(t.categoryId.toUtf8()),
+                                 t.checkNumber.toUtf8(), qint64(t.cleared), link.isEmpty() ? Value() : Value(link),
+                                 SqlValues::isoDateTime(t.createdAt).toUtf8(),
+                                 SqlValues::isoDateTime(t.updatedAt).toUtf8()});
+        }
+        insertRows(raw, rows);
+    }
+    raw.exec("COMMIT");
+}
+
+void benchBackup(const QTemporaryDir &dir, DataGenerator &generator)
+{
+    const QString sourcePath = dir.filePath(QStringLiteral("backup-source.db"));
+    buildRegister(sourcePath, generator, 10, 10000);
+
+    QByteArray archive;
+    double exportMs = 0;
+    {
+        auto source = openDatabase(sourcePath);
+        BackupService service(source.get());
+        exportMs = medianMs(1, [&] { archive = service.exportBackup(); });
+    }
+
+    double importMs = 0;
+    {
+        auto target = openDatabase(dir.filePath(QStringLiteral("backup-target.db")));
+        BackupService service(target.get());
+        importMs = medianMs(1, [&] {
+            const BackupImportResult result = service.importBackup(archive, BackupImportMode::ReplaceAll);
+            if (result.transactionsImported != 100000 || !result.errors.isEmpty())
+                std::fprintf(stderr, "unexpected restore: %d transactions, %d errors\n", result.transactionsImported,
+                             int(result.errors.size()));
+        });
+    }
+
+    double rawMs = 0;
+    {
+        std::vector<TableRows> tables;
+        {
+            RawDb source(sourcePath);
+            for (const char *table : {"accounts", "categories", "transactions"})
+                tables.push_back(readTable(source, table));
+        }
+        const QString rawPath = dir.filePath(QStringLiteral("backup-raw.db"));
+        openDatabase(rawPath);
+        RawDb raw(rawPath);
+        rawMs = medianMs(1, [&] {
+            raw.exec("BEGIN");
+            for (const TableRows &table : tables)
+                insertRows(raw, table);
+            raw.exec("COMMIT");
+        });
+    }
+
+    printRatio("importBackup_100k_replace_all_vs_raw_inserts", importMs, rawMs, 4.0);
+    printMs("importBackup_100k_replace_all", importMs);
+    printMs("exportBackup_100k", exportMs);
+    std::printf("exportBackup_100k_archive_size: %.1f MiB\n", double(archive.size()) / (1024.0 * 1024.0));
+}
+
+struct ReportCase
+{
+    const char *name;
+    std::function<int(const ReportService &)> run;
+    QString sql;
+    QStringList binds;
+};
+
+void benchReports(const QTemporaryDir &dir, DataGenerator &generator)
+{
+    const QString path = dir.filePath(QStringLiteral("reports.db"));
+    buildRegister(path, generator, 10, 100000);
+
+    const QDate from(2006, 1, 1);
+    const QDate to(2025, 12, 31);
+    const QString fromText = from.toString(Qt::ISODate);
+    const QString toText = to.toString(Qt::ISODate);
+    const QDate yearFrom(2015, 1, 1);
+    const QDate yearTo(2015, 12, 31);
+    const QDate middle(2015, 12, 31);
+
+    const QString categoryTotalsSql = QStringLiteral(
+        "SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN categories c ON "
+        "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? GROUP BY "
+        "COALESCE(c.name, 'Uncategorized')");
+    const QList<ReportCase> cases = {
+        {"accountSummary", [](const ReportService &r) { return int(r.accountSummary().size()); },
+         QStringLiteral("SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 THEN "
+                        "t.amount ELSE 0 END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount "
+                        "ELSE 0 END), 0) AS uncleared_sum, COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a "
+                        "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL WHERE a.deleted_at "
+                        "IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"),
+         {}},
+        {"cashFlowByMonth", [&](const ReportService &r) { return int(r.cashFlowByMonth(from, to, {}).size()); },
+         QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 "
+                        "END) AS inflows, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows FROM "
+                        "transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? GROUP BY month "
+                        "ORDER BY month"),
+         {fromText, toText}},
+        {"spendingByCategory", [&](const ReportService &r) { return int(r.spendingByCategory(from, to, {}).size()); },
+         QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "
+                        "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date "
+                        ">= ? AND t.date <= ? GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC"),
+         {fromText, toText}},
+        {"incomeVsExpenses", [&](const ReportService &r) { return int(r.incomeVsExpenses(from, to, {}).size()); },
+         QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 "
+                        "END) AS income, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses FROM "
+                        "transactions t WHERE t.deleted_at IS NULL AND (t.transfer_link_id IS NULL OR "
+                        "t.transfer_link_id = '') AND t.date >= ? AND t.date <= ? GROUP BY month ORDER BY month"),
+         {fromText, toText}},
+        {"payeeSummary", [&](const ReportService &r) { return int(r.payeeSummary(from, to, {}).size()); },
+         QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL AND "
+                        "t.date >= ? AND t.date <= ? GROUP BY t.payee ORDER BY SUM(t.amount) ASC"),
+         {fromText, toText}},
+        {"taxReport", [&](const ReportService &r) { return int(r.taxReport(from, to).size()); },
+         QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON "
+                        "t.category_id = c.id WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? "
+                        "AND t.date <= ? GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+         {fromText, toText}},
+        // Year over year is two category totals, the halves of the range.
+        {"yearOverYear",
+         [&](const ReportService &r) { return int(r.yearOverYear(from, middle, middle.addDays(1), to, {}).size()); },
+         categoryTotalsSql, {fromText, toText}},
+    };
+
+    auto database = openDatabase(path);
+    ReportService service(database.get());
+    RawDb raw(path);
+    for (const ReportCase &report : cases) {
+        const double serviceMs = medianMs(3, [&] { report.run(service); });
+        sqlite3_stmt *statement = raw.prepare(report.sql);
+        for (int i = 0; i < report.binds.size(); ++i)
+            RawDb::bindText(statement, i + 1, report.binds.at(i));
+        const double rawMs = medianMs(3, [&] { raw.readAll(statement); });
+        sqlite3_finalize(statement);
+        const QByteArray name = QByteArray(report.name) + "_1M_whole_range_vs_raw";
+        printRatio(name.constData(), serviceMs, rawMs, 1.5);
+    }
+
+    const double listMs = medianMs(3, [&] {
+        if (service.transactionList(yearFrom, yearTo, {}, {}).size() < 40000)
+            std::fprintf(stderr, "unexpected transaction list size\n");
+    });
+    sqlite3_stmt *statement = raw.prepare(QStringLiteral(
+        "SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), "
+        "t.amount FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id LEFT JOIN categories c ON "
+        "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? ORDER BY t.date, t.payee"));
+    RawDb::bindText(statement, 1, yearFrom.toString(Qt::ISODate));
+    RawDb::bindText(statement, 2, yearTo.toString(Qt::ISODate));
+    const double rawListMs = medianMs(3, [&] { raw.readAll(statement); });
+    sqlite3_finalize(statement);
+    printRatio("transactionList_1M_one_year_vs_raw", listMs, rawListMs, 3.0);
+    printMs("transactionList_1M_one_year", listMs);
+}
+
+// Catches 100 daily rules up by `days` occurrences each.
+double catchUpMs(const QString &path, int days)
+{
+    auto database = openDatabase(path);
+    AccountRepository accounts(database.get());
+    TransactionRepository transactions(database.get());
+    RecurringRepository recurring(database.get());
+    Account account;
+    account.id = QStringLiteral("bench-account");
+    account.name = QStringLiteral("Checking");
+    account.createdAt = QDateTime::currentDateTimeUtc();
+    account.updatedAt = account.createdAt;
+    accounts.insert(account);
+    const QDate today = QDate::currentDate();
+    for (int i = 0; i < 100; ++i) {
+        RecurringTransaction rule;
+        rule.id = QStringLiteral("bench-rule-%1").arg(i);
+        rule.accountId = account.id;
+        rule.payee = QStringLiteral("Daily %1").arg(i);
+        rule.amount = -100 - i;
+        rule.frequency = RecurringFrequency::Daily;
+        rule.startDate = today.addDays(1 - days);
+        rule.nextDueDate = rule.startDate;
+        rule.createdAt = account.createdAt;
+        rule.updatedAt = account.createdAt;
+        recurring.insert(rule);
+    }
+    RecurringService service(&recurring, &transactions, &accounts, database.get());
+    int posted = 0;
+    const double ms = medianMs(1, [&] {
+        // One run posts at most a year per rule; keep going until caught up.
+        for (int n = service.postDueThrough(today); n > 0; n = service.postDueThrough(today))
+            posted += n;
+    });
+    if (posted != 100 * days)
+        std::fprintf(stderr, "unexpected catch-up: %d posted\n", posted);
+    return ms;
+}
+
+void benchCatchUp(const QTemporaryDir &dir)
+{
+    const double yearMs = catchUpMs(dir.filePath(QStringLiteral("catchup-365.db")), 365);
+    const double twoYearsMs = catchUpMs(dir.filePath(QStringLiteral("catchup-730.db")), 730);
+    printMs("postDueThrough_100_daily_rules_365_days", yearMs);
+    printMs("postDueThrough_100_daily_rules_730_days", twoYearsMs);
+    std::printf("postDueThrough_730_over_365: %.2fx (target <= 2.5)\n", twoYearsMs / yearMs);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    DataGenerator generator;
+    benchBackup(dir, generator);
+    benchCatchUp(dir);
+    benchReports(dir, generator);
+    return 0;
+}

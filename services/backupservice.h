@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QStringList>
+
+class Database;
+class QSqlDatabase;
+class QSqlQuery;
+class QuaZip;
+
+enum class BackupImportMode { SkipExisting = 0, ReplaceAll = 1, KeepNewer = 2 };
+
+struct BackupImportResult
+{
+    int accountsImported = 0;
+    int categoriesImported = 0;
+    int transactionsImported = 0;
+    int splitLinesImported = 0;
+    int recurringImported = 0;
+    int reconciliationsImported = 0;
+    int accountsSkipped = 0;
+    int categoriesSkipped = 0;
+    int transactionsSkipped = 0;
+    int splitLinesSkipped = 0;
+    int recurringSkipped = 0;
+    int reconciliationsSkipped = 0;
+    QStringList errors;
+
+    int totalImported() const;
+    int totalSkipped() const;
+};
+
+// Writes the register database into one ZIP archive of JSON files, one per
+// row, and reads such an archive back in one of three modes. Works on raw
+// table rows, so every column travels, soft-deleted rows included.
+class BackupService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BackupService(Database *database, QObject *parent = nullptr);
+
+    QByteArray exportBackup();
+    // The mode is the stored int: any value other than 0 and 2 replaces.
+    BackupImportResult importBackup(const QByteArray &archive, int mode);
+    BackupImportResult importBackup(const QByteArray &archive, BackupImportMode mode);
+
+    int exportTable(QuaZip &zip, QSqlDatabase &connection, const QString &table, const QString &folder);
+    static QJsonObject rowToJson(const QSqlQuery &query);
+    static QJsonObject resetSyncFields(const QString &table, QJsonObject row);
+    bool importRow(int mode, QSqlDatabase &connection, const QString &table, const QJsonObject &row);
+
+    // Entries larger than this are not read.
+    static constexpr qint64 MaxEntrySize = 16 * 1024 * 1024;
+
+private:
+    class TableImporter;
+
+    Database *m_database;
+};

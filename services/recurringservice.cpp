@@ -1,0 +1,349 @@
+#include "services/recurringservice.h"
+
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+#include <QUuid>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QUuid kOccurrenceNamespace(QStringLiteral("{a1b9f7f3-2f2a-4c6b-9e1a-8b7c6d5a3f2e}"));
+const QDate kEarliestSaneDate(2000, 1, 1);
+
+// Day `day` of the month of `month`; a day below 1 or beyond the month's
+// length means the month's last day.
+QDate anchorDay(const QDate &month, int day)
+{
+    const int last = month.daysInMonth();
+    return QDate(month.year(), month.month(), (day < 1 || day > last) ? last : day);
+}
+
+QDate nextSemimonthly(const QDate &date, int day1, int day2)
+{
+    QDate month(date.year(), date.month(), 1);
+    for (int step = 0; step < 2; ++step, month = month.addMonths(1)) {
+        const QDate a = anchorDay(month, day1);
+        const QDate b = anchorDay(month, day2);
+        const QDate lo = std::min(a, b);
+        const QDate hi = std::max(a, b);
+        if (date < lo)
+            return lo;
+        if (date < hi)
+            return hi;
+    }
+    return anchorDay(month, std::min(day1, day2));
+}
+
+void markChanged(RecurringTransaction &rule)
+{
+    rule.updatedAt = QDateTime::currentDateTimeUtc();
+    rule.syncStatus = SyncStatus::Pending;
+    ++rule.version;
+}
+
+} // namespace
+
+// Holds back the repositories' change signals and the due-count signal for a
+// run of many posts, and announces each once when the run ends.
+class RecurringService::BatchScope
+{
+public:
+    explicit BatchScope(RecurringService *service)
+        : m_service(service)
+        , m_bulk(std::in_place, service->m_database)
+    {
+        ++m_service->m_batchDepth;
+    }
+
+    ~BatchScope()
+    {
+        m_bulk.reset();
+        if (--m_service->m_batchDepth == 0 && m_service->m_pendingCountDirty) {
+            m_service->m_pendingCountDirty = false;
+            Q_EMIT m_service->pendingCountChanged(m_service->pendingCount());
+        }
+    }
+
+    BatchScope(const BatchScope &) = delete;
+    BatchScope &operator=(const BatchScope &) = delete;
+
+private:
+    RecurringService *m_service;
+    std::optional<BulkWriteScope> m_bulk;
+};
+
+RecurringService::RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
+                                   AccountRepository *accounts, Database *database, QObject *parent)
+    : QObject(parent)
+    , m_recurring(recurring)
+    , m_transactions(transactions)
+    , m_accounts(accounts)
+    , m_database(database)
+{
+}
+
+bool RecurringService::isBrokenDate(const QDate &date)
+{
+    return !date.isValid() || date < kEarliestSaneDate;
+}
+
+QDate RecurringService::nextOccurrence(const QDate &date, RecurringFrequency frequency, int intervalCount,
+                                       int day1, int day2)
+{
+    const int n = std::max(intervalCount, 1);
+    switch (frequency) {
+    case RecurringFrequency::Daily:
+        return date.addDays(n);
+    case RecurringFrequency::Weekly:
+        return date.addDays(7 * qint64(n));
+    case RecurringFrequency::Biweekly:
+        return date.addDays(14 * qint64(n));
+    case RecurringFrequency::Monthly:
+        return date.addMonths(n);
+    case RecurringFrequency::Semimonthly:
+        return date.isValid() ? nextSemimonthly(date, day1, day2) : date;
+    case RecurringFrequency::Quarterly:
+        return date.addMonths(3 * n);
+    case RecurringFrequency::SemiAnnual:
+        return date.addMonths(6 * n);
+    case RecurringFrequency::Annual:
+        return date.addYears(n);
+    }
+    return date.addMonths(n);
+}
+
+QString RecurringService::occurrenceId(const RecurringTransaction &rule, const QDate &date, const QString &suffix)
+{
+    QString name = rule.id + QLatin1Char(':') + date.toString(Qt::ISODate);
+    if (!suffix.isEmpty())
+        name += QLatin1Char(':') + suffix;
+    return QUuid::createUuidV5(kOccurrenceNamespace, name.toUtf8()).toString(QUuid::WithoutBraces);
+}
+
+Transaction RecurringService::buildTransaction(const RecurringTransaction &rule) const
+{
+    Transaction transaction;
+    transaction.id = occurrenceId(rule, rule.nextDueDate, QString());
+    transaction.accountId = rule.accountId;
+    transaction.payee = rule.payee;
+    transaction.memo = rule.memo;
+    transaction.amount = rule.amount;
+    transaction.categoryId = rule.categoryId;
+    transaction.date = rule.nextDueDate;
+    transaction.recurringId = rule.id;
+    transaction.createdAt = QDateTime::currentDateTimeUtc();
+    transaction.updatedAt = transaction.createdAt;
+    return transaction;
+}
+
+void RecurringService::advance(RecurringTransaction &rule) const
+{
+    rule.nextDueDate = nextOccurrence(rule.nextDueDate, rule.frequency, rule.intervalCount, rule.semimonthlyDay1,
+                                      rule.semimonthlyDay2);
+    markChanged(rule);
+    // An occurrence on the end date itself is still posted.
+    if (rule.endDate && rule.nextDueDate > *rule.endDate)
+        rule.isActive = false;
+}
+
+RecurringService::PostResult RecurringService::postOccurrence(const RecurringTransaction &stored)
+{
+    RecurringTransaction rule = stored;
+    if (isBrokenDate(rule.nextDueDate)) {
+        qWarning() << "RecurringService::confirm refusing record with broken date:" << rule.id << rule.payee
+                   << rule.nextDueDate << "— quarantining (deactivating)";
+        rule.isActive = false;
+        markChanged(rule);
+        m_recurring->update(rule);
+        return PostResult::Refused;
+    }
+
+    Transaction source = buildTransaction(rule);
+    std::optional<Transaction> mirror;
+    if (!rule.transferDestAccountId.isEmpty()) {
+        // Checked before anything is written, so a refused transfer leaves
+        // no half-posted occurrence behind.
+        const auto from = m_accounts->findById(rule.accountId);
+        const auto to = m_accounts->findById(rule.transferDestAccountId);
+        if (from && to && from->currency != to->currency) {
+            qWarning() << "RecurringService: skipping transfer post for" << rule.id
+                       << "— source and destination currencies differ";
+            return PostResult::Failed;
+        }
+        mirror = source;
+        mirror->id = occurrenceId(rule, rule.nextDueDate, QStringLiteral("dest"));
+        mirror->accountId = rule.transferDestAccountId;
+        mirror->amount = -rule.amount;
+        mirror->transferLinkId = source.id;
+        mirror->transferDestAccountId = rule.accountId;
+        source.transferLinkId = mirror->id;
+        source.transferDestAccountId = rule.transferDestAccountId;
+    }
+
+    // Both legs and the advanced rule land together or not at all: a second
+    // post of the same occurrence then fails at the first insert.
+    SqlTransaction transaction(m_database);
+    if (!transaction.isActive() || !m_transactions->insert(source))
+        return PostResult::Failed;
+    if (mirror && !m_transactions->insert(*mirror))
+        return PostResult::Failed;
+    advance(rule);
+    if (!m_recurring->update(rule) || !transaction.commit())
+        return PostResult::Failed;
+
+    notifyPendingCount();
+    return PostResult::Posted;
+}
+
+bool RecurringService::confirm(const RecurringTransaction &rule)
+{
+    return confirm(rule.id);
+}
+
+bool RecurringService::confirm(const QString &ruleId)
+{
+    const auto stored = m_recurring->findById(ruleId);
+    return stored && postOccurrence(*stored) == PostResult::Posted;
+}
+
+bool RecurringService::skip(const RecurringTransaction &rule)
+{
+    return skip(rule.id);
+}
+
+bool RecurringService::skip(const QString &ruleId)
+{
+    auto stored = m_recurring->findById(ruleId);
+    if (!stored)
+        return false;
+    advance(*stored);
+    if (!m_recurring->update(*stored))
+        return false;
+    notifyPendingCount();
+    return true;
+}
+
+int RecurringService::confirmAllDue()
+{
+    BatchScope batch(this);
+    int posted = 0;
+    const QList<RecurringTransaction> due = m_recurring->listDue();
+    for (const RecurringTransaction &rule : due) {
+        if (confirm(rule.id))
+            ++posted;
+    }
+    return posted;
+}
+
+int RecurringService::postDueThrough(const QDate &through)
+{
+    BatchScope batch(this);
+    int total = 0;
+    const QList<RecurringTransaction> rules = m_recurring->listAll();
+    for (const RecurringTransaction &listed : rules) {
+        if (!listed.isActive || isBrokenDate(listed.nextDueDate))
+            continue;
+        // One commit per rule keeps a long catch-up fast; every post still
+        // has its own savepoint.
+        SqlTransaction transaction(m_database);
+        int posts = 0;
+        QDate previous;
+        while (posts < CatchUpCap) {
+            const auto rule = m_recurring->findById(listed.id);
+            if (!rule || !rule->isActive || isBrokenDate(rule->nextDueDate) || rule->nextDueDate > through
+                || rule->nextDueDate == previous)
+                break;
+            previous = rule->nextDueDate;
+            if (postOccurrence(*rule) != PostResult::Posted)
+                break;
+            ++posts;
+        }
+        if (transaction.commit())
+            total += posts;
+    }
+    return total;
+}
+
+int RecurringService::processAutoPost()
+{
+    // An import or restore holds its own SQL transaction open; the next run
+    // catches up instead.
+    if (m_database->isBulkWriteInProgress())
+        return 0;
+
+    BatchScope batch(this);
+    const QDate today = QDate::currentDate();
+    int total = 0;
+    const QList<RecurringTransaction> rules = m_recurring->listAll();
+    for (const RecurringTransaction &listed : rules) {
+        if (!listed.isActive || !listed.autoPost)
+            continue;
+        if (isBrokenDate(listed.nextDueDate)) {
+            quarantine(listed.id, QStringLiteral("broken next_due_date"));
+            continue;
+        }
+        const QDate horizon = today.addDays(std::clamp(listed.leadDays, 0, MaxLeadDays));
+
+        SqlTransaction transaction(m_database);
+        int posts = 0;
+        QDate previous;
+        while (posts < CatchUpCap) {
+            const auto rule = m_recurring->findById(listed.id);
+            if (!rule || !rule->isActive || !rule->nextDueDate.isValid())
+                break;
+            if (rule->nextDueDate < kEarliestSaneDate) {
+                quarantine(rule->id, QStringLiteral("advanced to broken date during catchup"));
+                break;
+            }
+            if (rule->nextDueDate > horizon || rule->nextDueDate == previous)
+                break;
+            previous = rule->nextDueDate;
+            if (postOccurrence(*rule) != PostResult::Posted)
+                break;
+            ++posts;
+        }
+        if (!transaction.commit())
+            continue;
+        total += posts;
+        if (posts >= CatchUpCap)
+            quarantine(listed.id, QStringLiteral("hit catchup cap in single tick"));
+    }
+    return total;
+}
+
+void RecurringService::quarantine(const QString &ruleId, const QString &reason)
+{
+    auto rule = m_recurring->findById(ruleId);
+    if (!rule)
+        return;
+    qWarning() << "Quarantining recurring" << rule->id << rule->payee << "— auto-deactivating. Reason:" << reason
+               << "nextDueDate=" << rule->nextDueDate;
+    rule->isActive = false;
+    markChanged(*rule);
+    m_recurring->update(*rule);
+}
+
+QList<RecurringTransaction> RecurringService::listAll() const
+{
+    return m_recurring->listAll();
+}
+
+int RecurringService::pendingCount() const
+{
+    return int(m_recurring->listDue().size());
+}
+
+void RecurringService::notifyPendingCount()
+{
+    if (m_batchDepth > 0) {
+        m_pendingCountDirty = true;
+        return;
+    }
+    Q_EMIT pendingCountChanged(pendingCount());
+}

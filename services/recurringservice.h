@@ -1,0 +1,67 @@
+#pragma once
+
+#include "data/recurringtransaction.h"
+#include "data/transaction.h"
+
+#include <QDate>
+#include <QObject>
+
+class AccountRepository;
+class Database;
+class RecurringRepository;
+class TransactionRepository;
+
+// Turns recurring rules into register transactions. Each occurrence gets a
+// deterministic id, so posting the same occurrence twice can never create a
+// second transaction.
+class RecurringService : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The database gives confirm its SQL transaction and the catch-up runs
+    // their bulk-write scope.
+    RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
+                     AccountRepository *accounts, Database *database, QObject *parent = nullptr);
+
+    bool confirm(const RecurringTransaction &rule);
+    bool confirm(const QString &ruleId);
+    bool skip(const RecurringTransaction &rule);
+    bool skip(const QString &ruleId);
+    int confirmAllDue();
+    int postDueThrough(const QDate &through);
+    int processAutoPost();
+    QList<RecurringTransaction> listAll() const;
+    int pendingCount() const;
+
+    static QDate nextOccurrence(const QDate &date, RecurringFrequency frequency, int intervalCount, int day1,
+                                int day2);
+    static QString occurrenceId(const RecurringTransaction &rule, const QDate &date, const QString &suffix);
+    Transaction buildTransaction(const RecurringTransaction &rule) const;
+
+    static bool isBrokenDate(const QDate &date);
+
+    static constexpr int CatchUpCap = 365;
+    static constexpr int MaxLeadDays = 60;
+
+Q_SIGNALS:
+    void pendingCountChanged(int count);
+
+private:
+    enum class PostResult { Posted, Refused, Failed };
+
+    PostResult postOccurrence(const RecurringTransaction &rule);
+    void advance(RecurringTransaction &rule) const;
+    void quarantine(const QString &ruleId, const QString &reason);
+    void notifyPendingCount();
+
+    // Runs of many confirms announce the due count once, at their end.
+    class BatchScope;
+
+    RecurringRepository *m_recurring;
+    TransactionRepository *m_transactions;
+    AccountRepository *m_accounts;
+    Database *m_database;
+    int m_batchDepth = 0;
+    bool m_pendingCountDirty = false;
+};

@@ -1,0 +1,255 @@
+#include "services/reportservice.h"
+
+#include "data/database.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+// Prepares the statement, binds the date range and the filters that are set,
+// in that order, and runs it. False when the query cannot run.
+bool runRangeQuery(QSqlQuery &query, const QString &sql, const QDate &from, const QDate &to,
+                   const QStringList &filters = {})
+{
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return false;
+    query.addBindValue(from.toString(Qt::ISODate));
+    query.addBindValue(to.toString(Qt::ISODate));
+    for (const QString &filter : filters) {
+        if (!filter.isEmpty())
+            query.addBindValue(filter);
+    }
+    return query.exec();
+}
+
+QString accountClause(const QString &accountId)
+{
+    return accountId.isEmpty() ? QString() : QStringLiteral(" AND t.account_id = ?");
+}
+
+QString csvField(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+void appendCsvLine(QString &out, const QStringList &fields)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += QLatin1Char(',');
+        out += csvField(fields.at(i));
+    }
+    out += QLatin1Char('\n');
+}
+
+} // namespace
+
+ReportService::ReportService(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+{
+}
+
+QList<AccountSummaryRow> ReportService::accountSummary() const
+{
+    QList<AccountSummaryRow> rows;
+    QSqlQuery query(*m_database->db());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT a.name, a.account_type, a.starting_balance, "
+            "COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, "
+            "COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
+            "COALESCE(SUM(t.amount), 0) AS total_sum "
+            "FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
+            "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name")))
+        return rows;
+    while (query.next()) {
+        const qint64 starting = query.value(2).toLongLong();
+        AccountSummaryRow row;
+        row.accountName = query.value(0).toString();
+        row.accountType = query.value(1).toString();
+        row.clearedBalance = starting + query.value(3).toLongLong();
+        row.unclearedAmount = query.value(4).toLongLong();
+        row.balance = starting + query.value(5).toLongLong();
+        rows.append(row);
+    }
+    return rows;
+}
+
+QList<MonthlyFlowRow> ReportService::monthlyFlow(const QString &sql, const QDate &from, const QDate &to,
+                                                 const QString &accountId) const
+{
+    QList<MonthlyFlowRow> rows;
+    QSqlQuery query(*m_database->db());
+    if (!runRangeQuery(query, sql, from, to, {accountId}))
+        return rows;
+    while (query.next()) {
+        MonthlyFlowRow row;
+        row.month = query.value(0).toString();
+        row.inflow = query.value(1).toLongLong();
+        row.outflow = query.value(2).toLongLong();
+        row.net = row.inflow + row.outflow;
+        rows.append(row);
+    }
+    return rows;
+}
+
+QList<MonthlyFlowRow> ReportService::cashFlowByMonth(const QDate &from, const QDate &to,
+                                                     const QString &accountId) const
+{
+    return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
+                                      "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
+                                      "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
+                                      "FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                           + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month"),
+                       from, to, accountId);
+}
+
+QList<MonthlyFlowRow> ReportService::incomeVsExpenses(const QDate &from, const QDate &to,
+                                                      const QString &accountId) const
+{
+    // Both legs of a linked transfer are left out: moving money is neither.
+    return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
+                                      "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
+                                      "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses "
+                                      "FROM transactions t WHERE t.deleted_at IS NULL "
+                                      "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
+                                      "AND t.date >= ? AND t.date <= ?")
+                           + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month"),
+                       from, to, accountId);
+}
+
+QList<CategoryTotalRow> ReportService::spendingByCategory(const QDate &from, const QDate &to,
+                                                          const QString &accountId) const
+{
+    QList<CategoryTotalRow> rows;
+    QSqlQuery query(*m_database->db());
+    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) "
+                                       "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                       "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
+                        + accountClause(accountId)
+                        + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
+    if (!runRangeQuery(query, sql, from, to, {accountId}))
+        return rows;
+    while (query.next())
+        rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+    return rows;
+}
+
+QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDate &to,
+                                                   const QString &accountId) const
+{
+    QList<PayeeSummaryRow> rows;
+    QSqlQuery query(*m_database->db());
+    const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t "
+                                       "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                        + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
+    if (!runRangeQuery(query, sql, from, to, {accountId}))
+        return rows;
+    while (query.next())
+        rows.append({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt()});
+    return rows;
+}
+
+QList<TaxCategoryRow> ReportService::taxReport(const QDate &from, const QDate &to) const
+{
+    QList<TaxCategoryRow> rows;
+    QSqlQuery query(*m_database->db());
+    if (!runRangeQuery(query,
+                       QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
+                                      "JOIN categories c ON t.category_id = c.id "
+                                      "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
+                                      "AND t.date >= ? AND t.date <= ? "
+                                      "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+                       from, to))
+        return rows;
+    while (query.next())
+        rows.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    return rows;
+}
+
+QList<TransactionReportRow> ReportService::transactionList(const QDate &from, const QDate &to,
+                                                           const QString &accountId,
+                                                           const QString &categoryId) const
+{
+    QList<TransactionReportRow> rows;
+    QSqlQuery query(*m_database->db());
+    QString sql = QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, "
+                                 "COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), t.amount "
+                                 "FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id "
+                                 "LEFT JOIN categories c ON t.category_id = c.id "
+                                 "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                  + accountClause(accountId);
+    if (!categoryId.isEmpty())
+        sql += QStringLiteral(" AND t.category_id = ?");
+    sql += QStringLiteral(" ORDER BY t.date, t.payee");
+    if (!runRangeQuery(query, sql, from, to, {accountId, categoryId}))
+        return rows;
+    while (query.next()) {
+        TransactionReportRow row;
+        row.date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        row.accountName = query.value(1).toString();
+        row.payee = query.value(2).toString();
+        row.categoryName = query.value(3).toString();
+        row.memo = query.value(4).toString();
+        row.amount = query.value(5).toLongLong();
+        rows.append(row);
+    }
+    return rows;
+}
+
+QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDate &to,
+                                                    const QString &accountId) const
+{
+    QMap<QString, qint64> totals;
+    QSqlQuery query(*m_database->db());
+    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) "
+                                       "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                                       "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                        + accountClause(accountId) + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
+    if (!runRangeQuery(query, sql, from, to, {accountId}))
+        return totals;
+    while (query.next())
+        totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+    return totals;
+}
+
+QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, const QDate &period1To,
+                                                   const QDate &period2From, const QDate &period2To,
+                                                   const QString &accountId) const
+{
+    const QMap<QString, qint64> totals1 = categoryTotals(period1From, period1To, accountId);
+    const QMap<QString, qint64> totals2 = categoryTotals(period2From, period2To, accountId);
+
+    QStringList names = totals1.keys() + totals2.keys();
+    // QString's operator< compares UTF-16 code units, case-sensitively.
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+
+    QList<YearOverYearRow> rows;
+    rows.reserve(names.size());
+    for (const QString &name : std::as_const(names)) {
+        YearOverYearRow row;
+        row.categoryName = name;
+        row.period1Total = totals1.value(name, 0);
+        row.period2Total = totals2.value(name, 0);
+        row.change = row.period2Total - row.period1Total;
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString ReportService::toCsv(const QStringList &headers, const QList<QStringList> &rows)
+{
+    QString out;
+    appendCsvLine(out, headers);
+    for (const QStringList &row : rows)
+        appendCsvLine(out, row);
+    return out;
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+struct AccountSummaryRow
+{
+    QString accountName;
+    QString accountType; // the stored type text, such as "checking"
+    qint64 clearedBalance = 0;
+    qint64 unclearedAmount = 0;
+    qint64 balance = 0;
+};
+
+struct MonthlyFlowRow
+{
+    QString month; // "yyyy-MM"
+    qint64 inflow = 0;  // income, never negative
+    qint64 outflow = 0; // expenses, never positive
+    qint64 net = 0;
+};
+
+struct CategoryTotalRow
+{
+    QString categoryName;
+    qint64 total = 0;
+};
+
+struct PayeeSummaryRow
+{
+    QString payee;
+    qint64 total = 0;
+    int count = 0;
+};
+
+struct TaxCategoryRow
+{
+    QString categoryName;
+    QString taxCategory;
+    qint64 total = 0;
+};
+
+struct TransactionReportRow
+{
+    QDate date;
+    QString accountName;
+    QString payee;
+    QString categoryName;
+    QString memo;
+    qint64 amount = 0;
+};
+
+struct YearOverYearRow
+{
+    QString categoryName;
+    qint64 period1Total = 0;
+    qint64 period2Total = 0;
+    qint64 change = 0; // period 2 minus period 1
+};
+
+// The reports, computed with SQL aggregates over live transactions. A query
+// that fails yields an empty result.
+class ReportService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ReportService(Database *database, QObject *parent = nullptr);
+
+    QList<AccountSummaryRow> accountSummary() const;
+    QList<MonthlyFlowRow> cashFlowByMonth(const QDate &from, const QDate &to, const QString &accountId) const;
+    QList<CategoryTotalRow> spendingByCategory(const QDate &from, const QDate &to, const QString &accountId) const;
+    QList<MonthlyFlowRow> incomeVsExpenses(const QDate &from, const QDate &to, const QString &accountId) const;
+    QList<PayeeSummaryRow> payeeSummary(const QDate &from, const QDate &to, const QString &accountId) const;
+    QList<TaxCategoryRow> taxReport(const QDate &from, const QDate &to) const;
+    QList<TransactionReportRow> transactionList(const QDate &from, const QDate &to, const QString &accountId,
+                                                const QString &categoryId) const;
+    QList<YearOverYearRow> yearOverYear(const QDate &period1From, const QDate &period1To, const QDate &period2From,
+                                        const QDate &period2To, const QString &accountId) const;
+    QMap<QString, qint64> categoryTotals(const QDate &from, const QDate &to, const QString &accountId) const;
+
+    static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
+
+private:
+    QList<MonthlyFlowRow> monthlyFlow(const QString &sql, const QDate &from, const QDate &to,
+                                      const QString &accountId) const;
+
+    Database *m_database;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class Database;
+
+// Loads and removes a fixed demonstration data set. Every sample row has an
+// id beginning with "sample-". Writes SQL directly, so no repository signal
+// is sent; the caller refreshes its views.
+class SampleDataService : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SampleDataService(Database *database, QObject *parent = nullptr);
+
+    bool hasSampleData() const;
+    // False when any row of the set could not be written.
+    bool loadSampleData();
+    // Removes the sample accounts with everything that belongs to them, in
+    // one SQL transaction; false (and nothing removed) on any failure.
+    bool clearSampleData();
+
+    static QString makeId(const QString &kind);
+
+private:
+    bool insertAccount(const QString &id, const QString &name, const QString &typeText, const QString &institution,
+                       const QString &last4, qint64 startingBalance, int sortOrder);
+    bool insertTransaction(const QString &accountId, int dayOffset, const QString &payee, const QString &memo,
+                           qint64 amount, const QString &categoryId, const QString &checkNumber,
+                           const QString &status, const QString &transferLink, const QString &transferDestAccountId,
+                           bool isSplit, const QString &explicitId = QString());
+    bool insertRecurring(const QString &accountId, const QString &payee, const QString &memo, qint64 amount,
+                         const QString &categoryId, const QString &frequencyText, int daysUntilDue);
+    QString categoryId(const QString &name, const QString &child = QString()) const;
+    void buildCategoryPaths();
+
+    Database *m_database;
+    QHash<QString, QString> m_categoryPaths;
+    QString m_timestamp;
+    QDate m_today;
+};

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class AccountRepository;
+class CategoryRepository;
+class Database;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
+
+// Merges the server records of pulled pages into the local database by the
+// version rule. A record that cannot be written yet (a parent row has not
+// arrived, or the write failed) is kept and retried after later pages and
+// later syncs, so it is not lost while the cursor moves on.
+class SyncApplier
+{
+public:
+    enum class Kind { Account = 0, Category, Recurring, Transaction, Reconciliation };
+
+    SyncApplier(Database *database, AccountRepository *accounts, TransactionRepository *transactions,
+                CategoryRepository *categories, RecurringRepository *recurring,
+                ReconciliationRepository *reconciliations, SplitLineRepository *splitLines);
+
+    // Forgets the lookups of the previous sync; rows may have changed since.
+    void beginSync();
+    // Applies one page in kind order, then retries the kept records. Runs
+    // inside the caller's SQL transaction; false when a unit of work could
+    // not be opened, and the caller must then roll the page back.
+    bool applyPage(const QJsonObject &page);
+    // The page was rolled back: cached lookups may name rows that are gone.
+    void discardLookups();
+
+    void applyAccount(const QJsonArray &records);
+    void applyCategory(const QJsonArray &records);
+    void applyRecurring(const QJsonArray &records);
+    void applyTransactionChange(const QJsonArray &records);
+    void applyReconciliation(const QJsonArray &records);
+    // Retries kept records until a pass applies nothing more; returns how
+    // many were applied.
+    int retryKept();
+
+    void checkIntegrity(const QJsonObject &integrity) const;
+    QString localIdForServerId(const QString &table, const QString &serverId);
+
+    int keptCount() const { return int(m_kept.size()); }
+    void logKept() const;
+
+private:
+    enum class Outcome { Applied, Unchanged, Skipped, Kept };
+
+    struct KeptRecord
+    {
+        Kind kind = Kind::Account;
+        quint64 sequence = 0;
+        QJsonObject record;
+        QString reason;
+    };
+
+    void applyArray(Kind kind, const QJsonArray &records);
+    Outcome applyOne(Kind kind, const QJsonObject &record);
+    template <typename Record, typename Repository>
+    Outcome applyRecord(Kind kind, Repository *repository, const QJsonObject &json);
+    template <typename Record>
+    bool writeRecord(const Record &record, const std::optional<Record> &local, bool serverDeleted,
+                     const std::optional<QDateTime> &serverDeletedAt, const QJsonObject &json);
+
+    void findAbsentIds(Kind kind, const QJsonArray &records);
+    bool parentAvailable(const QString &table, const QString &id, int depth);
+    bool rowExists(const QString &table, const QString &id);
+    void rememberRow(const QString &table, const QString &id, const QString &serverId);
+    void keep(Kind kind, const QJsonObject &record, const QString &reason);
+
+    Database *m_database;
+    AccountRepository *m_accounts;
+    TransactionRepository *m_transactions;
+    CategoryRepository *m_categories;
+    RecurringRepository *m_recurring;
+    ReconciliationRepository *m_reconciliations;
+    SplitLineRepository *m_splitLines;
+
+    // Per sync: server id to local id, loaded once per table when first
+    // needed (server_id has no index), and ids known to exist.
+    QHash<QString, QHash<QString, QString>> m_serverIds;
+    QHash<QString, QSet<QString>> m_knownRows;
+
+    // Client ids of the array being applied that have no row here yet.
+    QSet<QString> m_absentIds;
+    QHash<QString, KeptRecord> m_kept;
+    // Deleted accounts and categories never stored here, by client id,
+    // in case a record that still refers to one arrives.
+    QHash<QString, QHash<QString, QJsonObject>> m_parentTombstones;
+    quint64 m_sequence = 0;
+    bool m_unitFailed = false;
+};

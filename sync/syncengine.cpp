@@ -1,0 +1,409 @@
+#include "sync/syncengine.h"
+
+#include "account/apiclient.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/sqlvalues.h"
+#include "data/transactionrepository.h"
+#include "sync/syncapplier.h"
+#include "sync/syncrecords.h"
+
+#include <QDebug>
+#include <QJsonArray>
+#include <QPointer>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <algorithm>
+#include <utility>
+
+using namespace SyncRecords;
+
+namespace {
+
+const QString kCursorKey = QStringLiteral("syncCursor");
+const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
+
+QString inFlightKey(const QString &entityType, const QString &id)
+{
+    return entityType + QLatin1Char('\n') + id;
+}
+
+} // namespace
+
+SyncEngine::SyncEngine(LumoAccount::ApiClient *api, AccountRepository *accounts,
+                       TransactionRepository *transactions, CategoryRepository *categories,
+                       RecurringRepository *recurring, ReconciliationRepository *reconciliations,
+                       SplitLineRepository *splitLines, PreferencesRepository *preferences, Database *database,
+                       QObject *parent)
+    : QObject(parent)
+    , m_api(api)
+    , m_accounts(accounts)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_recurring(recurring)
+    , m_reconciliations(reconciliations)
+    , m_splitLines(splitLines)
+    , m_preferences(preferences)
+    , m_database(database)
+    , m_applier(std::make_unique<SyncApplier>(database, accounts, transactions, categories, recurring,
+                                              reconciliations, splitLines))
+    , m_periodicTimer(new QTimer(this))
+    , m_debounceTimer(new QTimer(this))
+{
+    m_debounceTimer->setSingleShot(true);
+    m_debounceTimer->setInterval(kDebounceMs);
+    connect(m_periodicTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    connect(m_debounceTimer, &QTimer::timeout, this, &SyncEngine::syncNow);
+    if (m_api) {
+        connect(m_api, &LumoAccount::ApiClient::authenticationRequired, this, [this] { setState(Error); });
+    }
+    if (m_database) {
+        connect(m_database, &Database::bulkWriteFinished, this, [this] {
+            // Let the writer finish unwinding before the sync touches the database.
+            if (m_waitingStep)
+                QTimer::singleShot(0, this, &SyncEngine::runWaitingStep);
+        });
+    }
+}
+
+SyncEngine::~SyncEngine() = default;
+
+QString SyncEngine::stateToString(SyncState state)
+{
+    switch (state) {
+    case Idle:
+        return QStringLiteral("Synced");
+    case Syncing:
+        return QStringLiteral("Syncing...");
+    case Error:
+        return QStringLiteral("Sync error");
+    case Offline:
+        return QStringLiteral("Offline");
+    }
+    return QStringLiteral("Unknown");
+}
+
+int SyncEngine::keptRecordCount() const
+{
+    return m_applier->keptCount();
+}
+
+void SyncEngine::setState(SyncState state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    Q_EMIT stateChanged(state);
+}
+
+void SyncEngine::syncNow()
+{
+    // The chain itself decides, not the state: authenticationRequired may
+    // turn the state to Error just before the running chain's last reply.
+    if (m_running) {
+        m_resyncRequested = true;
+        return;
+    }
+    m_running = true;
+    m_resyncRequested = false;
+    setState(Syncing);
+    whenDatabaseFree([this] { startSync(); });
+}
+
+void SyncEngine::scheduleSync()
+{
+    m_debounceTimer->start();
+}
+
+void SyncEngine::startAutoSync(int intervalMs)
+{
+    m_periodicTimer->start(intervalMs);
+    syncNow();
+}
+
+void SyncEngine::stopAutoSync()
+{
+    m_periodicTimer->stop();
+}
+
+void SyncEngine::forceFullSync()
+{
+    m_fullSyncRequested = true;
+    if (!m_running)
+        syncNow();
+}
+
+void SyncEngine::prepareFullSync()
+{
+    // The marked rows and the forgotten cursor are one change.
+    SqlTransaction transaction(m_database);
+    m_accounts->markAllPendingForResync();
+    m_categories->markAllPendingForResync();
+    m_transactions->markAllPendingForResync();
+    m_recurring->markAllPendingForResync();
+    m_reconciliations->markAllPendingForResync();
+    m_preferences->remove(kCursorKey);
+    m_preferences->remove(kLastSyncKey);
+    if (!transaction.commit())
+        qWarning() << "Sync: could not prepare the full sync; syncing as usual";
+}
+
+void SyncEngine::whenDatabaseFree(std::function<void()> step)
+{
+    if (!m_database || !m_database->isBulkWriteInProgress()) {
+        step();
+        return;
+    }
+    m_waitingStep = std::move(step);
+}
+
+void SyncEngine::runWaitingStep()
+{
+    if (!m_waitingStep || (m_database && m_database->isBulkWriteInProgress()))
+        return;
+    std::function<void()> step = std::exchange(m_waitingStep, {});
+    step();
+}
+
+void SyncEngine::startSync()
+{
+    if (m_fullSyncRequested) {
+        m_fullSyncRequested = false;
+        prepareFullSync();
+    }
+    pushChanges();
+}
+
+void SyncEngine::pushChanges()
+{
+    m_queue.clear();
+    m_inFlight.clear();
+    const auto add = [this](QLatin1String type, const auto &row, const QJsonObject &payload) {
+        OutgoingChange change;
+        change.entityType = type;
+        change.id = row.id;
+        change.version = row.version;
+        change.updatedAt = row.updatedAt;
+        change.record = changeRecord(type, row.id, row.version, row.deletedAt.has_value(), payload);
+        m_queue.append(change);
+    };
+    for (const Account &account : m_accounts->listPendingSync())
+        add(kAccount, account, accountPayload(account));
+    for (const Category &category : m_categories->listPendingSync())
+        add(kCategory, category, categoryPayload(category));
+    for (const RecurringTransaction &rule : m_recurring->listPendingSync())
+        add(kRecurring, rule, recurringPayload(rule));
+    for (const Transaction &transaction : m_transactions->listPendingSync()) {
+        const QList<SplitLine> lines =
+            transaction.isSplit ? m_splitLines->listByTransaction(transaction.id) : QList<SplitLine>();
+        add(kTransaction, transaction, transactionPayload(transaction, lines));
+    }
+    for (const Reconciliation &reconciliation : m_reconciliations->listPendingSync())
+        add(kReconciliation, reconciliation, reconciliationPayload(reconciliation));
+
+    if (m_queue.isEmpty()) {
+        startPull();
+        return;
+    }
+    qInfo() << "Pushing" << m_queue.size() << "changes (in batches of" << kPushBatchSize << ")";
+    pushNextBatch();
+}
+
+void SyncEngine::pushNextBatch()
+{
+    m_inFlight.clear();
+    if (m_queue.isEmpty()) {
+        startPull();
+        return;
+    }
+    const qsizetype count = std::min<qsizetype>(m_queue.size(), kPushBatchSize);
+    QJsonArray changes;
+    for (qsizetype i = 0; i < count; ++i) {
+        const OutgoingChange &change = m_queue.at(i);
+        changes.append(change.record);
+        m_inFlight.insert(inFlightKey(change.entityType, change.id), change);
+    }
+    m_queue.remove(0, count);
+    qInfo() << "Push batch:" << count << "changes," << m_queue.size() << "remaining";
+
+    QJsonObject body;
+    body.insert(QLatin1String("changes"), changes);
+    QPointer<SyncEngine> self(this);
+    m_api->post(QStringLiteral("/sync/push"), body, [self](bool ok, int httpStatus, const QJsonObject &reply) {
+        if (!self)
+            return;
+        self->whenDatabaseFree([engine = self.data(), ok, httpStatus, reply] {
+            engine->handlePushReply(ok, httpStatus, reply);
+        });
+    });
+}
+
+void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &body)
+{
+    if (!ok) {
+        failSync(QStringLiteral("Push failed (HTTP %1)").arg(httpStatus));
+        return;
+    }
+    int accepted = 0;
+    int rejected = 0;
+    const QJsonArray results = body.value(QLatin1String("results")).toArray();
+    // One commit for the whole batch's marks instead of one per row.
+    SqlTransaction marks(m_database);
+    for (const QJsonValue &value : results) {
+        const QJsonObject result = value.toObject();
+        const QString status = readText(result, QLatin1String("status"));
+        const QString entityType = readText(result, QLatin1String("entity_type"));
+        const QString entityId = readText(result, QLatin1String("entity_id"));
+        if (status == QLatin1String("ok")) {
+            ++accepted;
+            // Only rows of this batch are marked: a result naming any other
+            // row says nothing about what that row holds now.
+            const auto sent = m_inFlight.constFind(inFlightKey(entityType, entityId));
+            if (sent != m_inFlight.constEnd())
+                markAccepted(*sent, readText(result, QLatin1String("server_id")));
+        } else {
+            ++rejected;
+            qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
+                       << "status=" << status << "message=" << readText(result, QLatin1String("message"));
+        }
+    }
+    // A mark that is not committed leaves its row pending: it goes again.
+    marks.commit();
+    if (rejected > 0)
+        qWarning() << "Push batch:" << accepted << "ok," << rejected
+                   << "errors — failed records remain pending for next sync";
+    pushNextBatch();
+}
+
+void SyncEngine::markAccepted(const OutgoingChange &change, const QString &serverId)
+{
+    // A result without a server id keeps the one the row already has.
+    QString id = serverId;
+    if (id.isEmpty())
+        id = readText(change.record.value(QLatin1String("payload")).toObject(), QLatin1String("server_id"));
+    // Marked only while the row still holds what was sent: an edit or a
+    // reorder made meanwhile stays pending for the next sync.
+    if (change.entityType == kAccount)
+        m_accounts->markSynced(change.id, id, change.version, change.updatedAt);
+    else if (change.entityType == kCategory)
+        m_categories->markSynced(change.id, id, change.version, change.updatedAt);
+    else if (change.entityType == kRecurring)
+        m_recurring->markSynced(change.id, id, change.version, change.updatedAt);
+    else if (change.entityType == kTransaction)
+        m_transactions->markSynced(change.id, id, change.version, change.updatedAt);
+    else if (change.entityType == kReconciliation)
+        m_reconciliations->markSynced(change.id, id, change.version, change.updatedAt);
+}
+
+void SyncEngine::startPull()
+{
+    m_pageCounter = 0;
+    m_applier->beginSync();
+    pullChanges(m_preferences->value(kCursorKey, QString()));
+}
+
+void SyncEngine::pullChanges(const QString &cursor)
+{
+    QUrlQuery query;
+    if (!cursor.isEmpty()) {
+        // A literal "+" would read as a blank on the server.
+        QString encoded = cursor;
+        encoded.replace(QLatin1Char('%'), QLatin1String("%25")).replace(QLatin1Char('+'), QLatin1String("%2B"));
+        query.addQueryItem(QStringLiteral("cursor"), encoded);
+    }
+    query.addQueryItem(QStringLiteral("limit"), QString::number(kPullPageSize));
+
+    QPointer<SyncEngine> self(this);
+    m_api->get(
+        QStringLiteral("/sync/pull"),
+        [self](bool ok, int httpStatus, const QJsonObject &reply) {
+            if (!self)
+                return;
+            self->whenDatabaseFree([engine = self.data(), ok, httpStatus, reply] {
+                engine->handlePullReply(ok, httpStatus, reply);
+            });
+        },
+        query);
+}
+
+void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &body)
+{
+    if (!ok) {
+        failSync(QStringLiteral("Pull failed (HTTP %1)").arg(httpStatus));
+        return;
+    }
+
+    // The page is one unit of work, committed before its cursor is stored,
+    // so a cursor never points past records that are not in the database.
+    bool applied = false;
+    {
+        BulkWriteScope holdSignals(m_database);
+        SqlTransaction page(m_database);
+        applied = page.isActive() && m_applier->applyPage(body) && page.commit();
+        if (!applied) {
+            page.rollback();
+            m_applier->discardLookups();
+        }
+    }
+    if (!applied) {
+        failSync(QStringLiteral("Pull failed (database error)"));
+        return;
+    }
+
+    const QString cursor = readText(body, QLatin1String("cursor"));
+    if (!cursor.isEmpty())
+        m_preferences->set(kCursorKey, cursor);
+    if (body.contains(QLatin1String("integrity")))
+        m_applier->checkIntegrity(body.value(QLatin1String("integrity")).toObject());
+
+    const bool hasMore = readFlag(body, QLatin1String("has_more"));
+    ++m_pageCounter;
+    if (hasMore && cursor.isEmpty()) {
+        // Without a cursor the next request would start the feed over.
+        qWarning() << "Sync: the server reported more changes but no cursor; continuing with the next sync";
+        completeSync();
+        return;
+    }
+    if (hasMore && m_pageCounter < kMaxPullPages) {
+        pullChanges(cursor);
+        return;
+    }
+    completeSync();
+}
+
+void SyncEngine::completeSync()
+{
+    m_preferences->set(kLastSyncKey, SqlValues::nowUtcIso());
+    setState(Idle);
+    Q_EMIT syncCompleted();
+    Q_EMIT dataChanged();
+    finishSync(true);
+}
+
+void SyncEngine::failSync(const QString &error)
+{
+    m_lastError = error;
+    setState(Error);
+    Q_EMIT syncFailed(error);
+    // A re-run requested during a failed sync waits for the next trigger.
+    finishSync(false);
+}
+
+void SyncEngine::finishSync(bool succeeded)
+{
+    m_running = false;
+    m_queue.clear();
+    m_inFlight.clear();
+    m_applier->logKept();
+    // Started from the event loop, never from inside the request callback.
+    if (m_fullSyncRequested || (succeeded && m_resyncRequested)) {
+        m_resyncRequested = false;
+        QTimer::singleShot(0, this, &SyncEngine::syncNow);
+    }
+}

@@ -1,0 +1,391 @@
+#include "servicesfixture.h"
+#include "support/testmain.h"
+
+#include "services/backupservice.h"
+
+#include <QBuffer>
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+#include <quazip/quazip.h>
+#include <quazip/quazipfile.h>
+#include <quazip/quazipnewinfo.h>
+
+namespace {
+
+using Entries = QList<QPair<QString, QByteArray>>;
+
+// Entries named in `stored` are written without compression.
+QByteArray makeArchive(const Entries &entries, const QStringList &stored = {})
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
+        qFatal("cannot create archive");
+    for (const auto &[name, data] : entries) {
+        QuaZipFile file(&zip);
+        file.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, stored.contains(name) ? 0 : Z_DEFLATED, 9);
+        file.write(data);
+        file.close();
+    }
+    zip.close();
+    return buffer.data();
+}
+
+Entries readArchive(const QByteArray &bytes)
+{
+    Entries entries;
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdUnzip))
+        return entries;
+    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+        QuaZipFile file(&zip);
+        int method = 0;
+        int level = 0;
+        file.open(QIODevice::ReadOnly, &method, &level, true);
+        file.close();
+        file.open(QIODevice::ReadOnly);
+        // A stored entry shows in the name, so comparisons of names fail.
+        const QString marker = method == Z_DEFLATED ? QString() : QStringLiteral("STORED:");
+        entries.append({marker + zip.getCurrentFileName(), file.readAll()});
+        file.close();
+    }
+    return entries;
+}
+
+QByteArray manifest(int version = 1)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("version"), version}}).toJson();
+}
+
+QByteArray rowJson(const QJsonObject &row)
+{
+    return QJsonDocument(row).toJson();
+}
+
+QJsonObject accountRow(const QString &id, const QString &name, const QString &updatedAt)
+{
+    return QJsonObject{{QStringLiteral("id"), id},
+                       {QStringLiteral("name"), name},
+                       {QStringLiteral("account_type"), QStringLiteral("checking")},
+                       {QStringLiteral("currency"), QStringLiteral("USD")},
+                       {QStringLiteral("starting_balance"), 1234},
+                       {QStringLiteral("created_at"), QStringLiteral("2024-01-01T00:00:00Z")},
+                       {QStringLiteral("updated_at"), updatedAt}};
+}
+
+QJsonObject categoryRow(const QString &id, const QString &parentId)
+{
+    return QJsonObject{{QStringLiteral("id"), id},
+                       {QStringLiteral("name"), id},
+                       {QStringLiteral("parent_id"), parentId.isEmpty() ? QJsonValue() : QJsonValue(parentId)},
+                       {QStringLiteral("created_at"), QStringLiteral("2024-01-01T00:00:00Z")},
+                       {QStringLiteral("updated_at"), QStringLiteral("2024-01-01T00:00:00Z")}};
+}
+
+// Every row of a table as the backup sees it, by id.
+QMap<QString, QJsonObject> dump(const DatabaseFixture &f, const QString &table)
+{
+    QMap<QString, QJsonObject> rows;
+    QSqlQuery query(*f.database->db());
+    query.exec(QStringLiteral("SELECT * FROM ") + table);
+    while (query.next()) {
+        const QJsonObject row = BackupService::rowToJson(query);
+        rows.insert(row.value(QStringLiteral("id")).toString(), row);
+    }
+    return rows;
+}
+
+const QStringList kTables = {QStringLiteral("accounts"),     QStringLiteral("categories"),
+                             QStringLiteral("transactions"), QStringLiteral("split_lines"),
+                             QStringLiteral("recurring_transactions"), QStringLiteral("reconciliations")};
+
+void fillEveryTable(const DatabaseFixture &f)
+{
+    const QStringList statements = {
+        "INSERT INTO accounts (id, name, account_type, currency, institution, starting_balance, sort_order, "
+        "is_shared, version, sync_status, server_id, created_at, updated_at) VALUES ('acc-1', 'Checking \"main\"', "
+        "'checking', 'USD', NULL, 10000, 2, 1, 7, 'synced', 'srv-1', '2024-01-01T00:00:00Z', "
+        "'2024-02-01T00:00:00Z')",
+        "INSERT INTO accounts (id, name, currency, created_at, updated_at) VALUES ('acc-2', 'Yen', 'JPY', "
+        "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')",
+        "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, created_at, "
+        "updated_at) VALUES ('abc-1', 'Parent', 'expense', NULL, 1, 'salt', '2024-01-01T00:00:00Z', "
+        "'2024-01-01T00:00:00Z')",
+        "INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES ('abc-2', 'Child', 'abc-1', "
+        "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')",
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, cleared, is_split, "
+        "version, sync_status, server_id, created_at, updated_at) VALUES ('tx-1', 'acc-1', '2024-05-01', "
+        "'Grocer', 'split ✓', -9000000000123, NULL, 1, 1, 4, 'synced', 'srv-t1', '2024-05-01T10:00:00Z', "
+        "'2024-05-01T10:00:00Z')",
+        "INSERT INTO transactions (id, account_id, date, payee, amount, version, sync_status, server_id, "
+        "created_at, updated_at, deleted_at) VALUES ('tx-deleted', 'acc-2', '2024-05-02', 'Gone', 1500, 3, "
+        "'synced', 'srv-t2', '2024-05-02T10:00:00Z', '2024-05-03T10:00:00Z', '2024-05-03T10:00:00Z')",
+        "INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) VALUES "
+        "('sl-1', 'tx-1', 'abc-2', -6000, 'part one', '2024-05-01T10:00:00Z', '2024-05-01T10:00:00Z')",
+        "INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, updated_at) VALUES "
+        "('sl-2', 'tx-1', 'abc-1', -3000, NULL, '2024-05-01T10:00:00Z', '2024-05-01T10:00:00Z')",
+        "INSERT INTO recurring_transactions (id, account_id, payee, amount, frequency, start_date, end_date, "
+        "next_due_date, auto_post, lead_days, interval_count, semimonthly_day_1, semimonthly_day_2, version, "
+        "sync_status, created_at, updated_at) VALUES ('rec-1', 'acc-1', 'Rent', -145000, 'semimonthly', "
+        "'2024-01-01', '2025-01-01', '2024-06-15', 1, 3, 2, 15, 0, 9, 'conflict', '2024-01-01T00:00:00Z', "
+        "'2024-01-01T00:00:00Z')",
+        "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, "
+        "completed_at, created_at, updated_at) VALUES ('recon-1', 'acc-1', '2024-04-30', 50000, 50000, "
+        "'2024-05-01T00:00:00Z', '2024-05-01T00:00:00Z', '2024-05-01T00:00:00Z')",
+    };
+    for (const QString &sql : statements) {
+        if (!f.exec(sql))
+            qFatal("cannot fill the fixture: %s", qPrintable(sql));
+    }
+}
+
+} // namespace
+
+class BackupServiceTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptyDatabaseExportsOnlyTheManifest()
+    {
+        ServicesFixture f;
+        const Entries entries = readArchive(BackupService(f.database.get()).exportBackup());
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.at(0).first, QStringLiteral("manifest.json"));
+        const QJsonObject manifest = QJsonDocument::fromJson(entries.at(0).second).object();
+        QCOMPARE(manifest.value(QStringLiteral("version")).toInt(), 1);
+        for (const char *key : {"accountCount", "categoryCount", "transactionCount", "splitLineCount",
+                                "recurringCount", "reconciliationCount"})
+            QCOMPARE(manifest.value(QLatin1String(key)), QJsonValue(0));
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$"))
+                    .match(manifest.value(QStringLiteral("exportedAt")).toString())
+                    .hasMatch());
+        QVERIFY(entries.at(0).second.contains("\n    \"version\": 1"));
+    }
+
+    void roundTripRestoresEveryTable()
+    {
+        ServicesFixture source;
+        fillEveryTable(source);
+        const QByteArray archive = BackupService(source.database.get()).exportBackup();
+
+        const Entries entries = readArchive(archive);
+        QStringList names;
+        for (const auto &entry : entries)
+            names.append(entry.first);
+        QCOMPARE(names, QStringList({"accounts/acc-1.json", "accounts/acc-2.json", "categories/abc-1.json",
+                                     "categories/abc-2.json", "transactions/tx-1.json", "transactions/tx-deleted.json",
+                                     "split_lines/sl-1.json", "split_lines/sl-2.json", "recurring/rec-1.json",
+                                     "reconciliations/recon-1.json", "manifest.json"}));
+        const QJsonObject manifest = QJsonDocument::fromJson(entries.last().second).object();
+        QCOMPARE(manifest.value(QStringLiteral("transactionCount")).toInt(), 2);
+        QCOMPARE(manifest.value(QStringLiteral("splitLineCount")).toInt(), 2);
+
+        ServicesFixture target;
+        const BackupImportResult result = BackupService(target.database.get()).importBackup(archive, 1);
+        QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+        QCOMPARE(result.totalImported(), 10);
+        QCOMPARE(result.totalSkipped(), 0);
+        QCOMPARE(result.accountsImported, 2);
+        QCOMPARE(result.categoriesImported, 2);
+        QCOMPARE(result.transactionsImported, 2);
+        QCOMPARE(result.splitLinesImported, 2);
+        QCOMPARE(result.recurringImported, 1);
+        QCOMPARE(result.reconciliationsImported, 1);
+
+        for (const QString &table : kTables) {
+            QMap<QString, QJsonObject> expected = dump(source, table);
+            for (QJsonObject &row : expected)
+                row = BackupService::resetSyncFields(table, row);
+            QCOMPARE(dump(target, table), expected);
+        }
+        QCOMPARE(target.scalar(QStringLiteral("SELECT deleted_at FROM transactions WHERE id = 'tx-deleted'"))
+                     .toString(),
+                 QStringLiteral("2024-05-03T10:00:00Z"));
+        QCOMPARE(target.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE sync_status = 'pending' "
+                                              "AND server_id IS NULL AND version = 1"))
+                     .toInt(),
+                 2);
+
+        // Restored twice with SkipExisting: nothing new, every row skipped.
+        const BackupImportResult again = BackupService(target.database.get()).importBackup(archive, 0);
+        QCOMPARE(again.totalImported(), 0);
+        QCOMPARE(again.totalSkipped(), 10);
+        QVERIFY(again.errors.isEmpty());
+    }
+
+    void modesDecideOverExistingRows_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("backupUpdatedAt");
+        QTest::addColumn<bool>("replaced");
+
+        const QString older = QStringLiteral("2024-05-01T09:00:00Z");
+        const QString same = QStringLiteral("2024-05-01T10:00:00Z");
+        const QString newer = QStringLiteral("2024-05-01T11:00:00Z");
+        QTest::newRow("skip existing") << 0 << newer << false;
+        QTest::newRow("replace all, older") << 1 << older << true;
+        QTest::newRow("unknown mode replaces") << 7 << older << true;
+        QTest::newRow("keep newer, older backup") << 2 << older << false;
+        QTest::newRow("keep newer, newer backup") << 2 << newer << true;
+        QTest::newRow("keep newer, equal stamps") << 2 << same << false;
+        QTest::newRow("keep newer, empty backup stamp") << 2 << QString() << true;
+    }
+
+    void modesDecideOverExistingRows()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, backupUpdatedAt);
+        QFETCH(bool, replaced);
+
+        ServicesFixture f;
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                      "('a', 'Stored', '2024-01-01T00:00:00Z', '2024-05-01T10:00:00Z')")));
+        const QByteArray archive =
+            makeArchive({{QStringLiteral("accounts/a.json"),
+                          rowJson(accountRow(QStringLiteral("a"), QStringLiteral("Backup"), backupUpdatedAt))},
+                         {QStringLiteral("accounts/new.json"),
+                          rowJson(accountRow(QStringLiteral("new"), QStringLiteral("New"), backupUpdatedAt))},
+                         {QStringLiteral("manifest.json"), manifest()}});
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, mode);
+        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(result.accountsImported, replaced ? 2 : 1);
+        QCOMPARE(result.accountsSkipped, replaced ? 0 : 1);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT name FROM accounts WHERE id = 'a'")).toString(),
+                 replaced ? QStringLiteral("Backup") : QStringLiteral("Stored"));
+        QCOMPARE(f.scalar(QStringLiteral("SELECT name FROM accounts WHERE id = 'new'")).toString(),
+                 QStringLiteral("New"));
+    }
+
+    void refusedArchives_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<QString>("error");
+
+        const Entries account = {{QStringLiteral("accounts/a.json"),
+                                  rowJson(accountRow(QStringLiteral("a"), QStringLiteral("A"), QString()))}};
+        QTest::newRow("not a zip") << QByteArray("this is no archive") << "Failed to open ZIP archive";
+        QTest::newRow("empty bytes") << QByteArray() << "Failed to open ZIP archive";
+        QTest::newRow("no manifest") << makeArchive(account) << "Invalid backup: missing manifest.json";
+        QTest::newRow("empty manifest") << makeArchive(account + Entries{{QStringLiteral("manifest.json"), {}}})
+                                        << "Invalid backup: missing manifest.json";
+        QTest::newRow("version 2") << makeArchive(account + Entries{{QStringLiteral("manifest.json"), manifest(2)}})
+                                   << "Unsupported backup version: 2";
+        QTest::newRow("manifest not JSON")
+            << makeArchive(account + Entries{{QStringLiteral("manifest.json"), QByteArray("{version: 1")}})
+            << "Unsupported backup version: 0";
+        QTest::newRow("version as text")
+            << makeArchive(account + Entries{{QStringLiteral("manifest.json"), QByteArray("{\"version\": \"1\"}")}})
+            << "Unsupported backup version: 0";
+    }
+
+    void refusedArchives()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(QString, error);
+        ServicesFixture f;
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        QCOMPARE(result.errors, QStringList{error});
+        QCOMPARE(result.totalImported(), 0);
+        QCOMPARE(result.totalSkipped(), 0);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM accounts")), 0);
+    }
+
+    void hostileArchiveIsContained()
+    {
+        ServicesFixture f;
+        QJsonObject injected = accountRow(QStringLiteral("evil"), QStringLiteral("Evil"), QString());
+        injected.insert(QStringLiteral("name) VALUES ('x'); DROP TABLE categories; --"), 1);
+        QJsonObject noId = accountRow(QString(), QStringLiteral("No id"), QString());
+        QJsonObject listValue = accountRow(QStringLiteral("list"), QStringLiteral("List"), QString());
+        listValue.insert(QStringLiteral("institution"), QJsonArray{1, 2});
+        // Seventeen MiB of blanks around a valid row: deflates to almost nothing.
+        QByteArray huge = rowJson(categoryRow(QStringLiteral("huge"), QString()));
+        huge.append(QByteArray(17 * 1024 * 1024, ' '));
+
+        const QByteArray archive = makeArchive({
+            {QStringLiteral("categories/child.json"), rowJson(categoryRow(QStringLiteral("child"), "parent"))},
+            {QStringLiteral("categories/grandchild.json"),
+             rowJson(categoryRow(QStringLiteral("grandchild"), "child"))},
+            {QStringLiteral("categories/orphan.json"), rowJson(categoryRow(QStringLiteral("orphan"), "missing"))},
+            {QStringLiteral("categories/parent.json"), rowJson(categoryRow(QStringLiteral("parent"), QString()))},
+            {QStringLiteral("categories/huge.json"), huge},
+            {QStringLiteral("accounts/evil.json"), rowJson(injected)},
+            {QStringLiteral("accounts/noid.json"), rowJson(noId)},
+            {QStringLiteral("accounts/list.json"), rowJson(listValue)},
+            {QStringLiteral("accounts/deep/ok.json"),
+             rowJson(accountRow(QStringLiteral("ok"), QStringLiteral("Ok"), QString()))},
+            {QStringLiteral("Accounts/upper.json"),
+             rowJson(accountRow(QStringLiteral("upper"), QStringLiteral("Upper"), QString()))},
+            {QStringLiteral("accounts/text.txt"),
+             rowJson(accountRow(QStringLiteral("text"), QStringLiteral("Text"), QString()))},
+            {QStringLiteral("transactions/x.json"), QByteArray("[]")},
+            {QStringLiteral("transactions/y.json"), QByteArray("{}")},
+            {QStringLiteral("transactions/z.json"), QByteArray("{\"id\": ")},
+            {QStringLiteral("manifest.json"), manifest()},
+        });
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        QCOMPARE(result.errors,
+                 QStringList({"categories/huge.json: invalid JSON", "transactions/x.json: invalid JSON",
+                              "transactions/y.json: invalid JSON", "transactions/z.json: invalid JSON"}));
+        QCOMPARE(result.accountsImported, 1);
+        QCOMPARE(result.accountsSkipped, 3);
+        QCOMPARE(result.categoriesImported, 3);
+        QCOMPARE(result.categoriesSkipped, 1);
+
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM accounts WHERE id = 'ok'")), 1);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM accounts")), 1);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT parent_id FROM categories WHERE id = 'grandchild'")).toString(),
+                 QStringLiteral("child"));
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories WHERE id IN ('orphan', 'huge')")), 0);
+    }
+
+    void storedEntriesRestoreAndDamagedOnesReport()
+    {
+        ServicesFixture f;
+        QByteArray archive = makeArchive(
+            {{QStringLiteral("accounts/a.json"), rowJson(accountRow(QStringLiteral("a"), QStringLiteral("Plain"), {}))},
+             {QStringLiteral("accounts/b.json"),
+              rowJson(accountRow(QStringLiteral("b"), QStringLiteral("Damaged"), {}))},
+             {QStringLiteral("manifest.json"), manifest()}},
+            {QStringLiteral("accounts/a.json"), QStringLiteral("accounts/b.json")});
+        // One flipped letter in b's stored bytes: its checksum no longer matches.
+        const qsizetype damaged = archive.indexOf("Damaged");
+        QVERIFY(damaged > 0);
+        archive[damaged] = 'd';
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        QCOMPARE(result.errors, QStringList{QStringLiteral("accounts/b.json: unexpected error")});
+        QCOMPARE(result.accountsImported, 1);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT name FROM accounts")).toString(), QStringLiteral("Plain"));
+    }
+
+    void failedCommitSkipsTheWholeTable()
+    {
+        ServicesFixture f;
+        // With deferred checks the orphan only fails when its table commits.
+        QVERIFY(f.exec(QStringLiteral("PRAGMA defer_foreign_keys = ON")));
+        const QByteArray archive = makeArchive({
+            {QStringLiteral("categories/parent.json"), rowJson(categoryRow(QStringLiteral("parent"), QString()))},
+            {QStringLiteral("categories/orphan.json"), rowJson(categoryRow(QStringLiteral("orphan"), "missing"))},
+            {QStringLiteral("recurring/r.json"), rowJson(QJsonObject{{QStringLiteral("id"), QStringLiteral("r")}})},
+            {QStringLiteral("manifest.json"), manifest()},
+        });
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        QCOMPARE(result.errors, QStringList{QStringLiteral("categories: unexpected error")});
+        QCOMPARE(result.categoriesImported, 0);
+        QCOMPARE(result.categoriesSkipped, 2);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories")), 0);
+        // Later tables still go on.
+        QCOMPARE(result.recurringSkipped, 1);
+    }
+};
+
+TALLYRA_TEST(BackupServiceTest)
+#include "test_backupservice.moc"

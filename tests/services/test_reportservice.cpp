@@ -1,0 +1,234 @@
+#include "servicesfixture.h"
+#include "support/testmain.h"
+
+#include "services/reportservice.h"
+
+namespace {
+
+const QDate kFrom(2024, 1, 1);
+const QDate kTo(2024, 3, 31);
+
+// Two live accounts with transactions across three months, a linked
+// transfer, a split without its own category, a soft-deleted row and rows
+// on and just after the end of the range.
+struct ReportFixture : ServicesFixture
+{
+    ReportService reports{database.get()};
+
+    ReportFixture()
+    {
+        const QStringList statements = {
+            "INSERT INTO accounts (id, name, account_type, starting_balance, sort_order, created_at, updated_at) "
+            "VALUES ('A', 'Checking', 'checking', 10000, 0, 'x', 'x'), "
+            "('B', 'Savings', 'savings', 0, 1, 'x', 'x'), "
+            "('E', 'Aardvark', 'cash', 0, 1, 'x', 'x'), "
+            "('D', 'Empty', 'credit_card', 10000, 2, 'x', 'x')",
+            "INSERT INTO accounts (id, name, sort_order, created_at, updated_at, deleted_at) "
+            "VALUES ('C', 'Closed', 0, 'x', 'x', 'x')",
+            "INSERT INTO categories (id, name, category_type, parent_id, is_tax_relevant, tax_category, "
+            "created_at, updated_at) VALUES "
+            "('home', 'Home', 'expense', NULL, 0, NULL, 'x', 'x'), "
+            "('car', 'Car', 'expense', NULL, 0, NULL, 'x', 'x'), "
+            "('rent', 'Rent', 'expense', NULL, 0, NULL, 'x', 'x'), "
+            "('bonus', 'Bonus', 'income', NULL, 0, NULL, 'x', 'x'), "
+            "('maint-home', 'Maintenance', 'expense', 'home', 0, NULL, 'x', 'x'), "
+            "('maint-car', 'Maintenance', 'expense', 'car', 0, NULL, 'x', 'x'), "
+            "('med', 'Medical', 'expense', NULL, 1, 'medical_dental', 'x', 'x')",
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, cleared, "
+            "transfer_link_id, transfer_dest_account_id, is_split, created_at, updated_at, deleted_at) VALUES "
+            "('t1', 'A', '2024-01-05', 'Landlord', 'January', -90000, 'rent', 1, NULL, NULL, 0, 'x', 'x', NULL), "
+            "('t2', 'A', '2024-01-20', 'Shop', NULL, -8000, NULL, 0, NULL, NULL, 1, 'x', 'x', NULL), "
+            "('t3', 'A', '2024-02-10', 'Fixer', NULL, -3000, 'maint-home', 1, NULL, NULL, 0, 'x', 'x', NULL), "
+            "('t4', 'A', '2024-02-11', 'Fixer', NULL, -2500, 'maint-car', 0, NULL, NULL, 0, 'x', 'x', NULL), "
+            "('t5', 'A', '2024-02-29', 'Transfer to B', NULL, -5000, NULL, 0, 't6', 'B', 0, 'x', 'x', NULL), "
+            "('t6', 'B', '2024-02-29', 'Transfer from A', NULL, 5000, NULL, 0, 't5', 'A', 0, 'x', 'x', NULL), "
+            "('t7', 'B', '2024-03-31', 'Boss', NULL, 4000, 'bonus', 0, NULL, NULL, 0, 'x', 'x', NULL), "
+            "('t8', 'B', '2024-04-01', 'Boss', NULL, 7777, 'bonus', 0, NULL, NULL, 0, 'x', 'x', NULL), "
+            "('t9', 'A', '2024-03-15', 'Clinic', NULL, -2500, 'med', 0, NULL, NULL, 0, 'x', 'x', NULL), "
+            "('t10', 'A', '2024-03-16', 'clinic', NULL, -100, 'med', 0, NULL, NULL, 0, 'x', 'x', NULL), "
+            "('t11', 'A', '2024-03-01', 'Landlord', NULL, -99999, 'rent', 1, NULL, NULL, 0, 'x', 'x', 'x'), "
+            "('t12', 'C', '2024-03-01', 'Closed', NULL, -1, NULL, 1, NULL, NULL, 0, 'x', 'x', NULL)",
+            "INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) VALUES "
+            "('s1', 't2', 'med', -8000, 'x', 'x')",
+        };
+        for (const QString &sql : statements) {
+            if (!exec(sql))
+                qFatal("cannot fill the report fixture: %s", qPrintable(sql));
+        }
+    }
+};
+
+QString flows(const QList<MonthlyFlowRow> &rows)
+{
+    QStringList out;
+    for (const MonthlyFlowRow &row : rows)
+        out.append(QStringLiteral("%1 %2 %3 %4").arg(row.month).arg(row.inflow).arg(row.outflow).arg(row.net));
+    return out.join(QLatin1String("; "));
+}
+
+} // namespace
+
+class ReportServiceTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void accountSummary()
+    {
+        ReportFixture f;
+        QStringList rows;
+        for (const AccountSummaryRow &row : f.reports.accountSummary())
+            rows.append(QStringLiteral("%1 %2 %3 %4 %5")
+                            .arg(row.accountName, row.accountType)
+                            .arg(row.clearedBalance)
+                            .arg(row.unclearedAmount)
+                            .arg(row.balance));
+        QCOMPARE(rows, QStringList({"Checking checking -83000 -18100 -101100", "Aardvark cash 0 0 0",
+                                    "Savings savings 0 16777 16777", "Empty credit_card 10000 0 10000"}));
+    }
+
+    void monthlyFlows()
+    {
+        ReportFixture f;
+        QCOMPARE(flows(f.reports.cashFlowByMonth(kFrom, kTo, {})),
+                 QStringLiteral("2024-01 0 -98000 -98000; 2024-02 5000 -10500 -5500; 2024-03 4000 -2601 1399"));
+        QCOMPARE(flows(f.reports.cashFlowByMonth(kFrom, kTo, QStringLiteral("B"))),
+                 QStringLiteral("2024-02 5000 0 5000; 2024-03 4000 0 4000"));
+        // Both legs of the transfer stay out of income and expenses.
+        QCOMPARE(flows(f.reports.incomeVsExpenses(kFrom, kTo, {})),
+                 QStringLiteral("2024-01 0 -98000 -98000; 2024-02 0 -5500 -5500; 2024-03 4000 -2601 1399"));
+        QCOMPARE(flows(f.reports.incomeVsExpenses(kFrom, kTo.addDays(1), QStringLiteral("B"))),
+                 QStringLiteral("2024-03 4000 0 4000; 2024-04 7777 0 7777"));
+    }
+
+    void spendingByCategory()
+    {
+        ReportFixture f;
+        QStringList rows;
+        for (const CategoryTotalRow &row : f.reports.spendingByCategory(kFrom, kTo, {}))
+            rows.append(QStringLiteral("%1 %2").arg(row.categoryName).arg(row.total));
+        // The split counts once, under its own (empty) category; both
+        // Maintenance categories share one row; only the account summary
+        // drops the rows of a deleted account.
+        QCOMPARE(rows, QStringList({"Rent -90000", "Uncategorized -13001", "Maintenance -5500", "Medical -2600"}));
+        QCOMPARE(f.reports.spendingByCategory(kFrom, kTo, QStringLiteral("B")).size(), 0);
+    }
+
+    void payeeSummary()
+    {
+        ReportFixture f;
+        QStringList rows;
+        for (const PayeeSummaryRow &row : f.reports.payeeSummary(kFrom, kTo, QStringLiteral("A")))
+            rows.append(QStringLiteral("%1 %2 %3").arg(row.payee).arg(row.total).arg(row.count));
+        QCOMPARE(rows, QStringList({"Landlord -90000 1", "Shop -8000 1", "Fixer -5500 2", "Transfer to B -5000 1",
+                                    "Clinic -2500 1", "clinic -100 1"}));
+    }
+
+    void taxReportCoversTheWholeRegister()
+    {
+        ReportFixture f;
+        const QList<TaxCategoryRow> rows = f.reports.taxReport(kFrom, kTo);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).categoryName, QStringLiteral("Medical"));
+        QCOMPARE(rows.at(0).taxCategory, QStringLiteral("medical_dental"));
+        QCOMPARE(rows.at(0).total, qint64(-2600));
+        QVERIFY(f.reports.taxReport(kFrom, QDate(2024, 3, 14)).isEmpty());
+    }
+
+    void transactionList_data()
+    {
+        QTest::addColumn<QString>("accountId");
+        QTest::addColumn<QString>("categoryId");
+        QTest::addColumn<QStringList>("ids");
+        QTest::newRow("all") << QString() << QString()
+                             << QStringList({"Landlord", "Shop", "Fixer", "Fixer", "Transfer from A", "Transfer to B",
+                                             "Closed", "Clinic", "clinic", "Boss"});
+        QTest::newRow("one account") << QStringLiteral("B") << QString() << QStringList({"Transfer from A", "Boss"});
+        QTest::newRow("one category, no children") << QString() << QStringLiteral("maint-home")
+                                                   << QStringList({"Fixer"});
+        QTest::newRow("account and category") << QStringLiteral("B") << QStringLiteral("med") << QStringList();
+    }
+
+    void transactionList()
+    {
+        QFETCH(QString, accountId);
+        QFETCH(QString, categoryId);
+        QFETCH(QStringList, ids);
+        ReportFixture f;
+        QStringList payees;
+        for (const TransactionReportRow &row : f.reports.transactionList(kFrom, kTo, accountId, categoryId))
+            payees.append(row.payee);
+        QCOMPARE(payees, ids);
+    }
+
+    void transactionListRowFields()
+    {
+        ReportFixture f;
+        const QList<TransactionReportRow> rows = f.reports.transactionList(kFrom, QDate(2024, 1, 31), {}, {});
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).date, QDate(2024, 1, 5));
+        QCOMPARE(rows.at(0).accountName, QStringLiteral("Checking"));
+        QCOMPARE(rows.at(0).categoryName, QStringLiteral("Rent"));
+        QCOMPARE(rows.at(0).memo, QStringLiteral("January"));
+        QCOMPARE(rows.at(0).amount, qint64(-90000));
+        QCOMPARE(rows.at(1).categoryName, QString(""));
+        QCOMPARE(rows.at(1).memo, QString(""));
+    }
+
+    void yearOverYear()
+    {
+        ServicesFixture f;
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                      "('A', 'A', 'x', 'x')")));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO categories (id, name, created_at, updated_at) VALUES "
+                                      "('rent', 'Rent', 'x', 'x'), ('bonus', 'Bonus', 'x', 'x'), "
+                                      "('apple', 'apple', 'x', 'x')")));
+        QVERIFY(f.exec(QStringLiteral(
+            "INSERT INTO transactions (id, account_id, date, payee, amount, category_id, created_at, updated_at) "
+            "VALUES ('1', 'A', '2023-03-01', 'p', -9000, 'rent', 'x', 'x'), "
+            "('2', 'A', '2024-03-01', 'p', 4000, 'bonus', 'x', 'x'), "
+            "('3', 'A', '2023-04-01', 'p', -100, 'apple', 'x', 'x'), "
+            "('4', 'A', '2024-04-01', 'p', -300, 'apple', 'x', 'x')")));
+        ReportService reports(f.database.get());
+        QStringList rows;
+        for (const YearOverYearRow &row : reports.yearOverYear(QDate(2023, 1, 1), QDate(2023, 12, 31),
+                                                               QDate(2024, 1, 1), QDate(2024, 12, 31), {}))
+            rows.append(QStringLiteral("%1 %2 %3 %4")
+                            .arg(row.categoryName)
+                            .arg(row.period1Total)
+                            .arg(row.period2Total)
+                            .arg(row.change));
+        QCOMPARE(rows, QStringList({"Bonus 0 4000 4000", "Rent -9000 0 9000", "apple -100 -300 -200"}));
+
+        const QMap<QString, qint64> totals = reports.categoryTotals(QDate(2023, 1, 1), QDate(2024, 12, 31), {});
+        QCOMPARE(totals.value(QStringLiteral("apple")), qint64(-400));
+        QCOMPARE(totals.size(), 3);
+    }
+
+    void csv_data()
+    {
+        QTest::addColumn<QStringList>("headers");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("every field quoted") << QStringList({"Date", "Amount"})
+                                            << QList<QStringList>{{"1/2/2024", "-5.00"}, {"", "0"}}
+                                            << "\"Date\",\"Amount\"\n\"1/2/2024\",\"-5.00\"\n\"\",\"0\"\n";
+        QTest::newRow("a lone quote") << QStringList({"Q"}) << QList<QStringList>{{"\""}} << "\"Q\"\n\"\"\"\"\n";
+        QTest::newRow("quotes in a header") << QStringList({"Say \"hi\""}) << QList<QStringList>{}
+                                            << "\"Say \"\"hi\"\"\"\n";
+        QTest::newRow("comma and line break stay inside") << QStringList({"Memo"})
+                                                          << QList<QStringList>{{"a,b\nc"}} << "\"Memo\"\n\"a,b\nc\"\n";
+        QTest::newRow("nothing at all") << QStringList() << QList<QStringList>{{}} << "\n\n";
+    }
+
+    void csv()
+    {
+        QFETCH(QStringList, headers);
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(QString, expected);
+        QCOMPARE(ReportService::toCsv(headers, rows), expected);
+    }
+};
+
+TALLYRA_TEST(ReportServiceTest)
+#include "test_reportservice.moc"

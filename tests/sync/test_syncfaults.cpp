@@ -1,0 +1,476 @@
+#include "support/testmain.h"
+
+#include "syncfixture.h"
+#include "sync/syncrecords.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+
+namespace {
+
+const QString kTransactions = QStringLiteral("transactions");
+
+enum PushFault {
+    ErrorOnBatch2,
+    DroppedAfterProcessing,
+    TruncatedReply,
+    NonJsonReply,
+    ResultsMissing,
+    ResultError,
+    ResultsForOtherIds,
+    NoReply,
+};
+
+QMap<QString, QString> columnsOf(const QString &row)
+{
+    QMap<QString, QString> columns;
+    for (const QString &pair : row.split(QLatin1Char('|'))) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        columns.insert(pair.left(eq), pair.mid(eq + 1));
+    }
+    return columns;
+}
+
+// The server's copy of a local row at the row's version, if it has one.
+std::optional<QJsonObject> serverCopy(const FakeSyncService &service, const QString &snapshotKey,
+                                      const QMap<QString, QString> &columns)
+{
+    const QString table = snapshotKey.section(QLatin1Char('/'), 0, 0);
+    const auto record = service.recordByClientId(table, columns.value(QStringLiteral("id")));
+    if (!record || record->value(QLatin1String("version")).toInt() != columns.value(QStringLiteral("version")).toInt())
+        return std::nullopt;
+    return record;
+}
+
+// After a fault: no row lost, added or changed, except that rows the
+// server really holds at their version may have become synced; every
+// other row stays pending.
+void verifyNothingLost(const QMap<QString, QString> &before, const LocalStore &device,
+                       const FakeSyncService &service, const QSet<QString> &mustStayPending = {})
+{
+    const QMap<QString, QString> after = device.snapshot();
+    QCOMPARE(QStringList(after.keys()), QStringList(before.keys()));
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (it.key().startsWith(QLatin1String("split_lines/"))) {
+            QCOMPARE(after.value(it.key()), it.value());
+            continue;
+        }
+        QMap<QString, QString> was = columnsOf(it.value());
+        QMap<QString, QString> now = columnsOf(after.value(it.key()));
+        const bool confirmed = serverCopy(service, it.key(), was).has_value();
+        if (!confirmed || mustStayPending.contains(it.key()))
+            QVERIFY2(now.value(QStringLiteral("sync_status")) == QLatin1String("pending"), qPrintable(it.key()));
+        for (const char *bookkeeping : {"sync_status", "server_id"}) {
+            was.remove(QLatin1String(bookkeeping));
+            now.remove(QLatin1String(bookkeeping));
+        }
+        QVERIFY2(now == was, qPrintable(it.key()));
+    }
+}
+
+// The job is done: nothing pending, and the server holds every row as it
+// is here.
+void verifyServerHoldsEverything(const LocalStore &device, const FakeSyncService &service)
+{
+    QCOMPARE(device.pendingRows(), QStringList());
+    int compared = 0;
+    const auto check = [&](const QString &kind, const QString &id, const QJsonObject &payload) {
+        const auto record = service.recordByClientId(kind, id);
+        QVERIFY2(record.has_value(), qPrintable(id));
+        for (auto it = payload.constBegin(); it != payload.constEnd(); ++it) {
+            if (it.key() != QLatin1String("server_id"))
+                QVERIFY2(record->value(it.key()) == it.value(), qPrintable(id + QLatin1Char(' ') + it.key()));
+        }
+        ++compared;
+    };
+    using namespace SyncRecords;
+    QSqlQuery ids(*device.database->db());
+    ids.exec(QStringLiteral("SELECT id FROM transactions"));
+    while (ids.next()) {
+        const Transaction t = *device.transactions->findById(ids.value(0).toString());
+        check(kTransactions, t.id, transactionPayload(t, device.splitLines->listByTransaction(t.id)));
+    }
+    for (const Account &a : device.accounts->listAll())
+        check(QStringLiteral("accounts"), a.id, accountPayload(a));
+    QVERIFY(compared > 0);
+}
+
+} // namespace
+
+class SyncFaultTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pushFaults_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("error"); // empty: the sync completes
+        QTest::newRow("500 on batch 2 of 3") << int(ErrorOnBatch2) << "Push failed (HTTP 500)";
+        QTest::newRow("connection dropped after the server stored the batch")
+            << int(DroppedAfterProcessing) << "Push failed (HTTP 0)";
+        QTest::newRow("truncated 200 body") << int(TruncatedReply) << "Push failed (HTTP 0)";
+        QTest::newRow("non-JSON 200") << int(NonJsonReply) << "";
+        QTest::newRow("results missing") << int(ResultsMissing) << "";
+        QTest::newRow("a result error") << int(ResultError) << "";
+        QTest::newRow("results for ids not in the batch") << int(ResultsForOtherIds) << "Push failed (HTTP 500)";
+        QTest::newRow("no reply") << int(NoReply) << "Push failed (HTTP 0)";
+    }
+
+    void pushFaults()
+    {
+        QFETCH(int, fault);
+        QFETCH(QString, error);
+        SyncHarness harness;
+        FakeSyncService &service = *harness.service;
+        auto device = harness.device();
+        // 1200 pending rows: batches of 500, 500 and 200.
+        QVERIFY(device->insert(SampleData::make(QStringLiteral("p"), 2, 3, 2, 1190, 3)));
+        QVERIFY(device->transactions->softDelete(QStringLiteral("p-txn-7")));
+        const QMap<QString, QString> before = device->snapshot();
+        QSet<QString> mustStayPending;
+
+        const QJsonObject someResults{{"results", QJsonArray{QJsonObject{{"status", "ok"}}}}};
+        switch (PushFault(fault)) {
+        case ErrorOnBatch2:
+            service.failPush(2, FakeResponse::json(500, QJsonObject{{"error", "boom"}}));
+            break;
+        case DroppedAfterProcessing:
+            // The network stack resends once after a silent close: drop both.
+            for (int request = 1; request <= 4; ++request)
+                service.failPush(request, FakeResponse::dropped(), true);
+            break;
+        case TruncatedReply:
+            service.failPush(2, FakeResponse::truncated(200, someResults), true);
+            break;
+        case NonJsonReply:
+            service.failPush(1, FakeResponse::html(200, "<html>gateway</html>"), true);
+            break;
+        case ResultsMissing:
+            service.editPushReply = [](QJsonObject &reply, const QJsonArray &) { reply.remove("results"); };
+            break;
+        case ResultError:
+            service.rejectChange = [](const QJsonObject &change) {
+                return change.value("entity_id").toString() == QLatin1String("p-txn-42");
+            };
+            mustStayPending.insert(QStringLiteral("transactions/p-txn-42"));
+            break;
+        case ResultsForOtherIds:
+            // Batch 1 claims a row of batch 3, under its own and another
+            // kind, and a row that does not exist; batch 3 then fails.
+            service.editPushReply = [](QJsonObject &reply, const QJsonArray &) {
+                QJsonArray results = reply.value("results").toArray();
+                for (const char *type : {"transaction", "account"})
+                    results.append(QJsonObject{{"status", "ok"}, {"entity_type", type},
+                                               {"entity_id", "p-txn-1100"}, {"server_id", "forged"}});
+                results.append(QJsonObject{{"status", "ok"}, {"entity_type", "transaction"},
+                                           {"entity_id", "nobody"}, {"server_id", "forged"}});
+                reply.insert("results", results);
+            };
+            service.failPush(3, FakeResponse::json(500, QJsonObject()));
+            mustStayPending.insert(QStringLiteral("transactions/p-txn-1100"));
+            break;
+        case NoReply:
+            device->api->setTransferTimeout(300);
+            service.failPush(1, FakeResponse::noReply());
+            break;
+        }
+
+        QSignalSpy failed(device->engine.get(), &SyncEngine::syncFailed);
+        QElapsedTimer clock;
+        clock.start();
+        const bool completed = device->sync();
+        QCOMPARE(completed, error.isEmpty());
+        if (!error.isEmpty()) {
+            QCOMPARE(failed.value(0).value(0).toString(), error);
+            QCOMPARE(device->engine->state(), SyncEngine::Error);
+        }
+        QVERIFY(clock.elapsed() < 10000);
+        verifyNothingLost(before, *device, service, mustStayPending);
+
+        // The next sync, without the fault, completes the job.
+        service.clearFaults();
+        service.editPushReply = nullptr;
+        service.rejectChange = nullptr;
+        QVERIFY(device->sync());
+        verifyServerHoldsEverything(*device, service);
+        QCOMPARE(device->engine->state(), SyncEngine::Idle);
+    }
+
+    void rowEditedWhileItsBatchIsInFlightStaysPending()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        QVERIFY(device->insert(SampleData::make(QStringLiteral("e"), 2, 1, 0, 3, 0)));
+        harness.service->onPush = [&device](int number) {
+            if (number != 1)
+                return;
+            // An edit (new version) and a reorder (same version, new time).
+            Transaction t = *device->transactions->findById(QStringLiteral("e-txn-1"));
+            t.payee = QStringLiteral("Edited in flight");
+            t.version += 1;
+            t.updatedAt = QDateTime::currentDateTimeUtc().addSecs(5);
+            QVERIFY(device->transactions->update(t));
+            QVERIFY(device->accounts->updateSortOrder({{QStringLiteral("e-acc-0"), 9}}));
+        };
+
+        QVERIFY(device->sync());
+        // The pull echoed the sent copies; neither change was lost.
+        QCOMPARE(device->pendingRows(),
+                 (QStringList{"accounts/e-acc-0", "transactions/e-txn-1"}));
+        QCOMPARE(device->transactions->findById(QStringLiteral("e-txn-1"))->payee, QStringLiteral("Edited in flight"));
+        QCOMPARE(device->accounts->findById(QStringLiteral("e-acc-0"))->sortOrder, 9);
+
+        harness.service->onPush = nullptr;
+        QVERIFY(device->sync());
+        verifyServerHoldsEverything(*device, *harness.service);
+        QCOMPARE(harness.service->recordByClientId(QStringLiteral("accounts"), QStringLiteral("e-acc-0"))
+                     ->value("sort_order")
+                     .toInt(),
+                 9);
+    }
+
+    void pullFailureKeepsTheAppliedPages_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("500") << int(FakeResponse::Mode::Normal) << "Pull failed (HTTP 500)";
+        QTest::newRow("truncated") << int(FakeResponse::Mode::Truncated) << "Pull failed (HTTP 0)";
+        QTest::newRow("dropped") << int(FakeResponse::Mode::Dropped) << "Pull failed (HTTP 0)";
+        QTest::newRow("no reply") << int(FakeResponse::Mode::NoReply) << "Pull failed (HTTP 0)";
+    }
+
+    void pullFailureKeepsTheAppliedPages()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, error);
+        SyncHarness harness;
+        SampleData::make(QStringLiteral("q"), 2, 3, 0, 995, 0).putInto(*harness.service); // five pages
+        auto device = harness.device();
+        device->api->setTransferTimeout(300);
+        FakeResponse response = FakeResponse::json(mode == int(FakeResponse::Mode::Normal) ? 500 : 200,
+                                                   QJsonObject{{"accounts", QJsonArray()}, {"has_more", true}});
+        response.mode = FakeResponse::Mode(mode);
+        // The network stack resends once after a silent close: fail both.
+        harness.service->failPull(3, response);
+        if (response.mode == FakeResponse::Mode::Dropped)
+            harness.service->failPull(4, response);
+
+        QSignalSpy failed(device->engine.get(), &SyncEngine::syncFailed);
+        QVERIFY(!device->sync());
+        QCOMPARE(failed.value(0).value(0).toString(), error);
+        QCOMPARE(device->cursor(), harness.service->cursorAt(400));
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 395);
+        QVERIFY(!device->preferences->get(QStringLiteral("lastSyncTimestamp")));
+
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCursors().at(harness.service->pullCount() - 3), harness.service->cursorAt(400));
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 995);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM split_lines"), 300);
+        QCOMPARE(device->cursor(), harness.service->cursorAt(1000));
+    }
+
+    void pullStopsAfterFiftyPagesAndGoesOnNextTime()
+    {
+        SyncHarness harness;
+        SampleData::make(QStringLiteral("c"), 1, 0, 0, 103, 0).putInto(*harness.service);
+        harness.service->pageSize = 2;
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCount(), 50);
+        QCOMPARE(device->cursor(), harness.service->cursorAt(100));
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCount(), 52);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 103);
+    }
+
+    void moreWithoutACursorEndsThePull()
+    {
+        SyncHarness harness;
+        SampleData::make(QStringLiteral("h"), 1, 0, 0, 5, 0).putInto(*harness.service);
+        harness.service->pageSize = 2;
+        harness.service->editPullPage = [](QJsonObject &page, int number) {
+            if (number == 2)
+                page.insert("cursor", "");
+        };
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        // The first page's cursor stays; the feed is not read again from the start.
+        QCOMPARE(harness.service->pullCount(), 2);
+        QCOMPARE(device->cursor(), harness.service->cursorAt(2));
+        harness.service->editPullPage = nullptr;
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCursors().at(2), harness.service->cursorAt(2));
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 5);
+    }
+
+    void malformedRecordsAreSkippedAndTheRestApplied()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        QVERIFY(device->insert(SampleData::make(QStringLiteral("l"), 1, 1, 0, 2, 0)));
+        QVERIFY(device->sync());
+        const QMap<QString, QString> before = device->snapshot();
+
+        const auto txn = [](const char *json) { return QJsonDocument::fromJson(json).object(); };
+        const QJsonObject page{
+            {"accounts", QJsonArray{QJsonObject{{"id", 5}, {"client_id", QJsonArray{"x"}}, {"name", "No ids"}}}},
+            {"transactions",
+             QJsonArray{42, txn(R"({"id":"m1","client_id":"m1","account_id":"l-acc-0","date":"2024-13-45"})"),
+                        txn(R"({"id":"m2","client_id":"m2","account_id":"l-acc-0","date":"1999-12-31"})"),
+                        txn(R"({"payee":"no ids","account_id":"l-acc-0","date":"2024-01-01"})"),
+                        txn(R"({"id":"m3","client_id":"m3","date":"2024-01-01","payee":"no account"})"),
+                        txn(R"({"id":"m4","client_id":"l-txn-0","version":"9","date":"2024-01-01","payee":"x"})"),
+                        txn(R"({"id":"ok","client_id":"fine","account_id":"l-acc-0","date":"2000-01-01",
+                               "payee":"Fine","amount":-500,"version":1})")}},
+            {"reconciliations", QJsonArray{txn(R"({"id":"r1","client_id":"r1","account_id":"l-acc-0"})")}},
+            {"has_more", false}};
+        harness.server.script("GET", "/sync/pull", FakeResponse::json(200, page));
+        QVERIFY(device->sync());
+
+        const QMap<QString, QString> after = device->snapshot();
+        QCOMPARE(snapshotDifferences(before, after), QStringList{"added transactions/fine"});
+        QCOMPARE(device->transactions->findById("fine")->amount, -500);
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+    }
+
+    void splitLinesNamingAnUnknownCategoryWaitForIt()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        SampleData local = SampleData::make(QStringLiteral("s"), 1, 2, 0, 4, 0); // s-txn-3 is split
+        QVERIFY(device->insert(local));
+        QVERIFY(device->sync());
+        const QMap<QString, QString> before = device->snapshot();
+
+        // Another device splits s-txn-3 across a category it created; the
+        // category comes two pages later.
+        Transaction changed = local.transactions.at(3);
+        changed.version = 5;
+        changed.payee = QStringLiteral("Resplit");
+        SplitLine line;
+        line.categoryId = QStringLiteral("late");
+        line.amount = changed.amount;
+        line.memo = QStringLiteral("all of it");
+        harness.service->putRecord(kTransactions, serverRecordFromPayload(
+                                                      SyncRecords::transactionPayload(changed, {line}), 5));
+        Category late;
+        late.id = QStringLiteral("late");
+        late.name = QStringLiteral("Late");
+        late.createdAt = late.updatedAt = QDateTime::currentDateTimeUtc();
+        const QJsonObject lateRecord = serverRecordFromPayload(SyncRecords::categoryPayload(late), 1);
+
+        // First sync: the category never arrives. The local row is whole.
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 1);
+        QCOMPARE(snapshotDifferences(before, device->snapshot()), QStringList());
+
+        // Next sync: it arrives on a later page of the same sync.
+        harness.service->pageSize = 1;
+        harness.service->putRecord(kTransactions, serverRecordFromPayload(
+                                                      SyncRecords::transactionPayload(local.transactions.at(0), {}),
+                                                      local.transactions.at(0).version));
+        harness.service->putRecord(QStringLiteral("categories"), lateRecord);
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        const Transaction applied = *device->transactions->findById(changed.id);
+        QCOMPARE(applied.payee, QStringLiteral("Resplit"));
+        QCOMPARE(applied.version, 5);
+        const QList<SplitLine> lines = device->splitLines->listByTransaction(changed.id);
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.at(0).categoryId, QStringLiteral("late"));
+        QCOMPARE(lines.at(0).amount, changed.amount);
+    }
+
+    void aFailingSplitWriteRollsTheRecordBack()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        SampleData data = SampleData::make(QStringLiteral("w"), 1, 2, 0, 4, 0);
+        QVERIFY(device->insert(data));
+        QVERIFY(device->sync());
+        const QMap<QString, QString> before = device->snapshot();
+
+        Transaction changed = data.transactions.at(3);
+        changed.version = 2;
+        changed.amount = -999;
+        SplitLine first;
+        first.categoryId = data.categories.at(0).id;
+        first.amount = -500;
+        SplitLine second = first;
+        second.amount = -499;
+        second.memo = QStringLiteral("refused");
+        harness.service->putRecord(kTransactions, serverRecordFromPayload(
+                                                      SyncRecords::transactionPayload(changed, {first, second}), 2));
+        QVERIFY(device->exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON split_lines WHEN NEW.memo = 'refused' "
+                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+        QVERIFY(device->sync());
+        QCOMPARE(snapshotDifferences(before, device->snapshot()), QStringList());
+        QCOMPARE(device->engine->keptRecordCount(), 1);
+
+        QVERIFY(device->exec("DROP TRIGGER refuse"));
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QCOMPARE(device->transactions->findById(changed.id)->amount, -999);
+        QCOMPARE(device->splitLines->listByTransaction(changed.id).size(), 2);
+    }
+
+    void aTransactionBeforeItsAccount()
+    {
+        SyncHarness harness;
+        SampleData data = SampleData::make(QStringLiteral("o"), 1, 1, 1, 2, 1);
+        // Children first, the account last: each on its own page.
+        SampleData children = data;
+        children.accounts.clear();
+        children.putInto(*harness.service);
+        harness.service->pageSize = 1;
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 0);
+        QCOMPARE(device->engine->keptRecordCount(), 4); // rule, two transactions, reconciliation
+
+        SampleData parent = data;
+        parent.categories.clear();
+        parent.recurring.clear();
+        parent.transactions.clear();
+        parent.reconciliations.clear();
+        parent.putInto(*harness.service);
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 2);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM recurring_transactions"), 1);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM reconciliations"), 1);
+    }
+
+    void tombstonesForUnknownRowsLeaveNoTrace()
+    {
+        SyncHarness harness;
+        SampleData data = SampleData::make(QStringLiteral("t"), 1, 2, 0, 1, 0);
+        data.transactions[0].deletedAt = QDateTime::currentDateTimeUtc();
+        data.categories[0].deletedAt = QDateTime::currentDateTimeUtc();
+        data.putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 0);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM categories"), 1);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM accounts"), 1);
+    }
+
+    void aDeletedCategoryStillInUseIsStoredForItsTransactions()
+    {
+        SyncHarness harness;
+        SampleData data = SampleData::make(QStringLiteral("u"), 1, 1, 0, 2, 0); // u-txn-1 uses u-cat-0
+        data.categories[0].deletedAt = QDateTime::currentDateTimeUtc();
+        data.putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QCOMPARE(device->transactions->findById(QStringLiteral("u-txn-1"))->categoryId, QStringLiteral("u-cat-0"));
+        QVERIFY(device->categories->findById(QStringLiteral("u-cat-0"))->deletedAt.has_value());
+        QCOMPARE(device->categories->count(), 0);
+    }
+};
+
+TALLYRA_TEST(SyncFaultTest)
+
+#include "test_syncfaults.moc"
