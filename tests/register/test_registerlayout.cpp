@@ -11,6 +11,8 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QPushButton>
 #include <QSettings>
 
@@ -139,6 +141,47 @@ private Q_SLOTS:
         QVERIFY(!h.table()->isColumnHidden(RegisterModel::MemoColumn));
         QVERIFY(!h.table()->isColumnHidden(RegisterModel::BalanceColumn));
         QCOMPARE(h.table()->rowHeight(0), RegisterDelegate::kLineHeight);
+    }
+
+    void headerMenuShowsAndHidesColumns()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+        QStringList captions;
+        QStringList disabled;
+        // Runs inside the menu's own loop: looks at it, unticks Memo, closes it.
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                if (!action->isCheckable())
+                    continue;
+                captions.append(action->text());
+                if (!action->isEnabled())
+                    disabled.append(action->text());
+                if (action->text() == QLatin1String("Memo"))
+                    action->trigger();
+            }
+            menu->close();
+        });
+        h.screen()->showHeaderContextMenu(QPoint(10, 5));
+        QCOMPARE(captions, (QStringList{"Date", "Chk #", "Payee", "Category", "Memo", "Payment", "Deposit", "Clr",
+                               "Balance"}));
+        QCOMPARE(disabled, QStringList{"Date"});
+        QVERIFY(h.table()->isColumnHidden(RegisterModel::MemoColumn));
+        QCOMPARE(settings().value(QStringLiteral("register/colHidden/4")).toBool(), true);
+
+        // Hidden columns are stepped over by Return.
+        h.goTo(h.model()->newRowPosition(), RegisterModel::CategoryColumn);
+        h.press(Qt::Key_Return);
+        h.press(Qt::Key_Return);
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::PaymentColumn));
+
+        h.recreateScreen();
+        h.show(checking.id);
+        QVERIFY(h.table()->isColumnHidden(RegisterModel::MemoColumn));
     }
 
     void liabilityHeadersAndOpeningBalanceBanner()
