@@ -8,6 +8,7 @@
 #include "register/transactionactions.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -133,6 +134,16 @@ private Q_SLOTS:
         QCOMPARE(h.model()->buffer().payee, QStringLiteral("Shop"));
         QCOMPARE(h.model()->buffer().memo, QStringLiteral("note"));
         QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::CategoryColumn));
+
+        // Return leaves the two-line editor for the next cell as well.
+        h.goTo(h.model()->newRowPosition(), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("2"));
+        h.press(Qt::Key_Return);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("2")); // typing replaces the opened text
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::CategoryColumn));
+        QVERIFY(qobject_cast<QComboBox *>(h.table()->openEditor()));
+        h.press(Qt::Key_Escape);
 
         preferences->setBool(QStringLiteral("registerTwoLine"), false);
         preferences->setBool(QStringLiteral("registerShowBalance"), true);

@@ -12,6 +12,7 @@
 #include "register/transactionactions.h"
 #include "screens/recurringformdialog.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -72,6 +73,7 @@ private Q_SLOTS:
         RegisterHarness h;
         const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
         const Category food = h.fixture().addCategory(QStringLiteral("Food"));
+        QAbstractItemModelTester tester(h.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         h.show(checking.id);
 
         h.typeNewRow({QStringLiteral("3/15/2024"), QStringLiteral("Corner Shop"), QStringLiteral("Food"),
@@ -571,6 +573,7 @@ private Q_SLOTS:
         const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
         const Transaction first = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("A"), -100);
         const Transaction second = h.fixture().addTransaction(checking.id, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+        QAbstractItemModelTester tester(h.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         h.show(checking.id);
         const int row = h.model()->viewRowOfTransaction(first.id);
 
