@@ -34,7 +34,7 @@ public:
     void type(const QString &text);
     // Makes the cell current (changing the row under edit as a click would).
     void goTo(int row, int column);
-    // Opens the current cell's editor with Return on a closed cell.
+    // Where a key press goes: an open popup, else the focus widget.
     QWidget *focused() const;
     QString statusText() const;
     QString cellText(int row, int column) const;
