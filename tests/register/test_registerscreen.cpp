@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 #include <QSignalSpy>
 
 namespace {
@@ -703,6 +705,65 @@ private Q_SLOTS:
         QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(RegisterModel::BalanceColumn));
         QApplication::processEvents();
         QVERIFY(!h.table()->openEditor());
+    }
+
+    void splitRowsKeepTheirAmountsAndCategory()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        Transaction split = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Market"), -900);
+        split.isSplit = true;
+        QVERIFY(h.app()->transactionRepository()->update(split));
+        h.show(checking.id);
+        const int row = h.model()->viewRowOfTransaction(split.id);
+
+        h.goTo(row, RegisterModel::CategoryColumn);
+        QCOMPARE(h.cellText(row, RegisterModel::CategoryColumn), QStringLiteral("—Split—"));
+        h.press(Qt::Key_Return);
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::MemoColumn));
+        h.goTo(row, RegisterModel::PaymentColumn);
+        h.press(Qt::Key_Return);
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::DepositColumn));
+        QVERIFY(!h.table()->openEditor());
+
+        // A double click on its category opens the whole transaction in the form.
+        const QPoint centre = h.table()->visualRect(h.model()->index(row, RegisterModel::CategoryColumn)).center();
+        QTest::mouseClick(h.table()->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(h.table()->viewport(), Qt::LeftButton, {}, centre);
+        QApplication::processEvents();
+        QCOMPARE(h.prompts().dialogRuns, 1);
+    }
+
+    void contextMenuOffersTheRowCommands()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        QStringList texts;
+        // Runs inside the menu's loop: reads it and marks the row cleared.
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QAction *mark = nullptr;
+            for (QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    texts.append(action->text());
+                if (action->text() == QLatin1String("Mark &Cleared"))
+                    mark = action;
+            }
+            menu->close();
+            if (mark)
+                mark->trigger();
+        });
+        const int row = h.model()->viewRowOfTransaction(shop.id);
+        h.screen()->onContextMenu(h.table()->visualRect(h.model()->index(row, 2)).center());
+        QCOMPARE(texts, (QStringList{"&Insert New", "&New Transaction...", "Show &Details...", "&Split Transaction...",
+                            "&Edit in Dialog...", "D&uplicate...", "Mark &Cleared", "&Delete"}));
+        const Transaction stored = h.app()->transactionRepository()->findById(shop.id).value();
+        QVERIFY(stored.cleared);
+        QCOMPARE(stored.version, shop.version + 1);
     }
 
     void clickOnClrTogglesTheMark()
