@@ -1,0 +1,1192 @@
+#include "register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "app/uiprefs.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/money.h"
+#include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "register/registerdelegate.h"
+#include "register/registerfilterdialog.h"
+#include "register/registermodel.h"
+#include "register/registertableview.h"
+#include "register/transactionactions.h"
+#include "register/transactiondetailsdialog.h"
+#include "register/userprompts.h"
+#include "screens/recurringformdialog.h"
+#include "ui/palettehelpers.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
+#include <QUuid>
+#include <QVBoxLayout>
+
+namespace {
+
+const char kDimColor[] = "#6E8A7E";
+const int kDefaultWidths[RegisterModel::ColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
+
+QSettings registerSettings()
+{
+    return QSettings(QStringLiteral("Lumora"), QStringLiteral("Tallyra"));
+}
+
+QString widthKey(int column)
+{
+    return QStringLiteral("register/colWidth/%1").arg(column);
+}
+
+QString hiddenKey(int column)
+{
+    return QStringLiteral("register/colHidden/%1").arg(column);
+}
+
+int defaultWidth(int column)
+{
+    const int scale = UiPrefs::fontScalePercent();
+    return scale > 100 ? kDefaultWidths[column] * scale / 100 : kDefaultWidths[column];
+}
+
+bool windowIsDark()
+{
+    return QApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+QString dimStyle(const char *color)
+{
+    return QStringLiteral("color: %1;").arg(QLatin1String(color));
+}
+
+} // namespace
+
+RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
+    : QWidget(parent)
+    , m_app(app)
+{
+    setupUi();
+    connectSignals();
+    restoreColumnLayout();
+}
+
+void RegisterScreen::setupUi()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+
+    auto *header = new QHBoxLayout;
+    header->setSpacing(16);
+    m_titleLabel = new QLabel(this);
+    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    applyFontRole(m_titleLabel, 5);
+    header->addWidget(m_titleLabel);
+    header->addStretch();
+    header->addWidget(makeSummaryField(tr("Cleared"), &m_clearedValue, false));
+    header->addWidget(makeSummaryField(tr("Uncleared"), &m_unclearedValue, false));
+    header->addWidget(makeSummaryField(tr("Balance"), &m_balanceValue, true));
+    m_clearedValue->setObjectName(QStringLiteral("clearedValue"));
+    m_unclearedValue->setObjectName(QStringLiteral("unclearedValue"));
+    m_balanceValue->setObjectName(QStringLiteral("balanceValue"));
+
+    m_newButton = new QPushButton(tr("&New Transaction"), this);
+    m_newButton->setObjectName(QStringLiteral("newTransactionButton"));
+    m_newButton->setFocusPolicy(Qt::ClickFocus);
+    markAccentButton(m_newButton);
+    m_newButton->setToolTip(tr("Add a transaction using the full form"));
+    connect(m_newButton, &QPushButton::clicked, this, &RegisterScreen::newTransactionDialog);
+    header->addWidget(m_newButton);
+
+    m_filterButton = new QPushButton(this);
+    m_filterButton->setObjectName(QStringLiteral("filterButton"));
+    m_filterButton->setFocusPolicy(Qt::ClickFocus);
+    connect(m_filterButton, &QPushButton::clicked, this, &RegisterScreen::openFilterDialog);
+    header->addWidget(m_filterButton);
+
+    m_reconcileButton = new QPushButton(tr("&Reconcile"), this);
+    m_reconcileButton->setObjectName(QStringLiteral("reconcileButton"));
+    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
+    connect(m_reconcileButton, &QPushButton::clicked, this, [this] { Q_EMIT reconcileRequested(m_accountId); });
+    header->addWidget(m_reconcileButton);
+    layout->addLayout(header);
+
+    m_subtitleLabel = new QLabel(this);
+    m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    applyFontRole(m_subtitleLabel, 2);
+    m_subtitleLabel->setStyleSheet(dimStyle(kDimColor));
+    layout->addWidget(m_subtitleLabel);
+
+    m_banner = new QFrame(this);
+    m_banner->setObjectName(QStringLiteral("openingBalanceBanner"));
+    m_banner->setFrameShape(QFrame::StyledPanel);
+    m_banner->hide();
+    auto *bannerLayout = new QHBoxLayout(m_banner);
+    bannerLayout->setContentsMargins(12, 8, 12, 8);
+    m_bannerLabel = new QLabel(m_banner);
+    m_bannerLabel->setObjectName(QStringLiteral("bannerLabel"));
+    m_bannerLabel->setWordWrap(true);
+    bannerLayout->addWidget(m_bannerLabel, 1);
+    auto *creditButton = new QPushButton(tr("No, it is a credit"), m_banner);
+    creditButton->setObjectName(QStringLiteral("bannerCreditButton"));
+    creditButton->setFocusPolicy(Qt::ClickFocus);
+    connect(creditButton, &QPushButton::clicked, this, &RegisterScreen::dismissOpeningBalanceNotice);
+    auto *oweButton = new QPushButton(tr("Yes, I owe this"), m_banner);
+    oweButton->setObjectName(QStringLiteral("bannerOweButton"));
+    oweButton->setFocusPolicy(Qt::ClickFocus);
+    markAccentButton(oweButton);
+    connect(oweButton, &QPushButton::clicked, this, [this] {
+        if (!TransactionActions::fixLiabilityOpeningBalanceSign(m_app, m_accountId))
+            showStatus(tr("The opening balance could not be corrected."), 5000);
+        reload();
+    });
+    bannerLayout->addWidget(creditButton);
+    bannerLayout->addWidget(oweButton);
+    layout->addWidget(m_banner);
+    layout->addSpacing(8);
+
+    setupTable();
+    layout->addWidget(m_table, 1);
+
+    auto *footer = new QHBoxLayout;
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    applyFontRole(m_statusLabel, 0);
+    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QLatin1String(kDimColor)));
+    footer->addWidget(m_statusLabel);
+    footer->addStretch();
+    m_hintLabel = new QLabel(this);
+    m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    applyFontRole(m_hintLabel, 0);
+    m_hintLabel->setText(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+                             .arg(QKeySequence(QStringLiteral("Ctrl+Return")).toString(QKeySequence::NativeText),
+                                 QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
+                                 QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
+    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;")
+                                   .arg(windowIsDark() ? QStringLiteral("#5A7A6E") : QLatin1String(kDimColor)));
+    footer->addWidget(m_hintLabel);
+    layout->addLayout(footer);
+
+    m_statusTimer = new QTimer(this);
+    m_statusTimer->setSingleShot(true);
+    connect(m_statusTimer, &QTimer::timeout, m_statusLabel, &QLabel::clear);
+    updateFilterButton();
+}
+
+QWidget *RegisterScreen::makeSummaryField(const QString &caption, QLabel **valueLabel, bool bold)
+{
+    auto *field = new QWidget(this);
+    auto *layout = new QVBoxLayout(field);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto *captionLabel = new QLabel(caption, field);
+    applyFontRole(captionLabel, 2);
+    captionLabel->setStyleSheet(dimStyle(kDimColor));
+    captionLabel->setAlignment(Qt::AlignCenter);
+    auto *value = new QLabel(field);
+    if (bold)
+        applyFontRoleWithWeight(value, 3, 700);
+    else
+        applyFontRole(value, 3);
+    value->setAlignment(Qt::AlignCenter);
+    layout->addWidget(captionLabel);
+    layout->addWidget(value);
+    *valueLabel = value;
+    return field;
+}
+
+void RegisterScreen::setupTable()
+{
+    m_table = new RegisterTableView(this, this);
+    m_table->setObjectName(QStringLiteral("registerTable"));
+    m_model = new RegisterModel(this);
+    m_delegate = new RegisterDelegate(m_app, this);
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(m_delegate);
+    m_table->setAlternatingRowColors(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setTabKeyNavigation(false);
+    m_table->setFocusPolicy(Qt::WheelFocus);
+    // Every row has the same height and is never measured: 100k rows lay
+    // out as fast as ten.
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(RegisterDelegate::kLineHeight);
+    m_table->setShowGrid(false);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+    m_table->installEventFilter(this);
+    m_table->viewport()->installEventFilter(this);
+
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(24);
+    m_table->setSortingEnabled(true);
+    header->setSortIndicatorShown(true);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void RegisterScreen::connectSignals()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int newSize) {
+        // A hidden column reports width 0; keeping that would lose its width.
+        if (m_restoringLayout || newSize <= 0)
+            return;
+        registerSettings().setValue(widthKey(column), newSize);
+    });
+    connect(m_model, &RegisterModel::sortChanged, this, [](int column, Qt::SortOrder order) {
+        QSettings settings = registerSettings();
+        settings.setValue(QStringLiteral("register/sortColumn"), column);
+        settings.setValue(QStringLiteral("register/sortOrder"), int(order));
+    });
+    connect(m_app->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
+        if (key != QLatin1String("registerNewestFirst"))
+            return;
+        const bool newestFirst = m_app->preferencesRepository()->boolValue(key, false);
+        m_table->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+    });
+    connect(header, &QHeaderView::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_table, &QAbstractItemView::clicked, this, &RegisterScreen::onCellClicked);
+    connect(m_table, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onCellDoubleClicked);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex &current, const QModelIndex &) {
+            if (current.isValid())
+                startEditingRow(current.row());
+        });
+    connect(m_delegate, &RegisterDelegate::payeeChosen, this, &RegisterScreen::autofillFromPayee);
+}
+
+// ---- Account, reload and layout -------------------------------------------
+
+void RegisterScreen::setAccount(const QString &accountId)
+{
+    m_accountId = accountId;
+    m_delegate->setAccountId(accountId);
+    m_filter = RegisterFilter::fromJson(
+        m_app->preferencesRepository()->value(RegisterFilter::preferenceKey(accountId), QString()));
+    updateFilterButton();
+    reload();
+    selectNewRow();
+}
+
+void RegisterScreen::reload()
+{
+    if (m_accountId.isEmpty() || m_table->isEditing())
+        return;
+    const std::optional<Account> account = m_app->accountRepository()->findById(m_accountId);
+    if (!account)
+        return;
+
+    m_titleLabel->setText(account->name);
+    QString subtitle = account->institution;
+    if (!account->institution.isEmpty() && !account->accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
+    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setVisible(!subtitle.isEmpty());
+
+    // Where the user was, so it comes back after the rows are replaced.
+    const QModelIndex topIndex = m_table->indexAt(QPoint(0, 0));
+    const int topRow = topIndex.isValid() ? topIndex.row() : -1;
+    const QString topId = isTransactionRow(topRow) ? m_model->rowAt(topRow).transaction.id : QString();
+    const QModelIndex current = m_table->currentIndex();
+    const int currentRow = current.isValid() ? current.row() : -1;
+    const int currentColumn = current.isValid() ? current.column() : 0;
+    const QString currentId = isTransactionRow(currentRow) ? m_model->rowAt(currentRow).transaction.id : QString();
+
+    QList<RegisterRow> rows = m_app->transactionRepository()->listRegister(m_accountId);
+    qint64 cleared = 0;
+    qint64 uncleared = 0;
+    for (const RegisterRow &row : std::as_const(rows))
+        (row.transaction.cleared ? cleared : uncleared) += row.transaction.amount;
+    if (m_filter.activeCount() > 0) {
+        rows.erase(std::remove_if(rows.begin(), rows.end(),
+                       [this](const RegisterRow &row) { return !m_filter.matches(row.transaction); }),
+            rows.end());
+    }
+
+    PreferencesRepository *preferences = m_app->preferencesRepository();
+    const bool liability = isLiabilityType(account->accountType);
+    const bool showBalance = preferences->boolValue(QStringLiteral("registerShowBalance"), true);
+    applyDisplayPreferences(preferences->boolValue(QStringLiteral("registerTwoLine"), false));
+    m_table->setColumnHidden(RegisterModel::BalanceColumn, !showBalance);
+    m_model->setBalanceMarks(showBalance && !liability);
+    m_model->setHighlightOverdrawn(preferences->boolValue(QStringLiteral("registerHighlightOverdrawn"), true));
+    m_model->setLiabilityAccount(liability);
+    m_model->setCurrency(account->currency);
+    m_model->setRows(std::move(rows));
+
+    updateOpeningBalanceNotice();
+    updateSummary(cleared, uncleared, liability, account->currency);
+
+    const auto rowFor = [this](const QString &id, int remembered) {
+        const int found = m_model->viewRowOfTransaction(id);
+        if (found >= 0 || remembered < 0)
+            return found;
+        return qMin(remembered, m_model->rowCount() - 1);
+    };
+    const int restoredTop = rowFor(topId, topRow);
+    if (restoredTop >= 0)
+        m_table->scrollTo(m_model->index(restoredTop, 0), QAbstractItemView::PositionAtTop);
+    const int restoredCurrent = rowFor(currentId, currentRow);
+    if (restoredCurrent >= 0) {
+        const QModelIndex index = m_model->index(restoredCurrent, currentColumn);
+        m_table->setCurrentIndex(index);
+        m_table->scrollTo(index);
+    }
+}
+
+void RegisterScreen::updateSummary(qint64 cleared, qint64 uncleared, bool liability, Currency currency)
+{
+    m_clearedValue->setText(formatMoneySigned(cleared, liability, currency));
+    m_unclearedValue->setText(formatMoneySigned(uncleared, liability, currency));
+    const qint64 total = cleared + uncleared;
+    m_balanceValue->setText(formatMoneySigned(total, liability, currency));
+    const bool negative = (liability ? -total : total) < 0;
+    const bool dark = windowIsDark();
+    const QString color = negative ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
+                                   : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
+    m_balanceValue->setStyleSheet(QStringLiteral("color: %1;").arg(color));
+}
+
+void RegisterScreen::showStatus(const QString &text, int milliseconds)
+{
+    m_statusLabel->setText(text);
+    m_statusTimer->start(qMax(0, milliseconds));
+}
+
+void RegisterScreen::applyDisplayPreferences(bool twoLine)
+{
+    m_delegate->setTwoLineMode(twoLine);
+    if (twoLine)
+        m_table->setColumnHidden(RegisterModel::MemoColumn, true);
+    else
+        m_table->setColumnHidden(RegisterModel::MemoColumn,
+            registerSettings().value(hiddenKey(RegisterModel::MemoColumn), false).toBool());
+    m_model->setTwoLineMode(twoLine);
+    m_table->verticalHeader()->setDefaultSectionSize(
+        twoLine ? RegisterDelegate::kTwoLineHeight : RegisterDelegate::kLineHeight);
+    m_table->viewport()->update();
+}
+
+void RegisterScreen::restoreColumnLayout()
+{
+    QSettings settings = registerSettings();
+    const bool showBalance = m_app->preferencesRepository()->boolValue(QStringLiteral("registerShowBalance"), true);
+    m_restoringLayout = true;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
+        m_table->setColumnWidth(column, settings.value(widthKey(column), defaultWidth(column)).toInt());
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        bool hidden = settings.value(hiddenKey(column), false).toBool();
+        if (column == RegisterModel::DateColumn)
+            hidden = false;
+        else if (column == RegisterModel::BalanceColumn)
+            hidden = !showBalance;
+        m_table->setColumnHidden(column, hidden);
+    }
+    m_restoringLayout = false;
+
+    int column = RegisterModel::DateColumn;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    if (settings.contains(QStringLiteral("register/sortColumn"))) {
+        column = settings.value(QStringLiteral("register/sortColumn")).toInt();
+        if (column < 0 || column >= RegisterModel::ColumnCount)
+            column = RegisterModel::DateColumn;
+        order = settings.value(QStringLiteral("register/sortOrder"), 0).toInt() == int(Qt::DescendingOrder)
+            ? Qt::DescendingOrder
+            : Qt::AscendingOrder;
+    } else if (m_app->preferencesRepository()->boolValue(QStringLiteral("registerNewestFirst"), false)) {
+        order = Qt::DescendingOrder;
+    }
+    m_table->sortByColumn(column, order);
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    QSettings settings = registerSettings();
+    settings.remove(QStringLiteral("register"));
+    settings.sync();
+    restoreColumnLayout();
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    QMenu menu(this);
+    menu.addSection(tr("Show columns"));
+    const bool twoLine = m_model->twoLineMode();
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        QAction *action = menu.addAction(m_model->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!m_table->isColumnHidden(column));
+        action->setEnabled(column != RegisterModel::DateColumn && !(twoLine && column == RegisterModel::MemoColumn));
+        connect(action, &QAction::toggled, this, [this, column](bool visible) {
+            if (column == RegisterModel::BalanceColumn) {
+                m_app->preferencesRepository()->setBool(QStringLiteral("registerShowBalance"), visible);
+                return;
+            }
+            m_table->setColumnHidden(column, !visible);
+            registerSettings().setValue(hiddenKey(column), !visible);
+        });
+    }
+    menu.addSeparator();
+    menu.addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
+    menu.exec(header->mapToGlobal(pos));
+}
+
+// ---- Filter and opening-balance banner ------------------------------------
+
+void RegisterScreen::updateFilterButton()
+{
+    const int count = m_filter.activeCount();
+    QFont font = m_filterButton->font();
+    font.setWeight(count > 0 ? QFont::Bold : QFont::Normal);
+    m_filterButton->setFont(font);
+    if (count > 0) {
+        m_filterButton->setText(tr("Fi&lter (%1)").arg(count));
+        m_filterButton->setToolTip(tr("Filters are applied. Click to change or clear them."));
+    } else {
+        m_filterButton->setText(tr("Fi&lter"));
+        m_filterButton->setToolTip(tr("Filter which transactions are listed"));
+    }
+}
+
+void RegisterScreen::openFilterDialog()
+{
+    if (m_accountId.isEmpty())
+        return;
+    RegisterFilterDialog dialog(m_app, m_filter, this);
+    if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
+        return;
+    m_filter = dialog.filter();
+    const QString key = RegisterFilter::preferenceKey(m_accountId);
+    if (m_filter.activeCount() > 0)
+        m_app->preferencesRepository()->set(key, m_filter.toJson());
+    else
+        m_app->preferencesRepository()->remove(key);
+    updateFilterButton();
+    reload();
+}
+
+void RegisterScreen::updateOpeningBalanceNotice()
+{
+    const QStringList dismissed = registerSettings().value(QStringLiteral("reversedOpeningDismissed")).toStringList();
+    const std::optional<Transaction> opening = dismissed.contains(m_accountId)
+        ? std::nullopt
+        : TransactionActions::positiveLiabilityOpeningBalance(m_app, m_accountId);
+    if (!opening) {
+        m_banner->hide();
+        return;
+    }
+    const QString amount = formatMoney(opening->amount, TransactionActions::accountCurrency(m_app, m_accountId));
+    m_bannerLabel->setText(tr("This account's opening balance is recorded as a credit of %1. If you meant that you "
+                              "owe %1, Tallyra can correct it.")
+                               .arg(amount));
+    m_banner->show();
+}
+
+void RegisterScreen::dismissOpeningBalanceNotice()
+{
+    QSettings settings = registerSettings();
+    QStringList dismissed = settings.value(QStringLiteral("reversedOpeningDismissed")).toStringList();
+    if (!dismissed.contains(m_accountId)) {
+        dismissed.append(m_accountId);
+        settings.setValue(QStringLiteral("reversedOpeningDismissed"), dismissed);
+    }
+    updateOpeningBalanceNotice();
+}
+
+// ---- Keys and mouse --------------------------------------------------------
+
+bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == m_table || watched == m_table->viewport()) && event->type() == QEvent::KeyPress)
+        return handleKeyPress(static_cast<QKeyEvent *>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool RegisterScreen::handleKeyPress(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    const bool isReturn = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const QModelIndex current = m_table->currentIndex();
+
+    if (isReturn && ctrl) {
+        commitCurrentRow();
+        return true;
+    }
+    if (key == Qt::Key_E && ctrl && !shift && current.isValid()) {
+        if (m_model->isNewRow(current.row()))
+            editNewRowInDialog();
+        else
+            editRowInDialog(current.row());
+        return true;
+    }
+    if (isReturn && alt && current.isValid()) {
+        if (isTransactionRow(current.row()))
+            showDetailsForRow(current.row());
+        return true;
+    }
+    if (isReturn && !ctrl) {
+        handleReturn();
+        return true;
+    }
+    if (key == Qt::Key_D && ctrl) {
+        deleteCurrentRow();
+        return true;
+    }
+    if (key == Qt::Key_I && ctrl && !shift) {
+        beginNewTransaction();
+        return true;
+    }
+    if (key == Qt::Key_M && ctrl && current.isValid()) {
+        if (isTransactionRow(current.row()))
+            memorizeRow(current.row());
+        return true;
+    }
+    if (key == Qt::Key_Apostrophe && !ctrl) {
+        copyFromAbove();
+        return true;
+    }
+    return false;
+}
+
+void RegisterScreen::handleReturn()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (current.isValid() && !m_table->openEditor() && current.column() != RegisterModel::ClearedColumn) {
+        if (!m_model->isNewRow(current.row()) && isSplitAmountCell(current)) {
+            advanceToNextField();
+            return;
+        }
+        startEditingRow(current.row());
+        openEditorAt(current, false);
+        return;
+    }
+    advanceToNextField();
+}
+
+void RegisterScreen::onCellClicked(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    if (index.column() == RegisterModel::ClearedColumn) {
+        toggleClearedAt(index.row());
+        return;
+    }
+    startEditingRow(index.row());
+    if (index.column() != RegisterModel::BalanceColumn && !isSplitAmountCell(index))
+        openEditorAt(index, false);
+}
+
+void RegisterScreen::onCellDoubleClicked(const QModelIndex &index)
+{
+    if (index.isValid() && isTransactionRow(index.row()) && m_model->rowAt(index.row()).transaction.isSplit)
+        editRowInDialog(index.row());
+}
+
+bool RegisterScreen::isTransactionRow(int row) const
+{
+    return row >= 0 && row < m_model->rowCount() && !m_model->isNewRow(row) && m_model->listIndex(row) >= 0;
+}
+
+bool RegisterScreen::isSplitAmountCell(const QModelIndex &index) const
+{
+    if (!index.isValid() || !isTransactionRow(index.row()))
+        return false;
+    const int column = index.column();
+    return m_model->rowAt(index.row()).transaction.isSplit
+        && (column == RegisterModel::CategoryColumn || column == RegisterModel::PaymentColumn
+            || column == RegisterModel::DepositColumn);
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    QWidget *focus = QApplication::focusWidget();
+    const bool inTable = focus && (focus == m_table || m_table->isAncestorOf(focus));
+    if (!inTable)
+        return QWidget::focusNextPrevChild(next);
+    if (RegisterTableView::isInsidePayeeMemoEditor(focus)) {
+        QWidget *editor = m_table->openEditor();
+        const QString name = focus->objectName();
+        if (editor && next && name == QLatin1String("payeeEdit")) {
+            if (auto *memo = editor->findChild<QWidget *>(QStringLiteral("memoEdit"))) {
+                memo->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+        if (editor && !next && name == QLatin1String("memoEdit")) {
+            if (auto *payee = editor->findChild<QWidget *>(QStringLiteral("payeeEdit"))) {
+                payee->setFocus(Qt::BacktabFocusReason);
+                return true;
+            }
+        }
+        if (editor) {
+            // Leaves the composite editor: its values are kept, then the
+            // table moves on once the editor has closed.
+            Q_EMIT m_delegate->commitData(editor);
+            Q_EMIT m_delegate->closeEditor(editor,
+                next ? QAbstractItemDelegate::EditNextItem : QAbstractItemDelegate::EditPreviousItem);
+            return true;
+        }
+    }
+    if (next)
+        focusNextCell();
+    else
+        focusPreviousCell();
+    return true;
+}
+
+// ---- Moving between cells --------------------------------------------------
+
+int RegisterScreen::nextVisibleColumn(int column) const
+{
+    for (int c = column + 1; c <= RegisterModel::ClearedColumn; ++c) {
+        if (!m_table->isColumnHidden(c))
+            return c;
+    }
+    return -1;
+}
+
+int RegisterScreen::previousVisibleColumn(int column) const
+{
+    for (int c = qMin(column, int(RegisterModel::BalanceColumn)) - 1; c >= 0; --c) {
+        if (!m_table->isColumnHidden(c))
+            return c;
+    }
+    return -1;
+}
+
+void RegisterScreen::openEditorAt(const QModelIndex &index, bool memoLine)
+{
+    if (!(m_model->flags(index) & Qt::ItemIsEditable))
+        return;
+    m_table->edit(index);
+    if (memoLine && index.column() == RegisterModel::PayeeColumn) {
+        QWidget *editor = m_table->openEditor();
+        if (RegisterDelegate::isPayeeMemoEditor(editor)) {
+            if (auto *memo = editor->findChild<QWidget *>(QStringLiteral("memoEdit")))
+                memo->setFocus();
+        }
+    }
+}
+
+void RegisterScreen::closeOpenEditor(bool commit)
+{
+    QWidget *editor = m_table->openEditor();
+    if (!editor)
+        return;
+    if (commit)
+        Q_EMIT m_delegate->commitData(editor);
+    // The view gives the focus back to itself once the editor is gone.
+    Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void RegisterScreen::makeCellCurrent(const QModelIndex &index)
+{
+    if (!index.isValid())
+        return;
+    // Moving within the row must not make another row the editing row.
+    QItemSelectionModel *selection = m_table->selectionModel();
+    const bool blocked = selection->blockSignals(true);
+    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    selection->blockSignals(blocked);
+    m_table->scrollTo(index);
+    m_table->viewport()->update();
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    commitOpenEditor();
+    const int column = current.column();
+    int target = -1;
+    if (column == RegisterModel::BalanceColumn) {
+        target = nextVisibleColumn(-1);
+    } else {
+        target = column == RegisterModel::ClearedColumn ? -1 : nextVisibleColumn(column);
+        if (target < 0) {
+            commitCurrentRow();
+            return;
+        }
+    }
+    if (target < 0)
+        return;
+    const QModelIndex next = m_model->index(current.row(), target);
+    m_table->setCurrentIndex(next);
+    openEditorAt(next, false);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    commitOpenEditor();
+    const int target = current.column() == RegisterModel::BalanceColumn
+        ? previousVisibleColumn(RegisterModel::BalanceColumn)
+        : previousVisibleColumn(current.column());
+    if (target < 0)
+        return;
+    const QModelIndex previous = m_model->index(current.row(), target);
+    m_table->setCurrentIndex(previous);
+    openEditorAt(previous, true);
+}
+
+void RegisterScreen::focusNextCell()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    const int target = current.column() == RegisterModel::BalanceColumn ? nextVisibleColumn(-1)
+                                                                         : nextVisibleColumn(current.column());
+    if (target < 0)
+        return;
+    closeOpenEditor(true);
+    const QModelIndex next = m_model->index(current.row(), target);
+    makeCellCurrent(next);
+    openEditorAt(next, false);
+}
+
+void RegisterScreen::focusPreviousCell()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    const int target = previousVisibleColumn(current.column());
+    if (target < 0)
+        return;
+    closeOpenEditor(true);
+    const QModelIndex previous = m_model->index(current.row(), target);
+    makeCellCurrent(previous);
+    openEditorAt(previous, true);
+}
+
+void RegisterScreen::commitOpenEditor()
+{
+    const QModelIndex current = m_table->currentIndex();
+    QWidget *editor = m_table->openEditor();
+    if (!editor || !current.isValid())
+        return;
+    m_delegate->setModelData(editor, m_model, current);
+    if (RegisterDelegate::isPayeeMemoEditor(editor))
+        Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    if (m_model->isNewRow(row)) {
+        if (m_model->editingRow() != -1)
+            m_model->resetNewRow();
+        m_model->setEditingRow(-1);
+        return;
+    }
+    if (row != m_model->editingRow() && isTransactionRow(row)) {
+        m_model->loadRowForEditing(row, m_model->rowAt(row).categoryName);
+        m_model->setEditingRow(row);
+    }
+}
+
+void RegisterScreen::selectNewRow()
+{
+    if (m_model->rowCount() == 0 || !m_model->showNewRow())
+        return;
+    const bool onTop = m_model->newRowPosition() == 0;
+    if (onTop)
+        m_table->scrollToTop();
+    else
+        m_table->scrollToBottom();
+    m_table->setCurrentIndex(m_model->index(m_model->newRowPosition(), RegisterModel::DateColumn));
+}
+
+void RegisterScreen::beginNewTransaction()
+{
+    closeOpenEditor(false);
+    m_model->resetNewRow();
+    m_model->setEditingRow(-1);
+    const QModelIndex date = m_model->index(m_model->newRowPosition(), RegisterModel::DateColumn);
+    m_table->scrollTo(date);
+    m_table->setCurrentIndex(date);
+    m_model->refreshRow(date.row());
+    m_table->setFocus();
+    openEditorAt(date, false);
+}
+
+// ---- Commit ----------------------------------------------------------------
+
+QString RegisterScreen::resolveCategoryId() const
+{
+    const RegisterModel::EditBuffer &buffer = m_model->buffer();
+    if (!buffer.categoryId.isEmpty())
+        return buffer.categoryId;
+    const QString text = buffer.category.trimmed();
+    if (text.isEmpty())
+        return QString();
+    CategoryRepository *categories = m_app->categoryRepository();
+    if (const std::optional<Category> whole = categories->findByName(text))
+        return whole->id;
+    const int separator = text.indexOf(QLatin1String(" > "));
+    if (separator >= 0) {
+        if (const std::optional<Category> child = categories->findByName(text.mid(separator + 3).trimmed()))
+            return child->id;
+    }
+    return QString();
+}
+
+void RegisterScreen::restoreCurrentCell(const QModelIndex &index)
+{
+    if (index.isValid())
+        m_table->setCurrentIndex(index);
+}
+
+void RegisterScreen::commitCurrentRow()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (QWidget *editor = m_table->openEditor(); editor && current.isValid())
+        m_delegate->setModelData(editor, m_model, current);
+    m_table->setCurrentIndex(QModelIndex());
+
+    const RegisterModel::EditBuffer &buffer = m_model->buffer();
+    QString payee = buffer.payee.trimmed();
+    if (payee.isEmpty()) {
+        showStatus(tr("Payee is required"), 3000);
+        restoreCurrentCell(current);
+        return;
+    }
+    const std::optional<qint64> amount = m_model->bufferAmount();
+    if (!amount) {
+        showStatus(tr("Enter a payment or deposit amount"), 3000);
+        restoreCurrentCell(current);
+        return;
+    }
+
+    Transaction typed;
+    typed.date = m_model->bufferDate();
+    typed.amount = *amount;
+    typed.categoryId = resolveCategoryId();
+    const QString mark = buffer.clearedMark.trimmed().toUpper();
+    typed.cleared = mark == QLatin1String("C") || mark == QLatin1String("R");
+    typed.reconciled = mark == QLatin1String("R");
+    typed.checkNumber = buffer.checkNumber.trimmed();
+    typed.memo = buffer.memo.trimmed();
+
+    const int editingRow = m_model->editingRow();
+    const bool isNew = editingRow == -1 || m_model->isNewRow(editingRow);
+
+    QString targetAccountId;
+    const int resolution = TransactionActions::resolveTransferTarget(m_app, m_accountId, payee, targetAccountId);
+    if (resolution == TransactionActions::TransferAccountNotFound) {
+        showStatus(tr("Transfer account not found"), 3000);
+        restoreCurrentCell(current);
+        return;
+    }
+    if (resolution == TransactionActions::TransferCurrenciesDiffer) {
+        Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+        restoreCurrentCell(current);
+        return;
+    }
+    typed.payee = payee;
+
+    const bool saved = isNew ? commitNewRow(typed, targetAccountId) : commitEditedRow(typed);
+    if (!saved)
+        restoreCurrentCell(current);
+}
+
+bool RegisterScreen::commitNewRow(const Transaction &typed, const QString &targetAccountId)
+{
+    Transaction transaction = typed;
+    transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    transaction.accountId = m_accountId;
+    transaction.createdAt = QDateTime::currentDateTimeUtc();
+    transaction.updatedAt = transaction.createdAt;
+    std::optional<Transaction> counterpart;
+    if (!targetAccountId.isEmpty())
+        counterpart = TransactionActions::makeTransferCounterpart(m_app, transaction, targetAccountId);
+    // Both legs of a transfer are written together or not at all.
+    if (!TransactionActions::insertNewTransaction(m_app, transaction, counterpart)) {
+        showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
+        return false;
+    }
+    if (m_filter.activeCount() > 0 && !m_filter.matches(transaction))
+        showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
+    m_model->buffer().lastDate = m_model->buffer().date;
+    reload();
+    selectNewRow();
+    return true;
+}
+
+bool RegisterScreen::commitEditedRow(const Transaction &typed)
+{
+    const int editingRow = m_model->editingRow();
+    if (!isTransactionRow(editingRow))
+        return false;
+    Transaction transaction = m_model->rowAt(editingRow).transaction;
+    if (m_app->transactionRepository()->isOpeningBalance(transaction)) {
+        Q_EMIT editAccountRequested(m_accountId);
+        m_model->resetNewRow();
+        m_model->setEditingRow(-1);
+        reload();
+        return true;
+    }
+    if (transaction.id.isEmpty()) {
+        UserPrompts::current()->information(this, tr("Opening Balance"),
+            tr("This account's opening balance is held on the account itself.\n\nSet it in the account's settings."));
+        return false;
+    }
+    transaction.date = typed.date;
+    transaction.payee = typed.payee;
+    transaction.checkNumber = typed.checkNumber;
+    transaction.memo = typed.memo;
+    transaction.amount = typed.amount;
+    transaction.categoryId = typed.categoryId;
+    transaction.cleared = typed.cleared;
+    transaction.reconciled = typed.reconciled;
+    transaction.version += 1;
+    transaction.updatedAt = QDateTime::currentDateTimeUtc();
+    transaction.syncStatus = SyncStatus::Pending;
+    if (!m_app->transactionRepository()->update(transaction)) {
+        showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
+        return false;
+    }
+    reload();
+    const int below = editingRow + 1;
+    if (below < m_model->rowCount())
+        m_table->setCurrentIndex(m_model->index(below, RegisterModel::DateColumn));
+    return true;
+}
+
+// ---- Row commands ----------------------------------------------------------
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    if (!m_model->isNewRow(current.row())) {
+        deleteRow(current.row());
+        return;
+    }
+    closeOpenEditor(false);
+    m_model->resetNewRow();
+    m_model->refreshRow(current.row());
+    const QModelIndex date = m_model->index(current.row(), RegisterModel::DateColumn);
+    m_table->setCurrentIndex(date);
+    openEditorAt(date, false);
+    showStatus(tr("Fields cleared"), 3000);
+}
+
+void RegisterScreen::deleteRow(int row)
+{
+    if (!isTransactionRow(row))
+        return;
+    closeOpenEditor(false);
+    if (TransactionActions::confirmDelete(m_app, m_model->rowAt(row).transaction, this))
+        reload();
+}
+
+void RegisterScreen::duplicateRow(int row)
+{
+    if (!isTransactionRow(row))
+        return;
+    closeOpenEditor(false);
+    if (TransactionActions::duplicateTransaction(m_app, m_model->rowAt(row).transaction, this)) {
+        reload();
+        selectNewRow();
+    }
+}
+
+void RegisterScreen::editRowInDialog(int row)
+{
+    if (!isTransactionRow(row))
+        return;
+    closeOpenEditor(false);
+    if (TransactionActions::editTransaction(m_app, m_model->rowAt(row).transaction, this))
+        reload();
+}
+
+void RegisterScreen::showDetailsForRow(int row)
+{
+    if (!isTransactionRow(row))
+        return;
+    closeOpenEditor(false);
+    const Transaction transaction = m_model->rowAt(row).transaction;
+    TransactionDetailsDialog dialog(m_app, transaction, this);
+    UserPrompts::current()->runDialog(&dialog);
+    reload();
+    if (dialog.deleted())
+        return;
+    const int now = m_model->viewRowOfTransaction(transaction.id);
+    if (now < 0)
+        return;
+    if (dialog.editRequested())
+        editRowInDialog(now);
+    else if (dialog.duplicateRequested())
+        duplicateRow(now);
+}
+
+void RegisterScreen::toggleClearedAt(int row)
+{
+    if (m_model->isNewRow(row)) {
+        const QString mark = m_model->buffer().clearedMark.trimmed().toUpper();
+        m_model->buffer().clearedMark = mark == QLatin1String("C") ? QString() : QStringLiteral("C");
+        m_model->refreshRow(row);
+        return;
+    }
+    if (!isTransactionRow(row))
+        return;
+    closeOpenEditor(false);
+    if (TransactionActions::toggleCleared(m_app, m_model->rowAt(row).transaction))
+        reload();
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || current.row() == 0)
+        return;
+    const QVariant value = m_model->index(current.row() - 1, current.column()).data(Qt::EditRole);
+    m_model->setData(current, value, Qt::EditRole);
+    if (auto *edit = qobject_cast<QLineEdit *>(m_table->openEditor()))
+        edit->setText(value.toString());
+}
+
+void RegisterScreen::memorizeRow(int row)
+{
+    if (!isTransactionRow(row))
+        return;
+    const Transaction &transaction = m_model->rowAt(row).transaction;
+    if (!transaction.date.isValid() || transaction.date.year() < 2000) {
+        showStatus(tr("Cannot memorize: source transaction has an invalid date"), 5000);
+        return;
+    }
+    RecurringTransaction seed;
+    seed.accountId = transaction.accountId;
+    seed.payee = transaction.payee;
+    seed.memo = transaction.memo;
+    seed.amount = transaction.amount;
+    seed.categoryId = transaction.categoryId;
+    seed.transferDestAccountId = transaction.transferDestAccountId;
+    seed.frequency = RecurringFrequency::Monthly;
+    seed.intervalCount = 1;
+    seed.semimonthlyDay1 = 1;
+    seed.semimonthlyDay2 = 15;
+    seed.startDate = transaction.date;
+    seed.nextDueDate = transaction.date;
+    seed.autoPost = false;
+    seed.leadDays = 0;
+    seed.isActive = true;
+    seed.version = 1;
+
+    RecurringFormDialog *dialog = RecurringFormDialog::createFromTransaction(m_app, seed, this);
+    if (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
+        RecurringTransaction rule = dialog->recurring();
+        rule.updatedAt = rule.createdAt;
+        if (m_app->recurringRepository()->insert(rule))
+            showStatus(tr("Transaction memorized as recurring"), 3000);
+        else
+            showStatus(tr("The recurring transaction could not be saved."), 5000);
+    }
+    dialog->deleteLater();
+}
+
+void RegisterScreen::autofillFromPayee(int row, const QString &payee)
+{
+    if (!m_model->isNewRow(row) || m_model->editingRow() != -1)
+        return;
+    if (!m_delegate->autofillPayee(m_model, payee.trimmed()))
+        return;
+    if (QWidget *editor = m_table->openEditor(); RegisterDelegate::isPayeeMemoEditor(editor)) {
+        if (auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit")))
+            memo->setText(m_model->buffer().memo);
+    }
+    m_model->refreshRow(row);
+}
+
+// ---- Dialog entry points ---------------------------------------------------
+
+void RegisterScreen::newTransactionDialog()
+{
+    presentNewTransactionDialog(nullptr, false);
+}
+
+void RegisterScreen::presentNewTransactionDialog(const Transaction *seed, bool seedFromInlineRow)
+{
+    if (m_accountId.isEmpty())
+        return;
+    closeOpenEditor(false);
+    if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this))
+        return;
+    if (seedFromInlineRow)
+        m_model->resetNewRow();
+    reload();
+    selectNewRow();
+}
+
+void RegisterScreen::editNewRowInDialog()
+{
+    commitOpenEditor();
+    const Transaction seed = m_model->newRowTransaction(m_accountId);
+    presentNewTransactionDialog(&seed, true);
+}
+
+void RegisterScreen::onContextMenu(const QPoint &pos)
+{
+    const QModelIndex index = m_table->indexAt(pos);
+    QMenu menu(this);
+    QAction *insert = menu.addAction(tr("&Insert New"), this, &RegisterScreen::beginNewTransaction);
+    insert->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
+    menu.addAction(tr("&New Transaction..."), this, &RegisterScreen::newTransactionDialog);
+    if (index.isValid() && m_model->isNewRow(index.row())) {
+        QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, &RegisterScreen::editNewRowInDialog);
+        edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    } else if (index.isValid() && isTransactionRow(index.row())) {
+        const int row = index.row();
+        const Transaction transaction = m_model->rowAt(row).transaction;
+        menu.addSeparator();
+        QAction *details = menu.addAction(tr("Show &Details..."), this, [this, row] { showDetailsForRow(row); });
+        details->setShortcut(QKeySequence(QStringLiteral("Alt+Return")));
+        menu.addAction(transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), this,
+            [this, transaction] {
+                closeOpenEditor(false);
+                if (TransactionActions::editSplits(m_app, transaction, this))
+                    reload();
+            });
+        QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, [this, row] { editRowInDialog(row); });
+        edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+        menu.addAction(tr("D&uplicate..."), this, [this, row] { duplicateRow(row); });
+        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
+            closeOpenEditor(false);
+            Transaction flipped = transaction;
+            flipped.cleared = !flipped.cleared;
+            flipped.updatedAt = QDateTime::currentDateTimeUtc();
+            flipped.syncStatus = SyncStatus::Pending;
+            flipped.version += 1;
+            if (m_app->transactionRepository()->update(flipped))
+                reload();
+            else
+                showStatus(tr("The transaction could not be saved."), 5000);
+        });
+        QAction *remove = menu.addAction(tr("&Delete"), this, [this, row] { deleteRow(row); });
+        remove->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    }
+    menu.exec(m_table->viewport()->mapToGlobal(pos));
+}

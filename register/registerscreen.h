@@ -1,0 +1,132 @@
+#pragma once
+
+#include "data/account.h"
+#include "data/transaction.h"
+#include "register/registerfilter.h"
+
+#include <QPersistentModelIndex>
+#include <QWidget>
+
+class AppState;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class RegisterDelegate;
+class RegisterModel;
+class RegisterTableView;
+
+// One account's register page: header with balances and commands, the
+// liability sign banner, the table typed into like a paper check register,
+// and a status line. Reloads itself after every change it makes.
+class RegisterScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RegisterScreen(AppState *app, QWidget *parent = nullptr);
+
+    void setAccount(const QString &accountId);
+    QString accountId() const { return m_accountId; }
+    void reload();
+    void showStatus(const QString &text, int milliseconds);
+
+    RegisterModel *model() const { return m_model; }
+    RegisterTableView *table() const { return m_table; }
+    RegisterDelegate *delegate() const { return m_delegate; }
+    RegisterFilter filter() const { return m_filter; }
+
+    void beginNewTransaction();
+    void commitOpenEditor();
+    void focusNextCell();
+    void focusPreviousCell();
+    // Makes the cell current without changing the row under edit.
+    void makeCellCurrent(const QModelIndex &index);
+    void toggleClearedAt(int row);
+    void deleteRow(int row);
+    void duplicateRow(int row);
+    void editRowInDialog(int row);
+    void showDetailsForRow(int row);
+    void memorizeRow(int row);
+    void selectNewRow();
+    // Fills the new row from the payee's last transaction (completer choice).
+    void autofillFromPayee(int row, const QString &payee);
+
+    // Inside the two-line payee/memo editor Tab goes payee, memo, next cell.
+    bool focusNextPrevChild(bool next) override;
+
+Q_SIGNALS:
+    void newTransactionRequested(const QString &accountId);
+    void editTransactionRequested(const QString &transactionId);
+    void reconcileRequested(const QString &accountId);
+    void editAccountRequested(const QString &accountId);
+    void errorMessage(const QString &text);
+
+public Q_SLOTS:
+    void onContextMenu(const QPoint &pos);
+    void commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void startEditingRow(int row);
+    void newTransactionDialog();
+    void presentNewTransactionDialog(const Transaction *seed, bool seedFromInlineRow);
+    void editNewRowInDialog();
+    void showHeaderContextMenu(const QPoint &pos);
+    void resetColumnLayout();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setupUi();
+    QWidget *makeSummaryField(const QString &caption, QLabel **valueLabel, bool bold);
+    void setupTable();
+    void connectSignals();
+    void restoreColumnLayout();
+    void applyDisplayPreferences(bool twoLine);
+    void updateFilterButton();
+    void openFilterDialog();
+    void updateOpeningBalanceNotice();
+    void dismissOpeningBalanceNotice();
+    void updateSummary(qint64 cleared, qint64 uncleared, bool liability, Currency currency);
+
+    bool handleKeyPress(QKeyEvent *event);
+    void handleReturn();
+    void onCellClicked(const QModelIndex &index);
+    void onCellDoubleClicked(const QModelIndex &index);
+    bool isTransactionRow(int row) const;
+    bool isSplitAmountCell(const QModelIndex &index) const;
+    int nextVisibleColumn(int column) const;
+    int previousVisibleColumn(int column) const;
+    void openEditorAt(const QModelIndex &index, bool memoLine);
+    // Closes the open editor, writing its value first when asked.
+    void closeOpenEditor(bool commit);
+    void restoreCurrentCell(const QModelIndex &index);
+    QString resolveCategoryId() const;
+    bool commitNewRow(const Transaction &transaction, const QString &targetAccountId);
+    bool commitEditedRow(const Transaction &edited);
+
+    AppState *m_app;
+    QString m_accountId;
+    RegisterFilter m_filter;
+    bool m_restoringLayout = false;
+
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_subtitleLabel = nullptr;
+    QLabel *m_clearedValue = nullptr;
+    QLabel *m_unclearedValue = nullptr;
+    QLabel *m_balanceValue = nullptr;
+    QPushButton *m_newButton = nullptr;
+    QPushButton *m_filterButton = nullptr;
+    QPushButton *m_reconcileButton = nullptr;
+    QFrame *m_banner = nullptr;
+    QLabel *m_bannerLabel = nullptr;
+    RegisterTableView *m_table = nullptr;
+    RegisterModel *m_model = nullptr;
+    RegisterDelegate *m_delegate = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QLabel *m_hintLabel = nullptr;
+    QTimer *m_statusTimer = nullptr;
+};

@@ -1,0 +1,791 @@
+#include "registerharness.h"
+#include "support/testmain.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/money.h"
+#include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "register/registerdelegate.h"
+#include "register/smartdateedit.h"
+#include "register/transactionactions.h"
+#include "screens/recurringformdialog.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QSignalSpy>
+
+namespace {
+
+std::optional<Transaction> findByPayee(const QList<Transaction> &list, const QString &payee)
+{
+    for (const Transaction &transaction : list) {
+        if (transaction.payee == payee)
+            return transaction;
+    }
+    return std::nullopt;
+}
+
+Transaction addFull(AppFixture &f, const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
+    const QString &categoryId = QString(), const QString &memo = QString(), bool cleared = false)
+{
+    Transaction transaction = f.addTransaction(accountId, date, payee, amount);
+    transaction.categoryId = categoryId;
+    transaction.memo = memo;
+    transaction.cleared = cleared;
+    f.app()->transactionRepository()->update(transaction);
+    return transaction;
+}
+
+// Fills the new row's buffer directly, for rules of the commit itself.
+void fillBuffer(RegisterModel *model, const QString &date, const QString &payee, const QString &payment,
+    const QString &deposit, const QString &mark = QString())
+{
+    RegisterModel::EditBuffer &buffer = model->buffer();
+    buffer.date = date;
+    buffer.payee = payee;
+    buffer.payment = payment;
+    buffer.deposit = deposit;
+    buffer.clearedMark = mark;
+}
+
+} // namespace
+
+class TestRegisterScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        clearRegisterSettings();
+        setAmountAutoDecimal(false);
+    }
+
+    void cleanup() { setAmountAutoDecimal(false); }
+
+    void typedPaymentAndDepositAreStored()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Category food = h.fixture().addCategory(QStringLiteral("Food"));
+        QAbstractItemModelTester tester(h.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        h.show(checking.id);
+
+        h.typeNewRow({QStringLiteral("3/15/2024"), QStringLiteral("Corner Shop"), QStringLiteral("Food"),
+            QStringLiteral("milk"), QStringLiteral("12.34"), QString()});
+        h.typeNewRow({QStringLiteral("3/16/2024"), QStringLiteral("Employer"), QString(), QString(), QString(),
+            QStringLiteral("1,500.00")});
+
+        const QList<Transaction> stored = h.fixture().liveTransactions(checking.id);
+        QCOMPARE(stored.size(), 2);
+        const std::optional<Transaction> payment = findByPayee(stored, QStringLiteral("Corner Shop"));
+        const std::optional<Transaction> deposit = findByPayee(stored, QStringLiteral("Employer"));
+        QVERIFY(payment && deposit);
+        QCOMPARE(payment->amount, qint64(-1234));
+        QCOMPARE(payment->date, QDate(2024, 3, 15));
+        QCOMPARE(payment->categoryId, food.id);
+        QCOMPARE(payment->memo, QStringLiteral("milk"));
+        QCOMPARE(payment->version, 1);
+        QCOMPARE(payment->syncStatus, SyncStatus::Pending);
+        QCOMPARE(payment->createdAt, payment->updatedAt);
+        QCOMPARE(deposit->amount, qint64(150000));
+        QVERIFY(deposit->categoryId.isEmpty());
+        // The next new row starts on the date of the last one saved, and is
+        // where the cursor waits.
+        QCOMPARE(h.model()->buffer().date, QStringLiteral("3/16/2024"));
+        QCOMPARE(h.table()->currentIndex().row(), h.model()->newRowPosition());
+        QCOMPARE(h.cellText(h.model()->newRowPosition(), RegisterModel::DateColumn), QStringLiteral("3/16/2024"));
+    }
+
+    void typedTransferWritesBothLegs()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"), AccountType::Savings);
+        h.show(checking.id);
+
+        h.typeNewRow({QStringLiteral("4/1/2024"), QStringLiteral("[Transfer] Savings"), QString(), QString(),
+            QStringLiteral("50.00"), QString()});
+
+        const QList<Transaction> out = h.fixture().liveTransactions(checking.id);
+        const QList<Transaction> in = h.fixture().liveTransactions(savings.id);
+        QCOMPARE(out.size(), 1);
+        QCOMPARE(in.size(), 1);
+        QCOMPARE(out[0].payee, QStringLiteral("Transfer to Savings"));
+        QCOMPARE(out[0].amount, qint64(-5000));
+        QCOMPARE(in[0].payee, QStringLiteral("Transfer from Checking"));
+        QCOMPARE(in[0].amount, qint64(5000));
+        QCOMPARE(in[0].date, QDate(2024, 4, 1));
+        QCOMPARE(out[0].transferLinkId, in[0].id);
+        QCOMPARE(in[0].transferLinkId, out[0].id);
+        QCOMPARE(out[0].transferDestAccountId, savings.id);
+    }
+
+    void refusedTransfersKeepTheRow_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("currencyError");
+        QTest::newRow("into the account itself") << "[Transfer] Checking" << "Transfer account not found" << false;
+        QTest::newRow("unknown account") << "[Transfer] Nowhere" << "Transfer account not found" << false;
+        QTest::newRow("other currency") << "[Transfer] Euro Savings" << "" << true;
+    }
+
+    void refusedTransfersKeepTheRow()
+    {
+        QFETCH(QString, payee);
+        QFETCH(QString, status);
+        QFETCH(bool, currencyError);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addAccount(QStringLiteral("Euro Savings"), AccountType::Savings, Currency::EUR);
+        h.show(checking.id);
+        QSignalSpy errors(h.screen(), &RegisterScreen::errorMessage);
+
+        fillBuffer(h.model(), QStringLiteral("4/1/2024"), payee, QStringLiteral("10.00"), QString());
+        h.screen()->commitCurrentRow();
+
+        QCOMPARE(h.fixture().countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+        QCOMPARE(h.statusText(), status);
+        QCOMPARE(errors.size(), currencyError ? 1 : 0);
+        if (currencyError)
+            QCOMPARE(errors[0][0].toString(), QStringLiteral("Transfers require both accounts to use the same currency"));
+        QCOMPARE(h.model()->buffer().payee, payee);
+    }
+
+    void commitReadsTheBuffer_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("payment");
+        QTest::addColumn<QString>("deposit");
+        QTest::addColumn<QString>("mark");
+        QTest::addColumn<QDate>("expectedDate");
+        QTest::addColumn<qint64>("expectedAmount");
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<bool>("reconciled");
+        const QDate today = QDate::currentDate();
+        QTest::newRow("two-digit year of this century") << "1/2/24" << "5" << "" << "" << QDate(2024, 1, 2)
+                                                        << qint64(-500) << false << false;
+        QTest::newRow("two-digit year 69") << "12/31/69" << "" << "1" << "" << QDate(2069, 12, 31) << qint64(100)
+                                           << false << false;
+        QTest::newRow("two-digit year 70") << "01/02/70" << "" << "1" << "" << QDate(1970, 1, 2) << qint64(100)
+                                           << false << false;
+        QTest::newRow("padded four-digit year") << "03/05/2024" << "" << "1" << "" << QDate(2024, 3, 5)
+                                                << qint64(100) << false << false;
+        QTest::newRow("month 13 is today") << "13/1/2024" << "" << "1" << "" << today << qint64(100) << false
+                                           << false;
+        QTest::newRow("text that is no amount saves zero") << "1/1/2024" << "abc" << "" << "" << QDate(2024, 1, 1)
+                                                           << qint64(0) << false << false;
+        QTest::newRow("payment wins over deposit") << "1/1/2024" << "2.00" << "9.00" << "" << QDate(2024, 1, 1)
+                                                   << qint64(-200) << false << false;
+        QTest::newRow("grouped deposit") << "1/1/2024" << "" << "$1,234.56" << "c" << QDate(2024, 1, 1)
+                                         << qint64(123456) << true << false;
+        QTest::newRow("lower-case r reconciles") << "1/1/2024" << "1" << "" << " r " << QDate(2024, 1, 1)
+                                                 << qint64(-100) << true << true;
+    }
+
+    void commitReadsTheBuffer()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, payment);
+        QFETCH(QString, deposit);
+        QFETCH(QString, mark);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+
+        fillBuffer(h.model(), date, QStringLiteral("  Shop  "), payment, deposit, mark);
+        h.screen()->commitCurrentRow();
+
+        const QList<Transaction> stored = h.fixture().liveTransactions(checking.id);
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].payee, QStringLiteral("Shop"));
+        QTEST(stored[0].date, "expectedDate");
+        QTEST(stored[0].amount, "expectedAmount");
+        QTEST(stored[0].cleared, "cleared");
+        QTEST(stored[0].reconciled, "reconciled");
+    }
+
+    void incompleteRowsAreRefused_data()
+    {
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("payment");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("no payee") << "   " << "5.00" << "Payee is required";
+        QTest::newRow("no amount") << "Shop" << "  " << "Enter a payment or deposit amount";
+    }
+
+    void incompleteRowsAreRefused()
+    {
+        QFETCH(QString, payee);
+        QFETCH(QString, payment);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+        fillBuffer(h.model(), QStringLiteral("1/1/2024"), payee, payment, QString());
+        h.press(Qt::Key_Return, Qt::ControlModifier);
+        QTEST(h.statusText(), "status");
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 0);
+        QCOMPARE(h.model()->buffer().payee, payee);
+    }
+
+    void amountsFollowTheAccountCurrencyAndAutoDecimal_data()
+    {
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<bool>("autoDecimal");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("dollars") << int(Currency::USD) << false << "12.5" << qint64(1250) << "12.50";
+        QTest::newRow("yen are whole") << int(Currency::JPY) << false << "1500" << qint64(1500) << "1,500";
+        QTest::newRow("automatic decimals") << int(Currency::USD) << true << "1234" << qint64(1234) << "12.34";
+        QTest::newRow("automatic decimals in yen") << int(Currency::JPY) << true << "1234" << qint64(1234) << "1,234";
+    }
+
+    void amountsFollowTheAccountCurrencyAndAutoDecimal()
+    {
+        QFETCH(int, currency);
+        QFETCH(bool, autoDecimal);
+        QFETCH(QString, typed);
+        RegisterHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Wallet"), AccountType::Cash, Currency(currency));
+        setAmountAutoDecimal(autoDecimal);
+        h.show(account.id);
+
+        h.typeNewRow({QStringLiteral("2/2/2024"), QStringLiteral("Salary"), QString(), QString(), QString(), typed});
+
+        const QList<Transaction> stored = h.fixture().liveTransactions(account.id);
+        QCOMPARE(stored.size(), 1);
+        QTEST(stored[0].amount, "stored");
+        const int row = h.model()->viewRowOfTransaction(stored[0].id);
+        QTEST(h.cellText(row, RegisterModel::DepositColumn), "shown");
+    }
+
+    void returnMovesFieldToFieldAndSavesPastTheLastCell()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+        h.table()->setColumnHidden(RegisterModel::CheckNumberColumn, true);
+        h.table()->setColumnHidden(RegisterModel::MemoColumn, true);
+
+        h.press(Qt::Key_Return);
+        QList<int> visited;
+        for (int step = 0; step < 5; ++step) {
+            visited.append(h.table()->currentIndex().column());
+            QVERIFY(h.table()->openEditor());
+            if (h.table()->currentIndex().column() == RegisterModel::PayeeColumn)
+                h.type(QStringLiteral("Bakery"));
+            if (h.table()->currentIndex().column() == RegisterModel::PaymentColumn)
+                h.type(QStringLiteral("3.50"));
+            h.press(Qt::Key_Return);
+        }
+        visited.append(h.table()->currentIndex().column());
+        QCOMPARE(visited, (QList<int>{0, 2, 3, 5, 6, 7}));
+        QVERIFY(!h.table()->openEditor()); // Clr is toggled, never typed into
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 0);
+
+        h.press(Qt::Key_Return); // past the last cell: saved
+        const QList<Transaction> stored = h.fixture().liveTransactions(checking.id);
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].payee, QStringLiteral("Bakery"));
+        QCOMPARE(stored[0].amount, qint64(-350));
+    }
+
+    void tabMovesWithinTheRowOnly()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 5), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        const int newRow = h.model()->newRowPosition();
+
+        h.goTo(newRow, RegisterModel::DepositColumn);
+        h.press(Qt::Key_Tab);
+        QCOMPARE(h.table()->currentIndex(), h.model()->index(newRow, RegisterModel::ClearedColumn));
+        h.press(Qt::Key_Tab);
+        QCOMPARE(h.table()->currentIndex(), h.model()->index(newRow, RegisterModel::ClearedColumn));
+
+        h.goTo(newRow, RegisterModel::DateColumn);
+        h.press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(h.table()->currentIndex(), h.model()->index(newRow, RegisterModel::DateColumn));
+
+        // Tab out of an open editor keeps the typed text and opens the next cell.
+        h.goTo(newRow, RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("Kiosk"));
+        h.press(Qt::Key_Tab);
+        QApplication::processEvents();
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Kiosk"));
+        QCOMPARE(h.table()->currentIndex(), h.model()->index(newRow, RegisterModel::CategoryColumn));
+        QVERIFY(h.table()->openEditor());
+    }
+
+    void arrowKeysNeverRestOnBalance()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 5), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        h.goTo(0, RegisterModel::DepositColumn);
+        h.press(Qt::Key_Right);
+        h.press(Qt::Key_Right);
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::ClearedColumn));
+        h.press(Qt::Key_End);
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::ClearedColumn));
+    }
+
+    void ctrlDDeletesButNeverTheOpeningBalance()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        QVERIFY(TransactionActions::setOpeningBalance(h.app(), checking.id, 10000, QDate(2024, 1, 1)));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 5), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+
+        h.goTo(h.model()->viewRowOfTransaction(shop.id), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages[0].kind, QStringLiteral("question"));
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 1);
+        QCOMPARE(h.model()->listRowCount(), 1);
+
+        h.goTo(h.model()->viewRowOfTransaction(TransactionRepository::openingBalanceId(checking.id)),
+            RegisterModel::PayeeColumn);
+        h.press(Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(h.prompts().messages.size(), 2);
+        QCOMPARE(h.prompts().messages[1].kind, QStringLiteral("information"));
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 1);
+    }
+
+    void ctrlDOnTheNewRowClearsIt()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+        h.press(Qt::Key_Return);
+        h.press(Qt::Key_Return);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("Half typed"));
+        h.press(Qt::Key_D, Qt::ControlModifier);
+        QApplication::processEvents();
+        QVERIFY(h.model()->buffer().payee.isEmpty());
+        QCOMPARE(h.statusText(), QStringLiteral("Fields cleared"));
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::DateColumn));
+        QVERIFY(h.table()->openEditor());
+    }
+
+    void ctrlMMemorizesIntoARule()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Category housing = h.fixture().addCategory(QStringLiteral("Housing"));
+        const Transaction rent = addFull(h.fixture(), checking.id, QDate(2024, 3, 1), QStringLiteral("Rent"), -120000,
+            housing.id, QStringLiteral("flat"));
+        h.show(checking.id);
+        QString title;
+        h.prompts().steps = {inspect([&](QDialog *dialog) { title = dialog->windowTitle(); }, QDialog::Accepted)};
+
+        h.goTo(h.model()->viewRowOfTransaction(rent.id), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_M, Qt::ControlModifier);
+
+        QCOMPARE(title, QStringLiteral("Memorize Transaction"));
+        const QList<RecurringTransaction> rules = h.app()->recurringRepository()->listAll();
+        QCOMPARE(rules.size(), 1);
+        QCOMPARE(rules[0].payee, QStringLiteral("Rent"));
+        QCOMPARE(rules[0].amount, qint64(-120000));
+        QCOMPARE(rules[0].categoryId, housing.id);
+        QCOMPARE(rules[0].accountId, checking.id);
+        QCOMPARE(rules[0].frequency, RecurringFrequency::Monthly);
+        QCOMPARE(rules[0].startDate, QDate(2024, 3, 1));
+        QCOMPARE(rules[0].nextDueDate, QDate(2024, 3, 1));
+        QCOMPARE(rules[0].updatedAt, rules[0].createdAt);
+        QCOMPARE(h.statusText(), QStringLiteral("Transaction memorized as recurring"));
+    }
+
+    void memorizeRefusesOldDatesAndCancel()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction old = h.fixture().addTransaction(checking.id, QDate(1999, 12, 31), QStringLiteral("Old"), -1);
+        const Transaction recent = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("New"), -1);
+        h.show(checking.id);
+
+        h.goTo(h.model()->viewRowOfTransaction(old.id), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(h.statusText(), QStringLiteral("Cannot memorize: source transaction has an invalid date"));
+        QCOMPARE(h.prompts().dialogRuns, 0);
+
+        h.goTo(h.model()->viewRowOfTransaction(recent.id), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_M, Qt::ControlModifier); // the scripted prompts cancel
+        QCOMPARE(h.prompts().dialogRuns, 1);
+        QVERIFY(h.app()->recurringRepository()->listAll().isEmpty());
+    }
+
+    void apostropheCopiesTheCellAbove()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 5), QStringLiteral("Gym"), -3000);
+        h.show(checking.id);
+        const int newRow = h.model()->newRowPosition();
+        QCOMPARE(newRow, 1);
+
+        h.goTo(newRow, RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Apostrophe);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Gym"));
+        h.goTo(newRow, RegisterModel::PaymentColumn);
+        h.press(Qt::Key_Apostrophe);
+        QCOMPARE(h.model()->buffer().payment, QStringLiteral("30.00"));
+
+        // With the newest first the new row is on top: nothing above it.
+        h.table()->sortByColumn(RegisterModel::DateColumn, Qt::DescendingOrder);
+        h.goTo(0, RegisterModel::MemoColumn);
+        h.press(Qt::Key_Apostrophe);
+        QVERIFY(h.model()->buffer().memo.isEmpty());
+    }
+
+    void categoryIdFollowsTheTypedText_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("retyped"); // "'" copies the cell above
+        QTest::addColumn<QString>("expected"); // category name, empty for none
+        QTest::newRow("kept choice") << "Food" << "" << "Food";
+        QTest::newRow("cleared text") << "Food" << "<clear>" << "";
+        QTest::newRow("retyped name") << "Food" << "Travel" << "Travel";
+        QTest::newRow("unknown name") << "Food" << "Nothing like it" << "";
+        QTest::newRow("copied from above") << "Food" << "'" << "Travel";
+        QTest::newRow("child by its full label") << "Home > Garden" << "" << "Garden";
+    }
+
+    void categoryIdFollowsTheTypedText()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, retyped);
+        QFETCH(QString, expected);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addCategory(QStringLiteral("Food"));
+        const Category travel = h.fixture().addCategory(QStringLiteral("Travel"));
+        const Category home = h.fixture().addCategory(QStringLiteral("Home"));
+        h.fixture().addCategory(QStringLiteral("Garden"), home.id);
+        addFull(h.fixture(), checking.id, QDate(2024, 1, 1), QStringLiteral("Airline"), -100, travel.id);
+        h.show(checking.id);
+        const int newRow = h.model()->newRowPosition();
+
+        h.goTo(newRow, RegisterModel::CategoryColumn);
+        h.press(Qt::Key_Return);
+        h.type(chosen);
+        if (QApplication::activePopupWidget())
+            h.press(Qt::Key_Return);
+        h.press(Qt::Key_Return); // on to Memo
+        QVERIFY(!h.model()->buffer().categoryId.isEmpty());
+
+        h.goTo(newRow, RegisterModel::CategoryColumn);
+        if (retyped == QLatin1String("'")) {
+            h.press(Qt::Key_Apostrophe);
+        } else if (!retyped.isEmpty()) {
+            h.press(Qt::Key_Return);
+            auto *combo = qobject_cast<QComboBox *>(h.table()->openEditor());
+            QVERIFY(combo);
+            combo->lineEdit()->selectAll();
+            h.press(Qt::Key_Backspace);
+            if (retyped != QLatin1String("<clear>"))
+                h.type(retyped);
+            if (QApplication::activePopupWidget())
+                h.press(Qt::Key_Escape);
+            h.press(Qt::Key_Return);
+        }
+        fillBuffer(h.model(), QStringLiteral("2/1/2024"), QStringLiteral("Payee"), QStringLiteral("1"), QString());
+        h.screen()->commitCurrentRow();
+
+        const std::optional<Transaction> stored =
+            findByPayee(h.fixture().liveTransactions(checking.id), QStringLiteral("Payee"));
+        QVERIFY(stored);
+        const std::optional<Category> category = h.app()->categoryRepository()->findById(stored->categoryId);
+        QCOMPARE(category ? category->name : QString(), expected);
+    }
+
+    void payeeAutofillTakesTheLastTransaction()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account other = h.fixture().addAccount(QStringLiteral("Other"));
+        const Category food = h.fixture().addCategory(QStringLiteral("Food"));
+        addFull(h.fixture(), checking.id, QDate(2024, 1, 1), QStringLiteral("Corner Shop"), -1000, QString(),
+            QStringLiteral("old"));
+        addFull(h.fixture(), checking.id, QDate(2024, 2, 1), QStringLiteral("Corner Shop"), -2550, food.id,
+            QStringLiteral("weekly"));
+        addFull(h.fixture(), other.id, QDate(2024, 3, 1), QStringLiteral("Corner Shop"), 999);
+        h.show(checking.id);
+        const int newRow = h.model()->newRowPosition();
+
+        h.goTo(newRow, RegisterModel::DepositColumn);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("7.00"));
+        h.goTo(newRow, RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("Corner Shop"));
+        if (QApplication::activePopupWidget())
+            h.press(Qt::Key_Escape);
+        h.press(Qt::Key_Return);
+
+        const RegisterModel::EditBuffer &buffer = h.model()->buffer();
+        QCOMPARE(buffer.payment, QStringLiteral("25.50"));
+        QVERIFY(buffer.deposit.isEmpty());
+        QCOMPARE(buffer.category, QStringLiteral("Food"));
+        QCOMPARE(buffer.categoryId, food.id);
+        QCOMPARE(buffer.memo, QStringLiteral("weekly"));
+
+        // The completer's choice replaces what was typed the same way.
+        h.model()->buffer().payment.clear();
+        h.model()->buffer().deposit = QStringLiteral("1.00");
+        h.screen()->autofillFromPayee(newRow, QStringLiteral("Corner Shop"));
+        QCOMPARE(buffer.payment, QStringLiteral("25.50"));
+        QVERIFY(buffer.deposit.isEmpty());
+    }
+
+    void payeeCompletionOffersOtherAccountsAsTransfers()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addAccount(QStringLiteral("Savings"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Bakery"), -1);
+        h.show(checking.id);
+        const QStringList payees = h.screen()->delegate()->payeeModel()->stringList();
+        QVERIFY(payees.contains(QStringLiteral("Bakery")));
+        QVERIFY(payees.contains(QStringLiteral("[Transfer] Savings")));
+        QVERIFY(!payees.contains(QStringLiteral("[Transfer] Checking")));
+
+        // A new payee is offered once the transactions changed.
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 2), QStringLiteral("Butcher"), -1);
+        QVERIFY(h.screen()->delegate()->payeeModel()->stringList().contains(QStringLiteral("Butcher")));
+    }
+
+    void editingAnExistingRow()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction first = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+        const Transaction second = h.fixture().addTransaction(checking.id, QDate(2024, 1, 2), QStringLiteral("B"), -200);
+        QAbstractItemModelTester tester(h.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        h.show(checking.id);
+        const int row = h.model()->viewRowOfTransaction(first.id);
+
+        h.goTo(row, RegisterModel::PayeeColumn);
+        QCOMPARE(h.model()->editingRow(), row);
+        h.press(Qt::Key_Return);
+        qobject_cast<QLineEdit *>(h.focused())->selectAll();
+        h.type(QStringLiteral("Alpha"));
+        h.press(Qt::Key_Return, Qt::ControlModifier);
+
+        const Transaction stored = h.app()->transactionRepository()->findById(first.id).value();
+        QCOMPARE(stored.payee, QStringLiteral("Alpha"));
+        QCOMPARE(stored.amount, qint64(-100));
+        QCOMPARE(stored.version, first.version + 1);
+        QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+        // The row below becomes the one under edit.
+        const int below = h.model()->viewRowOfTransaction(second.id);
+        QCOMPARE(h.table()->currentIndex().row(), below);
+        QCOMPARE(h.model()->editingRow(), below);
+        QCOMPARE(h.cellText(row, RegisterModel::PayeeColumn), QStringLiteral("Alpha"));
+    }
+
+    void editingTheOpeningBalanceAsksForTheAccount()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        QVERIFY(TransactionActions::setOpeningBalance(h.app(), checking.id, 5000, QDate(2024, 1, 1)));
+        h.show(checking.id);
+        QSignalSpy editAccount(h.screen(), &RegisterScreen::editAccountRequested);
+        const int row = h.model()->viewRowOfTransaction(TransactionRepository::openingBalanceId(checking.id));
+        h.goTo(row, RegisterModel::PaymentColumn);
+        h.model()->buffer().deposit = QStringLiteral("99.00");
+        h.screen()->commitCurrentRow();
+        QCOMPARE(editAccount.size(), 1);
+        QCOMPARE(h.fixture().liveTransactions(checking.id).value(0).amount, qint64(5000));
+    }
+
+    void failedCommitsKeepTheTypedRow()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"));
+        const Transaction existing = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+        h.show(checking.id);
+        // Inserts into the register's own account fail; the mirrored leg of
+        // a transfer is written first and must not stay behind.
+        QVERIFY(h.fixture().execSql(QStringLiteral("CREATE TEMP TRIGGER fail_checking BEFORE INSERT ON transactions "
+                                                   "WHEN NEW.account_id = '%1' BEGIN SELECT RAISE(ABORT, 'forced'); END")
+                                        .arg(checking.id)));
+        QVERIFY(h.fixture().execSql(QStringLiteral("CREATE TEMP TRIGGER fail_update BEFORE UPDATE ON transactions "
+                                                   "BEGIN SELECT RAISE(ABORT, 'forced'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed")));
+
+        fillBuffer(h.model(), QStringLiteral("2/1/2024"), QStringLiteral("[Transfer] Savings"), QStringLiteral("40"),
+            QString());
+        h.screen()->commitCurrentRow();
+        QCOMPARE(h.fixture().liveTransactions(savings.id).size(), 0);
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 1);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("[Transfer] Savings"));
+        QCOMPARE(h.model()->buffer().payment, QStringLiteral("40"));
+        QVERIFY(h.statusText().contains(QStringLiteral("could not be saved")));
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed")));
+        const int row = h.model()->viewRowOfTransaction(existing.id);
+        h.goTo(row, RegisterModel::PayeeColumn);
+        h.model()->buffer().payee = QStringLiteral("Renamed");
+        h.screen()->commitCurrentRow();
+        QCOMPARE(h.model()->editingRow(), row);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Renamed"));
+        QCOMPARE(h.app()->transactionRepository()->findById(existing.id)->payee, QStringLiteral("A"));
+    }
+
+    void dialogCommandsFromTheKeyboard()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        const int newRow = h.model()->newRowPosition();
+        QStringList seen;
+        const auto look = [&seen](QDialog *dialog) {
+            auto *payee = findNamed<QLineEdit>(dialog, "payeeEdit");
+            seen.append(dialog->metaObject()->className() + (payee ? QStringLiteral(":") + payee->text() : QString()));
+        };
+
+        // Ctrl+E on the new row hands what was typed to the form.
+        h.model()->buffer().payee = QStringLiteral("  Typed payee ");
+        h.goTo(newRow, RegisterModel::PayeeColumn);
+        h.prompts().steps = {inspect(look)};
+        h.press(Qt::Key_E, Qt::ControlModifier);
+        // Ctrl+E and Alt+Return on a transaction row.
+        h.goTo(h.model()->viewRowOfTransaction(shop.id), RegisterModel::MemoColumn);
+        h.prompts().steps = {inspect(look), inspect(look)};
+        h.press(Qt::Key_E, Qt::ControlModifier);
+        h.press(Qt::Key_Return, Qt::AltModifier);
+        QCOMPARE(seen, (QStringList{QStringLiteral("TransactionFormDialog:Typed payee"),
+                           QStringLiteral("TransactionFormDialog:Shop"), QStringLiteral("TransactionDetailsDialog")}));
+
+        // Ctrl+I starts a blank new row with its date open.
+        h.model()->buffer().payee = QStringLiteral("leftover");
+        h.press(Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(h.table()->currentIndex(), h.model()->index(newRow, RegisterModel::DateColumn));
+        QVERIFY(h.model()->buffer().payee.isEmpty());
+        QCOMPARE(h.model()->editingRow(), -1);
+        QVERIFY(qobject_cast<SmartDateEdit *>(h.table()->openEditor()));
+    }
+
+    void mouseClicksEditAndToggle()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        const int row = h.model()->viewRowOfTransaction(shop.id);
+        QWidget *viewport = h.table()->viewport();
+        const auto centre = [&](int column) { return h.table()->visualRect(h.model()->index(row, column)).center(); };
+
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(RegisterModel::PayeeColumn));
+        QApplication::processEvents();
+        QCOMPARE(h.model()->editingRow(), row);
+        QVERIFY(h.table()->openEditor());
+
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(RegisterModel::ClearedColumn));
+        QApplication::processEvents();
+        QVERIFY(h.app()->transactionRepository()->findById(shop.id)->cleared);
+
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, centre(RegisterModel::BalanceColumn));
+        QApplication::processEvents();
+        QVERIFY(!h.table()->openEditor());
+    }
+
+    void splitRowsKeepTheirAmountsAndCategory()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        Transaction split = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Market"), -900);
+        split.isSplit = true;
+        QVERIFY(h.app()->transactionRepository()->update(split));
+        h.show(checking.id);
+        const int row = h.model()->viewRowOfTransaction(split.id);
+
+        h.goTo(row, RegisterModel::CategoryColumn);
+        QCOMPARE(h.cellText(row, RegisterModel::CategoryColumn), QStringLiteral("—Split—"));
+        h.press(Qt::Key_Return);
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::MemoColumn));
+        h.goTo(row, RegisterModel::PaymentColumn);
+        h.press(Qt::Key_Return);
+        QCOMPARE(h.table()->currentIndex().column(), int(RegisterModel::DepositColumn));
+        QVERIFY(!h.table()->openEditor());
+
+        // A double click on its category opens the whole transaction in the form.
+        const QPoint centre = h.table()->visualRect(h.model()->index(row, RegisterModel::CategoryColumn)).center();
+        QTest::mouseClick(h.table()->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(h.table()->viewport(), Qt::LeftButton, {}, centre);
+        QApplication::processEvents();
+        QCOMPARE(h.prompts().dialogRuns, 1);
+    }
+
+    void contextMenuOffersTheRowCommands()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        QStringList texts;
+        // Runs inside the menu's loop: reads it and marks the row cleared.
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QAction *mark = nullptr;
+            for (QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    texts.append(action->text());
+                if (action->text() == QLatin1String("Mark &Cleared"))
+                    mark = action;
+            }
+            menu->close();
+            if (mark)
+                mark->trigger();
+        });
+        const int row = h.model()->viewRowOfTransaction(shop.id);
+        h.screen()->onContextMenu(h.table()->visualRect(h.model()->index(row, 2)).center());
+        QCOMPARE(texts, (QStringList{"&Insert New", "&New Transaction...", "Show &Details...", "&Split Transaction...",
+                            "&Edit in Dialog...", "D&uplicate...", "Mark &Cleared", "&Delete"}));
+        const Transaction stored = h.app()->transactionRepository()->findById(shop.id).value();
+        QVERIFY(stored.cleared);
+        QCOMPARE(stored.version, shop.version + 1);
+    }
+
+    void clickOnClrTogglesTheMark()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction shop = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+        h.show(checking.id);
+        const int row = h.model()->viewRowOfTransaction(shop.id);
+        h.goTo(row, RegisterModel::ClearedColumn);
+        h.press(Qt::Key_Space);
+        QVERIFY(h.app()->transactionRepository()->findById(shop.id)->cleared);
+        QCOMPARE(h.cellText(row, RegisterModel::ClearedColumn), QStringLiteral("C"));
+
+        const int newRow = h.model()->newRowPosition();
+        h.goTo(newRow, RegisterModel::ClearedColumn);
+        h.press(Qt::Key_C);
+        QCOMPARE(h.model()->buffer().clearedMark, QStringLiteral("C"));
+        h.press(Qt::Key_C);
+        QVERIFY(h.model()->buffer().clearedMark.isEmpty());
+    }
+};
+
+TALLYRA_TEST(TestRegisterScreen)
+#include "test_registerscreen.moc"
