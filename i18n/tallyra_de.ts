@@ -600,684 +600,686 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished">Konto:</translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Zahlung</translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Einzahlung</translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished">Typ:</translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished">Tippen Sie, um nach Empfängern zu suchen...</translation>
+        <translation>Tippen Sie, um nach Empfängern zu suchen...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished">Empfänger:</translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished">Betrag:</translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">Kategorie:</translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished">Optional</translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished">Notiz:</translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zwei Wochen</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweimal im Monat</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit:</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung alle:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag:</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweiter Tag:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Enddatum</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fälligkeit automatisch buchen</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Voraus buchen:</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(keine)</translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartal</translation>
     </message>
     <message>
         <source>quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartale</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
     <name>RegisterFilterDialog</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">Bestätigt</translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">Unbestätigt</translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">Status:</translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Zeitraum beschränken</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">Kategorie:</translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zurücksetzen</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Zahlung</translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Einzahlung</translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished">—Aufteilung—</translation>
+        <translation>—Aufteilung—</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger / Notiz</translation>
     </message>
     <message>
         <source>Charge</source>
-        <translation type="unfinished">Belastung</translation>
+        <translation>Belastung</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">Bestätigt</translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">Unbestätigt</translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
         <source>Add a transaction using the full form</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Buchung über das vollständige Formular hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, es ist ein Guthaben</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, diesen Betrag schulde ich</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anfangssaldo konnte nicht korrigiert werden.</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben kopieren</translation>
     </message>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten anzeigen</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout des Registers zurücksetzen</translation>
     </message>
     <message>
         <source>Fi&amp;lter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;lter (%1)</translation>
     </message>
     <message>
         <source>Filters are applied. Click to change or clear them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter sind aktiv. Klicken Sie, um sie zu ändern oder aufzuheben.</translation>
     </message>
     <message>
         <source>Fi&amp;lter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;lter</translation>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Festlegen, welche Buchungen angezeigt werden</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Empfänger ist erforderlich</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished">Zielkonto der Umbuchung nicht gefunden</translation>
+        <translation>Zielkonto der Umbuchung nicht gefunden</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished">Für Umbuchungen müssen beide Konten dieselbe Währung verwenden</translation>
+        <translation>Für Umbuchungen müssen beide Konten dieselbe Währung verwenden</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden. Ihre Eingaben sind noch in der Zeile.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert. Die Buchung wird wegen des aktuellen Filters nicht angezeigt.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished">Anfangssaldo</translation>
+        <translation>Anfangssaldo</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is held on the account itself.
 
 Set it in the account&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anfangssaldo dieses Kontos wird im Konto selbst geführt.
+
+Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder geleert</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung als wiederkehrend gemerkt</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu ein&amp;fügen</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Dialog &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details anzeigen...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufteilung bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung &amp;aufteilen...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupli&amp;zieren...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;unbestätigt markieren</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als be&amp;stätigt markieren</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightpath Inc</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt (alle zwei Wochen)</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished">Gehalt / Lohn</translation>
+        <translation>Gehalt / Lohn</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinecrest Apartments</translation>
     </message>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmiete</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished">Wohnen</translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished">Miete/Kreditrate</translation>
+        <translation>Miete/Kreditrate</translation>
     </message>
     <message>
         <source>Fresh Basket Market</source>
-        <translation type="unfinished"></translation>
+        <translation>Fresh Basket Market</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Wocheneinkauf</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished">Lebensmittel</translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Quickfill Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Quickfill Gas</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished">Mobilität</translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished">Tanken</translation>
+        <translation>Tanken</translation>
     </message>
     <message>
         <source>Metro Power &amp; Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Metro Power &amp; Light</translation>
     </message>
     <message>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromrechnung</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished">Nebenkosten</translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished">Strom</translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>City Water Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Städtische Wasserwerke</translation>
     </message>
     <message>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasserrechnung</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished">Wasser</translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>StreamFlix</source>
-        <translation type="unfinished"></translation>
+        <translation>StreamFlix</translation>
     </message>
     <message>
         <source>Monthly subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsabo</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished">Unterhaltung</translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished">Streaming</translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Corner Bistro</source>
-        <translation type="unfinished"></translation>
+        <translation>Corner Bistro</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation type="unfinished"></translation>
+        <translation>Abendessen</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished">Auswärts essen</translation>
+        <translation>Auswärts essen</translation>
     </message>
     <message>
         <source>Fiberlink Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiberlink Internet</translation>
     </message>
     <message>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>Internetanschluss</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished">Internet</translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Shieldline Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Shieldline Insurance</translation>
     </message>
     <message>
         <source>Auto insurance premium</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitrag Kfz-Versicherung</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished">Versicherungen</translation>
+        <translation>Versicherungen</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Kfz</translation>
+        <translation>Kfz</translation>
     </message>
     <message>
         <source>Hope Community Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Hope Community Fund</translation>
     </message>
     <message>
         <source>Donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Spende</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished">Spenden</translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Lakeside Family Clinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Lakeside Family Clinic</translation>
     </message>
     <message>
         <source>Doctor visit copay</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuzahlung Arztbesuch</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished">Krankheitskosten</translation>
+        <translation>Krankheitskosten</translation>
     </message>
     <message>
         <source>Lunch with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittagessen mit Freunden</translation>
     </message>
     <message>
         <source>Bookworm Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Bookworm Online</translation>
     </message>
     <message>
         <source>Course textbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehrbuch für den Kurs</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished">Bildungskosten</translation>
+        <translation>Bildungskosten</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsgutschrift</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished">Zinserträge</translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>TechHub Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>TechHub Electronics</translation>
     </message>
     <message>
         <source>Wireless headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabellose Kopfhörer</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished">Shopping</translation>
+        <translation>Shopping</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished">Elektronik</translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <source>CloudBox Storage</source>
-        <translation type="unfinished"></translation>
+        <translation>CloudBox Storage</translation>
     </message>
     <message>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloud-Speicher-Tarif</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished">Abonnements</translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittagessen</translation>
     </message>
     <message>
         <source>PagePass Audiobooks</source>
-        <translation type="unfinished"></translation>
+        <translation>PagePass Audiobooks</translation>
     </message>
     <message>
         <source>Phone charger</source>
-        <translation type="unfinished"></translation>
+        <translation>Handy-Ladegerät</translation>
     </message>
 </context>
 <context>

@@ -600,684 +600,686 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar transacción recurrente</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva transacción recurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizar transacción</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished">Cuenta:</translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Pago</translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Depósito</translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished">Tipo:</translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished">Escriba para buscar beneficiarios...</translation>
+        <translation>Escriba para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished">Beneficiario:</translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished">Importe:</translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">Categoría:</translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished">Opcional</translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished">Nota:</translation>
+        <translation>Nota:</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada dos semanas</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos veces al mes</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia:</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir cada:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día:</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo día:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Con fecha de finalización</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de finalización:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar automáticamente al vencer</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> días</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar con antelación:</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(ninguna)</translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>día</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>días</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>semana</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semanas</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>mes</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>meses</translation>
     </message>
     <message>
         <source>quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>trimestre</translation>
     </message>
     <message>
         <source>quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>trimestres</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>año</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>años</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Nota</translation>
+        <translation>Nota</translation>
     </message>
 </context>
 <context>
     <name>RegisterFilterDialog</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtros</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">Compensada</translation>
+        <translation>Compensadas</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">No compensada</translation>
+        <translation>No compensadas</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">Estado:</translation>
+        <translation>Estado:</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Limitar a un intervalo de fechas</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">Categoría:</translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar todos</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las categorías</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º cheque</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Categoría</translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Nota</translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Pago</translation>
+        <translation>Pago</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Depósito</translation>
+        <translation>Depósito</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Comp.</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished">—División—</translation>
+        <translation>—División—</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario / Nota</translation>
     </message>
     <message>
         <source>Charge</source>
-        <translation type="unfinished">Cargo</translation>
+        <translation>Cargo</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">Compensada</translation>
+        <translation>Compensado</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">No compensada</translation>
+        <translation>No compensado</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción</translation>
     </message>
     <message>
         <source>Add a transaction using the full form</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una transacción con el formulario completo</translation>
     </message>
     <message>
         <source>&amp;Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conciliar</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation type="unfinished"></translation>
+        <translation>No, es un saldo a favor</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí, lo debo</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo corregir el saldo inicial.</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: guardar  |  Intro: siguiente  |  %2: eliminar  |  %3: memorizar  |  &apos;: copiar de arriba</translation>
     </message>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar columnas</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer el diseño del registro</translation>
     </message>
     <message>
         <source>Fi&amp;lter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ltros (%1)</translation>
     </message>
     <message>
         <source>Filters are applied. Click to change or clear them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay filtros aplicados. Haga clic para cambiarlos o quitarlos.</translation>
     </message>
     <message>
         <source>Fi&amp;lter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ltros</translation>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar las transacciones que se muestran</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>El beneficiario es obligatorio</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un importe de pago o de depósito</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished">No se encontró la cuenta de la transferencia</translation>
+        <translation>No se encontró la cuenta de la transferencia</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished">Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
+        <translation>Las transferencias requieren que ambas cuentas usen la misma moneda</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción. Sus datos siguen en la fila.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada. No aparece en la lista por el filtro actual.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished">Saldo inicial</translation>
+        <translation>Saldo inicial</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is held on the account itself.
 
 Set it in the account&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>El saldo inicial de esta cuenta se guarda en la propia cuenta.
+
+Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos borrados</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede memorizar: la transacción de origen tiene una fecha no válida</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Transacción memorizada como recurrente</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción recurrente.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insertar nueva</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva transacción...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar en cuadro de diálogo...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;detalles...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la di&amp;visión...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Di&amp;vidir transacción...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;uplicar...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar como no &amp;compensada</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar como &amp;compensada</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la transacción.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightpath Inc</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómina (cada dos semanas)</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished">Sueldo / Salario</translation>
+        <translation>Sueldo / Salario</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinecrest Apartments</translation>
     </message>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Alquiler mensual</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished">Vivienda</translation>
+        <translation>Vivienda</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished">Alquiler/Hipoteca</translation>
+        <translation>Alquiler/Hipoteca</translation>
     </message>
     <message>
         <source>Fresh Basket Market</source>
-        <translation type="unfinished"></translation>
+        <translation>Fresh Basket Market</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Compra semanal</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished">Comestibles</translation>
+        <translation>Comestibles</translation>
     </message>
     <message>
         <source>Quickfill Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Quickfill Gas</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished">Transporte</translation>
+        <translation>Transporte</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished">Combustible</translation>
+        <translation>Combustible</translation>
     </message>
     <message>
         <source>Metro Power &amp; Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Metro Power &amp; Light</translation>
     </message>
     <message>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Factura de la luz</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished">Suministros</translation>
+        <translation>Suministros</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished">Electricidad</translation>
+        <translation>Electricidad</translation>
     </message>
     <message>
         <source>City Water Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio Municipal de Aguas</translation>
     </message>
     <message>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Factura del agua</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished">Agua</translation>
+        <translation>Agua</translation>
     </message>
     <message>
         <source>StreamFlix</source>
-        <translation type="unfinished"></translation>
+        <translation>StreamFlix</translation>
     </message>
     <message>
         <source>Monthly subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscripción mensual</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished">Ocio</translation>
+        <translation>Ocio</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished">Streaming</translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Corner Bistro</source>
-        <translation type="unfinished"></translation>
+        <translation>Corner Bistro</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation type="unfinished"></translation>
+        <translation>Cena</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished">Comer fuera</translation>
+        <translation>Comer fuera</translation>
     </message>
     <message>
         <source>Fiberlink Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiberlink Internet</translation>
     </message>
     <message>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio de internet</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished">Internet</translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Shieldline Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Shieldline Insurance</translation>
     </message>
     <message>
         <source>Auto insurance premium</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima del seguro del automóvil</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished">Seguros</translation>
+        <translation>Seguros</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Automóvil</translation>
+        <translation>Automóvil</translation>
     </message>
     <message>
         <source>Hope Community Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Hope Community Fund</translation>
     </message>
     <message>
         <source>Donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Donativo</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished">Donativos</translation>
+        <translation>Donativos</translation>
     </message>
     <message>
         <source>Lakeside Family Clinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Lakeside Family Clinic</translation>
     </message>
     <message>
         <source>Doctor visit copay</source>
-        <translation type="unfinished"></translation>
+        <translation>Copago de la consulta médica</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished">Gastos médicos</translation>
+        <translation>Gastos médicos</translation>
     </message>
     <message>
         <source>Lunch with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida con amigos</translation>
     </message>
     <message>
         <source>Bookworm Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Bookworm Online</translation>
     </message>
     <message>
         <source>Course textbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Libro de texto del curso</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished">Gastos de educación</translation>
+        <translation>Gastos de educación</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Abono de intereses</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished">Ingresos por intereses</translation>
+        <translation>Ingresos por intereses</translation>
     </message>
     <message>
         <source>TechHub Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>TechHub Electronics</translation>
     </message>
     <message>
         <source>Wireless headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>Auriculares inalámbricos</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished">Compras</translation>
+        <translation>Compras</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished">Electrónica</translation>
+        <translation>Electrónica</translation>
     </message>
     <message>
         <source>CloudBox Storage</source>
-        <translation type="unfinished"></translation>
+        <translation>CloudBox Storage</translation>
     </message>
     <message>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de almacenamiento en la nube</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished">Suscripciones</translation>
+        <translation>Suscripciones</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Comida</translation>
     </message>
     <message>
         <source>PagePass Audiobooks</source>
-        <translation type="unfinished"></translation>
+        <translation>PagePass Audiobooks</translation>
     </message>
     <message>
         <source>Phone charger</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargador de teléfono</translation>
     </message>
 </context>
 <context>

@@ -600,684 +600,686 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération récurrente</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération récurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser l&apos;opération</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished">Compte :</translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Paiement</translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Dépôt</translation>
+        <translation>Dépôt</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished">Type :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished">Commencez à taper pour rechercher un bénéficiaire...</translation>
+        <translation>Commencez à taper pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished">Bénéficiaire :</translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished">Montant :</translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">Catégorie :</translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished">Facultatif</translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished">Note :</translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux semaines</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle :</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour :</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>Second jour :</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec date de fin</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir automatiquement à l&apos;échéance</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> jours</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir à l&apos;avance :</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(aucune)</translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>semaine</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>mois</translation>
     </message>
     <message>
         <source>quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>trimestre</translation>
     </message>
     <message>
         <source>quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>trimestres</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>ans</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
     <name>RegisterFilterDialog</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtres</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">Pointée</translation>
+        <translation>Pointées</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">Non pointée</translation>
+        <translation>Non pointées</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">Statut :</translation>
+        <translation>Statut :</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiter à une période</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">Catégorie :</translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° chèque</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Catégorie</translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Paiement</translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Dépôt</translation>
+        <translation>Dépôt</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt.</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished">—Ventilation—</translation>
+        <translation>—Ventilation—</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire / Note</translation>
     </message>
     <message>
         <source>Charge</source>
-        <translation type="unfinished">Débit</translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">Pointée</translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">Non pointée</translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération</translation>
     </message>
     <message>
         <source>Add a transaction using the full form</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération avec le formulaire complet</translation>
     </message>
     <message>
         <source>&amp;Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapprocher</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation type="unfinished"></translation>
+        <translation>Non, c&apos;est un avoir</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, je dois ce montant</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde d&apos;ouverture n&apos;a pas pu être corrigé.</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : copier du dessus</translation>
     </message>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les colonnes</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la disposition du registre</translation>
     </message>
     <message>
         <source>Fi&amp;lter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ltres (%1)</translation>
     </message>
     <message>
         <source>Filters are applied. Click to change or clear them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des filtres sont appliqués. Cliquez pour les modifier ou les effacer.</translation>
     </message>
     <message>
         <source>Fi&amp;lter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ltres</translation>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les opérations affichées</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bénéficiaire est obligatoire</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un montant de paiement ou de dépôt</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished">Compte du virement introuvable</translation>
+        <translation>Compte du virement introuvable</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished">Les virements exigent que les deux comptes utilisent la même devise</translation>
+        <translation>Les virements exigent que les deux comptes utilisent la même devise</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée. Vos saisies sont toujours dans la ligne.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrée. Elle n&apos;apparaît pas dans la liste en raison du filtre actuel.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished">Solde d&apos;ouverture</translation>
+        <translation>Solde d&apos;ouverture</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is held on the account itself.
 
 Set it in the account&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde d&apos;ouverture de ce compte est enregistré dans le compte lui-même.
+
+Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs effacés</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisation impossible : l&apos;opération source a une date non valide</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération récurrente n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer une ligne</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier dans une fenêtre...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;détails...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;ventilation...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ventiler l&apos;opération...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;upliquer...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer comme non &amp;pointée</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer comme &amp;pointée</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightpath Inc</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Paie de la quinzaine</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished">Salaire / Rémunération</translation>
+        <translation>Salaire / Rémunération</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinecrest Apartments</translation>
     </message>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer mensuel</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished">Logement</translation>
+        <translation>Logement</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished">Loyer/Crédit immobilier</translation>
+        <translation>Loyer/Crédit immobilier</translation>
     </message>
     <message>
         <source>Fresh Basket Market</source>
-        <translation type="unfinished"></translation>
+        <translation>Fresh Basket Market</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses de la semaine</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished">Épicerie</translation>
+        <translation>Épicerie</translation>
     </message>
     <message>
         <source>Quickfill Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Quickfill Gas</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished">Transports</translation>
+        <translation>Transports</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished">Carburant</translation>
+        <translation>Carburant</translation>
     </message>
     <message>
         <source>Metro Power &amp; Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Metro Power &amp; Light</translation>
     </message>
     <message>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture d&apos;électricité</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished">Factures</translation>
+        <translation>Factures</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished">Électricité</translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>City Water Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Service municipal des eaux</translation>
     </message>
     <message>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture d&apos;eau</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished">Eau</translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>StreamFlix</source>
-        <translation type="unfinished"></translation>
+        <translation>StreamFlix</translation>
     </message>
     <message>
         <source>Monthly subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnement mensuel</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished">Loisirs</translation>
+        <translation>Loisirs</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished">Streaming</translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Corner Bistro</source>
-        <translation type="unfinished"></translation>
+        <translation>Corner Bistro</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation type="unfinished"></translation>
+        <translation>Dîner</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished">Repas à l&apos;extérieur</translation>
+        <translation>Repas à l&apos;extérieur</translation>
     </message>
     <message>
         <source>Fiberlink Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiberlink Internet</translation>
     </message>
     <message>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnement Internet</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished">Internet</translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Shieldline Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Shieldline Insurance</translation>
     </message>
     <message>
         <source>Auto insurance premium</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime d&apos;assurance auto</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished">Assurances</translation>
+        <translation>Assurances</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Auto</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Hope Community Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Hope Community Fund</translation>
     </message>
     <message>
         <source>Donation</source>
-        <translation type="unfinished"></translation>
+        <translation>Don</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished">Dons caritatifs</translation>
+        <translation>Dons caritatifs</translation>
     </message>
     <message>
         <source>Lakeside Family Clinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Lakeside Family Clinic</translation>
     </message>
     <message>
         <source>Doctor visit copay</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultation médicale (reste à charge)</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished">Frais médicaux</translation>
+        <translation>Frais médicaux</translation>
     </message>
     <message>
         <source>Lunch with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjeuner entre amis</translation>
     </message>
     <message>
         <source>Bookworm Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Bookworm Online</translation>
     </message>
     <message>
         <source>Course textbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel de cours</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished">Frais d&apos;études</translation>
+        <translation>Frais d&apos;études</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement d&apos;intérêts</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished">Intérêts perçus</translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>TechHub Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>TechHub Electronics</translation>
     </message>
     <message>
         <source>Wireless headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>Casque sans fil</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished">Achats</translation>
+        <translation>Achats</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished">Électronique</translation>
+        <translation>Électronique</translation>
     </message>
     <message>
         <source>CloudBox Storage</source>
-        <translation type="unfinished"></translation>
+        <translation>CloudBox Storage</translation>
     </message>
     <message>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait de stockage en ligne</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished">Abonnements</translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjeuner</translation>
     </message>
     <message>
         <source>PagePass Audiobooks</source>
-        <translation type="unfinished"></translation>
+        <translation>PagePass Audiobooks</translation>
     </message>
     <message>
         <source>Phone charger</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargeur de téléphone</translation>
     </message>
 </context>
 <context>

@@ -600,684 +600,686 @@ Please check file permissions and try again.</source>
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の編集</translation>
     </message>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規定期取引</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引に登録</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished">口座:</translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">支払</translation>
+        <translation>支払</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">入金</translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished">種類:</translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished">入力して受取人を検索...</translation>
+        <translation>入力して受取人を検索...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished">受取人:</translation>
+        <translation>受取人:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished">金額:</translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">カテゴリ:</translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished">任意</translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished">メモ:</translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>月2回</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度:</translation>
     </message>
     <message>
         <source>Repeat every:</source>
-        <translation type="unfinished"></translation>
+        <translation>繰り返し間隔:</translation>
     </message>
     <message>
         <source>First day:</source>
-        <translation type="unfinished"></translation>
+        <translation>1回目の日:</translation>
     </message>
     <message>
         <source>Second day:</source>
-        <translation type="unfinished"></translation>
+        <translation>2回目の日:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日あり</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日に自動で記帳</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> 日</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>事前に記帳:</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>末日</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished">(なし)</translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>week</source>
-        <translation type="unfinished"></translation>
+        <translation>週間</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>週間</translation>
     </message>
     <message>
         <source>month</source>
-        <translation type="unfinished"></translation>
+        <translation>か月</translation>
     </message>
     <message>
         <source>months</source>
-        <translation type="unfinished"></translation>
+        <translation>か月</translation>
     </message>
     <message>
         <source>quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期</translation>
     </message>
     <message>
         <source>quarters</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>years</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
 </context>
 <context>
     <name>RegisterFilterDialog</name>
     <message>
         <source>Filters</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">決済済み</translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">未決済</translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">状態:</translation>
+        <translation>状態:</translation>
     </message>
     <message>
         <source>Limit to a date range</source>
-        <translation type="unfinished"></translation>
+        <translation>期間で絞り込む</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
     <message>
         <source>Dates:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished">カテゴリ:</translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてクリア</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのカテゴリ</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>受取人</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">カテゴリ</translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">支払</translation>
+        <translation>支払</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">入金</translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>決済</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished">—分割—</translation>
+        <translation>—分割—</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>受取人 / メモ</translation>
     </message>
     <message>
         <source>Charge</source>
-        <translation type="unfinished">利用</translation>
+        <translation>利用</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished">決済済み</translation>
+        <translation>決済済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished">未決済</translation>
+        <translation>未決済</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>残高</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)</translation>
     </message>
     <message>
         <source>Add a transaction using the full form</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細な入力フォームで取引を追加します</translation>
     </message>
     <message>
         <source>&amp;Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>照合(&amp;R)</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ、クレジットです</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation type="unfinished"></translation>
+        <translation>はい、借入額です</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
-        <translation type="unfinished"></translation>
+        <translation>期首残高を修正できませんでした。</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 定期取引に登録  |  &apos;: 上の行からコピー</translation>
     </message>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>表示する列</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>出納帳のレイアウトをリセット</translation>
     </message>
     <message>
         <source>Fi&amp;lter (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター(&amp;L) (%1)</translation>
     </message>
     <message>
         <source>Filters are applied. Click to change or clear them.</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルターが適用されています。クリックすると変更または解除できます。</translation>
     </message>
     <message>
         <source>Fi&amp;lter</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルター(&amp;L)</translation>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>表示する取引を絞り込みます</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>受取人は必須です</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>支払または入金の金額を入力してください</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished">振替先の口座が見つかりません</translation>
+        <translation>振替先の口座が見つかりません</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished">振替を行うには、両方の口座の通貨が同じである必要があります</translation>
+        <translation>振替を行うには、両方の口座の通貨が同じである必要があります</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした。入力内容は行に残っています。</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存しました。現在のフィルターにより一覧には表示されません。</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished">期首残高</translation>
+        <translation>期首残高</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is held on the account itself.
 
 Set it in the account&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の期首残高は口座自体に保持されています。
+
+口座の設定で指定してください。</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>入力欄をクリアしました</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引に登録できません: 元の取引の日付が無効です</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引として登録しました</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規挿入(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>新規取引(&amp;N)...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>ダイアログで編集(&amp;E)...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細を表示(&amp;D)...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を編集(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を分割(&amp;S)...</translation>
     </message>
     <message>
         <source>D&amp;uplicate...</source>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;U)...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未決済にする(&amp;U)</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>決済済みにする(&amp;C)</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightpath Inc</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週の給与</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished">給与・賃金</translation>
+        <translation>給与・賃金</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinecrest Apartments</translation>
     </message>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月の家賃</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished">住居費</translation>
+        <translation>住居費</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished">家賃・住宅ローン</translation>
+        <translation>家賃・住宅ローン</translation>
     </message>
     <message>
         <source>Fresh Basket Market</source>
-        <translation type="unfinished"></translation>
+        <translation>Fresh Basket Market</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>1週間分の食料品</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished">食料品</translation>
+        <translation>食料品</translation>
     </message>
     <message>
         <source>Quickfill Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Quickfill Gas</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished">交通・自動車</translation>
+        <translation>交通・自動車</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished">ガソリン代</translation>
+        <translation>ガソリン代</translation>
     </message>
     <message>
         <source>Metro Power &amp; Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Metro Power &amp; Light</translation>
     </message>
     <message>
         <source>Electric bill</source>
-        <translation type="unfinished"></translation>
+        <translation>電気料金</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished">公共料金</translation>
+        <translation>公共料金</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished">電気代</translation>
+        <translation>電気代</translation>
     </message>
     <message>
         <source>City Water Department</source>
-        <translation type="unfinished"></translation>
+        <translation>市水道局</translation>
     </message>
     <message>
         <source>Water bill</source>
-        <translation type="unfinished"></translation>
+        <translation>水道料金</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished">水道代</translation>
+        <translation>水道代</translation>
     </message>
     <message>
         <source>StreamFlix</source>
-        <translation type="unfinished"></translation>
+        <translation>StreamFlix</translation>
     </message>
     <message>
         <source>Monthly subscription</source>
-        <translation type="unfinished"></translation>
+        <translation>月額料金</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished">娯楽</translation>
+        <translation>娯楽</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished">ストリーミング</translation>
+        <translation>ストリーミング</translation>
     </message>
     <message>
         <source>Corner Bistro</source>
-        <translation type="unfinished"></translation>
+        <translation>Corner Bistro</translation>
     </message>
     <message>
         <source>Dinner</source>
-        <translation type="unfinished"></translation>
+        <translation>夕食</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished">外食</translation>
+        <translation>外食</translation>
     </message>
     <message>
         <source>Fiberlink Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiberlink Internet</translation>
     </message>
     <message>
         <source>Internet service</source>
-        <translation type="unfinished"></translation>
+        <translation>インターネット回線</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished">インターネット代</translation>
+        <translation>インターネット代</translation>
     </message>
     <message>
         <source>Shieldline Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Shieldline Insurance</translation>
     </message>
     <message>
         <source>Auto insurance premium</source>
-        <translation type="unfinished"></translation>
+        <translation>自動車保険料</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished">保険</translation>
+        <translation>保険</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">自動車</translation>
+        <translation>自動車</translation>
     </message>
     <message>
         <source>Hope Community Fund</source>
-        <translation type="unfinished"></translation>
+        <translation>Hope Community Fund</translation>
     </message>
     <message>
         <source>Donation</source>
-        <translation type="unfinished"></translation>
+        <translation>寄付</translation>
     </message>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished">寄付金</translation>
+        <translation>寄付金</translation>
     </message>
     <message>
         <source>Lakeside Family Clinic</source>
-        <translation type="unfinished"></translation>
+        <translation>Lakeside Family Clinic</translation>
     </message>
     <message>
         <source>Doctor visit copay</source>
-        <translation type="unfinished"></translation>
+        <translation>診察の自己負担額</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished">医療費</translation>
+        <translation>医療費</translation>
     </message>
     <message>
         <source>Lunch with friends</source>
-        <translation type="unfinished"></translation>
+        <translation>友人とランチ</translation>
     </message>
     <message>
         <source>Bookworm Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Bookworm Online</translation>
     </message>
     <message>
         <source>Course textbook</source>
-        <translation type="unfinished"></translation>
+        <translation>講座の教科書</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished">教育費</translation>
+        <translation>教育費</translation>
     </message>
     <message>
         <source>Riverbend Credit Union</source>
-        <translation type="unfinished"></translation>
+        <translation>Riverbend Credit Union</translation>
     </message>
     <message>
         <source>Interest payment</source>
-        <translation type="unfinished"></translation>
+        <translation>利息の受取</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished">受取利息</translation>
+        <translation>受取利息</translation>
     </message>
     <message>
         <source>TechHub Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>TechHub Electronics</translation>
     </message>
     <message>
         <source>Wireless headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>ワイヤレスヘッドホン</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished">ショッピング</translation>
+        <translation>ショッピング</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished">電子機器</translation>
+        <translation>電子機器</translation>
     </message>
     <message>
         <source>CloudBox Storage</source>
-        <translation type="unfinished"></translation>
+        <translation>CloudBox Storage</translation>
     </message>
     <message>
         <source>Cloud storage plan</source>
-        <translation type="unfinished"></translation>
+        <translation>クラウドストレージのプラン</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished">サブスクリプション</translation>
+        <translation>サブスクリプション</translation>
     </message>
     <message>
         <source>Lunch</source>
-        <translation type="unfinished"></translation>
+        <translation>ランチ</translation>
     </message>
     <message>
         <source>PagePass Audiobooks</source>
-        <translation type="unfinished"></translation>
+        <translation>PagePass Audiobooks</translation>
     </message>
     <message>
         <source>Phone charger</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートフォンの充電器</translation>
     </message>
 </context>
 <context>
