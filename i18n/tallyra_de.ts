@@ -1281,6 +1281,46 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <source>Phone charger</source>
         <translation>Handy-Ladegerät</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Main Checking</source>
+        <translation>Hauptgirokonto</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>Monatliches Sparen</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Umbuchung auf Sparkonto</translation>
+    </message>
+    <message>
+        <source>Transfer from Checking</source>
+        <translation>Umbuchung vom Girokonto</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Zahlung - Vielen Dank</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>Kreditkartenzahlung</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

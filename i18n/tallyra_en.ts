@@ -1279,6 +1279,46 @@ Set it in the account&apos;s settings.</source>
         <source>Phone charger</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished">Opening Balance</translation>
+    </message>
+    <message>
+        <source>Main Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished">Savings</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer from Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

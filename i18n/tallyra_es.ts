@@ -1281,6 +1281,46 @@ Establézcalo en la configuración de la cuenta.</translation>
         <source>Phone charger</source>
         <translation>Cargador de teléfono</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Main Checking</source>
+        <translation>Cuenta corriente principal</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>Ahorro mensual</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Transferencia a Ahorros</translation>
+    </message>
+    <message>
+        <source>Transfer from Checking</source>
+        <translation>Transferencia desde Cuenta corriente</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Pago - Gracias</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>Pago de tarjeta de crédito</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

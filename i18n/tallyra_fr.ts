@@ -1281,6 +1281,46 @@ Définissez-le dans les paramètres du compte.</translation>
         <source>Phone charger</source>
         <translation>Chargeur de téléphone</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Main Checking</source>
+        <translation>Compte courant principal</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>Épargne mensuelle</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>Virement vers Épargne</translation>
+    </message>
+    <message>
+        <source>Transfer from Checking</source>
+        <translation>Virement depuis Compte courant</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>Paiement - Merci</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>Paiement de la carte de crédit</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -1281,6 +1281,46 @@ Set it in the account&apos;s settings.</source>
         <source>Phone charger</source>
         <translation>スマートフォンの充電器</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>Main Checking</source>
+        <translation>メイン当座預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Visa Rewards</source>
+        <translation>Visa Rewards</translation>
+    </message>
+    <message>
+        <source>Summit Bank</source>
+        <translation>Summit Bank</translation>
+    </message>
+    <message>
+        <source>Monthly savings</source>
+        <translation>毎月の積立</translation>
+    </message>
+    <message>
+        <source>Transfer to Savings</source>
+        <translation>普通預金への振替</translation>
+    </message>
+    <message>
+        <source>Transfer from Checking</source>
+        <translation>当座預金からの振替</translation>
+    </message>
+    <message>
+        <source>Payment - Thank You</source>
+        <translation>お支払い - ありがとうございます</translation>
+    </message>
+    <message>
+        <source>Credit card payment</source>
+        <translation>クレジットカードの支払い</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -198,14 +198,14 @@ bool SampleDataService::loadSampleData()
     buildCategoryPaths();
     m_timestamp = SqlValues::nowUtcIso();
     m_today = QDate::currentDate();
-    const QString institution = text("Riverbend Credit Union");
-    const QString openingBalance = text("Opening Balance");
+    const QString institution = text(QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"));
+    const QString openingBalance = text(QT_TRANSLATE_NOOP("SampleDataService", "Opening Balance"));
 
     bool ok = true;
-    ok &= insertAccount(kChecking, text("Main Checking"), QStringLiteral("checking"), institution,
+    ok &= insertAccount(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Main Checking")), QStringLiteral("checking"), institution,
                         QStringLiteral("4521"), 0, 0);
-    ok &= insertAccount(kSavings, text("Savings"), QStringLiteral("savings"), institution, QStringLiteral("8834"), 0, 1);
-    ok &= insertAccount(kVisa, text("Visa Rewards"), QStringLiteral("credit_card"), text("Summit Bank"),
+    ok &= insertAccount(kSavings, text(QT_TRANSLATE_NOOP("SampleDataService", "Savings")), QStringLiteral("savings"), institution, QStringLiteral("8834"), 0, 1);
+    ok &= insertAccount(kVisa, text(QT_TRANSLATE_NOOP("SampleDataService", "Visa Rewards")), QStringLiteral("credit_card"), text(QT_TRANSLATE_NOOP("SampleDataService", "Summit Bank")),
                         QStringLiteral("7712"), 0, 2);
 
     const auto insertRows = [&](const QString &accountId, const auto &rows) {
@@ -224,10 +224,10 @@ bool SampleDataService::loadSampleData()
     const auto insertTransfer = [&](int dayOffset) {
         const QString checkingLeg = makeId(QStringLiteral("txn"));
         const QString savingsLeg = makeId(QStringLiteral("txn"));
-        const QString memo = text("Monthly savings");
-        ok &= insertTransaction(kChecking, dayOffset, text("Transfer to Savings"), memo, -50000, QString(), QString(),
+        const QString memo = text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"));
+        ok &= insertTransaction(kChecking, dayOffset, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), memo, -50000, QString(), QString(),
                                 statusFor(kChecking, dayOffset), savingsLeg, kSavings, false, checkingLeg);
-        ok &= insertTransaction(kSavings, dayOffset, text("Transfer from Checking"), memo, 50000, QString(),
+        ok &= insertTransaction(kSavings, dayOffset, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer from Checking")), memo, 50000, QString(),
                                 QString(), statusFor(kSavings, dayOffset), checkingLeg, kChecking, false, savingsLeg);
     };
 
@@ -237,8 +237,8 @@ bool SampleDataService::loadSampleData()
     insertRows(kSavings, kSavingsRows);
     insertOpening(kVisa, -61, 0);
     insertRows(kVisa, kVisaRows);
-    const QString cardPayment = text("Payment - Thank You");
-    const QString cardMemo = text("Credit card payment");
+    const QString cardPayment = text(QT_TRANSLATE_NOOP("SampleDataService", "Payment - Thank You"));
+    const QString cardMemo = text(QT_TRANSLATE_NOOP("SampleDataService", "Credit card payment"));
     ok &= insertTransaction(kVisa, -35, cardPayment, cardMemo, 10123, QString(), QString(), statusFor(kVisa, -35),
                             QString(), QString(), false);
     ok &= insertTransaction(kVisa, -15, cardPayment, cardMemo, 12993, QString(), QString(), statusFor(kVisa, -15),
@@ -246,11 +246,11 @@ bool SampleDataService::loadSampleData()
     insertTransfer(-30);
     insertTransfer(0);
 
-    ok &= insertRecurring(kChecking, text("Pinecrest Apartments"), text("Monthly rent"), -145000,
-                          categoryId(text("Housing"), text("Rent/Mortgage Payment")), QStringLiteral("monthly"), 1);
-    ok &= insertRecurring(kChecking, text("Brightpath Inc"), text("Biweekly paycheck"), 285000,
-                          categoryId(text("Salary / Wages")), QStringLiteral("biweekly"), 8);
-    ok &= insertRecurring(kChecking, text("Transfer to Savings"), text("Monthly savings"), -50000, QString(),
+    ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly rent")), -145000,
+                          categoryId(text(QT_TRANSLATE_NOOP("SampleDataService", "Housing")), text(QT_TRANSLATE_NOOP("SampleDataService", "Rent/Mortgage Payment"))), QStringLiteral("monthly"), 1);
+    ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc")), text(QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck")), 285000,
+                          categoryId(text(QT_TRANSLATE_NOOP("SampleDataService", "Salary / Wages"))), QStringLiteral("biweekly"), 8);
+    ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings")), -50000, QString(),
                           QStringLiteral("monthly"), 1);
 
     return transaction.commit() && ok;
