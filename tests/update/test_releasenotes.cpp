@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
-#include "feedserver.h"
+#include "support/fakeserver.h"
+
 #include "update/releasenotesfetcher.h"
 
 #include <QLocale>
@@ -18,7 +19,24 @@ class ReleaseNotesTest : public QObject
     Q_OBJECT
 
 private:
-    FeedServer *m_server = nullptr;
+    FakeServer *m_server = nullptr;
+
+    // Every GET of the path gets this reply; paths not served answer 404.
+    void serve(const QString &path, const QByteArray &body, int status = 200)
+    {
+        FakeResponse reply;
+        reply.status = status;
+        reply.body = body;
+        m_server->scriptAlways(QStringLiteral("GET"), path, reply);
+    }
+
+    QStringList requestedPaths() const
+    {
+        QStringList paths;
+        for (const FakeRequest &request : m_server->requests())
+            paths << request.path;
+        return paths;
+    }
 
     UpdateConfig config() const
     {
@@ -42,7 +60,11 @@ private:
     }
 
 private Q_SLOTS:
-    void init() { m_server = new FeedServer(this); }
+    void init()
+    {
+        m_server = new FakeServer(this);
+        QVERIFY(m_server->start());
+    }
 
     void cleanup()
     {
@@ -94,18 +116,18 @@ private Q_SLOTS:
     void englishSystemAsksOnlyForTheDefaultFile()
     {
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        m_server->serve(kNotes, "\n  # 1.1.7\n\n- Faster register\n\n");
+        serve(kNotes, "\n  # 1.1.7\n\n- Faster register\n\n");
         QCOMPARE(fetchNotes(), QStringLiteral("ready:# 1.1.7\n\n- Faster register"));
-        QCOMPARE(m_server->requestedPaths(), QStringList{kNotes});
+        QCOMPARE(requestedPaths(), QStringList{kNotes});
     }
 
     void germanSystemPrefersGermanNotes()
     {
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        m_server->serve(kGermanNotes, "# Neu");
-        m_server->serve(kNotes, "# New");
+        serve(kGermanNotes, "# Neu");
+        serve(kNotes, "# New");
         QCOMPARE(fetchNotes(), QStringLiteral("ready:# Neu"));
-        QCOMPARE(m_server->requestedPaths(), QStringList{kGermanNotes});
+        QCOMPARE(requestedPaths(), QStringList{kGermanNotes});
     }
 
     void germanNotesMissingOrBlankFallBack_data()
@@ -122,18 +144,18 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        m_server->serve(kGermanNotes, body, status);
-        m_server->serve(kNotes, "# New");
+        serve(kGermanNotes, body, status);
+        serve(kNotes, "# New");
         QCOMPARE(fetchNotes(), QStringLiteral("ready:# New"));
-        QCOMPARE(m_server->requestedPaths(), (QStringList{kGermanNotes, kNotes}));
+        QCOMPARE(requestedPaths(), (QStringList{kGermanNotes, kNotes}));
     }
 
     void blankOrMissingDefaultIsUnavailable()
     {
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        m_server->serve(kNotes, "\n\n   \n");
+        serve(kNotes, "\n\n   \n");
         QCOMPARE(fetchNotes(), QStringLiteral("unavailable"));
-        m_server->serve(kNotes, "# gone", 404);
+        serve(kNotes, "# gone", 404);
         QCOMPARE(fetchNotes(), QStringLiteral("unavailable"));
     }
 };

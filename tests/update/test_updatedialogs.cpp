@@ -1,6 +1,7 @@
 #include "support/testmain.h"
 
-#include "feedserver.h"
+#include "support/fakeserver.h"
+
 #include "update/client.h"
 #include "update/updatedialog.h"
 #include "update/updateflows.h"
@@ -85,8 +86,17 @@ class UpdateDialogsTest : public QObject
     Q_OBJECT
 
 private:
-    FeedServer *m_server = nullptr;
+    FakeServer *m_server = nullptr;
     BrowserCapture *m_browser = nullptr;
+
+    // Every GET of the path gets this reply; paths not served answer 404.
+    void serve(const QString &path, const QByteArray &body, int status = 200)
+    {
+        FakeResponse reply;
+        reply.status = status;
+        reply.body = body;
+        m_server->scriptAlways(QStringLiteral("GET"), path, reply);
+    }
 
     UpdateConfig config() const
     {
@@ -122,7 +132,7 @@ private:
                                {QStringLiteral("app"), QStringLiteral("tallyra")},
                                {QStringLiteral("channel"), QStringLiteral("stable")},
                                {QStringLiteral("artifacts"), QJsonObject{{currentPlatformKey(), entry}}}};
-        m_server->serve(QStringLiteral("/tallyra/stable/latest.json"), QJsonDocument(feed).toJson());
+        serve(QStringLiteral("/tallyra/stable/latest.json"), QJsonDocument(feed).toJson());
     }
 
 private Q_SLOTS:
@@ -136,7 +146,8 @@ private Q_SLOTS:
 
     void init()
     {
-        m_server = new FeedServer(this);
+        m_server = new FakeServer(this);
+        QVERIFY(m_server->start());
         m_browser = new BrowserCapture;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), m_browser, "openUrl");
     }
@@ -192,14 +203,14 @@ private Q_SLOTS:
 
     void notesViewShowsFetchedOrMissingNotes()
     {
-        m_server->serve(QStringLiteral("/notes/1.2.0.md"), "# Better search");
+        serve(QStringLiteral("/notes/1.2.0.md"), "# Better search");
         UpdateDialog withNotes(artifact(false, m_server->url(QStringLiteral("/notes/1.2.0.md"))),
                                QStringLiteral("1.1.7"), kAppName);
         auto *view = withNotes.findChild<QTextBrowser *>();
         QVERIFY(view);
         QCOMPARE(view->placeholderText(), QStringLiteral("Loading release notes…"));
         QTRY_COMPARE(view->toPlainText(), QStringLiteral("Better search"));
-        QCOMPARE(m_server->requests().at(0).userAgent, QByteArray("LumoUpdateQt/0.1 (update-dialog)"));
+        QCOMPARE(m_server->requests().at(0).header("user-agent"), QByteArray("LumoUpdateQt/0.1 (update-dialog)"));
 
         UpdateDialog withoutNotes(artifact(false, m_server->url(QStringLiteral("/notes/missing.md"))),
                                   QStringLiteral("1.1.7"), kAppName);
@@ -222,7 +233,7 @@ private Q_SLOTS:
         QFETCH(QString, offered);
         QFETCH(QString, message);
         if (offered == QLatin1String("x"))
-            m_server->serve(QStringLiteral("/tallyra/stable/latest.json"), "[]");
+            serve(QStringLiteral("/tallyra/stable/latest.json"), "[]");
         else if (!offered.isEmpty())
             serveFeedOffering(offered);
         QWidget window;
@@ -272,7 +283,7 @@ private Q_SLOTS:
 
     void startupWhatsNewShowsRunningVersionNotes()
     {
-        m_server->serve(QStringLiteral("/tallyra/1.1.7/release-notes.md"), "# Thank you\n\nNew reports.");
+        serve(QStringLiteral("/tallyra/1.1.7/release-notes.md"), "# Thank you\n\nNew reports.");
         QWidget window;
         showWhatsNew(config(), kAppName, &window);
         QTRY_VERIFY(window.findChild<WhatsNewDialog *>());
@@ -296,7 +307,7 @@ private Q_SLOTS:
     void menuWhatsNewFallsBackToNewerBuildNotes()
     {
         const QUrl notes = m_server->url(QStringLiteral("/tallyra/1.2.0/release-notes.md"));
-        m_server->serve(notes.path(), "# 1.2.0\n\nSplit editor.");
+        serve(notes.path(), "# 1.2.0\n\nSplit editor.");
         serveFeedOffering(QStringLiteral("1.2.0"), notes);
         QWidget window;
         StatusLog log;
