@@ -1,5 +1,6 @@
 #include "register/categoryitems.h"
 
+#include <QComboBox>
 #include <QHash>
 
 QList<CategoryItem> categoryItems(const QList<Category> &categories)
@@ -17,4 +18,10 @@ QList<CategoryItem> categoryItems(const QList<Category> &categories)
             category.id});
     }
     return items;
+}
+
+QString categoryIdOfShownText(const QComboBox *combo)
+{
+    const int item = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    return item >= 0 ? combo->itemData(item).toString() : QString();
 }

@@ -231,13 +231,10 @@ void RegisterDelegate::storeCategoryChoice(QWidget *editor, RegisterModel *model
     auto *combo = qobject_cast<QComboBox *>(editor);
     if (!combo || !model)
         return;
-    // The current item of an editable combo outlives the text typed over
-    // it, so only an item with exactly this label gives the id; otherwise
-    // the commit looks the category up by name.
-    const QString text = combo->currentText();
-    const int item = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    model->setData(index, text, Qt::EditRole);
-    model->buffer().categoryId = item > 0 ? combo->itemData(item).toString() : QString();
+    // Text that names no item leaves the id empty: the commit then looks
+    // the category up by name.
+    model->setData(index, combo->currentText(), Qt::EditRole);
+    model->buffer().categoryId = categoryIdOfShownText(combo);
 }
 
 void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const

@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "register/categoryitems.h"
 #include "register/datefield.h"
 #include "register/registercombobox.h"
 #include "register/smartamountfield.h"
@@ -211,17 +212,8 @@ void TransactionFormDialog::loadCategories()
 {
     m_categoryCombo->clear();
     m_categoryCombo->addItem(tr("(none)"), QString());
-    const QList<Category> categories = m_app->categoryRepository()->listAll();
-    QHash<QString, QString> namesById;
-    for (const Category &category : categories)
-        namesById.insert(category.id, category.name);
-    for (const Category &category : categories) {
-        const auto parent = namesById.constFind(category.parentId);
-        const QString label = !category.parentId.isEmpty() && parent != namesById.cend()
-            ? QStringLiteral("%1 > %2").arg(*parent, category.name)
-            : category.name;
-        m_categoryCombo->addItem(label, category.id);
-    }
+    for (const CategoryItem &item : categoryItems(m_app->categoryRepository()->listAll()))
+        m_categoryCombo->addItem(item.label, item.id);
     m_categoryCombo->setCurrentIndex(0);
 }
 
@@ -247,13 +239,6 @@ void TransactionFormDialog::selectCategory(const QString &categoryId)
     const int index = m_categoryCombo->findData(categoryId);
     if (index >= 0)
         m_categoryCombo->setCurrentIndex(index);
-}
-
-QString TransactionFormDialog::currentCategoryId() const
-{
-    // Typed text that names no item means no category.
-    const int index = m_categoryCombo->findText(m_categoryCombo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    return index >= 0 ? m_categoryCombo->itemData(index).toString() : QString();
 }
 
 void TransactionFormDialog::onTypeChanged()
@@ -291,7 +276,7 @@ void TransactionFormDialog::onEnterSplit()
     const qint64 amount = m_amountField->minorUnits();
     if (amount > 0) {
         SplitLine line;
-        line.categoryId = currentCategoryId();
+        line.categoryId = categoryIdOfShownText(m_categoryCombo);
         line.amount = amount;
         lines.append(line);
     }
@@ -430,7 +415,7 @@ Transaction TransactionFormDialog::transaction() const
     }
 
     t.isSplit = m_splitMode;
-    t.categoryId = m_splitMode ? QString() : currentCategoryId();
+    t.categoryId = m_splitMode ? QString() : categoryIdOfShownText(m_categoryCombo);
     t.memo = m_memoEdit->text().trimmed();
     t.checkNumber = m_checkNumberEdit->text().trimmed();
     t.cleared = m_clearedCheck->isChecked();

@@ -51,7 +51,6 @@ private:
     void loadCategories();
     void ensureCategoryShown(const QString &categoryId);
     void selectCategory(const QString &categoryId);
-    QString currentCategoryId() const;
     void loadTransaction();
     void showStoredCategoryAndSplit(const Transaction &stored);
     void enterSplitMode(const QList<SplitLine> &lines);

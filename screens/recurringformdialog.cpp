@@ -341,7 +341,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     rule.accountId = m_accountCombo->currentData().toString();
     rule.payee = m_payeeEdit->text().trimmed();
     rule.memo = m_memoEdit->text().trimmed();
-    rule.categoryId = m_categoryCombo->currentData().toString();
+    rule.categoryId = categoryIdOfShownText(m_categoryCombo);
 
     const qint64 minor = m_amountField->minorUnits();
     rule.amount = m_paymentRadio->isChecked() ? -minor : minor;

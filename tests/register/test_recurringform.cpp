@@ -158,6 +158,36 @@ private Q_SLOTS:
         QTEST(dialog.recurring().amount, "amount");
     }
 
+    void categoryIsTheItemNamedByTheShownText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("other item typed over the selection") << "Fuel" << "fuel";
+        QTest::newRow("text naming no item") << "Fue" << "";
+        QTest::newRow("selection untouched") << "" << "food";
+    }
+
+    // The combo's current item stays on Food while the user types over it.
+    void categoryIsTheItemNamedByTheShownText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        AppFixture f;
+        f.addAccount(QStringLiteral("Checking"));
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        const Category fuel = f.addCategory(QStringLiteral("Fuel"));
+        RecurringFormDialog dialog(f.app());
+        auto *combo = findNamed<QComboBox>(&dialog, "categoryCombo");
+        combo->setCurrentIndex(combo->findData(food.id));
+        if (!typed.isEmpty())
+            combo->setEditText(typed);
+        QCOMPARE(combo->currentData().toString(), food.id);
+        const QString id = dialog.recurring().categoryId;
+        QCOMPARE(id, expected == QLatin1String("food") ? food.id
+                : expected == QLatin1String("fuel")    ? fuel.id
+                                                       : QString());
+    }
+
     void leadDaysOnlyWithAutoPost()
     {
         AppFixture f;
