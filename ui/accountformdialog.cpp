@@ -174,24 +174,12 @@ void AccountFormDialog::updateBalanceLabel()
 
 bool AccountFormDialog::isLiabilityType() const
 {
-    const QString type = m_typeCombo->currentData().toString();
-    return type == QLatin1String("credit_card") || type == QLatin1String("loan");
+    return ::isLiabilityType(accountTypeFromString(m_typeCombo->currentData().toString()));
 }
 
 Currency AccountFormDialog::selectedCurrency() const
 {
-    const QString code = m_currencyCombo->currentData().toString();
-    if (code == QLatin1String("EUR"))
-        return Currency::EUR;
-    if (code == QLatin1String("GBP"))
-        return Currency::GBP;
-    if (code == QLatin1String("CAD"))
-        return Currency::CAD;
-    if (code == QLatin1String("AUD"))
-        return Currency::AUD;
-    if (code == QLatin1String("JPY"))
-        return Currency::JPY;
-    return Currency::USD;
+    return currencyFromString(m_currencyCombo->currentData().toString());
 }
 
 qint64 AccountFormDialog::openingBalanceCents() const
