@@ -429,6 +429,39 @@ private Q_SLOTS:
         QVERIFY(h.app()->recurringRepository()->listAll().isEmpty());
     }
 
+    void typingOnACellKeepsEveryKey_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("twoLine");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("check number") << int(RegisterModel::CheckNumberColumn) << false << "1042";
+        QTest::newRow("payee") << int(RegisterModel::PayeeColumn) << false << "Bakery";
+        QTest::newRow("payee and memo editor") << int(RegisterModel::PayeeColumn) << true << "Bakery";
+        QTest::newRow("category") << int(RegisterModel::CategoryColumn) << false << "Nowhere";
+        QTest::newRow("memo") << int(RegisterModel::MemoColumn) << false << "for the party";
+        QTest::newRow("payment") << int(RegisterModel::PaymentColumn) << false << "12.50";
+        QTest::newRow("deposit") << int(RegisterModel::DepositColumn) << false << "7";
+    }
+
+    // The first key on a closed cell opens its editor and lands in it.
+    void typingOnACellKeepsEveryKey()
+    {
+        QFETCH(int, column);
+        QFETCH(bool, twoLine);
+        QFETCH(QString, typed);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.app()->preferencesRepository()->setBool(QStringLiteral("registerTwoLine"), twoLine);
+        h.show(checking.id);
+        const int newRow = h.model()->newRowPosition();
+        h.goTo(newRow, column);
+        QVERIFY(!h.table()->openEditor());
+        h.type(typed);
+        QVERIFY(h.table()->openEditor());
+        h.press(Qt::Key_Return);
+        QCOMPARE(h.model()->bufferText(column), typed);
+    }
+
     void apostropheCopiesTheCellAbove()
     {
         RegisterHarness h;
