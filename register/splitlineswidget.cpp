@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "register/categoryitems.h"
 #include "register/registercombobox.h"
 #include "register/smartamountfield.h"
 
@@ -118,7 +119,7 @@ QList<SplitLine> SplitLinesWidget::lines(int sign) const
         const auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
         SplitLine line;
         line.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        line.categoryId = category->itemData(category->currentIndex()).toString();
+        line.categoryId = categoryIdOfShownText(category);
         line.amount = sign < 0 ? -amount : amount;
         line.memo = m_table->item(row, MemoColumn)->text();
         line.createdAt = now;

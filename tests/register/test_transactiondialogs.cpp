@@ -442,6 +442,24 @@ private Q_SLOTS:
         QCOMPARE(widget.lines(1)[1].amount, qint64(300));
     }
 
+    // The combo keeps its current item while another name is typed over it.
+    void splitLineCategoryIsTheShownText()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        const Category fuel = f.addCategory(QStringLiteral("Fuel"));
+        SplitLinesWidget widget(f.app(), Currency::USD);
+        widget.setLines({makeSplitLine(food.id, 1200), makeSplitLine(food.id, 300), makeSplitLine(food.id, 100)});
+        qobject_cast<QComboBox *>(splitTable(&widget)->cellWidget(1, 0))->setEditText(QStringLiteral("Fuel"));
+        qobject_cast<QComboBox *>(splitTable(&widget)->cellWidget(2, 0))->setEditText(QStringLiteral("Fu"));
+        const QList<SplitLine> lines = widget.lines(1);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0].categoryId, food.id);
+        QCOMPARE(lines[1].categoryId, fuel.id);
+        QVERIFY(lines[2].categoryId.isEmpty());
+    }
+
     void categoryCompletionMatchesAnywhereInAnyCase()
     {
         AppFixture f;
