@@ -7,9 +7,7 @@
 
 #include <QCollator>
 #include <QColor>
-#include <QGuiApplication>
 #include <QHash>
-#include <QPalette>
 
 #include <algorithm>
 #include <numeric>
@@ -17,11 +15,6 @@
 namespace {
 
 const QColor kDimColor(QStringLiteral("#6E8A7E"));
-
-bool windowIsDark()
-{
-    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
-}
 
 int clearedRank(const Transaction &transaction)
 {
@@ -294,7 +287,7 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         break;
     case Qt::BackgroundRole:
         if (m_highlightOverdrawn && m_balanceMarks && row.runningBalance < 0)
-            return windowIsDark() ? QColor(QStringLiteral("#3A1E1E")) : QColor(QStringLiteral("#FDEAEA"));
+            return isDarkPalette() ? QColor(QStringLiteral("#3A1E1E")) : QColor(QStringLiteral("#FDEAEA"));
         break;
     default:
         break;

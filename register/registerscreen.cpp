@@ -60,11 +60,6 @@ int defaultWidth(int column)
     return scale > 100 ? kDefaultWidths[column] * scale / 100 : kDefaultWidths[column];
 }
 
-bool windowIsDark()
-{
-    return QApplication::palette().color(QPalette::Window).lightness() < 128;
-}
-
 QString dimStyle(const char *color)
 {
     return QStringLiteral("color: %1;").arg(QLatin1String(color));
@@ -173,7 +168,7 @@ void RegisterScreen::setupUi()
                                  QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
                                  QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
     m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;")
-                                   .arg(windowIsDark() ? QStringLiteral("#5A7A6E") : QLatin1String(kDimColor)));
+                                   .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : QLatin1String(kDimColor)));
     footer->addWidget(m_hintLabel);
     layout->addLayout(footer);
 
@@ -356,7 +351,7 @@ void RegisterScreen::updateSummary(qint64 cleared, qint64 uncleared, bool liabil
     const qint64 total = cleared + uncleared;
     m_balanceValue->setText(formatMoneySigned(total, liability, currency));
     const bool negative = (liability ? -total : total) < 0;
-    const bool dark = windowIsDark();
+    const bool dark = isDarkPalette();
     const QString color = negative ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
                                    : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
     m_balanceValue->setStyleSheet(QStringLiteral("color: %1;").arg(color));

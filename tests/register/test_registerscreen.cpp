@@ -434,6 +434,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<bool>("twoLine");
         QTest::addColumn<QString>("typed");
+        QTest::newRow("date") << int(RegisterModel::DateColumn) << false << "3/4/2024";
         QTest::newRow("check number") << int(RegisterModel::CheckNumberColumn) << false << "1042";
         QTest::newRow("payee") << int(RegisterModel::PayeeColumn) << false << "Bakery";
         QTest::newRow("payee and memo editor") << int(RegisterModel::PayeeColumn) << true << "Bakery";
