@@ -49,10 +49,7 @@ void StatusBar::setAccountCount(int count)
 void StatusBar::setRecurringDueCount(int count)
 {
     if (count <= 0) {
-        // Adding shows a widget; these wait for their first use.
-    m_recurringDueLabel->hide();
-    m_progressLabel->hide();
-    m_progressBar->hide();
+        m_recurringDueLabel->hide();
         return;
     }
     m_recurringDueLabel->setText(tr("  •  %n recurring due", nullptr, count));

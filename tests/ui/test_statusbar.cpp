@@ -80,6 +80,14 @@ private Q_SLOTS:
         QVERIFY(badge->isHidden());
     }
 
+    void recurringBadgeLeavesTheBusyIndicatorAlone()
+    {
+        StatusBar bar;
+        bar.showProgress(QStringLiteral("Importing…"));
+        bar.setRecurringDueCount(0);
+        QVERIFY(busyIndicatorShown(bar));
+    }
+
     void ownMessageEndsTheBusyIndicatorButTheBaseOneDoesNot()
     {
         StatusBar bar;
