@@ -81,7 +81,7 @@ void TransactionFormDialog::setupUi()
     m_openingBalanceNote->hide();
 
     // Type.
-    const bool liability = isLiabilityAccount();
+    const bool liability = account && isLiabilityType(account->accountType);
     m_negativeRadio = new QRadioButton(liability ? tr("Charge") : tr("Payment"), this);
     m_negativeRadio->setObjectName(QStringLiteral("negativeTypeRadio"));
     m_positiveRadio = new QRadioButton(liability ? tr("Payment") : tr("Deposit"), this);
@@ -438,10 +438,4 @@ QList<SplitLine> TransactionFormDialog::splitLines() const
 bool TransactionFormDialog::isEditedTransferLeg() const
 {
     return m_editMode && !m_transaction.transferLinkId.isEmpty();
-}
-
-bool TransactionFormDialog::isLiabilityAccount() const
-{
-    const std::optional<Account> account = m_app->accountRepository()->findById(m_accountId);
-    return account && isLiabilityType(account->accountType);
 }

@@ -57,7 +57,6 @@ private:
     void updateSplitUi();
     void updateCategoryEnabled();
     bool isEditedTransferLeg() const;
-    bool isLiabilityAccount() const;
 
     AppState *m_app;
     QString m_accountId;
