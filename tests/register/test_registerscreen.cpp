@@ -8,6 +8,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/registerdelegate.h"
+#include "register/registerfilter.h"
 #include "register/smartdateedit.h"
 #include "register/transactionactions.h"
 #include "screens/recurringformdialog.h"
@@ -461,6 +462,52 @@ private Q_SLOTS:
         QVERIFY(h.table()->openEditor());
         h.press(Qt::Key_Return);
         QCOMPARE(h.model()->bufferText(column), typed);
+    }
+
+    void keysOnARegisterWithoutListedRows_data()
+    {
+        QTest::addColumn<bool>("filteredOut");
+        QTest::newRow("empty account") << false;
+        QTest::newRow("filter hides every row") << true;
+    }
+
+    // Only the new row is listed: row keys find nothing to act on, and the
+    // new row still saves.
+    void keysOnARegisterWithoutListedRows()
+    {
+        QFETCH(bool, filteredOut);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        if (filteredOut) {
+            h.fixture().addTransaction(checking.id, QDate(2024, 1, 5), QStringLiteral("Shop"), -100);
+            RegisterFilter hideAll;
+            hideAll.cleared = true;
+            h.app()->preferencesRepository()->set(RegisterFilter::preferenceKey(checking.id), hideAll.toJson());
+        }
+        h.show(checking.id);
+        QCOMPARE(h.model()->listRowCount(), 0);
+        QCOMPARE(h.model()->rowCount(), 1);
+
+        for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+            h.table()->sortByColumn(column, Qt::DescendingOrder);
+            h.screen()->reload();
+        }
+        h.table()->sortByColumn(RegisterModel::DateColumn, Qt::AscendingOrder);
+        const QList<QPair<int, Qt::KeyboardModifiers>> keys = {{Qt::Key_Up, Qt::NoModifier},
+            {Qt::Key_Down, Qt::NoModifier}, {Qt::Key_Apostrophe, Qt::NoModifier}, {Qt::Key_M, Qt::ControlModifier},
+            {Qt::Key_Return, Qt::AltModifier}, {Qt::Key_D, Qt::ControlModifier}, {Qt::Key_Escape, Qt::NoModifier},
+            {Qt::Key_Space, Qt::NoModifier}, {Qt::Key_Tab, Qt::NoModifier}, {Qt::Key_Backtab, Qt::ShiftModifier}};
+        for (const auto &[key, modifiers] : keys) {
+            h.goTo(0, RegisterModel::PayeeColumn);
+            h.press(key, modifiers);
+        }
+        QCOMPARE(h.prompts().dialogRuns, 0);
+        QVERIFY(h.prompts().messages.isEmpty());
+
+        fillBuffer(h.model(), QStringLiteral("2/1/2024"), QStringLiteral("Cafe"), QStringLiteral("4.00"), QString());
+        h.press(Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), filteredOut ? 2 : 1);
+        QCOMPARE(h.model()->listRowCount(), filteredOut ? 0 : 1);
     }
 
     void apostropheCopiesTheCellAbove()
