@@ -12,6 +12,7 @@
 #include "register/registermodel.h"
 #include "register/smartdateedit.h"
 #include "register/tabcompleter.h"
+#include "register/transactionactions.h"
 #include "ui/palettehelpers.h"
 
 #include <QApplication>
@@ -68,18 +69,8 @@ void RegisterDelegate::setAccountId(const QString &accountId)
 QStringListModel *RegisterDelegate::payeeModel() const
 {
     if (m_payeesStale) {
-        QStringList payees = m_app->transactionRepository()->distinctPayees();
-        QSet<QString> known(payees.cbegin(), payees.cend());
-        for (const Account &account : m_app->accountRepository()->listAll()) {
-            if (account.id == m_accountId)
-                continue;
-            const QString transfer = QStringLiteral("[Transfer] %1").arg(account.name);
-            if (!known.contains(transfer)) {
-                known.insert(transfer);
-                payees.append(transfer);
-            }
-        }
-        m_payees->setStringList(payees);
+        m_payees->setStringList(TransactionActions::withTransferPayees(
+            m_app->transactionRepository()->distinctPayees(), m_app->accountRepository()->listAll(), m_accountId));
         m_payeesStale = false;
     }
     return m_payees;

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDialog>
+#include <QSet>
 #include <QUuid>
 
 #include <functional>
@@ -167,6 +168,21 @@ std::optional<Transaction> liabilityOpeningBalance(AppState *app, const QString 
 QString transferPrefix()
 {
     return QStringLiteral("[Transfer] ");
+}
+
+QStringList withTransferPayees(QStringList payees, const QList<Account> &accounts, const QString &ownAccountId)
+{
+    QSet<QString> known(payees.cbegin(), payees.cend());
+    for (const Account &account : accounts) {
+        if (account.id == ownAccountId)
+            continue;
+        const QString transfer = transferPrefix() + account.name;
+        if (!known.contains(transfer)) {
+            known.insert(transfer);
+            payees.append(transfer);
+        }
+    }
+    return payees;
 }
 
 QString dollarText(qint64 amount, Currency currency)

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -21,6 +22,10 @@ namespace TransactionActions {
 // A payee starting with this (case-sensitive, never translated) names the
 // other account of a transfer.
 QString transferPrefix();
+
+// The payees followed by "[Transfer] <name>" for every account but the own
+// one, each entry once: the payee completion of the register and the form.
+QStringList withTransferPayees(QStringList payees, const QList<Account> &accounts, const QString &ownAccountId);
 
 enum TransferResolution {
     NotATransfer = 0,

@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSet>
 #include <QStackedWidget>
 #include <QUuid>
 #include <QVBoxLayout>
@@ -102,19 +101,10 @@ void TransactionFormDialog::setupUi()
     m_payeeEdit = new QLineEdit(this);
     m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
     m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
-    QStringList completions = m_app->transactionRepository()->payees(m_accountId);
-    QSet<QString> known(completions.cbegin(), completions.cend());
     const QList<Account> accounts = m_app->accountRepository()->listAll();
-    for (const Account &other : accounts) {
-        if (other.id == m_accountId)
-            continue;
-        const QString entry = TransactionActions::transferPrefix() + other.name;
-        if (!known.contains(entry)) {
-            known.insert(entry);
-            completions.append(entry);
-        }
-    }
-    auto *payeeCompleter = new QCompleter(completions, m_payeeEdit);
+    auto *payeeCompleter = new QCompleter(
+        TransactionActions::withTransferPayees(m_app->transactionRepository()->payees(m_accountId), accounts, m_accountId),
+        m_payeeEdit);
     payeeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
     payeeCompleter->setFilterMode(Qt::MatchContains);
     payeeCompleter->setCompletionMode(QCompleter::PopupCompletion);
