@@ -1,6 +1,6 @@
 #include "support/testmain.h"
 
-#include "support/fakeserver.h"
+#include "feedfiles.h"
 
 #include "update/releasenotesfetcher.h"
 
@@ -20,15 +20,6 @@ class ReleaseNotesTest : public QObject
 
 private:
     FakeServer *m_server = nullptr;
-
-    // Every GET of the path gets this reply; paths not served answer 404.
-    void serve(const QString &path, const QByteArray &body, int status = 200)
-    {
-        FakeResponse reply;
-        reply.status = status;
-        reply.body = body;
-        m_server->scriptAlways(QStringLiteral("GET"), path, reply);
-    }
 
     QStringList requestedPaths() const
     {
@@ -116,7 +107,7 @@ private Q_SLOTS:
     void englishSystemAsksOnlyForTheDefaultFile()
     {
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        serve(kNotes, "\n  # 1.1.7\n\n- Faster register\n\n");
+        serveFile(*m_server, kNotes, "\n  # 1.1.7\n\n- Faster register\n\n");
         QCOMPARE(fetchNotes(), QStringLiteral("ready:# 1.1.7\n\n- Faster register"));
         QCOMPARE(requestedPaths(), QStringList{kNotes});
     }
@@ -124,8 +115,8 @@ private Q_SLOTS:
     void germanSystemPrefersGermanNotes()
     {
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        serve(kGermanNotes, "# Neu");
-        serve(kNotes, "# New");
+        serveFile(*m_server, kGermanNotes, "# Neu");
+        serveFile(*m_server, kNotes, "# New");
         QCOMPARE(fetchNotes(), QStringLiteral("ready:# Neu"));
         QCOMPARE(requestedPaths(), QStringList{kGermanNotes});
     }
@@ -144,8 +135,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QByteArray, body);
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-        serve(kGermanNotes, body, status);
-        serve(kNotes, "# New");
+        serveFile(*m_server, kGermanNotes, body, status);
+        serveFile(*m_server, kNotes, "# New");
         QCOMPARE(fetchNotes(), QStringLiteral("ready:# New"));
         QCOMPARE(requestedPaths(), (QStringList{kGermanNotes, kNotes}));
     }
@@ -153,9 +144,9 @@ private Q_SLOTS:
     void blankOrMissingDefaultIsUnavailable()
     {
         QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-        serve(kNotes, "\n\n   \n");
+        serveFile(*m_server, kNotes, "\n\n   \n");
         QCOMPARE(fetchNotes(), QStringLiteral("unavailable"));
-        serve(kNotes, "# gone", 404);
+        serveFile(*m_server, kNotes, "# gone", 404);
         QCOMPARE(fetchNotes(), QStringLiteral("unavailable"));
     }
 };

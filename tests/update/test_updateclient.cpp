@@ -1,6 +1,6 @@
 #include "support/testmain.h"
 
-#include "support/fakeserver.h"
+#include "feedfiles.h"
 
 #include "update/client.h"
 #include "update/manifest.h"
@@ -83,15 +83,6 @@ class UpdateClientTest : public QObject
 private:
     FakeServer *m_server = nullptr;
 
-    // Every GET of the path gets this reply; paths not served answer 404.
-    void serve(const QString &path, const QByteArray &body, int status = 200)
-    {
-        FakeResponse reply;
-        reply.status = status;
-        reply.body = body;
-        m_server->scriptAlways(QStringLiteral("GET"), path, reply);
-    }
-
     UpdateConfig config(const QString &version = QStringLiteral("1.1.7")) const
     {
         return {QStringLiteral("tallyra"), QStringLiteral("stable"), m_server->url(QStringLiteral("/tallyra/stable/")),
@@ -100,7 +91,7 @@ private:
 
     Outcome checkAgainst(const QByteArray &feed, const QString &version = QStringLiteral("1.1.7"))
     {
-        serve(kFeedPath, feed);
+        serveFile(*m_server, kFeedPath, feed);
         Client client(config(version));
         return runCheck(client);
     }
@@ -182,7 +173,7 @@ private Q_SLOTS:
         Client client(config());
         QCOMPARE(runCheck(client).kind, QStringLiteral("uptodate"));
 
-        serve(kFeedPath, "oops", 500);
+        serveFile(*m_server, kFeedPath, "oops", 500);
         const Outcome failed = runCheck(client);
         QCOMPARE(failed.kind, QStringLiteral("failed"));
         QVERIFY2(failed.detail.startsWith(QStringLiteral("network error: ")), qPrintable(failed.detail));
@@ -269,7 +260,7 @@ private Q_SLOTS:
         QJsonObject artifact = validArtifact();
         artifact[QStringLiteral("mandatory")] = true;
         artifact[QStringLiteral("release_notes_url")] = QStringLiteral("https://notes.example.invalid/1.2.0.md");
-        serve(kFeedPath, feedOffering(artifact));
+        serveFile(*m_server, kFeedPath, feedOffering(artifact));
         Client client(config());
         QSignalSpy available(&client, &Client::updateAvailable);
         client.check();
@@ -299,7 +290,7 @@ private Q_SLOTS:
 
     void requestGoesToLatestJsonWithUserAgent()
     {
-        serve(QStringLiteral("/a/b/latest.json"), feedOffering(validArtifact(QStringLiteral("1.1.7"))));
+        serveFile(*m_server, QStringLiteral("/a/b/latest.json"), feedOffering(validArtifact(QStringLiteral("1.1.7"))));
         UpdateConfig withoutSlash = config();
         withoutSlash.manifestBaseUrl = m_server->url(QStringLiteral("/a/b"));
         Client client(withoutSlash);
@@ -312,7 +303,7 @@ private Q_SLOTS:
 
     void secondCheckWhileInFlightIsIgnored()
     {
-        serve(kFeedPath, feedOffering(validArtifact()));
+        serveFile(*m_server, kFeedPath, feedOffering(validArtifact()));
         Client client(config());
         QSignalSpy available(&client, &Client::updateAvailable);
         QSignalSpy upToDate(&client, &Client::upToDate);

@@ -1,6 +1,6 @@
 #include "support/testmain.h"
 
-#include "support/fakeserver.h"
+#include "feedfiles.h"
 
 #include "update/client.h"
 #include "update/updatedialog.h"
@@ -89,15 +89,6 @@ private:
     FakeServer *m_server = nullptr;
     BrowserCapture *m_browser = nullptr;
 
-    // Every GET of the path gets this reply; paths not served answer 404.
-    void serve(const QString &path, const QByteArray &body, int status = 200)
-    {
-        FakeResponse reply;
-        reply.status = status;
-        reply.body = body;
-        m_server->scriptAlways(QStringLiteral("GET"), path, reply);
-    }
-
     UpdateConfig config() const
     {
         return {QStringLiteral("tallyra"), QStringLiteral("stable"), m_server->url(QStringLiteral("/tallyra/stable/")),
@@ -132,7 +123,7 @@ private:
                                {QStringLiteral("app"), QStringLiteral("tallyra")},
                                {QStringLiteral("channel"), QStringLiteral("stable")},
                                {QStringLiteral("artifacts"), QJsonObject{{currentPlatformKey(), entry}}}};
-        serve(QStringLiteral("/tallyra/stable/latest.json"), QJsonDocument(feed).toJson());
+        serveFile(*m_server, QStringLiteral("/tallyra/stable/latest.json"), QJsonDocument(feed).toJson());
     }
 
 private Q_SLOTS:
@@ -203,7 +194,7 @@ private Q_SLOTS:
 
     void notesViewShowsFetchedOrMissingNotes()
     {
-        serve(QStringLiteral("/notes/1.2.0.md"), "# Better search");
+        serveFile(*m_server, QStringLiteral("/notes/1.2.0.md"), "# Better search");
         UpdateDialog withNotes(artifact(false, m_server->url(QStringLiteral("/notes/1.2.0.md"))),
                                QStringLiteral("1.1.7"), kAppName);
         auto *view = withNotes.findChild<QTextBrowser *>();
@@ -233,7 +224,7 @@ private Q_SLOTS:
         QFETCH(QString, offered);
         QFETCH(QString, message);
         if (offered == QLatin1String("x"))
-            serve(QStringLiteral("/tallyra/stable/latest.json"), "[]");
+            serveFile(*m_server, QStringLiteral("/tallyra/stable/latest.json"), "[]");
         else if (!offered.isEmpty())
             serveFeedOffering(offered);
         QWidget window;
@@ -283,7 +274,7 @@ private Q_SLOTS:
 
     void startupWhatsNewShowsRunningVersionNotes()
     {
-        serve(QStringLiteral("/tallyra/1.1.7/release-notes.md"), "# Thank you\n\nNew reports.");
+        serveFile(*m_server, QStringLiteral("/tallyra/1.1.7/release-notes.md"), "# Thank you\n\nNew reports.");
         QWidget window;
         showWhatsNew(config(), kAppName, &window);
         QTRY_VERIFY(window.findChild<WhatsNewDialog *>());
@@ -307,7 +298,7 @@ private Q_SLOTS:
     void menuWhatsNewFallsBackToNewerBuildNotes()
     {
         const QUrl notes = m_server->url(QStringLiteral("/tallyra/1.2.0/release-notes.md"));
-        serve(notes.path(), "# 1.2.0\n\nSplit editor.");
+        serveFile(*m_server, notes.path(), "# 1.2.0\n\nSplit editor.");
         serveFeedOffering(QStringLiteral("1.2.0"), notes);
         QWidget window;
         StatusLog log;
