@@ -48,7 +48,11 @@ Artifact parseArtifact(const QJsonObject &object, const QString &platformKey, QS
     artifact.releasedAt = QDateTime::fromString(requireString(object, QStringLiteral("released_at"), err),
                                                 Qt::ISODate);
     artifact.url = QUrl(requireString(object, QStringLiteral("url"), err), QUrl::TolerantMode);
-    artifact.size = qint64(object.value(QStringLiteral("size")).toDouble(-1));
+    // Truncating a double outside the 64-bit range is undefined: such a
+    // size reads as none.
+    const double size = object.value(QStringLiteral("size")).toDouble(-1);
+    constexpr double kTwoToThe63 = 9223372036854775808.0;
+    artifact.size = size > -kTwoToThe63 && size < kTwoToThe63 ? qint64(size) : -1;
     artifact.sha256 = requireString(object, QStringLiteral("sha256"), err);
     artifact.mandatory = object.value(QStringLiteral("mandatory")).toBool(false);
     const QJsonValue minimum = object.value(QStringLiteral("min_upgradable_from"));

@@ -119,6 +119,8 @@ private Q_SLOTS:
         noUrl.remove(QStringLiteral("url"));
         QJsonObject emptyFile = validArtifact();
         emptyFile[QStringLiteral("size")] = 0;
+        QJsonObject hugeFile = validArtifact();
+        hugeFile[QStringLiteral("size")] = 1e300;
         QJsonObject shortHash = validArtifact();
         shortHash[QStringLiteral("sha256")] = QString(63, QLatin1Char('a'));
         QJsonObject badTime = validArtifact();
@@ -147,6 +149,7 @@ private Q_SLOTS:
             << "artifact windows-x64 is not an object";
         QTest::newRow("no url") << feedOffering(noUrl) << "missing or non-string field: url";
         QTest::newRow("size 0") << feedOffering(emptyFile) << "artifact windows-x64 failed validation";
+        QTest::newRow("size beyond 64 bits") << feedOffering(hugeFile) << "artifact windows-x64 failed validation";
         QTest::newRow("63-character hash") << feedOffering(shortHash) << "artifact windows-x64 failed validation";
         QTest::newRow("release time not a date") << feedOffering(badTime) << "artifact windows-x64 failed validation";
     }
