@@ -269,6 +269,10 @@ void RegisterScreen::connectSignals()
 
 void RegisterScreen::setAccount(const QString &accountId)
 {
+    // An open editor would hold the reload back and leave the previous
+    // account's rows, and the typing, under the new account's id.
+    if (accountId != m_accountId)
+        closeOpenEditor(false);
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     m_filter = RegisterFilter::fromJson(

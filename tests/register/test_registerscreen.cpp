@@ -510,6 +510,27 @@ private Q_SLOTS:
         QCOMPARE(h.model()->listRowCount(), filteredOut ? 0 : 1);
     }
 
+    void switchingAccountsMidEntryShowsTheNewAccount()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 5), QStringLiteral("Shop"), -100);
+        h.show(checking.id);
+        h.goTo(h.model()->newRowPosition(), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("Half typed"));
+        QVERIFY(h.table()->openEditor());
+
+        h.screen()->setAccount(savings.id);
+        QVERIFY(!h.table()->openEditor());
+        QCOMPARE(h.model()->listRowCount(), 0);
+        QVERIFY(h.model()->buffer().payee.isEmpty());
+        h.press(Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(h.fixture().liveTransactions(savings.id).isEmpty());
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 1);
+    }
+
     void apostropheCopiesTheCellAbove()
     {
         RegisterHarness h;
