@@ -1,5 +1,7 @@
 #include "register/registercombobox.h"
 
+#include "register/tabcompleter.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QKeyEvent>
@@ -15,9 +17,7 @@ void RegisterComboBox::setItemCompleter(QCompleter *completer)
 {
     completer->setParent(this);
     completer->setModel(model());
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
+    configureEntryCompleter(completer);
     setCompleter(completer);
     connect(completer, qOverload<const QString &>(&QCompleter::activated), this,
         [this](const QString &text) { selectItemWithText(text); });

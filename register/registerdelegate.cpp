@@ -33,13 +33,6 @@ void markEditor(QWidget *editor, int row)
     editor->setProperty(kEditorRowProperty, row);
 }
 
-void configureCompleter(QCompleter *completer)
-{
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-}
-
 RegisterModel *registerModel(const QAbstractItemModel *model)
 {
     return qobject_cast<RegisterModel *>(const_cast<QAbstractItemModel *>(model));
@@ -113,7 +106,7 @@ void RegisterDelegate::attachPayeeCompleter(QWidget *lineEdit, int row) const
 {
     auto *edit = static_cast<QLineEdit *>(lineEdit);
     auto *completer = new TabCompleter(payeeModel(), edit);
-    configureCompleter(completer);
+    configureEntryCompleter(completer);
     edit->setCompleter(completer);
     connect(completer, qOverload<const QString &>(&QCompleter::activated), this,
         [this, row](const QString &text) { Q_EMIT const_cast<RegisterDelegate *>(this)->payeeChosen(row, text); });

@@ -89,3 +89,10 @@ void TabCompleter::moveToNeighbourCell(bool forward)
     Q_EMIT delegate->closeEditor(editor,
         forward ? QAbstractItemDelegate::EditNextItem : QAbstractItemDelegate::EditPreviousItem);
 }
+
+void configureEntryCompleter(QCompleter *completer)
+{
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+}

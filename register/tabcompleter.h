@@ -22,3 +22,7 @@ private:
     bool moveToMemoLine();
     void moveToNeighbourCell(bool forward);
 };
+
+// The completion every entry field uses: any letter case, matching anywhere
+// in the text, offered in a popup.
+void configureEntryCompleter(QCompleter *completer);

@@ -10,6 +10,7 @@
 #include "register/registercombobox.h"
 #include "register/smartamountfield.h"
 #include "register/splitlineswidget.h"
+#include "register/tabcompleter.h"
 #include "register/transactionactions.h"
 #include "ui/palettehelpers.h"
 
@@ -105,9 +106,7 @@ void TransactionFormDialog::setupUi()
     auto *payeeCompleter = new QCompleter(
         TransactionActions::withTransferPayees(m_app->transactionRepository()->payees(m_accountId), accounts, m_accountId),
         m_payeeEdit);
-    payeeCompleter->setCaseSensitivity(Qt::CaseInsensitive);
-    payeeCompleter->setFilterMode(Qt::MatchContains);
-    payeeCompleter->setCompletionMode(QCompleter::PopupCompletion);
+    configureEntryCompleter(payeeCompleter);
     payeeCompleter->setMaxVisibleItems(10);
     m_payeeEdit->setCompleter(payeeCompleter);
     connect(payeeCompleter, qOverload<const QString &>(&QCompleter::activated), this,

@@ -8,6 +8,7 @@
 #include "register/categoryitems.h"
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
+#include "register/tabcompleter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,13 +39,6 @@ RecurringTransaction defaultRule()
     rule.version = 1;
     rule.syncStatus = SyncStatus::Pending;
     return rule;
-}
-
-void setupCompleter(QCompleter *completer)
-{
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
 }
 
 } // namespace
@@ -113,7 +107,7 @@ void RecurringFormDialog::setupUi()
     m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
     m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
     auto *payeeCompleter = new QCompleter(this);
-    setupCompleter(payeeCompleter);
+    configureEntryCompleter(payeeCompleter);
     payeeCompleter->setMaxVisibleItems(10);
     m_payeeEdit->setCompleter(payeeCompleter);
     m_form->addRow(tr("Payee:"), m_payeeEdit);
@@ -128,7 +122,7 @@ void RecurringFormDialog::setupUi()
     m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
     m_categoryCombo->setEditable(true);
     m_categoryCombo->setInsertPolicy(QComboBox::NoInsert);
-    setupCompleter(m_categoryCombo->completer());
+    configureEntryCompleter(m_categoryCombo->completer());
     m_form->addRow(tr("Category:"), m_categoryCombo);
 
     m_memoEdit = new QLineEdit(this);
