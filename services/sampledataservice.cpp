@@ -195,6 +195,8 @@ bool SampleDataService::loadSampleData()
 {
     BulkWriteScope bulk(m_database);
     SqlTransaction transaction(m_database);
+    if (!transaction.isActive())
+        return false;
     buildCategoryPaths();
     m_timestamp = SqlValues::nowUtcIso();
     m_today = QDate::currentDate();
@@ -253,7 +255,9 @@ bool SampleDataService::loadSampleData()
     ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings")), -50000, QString(),
                           QStringLiteral("monthly"), 1);
 
-    return transaction.commit() && ok;
+    // A set with rows missing is not kept: loading twice would otherwise add a
+    // second copy of every transaction under the existing accounts.
+    return ok && transaction.commit();
 }
 
 bool SampleDataService::clearSampleData()
