@@ -348,7 +348,7 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         applied = page.isActive() && m_applier->applyPage(body) && page.commit();
         if (!applied) {
             page.rollback();
-            m_applier->discardLookups();
+            m_applier->rollBackPage();
         }
     }
     if (!applied) {
