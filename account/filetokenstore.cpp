@@ -1,21 +1,13 @@
 #include "account/filetokenstore.h"
 
+#include "account/pathsegment.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 namespace LumoAccount {
-
-namespace {
-
-bool isPlainName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
-}
-
-} // namespace
 
 std::unique_ptr<TokenStore> createTokenStore(const QString &serviceName)
 {
@@ -28,13 +20,13 @@ FileTokenStore::FileTokenStore(const QString &serviceName, const QString &baseDi
         ? QStandardPaths::writableLocation(QStandardPaths::ConfigLocation)
         : baseDirectory;
     // A service name that could climb out of the folder gets no folder at all.
-    if (isPlainName(serviceName))
+    if (isSafePathSegment(serviceName))
         m_directory = base + QStringLiteral("/Lumora/") + serviceName;
 }
 
 QString FileTokenStore::filePath(const QString &key) const
 {
-    if (m_directory.isEmpty() || !isPlainName(key))
+    if (m_directory.isEmpty() || !isSafePathSegment(key))
         return QString();
     return m_directory + QLatin1Char('/') + key;
 }

@@ -48,9 +48,12 @@ ShareMembersDialog::ShareMembersDialog(Client *client, SharingBackend *backend,
 {
     setModal(true);
     m_confirm = [this](const QString &title, const QString &text) {
-        return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No)
-            == QMessageBox::Yes;
+        // The text names a person as the service spelled them: shown as typed.
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                        this);
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
     };
     buildWindow();
     reload();
@@ -96,6 +99,7 @@ void ShareMembersDialog::buildWindow()
 
     m_errorLabel = new QLabel(this);
     m_errorLabel->setObjectName(QStringLiteral("errorLabel"));
+    m_errorLabel->setTextFormat(Qt::PlainText);
     m_errorLabel->setWordWrap(true);
     m_errorLabel->setStyleSheet(QStringLiteral("QLabel { color: #b00020; padding: 4px 0; }"));
     m_errorLabel->hide();
@@ -312,11 +316,14 @@ QWidget *ShareMembersDialog::createPersonRow(const QString &shown, const QString
     textColumn->setSpacing(0);
     auto *nameLabel = new QLabel(shown, row);
     nameLabel->setObjectName(QStringLiteral("nameLabel"));
+    // Names and addresses come from the service: never read as markup.
+    nameLabel->setTextFormat(Qt::PlainText);
     setWeight(nameLabel, 500);
     textColumn->addWidget(nameLabel);
     if (!email.isEmpty() && email != shown) {
         auto *emailLabel = new QLabel(email, row);
         emailLabel->setObjectName(QStringLiteral("emailLabel"));
+        emailLabel->setTextFormat(Qt::PlainText);
         setTextColor(emailLabel, palette().color(QPalette::PlaceholderText));
         textColumn->addWidget(emailLabel);
     }
@@ -331,6 +338,7 @@ QLabel *ShareMembersDialog::createAvatar(const QString &initials, const QColor &
 {
     auto *avatar = new QLabel(initials, parent);
     avatar->setObjectName(QStringLiteral("avatar"));
+    avatar->setTextFormat(Qt::PlainText);
     avatar->setAlignment(Qt::AlignCenter);
     avatar->setFixedSize(size, size);
     avatar->setStyleSheet(

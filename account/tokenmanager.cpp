@@ -104,18 +104,30 @@ void TokenManager::refresh(RefreshCallback callback)
             return;
         }
         if (generation != m_generation) {
-            // Signed out (or in again) while the refresh ran: keep what is there now.
-            finishRefresh(isUsable(m_accessToken) ? RefreshResult::Success
-                                                  : RefreshResult::AuthFailed);
+            finishRefresh(outcomeForReplacedPair());
             return;
         }
         storeTokens(access, refresh.isEmpty() ? m_refreshToken : refresh);
         finishRefresh(RefreshResult::Success);
     };
-    auto onFailure = [this](bool rejected) {
+    auto onFailure = [this, generation](bool rejected) {
+        // The old refresh token may well be refused after a sign-out; that
+        // says nothing about a pair signed in since.
+        if (generation != m_generation) {
+            finishRefresh(outcomeForReplacedPair());
+            return;
+        }
         finishRefresh(rejected ? RefreshResult::AuthFailed : RefreshResult::TransientError);
     };
     m_refreshHandler(token, onSuccess, onFailure);
+}
+
+RefreshResult TokenManager::outcomeForReplacedPair() const
+{
+    // Signed out (or in again) while the refresh ran: what is there now decides.
+    if (isUsable(m_accessToken))
+        return RefreshResult::Success;
+    return m_refreshToken.isEmpty() ? RefreshResult::AuthFailed : RefreshResult::TransientError;
 }
 
 void TokenManager::finishRefresh(RefreshResult result)

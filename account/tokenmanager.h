@@ -45,6 +45,7 @@ public:
 
 private:
     void storeTokens(const QString &access, const QString &refresh);
+    RefreshResult outcomeForReplacedPair() const;
     void finishRefresh(RefreshResult result);
 
     std::unique_ptr<TokenStore> m_store;

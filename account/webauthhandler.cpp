@@ -94,9 +94,10 @@ void WebAuthHandler::onReadyRead(QTcpSocket *socket)
             finish(socket, BadRequestReply);
         return;
     }
-    const QString line = QString::fromUtf8(socket->readLine(MaxRequestLineBytes)).trimmed();
-    const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.size() < 2) {
+    const QByteArray bytes = socket->readLine(MaxRequestLineBytes);
+    const QStringList words = QString::fromUtf8(bytes).trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // A line cut at the limit would hand on a shortened target.
+    if (!bytes.endsWith('\n') || words.size() < 2) {
         finish(socket, BadRequestReply);
         return;
     }

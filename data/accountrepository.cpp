@@ -150,10 +150,17 @@ bool AccountRepository::updateSortOrder(const QList<QPair<QString, int>> &orders
     if (!transaction.isActive())
         return false;
     for (const auto &order : orders) {
+        // A reorder keeps the version, so only a newer time stamp tells a push
+        // that was in flight that the row changed: never reuse the stored one.
+        QDateTime stamp = QDateTime::currentDateTimeUtc();
+        if (const auto current = findById(order.first); current && current->updatedAt.isValid()
+                                                             && stamp.toSecsSinceEpoch()
+                                                                    <= current->updatedAt.toSecsSinceEpoch())
+            stamp = current->updatedAt.addSecs(1);
         QSqlQuery query = prepare(m_database->db(),
                                   QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=?, "
                                                  "sync_status='pending' WHERE id=?"),
-                                  {order.second, nowUtcIso(), order.first});
+                                  {order.second, isoDateTime(stamp.toUTC()), order.first});
         if (!exec(query))
             return false;
     }

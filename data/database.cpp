@@ -140,11 +140,6 @@ QString Database::lastNativeError() const
     return m_handle ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : QString();
 }
 
-int Database::nativeChanges() const
-{
-    return m_handle ? sqlite3_changes(m_handle) : 0;
-}
-
 void Database::finalizeStatements()
 {
     for (sqlite3_stmt *statement : std::as_const(m_statements))

@@ -35,7 +35,6 @@ public:
     // through SqlStatement.
     sqlite3_stmt *cachedStatement(const char *sql);
     QString lastNativeError() const;
-    int nativeChanges() const;
 
     // Bulk writes (imports, restores, catch-up posting) hold back the
     // repositories' change signals until the outermost scope ends, and let

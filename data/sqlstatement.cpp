@@ -74,11 +74,6 @@ QString SqlStatement::errorText() const
     return m_database->lastNativeError();
 }
 
-int SqlStatement::changes() const
-{
-    return m_database->nativeChanges();
-}
-
 QString SqlStatement::text(int column) const
 {
     const void *data = sqlite3_column_text16(m_statement, column);

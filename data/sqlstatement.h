@@ -32,7 +32,6 @@ public:
     bool exec();
     bool ok() const { return m_ok; }
     QString errorText() const;
-    int changes() const;
 
     QString text(int column) const;
     qint64 int64(int column) const;

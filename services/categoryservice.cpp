@@ -79,15 +79,6 @@ const DefaultCategory kDefaultTree[] = {
 // The RFC 4122 DNS namespace.
 const QUuid kCategoryNamespace(QStringLiteral("{6ba7b810-9dad-11d1-80b4-00c04fd430c8}"));
 
-CategoryType categoryTypeFromText(const QString &typeText)
-{
-    if (typeText == QLatin1String("income"))
-        return CategoryType::Income;
-    if (typeText == QLatin1String("transfer"))
-        return CategoryType::Transfer;
-    return CategoryType::Expense;
-}
-
 } // namespace
 
 CategoryService::CategoryService(CategoryRepository *categories, QObject *parent)
@@ -126,7 +117,7 @@ void CategoryService::addDefaultCategory(const QString &englishName, const QStri
     Category category;
     category.id = defaultCategoryId(typeText, parentEnglishName, englishName);
     category.name = displayName;
-    category.type = categoryTypeFromText(typeText);
+    category.type = CategoryRepository::categoryTypeFromString(typeText);
     category.parentId = parentId;
     category.isTaxRelevant = taxRelevant;
     category.taxCategory = taxKey;

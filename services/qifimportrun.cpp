@@ -302,8 +302,10 @@ void QifImportRun::linkOrMarkTransfer(const QifImportItem &item, Transaction &tr
     partner = row;
 }
 
-bool QifImportRun::insertSplitLines(const QifImportItem &item, const Transaction &transaction)
+QList<SplitLine> QifImportRun::buildSplitLines(const QifImportItem &item, const Transaction &transaction)
 {
+    QList<SplitLine> lines;
+    lines.reserve(item.record.splits.size());
     for (const QifSplit &split : item.record.splits) {
         SplitLine line;
         line.id = newId();
@@ -322,6 +324,14 @@ bool QifImportRun::insertSplitLines(const QifImportItem &item, const Transaction
         }
         line.createdAt = transaction.createdAt;
         line.updatedAt = transaction.createdAt;
+        lines.append(line);
+    }
+    return lines;
+}
+
+bool QifImportRun::insertSplitLines(const QList<SplitLine> &lines)
+{
+    for (const SplitLine &line : lines) {
         if (!m_service->m_splitLines->insert(line))
             return false;
     }
@@ -346,13 +356,16 @@ QifImportRun::Outcome QifImportRun::importItem(int index)
         linkOrMarkTransfer(item, transaction, partner);
     }
 
+    // Categories are created before the row's own savepoint: rolled back with
+    // a failed row, they would stay in the lookup and break later rows.
+    const QList<SplitLine> lines = buildSplitLines(item, transaction);
+
     TransactionRepository *transactions = m_service->m_transactions;
     // A row with split lines or a partner to relink is stored whole or not at all.
     std::optional<SqlTransaction> unit;
-    if (!item.record.splits.isEmpty() || partner)
+    if (!lines.isEmpty() || partner)
         unit.emplace(m_service->m_database);
-    bool stored = (!unit || unit->isActive()) && transactions->insert(transaction)
-                  && insertSplitLines(item, transaction);
+    bool stored = (!unit || unit->isActive()) && transactions->insert(transaction) && insertSplitLines(lines);
     if (stored && partner && !transactions->update(*partner)) {
         m_abortReason = "failed to update retroactive partner";
         return Outcome::Abort;

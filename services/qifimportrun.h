@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/account.h"
+#include "data/splitline.h"
 #include "data/transaction.h"
 #include "services/importcategories.h"
 #include "services/importservice.h"
@@ -68,7 +69,8 @@ private:
     // Link to a row an earlier import stored without its partner, or mark
     // this row with the hint; fills partner when a link was made.
     void linkOrMarkTransfer(const QifImportItem &item, Transaction &transaction, std::optional<Transaction> &partner);
-    bool insertSplitLines(const QifImportItem &item, const Transaction &transaction);
+    QList<SplitLine> buildSplitLines(const QifImportItem &item, const Transaction &transaction);
+    bool insertSplitLines(const QList<SplitLine> &lines);
     Outcome unlinkStoredLeg(QifImportItem &leg);
     QString payeeOf(const QifTransaction &record) const;
     ImportResult abort(const char *reason);

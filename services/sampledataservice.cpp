@@ -91,13 +91,6 @@ QString statusFor(const QString &accountId, int dayOffset)
     return dayOffset <= -25 ? QStringLiteral("C") : QStringLiteral("U");
 }
 
-bool execute(QSqlQuery &query, const QVariantList &values)
-{
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values.at(i));
-    return query.exec();
-}
-
 } // namespace
 
 SampleDataService::SampleDataService(Database *database, QObject *parent)
@@ -145,13 +138,14 @@ bool SampleDataService::insertAccount(const QString &id, const QString &name, co
                                       const QString &institution, const QString &last4, qint64 startingBalance,
                                       int sortOrder)
 {
-    QSqlQuery query(*m_database->db());
-    query.prepare(QStringLiteral(
-        "INSERT INTO accounts (id, name, account_type, currency, institution, account_number_last4, "
-        "starting_balance, sort_order, is_shared, version, sync_status, created_at, updated_at) "
-        "VALUES (?, ?, ?, 'USD', ?, ?, ?, ?, 0, 1, 'pending', ?, ?)"));
-    return execute(query, {id, name, typeText, institution, last4, SqlValues::sqlInt64(startingBalance), sortOrder,
-                           m_timestamp, m_timestamp});
+    QSqlQuery query = SqlValues::prepare(
+        m_database->db(),
+        QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, institution, account_number_last4, "
+                       "starting_balance, sort_order, is_shared, version, sync_status, created_at, updated_at) "
+                       "VALUES (?, ?, ?, 'USD', ?, ?, ?, ?, 0, 1, 'pending', ?, ?)"),
+        {id, name, typeText, institution, last4, SqlValues::sqlInt64(startingBalance), sortOrder, m_timestamp,
+         m_timestamp});
+    return SqlValues::exec(query);
 }
 
 bool SampleDataService::insertTransaction(const QString &accountId, int dayOffset, const QString &payee,
@@ -160,41 +154,43 @@ bool SampleDataService::insertTransaction(const QString &accountId, int dayOffse
                                           const QString &transferLink, const QString &transferDestAccountId,
                                           bool isSplit, const QString &explicitId)
 {
-    QSqlQuery query(*m_database->db());
-    query.prepare(QStringLiteral(
-        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
-        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, version, sync_status, created_at, "
-        "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'pending', ?, ?)"));
     const bool cleared = status == QLatin1String("C") || status == QLatin1String("R");
     const bool reconciled = status == QLatin1String("R");
-    return execute(query, {explicitId.isEmpty() ? makeId(QStringLiteral("txn")) : explicitId, accountId,
-                           SqlValues::isoDate(m_today.addDays(dayOffset)), SqlValues::sqlText(payee),
-                           SqlValues::sqlText(memo), SqlValues::sqlInt64(amount),
-                           SqlValues::sqlTextOrNull(categoryId), SqlValues::sqlTextOrNull(checkNumber),
-                           SqlValues::sqlBool(cleared), SqlValues::sqlBool(reconciled),
-                           SqlValues::sqlTextOrNull(transferLink), SqlValues::sqlTextOrNull(transferDestAccountId),
-                           SqlValues::sqlBool(isSplit), m_timestamp, m_timestamp});
+    QSqlQuery query = SqlValues::prepare(
+        m_database->db(),
+        QStringLiteral(
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
+            "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, version, sync_status, "
+            "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'pending', ?, ?)"),
+        {explicitId.isEmpty() ? makeId(QStringLiteral("txn")) : explicitId, accountId,
+         SqlValues::isoDate(m_today.addDays(dayOffset)), SqlValues::sqlText(payee), SqlValues::sqlText(memo),
+         SqlValues::sqlInt64(amount), SqlValues::sqlTextOrNull(categoryId), SqlValues::sqlTextOrNull(checkNumber),
+         SqlValues::sqlBool(cleared), SqlValues::sqlBool(reconciled), SqlValues::sqlTextOrNull(transferLink),
+         SqlValues::sqlTextOrNull(transferDestAccountId), SqlValues::sqlBool(isSplit), m_timestamp, m_timestamp});
+    return SqlValues::exec(query);
 }
 
 bool SampleDataService::insertRecurring(const QString &accountId, const QString &payee, const QString &memo,
                                         qint64 amount, const QString &categoryId, const QString &frequencyText,
                                         int daysUntilDue)
 {
-    QSqlQuery query(*m_database->db());
-    query.prepare(QStringLiteral(
-        "INSERT INTO recurring_transactions (id, account_id, payee, memo, amount, category_id, frequency, "
-        "start_date, next_due_date, auto_post, is_active, version, sync_status, created_at, updated_at) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 1, 1, 'pending', ?, ?)"));
-    return execute(query, {makeId(QStringLiteral("rec")), accountId, payee, SqlValues::sqlText(memo),
-                           SqlValues::sqlInt64(amount), SqlValues::sqlTextOrNull(categoryId), frequencyText,
-                           SqlValues::isoDate(m_today.addDays(-60)), SqlValues::isoDate(m_today.addDays(daysUntilDue)),
-                           m_timestamp, m_timestamp});
+    QSqlQuery query = SqlValues::prepare(
+        m_database->db(),
+        QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, memo, amount, category_id, "
+                       "frequency, start_date, next_due_date, auto_post, is_active, version, sync_status, "
+                       "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 1, 1, 'pending', ?, ?)"),
+        {makeId(QStringLiteral("rec")), accountId, payee, SqlValues::sqlText(memo), SqlValues::sqlInt64(amount),
+         SqlValues::sqlTextOrNull(categoryId), frequencyText, SqlValues::isoDate(m_today.addDays(-60)),
+         SqlValues::isoDate(m_today.addDays(daysUntilDue)), m_timestamp, m_timestamp});
+    return SqlValues::exec(query);
 }
 
 bool SampleDataService::loadSampleData()
 {
     BulkWriteScope bulk(m_database);
     SqlTransaction transaction(m_database);
+    if (!transaction.isActive())
+        return false;
     buildCategoryPaths();
     m_timestamp = SqlValues::nowUtcIso();
     m_today = QDate::currentDate();
@@ -253,7 +249,9 @@ bool SampleDataService::loadSampleData()
     ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings")), -50000, QString(),
                           QStringLiteral("monthly"), 1);
 
-    return transaction.commit() && ok;
+    // A set with rows missing is not kept: loading twice would otherwise add a
+    // second copy of every transaction under the existing accounts.
+    return ok && transaction.commit();
 }
 
 bool SampleDataService::clearSampleData()

@@ -18,7 +18,8 @@ public:
     explicit SampleDataService(Database *database, QObject *parent = nullptr);
 
     bool hasSampleData() const;
-    // False when any row of the set could not be written.
+    // One SQL transaction: false, and nothing written, when any row of the
+    // set could not be written.
     bool loadSampleData();
     // Removes the sample accounts with everything that belongs to them, in
     // one SQL transaction; false (and nothing removed) on any failure.

@@ -93,9 +93,18 @@ void SyncApplier::discardLookups()
     m_knownRows.clear();
 }
 
+void SyncApplier::rollBackPage()
+{
+    m_kept = m_keptBeforePage;
+    m_parentTombstones = m_parentTombstonesBeforePage;
+    discardLookups();
+}
+
 bool SyncApplier::applyPage(const QJsonObject &page)
 {
     m_unitFailed = false;
+    m_keptBeforePage = m_kept;
+    m_parentTombstonesBeforePage = m_parentTombstones;
     const auto arrayOf = [&page](QLatin1String key) { return page.value(key).toArray(); };
 
     if (page.contains(QLatin1String("accounts")))

@@ -35,8 +35,9 @@ public:
     // inside the caller's SQL transaction; false when a unit of work could
     // not be opened, and the caller must then roll the page back.
     bool applyPage(const QJsonObject &page);
-    // The page was rolled back: cached lookups may name rows that are gone.
-    void discardLookups();
+    // The page was rolled back: the records it took out of keeping are
+    // kept again, and cached lookups may name rows that are gone.
+    void rollBackPage();
 
     void applyAccount(const QJsonArray &records);
     void applyCategory(const QJsonArray &records);
@@ -72,6 +73,7 @@ private:
     bool writeRecord(const Record &record, const std::optional<Record> &local, bool serverDeleted,
                      const std::optional<QDateTime> &serverDeletedAt, const QJsonObject &json);
 
+    void discardLookups();
     void findAbsentIds(Kind kind, const QJsonArray &records);
     bool parentAvailable(const QString &table, const QString &id, int depth);
     bool rowExists(const QString &table, const QString &id);
@@ -97,6 +99,9 @@ private:
     // Deleted accounts and categories never stored here, by client id,
     // in case a record that still refers to one arrives.
     QHash<QString, QHash<QString, QJsonObject>> m_parentTombstones;
+    // Both as they were before the page, for when it is rolled back.
+    QHash<QString, KeptRecord> m_keptBeforePage;
+    QHash<QString, QHash<QString, QJsonObject>> m_parentTombstonesBeforePage;
     quint64 m_sequence = 0;
     bool m_unitFailed = false;
 };

@@ -345,10 +345,12 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
     {
         BulkWriteScope holdSignals(m_database);
         SqlTransaction page(m_database);
-        applied = page.isActive() && m_applier->applyPage(body) && page.commit();
-        if (!applied) {
-            page.rollback();
-            m_applier->discardLookups();
+        if (page.isActive()) {
+            applied = m_applier->applyPage(body) && page.commit();
+            if (!applied) {
+                page.rollback();
+                m_applier->rollBackPage();
+            }
         }
     }
     if (!applied) {

@@ -232,6 +232,18 @@ private Q_SLOTS:
         QCOMPARE(row->findChild<QLabel *>(QStringLiteral("avatar"))->text(), QStringLiteral("BS"));
     }
 
+    void serviceTextsAreNeverMarkup()
+    {
+        f->services->shares.insert(QStringLiteral("local-1"),
+                                   QJsonArray{share("acc-eve", "member", "<img src=\"/etc/passwd\">Eve", "<b>e</b>@x")});
+        auto dialog = openDialog();
+        QTRY_COMPARE(names(dialog.get(), "memberRow"), QStringList{"<img src=\"/etc/passwd\">Eve"});
+        QWidget *row = dialog->findChild<QWidget *>(QStringLiteral("memberRow"));
+        for (const char *name : {"nameLabel", "emailLabel", "avatar"})
+            QCOMPARE(row->findChild<QLabel *>(QLatin1String(name))->textFormat(), Qt::PlainText);
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("errorLabel"))->textFormat(), Qt::PlainText);
+    }
+
     void initials_data()
     {
         QTest::addColumn<QString>("name");

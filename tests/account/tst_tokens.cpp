@@ -224,6 +224,40 @@ private Q_SLOTS:
         QVERIFY(values->isEmpty());
     }
 
+    // A refresh that ends after sign-out and a new sign-in must neither
+    // overwrite the new pair nor, refused, send the new user away.
+    void refreshEndingAfterANewSignIn_data()
+    {
+        QTest::addColumn<int>("answer"); // 0 tokens, 1 rejected, 2 transient
+        QTest::addColumn<int>("expiresIn"); // of the new access token
+        QTest::addColumn<int>("result");
+        QTest::newRow("refused, new token usable") << 1 << 3600 << int(RefreshResult::Success);
+        QTest::newRow("transient, new token usable") << 2 << 3600 << int(RefreshResult::Success);
+        QTest::newRow("new tokens, new token usable") << 0 << 3600 << int(RefreshResult::Success);
+        QTest::newRow("refused, new token expiring") << 1 << 10 << int(RefreshResult::TransientError);
+    }
+
+    void refreshEndingAfterANewSignIn()
+    {
+        QFETCH(int, answer);
+        QFETCH(int, expiresIn);
+        QFETCH(int, result);
+        setUpManager(QStringLiteral("a1"), QStringLiteral("r1"));
+        QList<int> got;
+        manager->refresh([&got](RefreshResult r) { got.append(int(r)); });
+        manager->clearTokens();
+        const QString access = FakeOnlineServices::makeJwt(QStringLiteral("u"), now() + expiresIn);
+        manager->setTokens(access, QStringLiteral("r-new"));
+        manager->refresh([&got](RefreshResult r) { got.append(int(r)); });
+        if (answer == 0)
+            refresh.succeed(QStringLiteral("a2"), QStringLiteral("r2"));
+        else
+            refresh.fail(answer == 1);
+        QCOMPARE(got, QList<int>(2, result));
+        QCOMPARE(manager->accessToken(), access);
+        QCOMPARE(values->value(QLatin1String(RefreshTokenKey)), QStringLiteral("r-new"));
+    }
+
     void fileStoreKeepsSecretsPrivate()
     {
         QTemporaryDir base;

@@ -189,6 +189,7 @@ private Q_SLOTS:
         const QByteArray good = "GET /callback?access_token=a1&refresh_token=r1 HTTP/1.1\r\nHost: localhost\r\n\r\n";
         const QByteArray ok = "HTTP/1.1 200 OK";
         const QByteArray notFound = "HTTP/1.1 404 Not Found";
+        const QByteArray badRequest = "HTTP/1.1 400 Bad Request";
         using Pieces = QList<QByteArray>;
         QTest::newRow("site icon first")
             << QList<Pieces>{{"GET /favicon.ico HTTP/1.1\r\n\r\n"}, {good}}
@@ -202,6 +203,14 @@ private Q_SLOTS:
         QTest::newRow("request line in pieces")
             << QList<Pieces>{{"GE", "T /callback?access_token=a1&re", "fresh_token=r1 HTTP/1.1\r\nHost: x\r\n\r\n"}}
             << QList<QByteArray>{ok} << 1 << 0;
+        QTest::newRow("garbage line")
+            << QList<Pieces>{{QByteArray("\x00\xff\r\n\r\n", 6)}, {good}}
+            << QList<QByteArray>{badRequest, ok} << 1 << 0;
+        QTest::newRow("request line over the limit")
+            << QList<Pieces>{{"GET /callback?access_token=a2&refresh_token=r2" + QByteArray(20000, 'x')
+                              + " HTTP/1.1\r\n\r\n"},
+                             {good}}
+            << QList<QByteArray>{badRequest, ok} << 1 << 0;
         QTest::newRow("second callback")
             << QList<Pieces>{{good}, {good}}
             << QList<QByteArray>{ok, "-"} << 1 << 0;

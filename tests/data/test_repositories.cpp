@@ -154,6 +154,12 @@ private Q_SLOTS:
         QCOMPARE(a->sortOrder, 2);
         QCOMPARE(repo.listPendingSync().size(), 2);
 
+        // A reorder in the same second as the state a push sent still tells them apart.
+        const auto sent = repo.findById(QStringLiteral("b"));
+        QVERIFY(repo.updateSortOrder({{QStringLiteral("b"), 7}}));
+        QVERIFY(!repo.markSynced(QStringLiteral("b"), QStringLiteral("s-b"), sent->version, sent->updatedAt));
+        QVERIFY(repo.findById(QStringLiteral("b"))->updatedAt > sent->updatedAt);
+
         // A push that sent an older state must not mark the newer row synced.
         QVERIFY(!repo.markSynced(QStringLiteral("a"), QStringLiteral("s-a"), 1, kCreated));
         QCOMPARE(repo.findById(QStringLiteral("a"))->syncStatus, SyncStatus::Pending);

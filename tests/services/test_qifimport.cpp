@@ -306,6 +306,31 @@ private Q_SLOTS:
         QCOMPARE(out.memo, hinted("Savings] Monthly"));
     }
 
+    // A split record that cannot be stored rolls back alone; the category it
+    // named first must still exist for the records after it.
+    void failedSplitRecordKeepsItsNewCategoryForLaterRecords()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        QVERIFY(f.store.exec(QStringLiteral("CREATE TRIGGER refuse_line BEFORE INSERT ON split_lines "
+                                            "WHEN NEW.memo = 'refused' BEGIN SELECT RAISE(ABORT, 'no'); END")));
+        const QString path = f.writeFile(QStringLiteral("refused.qif"),
+                                         QByteArrayLiteral("!Type:Bank\n"
+                                                           "D03/01/2024\nT-30.00\nPGift shop\n"
+                                                           "SPresents\n$-20.00\nSHousehold\nErefused\n$-10.00\n^\n"
+                                                           "D03/02/2024\nT-15.00\nPFlorist\nLPresents\n^\n"));
+        const ImportResult result = f.service.importQif({path}, {{path, account}});
+        QCOMPARE(result.failed, 1);
+        QCOMPARE(result.imported, 1);
+        QVERIFY(!result.aborted);
+        QVERIFY(!f.rowByPayee(account, QStringLiteral("Gift shop")));
+        const auto florist = f.rowByPayee(account, QStringLiteral("Florist"));
+        QVERIFY(florist);
+        const auto category = f.category(florist->categoryId);
+        QVERIFY(category);
+        QCOMPARE(category->name, QStringLiteral("Presents"));
+    }
+
     void holdsBackChangeSignalsUntilTheEnd()
     {
         TwoAccounts t;

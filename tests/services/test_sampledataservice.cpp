@@ -128,6 +128,17 @@ private Q_SLOTS:
                  fuelUnderTransportation);
     }
 
+    void secondLoadWritesNothing()
+    {
+        ServicesFixture f;
+        SampleDataService service(f.database.get());
+        QVERIFY(service.loadSampleData());
+        const int before = totalRows(f);
+        // The fixed account ids already exist: the whole set is refused.
+        QVERIFY(!service.loadSampleData());
+        QCOMPARE(totalRows(f), before);
+    }
+
     void failedClearChangesNothing()
     {
         ServicesFixture f;

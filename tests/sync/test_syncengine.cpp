@@ -228,6 +228,35 @@ private Q_SLOTS:
         QCOMPARE(harness.service->pushBatchSizes(), QList<int>{4});
     }
 
+    void aPageArrivingDuringABulkWriteWaitsForItsEnd()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        SampleData::make(QStringLiteral("p"), 1, 0, 0, 2, 0).putInto(*harness.service);
+        QSignalSpy completed(device->engine.get(), &SyncEngine::syncCompleted);
+        std::optional<BulkWriteScope> import;
+        std::optional<SqlTransaction> transaction;
+        // The import starts while the page is on its way.
+        QObject::connect(&harness.server, &FakeServer::requestReceived, [&](const FakeRequest &request) {
+            if (request.method == QLatin1String("GET") && !import) {
+                import.emplace(device->database.get());
+                transaction.emplace(device->database.get());
+            }
+        });
+        device->engine->syncNow();
+        QTRY_VERIFY(import.has_value());
+        QTest::qWait(300);
+        QCOMPARE(completed.count(), 0);
+
+        // The import fails; the page must not go down with it.
+        transaction->rollback();
+        transaction.reset();
+        import.reset();
+        QVERIFY(completed.wait(5000));
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 2);
+        QVERIFY(!device->cursor().isEmpty());
+    }
+
     void forceFullSyncSendsEveryLiveRowAndPullsFromTheStart()
     {
         SyncHarness harness;

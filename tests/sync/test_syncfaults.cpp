@@ -442,6 +442,38 @@ private Q_SLOTS:
         QCOMPARE(device->count("SELECT COUNT(*) FROM reconciliations"), 1);
     }
 
+    // The kept records come from pages behind the cursor: a page that is
+    // rolled back after retrying them must keep them, or they are gone.
+    void aRolledBackPageKeepsTheRecordsItRetried()
+    {
+        SyncHarness harness;
+        SampleData data = SampleData::make(QStringLiteral("r"), 1, 0, 0, 1, 1);
+        SampleData children = data;
+        children.accounts.clear();
+        children.putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 2); // transaction, reconciliation
+
+        // The account arrives; the transaction is then written, and the
+        // reconciliation's write takes the whole page down with it.
+        SampleData parent = data;
+        parent.transactions.clear();
+        parent.reconciliations.clear();
+        parent.putInto(*harness.service);
+        QVERIFY(device->exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON reconciliations "
+                             "BEGIN SELECT RAISE(ROLLBACK, 'disk full'); END"));
+        QVERIFY(!device->sync());
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 0);
+        QCOMPARE(device->engine->keptRecordCount(), 2);
+
+        QVERIFY(device->exec("DROP TRIGGER refuse"));
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 1);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM reconciliations"), 1);
+    }
+
     void tombstonesForUnknownRowsLeaveNoTrace()
     {
         SyncHarness harness;
