@@ -125,6 +125,8 @@ private Q_SLOTS:
         shortHash[QStringLiteral("sha256")] = QString(63, QLatin1Char('a'));
         QJsonObject badTime = validArtifact();
         badTime[QStringLiteral("released_at")] = QStringLiteral("yesterday");
+        QJsonObject localFile = validArtifact();
+        localFile[QStringLiteral("url")] = QStringLiteral("file:///usr/bin/env");
         QJsonObject schemaText = manifestWith({{QStringLiteral("windows-x64"), validArtifact()}});
         schemaText[QStringLiteral("schema")] = QStringLiteral("1");
         QJsonObject schemaTwo = schemaText;
@@ -152,6 +154,8 @@ private Q_SLOTS:
         QTest::newRow("size beyond 64 bits") << feedOffering(hugeFile) << "artifact windows-x64 failed validation";
         QTest::newRow("63-character hash") << feedOffering(shortHash) << "artifact windows-x64 failed validation";
         QTest::newRow("release time not a date") << feedOffering(badTime) << "artifact windows-x64 failed validation";
+        QTest::newRow("download not a web address")
+            << feedOffering(localFile) << "artifact windows-x64 failed validation";
     }
 
     void unusableFeedFailsWithReason()
