@@ -220,15 +220,6 @@ void rawInsertAll(RawDb &raw, const SampleData &data)
 }
 
 // Median of runs that time themselves, leaving their set-up out.
-double medianOfTimed(int runs, const std::function<double()> &timedRun)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i)
-        times.push_back(timedRun());
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 double elapsedMs(const QElapsedTimer &timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
@@ -243,7 +234,7 @@ int main(int argc, char *argv[])
     const SampleData data = benchData();
 
     // Pull into an empty database, one run per fresh database.
-    const double pullMs = medianOfTimed(3, [&] {
+    const double pullMs = Bench::medianOfRuns(3, [&] {
         SyncHarness harness;
         data.putInto(*harness.service);
         LocalStore device(harness.server.url());
@@ -261,7 +252,7 @@ int main(int argc, char *argv[])
         return ms;
     });
 
-    const double rawMs = medianOfTimed(3, [&] {
+    const double rawMs = Bench::medianOfRuns(3, [&] {
         LocalStore empty; // the same migrated schema
         RawDb raw(empty.dir.filePath(QStringLiteral("tallyra.db")));
         QElapsedTimer timer;
@@ -271,7 +262,7 @@ int main(int argc, char *argv[])
     });
 
     // The push phase: from syncNow until the pull starts.
-    const double pushMs = medianOfTimed(3, [&] {
+    const double pushMs = Bench::medianOfRuns(3, [&] {
         SyncHarness harness;
         LocalStore device(harness.server.url());
         {

@@ -14,18 +14,26 @@
 // figure lines, and raw sqlite3 access for the baselines.
 namespace Bench {
 
+// Median of `runs` timings, each returned by `timedRun` in milliseconds (for
+// runs whose set-up must stay outside the measured part).
+inline double medianOfRuns(int runs, const std::function<double()> &timedRun)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(timedRun());
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 // Median wall time of `runs` calls, in milliseconds.
 inline double medianMs(int runs, const std::function<void()> &work)
 {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
+    return medianOfRuns(runs, [&work] {
         QElapsedTimer timer;
         timer.start();
         work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+        return double(timer.nsecsElapsed()) / 1e6;
+    });
 }
 
 inline void printRatio(const char *name, double value, double baseline, double target)
