@@ -12,6 +12,7 @@
 #include "account/apiclient.h"
 #include "account/client.h"
 #include "account/clientconfig.h"
+#include "services/accountoperations.h"
 #include "services/backupservice.h"
 #include "services/importservice.h"
 #include "sync/syncengine.h"
@@ -55,6 +56,8 @@ bool AppState::initialize()
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository, m_splitLineRepository,
                                         m_database, this);
     m_backupService = new BackupService(m_database, this);
+    m_accountOperations = std::make_unique<AccountOperations>(m_database, m_accountRepository, m_transactionRepository,
+                                                              m_recurringRepository, m_reconciliationRepository);
 
     const LumoAccount::ClientConfig config = clientConfigFromEnvironment();
     const QString syncUrl = syncServiceUrlFromEnvironment();

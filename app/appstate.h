@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class AccountOperations;
 class Database;
 class AccountRepository;
 class TransactionRepository;
@@ -52,6 +55,7 @@ public:
     LumoAccount::Client *onlineClient() const { return m_onlineClient; }
     SyncEngine *syncEngine() const { return m_syncEngine; }
     LumoAccount::AccountSharingService *sharingService() const { return m_sharingService; }
+    AccountOperations *accountOperations() const { return m_accountOperations.get(); }
 
     // The online client's configuration and the sync service address, from
     // the environment where set, else the built-in defaults.
@@ -85,5 +89,6 @@ private:
     LumoAccount::Client *m_onlineClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;
     LumoAccount::AccountSharingService *m_sharingService = nullptr;
+    std::unique_ptr<AccountOperations> m_accountOperations;
     QString m_currentAccountId;
 };
