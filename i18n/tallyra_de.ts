@@ -597,6 +597,176 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Abg</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Konto abstimmen</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Auszugsdatum:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Abgeglichene Einzahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Abgeglichene Auszahlungen</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Vorheriger Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Abgeglichener Saldo</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abstimmung abschließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Eine Buchung hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Geschuldeter Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Abgeglichene Zahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Abgeglichene Belastungen</translation>
+    </message>
+    <message>
+        <source>Too large to show</source>
+        <translation>Zu groß zum Anzeigen</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Abstimmung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Das Konto wurde erfolgreich abgestimmt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>„%1“ wurde nach dem Laden dieser Liste an anderer Stelle geändert, gelöscht oder abgestimmt.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Die markierten Buchungen ergeben, wie gespeichert, nicht den Auszugssaldo.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Die Salden sind zu groß für eine Berechnung.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Abstimmung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>Die Abstimmung konnte nicht gespeichert werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Abstimmung nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>Es wurde nichts markiert. Die Liste wurde neu geladen: Prüfen Sie die Differenz und schließen Sie erneut ab.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>Der Anfangssaldo kann nicht entfernt werden. Jedes Konto hat einen.
+
+Wenn Sie ihn aufheben möchten, stellen Sie ihn in den Kontoeinstellungen auf null.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Die Buchung für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden, daher wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>

@@ -597,6 +597,176 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Comp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Conciliar cuenta</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Fecha del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Depósitos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retiros compensados</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Saldo anterior</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Finalizar conciliación</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Añadir transacción</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Añadir una transacción (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Editar la transacción seleccionada (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Saldo adeudado del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Pagos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Cargos compensados</translation>
+    </message>
+    <message>
+        <source>Too large to show</source>
+        <translation>Demasiado grande para mostrarlo</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Conciliación completada</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>La cuenta se concilió correctamente.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>«%1» se modificó, eliminó o concilió en otro lugar después de cargar esta lista.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Las transacciones marcadas, tal como están guardadas, no suman el saldo del extracto.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Los saldos son demasiado grandes para calcularlos.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Error en la conciliación</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>No se pudo guardar la conciliación, así que no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Conciliación no finalizada</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>No se marcó nada. La lista se ha vuelto a cargar: revise la diferencia y finalice de nuevo.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>El saldo inicial no se puede eliminar. Todas las cuentas tienen uno.
+
+Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar transacción</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>¿Eliminar la transacción de %1?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>No se pudo eliminar la transacción, así que no se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>

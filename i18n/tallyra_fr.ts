@@ -597,6 +597,176 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Rapp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Rapprocher le compte</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Date du relevé :</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Solde du relevé :</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Dépôts rapprochés</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retraits rapprochés</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Solde précédent</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminer le rapprochement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Ajouter une opération</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Ajouter une opération (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Modifier l’opération sélectionnée (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Supprimer l’opération sélectionnée (Suppr)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Solde dû du relevé :</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Paiements rapprochés</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Débits rapprochés</translation>
+    </message>
+    <message>
+        <source>Too large to show</source>
+        <translation>Trop grand pour être affiché</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Rapprochement terminé</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Le compte a été rapproché.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>« %1 » a été modifiée, supprimée ou rapprochée ailleurs après le chargement de cette liste.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Les opérations cochées, telles qu’enregistrées, ne correspondent pas au solde du relevé.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Les soldes sont trop grands pour être calculés.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Échec du rapprochement</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>Le rapprochement n’a pas pu être enregistré ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Rapprochement non terminé</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>Rien n’a été marqué. La liste a été rechargée : vérifiez l’écart et terminez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>Le solde d&apos;ouverture ne peut pas être supprimé. Chaque compte en possède un.
+
+Pour l&apos;annuler, mettez-le à zéro dans les paramètres du compte.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Supprimer l’opération pour %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée ; rien n&apos;a été modifié.</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>

@@ -597,6 +597,176 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>照合</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>口座の照合</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>明細書の日付:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>明細書の残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>照合済みの入金</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>照合済みの出金</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>前回残高</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>照合を完了</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>取引を追加</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>取引を追加（%1）</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>選択した取引を編集（F2）</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>選択した取引を削除（Del）</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>明細書の未払残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>照合済みの支払い</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>照合済みの請求</translation>
+    </message>
+    <message>
+        <source>Too large to show</source>
+        <translation>大きすぎて表示できません</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>照合が完了しました</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>口座の照合が完了しました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>「%1」はこの一覧を読み込んだ後、別の場所で変更、削除、または照合されました。</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>チェックした取引の保存済みの合計が明細書の残高と一致しません。</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>残高が大きすぎて計算できません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>照合に失敗しました</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>照合を保存できなかったため、何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>照合は完了していません</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>何もマークされていません。一覧を再読み込みしました。差額を確認して、もう一度完了してください。</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>期首残高は削除できません。すべての口座に期首残高があります。
+
+取り消すには、口座の設定で 0 にしてください。</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>%1 の取引を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>取引を削除できなかったため、何も変更されていません。</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>Edit Recurring Transaction</source>
