@@ -574,6 +574,13 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Zu groß</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1049,6 +1056,14 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>„%1“ ist kein Betrag: Die Währung dieses Kontos hat keine Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>„%1“ ist kein Betrag.</translation>
     </message>
 </context>
 <context>

@@ -574,6 +574,13 @@ Please check file permissions and try again.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1046,6 +1053,14 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

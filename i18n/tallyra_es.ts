@@ -574,6 +574,13 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Demasiado grande</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1049,6 +1056,14 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>«%1» no es un importe: la moneda de esta cuenta no tiene decimales.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>«%1» no es un importe.</translation>
     </message>
 </context>
 <context>

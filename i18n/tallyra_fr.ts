@@ -574,6 +574,13 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Trop grand</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1049,6 +1056,14 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>« %1 » n'est pas un montant : la devise de ce compte n'a pas de décimales.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>« %1 » n'est pas un montant.</translation>
     </message>
 </context>
 <context>

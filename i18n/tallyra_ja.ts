@@ -574,6 +574,13 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1049,6 +1056,14 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>「%1」は金額ではありません。この口座の通貨には小数点以下がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>「%1」は金額ではありません。</translation>
     </message>
 </context>
 <context>
