@@ -79,8 +79,7 @@ SyncEngine::SyncEngine(LumoAccount::ApiClient *api, AccountRepository *accounts,
     if (m_api) {
         connect(m_api, &LumoAccount::ApiClient::authenticationRequired, this, [this] { setState(Error); });
     }
-    m_storedKept = m_preferences->value(kKeptKey);
-    m_applier->restoreKept(m_storedKept);
+    reloadKeptRecords();
     if (m_database) {
         connect(m_database, &Database::bulkWriteFinished, this, [this] {
             // Let the writer finish unwinding before the sync touches the database.
@@ -173,6 +172,11 @@ void SyncEngine::forgetFeedPosition()
     m_preferences->remove(kCursorKey);
     if (!transaction.commit())
         qWarning() << "Sync: could not forget the position in the change feed";
+    reloadKeptRecords();
+}
+
+void SyncEngine::reloadKeptRecords()
+{
     m_storedKept = m_preferences->value(kKeptKey);
     m_applier->restoreKept(m_storedKept);
 }
@@ -192,8 +196,7 @@ void SyncEngine::prepareFullSync()
     m_preferences->remove(kKeptKey);
     if (!transaction.commit())
         qWarning() << "Sync: could not prepare the full sync; syncing as usual";
-    m_storedKept = m_preferences->value(kKeptKey);
-    m_applier->restoreKept(m_storedKept);
+    reloadKeptRecords();
 }
 
 void SyncEngine::whenDatabaseFree(std::function<void()> step)

@@ -106,6 +106,7 @@ private:
     void setState(SyncState state);
     void prepareFullSync();
     void forgetFeedPosition();
+    void reloadKeptRecords();
     bool storePageState(const QString &cursor);
     // Runs the step now, or once the database's bulk write has ended.
     void whenDatabaseFree(std::function<void()> step);
