@@ -1052,6 +1052,214 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
 </context>
 <context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Empfängerübersicht</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Steuerbericht</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Einnahmen und Ausgaben</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Geldfluss</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Zuflüsse</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Abflüsse</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Bestätigt</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Unbestätigt</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Kontenübersicht</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergleichen:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Dieses Jahr und letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Letztes Jahr und Vorjahr</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Dieses Quartal und letztes Quartal</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>Z1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>Z2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Jahresvergleich</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>Dieser Bericht kann nicht angezeigt werden: Eine Summe ist zu groß.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>Dieser Bericht kann nicht angezeigt werden: Die Daten konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>

@@ -1052,6 +1052,214 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
 </context>
 <context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Período:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Resumen por beneficiario</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Informe fiscal</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Ingresos frente a gastos</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Compensado</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>No compensado</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Resumen de cuentas</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparar:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Este año frente al anterior</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Año pasado frente al anterior</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Este trimestre frente al anterior</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Período 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Período 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparación interanual</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Transacciones</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>No se puede mostrar este informe: un total es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>No se puede mostrar este informe: no se pudieron leer los datos.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error al exportar</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>No se pudo escribir el informe en %1:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>

@@ -1052,6 +1052,214 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
 </context>
 <context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Synthèse par bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Rapport fiscal</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Revenus et dépenses</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointé</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Non pointé</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Synthèse des comptes</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparer :</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Cette année et l&apos;année dernière</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>L&apos;année dernière et la précédente</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Ce trimestre et le précédent</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1 :</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2 :</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparaison annuelle</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>Ce rapport ne peut pas être affiché : un total est trop grand.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>Ce rapport ne peut pas être affiché : les données n&apos;ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l&apos;exportation</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1 :
+%2</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>

@@ -1052,6 +1052,214 @@ Set it in the account&apos;s settings.</source>
     </message>
 </context>
 <context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>受取人</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV エクスポート</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>カテゴリ別支出</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>支払先別集計</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>受取人</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>税務レポート</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>収入と支出</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>差引</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>キャッシュフロー</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>入金</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>出金</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>決済済み</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>未決済</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>口座サマリー</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>比較:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>今年と昨年</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>昨年と一昨年</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>今四半期と前四半期</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>期間1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>期間2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>前年比較</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>取引</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>このレポートは表示できません: 合計が大きすぎます。</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>このレポートは表示できません: データを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>エクスポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>レポートを %1 に書き込めませんでした:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>SampleDataService</name>
     <message>
         <source>Brightpath Inc</source>
