@@ -306,16 +306,7 @@ void ReportsScreen::buildYearOverYearTab()
     controls->addStretch();
     layout->addLayout(controls);
 
-    const ComparedPeriods start = *comparedPeriods(0, QDate::currentDate());
-    m_period1FromEdit->setDate(start.period1From);
-    m_period1ToEdit->setDate(start.period1To);
-    m_period2FromEdit->setDate(start.period2From);
-    m_period2ToEdit->setDate(start.period2To);
-    m_compareLabel->setText(tr("P1: %1 \u2013 %2    P2: %3 \u2013 %4")
-                                .arg(QLocale().toString(start.period1From, QLocale::ShortFormat),
-                                     QLocale().toString(start.period1To, QLocale::ShortFormat),
-                                     QLocale().toString(start.period2From, QLocale::ShortFormat),
-                                     QLocale().toString(start.period2To, QLocale::ShortFormat)));
+    showComparedPeriods(*comparedPeriods(0, QDate::currentDate()));
     connect(m_compareCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onYoyPresetChanged);
 
     QTableWidget *table = makeReportTable({tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference")});
@@ -396,19 +387,23 @@ void ReportsScreen::onYoyPresetChanged(int index)
         QScopedValueRollback<bool> guard(m_refilling, true);
         m_customRange->setVisible(index == kCustomCompareIndex);
         m_compareLabel->setVisible(index != kCustomCompareIndex);
-        if (periods) {
-            m_period1FromEdit->setDate(periods->period1From);
-            m_period1ToEdit->setDate(periods->period1To);
-            m_period2FromEdit->setDate(periods->period2From);
-            m_period2ToEdit->setDate(periods->period2To);
-            m_compareLabel->setText(tr("P1: %1 \u2013 %2    P2: %3 \u2013 %4")
-                                        .arg(QLocale().toString(periods->period1From, QLocale::ShortFormat),
-                                             QLocale().toString(periods->period1To, QLocale::ShortFormat),
-                                             QLocale().toString(periods->period2From, QLocale::ShortFormat),
-                                             QLocale().toString(periods->period2To, QLocale::ShortFormat)));
-        }
+        if (periods)
+            showComparedPeriods(*periods);
     }
     runReport();
+}
+
+void ReportsScreen::showComparedPeriods(const ComparedPeriods &periods)
+{
+    m_period1FromEdit->setDate(periods.period1From);
+    m_period1ToEdit->setDate(periods.period1To);
+    m_period2FromEdit->setDate(periods.period2From);
+    m_period2ToEdit->setDate(periods.period2To);
+    m_compareLabel->setText(tr("P1: %1 \u2013 %2    P2: %3 \u2013 %4")
+                                .arg(QLocale().toString(periods.period1From, QLocale::ShortFormat),
+                                     QLocale().toString(periods.period1To, QLocale::ShortFormat),
+                                     QLocale().toString(periods.period2From, QLocale::ShortFormat),
+                                     QLocale().toString(periods.period2To, QLocale::ShortFormat)));
 }
 
 void ReportsScreen::populateAccountFilter()

@@ -83,6 +83,8 @@ public Q_SLOTS:
 private:
     void applyDatePreset(int index);
     void onYoyPresetChanged(int index);
+    // Puts the periods into the four date edits and the compare label.
+    void showComparedPeriods(const ComparedPeriods &periods);
     void populateAccountFilter();
     void onDataChanged();
     QTableWidget *makeReportTable(const QStringList &headers);
