@@ -574,6 +574,13 @@ Please check file permissions and try again.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -772,6 +779,190 @@ Please check file permissions and try again.</translation>
     </message>
     <message>
         <source>years</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1046,6 +1237,14 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,4 +1,4 @@
-#include "registerfixture.h"
+#include "register/registerfixture.h"
 #include "support/testmain.h"
 
 #include "data/accountrepository.h"
