@@ -1245,11 +1245,11 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
-        <translation>« %1 » n'est pas un montant : la devise de ce compte n'a pas de décimales.</translation>
+        <translation>« %1 » n&apos;est pas un montant : la devise de ce compte n&apos;a pas de décimales.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
-        <translation>« %1 » n'est pas un montant.</translation>
+        <translation>« %1 » n&apos;est pas un montant.</translation>
     </message>
 </context>
 <context>
