@@ -841,6 +841,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Sync failed: %1</source>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Zu groß</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1047,192 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>years</source>
         <translation>Jahre</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inaktiv</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Nächste Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation>Halbmonatlich (%1 &amp; %2)</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Alle %1 Tage</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Alle %1 Wochen</translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation>Alle %1 Monate</translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation>Alle %1 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation>letzter Tag</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Alle fälligen bestätigen</translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation>Nächste 7 Tage buchen</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 fällig)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>Bestä&amp;tigen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation>&amp;Vorzeitig buchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation>Bestätigen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation>„%1“ konnte nicht gebucht werden. Prüfen Sie Konto, Daten und Transferkonto.</translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation>„%1“ jetzt mit Datum %2 buchen? Die Buchung erhält ihr Fälligkeitsdatum und kann später bearbeitet oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation>Vorzeitig buchen</translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation>Überspringen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation>„%1“ konnte nicht übersprungen werden.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>„%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden; es wurde nichts geändert.
+
+Ihre Eingaben stehen noch im Formular.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation>Wiederkehrende Buchung gelöscht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation>„%1“ wurde an anderer Stelle gelöscht; Ihre Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation>Alle in den nächsten 7 Tagen fälligen wiederkehrenden Buchungen buchen? Sie erhalten ihre Fälligkeitsdaten und können später bearbeitet oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation>Einige wiederkehrende Buchungen konnten nicht gebucht werden. Prüfen Sie Konten, Daten und Transferkonten.</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1509,222 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>„%1“ ist kein Betrag: Die Währung dieses Kontos hat keine Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>„%1“ ist kein Betrag.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Empfängerübersicht</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Steuerbericht</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Einnahmen und Ausgaben</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Geldfluss</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Zuflüsse</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Abflüsse</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Bestätigt</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Unbestätigt</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Kontenübersicht</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergleichen:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Dieses Jahr und letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Letztes Jahr und Vorjahr</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Dieses Quartal und letztes Quartal</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>Z1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>Z2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Jahresvergleich</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>Dieser Bericht kann nicht angezeigt werden: Eine Summe ist zu groß.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>Dieser Bericht kann nicht angezeigt werden: Die Daten konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden:
+%2</translation>
     </message>
 </context>
 <context>

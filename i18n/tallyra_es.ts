@@ -841,6 +841,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Demasiado grande</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1047,192 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>years</source>
         <translation>años</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactiva</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Próximo vencimiento</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation>Quincenal (%1 y %2)</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Cada %1 días</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Cada %1 semanas</translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation>Cada %1 meses</translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation>Cada %1 años</translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation>último día</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones periódicas</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirmar todas las vencidas</translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation>Registrar próximos 7 días</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Nueva periódica</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 vencidas)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmar</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation>Registrar &amp;antes...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation>Error al confirmar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation>No se pudo registrar «%1». Revise su cuenta, sus fechas y su cuenta de transferencia.</translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation>¿Registrar «%1» ahora, con fecha %2? La transacción lleva su fecha de vencimiento y puede editarla o eliminarla más tarde.</translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation>Registrar antes</translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation>Error al omitir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation>No se pudo omitir «%1».</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>¿Eliminar la transacción periódica «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar «%1».</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción periódica, así que no se cambió nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation>Transacción periódica eliminada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation>«%1» se eliminó en otro lugar, así que sus cambios no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation>¿Registrar todas las transacciones periódicas que vencen en los próximos 7 días? Llevan sus fechas de vencimiento y puede editarlas o eliminarlas más tarde.</translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation>No se pudieron registrar algunas transacciones periódicas. Revise sus cuentas, fechas y cuentas de transferencia.</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1509,222 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>«%1» no es un importe: la moneda de esta cuenta no tiene decimales.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>«%1» no es un importe.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Período:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Resumen por beneficiario</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Informe fiscal</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Ingresos frente a gastos</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Compensado</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>No compensado</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Resumen de cuentas</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparar:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Este año frente al anterior</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Año pasado frente al anterior</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Este trimestre frente al anterior</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Período 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Período 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparación interanual</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Transacciones</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>No se puede mostrar este informe: un total es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>No se puede mostrar este informe: no se pudieron leer los datos.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error al exportar</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>No se pudo escribir el informe en %1:
+%2</translation>
     </message>
 </context>
 <context>

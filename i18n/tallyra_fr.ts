@@ -841,6 +841,10 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Trop grand</translation>
     </message>
 </context>
 <context>
@@ -1043,6 +1047,192 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>years</source>
         <translation>ans</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Prochaine échéance</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation>Bimensuel (%1 et %2)</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Tous les %1 jours</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Toutes les %1 semaines</translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation>Tous les %1 mois</translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation>Tous les %1 ans</translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation>dernier jour</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirmer toutes les échues</translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation>Saisir les 7 prochains jours</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Nouvelle récurrente</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 échues)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation>Saisir en &amp;avance...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation>Échec de la confirmation</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation>« %1 » n’a pas pu être saisie. Vérifiez son compte, ses dates et son compte de virement.</translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation>Saisir « %1 » maintenant, datée du %2 ? L’opération porte sa date d’échéance ; vous pourrez la modifier ou la supprimer plus tard.</translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation>Saisir en avance</translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation>Échec de l’omission</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation>« %1 » n’a pas pu être ignorée.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Supprimer l’opération récurrente « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>« %1 » n’a pas pu être supprimée.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l’enregistrement</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>L’opération récurrente n’a pas pu être enregistrée ; rien n’a été modifié.
+
+Vos saisies sont toujours dans le formulaire.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation>Opération récurrente supprimée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation>« %1 » a été supprimée ailleurs ; vos modifications n’ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation>Saisir toutes les opérations récurrentes échues dans les 7 prochains jours ? Elles portent leurs dates d’échéance ; vous pourrez les modifier ou les supprimer plus tard.</translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation>Certaines opérations récurrentes n’ont pas pu être saisies. Vérifiez leurs comptes, dates et comptes de virement.</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1509,222 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>« %1 » n&apos;est pas un montant : la devise de ce compte n&apos;a pas de décimales.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>« %1 » n&apos;est pas un montant.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Synthèse par bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Rapport fiscal</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Revenus et dépenses</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointé</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Non pointé</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Synthèse des comptes</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparer :</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Cette année et l&apos;année dernière</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>L&apos;année dernière et la précédente</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Ce trimestre et le précédent</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1 :</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2 :</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparaison annuelle</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>Ce rapport ne peut pas être affiché : un total est trop grand.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>Ce rapport ne peut pas être affiché : les données n&apos;ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l&apos;exportation</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>Le rapport n&apos;a pas pu être écrit dans %1 :
+%2</translation>
     </message>
 </context>
 <context>

@@ -840,6 +840,10 @@ Please check file permissions and try again.</source>
     <message>
         <source>Sync failed: %1</source>
         <translation>同期に失敗しました: %1</translation>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>大きすぎます</translation>
     </message>
 </context>
 <context>
@@ -1042,6 +1046,192 @@ Please check file permissions and try again.</source>
     <message>
         <source>years</source>
         <translation>年</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>頻度</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>次回予定日</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation>月2回（%1と%2）</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>%1日ごと</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>%1週間ごと</translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation>%1か月ごと</translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation>%1年ごと</translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation>%1（×%2）</translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation>末日</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>期日到来分をすべて確定</translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation>今後7日分を記帳</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>新規定期取引</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>（期日到来 %1 件）</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>確定(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>スキップ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation>前倒しで記帳(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation>確定に失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation>「%1」を記帳できませんでした。口座、日付、振替先口座を確認してください。</translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation>「%1」を今すぐ%2付けで記帳しますか？取引の日付は予定日になり、後で編集や削除ができます。</translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation>前倒しで記帳</translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation>スキップに失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation>「%1」をスキップできませんでした。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>定期取引「%1」を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>「%1」を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>定期取引を保存できなかったため、何も変更されていません。
+
+入力内容はフォームに残っています。</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation>定期取引は削除されています</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation>「%1」は別の場所で削除されたため、変更は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation>今後7日以内に予定日が来る定期取引をすべて記帳しますか？各取引の日付は予定日になり、後で編集や削除ができます。</translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation>一部の定期取引を記帳できませんでした。口座、日付、振替先口座を確認してください。</translation>
     </message>
 </context>
 <context>
@@ -1318,6 +1508,222 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>「%1」は金額ではありません。この口座の通貨には小数点以下がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>「%1」は金額ではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>受取人</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV エクスポート</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>カテゴリ別支出</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>支払先別集計</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>受取人</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>税務レポート</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>収入と支出</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>差引</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>キャッシュフロー</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>入金</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>出金</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>決済済み</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>未決済</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>口座サマリー</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>比較:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>今年と昨年</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>昨年と一昨年</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>今四半期と前四半期</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>期間1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>期間2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>前年比較</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>取引</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>このレポートは表示できません: 合計が大きすぎます。</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>このレポートは表示できません: データを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>エクスポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>レポートを %1 に書き込めませんでした:
+%2</translation>
     </message>
 </context>
 <context>
