@@ -841,6 +841,9 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Sync failed: %1</source>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>Too large</source>

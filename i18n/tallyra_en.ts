@@ -840,6 +840,10 @@ Please check file permissions and try again.</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>Too large</source>

@@ -841,6 +841,9 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>Too large</source>

@@ -841,6 +841,9 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>Too large</source>

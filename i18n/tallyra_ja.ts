@@ -840,6 +840,9 @@ Please check file permissions and try again.</source>
     <message>
         <source>Sync failed: %1</source>
         <translation>同期に失敗しました: %1</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>Too large</source>
