@@ -4,7 +4,12 @@
 #include "app/appstate.h"
 #include "app/messagehandler.h"
 #include "data/database.h"
+#include "data/preferencesrepository.h"
 #include "ui/appstyle.h"
+#include "update/artifact.h"
+#include "update/client.h"
+#include "update/updatedialog.h"
+#include "update/version.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -19,6 +24,10 @@
 namespace {
 
 const QString kLanguageKey = QStringLiteral("ui/language");
+const QString kWhatsNewKey = QStringLiteral("whatsNew/lastShownVersion");
+const QString kLegacyWhatsNewPreference = QStringLiteral("last_whats_new_version");
+const QString kDismissedUpdatePreference = QStringLiteral("update_dismissed_version");
+const QString kAppDisplayName = QStringLiteral("Lumora Tallyra");
 
 Application::DatabaseErrorPresenter &databaseErrorPresenter()
 {
@@ -136,4 +145,45 @@ void Application::showDatabaseError(const QString &dataDirectory)
                              "Please check file permissions and try again.")
                               .arg(dataDirectory),
                           QMessageBox::Ok);
+}
+
+bool Application::takeWhatsNewTurn(PreferencesRepository *preferences)
+{
+    QSettings settings;
+    QString lastShown = settings.value(kWhatsNewKey).toString();
+    if (lastShown.isEmpty()) {
+        // Older releases kept the marker in the database.
+        const QString legacy = preferences->value(kLegacyWhatsNewPreference);
+        if (!legacy.isEmpty()) {
+            settings.setValue(kWhatsNewKey, legacy);
+            lastShown = legacy;
+        }
+    }
+    if (!(LumoUpdate::Version::parse(lastShown) < LumoUpdate::Version::parse(tallyraVersion())))
+        return false;
+    // Recorded before the notes are fetched: a failed fetch is not retried.
+    settings.setValue(kWhatsNewKey, tallyraVersion());
+    settings.sync();
+    return true;
+}
+
+void Application::offerUpdate(const LumoUpdate::Artifact &artifact, PreferencesRepository *preferences,
+                              QWidget *parent)
+{
+    const QString dismissed = preferences->value(kDismissedUpdatePreference);
+    if (!artifact.mandatory && !dismissed.isEmpty()) {
+        const LumoUpdate::Version offered = LumoUpdate::Version::parse(artifact.version);
+        if (!(LumoUpdate::Version::parse(dismissed) < offered))
+            return;
+    }
+    auto *dialog = new LumoUpdate::UpdateDialog(artifact, tallyraVersion(), kAppDisplayName, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A mandatory build must come back at the next start, however it was closed.
+    if (!artifact.mandatory) {
+        const QString version = artifact.version;
+        connect(dialog, &QDialog::finished, preferences, [preferences, version](int) {
+            preferences->set(kDismissedUpdatePreference, version);
+        });
+    }
+    dialog->show();
 }

@@ -7,7 +7,12 @@
 #include <functional>
 
 class AppState;
+class PreferencesRepository;
 class QTranslator;
+class QWidget;
+namespace LumoUpdate {
+struct Artifact;
+}
 
 // The process: identity, style, message policy, translations, icon and
 // icon font are set up on construction; run() builds the application state.
@@ -36,6 +41,18 @@ public:
     // Replaces the blocking "Database Error" box; an empty presenter puts it back.
     static void setDatabaseErrorPresenter(DatabaseErrorPresenter presenter);
     static void showDatabaseError(const QString &dataDirectory);
+
+    // Once per version: true when the running version's release notes are
+    // due, in which case the running version is already recorded as shown.
+    static bool takeWhatsNewTurn(PreferencesRepository *preferences);
+    // Shows the update dialog for an offered build unless that version was
+    // dismissed before; closing it in any way dismisses the version, except
+    // for a mandatory build, which is offered again at every start.
+    static void offerUpdate(const LumoUpdate::Artifact &artifact, PreferencesRepository *preferences,
+                            QWidget *parent);
+
+    void startUpdateCheck();
+    void onUpdateAvailable(const LumoUpdate::Artifact &artifact);
 
 private:
     void installStyle();
