@@ -45,6 +45,8 @@ public:
         QString clearedMark;
         QString categoryId;
         QString lastDate;
+
+        bool operator==(const EditBuffer &) const = default;
     };
 
     explicit RegisterModel(QObject *parent = nullptr);
@@ -57,6 +59,7 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // Replaces the rows and keeps what is typed into the buffer.
     void setRows(QList<RegisterRow> rows);
     int listRowCount() const { return int(m_order.size()); }
     // The record at a view row; never called with the new row.
@@ -101,11 +104,15 @@ public:
     void setCurrency(Currency currency);
 
     // The value of a typed amount: digits only with automatic decimals,
-    // else the money text in the account's currency.
-    qint64 amountValue(const QString &text) const;
+    // else the money text in the account's currency; nullopt when the text
+    // does not read.
+    std::optional<qint64> amountValue(const QString &text) const;
     // The buffer's signed amount (payment wins); nullopt when both amount
     // texts are empty.
     std::optional<qint64> bufferAmount() const;
+    // The amount text that bufferAmount() would read when it does not read;
+    // empty otherwise.
+    QString unreadableBufferAmount() const;
     // The buffer's date; today when the text is no date.
     QDate bufferDate() const;
     // A transaction built from the buffer, for the transaction form.
@@ -115,6 +122,10 @@ Q_SIGNALS:
     void sortChanged(int column, Qt::SortOrder order);
 
 private:
+    // The buffer as loaded from a row.
+    EditBuffer bufferFor(const RegisterRow &row) const;
+    // The amount text that counts: payment when filled, else deposit.
+    QString bufferAmountText() const;
     bool isBufferRow(int viewRow) const;
     bool isOpenNewRow(int viewRow) const;
     QVariant bufferData(const QModelIndex &index, int role) const;

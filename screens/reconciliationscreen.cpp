@@ -258,7 +258,7 @@ qint64 ReconciliationScreen::statementBalance() const
 void ReconciliationScreen::showValue(QLabel *label, std::optional<qint64> value) const
 {
     const Currency currency = m_account ? m_account->currency : Currency::USD;
-    label->setText(value ? formatMoneySigned(*value, m_liability, currency) : tr("Too large to show"));
+    label->setText(value ? formatMoneySigned(*value, m_liability, currency) : sumTooLargeText());
 }
 
 void ReconciliationScreen::updateDifference()

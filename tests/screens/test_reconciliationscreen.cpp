@@ -497,8 +497,8 @@ private Q_SLOTS:
         s.add(QDate(2024, 5, 1), QStringLiteral("A"), huge, true);
         s.add(QDate(2024, 5, 2), QStringLiteral("B"), huge, true);
         s.open();
-        QCOMPARE(s.value("clearedBalanceValue"), QStringLiteral("Too large to show"));
-        QCOMPARE(s.value("differenceValue"), QStringLiteral("Too large to show"));
+        QCOMPARE(s.value("clearedBalanceValue"), sumTooLargeText());
+        QCOMPARE(s.value("differenceValue"), sumTooLargeText());
         QVERIFY(!s.canFinish());
         // Unticking one brings the figure back.
         s.screen->onTransactionToggled(0);
@@ -509,7 +509,7 @@ private Q_SLOTS:
         r.add(QDate(2024, 4, 1), QStringLiteral("A"), huge, true, true);
         r.add(QDate(2024, 4, 2), QStringLiteral("B"), huge, true, true);
         r.open();
-        QCOMPARE(r.value("previousBalanceValue"), QStringLiteral("Too large to show"));
+        QCOMPARE(r.value("previousBalanceValue"), sumTooLargeText());
         QVERIFY(!r.canFinish());
     }
 };
