@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Anfangs&amp;saldo (geschuldeter Betrag):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Dieses Konto hat Buchungen in %1. Die Währung kann nur in eine mit gleich vielen Nachkommastellen geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -841,6 +845,90 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Sync failed: %1</source>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Anfangsbestand</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Anfangssaldo ändern?
+
+Alle Salden dieses Kontos verschieben sich.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Das Konto konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Der Anfangssaldo konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Zum Teilen ist ein Lumora-Konto erforderlich.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Geteilt: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Lumora-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Register, dieselben Salden und denselben Abgleichsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Zugriff entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Den Zugriff von %1 auf dieses Konto entfernen?</translation>
     </message>
 </context>
 <context>

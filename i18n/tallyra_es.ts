@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Saldo &amp;inicial (importe adeudado):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Esta cuenta tiene transacciones en %1. Su moneda solo puede cambiar a otra con el mismo número de decimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -841,6 +845,90 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Saldo de partida</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>¿Cambiar el saldo inicial?
+
+Todos los saldos de esta cuenta cambiarán.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>No se pudo guardar la cuenta.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>No se pudo guardar el saldo inicial.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Inicio de sesión necesario</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Para compartir se necesita una cuenta Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartiendo: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Lumora. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se ha compartido con nadie.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Quitar acceso</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Quitar uso compartido</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Solde d&apos;ou&amp;verture (montant dû) :</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Ce compte a des opérations en %1. Sa devise ne peut être remplacée que par une devise ayant le même nombre de décimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -841,6 +845,90 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Solde de départ</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Modifier le solde d&apos;ouverture ?
+
+Tous les soldes de ce compte seront décalés.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Le compte n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Le solde d&apos;ouverture n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Le partage nécessite un compte Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Lumora. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Aucun partage pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Retirer l&apos;accès</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
     </message>
 </context>
 <context>

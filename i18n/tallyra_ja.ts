@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>期首残高(&amp;B)(借入額):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>この口座には %1 の取引があります。通貨は小数点以下の桁数が同じ通貨にのみ変更できます。</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -840,6 +844,90 @@ Please check file permissions and try again.</source>
     <message>
         <source>Sync failed: %1</source>
         <translation>同期に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>開始残高</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>期首残高を変更しますか?
+
+この口座のすべての残高が変わります。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>口座を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>期首残高を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>共有するには Lumora アカウントが必要です。</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座を共有</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有中: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Lumora ファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ登録簿、残高、照合履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有相手</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>アクセスを削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有を解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 のこの口座へのアクセスを削除しますか?</translation>
     </message>
 </context>
 <context>

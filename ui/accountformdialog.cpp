@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStandardItemModel>
 #include <QUuid>
 #include <QVBoxLayout>
 
@@ -216,4 +217,24 @@ Account AccountFormDialog::account() const
     result.updatedAt = now;
     result.syncStatus = SyncStatus::Pending;
     return result;
+}
+
+void AccountFormDialog::setHasTransactions(bool hasTransactions)
+{
+    auto *model = qobject_cast<QStandardItemModel *>(m_currencyCombo->model());
+    if (!model)
+        return;
+    const int decimals = currencyDecimals(m_account.currency);
+    const QString why = hasTransactions ? tr("This account has transactions in %1. Its currency can only change "
+                                             "to one with the same number of decimal places.")
+                                              .arg(currencyToString(m_account.currency))
+                                        : QString();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStandardItem *item = model->item(row);
+        const bool allowed =
+            !hasTransactions || currencyDecimals(currencyFromString(item->data(Qt::UserRole).toString())) == decimals;
+        item->setEnabled(allowed);
+        item->setToolTip(allowed ? QString() : why);
+    }
+    m_currencyCombo->setToolTip(why);
 }

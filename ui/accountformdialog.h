@@ -34,6 +34,10 @@ public:
 
     bool isLiabilityType() const;
 
+    // Amounts are stored in the currency's minor unit: while the account has
+    // transactions only currencies with the same unit can be chosen.
+    void setHasTransactions(bool hasTransactions);
+
 private:
     void setupUi();
     void loadAccount();
