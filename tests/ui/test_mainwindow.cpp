@@ -7,6 +7,8 @@
 #include "data/transactionrepository.h"
 #include "register/elidedlabel.h"
 #include "register/registerscreen.h"
+#include "register/transactionactions.h"
+#include "data/money.h"
 #include "ui/mainwindow.h"
 #include "ui/palettehelpers.h"
 #include "ui/welcomescreen.h"
@@ -17,11 +19,15 @@
 #include "ui/statusbar.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QStandardItemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -476,6 +482,133 @@ private Q_SLOTS:
             QCOMPARE(h.app()->currentAccountId(), order.at(row));
             QCOMPARE(list->currentRow(), row);
         }
+    }
+
+    void editingTheNameAloneDoesNotAskAboutTheOpeningBalance()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        QVERIFY(TransactionActions::setOpeningBalance(h.app(), account.id, 10000, QDate(2024, 1, 1)));
+        h.open();
+        h.prompts().steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            return int(QDialog::Accepted);
+        });
+        h.window()->showEditAccountDialog();
+        h.settle();
+        QCOMPARE(h.prompts().dialogRuns, 1);
+        const Account stored = *h.app()->accountRepository()->findById(account.id);
+        QCOMPARE(stored.name, QStringLiteral("Everyday"));
+        QCOMPARE(stored.version, account.version + 1);
+        QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Everyday")});
+    }
+
+    void changingTheOpeningBalanceAsksAndNoKeepsTheOtherEdits_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<qint64>("opening");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << qint64(25000);
+        QTest::newRow("no") << int(QMessageBox::No) << qint64(10000);
+        QTest::newRow("closed") << int(QMessageBox::Cancel) << qint64(10000);
+    }
+
+    void changingTheOpeningBalanceAsksAndNoKeepsTheOtherEdits()
+    {
+        QFETCH(int, answer);
+        QFETCH(qint64, opening);
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        QVERIFY(TransactionActions::setOpeningBalance(h.app(), account.id, 10000, QDate(2024, 1, 1)));
+        h.open();
+        QString question;
+        bool defaultIsNo = false;
+        h.prompts().steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            findNamed<QDoubleSpinBox>(dialog, "balanceSpin")->setValue(250.0);
+            return int(QDialog::Accepted);
+        });
+        h.prompts().steps.append([&question, &defaultIsNo, answer](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            question = box ? box->text() : QString();
+            defaultIsNo = box && box->defaultButton() == box->button(QMessageBox::No);
+            return answer;
+        });
+        h.window()->showEditAccountDialog();
+        h.settle();
+        QCOMPARE(question, QStringLiteral("Change the opening balance?\n\nEvery balance in this account will shift."));
+        QVERIFY(defaultIsNo);
+        QCOMPARE(h.app()->accountRepository()->findById(account.id)->name, QStringLiteral("Everyday"));
+        QCOMPARE(h.app()->transactionRepository()->findOpeningBalance(account.id)->amount, opening);
+        QCOMPARE(h.footer(), QStringLiteral("Total: %1").arg(formatMoney(opening)));
+    }
+
+    void currencyWithOtherMinorUnitsIsRefusedWhileTheAccountHasTransactions_data()
+    {
+        QTest::addColumn<bool>("withTransaction");
+        QTest::addColumn<bool>("yenAllowed");
+        QTest::newRow("empty account") << false << true;
+        QTest::newRow("with a transaction") << true << false;
+    }
+
+    void currencyWithOtherMinorUnitsIsRefusedWhileTheAccountHasTransactions()
+    {
+        QFETCH(bool, withTransaction);
+        QFETCH(bool, yenAllowed);
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        if (withTransaction) {
+            const Transaction gone = h.fixture().addTransaction(account.id, QDate(2024, 2, 1), QStringLiteral("P"), 1250);
+            // A deleted row still holds cents: a restore would bring it back.
+            QVERIFY(h.app()->transactionRepository()->softDelete(gone.id));
+        }
+        h.open();
+        bool yenEnabled = false;
+        bool euroEnabled = false;
+        QString why;
+        h.prompts().steps.append([&](QDialog *dialog) {
+            auto *combo = findNamed<QComboBox>(dialog, "currencyCombo");
+            auto *model = qobject_cast<QStandardItemModel *>(combo->model());
+            QStandardItem *yen = model->item(combo->findData(QStringLiteral("JPY")));
+            yenEnabled = yen->isEnabled();
+            euroEnabled = model->item(combo->findData(QStringLiteral("EUR")))->isEnabled();
+            why = yen->toolTip();
+            return int(QDialog::Rejected);
+        });
+        h.window()->showEditAccountDialog();
+        QCOMPARE(yenEnabled, yenAllowed);
+        QVERIFY(euroEnabled);
+        QCOMPARE(why.isEmpty(), yenAllowed);
+    }
+
+    void signInRequiredBeforeSharing()
+    {
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        h.open();
+        QStringList shown;
+        h.prompts().steps.append([&shown](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            shown = QStringList{box->windowTitle(), box->text(), box->defaultButton()->text()};
+            return int(QDialog::Rejected);
+        });
+        h.window()->showShareAccountDialog();
+        QCOMPARE(shown, (QStringList{QStringLiteral("Sign In Required"),
+                            QStringLiteral("Sharing requires a Lumora account."), QStringLiteral("Learn More")}));
+    }
+
+    void accountCommandsWithoutAnAccountSaySo()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        const QList<void (MainWindow::*)()> commands{&MainWindow::showEditAccountDialog,
+            &MainWindow::deleteCurrentAccount, &MainWindow::showShareAccountDialog,
+            &MainWindow::showReconciliationWindow, &MainWindow::showReconciliationHistoryWindow};
+        for (auto command : commands) {
+            window->appStatusBar()->clearMessage();
+            (window->*command)();
+            QCOMPARE(h.statusMessage(), QStringLiteral("Select an account first"));
+        }
+        QCOMPARE(h.prompts().dialogRuns, 0);
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
