@@ -930,6 +930,30 @@ Alle Salden dieses Kontos verschieben sich.</translation>
         <source>Remove %1&apos;s access to this account?</source>
         <translation>Den Zugriff von %1 auf dieses Konto entfernen?</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Das Konto konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

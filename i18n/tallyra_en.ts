@@ -928,6 +928,28 @@ Every balance in this account will shift.</source>
         <source>Remove %1&apos;s access to this account?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation type="unfinished">Opening Balance</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

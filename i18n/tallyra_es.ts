@@ -930,6 +930,30 @@ Todos los saldos de esta cuenta cambiarán.</translation>
         <source>Remove %1&apos;s access to this account?</source>
         <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>¿Eliminar &quot;%1&quot;?
+
+Se quitarán todas las transacciones, entradas recurrentes e historial de conciliación de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>No se pudo eliminar la cuenta. No se cambió nada.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -930,6 +930,30 @@ Tous les soldes de ce compte seront décalés.</translation>
         <source>Remove %1&apos;s access to this account?</source>
         <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les écritures récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Le compte n&apos;a pas pu être supprimé. Rien n&apos;a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

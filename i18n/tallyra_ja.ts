@@ -929,6 +929,30 @@ Every balance in this account will shift.</source>
         <source>Remove %1&apos;s access to this account?</source>
         <translation>%1 のこの口座へのアクセスを削除しますか?</translation>
     </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>「%1」を削除しますか?
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>口座を削除できませんでした。何も変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -17,6 +17,7 @@
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "services/accountoperations.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "ui/accountformdialog.h"
@@ -773,7 +774,23 @@ void MainWindow::clearSampleData()
 
 // ---- Account commands -----------------------------------------------------
 
-void MainWindow::showNewAccountDialog() {}
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    // A failed save keeps the dialog, and what was typed, for another try.
+    while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
+        const Account account = dialog.account();
+        if (account.name.isEmpty())
+            return;
+        if (!m_state->accountOperations()->createAccountWithOpeningBalance(account, dialog.openingBalanceDate(),
+                tr("Opening Balance"))) {
+            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
+            continue;
+        }
+        selectAccount(account.id);
+        return;
+    }
+}
 
 void MainWindow::showEditAccountDialog()
 {
@@ -815,7 +832,25 @@ void MainWindow::showEditAccountDialog()
 
 void MainWindow::deleteAccount(const QString &accountId)
 {
-    Q_UNUSED(accountId);
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account)
+        return;
+    if (!askYesNo(QMessageBox::Warning, tr("Delete Account"),
+            tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
+               "account will be removed. You can restore it from Preferences \u2192 Data & Sync.")
+                .arg(account->name))) {
+        return;
+    }
+    if (!m_state->accountOperations()->deleteAccount(accountId)) {
+        UserPrompts::current()->warning(this, tr("Delete Failed"),
+            tr("The account could not be deleted. Nothing was changed."));
+        return;
+    }
+    if (accountId == m_state->currentAccountId()) {
+        m_state->setCurrentAccountId(QString());
+        showPageWithoutAccount();
+    }
+    onAccountsChanged();
 }
 
 void MainWindow::deleteCurrentAccount()

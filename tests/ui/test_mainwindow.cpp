@@ -16,6 +16,7 @@
 #include "register/registertableview.h"
 
 #include "data/recurringrepository.h"
+#include "services/accountoperations.h"
 #include "ui/statusbar.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ void clearWindowSettings()
 
 // What a person reads: text that a label or tool tip takes as markup is
 // rendered first.
-[[maybe_unused]] QString shownText(const QString &text, Qt::TextFormat format = Qt::AutoText)
+QString shownText(const QString &text, Qt::TextFormat format = Qt::AutoText)
 {
     if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
         return text;
@@ -609,6 +610,162 @@ private Q_SLOTS:
             QCOMPARE(h.statusMessage(), QStringLiteral("Select an account first"));
         }
         QCOMPARE(h.prompts().dialogRuns, 0);
+    }
+
+    void createAccountMakesItsOpeningBalanceAndShowsItsRegister_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<qint64>("opening");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("checking") << int(AccountType::Checking) << 100.0 << qint64(10000) << "$100.00";
+        QTest::newRow("zero") << int(AccountType::Savings) << 0.0 << qint64(0) << "$0.00";
+        // The amount owed on a card is stored negative and read as owed.
+        QTest::newRow("credit card owed") << int(AccountType::CreditCard) << 250.0 << qint64(-25000) << "$250.00";
+    }
+
+    void createAccountMakesItsOpeningBalanceAndShowsItsRegister()
+    {
+        QFETCH(int, type);
+        QFETCH(double, typed);
+        QFETCH(qint64, opening);
+        QFETCH(QString, shown);
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QCOMPARE(h.page(), window->welcomeScreen());
+        h.prompts().steps.append([type, typed](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            auto *types = findNamed<QComboBox>(dialog, "typeCombo");
+            types->setCurrentIndex(types->findData(accountTypeToString(AccountType(type))));
+            findNamed<QDoubleSpinBox>(dialog, "balanceSpin")->setValue(typed);
+            return int(QDialog::Accepted);
+        });
+        Q_EMIT window->welcomeScreen()->createAccountRequested();
+        h.settle();
+
+        const QList<Account> accounts = h.app()->accountRepository()->listAll();
+        QCOMPARE(accounts.size(), 1);
+        QCOMPARE(accounts.first().startingBalance, qint64(0));
+        const std::optional<Transaction> openingRow =
+            h.app()->transactionRepository()->findOpeningBalance(accounts.first().id);
+        QVERIFY(openingRow);
+        QCOMPARE(openingRow->amount, opening);
+        QCOMPARE(openingRow->payee, QStringLiteral("Opening Balance"));
+        QVERIFY(openingRow->cleared && openingRow->reconciled);
+        QCOMPARE(h.page(), window->registerScreen());
+        QCOMPARE(window->registerScreen()->accountId(), accounts.first().id);
+        QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Everyday")});
+        QCOMPARE(h.balanceText(0), shown);
+        QCOMPARE(window->accountList()->currentRow(), 0);
+    }
+
+    void aFailedNewAccountKeepsWhatWasTyped()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QVERIFY(h.fixture().failInsertsInto(QStringLiteral("transactions")));
+        QString typedAgain;
+        h.prompts().steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            findNamed<QDoubleSpinBox>(dialog, "balanceSpin")->setValue(12.0);
+            return int(QDialog::Accepted);
+        });
+        h.prompts().steps.append([&typedAgain](QDialog *dialog) {
+            typedAgain = findNamed<QLineEdit>(dialog, "nameEdit")->text();
+            return int(QDialog::Rejected);
+        });
+        window->showNewAccountDialog();
+        h.settle();
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Save Failed"));
+        QCOMPARE(typedAgain, QStringLiteral("Everyday"));
+        // The account went with its opening balance: nothing half-made is left.
+        QVERIFY(h.app()->accountRepository()->listAll().isEmpty());
+        QCOMPARE(h.page(), window->welcomeScreen());
+    }
+
+    void deletingAnAccountAsksFirst_data()
+    {
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("current, yes") << true << int(QMessageBox::Yes) << true;
+        QTest::newRow("current, no") << true << int(QMessageBox::No) << false;
+        QTest::newRow("current, closed") << true << int(QMessageBox::Cancel) << false;
+        QTest::newRow("other, yes") << false << int(QMessageBox::Yes) << true;
+    }
+
+    void deletingAnAccountAsksFirst()
+    {
+        QFETCH(bool, current);
+        QFETCH(int, answer);
+        QFETCH(bool, deleted);
+        WindowHarness h;
+        const Account shown = h.fixture().addAccount(QStringLiteral("R&D <b>x</b>"), AccountType::Checking,
+            Currency::USD, 0, 0);
+        const Account other = h.fixture().addAccount(QStringLiteral("Other"), AccountType::Checking, Currency::USD, 0, 1);
+        h.fixture().addTransaction(shown.id, QDate(2024, 2, 1), QStringLiteral("P"), 700);
+        MainWindow *window = h.open();
+        const QString target = current ? shown.id : other.id;
+        QString question;
+        Qt::TextFormat format = Qt::AutoText;
+        h.prompts().steps.append([&](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            question = box->text();
+            format = box->textFormat();
+            return answer;
+        });
+        window->deleteAccount(target);
+        h.settle();
+
+        const QString name = current ? shown.name : other.name;
+        QCOMPARE(question, QStringLiteral("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation "
+                                          "history for this account will be removed. You can restore it from "
+                                          "Preferences \u2192 Data & Sync.")
+                               .arg(name));
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(h.app()->accountRepository()->listAll().size(), deleted ? 1 : 2);
+        if (deleted && current) {
+            QVERIFY(h.app()->currentAccountId().isEmpty());
+            QCOMPARE(h.page(), window->welcomeScreen());
+            QCOMPARE(window->accountList()->currentRow(), -1);
+        } else {
+            QCOMPARE(h.app()->currentAccountId(), shown.id);
+            QCOMPARE(h.page(), window->registerScreen());
+        }
+        if (!deleted)
+            return;
+
+        // The data layer brings it back with its transactions.
+        QVERIFY(h.app()->accountOperations()->restoreAccount(target));
+        h.settle();
+        QCOMPARE(h.rowNames().size(), 2);
+        QCOMPARE(h.app()->transactionRepository()->listByAccount(shown.id).size(), 1);
+    }
+
+    void aFailureMidCascadeLeavesEverythingAsItWas()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(account.id, QDate(2024, 2, 1), QStringLiteral("P"), 700);
+        RecurringRepository *recurring = h.app()->recurringRepository();
+        QVERIFY(recurring->insert(dueRule(account.id, QStringLiteral("Rent"), -100, QDate::currentDate().addDays(20))));
+        MainWindow *window = h.open();
+        // The last step of the cascade fails, after the rows were marked.
+        QVERIFY(h.fixture().execSql(QStringLiteral("CREATE TEMP TRIGGER fail_account_delete BEFORE UPDATE OF deleted_at "
+                                                   "ON accounts BEGIN SELECT RAISE(ABORT, 'forced failure'); END")));
+        h.prompts().steps.append([](QDialog *) { return int(QMessageBox::Yes); });
+        window->deleteCurrentAccount();
+        h.settle();
+
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Delete Failed"));
+        QCOMPARE(h.app()->accountRepository()->listAll().size(), 1);
+        QCOMPARE(h.app()->transactionRepository()->listByAccount(account.id).size(), 1);
+        QCOMPARE(recurring->listAll().size(), 1);
+        QCOMPARE(h.app()->currentAccountId(), account.id);
+        QCOMPARE(h.page(), window->registerScreen());
+        QCOMPARE(h.footer(), QStringLiteral("Total: $7.00"));
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
