@@ -1321,6 +1321,14 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <source>Credit card payment</source>
         <translation>Kreditkartenzahlung</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Beispieldaten entfernt. Diese Beispielkonten bleiben, weil sie Ihre eigenen Einträge enthalten: %1</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

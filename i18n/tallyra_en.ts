@@ -1319,6 +1319,14 @@ Set it in the account&apos;s settings.</source>
         <source>Credit card payment</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

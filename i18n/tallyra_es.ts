@@ -1321,6 +1321,14 @@ Establézcalo en la configuración de la cuenta.</translation>
         <source>Credit card payment</source>
         <translation>Pago de tarjeta de crédito</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo eliminados</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Datos de ejemplo eliminados. Estas cuentas de ejemplo se conservan porque contienen sus propios movimientos: %1</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

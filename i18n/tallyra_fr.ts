@@ -1321,6 +1321,14 @@ Définissez-le dans les paramètres du compte.</translation>
         <source>Credit card payment</source>
         <translation>Paiement de la carte de crédit</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Données d&apos;exemple supprimées</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Données d&apos;exemple supprimées. Ces comptes d&apos;exemple sont conservés car ils contiennent vos propres saisies : %1</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

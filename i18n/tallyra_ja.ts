@@ -1321,6 +1321,14 @@ Set it in the account&apos;s settings.</source>
         <source>Credit card payment</source>
         <translation>クレジットカードの支払い</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを削除しました</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>サンプルデータを削除しました。次のサンプル口座にはご自身の入力があるため残しました: %1</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -311,6 +311,6 @@ QString SampleDataService::clearedMessage(const QStringList &keptAccountNames)
 {
     if (keptAccountNames.isEmpty())
         return tr("Sample data cleared");
-    return tr("Sample data cleared. Kept because they hold your own entries: %1")
+    return tr("Sample data cleared. These sample accounts stay because they hold your own entries: %1")
         .arg(keptAccountNames.join(QStringLiteral(", ")));
 }
