@@ -4,9 +4,7 @@
 
 #include "update/releasenotesfetcher.h"
 
-#include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QSignalSpy>
 
 using namespace LumoUpdate;
@@ -137,11 +135,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, address);
         QTemporaryDir dir;
-        const QString secretPath = dir.filePath(QStringLiteral("secret.md"));
-        QFile secret(secretPath);
-        QVERIFY(secret.open(QIODevice::WriteOnly));
-        secret.write("# Private");
-        secret.close();
+        const QString secretPath = writeLocalFile(dir, QStringLiteral("secret.md"), "# Private");
+        QVERIFY(!secretPath.isEmpty());
         QUrl url(address);
         if (address == QLatin1String("file"))
             url = QUrl::fromLocalFile(secretPath);

@@ -8,9 +8,7 @@
 #include "update/whatsnewdialog.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QDialogButtonBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -260,11 +258,9 @@ private Q_SLOTS:
     void localFileNotesAddressIsNotRead()
     {
         QTemporaryDir dir;
-        QFile secret(dir.filePath(QStringLiteral("secret.md")));
-        QVERIFY(secret.open(QIODevice::WriteOnly));
-        secret.write("# Private diary");
-        secret.close();
-        serveFeedOffering(QStringLiteral("1.2.0"), QUrl::fromLocalFile(secret.fileName()));
+        const QString secret = writeLocalFile(dir, QStringLiteral("secret.md"), "# Private diary");
+        QVERIFY(!secret.isEmpty());
+        serveFeedOffering(QStringLiteral("1.2.0"), QUrl::fromLocalFile(secret));
         QWidget window;
         checkForUpdatesInteractive(config(), kAppName, &window, {});
         QTRY_VERIFY(window.findChild<UpdateDialog *>());
@@ -279,13 +275,11 @@ private Q_SLOTS:
     void notesLinksOpenOnlyWebAddresses()
     {
         QTemporaryDir dir;
-        QFile secret(dir.filePath(QStringLiteral("secret.txt")));
-        QVERIFY(secret.open(QIODevice::WriteOnly));
-        secret.write("Private diary");
-        secret.close();
+        const QString secret = writeLocalFile(dir, QStringLiteral("secret.txt"), "Private diary");
+        QVERIFY(!secret.isEmpty());
         const QString markdown = QStringLiteral("# 1.2.0\n\n[script](javascript:alert(1)) [diary](%1) "
                                                 "[site](https://www.example.invalid/news) [plain](http://example.invalid/)\n")
-                                     .arg(QUrl::fromLocalFile(secret.fileName()).toString());
+                                     .arg(QUrl::fromLocalFile(secret).toString());
         BrowserCapture other;
         for (const char *scheme : {"javascript", "file", "http"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), &other, "openUrl");
@@ -315,7 +309,7 @@ private Q_SLOTS:
             QCOMPARE(other.opened, QList<QUrl>{QUrl(QStringLiteral("http://example.invalid/"))});
             QCOMPARE(view->toPlainText(), shown);
             QVERIFY(view->source().isEmpty());
-            QVERIFY(!view->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(secret.fileName())).isValid());
+            QVERIFY(!view->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(secret)).isValid());
             dialog->hide();
         }
     }
