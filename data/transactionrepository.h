@@ -39,7 +39,8 @@ public:
 
     // Register rows, balances, search and payees.
     QList<RegisterRow> listRegister(const QString &accountId) const;
-    qint64 balance(const QString &accountId, int mode) const;
+    // Empty when the sum does not fit in an amount or cannot be read.
+    std::optional<qint64> balance(const QString &accountId, int mode) const;
     QList<RegisterRow> search(const QString &text, const TransactionSearchFilter &filter) const;
     static QString buildFtsQuery(const QString &text);
     QStringList distinctPayees() const;
@@ -67,5 +68,4 @@ private:
 
     Database *m_database;
     SyncedTable m_table;
-    QSet<QString> m_heldAccounts;
 };

@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -234,7 +235,9 @@ QVariant RegisterModel::bufferData(const QModelIndex &index, int role) const
 QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) const
 {
     const Transaction &transaction = row.transaction;
-    const qint64 shownBalance = m_liabilityAccount ? -row.runningBalance : row.runningBalance;
+    // A balance that does not fit is shown as such and counts as not negative.
+    const qint64 balance = row.runningBalance.value_or(0);
+    const bool balanceNegative = m_liabilityAccount ? balance > 0 : balance < 0;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -250,7 +253,7 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         case MemoColumn:
             return transaction.memo;
         case PaymentColumn:
-            return transaction.amount < 0 ? formatAmount(-transaction.amount, m_currency) : QString();
+            return transaction.amount < 0 ? formatAmountSigned(transaction.amount, true, m_currency) : QString();
         case DepositColumn:
             return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency) : QString();
         case ClearedColumn:
@@ -258,7 +261,8 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         case BalanceColumn:
             if (role == Qt::EditRole)
                 return QVariant();
-            return formatAmountSigned(row.runningBalance, m_liabilityAccount, m_currency);
+            return row.runningBalance ? formatAmountSigned(*row.runningBalance, m_liabilityAccount, m_currency)
+                                      : sumTooLargeText();
         }
         break;
     case Qt::TextAlignmentRole:
@@ -274,19 +278,19 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
             return negativeAmountColor();
         if (column == DepositColumn && transaction.amount >= 0)
             return positiveAmountColor();
-        if (column == BalanceColumn && shownBalance < 0)
+        if (column == BalanceColumn && balanceNegative)
             return negativeAmountColor();
         break;
     case Qt::FontRole:
         if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn) {
             QFont font = m_amountFont;
-            if (column == BalanceColumn && m_balanceMarks && row.runningBalance < 0)
+            if (column == BalanceColumn && m_balanceMarks && balance < 0)
                 font.setWeight(QFont::Bold);
             return font;
         }
         break;
     case Qt::BackgroundRole:
-        if (m_highlightOverdrawn && m_balanceMarks && row.runningBalance < 0)
+        if (m_highlightOverdrawn && m_balanceMarks && balance < 0)
             return isDarkPalette() ? QColor(QStringLiteral("#3A1E1E")) : QColor(QStringLiteral("#FDEAEA"));
         break;
     default:
@@ -438,7 +442,9 @@ void RegisterModel::sortRows()
         break;
     case BalanceColumn:
         for (int i = 0; i < m_rows.size(); ++i)
-            keys[i] = m_liabilityAccount ? -m_rows[i].runningBalance : m_rows[i].runningBalance;
+            keys[i] = !m_rows[i].runningBalance ? std::numeric_limits<qint64>::max()
+                : m_liabilityAccount                ? -*m_rows[i].runningBalance
+                                                    : *m_rows[i].runningBalance;
         break;
     }
     // Sorted as compact entries in the current display order, so the sort
@@ -596,20 +602,32 @@ void RegisterModel::setCurrency(Currency currency)
     emitAllRowsChanged({Qt::DisplayRole, Qt::EditRole});
 }
 
-qint64 RegisterModel::amountValue(const QString &text) const
+std::optional<qint64> RegisterModel::amountValue(const QString &text) const
 {
-    return UiPrefs::amountAutoDecimal() ? parseDigitsOnly(text) : parseMoney(text, m_currency);
+    if (UiPrefs::amountAutoDecimal())
+        return parseDigitsOnly(text);
+    return tryParseMoney(text, m_currency);
+}
+
+QString RegisterModel::bufferAmountText() const
+{
+    const QString payment = m_buffer.payment.trimmed();
+    return payment.isEmpty() ? m_buffer.deposit.trimmed() : payment;
 }
 
 std::optional<qint64> RegisterModel::bufferAmount() const
 {
-    const QString payment = m_buffer.payment.trimmed();
-    const QString deposit = m_buffer.deposit.trimmed();
-    if (!payment.isEmpty())
-        return -amountValue(payment);
-    if (!deposit.isEmpty())
-        return amountValue(deposit);
-    return std::nullopt;
+    const QString text = bufferAmountText();
+    if (text.isEmpty())
+        return std::nullopt;
+    const qint64 value = amountValue(text).value_or(0);
+    return m_buffer.payment.trimmed().isEmpty() ? value : -value;
+}
+
+QString RegisterModel::unreadableBufferAmount() const
+{
+    const QString text = bufferAmountText();
+    return text.isEmpty() || amountValue(text) ? QString() : text;
 }
 
 QDate RegisterModel::bufferDate() const

@@ -101,11 +101,15 @@ public:
     void setCurrency(Currency currency);
 
     // The value of a typed amount: digits only with automatic decimals,
-    // else the money text in the account's currency.
-    qint64 amountValue(const QString &text) const;
+    // else the money text in the account's currency; nullopt when the text
+    // does not read.
+    std::optional<qint64> amountValue(const QString &text) const;
     // The buffer's signed amount (payment wins); nullopt when both amount
     // texts are empty.
     std::optional<qint64> bufferAmount() const;
+    // The amount text that bufferAmount() would read when it does not read;
+    // empty otherwise.
+    QString unreadableBufferAmount() const;
     // The buffer's date; today when the text is no date.
     QDate bufferDate() const;
     // A transaction built from the buffer, for the transaction form.
@@ -115,6 +119,8 @@ Q_SIGNALS:
     void sortChanged(int column, Qt::SortOrder order);
 
 private:
+    // The amount text that counts: payment when filled, else deposit.
+    QString bufferAmountText() const;
     bool isBufferRow(int viewRow) const;
     bool isOpenNewRow(int viewRow) const;
     QVariant bufferData(const QModelIndex &index, int role) const;

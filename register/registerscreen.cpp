@@ -307,10 +307,13 @@ void RegisterScreen::reload()
     const QString currentId = isTransactionRow(currentRow) ? m_model->rowAt(currentRow).transaction.id : QString();
 
     QList<RegisterRow> rows = m_app->transactionRepository()->listRegister(m_accountId);
-    qint64 cleared = 0;
-    qint64 uncleared = 0;
-    for (const RegisterRow &row : std::as_const(rows))
-        (row.transaction.cleared ? cleared : uncleared) += row.transaction.amount;
+    std::optional<qint64> cleared = 0;
+    std::optional<qint64> uncleared = 0;
+    for (const RegisterRow &row : std::as_const(rows)) {
+        std::optional<qint64> &sum = row.transaction.cleared ? cleared : uncleared;
+        if (sum)
+            sum = checkedSum(*sum, row.transaction.amount);
+    }
     if (m_filter.activeCount() > 0) {
         rows.erase(std::remove_if(rows.begin(), rows.end(),
                        [this](const RegisterRow &row) { return !m_filter.matches(row.transaction); }),
@@ -348,13 +351,17 @@ void RegisterScreen::reload()
     }
 }
 
-void RegisterScreen::updateSummary(qint64 cleared, qint64 uncleared, bool liability, Currency currency)
+void RegisterScreen::updateSummary(std::optional<qint64> cleared, std::optional<qint64> uncleared, bool liability,
+    Currency currency)
 {
-    m_clearedValue->setText(formatMoneySigned(cleared, liability, currency));
-    m_unclearedValue->setText(formatMoneySigned(uncleared, liability, currency));
-    const qint64 total = cleared + uncleared;
-    m_balanceValue->setText(formatMoneySigned(total, liability, currency));
-    const bool negative = (liability ? -total : total) < 0;
+    const auto shown = [liability, currency](std::optional<qint64> sum) {
+        return sum ? formatMoneySigned(*sum, liability, currency) : sumTooLargeText();
+    };
+    const std::optional<qint64> total = cleared && uncleared ? checkedSum(*cleared, *uncleared) : std::nullopt;
+    m_clearedValue->setText(shown(cleared));
+    m_unclearedValue->setText(shown(uncleared));
+    m_balanceValue->setText(shown(total));
+    const bool negative = total && (liability ? *total > 0 : *total < 0);
     const bool dark = isDarkPalette();
     const QString color = negative ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
                                    : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
@@ -874,6 +881,14 @@ void RegisterScreen::commitCurrentRow()
     const std::optional<qint64> amount = m_model->bufferAmount();
     if (!amount) {
         showStatus(tr("Enter a payment or deposit amount"), 3000);
+        restoreCurrentCell(current);
+        return;
+    }
+    if (const QString unreadable = m_model->unreadableBufferAmount(); !unreadable.isEmpty()) {
+        showStatus(currencyDecimals(m_model->currency()) == 0
+                ? tr("\"%1\" is not an amount: this account's currency has no decimals.").arg(unreadable)
+                : tr("\"%1\" is not an amount.").arg(unreadable),
+            5000);
         restoreCurrentCell(current);
         return;
     }

@@ -90,7 +90,8 @@ private:
     void openFilterDialog();
     void updateOpeningBalanceNotice();
     void dismissOpeningBalanceNotice();
-    void updateSummary(qint64 cleared, qint64 uncleared, bool liability, Currency currency);
+    void updateSummary(std::optional<qint64> cleared, std::optional<qint64> uncleared, bool liability,
+        Currency currency);
 
     bool handleKeyPress(QKeyEvent *event);
     void handleReturn();

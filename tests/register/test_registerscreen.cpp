@@ -182,8 +182,6 @@ private Q_SLOTS:
                                                 << qint64(100) << false << false;
         QTest::newRow("month 13 is today") << "13/1/2024" << "" << "1" << "" << today << qint64(100) << false
                                            << false;
-        QTest::newRow("text that is no amount saves zero") << "1/1/2024" << "abc" << "" << "" << QDate(2024, 1, 1)
-                                                           << qint64(0) << false << false;
         QTest::newRow("payment wins over deposit") << "1/1/2024" << "2.00" << "9.00" << "" << QDate(2024, 1, 1)
                                                    << qint64(-200) << false << false;
         QTest::newRow("grouped deposit") << "1/1/2024" << "" << "$1,234.56" << "c" << QDate(2024, 1, 1)
@@ -235,6 +233,71 @@ private Q_SLOTS:
         QTEST(h.statusText(), "status");
         QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 0);
         QCOMPARE(h.model()->buffer().payee, payee);
+    }
+
+    void typedAmountTexts_data()
+    {
+        constexpr qint64 highest = std::numeric_limits<qint64>::max();
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<QString>("payment");
+        QTest::addColumn<QString>("deposit");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<qint64>("amount");
+        const int usd = int(Currency::USD);
+        const int eur = int(Currency::EUR);
+        const int jpy = int(Currency::JPY);
+        QTest::newRow("decimal comma") << eur << "12,50" << "" << true << qint64(-1250);
+        QTest::newRow("grouping dots and a decimal comma") << eur << "" << "1.234,56" << true << qint64(123456);
+        QTest::newRow("grouping comma") << usd << "" << "1,234" << true << qint64(123400);
+        QTest::newRow("extra decimals round") << usd << "" << "12.345" << true << qint64(1235);
+        QTest::newRow("yen with decimals") << jpy << "1200.50" << "" << false << qint64(0);
+        QTest::newRow("yen with a decimal comma") << jpy << "" << "1200,50" << false << qint64(0);
+        QTest::newRow("grouped yen") << jpy << "1,200" << "" << true << qint64(-1200);
+        QTest::newRow("largest payment") << usd << "92233720368547758.07" << "" << true << -highest;
+        QTest::newRow("past the largest") << usd << "" << "92233720368547758.08" << false << qint64(0);
+        QTest::newRow("negative past the largest") << usd << "" << "-92233720368547758.08" << false << qint64(0);
+        QTest::newRow("text that is no amount") << usd << "abc" << "" << false << qint64(0);
+    }
+
+    void typedAmountTexts()
+    {
+        QFETCH(int, currency);
+        QFETCH(QString, payment);
+        QFETCH(QString, deposit);
+        QFETCH(bool, saved);
+        RegisterHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Wallet"), AccountType::Cash, Currency(currency));
+        h.show(account.id);
+        fillBuffer(h.model(), QStringLiteral("1/1/2024"), QStringLiteral("Shop"), payment, deposit);
+        h.screen()->commitCurrentRow();
+
+        const QList<Transaction> stored = h.fixture().liveTransactions(account.id);
+        QCOMPARE(stored.size(), saved ? 1 : 0);
+        if (saved) {
+            QTEST(stored[0].amount, "amount");
+            return;
+        }
+        // Refused with a message; what was typed stays in the row.
+        const QString typed = payment.isEmpty() ? deposit : payment;
+        QVERIFY2(h.statusText().contains(typed), qPrintable(h.statusText()));
+        QCOMPARE(h.model()->buffer().payment, payment);
+        QCOMPARE(h.model()->buffer().deposit, deposit);
+    }
+
+    void balancesThatDoNotFitAreShownAsSuch()
+    {
+        // 50,000,000,000,000,000.00 twice: the second running balance and the
+        // header total do not fit in an amount.
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("First"), 5000000000000000000);
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 2), QStringLiteral("Second"), 5000000000000000000);
+        h.show(checking.id);
+        QCOMPARE(h.cellText(0, RegisterModel::BalanceColumn), QStringLiteral("50,000,000,000,000,000.00"));
+        QCOMPARE(h.cellText(1, RegisterModel::BalanceColumn), sumTooLargeText());
+        QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("balanceValue"))->text(), sumTooLargeText());
+        QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("unclearedValue"))->text(), sumTooLargeText());
+        QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("clearedValue"))->text(), QStringLiteral("$0.00"));
     }
 
     void amountsFollowTheAccountCurrencyAndAutoDecimal_data()
