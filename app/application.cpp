@@ -6,11 +6,14 @@
 #include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "ui/appstyle.h"
+#include "ui/mainwindow.h"
 #include "update/artifact.h"
 #include "update/client.h"
 #include "update/updatedialog.h"
+#include "update/updateflows.h"
 #include "update/version.h"
 
+#include <QDebug>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -18,6 +21,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 
@@ -28,6 +32,13 @@ const QString kWhatsNewKey = QStringLiteral("whatsNew/lastShownVersion");
 const QString kLegacyWhatsNewPreference = QStringLiteral("last_whats_new_version");
 const QString kDismissedUpdatePreference = QStringLiteral("update_dismissed_version");
 const QString kAppDisplayName = QStringLiteral("Lumora Tallyra");
+constexpr int kUpdateCheckDelayMs = 1500;
+
+bool &backgroundChecksEnabled()
+{
+    static bool enabled = true;
+    return enabled;
+}
 
 Application::DatabaseErrorPresenter &databaseErrorPresenter()
 {
@@ -53,7 +64,10 @@ Application::Application(int &argc, char **argv)
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    m_mainWindow.reset();
+}
 
 void Application::installStyle()
 {
@@ -88,7 +102,39 @@ int Application::run()
     m_appState = new AppState(this);
     if (!initializeAppState(m_appState))
         return 1;
-    return 0;
+    launchMainWindow();
+    return exec();
+}
+
+void Application::launchMainWindow()
+{
+    m_mainWindow = std::make_unique<MainWindow>(m_appState);
+    m_mainWindow->show();
+    if (takeWhatsNewTurn(m_appState->preferencesRepository()) && backgroundChecksEnabled())
+        LumoUpdate::showWhatsNew(makeUpdateConfig(), kAppDisplayName, m_mainWindow.get());
+    if (backgroundChecksEnabled())
+        QTimer::singleShot(kUpdateCheckDelayMs, this, &Application::startUpdateCheck);
+}
+
+void Application::startUpdateCheck()
+{
+    auto *client = new LumoUpdate::Client(makeUpdateConfig(), this);
+    connect(client, &LumoUpdate::Client::updateAvailable, m_mainWindow.get(), [this](const LumoUpdate::Artifact &artifact) {
+        onUpdateAvailable(artifact);
+    });
+    connect(client, &LumoUpdate::Client::checkFailed, this,
+            [](const QString &reason) { qWarning() << "update check failed:" << reason; });
+    client->check();
+}
+
+void Application::onUpdateAvailable(const LumoUpdate::Artifact &artifact)
+{
+    offerUpdate(artifact, m_appState->preferencesRepository(), m_mainWindow.get());
+}
+
+void Application::setBackgroundChecksEnabled(bool enabled)
+{
+    backgroundChecksEnabled() = enabled;
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -5,8 +5,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class AppState;
+class MainWindow;
 class PreferencesRepository;
 class QTranslator;
 class QWidget;
@@ -24,7 +26,13 @@ public:
     Application(int &argc, char **argv);
     ~Application() override;
 
+    // Initialises the state, opens the main window and runs the event loop.
     int run();
+    MainWindow *mainWindow() const { return m_mainWindow.get(); }
+
+    // Tests and benchmarks start without the release-notes fetch and the
+    // update check, which would go to the network.
+    static void setBackgroundChecksEnabled(bool enabled);
 
     bool notify(QObject *receiver, QEvent *event) override;
 
@@ -57,8 +65,11 @@ public:
 private:
     void installStyle();
     void installTranslations();
+    void launchMainWindow();
 
     AppState *m_appState = nullptr;
+    // No Qt parent: it goes before the application state it works on.
+    std::unique_ptr<MainWindow> m_mainWindow;
     QTranslator *m_qtTranslator = nullptr;
     QTranslator *m_appTranslator = nullptr;
 };

@@ -46,6 +46,8 @@ public:
         QString clearedMark;
         QString categoryId;
         QString lastDate;
+
+        bool operator==(const EditBuffer &) const = default;
     };
 
     explicit RegisterModel(QObject *parent = nullptr);
@@ -58,6 +60,7 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // Replaces the rows and keeps what is typed into the buffer.
     void setRows(QList<RegisterRow> rows);
     int listRowCount() const { return int(m_order.size()); }
     // The record at a view row; never called with the new row.
@@ -123,6 +126,8 @@ Q_SIGNALS:
     void sortChanged(int column, Qt::SortOrder order);
 
 private:
+    // The buffer as loaded from a row.
+    EditBuffer bufferFor(const RegisterRow &row) const;
     // The amount text that counts: payment when filled, else deposit.
     QString bufferAmountText() const;
     bool isBufferRow(int viewRow) const;

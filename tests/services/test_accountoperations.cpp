@@ -255,9 +255,14 @@ private Q_SLOTS:
                                       "WHEN NEW.deleted_at IS NOT NULL BEGIN SELECT RAISE(ABORT, 'forced'); END")
                            .arg(table)));
         const QStringList before = f.snapshot();
+        QSignalSpy accountsChanged(&f.accounts, &AccountRepository::accountsChanged);
+        QSignalSpy transactionsChanged(&f.transactions, &TransactionRepository::transactionsChanged);
 
         QVERIFY(!f.operations.deleteAccount(QStringLiteral("a")));
         QCOMPARE(f.snapshot(), before);
+        // Nothing was committed, so nobody is told of a change.
+        QCOMPARE(accountsChanged.count(), 0);
+        QCOMPARE(transactionsChanged.count(), 0);
     }
 
     void failureMidRestoreLeavesEverythingAsItWas_data()
