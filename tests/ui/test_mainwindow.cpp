@@ -31,7 +31,7 @@ void clearWindowSettings()
 
 // What a person reads: text that a label or tool tip takes as markup is
 // rendered first.
-QString shownText(const QString &text, Qt::TextFormat format = Qt::AutoText)
+[[maybe_unused]] QString shownText(const QString &text, Qt::TextFormat format = Qt::AutoText)
 {
     if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
         return text;
