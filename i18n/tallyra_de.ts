@@ -2112,6 +2112,89 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <source>Credit card payment</source>
         <translation>Kreditkartenzahlung</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Beispieldaten entfernt. Diese Beispielkonten bleiben, weil sie Ihre eigenen Einträge enthalten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Nur bestätigte</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Diese Buchung wurde nach der Suche geändert oder gelöscht. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>&amp;Details anzeigen...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>&amp;Aufteilung bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>Buchung &amp;aufteilen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>Im Dialog &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>Dupli&amp;zieren...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Als &amp;unbestätigt markieren</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Als be&amp;stätigt markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -2112,6 +2112,89 @@ Establézcalo en la configuración de la cuenta.</translation>
         <source>Credit card payment</source>
         <translation>Pago de tarjeta de crédito</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo eliminados</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Datos de ejemplo eliminados. Estas cuentas de ejemplo se conservan porque contienen sus propios movimientos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Buscar beneficiario, nota, número de cheque...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Rango de fechas:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Solo compensadas</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Todas las categorías</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Esta transacción se modificó o eliminó después de la búsqueda. La lista muestra ahora lo que está guardado.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostrar &amp;detalles...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>Editar la di&amp;visión...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>Di&amp;vidir transacción...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>&amp;Editar en cuadro de diálogo...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>D&amp;uplicar...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marcar como no &amp;compensada</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marcar como &amp;compensada</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>E&amp;liminar...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

@@ -2112,6 +2112,89 @@ Définissez-le dans les paramètres du compte.</translation>
         <source>Credit card payment</source>
         <translation>Paiement de la carte de crédit</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Données d&apos;exemple supprimées</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Données d&apos;exemple supprimées. Ces comptes d&apos;exemple sont conservés car ils contiennent vos propres saisies : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Rechercher un bénéficiaire, une note, un numéro de chèque...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Pointées seulement</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Toutes les catégories</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Cette opération a été modifiée ou supprimée après la recherche. La liste affiche maintenant ce qui est enregistré.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Afficher les &amp;détails...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>Modifier la &amp;ventilation...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>&amp;Ventiler l&apos;opération...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>&amp;Modifier dans une fenêtre...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>D&amp;upliquer...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marquer comme non &amp;pointée</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marquer comme &amp;pointée</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>

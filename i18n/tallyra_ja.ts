@@ -2111,6 +2111,89 @@ Set it in the account&apos;s settings.</source>
         <source>Credit card payment</source>
         <translation>クレジットカードの支払い</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを削除しました</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>サンプルデータを削除しました。次のサンプル口座にはご自身の入力があるため残しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>受取人、メモ、小切手番号を検索...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>カテゴリ:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>決済済みのみ</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>すべてのカテゴリ</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>この取引は検索の後に変更または削除されました。一覧には保存されている内容が表示されています。</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>詳細を表示(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>分割を編集(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>取引を分割(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>ダイアログで編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>複製(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>未決済にする(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>決済済みにする(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>削除(&amp;D)...</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
