@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Saldo &amp;inicial (importe adeudado):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Esta cuenta tiene transacciones en %1. Su moneda solo puede cambiar a otra con el mismo número de decimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -841,6 +845,114 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Saldo de partida</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>¿Cambiar el saldo inicial?
+
+Todos los saldos de esta cuenta cambiarán.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>No se pudo guardar la cuenta.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>No se pudo guardar el saldo inicial.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Inicio de sesión necesario</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Para compartir se necesita una cuenta Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartiendo: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Lumora. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se ha compartido con nadie.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Quitar acceso</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Quitar uso compartido</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>¿Eliminar &quot;%1&quot;?
+
+Se quitarán todas las transacciones, entradas recurrentes e historial de conciliación de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>No se pudo eliminar la cuenta. No se cambió nada.</translation>
     </message>
 </context>
 <context>
@@ -2165,6 +2277,89 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>Credit card payment</source>
         <translation>Pago de tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo eliminados</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Datos de ejemplo eliminados. Estas cuentas de ejemplo se conservan porque contienen sus propios movimientos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Buscar beneficiario, nota, número de cheque...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Rango de fechas:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Solo compensadas</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Todas las categorías</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Esta transacción se modificó o eliminó después de la búsqueda. La lista muestra ahora lo que está guardado.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostrar &amp;detalles...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>Editar la di&amp;visión...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>Di&amp;vidir transacción...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>&amp;Editar en cuadro de diálogo...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>D&amp;uplicar...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marcar como no &amp;compensada</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marcar como &amp;compensada</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>E&amp;liminar...</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Solde d&apos;ou&amp;verture (montant dû) :</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Ce compte a des opérations en %1. Sa devise ne peut être remplacée que par une devise ayant le même nombre de décimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -841,6 +845,114 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Solde de départ</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Modifier le solde d&apos;ouverture ?
+
+Tous les soldes de ce compte seront décalés.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Le compte n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Le solde d&apos;ouverture n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Le partage nécessite un compte Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Lumora. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Aucun partage pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Retirer l&apos;accès</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les écritures récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Le compte n&apos;a pas pu être supprimé. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2165,6 +2277,89 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>Credit card payment</source>
         <translation>Paiement de la carte de crédit</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Données d&apos;exemple supprimées</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Données d&apos;exemple supprimées. Ces comptes d&apos;exemple sont conservés car ils contiennent vos propres saisies : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Rechercher un bénéficiaire, une note, un numéro de chèque...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Pointées seulement</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Toutes les catégories</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Cette opération a été modifiée ou supprimée après la recherche. La liste affiche maintenant ce qui est enregistré.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Afficher les &amp;détails...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>Modifier la &amp;ventilation...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>&amp;Ventiler l&apos;opération...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>&amp;Modifier dans une fenêtre...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>D&amp;upliquer...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marquer comme non &amp;pointée</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marquer comme &amp;pointée</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
     </message>
 </context>
 <context>
