@@ -581,7 +581,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Nicht berechenbar</translation>
+        <translation type="vanished">Nicht berechenbar</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>

@@ -580,10 +580,6 @@ Please check file permissions and try again.</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Cannot be computed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Lumora Tallyra</source>
         <translation type="unfinished"></translation>
     </message>

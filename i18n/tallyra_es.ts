@@ -581,7 +581,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>No se puede calcular</translation>
+        <translation type="vanished">No se puede calcular</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>

@@ -581,7 +581,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Impossible à calculer</translation>
+        <translation type="vanished">Impossible à calculer</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>

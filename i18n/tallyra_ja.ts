@@ -581,7 +581,7 @@ Please check file permissions and try again.</source>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>計算できません</translation>
+        <translation type="vanished">計算できません</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
