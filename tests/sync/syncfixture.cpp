@@ -167,6 +167,12 @@ LocalStore::LocalStore(const QString &baseUrl)
     open();
 }
 
+LocalStore::LocalStore(LumoAccount::ApiClient *sharedApi)
+    : externalApi(sharedApi)
+{
+    open();
+}
+
 void LocalStore::restart()
 {
     engine.reset();
@@ -195,9 +201,13 @@ void LocalStore::open()
     reconciliations = std::make_unique<ReconciliationRepository>(db);
     splitLines = std::make_unique<SplitLineRepository>(db);
     preferences = std::make_unique<PreferencesRepository>(db);
-    api = std::make_unique<LumoAccount::ApiClient>(nullptr);
-    api->setBaseUrl(QUrl(baseUrl));
-    engine = std::make_unique<SyncEngine>(api.get(), accounts.get(), transactions.get(), categories.get(),
+    LumoAccount::ApiClient *requests = externalApi;
+    if (!requests) {
+        api = std::make_unique<LumoAccount::ApiClient>(nullptr);
+        api->setBaseUrl(QUrl(baseUrl));
+        requests = api.get();
+    }
+    engine = std::make_unique<SyncEngine>(requests, accounts.get(), transactions.get(), categories.get(),
                                           recurring.get(), reconciliations.get(), splitLines.get(),
                                           preferences.get(), db);
 }
