@@ -232,6 +232,25 @@ private Q_SLOTS:
                  9);
     }
 
+    // A change refused for a reason the feed cannot answer costs one extra
+    // read of the feed, not one per sync.
+    void aChangeRefusedForGoodReadsTheFeedAgainOnce()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        QVERIFY(device->insert(SampleData::make(QStringLiteral("g"), 1, 0, 0, 2, 0)));
+        harness.service->rejectChange = [](const QJsonObject &change) {
+            return change.value("entity_id").toString() == QLatin1String("g-txn-1");
+        };
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCount(), 2);
+        QCOMPARE(harness.service->pullCursors().at(1), QString());
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCount(), 3);
+        QCOMPARE(device->pendingRows(), QStringList{"transactions/g-txn-1"});
+        QCOMPARE(device->cursor(), harness.service->cursorAt(2));
+    }
+
     void pullFailureKeepsTheAppliedPages_data()
     {
         QTest::addColumn<int>("mode");
