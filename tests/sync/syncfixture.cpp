@@ -4,6 +4,7 @@
 #include "sync/syncrecords.h"
 
 #include <QDeadlineTimer>
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -149,6 +150,19 @@ void SampleData::putInto(FakeSyncService &service) const
     for (const Reconciliation &r : reconciliations)
         service.putRecord(QStringLiteral("reconciliations"),
                           serverRecordFromPayload(reconciliationPayload(r), r.version));
+}
+
+QJsonObject comparablePayload(QJsonObject payload)
+{
+    const QJsonArray lines = payload.value(QLatin1String("split_lines")).toArray();
+    if (!lines.isEmpty()) {
+        QStringList texts;
+        for (const QJsonValue &line : lines)
+            texts << QString::fromUtf8(QJsonDocument(line.toObject()).toJson(QJsonDocument::Compact));
+        texts.sort();
+        payload.insert(QLatin1String("split_lines"), QJsonArray::fromStringList(texts));
+    }
+    return payload;
 }
 
 QJsonObject serverRecordFromPayload(const QJsonObject &payload, int version, const QString &serverId)

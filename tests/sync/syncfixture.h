@@ -89,6 +89,9 @@ bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);
 // Changes between two snapshots: keys added, removed or with other values.
 QStringList snapshotDifferences(const QMap<QString, QString> &before, const QMap<QString, QString> &after);
 
+// Split lines travel without their ids: the payload with them as a sorted list.
+QJsonObject comparablePayload(QJsonObject payload);
+
 // A server record made from a local row's payload, as the service stores it.
 QJsonObject serverRecordFromPayload(const QJsonObject &payload, int version, const QString &serverId = QString());
 

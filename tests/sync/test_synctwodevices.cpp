@@ -136,14 +136,22 @@ bool insertStartingRows(LocalStore &store)
 // The edits one device makes between syncs.
 using Edit = std::function<bool(LocalStore &)>;
 
+// Reads the row, changes it as a local edit does, writes it back.
+template <typename Repository, typename Change>
+Edit editRow(std::unique_ptr<Repository> LocalStore::*repository, const QString &id, Change change)
+{
+    return [repository, id, change](LocalStore &store) {
+        Repository *rows = (store.*repository).get();
+        auto row = *rows->findById(id);
+        change(row);
+        touch(row);
+        return rows->update(row);
+    };
+}
+
 Edit editPayee(const QString &id, const QString &payee)
 {
-    return [id, payee](LocalStore &store) {
-        Transaction t = *store.transactions->findById(id);
-        t.payee = payee;
-        touch(t);
-        return store.transactions->update(t);
-    };
+    return editRow(&LocalStore::transactions, id, [payee](Transaction &t) { t.payee = payee; });
 }
 
 Edit deleteRows(const QStringList &ids)
@@ -189,12 +197,7 @@ Edit resplit()
 
 Edit renameAccount(const QString &id, const QString &name)
 {
-    return [id, name](LocalStore &store) {
-        Account account = *store.accounts->findById(id);
-        account.name = name;
-        touch(account);
-        return store.accounts->update(account);
-    };
+    return editRow(&LocalStore::accounts, id, [name](Account &a) { a.name = name; });
 }
 
 // A reorder keeps the version: only the sort order and the time change.
@@ -237,20 +240,12 @@ const QList<Scenario> &scenarios()
     return list;
 }
 
+// A row as the wire shows it, without the ids that differ between sides.
 QString comparableText(QJsonObject payload)
 {
     payload.remove(QStringLiteral("server_id"));
     payload.remove(QStringLiteral("id"));
-    const QJsonArray lines = payload.value(QLatin1String("split_lines")).toArray();
-    if (!lines.isEmpty()) {
-        // Split lines travel without ids or order.
-        QStringList texts;
-        for (const QJsonValue &line : lines)
-            texts << QString::fromUtf8(QJsonDocument(line.toObject()).toJson(QJsonDocument::Compact));
-        texts.sort();
-        payload.insert(QStringLiteral("split_lines"), QJsonArray::fromStringList(texts));
-    }
-    return QString::fromUtf8(QJsonDocument(payload).toJson(QJsonDocument::Compact));
+    return QString::fromUtf8(QJsonDocument(comparablePayload(payload)).toJson(QJsonDocument::Compact));
 }
 
 // Every live row of the three tables in play, as the wire shows it.
