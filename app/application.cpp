@@ -4,8 +4,16 @@
 #include "app/appstate.h"
 #include "app/messagehandler.h"
 #include "data/database.h"
+#include "data/preferencesrepository.h"
 #include "ui/appstyle.h"
+#include "ui/mainwindow.h"
+#include "update/artifact.h"
+#include "update/client.h"
+#include "update/updatedialog.h"
+#include "update/updateflows.h"
+#include "update/version.h"
 
+#include <QDebug>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -13,12 +21,24 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 
 namespace {
 
 const QString kLanguageKey = QStringLiteral("ui/language");
+const QString kWhatsNewKey = QStringLiteral("whatsNew/lastShownVersion");
+const QString kLegacyWhatsNewPreference = QStringLiteral("last_whats_new_version");
+const QString kDismissedUpdatePreference = QStringLiteral("update_dismissed_version");
+const QString kAppDisplayName = QStringLiteral("Lumora Tallyra");
+constexpr int kUpdateCheckDelayMs = 1500;
+
+bool &backgroundChecksEnabled()
+{
+    static bool enabled = true;
+    return enabled;
+}
 
 Application::DatabaseErrorPresenter &databaseErrorPresenter()
 {
@@ -44,7 +64,10 @@ Application::Application(int &argc, char **argv)
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    m_mainWindow.reset();
+}
 
 void Application::installStyle()
 {
@@ -79,7 +102,39 @@ int Application::run()
     m_appState = new AppState(this);
     if (!initializeAppState(m_appState))
         return 1;
-    return 0;
+    launchMainWindow();
+    return exec();
+}
+
+void Application::launchMainWindow()
+{
+    m_mainWindow = std::make_unique<MainWindow>(m_appState);
+    m_mainWindow->show();
+    if (takeWhatsNewTurn(m_appState->preferencesRepository()) && backgroundChecksEnabled())
+        LumoUpdate::showWhatsNew(makeUpdateConfig(), kAppDisplayName, m_mainWindow.get());
+    if (backgroundChecksEnabled())
+        QTimer::singleShot(kUpdateCheckDelayMs, this, &Application::startUpdateCheck);
+}
+
+void Application::startUpdateCheck()
+{
+    auto *client = new LumoUpdate::Client(makeUpdateConfig(), this);
+    connect(client, &LumoUpdate::Client::updateAvailable, m_mainWindow.get(), [this](const LumoUpdate::Artifact &artifact) {
+        onUpdateAvailable(artifact);
+    });
+    connect(client, &LumoUpdate::Client::checkFailed, this,
+            [](const QString &reason) { qWarning() << "update check failed:" << reason; });
+    client->check();
+}
+
+void Application::onUpdateAvailable(const LumoUpdate::Artifact &artifact)
+{
+    offerUpdate(artifact, m_appState->preferencesRepository(), m_mainWindow.get());
+}
+
+void Application::setBackgroundChecksEnabled(bool enabled)
+{
+    backgroundChecksEnabled() = enabled;
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
@@ -136,4 +191,45 @@ void Application::showDatabaseError(const QString &dataDirectory)
                              "Please check file permissions and try again.")
                               .arg(dataDirectory),
                           QMessageBox::Ok);
+}
+
+bool Application::takeWhatsNewTurn(PreferencesRepository *preferences)
+{
+    QSettings settings;
+    QString lastShown = settings.value(kWhatsNewKey).toString();
+    if (lastShown.isEmpty()) {
+        // Older releases kept the marker in the database.
+        const QString legacy = preferences->value(kLegacyWhatsNewPreference);
+        if (!legacy.isEmpty()) {
+            settings.setValue(kWhatsNewKey, legacy);
+            lastShown = legacy;
+        }
+    }
+    if (!(LumoUpdate::Version::parse(lastShown) < LumoUpdate::Version::parse(tallyraVersion())))
+        return false;
+    // Recorded before the notes are fetched: a failed fetch is not retried.
+    settings.setValue(kWhatsNewKey, tallyraVersion());
+    settings.sync();
+    return true;
+}
+
+void Application::offerUpdate(const LumoUpdate::Artifact &artifact, PreferencesRepository *preferences,
+                              QWidget *parent)
+{
+    const QString dismissed = preferences->value(kDismissedUpdatePreference);
+    if (!artifact.mandatory && !dismissed.isEmpty()) {
+        const LumoUpdate::Version offered = LumoUpdate::Version::parse(artifact.version);
+        if (!(LumoUpdate::Version::parse(dismissed) < offered))
+            return;
+    }
+    auto *dialog = new LumoUpdate::UpdateDialog(artifact, tallyraVersion(), kAppDisplayName, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A mandatory build must come back at the next start, however it was closed.
+    if (!artifact.mandatory) {
+        const QString version = artifact.version;
+        connect(dialog, &QDialog::finished, preferences, [preferences, version](int) {
+            preferences->set(kDismissedUpdatePreference, version);
+        });
+    }
+    dialog->show();
 }

@@ -5,9 +5,16 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class AppState;
+class MainWindow;
+class PreferencesRepository;
 class QTranslator;
+class QWidget;
+namespace LumoUpdate {
+struct Artifact;
+}
 
 // The process: identity, style, message policy, translations, icon and
 // icon font are set up on construction; run() builds the application state.
@@ -19,7 +26,13 @@ public:
     Application(int &argc, char **argv);
     ~Application() override;
 
+    // Initialises the state, opens the main window and runs the event loop.
     int run();
+    MainWindow *mainWindow() const { return m_mainWindow.get(); }
+
+    // Tests and benchmarks start without the release-notes fetch and the
+    // update check, which would go to the network.
+    static void setBackgroundChecksEnabled(bool enabled);
 
     bool notify(QObject *receiver, QEvent *event) override;
 
@@ -37,11 +50,26 @@ public:
     static void setDatabaseErrorPresenter(DatabaseErrorPresenter presenter);
     static void showDatabaseError(const QString &dataDirectory);
 
+    // Once per version: true when the running version's release notes are
+    // due, in which case the running version is already recorded as shown.
+    static bool takeWhatsNewTurn(PreferencesRepository *preferences);
+    // Shows the update dialog for an offered build unless that version was
+    // dismissed before; closing it in any way dismisses the version, except
+    // for a mandatory build, which is offered again at every start.
+    static void offerUpdate(const LumoUpdate::Artifact &artifact, PreferencesRepository *preferences,
+                            QWidget *parent);
+
+    void startUpdateCheck();
+    void onUpdateAvailable(const LumoUpdate::Artifact &artifact);
+
 private:
     void installStyle();
     void installTranslations();
+    void launchMainWindow();
 
     AppState *m_appState = nullptr;
+    // No Qt parent: it goes before the application state it works on.
+    std::unique_ptr<MainWindow> m_mainWindow;
     QTranslator *m_qtTranslator = nullptr;
     QTranslator *m_appTranslator = nullptr;
 };

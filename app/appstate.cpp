@@ -11,7 +11,14 @@
 #include "account/accountsharingservice.h"
 #include "account/apiclient.h"
 #include "account/client.h"
+#include "account/authclient.h"
+#include "account/accountclient.h"
 #include "account/clientconfig.h"
+#include "account/tokenstore.h"
+#include "app/uiprefs.h"
+#include "data/money.h"
+#include "register/transactionactions.h"
+#include "services/accountoperations.h"
 #include "services/backupservice.h"
 #include "services/importservice.h"
 #include "sync/syncengine.h"
@@ -20,9 +27,20 @@
 #include "services/reportservice.h"
 #include "ui/thememanager.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QColor>
 #include <QDebug>
+#include <QPointer>
+#include <QSettings>
 #include <QUrl>
+
+#include <memory>
+
+namespace {
+
+constexpr int kAutoSyncIntervalMs = 300000;
+
+} // namespace
 
 AppState::AppState(QObject *parent)
     : QObject(parent)
@@ -55,19 +73,21 @@ bool AppState::initialize()
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository, m_splitLineRepository,
                                         m_database, this);
     m_backupService = new BackupService(m_database, this);
+    m_accountOperations = std::make_unique<AccountOperations>(m_database, m_accountRepository, m_transactionRepository,
+                                                              m_recurringRepository, m_reconciliationRepository);
 
     const LumoAccount::ClientConfig config = clientConfigFromEnvironment();
     const QString syncUrl = syncServiceUrlFromEnvironment();
     qInfo() << "Auth:" << config.authBaseUrl;
     qInfo() << "Account:" << config.accountApiUrl;
     qInfo() << "Sync:" << syncUrl;
-    m_onlineClient = new LumoAccount::Client(config, this);
+    m_onlineClient = m_tokenStore ? new LumoAccount::Client(config, std::move(m_tokenStore), this)
+                                  : new LumoAccount::Client(config, this);
     m_onlineClient->syncApi()->setBaseUrl(QUrl(syncUrl));
     m_syncEngine = new SyncEngine(m_onlineClient->syncApi(), m_accountRepository, m_transactionRepository,
                                   m_categoryRepository, m_recurringRepository, m_reconciliationRepository,
                                   m_splitLineRepository, m_preferencesRepository, m_database, this);
     m_sharingService = new LumoAccount::AccountSharingService(m_onlineClient->syncApi(), this);
-    m_themeManager = new ThemeManager(m_preferencesRepository, this);
 
     runStartupWiring();
 
@@ -75,11 +95,109 @@ bool AppState::initialize()
     return true;
 }
 
+void AppState::setTokenStore(std::unique_ptr<LumoAccount::TokenStore> store)
+{
+    m_tokenStore = std::move(store);
+}
+
 void AppState::runStartupWiring()
 {
+    applyInterfacePreferences();
+
+    m_categoryService->ensureDefaultCategories();
+    TransactionActions::backfillOpeningBalances(this);
+    // Pulled accounts may still carry a legacy starting balance.
+    connect(m_syncEngine, &SyncEngine::dataChanged, this, [this] { TransactionActions::backfillOpeningBalances(this); });
+
+    connectOnlineClient();
+
     // The last viewed account comes back without a change signal.
     if (const auto last = m_preferencesRepository->get(QStringLiteral("lastViewedAccountId")))
         m_currentAccountId = *last;
+}
+
+void AppState::applyInterfacePreferences()
+{
+    UiPrefs::baseFont() = QApplication::font();
+
+    bool isNumber = false;
+    const int scale = m_preferencesRepository->value(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&isNumber);
+    UiPrefs::setFontScalePercent(isNumber ? scale : 100);
+
+    const QColor accent(m_preferencesRepository->value(QStringLiteral("accentColor"), QStringLiteral("#00897B")));
+    if (accent.isValid())
+        UiPrefs::accentColor() = accent;
+
+    setAmountAutoDecimal(m_preferencesRepository->boolValue(QStringLiteral("amountAutoDecimal"), false));
+
+    m_themeManager = new ThemeManager(m_preferencesRepository, this);
+    m_themeManager->setThemeByName(m_preferencesRepository->value(QStringLiteral("theme"), QStringLiteral("system")));
+
+    if (const auto stored = m_preferencesRepository->get(QStringLiteral("weekStartDay"))) {
+        const int day = stored->toInt(&isNumber);
+        if (isNumber && day >= 1 && day <= 7)
+            UiPrefs::weekStartDay() = day;
+    }
+}
+
+void AppState::connectOnlineClient()
+{
+    m_onlineClient->initialize();
+    LumoAccount::AuthClient *auth = m_onlineClient->authClient();
+    connect(auth, &LumoAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
+    connect(auth, &LumoAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
+
+    if (m_onlineClient->isAuthenticated()) {
+        QPointer<AppState> self(this);
+        auth->refreshToken([self](bool ok) {
+            if (self)
+                self->onStartupTokenRefreshed(ok);
+        });
+    } else if (auth->state() == LumoAccount::AuthState::Initial) {
+        // Only a refresh token was stored: the client is refreshing it now,
+        // and its outcome decides whether automatic sync starts.
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = connect(auth, &LumoAccount::AuthClient::stateChanged, this, [this, once](LumoAccount::AuthState state) {
+            if (state == LumoAccount::AuthState::Initial)
+                return;
+            disconnect(*once);
+            onStartupTokenRefreshed(state == LumoAccount::AuthState::SignedIn);
+        });
+    }
+
+    // A signed-out user has nothing to sync: scheduling one would only
+    // end in a failure message.
+    const auto scheduleWhenSignedIn = [this] {
+        if (m_onlineClient->isAuthenticated())
+            m_syncEngine->scheduleSync();
+    };
+    connect(m_accountRepository, &AccountRepository::accountsChanged, m_syncEngine, scheduleWhenSignedIn);
+    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine, scheduleWhenSignedIn);
+    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine, scheduleWhenSignedIn);
+}
+
+void AppState::onStartupTokenRefreshed(bool ok)
+{
+    const bool authenticated = m_onlineClient->isAuthenticated();
+    qInfo() << "Startup token refresh:" << (ok ? "ok" : "failed") << "— authenticated=" << authenticated;
+    if (!authenticated)
+        return;
+    qInfo() << "Startup: starting auto-sync + immediate sync";
+    startAutoSync();
+}
+
+void AppState::onLoginSucceeded()
+{
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    m_onlineClient->accountClient()->registerDevice();
+    qInfo() << "loginSucceeded: starting auto-sync + immediate sync";
+    startAutoSync();
+}
+
+void AppState::startAutoSync()
+{
+    m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
+    m_syncEngine->scheduleSync();
 }
 
 namespace {

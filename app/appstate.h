@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class AccountOperations;
 class Database;
 class AccountRepository;
 class TransactionRepository;
@@ -22,6 +25,7 @@ namespace LumoAccount {
 class AccountSharingService;
 class Client;
 struct ClientConfig;
+class TokenStore;
 }
 
 // Builds and owns every long-lived service; screens reach data through it.
@@ -34,6 +38,9 @@ public:
     ~AppState() override;
 
     bool initialize();
+    // Keeps the online client's tokens in this store instead of the
+    // platform's; set before initialize() (tests keep them in memory).
+    void setTokenStore(std::unique_ptr<LumoAccount::TokenStore> store);
 
     Database *database() const { return m_database; }
     AccountRepository *accountRepository() const { return m_accountRepository; }
@@ -52,6 +59,7 @@ public:
     LumoAccount::Client *onlineClient() const { return m_onlineClient; }
     SyncEngine *syncEngine() const { return m_syncEngine; }
     LumoAccount::AccountSharingService *sharingService() const { return m_sharingService; }
+    AccountOperations *accountOperations() const { return m_accountOperations.get(); }
 
     // The online client's configuration and the sync service address, from
     // the environment where set, else the built-in defaults.
@@ -61,12 +69,19 @@ public:
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
 
+public Q_SLOTS:
+    void onLoginSucceeded();
+
 Q_SIGNALS:
     void currentAccountChanged(const QString &accountId);
     void databaseReady();
 
 private:
     void runStartupWiring();
+    void applyInterfacePreferences();
+    void connectOnlineClient();
+    void onStartupTokenRefreshed(bool ok);
+    void startAutoSync();
 
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;
@@ -85,5 +100,7 @@ private:
     LumoAccount::Client *m_onlineClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;
     LumoAccount::AccountSharingService *m_sharingService = nullptr;
+    std::unique_ptr<AccountOperations> m_accountOperations;
+    std::unique_ptr<LumoAccount::TokenStore> m_tokenStore;
     QString m_currentAccountId;
 };

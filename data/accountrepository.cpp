@@ -18,19 +18,11 @@ AccountRepository::AccountRepository(Database *database, QObject *parent)
     , m_database(database)
     , m_table(database, "accounts", "AccountRepository")
 {
-    connect(database, &Database::bulkWriteFlush, this, [this] {
-        if (std::exchange(m_changeHeld, false))
-            Q_EMIT accountsChanged();
-    });
 }
 
 void AccountRepository::notifyChanged()
 {
-    if (m_database->isBulkWriteInProgress()) {
-        m_changeHeld = true;
-        return;
-    }
-    Q_EMIT accountsChanged();
+    m_database->announceChange(this, QString(), [this] { Q_EMIT accountsChanged(); });
 }
 
 Account AccountRepository::readAccount(const QSqlQuery &query)

@@ -19,19 +19,11 @@ CategoryRepository::CategoryRepository(Database *database, QObject *parent)
     , m_database(database)
     , m_table(database, "categories", "CategoryRepository")
 {
-    connect(database, &Database::bulkWriteFlush, this, [this] {
-        if (std::exchange(m_changeHeld, false))
-            Q_EMIT categoriesChanged();
-    });
 }
 
 void CategoryRepository::notifyChanged()
 {
-    if (m_database->isBulkWriteInProgress()) {
-        m_changeHeld = true;
-        return;
-    }
-    Q_EMIT categoriesChanged();
+    m_database->announceChange(this, QString(), [this] { Q_EMIT categoriesChanged(); });
 }
 
 QString CategoryRepository::categoryTypeToString(CategoryType type)

@@ -264,7 +264,8 @@ QStringList Database::splitStatements(const QString &sql)
 
 void Database::beginBulkWrite()
 {
-    ++m_bulkDepth;
+    if (m_bulkDepth++ == 0)
+        m_bulkHold = openHold();
 }
 
 void Database::endBulkWrite()
@@ -272,8 +273,56 @@ void Database::endBulkWrite()
     if (m_bulkDepth == 0)
         return;
     if (--m_bulkDepth == 0) {
-        Q_EMIT bulkWriteFlush();
+        closeHold(std::exchange(m_bulkHold, -1), true);
         Q_EMIT bulkWriteFinished();
+    }
+}
+
+void Database::HeldChanges::add(HeldChange change)
+{
+    if (keys.contains({change.sender.data(), change.key}))
+        return;
+    keys.insert({change.sender.data(), change.key});
+    changes.append(std::move(change));
+}
+
+void Database::announceChange(QObject *sender, const QString &key, std::function<void()> emitChange)
+{
+    if (m_holds.isEmpty()) {
+        emitChange();
+        return;
+    }
+    m_holds.last().add({sender, key, std::move(emitChange)});
+}
+
+int Database::openHold()
+{
+    m_holds.append(HeldChanges());
+    return int(m_holds.size()) - 1;
+}
+
+void Database::closeHold(int level, bool keep)
+{
+    if (level < 0 || level >= m_holds.size())
+        return;
+    // Scopes end in reverse order; should one outlive an inner one, the
+    // inner one's changes stay with it.
+    while (m_holds.size() > level + 1) {
+        HeldChanges inner = m_holds.takeLast();
+        for (HeldChange &change : inner.changes)
+            m_holds.last().add(std::move(change));
+    }
+    HeldChanges closed = m_holds.takeLast();
+    if (!keep)
+        return;
+    if (!m_holds.isEmpty()) {
+        for (HeldChange &change : closed.changes)
+            m_holds.last().add(std::move(change));
+        return;
+    }
+    for (const HeldChange &change : std::as_const(closed.changes)) {
+        if (change.sender)
+            change.emitChange();
     }
 }
 
@@ -283,7 +332,9 @@ SqlTransaction::SqlTransaction(Database *database)
     m_name = QStringLiteral("tallyra_sp_%1").arg(++database->m_savepointCounter);
     QSqlQuery query(*database->db());
     m_active = query.exec(QStringLiteral("SAVEPOINT ") + m_name);
-    if (!m_active)
+    if (m_active)
+        m_hold = database->openHold();
+    else
         qWarning() << "SqlTransaction: cannot open savepoint:" << query.lastError().text();
 }
 
@@ -304,6 +355,7 @@ bool SqlTransaction::commit()
         return false;
     }
     m_active = false;
+    m_database->closeHold(m_hold, true);
     return true;
 }
 
@@ -315,6 +367,7 @@ void SqlTransaction::rollback()
     QSqlQuery query(*m_database->db());
     query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_name);
     query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
+    m_database->closeHold(m_hold, false);
 }
 
 BulkWriteScope::BulkWriteScope(Database *database)

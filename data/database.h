@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -43,18 +48,40 @@ public:
     void endBulkWrite();
     bool isBulkWriteInProgress() const { return m_bulkDepth > 0; }
 
+    // Repositories announce their changes through here, so that listeners
+    // only hear of committed data: inside an SQL transaction or a bulk write
+    // `emitChange` runs once the outermost one has ended, once per sender and
+    // key, and not at all when the savepoint it was raised in rolls back.
+    void announceChange(QObject *sender, const QString &key, std::function<void()> emitChange);
+
 Q_SIGNALS:
     void migrationApplied(int version, const QString &name);
     void migrationError(int version, const QString &error);
-    // Emitted when the outermost bulk write ends; repositories flush the
-    // change signals they held back before timers are told.
-    void bulkWriteFlush();
+    // Emitted when the outermost bulk write has ended, after the change
+    // signals it held back.
     void bulkWriteFinished();
 
 private:
     friend class SqlTransaction;
 
+    struct HeldChange
+    {
+        QPointer<QObject> sender;
+        QString key;
+        std::function<void()> emitChange;
+    };
+    struct HeldChanges
+    {
+        QList<HeldChange> changes;
+        QSet<QPair<QObject *, QString>> keys;
+        void add(HeldChange change);
+    };
+
     void finalizeStatements();
+    // One level of holding back per open savepoint and per outermost bulk
+    // write; closing one passes its changes down, or emits them at the bottom.
+    int openHold();
+    void closeHold(int level, bool keep);
 
     QSqlDatabase m_db;
     sqlite3 *m_handle = nullptr;
@@ -62,7 +89,9 @@ private:
     QString m_connectionName;
     bool m_open = false;
     int m_bulkDepth = 0;
+    int m_bulkHold = -1;
     int m_savepointCounter = 0;
+    QList<HeldChanges> m_holds;
 };
 
 // One unit of work on the connection. Built on SAVEPOINT, so scopes nest:
@@ -86,6 +115,7 @@ public:
 private:
     Database *m_database;
     QString m_name;
+    int m_hold = -1;
     bool m_active = false;
 };
 

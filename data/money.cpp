@@ -1,8 +1,9 @@
 #include "data/money.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QtNumeric>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -15,11 +16,12 @@ QString groupedNumber(quint64 value)
     return english.toString(static_cast<qulonglong>(value));
 }
 
-QString numberText(qint64 amount, Currency currency, bool *negative)
+// The sign is the flag's, not the negated value's, so INT64_MIN prints too.
+QString numberText(qint64 amount, bool negate, Currency currency, bool *negative)
 {
-    *negative = amount < 0;
+    *negative = amount != 0 && (amount < 0) != negate;
     // The magnitude of INT64_MIN does not fit in int64, but does in uint64.
-    const quint64 magnitude = *negative ? quint64(0) - quint64(amount) : quint64(amount);
+    const quint64 magnitude = amount < 0 ? quint64(0) - quint64(amount) : quint64(amount);
     if (currency == Currency::JPY)
         return groupedNumber(magnitude);
     return QStringLiteral("%1.%2")
@@ -53,34 +55,116 @@ int currencyDecimals(Currency currency)
 
 QString formatAmount(qint64 amount, Currency currency)
 {
-    bool negative = false;
-    const QString number = numberText(amount, currency, &negative);
-    return negative ? QStringLiteral("-") + number : number;
+    return formatAmountSigned(amount, false, currency);
 }
 
 QString formatMoney(qint64 amount, Currency currency)
 {
-    bool negative = false;
-    const QString number = numberText(amount, currency, &negative);
-    const QString symbol = currencySymbol(currency);
-    return negative ? QStringLiteral("-%1%2").arg(symbol, number) : QStringLiteral("%1%2").arg(symbol, number);
+    return formatMoneySigned(amount, false, currency);
 }
 
 QString formatMoneySigned(qint64 amount, bool negate, Currency currency)
 {
-    return formatMoney(negate ? -amount : amount, currency);
+    bool negative = false;
+    const QString number = numberText(amount, negate, currency, &negative);
+    const QString symbol = currencySymbol(currency);
+    return negative ? QStringLiteral("-%1%2").arg(symbol, number) : QStringLiteral("%1%2").arg(symbol, number);
 }
 
 QString formatAmountSigned(qint64 amount, bool negate, Currency currency)
 {
-    return formatAmount(negate ? -amount : amount, currency);
+    bool negative = false;
+    const QString number = numberText(amount, negate, currency, &negative);
+    return negative ? QStringLiteral("-") + number : number;
 }
+
+QString sumTooLargeText()
+{
+    return QCoreApplication::translate("Money", "Too large");
+}
+
+std::optional<qint64> checkedSum(qint64 left, qint64 right)
+{
+    qint64 sum = 0;
+    if (qAddOverflow(left, right, &sum) || sum == std::numeric_limits<qint64>::min())
+        return std::nullopt;
+    return sum;
+}
+
+namespace {
+
+// A comma followed by one or two digits at the end, with no dot after it,
+// is a decimal comma ("12,50", "1.234,56"); every other comma, and every
+// dot before a decimal comma, groups digits.
+QString withDecimalPoint(const QString &text)
+{
+    const qsizetype comma = text.lastIndexOf(QLatin1Char(','));
+    const qsizetype decimals = text.size() - comma - 1;
+    bool decimalComma = comma >= 0 && (decimals == 1 || decimals == 2);
+    for (qsizetype i = comma + 1; decimalComma && i < text.size(); ++i)
+        decimalComma = text.at(i).isDigit() && text.at(i).unicode() < 128;
+    QString result = text;
+    if (!decimalComma) {
+        result.remove(QLatin1Char(','));
+        return result;
+    }
+    QString whole = text.left(comma);
+    whole.remove(QLatin1Char(','));
+    whole.remove(QLatin1Char('.'));
+    return whole + QLatin1Char('.') + text.mid(comma + 1);
+}
+
+bool isAsciiDigits(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// Exact decimal conversion: no binary floating point, so every amount that
+// fits in int64 minor units reads back digit for digit. Extra decimals round
+// half away from zero. The magnitude stays within INT64_MAX, so the result
+// can always be negated.
+std::optional<quint64> magnitudeFromText(const QString &number, int decimals)
+{
+    const qsizetype point = number.indexOf(QLatin1Char('.'));
+    const QStringView whole = point < 0 ? QStringView(number) : QStringView(number).left(point);
+    const QStringView fraction = point < 0 ? QStringView() : QStringView(number).mid(point + 1);
+    if ((whole.isEmpty() && fraction.isEmpty()) || !isAsciiDigits(whole) || !isAsciiDigits(fraction))
+        return std::nullopt;
+    if (decimals == 0 && point >= 0)
+        return std::nullopt;
+
+    constexpr quint64 limit = quint64(std::numeric_limits<qint64>::max());
+    quint64 value = 0;
+    const auto appendDigit = [&value](QChar digit) {
+        return !qMulOverflow(value, quint64(10), &value) && !qAddOverflow(value, quint64(digit.unicode() - '0'), &value);
+    };
+    for (const QChar digit : whole) {
+        if (!appendDigit(digit))
+            return std::nullopt;
+    }
+    for (int i = 0; i < decimals; ++i) {
+        if (!appendDigit(i < fraction.size() ? fraction.at(i) : QLatin1Char('0')))
+            return std::nullopt;
+    }
+    if (fraction.size() > decimals && fraction.at(decimals) >= QLatin1Char('5')) {
+        if (qAddOverflow(value, quint64(1), &value))
+            return std::nullopt;
+    }
+    if (value > limit)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
 
 std::optional<qint64> tryParseMoney(const QString &input, Currency currency)
 {
     QString text = input;
     text.remove(currencySymbol(currency));
-    text.remove(QLatin1Char(','));
     text = text.trimmed();
     if (text.isEmpty())
         return qint64(0);
@@ -89,25 +173,14 @@ std::optional<qint64> tryParseMoney(const QString &input, Currency currency)
     if (text.startsWith(QLatin1Char('-'))) {
         negative = true;
         text.remove(0, 1);
+    } else if (text.startsWith(QLatin1Char('+'))) {
+        text.remove(0, 1);
     }
 
-    qint64 value = 0;
-    bool ok = false;
-    if (currency == Currency::JPY) {
-        value = text.toLongLong(&ok, 10);
-    } else {
-        const double number = text.toDouble(&ok);
-        if (!ok)
-            return std::nullopt;
-        const double cents = std::round(number * 100.0);
-        // Refuse what cannot be held as whole cents: inf, nan, 1e30.
-        constexpr double limit = 9223372036854775807.0;
-        if (!std::isfinite(cents) || cents >= limit || cents <= -limit)
-            return std::nullopt;
-        value = static_cast<qint64>(cents);
-    }
-    if (!ok)
+    const std::optional<quint64> magnitude = magnitudeFromText(withDecimalPoint(text), currencyDecimals(currency));
+    if (!magnitude)
         return std::nullopt;
+    const qint64 value = qint64(*magnitude);
     return negative ? -value : value;
 }
 

@@ -43,7 +43,7 @@ bool PreferencesRepository::set(const QString &key, const QString &value)
                               {sqlText(key), sqlText(value)});
     if (!exec(query))
         return false;
-    Q_EMIT changed(key);
+    m_database->announceChange(this, key, [this, key] { Q_EMIT changed(key); });
     return true;
 }
 

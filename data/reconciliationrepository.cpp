@@ -18,19 +18,11 @@ ReconciliationRepository::ReconciliationRepository(Database *database, QObject *
     , m_database(database)
     , m_table(database, "reconciliations", "ReconciliationRepository")
 {
-    connect(database, &Database::bulkWriteFlush, this, [this] {
-        if (std::exchange(m_changeHeld, false))
-            Q_EMIT reconciliationsChanged();
-    });
 }
 
 void ReconciliationRepository::notifyChanged()
 {
-    if (m_database->isBulkWriteInProgress()) {
-        m_changeHeld = true;
-        return;
-    }
-    Q_EMIT reconciliationsChanged();
+    m_database->announceChange(this, QString(), [this] { Q_EMIT reconciliationsChanged(); });
 }
 
 Reconciliation ReconciliationRepository::readReconciliation(const QSqlQuery &query)

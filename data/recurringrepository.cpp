@@ -19,19 +19,11 @@ RecurringRepository::RecurringRepository(Database *database, QObject *parent)
     , m_database(database)
     , m_table(database, "recurring_transactions", "RecurringRepository")
 {
-    connect(database, &Database::bulkWriteFlush, this, [this] {
-        if (std::exchange(m_changeHeld, false))
-            Q_EMIT recurringChanged();
-    });
 }
 
 void RecurringRepository::notifyChanged()
 {
-    if (m_database->isBulkWriteInProgress()) {
-        m_changeHeld = true;
-        return;
-    }
-    Q_EMIT recurringChanged();
+    m_database->announceChange(this, QString(), [this] { Q_EMIT recurringChanged(); });
 }
 
 QString RecurringRepository::frequencyToString(RecurringFrequency frequency)

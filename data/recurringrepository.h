@@ -47,5 +47,4 @@ private:
 
     Database *m_database;
     SyncedTable m_table;
-    bool m_changeHeld = false;
 };

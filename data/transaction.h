@@ -36,7 +36,8 @@ struct Transaction
 struct RegisterRow
 {
     Transaction transaction;
-    qint64 runningBalance = 0;
+    // Empty from the row where the running sum stops fitting in an amount.
+    std::optional<qint64> runningBalance = 0;
     QString categoryName;
 };
 

@@ -2,6 +2,7 @@
 // balances, balances, search, payee lists and opening-balance recognition.
 
 #include "data/database.h"
+#include "data/money.h"
 #include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
 #include "data/transactionreader.h"
@@ -85,12 +86,14 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
         rows.append(opening);
     }
 
+    std::optional<qint64> balance = running;
     while (statement.next()) {
         RegisterRow row;
         row.transaction = TransactionReader::read(statement);
         row.categoryName = statement.text(20);
-        running += row.transaction.amount;
-        row.runningBalance = running;
+        if (balance)
+            balance = checkedSum(*balance, row.transaction.amount);
+        row.runningBalance = balance;
         rows.append(std::move(row));
     }
     if (!statement.ok())
@@ -98,7 +101,7 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
     return rows;
 }
 
-qint64 TransactionRepository::balance(const QString &accountId, int mode) const
+std::optional<qint64> TransactionRepository::balance(const QString &accountId, int mode) const
 {
     QString condition;
     if (mode == ClearedBalance)
@@ -112,9 +115,11 @@ qint64 TransactionRepository::balance(const QString &accountId, int mode) const
                                              "AND deleted_at IS NULL%1")
                                   .arg(condition),
                               {accountId});
+    // SQLite's SUM fails on integer overflow: that is a balance that cannot
+    // be computed, not the starting balance alone.
     if (!exec(query) || !query.next())
-        return start;
-    return start + query.value(0).toLongLong();
+        return std::nullopt;
+    return checkedSum(start, query.value(0).toLongLong());
 }
 
 QString TransactionRepository::buildFtsQuery(const QString &text)
@@ -131,9 +136,13 @@ QString TransactionRepository::buildFtsQuery(const QString &text)
             terms.append(word + QLatin1Char('*'));
         word.clear();
     };
-    for (const QChar c : text) {
-        if (c.isLetterOrNumber())
-            word.append(c);
+    // By code point: a letter outside the basic plane is two UTF-16 units,
+    // neither of which is a letter on its own.
+    const QList<uint> codePoints = text.toUcs4();
+    for (const uint c : codePoints) {
+        const char32_t codePoint = c;
+        if (QChar::isLetterOrNumber(codePoint))
+            word.append(QString::fromUcs4(&codePoint, 1));
         else
             endWord();
     }

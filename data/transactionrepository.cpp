@@ -26,20 +26,11 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
     , m_database(database)
     , m_table(database, "transactions", "TransactionRepository")
 {
-    connect(database, &Database::bulkWriteFlush, this, [this] {
-        const QSet<QString> held = std::exchange(m_heldAccounts, {});
-        for (const QString &accountId : held)
-            Q_EMIT transactionsChanged(accountId);
-    });
 }
 
 void TransactionRepository::notifyChanged(const QString &accountId)
 {
-    if (m_database->isBulkWriteInProgress()) {
-        m_heldAccounts.insert(accountId);
-        return;
-    }
-    Q_EMIT transactionsChanged(accountId);
+    m_database->announceChange(this, accountId, [this, accountId] { Q_EMIT transactionsChanged(accountId); });
 }
 
 Transaction TransactionRepository::readTransaction(const QSqlQuery &query)

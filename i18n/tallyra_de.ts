@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Anfangs&amp;saldo (geschuldeter Betrag):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Dieses Konto hat Buchungen in %1. Die Währung kann nur in eine mit gleich vielen Nachkommastellen geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -578,6 +582,391 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cannot be computed</source>
+        <translation>Nicht berechenbar</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Welcome to Lumora Tallyra</source>
+        <translation>Willkommen bei Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>Legen Sie Ihr erstes Konto an, um loszulegen.</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>Konto erstellen</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Keine Konten</translation>
+    </message>
+    <message>
+        <source>Cleared: %1</source>
+        <translation>Bestätigt: %1</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Neues Konto...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>„%1“ bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Abgleichen...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Abgleichsverlauf...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Empfänger umbenennen...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Neue Buchung</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>Neues &amp;Konto</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Lumora &amp;Account...</source>
+        <translation>Lumora-&amp;Konto...</translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation>Anmelden oder registrieren</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>&amp;Abmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>&amp;Konto</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Abgleichen...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>Abgleichs&amp;verlauf...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>&amp;Empfänger umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>&amp;Teilen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>K&amp;ategorien</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Tallyra</source>
+        <translation>Ü&amp;ber Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Neuigkeiten...</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Nach &amp;Updates suchen...</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>&amp;Feedback senden...</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>&amp;Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>Beispieldaten &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital tallyra register for tracking household finances.&lt;/p&gt;&lt;p&gt;Made by Lumora. All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;the Qt source code&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kassenbuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;Von Lumora. Alle Rechte vorbehalten.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework unter der GNU Lesser General Public License Version 3. Siehe &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;den Qt-Quellcode&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Lumora Tallyra</source>
+        <translation>Über Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchung speichern&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung einfügen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Aktuelle Buchung löschen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächstes / vorheriges Feld&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (Apostroph)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wert aus dem Feld darüber übernehmen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Datumsfeld&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Heute&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nächster / vorheriger Tag&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Monats&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag des Jahres&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Erster / letzter Tag der Woche&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Allgemein&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neue Buchung&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Neues Konto&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Konto abgleichen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buchungen suchen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Berichte&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Wiederkehrende Buchungen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Kategorien&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Konten&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 1&amp;ndash;9 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Zu Konto 10 wechseln&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Beispieldaten</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>Die Beispieldaten konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Beispieldaten geladen</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>Keine Beispieldaten zum Entfernen.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>Die Beispieldaten konnten nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation>Konto verwalten</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Nicht angemeldet</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Erfolgreich angemeldet</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Anfangsbestand</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Anfangssaldo ändern?
+
+Alle Salden dieses Kontos verschieben sich.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Das Konto konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Der Anfangssaldo konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Zum Teilen ist ein Lumora-Konto erforderlich.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Geteilt: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Lumora-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Register, dieselben Salden und denselben Abgleichsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Zugriff entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Den Zugriff von %1 auf dieses Konto entfernen?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Das Konto konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Zu groß</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -598,6 +987,172 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Loading release notes…</source>
         <translation>Versionshinweise werden geladen…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Abg</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Konto abstimmen</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Auszugsdatum:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Abgeglichene Einzahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Abgeglichene Auszahlungen</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Vorheriger Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Abgeglichener Saldo</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abstimmung abschließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Eine Buchung hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Geschuldeter Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Abgeglichene Zahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Abgeglichene Belastungen</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Abstimmung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Das Konto wurde erfolgreich abgestimmt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>„%1“ wurde nach dem Laden dieser Liste an anderer Stelle geändert, gelöscht oder abgestimmt.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Die markierten Buchungen ergeben, wie gespeichert, nicht den Auszugssaldo.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Die Salden sind zu groß für eine Berechnung.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Abstimmung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>Die Abstimmung konnte nicht gespeichert werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Abstimmung nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>Es wurde nichts markiert. Die Liste wurde neu geladen: Prüfen Sie die Differenz und schließen Sie erneut ab.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>Der Anfangssaldo kann nicht entfernt werden. Jedes Konto hat einen.
+
+Wenn Sie ihn aufheben möchten, stellen Sie ihn in den Kontoeinstellungen auf null.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Die Buchung für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden, daher wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1332,192 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>years</source>
         <translation>Jahre</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inaktiv</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Nächste Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation>Halbmonatlich (%1 &amp; %2)</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Alle %1 Tage</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Alle %1 Wochen</translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation>Alle %1 Monate</translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation>Alle %1 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation>letzter Tag</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Alle fälligen bestätigen</translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation>Nächste 7 Tage buchen</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 fällig)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>Bestä&amp;tigen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation>&amp;Vorzeitig buchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation>Bestätigen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation>„%1“ konnte nicht gebucht werden. Prüfen Sie Konto, Daten und Transferkonto.</translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation>„%1“ jetzt mit Datum %2 buchen? Die Buchung erhält ihr Fälligkeitsdatum und kann später bearbeitet oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation>Vorzeitig buchen</translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation>Überspringen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation>„%1“ konnte nicht übersprungen werden.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>„%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden; es wurde nichts geändert.
+
+Ihre Eingaben stehen noch im Formular.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation>Wiederkehrende Buchung gelöscht</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation>„%1“ wurde an anderer Stelle gelöscht; Ihre Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation>Alle in den nächsten 7 Tagen fälligen wiederkehrenden Buchungen buchen? Sie erhalten ihre Fälligkeitsdaten und können später bearbeitet oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation>Einige wiederkehrende Buchungen konnten nicht gebucht werden. Prüfen Sie Konten, Daten und Transferkonten.</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1795,222 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>„%1“ ist kein Betrag: Die Währung dieses Kontos hat keine Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>„%1“ ist kein Betrag.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Empfängerübersicht</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Steuerbericht</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Einnahmen und Ausgaben</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Geldfluss</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Zuflüsse</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Abflüsse</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Bestätigt</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Unbestätigt</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Kontenübersicht</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergleichen:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Dieses Jahr und letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Letztes Jahr und Vorjahr</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Dieses Quartal und letztes Quartal</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>Z1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>Z2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Jahresvergleich</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>Dieser Bericht kann nicht angezeigt werden: Eine Summe ist zu groß.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>Dieser Bericht kann nicht angezeigt werden: Die Daten konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>
@@ -1324,6 +2281,89 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>Credit card payment</source>
         <translation>Kreditkartenzahlung</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Beispieldaten entfernt. Diese Beispielkonten bleiben, weil sie Ihre eigenen Einträge enthalten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Nur bestätigte</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Diese Buchung wurde nach der Suche geändert oder gelöscht. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>&amp;Details anzeigen...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>&amp;Aufteilung bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>Buchung &amp;aufteilen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>Im Dialog &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>Dupli&amp;zieren...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Als &amp;unbestätigt markieren</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Als be&amp;stätigt markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
     </message>
 </context>
 <context>

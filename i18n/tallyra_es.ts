@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Saldo &amp;inicial (importe adeudado):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Esta cuenta tiene transacciones en %1. Su moneda solo puede cambiar a otra con el mismo número de decimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -578,6 +582,391 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cannot be computed</source>
+        <translation>No se puede calcular</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Welcome to Lumora Tallyra</source>
+        <translation>Bienvenido a Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>Cree su primera cuenta para empezar.</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>Crear cuenta</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>También puede importar transacciones desde un archivo CSV en Archivo › Importar.</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>No hay cuentas</translation>
+    </message>
+    <message>
+        <source>Cleared: %1</source>
+        <translation>Compensado: %1</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Hoy: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nueva cuenta...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Editar &quot;%1&quot;...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Conciliar...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Historial de conciliaciones...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Renombrar beneficiarios...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Eliminar &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>&amp;Nueva transacción</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>Nueva &amp;cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Lumora &amp;Account...</source>
+        <translation>&amp;Cuenta Lumora...</translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation>Inicie sesión o regístrese</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>&amp;Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Preferencias...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>&amp;Cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>&amp;Conciliar...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>&amp;Historial de conciliaciones...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>Renombrar &amp;beneficiarios...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>C&amp;ompartir...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Informes</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>Transacciones &amp;recurrentes</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>C&amp;ategorías</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Tallyra</source>
+        <translation>&amp;Acerca de Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>&amp;Novedades...</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>Buscar &amp;actualizaciones...</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>Enviar &amp;comentarios...</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>Atajos de &amp;teclado</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>Cargar datos de &amp;ejemplo</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>&amp;Borrar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Seleccione primero una cuenta</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital tallyra register for tracking household finances.&lt;/p&gt;&lt;p&gt;Made by Lumora. All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;the Qt source code&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro tallyra digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;Creado por Lumora. Todos los derechos reservados.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación usa el framework Qt bajo la GNU Lesser General Public License versión 3. Consulte &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;el código fuente de Qt&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Lumora Tallyra</source>
+        <translation>Acerca de Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;Registro&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Guardar transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insertar nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Eliminar la transacción actual&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Campo siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apóstrofo)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copiar el valor del campo de arriba&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Campo de fecha&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Hoy&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Día siguiente / anterior&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del mes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día del año&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Primer / último día de la semana&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva transacción&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Nueva cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Conciliar cuenta&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Buscar transacciones&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Informes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Transacciones recurrentes&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categorías&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Cuentas&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Cambiar a la cuenta 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>No se pudieron cargar los datos de ejemplo.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Datos de ejemplo cargados</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>No hay datos de ejemplo que borrar.</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>No se pudieron borrar los datos de ejemplo.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo borrados</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Se registró automáticamente %n transacción recurrente</numerusform>
+            <numerusform>Se registraron automáticamente %n transacciones recurrentes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation>Administre su cuenta</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>Sin iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>Sesión iniciada correctamente</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>Error al iniciar sesión: %1</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Sincronización completada</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Saldo de partida</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>¿Cambiar el saldo inicial?
+
+Todos los saldos de esta cuenta cambiarán.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>No se pudo guardar la cuenta.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>No se pudo guardar el saldo inicial.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Inicio de sesión necesario</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Para compartir se necesita una cuenta Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartiendo: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Lumora. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se ha compartido con nadie.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Quitar acceso</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Quitar uso compartido</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>¿Eliminar &quot;%1&quot;?
+
+Se quitarán todas las transacciones, entradas recurrentes e historial de conciliación de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>No se pudo eliminar la cuenta. No se cambió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>Demasiado grande</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -598,6 +987,172 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Loading release notes…</source>
         <translation>Cargando las notas de la versión…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Comp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Conciliar cuenta</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Fecha del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Depósitos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retiros compensados</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Saldo anterior</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Finalizar conciliación</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Añadir transacción</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Añadir una transacción (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Editar la transacción seleccionada (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Saldo adeudado del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Pagos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Cargos compensados</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Conciliación completada</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>La cuenta se concilió correctamente.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>«%1» se modificó, eliminó o concilió en otro lugar después de cargar esta lista.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Las transacciones marcadas, tal como están guardadas, no suman el saldo del extracto.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Los saldos son demasiado grandes para calcularlos.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Error en la conciliación</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>No se pudo guardar la conciliación, así que no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Conciliación no finalizada</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>No se marcó nada. La lista se ha vuelto a cargar: revise la diferencia y finalice de nuevo.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>El saldo inicial no se puede eliminar. Todas las cuentas tienen uno.
+
+Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar transacción</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>¿Eliminar la transacción de %1?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>No se pudo eliminar la transacción, así que no se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1332,192 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>years</source>
         <translation>años</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactiva</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Próximo vencimiento</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation>Quincenal (%1 y %2)</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>Cada %1 días</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>Cada %1 semanas</translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation>Cada %1 meses</translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation>Cada %1 años</translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation>%1 (×%2)</translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation>último día</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones periódicas</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirmar todas las vencidas</translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation>Registrar próximos 7 días</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Nueva periódica</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 vencidas)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmar</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation>Registrar &amp;antes...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation>Error al confirmar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation>No se pudo registrar «%1». Revise su cuenta, sus fechas y su cuenta de transferencia.</translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation>¿Registrar «%1» ahora, con fecha %2? La transacción lleva su fecha de vencimiento y puede editarla o eliminarla más tarde.</translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation>Registrar antes</translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation>Error al omitir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation>No se pudo omitir «%1».</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>¿Eliminar la transacción periódica «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar «%1».</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción periódica, así que no se cambió nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation>Transacción periódica eliminada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation>«%1» se eliminó en otro lugar, así que sus cambios no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation>¿Registrar todas las transacciones periódicas que vencen en los próximos 7 días? Llevan sus fechas de vencimiento y puede editarlas o eliminarlas más tarde.</translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation>No se pudieron registrar algunas transacciones periódicas. Revise sus cuentas, fechas y cuentas de transferencia.</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1795,222 @@ Establézcalo en la configuración de la cuenta.</translation>
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>«%1» no es un importe: la moneda de esta cuenta no tiene decimales.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>«%1» no es un importe.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Período:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Resumen por beneficiario</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Informe fiscal</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>Ingresos frente a gastos</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Compensado</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>No compensado</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Resumen de cuentas</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparar:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Este año frente al anterior</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Año pasado frente al anterior</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Este trimestre frente al anterior</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Período 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Período 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparación interanual</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Transacciones</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>No se puede mostrar este informe: un total es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>No se puede mostrar este informe: no se pudieron leer los datos.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error al exportar</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>No se pudo escribir el informe en %1:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>
@@ -1324,6 +2281,89 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>Credit card payment</source>
         <translation>Pago de tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo eliminados</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Datos de ejemplo eliminados. Estas cuentas de ejemplo se conservan porque contienen sus propios movimientos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Buscar beneficiario, nota, número de cheque...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Rango de fechas:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Solo compensadas</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Todas las categorías</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Esta transacción se modificó o eliminó después de la búsqueda. La lista muestra ahora lo que está guardado.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostrar &amp;detalles...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>Editar la di&amp;visión...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>Di&amp;vidir transacción...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>&amp;Editar en cuadro de diálogo...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>D&amp;uplicar...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marcar como no &amp;compensada</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marcar como &amp;compensada</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>E&amp;liminar...</translation>
     </message>
 </context>
 <context>

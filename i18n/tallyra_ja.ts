@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>期首残高(&amp;B)(借入額):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>この口座には %1 の取引があります。通貨は小数点以下の桁数が同じ通貨にのみ変更できます。</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -578,6 +582,390 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Cannot be computed</source>
+        <translation>計算できません</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Welcome to Lumora Tallyra</source>
+        <translation>Lumora Tallyra へようこそ</translation>
+    </message>
+    <message>
+        <source>Create your first account to get started.</source>
+        <translation>最初の口座を作成して始めましょう。</translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation>口座を作成</translation>
+    </message>
+    <message>
+        <source>You can also import transactions from a CSV file via File › Import.</source>
+        <translation>ファイル › インポートから CSV ファイルの取引を取り込むこともできます。</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>口座がありません</translation>
+    </message>
+    <message>
+        <source>Cleared: %1</source>
+        <translation>決済済み: %1</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>本日: %1</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>合計: %1</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>新規口座...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>「%1」を編集...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>照合...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>照合履歴...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>受取人の名前を変更...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>共有...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>「%1」を削除</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction</source>
+        <translation>新しい取引(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New &amp;Account</source>
+        <translation>新しい口座(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>インポート(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Lumora &amp;Account...</source>
+        <translation>Lumora アカウント(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Sign in or sign up</source>
+        <translation>サインインまたは新規登録</translation>
+    </message>
+    <message>
+        <source>Sign &amp;Out</source>
+        <translation>サインアウト(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>環境設定(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Account</source>
+        <translation>口座(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile...</source>
+        <translation>照合(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Reconciliation &amp;History...</source>
+        <translation>照合履歴(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Payees...</source>
+        <translation>受取人の名前を変更(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Share...</source>
+        <translation>共有(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>レポート(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Re&amp;curring Transactions</source>
+        <translation>定期取引(&amp;C)</translation>
+    </message>
+    <message>
+        <source>C&amp;ategories</source>
+        <translation>カテゴリ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Lumora Tallyra</source>
+        <translation>Lumora Tallyra について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>What&apos;s &amp;New...</source>
+        <translation>新機能(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates...</source>
+        <translation>アップデートを確認(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Send &amp;Feedback...</source>
+        <translation>フィードバックを送信(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>キーボードショートカット(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Load &amp;Sample Data</source>
+        <translation>サンプルデータを読み込む(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Sample Data</source>
+        <translation>サンプルデータを消去(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>先に口座を選択してください</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital tallyra register for tracking household finances.&lt;/p&gt;&lt;p&gt;Made by Lumora. All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;the Qt source code&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を記録するためのデジタル tallyra 登録簿です。&lt;/p&gt;&lt;p&gt;制作: Lumora。All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは GNU Lesser General Public License バージョン 3 のもとで Qt フレームワークを使用しています。詳しくは &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;Qt のソースコード&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>About Lumora Tallyra</source>
+        <translation>Lumora Tallyra について</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Register&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Save transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Insert new transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Delete current transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous field&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (apostrophe)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Copy value from field above&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Date Field&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Today&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Next / previous day&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of month&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of year&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;First / last day of week&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;General&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New transaction&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;New account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reconcile account&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Search transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Reports&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Recurring transactions&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Categories&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Accounts&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 1&amp;ndash;9&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;Switch to account 10&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;登録簿&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%1&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を保存&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%2&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引を挿入&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%3&lt;/b&gt;&lt;/td&gt;&lt;td&gt;現在の取引を削除&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tab / Shift+Tab&lt;/b&gt;&lt;/td&gt;&lt;td&gt;次 / 前のフィールド&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;&apos; (アポストロフィ)&lt;/b&gt;&lt;/td&gt;&lt;td&gt;上のフィールドの値をコピー&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;日付フィールド&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;t&lt;/b&gt;&lt;/td&gt;&lt;td&gt;今日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;+ / -&lt;/b&gt;&lt;/td&gt;&lt;td&gt;翌日 / 前日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;m / h&lt;/b&gt;&lt;/td&gt;&lt;td&gt;月の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;y / r&lt;/b&gt;&lt;/td&gt;&lt;td&gt;年の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;w / k&lt;/b&gt;&lt;/td&gt;&lt;td&gt;週の初日 / 末日&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;全般&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%4&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%5&lt;/b&gt;&lt;/td&gt;&lt;td&gt;新しい口座&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%6&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座を照合&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%7&lt;/b&gt;&lt;/td&gt;&lt;td&gt;取引を検索&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%8&lt;/b&gt;&lt;/td&gt;&lt;td&gt;レポート&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%9&lt;/b&gt;&lt;/td&gt;&lt;td&gt;定期取引&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%10&lt;/b&gt;&lt;/td&gt;&lt;td&gt;カテゴリ&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;口座&lt;/h3&gt;&lt;table cellspacing=&apos;6&apos;&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%11 &amp;ndash; %12&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 1&amp;ndash;9 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;%13&lt;/b&gt;&lt;/td&gt;&lt;td&gt;口座 10 に切り替え&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>サンプルデータ</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>サンプルデータは読み込み済みです。</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>サンプルデータを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>サンプルデータを読み込みました</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>消去するサンプルデータはありません。</translation>
+    </message>
+    <message>
+        <source>The sample data could not be cleared.</source>
+        <translation>サンプルデータを消去できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを消去しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>定期取引を %n 件自動記帳しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Manage your account</source>
+        <translation>アカウントを管理</translation>
+    </message>
+    <message>
+        <source>Not signed in</source>
+        <translation>未サインイン</translation>
+    </message>
+    <message>
+        <source>Signed in successfully</source>
+        <translation>サインインしました</translation>
+    </message>
+    <message>
+        <source>Sign-in failed: %1</source>
+        <translation>サインインに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>同期が完了しました</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>同期に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>開始残高</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>期首残高を変更しますか?
+
+この口座のすべての残高が変わります。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>口座を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>期首残高を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>共有するには Lumora アカウントが必要です。</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座を共有</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有中: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Lumora ファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ登録簿、残高、照合履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有相手</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>アクセスを削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有を解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 のこの口座へのアクセスを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>「%1」を削除しますか?
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>口座を削除できませんでした。何も変更されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>Too large</source>
+        <translation>大きすぎます</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -598,6 +986,172 @@ Please check file permissions and try again.</source>
     <message>
         <source>Loading release notes…</source>
         <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>照合</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>口座の照合</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>明細書の日付:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>明細書の残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>照合済みの入金</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>照合済みの出金</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>前回残高</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>照合を完了</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>取引を追加</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>取引を追加（%1）</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>選択した取引を編集（F2）</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>選択した取引を削除（Del）</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>明細書の未払残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>照合済みの支払い</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>照合済みの請求</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>照合が完了しました</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>口座の照合が完了しました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>「%1」はこの一覧を読み込んだ後、別の場所で変更、削除、または照合されました。</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>チェックした取引の保存済みの合計が明細書の残高と一致しません。</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>残高が大きすぎて計算できません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>照合に失敗しました</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>照合を保存できなかったため、何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>照合は完了していません</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>何もマークされていません。一覧を再読み込みしました。差額を確認して、もう一度完了してください。</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>期首残高は削除できません。すべての口座に期首残高があります。
+
+取り消すには、口座の設定で 0 にしてください。</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>%1 の取引を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>取引を削除できなかったため、何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -777,6 +1331,192 @@ Please check file permissions and try again.</source>
     <message>
         <source>years</source>
         <translation>年</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>有効</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>無効</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>頻度</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>次回予定日</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>Semi-monthly (%1 &amp; %2)</source>
+        <translation>月2回（%1と%2）</translation>
+    </message>
+    <message>
+        <source>Every %1 days</source>
+        <translation>%1日ごと</translation>
+    </message>
+    <message>
+        <source>Every %1 weeks</source>
+        <translation>%1週間ごと</translation>
+    </message>
+    <message>
+        <source>Every %1 months</source>
+        <translation>%1か月ごと</translation>
+    </message>
+    <message>
+        <source>Every %1 years</source>
+        <translation>%1年ごと</translation>
+    </message>
+    <message>
+        <source>%1 (×%2)</source>
+        <translation>%1（×%2）</translation>
+    </message>
+    <message>
+        <source>last day</source>
+        <translation>末日</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>期日到来分をすべて確定</translation>
+    </message>
+    <message>
+        <source>Enter Next 7 Days</source>
+        <translation>今後7日分を記帳</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>新規定期取引</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>（期日到来 %1 件）</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>確定(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>スキップ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Enter &amp;Early...</source>
+        <translation>前倒しで記帳(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Confirm Failed</source>
+        <translation>確定に失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be entered. Check its account, its dates and its transfer account.</source>
+        <translation>「%1」を記帳できませんでした。口座、日付、振替先口座を確認してください。</translation>
+    </message>
+    <message>
+        <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
+        <translation>「%1」を今すぐ%2付けで記帳しますか？取引の日付は予定日になり、後で編集や削除ができます。</translation>
+    </message>
+    <message>
+        <source>Enter Early</source>
+        <translation>前倒しで記帳</translation>
+    </message>
+    <message>
+        <source>Skip Failed</source>
+        <translation>スキップに失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped.</source>
+        <translation>「%1」をスキップできませんでした。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>定期取引「%1」を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>「%1」を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>定期取引を保存できなかったため、何も変更されていません。
+
+入力内容はフォームに残っています。</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Deleted</source>
+        <translation>定期取引は削除されています</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
+        <translation>「%1」は別の場所で削除されたため、変更は保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
+        <translation>今後7日以内に予定日が来る定期取引をすべて記帳しますか？各取引の日付は予定日になり、後で編集や削除ができます。</translation>
+    </message>
+    <message>
+        <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation>一部の定期取引を記帳できませんでした。口座、日付、振替先口座を確認してください。</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1794,222 @@ Set it in the account&apos;s settings.</source>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount: this account&apos;s currency has no decimals.</source>
+        <translation>「%1」は金額ではありません。この口座の通貨には小数点以下がありません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>「%1」は金額ではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTransactionsModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>受取人</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV エクスポート</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>カテゴリ別支出</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>支払先別集計</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>受取人</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>税務レポート</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>Income vs Expenses</source>
+        <translation>収入と支出</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>差引</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>キャッシュフロー</translation>
+    </message>
+    <message>
+        <source>Inflows</source>
+        <translation>入金</translation>
+    </message>
+    <message>
+        <source>Outflows</source>
+        <translation>出金</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>決済済み</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>未決済</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>口座サマリー</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>比較:</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>今年と昨年</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>昨年と一昨年</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>今四半期と前四半期</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>期間1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>期間2:</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>期間1: %1 – %2    期間2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>前年比較</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>取引</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: a total is too large to compute.</source>
+        <translation>このレポートは表示できません: 合計が大きすぎます。</translation>
+    </message>
+    <message>
+        <source>This report cannot be shown: the data could not be read.</source>
+        <translation>このレポートは表示できません: データを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>エクスポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1:
+%2</source>
+        <translation>レポートを %1 に書き込めませんでした:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>
@@ -1324,6 +2280,89 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>Credit card payment</source>
         <translation>クレジットカードの支払い</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを削除しました</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>サンプルデータを削除しました。次のサンプル口座にはご自身の入力があるため残しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>受取人、メモ、小切手番号を検索...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>カテゴリ:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>決済済みのみ</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>すべてのカテゴリ</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>この取引は検索の後に変更または削除されました。一覧には保存されている内容が表示されています。</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>詳細を表示(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>分割を編集(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>取引を分割(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>ダイアログで編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>複製(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>未決済にする(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>決済済みにする(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>削除(&amp;D)...</translation>
     </message>
 </context>
 <context>

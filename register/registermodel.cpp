@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -234,7 +235,9 @@ QVariant RegisterModel::bufferData(const QModelIndex &index, int role) const
 QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) const
 {
     const Transaction &transaction = row.transaction;
-    const qint64 shownBalance = m_liabilityAccount ? -row.runningBalance : row.runningBalance;
+    // A balance that does not fit is shown as such and counts as not negative.
+    const qint64 balance = row.runningBalance.value_or(0);
+    const bool balanceNegative = m_liabilityAccount ? balance > 0 : balance < 0;
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -250,15 +253,17 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         case MemoColumn:
             return transaction.memo;
         case PaymentColumn:
-            return transaction.amount < 0 ? formatAmount(-transaction.amount, m_currency) : QString();
+            return transaction.amount < 0 ? formatAmountSigned(transaction.amount, true, rowCurrency(transaction))
+                                          : QString();
         case DepositColumn:
-            return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency) : QString();
+            return transaction.amount >= 0 ? formatAmount(transaction.amount, rowCurrency(transaction)) : QString();
         case ClearedColumn:
             return transaction.reconciled ? QStringLiteral("R") : transaction.cleared ? QStringLiteral("C") : QString();
         case BalanceColumn:
             if (role == Qt::EditRole)
                 return QVariant();
-            return formatAmountSigned(row.runningBalance, m_liabilityAccount, m_currency);
+            return row.runningBalance ? formatAmountSigned(*row.runningBalance, m_liabilityAccount, m_currency)
+                                      : sumTooLargeText();
         }
         break;
     case Qt::TextAlignmentRole:
@@ -274,19 +279,19 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
             return negativeAmountColor();
         if (column == DepositColumn && transaction.amount >= 0)
             return positiveAmountColor();
-        if (column == BalanceColumn && shownBalance < 0)
+        if (column == BalanceColumn && balanceNegative)
             return negativeAmountColor();
         break;
     case Qt::FontRole:
         if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn) {
             QFont font = m_amountFont;
-            if (column == BalanceColumn && m_balanceMarks && row.runningBalance < 0)
+            if (column == BalanceColumn && m_balanceMarks && balance < 0)
                 font.setWeight(QFont::Bold);
             return font;
         }
         break;
     case Qt::BackgroundRole:
-        if (m_highlightOverdrawn && m_balanceMarks && row.runningBalance < 0)
+        if (m_highlightOverdrawn && m_balanceMarks && balance < 0)
             return isDarkPalette() ? QColor(QStringLiteral("#3A1E1E")) : QColor(QStringLiteral("#FDEAEA"));
         break;
     default:
@@ -438,7 +443,9 @@ void RegisterModel::sortRows()
         break;
     case BalanceColumn:
         for (int i = 0; i < m_rows.size(); ++i)
-            keys[i] = m_liabilityAccount ? -m_rows[i].runningBalance : m_rows[i].runningBalance;
+            keys[i] = !m_rows[i].runningBalance ? std::numeric_limits<qint64>::max()
+                : m_liabilityAccount                ? -*m_rows[i].runningBalance
+                                                    : *m_rows[i].runningBalance;
         break;
     }
     // Sorted as compact entries in the current display order, so the sort
@@ -471,6 +478,14 @@ void RegisterModel::sortRows()
 
 void RegisterModel::setRows(QList<RegisterRow> rows)
 {
+    // The buffer survives: the new row's typing as it is, an existing row's
+    // typing while that transaction is still listed. An existing row without
+    // typing takes up the transaction as it is now stored.
+    const bool editingExisting = m_editingRow >= 0;
+    const int editedIndex = editingExisting ? listIndex(m_editingRow) : -1;
+    const RegisterRow *edited = editedIndex >= 0 ? &m_rows[m_order[editedIndex]] : nullptr;
+    const QString editedId = edited ? edited->transaction.id : QString();
+    const bool typed = edited && !(m_buffer == bufferFor(*edited));
     beginResetModel();
     m_rows = std::move(rows);
     m_days.resize(m_rows.size());
@@ -480,8 +495,11 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
     std::iota(m_order.begin(), m_order.end(), 0);
     m_amountFont = ThemeManager::monospaceFont();
     sortRows();
-    m_editingRow = -1;
-    resetNewRow();
+    m_editingRow = editingExisting ? viewRowOfTransaction(editedId) : -1;
+    if (editingExisting && m_editingRow < 0)
+        resetNewRow();
+    else if (editingExisting && !typed)
+        m_buffer = bufferFor(rowAt(m_editingRow));
     endResetModel();
 }
 
@@ -529,23 +547,30 @@ void RegisterModel::loadRowForEditing(int viewRow, const QString &categoryText)
 {
     if (listIndex(viewRow) < 0)
         return;
-    const Transaction &transaction = rowAt(viewRow).transaction;
-    m_buffer.date = entryDateText(transaction.date);
-    m_buffer.checkNumber = transaction.checkNumber;
-    m_buffer.payee = transaction.payee;
-    m_buffer.memo = transaction.memo;
-    m_buffer.category = categoryText;
-    m_buffer.categoryId = transaction.categoryId;
-    if (transaction.amount < 0) {
-        m_buffer.payment = formatAmount(-transaction.amount, m_currency);
-        m_buffer.deposit.clear();
-    } else {
-        m_buffer.payment.clear();
-        m_buffer.deposit = formatAmount(transaction.amount, m_currency);
-    }
-    m_buffer.clearedMark = transaction.reconciled ? QStringLiteral("R")
-        : transaction.cleared                     ? QStringLiteral("C")
-                                                  : QString();
+    RegisterRow row = rowAt(viewRow);
+    row.categoryName = categoryText;
+    m_buffer = bufferFor(row);
+}
+
+RegisterModel::EditBuffer RegisterModel::bufferFor(const RegisterRow &row) const
+{
+    const Transaction &transaction = row.transaction;
+    EditBuffer buffer;
+    buffer.lastDate = m_buffer.lastDate;
+    buffer.date = entryDateText(transaction.date);
+    buffer.checkNumber = transaction.checkNumber;
+    buffer.payee = transaction.payee;
+    buffer.memo = transaction.memo;
+    buffer.category = row.categoryName;
+    buffer.categoryId = transaction.categoryId;
+    if (transaction.amount < 0)
+        buffer.payment = formatAmountSigned(transaction.amount, true, m_currency);
+    else
+        buffer.deposit = formatAmount(transaction.amount, m_currency);
+    buffer.clearedMark = transaction.reconciled ? QStringLiteral("R")
+        : transaction.cleared                   ? QStringLiteral("C")
+                                                : QString();
+    return buffer;
 }
 
 void RegisterModel::emitAllRowsChanged(const QList<int> &roles)
@@ -596,20 +621,43 @@ void RegisterModel::setCurrency(Currency currency)
     emitAllRowsChanged({Qt::DisplayRole, Qt::EditRole});
 }
 
-qint64 RegisterModel::amountValue(const QString &text) const
+void RegisterModel::setAccountCurrencies(QHash<QString, Currency> currencies)
 {
-    return UiPrefs::amountAutoDecimal() ? parseDigitsOnly(text) : parseMoney(text, m_currency);
+    m_accountCurrencies = std::move(currencies);
+    emitAllRowsChanged({Qt::DisplayRole});
+}
+
+Currency RegisterModel::rowCurrency(const Transaction &transaction) const
+{
+    return m_accountCurrencies.value(transaction.accountId, m_currency);
+}
+
+std::optional<qint64> RegisterModel::amountValue(const QString &text) const
+{
+    if (UiPrefs::amountAutoDecimal())
+        return parseDigitsOnly(text);
+    return tryParseMoney(text, m_currency);
+}
+
+QString RegisterModel::bufferAmountText() const
+{
+    const QString payment = m_buffer.payment.trimmed();
+    return payment.isEmpty() ? m_buffer.deposit.trimmed() : payment;
 }
 
 std::optional<qint64> RegisterModel::bufferAmount() const
 {
-    const QString payment = m_buffer.payment.trimmed();
-    const QString deposit = m_buffer.deposit.trimmed();
-    if (!payment.isEmpty())
-        return -amountValue(payment);
-    if (!deposit.isEmpty())
-        return amountValue(deposit);
-    return std::nullopt;
+    const QString text = bufferAmountText();
+    if (text.isEmpty())
+        return std::nullopt;
+    const qint64 value = amountValue(text).value_or(0);
+    return m_buffer.payment.trimmed().isEmpty() ? value : -value;
+}
+
+QString RegisterModel::unreadableBufferAmount() const
+{
+    const QString text = bufferAmountText();
+    return text.isEmpty() || amountValue(text) ? QString() : text;
 }
 
 QDate RegisterModel::bufferDate() const

@@ -40,6 +40,27 @@ QDate nextSemimonthly(const QDate &date, int day1, int day2)
     return anchorDay(month, std::min(day1, day2));
 }
 
+QDate addDaysChecked(const QDate &date, qint64 days)
+{
+    if (!date.isValid())
+        return date;
+    if (days > RecurringService::lastStorableDate().toJulianDay() - date.toJulianDay())
+        return QDate();
+    return date.addDays(days);
+}
+
+// Calendar month addition that clamps to the month's last day.
+QDate addMonthsChecked(const QDate &date, qint64 months)
+{
+    if (!date.isValid() || date.year() < 1)
+        return date;
+    const qint64 index = qint64(date.year()) * 12 + (date.month() - 1) + months;
+    if (index > qint64(RecurringService::lastStorableDate().year()) * 12 + 11)
+        return QDate();
+    const QDate month(int(index / 12), int(index % 12) + 1, 1);
+    return QDate(month.year(), month.month(), std::min(date.day(), month.daysInMonth()));
+}
+
 void markChanged(RecurringTransaction &rule)
 {
     rule.updatedAt = QDateTime::currentDateTimeUtc();
@@ -85,7 +106,18 @@ RecurringService::RecurringService(RecurringRepository *recurring, TransactionRe
     , m_transactions(transactions)
     , m_accounts(accounts)
     , m_database(database)
+    , m_clock([] { return QDate::currentDate(); })
 {
+}
+
+void RecurringService::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
+
+QDate RecurringService::today() const
+{
+    return m_clock();
 }
 
 bool RecurringService::isBrokenDate(const QDate &date)
@@ -93,29 +125,36 @@ bool RecurringService::isBrokenDate(const QDate &date)
     return !date.isValid() || date < kEarliestSaneDate;
 }
 
+QDate RecurringService::lastStorableDate()
+{
+    // Dates are stored as "yyyy-MM-dd".
+    return QDate(9999, 12, 31);
+}
+
 QDate RecurringService::nextOccurrence(const QDate &date, RecurringFrequency frequency, int intervalCount,
                                        int day1, int day2)
 {
-    const int n = std::max(intervalCount, 1);
+    // Intervals arrive from restores and pulls as any int: step in 64 bits.
+    const qint64 n = std::max(intervalCount, 1);
     switch (frequency) {
     case RecurringFrequency::Daily:
-        return date.addDays(n);
+        return addDaysChecked(date, n);
     case RecurringFrequency::Weekly:
-        return date.addDays(7 * qint64(n));
+        return addDaysChecked(date, 7 * n);
     case RecurringFrequency::Biweekly:
-        return date.addDays(14 * qint64(n));
+        return addDaysChecked(date, 14 * n);
     case RecurringFrequency::Monthly:
-        return date.addMonths(n);
+        return addMonthsChecked(date, n);
     case RecurringFrequency::Semimonthly:
         return date.isValid() ? nextSemimonthly(date, day1, day2) : date;
     case RecurringFrequency::Quarterly:
-        return date.addMonths(3 * n);
+        return addMonthsChecked(date, 3 * n);
     case RecurringFrequency::SemiAnnual:
-        return date.addMonths(6 * n);
+        return addMonthsChecked(date, 6 * n);
     case RecurringFrequency::Annual:
-        return date.addYears(n);
+        return addMonthsChecked(date, 12 * n);
     }
-    return date.addMonths(n);
+    return addMonthsChecked(date, n);
 }
 
 QString RecurringService::occurrenceId(const RecurringTransaction &rule, const QDate &date, const QString &suffix)
@@ -144,17 +183,47 @@ Transaction RecurringService::buildTransaction(const RecurringTransaction &rule)
 
 void RecurringService::advance(RecurringTransaction &rule) const
 {
-    rule.nextDueDate = nextOccurrence(rule.nextDueDate, rule.frequency, rule.intervalCount, rule.semimonthlyDay1,
+    const QDate next = nextOccurrence(rule.nextDueDate, rule.frequency, rule.intervalCount, rule.semimonthlyDay1,
                                       rule.semimonthlyDay2);
     markChanged(rule);
+    // No later date can be stored: the schedule ends here, as at an end date.
+    if (!next.isValid()) {
+        rule.isActive = false;
+        return;
+    }
+    rule.nextDueDate = next;
     // An occurrence on the end date itself is still posted.
     if (rule.endDate && rule.nextDueDate > *rule.endDate)
         rule.isActive = false;
 }
 
+// An end date moved before the next due date ends the rule without a post.
+bool RecurringService::refuseEndedRule(const RecurringTransaction &stored)
+{
+    if (!stored.endDate || stored.nextDueDate <= *stored.endDate)
+        return false;
+    if (stored.isActive) {
+        RecurringTransaction rule = stored;
+        rule.isActive = false;
+        markChanged(rule);
+        if (m_recurring->update(rule))
+            notifyPendingCount();
+    }
+    return true;
+}
+
+// An occurrence already in the table (deleted by the user, or left by a
+// restore) counts as posted: posting it again would only fail.
+bool RecurringService::occurrenceExists(const Transaction &source, const std::optional<Transaction> &mirror) const
+{
+    return m_transactions->findById(source.id) || (mirror && m_transactions->findById(mirror->id));
+}
+
 RecurringService::PostResult RecurringService::postOccurrence(const RecurringTransaction &stored)
 {
     RecurringTransaction rule = stored;
+    if (rule.deletedAt)
+        return PostResult::Refused;
     if (isBrokenDate(rule.nextDueDate)) {
         qWarning() << "RecurringService::confirm refusing record with broken date:" << rule.id << rule.payee
                    << rule.nextDueDate << "— quarantining (deactivating)";
@@ -163,6 +232,8 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
         m_recurring->update(rule);
         return PostResult::Refused;
     }
+    if (refuseEndedRule(rule))
+        return PostResult::Refused;
 
     Transaction source = buildTransaction(rule);
     std::optional<Transaction> mirror;
@@ -171,7 +242,12 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
         // no half-posted occurrence behind.
         const auto from = m_accounts->findById(rule.accountId);
         const auto to = m_accounts->findById(rule.transferDestAccountId);
-        if (from && to && from->currency != to->currency) {
+        if (!to || to->deletedAt) {
+            qWarning() << "RecurringService: skipping transfer post for" << rule.id
+                       << "— the destination account is missing or deleted";
+            return PostResult::Failed;
+        }
+        if (from && from->currency != to->currency) {
             qWarning() << "RecurringService: skipping transfer post for" << rule.id
                        << "— source and destination currencies differ";
             return PostResult::Failed;
@@ -189,10 +265,12 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
     // Both legs and the advanced rule land together or not at all: a second
     // post of the same occurrence then fails at the first insert.
     SqlTransaction transaction(m_database);
-    if (!transaction.isActive() || !m_transactions->insert(source))
+    if (!transaction.isActive())
         return PostResult::Failed;
-    if (mirror && !m_transactions->insert(*mirror))
-        return PostResult::Failed;
+    if (!occurrenceExists(source, mirror)) {
+        if (!m_transactions->insert(source) || (mirror && !m_transactions->insert(*mirror)))
+            return PostResult::Failed;
+    }
     advance(rule);
     if (!m_recurring->update(rule) || !transaction.commit())
         return PostResult::Failed;
@@ -220,7 +298,7 @@ bool RecurringService::skip(const RecurringTransaction &rule)
 bool RecurringService::skip(const QString &ruleId)
 {
     auto stored = m_recurring->findById(ruleId);
-    if (!stored)
+    if (!stored || stored->deletedAt)
         return false;
     advance(*stored);
     if (!m_recurring->update(*stored))
@@ -233,7 +311,7 @@ int RecurringService::confirmAllDue()
 {
     BatchScope batch(this);
     int posted = 0;
-    const QList<RecurringTransaction> due = m_recurring->listDue();
+    const QList<RecurringTransaction> due = dueRules();
     for (const RecurringTransaction &rule : due) {
         if (confirm(rule.id))
             ++posted;
@@ -278,7 +356,7 @@ int RecurringService::processAutoPost()
         return 0;
 
     BatchScope batch(this);
-    const QDate today = QDate::currentDate();
+    const QDate today = this->today();
     int total = 0;
     const QList<RecurringTransaction> rules = m_recurring->listAll();
     for (const RecurringTransaction &listed : rules) {
@@ -334,9 +412,19 @@ QList<RecurringTransaction> RecurringService::listAll() const
     return m_recurring->listAll();
 }
 
+QList<RecurringTransaction> RecurringService::dueRules() const
+{
+    const QDate today = this->today();
+    QList<RecurringTransaction> due = m_recurring->listAll();
+    due.removeIf([&today](const RecurringTransaction &rule) {
+        return !rule.isActive || (rule.nextDueDate.isValid() && rule.nextDueDate > today);
+    });
+    return due;
+}
+
 int RecurringService::pendingCount() const
 {
-    return int(m_recurring->listDue().size());
+    return int(dueRules().size());
 }
 
 void RecurringService::notifyPendingCount()

@@ -6,6 +6,9 @@
 #include <QDate>
 #include <QObject>
 
+#include <functional>
+#include <optional>
+
 class AccountRepository;
 class Database;
 class RecurringRepository;
@@ -24,6 +27,11 @@ public:
     RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
                      AccountRepository *accounts, Database *database, QObject *parent = nullptr);
 
+    // Today's local date; tests replace it with a fixed day.
+    using Clock = std::function<QDate()>;
+    void setClock(Clock clock);
+    QDate today() const;
+
     bool confirm(const RecurringTransaction &rule);
     bool confirm(const QString &ruleId);
     bool skip(const RecurringTransaction &rule);
@@ -34,12 +42,14 @@ public:
     QList<RecurringTransaction> listAll() const;
     int pendingCount() const;
 
+    // Invalid when the next date lies beyond the last storable day.
     static QDate nextOccurrence(const QDate &date, RecurringFrequency frequency, int intervalCount, int day1,
                                 int day2);
     static QString occurrenceId(const RecurringTransaction &rule, const QDate &date, const QString &suffix);
     Transaction buildTransaction(const RecurringTransaction &rule) const;
 
     static bool isBrokenDate(const QDate &date);
+    static QDate lastStorableDate();
 
     static constexpr int CatchUpCap = 365;
     static constexpr int MaxLeadDays = 60;
@@ -51,6 +61,9 @@ private:
     enum class PostResult { Posted, Refused, Failed };
 
     PostResult postOccurrence(const RecurringTransaction &rule);
+    bool occurrenceExists(const Transaction &source, const std::optional<Transaction> &mirror) const;
+    bool refuseEndedRule(const RecurringTransaction &rule);
+    QList<RecurringTransaction> dueRules() const;
     void advance(RecurringTransaction &rule) const;
     void quarantine(const QString &ruleId, const QString &reason);
     void notifyPendingCount();
@@ -62,6 +75,7 @@ private:
     TransactionRepository *m_transactions;
     AccountRepository *m_accounts;
     Database *m_database;
+    Clock m_clock;
     int m_batchDepth = 0;
     bool m_pendingCountDirty = false;
 };

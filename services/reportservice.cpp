@@ -1,11 +1,15 @@
 #include "services/reportservice.h"
 
 #include "data/database.h"
+#include "data/money.h"
 
+#include <QHash>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -30,6 +34,50 @@ QString accountClause(const QString &accountId)
 {
     return accountId.isEmpty() ? QString() : QStringLiteral(" AND t.account_id = ?");
 }
+
+// Why a query that ran or failed to run has no usable rows. SQLite's SUM
+// stops with "integer overflow" rather than wrap.
+ReportError queryError(const QSqlQuery &query)
+{
+    const QSqlError error = query.lastError();
+    if (error.type() == QSqlError::NoError)
+        return ReportError::None;
+    if (error.databaseText().contains(QLatin1String("integer overflow"), Qt::CaseInsensitive))
+        return ReportError::Overflow;
+    return ReportError::QueryFailed;
+}
+
+// Records the outcome; true when the report may be shown.
+bool succeeded(ReportError outcome, ReportError *error)
+{
+    if (error)
+        *error = outcome;
+    return outcome == ReportError::None;
+}
+
+bool checkedAdd(qint64 a, qint64 b, qint64 *sum)
+{
+    const std::optional<qint64> result = checkedSum(a, b);
+    *sum = result.value_or(0);
+    return result.has_value();
+}
+
+// Hands out one shared copy of each repeated text (account and category
+// names), so a million report rows do not hold a million copies.
+class TextPool
+{
+public:
+    QString shared(const QString &text)
+    {
+        auto it = m_texts.constFind(text);
+        if (it == m_texts.constEnd())
+            it = m_texts.insert(text, text);
+        return *it;
+    }
+
+private:
+    QHash<QString, QString> m_texts;
+};
 
 QString csvField(const QString &text)
 {
@@ -56,7 +104,7 @@ ReportService::ReportService(Database *database, QObject *parent)
 {
 }
 
-QList<AccountSummaryRow> ReportService::accountSummary() const
+QList<AccountSummaryRow> ReportService::accountSummary(ReportError *error) const
 {
     QList<AccountSummaryRow> rows;
     QSqlQuery query(*m_database->db());
@@ -65,54 +113,68 @@ QList<AccountSummaryRow> ReportService::accountSummary() const
             "SELECT a.name, a.account_type, a.starting_balance, "
             "COALESCE(SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, "
             "COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
-            "COALESCE(SUM(t.amount), 0) AS total_sum "
+            "COALESCE(SUM(t.amount), 0) AS total_sum, a.id, a.currency "
             "FROM accounts a LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL "
-            "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name")))
-        return rows;
+            "WHERE a.deleted_at IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"))) {
+        succeeded(queryError(query), error);
+        return {};
+    }
     while (query.next()) {
         const qint64 starting = query.value(2).toLongLong();
         AccountSummaryRow row;
         row.accountName = query.value(0).toString();
         row.accountType = query.value(1).toString();
-        row.clearedBalance = starting + query.value(3).toLongLong();
+        row.accountId = query.value(6).toString();
+        row.currency = currencyFromString(query.value(7).toString());
         row.unclearedAmount = query.value(4).toLongLong();
-        row.balance = starting + query.value(5).toLongLong();
+        if (!checkedAdd(starting, query.value(3).toLongLong(), &row.clearedBalance)
+            || !checkedAdd(starting, query.value(5).toLongLong(), &row.balance)) {
+            succeeded(ReportError::Overflow, error);
+            return {};
+        }
         rows.append(row);
     }
+    if (!succeeded(queryError(query), error))
+        return {};
     return rows;
 }
 
 QList<MonthlyFlowRow> ReportService::monthlyFlow(const QString &sql, const QDate &from, const QDate &to,
-                                                 const QString &accountId) const
+                                                 const QString &accountId, ReportError *error) const
 {
     QList<MonthlyFlowRow> rows;
     QSqlQuery query(*m_database->db());
-    if (!runRangeQuery(query, sql, from, to, {accountId}))
-        return rows;
+    if (!runRangeQuery(query, sql, from, to, {accountId})) {
+        succeeded(queryError(query), error);
+        return {};
+    }
     while (query.next()) {
         MonthlyFlowRow row;
         row.month = query.value(0).toString();
         row.inflow = query.value(1).toLongLong();
         row.outflow = query.value(2).toLongLong();
+        // Never positive plus never negative: this cannot overflow.
         row.net = row.inflow + row.outflow;
         rows.append(row);
     }
+    if (!succeeded(queryError(query), error))
+        return {};
     return rows;
 }
 
 QList<MonthlyFlowRow> ReportService::cashFlowByMonth(const QDate &from, const QDate &to,
-                                                     const QString &accountId) const
+                                                     const QString &accountId, ReportError *error) const
 {
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
                                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
                                       "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
                                       "FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                            + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month"),
-                       from, to, accountId);
+                       from, to, accountId, error);
 }
 
 QList<MonthlyFlowRow> ReportService::incomeVsExpenses(const QDate &from, const QDate &to,
-                                                      const QString &accountId) const
+                                                      const QString &accountId, ReportError *error) const
 {
     // Both legs of a linked transfer are left out: moving money is neither.
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
@@ -122,11 +184,11 @@ QList<MonthlyFlowRow> ReportService::incomeVsExpenses(const QDate &from, const Q
                                       "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
                                       "AND t.date >= ? AND t.date <= ?")
                            + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month"),
-                       from, to, accountId);
+                       from, to, accountId, error);
 }
 
 QList<CategoryTotalRow> ReportService::spendingByCategory(const QDate &from, const QDate &to,
-                                                          const QString &accountId) const
+                                                          const QString &accountId, ReportError *error) const
 {
     QList<CategoryTotalRow> rows;
     QSqlQuery query(*m_database->db());
@@ -135,53 +197,60 @@ QList<CategoryTotalRow> ReportService::spendingByCategory(const QDate &from, con
                                        "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId)
                         + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
-    if (!runRangeQuery(query, sql, from, to, {accountId}))
-        return rows;
-    while (query.next())
-        rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+    if (runRangeQuery(query, sql, from, to, {accountId})) {
+        while (query.next())
+            rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+    }
+    if (!succeeded(queryError(query), error))
+        return {};
     return rows;
 }
 
 QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDate &to,
-                                                   const QString &accountId) const
+                                                   const QString &accountId, ReportError *error) const
 {
     QList<PayeeSummaryRow> rows;
     QSqlQuery query(*m_database->db());
     const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t "
                                        "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
-    if (!runRangeQuery(query, sql, from, to, {accountId}))
-        return rows;
-    while (query.next())
-        rows.append({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt()});
+    if (runRangeQuery(query, sql, from, to, {accountId})) {
+        while (query.next())
+            rows.append({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt()});
+    }
+    if (!succeeded(queryError(query), error))
+        return {};
     return rows;
 }
 
-QList<TaxCategoryRow> ReportService::taxReport(const QDate &from, const QDate &to) const
+QList<TaxCategoryRow> ReportService::taxReport(const QDate &from, const QDate &to, ReportError *error) const
 {
     QList<TaxCategoryRow> rows;
     QSqlQuery query(*m_database->db());
-    if (!runRangeQuery(query,
-                       QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
-                                      "JOIN categories c ON t.category_id = c.id "
-                                      "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
-                                      "AND t.date >= ? AND t.date <= ? "
-                                      "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
-                       from, to))
-        return rows;
-    while (query.next())
-        rows.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    if (runRangeQuery(query,
+                      QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
+                                     "JOIN categories c ON t.category_id = c.id "
+                                     "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
+                                     "AND t.date >= ? AND t.date <= ? "
+                                     "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
+                      from, to)) {
+        while (query.next())
+            rows.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    }
+    if (!succeeded(queryError(query), error))
+        return {};
     return rows;
 }
 
 QList<TransactionReportRow> ReportService::transactionList(const QDate &from, const QDate &to,
                                                            const QString &accountId,
-                                                           const QString &categoryId) const
+                                                           const QString &categoryId, ReportError *error) const
 {
     QList<TransactionReportRow> rows;
     QSqlQuery query(*m_database->db());
     QString sql = QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, "
-                                 "COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), t.amount "
+                                 "COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), t.amount, "
+                                 "t.account_id, a.currency "
                                  "FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id "
                                  "LEFT JOIN categories c ON t.category_id = c.id "
                                  "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
@@ -189,23 +258,32 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
     if (!categoryId.isEmpty())
         sql += QStringLiteral(" AND t.category_id = ?");
     sql += QStringLiteral(" ORDER BY t.date, t.payee");
-    if (!runRangeQuery(query, sql, from, to, {accountId, categoryId}))
-        return rows;
-    while (query.next()) {
-        TransactionReportRow row;
-        row.date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
-        row.accountName = query.value(1).toString();
-        row.payee = query.value(2).toString();
-        row.categoryName = query.value(3).toString();
-        row.memo = query.value(4).toString();
-        row.amount = query.value(5).toLongLong();
-        rows.append(row);
+    if (runRangeQuery(query, sql, from, to, {accountId, categoryId})) {
+        TextPool pool;
+        QHash<QString, Currency> currencies;
+        while (query.next()) {
+            TransactionReportRow row;
+            row.date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+            row.accountName = pool.shared(query.value(1).toString());
+            row.payee = pool.shared(query.value(2).toString());
+            row.categoryName = pool.shared(query.value(3).toString());
+            row.memo = query.value(4).toString();
+            row.amount = query.value(5).toLongLong();
+            row.accountId = pool.shared(query.value(6).toString());
+            auto currency = currencies.constFind(row.accountId);
+            if (currency == currencies.constEnd())
+                currency = currencies.insert(row.accountId, currencyFromString(query.value(7).toString()));
+            row.currency = *currency;
+            rows.append(row);
+        }
     }
+    if (!succeeded(queryError(query), error))
+        return {};
     return rows;
 }
 
 QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDate &to,
-                                                    const QString &accountId) const
+                                                    const QString &accountId, ReportError *error) const
 {
     QMap<QString, qint64> totals;
     QSqlQuery query(*m_database->db());
@@ -213,19 +291,26 @@ QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDa
                                        "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
                                        "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId) + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
-    if (!runRangeQuery(query, sql, from, to, {accountId}))
-        return totals;
-    while (query.next())
-        totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+    if (runRangeQuery(query, sql, from, to, {accountId})) {
+        while (query.next())
+            totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+    }
+    if (!succeeded(queryError(query), error))
+        return {};
     return totals;
 }
 
 QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, const QDate &period1To,
                                                    const QDate &period2From, const QDate &period2To,
-                                                   const QString &accountId) const
+                                                   const QString &accountId, ReportError *error) const
 {
-    const QMap<QString, qint64> totals1 = categoryTotals(period1From, period1To, accountId);
-    const QMap<QString, qint64> totals2 = categoryTotals(period2From, period2To, accountId);
+    ReportError outcome = ReportError::None;
+    const QMap<QString, qint64> totals1 = categoryTotals(period1From, period1To, accountId, &outcome);
+    QMap<QString, qint64> totals2;
+    if (outcome == ReportError::None)
+        totals2 = categoryTotals(period2From, period2To, accountId, &outcome);
+    if (!succeeded(outcome, error))
+        return {};
 
     QStringList names = totals1.keys() + totals2.keys();
     // QString's operator< compares UTF-16 code units, case-sensitively.
@@ -239,7 +324,11 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, con
         row.categoryName = name;
         row.period1Total = totals1.value(name, 0);
         row.period2Total = totals2.value(name, 0);
-        row.change = row.period2Total - row.period1Total;
+        if (row.period1Total == std::numeric_limits<qint64>::min()
+            || !checkedAdd(row.period2Total, -row.period1Total, &row.change)) {
+            succeeded(ReportError::Overflow, error);
+            return {};
+        }
         rows.append(row);
     }
     return rows;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/account.h"
+
 #include <QDate>
 #include <QList>
 #include <QMap>
@@ -11,6 +13,8 @@ class Database;
 
 struct AccountSummaryRow
 {
+    QString accountId;
+    Currency currency = Currency::USD;
     QString accountName;
     QString accountType; // the stored type text, such as "checking"
     qint64 clearedBalance = 0;
@@ -49,6 +53,8 @@ struct TaxCategoryRow
 struct TransactionReportRow
 {
     QDate date;
+    QString accountId;
+    Currency currency = Currency::USD; // of the row's account
     QString accountName;
     QString payee;
     QString categoryName;
@@ -64,8 +70,16 @@ struct YearOverYearRow
     qint64 change = 0; // period 2 minus period 1
 };
 
-// The reports, computed with SQL aggregates over live transactions. A query
-// that fails yields an empty result.
+// Why a report has no rows to show.
+enum class ReportError {
+    None = 0,
+    Overflow = 1, // a sum does not fit in 64 bits
+    QueryFailed = 2,
+};
+
+// The reports, computed with SQL aggregates over live transactions. A report
+// that cannot be computed yields an empty result and, through `error`, the
+// reason, so that a sum too large is never shown as a wrapped figure.
 class ReportService : public QObject
 {
     Q_OBJECT
@@ -73,23 +87,29 @@ class ReportService : public QObject
 public:
     explicit ReportService(Database *database, QObject *parent = nullptr);
 
-    QList<AccountSummaryRow> accountSummary() const;
-    QList<MonthlyFlowRow> cashFlowByMonth(const QDate &from, const QDate &to, const QString &accountId) const;
-    QList<CategoryTotalRow> spendingByCategory(const QDate &from, const QDate &to, const QString &accountId) const;
-    QList<MonthlyFlowRow> incomeVsExpenses(const QDate &from, const QDate &to, const QString &accountId) const;
-    QList<PayeeSummaryRow> payeeSummary(const QDate &from, const QDate &to, const QString &accountId) const;
-    QList<TaxCategoryRow> taxReport(const QDate &from, const QDate &to) const;
+    QList<AccountSummaryRow> accountSummary(ReportError *error = nullptr) const;
+    QList<MonthlyFlowRow> cashFlowByMonth(const QDate &from, const QDate &to, const QString &accountId,
+                                          ReportError *error = nullptr) const;
+    QList<CategoryTotalRow> spendingByCategory(const QDate &from, const QDate &to, const QString &accountId,
+                                               ReportError *error = nullptr) const;
+    QList<MonthlyFlowRow> incomeVsExpenses(const QDate &from, const QDate &to, const QString &accountId,
+                                           ReportError *error = nullptr) const;
+    QList<PayeeSummaryRow> payeeSummary(const QDate &from, const QDate &to, const QString &accountId,
+                                        ReportError *error = nullptr) const;
+    QList<TaxCategoryRow> taxReport(const QDate &from, const QDate &to, ReportError *error = nullptr) const;
     QList<TransactionReportRow> transactionList(const QDate &from, const QDate &to, const QString &accountId,
-                                                const QString &categoryId) const;
+                                                const QString &categoryId, ReportError *error = nullptr) const;
     QList<YearOverYearRow> yearOverYear(const QDate &period1From, const QDate &period1To, const QDate &period2From,
-                                        const QDate &period2To, const QString &accountId) const;
-    QMap<QString, qint64> categoryTotals(const QDate &from, const QDate &to, const QString &accountId) const;
+                                        const QDate &period2To, const QString &accountId,
+                                        ReportError *error = nullptr) const;
+    QMap<QString, qint64> categoryTotals(const QDate &from, const QDate &to, const QString &accountId,
+                                         ReportError *error = nullptr) const;
 
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
 private:
     QList<MonthlyFlowRow> monthlyFlow(const QString &sql, const QDate &from, const QDate &to,
-                                      const QString &accountId) const;
+                                      const QString &accountId, ReportError *error) const;
 
     Database *m_database;
 };

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite qt6-tools-dev qt6-tools-dev-tools
   qt6-l10n-tools qt6-translations-l10n libquazip1-qt6-dev
   fonts-material-design-icons-iconfont fonts-dejavu-core
-  xvfb xauth libbenchmark-dev sqlite3 libsqlite3-dev
+  qt6-qpa-plugins xvfb xauth libbenchmark-dev sqlite3 libsqlite3-dev
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "support/testmain.h"
+#include "support/environmentoverride.h"
 
 #include "app/appconfig.h"
 #include "app/application.h"
@@ -24,35 +25,6 @@
 #include <memory>
 
 namespace {
-
-// Sets an environment variable for one scope; "unset" when value is null.
-class EnvironmentOverride
-{
-public:
-    EnvironmentOverride(const char *name, const QByteArray &value)
-        : m_name(name)
-        , m_hadValue(qEnvironmentVariableIsSet(name))
-        , m_oldValue(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-
-    ~EnvironmentOverride()
-    {
-        if (m_hadValue)
-            qputenv(m_name, m_oldValue);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_hadValue;
-    QByteArray m_oldValue;
-};
 
 QString quietOutput(QtMsgType type, const QString &message)
 {

@@ -284,6 +284,77 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
     }
 
+    void changeSignalsAnnounceCommittedDataOnly()
+    {
+        DatabaseFixture f;
+        AccountRepository accounts(f.database.get());
+        TransactionRepository repo(f.database.get());
+        PreferencesRepository preferences(f.database.get());
+        for (const char *id : {"a", "b", "c"})
+            QVERIFY(accounts.insert(makeAccount(QString::fromLatin1(id), QString::fromLatin1(id))));
+        QSignalSpy changed(&repo, &TransactionRepository::transactionsChanged);
+        QSignalSpy preferenceChanged(&preferences, &PreferencesRepository::changed);
+        const auto changedAccounts = [&changed] {
+            QStringList ids;
+            for (const QList<QVariant> &arguments : std::as_const(changed))
+                ids << arguments.at(0).toString();
+            return ids;
+        };
+        {
+            SqlTransaction outer(f.database.get());
+            QVERIFY(repo.insert(makeTransaction("1", "a", QDate(2024, 1, 1), 1)));
+            {
+                SqlTransaction inner(f.database.get());
+                QVERIFY(repo.insert(makeTransaction("2", "b", QDate(2024, 1, 1), 2)));
+                QVERIFY(preferences.set(QStringLiteral("lost"), QStringLiteral("1")));
+            } // rolled back: neither row nor signal
+            {
+                SqlTransaction inner(f.database.get());
+                QVERIFY(repo.insert(makeTransaction("3", "c", QDate(2024, 1, 1), 3)));
+                QVERIFY(repo.insert(makeTransaction("4", "a", QDate(2024, 1, 1), 4)));
+                QVERIFY(inner.commit());
+            }
+            QCOMPARE(changed.count(), 0);
+            QVERIFY(outer.commit());
+        }
+        QCOMPARE(changedAccounts(), QStringList({"a", "c"}));
+        QCOMPARE(preferenceChanged.count(), 0);
+
+        changed.clear();
+        {
+            SqlTransaction outer(f.database.get());
+            SqlTransaction inner(f.database.get());
+            QVERIFY(repo.insert(makeTransaction("5", "b", QDate(2024, 1, 1), 5)));
+            QVERIFY(inner.commit());
+        } // the outer scope rolls back what the inner one committed
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(!repo.findById(QStringLiteral("5")));
+
+        // Outside any transaction a change is announced at once.
+        QVERIFY(repo.insert(makeTransaction("6", "b", QDate(2024, 1, 1), 6)));
+        QCOMPARE(changedAccounts(), QStringList({"b"}));
+        QVERIFY(!f.database->isBulkWriteInProgress());
+    }
+
+    void transactionInsideABulkWriteWaitsForTheBulkWrite()
+    {
+        DatabaseFixture f;
+        AccountRepository accounts(f.database.get());
+        TransactionRepository repo(f.database.get());
+        QVERIFY(accounts.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"))));
+        QSignalSpy changed(&repo, &TransactionRepository::transactionsChanged);
+        {
+            BulkWriteScope bulk(f.database.get());
+            {
+                SqlTransaction sql(f.database.get());
+                QVERIFY(repo.insert(makeTransaction("1", "a", QDate(2024, 1, 1), 1)));
+                QVERIFY(sql.commit());
+            }
+            QCOMPARE(changed.count(), 0);
+        }
+        QCOMPARE(changed.count(), 1);
+    }
+
     void categoryRoundTripAndFullName()
     {
         DatabaseFixture f;

@@ -74,10 +74,10 @@ private Q_SLOTS:
         QCOMPARE(rows[0].transaction.payee, QStringLiteral("Opening Balance"));
         QCOMPARE(rows[0].transaction.date, march1);
         QVERIFY(rows[0].transaction.cleared && rows[0].transaction.reconciled);
-        QCOMPARE(rows[0].runningBalance, qint64(1000));
-        QCOMPARE(rows[1].runningBalance, qint64(800));
-        QCOMPARE(rows[2].runningBalance, qint64(850));
-        QCOMPARE(rows[3].runningBalance, qint64(875));
+        QCOMPARE(rows[0].runningBalance, std::optional<qint64>(1000));
+        QCOMPARE(rows[1].runningBalance, std::optional<qint64>(800));
+        QCOMPARE(rows[2].runningBalance, std::optional<qint64>(850));
+        QCOMPARE(rows[3].runningBalance, std::optional<qint64>(875));
     }
 
     void registerOpeningRowWithoutTransactions()
@@ -88,7 +88,7 @@ private Q_SLOTS:
         const auto rows = f.transactions.listRegister(QStringLiteral("a"));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].transaction.date, QDate::currentDate());
-        QCOMPARE(rows[0].runningBalance, qint64(5000));
+        QCOMPARE(rows[0].runningBalance, std::optional<qint64>(5000));
         QVERIFY(f.transactions.listRegister(QStringLiteral("b")).isEmpty());
     }
 
@@ -131,10 +131,34 @@ private Q_SLOTS:
         const Transaction deleted = f.add(QStringLiteral("a"), today, 5000);
         QVERIFY(f.transactions.softDelete(deleted.id));
 
-        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::CurrentBalance), qint64(1130));
-        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::ClearedBalance), qint64(130));
-        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::BalanceAsOfToday), qint64(130));
-        QCOMPARE(f.transactions.balance(QStringLiteral("nobody"), 0), qint64(0));
+        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::CurrentBalance), std::optional<qint64>(1130));
+        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::ClearedBalance), std::optional<qint64>(130));
+        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::BalanceAsOfToday), std::optional<qint64>(130));
+        QCOMPARE(f.transactions.balance(QStringLiteral("nobody"), 0), std::optional<qint64>(0));
+    }
+
+    void balancesThatDoNotFitAreReported()
+    {
+        // Two amounts of 50,000,000,000,000,000.00: their sum exceeds int64.
+        constexpr qint64 half = 5000000000000000000;
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 1), half);
+        f.add(QStringLiteral("a"), QDate(2024, 1, 2), half);
+        f.add(QStringLiteral("a"), QDate(2024, 1, 3), -half);
+        const QList<RegisterRow> rows = f.transactions.listRegister(QStringLiteral("a"));
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[0].runningBalance, std::optional<qint64>(half));
+        QVERIFY(!rows[1].runningBalance);
+        QVERIFY2(!rows[2].runningBalance, "a balance after one that did not fit is unknown too");
+        for (const int mode : {TransactionRepository::CurrentBalance, TransactionRepository::BalanceAsOfToday})
+            QVERIFY(!f.transactions.balance(QStringLiteral("a"), mode));
+
+        // The starting balance alone fits, the sum with it does not.
+        f.addAccount(QStringLiteral("b"), std::numeric_limits<qint64>::max());
+        f.add(QStringLiteral("b"), QDate(2024, 1, 1), 1);
+        QVERIFY(!f.transactions.balance(QStringLiteral("b"), TransactionRepository::CurrentBalance));
+        QVERIFY(!f.transactions.listRegister(QStringLiteral("b")).constLast().runningBalance);
     }
 
     void ftsQuery_data()
@@ -147,6 +171,9 @@ private Q_SLOTS:
         QTest::newRow("all three operators") << "AND NOT OR" << "\"AND\"* \"NOT\"* \"OR\"*";
         QTest::newRow("lower-case is no operator") << "rock or roll" << "rock* or* roll*";
         QTest::newRow("quotes cannot leak") << "\"x\" (y)" << "x* y*";
+        QTest::newRow("letters outside the basic plane")
+            << QStringLiteral("\U00020BB7\u91CE\u5BB6 \U0001D400x") << QStringLiteral("\U00020BB7\u91CE\u5BB6* \U0001D400x*");
+        QTest::newRow("emoji is no letter") << QStringLiteral("tea\U0001F375cake") << "tea* cake*";
         QTest::newRow("non-latin letters") << QStringLiteral("Caf\u00E9 \u671F\u9996") << QStringLiteral("Caf\u00E9* \u671F\u9996*");
     }
 
@@ -199,6 +226,16 @@ private Q_SLOTS:
         QCOMPARE(f.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH 'coffees*'"))
                      .toInt(),
                  0);
+    }
+
+    void searchForALetterOutsideTheBasicPlane()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        const Transaction noodles = f.add(QStringLiteral("a"), QDate(2024, 1, 1), -900,
+                                          QStringLiteral("\U00020BB7\u91CE\u5BB6"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 2), -100, QStringLiteral("Bakery"));
+        QCOMPARE(f.searchIds(QStringLiteral("\U00020BB7")), QStringList({noodles.id}));
     }
 
     void searchIsCappedAt200()

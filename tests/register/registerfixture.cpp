@@ -4,6 +4,7 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
+#include "app/uiprefs.h"
 #include "register/smartamountfield.h"
 
 #include <QComboBox>
@@ -39,12 +40,16 @@ void FakePrompts::warning(QWidget *, const QString &title, const QString &text)
 bool FakePrompts::askYesNo(QWidget *, const QString &title, const QString &text)
 {
     messages.append({QStringLiteral("question"), title, text});
+    if (whilePrompting)
+        whilePrompting();
     return answerYes;
 }
 
 int FakePrompts::runDialog(QDialog *dialog)
 {
     ++dialogRuns;
+    if (whilePrompting)
+        whilePrompting();
     if (steps.isEmpty())
         return QDialog::Rejected;
     return steps.takeFirst()(dialog);
@@ -54,7 +59,20 @@ AppFixture::AppFixture()
 {
     qputenv("TALLYRA_DATA_DIR", m_dir.path().toUtf8());
     m_app = std::make_unique<AppState>();
+    // Start-up applies the stored interface preferences; tests set the
+    // process-wide values themselves before building the fixture.
+    const int fontScale = UiPrefs::fontScalePercent();
+    const QColor accent = UiPrefs::accentColor();
+    const int weekStart = UiPrefs::weekStartDay();
+    const bool autoDecimal = UiPrefs::amountAutoDecimal();
     m_valid = m_dir.isValid() && m_app->initialize();
+    UiPrefs::setFontScalePercent(fontScale);
+    UiPrefs::accentColor() = accent;
+    UiPrefs::weekStartDay() = weekStart;
+    setAmountAutoDecimal(autoDecimal);
+    // The tests build their own category trees: start without the defaults.
+    if (m_valid)
+        m_valid = QSqlQuery(*m_app->database()->db()).exec(QStringLiteral("DELETE FROM categories"));
 }
 
 AppFixture::~AppFixture()

@@ -182,8 +182,6 @@ private Q_SLOTS:
                                                 << qint64(100) << false << false;
         QTest::newRow("month 13 is today") << "13/1/2024" << "" << "1" << "" << today << qint64(100) << false
                                            << false;
-        QTest::newRow("text that is no amount saves zero") << "1/1/2024" << "abc" << "" << "" << QDate(2024, 1, 1)
-                                                           << qint64(0) << false << false;
         QTest::newRow("payment wins over deposit") << "1/1/2024" << "2.00" << "9.00" << "" << QDate(2024, 1, 1)
                                                    << qint64(-200) << false << false;
         QTest::newRow("grouped deposit") << "1/1/2024" << "" << "$1,234.56" << "c" << QDate(2024, 1, 1)
@@ -235,6 +233,200 @@ private Q_SLOTS:
         QTEST(h.statusText(), "status");
         QCOMPARE(h.fixture().liveTransactions(checking.id).size(), 0);
         QCOMPARE(h.model()->buffer().payee, payee);
+    }
+
+    void typedAmountTexts_data()
+    {
+        constexpr qint64 highest = std::numeric_limits<qint64>::max();
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<QString>("payment");
+        QTest::addColumn<QString>("deposit");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<qint64>("amount");
+        const int usd = int(Currency::USD);
+        const int eur = int(Currency::EUR);
+        const int jpy = int(Currency::JPY);
+        QTest::newRow("decimal comma") << eur << "12,50" << "" << true << qint64(-1250);
+        QTest::newRow("grouping dots and a decimal comma") << eur << "" << "1.234,56" << true << qint64(123456);
+        QTest::newRow("grouping comma") << usd << "" << "1,234" << true << qint64(123400);
+        QTest::newRow("extra decimals round") << usd << "" << "12.345" << true << qint64(1235);
+        QTest::newRow("yen with decimals") << jpy << "1200.50" << "" << false << qint64(0);
+        QTest::newRow("yen with a decimal comma") << jpy << "" << "1200,50" << false << qint64(0);
+        QTest::newRow("grouped yen") << jpy << "1,200" << "" << true << qint64(-1200);
+        QTest::newRow("largest payment") << usd << "92233720368547758.07" << "" << true << -highest;
+        QTest::newRow("past the largest") << usd << "" << "92233720368547758.08" << false << qint64(0);
+        QTest::newRow("negative past the largest") << usd << "" << "-92233720368547758.08" << false << qint64(0);
+        QTest::newRow("text that is no amount") << usd << "abc" << "" << false << qint64(0);
+    }
+
+    void typedAmountTexts()
+    {
+        QFETCH(int, currency);
+        QFETCH(QString, payment);
+        QFETCH(QString, deposit);
+        QFETCH(bool, saved);
+        RegisterHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Wallet"), AccountType::Cash, Currency(currency));
+        h.show(account.id);
+        fillBuffer(h.model(), QStringLiteral("1/1/2024"), QStringLiteral("Shop"), payment, deposit);
+        h.screen()->commitCurrentRow();
+
+        const QList<Transaction> stored = h.fixture().liveTransactions(account.id);
+        QCOMPARE(stored.size(), saved ? 1 : 0);
+        if (saved) {
+            QTEST(stored[0].amount, "amount");
+            return;
+        }
+        // Refused with a message; what was typed stays in the row.
+        const QString typed = payment.isEmpty() ? deposit : payment;
+        QVERIFY2(h.statusText().contains(typed), qPrintable(h.statusText()));
+        QCOMPARE(h.model()->buffer().payment, payment);
+        QCOMPARE(h.model()->buffer().deposit, deposit);
+    }
+
+    void balancesThatDoNotFitAreShownAsSuch()
+    {
+        // 50,000,000,000,000,000.00 twice: the second running balance and the
+        // header total do not fit in an amount.
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("First"), 5000000000000000000);
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 2), QStringLiteral("Second"), 5000000000000000000);
+        h.show(checking.id);
+        QCOMPARE(h.cellText(0, RegisterModel::BalanceColumn), QStringLiteral("50,000,000,000,000,000.00"));
+        QCOMPARE(h.cellText(1, RegisterModel::BalanceColumn), sumTooLargeText());
+        QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("balanceValue"))->text(), sumTooLargeText());
+        QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("unclearedValue"))->text(), sumTooLargeText());
+        QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("clearedValue"))->text(), QStringLiteral("$0.00"));
+    }
+
+    void reloadWaitsForTheOpenEditor()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+        h.goTo(h.model()->newRowPosition(), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("Half"));
+        QVERIFY(h.table()->openEditor());
+
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Synced"), -100);
+        h.screen()->reload();
+        QCOMPARE(h.model()->listRowCount(), 0);
+        auto *payee = h.table()->openEditor()->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
+        QVERIFY(payee ? payee->text() == QStringLiteral("Half")
+                      : qobject_cast<QLineEdit *>(h.table()->openEditor())->text() == QStringLiteral("Half"));
+
+        // Leaving the cell keeps the text; the reload then runs.
+        h.screen()->commitOpenEditor();
+        h.press(Qt::Key_Escape);
+        QVERIFY(!h.table()->openEditor());
+        QCOMPARE(h.model()->listRowCount(), 1);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Half"));
+        QCOMPARE(h.table()->currentIndex().row(), h.model()->newRowPosition());
+    }
+
+    void reloadKeepsTheCursorAndTheTyping_data()
+    {
+        QTest::addColumn<bool>("newestFirst");
+        QTest::addColumn<bool>("onNewRow");
+        QTest::newRow("new row below the list") << false << true;
+        QTest::newRow("new row above the list") << true << true;
+        QTest::newRow("transaction, oldest first") << false << false;
+        QTest::newRow("transaction, newest first") << true << false;
+    }
+
+    void reloadKeepsTheCursorAndTheTyping()
+    {
+        QFETCH(bool, newestFirst);
+        QFETCH(bool, onNewRow);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction middle = h.fixture().addTransaction(checking.id, QDate(2024, 3, 1),
+            QStringLiteral("Middle"), -100);
+        h.show(checking.id);
+        h.table()->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+        const int row = onNewRow ? h.model()->newRowPosition() : h.model()->viewRowOfTransaction(middle.id);
+        h.goTo(row, RegisterModel::PayeeColumn);
+        QVERIFY(h.model()->setData(h.model()->index(row, RegisterModel::PayeeColumn), QStringLiteral("Typed")));
+
+        // Rows arrive from elsewhere on both sides of the current one.
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Earlier"), -200);
+        h.fixture().addTransaction(checking.id, QDate(2024, 5, 1), QStringLiteral("Later"), -300);
+        h.screen()->reload();
+        h.screen()->setAccount(checking.id);
+
+        QCOMPARE(h.model()->listRowCount(), 3);
+        const int expected = onNewRow ? h.model()->newRowPosition() : h.model()->viewRowOfTransaction(middle.id);
+        QCOMPARE(h.table()->currentIndex().row(), expected);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Typed"));
+
+        // The next entry goes where the cursor was, and nowhere else.
+        h.model()->buffer().payment = QStringLiteral("5.00");
+        h.press(Qt::Key_Return, Qt::ControlModifier);
+        const QList<Transaction> stored = h.fixture().liveTransactions(checking.id);
+        QCOMPARE(stored.size(), onNewRow ? 4 : 3);
+        QCOMPARE(findByPayee(stored, QStringLiteral("Middle")).has_value(), onNewRow);
+        QVERIFY(findByPayee(stored, QStringLiteral("Earlier")) && findByPayee(stored, QStringLiteral("Later")));
+        const std::optional<Transaction> typed = findByPayee(stored, QStringLiteral("Typed"));
+        QVERIFY(typed);
+        QCOMPARE(typed->id == middle.id, !onNewRow);
+        QCOMPARE(typed->amount, qint64(-500));
+    }
+
+    void reloadAfterTheCurrentRowWasDeletedElsewhere()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("First"), -100);
+        const Transaction gone = h.fixture().addTransaction(checking.id, QDate(2024, 2, 1), QStringLiteral("Gone"),
+            -200);
+        h.fixture().addTransaction(checking.id, QDate(2024, 3, 1), QStringLiteral("Third"), -300);
+        h.show(checking.id);
+        h.goTo(h.model()->viewRowOfTransaction(gone.id), RegisterModel::PayeeColumn);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Gone"));
+
+        QVERIFY(h.app()->transactionRepository()->softDelete(gone.id));
+        h.screen()->reload();
+        QCOMPARE(h.table()->currentIndex().row(), h.model()->newRowPosition());
+        QVERIFY2(h.model()->buffer().payee.isEmpty(), "the new row must not inherit the deleted row");
+    }
+
+    void reloadDuringAPromptLeavesTheActionItsRecord_data()
+    {
+        QTest::addColumn<bool>("duplicate");
+        QTest::newRow("delete") << false;
+        QTest::newRow("duplicate") << true;
+    }
+
+    void reloadDuringAPromptLeavesTheActionItsRecord()
+    {
+        QFETCH(bool, duplicate);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"));
+        h.show(checking.id);
+        h.typeNewRow({QStringLiteral("1/5/2024"), QStringLiteral("[Transfer] Savings"), QString(), QString(),
+            QStringLiteral("25.00"), QString()});
+        const Transaction leg = h.fixture().liveTransactions(checking.id).value(0);
+        // Rows added elsewhere make the reload replace every row record.
+        h.prompts().whilePrompting = [&h, &checking] {
+            h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Synced"), -1);
+            h.screen()->reload();
+        };
+        const int row = h.model()->viewRowOfTransaction(leg.id);
+        if (duplicate) {
+            FormInput input;
+            input.payee = QStringLiteral("[Transfer] Savings");
+            input.cents = 2500;
+            h.prompts().steps = {acceptForm(input)};
+            h.screen()->duplicateRow(row);
+            QCOMPARE(h.fixture().liveTransactions(savings.id).size(), 2);
+        } else {
+            h.screen()->deleteRow(row);
+            QVERIFY(h.app()->transactionRepository()->findById(leg.id)->deletedAt);
+            QVERIFY(h.fixture().liveTransactions(savings.id).isEmpty());
+        }
     }
 
     void amountsFollowTheAccountCurrencyAndAutoDecimal_data()

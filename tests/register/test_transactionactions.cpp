@@ -281,9 +281,12 @@ private Q_SLOTS:
         prompts.steps = {acceptForm(input),
             inspect([&](QDialog *dialog) { payeeOnReopen = findNamed<QLineEdit>(dialog, "payeeEdit")->text(); })};
         ignoreFailureWarnings();
+        QSignalSpy changed(f.app()->transactionRepository(), &TransactionRepository::transactionsChanged);
 
         QVERIFY(!newTransaction(f.app(), checking.id));
         QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+        // The savings leg was written and rolled back: nobody hears of it.
+        QCOMPARE(changed.count(), 0);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages[0].title, QStringLiteral("Save Failed"));
         QCOMPARE(payeeOnReopen, input.payee);

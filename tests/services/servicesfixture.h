@@ -17,7 +17,7 @@ struct ServicesFixture : DatabaseFixture
 
     static QDateTime stamp() { return QDateTime(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC); }
 
-    Account addAccount(const QString &id, Currency currency = Currency::USD, qint64 startingBalance = 0)
+    static Account makeAccount(const QString &id, Currency currency = Currency::USD, qint64 startingBalance = 0)
     {
         Account account;
         account.id = id;
@@ -26,6 +26,12 @@ struct ServicesFixture : DatabaseFixture
         account.startingBalance = startingBalance;
         account.createdAt = stamp();
         account.updatedAt = stamp();
+        return account;
+    }
+
+    Account addAccount(const QString &id, Currency currency = Currency::USD, qint64 startingBalance = 0)
+    {
+        const Account account = makeAccount(id, currency, startingBalance);
         if (!accounts.insert(account))
             qFatal("cannot insert account");
         return account;

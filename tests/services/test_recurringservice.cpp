@@ -7,12 +7,16 @@
 
 namespace {
 
+// A fixed "today", so no test depends on the hour it runs at.
+const QDate kToday(2024, 6, 15);
+
 struct RecurringFixture : ServicesFixture
 {
     RecurringService service{&recurring, &transactions, &accounts, database.get()};
 
     RecurringFixture()
     {
+        service.setClock([] { return kToday; });
         addAccount(QStringLiteral("A"));
         addAccount(QStringLiteral("B"));
     }
@@ -45,8 +49,6 @@ struct RecurringFixture : ServicesFixture
         return count(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE recurring_id = '%1'").arg(ruleId));
     }
 };
-
-const QDate kToday = QDate::currentDate();
 
 } // namespace
 
@@ -98,6 +100,18 @@ private Q_SLOTS:
                                                          << QDate(2024, 3, 10);
         QTest::newRow("semimonthly equal anchors") << semimonthly << 1 << 10 << 10 << QDate(2024, 3, 10)
                                                    << QDate(2024, 4, 10);
+        QTest::newRow("quarterly every 1e9 leaves the calendar") << int(RecurringFrequency::Quarterly) << 1000000000
+                                                                << 1 << 15 << QDate(2024, 1, 15) << QDate();
+        QTest::newRow("monthly every max int") << monthly << 2147483647 << 1 << 15 << QDate(2024, 1, 15) << QDate();
+        QTest::newRow("weekly every max int") << int(RecurringFrequency::Weekly) << 2147483647 << 1 << 15
+                                              << QDate(2024, 1, 15) << QDate();
+        QTest::newRow("annual to the last storable year") << int(RecurringFrequency::Annual) << 7975 << 1 << 15
+                                                          << QDate(2024, 2, 29) << QDate(9999, 2, 28);
+        QTest::newRow("annual one year too far") << int(RecurringFrequency::Annual) << 7976 << 1 << 15
+                                                 << QDate(2024, 2, 29) << QDate();
+        QTest::newRow("daily onto the last storable day") << daily << 1 << 1 << 15 << QDate(9999, 12, 30)
+                                                          << QDate(9999, 12, 31);
+        QTest::newRow("daily past the last storable day") << daily << 1 << 1 << 15 << QDate(9999, 12, 31) << QDate();
         QTest::newRow("semimonthly year end") << semimonthly << 1 << 1 << 15 << QDate(2024, 12, 20)
                                               << QDate(2025, 1, 1);
     }
@@ -286,12 +300,13 @@ private Q_SLOTS:
         QCOMPARE(after.version, rule.version + 1);
         QCOMPARE(pending.count(), 1);
 
-        // Moved back by hand: the same occurrence cannot post twice.
+        // Moved back by hand: the same occurrence cannot post twice, and the
+        // rule moves on past it.
         RecurringTransaction movedBack = after;
         movedBack.nextDueDate = QDate(2024, 5, 1);
         QVERIFY(f.recurring.update(movedBack));
-        QVERIFY(!f.service.confirm(rule.id));
-        QCOMPARE(f.stored(rule.id).nextDueDate, QDate(2024, 5, 1));
+        QVERIFY(f.service.confirm(rule.id));
+        QCOMPARE(f.stored(rule.id).nextDueDate, QDate(2024, 6, 1));
         QCOMPARE(f.postedFor(rule.id), 1);
 
         QVERIFY(!f.service.confirm(QStringLiteral("missing")));
@@ -365,6 +380,156 @@ private Q_SLOTS:
         QCOMPARE(mirror->date, source->date);
         QCOMPARE(mirror->recurringId, rule.id);
         QCOMPARE(f.stored(rule.id).nextDueDate, QDate(2024, 6, 1));
+    }
+
+    void monthEndCatchUpOnFixedDates_data()
+    {
+        QTest::addColumn<int>("frequency");
+        QTest::addColumn<int>("day1");
+        QTest::addColumn<int>("day2");
+        QTest::addColumn<QDate>("firstDue");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QList<QDate>>("posted");
+        QTest::addColumn<QDate>("expectedNext");
+
+        QTest::newRow("semimonthly 15/last through a leap February")
+            << int(RecurringFrequency::Semimonthly) << 15 << 0 << QDate(2024, 1, 15) << QDate(2024, 3, 31)
+            << QList<QDate>{QDate(2024, 1, 15), QDate(2024, 1, 31), QDate(2024, 2, 15), QDate(2024, 2, 29),
+                            QDate(2024, 3, 15), QDate(2024, 3, 31)}
+            << QDate(2024, 4, 15);
+        QTest::newRow("monthly from the 31st, today the last of February")
+            << int(RecurringFrequency::Monthly) << 1 << 15 << QDate(2023, 12, 31) << QDate(2024, 2, 29)
+            << QList<QDate>{QDate(2023, 12, 31), QDate(2024, 1, 31), QDate(2024, 2, 29)} << QDate(2024, 3, 29);
+        QTest::newRow("today the day before month end posts nothing of it")
+            << int(RecurringFrequency::Semimonthly) << 15 << 0 << QDate(2023, 2, 15) << QDate(2023, 2, 27)
+            << QList<QDate>{QDate(2023, 2, 15)} << QDate(2023, 2, 28);
+    }
+
+    void monthEndCatchUpOnFixedDates()
+    {
+        QFETCH(int, frequency);
+        QFETCH(int, day1);
+        QFETCH(int, day2);
+        QFETCH(QDate, firstDue);
+        QFETCH(QDate, today);
+        QFETCH(QList<QDate>, posted);
+        QFETCH(QDate, expectedNext);
+
+        RecurringFixture f;
+        f.service.setClock([today] { return today; });
+        RecurringTransaction rule = f.addRule(QStringLiteral("r"), RecurringFrequency(frequency), firstDue);
+        rule.semimonthlyDay1 = day1;
+        rule.semimonthlyDay2 = day2;
+        QVERIFY(f.recurring.update(rule));
+
+        QCOMPARE(f.service.pendingCount(), 1);
+        QCOMPARE(f.service.processAutoPost(), int(posted.size()));
+        QList<QDate> dates;
+        for (const Transaction &t : f.transactions.listByAccount(QStringLiteral("A")))
+            dates.prepend(t.date);
+        QCOMPARE(dates, posted);
+        QCOMPARE(f.stored(rule.id).nextDueDate, expectedNext);
+        QCOMPARE(f.service.pendingCount(), 0);
+    }
+
+    void anExistingOccurrenceCountsAsPosted_data()
+    {
+        QTest::addColumn<bool>("transfer");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("deleted by the user") << false << true;
+        QTest::newRow("left by a restore") << false << false;
+        QTest::newRow("deleted transfer") << true << true;
+    }
+
+    void anExistingOccurrenceCountsAsPosted()
+    {
+        QFETCH(bool, transfer);
+        QFETCH(bool, deleted);
+        RecurringFixture f;
+        RecurringTransaction rule = f.addRule(QStringLiteral("r"), RecurringFrequency::Daily, kToday.addDays(-2));
+        if (transfer) {
+            rule.transferDestAccountId = QStringLiteral("B");
+            QVERIFY(f.recurring.update(rule));
+        }
+        // The middle occurrence is already in the table.
+        RecurringTransaction middle = f.stored(rule.id);
+        middle.nextDueDate = kToday.addDays(-1);
+        const Transaction existing = f.service.buildTransaction(middle);
+        QVERIFY(f.transactions.insert(existing));
+        if (transfer) {
+            Transaction leg = existing;
+            leg.id = RecurringService::occurrenceId(middle, middle.nextDueDate, QStringLiteral("dest"));
+            leg.accountId = QStringLiteral("B");
+            QVERIFY(f.transactions.insert(leg));
+            QVERIFY(f.transactions.softDelete(leg.id));
+        }
+        if (deleted)
+            QVERIFY(f.transactions.softDelete(existing.id));
+
+        QCOMPARE(f.service.processAutoPost(), 3);
+        QCOMPARE(f.stored(rule.id).nextDueDate, kToday.addDays(1));
+        QCOMPARE(f.service.pendingCount(), 0);
+        QCOMPARE(f.postedFor(rule.id), transfer ? 6 : 3);
+        // A deleted occurrence stays deleted.
+        QCOMPARE(bool(f.transactions.findById(existing.id)->deletedAt), deleted);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NOT NULL")),
+                 deleted ? (transfer ? 2 : 1) : 0);
+    }
+
+    void aScheduleBeyondTheCalendarEndsTheRule()
+    {
+        RecurringFixture f;
+        RecurringTransaction rule = f.addRule(QStringLiteral("r"), RecurringFrequency::Quarterly, kToday);
+        rule.intervalCount = 1000000000;
+        QVERIFY(f.recurring.update(rule));
+
+        QCOMPARE(f.service.processAutoPost(), 1);
+        const RecurringTransaction after = f.stored(rule.id);
+        QVERIFY(!after.isActive);
+        QCOMPARE(after.nextDueDate, kToday);
+        QVERIFY(after.version > rule.version);
+        QCOMPARE(f.service.pendingCount(), 0);
+        QCOMPARE(f.service.processAutoPost(), 0);
+        QCOMPARE(f.postedFor(rule.id), 1);
+    }
+
+    void nothingPostsForWhatIsOver_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("end date moved before the next due date") << QStringLiteral("ended");
+        QTest::newRow("rule soft-deleted") << QStringLiteral("deleted rule");
+        QTest::newRow("transfer into a soft-deleted account") << QStringLiteral("deleted account");
+    }
+
+    void nothingPostsForWhatIsOver()
+    {
+        QFETCH(QString, situation);
+        RecurringFixture f;
+        RecurringTransaction rule = f.addRule(QStringLiteral("r"), RecurringFrequency::Monthly, kToday.addDays(-3));
+        if (situation == QLatin1String("ended")) {
+            rule.endDate = kToday.addDays(-4);
+            QVERIFY(f.recurring.update(rule));
+        } else if (situation == QLatin1String("deleted rule")) {
+            QVERIFY(f.recurring.softDelete(rule.id));
+        } else {
+            rule.transferDestAccountId = QStringLiteral("B");
+            QVERIFY(f.recurring.update(rule));
+            QVERIFY(f.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = 'B'")));
+        }
+
+        QVERIFY(!f.service.confirm(rule.id));
+        QCOMPARE(f.service.processAutoPost(), 0);
+        QCOMPARE(f.service.postDueThrough(kToday), 0);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+        const RecurringTransaction after = f.stored(rule.id);
+        QCOMPARE(after.nextDueDate, kToday.addDays(-3));
+        if (situation == QLatin1String("ended")) {
+            // It is over: no longer active, so no longer due.
+            QVERIFY(!after.isActive);
+            QCOMPARE(f.service.pendingCount(), 0);
+        }
+        if (situation == QLatin1String("deleted rule"))
+            QVERIFY(!f.service.skip(rule.id));
     }
 
     void failedTransferWritesNothing_data()

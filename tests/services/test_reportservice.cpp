@@ -3,6 +3,9 @@
 
 #include "services/reportservice.h"
 
+#include <functional>
+#include <limits>
+
 namespace {
 
 const QDate kFrom(2024, 1, 1);
@@ -203,6 +206,110 @@ private Q_SLOTS:
         const QMap<QString, qint64> totals = reports.categoryTotals(QDate(2023, 1, 1), QDate(2024, 12, 31), {});
         QCOMPARE(totals.value(QStringLiteral("apple")), qint64(-400));
         QCOMPARE(totals.size(), 3);
+    }
+
+    void rowsCarryTheirAccount()
+    {
+        ReportFixture f;
+        QVERIFY(f.exec(QStringLiteral("UPDATE accounts SET currency = 'JPY' WHERE id = 'B'")));
+        QStringList summary;
+        for (const AccountSummaryRow &row : f.reports.accountSummary())
+            summary.append(row.accountId + QLatin1Char(' ') + currencyToString(row.currency));
+        QCOMPARE(summary, QStringList({"A USD", "E USD", "B JPY", "D USD"}));
+        QStringList listed;
+        for (const TransactionReportRow &row : f.reports.transactionList(kFrom, kTo, {}, QStringLiteral("bonus")))
+            listed.append(row.accountId + QLatin1Char(' ') + currencyToString(row.currency));
+        QCOMPARE(listed, QStringList({"B JPY"}));
+    }
+
+    // Two amounts whose sum does not fit in 64 bits, in March 2024 of
+    // account 'A'; every report that adds them up says so instead of
+    // showing a figure.
+    void sumsTooLargeAreErrors_data()
+    {
+        QTest::addColumn<qint64>("amount");
+        QTest::newRow("deposits") << qint64(5'000'000'000'000'000'000);
+        QTest::newRow("payments") << qint64(-5'000'000'000'000'000'000);
+    }
+
+    void sumsTooLargeAreErrors()
+    {
+        QFETCH(qint64, amount);
+        ServicesFixture f;
+        f.addAccount(QStringLiteral("A"));
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO categories (id, name, is_tax_relevant, tax_category, created_at, "
+                                      "updated_at) VALUES ('tax', 'Tax', 1, 'k', 'x', 'x')")));
+        for (const QString &id : {QStringLiteral("1"), QStringLiteral("2")}) {
+            QVERIFY(f.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, category_id, "
+                                          "created_at, updated_at) VALUES ('%1', 'A', '2024-03-0%1', 'p', %2, 'tax', "
+                                          "'x', 'x')")
+                               .arg(id)
+                               .arg(amount)));
+        }
+        ReportService reports(f.database.get());
+        const QDate from(2024, 3, 1);
+        const QDate to(2024, 3, 31);
+        const QString account = QStringLiteral("A");
+        const QList<std::pair<const char *, std::function<qsizetype(ReportError *)>>> runs = {
+            {"accountSummary", [&](ReportError *e) { return reports.accountSummary(e).size(); }},
+            {"cashFlowByMonth", [&](ReportError *e) { return reports.cashFlowByMonth(from, to, account, e).size(); }},
+            {"incomeVsExpenses", [&](ReportError *e) { return reports.incomeVsExpenses(from, to, {}, e).size(); }},
+            {"payeeSummary", [&](ReportError *e) { return reports.payeeSummary(from, to, account, e).size(); }},
+            {"taxReport", [&](ReportError *e) { return reports.taxReport(from, to, e).size(); }},
+            {"categoryTotals", [&](ReportError *e) { return reports.categoryTotals(from, to, {}, e).size(); }},
+            {"yearOverYear", [&](ReportError *e) { return reports.yearOverYear(from, to, from, to, {}, e).size(); }},
+        };
+        for (const auto &[name, run] : runs) {
+            ReportError error = ReportError::None;
+            QVERIFY2(run(&error) == 0, name);
+            QVERIFY2(error == ReportError::Overflow, name);
+        }
+        // Spending adds up payments only.
+        ReportError spending = ReportError::None;
+        QVERIFY(reports.spendingByCategory(from, to, {}, &spending).isEmpty());
+        QCOMPARE(spending, amount < 0 ? ReportError::Overflow : ReportError::None);
+        // One row is no sum: the listing shows it.
+        ReportError listing = ReportError::Overflow;
+        QCOMPARE(reports.transactionList(from, QDate(2024, 3, 1), {}, {}, &listing).size(), 1);
+        QCOMPARE(listing, ReportError::None);
+    }
+
+    // Sums that fit in SQL but not once the report combines them.
+    void combinedFiguresTooLargeAreErrors()
+    {
+        ServicesFixture f;
+        f.addAccount(QStringLiteral("A"), Currency::USD, std::numeric_limits<qint64>::max());
+        f.addAccount(QStringLiteral("B"));
+        QVERIFY(f.exec(QStringLiteral(
+            "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) VALUES "
+            "('1', 'A', '2024-03-01', 'p', 1, 'x', 'x'), "
+            "('2', 'B', '2023-03-01', 'p', -5000000000000000000, 'x', 'x'), "
+            "('3', 'B', '2024-03-01', 'p', 5000000000000000000, 'x', 'x')")));
+        ReportService reports(f.database.get());
+        ReportError error = ReportError::None;
+        QVERIFY(reports.accountSummary(&error).isEmpty());
+        QCOMPARE(error, ReportError::Overflow);
+        error = ReportError::None;
+        QVERIFY(reports.yearOverYear(QDate(2023, 1, 1), QDate(2023, 12, 31), QDate(2024, 1, 1), QDate(2024, 12, 31),
+                                     QStringLiteral("B"), &error)
+                    .isEmpty());
+        QCOMPARE(error, ReportError::Overflow);
+        // The same periods without the huge change are fine.
+        QCOMPARE(reports.yearOverYear(QDate(2024, 1, 1), QDate(2024, 12, 31), QDate(2024, 1, 1), QDate(2024, 12, 31),
+                                      QStringLiteral("B"), &error)
+                     .size(),
+                 1);
+        QCOMPARE(error, ReportError::None);
+    }
+
+    void aFailedQueryIsAnError()
+    {
+        ReportFixture f;
+        QVERIFY(f.exec(QStringLiteral("DROP TABLE split_lines")));
+        QVERIFY(f.exec(QStringLiteral("ALTER TABLE categories RENAME TO gone")));
+        ReportError error = ReportError::None;
+        QVERIFY(f.reports.spendingByCategory(kFrom, kTo, {}, &error).isEmpty());
+        QCOMPARE(error, ReportError::QueryFailed);
     }
 
     void csv_data()

@@ -1,0 +1,691 @@
+#include "screens/reportsscreen.h"
+
+#include "app/appstate.h"
+#include "app/uiprefs.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/money.h"
+#include "data/transactionrepository.h"
+#include "register/transactionactions.h"
+#include "register/userprompts.h"
+#include "screens/reporttransactionsmodel.h"
+#include "ui/palettehelpers.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScopedValueRollback>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const char kMutedStyle[] = "color: %1;";
+const char kMutedColor[] = "#6E8A7E";
+constexpr int kCustomCompareIndex = 3;
+// Bursts of change signals (an import, a sync) cause one rerun at most this often.
+constexpr int kDataChangeDelayMs = 300;
+constexpr int kCurrencyRole = Qt::UserRole + 1;
+
+QDate quarterStart(const QDate &date)
+{
+    return QDate(date.year(), ((date.month() - 1) / 3) * 3 + 1, 1);
+}
+
+QTableWidgetItem *textItem(const QString &text)
+{
+    return new QTableWidgetItem(text);
+}
+
+QTableWidgetItem *numberItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+const char *exportFileName(int index)
+{
+    static const char *const names[] = {"category_spending.csv", "payee_summary.csv", "tax_report.csv",
+                                        "income_vs_expenses.csv", "cash_flow.csv", "year_over_year.csv",
+                                        "account_summary.csv", "transactions.csv"};
+    return index >= 0 && index < ReportsScreen::TabCount ? names[index] : nullptr;
+}
+
+void configureReportTable(QTableView *table)
+{
+    table->setAlternatingRowColors(true);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(36);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setShowGrid(false);
+}
+
+bool checkedAdd(qint64 &sum, qint64 value)
+{
+    const std::optional<qint64> result = checkedSum(sum, value);
+    sum = result.value_or(0);
+    return result.has_value();
+}
+
+} // namespace
+
+ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
+    : QWidget(parent)
+    , m_app(app)
+{
+    m_refilling = true;
+    m_dataChangeTimer = new QTimer(this);
+    m_dataChangeTimer->setObjectName(QStringLiteral("dataChangeTimer"));
+    m_dataChangeTimer->setSingleShot(true);
+    m_dataChangeTimer->setInterval(kDataChangeDelayMs);
+    connect(m_dataChangeTimer, &QTimer::timeout, this, [this] {
+        // A change that arrives while hidden is picked up by the next refresh.
+        if (isVisible())
+            refresh();
+    });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    auto *title = new QLabel(tr("Reports"), this);
+    applyFontRole(title, 5);
+    layout->addWidget(title);
+    layout->addSpacing(12);
+
+    auto *filterRow = new QHBoxLayout;
+    filterRow->setSpacing(8);
+    filterRow->addWidget(new QLabel(tr("Account:"), this));
+    m_accountCombo = new QComboBox(this);
+    m_accountCombo->setObjectName(QStringLiteral("accountCombo"));
+    m_accountCombo->setMinimumWidth(140);
+    connect(m_accountCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onFilterChanged);
+    filterRow->addWidget(m_accountCombo);
+    filterRow->addSpacing(12);
+    filterRow->addWidget(new QLabel(tr("Period:"), this));
+    m_periodCombo = new QComboBox(this);
+    m_periodCombo->setObjectName(QStringLiteral("periodCombo"));
+    m_periodCombo->setMinimumWidth(130);
+    for (const DatePreset &preset : datePresets(QDate::currentDate()))
+        m_periodCombo->addItem(preset.name);
+    m_periodCombo->setCurrentIndex(0);
+    connect(m_periodCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
+    filterRow->addWidget(m_periodCombo);
+    m_periodLabel = new QLabel(this);
+    m_periodLabel->setObjectName(QStringLiteral("periodLabel"));
+    m_periodLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(QLatin1String(kMutedColor)));
+    filterRow->addWidget(m_periodLabel);
+    m_fromEdit = new QDateEdit(this);
+    m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
+    m_toEdit = new QDateEdit(this);
+    m_toEdit->setObjectName(QStringLiteral("toEdit"));
+    for (QDateEdit *edit : {m_fromEdit, m_toEdit}) {
+        setupDateEdit(edit);
+        edit->hide();
+        connect(edit, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
+        filterRow->addWidget(edit);
+    }
+    filterRow->addStretch();
+    m_exportButton = new QPushButton(tr("Export CSV"), this);
+    m_exportButton->setObjectName(QStringLiteral("exportButton"));
+    connect(m_exportButton, &QPushButton::clicked, this, &ReportsScreen::exportCurrentTab);
+    filterRow->addWidget(m_exportButton);
+    layout->addLayout(filterRow);
+
+    layout->addSpacing(8);
+    m_errorLabel = new QLabel(this);
+    m_errorLabel->setObjectName(QStringLiteral("errorLabel"));
+    m_errorLabel->setTextFormat(Qt::PlainText);
+    m_errorLabel->setWordWrap(true);
+    m_errorLabel->hide();
+    layout->addWidget(m_errorLabel);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("reportTabs"));
+    layout->addWidget(m_tabs, 1);
+
+    const QList<std::pair<QString, QStringList>> plainTabs = {
+        {tr("Category Spending"), {tr("Category"), tr("Total")}},
+        {tr("Payee Summary"), {tr("Payee"), tr("Total"), tr("Count")}},
+        {tr("Tax Report"), {tr("Category"), tr("Tax Code"), tr("Total")}},
+        {tr("Income vs Expenses"), {tr("Month"), tr("Income"), tr("Expenses"), tr("Net")}},
+        {tr("Cash Flow"), {tr("Month"), tr("Inflows"), tr("Outflows"), tr("Net")}},
+    };
+    for (const auto &[tabTitle, headers] : plainTabs) {
+        QTableWidget *table = makeReportTable(headers);
+        m_tables.append(table);
+        m_tabs->addTab(table, tabTitle);
+    }
+    buildYearOverYearTab();
+    QTableWidget *summary =
+        makeReportTable({tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total")});
+    m_tables.append(summary);
+    m_tabs->addTab(summary, tr("Account Summary"));
+    buildTransactionsTab();
+    connect(m_tabs, &QTabWidget::currentChanged, this, &ReportsScreen::onFilterChanged);
+
+    applyDatePreset(0);
+    m_refilling = false;
+
+    connect(m_app->accountRepository(), &AccountRepository::accountsChanged, this, &ReportsScreen::onDataChanged);
+    connect(m_app->categoryRepository(), &CategoryRepository::categoriesChanged, this,
+            &ReportsScreen::onDataChanged);
+    connect(m_app->transactionRepository(), &TransactionRepository::transactionsChanged, this,
+            &ReportsScreen::onDataChanged);
+}
+
+QList<ReportsScreen::DatePreset> ReportsScreen::datePresets(const QDate &today)
+{
+    const QDate monthStart(today.year(), today.month(), 1);
+    const QDate thisQuarter = quarterStart(today);
+    const QDate lastQuarter = thisQuarter.addMonths(-3);
+    // Preset names are shown as they are, untranslated.
+    return {
+        {QStringLiteral("This Month"), monthStart, today},
+        {QStringLiteral("Last Month"), monthStart.addMonths(-1), monthStart.addDays(-1)},
+        {QStringLiteral("This Quarter"), thisQuarter, today},
+        {QStringLiteral("Last Quarter"), lastQuarter, thisQuarter.addDays(-1)},
+        {QStringLiteral("This Year"), QDate(today.year(), 1, 1), today},
+        {QStringLiteral("Last Year"), QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)},
+        {QStringLiteral("Last 30 Days"), today.addDays(-30), today},
+        {QStringLiteral("Last 90 Days"), today.addDays(-90), today},
+        {QStringLiteral("Last 12 Months"), today.addYears(-1), today},
+        {QStringLiteral("All Time"), QDate(2000, 1, 1), today},
+        {QStringLiteral("Custom"), QDate(), QDate()},
+    };
+}
+
+std::optional<ReportsScreen::ComparedPeriods> ReportsScreen::comparedPeriods(int index, const QDate &today)
+{
+    const int year = today.year();
+    const QDate thisQuarter = quarterStart(today);
+    switch (index) {
+    case 0:
+        return ComparedPeriods{QDate(year - 1, 1, 1), QDate(year - 1, 12, 31), QDate(year, 1, 1), today};
+    case 1:
+        return ComparedPeriods{QDate(year - 2, 1, 1), QDate(year - 2, 12, 31), QDate(year - 1, 1, 1),
+                               QDate(year - 1, 12, 31)};
+    case 2:
+        return ComparedPeriods{thisQuarter.addMonths(-3), thisQuarter.addDays(-1), thisQuarter, today};
+    default:
+        return std::nullopt;
+    }
+}
+
+QString ReportsScreen::accountTypeText(const QString &storedType)
+{
+    // Shown as they stand, untranslated.
+    static const QList<std::pair<QString, QString>> texts = {
+        {QStringLiteral("checking"), QStringLiteral("Checking")},
+        {QStringLiteral("savings"), QStringLiteral("Savings")},
+        {QStringLiteral("credit_card"), QStringLiteral("Credit Card")},
+        {QStringLiteral("cash"), QStringLiteral("Cash")},
+        {QStringLiteral("investment"), QStringLiteral("Investment")},
+        {QStringLiteral("loan"), QStringLiteral("Loan")},
+    };
+    for (const auto &[stored, shown] : texts) {
+        if (stored == storedType)
+            return shown;
+    }
+    return QStringLiteral("Other");
+}
+
+QTableWidget *ReportsScreen::makeReportTable(const QStringList &headers)
+{
+    auto *table = new QTableWidget(0, int(headers.size()), this);
+    table->setHorizontalHeaderLabels(headers);
+    configureReportTable(table);
+    return table;
+}
+
+void ReportsScreen::setupDateEdit(QDateEdit *edit)
+{
+    const QLocale system = QLocale::system();
+    edit->setDisplayFormat(system.dateFormat(QLocale::ShortFormat));
+    edit->setCalendarPopup(true);
+    edit->setLocale(system);
+    auto *calendar = new QCalendarWidget(edit);
+    calendar->setFirstDayOfWeek(Qt::DayOfWeek(UiPrefs::weekStartDay()));
+    calendar->setLocale(system);
+    edit->setCalendarWidget(calendar);
+}
+
+void ReportsScreen::buildYearOverYearTab()
+{
+    auto *container = new QWidget(this);
+    auto *layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 8, 0, 0);
+
+    auto *controls = new QHBoxLayout;
+    controls->setSpacing(8);
+    controls->addWidget(new QLabel(tr("Compare:"), container));
+    m_compareCombo = new QComboBox(container);
+    m_compareCombo->setObjectName(QStringLiteral("compareCombo"));
+    m_compareCombo->addItems({tr("This Year vs Last Year"), tr("Last Year vs Year Before"),
+                              tr("This Quarter vs Last Quarter"), tr("Custom")});
+    controls->addWidget(m_compareCombo);
+    controls->addSpacing(12);
+    m_compareLabel = new QLabel(container);
+    m_compareLabel->setObjectName(QStringLiteral("compareLabel"));
+    m_compareLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(QLatin1String(kMutedColor)));
+    controls->addWidget(m_compareLabel);
+
+    m_customRange = new QWidget(container);
+    m_customRange->setObjectName(QStringLiteral("customRange"));
+    auto *range = new QHBoxLayout(m_customRange);
+    range->setContentsMargins(0, 0, 0, 0);
+    range->setSpacing(8);
+    const auto addEdit = [this, range](const char *name) {
+        auto *edit = new QDateEdit(m_customRange);
+        edit->setObjectName(QLatin1String(name));
+        setupDateEdit(edit);
+        connect(edit, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
+        range->addWidget(edit);
+        return edit;
+    };
+    range->addWidget(new QLabel(tr("P1:"), m_customRange));
+    m_period1FromEdit = addEdit("period1FromEdit");
+    range->addWidget(new QLabel(QStringLiteral("\u2013"), m_customRange));
+    m_period1ToEdit = addEdit("period1ToEdit");
+    range->addSpacing(12);
+    range->addWidget(new QLabel(tr("P2:"), m_customRange));
+    m_period2FromEdit = addEdit("period2FromEdit");
+    range->addWidget(new QLabel(QStringLiteral("\u2013"), m_customRange));
+    m_period2ToEdit = addEdit("period2ToEdit");
+    m_customRange->hide();
+    controls->addWidget(m_customRange);
+    controls->addStretch();
+    layout->addLayout(controls);
+
+    showComparedPeriods(*comparedPeriods(0, QDate::currentDate()));
+    connect(m_compareCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onYoyPresetChanged);
+
+    QTableWidget *table = makeReportTable({tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference")});
+    m_tables.append(table);
+    layout->addWidget(table, 1);
+    m_tabs->addTab(container, tr("Year-over-Year"));
+}
+
+void ReportsScreen::buildTransactionsTab()
+{
+    // A model instead of a table item per cell: "All Time" can list a million rows.
+    auto *table = new QTableView(this);
+    table->setObjectName(QStringLiteral("transactionsTable"));
+    m_transactionsModel = new ReportTransactionsModel(table);
+    table->setModel(m_transactionsModel);
+    configureReportTable(table);
+    m_tables.append(table);
+    m_tabs->addTab(table, tr("Transactions"));
+}
+
+void ReportsScreen::appendTotalRow(QTableWidget *table, qint64 total1, qint64 total2, qint64 total3)
+{
+    const int row = table->rowCount();
+    table->insertRow(row);
+    auto *label = textItem(tr("Total"));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    table->setItem(row, 0, label);
+    const qint64 totals[] = {total1, total2, total3};
+    for (int column = 1; column <= 3; ++column) {
+        auto *item = numberItem(moneyText(totals[column - 1], selectedCurrency()));
+        item->setFont(bold);
+        table->setItem(row, column, item);
+    }
+}
+
+void ReportsScreen::applyDatePreset(int index)
+{
+    const QList<DatePreset> presets = datePresets(QDate::currentDate());
+    if (index < 0 || index >= presets.size())
+        return;
+    const DatePreset &preset = presets.at(index);
+    if (!preset.from.isValid()) {
+        m_fromEdit->show();
+        m_toEdit->show();
+        m_periodLabel->hide();
+        return;
+    }
+    m_fromEdit->hide();
+    m_toEdit->hide();
+    m_periodLabel->show();
+    {
+        QScopedValueRollback<bool> guard(m_refilling, true);
+        m_fromEdit->setDate(preset.from);
+        m_toEdit->setDate(preset.to);
+    }
+    m_periodLabel->setText(rangeText(preset.from, preset.to));
+}
+
+void ReportsScreen::onDatePresetChanged(int index)
+{
+    applyDatePreset(index);
+    if (!m_refilling)
+        runReport();
+}
+
+void ReportsScreen::onFilterChanged()
+{
+    if (!m_refilling)
+        runReport();
+}
+
+void ReportsScreen::onYoyPresetChanged(int index)
+{
+    const std::optional<ComparedPeriods> periods = comparedPeriods(index, QDate::currentDate());
+    {
+        QScopedValueRollback<bool> guard(m_refilling, true);
+        m_customRange->setVisible(index == kCustomCompareIndex);
+        m_compareLabel->setVisible(index != kCustomCompareIndex);
+        if (periods)
+            showComparedPeriods(*periods);
+    }
+    runReport();
+}
+
+void ReportsScreen::showComparedPeriods(const ComparedPeriods &periods)
+{
+    m_period1FromEdit->setDate(periods.period1From);
+    m_period1ToEdit->setDate(periods.period1To);
+    m_period2FromEdit->setDate(periods.period2From);
+    m_period2ToEdit->setDate(periods.period2To);
+    m_compareLabel->setText(tr("P1: %1 \u2013 %2    P2: %3 \u2013 %4")
+                                .arg(QLocale().toString(periods.period1From, QLocale::ShortFormat),
+                                     QLocale().toString(periods.period1To, QLocale::ShortFormat),
+                                     QLocale().toString(periods.period2From, QLocale::ShortFormat),
+                                     QLocale().toString(periods.period2To, QLocale::ShortFormat)));
+}
+
+void ReportsScreen::populateAccountFilter()
+{
+    m_accountCombo->clear();
+    m_accountCombo->addItem(tr("All Accounts"), QString());
+    for (const Account &account : m_app->accountRepository()->listAll()) {
+        m_accountCombo->addItem(account.name, account.id);
+        m_accountCombo->setItemData(m_accountCombo->count() - 1, int(account.currency), kCurrencyRole);
+    }
+    m_accountCombo->setCurrentIndex(0);
+}
+
+void ReportsScreen::onDataChanged()
+{
+    if (isVisible() && !m_dataChangeTimer->isActive())
+        m_dataChangeTimer->start();
+}
+
+void ReportsScreen::refresh()
+{
+    m_dataChangeTimer->stop();
+    {
+        QScopedValueRollback<bool> guard(m_refilling, true);
+        populateAccountFilter();
+    }
+    runReport();
+}
+
+void ReportsScreen::runReport()
+{
+    if (m_tables.size() != TabCount)
+        return;
+    fillTab(m_tabs->currentIndex());
+}
+
+void ReportsScreen::fillTab(int index)
+{
+    const QDate from = m_fromEdit->date();
+    const QDate to = m_toEdit->date();
+    const QString accountId = selectedAccountId();
+    ReportError error = ReportError::None;
+    switch (index) {
+    case CategorySpendingTab:
+        error = fillCategorySpending(from, to);
+        break;
+    case PayeeSummaryTab:
+        error = fillPayeeSummary(from, to);
+        break;
+    case TaxReportTab:
+        error = fillTaxReport(from, to);
+        break;
+    case IncomeVsExpensesTab: {
+        const QList<MonthlyFlowRow> rows = m_app->reportService()->incomeVsExpenses(from, to, accountId, &error);
+        if (error == ReportError::None)
+            error = fillMonthlyFlow(widgetTable(index), rows);
+        break;
+    }
+    case CashFlowTab: {
+        const QList<MonthlyFlowRow> rows = m_app->reportService()->cashFlowByMonth(from, to, accountId, &error);
+        if (error == ReportError::None)
+            error = fillMonthlyFlow(widgetTable(index), rows);
+        break;
+    }
+    case YearOverYearTab:
+        error = fillYearOverYear();
+        break;
+    case AccountSummaryTab:
+        error = fillAccountSummary();
+        break;
+    case TransactionsTab:
+        error = fillTransactions(from, to);
+        break;
+    default:
+        return;
+    }
+    if (error != ReportError::None) {
+        // Never a partial or wrapped figure: the tab shows the error alone.
+        if (QTableWidget *table = widgetTable(index))
+            table->setRowCount(0);
+        else
+            m_transactionsModel->setRows({});
+    }
+    showTabError(error);
+}
+
+ReportError ReportsScreen::fillCategorySpending(const QDate &from, const QDate &to)
+{
+    ReportError error = ReportError::None;
+    const QList<CategoryTotalRow> rows =
+        m_app->reportService()->spendingByCategory(from, to, selectedAccountId(), &error);
+    QTableWidget *table = widgetTable(CategorySpendingTab);
+    table->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        table->setItem(i, 0, textItem(rows.at(i).categoryName));
+        table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, selectedCurrency())));
+    }
+    return error;
+}
+
+ReportError ReportsScreen::fillPayeeSummary(const QDate &from, const QDate &to)
+{
+    ReportError error = ReportError::None;
+    const QList<PayeeSummaryRow> rows = m_app->reportService()->payeeSummary(from, to, selectedAccountId(), &error);
+    QTableWidget *table = widgetTable(PayeeSummaryTab);
+    table->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        table->setItem(i, 0, textItem(rows.at(i).payee));
+        table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, selectedCurrency())));
+        table->setItem(i, 2, numberItem(QString::number(rows.at(i).count)));
+    }
+    return error;
+}
+
+ReportError ReportsScreen::fillTaxReport(const QDate &from, const QDate &to)
+{
+    ReportError error = ReportError::None;
+    // Over all accounts whatever the filter, so in dollars.
+    const QList<TaxCategoryRow> rows = m_app->reportService()->taxReport(from, to, &error);
+    QTableWidget *table = widgetTable(TaxReportTab);
+    table->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        table->setItem(i, 0, textItem(rows.at(i).categoryName));
+        table->setItem(i, 1, textItem(rows.at(i).taxCategory));
+        table->setItem(i, 2, numberItem(moneyText(rows.at(i).total, Currency::USD)));
+    }
+    return error;
+}
+
+ReportError ReportsScreen::fillMonthlyFlow(QTableWidget *table, const QList<MonthlyFlowRow> &rows)
+{
+    const Currency digits = selectedCurrency();
+    qint64 inflows = 0;
+    qint64 outflows = 0;
+    qint64 net = 0;
+    table->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        const MonthlyFlowRow &row = rows.at(i);
+        if (!checkedAdd(inflows, row.inflow) || !checkedAdd(outflows, row.outflow) || !checkedAdd(net, row.net))
+            return ReportError::Overflow;
+        table->setItem(i, 0, textItem(row.month));
+        table->setItem(i, 1, numberItem(moneyText(row.inflow, digits)));
+        table->setItem(i, 2, numberItem(moneyText(row.outflow, digits)));
+        table->setItem(i, 3, numberItem(moneyText(row.net, digits)));
+    }
+    if (!rows.isEmpty())
+        appendTotalRow(table, inflows, outflows, net);
+    return ReportError::None;
+}
+
+ReportError ReportsScreen::fillYearOverYear()
+{
+    ReportError error = ReportError::None;
+    const QList<YearOverYearRow> rows = m_app->reportService()->yearOverYear(
+        m_period1FromEdit->date(), m_period1ToEdit->date(), m_period2FromEdit->date(), m_period2ToEdit->date(),
+        selectedAccountId(), &error);
+    const Currency digits = selectedCurrency();
+    QTableWidget *table = widgetTable(YearOverYearTab);
+    table->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        const YearOverYearRow &row = rows.at(i);
+        table->setItem(i, 0, textItem(row.categoryName));
+        table->setItem(i, 1, numberItem(moneyText(row.period1Total, digits)));
+        table->setItem(i, 2, numberItem(moneyText(row.period2Total, digits)));
+        table->setItem(i, 3, numberItem(moneyText(row.change, digits)));
+    }
+    return error;
+}
+
+ReportError ReportsScreen::fillAccountSummary()
+{
+    ReportError error = ReportError::None;
+    const QList<AccountSummaryRow> rows = m_app->reportService()->accountSummary(&error);
+    QTableWidget *table = widgetTable(AccountSummaryTab);
+    table->setRowCount(int(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        const AccountSummaryRow &row = rows.at(i);
+        table->setItem(i, 0, textItem(row.accountName));
+        table->setItem(i, 1, textItem(accountTypeText(row.accountType)));
+        table->setItem(i, 2, numberItem(moneyText(row.clearedBalance, row.currency)));
+        table->setItem(i, 3, numberItem(moneyText(row.unclearedAmount, row.currency)));
+        table->setItem(i, 4, numberItem(moneyText(row.balance, row.currency)));
+    }
+    return error;
+}
+
+ReportError ReportsScreen::fillTransactions(const QDate &from, const QDate &to)
+{
+    ReportError error = ReportError::None;
+    m_transactionsModel->setRows(m_app->reportService()->transactionList(from, to, selectedAccountId(), {}, &error));
+    return error;
+}
+
+void ReportsScreen::showTabError(ReportError error)
+{
+    switch (error) {
+    case ReportError::None:
+        m_errorLabel->clear();
+        m_errorLabel->hide();
+        return;
+    case ReportError::Overflow:
+        m_errorLabel->setText(tr("This report cannot be shown: a total is too large to compute."));
+        break;
+    case ReportError::QueryFailed:
+        m_errorLabel->setText(tr("This report cannot be shown: the data could not be read."));
+        break;
+    }
+    m_errorLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(negativeAmountColor().name()));
+    m_errorLabel->show();
+}
+
+QString ReportsScreen::selectedAccountId() const
+{
+    return m_accountCombo->currentData().toString();
+}
+
+Currency ReportsScreen::selectedCurrency() const
+{
+    const QVariant currency = m_accountCombo->currentData(kCurrencyRole);
+    return currency.isValid() ? Currency(currency.toInt()) : Currency::USD;
+}
+
+QString ReportsScreen::moneyText(qint64 cents, Currency digits) const
+{
+    // Reports are shown in dollars; an account's own figures keep its digits.
+    return TransactionActions::dollarText(cents, digits);
+}
+
+QString ReportsScreen::rangeText(const QDate &from, const QDate &to) const
+{
+    return QStringLiteral("%1 \u2013 %2")
+        .arg(QLocale().toString(from, QLocale::ShortFormat), QLocale().toString(to, QLocale::ShortFormat));
+}
+
+QTableView *ReportsScreen::tableForTab(int index) const
+{
+    return index >= 0 && index < m_tables.size() ? m_tables.at(index) : nullptr;
+}
+
+QTableWidget *ReportsScreen::widgetTable(int index) const
+{
+    return qobject_cast<QTableWidget *>(tableForTab(index));
+}
+
+void ReportsScreen::exportCurrentTab()
+{
+    const int index = m_tabs->currentIndex();
+    const QTableView *table = tableForTab(index);
+    if (!exportFileName(index) || !table || table->model()->rowCount() == 0)
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), QLatin1String(exportFileName(index)),
+                                                      tr("CSV Files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    exportCurrentTabTo(path);
+}
+
+bool ReportsScreen::exportCurrentTabTo(const QString &path)
+{
+    const QTableView *table = tableForTab(m_tabs->currentIndex());
+    if (!table || table->model()->rowCount() == 0)
+        return false;
+    const QAbstractItemModel *model = table->model();
+    QStringList headers;
+    for (int column = 0; column < model->columnCount(); ++column)
+        headers.append(model->headerData(column, Qt::Horizontal).toString());
+    QList<QStringList> rows;
+    rows.reserve(model->rowCount());
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells.append(model->index(row, column).data().toString());
+        rows.append(cells);
+    }
+
+    QSaveFile file(path);
+    const QByteArray bytes = ReportService::toCsv(headers, rows).toUtf8();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    UserPrompts::current()->warning(this, tr("Export Failed"),
+                                    tr("The report could not be written to %1:\n%2").arg(path, file.errorString()));
+    return false;
+}

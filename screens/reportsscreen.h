@@ -1,0 +1,134 @@
+#pragma once
+
+#include "data/account.h"
+#include "services/reportservice.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <optional>
+
+class AppState;
+class QAbstractItemModel;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTableWidget;
+class QTimer;
+class ReportTransactionsModel;
+
+// The eight reports as tables on tabs, for one account or all of them and a
+// chosen period; the current tab's table can be exported as CSV. Only the
+// tab on screen is computed: a tab is computed afresh each time it is shown.
+class ReportsScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum Tab {
+        CategorySpendingTab = 0,
+        PayeeSummaryTab = 1,
+        TaxReportTab = 2,
+        IncomeVsExpensesTab = 3,
+        CashFlowTab = 4,
+        YearOverYearTab = 5,
+        AccountSummaryTab = 6,
+        TransactionsTab = 7,
+        TabCount = 8
+    };
+
+    struct DatePreset
+    {
+        QString name;
+        QDate from;
+        QDate to;
+    };
+
+    struct ComparedPeriods
+    {
+        QDate period1From;
+        QDate period1To;
+        QDate period2From;
+        QDate period2To;
+    };
+
+    explicit ReportsScreen(AppState *app, QWidget *parent = nullptr);
+
+    // The period choices in combo order, counted from today; "Custom" has no dates.
+    static QList<DatePreset> datePresets(const QDate &today);
+    // The periods of a compare choice; none for "Custom" (index 3) and unknown indexes.
+    static std::optional<ComparedPeriods> comparedPeriods(int index, const QDate &today);
+    // The shown text of a stored account type.
+    static QString accountTypeText(const QString &storedType);
+
+    void refresh();
+    // Writes the current tab as CSV to path; an error is shown when the file
+    // cannot be written. False when nothing was written.
+    bool exportCurrentTabTo(const QString &path);
+    // The view of a tab (its model holds the cells as shown).
+    QTableView *tableForTab(int index) const;
+
+public Q_SLOTS:
+    void onDatePresetChanged(int index);
+    void onFilterChanged();
+    void runReport();
+    void exportCurrentTab();
+
+private:
+    void applyDatePreset(int index);
+    void onYoyPresetChanged(int index);
+    // Puts the periods into the four date edits and the compare label.
+    void showComparedPeriods(const ComparedPeriods &periods);
+    void populateAccountFilter();
+    void onDataChanged();
+    QTableWidget *makeReportTable(const QStringList &headers);
+    void setupDateEdit(QDateEdit *edit);
+    void appendTotalRow(QTableWidget *table, qint64 total1, qint64 total2, qint64 total3);
+    void buildYearOverYearTab();
+    void buildTransactionsTab();
+
+    void fillTab(int index);
+    ReportError fillCategorySpending(const QDate &from, const QDate &to);
+    ReportError fillPayeeSummary(const QDate &from, const QDate &to);
+    ReportError fillTaxReport(const QDate &from, const QDate &to);
+    ReportError fillMonthlyFlow(QTableWidget *table, const QList<MonthlyFlowRow> &rows);
+    ReportError fillYearOverYear();
+    ReportError fillAccountSummary();
+    ReportError fillTransactions(const QDate &from, const QDate &to);
+    void showTabError(ReportError error);
+    QString selectedAccountId() const;
+    // The digits amounts of the chosen account use; dollars for all accounts.
+    Currency selectedCurrency() const;
+    QString moneyText(qint64 cents, Currency digits) const;
+    QString rangeText(const QDate &from, const QDate &to) const;
+    QTableWidget *widgetTable(int index) const;
+
+    AppState *m_app;
+    bool m_refilling = true;
+    QTimer *m_dataChangeTimer = nullptr;
+
+    QComboBox *m_accountCombo = nullptr;
+    QComboBox *m_periodCombo = nullptr;
+    QLabel *m_periodLabel = nullptr;
+    QDateEdit *m_fromEdit = nullptr;
+    QDateEdit *m_toEdit = nullptr;
+    QPushButton *m_exportButton = nullptr;
+    QLabel *m_errorLabel = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QList<QTableView *> m_tables;
+    ReportTransactionsModel *m_transactionsModel = nullptr;
+
+    QComboBox *m_compareCombo = nullptr;
+    QLabel *m_compareLabel = nullptr;
+    QWidget *m_customRange = nullptr;
+    QDateEdit *m_period1FromEdit = nullptr;
+    QDateEdit *m_period1ToEdit = nullptr;
+    QDateEdit *m_period2FromEdit = nullptr;
+    QDateEdit *m_period2ToEdit = nullptr;
+};

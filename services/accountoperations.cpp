@@ -1,0 +1,137 @@
+#include "services/accountoperations.h"
+
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/sqlvalues.h"
+#include "data/transaction.h"
+#include "data/transactionrepository.h"
+
+#include <QDebug>
+
+using namespace SqlValues;
+
+namespace {
+
+// Rows deleted with the account carry its deletion time, give or take the
+// few seconds the cascade took.
+constexpr int kRestoreWindowSeconds = 10;
+
+const char *const kCascadeTables[] = {"transactions", "recurring_transactions", "reconciliations"};
+
+Transaction openingBalanceRecord(const Account &account, const QDate &date, const QString &payee)
+{
+    Transaction record;
+    record.id = TransactionRepository::openingBalanceId(account.id);
+    record.accountId = account.id;
+    record.date = date;
+    record.payee = payee;
+    record.amount = account.startingBalance;
+    record.cleared = true;
+    record.reconciled = true;
+    record.version = 1;
+    record.syncStatus = SyncStatus::Pending;
+    record.createdAt = QDateTime::currentDateTimeUtc();
+    record.updatedAt = record.createdAt;
+    return record;
+}
+
+} // namespace
+
+AccountOperations::AccountOperations(Database *database, AccountRepository *accounts,
+                                     TransactionRepository *transactions, RecurringRepository *recurring,
+                                     ReconciliationRepository *reconciliations)
+    : m_database(database)
+    , m_accounts(accounts)
+    , m_transactions(transactions)
+    , m_recurring(recurring)
+    , m_reconciliations(reconciliations)
+{
+}
+
+bool AccountOperations::createAccount(const Account &account)
+{
+    SqlTransaction sql(m_database);
+    return sql.isActive() && m_accounts->insert(account) && sql.commit();
+}
+
+bool AccountOperations::createAccountWithOpeningBalance(const Account &account, const QDate &openingDate,
+                                                        const QString &payee)
+{
+    Account stored = account;
+    stored.startingBalance = 0;
+    SqlTransaction sql(m_database);
+    return sql.isActive() && m_accounts->insert(stored)
+        && m_transactions->insert(openingBalanceRecord(account, openingDate, payee)) && sql.commit();
+}
+
+bool AccountOperations::deleteAccount(const QString &accountId)
+{
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account || account->deletedAt)
+        return false;
+
+    SqlTransaction sql(m_database);
+    if (!sql.isActive())
+        return false;
+    const int transactions = m_transactions->softDeleteByAccount(accountId);
+    const int recurring = m_recurring->softDeleteByAccount(accountId);
+    const int reconciliations = m_reconciliations->softDeleteByAccount(accountId);
+    // The repositories report a failed bulk update as 0 rows, which reads the
+    // same as an empty table: what is still live tells them apart.
+    for (const char *table : kCascadeTables) {
+        if (liveRowCount(table, accountId) != 0)
+            return false;
+    }
+    if (!m_accounts->softDelete(accountId) || !sql.commit())
+        return false;
+    qInfo() << "Cascade delete account" << accountId << "→ transactions:" << transactions
+            << "recurrings:" << recurring << "reconciliations:" << reconciliations;
+    return true;
+}
+
+bool AccountOperations::restoreAccount(const QString &accountId)
+{
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account)
+        return false;
+    if (!account->deletedAt)
+        return true;
+
+    const QString since = isoDateTime(account->deletedAt->toUTC().addSecs(-kRestoreWindowSeconds));
+    SqlTransaction sql(m_database);
+    if (!sql.isActive())
+        return false;
+    m_transactions->restoreByAccount(accountId, since);
+    m_recurring->restoreByAccount(accountId, since);
+    m_reconciliations->restoreByAccount(accountId, since);
+    for (const char *table : kCascadeTables) {
+        if (rowsDeletedSince(table, accountId, since) != 0)
+            return false;
+    }
+    return m_accounts->restore(accountId) && sql.commit();
+}
+
+int AccountOperations::liveRowCount(const char *table, const QString &accountId) const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT COUNT(*) FROM %1 WHERE account_id = ? AND deleted_at IS NULL")
+                                  .arg(QLatin1String(table)),
+                              {accountId});
+    // A count that cannot be read counts as rows left behind.
+    if (!exec(query, "AccountOperations::liveRowCount") || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+int AccountOperations::rowsDeletedSince(const char *table, const QString &accountId, const QString &since) const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT COUNT(*) FROM %1 WHERE account_id = ? AND deleted_at >= ?")
+                                  .arg(QLatin1String(table)),
+                              {accountId, since});
+    if (!exec(query, "AccountOperations::rowsDeletedSince") || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}

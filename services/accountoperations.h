@@ -1,0 +1,50 @@
+#pragma once
+
+#include "data/account.h"
+
+#include <QDate>
+#include <QString>
+
+class Database;
+class AccountRepository;
+class TransactionRepository;
+class RecurringRepository;
+class ReconciliationRepository;
+
+// The commands that change an account together with the rows that belong to
+// it. Each one is a single SQL transaction: it nests inside a caller's
+// transaction and bulk write, and on any failed write it leaves the database
+// as it was and returns false.
+class AccountOperations
+{
+public:
+    AccountOperations(Database *database, AccountRepository *accounts, TransactionRepository *transactions,
+                      RecurringRepository *recurring, ReconciliationRepository *reconciliations);
+
+    // Stores the account exactly as given.
+    bool createAccount(const Account &account);
+    // Stores the account with a starting balance of 0 and moves the given
+    // starting balance into its opening-balance transaction (also when it is
+    // 0), cleared and reconciled, under the account's derived id. The payee
+    // is the caller's translation of "Opening Balance".
+    bool createAccountWithOpeningBalance(const Account &account, const QDate &openingDate, const QString &payee);
+
+    // Soft-deletes the account's transactions, recurring rules and
+    // reconciliations, then the account. False for an unknown or already
+    // deleted account.
+    bool deleteAccount(const QString &accountId);
+    // Brings back a deleted account with the rows deleted together with it
+    // (from 10 seconds before its deletion on); rows deleted earlier stay
+    // deleted. A live account is left as it is.
+    bool restoreAccount(const QString &accountId);
+
+private:
+    int liveRowCount(const char *table, const QString &accountId) const;
+    int rowsDeletedSince(const char *table, const QString &accountId, const QString &since) const;
+
+    Database *m_database;
+    AccountRepository *m_accounts;
+    TransactionRepository *m_transactions;
+    RecurringRepository *m_recurring;
+    ReconciliationRepository *m_reconciliations;
+};

@@ -1,0 +1,437 @@
+#include "register/registerfixture.h"
+#include "support/testmain.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/transactionrepository.h"
+#include "screens/reportsscreen.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+
+using Rows = QList<QStringList>;
+
+Rows cells(const QTableView *table)
+{
+    Rows rows;
+    const QAbstractItemModel *model = table->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList line;
+        for (int column = 0; column < model->columnCount(); ++column)
+            line.append(model->index(row, column).data().toString());
+        rows.append(line);
+    }
+    return rows;
+}
+
+QString shortDate(int year, int month, int day)
+{
+    return QLocale().toString(QDate(year, month, day), QLocale::ShortFormat);
+}
+
+// A checking account in dollars with a starting balance, a yen account and
+// an account of a type the screen does not know; a year of 2024 entries, one
+// 2023 rent for the comparison, and one entry before 2000.
+struct ReportsFixture : AppFixture
+{
+    Account checking;
+    Account yen;
+    Account odd;
+    std::unique_ptr<ReportsScreen> screen;
+
+    ReportsFixture()
+    {
+        checking = addAccount(QStringLiteral("Checking"), AccountType::Checking, Currency::USD, 100000, 0);
+        yen = addAccount(QStringLiteral("Yen"), AccountType::Savings, Currency::JPY, 0, 1);
+        odd = addAccount(QStringLiteral("Odd"), AccountType::Other, Currency::USD, 0, 2);
+        execSql(QStringLiteral("UPDATE accounts SET account_type = 'brokerage' WHERE id = '%1'").arg(odd.id));
+        const Category rent = addCategory(QStringLiteral("Rent"));
+        const Category salary = addCategory(QStringLiteral("Salary"));
+        const Category food = addCategory(QStringLiteral("Food"));
+        const Category medical = addCategory(QStringLiteral("Medical"));
+        execSql(QStringLiteral("UPDATE categories SET is_tax_relevant = 1, tax_category = 'medical' WHERE id = '%1'")
+                    .arg(medical.id));
+        add(checking, QDate(2024, 1, 5), QStringLiteral("Landlord"), -120000, rent, true);
+        add(checking, QDate(2024, 1, 15), QStringLiteral("Employer"), 300000, salary);
+        add(checking, QDate(2024, 2, 10), QStringLiteral("Clinic"), -15025, medical);
+        add(checking, QDate(2024, 2, 12), QStringLiteral("Say \"hi\""), -1000, {});
+        add(yen, QDate(2024, 2, 20), QStringLiteral("Ramen"), -1500, food);
+        add(checking, QDate(2023, 1, 5), QStringLiteral("Landlord"), -110000, rent);
+        add(checking, QDate(1999, 12, 31), QStringLiteral("Millennium"), -500, {});
+        screen = std::make_unique<ReportsScreen>(app());
+        screen->resize(1000, 600);
+    }
+
+    void add(const Account &account, const QDate &date, const QString &payee, qint64 amount, const Category &category,
+             bool cleared = false)
+    {
+        Transaction t = addTransaction(account.id, date, payee, amount);
+        t.categoryId = category.id;
+        t.cleared = cleared;
+        app()->transactionRepository()->update(t);
+    }
+
+    QComboBox *combo(const char *name) const { return findNamed<QComboBox>(screen.get(), name); }
+    QDateEdit *dateEdit(const char *name) const { return findNamed<QDateEdit>(screen.get(), name); }
+    QTabWidget *tabs() const { return findNamed<QTabWidget>(screen.get(), "reportTabs"); }
+    QLabel *errorLabel() const { return findNamed<QLabel>(screen.get(), "errorLabel"); }
+
+    // The whole of 2024 through the Custom preset.
+    void showYear2024()
+    {
+        combo("periodCombo")->setCurrentIndex(combo("periodCombo")->findText(QStringLiteral("Custom")));
+        dateEdit("fromEdit")->setDate(QDate(2024, 1, 1));
+        dateEdit("toEdit")->setDate(QDate(2024, 12, 31));
+    }
+
+    void chooseAccount(const Account &account)
+    {
+        combo("accountCombo")->setCurrentIndex(combo("accountCombo")->findData(account.id));
+    }
+
+    Rows tab(int index)
+    {
+        tabs()->setCurrentIndex(index);
+        return cells(screen->tableForTab(index));
+    }
+};
+
+} // namespace
+
+class TestReportsScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void datePresets_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::newRow("last month from 31 March") << QDate(2026, 3, 31) << "Last Month" << QDate(2026, 2, 1)
+                                                  << QDate(2026, 2, 28);
+        QTest::newRow("last month in a leap year") << QDate(2024, 3, 31) << "Last Month" << QDate(2024, 2, 1)
+                                                   << QDate(2024, 2, 29);
+        QTest::newRow("last month across the year") << QDate(2026, 1, 15) << "Last Month" << QDate(2025, 12, 1)
+                                                    << QDate(2025, 12, 31);
+        QTest::newRow("this month") << QDate(2026, 3, 31) << "This Month" << QDate(2026, 3, 1) << QDate(2026, 3, 31);
+        QTest::newRow("this quarter on its first day") << QDate(2026, 4, 1) << "This Quarter" << QDate(2026, 4, 1)
+                                                       << QDate(2026, 4, 1);
+        QTest::newRow("this quarter on its last day") << QDate(2026, 3, 31) << "This Quarter" << QDate(2026, 1, 1)
+                                                      << QDate(2026, 3, 31);
+        QTest::newRow("last quarter across the year") << QDate(2026, 1, 15) << "Last Quarter" << QDate(2025, 10, 1)
+                                                      << QDate(2025, 12, 31);
+        QTest::newRow("last quarter") << QDate(2026, 5, 20) << "Last Quarter" << QDate(2026, 1, 1)
+                                      << QDate(2026, 3, 31);
+        QTest::newRow("this year") << QDate(2026, 5, 20) << "This Year" << QDate(2026, 1, 1) << QDate(2026, 5, 20);
+        QTest::newRow("last year") << QDate(2026, 5, 20) << "Last Year" << QDate(2025, 1, 1) << QDate(2025, 12, 31);
+        QTest::newRow("last 30 days") << QDate(2026, 3, 1) << "Last 30 Days" << QDate(2026, 1, 30)
+                                      << QDate(2026, 3, 1);
+        QTest::newRow("last 90 days") << QDate(2026, 3, 1) << "Last 90 Days" << QDate(2025, 12, 1)
+                                      << QDate(2026, 3, 1);
+        QTest::newRow("last 12 months from 29 February") << QDate(2024, 2, 29) << "Last 12 Months"
+                                                         << QDate(2023, 2, 28) << QDate(2024, 2, 29);
+        QTest::newRow("all time") << QDate(2026, 5, 20) << "All Time" << QDate(2000, 1, 1) << QDate(2026, 5, 20);
+        QTest::newRow("custom has no dates") << QDate(2026, 5, 20) << "Custom" << QDate() << QDate();
+    }
+
+    void datePresets()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QString, preset);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        const QList<ReportsScreen::DatePreset> presets = ReportsScreen::datePresets(today);
+        const auto found = std::find_if(presets.begin(), presets.end(),
+                                        [&](const ReportsScreen::DatePreset &p) { return p.name == preset; });
+        QVERIFY(found != presets.end());
+        QCOMPARE(found->from, from);
+        QCOMPARE(found->to, to);
+    }
+
+    void presetsAreOfferedInOrder()
+    {
+        ReportsFixture f;
+        QStringList names;
+        for (int i = 0; i < f.combo("periodCombo")->count(); ++i)
+            names.append(f.combo("periodCombo")->itemText(i));
+        QCOMPARE(names, QStringList({"This Month", "Last Month", "This Quarter", "Last Quarter", "This Year",
+                                     "Last Year", "Last 30 Days", "Last 90 Days", "Last 12 Months", "All Time",
+                                     "Custom"}));
+    }
+
+    void comparedPeriods_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QList<QDate>>("dates");
+        QTest::newRow("this year vs last year")
+            << 0 << QDate(2026, 5, 20)
+            << QList<QDate>{QDate(2025, 1, 1), QDate(2025, 12, 31), QDate(2026, 1, 1), QDate(2026, 5, 20)};
+        QTest::newRow("last year vs year before")
+            << 1 << QDate(2026, 5, 20)
+            << QList<QDate>{QDate(2024, 1, 1), QDate(2024, 12, 31), QDate(2025, 1, 1), QDate(2025, 12, 31)};
+        QTest::newRow("quarters across the year")
+            << 2 << QDate(2026, 1, 15)
+            << QList<QDate>{QDate(2025, 10, 1), QDate(2025, 12, 31), QDate(2026, 1, 1), QDate(2026, 1, 15)};
+        QTest::newRow("quarters") << 2 << QDate(2026, 8, 31)
+                                  << QList<QDate>{QDate(2026, 4, 1), QDate(2026, 6, 30), QDate(2026, 7, 1),
+                                                  QDate(2026, 8, 31)};
+    }
+
+    void comparedPeriods()
+    {
+        QFETCH(int, index);
+        QFETCH(QDate, today);
+        QFETCH(QList<QDate>, dates);
+        const auto periods = ReportsScreen::comparedPeriods(index, today);
+        QVERIFY(periods.has_value());
+        QCOMPARE((QList<QDate>{periods->period1From, periods->period1To, periods->period2From, periods->period2To}),
+                 dates);
+        QVERIFY(!ReportsScreen::comparedPeriods(3, today).has_value());
+    }
+
+    void tabsFilledFromTheFixture()
+    {
+        ReportsFixture f;
+        QVERIFY(f.isValid());
+        f.screen->refresh();
+        f.showYear2024();
+
+        QCOMPARE(f.tab(ReportsScreen::CategorySpendingTab),
+                 (Rows{{"Rent", "-$1,200.00"}, {"Medical", "-$150.25"}, {"Food", "-$15.00"},
+                       {"Uncategorized", "-$10.00"}}));
+        QCOMPARE(f.tab(ReportsScreen::PayeeSummaryTab),
+                 (Rows{{"Landlord", "-$1,200.00", "1"}, {"Clinic", "-$150.25", "1"}, {"Ramen", "-$15.00", "1"},
+                       {"Say \"hi\"", "-$10.00", "1"}, {"Employer", "$3,000.00", "1"}}));
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab), (Rows{{"Medical", "medical", "-$150.25"}}));
+        const Rows flow{{"2024-01", "$3,000.00", "-$1,200.00", "$1,800.00"},
+                        {"2024-02", "$0.00", "-$175.25", "-$175.25"},
+                        {"Total", "$3,000.00", "-$1,375.25", "$1,624.75"}};
+        QCOMPARE(f.tab(ReportsScreen::IncomeVsExpensesTab), flow);
+        QCOMPARE(f.tab(ReportsScreen::CashFlowTab), flow);
+        QCOMPARE(f.tab(ReportsScreen::AccountSummaryTab),
+                 (Rows{{"Checking", "Checking", "-$200.00", "$1,734.75", "$1,534.75"},
+                       {"Yen", "Savings", "$0", "-$1,500", "-$1,500"},
+                       {"Odd", "Other", "$0.00", "$0.00", "$0.00"}}));
+        QCOMPARE(f.tab(ReportsScreen::TransactionsTab),
+                 (Rows{{shortDate(2024, 1, 5), "Checking", "Landlord", "Rent", "", "-$1,200.00"},
+                       {shortDate(2024, 1, 15), "Checking", "Employer", "Salary", "", "$3,000.00"},
+                       {shortDate(2024, 2, 10), "Checking", "Clinic", "Medical", "", "-$150.25"},
+                       {shortDate(2024, 2, 12), "Checking", "Say \"hi\"", "", "", "-$10.00"},
+                       {shortDate(2024, 2, 20), "Yen", "Ramen", "Food", "", "-$1,500"}}));
+
+        // The year comparison reads its own dates, not the main period.
+        f.tabs()->setCurrentIndex(ReportsScreen::YearOverYearTab);
+        f.combo("compareCombo")->setCurrentIndex(3);
+        f.dateEdit("period1FromEdit")->setDate(QDate(2023, 1, 1));
+        f.dateEdit("period1ToEdit")->setDate(QDate(2023, 12, 31));
+        f.dateEdit("period2FromEdit")->setDate(QDate(2024, 1, 1));
+        f.dateEdit("period2ToEdit")->setDate(QDate(2024, 12, 31));
+        QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::YearOverYearTab)),
+                 (Rows{{"Food", "$0.00", "-$15.00", "-$15.00"},
+                       {"Medical", "$0.00", "-$150.25", "-$150.25"},
+                       {"Rent", "-$1,100.00", "-$1,200.00", "-$100.00"},
+                       {"Salary", "$0.00", "$3,000.00", "$3,000.00"},
+                       {"Uncategorized", "$0.00", "-$10.00", "-$10.00"}}));
+    }
+
+    // One account's figures keep its digits; the tax report and the account
+    // summary ignore the account filter.
+    void accountFilter()
+    {
+        ReportsFixture f;
+        f.screen->refresh();
+        f.showYear2024();
+        f.chooseAccount(f.yen);
+        QCOMPARE(f.tab(ReportsScreen::CategorySpendingTab), (Rows{{"Food", "-$1,500"}}));
+        QCOMPARE(f.tab(ReportsScreen::IncomeVsExpensesTab),
+                 (Rows{{"2024-02", "$0", "-$1,500", "-$1,500"}, {"Total", "$0", "-$1,500", "-$1,500"}}));
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab), (Rows{{"Medical", "medical", "-$150.25"}}));
+        QCOMPARE(f.tab(ReportsScreen::AccountSummaryTab).size(), 3);
+        QCOMPARE(f.tab(ReportsScreen::TransactionsTab).size(), 1);
+    }
+
+    void emptyPeriodHasNoTotalRow()
+    {
+        ReportsFixture f;
+        f.screen->refresh();
+        f.showYear2024();
+        f.dateEdit("fromEdit")->setDate(QDate(2030, 1, 1));
+        f.dateEdit("toEdit")->setDate(QDate(2030, 12, 31));
+        for (int tab : {ReportsScreen::CategorySpendingTab, ReportsScreen::IncomeVsExpensesTab,
+                        ReportsScreen::CashFlowTab, ReportsScreen::TransactionsTab})
+            QVERIFY2(f.tab(tab).isEmpty(), qPrintable(QString::number(tab)));
+    }
+
+    void customPresetKeepsTheDatesAndEachChangeReruns()
+    {
+        ReportsFixture f;
+        f.screen->refresh();
+        QComboBox *period = f.combo("periodCombo");
+        period->setCurrentIndex(period->findText(QStringLiteral("Last Year")));
+        const QDate lastYearStart(QDate::currentDate().year() - 1, 1, 1);
+        QCOMPARE(f.dateEdit("fromEdit")->date(), lastYearStart);
+        QVERIFY(f.dateEdit("fromEdit")->isHidden());
+        QVERIFY(!findNamed<QLabel>(f.screen.get(), "periodLabel")->isHidden());
+
+        period->setCurrentIndex(period->findText(QStringLiteral("Custom")));
+        QCOMPARE(f.dateEdit("fromEdit")->date(), lastYearStart);
+        QVERIFY(!f.dateEdit("fromEdit")->isHidden());
+        QVERIFY(findNamed<QLabel>(f.screen.get(), "periodLabel")->isHidden());
+
+        f.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+        f.dateEdit("fromEdit")->setDate(QDate(2024, 2, 1));
+        f.dateEdit("toEdit")->setDate(QDate(2024, 2, 11));
+        QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::TransactionsTab)).size(), 1);
+        f.dateEdit("toEdit")->setDate(QDate(2024, 2, 29));
+        QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::TransactionsTab)).size(), 3);
+    }
+
+    void allTimeStartsIn2000()
+    {
+        ReportsFixture f;
+        f.screen->refresh();
+        f.combo("periodCombo")->setCurrentIndex(f.combo("periodCombo")->findText(QStringLiteral("All Time")));
+        const Rows rows = f.tab(ReportsScreen::TransactionsTab);
+        QCOMPARE(rows.size(), 6);
+        for (const QStringList &row : rows)
+            QVERIFY(row.at(2) != QLatin1String("Millennium"));
+    }
+
+    // Changes while shown rerun the report once per burst, with the filter
+    // back on all accounts; changes while hidden wait for the next refresh.
+    void dataChangesRerunOnceWhileShown()
+    {
+        ReportsFixture f;
+        f.screen->show();
+        f.screen->refresh();
+        f.showYear2024();
+        f.chooseAccount(f.checking);
+        f.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+        QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::TransactionsTab)).size(), 4);
+
+        auto *timer = f.screen->findChild<QTimer *>(QStringLiteral("dataChangeTimer"));
+        QVERIFY(timer);
+        QSignalSpy reruns(f.screen->tableForTab(ReportsScreen::TransactionsTab)->model(), &QAbstractItemModel::modelReset);
+        for (int i = 0; i < 10; ++i)
+            f.addTransaction(f.yen.id, QDate(2024, 3, 1), QStringLiteral("Burst %1").arg(i), -100);
+        QCOMPARE(reruns.count(), 0);
+        QVERIFY(timer->isActive());
+        QTRY_COMPARE(reruns.count(), 1);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(f.combo("accountCombo")->currentIndex(), 0);
+        QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::TransactionsTab)).size(), 15);
+
+        f.screen->hide();
+        f.addTransaction(f.yen.id, QDate(2024, 3, 2), QStringLiteral("Hidden"), -100);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(reruns.count(), 1);
+        f.screen->show();
+        f.screen->refresh();
+        QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::TransactionsTab)).size(), 16);
+    }
+
+    void sumsTooLargeShowAnError_data()
+    {
+        QTest::addColumn<QList<QDate>>("dates");
+        // Two deposits in one month overflow SQL's sum; in two months the
+        // monthly figures fit but their total does not.
+        QTest::newRow("in one month") << QList<QDate>{QDate(2024, 3, 1), QDate(2024, 3, 2)};
+        QTest::newRow("in the total row") << QList<QDate>{QDate(2024, 3, 1), QDate(2024, 4, 1)};
+    }
+
+    void sumsTooLargeShowAnError()
+    {
+        QFETCH(QList<QDate>, dates);
+        ReportsFixture f;
+        for (const QDate &date : dates)
+            f.addTransaction(f.odd.id, date, QStringLiteral("Huge"), 5'000'000'000'000'000'000);
+        f.screen->refresh();
+        f.showYear2024();
+        QVERIFY(f.tab(ReportsScreen::IncomeVsExpensesTab).isEmpty());
+        QVERIFY(!f.errorLabel()->isHidden());
+        QVERIFY(f.errorLabel()->text().contains(QLatin1String("too large")));
+        // A tab whose figures fit shows them, without the error.
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab).size(), 1);
+        QVERIFY(f.errorLabel()->isHidden());
+    }
+
+    void exportWritesTheTableAsShown()
+    {
+        ReportsFixture f;
+        FakePrompts prompts;
+        f.screen->refresh();
+        f.showYear2024();
+        const QString path = QDir(TestRegistry::rootPath()).filePath(QStringLiteral("flow.csv"));
+
+        f.tabs()->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
+        QVERIFY(f.screen->exportCurrentTabTo(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()),
+                 QStringLiteral("\"Month\",\"Income\",\"Expenses\",\"Net\"\n"
+                                "\"2024-01\",\"$3,000.00\",\"-$1,200.00\",\"$1,800.00\"\n"
+                                "\"2024-02\",\"$0.00\",\"-$175.25\",\"-$175.25\"\n"
+                                "\"Total\",\"$3,000.00\",\"-$1,375.25\",\"$1,624.75\"\n"));
+        file.close();
+
+        f.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+        QVERIFY(f.screen->exportCurrentTabTo(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+        QCOMPARE(lines.at(0), QStringLiteral("\"Date\",\"Account\",\"Payee\",\"Category\",\"Memo\",\"Amount\""));
+        QCOMPARE(lines.at(4), QStringLiteral("\"%1\",\"Checking\",\"Say \"\"hi\"\"\",\"\",\"\",\"-$10.00\"")
+                                  .arg(shortDate(2024, 2, 12)));
+        QCOMPARE(lines.at(5), QStringLiteral("\"%1\",\"Yen\",\"Ramen\",\"Food\",\"\",\"-$1,500\"")
+                                  .arg(shortDate(2024, 2, 20)));
+        QVERIFY(prompts.messages.isEmpty());
+    }
+
+    void failedOrEmptyExport()
+    {
+        ReportsFixture f;
+        FakePrompts prompts;
+        f.screen->refresh();
+        f.showYear2024();
+        f.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
+        const QString missingFolder =
+            QDir(TestRegistry::rootPath()).filePath(QStringLiteral("no-such-folder/payees.csv"));
+        QVERIFY(!f.screen->exportCurrentTabTo(missingFolder));
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.at(0).title, QStringLiteral("Export Failed"));
+        QVERIFY(!QFile::exists(missingFolder));
+
+        // An empty table writes nothing and says nothing, before any file dialog.
+        f.dateEdit("fromEdit")->setDate(QDate(2030, 1, 1));
+        f.dateEdit("toEdit")->setDate(QDate(2030, 1, 2));
+        const QString path = QDir(TestRegistry::rootPath()).filePath(QStringLiteral("empty.csv"));
+        QVERIFY(!f.screen->exportCurrentTabTo(path));
+        f.screen->exportCurrentTab();
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(prompts.messages.size(), 1);
+    }
+
+    void accountTypeTexts()
+    {
+        const QList<std::pair<const char *, const char *>> cases = {
+            {"checking", "Checking"}, {"savings", "Savings"},       {"credit_card", "Credit Card"},
+            {"cash", "Cash"},         {"investment", "Investment"}, {"loan", "Loan"},
+            {"other", "Other"},       {"Checking", "Other"},        {"", "Other"}};
+        for (const auto &[stored, shown] : cases)
+            QCOMPARE(ReportsScreen::accountTypeText(QLatin1String(stored)), QLatin1String(shown));
+    }
+};
+
+TALLYRA_TEST(TestReportsScreen)
+#include "test_reportsscreen.moc"

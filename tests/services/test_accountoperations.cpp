@@ -1,0 +1,291 @@
+#include "servicesfixture.h"
+
+#include "data/reconciliationrepository.h"
+#include "data/sqlvalues.h"
+#include "services/accountoperations.h"
+#include "support/testmain.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+struct AccountOperationsFixture : ServicesFixture
+{
+    ReconciliationRepository reconciliations{database.get()};
+    AccountOperations operations{database.get(), &accounts, &transactions, &recurring, &reconciliations};
+
+    Account newAccount(const QString &id, AccountType type = AccountType::Checking, qint64 startingBalance = 0)
+    {
+        Account account = makeAccount(id, Currency::USD, startingBalance);
+        account.accountType = type;
+        return account;
+    }
+
+    void addTransaction(const QString &id, const QString &accountId)
+    {
+        Transaction transaction;
+        transaction.id = id;
+        transaction.accountId = accountId;
+        transaction.date = QDate(2024, 2, 1);
+        transaction.payee = QStringLiteral("Payee ") + id;
+        transaction.amount = -1000;
+        transaction.createdAt = stamp();
+        transaction.updatedAt = stamp();
+        QVERIFY(transactions.insert(transaction));
+    }
+
+    void addRule(const QString &id, const QString &accountId)
+    {
+        RecurringTransaction rule;
+        rule.id = id;
+        rule.accountId = accountId;
+        rule.payee = QStringLiteral("Rent");
+        rule.amount = -90000;
+        rule.startDate = QDate(2024, 1, 1);
+        rule.nextDueDate = QDate(2024, 4, 1);
+        rule.createdAt = stamp();
+        rule.updatedAt = stamp();
+        QVERIFY(recurring.insert(rule));
+    }
+
+    void addReconciliation(const QString &id, const QString &accountId)
+    {
+        Reconciliation reconciliation;
+        reconciliation.id = id;
+        reconciliation.accountId = accountId;
+        reconciliation.statementDate = QDate(2024, 2, 29);
+        reconciliation.completedAt = stamp();
+        reconciliation.createdAt = stamp();
+        reconciliation.updatedAt = stamp();
+        QVERIFY(reconciliations.insert(reconciliation));
+    }
+
+    // Two accounts, each with transactions, a rule and a reconciliation.
+    void addTwoFilledAccounts()
+    {
+        for (const QString &id : {QStringLiteral("a"), QStringLiteral("b")}) {
+            QVERIFY(operations.createAccount(newAccount(id)));
+            addTransaction(id + QStringLiteral("-t1"), id);
+            addTransaction(id + QStringLiteral("-t2"), id);
+            addRule(id + QStringLiteral("-r"), id);
+            addReconciliation(id + QStringLiteral("-c"), id);
+        }
+    }
+
+    // Every row's id, deletion time, version and sync status: equal
+    // snapshots mean nothing was written.
+    QStringList snapshot() const
+    {
+        QStringList rows;
+        for (const char *table : {"accounts", "transactions", "recurring_transactions", "reconciliations"}) {
+            QSqlQuery query(*database->db());
+            query.exec(QStringLiteral("SELECT id, IFNULL(deleted_at, '-'), version, sync_status FROM %1 ORDER BY id")
+                           .arg(QLatin1String(table)));
+            while (query.next())
+                rows << QStringLiteral("%1 %2 %3 %4")
+                            .arg(query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                                 query.value(3).toString());
+        }
+        return rows;
+    }
+
+    int liveRows(const QString &accountId) const
+    {
+        int total = 0;
+        for (const char *table : {"accounts", "transactions", "recurring_transactions", "reconciliations"}) {
+            const QString column = qstrcmp(table, "accounts") == 0 ? QStringLiteral("id") : QStringLiteral("account_id");
+            total += count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = '%3' AND deleted_at IS NULL")
+                               .arg(QLatin1String(table), column, accountId));
+        }
+        return total;
+    }
+
+    // Moves every deletion time of the account back, as if deleted long ago.
+    void ageDeletions(const QString &accountId, int seconds)
+    {
+        for (const char *table : {"transactions", "recurring_transactions", "reconciliations"}) {
+            QSqlQuery query(*database->db());
+            QVERIFY(query.exec(QStringLiteral("SELECT id, deleted_at FROM %1 WHERE account_id = '%2' AND deleted_at IS "
+                                              "NOT NULL")
+                                   .arg(QLatin1String(table), accountId)));
+            while (query.next()) {
+                const QDateTime moved = SqlValues::parseIsoDateTime(query.value(1).toString()).addSecs(-seconds);
+                QVERIFY(exec(QStringLiteral("UPDATE %1 SET deleted_at = '%2' WHERE id = '%3'")
+                                 .arg(QLatin1String(table), SqlValues::isoDateTime(moved), query.value(0).toString())));
+            }
+        }
+        const QDateTime moved = accounts.findById(accountId)->deletedAt->addSecs(-seconds);
+        QVERIFY(exec(QStringLiteral("UPDATE accounts SET deleted_at = '%1' WHERE id = '%2'")
+                         .arg(SqlValues::isoDateTime(moved.toUTC()), accountId)));
+    }
+};
+
+} // namespace
+
+class AccountOperationsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newAccountMovesStartingBalanceIntoOpeningTransaction_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<qint64>("startingBalance");
+        QTest::newRow("zero still gets its row") << int(AccountType::Checking) << qint64(0);
+        QTest::newRow("savings deposit") << int(AccountType::Savings) << qint64(123456);
+        QTest::newRow("card owed, already negated") << int(AccountType::CreditCard) << qint64(-25000);
+    }
+
+    void newAccountMovesStartingBalanceIntoOpeningTransaction()
+    {
+        QFETCH(int, type);
+        QFETCH(qint64, startingBalance);
+        AccountOperationsFixture f;
+        const Account account = f.newAccount(QStringLiteral("new"), AccountType(type), startingBalance);
+        QVERIFY(f.operations.createAccountWithOpeningBalance(account, QDate(2024, 1, 31), QStringLiteral("Anfangssaldo")));
+
+        QCOMPARE(f.accounts.findById(account.id)->startingBalance, qint64(0));
+        const auto opening = f.transactions.findById(TransactionRepository::openingBalanceId(account.id));
+        QVERIFY(opening);
+        QCOMPARE(opening->accountId, account.id);
+        QCOMPARE(opening->amount, startingBalance);
+        QCOMPARE(opening->date, QDate(2024, 1, 31));
+        QCOMPARE(opening->payee, QStringLiteral("Anfangssaldo"));
+        QVERIFY(opening->cleared && opening->reconciled && !opening->isSplit);
+        QCOMPARE(opening->syncStatus, SyncStatus::Pending);
+        QVERIFY(!opening->deletedAt);
+        QCOMPARE(f.transactions.balance(account.id, 0), startingBalance);
+    }
+
+    void plainNewAccountIsStoredAsGivenWithoutTransactions()
+    {
+        AccountOperationsFixture f;
+        const Account account = f.newAccount(QStringLiteral("qif"), AccountType::Cash, 0);
+        QVERIFY(f.operations.createAccount(account));
+        QVERIFY(f.accounts.findById(account.id));
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+    }
+
+    void failedNewAccountStoresNothing_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::newRow("opening transaction refused")
+            << QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON transactions BEGIN SELECT RAISE(ABORT, 'no'); END");
+        QTest::newRow("account refused")
+            << QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON accounts BEGIN SELECT RAISE(ABORT, 'no'); END");
+    }
+
+    void failedNewAccountStoresNothing()
+    {
+        QFETCH(QString, trigger);
+        AccountOperationsFixture f;
+        QVERIFY(f.exec(trigger));
+        QVERIFY(!f.operations.createAccountWithOpeningBalance(f.newAccount(QStringLiteral("x"), AccountType::Checking, 500),
+                                                              QDate(2024, 1, 1), QStringLiteral("Opening Balance")));
+        QCOMPARE(f.snapshot(), QStringList());
+    }
+
+    void newAccountFollowsTheCallersTransaction()
+    {
+        AccountOperationsFixture f;
+        {
+            BulkWriteScope bulk(f.database.get());
+            SqlTransaction outer(f.database.get());
+            QVERIFY(f.operations.createAccount(f.newAccount(QStringLiteral("dropped"))));
+            QVERIFY(f.operations.createAccountWithOpeningBalance(f.newAccount(QStringLiteral("dropped2"), AccountType::Checking, 7),
+                                                                 QDate(2024, 1, 1), QStringLiteral("Opening Balance")));
+            outer.rollback();
+        }
+        QCOMPARE(f.snapshot(), QStringList());
+
+        QSignalSpy accountsChanged(&f.accounts, &AccountRepository::accountsChanged);
+        {
+            BulkWriteScope bulk(f.database.get());
+            SqlTransaction outer(f.database.get());
+            QVERIFY(f.operations.createAccountWithOpeningBalance(f.newAccount(QStringLiteral("kept"), AccountType::Checking, 7),
+                                                                 QDate(2024, 1, 1), QStringLiteral("Opening Balance")));
+            QVERIFY(outer.commit());
+            QCOMPARE(accountsChanged.count(), 0);
+        }
+        QVERIFY(accountsChanged.count() >= 1);
+        QCOMPARE(f.liveRows(QStringLiteral("kept")), 2);
+    }
+
+    void deleteThenRestoreBringsBackWhatWentTogether()
+    {
+        AccountOperationsFixture f;
+        f.addTwoFilledAccounts();
+        // Deleted long before the account: must stay deleted after a restore.
+        QVERIFY(f.transactions.softDelete(QStringLiteral("a-t2")));
+        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET deleted_at = '2020-01-01T00:00:00Z' WHERE id = 'a-t2'")));
+        const QStringList before = f.snapshot();
+        const int otherLive = f.liveRows(QStringLiteral("b"));
+
+        QVERIFY(f.operations.deleteAccount(QStringLiteral("a")));
+        QCOMPARE(f.liveRows(QStringLiteral("a")), 0);
+        QCOMPARE(f.liveRows(QStringLiteral("b")), otherLive);
+        QCOMPARE(f.accounts.listDeleted().size(), 1);
+        QVERIFY(!f.operations.deleteAccount(QStringLiteral("a")));
+        QVERIFY(!f.operations.deleteAccount(QStringLiteral("missing")));
+
+        f.ageDeletions(QStringLiteral("a"), 3600);
+        QVERIFY(f.operations.restoreAccount(QStringLiteral("a")));
+        QCOMPARE(f.liveRows(QStringLiteral("a")), 4);
+        QVERIFY(f.transactions.findById(QStringLiteral("a-t2"))->deletedAt);
+        QVERIFY(f.accounts.listDeleted().isEmpty());
+        QVERIFY(f.snapshot() != before); // versions moved on, so sync pushes the restore
+        QVERIFY(!f.operations.restoreAccount(QStringLiteral("missing")));
+    }
+
+    void failureMidDeleteLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("transactions") << QStringLiteral("transactions");
+        QTest::newRow("recurring rules") << QStringLiteral("recurring_transactions");
+        QTest::newRow("reconciliations") << QStringLiteral("reconciliations");
+        QTest::newRow("the account itself") << QStringLiteral("accounts");
+    }
+
+    void failureMidDeleteLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, table);
+        AccountOperationsFixture f;
+        f.addTwoFilledAccounts();
+        QVERIFY(f.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF deleted_at ON %1 "
+                                      "WHEN NEW.deleted_at IS NOT NULL BEGIN SELECT RAISE(ABORT, 'forced'); END")
+                           .arg(table)));
+        const QStringList before = f.snapshot();
+        QSignalSpy accountsChanged(&f.accounts, &AccountRepository::accountsChanged);
+        QSignalSpy transactionsChanged(&f.transactions, &TransactionRepository::transactionsChanged);
+
+        QVERIFY(!f.operations.deleteAccount(QStringLiteral("a")));
+        QCOMPARE(f.snapshot(), before);
+        // Nothing was committed, so nobody is told of a change.
+        QCOMPARE(accountsChanged.count(), 0);
+        QCOMPARE(transactionsChanged.count(), 0);
+    }
+
+    void failureMidRestoreLeavesEverythingAsItWas_data()
+    {
+        failureMidDeleteLeavesEverythingAsItWas_data();
+    }
+
+    void failureMidRestoreLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, table);
+        AccountOperationsFixture f;
+        f.addTwoFilledAccounts();
+        QVERIFY(f.operations.deleteAccount(QStringLiteral("a")));
+        QVERIFY(f.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF deleted_at ON %1 "
+                                      "WHEN NEW.deleted_at IS NULL BEGIN SELECT RAISE(ABORT, 'forced'); END")
+                           .arg(table)));
+        const QStringList before = f.snapshot();
+
+        QVERIFY(!f.operations.restoreAccount(QStringLiteral("a")));
+        QCOMPARE(f.snapshot(), before);
+        QCOMPARE(f.accounts.listDeleted().size(), 1);
+    }
+};
+
+TALLYRA_TEST(AccountOperationsTest)
+#include "test_accountoperations.moc"
