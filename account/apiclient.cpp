@@ -8,6 +8,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPointer>
+#include <QTimer>
 
 namespace LumoAccount {
 
@@ -25,6 +26,44 @@ bool isTransportFailure(QNetworkReply::NetworkError error)
 {
     const int code = static_cast<int>(error);
     return (code > 0 && code < 200) || error == QNetworkReply::ProtocolFailure;
+}
+
+// Why the client itself ended a reply; kept on the reply for its handler.
+const char *const kFailureProperty = "tallyraFailure";
+
+int effectivePort(const QUrl &url)
+{
+    return url.port(url.scheme() == QLatin1String("https") ? 443 : 80);
+}
+
+// Scheme, host and port: a bearer token or a body may only travel there.
+bool sameOrigin(const QUrl &a, const QUrl &b)
+{
+    return a.scheme() == b.scheme() && a.host() == b.host() && effectivePort(a) == effectivePort(b);
+}
+
+void endReply(QNetworkReply *reply, const QString &why)
+{
+    if (reply->isFinished())
+        return;
+    reply->setProperty(kFailureProperty, why);
+    reply->abort();
+}
+
+// Empty when the body of a successful reply can be used; else why not.
+QString unreadableBody(const QNetworkReply *reply, const QByteArray &bytes, ReplyBody expected)
+{
+    if (reply->error() != QNetworkReply::NoError)
+        return QStringLiteral("Unreadable reply body: %1").arg(reply->errorString());
+    if (bytes.isEmpty())
+        return expected == ReplyBody::JsonObject ? QStringLiteral("Empty reply body") : QString();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return QStringLiteral("Reply body is not JSON: %1").arg(error.errorString());
+    if (expected == ReplyBody::JsonObject && !document.isObject())
+        return QStringLiteral("Reply body is not a JSON object");
+    return QString();
 }
 
 QJsonObject jsonObjectOf(const QByteArray &bytes)
@@ -52,9 +91,10 @@ void ApiClient::setAppInfo(const QString &appId, const QString &appVersion,
     m_platform = platform;
 }
 
-void ApiClient::get(const QString &path, ApiCallback callback, const QUrlQuery &query)
+void ApiClient::get(const QString &path, ApiCallback callback, const QUrlQuery &query,
+                    ReplyBody expected)
 {
-    sendRequest(QStringLiteral("GET"), path, {}, std::move(callback), query, true);
+    sendRequest(QStringLiteral("GET"), path, {}, std::move(callback), query, true, expected);
 }
 
 void ApiClient::getPublic(const QString &path, ApiCallback callback, const QUrlQuery &query)
@@ -82,13 +122,20 @@ void ApiClient::del(const QString &path, ApiCallback callback)
     sendRequest(QStringLiteral("DELETE"), path, {}, std::move(callback), {}, true);
 }
 
+namespace {
+
+QByteArray bodyBytes(const QJsonObject &body)
+{
+    return body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
 void ApiClient::postWithToken(const QString &path, const QJsonObject &body,
                               const QString &accessToken, ApiCallback callback)
 {
-    const QByteArray bytes =
-        body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
-    executeRequest(QStringLiteral("POST"), requestUrl(path, {}), bytes, accessToken,
-                   std::move(callback), false);
+    executeRequest({QStringLiteral("POST"), requestUrl(path, {}), bodyBytes(body), std::move(callback)},
+                   accessToken, false);
 }
 
 QUrl ApiClient::requestUrl(const QString &path, const QUrlQuery &query) const
@@ -101,30 +148,29 @@ QUrl ApiClient::requestUrl(const QString &path, const QUrlQuery &query) const
 }
 
 void ApiClient::sendRequest(const QString &method, const QString &path, const QJsonObject &body,
-                            ApiCallback callback, const QUrlQuery &query, bool authenticated)
+                            ApiCallback callback, const QUrlQuery &query, bool authenticated,
+                            ReplyBody expected)
 {
-    const QUrl url = requestUrl(path, query);
-    const QByteArray bytes =
-        body.isEmpty() ? QByteArray() : QJsonDocument(body).toJson(QJsonDocument::Compact);
+    const Outgoing request{method, requestUrl(path, query), bodyBytes(body), std::move(callback),
+                           expected};
 
     if (!authenticated || !m_tokenManager) {
-        executeRequest(method, url, bytes, QString(), std::move(callback), false);
+        executeRequest(request, QString(), false);
         return;
     }
     if (!m_tokenManager->needsRefresh()) {
-        executeRequest(method, url, bytes, m_tokenManager->validAccessToken(),
-                       std::move(callback), true);
+        executeRequest(request, m_tokenManager->validAccessToken(), true);
         return;
     }
 
-    qDebug() << "ApiClient: token needs refresh before" << method << url.path();
-    sendAfterRefresh(method, url, bytes, std::move(callback), true);
+    qDebug() << "ApiClient: token needs refresh before" << method << request.url.path();
+    sendAfterRefresh(request, true);
 }
 
-void ApiClient::executeRequest(const QString &method, const QUrl &url, const QByteArray &body,
-                               const QString &accessToken, ApiCallback callback, bool allowRetry)
+void ApiClient::executeRequest(const Outgoing &outgoing, const QString &accessToken,
+                               bool allowRetry)
 {
-    QNetworkRequest request(url);
+    QNetworkRequest request(outgoing.url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     request.setRawHeader("Accept", "application/json");
     if (!m_appId.isEmpty())
@@ -136,81 +182,120 @@ void ApiClient::executeRequest(const QString &method, const QUrl &url, const QBy
     if (!accessToken.isEmpty())
         request.setRawHeader("Authorization", QStringLiteral("Bearer %1").arg(accessToken).toUtf8());
     request.setTransferTimeout(m_transferTimeoutMs);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::UserVerifiedRedirectPolicy);
 
+    const QString &method = outgoing.method;
     QNetworkReply *reply = nullptr;
     if (method == QLatin1String("GET"))
         reply = m_network->get(request);
     else if (method == QLatin1String("POST"))
-        reply = m_network->post(request, body);
+        reply = m_network->post(request, outgoing.body);
     else if (method == QLatin1String("PUT"))
-        reply = m_network->put(request, body);
+        reply = m_network->put(request, outgoing.body);
     else if (method == QLatin1String("PATCH"))
-        reply = m_network->sendCustomRequest(request, "PATCH", body);
+        reply = m_network->sendCustomRequest(request, "PATCH", outgoing.body);
     else if (method == QLatin1String("DELETE"))
         reply = m_network->deleteResource(request);
 
     if (!reply) {
-        call(callback, false, 0);
+        call(outgoing.callback, false, 0);
         return;
     }
-    connect(reply, &QNetworkReply::finished, this,
-            [this, reply, method, url, body, callback, allowRetry] {
-                handleReply(reply, method, url, body, callback, allowRetry);
-            });
+    watchReply(reply, outgoing.url);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, outgoing, allowRetry] {
+        handleReply(reply, outgoing, allowRetry);
+    });
 }
 
-void ApiClient::handleReply(QNetworkReply *reply, const QString &method, const QUrl &url,
-                            const QByteArray &body, ApiCallback callback, bool allowRetry)
+void ApiClient::watchReply(QNetworkReply *reply, const QUrl &url)
+{
+    // The headers and the body go wherever a redirect points, so only the
+    // origin the request was meant for may be followed.
+    connect(reply, &QNetworkReply::redirected, reply, [reply, url](const QUrl &target) {
+        const QUrl resolved = reply->url().resolved(target);
+        if (sameOrigin(url, resolved))
+            Q_EMIT reply->redirectAllowed();
+        else
+            endReply(reply, QStringLiteral("Redirect to another origin refused: %1")
+                                .arg(resolved.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery)));
+    });
+    // The transfer time-out restarts with every byte; this bounds the whole.
+    if (m_requestDeadlineMs > 0) {
+        QTimer::singleShot(m_requestDeadlineMs, reply, [reply] {
+            endReply(reply, QStringLiteral("Request deadline exceeded"));
+        });
+    }
+}
+
+void ApiClient::handleReply(QNetworkReply *reply, const Outgoing &request, bool allowRetry)
 {
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QByteArray bytes = reply->isOpen() ? reply->readAll() : QByteArray();
+    const auto noAnswer = [this, &request](const QString &why) {
+        Q_EMIT networkError(why);
+        call(request.callback, false, 0);
+    };
 
+    const QString ownFailure = reply->property(kFailureProperty).toString();
+    if (!ownFailure.isEmpty()) {
+        qWarning() << "ApiClient:" << ownFailure << "for" << request.method << request.url.path();
+        noAnswer(ownFailure);
+        return;
+    }
     // A status line followed by a broken transfer is no answer either: the body
     // cannot be trusted, so even a 2xx must not reach the caller as success.
     if (isTransportFailure(reply->error())) {
-        Q_EMIT networkError(reply->errorString());
-        call(callback, false, 0);
+        noAnswer(reply->errorString());
         return;
     }
     if (status == 401 && allowRetry && m_tokenManager) {
-        sendAfterRefresh(method, url, body, std::move(callback), false);
+        sendAfterRefresh(request, false);
         return;
     }
     if (status == 0 && reply->error() != QNetworkReply::NoError) {
-        Q_EMIT networkError(reply->errorString());
-        call(callback, false, 0);
+        noAnswer(reply->errorString());
         return;
     }
-    call(callback, status >= 200 && status <= 299, status, jsonObjectOf(bytes));
+    const bool ok = status >= 200 && status <= 299;
+    if (ok) {
+        // A success whose body cannot be read (a broken compressed stream, text
+        // that is not JSON) would hand the caller an empty result as if real.
+        const QString unreadable = unreadableBody(reply, bytes, request.expected);
+        if (!unreadable.isEmpty()) {
+            qWarning() << "ApiClient:" << unreadable << "for" << request.method << request.url.path();
+            noAnswer(unreadable);
+            return;
+        }
+    }
+    call(request.callback, ok, status, jsonObjectOf(bytes));
 }
 
-void ApiClient::sendAfterRefresh(const QString &method, const QUrl &url, const QByteArray &body,
-                                 ApiCallback callback, bool beforeFirstSend)
+void ApiClient::sendAfterRefresh(const Outgoing &request, bool beforeFirstSend)
 {
     QPointer<ApiClient> self(this);
-    m_tokenManager->refresh([self, method, url, body, callback, beforeFirstSend](RefreshResult result) {
+    m_tokenManager->refresh([self, request, beforeFirstSend](RefreshResult result) {
         if (!self)
             return;
         switch (result) {
         case RefreshResult::Success:
             // Sent first after a due refresh, a 401 may still earn one resend;
             // a resend after a 401 never does.
-            self->executeRequest(method, url, body, self->m_tokenManager->validAccessToken(),
-                                 callback, beforeFirstSend);
+            self->executeRequest(request, self->m_tokenManager->validAccessToken(), beforeFirstSend);
             break;
         case RefreshResult::AuthFailed:
             if (beforeFirstSend)
-                qWarning() << "ApiClient: token refresh" << "rejected" << "for" << method
-                           << url.path();
+                qWarning() << "ApiClient: token refresh" << "rejected" << "for" << request.method
+                           << request.url.path();
             Q_EMIT self->authenticationRequired();
-            call(callback, false, 401);
+            call(request.callback, false, 401);
             break;
         case RefreshResult::TransientError:
             if (beforeFirstSend)
-                qWarning() << "ApiClient: token refresh" << "failed (transient)" << "for" << method
-                           << url.path();
-            call(callback, false, 0);
+                qWarning() << "ApiClient: token refresh" << "failed (transient)" << "for"
+                           << request.method << request.url.path();
+            call(request.callback, false, 0);
             break;
         }
     });

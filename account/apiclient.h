@@ -18,6 +18,12 @@ class TokenManager;
 // ok is true exactly for a status from 200 to 299; status 0 means no answer.
 using ApiCallback = std::function<void(bool ok, int httpStatus, const QJsonObject &body)>;
 
+// What a successful reply's body must be for the caller to use it.
+enum class ReplyBody {
+    AnyJson,   // empty, or any JSON text (a non-object reads as an empty object)
+    JsonObject // a JSON object; anything else is no usable answer
+};
+
 // JSON-over-HTTP request layer: joins paths to its base address, adds the
 // application headers and the bearer token, refreshes the token before
 // sending when it is due, and resends once after a 401.
@@ -27,6 +33,7 @@ class ApiClient : public QObject
 
 public:
     static constexpr int DefaultTransferTimeoutMs = 60000;
+    static constexpr int DefaultRequestDeadlineMs = 120000;
 
     explicit ApiClient(TokenManager *tokenManager, QObject *parent = nullptr);
 
@@ -36,8 +43,13 @@ public:
     // A request that has not finished within this time ends as status 0.
     void setTransferTimeout(int milliseconds) { m_transferTimeoutMs = milliseconds; }
     int transferTimeout() const { return m_transferTimeoutMs; }
+    // A request that has not finished this long after it was sent ends as
+    // status 0, however steadily bytes arrive.
+    void setRequestDeadline(int milliseconds) { m_requestDeadlineMs = milliseconds; }
+    int requestDeadline() const { return m_requestDeadlineMs; }
 
-    void get(const QString &path, ApiCallback callback, const QUrlQuery &query = QUrlQuery());
+    void get(const QString &path, ApiCallback callback, const QUrlQuery &query = QUrlQuery(),
+             ReplyBody expected = ReplyBody::AnyJson);
     void getPublic(const QString &path, ApiCallback callback, const QUrlQuery &query = QUrlQuery());
     void post(const QString &path, const QJsonObject &body, ApiCallback callback);
     void postPublic(const QString &path, const QJsonObject &body, ApiCallback callback);
@@ -48,7 +60,8 @@ public:
                        ApiCallback callback);
 
     void sendRequest(const QString &method, const QString &path, const QJsonObject &body,
-                     ApiCallback callback, const QUrlQuery &query, bool authenticated);
+                     ApiCallback callback, const QUrlQuery &query, bool authenticated,
+                     ReplyBody expected = ReplyBody::AnyJson);
 
 Q_SIGNALS:
     void authenticationRequired();
@@ -56,12 +69,20 @@ Q_SIGNALS:
 
 private:
     QUrl requestUrl(const QString &path, const QUrlQuery &query) const;
-    void executeRequest(const QString &method, const QUrl &url, const QByteArray &body,
-                        const QString &accessToken, ApiCallback callback, bool allowRetry);
-    void handleReply(QNetworkReply *reply, const QString &method, const QUrl &url,
-                     const QByteArray &body, ApiCallback callback, bool allowRetry);
-    void sendAfterRefresh(const QString &method, const QUrl &url, const QByteArray &body,
-                          ApiCallback callback, bool beforeFirstSend);
+    // One request as sent, kept for a resend after a token refresh.
+    struct Outgoing
+    {
+        QString method;
+        QUrl url;
+        QByteArray body;
+        ApiCallback callback;
+        ReplyBody expected = ReplyBody::AnyJson;
+    };
+
+    void executeRequest(const Outgoing &request, const QString &accessToken, bool allowRetry);
+    void watchReply(QNetworkReply *reply, const QUrl &url);
+    void handleReply(QNetworkReply *reply, const Outgoing &request, bool allowRetry);
+    void sendAfterRefresh(const Outgoing &request, bool beforeFirstSend);
 
     QNetworkAccessManager *m_network = nullptr;
     TokenManager *m_tokenManager = nullptr;
@@ -70,6 +91,7 @@ private:
     QString m_appVersion;
     QString m_platform;
     int m_transferTimeoutMs = DefaultTransferTimeoutMs;
+    int m_requestDeadlineMs = DefaultRequestDeadlineMs;
 };
 
 } // namespace LumoAccount

@@ -10,10 +10,12 @@
 #include "sync/syncrecords.h"
 
 #include <QDebug>
+#include <QJsonDocument>
 #include <QSqlQuery>
 #include <QUuid>
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <type_traits>
 
@@ -82,9 +84,36 @@ SyncApplier::SyncApplier(Database *database, AccountRepository *accounts, Transa
 {
 }
 
-void SyncApplier::beginSync()
+void SyncApplier::beginSync(const QList<RefusedChange> &refused)
 {
     discardLookups();
+    m_refused.clear();
+    for (const RefusedChange &change : refused)
+        m_refused.insert(tableOf(change.kind) + QLatin1Char('\n') + change.id, change);
+}
+
+template <typename Record>
+bool SyncApplier::refusedAsItIs(Kind kind, const Record &local) const
+{
+    // Refused as sent: a change made since then has not been sent at all.
+    const auto refused = m_refused.constFind(tableOf(kind) + QLatin1Char('\n') + local.id);
+    return refused != m_refused.constEnd() && refused->version == local.version
+           && refused->updatedAt == local.updatedAt;
+}
+
+std::optional<SyncApplier::Kind> SyncApplier::kindOfEntityType(const QString &entityType)
+{
+    if (entityType == kAccount)
+        return Kind::Account;
+    if (entityType == kCategory)
+        return Kind::Category;
+    if (entityType == kRecurring)
+        return Kind::Recurring;
+    if (entityType == kTransaction)
+        return Kind::Transaction;
+    if (entityType == kReconciliation)
+        return Kind::Reconciliation;
+    return std::nullopt;
 }
 
 void SyncApplier::discardLookups()
@@ -193,6 +222,59 @@ void SyncApplier::keep(Kind kind, const QJsonObject &record, const QString &reas
     m_kept.insert(keyOf(kind, record), kept);
 }
 
+QString SyncApplier::keptState() const
+{
+    QList<KeptRecord> kept = m_kept.values();
+    std::sort(kept.begin(), kept.end(),
+              [](const KeptRecord &a, const KeptRecord &b) { return a.sequence < b.sequence; });
+    QJsonArray records;
+    for (const KeptRecord &record : std::as_const(kept)) {
+        records.append(QJsonObject{{QStringLiteral("table"), tableOf(record.kind)},
+                                   {QStringLiteral("reason"), record.reason},
+                                   {QStringLiteral("record"), record.record}});
+    }
+    QJsonObject parents;
+    for (auto table = m_parentTombstones.cbegin(); table != m_parentTombstones.cend(); ++table) {
+        QJsonObject byId;
+        for (auto parent = table->cbegin(); parent != table->cend(); ++parent)
+            byId.insert(parent.key(), parent.value());
+        if (!byId.isEmpty())
+            parents.insert(table.key(), byId);
+    }
+    if (kept.isEmpty() && parents.isEmpty())
+        return QString();
+    const QJsonObject state{{QStringLiteral("records"), records}, {QStringLiteral("parents"), parents}};
+    return QString::fromUtf8(QJsonDocument(state).toJson(QJsonDocument::Compact));
+}
+
+void SyncApplier::restoreKept(const QString &state)
+{
+    m_kept.clear();
+    m_parentTombstones.clear();
+    if (state.isEmpty())
+        return;
+    const QJsonObject object = QJsonDocument::fromJson(state.toUtf8()).object();
+    const auto kindOfTable = [](const QString &table) -> std::optional<Kind> {
+        for (Kind kind : {Kind::Account, Kind::Category, Kind::Recurring, Kind::Transaction, Kind::Reconciliation}) {
+            if (tableOf(kind) == table)
+                return kind;
+        }
+        return std::nullopt;
+    };
+    for (const QJsonValue &value : object.value(QLatin1String("records")).toArray()) {
+        const QJsonObject kept = value.toObject();
+        const std::optional<Kind> kind = kindOfTable(readText(kept, QLatin1String("table")));
+        if (kind)
+            keep(*kind, kept.value(QLatin1String("record")).toObject(), readText(kept, QLatin1String("reason")));
+    }
+    const QJsonObject parents = object.value(QLatin1String("parents")).toObject();
+    for (const QString &table : {kAccountsTable, kCategoriesTable}) {
+        const QJsonObject byId = parents.value(table).toObject();
+        for (auto parent = byId.constBegin(); parent != byId.constEnd(); ++parent)
+            m_parentTombstones[table].insert(parent.key(), parent.value().toObject());
+    }
+}
+
 void SyncApplier::logKept() const
 {
     if (m_kept.isEmpty())
@@ -269,6 +351,32 @@ bool reportBrokenKeyDate(const Record &record)
     return false;
 }
 
+// The one amount that has no negation cannot be stored: sums and signs of
+// every balance would break on it.
+template <typename Record>
+bool reportImpossibleAmount(const Record &record, const QJsonObject &json)
+{
+    constexpr qint64 impossible = std::numeric_limits<qint64>::min();
+    QList<qint64> amounts;
+    if constexpr (std::is_same_v<Record, Account>) {
+        amounts = {record.startingBalance};
+    } else if constexpr (std::is_same_v<Record, RecurringTransaction>) {
+        amounts = {record.amount};
+    } else if constexpr (std::is_same_v<Record, Transaction>) {
+        amounts = {record.amount};
+        if (record.isSplit) {
+            for (const SplitLine &line : splitLinesFromServer(json))
+                amounts.append(line.amount);
+        }
+    } else if constexpr (std::is_same_v<Record, Reconciliation>) {
+        amounts = {record.statementBalance, record.reconciledBalance};
+    }
+    if (!amounts.contains(impossible))
+        return false;
+    qWarning() << "Sync: skipping server record with an amount out of range:" << record.serverId;
+    return true;
+}
+
 } // namespace
 
 template <typename Record, typename Repository>
@@ -305,17 +413,19 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
 
     Record record = recordFromServer<Record>(json, local);
     record.id = id;
-    if (reportBrokenKeyDate(record))
+    if (reportBrokenKeyDate(record) || reportImpossibleAmount(record, json))
         return Outcome::Skipped;
 
     const Deletion deletion = readDeletion(json);
     if (local) {
         if (record.version < local->version)
             return Outcome::Unchanged;
-        // Same version but an unsent local change made after the server's
-        // copy (a reorder keeps the version): the local change goes next.
+        // At equal versions a local change that is still to be sent (made
+        // during this sync, or its push went unanswered) goes with the next
+        // push. A row with nothing pending, or whose change the server has
+        // just refused, takes the server's copy, so both sides end alike.
         if (record.version == local->version && local->syncStatus == SyncStatus::Pending
-            && local->updatedAt.isValid() && record.updatedAt.isValid() && local->updatedAt > record.updatedAt)
+            && !refusedAsItIs(kind, *local))
             return Outcome::Unchanged;
     } else if (deletion.deleted) {
         // A tombstone for a row never seen here is not stored, unless a
@@ -407,9 +517,10 @@ bool SyncApplier::writeRecord(const Record &record, const std::optional<Record> 
 {
     if constexpr (!std::is_same_v<Record, Reconciliation>) {
         if (local) {
+            // Whatever the server's copy says wins here: a local deletion that
+            // was to win has stopped at the version rule.
             const bool localDeleted = local->deletedAt.has_value();
-            const bool keepLocalDeletion = !serverDeleted && localDeleted && record.version == local->version;
-            if (serverDeleted != localDeleted && !keepLocalDeletion) {
+            if (serverDeleted != localDeleted) {
                 std::optional<QDateTime> deletedAt;
                 if (serverDeleted) {
                     // A deletion whose time does not parse still deletes.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -19,7 +20,8 @@ class TransactionRepository;
 // Merges the server records of pulled pages into the local database by the
 // version rule. A record that cannot be written yet (a parent row has not
 // arrived, or the write failed) is kept and retried after later pages and
-// later syncs, so it is not lost while the cursor moves on.
+// later syncs, so it is not lost while the cursor moves on. The kept records
+// travel as one text (keptState) that the caller stores with the cursor.
 class SyncApplier
 {
 public:
@@ -29,8 +31,18 @@ public:
                 CategoryRepository *categories, RecurringRepository *recurring,
                 ReconciliationRepository *reconciliations, SplitLineRepository *splitLines);
 
-    // Forgets the lookups of the previous sync; rows may have changed since.
-    void beginSync();
+    // A pushed change the server refused in this sync, as it was sent.
+    struct RefusedChange
+    {
+        Kind kind = Kind::Account;
+        QString id;
+        int version = 0;
+        QDateTime updatedAt;
+    };
+
+    // Forgets the lookups of the previous sync (rows may have changed since)
+    // and learns which of this sync's pushed changes the server refused.
+    void beginSync(const QList<RefusedChange> &refused = {});
     // Applies one page in kind order, then retries the kept records. Runs
     // inside the caller's SQL transaction; false when a unit of work could
     // not be opened, and the caller must then roll the page back.
@@ -53,6 +65,12 @@ public:
 
     int keptCount() const { return int(m_kept.size()); }
     void logKept() const;
+    // The kept records and stand-in parents as text, empty when there are
+    // none; restoreKept takes such a text back (anything else: none kept).
+    QString keptState() const;
+    void restoreKept(const QString &state);
+
+    static std::optional<Kind> kindOfEntityType(const QString &entityType);
 
 private:
     enum class Outcome { Applied, Unchanged, Skipped, Kept };
@@ -79,6 +97,8 @@ private:
     bool rowExists(const QString &table, const QString &id);
     void rememberRow(const QString &table, const QString &id, const QString &serverId);
     void keep(Kind kind, const QJsonObject &record, const QString &reason);
+    template <typename Record>
+    bool refusedAsItIs(Kind kind, const Record &local) const;
 
     Database *m_database;
     AccountRepository *m_accounts;
@@ -102,6 +122,7 @@ private:
     // Both as they were before the page, for when it is rolled back.
     QHash<QString, KeptRecord> m_keptBeforePage;
     QHash<QString, QHash<QString, QJsonObject>> m_parentTombstonesBeforePage;
+    QHash<QString, RefusedChange> m_refused;
     quint64 m_sequence = 0;
     bool m_unitFailed = false;
 };

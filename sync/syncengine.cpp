@@ -14,10 +14,13 @@
 #include "sync/syncrecords.h"
 
 #include <QDebug>
+#include <QSqlDriver>
 #include <QJsonArray>
 #include <QPointer>
 #include <QTimer>
 #include <QUrlQuery>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <utility>
@@ -28,6 +31,19 @@ namespace {
 
 const QString kCursorKey = QStringLiteral("syncCursor");
 const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
+// Records waiting for a parent row; stored with the cursor that passed them.
+const QString kKeptKey = QStringLiteral("syncKeptRecords");
+
+// A write that fails with ROLLBACK ends every open transaction; what is
+// written after it would be committed on its own.
+bool transactionStillOpen(Database *database)
+{
+    const QVariant handle = database->db()->driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return true;
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.data());
+    return connection && sqlite3_get_autocommit(connection) == 0;
+}
 
 QString inFlightKey(const QString &entityType, const QString &id)
 {
@@ -63,6 +79,7 @@ SyncEngine::SyncEngine(LumoAccount::ApiClient *api, AccountRepository *accounts,
     if (m_api) {
         connect(m_api, &LumoAccount::ApiClient::authenticationRequired, this, [this] { setState(Error); });
     }
+    reloadKeptRecords();
     if (m_database) {
         connect(m_database, &Database::bulkWriteFinished, this, [this] {
             // Let the writer finish unwinding before the sync touches the database.
@@ -139,9 +156,35 @@ void SyncEngine::forceFullSync()
         syncNow();
 }
 
+void SyncEngine::handleSignOut()
+{
+    stopAutoSync();
+    m_signOutRequested = true;
+    if (!m_running)
+        forgetFeedPosition();
+}
+
+void SyncEngine::forgetFeedPosition()
+{
+    m_signOutRequested = false;
+    SqlTransaction transaction(m_database);
+    m_preferences->remove(kKeptKey);
+    m_preferences->remove(kCursorKey);
+    if (!transaction.commit())
+        qWarning() << "Sync: could not forget the position in the change feed";
+    reloadKeptRecords();
+}
+
+void SyncEngine::reloadKeptRecords()
+{
+    m_storedKept = m_preferences->value(kKeptKey);
+    m_applier->restoreKept(m_storedKept);
+}
+
 void SyncEngine::prepareFullSync()
 {
-    // The marked rows and the forgotten cursor are one change.
+    // The marked rows and the forgotten cursor are one change. The feed is
+    // read again from its start, so the kept records come again too.
     SqlTransaction transaction(m_database);
     m_accounts->markAllPendingForResync();
     m_categories->markAllPendingForResync();
@@ -150,8 +193,10 @@ void SyncEngine::prepareFullSync()
     m_reconciliations->markAllPendingForResync();
     m_preferences->remove(kCursorKey);
     m_preferences->remove(kLastSyncKey);
+    m_preferences->remove(kKeptKey);
     if (!transaction.commit())
         qWarning() << "Sync: could not prepare the full sync; syncing as usual";
+    reloadKeptRecords();
 }
 
 void SyncEngine::whenDatabaseFree(std::function<void()> step)
@@ -184,6 +229,7 @@ void SyncEngine::pushChanges()
 {
     m_queue.clear();
     m_inFlight.clear();
+    m_refused.clear();
     const auto add = [this](QLatin1String type, const auto &row, const QJsonObject &payload) {
         OutgoingChange change;
         change.entityType = type;
@@ -269,6 +315,10 @@ void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &bod
                 markAccepted(*sent, readText(result, QLatin1String("server_id")));
         } else {
             ++rejected;
+            const auto sent = m_inFlight.constFind(inFlightKey(entityType, entityId));
+            const auto kind = SyncApplier::kindOfEntityType(entityType);
+            if (sent != m_inFlight.constEnd() && kind)
+                m_refused.append({*kind, sent->id, sent->version, sent->updatedAt});
             qWarning() << "Push result not ok — leaving record pending:" << entityType << entityId
                        << "status=" << status << "message=" << readText(result, QLatin1String("message"));
         }
@@ -304,7 +354,7 @@ void SyncEngine::markAccepted(const OutgoingChange &change, const QString &serve
 void SyncEngine::startPull()
 {
     m_pageCounter = 0;
-    m_applier->beginSync();
+    m_applier->beginSync(m_refused);
     pullChanges(m_preferences->value(kCursorKey, QString()));
 }
 
@@ -329,7 +379,7 @@ void SyncEngine::pullChanges(const QString &cursor)
                 engine->handlePullReply(ok, httpStatus, reply);
             });
         },
-        query);
+        query, LumoAccount::ReplyBody::JsonObject);
 }
 
 void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &body)
@@ -339,14 +389,16 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         return;
     }
 
-    // The page is one unit of work, committed before its cursor is stored,
-    // so a cursor never points past records that are not in the database.
+    // The page, its cursor and the records it leaves waiting are one unit of
+    // work: a cursor never points past records that are neither in the
+    // database nor kept there.
+    const QString cursor = readText(body, QLatin1String("cursor"));
     bool applied = false;
     {
         BulkWriteScope holdSignals(m_database);
         SqlTransaction page(m_database);
         if (page.isActive()) {
-            applied = m_applier->applyPage(body) && page.commit();
+            applied = m_applier->applyPage(body) && storePageState(cursor) && page.commit();
             if (!applied) {
                 page.rollback();
                 m_applier->rollBackPage();
@@ -357,10 +409,8 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         failSync(QStringLiteral("Pull failed (database error)"));
         return;
     }
+    m_storedKept = m_applier->keptState();
 
-    const QString cursor = readText(body, QLatin1String("cursor"));
-    if (!cursor.isEmpty())
-        m_preferences->set(kCursorKey, cursor);
     if (body.contains(QLatin1String("integrity")))
         m_applier->checkIntegrity(body.value(QLatin1String("integrity")).toObject());
 
@@ -377,6 +427,18 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         return;
     }
     completeSync();
+}
+
+bool SyncEngine::storePageState(const QString &cursor)
+{
+    if (!transactionStillOpen(m_database))
+        return false;
+    if (!cursor.isEmpty() && !m_preferences->set(kCursorKey, cursor))
+        return false;
+    const QString kept = m_applier->keptState();
+    if (kept == m_storedKept)
+        return true;
+    return kept.isEmpty() ? m_preferences->remove(kKeptKey) : m_preferences->set(kKeptKey, kept);
 }
 
 void SyncEngine::completeSync()
@@ -402,7 +464,10 @@ void SyncEngine::finishSync(bool succeeded)
     m_running = false;
     m_queue.clear();
     m_inFlight.clear();
+    m_refused.clear();
     m_applier->logKept();
+    if (m_signOutRequested)
+        forgetFeedPosition();
     // Started from the event loop, never from inside the request callback.
     if (m_fullSyncRequested || (succeeded && m_resyncRequested)) {
         m_resyncRequested = false;

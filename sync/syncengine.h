@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "sync/syncapplier.h"
+
 #include <functional>
 #include <memory>
 
@@ -18,7 +20,6 @@ class QTimer;
 class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
-class SyncApplier;
 class TransactionRepository;
 
 namespace LumoAccount {
@@ -65,7 +66,14 @@ public:
 
     static QString stateToString(SyncState state);
 
-    // Server records kept because they could not be applied yet.
+    // Sign-out: stops automatic sync and forgets the signed-out user's place
+    // in the change feed, the kept records with the cursor (a later sign-in
+    // reads the feed from the start, so nothing kept is lost). During a
+    // running sync it waits for its end.
+    void handleSignOut();
+
+    // Server records kept because they could not be applied yet; they are
+    // stored with the cursor and survive a restart.
     int keptRecordCount() const;
 
 Q_SIGNALS:
@@ -97,6 +105,9 @@ private:
     void finishSync(bool succeeded);
     void setState(SyncState state);
     void prepareFullSync();
+    void forgetFeedPosition();
+    void reloadKeptRecords();
+    bool storePageState(const QString &cursor);
     // Runs the step now, or once the database's bulk write has ended.
     void whenDatabaseFree(std::function<void()> step);
     void runWaitingStep();
@@ -120,7 +131,11 @@ private:
     bool m_running = false;
     bool m_resyncRequested = false;
     bool m_fullSyncRequested = false;
+    bool m_signOutRequested = false;
     QList<OutgoingChange> m_queue;
+    QList<SyncApplier::RefusedChange> m_refused;
+    // The kept records as last stored.
+    QString m_storedKept;
     QHash<QString, OutgoingChange> m_inFlight;
     std::function<void()> m_waitingStep;
 };

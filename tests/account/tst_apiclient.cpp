@@ -57,6 +57,7 @@ private Q_SLOTS:
         QTest::newRow("204 empty") << FakeResponse::empty(204) << true << 204 << QJsonObject() << false;
         QTest::newRow("502 html") << FakeResponse::html(502, "<html>bad gateway</html>") << false << 502 << QJsonObject() << false;
         QTest::newRow("200 array") << FakeResponse::json(200, QJsonArray{1, 2}) << true << 200 << QJsonObject() << false;
+        QTest::newRow("200 text that is not JSON") << FakeResponse::html(200, "<html>sign in first</html>") << false << 0 << QJsonObject() << true;
         QTest::newRow("404 keeps error body") << FakeResponse::json(404, error) << false << 404 << error << false;
         QTest::newRow("truncated 200") << FakeResponse::truncated(200, payload) << false << 0 << QJsonObject() << true;
         QTest::newRow("dropped connection") << FakeResponse::dropped() << false << 0 << QJsonObject() << true;
@@ -82,6 +83,147 @@ private Q_SLOTS:
         QCOMPARE(result.status, status);
         QCOMPARE(result.body, body);
         QCOMPARE(errors.count(), networkError ? 1 : 0);
+    }
+
+    void brokenCompressedBodyIsNoAnswer_data()
+    {
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("gzip garbage") << QByteArray("gzip") << QByteArray("{\"value\":42} not gzip at all");
+        // A valid gzip header whose deflate stream breaks off.
+        QTest::newRow("gzip cut short") << QByteArray("gzip")
+                                        << QByteArray::fromHex("1f8b0800000000000003ab56cae94c4d");
+        QTest::newRow("deflate garbage") << QByteArray("deflate") << QByteArray("\xff\xfe\xfd\xfc plain");
+    }
+
+    void brokenCompressedBodyIsNoAnswer()
+    {
+        QFETCH(QByteArray, encoding);
+        QFETCH(QByteArray, bytes);
+        f->signIn();
+        FakeResponse response = FakeResponse::json(200, QJsonObject());
+        response.body = bytes;
+        response.headers.append({"Content-Encoding", encoding});
+        f->server.scriptAlways(QStringLiteral("GET"), echoPath, response);
+        QSignalSpy errors(sync(), &ApiClient::networkError);
+        ApiResult result;
+        sync()->get(QStringLiteral("/echo"), result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.status, 0);
+        QVERIFY(result.body.isEmpty());
+        QCOMPARE(errors.count(), 1);
+    }
+
+    void tricklingAnswerEndsAtTheDeadline()
+    {
+        f->signIn();
+        // One byte every 100 ms keeps the transfer time-out from ever firing.
+        const QJsonObject payload{{QStringLiteral("value"), QString(200, QLatin1Char('x'))}};
+        f->server.scriptAlways(QStringLiteral("GET"), echoPath, FakeResponse::trickle(200, payload, 100));
+        sync()->setTransferTimeout(1000);
+        sync()->setRequestDeadline(1500);
+        QSignalSpy errors(sync(), &ApiClient::networkError);
+        ApiResult result;
+        sync()->get(QStringLiteral("/echo"), result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 10000);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(errors.count(), 1);
+    }
+
+    void redirects_data()
+    {
+        QTest::addColumn<int>("redirectStatus");
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("target"); // "same", "other port", "other host"
+        QTest::addColumn<bool>("followed");
+
+        for (const int status : {301, 302, 307, 308}) {
+            for (const char *method : {"GET", "POST"}) {
+                const QString verb = QLatin1String(method);
+                const QByteArray name = QByteArray::number(status) + ' ' + method;
+                QTest::newRow(QByteArray(name + " same origin").constData())
+                    << status << verb << QStringLiteral("same") << true;
+                QTest::newRow(QByteArray(name + " other port").constData())
+                    << status << verb << QStringLiteral("other port") << false;
+                QTest::newRow(QByteArray(name + " other host").constData())
+                    << status << verb << QStringLiteral("other host") << false;
+            }
+        }
+    }
+
+    void redirects()
+    {
+        QFETCH(int, redirectStatus);
+        QFETCH(QString, method);
+        QFETCH(QString, target);
+        QFETCH(bool, followed);
+
+        FakeServer other;
+        QVERIFY(other.start());
+        const auto tokens = f->signIn();
+        const QString landing = f->services->syncPath(QStringLiteral("/landing"));
+        const auto answer = [](const FakeRequest &request) {
+            return FakeResponse::json(200, QJsonObject{{QStringLiteral("token"), request.bearerToken()},
+                                                       {QStringLiteral("body"), QString::fromUtf8(request.body)}});
+        };
+        for (FakeServer *server : {&f->server, &other}) {
+            server->route(QStringLiteral("GET"), landing, answer);
+            server->route(QStringLiteral("POST"), landing, answer);
+        }
+        QUrl location(f->server.url(landing));
+        if (target == QLatin1String("other port"))
+            location = QUrl(other.url(landing));
+        else if (target == QLatin1String("other host"))
+            location.setHost(QStringLiteral("localhost"));
+        f->server.scriptAlways(method, echoPath, FakeResponse::redirect(location, redirectStatus));
+
+        ApiResult result;
+        const QJsonObject sent{{QStringLiteral("secret"), QStringLiteral("ledger")}};
+        if (method == QLatin1String("GET"))
+            sync()->get(QStringLiteral("/echo"), result.callback());
+        else
+            sync()->post(QStringLiteral("/echo"), sent, result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTest::qWait(50);
+
+        QCOMPARE(other.requests().size(), 0);
+        if (!followed) {
+            QVERIFY(!result.ok);
+            QCOMPARE(result.status, 0);
+            // Nothing reached the other host name either (it is this server).
+            QCOMPARE(f->server.requests().size(), 1);
+            return;
+        }
+        QCOMPARE(result.status, 200);
+        QCOMPARE(result.body.value(QLatin1String("token")).toString(), tokens.first);
+        const FakeRequest arrived = f->server.requests().constLast();
+        QCOMPARE(arrived.path, landing);
+        // 307 and 308 repeat the method and the body; 301 and 302 may turn a POST into a GET.
+        if (method == QLatin1String("POST") && (redirectStatus == 307 || redirectStatus == 308)) {
+            QCOMPARE(arrived.method, QStringLiteral("POST"));
+            QCOMPARE(arrived.json(), sent);
+        }
+    }
+
+    void redirectedRefreshNeverLeavesTheOrigin()
+    {
+        FakeServer other;
+        QVERIFY(other.start());
+        const auto tokens = f->signIn(10); // due for refresh
+        const QString refreshPath = f->services->authApiPath(QStringLiteral("/auth/token/refresh"));
+        for (const int status : {301, 307, 308}) {
+            f->server.script(QStringLiteral("POST"), refreshPath,
+                             FakeResponse::redirect(QUrl(other.url(refreshPath)), status));
+            ApiResult result;
+            sync()->get(QStringLiteral("/echo"), result.callback());
+            QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+            QCOMPARE(result.status, 0);
+        }
+        QCOMPARE(other.requests().size(), 0);
+        QCOMPARE(f->server.count(QStringLiteral("GET"), echoPath), 0);
+        QCOMPARE(f->storedRefresh(), tokens.second);
     }
 
     void refusedConnectionGivesStatusZero()

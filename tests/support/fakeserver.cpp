@@ -25,7 +25,10 @@ QByteArray reasonPhrase(int status)
     case 200: return "OK";
     case 201: return "Created";
     case 204: return "No Content";
+    case 301: return "Moved Permanently";
     case 302: return "Found";
+    case 307: return "Temporary Redirect";
+    case 308: return "Permanent Redirect";
     case 400: return "Bad Request";
     case 401: return "Unauthorized";
     case 403: return "Forbidden";
@@ -84,9 +87,9 @@ FakeResponse FakeResponse::empty(int status)
     return response;
 }
 
-FakeResponse FakeResponse::redirect(const QUrl &location)
+FakeResponse FakeResponse::redirect(const QUrl &location, int status)
 {
-    FakeResponse response = empty(302);
+    FakeResponse response = empty(status);
     response.headers.append({"Location", location.toEncoded()});
     return response;
 }
@@ -109,6 +112,14 @@ FakeResponse FakeResponse::noReply()
 {
     FakeResponse response;
     response.mode = Mode::NoReply;
+    return response;
+}
+
+FakeResponse FakeResponse::trickle(int status, const QJsonObject &object, int byteEveryMs)
+{
+    FakeResponse response = json(status, object);
+    response.mode = Mode::Trickle;
+    response.trickleMs = byteEveryMs;
     return response;
 }
 
@@ -278,6 +289,7 @@ void FakeServer::send(QTcpSocket *socket, const FakeResponse &response)
         return;
     case FakeResponse::Mode::Normal:
     case FakeResponse::Mode::Truncated:
+    case FakeResponse::Mode::Trickle:
         break;
     }
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
@@ -288,8 +300,30 @@ void FakeServer::send(QTcpSocket *socket, const FakeResponse &response)
         head += header.first + ": " + header.second + "\r\n";
     head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
+    if (response.mode == FakeResponse::Mode::Trickle) {
+        socket->write(head);
+        trickle(socket, response.body, response.trickleMs);
+        return;
+    }
     const bool truncated = response.mode == FakeResponse::Mode::Truncated;
     socket->write(head + (truncated ? response.body.left(response.body.size() / 2) : response.body));
     socket->flush();
     socket->disconnectFromHost();
+}
+
+void FakeServer::trickle(QTcpSocket *socket, const QByteArray &bytes, int intervalMs)
+{
+    // Each byte restarts a transfer time-out, so only an overall deadline ends this.
+    QPointer<QTcpSocket> guarded(socket);
+    QTimer::singleShot(intervalMs, this, [this, guarded, bytes, intervalMs] {
+        if (!guarded || guarded->state() != QAbstractSocket::ConnectedState)
+            return;
+        if (bytes.isEmpty()) {
+            guarded->disconnectFromHost();
+            return;
+        }
+        guarded->write(bytes.left(1));
+        guarded->flush();
+        trickle(guarded, bytes.mid(1), intervalMs);
+    });
 }

@@ -42,6 +42,7 @@ struct FakeResponse
         Truncated, // announces the whole body, sends half of it, then closes
         Dropped,   // closes the connection without a byte
         NoReply,   // keeps the connection open and never answers
+        Trickle,   // sends the head, then one body byte every trickleMs
     };
 
     int status = 200;
@@ -49,16 +50,18 @@ struct FakeResponse
     QByteArray contentType = "application/json";
     QList<QPair<QByteArray, QByteArray>> headers;
     int delayMs = 0;
+    int trickleMs = 0;
     Mode mode = Mode::Normal;
 
     static FakeResponse json(int status, const QJsonObject &object);
     static FakeResponse json(int status, const QJsonArray &array);
     static FakeResponse html(int status, const QByteArray &page);
     static FakeResponse empty(int status);
-    static FakeResponse redirect(const QUrl &location);
+    static FakeResponse redirect(const QUrl &location, int status = 302);
     static FakeResponse truncated(int status, const QJsonObject &object);
     static FakeResponse dropped();
     static FakeResponse noReply();
+    static FakeResponse trickle(int status, const QJsonObject &object, int byteEveryMs);
     FakeResponse withDelay(int milliseconds) const;
 };
 
@@ -110,6 +113,7 @@ private:
     void onReadyRead(QTcpSocket *socket);
     FakeResponse respond(FakeRequest &request);
     void send(QTcpSocket *socket, const FakeResponse &response);
+    void trickle(QTcpSocket *socket, const QByteArray &bytes, int intervalMs);
 
     QTcpServer *m_server = nullptr;
     QList<Route> m_routes;

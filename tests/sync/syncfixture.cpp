@@ -162,6 +162,27 @@ QJsonObject serverRecordFromPayload(const QJsonObject &payload, int version, con
 }
 
 LocalStore::LocalStore(const QString &baseUrl)
+    : baseUrl(baseUrl)
+{
+    open();
+}
+
+void LocalStore::restart()
+{
+    engine.reset();
+    api.reset();
+    preferences.reset();
+    splitLines.reset();
+    reconciliations.reset();
+    recurring.reset();
+    categories.reset();
+    transactions.reset();
+    accounts.reset();
+    database.reset();
+    open();
+}
+
+void LocalStore::open()
 {
     database = std::make_unique<Database>();
     if (!database->open(dir.filePath(QStringLiteral("tallyra.db"))) || !database->migrate())

@@ -45,6 +45,10 @@ struct LocalStore
     explicit LocalStore(const QString &baseUrl = QString());
     ~LocalStore();
 
+    // Closes everything and opens the same database file again, as a
+    // restart of the program would.
+    void restart();
+
     bool insert(const SampleData &data);
 
     // Every column of every row of the synchronised tables, split lines
@@ -60,6 +64,9 @@ struct LocalStore
     // Runs one sync and waits for its end; false when it failed or hung.
     bool sync(int timeoutMs = 20000);
 
+    void open();
+
+    QString baseUrl;
     QTemporaryDir dir;
     std::unique_ptr<Database> database;
     std::unique_ptr<AccountRepository> accounts;

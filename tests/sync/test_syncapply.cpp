@@ -68,56 +68,63 @@ class SyncApplyTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The local row is at version 2; the server's copy arrives.
+    // The local row is at version 2; the server's copy arrives. "refused"
+    // means the server refused the local change in this sync's push.
     void versionRule_data()
     {
-        QTest::addColumn<bool>("localPending");
+        QTest::addColumn<QString>("localState"); // "synced", "pending", "refused"
         QTest::addColumn<bool>("localDeleted");
         QTest::addColumn<int>("serverVersion");
         QTest::addColumn<bool>("serverDeleted");
-        QTest::addColumn<int>("serverStampOffset"); // seconds from the local updated_at
         QTest::addColumn<QString>("payee");
         QTest::addColumn<bool>("deleted");
         QTest::addColumn<QString>("status");
 
-        QTest::newRow("lower vs pending edit") << true << false << 1 << false << 60 << "Local" << false << "pending";
-        QTest::newRow("lower vs synced") << false << false << 1 << false << 60 << "Local" << false << "synced";
-        QTest::newRow("equal vs synced") << false << false << 2 << false << 60 << "Server" << false << "synced";
-        QTest::newRow("equal and newer vs pending edit")
-            << true << false << 2 << false << 60 << "Server" << false << "synced";
-        QTest::newRow("equal but older than an unsent same-version change")
-            << true << false << 2 << false << -60 << "Local" << false << "pending";
-        QTest::newRow("higher vs pending edit") << true << false << 3 << false << -60 << "Server" << false << "synced";
-        QTest::newRow("higher deletion") << false << false << 3 << true << 60 << "Server" << true << "synced";
-        QTest::newRow("lower deletion") << false << false << 1 << true << 60 << "Local" << false << "synced";
-        QTest::newRow("equal deletion") << false << false << 2 << true << 60 << "Server" << true << "synced";
-        QTest::newRow("equal live vs local deletion")
-            << false << true << 2 << false << 60 << "Server" << true << "synced";
-        QTest::newRow("higher live restores a local deletion")
-            << false << true << 3 << false << 60 << "Server" << false << "synced";
+        QTest::newRow("lower vs pending edit") << "pending" << false << 1 << false << "Local" << false << "pending";
+        QTest::newRow("lower vs synced") << "synced" << false << 1 << false << "Local" << false << "synced";
+        QTest::newRow("lower deletion") << "synced" << false << 1 << true << "Local" << false << "synced";
+        QTest::newRow("equal vs synced") << "synced" << false << 2 << false << "Server" << false << "synced";
+        QTest::newRow("equal vs unsent pending edit") << "pending" << false << 2 << false << "Local" << false << "pending";
+        QTest::newRow("equal vs refused edit") << "refused" << false << 2 << false << "Server" << false << "synced";
+        QTest::newRow("equal deletion vs synced") << "synced" << false << 2 << true << "Server" << true << "synced";
+        QTest::newRow("equal deletion vs unsent edit") << "pending" << false << 2 << true << "Local" << false << "pending";
+        QTest::newRow("equal deletion vs refused edit") << "refused" << false << 2 << true << "Server" << true << "synced";
+        QTest::newRow("equal live restores a synced deletion")
+            << "synced" << true << 2 << false << "Server" << false << "synced";
+        QTest::newRow("equal live vs unsent deletion") << "pending" << true << 2 << false << "Local" << true << "pending";
+        QTest::newRow("equal live restores a refused deletion")
+            << "refused" << true << 2 << false << "Server" << false << "synced";
+        QTest::newRow("higher vs pending edit") << "pending" << false << 3 << false << "Server" << false << "synced";
+        QTest::newRow("higher deletion") << "synced" << false << 3 << true << "Server" << true << "synced";
+        QTest::newRow("higher live restores a pending deletion")
+            << "pending" << true << 3 << false << "Server" << false << "synced";
     }
 
     void versionRule()
     {
-        QFETCH(bool, localPending);
+        QFETCH(QString, localState);
         QFETCH(bool, localDeleted);
         QFETCH(int, serverVersion);
         QFETCH(bool, serverDeleted);
-        QFETCH(int, serverStampOffset);
         QFETCH(QString, payee);
         QFETCH(bool, deleted);
         QFETCH(QString, status);
 
         ApplyFixture fixture;
-        const Transaction local = fixture.localTransaction(QStringLiteral("t"), 2, localPending, localDeleted);
+        const bool pending = localState != QLatin1String("synced");
+        Transaction local = fixture.localTransaction(QStringLiteral("t"), 2, pending, localDeleted);
         QVERIFY(fixture.store.transactions->insert(local));
         if (localDeleted)
             QVERIFY(fixture.store.transactions->applyServerDeletion(local.id, kLocalStamp, local.accountId));
+        local = *fixture.store.transactions->findById(local.id);
+        if (localState == QLatin1String("refused"))
+            fixture.applier.beginSync({{SyncApplier::Kind::Transaction, local.id, local.version, local.updatedAt}});
 
+        // The server's copy is newer by the clock either way: time decides nothing.
         Transaction server = local;
         server.payee = QStringLiteral("Server");
         server.version = serverVersion;
-        server.updatedAt = kLocalStamp.addSecs(serverStampOffset);
+        server.updatedAt = kLocalStamp.addSecs(60);
         server.deletedAt.reset();
         if (serverDeleted)
             server.deletedAt = kLocalStamp.addSecs(120);
@@ -128,6 +135,20 @@ private Q_SLOTS:
         QCOMPARE(now.deletedAt.has_value(), deleted);
         QCOMPARE(syncStatusToString(now.syncStatus), status);
         QCOMPARE(fixture.store.count("SELECT COUNT(*) FROM transactions"), 1);
+    }
+
+    // Refused as it was sent: an edit made after the send was not refused.
+    void aChangeMadeAfterTheRefusedSendIsKept()
+    {
+        ApplyFixture fixture;
+        Transaction local = fixture.localTransaction(QStringLiteral("t"), 2, true, false);
+        QVERIFY(fixture.store.transactions->insert(local));
+        fixture.applier.beginSync(
+            {{SyncApplier::Kind::Transaction, local.id, local.version, kLocalStamp.addSecs(-30)}});
+        Transaction server = local;
+        server.payee = QStringLiteral("Server");
+        QVERIFY(fixture.apply(QStringLiteral("transactions"), serverTransaction(server)));
+        QCOMPARE(fixture.store.transactions->findById(local.id)->payee, QStringLiteral("Local"));
     }
 
     void matchingByClientIdThenServerId()

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 
+Q_DECLARE_METATYPE(FakeResponse)
+
 namespace {
 
 const QString kTransactions = QStringLiteral("transactions");
@@ -110,7 +112,7 @@ private Q_SLOTS:
         QTest::newRow("connection dropped after the server stored the batch")
             << int(DroppedAfterProcessing) << "Push failed (HTTP 0)";
         QTest::newRow("truncated 200 body") << int(TruncatedReply) << "Push failed (HTTP 0)";
-        QTest::newRow("non-JSON 200") << int(NonJsonReply) << "";
+        QTest::newRow("non-JSON 200") << int(NonJsonReply) << "Push failed (HTTP 0)";
         QTest::newRow("results missing") << int(ResultsMissing) << "";
         QTest::newRow("a result error") << int(ResultError) << "";
         QTest::newRow("results for ids not in the batch") << int(ResultsForOtherIds) << "Push failed (HTTP 500)";
@@ -314,16 +316,27 @@ private Q_SLOTS:
 
         const auto txn = [](const char *json) { return QJsonDocument::fromJson(json).object(); };
         const QJsonObject page{
-            {"accounts", QJsonArray{QJsonObject{{"id", 5}, {"client_id", QJsonArray{"x"}}, {"name", "No ids"}}}},
+            {"accounts", QJsonArray{QJsonObject{{"id", 5}, {"client_id", QJsonArray{"x"}}, {"name", "No ids"}},
+                                    txn(R"({"id":"a9","client_id":"a9","name":"Overdrawn",
+                                           "starting_balance":-9223372036854775808})")}},
             {"transactions",
              QJsonArray{42, txn(R"({"id":"m1","client_id":"m1","account_id":"l-acc-0","date":"2024-13-45"})"),
                         txn(R"({"id":"m2","client_id":"m2","account_id":"l-acc-0","date":"1999-12-31"})"),
                         txn(R"({"payee":"no ids","account_id":"l-acc-0","date":"2024-01-01"})"),
                         txn(R"({"id":"m3","client_id":"m3","date":"2024-01-01","payee":"no account"})"),
                         txn(R"({"id":"m4","client_id":"l-txn-0","version":"9","date":"2024-01-01","payee":"x"})"),
+                        txn(R"({"id":"m5","client_id":"m5","account_id":"l-acc-0","date":"2024-01-01",
+                               "payee":"no negation","amount":-9223372036854775808})"),
+                        txn(R"({"id":"m6","client_id":"m6","account_id":"l-acc-0","date":"2024-01-01",
+                               "payee":"split","amount":-1,"is_split":true,"split_lines":[
+                               {"category_id":"l-cat-0","amount":-9223372036854775808},
+                               {"category_id":"l-cat-0","amount":9223372036854775807}]})"),
                         txn(R"({"id":"ok","client_id":"fine","account_id":"l-acc-0","date":"2000-01-01",
                                "payee":"Fine","amount":-500,"version":1})")}},
-            {"reconciliations", QJsonArray{txn(R"({"id":"r1","client_id":"r1","account_id":"l-acc-0"})")}},
+            {"reconciliations", QJsonArray{txn(R"({"id":"r1","client_id":"r1","account_id":"l-acc-0"})"),
+                                           txn(R"({"id":"r2","client_id":"r2","account_id":"l-acc-0",
+                                                  "statement_date":"2024-01-31",
+                                                  "statement_balance":-9223372036854775808})")}},
             {"has_more", false}};
         harness.server.script("GET", "/sync/pull", FakeResponse::json(200, page));
         QVERIFY(device->sync());
@@ -472,6 +485,128 @@ private Q_SLOTS:
         QCOMPARE(device->engine->keptRecordCount(), 0);
         QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 1);
         QCOMPARE(device->count("SELECT COUNT(*) FROM reconciliations"), 1);
+    }
+
+    void pullPageThatIsNoJsonObjectFailsTheSync_data()
+    {
+        QTest::addColumn<FakeResponse>("page");
+        QTest::newRow("JSON array") << FakeResponse::json(200, QJsonArray{QJsonObject{{"cursor", "c+999"}}});
+        QTest::newRow("empty body") << FakeResponse::empty(200);
+        QTest::newRow("text") << FakeResponse::html(200, "<html>maintenance</html>");
+    }
+
+    void pullPageThatIsNoJsonObjectFailsTheSync()
+    {
+        QFETCH(FakeResponse, page);
+        SyncHarness harness;
+        SampleData::make(QStringLiteral("j"), 1, 0, 0, 2, 0).putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        const QString cursor = device->cursor();
+        const QMap<QString, QString> before = device->snapshot();
+        SampleData::make(QStringLiteral("k"), 1, 0, 0, 2, 0).putInto(*harness.service);
+
+        harness.server.script("GET", "/sync/pull", page);
+        QSignalSpy failed(device->engine.get(), &SyncEngine::syncFailed);
+        QVERIFY(!device->sync());
+        QCOMPARE(failed.value(0).value(0).toString(), QStringLiteral("Pull failed (HTTP 0)"));
+        QCOMPARE(device->cursor(), cursor);
+        QCOMPARE(snapshotDifferences(before, device->snapshot()), QStringList());
+
+        QVERIFY(device->sync());
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 4);
+    }
+
+    // Records waiting for their parent are kept in the database with the
+    // cursor that moved past them; a restart must not lose them.
+    void keptRecordsSurviveARestart_data()
+    {
+        QTest::addColumn<bool>("deletedParentFirst");
+        QTest::newRow("the account arrives after the restart") << false;
+        QTest::newRow("a deleted category arrived before the restart") << true;
+    }
+
+    void keptRecordsSurviveARestart()
+    {
+        QFETCH(bool, deletedParentFirst);
+        SyncHarness harness;
+        SampleData data = SampleData::make(QStringLiteral("v"), 1, 1, 0, 3, 0); // v-txn-1 uses v-cat-0
+        data.categories[0].deletedAt = QDateTime::currentDateTimeUtc();
+        SampleData parents = data;
+        parents.transactions.clear();
+        SampleData children = data;
+        children.accounts.clear();
+        children.categories.clear();
+        if (deletedParentFirst) {
+            // The category is gone before its transaction is seen; only the
+            // record of its deletion can let that transaction in.
+            SampleData category = parents;
+            category.accounts.clear();
+            category.putInto(*harness.service);
+            parents.categories.clear();
+        }
+        children.putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 3);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 0);
+
+        device->restart();
+        QCOMPARE(device->engine->keptRecordCount(), 3);
+        parents.putInto(*harness.service);
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL"), 3);
+        QCOMPARE(device->transactions->findById(QStringLiteral("v-txn-1"))->categoryId, QStringLiteral("v-cat-0"));
+        QVERIFY(device->categories->findById(QStringLiteral("v-cat-0"))->deletedAt.has_value());
+
+        device->restart();
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QVERIFY(!device->preferences->get(QStringLiteral("syncKeptRecords")));
+    }
+
+    // Both start over from the beginning of the feed, where every kept
+    // record comes again.
+    void signOutAndForceFullSyncDropKeptRecords_data()
+    {
+        QTest::addColumn<bool>("signOut");
+        QTest::newRow("sign-out") << true;
+        QTest::newRow("force full sync") << false;
+    }
+
+    void signOutAndForceFullSyncDropKeptRecords()
+    {
+        QFETCH(bool, signOut);
+        SyncHarness harness;
+        SampleData data = SampleData::make(QStringLiteral("x"), 1, 0, 0, 3, 0);
+        SampleData children = data;
+        children.accounts.clear();
+        children.putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        QCOMPARE(device->engine->keptRecordCount(), 3);
+
+        if (signOut) {
+            device->engine->handleSignOut();
+            QVERIFY(device->cursor().isEmpty());
+        } else {
+            // The full sync's pull fails: what is left is what it prepared.
+            harness.service->failPull(harness.service->pullCount() + 1, FakeResponse::json(503, QJsonObject()));
+            QSignalSpy failed(device->engine.get(), &SyncEngine::syncFailed);
+            device->engine->forceFullSync();
+            QVERIFY(waitUntil([&] { return !failed.isEmpty(); }));
+        }
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+        QVERIFY(!device->preferences->get(QStringLiteral("syncKeptRecords")));
+        device->restart();
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+
+        // Nothing is lost: the feed from its start brings them with their account.
+        data.transactions.clear();
+        data.putInto(*harness.service);
+        QVERIFY(device->sync());
+        QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 3);
+        QCOMPARE(device->engine->keptRecordCount(), 0);
     }
 
     void tombstonesForUnknownRowsLeaveNoTrace()
