@@ -253,9 +253,10 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         case MemoColumn:
             return transaction.memo;
         case PaymentColumn:
-            return transaction.amount < 0 ? formatAmountSigned(transaction.amount, true, m_currency) : QString();
+            return transaction.amount < 0 ? formatAmountSigned(transaction.amount, true, rowCurrency(transaction))
+                                          : QString();
         case DepositColumn:
-            return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency) : QString();
+            return transaction.amount >= 0 ? formatAmount(transaction.amount, rowCurrency(transaction)) : QString();
         case ClearedColumn:
             return transaction.reconciled ? QStringLiteral("R") : transaction.cleared ? QStringLiteral("C") : QString();
         case BalanceColumn:
@@ -477,6 +478,14 @@ void RegisterModel::sortRows()
 
 void RegisterModel::setRows(QList<RegisterRow> rows)
 {
+    // The buffer survives: the new row's typing as it is, an existing row's
+    // typing while that transaction is still listed. An existing row without
+    // typing takes up the transaction as it is now stored.
+    const bool editingExisting = m_editingRow >= 0;
+    const int editedIndex = editingExisting ? listIndex(m_editingRow) : -1;
+    const RegisterRow *edited = editedIndex >= 0 ? &m_rows[m_order[editedIndex]] : nullptr;
+    const QString editedId = edited ? edited->transaction.id : QString();
+    const bool typed = edited && !(m_buffer == bufferFor(*edited));
     beginResetModel();
     m_rows = std::move(rows);
     m_days.resize(m_rows.size());
@@ -486,8 +495,11 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
     std::iota(m_order.begin(), m_order.end(), 0);
     m_amountFont = ThemeManager::monospaceFont();
     sortRows();
-    m_editingRow = -1;
-    resetNewRow();
+    m_editingRow = editingExisting ? viewRowOfTransaction(editedId) : -1;
+    if (editingExisting && m_editingRow < 0)
+        resetNewRow();
+    else if (editingExisting && !typed)
+        m_buffer = bufferFor(rowAt(m_editingRow));
     endResetModel();
 }
 
@@ -535,23 +547,30 @@ void RegisterModel::loadRowForEditing(int viewRow, const QString &categoryText)
 {
     if (listIndex(viewRow) < 0)
         return;
-    const Transaction &transaction = rowAt(viewRow).transaction;
-    m_buffer.date = entryDateText(transaction.date);
-    m_buffer.checkNumber = transaction.checkNumber;
-    m_buffer.payee = transaction.payee;
-    m_buffer.memo = transaction.memo;
-    m_buffer.category = categoryText;
-    m_buffer.categoryId = transaction.categoryId;
-    if (transaction.amount < 0) {
-        m_buffer.payment = formatAmount(-transaction.amount, m_currency);
-        m_buffer.deposit.clear();
-    } else {
-        m_buffer.payment.clear();
-        m_buffer.deposit = formatAmount(transaction.amount, m_currency);
-    }
-    m_buffer.clearedMark = transaction.reconciled ? QStringLiteral("R")
-        : transaction.cleared                     ? QStringLiteral("C")
-                                                  : QString();
+    RegisterRow row = rowAt(viewRow);
+    row.categoryName = categoryText;
+    m_buffer = bufferFor(row);
+}
+
+RegisterModel::EditBuffer RegisterModel::bufferFor(const RegisterRow &row) const
+{
+    const Transaction &transaction = row.transaction;
+    EditBuffer buffer;
+    buffer.lastDate = m_buffer.lastDate;
+    buffer.date = entryDateText(transaction.date);
+    buffer.checkNumber = transaction.checkNumber;
+    buffer.payee = transaction.payee;
+    buffer.memo = transaction.memo;
+    buffer.category = row.categoryName;
+    buffer.categoryId = transaction.categoryId;
+    if (transaction.amount < 0)
+        buffer.payment = formatAmountSigned(transaction.amount, true, m_currency);
+    else
+        buffer.deposit = formatAmount(transaction.amount, m_currency);
+    buffer.clearedMark = transaction.reconciled ? QStringLiteral("R")
+        : transaction.cleared                   ? QStringLiteral("C")
+                                                : QString();
+    return buffer;
 }
 
 void RegisterModel::emitAllRowsChanged(const QList<int> &roles)
@@ -600,6 +619,17 @@ void RegisterModel::setCurrency(Currency currency)
         return;
     m_currency = currency;
     emitAllRowsChanged({Qt::DisplayRole, Qt::EditRole});
+}
+
+void RegisterModel::setAccountCurrencies(QHash<QString, Currency> currencies)
+{
+    m_accountCurrencies = std::move(currencies);
+    emitAllRowsChanged({Qt::DisplayRole});
+}
+
+Currency RegisterModel::rowCurrency(const Transaction &transaction) const
+{
+    return m_accountCurrencies.value(transaction.accountId, m_currency);
 }
 
 std::optional<qint64> RegisterModel::amountValue(const QString &text) const

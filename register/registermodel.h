@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -45,6 +46,8 @@ public:
         QString clearedMark;
         QString categoryId;
         QString lastDate;
+
+        bool operator==(const EditBuffer &) const = default;
     };
 
     explicit RegisterModel(QObject *parent = nullptr);
@@ -57,6 +60,7 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // Replaces the rows and keeps what is typed into the buffer.
     void setRows(QList<RegisterRow> rows);
     int listRowCount() const { return int(m_order.size()); }
     // The record at a view row; never called with the new row.
@@ -99,6 +103,9 @@ public:
     // Amounts are shown and read in the minor unit of this currency.
     Currency currency() const { return m_currency; }
     void setCurrency(Currency currency);
+    // For rows of several accounts (the search list): each listed account's
+    // rows show their amounts in its own currency.
+    void setAccountCurrencies(QHash<QString, Currency> currencies);
 
     // The value of a typed amount: digits only with automatic decimals,
     // else the money text in the account's currency; nullopt when the text
@@ -119,12 +126,15 @@ Q_SIGNALS:
     void sortChanged(int column, Qt::SortOrder order);
 
 private:
+    // The buffer as loaded from a row.
+    EditBuffer bufferFor(const RegisterRow &row) const;
     // The amount text that counts: payment when filled, else deposit.
     QString bufferAmountText() const;
     bool isBufferRow(int viewRow) const;
     bool isOpenNewRow(int viewRow) const;
     QVariant bufferData(const QModelIndex &index, int role) const;
     QVariant rowData(const RegisterRow &row, int column, int role) const;
+    Currency rowCurrency(const Transaction &transaction) const;
     QString placeholder(int column) const;
     void sortRows();
     void emitAllRowsChanged(const QList<int> &roles);
@@ -142,5 +152,6 @@ private:
     int m_editingRow = -1;
     EditBuffer m_buffer;
     Currency m_currency = Currency::USD;
+    QHash<QString, Currency> m_accountCurrencies;
     QFont m_amountFont;
 };

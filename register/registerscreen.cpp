@@ -271,20 +271,31 @@ void RegisterScreen::setAccount(const QString &accountId)
 {
     // An open editor would hold the reload back and leave the previous
     // account's rows, and the typing, under the new account's id.
-    if (accountId != m_accountId)
+    if (accountId != m_accountId) {
         closeOpenEditor(false);
+        m_model->setEditingRow(-1);
+        m_model->resetNewRow();
+    }
+    const bool sameAccount = accountId == m_accountId;
     m_accountId = accountId;
     m_delegate->setAccountId(accountId);
     m_filter = RegisterFilter::fromJson(
         m_app->preferencesRepository()->value(RegisterFilter::preferenceKey(accountId), QString()));
     updateFilterButton();
     reload();
-    selectNewRow();
+    if (!sameAccount)
+        selectNewRow();
 }
 
 void RegisterScreen::reload()
 {
-    if (m_accountId.isEmpty() || m_table->isEditing())
+    // Typing is never cut short: the reload waits for the editor to close.
+    if (m_table->isEditing()) {
+        m_reloadPending = true;
+        return;
+    }
+    m_reloadPending = false;
+    if (m_accountId.isEmpty())
         return;
     const std::optional<Account> account = m_app->accountRepository()->findById(m_accountId);
     if (!account)
@@ -297,13 +308,15 @@ void RegisterScreen::reload()
     m_subtitleLabel->setText(subtitle);
     m_subtitleLabel->setVisible(!subtitle.isEmpty());
 
-    // Where the user was, so it comes back after the rows are replaced.
+    // Where the user was, by transaction id, so it comes back after the rows
+    // are replaced.
     const QModelIndex topIndex = m_table->indexAt(QPoint(0, 0));
     const int topRow = topIndex.isValid() ? topIndex.row() : -1;
     const QString topId = isTransactionRow(topRow) ? m_model->rowAt(topRow).transaction.id : QString();
     const QModelIndex current = m_table->currentIndex();
     const int currentRow = current.isValid() ? current.row() : -1;
     const int currentColumn = current.isValid() ? current.column() : 0;
+    const bool onNewRow = current.isValid() && m_model->isNewRow(currentRow);
     const QString currentId = isTransactionRow(currentRow) ? m_model->rowAt(currentRow).transaction.id : QString();
 
     QList<RegisterRow> rows = m_app->transactionRepository()->listRegister(m_accountId);
@@ -334,21 +347,30 @@ void RegisterScreen::reload()
     updateOpeningBalanceNotice();
     updateSummary(cleared, uncleared, liability, account->currency);
 
-    const auto rowFor = [this](const QString &id, int remembered) {
-        const int found = m_model->viewRowOfTransaction(id);
-        if (found >= 0 || remembered < 0)
-            return found;
-        return qMin(remembered, m_model->rowCount() - 1);
-    };
-    const int restoredTop = rowFor(topId, topRow);
+    const int restoredTop = m_model->viewRowOfTransaction(topId);
     if (restoredTop >= 0)
         m_table->scrollTo(m_model->index(restoredTop, 0), QAbstractItemView::PositionAtTop);
-    const int restoredCurrent = rowFor(currentId, currentRow);
+    // Never onto another transaction: a row that is gone leaves the cursor
+    // on the new row.
+    int restoredCurrent = m_model->viewRowOfTransaction(currentId);
+    if (restoredCurrent < 0 && (onNewRow || !currentId.isEmpty()))
+        restoredCurrent = m_model->newRowPosition();
+    else if (restoredCurrent < 0 && currentRow >= 0)
+        restoredCurrent = qMin(currentRow, m_model->rowCount() - 1);
     if (restoredCurrent >= 0) {
         const QModelIndex index = m_model->index(restoredCurrent, currentColumn);
         m_table->setCurrentIndex(index);
         m_table->scrollTo(index);
     }
+}
+
+void RegisterScreen::editorClosed()
+{
+    if (m_reloadPending)
+        QTimer::singleShot(0, this, [this] {
+            if (m_reloadPending && !m_table->isEditing())
+                reload();
+        });
 }
 
 void RegisterScreen::updateSummary(std::optional<qint64> cleared, std::optional<qint64> uncleared, bool liability,
@@ -606,6 +628,11 @@ void RegisterScreen::onCellDoubleClicked(const QModelIndex &index)
 {
     if (index.isValid() && isTransactionRow(index.row()) && m_model->rowAt(index.row()).transaction.isSplit)
         editRowInDialog(index.row());
+}
+
+Transaction RegisterScreen::transactionAt(int row) const
+{
+    return isTransactionRow(row) ? m_model->rowAt(row).transaction : Transaction();
 }
 
 bool RegisterScreen::isTransactionRow(int row) const
@@ -943,6 +970,7 @@ bool RegisterScreen::commitNewRow(const Transaction &typed, const QString &targe
     if (m_filter.activeCount() > 0 && !m_filter.matches(transaction))
         showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
     m_model->buffer().lastDate = m_model->buffer().date;
+    m_model->resetNewRow();
     reload();
     selectNewRow();
     return true;
@@ -953,7 +981,7 @@ bool RegisterScreen::commitEditedRow(const Transaction &typed)
     const int editingRow = m_model->editingRow();
     if (!isTransactionRow(editingRow))
         return false;
-    Transaction transaction = m_model->rowAt(editingRow).transaction;
+    Transaction transaction = transactionAt(editingRow);
     if (m_app->transactionRepository()->isOpeningBalance(transaction)) {
         Q_EMIT editAccountRequested(m_accountId);
         m_model->resetNewRow();
@@ -981,6 +1009,8 @@ bool RegisterScreen::commitEditedRow(const Transaction &typed)
         showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
         return false;
     }
+    m_model->setEditingRow(-1);
+    m_model->resetNewRow();
     reload();
     const int below = editingRow + 1;
     if (below < m_model->rowCount())
@@ -1013,7 +1043,7 @@ void RegisterScreen::deleteRow(int row)
     if (!isTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::confirmDelete(m_app, m_model->rowAt(row).transaction, this))
+    if (TransactionActions::confirmDelete(m_app, transactionAt(row), this))
         reload();
 }
 
@@ -1022,7 +1052,7 @@ void RegisterScreen::duplicateRow(int row)
     if (!isTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::duplicateTransaction(m_app, m_model->rowAt(row).transaction, this)) {
+    if (TransactionActions::duplicateTransaction(m_app, transactionAt(row), this)) {
         reload();
         selectNewRow();
     }
@@ -1033,7 +1063,7 @@ void RegisterScreen::editRowInDialog(int row)
     if (!isTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::editTransaction(m_app, m_model->rowAt(row).transaction, this))
+    if (TransactionActions::editTransaction(m_app, transactionAt(row), this))
         reload();
 }
 
@@ -1042,7 +1072,7 @@ void RegisterScreen::showDetailsForRow(int row)
     if (!isTransactionRow(row))
         return;
     closeOpenEditor(false);
-    const Transaction transaction = m_model->rowAt(row).transaction;
+    const Transaction transaction = transactionAt(row);
     TransactionDetailsDialog dialog(m_app, transaction, this);
     UserPrompts::current()->runDialog(&dialog);
     reload();
@@ -1068,7 +1098,7 @@ void RegisterScreen::toggleClearedAt(int row)
     if (!isTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::toggleCleared(m_app, m_model->rowAt(row).transaction))
+    if (TransactionActions::toggleCleared(m_app, transactionAt(row)))
         reload();
 }
 
@@ -1087,7 +1117,7 @@ void RegisterScreen::memorizeRow(int row)
 {
     if (!isTransactionRow(row))
         return;
-    const Transaction &transaction = m_model->rowAt(row).transaction;
+    const Transaction transaction = transactionAt(row);
     if (!transaction.date.isValid() || transaction.date.year() < 2000) {
         showStatus(tr("Cannot memorize: source transaction has an invalid date"), 5000);
         return;
@@ -1174,7 +1204,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
         edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     } else if (index.isValid() && isTransactionRow(index.row())) {
         const int row = index.row();
-        const Transaction transaction = m_model->rowAt(row).transaction;
+        const Transaction transaction = transactionAt(row);
         menu.addSeparator();
         QAction *details = menu.addAction(tr("Show &Details..."), this, [this, row] { showDetailsForRow(row); });
         details->setShortcut(QKeySequence(QStringLiteral("Alt+Return")));

@@ -26,9 +26,15 @@ class RegisterScreen : public QWidget
 public:
     explicit RegisterScreen(AppState *app, QWidget *parent = nullptr);
 
+    // Shows the account; the same account again only reloads.
     void setAccount(const QString &accountId);
     QString accountId() const { return m_accountId; }
+    // Safe at any moment: while a cell editor is open the reload runs when
+    // it closes. A half-typed new row survives, and the cursor stays on the
+    // same transaction or on the new row.
     void reload();
+    // Called by the table when a cell editor has closed.
+    void editorClosed();
     void showStatus(const QString &text, int milliseconds);
 
     RegisterModel *model() const { return m_model; }
@@ -98,6 +104,9 @@ private:
     void onCellClicked(const QModelIndex &index);
     void onCellDoubleClicked(const QModelIndex &index);
     bool isTransactionRow(int row) const;
+    // A copy of the row's transaction (empty for other rows): prompts run
+    // event loops in which a reload replaces the rows.
+    Transaction transactionAt(int row) const;
     bool isSplitAmountCell(const QModelIndex &index) const;
     int nextVisibleColumn(int column) const;
     int previousVisibleColumn(int column) const;
@@ -113,6 +122,7 @@ private:
     QString m_accountId;
     RegisterFilter m_filter;
     bool m_restoringLayout = false;
+    bool m_reloadPending = false;
 
     QLabel *m_titleLabel = nullptr;
     QLabel *m_subtitleLabel = nullptr;

@@ -118,11 +118,15 @@ void RegisterTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndE
 {
     if (hint != QAbstractItemDelegate::EditNextItem && hint != QAbstractItemDelegate::EditPreviousItem) {
         QTableView::closeEditor(editor, hint);
+        if (m_screen)
+            m_screen->editorClosed();
         return;
     }
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
     const QPersistentModelIndex cell = currentIndex();
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (m_screen)
+        m_screen->editorClosed();
     QTimer::singleShot(0, this, [this, cell, forward] {
         if (!m_screen || !cell.isValid())
             return;

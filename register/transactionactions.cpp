@@ -199,7 +199,7 @@ Currency accountCurrency(AppState *app, const QString &accountId)
     return account ? account->currency : Currency::USD;
 }
 
-bool confirmDelete(AppState *app, const Transaction &transaction, QWidget *parent)
+bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent)
 {
     UserPrompts *prompts = UserPrompts::current();
     // A row without an id is the balance still held on the account record.
@@ -241,7 +241,7 @@ bool deleteTransaction(AppState *app, const Transaction &transaction)
     return transactions->softDelete(transaction.id) && sql.commit();
 }
 
-bool duplicateTransaction(AppState *app, const Transaction &transaction, QWidget *parent)
+bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent)
 {
     Transaction copy = transaction;
     copy.date = QDate::currentDate();
@@ -257,7 +257,7 @@ bool duplicateTransaction(AppState *app, const Transaction &transaction, QWidget
     return newTransaction(app, transaction.accountId, &copy, parent);
 }
 
-bool editTransaction(AppState *app, const Transaction &transaction, QWidget *parent)
+bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
 {
     TransactionFormDialog dialog(app, transaction, parent);
     return runUntilSaved(dialog, parent, [&] {
@@ -268,7 +268,7 @@ bool editTransaction(AppState *app, const Transaction &transaction, QWidget *par
     });
 }
 
-bool editSplits(AppState *app, const Transaction &transaction, QWidget *parent)
+bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
 {
     const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
     SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
@@ -432,12 +432,16 @@ int backfillOpeningBalances(AppState *app)
     TransactionRepository *transactions = app->transactionRepository();
     int migrated = 0;
     for (const Account &account : app->accountRepository()->listAll()) {
+        const QString id = TransactionRepository::openingBalanceId(account.id);
+        const std::optional<Transaction> existing = transactions->findById(id);
+        // The usual case, decided by one key lookup: the probe reads every
+        // row of the account, and this runs at every start.
+        if (existing && !existing->deletedAt && TransactionRepository::isOpeningBalancePayee(existing->payee))
+            continue;
         const OpeningBalanceProbe probe = transactions->openingBalanceProbe(account.id);
         if (probe.hasOpeningBalancePayee)
             continue;
 
-        const QString id = TransactionRepository::openingBalanceId(account.id);
-        const std::optional<Transaction> existing = transactions->findById(id);
         if (existing && !existing->deletedAt) {
             // A live row under the derived id is the user's (or another
             // device's) opening balance under another payee: keep it.

@@ -34,16 +34,19 @@ enum TransferResolution {
     TransferCurrenciesDiffer = 3,
 };
 
+// The actions that prompt take the record by value: a reload while the
+// prompt runs may replace the rows it was shown from.
+
 // Asks, then deletes the transaction and its transfer partner. The opening
 // balance is never deleted. True when deleted.
-bool confirmDelete(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // Opens the new-transaction form seeded with a copy dated today; true when
 // the copy was saved.
-bool duplicateTransaction(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // True when the form was accepted and the change saved.
-bool editTransaction(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+bool editTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // True when the split editor was accepted and the change saved.
-bool editSplits(AppState *app, const Transaction &transaction, QWidget *parent = nullptr);
+bool editSplits(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // False, writing nothing, for a reconciled transaction or a failed write.
 bool toggleCleared(AppState *app, Transaction transaction);
 // Opens the new-transaction form (prefilled from seed when given); a

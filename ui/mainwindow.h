@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 
 class AppState;
@@ -106,6 +107,9 @@ private:
     void onSyncFailed(const QString &error);
     void onSyncDataChanged();
     bool isSignedIn() const;
+    bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text);
+    bool accountHasTransactions(const QString &accountId) const;
+    void openLumoraAccount();
 
     AppState *m_state;
     QListWidget *m_accountList = nullptr;

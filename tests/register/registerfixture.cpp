@@ -40,12 +40,16 @@ void FakePrompts::warning(QWidget *, const QString &title, const QString &text)
 bool FakePrompts::askYesNo(QWidget *, const QString &title, const QString &text)
 {
     messages.append({QStringLiteral("question"), title, text});
+    if (whilePrompting)
+        whilePrompting();
     return answerYes;
 }
 
 int FakePrompts::runDialog(QDialog *dialog)
 {
     ++dialogRuns;
+    if (whilePrompting)
+        whilePrompting();
     if (steps.isEmpty())
         return QDialog::Rejected;
     return steps.takeFirst()(dialog);

@@ -40,6 +40,9 @@ public:
 
     QList<Message> messages;
     bool answerYes = true;
+    // Runs inside every question and dialog run, as the event loop of a
+    // real modal prompt would run timers (a reload, say).
+    std::function<void()> whilePrompting;
     QList<DialogStep> steps;
     int dialogRuns = 0;
 };

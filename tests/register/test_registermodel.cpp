@@ -283,9 +283,19 @@ private Q_SLOTS:
         RegisterModel model;
         model.buffer().lastDate = QStringLiteral("3/15/2024");
         model.buffer().payee = QStringLiteral("left over");
-        model.setRows({});
+        model.resetNewRow();
         QCOMPARE(model.buffer().date, QStringLiteral("3/15/2024"));
         QVERIFY(model.buffer().payee.isEmpty());
+    }
+
+    void replacingTheRowsKeepsTheNewRowTyping()
+    {
+        RegisterModel model;
+        model.setRows({});
+        model.buffer().payee = QStringLiteral("half typed");
+        model.setRows({makeRow(QStringLiteral("a"), QDate(2024, 1, 1), QStringLiteral("Shop"), -100, -100)});
+        QCOMPARE(model.buffer().payee, QStringLiteral("half typed"));
+        QCOMPARE(model.editingRow(), -1);
     }
 };
 

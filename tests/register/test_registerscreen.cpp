@@ -300,6 +300,135 @@ private Q_SLOTS:
         QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("clearedValue"))->text(), QStringLiteral("$0.00"));
     }
 
+    void reloadWaitsForTheOpenEditor()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+        h.goTo(h.model()->newRowPosition(), RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        h.type(QStringLiteral("Half"));
+        QVERIFY(h.table()->openEditor());
+
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Synced"), -100);
+        h.screen()->reload();
+        QCOMPARE(h.model()->listRowCount(), 0);
+        auto *payee = h.table()->openEditor()->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
+        QVERIFY(payee ? payee->text() == QStringLiteral("Half")
+                      : qobject_cast<QLineEdit *>(h.table()->openEditor())->text() == QStringLiteral("Half"));
+
+        // Leaving the cell keeps the text; the reload then runs.
+        h.screen()->commitOpenEditor();
+        h.press(Qt::Key_Escape);
+        QVERIFY(!h.table()->openEditor());
+        QCOMPARE(h.model()->listRowCount(), 1);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Half"));
+        QCOMPARE(h.table()->currentIndex().row(), h.model()->newRowPosition());
+    }
+
+    void reloadKeepsTheCursorAndTheTyping_data()
+    {
+        QTest::addColumn<bool>("newestFirst");
+        QTest::addColumn<bool>("onNewRow");
+        QTest::newRow("new row below the list") << false << true;
+        QTest::newRow("new row above the list") << true << true;
+        QTest::newRow("transaction, oldest first") << false << false;
+        QTest::newRow("transaction, newest first") << true << false;
+    }
+
+    void reloadKeepsTheCursorAndTheTyping()
+    {
+        QFETCH(bool, newestFirst);
+        QFETCH(bool, onNewRow);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction middle = h.fixture().addTransaction(checking.id, QDate(2024, 3, 1),
+            QStringLiteral("Middle"), -100);
+        h.show(checking.id);
+        h.table()->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+        const int row = onNewRow ? h.model()->newRowPosition() : h.model()->viewRowOfTransaction(middle.id);
+        h.goTo(row, RegisterModel::PayeeColumn);
+        QVERIFY(h.model()->setData(h.model()->index(row, RegisterModel::PayeeColumn), QStringLiteral("Typed")));
+
+        // Rows arrive from elsewhere on both sides of the current one.
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Earlier"), -200);
+        h.fixture().addTransaction(checking.id, QDate(2024, 5, 1), QStringLiteral("Later"), -300);
+        h.screen()->reload();
+        h.screen()->setAccount(checking.id);
+
+        QCOMPARE(h.model()->listRowCount(), 3);
+        const int expected = onNewRow ? h.model()->newRowPosition() : h.model()->viewRowOfTransaction(middle.id);
+        QCOMPARE(h.table()->currentIndex().row(), expected);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Typed"));
+
+        // The next entry goes where the cursor was, and nowhere else.
+        h.model()->buffer().payment = QStringLiteral("5.00");
+        h.press(Qt::Key_Return, Qt::ControlModifier);
+        const QList<Transaction> stored = h.fixture().liveTransactions(checking.id);
+        QCOMPARE(stored.size(), onNewRow ? 4 : 3);
+        QCOMPARE(findByPayee(stored, QStringLiteral("Middle")).has_value(), onNewRow);
+        QVERIFY(findByPayee(stored, QStringLiteral("Earlier")) && findByPayee(stored, QStringLiteral("Later")));
+        const std::optional<Transaction> typed = findByPayee(stored, QStringLiteral("Typed"));
+        QVERIFY(typed);
+        QCOMPARE(typed->id == middle.id, !onNewRow);
+        QCOMPARE(typed->amount, qint64(-500));
+    }
+
+    void reloadAfterTheCurrentRowWasDeletedElsewhere()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("First"), -100);
+        const Transaction gone = h.fixture().addTransaction(checking.id, QDate(2024, 2, 1), QStringLiteral("Gone"),
+            -200);
+        h.fixture().addTransaction(checking.id, QDate(2024, 3, 1), QStringLiteral("Third"), -300);
+        h.show(checking.id);
+        h.goTo(h.model()->viewRowOfTransaction(gone.id), RegisterModel::PayeeColumn);
+        QCOMPARE(h.model()->buffer().payee, QStringLiteral("Gone"));
+
+        QVERIFY(h.app()->transactionRepository()->softDelete(gone.id));
+        h.screen()->reload();
+        QCOMPARE(h.table()->currentIndex().row(), h.model()->newRowPosition());
+        QVERIFY2(h.model()->buffer().payee.isEmpty(), "the new row must not inherit the deleted row");
+    }
+
+    void reloadDuringAPromptLeavesTheActionItsRecord_data()
+    {
+        QTest::addColumn<bool>("duplicate");
+        QTest::newRow("delete") << false;
+        QTest::newRow("duplicate") << true;
+    }
+
+    void reloadDuringAPromptLeavesTheActionItsRecord()
+    {
+        QFETCH(bool, duplicate);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"));
+        h.show(checking.id);
+        h.typeNewRow({QStringLiteral("1/5/2024"), QStringLiteral("[Transfer] Savings"), QString(), QString(),
+            QStringLiteral("25.00"), QString()});
+        const Transaction leg = h.fixture().liveTransactions(checking.id).value(0);
+        // Rows added elsewhere make the reload replace every row record.
+        h.prompts().whilePrompting = [&h, &checking] {
+            h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Synced"), -1);
+            h.screen()->reload();
+        };
+        const int row = h.model()->viewRowOfTransaction(leg.id);
+        if (duplicate) {
+            FormInput input;
+            input.payee = QStringLiteral("[Transfer] Savings");
+            input.cents = 2500;
+            h.prompts().steps = {acceptForm(input)};
+            h.screen()->duplicateRow(row);
+            QCOMPARE(h.fixture().liveTransactions(savings.id).size(), 2);
+        } else {
+            h.screen()->deleteRow(row);
+            QVERIFY(h.app()->transactionRepository()->findById(leg.id)->deletedAt);
+            QVERIFY(h.fixture().liveTransactions(savings.id).isEmpty());
+        }
+    }
+
     void amountsFollowTheAccountCurrencyAndAutoDecimal_data()
     {
         QTest::addColumn<int>("currency");
