@@ -588,14 +588,15 @@ private Q_SLOTS:
     // record comes again.
     void signOutAndForceFullSyncDropKeptRecords_data()
     {
-        QTest::addColumn<bool>("signOut");
-        QTest::newRow("sign-out") << true;
-        QTest::newRow("force full sync") << false;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("sign-out") << "sign-out";
+        QTest::newRow("sign-out during a sync") << "sign-out during a sync";
+        QTest::newRow("force full sync") << "force full sync";
     }
 
     void signOutAndForceFullSyncDropKeptRecords()
     {
-        QFETCH(bool, signOut);
+        QFETCH(QString, how);
         SyncHarness harness;
         SampleData data = SampleData::make(QStringLiteral("x"), 1, 0, 0, 3, 0);
         SampleData children = data;
@@ -605,9 +606,15 @@ private Q_SLOTS:
         QVERIFY(device->sync());
         QCOMPARE(device->engine->keptRecordCount(), 3);
 
-        if (signOut) {
+        if (how == QLatin1String("sign-out")) {
             device->engine->handleSignOut();
             QVERIFY(device->cursor().isEmpty());
+        } else if (how == QLatin1String("sign-out during a sync")) {
+            // The running sync still stores its page; what it keeps goes at its end.
+            harness.service->editPullPage = [&device](QJsonObject &, int) { device->engine->handleSignOut(); };
+            QVERIFY(device->sync());
+            QVERIFY(device->cursor().isEmpty());
+            harness.service->editPullPage = nullptr;
         } else {
             // The full sync's pull fails: what is left is what it prepared.
             harness.service->failPull(harness.service->pullCount() + 1, FakeResponse::json(503, QJsonObject()));
