@@ -161,6 +161,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>%1: invalid JSON</source>
         <translation>%1: ungültiges JSON</translation>
     </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden. Es wurden keine Daten geändert.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -581,7 +585,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Nicht berechenbar</translation>
+        <translation type="vanished">Nicht berechenbar</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>

@@ -161,6 +161,10 @@ Please check file permissions and try again.</translation>
         <source>%1: invalid JSON</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -579,10 +583,6 @@ Please check file permissions and try again.</translation>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Cannot be computed</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Lumora Tallyra</source>
         <translation type="unfinished"></translation>

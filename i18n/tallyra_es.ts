@@ -161,6 +161,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>%1: invalid JSON</source>
         <translation>%1: JSON no válido</translation>
     </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>No se pudo restaurar la copia de seguridad. No se ha modificado ningún dato.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -581,7 +585,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>No se puede calcular</translation>
+        <translation type="vanished">No se puede calcular</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>

@@ -161,6 +161,10 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
         <source>%1: invalid JSON</source>
         <translation>%1 : JSON non valide</translation>
     </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée. Aucune donnée n&apos;a été modifiée.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -581,7 +585,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Impossible à calculer</translation>
+        <translation type="vanished">Impossible à calculer</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>

@@ -161,6 +161,10 @@ Please check file permissions and try again.</source>
         <source>%1: invalid JSON</source>
         <translation>%1: 無効な JSON</translation>
     </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>バックアップを復元できませんでした。データは変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -581,7 +585,7 @@ Please check file permissions and try again.</source>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>計算できません</translation>
+        <translation type="vanished">計算できません</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>

@@ -658,7 +658,18 @@ void MainWindow::showReconciliationHistoryWindow()
         showStatusMessage(tr("Select an account first"), 3000);
 }
 
-void MainWindow::showLumoraAccountScreen() {}
+void MainWindow::showLumoraAccountScreen(LumoAccount::AccountScreen::Tab tab)
+{
+    Q_UNUSED(tab);
+    // The online account window exists only for a signed-in user.
+    if (!isSignedIn())
+        return;
+}
+
+void MainWindow::showLumoraAccountScreen()
+{
+    showLumoraAccountScreen(LumoAccount::AccountScreen::Profile);
+}
 
 // ---- Help commands --------------------------------------------------------
 
@@ -946,7 +957,8 @@ void MainWindow::updateAuthUI()
     m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
     if (!signedIn) {
         m_statusBar->setSyncStatus(tr("Not signed in"));
-        m_welcomePage->setSessionExpired(windowSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
+        // Written by the application state when a sign-in succeeds.
+        m_welcomePage->setSessionExpired(QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
         m_pageStack->setCurrentWidget(m_welcomePage);
         return;
     }
@@ -973,6 +985,10 @@ void MainWindow::onLoginFailed(const QString &error)
 
 void MainWindow::onSyncStateChanged(SyncEngine::SyncState state)
 {
+    // A sync still running at sign-out ends after it: the user is signed out
+    // and that is what the status says.
+    if (!isSignedIn())
+        return;
     m_statusBar->setSyncStatus(SyncEngine::stateToString(state));
 }
 
@@ -983,6 +999,8 @@ void MainWindow::onSyncCompleted()
 
 void MainWindow::onSyncFailed(const QString &error)
 {
+    if (!isSignedIn())
+        return;
     showStatusMessage(tr("Sync failed: %1").arg(error), 5000);
 }
 

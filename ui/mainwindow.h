@@ -1,5 +1,6 @@
 #pragma once
 
+#include "account/accountscreen.h"
 #include "sync/syncengine.h"
 
 #include <QList>
@@ -65,6 +66,7 @@ public Q_SLOTS:
     void onAccountContextMenu(const QPoint &point);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
+    void showLumoraAccountScreen(LumoAccount::AccountScreen::Tab tab);
     void showLumoraAccountScreen();
 
     void showAbout();
