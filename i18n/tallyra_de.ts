@@ -990,6 +990,41 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abstimmungsverlauf</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Frühere Abstimmungen dieses Kontos.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Auszugsdatum</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Abgestimmter Saldo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Noch keine Abstimmungen. Stimmen Sie Ihr Konto im Register ab, um den Verlauf hier zu sehen.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Abstimmungsverlauf — %1</translation>
+    </message>
+</context>
+<context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>

@@ -990,6 +990,41 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
 </context>
 <context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Fecha del extracto</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Saldo conciliado</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completada</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Todavía no hay conciliaciones. Concilie su cuenta desde el registro para ver aquí el historial.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historial de conciliaciones — %1</translation>
+    </message>
+</context>
+<context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>

@@ -990,6 +990,41 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
 </context>
 <context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Rapprochements précédents de ce compte.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Aucun rapprochement pour l’instant. Rapprochez votre compte depuis le registre pour voir l’historique ici.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historique des rapprochements — %1</translation>
+    </message>
+</context>
+<context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>

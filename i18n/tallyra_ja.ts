@@ -989,6 +989,41 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>この口座の過去の照合。</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>明細書の日付</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了日時</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>照合はまだありません。記録画面から口座を照合すると、ここに履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>照合履歴 — %1</translation>
+    </message>
+</context>
+<context>
     <name>ReconciliationModel</name>
     <message>
         <source>Date</source>
