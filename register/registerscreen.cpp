@@ -8,6 +8,7 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/categoryitems.h"
 #include "register/registerdelegate.h"
 #include "register/registerfilterdialog.h"
 #include "register/registermodel.h"
@@ -875,6 +876,10 @@ QString RegisterScreen::resolveCategoryId() const
     if (text.isEmpty())
         return QString();
     CategoryRepository *categories = m_app->categoryRepository();
+    for (const CategoryItem &item : categoryItems(categories)) {
+        if (item.label == text)
+            return item.id;
+    }
     if (const std::optional<Category> whole = categories->findByName(text))
         return whole->id;
     const int separator = text.indexOf(QLatin1String(" > "));

@@ -846,6 +846,48 @@ private Q_SLOTS:
         QVERIFY(buffer.deposit.isEmpty());
     }
 
+    void passingThroughTheCategoryCellKeepsTheStoredCategory_data()
+    {
+        QTest::addColumn<bool>("autofill");
+        QTest::newRow("autofilled from the payee") << true;
+        QTest::newRow("soft-deleted category of an existing row") << false;
+    }
+
+    // Return through every cell of the row, changing nothing in the
+    // category cell, then save.
+    void passingThroughTheCategoryCellKeepsTheStoredCategory()
+    {
+        QFETCH(bool, autofill);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Category housing = h.fixture().addCategory(QStringLiteral("Housing"));
+        h.fixture().addCategory(QStringLiteral("Maintenance"), housing.id);
+        const Category transport = h.fixture().addCategory(QStringLiteral("Transportation"));
+        const Category car = h.fixture().addCategory(QStringLiteral("Maintenance"), transport.id);
+        const Transaction last = addFull(h.fixture(), checking.id, QDate(2024, 1, 1), QStringLiteral("Garage"), -5000,
+            car.id);
+        if (!autofill)
+            QVERIFY(h.app()->categoryRepository()->softDelete(car.id));
+        h.show(checking.id);
+
+        const int row = autofill ? h.model()->newRowPosition() : h.model()->viewRowOfTransaction(last.id);
+        h.goTo(row, RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        if (autofill) {
+            h.type(QStringLiteral("Garage"));
+            if (QApplication::activePopupWidget())
+                h.press(Qt::Key_Escape);
+        }
+        // Past the last cell Return saves the row and the cursor moves on.
+        for (int step = 0; step < 10 && h.table()->currentIndex().row() == row; ++step)
+            h.press(Qt::Key_Return);
+
+        const QList<Transaction> stored = h.fixture().liveTransactions(checking.id);
+        QCOMPARE(stored.size(), autofill ? 2 : 1);
+        for (const Transaction &transaction : stored)
+            QCOMPARE(transaction.categoryId, car.id);
+    }
+
     void payeeCompletionOffersOtherAccountsAsTransfers()
     {
         RegisterHarness h;
