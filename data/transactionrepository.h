@@ -56,6 +56,20 @@ public:
 
     static Transaction readTransaction(const QSqlQuery &query);
 
+    // Reconciliation: the sum and latest date of the account's live
+    // reconciled rows (nullopt when the sum does not fit in 64 bits or the
+    // query fails); the stored rows with the given ids, deleted ones
+    // included; and the ticked rows marked cleared and reconciled, each as
+    // a local change, with one change signal.
+    struct ReconciledSum
+    {
+        qint64 sum = 0;
+        QDate latestDate;
+    };
+    std::optional<ReconciledSum> reconciledSum(const QString &accountId) const;
+    QList<Transaction> findByIds(const QStringList &ids) const;
+    bool markReconciled(const QString &accountId, const QStringList &ids);
+
     enum BalanceMode { CurrentBalance = 0, ClearedBalance = 1, BalanceAsOfToday = 2 };
 
 Q_SIGNALS:

@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Anfangs&amp;saldo (geschuldeter Betrag):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Dieses Konto hat Buchungen in %1. Die Währung kann nur in eine mit gleich vielen Nachkommastellen geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,10 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1: ungültiges JSON</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden. Es wurden keine Daten geändert.</translation>
     </message>
 </context>
 <context>
@@ -577,7 +585,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Nicht berechenbar</translation>
+        <translation type="vanished">Nicht berechenbar</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -842,6 +850,114 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>Sync failed: %1</source>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Anfangsbestand</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Anfangssaldo ändern?
+
+Alle Salden dieses Kontos verschieben sich.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Das Konto konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Der Anfangssaldo konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Zum Teilen ist ein Lumora-Konto erforderlich.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Geteilt: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Lumora-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Register, dieselben Salden und denselben Abgleichsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Zugriff entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Den Zugriff von %1 auf dieses Konto entfernen?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Das Konto konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -871,6 +987,207 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Loading release notes…</source>
         <translation>Versionshinweise werden geladen…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abstimmungsverlauf</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Frühere Abstimmungen dieses Kontos.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Auszugsdatum</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Abgestimmter Saldo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Noch keine Abstimmungen. Stimmen Sie Ihr Konto im Register ab, um den Verlauf hier zu sehen.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Abstimmungsverlauf — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Abg</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Konto abstimmen</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Auszugsdatum:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Abgeglichene Einzahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Abgeglichene Auszahlungen</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Vorheriger Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Abgeglichener Saldo</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abstimmung abschließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Eine Buchung hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Geschuldeter Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Abgeglichene Zahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Abgeglichene Belastungen</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Abstimmung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Das Konto wurde erfolgreich abgestimmt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>„%1“ wurde nach dem Laden dieser Liste an anderer Stelle geändert, gelöscht oder abgestimmt.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Die markierten Buchungen ergeben, wie gespeichert, nicht den Auszugssaldo.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Die Salden sind zu groß für eine Berechnung.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Abstimmung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>Die Abstimmung konnte nicht gespeichert werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Abstimmung nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>Es wurde nichts markiert. Die Liste wurde neu geladen: Prüfen Sie die Differenz und schließen Sie erneut ab.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>Der Anfangssaldo kann nicht entfernt werden. Jedes Konto hat einen.
+
+Wenn Sie ihn aufheben möchten, stellen Sie ihn in den Kontoeinstellungen auf null.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Die Buchung für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden, daher wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -1999,6 +2316,89 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>Credit card payment</source>
         <translation>Kreditkartenzahlung</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Beispieldaten entfernt. Diese Beispielkonten bleiben, weil sie Ihre eigenen Einträge enthalten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Nur bestätigte</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Diese Buchung wurde nach der Suche geändert oder gelöscht. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>&amp;Details anzeigen...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>&amp;Aufteilung bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>Buchung &amp;aufteilen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>Im Dialog &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>Dupli&amp;zieren...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Als &amp;unbestätigt markieren</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Als be&amp;stätigt markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
     </message>
 </context>
 <context>

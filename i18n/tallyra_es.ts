@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Saldo &amp;inicial (importe adeudado):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Esta cuenta tiene transacciones en %1. Su moneda solo puede cambiar a otra con el mismo número de decimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1: JSON no válido</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>No se pudo restaurar la copia de seguridad. No se ha modificado ningún dato.</translation>
     </message>
 </context>
 <context>
@@ -577,7 +585,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>No se puede calcular</translation>
+        <translation type="vanished">No se puede calcular</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -842,6 +850,114 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Saldo de partida</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>¿Cambiar el saldo inicial?
+
+Todos los saldos de esta cuenta cambiarán.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>No se pudo guardar la cuenta.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>No se pudo guardar el saldo inicial.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Inicio de sesión necesario</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Para compartir se necesita una cuenta Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartiendo: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Lumora. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se ha compartido con nadie.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Quitar acceso</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Quitar uso compartido</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>¿Eliminar &quot;%1&quot;?
+
+Se quitarán todas las transacciones, entradas recurrentes e historial de conciliación de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>No se pudo eliminar la cuenta. No se cambió nada.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -871,6 +987,207 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Loading release notes…</source>
         <translation>Cargando las notas de la versión…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Fecha del extracto</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Saldo conciliado</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completada</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Todavía no hay conciliaciones. Concilie su cuenta desde el registro para ver aquí el historial.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historial de conciliaciones — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Comp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Conciliar cuenta</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Fecha del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Depósitos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retiros compensados</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Saldo anterior</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Finalizar conciliación</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Añadir transacción</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Añadir una transacción (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Editar la transacción seleccionada (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Saldo adeudado del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Pagos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Cargos compensados</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Conciliación completada</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>La cuenta se concilió correctamente.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>«%1» se modificó, eliminó o concilió en otro lugar después de cargar esta lista.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Las transacciones marcadas, tal como están guardadas, no suman el saldo del extracto.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Los saldos son demasiado grandes para calcularlos.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Error en la conciliación</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>No se pudo guardar la conciliación, así que no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Conciliación no finalizada</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>No se marcó nada. La lista se ha vuelto a cargar: revise la diferencia y finalice de nuevo.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>El saldo inicial no se puede eliminar. Todas las cuentas tienen uno.
+
+Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar transacción</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>¿Eliminar la transacción de %1?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>No se pudo eliminar la transacción, así que no se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -1999,6 +2316,89 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>Credit card payment</source>
         <translation>Pago de tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo eliminados</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Datos de ejemplo eliminados. Estas cuentas de ejemplo se conservan porque contienen sus propios movimientos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Buscar beneficiario, nota, número de cheque...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Rango de fechas:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Solo compensadas</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Todas las categorías</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Esta transacción se modificó o eliminó después de la búsqueda. La lista muestra ahora lo que está guardado.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Mostrar &amp;detalles...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>Editar la di&amp;visión...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>Di&amp;vidir transacción...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>&amp;Editar en cuadro de diálogo...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>D&amp;uplicar...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marcar como no &amp;compensada</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marcar como &amp;compensada</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>E&amp;liminar...</translation>
     </message>
 </context>
 <context>

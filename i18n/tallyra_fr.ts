@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Solde d&apos;ou&amp;verture (montant dû) :</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Ce compte a des opérations en %1. Sa devise ne peut être remplacée que par une devise ayant le même nombre de décimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,10 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1 : JSON non valide</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée. Aucune donnée n&apos;a été modifiée.</translation>
     </message>
 </context>
 <context>
@@ -577,7 +585,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Impossible à calculer</translation>
+        <translation type="vanished">Impossible à calculer</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -842,6 +850,114 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Solde de départ</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Modifier le solde d&apos;ouverture ?
+
+Tous les soldes de ce compte seront décalés.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Le compte n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Le solde d&apos;ouverture n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Le partage nécessite un compte Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Lumora. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Aucun partage pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Retirer l&apos;accès</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les écritures récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Le compte n&apos;a pas pu être supprimé. Rien n&apos;a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -871,6 +987,207 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Loading release notes…</source>
         <translation>Chargement des notes de version…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Rapprochements précédents de ce compte.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Aucun rapprochement pour l’instant. Rapprochez votre compte depuis le registre pour voir l’historique ici.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historique des rapprochements — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Rapp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Rapprocher le compte</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Date du relevé :</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Solde du relevé :</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Dépôts rapprochés</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retraits rapprochés</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Solde précédent</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminer le rapprochement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Ajouter une opération</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Ajouter une opération (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Modifier l’opération sélectionnée (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Supprimer l’opération sélectionnée (Suppr)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Solde dû du relevé :</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Paiements rapprochés</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Débits rapprochés</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Rapprochement terminé</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Le compte a été rapproché.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>« %1 » a été modifiée, supprimée ou rapprochée ailleurs après le chargement de cette liste.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Les opérations cochées, telles qu’enregistrées, ne correspondent pas au solde du relevé.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Les soldes sont trop grands pour être calculés.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Échec du rapprochement</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>Le rapprochement n’a pas pu être enregistré ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Rapprochement non terminé</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>Rien n’a été marqué. La liste a été rechargée : vérifiez l’écart et terminez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>Le solde d&apos;ouverture ne peut pas être supprimé. Chaque compte en possède un.
+
+Pour l&apos;annuler, mettez-le à zéro dans les paramètres du compte.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Supprimer l’opération pour %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée ; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1999,6 +2316,89 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>Credit card payment</source>
         <translation>Paiement de la carte de crédit</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Données d&apos;exemple supprimées</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Données d&apos;exemple supprimées. Ces comptes d&apos;exemple sont conservés car ils contiennent vos propres saisies : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Rechercher un bénéficiaire, une note, un numéro de chèque...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Pointées seulement</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Toutes les catégories</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>Cette opération a été modifiée ou supprimée après la recherche. La liste affiche maintenant ce qui est enregistré.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>Afficher les &amp;détails...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>Modifier la &amp;ventilation...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>&amp;Ventiler l&apos;opération...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>&amp;Modifier dans une fenêtre...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>D&amp;upliquer...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marquer comme non &amp;pointée</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marquer comme &amp;pointée</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
     </message>
 </context>
 <context>

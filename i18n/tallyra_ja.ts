@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>期首残高(&amp;B)(借入額):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>この口座には %1 の取引があります。通貨は小数点以下の桁数が同じ通貨にのみ変更できます。</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,10 @@ Please check file permissions and try again.</source>
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1: 無効な JSON</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>バックアップを復元できませんでした。データは変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -577,7 +585,7 @@ Please check file permissions and try again.</source>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>計算できません</translation>
+        <translation type="vanished">計算できません</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -841,6 +849,114 @@ Please check file permissions and try again.</source>
         <source>Sync failed: %1</source>
         <translation>同期に失敗しました: %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>開始残高</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>期首残高を変更しますか?
+
+この口座のすべての残高が変わります。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>口座を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>期首残高を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>共有するには Lumora アカウントが必要です。</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座を共有</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有中: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Lumora ファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ登録簿、残高、照合履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有相手</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>アクセスを削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有を解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 のこの口座へのアクセスを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>「%1」を削除しますか?
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>口座を削除できませんでした。何も変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -870,6 +986,207 @@ Please check file permissions and try again.</source>
     <message>
         <source>Loading release notes…</source>
         <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>この口座の過去の照合。</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>明細書の日付</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了日時</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>照合はまだありません。記録画面から口座を照合すると、ここに履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>照合履歴 — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>照合</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>口座の照合</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>明細書の日付:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>明細書の残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>照合済みの入金</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>照合済みの出金</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>前回残高</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>照合を完了</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>取引を追加</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>取引を追加（%1）</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>選択した取引を編集（F2）</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>選択した取引を削除（Del）</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>明細書の未払残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>照合済みの支払い</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>照合済みの請求</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>照合が完了しました</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>口座の照合が完了しました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>「%1」はこの一覧を読み込んだ後、別の場所で変更、削除、または照合されました。</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>チェックした取引の保存済みの合計が明細書の残高と一致しません。</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>残高が大きすぎて計算できません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>照合に失敗しました</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>照合を保存できなかったため、何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>照合は完了していません</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>何もマークされていません。一覧を再読み込みしました。差額を確認して、もう一度完了してください。</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>期首残高は削除できません。すべての口座に期首残高があります。
+
+取り消すには、口座の設定で 0 にしてください。</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>%1 の取引を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>取引を削除できなかったため、何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -1998,6 +2315,89 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>Credit card payment</source>
         <translation>クレジットカードの支払い</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを削除しました</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>サンプルデータを削除しました。次のサンプル口座にはご自身の入力があるため残しました: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>受取人、メモ、小切手番号を検索...</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>カテゴリ:</translation>
+    </message>
+    <message>
+        <source>Date range:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>～</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>決済済みのみ</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>すべてのカテゴリ</translation>
+    </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
+        <translation>この取引は検索の後に変更または削除されました。一覧には保存されている内容が表示されています。</translation>
+    </message>
+    <message>
+        <source>Show &amp;Details...</source>
+        <translation>詳細を表示(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Splits...</source>
+        <translation>分割を編集(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Split Transaction...</source>
+        <translation>取引を分割(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit in Dialog...</source>
+        <translation>ダイアログで編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate...</source>
+        <translation>複製(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>未決済にする(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>決済済みにする(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>削除(&amp;D)...</translation>
     </message>
 </context>
 <context>

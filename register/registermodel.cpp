@@ -253,9 +253,10 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         case MemoColumn:
             return transaction.memo;
         case PaymentColumn:
-            return transaction.amount < 0 ? formatAmountSigned(transaction.amount, true, m_currency) : QString();
+            return transaction.amount < 0 ? formatAmountSigned(transaction.amount, true, rowCurrency(transaction))
+                                          : QString();
         case DepositColumn:
-            return transaction.amount >= 0 ? formatAmount(transaction.amount, m_currency) : QString();
+            return transaction.amount >= 0 ? formatAmount(transaction.amount, rowCurrency(transaction)) : QString();
         case ClearedColumn:
             return transaction.reconciled ? QStringLiteral("R") : transaction.cleared ? QStringLiteral("C") : QString();
         case BalanceColumn:
@@ -618,6 +619,17 @@ void RegisterModel::setCurrency(Currency currency)
         return;
     m_currency = currency;
     emitAllRowsChanged({Qt::DisplayRole, Qt::EditRole});
+}
+
+void RegisterModel::setAccountCurrencies(QHash<QString, Currency> currencies)
+{
+    m_accountCurrencies = std::move(currencies);
+    emitAllRowsChanged({Qt::DisplayRole});
+}
+
+Currency RegisterModel::rowCurrency(const Transaction &transaction) const
+{
+    return m_accountCurrencies.value(transaction.accountId, m_currency);
 }
 
 std::optional<qint64> RegisterModel::amountValue(const QString &text) const

@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -102,6 +103,9 @@ public:
     // Amounts are shown and read in the minor unit of this currency.
     Currency currency() const { return m_currency; }
     void setCurrency(Currency currency);
+    // For rows of several accounts (the search list): each listed account's
+    // rows show their amounts in its own currency.
+    void setAccountCurrencies(QHash<QString, Currency> currencies);
 
     // The value of a typed amount: digits only with automatic decimals,
     // else the money text in the account's currency; nullopt when the text
@@ -130,6 +134,7 @@ private:
     bool isOpenNewRow(int viewRow) const;
     QVariant bufferData(const QModelIndex &index, int role) const;
     QVariant rowData(const RegisterRow &row, int column, int role) const;
+    Currency rowCurrency(const Transaction &transaction) const;
     QString placeholder(int column) const;
     void sortRows();
     void emitAllRowsChanged(const QList<int> &roles);
@@ -147,5 +152,6 @@ private:
     int m_editingRow = -1;
     EditBuffer m_buffer;
     Currency m_currency = Currency::USD;
+    QHash<QString, Currency> m_accountCurrencies;
     QFont m_amountFont;
 };

@@ -459,12 +459,16 @@ int backfillOpeningBalances(AppState *app)
     TransactionRepository *transactions = app->transactionRepository();
     int migrated = 0;
     for (const Account &account : app->accountRepository()->listAll()) {
+        const QString id = TransactionRepository::openingBalanceId(account.id);
+        const std::optional<Transaction> existing = transactions->findById(id);
+        // The usual case, decided by one key lookup: the probe reads every
+        // row of the account, and this runs at every start.
+        if (existing && !existing->deletedAt && TransactionRepository::isOpeningBalancePayee(existing->payee))
+            continue;
         const OpeningBalanceProbe probe = transactions->openingBalanceProbe(account.id);
         if (probe.hasOpeningBalancePayee)
             continue;
 
-        const QString id = TransactionRepository::openingBalanceId(account.id);
-        const std::optional<Transaction> existing = transactions->findById(id);
         if (existing && !existing->deletedAt) {
             // A live row under the derived id is the user's (or another
             // device's) opening balance under another payee: keep it.

@@ -76,7 +76,9 @@ void configureReportTable(QTableView *table)
 
 bool checkedAdd(qint64 &sum, qint64 value)
 {
-    return !__builtin_add_overflow(sum, value, &sum);
+    const std::optional<qint64> result = checkedSum(sum, value);
+    sum = result.value_or(0);
+    return result.has_value();
 }
 
 } // namespace

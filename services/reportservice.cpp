@@ -1,6 +1,7 @@
 #include "services/reportservice.h"
 
 #include "data/database.h"
+#include "data/money.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -8,6 +9,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -55,12 +57,9 @@ bool succeeded(ReportError outcome, ReportError *error)
 
 bool checkedAdd(qint64 a, qint64 b, qint64 *sum)
 {
-    return !__builtin_add_overflow(a, b, sum);
-}
-
-bool checkedSubtract(qint64 a, qint64 b, qint64 *difference)
-{
-    return !__builtin_sub_overflow(a, b, difference);
+    const std::optional<qint64> result = checkedSum(a, b);
+    *sum = result.value_or(0);
+    return result.has_value();
 }
 
 // Hands out one shared copy of each repeated text (account and category
@@ -325,7 +324,8 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, con
         row.categoryName = name;
         row.period1Total = totals1.value(name, 0);
         row.period2Total = totals2.value(name, 0);
-        if (!checkedSubtract(row.period2Total, row.period1Total, &row.change)) {
+        if (row.period1Total == std::numeric_limits<qint64>::min()
+            || !checkedAdd(row.period2Total, -row.period1Total, &row.change)) {
             succeeded(ReportError::Overflow, error);
             return {};
         }

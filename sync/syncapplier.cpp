@@ -507,6 +507,7 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     }
     m_absentIds.remove(id);
     rememberRow(table, id, record.serverId);
+    m_refused.remove(table + QLatin1Char('\n') + id);
     return Outcome::Applied;
 }
 

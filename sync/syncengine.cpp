@@ -426,7 +426,35 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         pullChanges(cursor);
         return;
     }
+    if (!hasMore && m_pageCounter < kMaxPullPages && rereadFeedForRefusedChanges())
+        return;
     completeSync();
+}
+
+bool SyncEngine::rereadFeedForRefusedChanges()
+{
+    // A refused change loses to the server's copy. When that copy came in an
+    // earlier sync (the row's own earlier push, before a reorder that keeps
+    // the version), only the feed from its start still holds it. Once per
+    // refused change, so a change the server refuses for other reasons does
+    // not cost a full read every time.
+    bool unseen = false;
+    for (const SyncApplier::RefusedChange &change : m_applier->unresolvedRefusals()) {
+        const QString key = QStringLiteral("%1\n%2\n%3\n%4")
+                                .arg(int(change.kind))
+                                .arg(change.id)
+                                .arg(change.version)
+                                .arg(change.updatedAt.toString(Qt::ISODateWithMs));
+        if (!m_rereadFor.contains(key)) {
+            m_rereadFor.insert(key);
+            unseen = true;
+        }
+    }
+    if (!unseen)
+        return false;
+    qInfo() << "Sync: reading the change feed again from its start for the server's copies of refused changes";
+    pullChanges(QString());
+    return true;
 }
 
 bool SyncEngine::storePageState(const QString &cursor)

@@ -10,12 +10,14 @@
 #include "data/database.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
+#include "data/sqlstatement.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "services/accountoperations.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "ui/accountformdialog.h"
@@ -219,6 +221,32 @@ QWidget *MainWindow::buildEmptyStatePage()
 void MainWindow::showPageWithoutAccount()
 {
     m_pageStack->setCurrentWidget(isSignedIn() ? m_emptyStatePage : static_cast<QWidget *>(m_welcomePage));
+}
+
+bool MainWindow::askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    // Names from the data stay plain text; No is the default answer.
+    QMessageBox box(icon, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return UserPrompts::current()->runDialog(&box) == QMessageBox::Yes;
+}
+
+bool MainWindow::accountHasTransactions(const QString &accountId) const
+{
+    // Deleted rows count too: a restore would bring them back.
+    SqlStatement statement(m_state->database(), "SELECT 1 FROM transactions WHERE account_id = ? LIMIT 1");
+    statement.bindText(1, accountId);
+    return statement.next() || !statement.ok();
+}
+
+void MainWindow::openLumoraAccount()
+{
+    // Signed out there is no account window to show: sign in instead.
+    if (isSignedIn())
+        showLumoraAccountScreen();
+    else
+        m_state->onlineClient()->authClient()->login();
 }
 
 bool MainWindow::isSignedIn() const
@@ -544,13 +572,7 @@ void MainWindow::setupMenuBar()
     file->addSeparator();
     file->addAction(tr("&Import..."), this, &MainWindow::showImportWindow);
     file->addSeparator();
-    m_accountAction = file->addAction(tr("Lumora &Account..."), this, [this] {
-        // Signed out there is no account window to show: sign in instead.
-        if (isSignedIn())
-            showLumoraAccountScreen();
-        else
-            m_state->onlineClient()->authClient()->login();
-    });
+    m_accountAction = file->addAction(tr("Lumora &Account..."), this, &MainWindow::openLumoraAccount);
     m_accountAction->setStatusTip(tr("Sign in or sign up"));
     file->addSeparator();
     m_signOutAction = file->addAction(tr("Sign &Out"), m_state->onlineClient()->authClient(),
@@ -636,7 +658,18 @@ void MainWindow::showReconciliationHistoryWindow()
         showStatusMessage(tr("Select an account first"), 3000);
 }
 
-void MainWindow::showLumoraAccountScreen() {}
+void MainWindow::showLumoraAccountScreen(LumoAccount::AccountScreen::Tab tab)
+{
+    Q_UNUSED(tab);
+    // The online account window exists only for a signed-in user.
+    if (!isSignedIn())
+        return;
+}
+
+void MainWindow::showLumoraAccountScreen()
+{
+    showLumoraAccountScreen(LumoAccount::AccountScreen::Profile);
+}
 
 // ---- Help commands --------------------------------------------------------
 
@@ -752,7 +785,23 @@ void MainWindow::clearSampleData()
 
 // ---- Account commands -----------------------------------------------------
 
-void MainWindow::showNewAccountDialog() {}
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    // A failed save keeps the dialog, and what was typed, for another try.
+    while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
+        const Account account = dialog.account();
+        if (account.name.isEmpty())
+            return;
+        if (!m_state->accountOperations()->createAccountWithOpeningBalance(account, dialog.openingBalanceDate(),
+                tr("Opening Balance"))) {
+            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
+            continue;
+        }
+        selectAccount(account.id);
+        return;
+    }
+}
 
 void MainWindow::showEditAccountDialog()
 {
@@ -761,11 +810,58 @@ void MainWindow::showEditAccountDialog()
         showStatusMessage(tr("Select an account first"), 3000);
         return;
     }
+    const std::optional<Account> stored = m_state->accountRepository()->findById(id);
+    if (!stored)
+        return;
+
+    const std::optional<Transaction> opening = m_state->transactionRepository()->findOpeningBalance(id);
+    AccountFormDialog dialog(*stored, opening, this);
+    dialog.setHasTransactions(accountHasTransactions(id));
+    // A failed save keeps the dialog, and what was typed, for another try.
+    while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
+        Account updated = dialog.account();
+        updated.version = stored->version + 1;
+        updated.syncStatus = SyncStatus::Pending;
+        const qint64 amount = dialog.openingBalanceCents();
+        const QDate date = dialog.openingBalanceDate();
+        bool change = dialog.openingBalanceChanged();
+        if (change && opening) {
+            change = askYesNo(QMessageBox::Question, tr("Starting Balance"),
+                tr("Change the opening balance?\n\nEvery balance in this account will shift."));
+        }
+        if (!m_state->accountRepository()->update(updated)) {
+            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
+            continue;
+        }
+        if (change && !TransactionActions::setOpeningBalance(m_state, id, amount, date))
+            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The opening balance could not be saved."));
+        break;
+    }
+    onAccountsChanged();
+    reloadRegister();
 }
 
 void MainWindow::deleteAccount(const QString &accountId)
 {
-    Q_UNUSED(accountId);
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account)
+        return;
+    if (!askYesNo(QMessageBox::Warning, tr("Delete Account"),
+            tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
+               "account will be removed. You can restore it from Preferences \u2192 Data & Sync.")
+                .arg(account->name))) {
+        return;
+    }
+    if (!m_state->accountOperations()->deleteAccount(accountId)) {
+        UserPrompts::current()->warning(this, tr("Delete Failed"),
+            tr("The account could not be deleted. Nothing was changed."));
+        return;
+    }
+    if (accountId == m_state->currentAccountId()) {
+        m_state->setCurrentAccountId(QString());
+        showPageWithoutAccount();
+    }
+    onAccountsChanged();
 }
 
 void MainWindow::deleteCurrentAccount()
@@ -785,6 +881,41 @@ void MainWindow::showShareAccountDialog()
         showStatusMessage(tr("Select an account first"), 3000);
         return;
     }
+    const std::optional<Account> account = m_state->accountRepository()->findById(id);
+    if (!account)
+        return;
+
+    if (!isSignedIn()) {
+        QMessageBox box(QMessageBox::Information, tr("Sign In Required"), tr("Sharing requires a Lumora account."),
+            QMessageBox::NoButton, this);
+        QPushButton *learnMore = box.addButton(tr("Learn More"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(learnMore);
+        UserPrompts::current()->runDialog(&box);
+        if (box.clickedButton() == learnMore)
+            openLumoraAccount();
+        return;
+    }
+
+    LumoAccount::ShareMembersDialog::Texts texts;
+    texts.title = tr("Share Account");
+    texts.heading = tr("Sharing: %1").arg(account->name);
+    texts.description = tr("Share this account with members of your Lumora family group. They'll see the same "
+                           "register, balances, and reconciliation history on their devices.");
+    texts.withAccessLabel = tr("Shared with");
+    texts.noSharesText = tr("Not shared with anyone yet.");
+    texts.shareButtonText = tr("Share");
+    texts.removeButtonToolTip = tr("Remove access");
+    texts.closeButtonText = tr("Close");
+    texts.shareRole = QStringLiteral("member");
+    texts.shareErrorTitle = tr("Share Failed");
+    texts.removeErrorTitle = tr("Remove Failed");
+    texts.removeConfirmTitle = tr("Remove Share");
+    texts.removeConfirmText = tr("Remove %1's access to this account?");
+    LumoAccount::ShareMembersDialog dialog(m_state->onlineClient(), m_state->sharingService(), id, texts, this);
+    connect(&dialog, &LumoAccount::ShareMembersDialog::sharingChanged, m_state->syncEngine(),
+        &SyncEngine::scheduleSync);
+    UserPrompts::current()->runDialog(&dialog);
 }
 
 // ---- Automatic posting ----------------------------------------------------
@@ -826,7 +957,8 @@ void MainWindow::updateAuthUI()
     m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
     if (!signedIn) {
         m_statusBar->setSyncStatus(tr("Not signed in"));
-        m_welcomePage->setSessionExpired(windowSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
+        // Written by the application state when a sign-in succeeds.
+        m_welcomePage->setSessionExpired(QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
         m_pageStack->setCurrentWidget(m_welcomePage);
         return;
     }
@@ -853,6 +985,10 @@ void MainWindow::onLoginFailed(const QString &error)
 
 void MainWindow::onSyncStateChanged(SyncEngine::SyncState state)
 {
+    // A sync still running at sign-out ends after it: the user is signed out
+    // and that is what the status says.
+    if (!isSignedIn())
+        return;
     m_statusBar->setSyncStatus(SyncEngine::stateToString(state));
 }
 
@@ -863,6 +999,8 @@ void MainWindow::onSyncCompleted()
 
 void MainWindow::onSyncFailed(const QString &error)
 {
+    if (!isSignedIn())
+        return;
     showStatusMessage(tr("Sync failed: %1").arg(error), 5000);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "account/accountscreen.h"
 #include "sync/syncengine.h"
 
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 
 class AppState;
@@ -64,6 +66,7 @@ public Q_SLOTS:
     void onAccountContextMenu(const QPoint &point);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
+    void showLumoraAccountScreen(LumoAccount::AccountScreen::Tab tab);
     void showLumoraAccountScreen();
 
     void showAbout();
@@ -106,6 +109,9 @@ private:
     void onSyncFailed(const QString &error);
     void onSyncDataChanged();
     bool isSignedIn() const;
+    bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text);
+    bool accountHasTransactions(const QString &accountId) const;
+    void openLumoraAccount();
 
     AppState *m_state;
     QListWidget *m_accountList = nullptr;

@@ -7,15 +7,45 @@
 #include "data/transactionrepository.h"
 #include "register/elidedlabel.h"
 #include "register/registerscreen.h"
+#include "register/transactionactions.h"
+#include "data/money.h"
 #include "ui/mainwindow.h"
+#include "ui/palettehelpers.h"
 #include "ui/welcomescreen.h"
+#include "register/registermodel.h"
+#include "register/registertableview.h"
+
+#include "account/authclient.h"
+#include "account/client.h"
+#include "data/recurringrepository.h"
+#include "support/environmentoverride.h"
+#include "support/fakeonlineservices.h"
+#include "support/fakeserver.h"
+#include "support/memorytokenstore.h"
+#include "sync/syncengine.h"
+#include "services/accountoperations.h"
+#include "ui/statusbar.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QStandardItemModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTextDocument>
+#include <QTimer>
+#include <QUuid>
 
 #include <memory>
 
@@ -31,7 +61,7 @@ void clearWindowSettings()
 
 // What a person reads: text that a label or tool tip takes as markup is
 // rendered first.
-[[maybe_unused]] QString shownText(const QString &text, Qt::TextFormat format = Qt::AutoText)
+QString shownText(const QString &text, Qt::TextFormat format = Qt::AutoText)
 {
     if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
         return text;
@@ -60,8 +90,18 @@ public:
     {
         m_window = std::make_unique<MainWindow>(m_fixture.app());
         m_window->show();
+        m_window->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qWarning() << "the main window did not become active";
         settle();
         return m_window.get();
+    }
+
+    void close()
+    {
+        m_window->close();
+        m_window.reset();
+        settle();
     }
 
     // Runs what the window left for the event loop (deferred rebuilds).
@@ -88,6 +128,65 @@ public:
     }
 
     QString footer() const { return m_window->totalsFooter()->text(); }
+    QString balanceText(int row) const { return rowLabel(row, "accountBalance")->text(); }
+    QString statusMessage() const { return m_window->appStatusBar()->currentMessage(); }
+
+    // Types a new register row: payee and payment, saved with Ctrl+Return.
+    void typeTransaction(const QString &payee, const QString &payment)
+    {
+        RegisterScreen *screen = m_window->registerScreen();
+        screen->selectNewRow();
+        press(Qt::Key_Return); // the date editor
+        press(Qt::Key_Return); // check number
+        press(Qt::Key_Return); // payee
+        typeText(payee);
+        if (QApplication::activePopupWidget())
+            press(Qt::Key_Escape);
+        press(Qt::Key_Return); // category
+        press(Qt::Key_Return); // memo
+        press(Qt::Key_Return); // payment
+        typeText(payment);
+        press(Qt::Key_Return, Qt::ControlModifier);
+        settle();
+    }
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *target = QApplication::activePopupWidget();
+        if (!target)
+            target = QApplication::focusWidget() ? QApplication::focusWidget() : m_window.get();
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+        settle();
+    }
+
+    void typeText(const QString &text)
+    {
+        if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            edit->selectAll();
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        settle();
+    }
+
+    // The texts of the account context menu at a row (-1: empty space).
+    QStringList contextMenuTexts(int row)
+    {
+        QListWidget *list = m_window->accountList();
+        const QPoint point = row < 0 ? QPoint(5, list->viewport()->height() - 2)
+                                     : list->visualItemRect(list->item(row)).center();
+        QStringList texts;
+        QTimer::singleShot(0, [&texts] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    texts.append(action->text());
+            }
+            menu->close();
+        });
+        m_window->onAccountContextMenu(point);
+        return texts;
+    }
     QWidget *page() const { return m_window->pageStack()->currentWidget(); }
 
 private:
@@ -95,6 +194,111 @@ private:
     FakePrompts m_prompts;
     std::unique_ptr<MainWindow> m_window;
 };
+
+} // namespace
+
+
+namespace {
+
+// A window whose online services run on a fake server, tokens in memory.
+struct OnlineWindow
+{
+    QTemporaryDir dir;
+    EnvironmentOverride dataDir{"TALLYRA_DATA_DIR", dir.path().toUtf8()};
+    FakeServer server;
+    std::unique_ptr<FakeOnlineServices> services;
+    std::unique_ptr<EnvironmentOverride> authUrl;
+    std::unique_ptr<EnvironmentOverride> accountUrl;
+    std::unique_ptr<EnvironmentOverride> syncUrl;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<MainWindow> window;
+
+    bool start()
+    {
+        clearWindowSettings();
+        QSettings().remove(QStringLiteral("auth"));
+        if (!server.start())
+            return false;
+        services = std::make_unique<FakeOnlineServices>(&server);
+        const LumoAccount::ClientConfig config = services->config();
+        authUrl = std::make_unique<EnvironmentOverride>("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
+        accountUrl = std::make_unique<EnvironmentOverride>("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
+        syncUrl = std::make_unique<EnvironmentOverride>("SYNC_API_URL", services->syncBaseUrl().toUtf8());
+        state = std::make_unique<AppState>();
+        state->setTokenStore(std::make_unique<MemoryTokenStore>());
+        return state->initialize();
+    }
+
+    ~OnlineWindow()
+    {
+        window.reset();
+        state.reset();
+        QApplication::processEvents();
+    }
+
+    void signIn()
+    {
+        const auto issued = services->issueTokens();
+        state->onlineClient()->authClient()->handleCallback(
+            QUrl(QStringLiteral("http://localhost/callback?access_token=%1&refresh_token=%2")
+                     .arg(issued.first, issued.second)));
+        WindowHarness::settle();
+    }
+
+    QAction *menuAction(const QString &text) const
+    {
+        for (QAction *menu : window->menuBar()->actions()) {
+            for (QAction *action : menu->menu()->actions()) {
+                if (action->text() == text)
+                    return action;
+            }
+        }
+        return nullptr;
+    }
+
+    bool autoSyncRunning() const { return syncTimerRunning(300000); }
+    bool syncScheduled() const { return syncTimerRunning(SyncEngine::kDebounceMs); }
+    bool syncTimerRunning(int interval) const
+    {
+        for (const QTimer *timer : state->syncEngine()->findChildren<QTimer *>()) {
+            if (timer->isActive() && timer->interval() == interval)
+                return true;
+        }
+        return false;
+    }
+
+    QString syncText() const { return window->findChild<QLabel *>(QStringLiteral("syncStatusLabel"))->text(); }
+};
+
+
+Transaction localTransaction(const QString &accountId)
+{
+    Transaction transaction;
+    transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    transaction.accountId = accountId;
+    transaction.date = QDate(2024, 3, 1);
+    transaction.payee = QStringLiteral("Typed offline");
+    transaction.amount = -100;
+    transaction.createdAt = QDateTime::currentDateTimeUtc();
+    transaction.updatedAt = transaction.createdAt;
+    return transaction;
+}
+
+RecurringTransaction dueRule(const QString &accountId, const QString &payee, qint64 amount, const QDate &due)
+{
+    RecurringTransaction rule;
+    rule.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    rule.accountId = accountId;
+    rule.payee = payee;
+    rule.amount = amount;
+    rule.frequency = RecurringFrequency::Monthly;
+    rule.startDate = due;
+    rule.nextDueDate = due;
+    rule.autoPost = true;
+    rule.createdAt = QDateTime::currentDateTimeUtc();
+    rule.updatedAt = rule.createdAt;
+    return rule;
+}
 
 } // namespace
 
@@ -111,13 +315,14 @@ private Q_SLOTS:
         QCOMPARE(window->accountList()->count(), 0);
         QCOMPARE(h.footer(), QStringLiteral("No accounts"));
         QVERIFY(h.app()->currentAccountId().isEmpty());
+        QVERIFY(window->findChildren<QShortcut *>().isEmpty());
+        QCOMPARE(h.contextMenuTexts(-1), QStringList{QStringLiteral("New Account...")});
     }
 
     void startsOnTheRegisterOfTheFirstAccount()
     {
         WindowHarness h;
-        const Account second = h.fixture().addAccount(QStringLiteral("Savings"), AccountType::Savings,
-            Currency::USD, 0, 1);
+        h.fixture().addAccount(QStringLiteral("Savings"), AccountType::Savings, Currency::USD, 0, 1);
         const Account first = h.fixture().addAccount(QStringLiteral("Checking"), AccountType::Checking,
             Currency::USD, 0, 0);
         MainWindow *window = h.open();
@@ -126,7 +331,619 @@ private Q_SLOTS:
         QCOMPARE(window->registerScreen()->accountId(), first.id);
         QCOMPARE(h.app()->currentAccountId(), first.id);
         QCOMPARE(window->accountList()->currentRow(), 0);
-        Q_UNUSED(second);
+    }
+
+    void aDeletedLastAccountIsNotShownAgain()
+    {
+        WindowHarness h;
+        const Account gone = h.fixture().addAccount(QStringLiteral("Gone"), AccountType::Checking, Currency::USD, 0, 0);
+        const Account kept = h.fixture().addAccount(QStringLiteral("Kept"), AccountType::Checking, Currency::USD, 0, 1);
+        h.app()->setCurrentAccountId(gone.id);
+        QVERIFY(h.app()->accountRepository()->softDelete(gone.id));
+        MainWindow *window = h.open();
+        QCOMPARE(window->registerScreen()->accountId(), kept.id);
+        QCOMPARE(h.app()->currentAccountId(), kept.id);
+    }
+
+    void rowsShowSignedBalancesInTheirColours_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<qint64>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("colour");
+        // Liabilities read as amounts owed: positive when money is owed.
+        QTest::newRow("card owing") << int(AccountType::CreditCard) << qint64(-12345) << "$123.45" << "name";
+        QTest::newRow("card in credit") << int(AccountType::CreditCard) << qint64(500) << "-$5.00" << "negative";
+        QTest::newRow("loan owing") << int(AccountType::Loan) << qint64(-100) << "$1.00" << "name";
+        QTest::newRow("checking at zero") << int(AccountType::Checking) << qint64(0) << "$0.00" << "positive";
+        QTest::newRow("checking overdrawn") << int(AccountType::Checking) << qint64(-1) << "-$0.01" << "negative";
+    }
+
+    void rowsShowSignedBalancesInTheirColours()
+    {
+        QFETCH(int, type);
+        QFETCH(qint64, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, colour);
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("A"), AccountType(type));
+        if (stored != 0)
+            h.fixture().addTransaction(account.id, QDate(2024, 2, 1), QStringLiteral("P"), stored);
+        h.open();
+        QLabel *balance = h.rowLabel(0, "accountBalance");
+        QCOMPARE(balance->text(), shown);
+        const QString expected = colour == QLatin1String("negative") ? negativeAmountColor().name()
+            : colour == QLatin1String("positive")                    ? positiveAmountColor().name()
+                                                                     : QColor(isDarkPalette() ? "#FFFFFF" : "#12211B").name();
+        QCOMPARE(balance->styleSheet(), QStringLiteral("color: %1;").arg(expected));
+    }
+
+    void secondLineShowsInstitutionOrType()
+    {
+        WindowHarness h;
+        Account bank = h.fixture().addAccount(QStringLiteral("Bank"), AccountType::Checking, Currency::USD, 0, 0);
+        bank.institution = QStringLiteral("First Bank");
+        bank.accountNumberLast4 = QStringLiteral("1234");
+        QVERIFY(h.app()->accountRepository()->update(bank));
+        h.fixture().addAccount(QStringLiteral("Wallet"), AccountType::Cash, Currency::USD, 0, 1);
+        h.open();
+        QCOMPARE(h.rowLabel(0, "accountDetail")->text(), QStringLiteral("First Bank  \u00B7  *1234"));
+        QCOMPARE(h.rowLabel(1, "accountDetail")->text(), QStringLiteral("Cash"));
+    }
+
+    void balanceModesRelabelTheFooter_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("footer");
+        QTest::addColumn<QString>("row");
+        // 100.00 cleared today, 30.00 uncleared today, 50.00 cleared next month.
+        QTest::newRow("current") << "current" << "Total: $180.00" << "$180.00";
+        QTest::newRow("cleared") << "cleared" << "Cleared: $150.00" << "$150.00";
+        QTest::newRow("as of today") << "asOfToday" << "Today: $130.00" << "$130.00";
+        QTest::newRow("unknown reads as current") << "sometimes" << "Total: $180.00" << "$180.00";
+    }
+
+    void balanceModesRelabelTheFooter()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, footer);
+        QFETCH(QString, row);
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        TransactionRepository *transactions = h.app()->transactionRepository();
+        Transaction cleared = h.fixture().addTransaction(account.id, QDate::currentDate(), QStringLiteral("A"), 10000);
+        cleared.cleared = true;
+        QVERIFY(transactions->update(cleared));
+        h.fixture().addTransaction(account.id, QDate::currentDate(), QStringLiteral("B"), 3000);
+        Transaction later = h.fixture().addTransaction(account.id, QDate::currentDate().addMonths(1),
+            QStringLiteral("C"), 5000);
+        later.cleared = true;
+        QVERIFY(transactions->update(later));
+        h.open();
+        QCOMPARE(h.footer(), QStringLiteral("Total: $180.00"));
+
+        // The window follows the preference while it is open.
+        h.app()->preferencesRepository()->set(QStringLiteral("dashboardBalanceMode"), mode);
+        h.settle();
+        QCOMPARE(h.footer(), footer);
+        QCOMPARE(h.balanceText(0), row);
+    }
+
+    void eachCurrencyHasItsOwnTotal()
+    {
+        WindowHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"), AccountType::Checking,
+            Currency::USD, 0, 0);
+        const Account euro = h.fixture().addAccount(QStringLiteral("Euro"), AccountType::Savings, Currency::EUR, 0, 1);
+        const Account card = h.fixture().addAccount(QStringLiteral("Card"), AccountType::CreditCard,
+            Currency::USD, 0, 2);
+        const Account yen = h.fixture().addAccount(QStringLiteral("Yen"), AccountType::Cash, Currency::JPY, 0, 3);
+        h.fixture().addTransaction(checking.id, QDate(2024, 2, 1), QStringLiteral("Pay"), 10000);
+        h.fixture().addTransaction(euro.id, QDate(2024, 2, 1), QStringLiteral("Pay"), 2550);
+        h.fixture().addTransaction(card.id, QDate(2024, 2, 1), QStringLiteral("Shop"), -4000);
+        h.fixture().addTransaction(yen.id, QDate(2024, 2, 1), QStringLiteral("Shop"), 1500);
+        h.open();
+        // Stored balances add up per currency, in the order the currencies first appear.
+        QCOMPARE(h.footer(), QStringLiteral("Total: $60.00  \u00B7  \u20AC25.50  \u00B7  \u00A51,500"));
+    }
+
+    void aBalanceThatDoesNotFitIsShownAsSuch()
+    {
+        WindowHarness h;
+        const Account big = h.fixture().addAccount(QStringLiteral("Big"), AccountType::Checking, Currency::USD, 0, 0);
+        const Account small = h.fixture().addAccount(QStringLiteral("Small"), AccountType::Checking, Currency::USD, 0, 1);
+        const Account euro = h.fixture().addAccount(QStringLiteral("Euro"), AccountType::Checking, Currency::EUR, 0, 2);
+        h.fixture().addTransaction(big.id, QDate(2024, 2, 1), QStringLiteral("A"), std::numeric_limits<qint64>::max() - 10);
+        h.fixture().addTransaction(small.id, QDate(2024, 2, 1), QStringLiteral("B"), 100);
+        h.fixture().addTransaction(euro.id, QDate(2024, 2, 1), QStringLiteral("C"), 100);
+        const Account pound = h.fixture().addAccount(QStringLiteral("Pound"), AccountType::Checking, Currency::GBP, 0, 3);
+        h.fixture().addTransaction(pound.id, QDate(2024, 2, 1), QStringLiteral("D"), std::numeric_limits<qint64>::max() / 2 + 1);
+        h.fixture().addTransaction(pound.id, QDate(2024, 2, 2), QStringLiteral("E"), std::numeric_limits<qint64>::max() / 2 + 1);
+        h.open();
+        // The dollar rows fit but their total does not; the pound row itself
+        // does not fit; the euro total is unaffected by either.
+        QCOMPARE(h.balanceText(1), QStringLiteral("$1.00"));
+        QCOMPARE(h.balanceText(3), QStringLiteral("Too large"));
+        QCOMPARE(h.footer(), QStringLiteral("Total: Too large  \u00B7  \u20AC1.00  \u00B7  Too large"));
+    }
+
+    void namesFromTheDataAreShownLiterally()
+    {
+        WindowHarness h;
+        const QString name = QStringLiteral("R&D <b>x</b>");
+        Account account = h.fixture().addAccount(name);
+        account.institution = QStringLiteral("<i>Bank</i> & Co");
+        QVERIFY(h.app()->accountRepository()->update(account));
+        h.open();
+        auto *nameLabel = static_cast<ElidedLabel *>(h.rowLabel(0, "accountName"));
+        QCOMPARE(nameLabel->fullText(), name);
+        QCOMPARE(nameLabel->textFormat(), Qt::PlainText);
+        QCOMPARE(shownText(nameLabel->toolTip()), name);
+        QLabel *detail = h.rowLabel(0, "accountDetail");
+        QCOMPARE(shownText(detail->text(), detail->textFormat()), QStringLiteral("<i>Bank</i> & Co"));
+        // A lone "&" in a menu text would mark a mnemonic and vanish.
+        const QStringList menu = h.contextMenuTexts(0);
+        QVERIFY(menu.contains(QStringLiteral("Edit \"R&&D <b>x</b>\"...")));
+        QVERIFY(menu.contains(QStringLiteral("Delete \"R&&D <b>x</b>\"")));
+    }
+
+    void rebuildsOnceForABurstOfChanges()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.open();
+        QSignalSpy rebuilds(h.window()->accountList()->model(), &QAbstractItemModel::modelReset);
+        for (int i = 0; i < 100; ++i)
+            h.fixture().addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("P%1").arg(i), -100);
+        h.settle();
+        QCOMPARE(rebuilds.count(), 1);
+        QCOMPARE(h.footer(), QStringLiteral("Total: -$100.00"));
+    }
+
+    void typingATransactionUpdatesTheListAndFooter()
+    {
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        MainWindow *window = h.open();
+        window->registerScreen()->table()->setFocus();
+        h.typeTransaction(QStringLiteral("Corner Shop"), QStringLiteral("12.50"));
+        QCOMPARE(h.app()->transactionRepository()->listByAccount(h.app()->currentAccountId()).size(), 1);
+        QCOMPARE(h.balanceText(0), QStringLiteral("-$12.50"));
+        QCOMPARE(h.footer(), QStringLiteral("Total: -$12.50"));
+    }
+
+    void registerFollowsWritesFromElsewhere()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account other = h.fixture().addAccount(QStringLiteral("Other"), AccountType::Checking, Currency::USD, 0, 1);
+        MainWindow *window = h.open();
+        const int rowsBefore = window->registerScreen()->model()->rowCount();
+        // Not the register's own write: a posting, a sync or another screen.
+        h.fixture().addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Elsewhere"), -500);
+        h.fixture().addTransaction(other.id, QDate(2024, 3, 1), QStringLiteral("Other account"), -500);
+        h.settle();
+        QCOMPARE(window->registerScreen()->model()->rowCount(), rowsBefore + 1);
+    }
+
+    void automaticPostingPostsDueRulesAndReloadsTheRegister()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.app()->setCurrentAccountId(account.id);
+        RecurringRepository *recurring = h.app()->recurringRepository();
+        QVERIFY(recurring->insert(dueRule(account.id, QStringLiteral("Rent"), -100000, QDate::currentDate())));
+        MainWindow *window = h.open();
+        QCOMPARE(h.app()->transactionRepository()->listByAccount(account.id).size(), 1);
+        QCOMPARE(h.statusMessage(), QStringLiteral("Auto-posted 1 recurring transaction(s)"));
+        QCOMPARE(h.balanceText(0), QStringLiteral("-$1,000.00"));
+        const int rowsAfterStart = window->registerScreen()->model()->rowCount();
+
+        // The hourly run: a rule that became due while the window was open.
+        QVERIFY(recurring->insert(dueRule(account.id, QStringLiteral("Gym"), -5000, QDate::currentDate())));
+        window->autoPostRecurring();
+        h.settle();
+        QCOMPARE(window->registerScreen()->model()->rowCount(), rowsAfterStart + 1);
+        QCOMPARE(h.footer(), QStringLiteral("Total: -$1,050.00"));
+
+        // A run that posts nothing says nothing.
+        window->appStatusBar()->clearMessage();
+        window->autoPostRecurring();
+        QVERIFY(h.statusMessage().isEmpty());
+    }
+
+    void accountShortcutsFollowTheListOrderAfterADrag()
+    {
+        WindowHarness h;
+        QStringList ids;
+        for (int i = 0; i < 11; ++i)
+            ids.append(h.fixture().addAccount(QStringLiteral("Account %1").arg(i + 1), AccountType::Checking,
+                Currency::USD, 0, i).id);
+        MainWindow *window = h.open();
+        QCOMPARE(window->findChildren<QShortcut *>().size(), 10);
+
+        // The user drags the third row to the top.
+        QListWidget *list = window->accountList();
+        QVERIFY(list->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+        h.settle();
+        const QStringList order{ids[2], ids[0], ids[1], ids[3], ids[4], ids[5], ids[6], ids[7], ids[8], ids[9], ids[10]};
+        const QList<Account> stored = h.app()->accountRepository()->listAll();
+        for (int row = 0; row < order.size(); ++row) {
+            QCOMPARE(stored.at(row).id, order.at(row));
+            QCOMPARE(stored.at(row).sortOrder, row);
+        }
+
+        const QList<Qt::Key> digits{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7,
+            Qt::Key_8, Qt::Key_9, Qt::Key_0};
+        for (int row = 0; row < digits.size(); ++row) {
+            QTest::keyClick(window, digits.at(row), Qt::AltModifier);
+            h.settle();
+            QCOMPARE(h.app()->currentAccountId(), order.at(row));
+            QCOMPARE(list->currentRow(), row);
+        }
+    }
+
+    void editingTheNameAloneDoesNotAskAboutTheOpeningBalance()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        QVERIFY(TransactionActions::setOpeningBalance(h.app(), account.id, 10000, QDate(2024, 1, 1)));
+        h.open();
+        h.prompts().steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            return int(QDialog::Accepted);
+        });
+        h.window()->showEditAccountDialog();
+        h.settle();
+        QCOMPARE(h.prompts().dialogRuns, 1);
+        const Account stored = *h.app()->accountRepository()->findById(account.id);
+        QCOMPARE(stored.name, QStringLiteral("Everyday"));
+        QCOMPARE(stored.version, account.version + 1);
+        QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Everyday")});
+    }
+
+    void changingTheOpeningBalanceAsksAndNoKeepsTheOtherEdits_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<qint64>("opening");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << qint64(25000);
+        QTest::newRow("no") << int(QMessageBox::No) << qint64(10000);
+        QTest::newRow("closed") << int(QMessageBox::Cancel) << qint64(10000);
+    }
+
+    void changingTheOpeningBalanceAsksAndNoKeepsTheOtherEdits()
+    {
+        QFETCH(int, answer);
+        QFETCH(qint64, opening);
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        QVERIFY(TransactionActions::setOpeningBalance(h.app(), account.id, 10000, QDate(2024, 1, 1)));
+        h.open();
+        QString question;
+        bool defaultIsNo = false;
+        h.prompts().steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            findNamed<QDoubleSpinBox>(dialog, "balanceSpin")->setValue(250.0);
+            return int(QDialog::Accepted);
+        });
+        h.prompts().steps.append([&question, &defaultIsNo, answer](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            question = box ? box->text() : QString();
+            defaultIsNo = box && box->defaultButton() == box->button(QMessageBox::No);
+            return answer;
+        });
+        h.window()->showEditAccountDialog();
+        h.settle();
+        QCOMPARE(question, QStringLiteral("Change the opening balance?\n\nEvery balance in this account will shift."));
+        QVERIFY(defaultIsNo);
+        QCOMPARE(h.app()->accountRepository()->findById(account.id)->name, QStringLiteral("Everyday"));
+        QCOMPARE(h.app()->transactionRepository()->findOpeningBalance(account.id)->amount, opening);
+        QCOMPARE(h.footer(), QStringLiteral("Total: %1").arg(formatMoney(opening)));
+    }
+
+    void currencyWithOtherMinorUnitsIsRefusedWhileTheAccountHasTransactions_data()
+    {
+        QTest::addColumn<bool>("withTransaction");
+        QTest::addColumn<bool>("yenAllowed");
+        QTest::newRow("empty account") << false << true;
+        QTest::newRow("with a transaction") << true << false;
+    }
+
+    void currencyWithOtherMinorUnitsIsRefusedWhileTheAccountHasTransactions()
+    {
+        QFETCH(bool, withTransaction);
+        QFETCH(bool, yenAllowed);
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        if (withTransaction) {
+            const Transaction gone = h.fixture().addTransaction(account.id, QDate(2024, 2, 1), QStringLiteral("P"), 1250);
+            // A deleted row still holds cents: a restore would bring it back.
+            QVERIFY(h.app()->transactionRepository()->softDelete(gone.id));
+        }
+        h.open();
+        bool yenEnabled = false;
+        bool euroEnabled = false;
+        QString why;
+        h.prompts().steps.append([&](QDialog *dialog) {
+            auto *combo = findNamed<QComboBox>(dialog, "currencyCombo");
+            auto *model = qobject_cast<QStandardItemModel *>(combo->model());
+            QStandardItem *yen = model->item(combo->findData(QStringLiteral("JPY")));
+            yenEnabled = yen->isEnabled();
+            euroEnabled = model->item(combo->findData(QStringLiteral("EUR")))->isEnabled();
+            why = yen->toolTip();
+            return int(QDialog::Rejected);
+        });
+        h.window()->showEditAccountDialog();
+        QCOMPARE(yenEnabled, yenAllowed);
+        QVERIFY(euroEnabled);
+        QCOMPARE(why.isEmpty(), yenAllowed);
+    }
+
+    void signInRequiredBeforeSharing()
+    {
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        h.open();
+        QStringList shown;
+        h.prompts().steps.append([&shown](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            shown = QStringList{box->windowTitle(), box->text(), box->defaultButton()->text()};
+            return int(QDialog::Rejected);
+        });
+        h.window()->showShareAccountDialog();
+        QCOMPARE(shown, (QStringList{QStringLiteral("Sign In Required"),
+                            QStringLiteral("Sharing requires a Lumora account."), QStringLiteral("Learn More")}));
+    }
+
+    void accountCommandsWithoutAnAccountSaySo()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        const QList<void (MainWindow::*)()> commands{&MainWindow::showEditAccountDialog,
+            &MainWindow::deleteCurrentAccount, &MainWindow::showShareAccountDialog,
+            &MainWindow::showReconciliationWindow, &MainWindow::showReconciliationHistoryWindow};
+        for (auto command : commands) {
+            window->appStatusBar()->clearMessage();
+            (window->*command)();
+            QCOMPARE(h.statusMessage(), QStringLiteral("Select an account first"));
+        }
+        QCOMPARE(h.prompts().dialogRuns, 0);
+    }
+
+    void createAccountMakesItsOpeningBalanceAndShowsItsRegister_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("typed");
+        QTest::addColumn<qint64>("opening");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("checking") << int(AccountType::Checking) << 100.0 << qint64(10000) << "$100.00";
+        QTest::newRow("zero") << int(AccountType::Savings) << 0.0 << qint64(0) << "$0.00";
+        // The amount owed on a card is stored negative and read as owed.
+        QTest::newRow("credit card owed") << int(AccountType::CreditCard) << 250.0 << qint64(-25000) << "$250.00";
+    }
+
+    void createAccountMakesItsOpeningBalanceAndShowsItsRegister()
+    {
+        QFETCH(int, type);
+        QFETCH(double, typed);
+        QFETCH(qint64, opening);
+        QFETCH(QString, shown);
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QCOMPARE(h.page(), window->welcomeScreen());
+        h.prompts().steps.append([type, typed](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            auto *types = findNamed<QComboBox>(dialog, "typeCombo");
+            types->setCurrentIndex(types->findData(accountTypeToString(AccountType(type))));
+            findNamed<QDoubleSpinBox>(dialog, "balanceSpin")->setValue(typed);
+            return int(QDialog::Accepted);
+        });
+        Q_EMIT window->welcomeScreen()->createAccountRequested();
+        h.settle();
+
+        const QList<Account> accounts = h.app()->accountRepository()->listAll();
+        QCOMPARE(accounts.size(), 1);
+        QCOMPARE(accounts.first().startingBalance, qint64(0));
+        const std::optional<Transaction> openingRow =
+            h.app()->transactionRepository()->findOpeningBalance(accounts.first().id);
+        QVERIFY(openingRow);
+        QCOMPARE(openingRow->amount, opening);
+        QCOMPARE(openingRow->payee, QStringLiteral("Opening Balance"));
+        QVERIFY(openingRow->cleared && openingRow->reconciled);
+        QCOMPARE(h.page(), window->registerScreen());
+        QCOMPARE(window->registerScreen()->accountId(), accounts.first().id);
+        QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Everyday")});
+        QCOMPARE(h.balanceText(0), shown);
+        QCOMPARE(window->accountList()->currentRow(), 0);
+    }
+
+    void aFailedNewAccountKeepsWhatWasTyped()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QVERIFY(h.fixture().failInsertsInto(QStringLiteral("transactions")));
+        QString typedAgain;
+        h.prompts().steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Everyday"));
+            findNamed<QDoubleSpinBox>(dialog, "balanceSpin")->setValue(12.0);
+            return int(QDialog::Accepted);
+        });
+        h.prompts().steps.append([&typedAgain](QDialog *dialog) {
+            typedAgain = findNamed<QLineEdit>(dialog, "nameEdit")->text();
+            return int(QDialog::Rejected);
+        });
+        window->showNewAccountDialog();
+        h.settle();
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Save Failed"));
+        QCOMPARE(typedAgain, QStringLiteral("Everyday"));
+        // The account went with its opening balance: nothing half-made is left.
+        QVERIFY(h.app()->accountRepository()->listAll().isEmpty());
+        QCOMPARE(h.page(), window->welcomeScreen());
+    }
+
+    void deletingAnAccountAsksFirst_data()
+    {
+        QTest::addColumn<bool>("current");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("current, yes") << true << int(QMessageBox::Yes) << true;
+        QTest::newRow("current, no") << true << int(QMessageBox::No) << false;
+        QTest::newRow("current, closed") << true << int(QMessageBox::Cancel) << false;
+        QTest::newRow("other, yes") << false << int(QMessageBox::Yes) << true;
+    }
+
+    void deletingAnAccountAsksFirst()
+    {
+        QFETCH(bool, current);
+        QFETCH(int, answer);
+        QFETCH(bool, deleted);
+        WindowHarness h;
+        const Account shown = h.fixture().addAccount(QStringLiteral("R&D <b>x</b>"), AccountType::Checking,
+            Currency::USD, 0, 0);
+        const Account other = h.fixture().addAccount(QStringLiteral("Other"), AccountType::Checking, Currency::USD, 0, 1);
+        h.fixture().addTransaction(shown.id, QDate(2024, 2, 1), QStringLiteral("P"), 700);
+        MainWindow *window = h.open();
+        const QString target = current ? shown.id : other.id;
+        QString question;
+        Qt::TextFormat format = Qt::AutoText;
+        h.prompts().steps.append([&](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            question = box->text();
+            format = box->textFormat();
+            return answer;
+        });
+        window->deleteAccount(target);
+        h.settle();
+
+        const QString name = current ? shown.name : other.name;
+        QCOMPARE(question, QStringLiteral("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation "
+                                          "history for this account will be removed. You can restore it from "
+                                          "Preferences \u2192 Data & Sync.")
+                               .arg(name));
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(h.app()->accountRepository()->listAll().size(), deleted ? 1 : 2);
+        if (deleted && current) {
+            QVERIFY(h.app()->currentAccountId().isEmpty());
+            QCOMPARE(h.page(), window->welcomeScreen());
+            QCOMPARE(window->accountList()->currentRow(), -1);
+        } else {
+            QCOMPARE(h.app()->currentAccountId(), shown.id);
+            QCOMPARE(h.page(), window->registerScreen());
+        }
+        if (!deleted)
+            return;
+
+        // The data layer brings it back with its transactions.
+        QVERIFY(h.app()->accountOperations()->restoreAccount(target));
+        h.settle();
+        QCOMPARE(h.rowNames().size(), 2);
+        QCOMPARE(h.app()->transactionRepository()->listByAccount(shown.id).size(), 1);
+    }
+
+    void aFailureMidCascadeLeavesEverythingAsItWas()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.fixture().addTransaction(account.id, QDate(2024, 2, 1), QStringLiteral("P"), 700);
+        RecurringRepository *recurring = h.app()->recurringRepository();
+        QVERIFY(recurring->insert(dueRule(account.id, QStringLiteral("Rent"), -100, QDate::currentDate().addDays(20))));
+        MainWindow *window = h.open();
+        // The last step of the cascade fails, after the rows were marked.
+        QVERIFY(h.fixture().execSql(QStringLiteral("CREATE TEMP TRIGGER fail_account_delete BEFORE UPDATE OF deleted_at "
+                                                   "ON accounts BEGIN SELECT RAISE(ABORT, 'forced failure'); END")));
+        h.prompts().steps.append([](QDialog *) { return int(QMessageBox::Yes); });
+        window->deleteCurrentAccount();
+        h.settle();
+
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Delete Failed"));
+        QCOMPARE(h.app()->accountRepository()->listAll().size(), 1);
+        QCOMPARE(h.app()->transactionRepository()->listByAccount(account.id).size(), 1);
+        QCOMPARE(recurring->listAll().size(), 1);
+        QCOMPARE(h.app()->currentAccountId(), account.id);
+        QCOMPARE(h.page(), window->registerScreen());
+        QCOMPARE(h.footer(), QStringLiteral("Total: $7.00"));
+    }
+
+    void signInAndSignOutFollowTheOnlineAccount()
+    {
+        OnlineWindow f;
+        QVERIFY(f.start());
+        Account account;
+        account.id = QStringLiteral("acct-1");
+        account.name = QStringLiteral("Checking");
+        account.createdAt = QDateTime::currentDateTimeUtc();
+        account.updatedAt = account.createdAt;
+        QVERIFY(f.state->accountRepository()->insert(account));
+        f.window = std::make_unique<MainWindow>(f.state.get());
+        f.window->show();
+        WindowHarness::settle();
+        QAction *signOut = f.menuAction(QStringLiteral("Sign &Out"));
+        QAction *accountItem = f.menuAction(QStringLiteral("Lumora &Account..."));
+        QVERIFY(signOut && accountItem);
+
+        // Signed out, an account still shows its register; nothing syncs.
+        QCOMPARE(f.window->pageStack()->currentWidget(), f.window->registerScreen());
+        QVERIFY(!signOut->isVisible());
+        QCOMPARE(accountItem->statusTip(), QStringLiteral("Sign in or sign up"));
+        QCOMPARE(f.syncText(), QStringLiteral("Not signed in"));
+        QVERIFY(!f.autoSyncRunning());
+        QVERIFY(f.state->transactionRepository()->insert(localTransaction(account.id)));
+        QVERIFY(!f.syncScheduled());
+
+        f.signIn();
+        QVERIFY(f.state->onlineClient()->isAuthenticated());
+        QVERIFY(signOut->isVisible());
+        QCOMPARE(accountItem->statusTip(), QStringLiteral("Manage your account"));
+        QCOMPARE(f.window->appStatusBar()->currentMessage(), QStringLiteral("Signed in successfully"));
+        QCOMPARE(f.window->pageStack()->currentWidget(), f.window->registerScreen());
+        QVERIFY(f.autoSyncRunning());
+        QCOMPARE(f.syncText(), SyncEngine::stateToString(f.state->syncEngine()->state()));
+
+        // Signing out from the menu shows the welcome page for a returning user.
+        QSignalSpy signedOut(f.state->onlineClient()->authClient(), &LumoAccount::AuthClient::logoutCompleted);
+        signOut->trigger();
+        QTRY_COMPARE(signedOut.count(), 1);
+        WindowHarness::settle();
+        QCOMPARE(f.window->pageStack()->currentWidget(), f.window->welcomeScreen());
+        QVERIFY(!f.window->welcomeScreen()->findChild<QLabel *>(QStringLiteral("sessionNoteLabel"))->isHidden());
+        QVERIFY(!signOut->isVisible());
+        QCOMPARE(f.syncText(), QStringLiteral("Not signed in"));
+        QVERIFY(!f.autoSyncRunning());
+        // Signing in again returns to the register of the current account.
+        f.signIn();
+        QCOMPARE(f.window->pageStack()->currentWidget(), f.window->registerScreen());
+        QCOMPARE(f.window->registerScreen()->accountId(), account.id);
+    }
+
+    void windowSplitterAndAccountComeBackAfterARestart()
+    {
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("First"), AccountType::Checking, Currency::USD, 0, 0);
+        const Account second = h.fixture().addAccount(QStringLiteral("Second"), AccountType::Checking,
+            Currency::USD, 0, 1);
+        MainWindow *window = h.open();
+        QCOMPARE(window->size(), QSize(1280, 900));
+        QCOMPARE(window->splitter()->sizes().first(), 280);
+        window->onAccountClicked(window->accountList()->item(1));
+        window->resize(1100, 760);
+        window->splitter()->setSizes({340, 700});
+        h.settle();
+        const int panelWidth = window->splitter()->sizes().first();
+        h.close();
+
+        // A new start on the same data folder and settings.
+        AppState restarted;
+        QVERIFY(restarted.initialize());
+        MainWindow again(&restarted);
+        again.show();
+        h.settle();
+        QCOMPARE(again.size(), QSize(1100, 760));
+        QCOMPARE(again.splitter()->sizes().first(), panelWidth);
+        QCOMPARE(restarted.currentAccountId(), second.id);
+        QCOMPARE(again.registerScreen()->accountId(), second.id);
+        QCOMPARE(again.accountList()->currentRow(), 1);
     }
 };
 
