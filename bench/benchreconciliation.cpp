@@ -81,10 +81,7 @@ public:
 int main(int argc, char *argv[])
 {
     QTemporaryDir dir;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TALLYRA_DATA_DIR", dir.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    useTemporaryDirectory(dir);
     QApplication application(argc, argv);
 
     DataGenerator generator;

@@ -41,10 +41,7 @@ void fill(AppState *app, const QList<Account> &accounts, const QList<Category> &
 int main(int argc, char *argv[])
 {
     QTemporaryDir dir;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TALLYRA_DATA_DIR", dir.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    useTemporaryDirectory(dir);
     QApplication application(argc, argv);
 
     DataGenerator generator;

@@ -9,14 +9,9 @@
 #include "benchutil.h"
 
 #include "app/application.h"
-#include "data/accountrepository.h"
-#include "data/categoryrepository.h"
-#include "data/database.h"
-#include "data/preferencesrepository.h"
 #include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
-#include "support/datagenerator.h"
 #include "ui/mainwindow.h"
 
 #include <QCoreApplication>
@@ -93,37 +88,10 @@ int startOnce(int argc, char *argv[])
 
 void createData(const QString &path, QString *registerAccountId)
 {
-    DataGenerator generator;
-    QList<Account> accounts = generator.accounts(kAccounts);
-    for (Account &account : accounts)
-        account.startingBalance = 0;
-    const QList<Category> categories = generator.categories();
-    *registerAccountId = accounts[0].id;
-    {
-        Database database;
-        database.open(path);
-        database.migrate();
-        AccountRepository accountRepository(&database);
-        CategoryRepository categoryRepository(&database);
-        PreferencesRepository preferences(&database);
-        for (const Account &account : accounts)
-            accountRepository.insert(account);
-        for (const Category &category : categories)
-            categoryRepository.insert(category);
-        preferences.set(QStringLiteral("lastViewedAccountId"), accounts[0].id);
-    }
-    RawDb raw(path);
-    sqlite3_stmt *statement = raw.prepare(QString::fromLatin1(kInsertTransactionSql));
-    raw.exec("BEGIN");
     const int perOtherAccount = (kTotalRows - kRegisterRows) / (kAccounts - 1);
-    for (int a = 0; a < kAccounts; ++a) {
-        const QList<Transaction> batch =
-            generator.transactions(accounts[a].id, a == 0 ? kRegisterRows : perOtherAccount, categories);
-        for (const Transaction &transaction : batch)
-            insertRawTransaction(raw, statement, transaction);
-    }
-    raw.exec("COMMIT");
-    sqlite3_finalize(statement);
+    const QList<Account> accounts = createAccountsWithTransactions(
+        path, kAccounts, [perOtherAccount](int account) { return account == 0 ? kRegisterRows : perOtherAccount; });
+    *registerAccountId = accounts[0].id;
 }
 
 double rawBaselineMs(const QString &path, const QString &registerAccountId)

@@ -2,8 +2,15 @@
 
 #include "benchutil.h"
 
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
 #include "data/sqlvalues.h"
 #include "data/transaction.h"
+#include "support/datagenerator.h"
+
+#include <functional>
 
 // Raw SQL for the transaction baselines: the register's SELECT of one
 // account, the balance sum, and a plain insert.
@@ -50,6 +57,43 @@ inline void insertRawTransaction(RawDb &raw, sqlite3_stmt *statement, const Tran
     if (sqlite3_step(statement) != SQLITE_DONE)
         std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(raw.handle()));
     sqlite3_reset(statement);
+}
+
+// A database at path with generated accounts (no legacy starting balances)
+// and categories; account i gets rowsFor(i) transactions, written raw in one
+// SQL transaction. The first account is the last viewed one.
+inline QList<Account> createAccountsWithTransactions(const QString &path, int accountCount,
+                                                     const std::function<int(int)> &rowsFor)
+{
+    DataGenerator generator;
+    QList<Account> accounts = generator.accounts(accountCount);
+    for (Account &account : accounts)
+        account.startingBalance = 0;
+    const QList<Category> categories = generator.categories();
+    {
+        Database database;
+        database.open(path);
+        database.migrate();
+        AccountRepository accountRepository(&database);
+        CategoryRepository categoryRepository(&database);
+        PreferencesRepository preferences(&database);
+        for (const Account &account : accounts)
+            accountRepository.insert(account);
+        for (const Category &category : categories)
+            categoryRepository.insert(category);
+        preferences.set(QStringLiteral("lastViewedAccountId"), accounts[0].id);
+    }
+    RawDb raw(path);
+    sqlite3_stmt *statement = raw.prepare(QString::fromLatin1(kInsertTransactionSql));
+    raw.exec("BEGIN");
+    for (int a = 0; a < accountCount; ++a) {
+        const QList<Transaction> batch = generator.transactions(accounts[a].id, rowsFor(a), categories);
+        for (const Transaction &transaction : batch)
+            insertRawTransaction(raw, statement, transaction);
+    }
+    raw.exec("COMMIT");
+    sqlite3_finalize(statement);
+    return accounts;
 }
 
 } // namespace Bench

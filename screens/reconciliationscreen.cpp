@@ -235,17 +235,16 @@ bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event)
         if (key == Qt::Key_Space || key == Qt::Key_C || key == Qt::Key_R) {
             const QModelIndex current = m_table->currentIndex();
             if (current.isValid())
-                onTransactionToggled(current.row());
+                m_model->toggle(current.row());
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void ReconciliationScreen::onTransactionToggled(int row)
+void ReconciliationScreen::onTransactionToggled(int)
 {
-    // The model recomputes the summary through ticksChanged.
-    m_model->toggle(row);
+    updateDifference();
 }
 
 qint64 ReconciliationScreen::statementBalance() const

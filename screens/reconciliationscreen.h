@@ -35,6 +35,7 @@ Q_SIGNALS:
     void cancelled();
 
 public Q_SLOTS:
+    // The model's ticksChanged already recomputes; this does the same.
     void onTransactionToggled(int row);
     void updateDifference();
     void finish();

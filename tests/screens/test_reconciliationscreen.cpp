@@ -209,8 +209,8 @@ private Q_SLOTS:
         s.open();
         s.amountField()->setMinorUnits(25000);
         QVERIFY(!s.canFinish());
-        s.screen->onTransactionToggled(s.rowOf(QStringLiteral("Fuel")));
-        s.screen->onTransactionToggled(s.rowOf(QStringLiteral("Food")));
+        s.screen->model()->toggle(s.rowOf(QStringLiteral("Fuel")));
+        s.screen->model()->toggle(s.rowOf(QStringLiteral("Food")));
         QCOMPARE(s.value("statementBalanceValue"), QStringLiteral("$250.00"));
         QCOMPARE(s.value("differenceValue"), QStringLiteral("$0.00"));
         QVERIFY(s.canFinish());
@@ -283,8 +283,8 @@ private Q_SLOTS:
         s.add(QDate(2024, 5, 1), QStringLiteral("Ticked by hand"), -100);
         s.add(QDate(2024, 5, 2), QStringLiteral("Unticked by hand"), -200, true);
         s.open();
-        s.screen->onTransactionToggled(s.rowOf(QStringLiteral("Ticked by hand")));
-        s.screen->onTransactionToggled(s.rowOf(QStringLiteral("Unticked by hand")));
+        s.screen->model()->toggle(s.rowOf(QStringLiteral("Ticked by hand")));
+        s.screen->model()->toggle(s.rowOf(QStringLiteral("Unticked by hand")));
 
         s.prompts.steps = {acceptForm({FormInput::Negative, QStringLiteral("Added"), 300, {}, {}})};
         s.screen->addTransaction();
@@ -304,7 +304,7 @@ private Q_SLOTS:
         const Transaction b = s.add(QDate(2024, 5, 2), QStringLiteral("B"), 1000);
         const Transaction c = s.add(QDate(2024, 5, 3), QStringLiteral("C"), -7000);
         s.open();
-        s.screen->onTransactionToggled(s.rowOf(QStringLiteral("B")));
+        s.screen->model()->toggle(s.rowOf(QStringLiteral("B")));
         s.amountField()->setMinorUnits(9000);
         QVERIFY(s.canFinish());
 
@@ -501,7 +501,7 @@ private Q_SLOTS:
         QCOMPARE(s.value("differenceValue"), sumTooLargeText());
         QVERIFY(!s.canFinish());
         // Unticking one brings the figure back.
-        s.screen->onTransactionToggled(0);
+        s.screen->model()->toggle(0);
         QCOMPARE(s.value("clearedBalanceValue"), formatMoney(huge));
 
         // A previous balance whose sum does not fit in 64 bits.

@@ -9,6 +9,7 @@
 #include "register/registerscreen.h"
 #include "register/transactionactions.h"
 #include "data/money.h"
+#include "app/appconfig.h"
 #include "ui/mainwindow.h"
 #include "ui/palettehelpers.h"
 #include "ui/welcomescreen.h"
@@ -27,6 +28,7 @@
 #include "ui/statusbar.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QStandardItemModel>
@@ -301,6 +303,18 @@ RecurringTransaction dueRule(const QString &accountId, const QString &payee, qin
 }
 
 } // namespace
+
+// Stands in for the system browser.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { urls.append(url); }
+};
 
 class MainWindowTest : public QObject
 {
@@ -915,6 +929,98 @@ private Q_SLOTS:
         f.signIn();
         QCOMPARE(f.window->pageStack()->currentWidget(), f.window->registerScreen());
         QCOMPARE(f.window->registerScreen()->accountId(), account.id);
+    }
+
+    void feedbackOpensThePageTaggedWithTheApp_data()
+    {
+        QTest::addColumn<QString>("configured");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("no path") << "https://feedback.example.invalid" << "https://feedback.example.invalid/?tags=tallyra";
+        QTest::newRow("no final slash") << "https://feedback.example.invalid/board"
+                                        << "https://feedback.example.invalid/board/?tags=tallyra";
+        QTest::newRow("final slash kept") << "https://feedback.example.invalid/board/"
+                                          << "https://feedback.example.invalid/board/?tags=tallyra";
+        QTest::newRow("query replaced") << "https://feedback.example.invalid/b?x=1"
+                                        << "https://feedback.example.invalid/b/?tags=tallyra";
+    }
+
+    void feedbackOpensThePageTaggedWithTheApp()
+    {
+        QFETCH(QString, configured);
+        QFETCH(QString, opened);
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
+        openFeedbackPage({QStringLiteral("tallyra"), QUrl(configured)}, nullptr);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl(opened)});
+    }
+
+    void keyboardShortcutsListTheKeysInUse()
+    {
+        WindowHarness h;
+        h.open()->showKeyboardShortcuts();
+        QCOMPARE(h.prompts().messages.size(), 1);
+        const QString text = h.prompts().messages.first().text;
+        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Keyboard Shortcuts"));
+        const QString general = text.mid(text.indexOf(QStringLiteral("<h3>General</h3>")));
+        for (const char *row : {"<b>Ctrl+2</b></td><td>Reports", "<b>Ctrl+3</b></td><td>Recurring transactions",
+                 "<b>Ctrl+4</b></td><td>Categories", "<b>Ctrl+N</b></td><td>New transaction",
+                 "<b>Ctrl+Shift+N</b></td><td>New account", "<b>Alt+1 &ndash; Alt+9</b>",
+                 "<b>Alt+0</b></td><td>Switch to account 10"}) {
+            QVERIFY2(general.contains(QLatin1String(row)), row);
+        }
+        QVERIFY(text.contains(QStringLiteral("<b>Ctrl+Return</b></td><td>Save transaction")));
+    }
+
+    void sampleDataCommandsOnlyForDevelopers_data()
+    {
+        QTest::addColumn<QByteArray>("dev");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("unset") << QByteArray() << false;
+        QTest::newRow("empty") << QByteArray("") << false;
+        QTest::newRow("set") << QByteArray("1") << true;
+    }
+
+    void sampleDataCommandsOnlyForDevelopers()
+    {
+        QFETCH(QByteArray, dev);
+        QFETCH(bool, offered);
+        EnvironmentOverride developer("TALLYRA_DEV", dev);
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QStringList help;
+        for (QAction *menu : window->menuBar()->actions()) {
+            if (menu->text() == QLatin1String("&Help")) {
+                for (QAction *action : menu->menu()->actions())
+                    help.append(action->text());
+            }
+        }
+        QCOMPARE(help.contains(QStringLiteral("Load &Sample Data")), offered);
+        QCOMPARE(help.contains(QStringLiteral("&Clear Sample Data")), offered);
+        QCOMPARE(help.first(), QStringLiteral("&About Lumora Tallyra"));
+    }
+
+    void sampleDataLoadsAndClears()
+    {
+        WindowHarness h;
+        const Account own = h.fixture().addAccount(QStringLiteral("Own"));
+        MainWindow *window = h.open();
+        window->loadSampleData();
+        h.settle();
+        QVERIFY(h.rowNames().size() > 1);
+        QCOMPARE(h.statusMessage(), QStringLiteral("Sample data loaded"));
+        // Loading selects nothing: the register stays on the account it showed.
+        QCOMPARE(window->registerScreen()->accountId(), own.id);
+        window->loadSampleData();
+        QCOMPARE(h.prompts().messages.last().text, QStringLiteral("Sample data is already loaded."));
+
+        window->clearSampleData();
+        h.settle();
+        QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Own")});
+        QCOMPARE(h.statusMessage(), QStringLiteral("Sample data cleared"));
+        QCOMPARE(h.page(), window->welcomeScreen());
+        window->clearSampleData();
+        QCOMPARE(h.prompts().messages.last().text, QStringLiteral("No sample data to clear."));
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
