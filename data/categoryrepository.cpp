@@ -119,6 +119,36 @@ int CategoryRepository::count() const
     return query.value(0).toInt();
 }
 
+QString CategoryRepository::labelSql()
+{
+    return QStringLiteral("CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE "
+                          "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END");
+}
+
+QList<CategoryLabel> CategoryRepository::listLabels() const
+{
+    QList<CategoryLabel> labels;
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT c.id, %1 FROM categories c WHERE c.deleted_at IS NULL ORDER BY "
+                                             "c.name")
+                                  .arg(labelSql()));
+    if (!exec(query))
+        return labels;
+    while (query.next())
+        labels.append({query.value(0).toString(), query.value(1).toString()});
+    return labels;
+}
+
+QString CategoryRepository::labelOf(const QString &categoryId) const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT %1 FROM categories c WHERE c.id = ?").arg(labelSql()),
+                              {categoryId});
+    if (!exec(query) || !query.next())
+        return QString();
+    return query.value(0).toString();
+}
+
 QString CategoryRepository::fullName(const QString &categoryId) const
 {
     QStringList names;

@@ -11,6 +11,31 @@
 
 using namespace SqlValues;
 
+// The columns TransactionReader reads, as a literal: cached statements are
+// keyed by their text's address.
+#define TRANSACTION_COLUMNS                                                                                        \
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "           \
+    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "      \
+    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at"
+
+QList<Transaction> TransactionRepository::listUnreconciled(const QString &accountId) const
+{
+    // The reconciliation screen opens on every unreconciled row of the
+    // account, often tens of thousands.
+    SqlStatement statement(m_database,
+        "SELECT " TRANSACTION_COLUMNS " FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+        "t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC");
+    QList<Transaction> rows;
+    statement.bindText(1, accountId);
+    while (statement.next())
+        rows.append(TransactionReader::read(statement));
+    if (!statement.ok()) {
+        qWarning().noquote() << "TransactionRepository::listUnreconciled failed:" << statement.errorText();
+        rows.clear();
+    }
+    return rows;
+}
+
 std::optional<TransactionRepository::ReconciledSum> TransactionRepository::reconciledSum(
     const QString &accountId) const
 {
@@ -36,9 +61,7 @@ QList<Transaction> TransactionRepository::findByIds(const QStringList &ids) cons
     found.reserve(ids.size());
     for (const QString &id : ids) {
         SqlStatement statement(m_database,
-            "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
-            "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-            "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at FROM transactions t WHERE t.id = ?");
+            "SELECT " TRANSACTION_COLUMNS " FROM transactions t WHERE t.id = ?");
         statement.bindText(1, id);
         if (statement.next())
             found.append(TransactionReader::read(statement));

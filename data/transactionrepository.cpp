@@ -56,13 +56,6 @@ QList<Transaction> TransactionRepository::listByAccount(const QString &accountId
                 {accountId});
 }
 
-QList<Transaction> TransactionRepository::listUnreconciled(const QString &accountId) const
-{
-    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                               "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
-                {accountId});
-}
-
 std::optional<Transaction> TransactionRepository::findById(const QString &id) const
 {
     QSqlQuery query = prepare(m_database->db(),

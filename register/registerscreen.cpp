@@ -8,6 +8,7 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/categoryitems.h"
 #include "register/registerdelegate.h"
 #include "register/registerfilterdialog.h"
 #include "register/registermodel.h"
@@ -630,6 +631,11 @@ void RegisterScreen::onCellDoubleClicked(const QModelIndex &index)
         editRowInDialog(index.row());
 }
 
+bool RegisterScreen::isStoredTransactionRow(int row) const
+{
+    return isTransactionRow(row) && !m_model->rowAt(row).transaction.id.isEmpty();
+}
+
 Transaction RegisterScreen::transactionAt(int row) const
 {
     return isTransactionRow(row) ? m_model->rowAt(row).transaction : Transaction();
@@ -875,6 +881,10 @@ QString RegisterScreen::resolveCategoryId() const
     if (text.isEmpty())
         return QString();
     CategoryRepository *categories = m_app->categoryRepository();
+    for (const CategoryItem &item : categoryItems(categories)) {
+        if (item.label == text)
+            return item.id;
+    }
     if (const std::optional<Category> whole = categories->findByName(text))
         return whole->id;
     const int separator = text.indexOf(QLatin1String(" > "));
@@ -1005,7 +1015,7 @@ bool RegisterScreen::commitEditedRow(const Transaction &typed)
     transaction.version += 1;
     transaction.updatedAt = QDateTime::currentDateTimeUtc();
     transaction.syncStatus = SyncStatus::Pending;
-    if (!m_app->transactionRepository()->update(transaction)) {
+    if (!TransactionActions::updateTransaction(m_app, transaction)) {
         showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
         return false;
     }
@@ -1049,7 +1059,7 @@ void RegisterScreen::deleteRow(int row)
 
 void RegisterScreen::duplicateRow(int row)
 {
-    if (!isTransactionRow(row))
+    if (!isStoredTransactionRow(row))
         return;
     closeOpenEditor(false);
     if (TransactionActions::duplicateTransaction(m_app, transactionAt(row), this)) {
@@ -1060,7 +1070,7 @@ void RegisterScreen::duplicateRow(int row)
 
 void RegisterScreen::editRowInDialog(int row)
 {
-    if (!isTransactionRow(row))
+    if (!isStoredTransactionRow(row))
         return;
     closeOpenEditor(false);
     if (TransactionActions::editTransaction(m_app, transactionAt(row), this))
@@ -1095,7 +1105,7 @@ void RegisterScreen::toggleClearedAt(int row)
         m_model->refreshRow(row);
         return;
     }
-    if (!isTransactionRow(row))
+    if (!isStoredTransactionRow(row))
         return;
     closeOpenEditor(false);
     if (TransactionActions::toggleCleared(m_app, transactionAt(row)))
@@ -1115,7 +1125,7 @@ void RegisterScreen::copyFromAbove()
 
 void RegisterScreen::memorizeRow(int row)
 {
-    if (!isTransactionRow(row))
+    if (!isStoredTransactionRow(row))
         return;
     const Transaction transaction = transactionAt(row);
     if (!transaction.date.isValid() || transaction.date.year() < 2000) {
@@ -1204,22 +1214,34 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
         edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     } else if (index.isValid() && isTransactionRow(index.row())) {
         const int row = index.row();
-        const Transaction transaction = transactionAt(row);
         menu.addSeparator();
         QAction *details = menu.addAction(tr("Show &Details..."), this, [this, row] { showDetailsForRow(row); });
         details->setShortcut(QKeySequence(QStringLiteral("Alt+Return")));
+    }
+    // The balance still held on the account has no row to write to.
+    if (index.isValid() && isStoredTransactionRow(index.row())) {
+        const Transaction transaction = transactionAt(index.row());
+        // By id: a reload while the menu is open may move the rows.
+        const QString id = transaction.id;
+        const auto rowOf = [this, id] { return m_model->viewRowOfTransaction(id); };
         menu.addAction(transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), this,
-            [this, transaction] {
+            [this, rowOf] {
+                const int row = rowOf();
+                if (!isStoredTransactionRow(row))
+                    return;
                 closeOpenEditor(false);
-                if (TransactionActions::editSplits(m_app, transaction, this))
+                if (TransactionActions::editSplits(m_app, transactionAt(row), this))
                     reload();
             });
-        QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, [this, row] { editRowInDialog(row); });
+        QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, [this, rowOf] { editRowInDialog(rowOf()); });
         edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
-        menu.addAction(tr("D&uplicate..."), this, [this, row] { duplicateRow(row); });
-        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
+        menu.addAction(tr("D&uplicate..."), this, [this, rowOf] { duplicateRow(rowOf()); });
+        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, rowOf] {
+            const int row = rowOf();
+            if (!isStoredTransactionRow(row))
+                return;
             closeOpenEditor(false);
-            Transaction flipped = transaction;
+            Transaction flipped = transactionAt(row);
             flipped.cleared = !flipped.cleared;
             flipped.updatedAt = QDateTime::currentDateTimeUtc();
             flipped.syncStatus = SyncStatus::Pending;
@@ -1229,7 +1251,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
             else
                 showStatus(tr("The transaction could not be saved."), 5000);
         });
-        QAction *remove = menu.addAction(tr("&Delete"), this, [this, row] { deleteRow(row); });
+        QAction *remove = menu.addAction(tr("&Delete"), this, [this, rowOf] { deleteRow(rowOf()); });
         remove->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
     }
     menu.exec(m_table->viewport()->mapToGlobal(pos));

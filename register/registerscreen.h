@@ -104,6 +104,9 @@ private:
     void onCellClicked(const QModelIndex &index);
     void onCellDoubleClicked(const QModelIndex &index);
     bool isTransactionRow(int row) const;
+    // A transaction row with a stored record: not the opening balance still
+    // held on the account.
+    bool isStoredTransactionRow(int row) const;
     // A copy of the row's transaction (empty for other rows): prompts run
     // event loops in which a reload replaces the rows.
     Transaction transactionAt(int row) const;

@@ -148,7 +148,7 @@ bool migrateStartingBalance(AppState *app, const Account &account, const QDate &
 bool updateWithSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines)
 {
     SqlTransaction sql(app->database());
-    return sql.isActive() && app->transactionRepository()->update(transaction)
+    return sql.isActive() && TransactionActions::updateTransaction(app, transaction)
         && saveSplitLines(app, transaction, lines) && sql.commit();
 }
 
@@ -226,6 +226,26 @@ bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent)
     return true;
 }
 
+bool updateTransaction(AppState *app, const Transaction &transaction)
+{
+    TransactionRepository *transactions = app->transactionRepository();
+    SqlTransaction sql(app->database());
+    if (!sql.isActive() || !transactions->update(transaction))
+        return false;
+    if (!transaction.transferLinkId.isEmpty()) {
+        std::optional<Transaction> partner = transactions->findById(transaction.transferLinkId);
+        if (partner && !partner->deletedAt
+            && (partner->amount != -transaction.amount || partner->date != transaction.date)) {
+            partner->amount = -transaction.amount;
+            partner->date = transaction.date;
+            markEdited(*partner);
+            if (!transactions->update(*partner))
+                return false;
+        }
+    }
+    return sql.commit();
+}
+
 bool deleteTransaction(AppState *app, const Transaction &transaction)
 {
     TransactionRepository *transactions = app->transactionRepository();
@@ -243,6 +263,9 @@ bool deleteTransaction(AppState *app, const Transaction &transaction)
 
 bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent)
 {
+    // The balance still held on the account is no transaction to copy.
+    if (transaction.id.isEmpty())
+        return false;
     Transaction copy = transaction;
     copy.date = QDate::currentDate();
     copy.checkNumber.clear();
@@ -259,6 +282,8 @@ bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *paren
 
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
 {
+    if (transaction.id.isEmpty())
+        return false;
     TransactionFormDialog dialog(app, transaction, parent);
     return runUntilSaved(dialog, parent, [&] {
         const QList<SplitLine> lines = dialog.splitLines();
@@ -270,6 +295,8 @@ bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
 
 bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
 {
+    if (transaction.id.isEmpty())
+        return false;
     const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
     SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
     return runUntilSaved(dialog, parent, [&] {
@@ -287,7 +314,7 @@ bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
 
 bool toggleCleared(AppState *app, Transaction transaction)
 {
-    if (transaction.reconciled)
+    if (transaction.reconciled || transaction.id.isEmpty())
         return false;
     transaction.cleared = !transaction.cleared;
     markEdited(transaction);

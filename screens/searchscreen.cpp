@@ -139,7 +139,7 @@ void SearchScreen::reloadFilterCombos()
             m_accountCombo->addItem(account.name, account.id);
         m_categoryCombo->clear();
         m_categoryCombo->addItem(tr("All Categories"), QString());
-        for (const CategoryItem &item : categoryItems(m_app->categoryRepository()->listAll()))
+        for (const CategoryItem &item : categoryItems(m_app->categoryRepository()))
             m_categoryCombo->addItem(item.label, item.id);
     }
     // Both criteria were reset: one search for the whole refill.
