@@ -13,6 +13,7 @@
 #include "data/sqlstatement.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
@@ -103,6 +104,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_registerPage, &RegisterScreen::errorMessage, this,
         [this](const QString &text) { m_statusBar->showMessage(text, 5000); });
     new RegisterColumnFit(m_registerPage->table(), this);
+    connectRegisterReloads();
 
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
         &MainWindow::onPreferenceChanged);
@@ -377,6 +379,23 @@ void MainWindow::onTransactionsChanged(const QString &accountId)
     if (!accountId.isEmpty() && accountId == m_registerPage->accountId())
         m_registerDirty = true;
     m_refreshTimer->start();
+}
+
+void MainWindow::connectRegisterReloads()
+{
+    // The register reloads itself after its own writes: rows replaced after
+    // a change show it, and a second reload of a large register would only
+    // cost time. A sort replaces the rows without reading them, and says so
+    // right after.
+    RegisterModel *model = m_registerPage->model();
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        m_resetClearedReload = m_registerDirty;
+        m_registerDirty = false;
+    });
+    connect(model, &RegisterModel::sortChanged, this, [this] {
+        m_registerDirty = m_registerDirty || m_resetClearedReload;
+        m_resetClearedReload = false;
+    });
 }
 
 void MainWindow::reloadRegister()

@@ -520,7 +520,10 @@ private Q_SLOTS:
         h.fixture().addAccount(QStringLiteral("Checking"));
         MainWindow *window = h.open();
         window->registerScreen()->table()->setFocus();
+        QSignalSpy registerReloads(window->registerScreen()->model(), &QAbstractItemModel::modelReset);
         h.typeTransaction(QStringLiteral("Corner Shop"), QStringLiteral("12.50"));
+        // The register shows its own write; the window does not read it all again.
+        QCOMPARE(registerReloads.count(), 1);
         QCOMPARE(h.app()->transactionRepository()->listByAccount(h.app()->currentAccountId()).size(), 1);
         QCOMPARE(h.balanceText(0), QStringLiteral("-$12.50"));
         QCOMPARE(h.footer(), QStringLiteral("Total: -$12.50"));
@@ -538,6 +541,12 @@ private Q_SLOTS:
         h.fixture().addTransaction(other.id, QDate(2024, 3, 1), QStringLiteral("Other account"), -500);
         h.settle();
         QCOMPARE(window->registerScreen()->model()->rowCount(), rowsBefore + 1);
+
+        // A sort before the reload reorders the rows it has; the write still shows.
+        h.fixture().addTransaction(account.id, QDate(2024, 3, 2), QStringLiteral("Sorted away"), -600);
+        window->registerScreen()->model()->sort(RegisterModel::PayeeColumn, Qt::AscendingOrder);
+        h.settle();
+        QCOMPARE(window->registerScreen()->model()->rowCount(), rowsBefore + 2);
     }
 
     void automaticPostingPostsDueRulesAndReloadsTheRegister()
