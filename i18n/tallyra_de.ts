@@ -958,6 +958,14 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation>Das Konto konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Konto geändert</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>Das Konto wurde während der Bearbeitung an anderer Stelle geändert. Ihre Änderungen wurden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -950,6 +950,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Account Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

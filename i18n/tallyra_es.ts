@@ -958,6 +958,14 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation>No se pudo eliminar la cuenta. No se cambió nada.</translation>
     </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Cuenta modificada</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>La cuenta se modificó en otro lugar mientras la editaba. Sus cambios no se guardaron.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -958,6 +958,14 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation>Le compte n&apos;a pas pu être supprimé. Rien n&apos;a été modifié.</translation>
     </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Compte modifié</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>Le compte a été modifié ailleurs pendant que vous le modifiiez. Vos modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -957,6 +957,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>The account could not be deleted. Nothing was changed.</source>
         <translation>口座を削除できませんでした。何も変更されていません。</translation>
     </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>口座が変更されました</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>編集中に口座が別の場所で変更されました。変更内容は保存されていません。</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

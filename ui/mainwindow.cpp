@@ -65,6 +65,13 @@ QString colorStyle(const QString &color)
     return QStringLiteral("color: %1;").arg(color);
 }
 
+// The fields the account form edits.
+bool sameFormFields(const Account &left, const Account &right)
+{
+    return left.name == right.name && left.accountType == right.accountType && left.currency == right.currency
+        && left.institution == right.institution && left.accountNumberLast4 == right.accountNumberLast4;
+}
+
 // A name from the data in a menu text: "&" would otherwise mark a mnemonic.
 QString menuSafe(const QString &text)
 {
@@ -95,7 +102,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_registerPage, &RegisterScreen::editAccountRequested, this, [this] { showEditAccountDialog(); });
     connect(m_registerPage, &RegisterScreen::errorMessage, this,
         [this](const QString &text) { m_statusBar->showMessage(text, 5000); });
-    m_columnFit = new RegisterColumnFit(m_registerPage->table(), this);
+    new RegisterColumnFit(m_registerPage->table(), this);
 
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
         &MainWindow::onPreferenceChanged);
@@ -819,9 +826,6 @@ void MainWindow::showEditAccountDialog()
     dialog.setHasTransactions(accountHasTransactions(id));
     // A failed save keeps the dialog, and what was typed, for another try.
     while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
-        Account updated = dialog.account();
-        updated.version = stored->version + 1;
-        updated.syncStatus = SyncStatus::Pending;
         const qint64 amount = dialog.openingBalanceCents();
         const QDate date = dialog.openingBalanceDate();
         bool change = dialog.openingBalanceChanged();
@@ -829,6 +833,25 @@ void MainWindow::showEditAccountDialog()
             change = askYesNo(QMessageBox::Question, tr("Starting Balance"),
                 tr("Change the opening balance?\n\nEvery balance in this account will shift."));
         }
+        // The dialogs ran their own event loops: a sync or another window
+        // may have changed or removed the account meanwhile.
+        const std::optional<Account> current = m_state->accountRepository()->findById(id);
+        if (!current || current->deletedAt || !sameFormFields(*current, *stored)) {
+            UserPrompts::current()->warning(this, tr("Account Changed"),
+                tr("The account was changed elsewhere while you were editing it. Your changes were not saved."));
+            break;
+        }
+        // Only the form's fields change; what a sync recorded meanwhile stays.
+        const Account typed = dialog.account();
+        Account updated = *current;
+        updated.name = typed.name;
+        updated.accountType = typed.accountType;
+        updated.currency = typed.currency;
+        updated.institution = typed.institution;
+        updated.accountNumberLast4 = typed.accountNumberLast4;
+        updated.updatedAt = typed.updatedAt;
+        updated.version = current->version + 1;
+        updated.syncStatus = SyncStatus::Pending;
         if (!m_state->accountRepository()->update(updated)) {
             UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
             continue;

@@ -17,7 +17,6 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class QTimer;
-class RegisterColumnFit;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -126,7 +125,6 @@ private:
     QAction *m_accountAction = nullptr;
     StatusBar *m_statusBar = nullptr;
 
-    RegisterColumnFit *m_columnFit = nullptr;
     QTimer *m_refreshTimer = nullptr;
     QTimer *m_autoPostTimer = nullptr;
     bool m_listDirty = false;

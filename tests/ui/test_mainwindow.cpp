@@ -616,6 +616,54 @@ private Q_SLOTS:
         QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Everyday")});
     }
 
+    void anEditNeverOverwritesAChangeMadeWhileTheFormWasOpen_data()
+    {
+        QTest::addColumn<QString>("elsewhere");
+        QTest::newRow("renamed elsewhere") << "renamed";
+        QTest::newRow("deleted elsewhere") << "deleted";
+        QTest::newRow("pushed by a sync") << "synced";
+    }
+
+    void anEditNeverOverwritesAChangeMadeWhileTheFormWasOpen()
+    {
+        QFETCH(QString, elsewhere);
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.open();
+        AppState *app = h.app();
+        h.prompts().steps.append([app, account, elsewhere](QDialog *dialog) {
+            // What a sync or another window writes while the form is open.
+            AccountRepository *accounts = app->accountRepository();
+            if (elsewhere == QLatin1String("deleted")) {
+                accounts->softDelete(account.id);
+            } else if (elsewhere == QLatin1String("renamed")) {
+                Account renamed = *accounts->findById(account.id);
+                renamed.name = QStringLiteral("From another device");
+                renamed.version += 1;
+                accounts->update(renamed);
+            } else {
+                accounts->markSynced(account.id, QStringLiteral("server-7"));
+            }
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Typed here"));
+            return int(QDialog::Accepted);
+        });
+        h.window()->showEditAccountDialog();
+        h.settle();
+        const Account stored = *app->accountRepository()->findById(account.id);
+        if (elsewhere == QLatin1String("synced")) {
+            // Nothing the form shows changed: the edit goes in, the sync's record stays.
+            QVERIFY(h.prompts().messages.isEmpty());
+            QCOMPARE(stored.name, QStringLiteral("Typed here"));
+            QCOMPARE(stored.serverId, QStringLiteral("server-7"));
+            return;
+        }
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Account Changed"));
+        QCOMPARE(stored.name, elsewhere == QLatin1String("deleted") ? QStringLiteral("Checking")
+                                                                     : QStringLiteral("From another device"));
+        QCOMPARE(bool(stored.deletedAt), elsewhere == QLatin1String("deleted"));
+    }
+
     void changingTheOpeningBalanceAsksAndNoKeepsTheOtherEdits_data()
     {
         QTest::addColumn<int>("answer");
