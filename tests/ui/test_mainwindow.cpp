@@ -403,6 +403,9 @@ private Q_SLOTS:
         h.open();
         QCOMPARE(h.rowLabel(0, "accountDetail")->text(), QStringLiteral("First Bank  \u00B7  *1234"));
         QCOMPARE(h.rowLabel(1, "accountDetail")->text(), QStringLiteral("Cash"));
+        // No line of a row is cut: each label gets the height its text needs.
+        for (const char *label : {"accountName", "accountBalance", "accountDetail"})
+            QVERIFY2(h.rowLabel(0, label)->height() >= h.rowLabel(0, label)->sizeHint().height(), label);
     }
 
     void balanceModesRelabelTheFooter_data()
