@@ -498,6 +498,10 @@ private Q_SLOTS:
         QCOMPARE(shownText(nameLabel->toolTip()), name);
         QLabel *detail = h.rowLabel(0, "accountDetail");
         QCOMPARE(shownText(detail->text(), detail->textFormat()), QStringLiteral("<i>Bank</i> & Co"));
+        auto *title = h.window()->registerScreen()->findChild<QLabel *>(QStringLiteral("titleLabel"));
+        QCOMPARE(shownText(title->text(), title->textFormat()), name);
+        auto *subtitle = h.window()->registerScreen()->findChild<QLabel *>(QStringLiteral("subtitleLabel"));
+        QCOMPARE(shownText(subtitle->text(), subtitle->textFormat()), QStringLiteral("<i>Bank</i> & Co"));
         // A lone "&" in a menu text would mark a mnemonic and vanish.
         const QStringList menu = h.contextMenuTexts(0);
         QVERIFY(menu.contains(QStringLiteral("Edit \"R&&D <b>x</b>\"...")));
@@ -1081,6 +1085,33 @@ private Q_SLOTS:
         QCOMPARE(h.page(), window->welcomeScreen());
         window->clearSampleData();
         QCOMPARE(h.prompts().messages.last().text, QStringLiteral("No sample data to clear."));
+    }
+
+    void shareDialogNamesTheAccountLiterally()
+    {
+        OnlineWindow f;
+        QVERIFY(f.start());
+        FakePrompts prompts;
+        Account account;
+        account.id = QStringLiteral("acct-rd");
+        account.name = QStringLiteral("R&D <b>x</b>");
+        account.createdAt = QDateTime::currentDateTimeUtc();
+        account.updatedAt = account.createdAt;
+        QVERIFY(f.state->accountRepository()->insert(account));
+        f.window = std::make_unique<MainWindow>(f.state.get());
+        f.signIn();
+        QString heading;
+        Qt::TextFormat format = Qt::AutoText;
+        prompts.steps.append([&](QDialog *dialog) {
+            auto *label = dialog->findChild<QLabel *>(QStringLiteral("headingLabel"));
+            heading = label->text();
+            format = label->textFormat();
+            return int(QDialog::Rejected);
+        });
+        f.window->showShareAccountDialog();
+        QCOMPARE(prompts.dialogRuns, 1);
+        QCOMPARE(heading, QStringLiteral("Sharing: R&D <b>x</b>"));
+        QCOMPARE(format, Qt::PlainText);
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
