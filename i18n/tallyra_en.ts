@@ -1777,10 +1777,6 @@ Set it in the account&apos;s settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1830,6 +1826,16 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1150,14 +1150,17 @@ void RegisterScreen::memorizeRow(int row)
     seed.isActive = true;
     seed.version = 1;
 
+    // A failed save shows the form again with what was entered.
     RecurringFormDialog *dialog = RecurringFormDialog::createFromTransaction(m_app, seed, this);
-    if (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
+    while (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
         RecurringTransaction rule = dialog->recurring();
         rule.updatedAt = rule.createdAt;
-        if (m_app->recurringRepository()->insert(rule))
+        if (m_app->recurringRepository()->insert(rule)) {
             showStatus(tr("Transaction memorized as recurring"), 3000);
-        else
-            showStatus(tr("The recurring transaction could not be saved."), 5000);
+            break;
+        }
+        UserPrompts::current()->warning(this, tr("Save Failed"),
+            tr("The recurring transaction could not be saved.\n\nYour entries are still in the form."));
     }
     dialog->deleteLater();
 }

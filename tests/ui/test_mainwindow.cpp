@@ -403,6 +403,9 @@ private Q_SLOTS:
         h.open();
         QCOMPARE(h.rowLabel(0, "accountDetail")->text(), QStringLiteral("First Bank  \u00B7  *1234"));
         QCOMPARE(h.rowLabel(1, "accountDetail")->text(), QStringLiteral("Cash"));
+        // No line of a row is cut: each label gets the height its text needs.
+        for (const char *label : {"accountName", "accountBalance", "accountDetail"})
+            QVERIFY2(h.rowLabel(0, label)->height() >= h.rowLabel(0, label)->sizeHint().height(), label);
     }
 
     void balanceModesRelabelTheFooter_data()
@@ -520,7 +523,10 @@ private Q_SLOTS:
         h.fixture().addAccount(QStringLiteral("Checking"));
         MainWindow *window = h.open();
         window->registerScreen()->table()->setFocus();
+        QSignalSpy registerReloads(window->registerScreen()->model(), &QAbstractItemModel::modelReset);
         h.typeTransaction(QStringLiteral("Corner Shop"), QStringLiteral("12.50"));
+        // The register shows its own write; the window does not read it all again.
+        QCOMPARE(registerReloads.count(), 1);
         QCOMPARE(h.app()->transactionRepository()->listByAccount(h.app()->currentAccountId()).size(), 1);
         QCOMPARE(h.balanceText(0), QStringLiteral("-$12.50"));
         QCOMPARE(h.footer(), QStringLiteral("Total: -$12.50"));
@@ -538,6 +544,12 @@ private Q_SLOTS:
         h.fixture().addTransaction(other.id, QDate(2024, 3, 1), QStringLiteral("Other account"), -500);
         h.settle();
         QCOMPARE(window->registerScreen()->model()->rowCount(), rowsBefore + 1);
+
+        // A sort before the reload reorders the rows it has; the write still shows.
+        h.fixture().addTransaction(account.id, QDate(2024, 3, 2), QStringLiteral("Sorted away"), -600);
+        window->registerScreen()->model()->sort(RegisterModel::PayeeColumn, Qt::AscendingOrder);
+        h.settle();
+        QCOMPARE(window->registerScreen()->model()->rowCount(), rowsBefore + 2);
     }
 
     void automaticPostingPostsDueRulesAndReloadsTheRegister()
