@@ -20,9 +20,8 @@
 #include "account/client.h"
 #include "data/recurringrepository.h"
 #include "support/environmentoverride.h"
-#include "support/fakeonlineservices.h"
-#include "support/fakeserver.h"
 #include "support/memorytokenstore.h"
+#include "support/onlineenvironment.h"
 #include "sync/syncengine.h"
 #include "services/accountoperations.h"
 #include "ui/statusbar.h"
@@ -207,11 +206,7 @@ struct OnlineWindow
 {
     QTemporaryDir dir;
     EnvironmentOverride dataDir{"TALLYRA_DATA_DIR", dir.path().toUtf8()};
-    FakeServer server;
-    std::unique_ptr<FakeOnlineServices> services;
-    std::unique_ptr<EnvironmentOverride> authUrl;
-    std::unique_ptr<EnvironmentOverride> accountUrl;
-    std::unique_ptr<EnvironmentOverride> syncUrl;
+    OnlineEnvironment online;
     std::unique_ptr<AppState> state;
     std::unique_ptr<MainWindow> window;
 
@@ -219,13 +214,8 @@ struct OnlineWindow
     {
         clearWindowSettings();
         QSettings().remove(QStringLiteral("auth"));
-        if (!server.start())
+        if (!online.start())
             return false;
-        services = std::make_unique<FakeOnlineServices>(&server);
-        const LumoAccount::ClientConfig config = services->config();
-        authUrl = std::make_unique<EnvironmentOverride>("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
-        accountUrl = std::make_unique<EnvironmentOverride>("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
-        syncUrl = std::make_unique<EnvironmentOverride>("SYNC_API_URL", services->syncBaseUrl().toUtf8());
         state = std::make_unique<AppState>();
         state->setTokenStore(std::make_unique<MemoryTokenStore>());
         return state->initialize();
@@ -240,7 +230,7 @@ struct OnlineWindow
 
     void signIn()
     {
-        const auto issued = services->issueTokens();
+        const auto issued = online.services->issueTokens();
         state->onlineClient()->authClient()->handleCallback(
             QUrl(QStringLiteral("http://localhost/callback?access_token=%1&refresh_token=%2")
                      .arg(issued.first, issued.second)));
