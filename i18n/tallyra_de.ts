@@ -1861,7 +1861,7 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1914,6 +1914,18 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>„%1“ ist kein Betrag.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.
+
+Ihre Eingaben sind noch im Formular.</translation>
     </message>
 </context>
 <context>

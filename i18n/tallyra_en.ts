@@ -1846,10 +1846,6 @@ Set it in the account&apos;s settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1899,6 +1895,16 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

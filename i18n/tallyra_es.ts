@@ -1861,7 +1861,7 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción recurrente.</translation>
+        <translation type="vanished">No se pudo guardar la transacción recurrente.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1914,6 +1914,18 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>«%1» no es un importe.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción periódica.
+
+Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>

@@ -1861,7 +1861,7 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>L&apos;opération récurrente n&apos;a pas pu être enregistrée.</translation>
+        <translation type="vanished">L&apos;opération récurrente n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1914,6 +1914,18 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>« %1 » n&apos;est pas un montant.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>L’opération récurrente n’a pas pu être enregistrée.
+
+Vos saisies sont toujours dans le formulaire.</translation>
     </message>
 </context>
 <context>

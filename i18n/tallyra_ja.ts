@@ -1858,7 +1858,7 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>定期取引を保存できませんでした。</translation>
+        <translation type="vanished">定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1911,6 +1911,18 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>「%1」は金額ではありません。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>定期取引を保存できませんでした。
+
+入力内容はフォームに残っています。</translation>
     </message>
 </context>
 <context>

@@ -298,10 +298,16 @@ private Q_SLOTS:
         f.makeLocalChange(QStringLiteral("while-signed-in"));
         QVERIFY(f.syncScheduled());
 
+        QTRY_VERIFY(f.state->syncEngine()->state() != SyncEngine::Syncing);
+        f.state->preferencesRepository()->set(QStringLiteral("syncCursor"), QStringLiteral("c1"));
         QSignalSpy signedOut(f.auth(), &LumoAccount::AuthClient::logoutCompleted);
         f.auth()->logout();
         QTRY_COMPARE(signedOut.count(), 1);
         QVERIFY(!f.autoSyncRunning());
+        // The change made just before sign-out is not synced without a token,
+        // and the signed-out user's place in the feed is forgotten.
+        QVERIFY(!f.syncScheduled());
+        QVERIFY(!f.state->preferencesRepository()->get(QStringLiteral("syncCursor")));
     }
 
     void onlineAddressesComeFromTheEnvironment()
