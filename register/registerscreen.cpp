@@ -86,6 +86,8 @@ void RegisterScreen::setupUi()
     header->setSpacing(16);
     m_titleLabel = new QLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    // The account's name and institution are data: never read as markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_titleLabel, 5);
     header->addWidget(m_titleLabel);
     header->addStretch();
@@ -119,6 +121,7 @@ void RegisterScreen::setupUi()
 
     m_subtitleLabel = new QLabel(this);
     m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    m_subtitleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_subtitleLabel, 2);
     m_subtitleLabel->setStyleSheet(dimStyle(kDimColor));
     layout->addWidget(m_subtitleLabel);
@@ -1150,14 +1153,17 @@ void RegisterScreen::memorizeRow(int row)
     seed.isActive = true;
     seed.version = 1;
 
+    // A failed save shows the form again with what was entered.
     RecurringFormDialog *dialog = RecurringFormDialog::createFromTransaction(m_app, seed, this);
-    if (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
+    while (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
         RecurringTransaction rule = dialog->recurring();
         rule.updatedAt = rule.createdAt;
-        if (m_app->recurringRepository()->insert(rule))
+        if (m_app->recurringRepository()->insert(rule)) {
             showStatus(tr("Transaction memorized as recurring"), 3000);
-        else
-            showStatus(tr("The recurring transaction could not be saved."), 5000);
+            break;
+        }
+        UserPrompts::current()->warning(this, tr("Save Failed"),
+            tr("The recurring transaction could not be saved.\n\nYour entries are still in the form."));
     }
     dialog->deleteLater();
 }

@@ -95,6 +95,7 @@ private:
     void onPreferenceChanged(const QString &key);
     void onTransactionsChanged(const QString &accountId);
     void reloadRegister();
+    void connectRegisterReloads();
     void runPendingRefresh();
     void showPageWithoutAccount();
     void showStatusMessage(const QString &text, int milliseconds);
@@ -129,6 +130,7 @@ private:
     QTimer *m_autoPostTimer = nullptr;
     bool m_listDirty = false;
     bool m_registerDirty = false;
+    bool m_resetClearedReload = false;
 };
 
 // Opens the feedback page in the system browser, tagged with the app id.
