@@ -77,6 +77,11 @@ RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
     restoreColumnLayout();
 }
 
+RegisterScreen::~RegisterScreen()
+{
+    m_table->detachScreen();
+}
+
 void RegisterScreen::setupUi()
 {
     auto *layout = new QVBoxLayout(this);
