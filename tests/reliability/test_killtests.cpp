@@ -168,6 +168,28 @@ QByteArray qifText(int rows)
     return text;
 }
 
+// A moment within the reference run's duration and a little past it, so
+// some kills meet the final commit and some runs finish first.
+int killDelay(std::mt19937 &random, const Run &reference)
+{
+    return std::uniform_int_distribution<int>(0, int(reference.elapsedMs * 11 / 10))(random);
+}
+
+// Counts the run and opens what it left; false, counted as corrupt, when
+// SQLite's checks fail.
+bool openIntact(const Run &run, Database &database, Figures &figures)
+{
+    figures.kills += run.killed;
+    figures.finishedFirst += !run.killed;
+    const QStringList problems = database.open(run.databasePath) ? storeProblems(&database)
+                                                                  : QStringList{QStringLiteral("cannot open")};
+    if (problems.isEmpty())
+        return true;
+    ++figures.corrupt;
+    qWarning() << "corrupt after a kill:" << problems;
+    return false;
+}
+
 void print(const QString &operation, quint32 seed, const Figures &figures)
 {
     qInfo("kill %s: seed %u, %d kills (%d runs finished first): none %d, whole pages %d, whole %d, partial %d, "
@@ -210,19 +232,12 @@ private:
             const Run run = atStatements
                 ? runWorker(operation, attempt,
                             std::uniform_int_distribution<qint64>(1, qMax<qint64>(1, reference.statements))(random), -1)
-                : runWorker(operation, attempt, 0,
-                            std::uniform_int_distribution<int>(0, int(reference.elapsedMs * 11 / 10))(random));
-            figures.kills += run.killed;
-            figures.finishedFirst += !run.killed;
-
+                : runWorker(operation, attempt, 0, killDelay(random, reference));
             Database database;
-            QVERIFY(database.open(run.databasePath));
-            const QStringList problems = storeProblems(&database);
+            if (!openIntact(run, database, figures))
+                continue;
             const QString state = fingerprint(&database);
-            if (!problems.isEmpty()) {
-                ++figures.corrupt;
-                qWarning() << "corrupt after a kill:" << problems;
-            } else if (state == before) {
+            if (state == before) {
                 ++figures.none;
             } else if (state == after) {
                 ++figures.whole;
@@ -318,19 +333,11 @@ private Q_SLOTS:
         std::mt19937 random(seed);
         Figures figures;
         for (int i = 0; i < killCount(); ++i) {
-            const Run run = runWorker(KillPlan::syncPull, QString(), 0,
-                                      std::uniform_int_distribution<int>(0, int(reference.elapsedMs * 11 / 10))(random));
-            figures.kills += run.killed;
-            figures.finishedFirst += !run.killed;
+            const Run run = runWorker(KillPlan::syncPull, QString(), 0, killDelay(random, reference));
             {
                 Database database;
-                QVERIFY(database.open(run.databasePath));
-                const QStringList problems = storeProblems(&database);
-                if (!problems.isEmpty()) {
-                    ++figures.corrupt;
-                    qWarning() << "corrupt after a kill:" << problems;
+                if (!openIntact(run, database, figures))
                     continue;
-                }
                 const QString cursor = PreferencesRepository(&database).value(QStringLiteral("syncCursor"));
                 const int position = cursor.isEmpty() ? 0 : cursor.mid(cursor.lastIndexOf(QLatin1Char('+')) + 1).toInt();
                 bool pagesWhole = position % KillPlan::syncPageSize == 0 || position == total;
