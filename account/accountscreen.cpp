@@ -246,6 +246,21 @@ QWidget *AccountScreen::createSection(const QString &title, const QString &subti
     return section;
 }
 
+void AccountScreen::addListRow(QVBoxLayout *layout, const QList<QLabel *> &lines,
+                               QWidget *trailing)
+{
+    QHBoxLayout *row = rowLayout(12, 6, 0, 6);
+    auto *text = new QVBoxLayout;
+    text->setSpacing(2);
+    for (QLabel *line : lines)
+        text->addWidget(line);
+    row->addLayout(text);
+    row->addStretch();
+    row->addWidget(trailing);
+    layout->addLayout(row);
+    layout->addWidget(createSeparator());
+}
+
 QFrame *AccountScreen::createSeparator()
 {
     auto *line = new QFrame;
@@ -796,13 +811,9 @@ void AccountScreen::populateDevices(const QList<Device> &devices)
         return;
     }
     for (const Device &device : devices) {
-        QHBoxLayout *row = rowLayout(12, 6, 0, 6);
-        auto *text = new QVBoxLayout;
-        text->setSpacing(2);
         QLabel *name = plainLabel(
             device.deviceName.isEmpty() ? QStringLiteral("Unknown Device") : device.deviceName,
             content);
-        name->setObjectName(QStringLiteral("deviceName"));
         QFont bold = name->font();
         bold.setBold(true);
         name->setFont(bold);
@@ -815,19 +826,12 @@ void AccountScreen::populateDevices(const QList<Device> &devices)
             setMuted(muted);
             setSmallType(muted);
         }
-        text->addWidget(name);
-        text->addWidget(detailsLabel);
-        text->addWidget(lastSync);
-        row->addLayout(text);
-        row->addStretch();
         auto *remove = new QPushButton(QStringLiteral("Remove"), content);
         const QString deviceId = device.id;
         const QString deviceName = device.deviceName;
         connect(remove, &QPushButton::clicked, this,
                 [this, deviceId, deviceName] { confirmRemoveDevice(deviceId, deviceName); });
-        row->addWidget(remove);
-        layout->addLayout(row);
-        layout->addWidget(createSeparator());
+        addListRow(layout, {name, detailsLabel, lastSync}, remove);
     }
 }
 
@@ -878,9 +882,6 @@ void AccountScreen::populateSessions(const QList<Session> &sessions)
         return;
     }
     for (const Session &session : sessions) {
-        QHBoxLayout *row = rowLayout(12, 6, 0, 6);
-        auto *text = new QVBoxLayout;
-        text->setSpacing(2);
         QString client = session.userAgent;
         if (client.isEmpty())
             client = QStringLiteral("Unknown client");
@@ -895,24 +896,19 @@ void AccountScreen::populateSessions(const QList<Session> &sessions)
         QLabel *detailsLabel = plainLabel(details, content);
         setMuted(detailsLabel);
         setSmallType(detailsLabel);
-        text->addWidget(clientLabel);
-        text->addWidget(detailsLabel);
-        row->addLayout(text);
-        row->addStretch();
+        QWidget *trailing = nullptr;
         if (session.isCurrent) {
-            auto *current = new QLabel(QStringLiteral("Current"), content);
-            setWeight(current, 500);
-            setTextColor(current, QColor(QStringLiteral("#2E7D32")));
-            row->addWidget(current);
+            trailing = new QLabel(QStringLiteral("Current"), content);
+            setWeight(trailing, 500);
+            setTextColor(trailing, QColor(QStringLiteral("#2E7D32")));
         } else {
             auto *revoke = new QPushButton(QStringLiteral("Revoke"), content);
             const QString sessionId = session.id;
             connect(revoke, &QPushButton::clicked, this,
                     [this, sessionId] { revokeSession(sessionId); });
-            row->addWidget(revoke);
+            trailing = revoke;
         }
-        layout->addLayout(row);
-        layout->addWidget(createSeparator());
+        addListRow(layout, {clientLabel, detailsLabel}, trailing);
     }
 }
 

@@ -55,6 +55,9 @@ private:
     QWidget *createPrivacyTab();
     QWidget *createSection(const QString &title, const QString &subtitle);
     QFrame *createSeparator();
+    // One entry of the device or session list: lines of text, a trailing
+    // label or button, and a separator under it.
+    void addListRow(QVBoxLayout *layout, const QList<QLabel *> &lines, QWidget *trailing);
     QWidget *createPage(const QString &title, QVBoxLayout **layout);
     QWidget *createContentPage(const QString &title, QVBoxLayout **layout, QWidget **content);
     QWidget *replaceContent(QVBoxLayout *pageLayout, QWidget **content, int spacing);
