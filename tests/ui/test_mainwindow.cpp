@@ -1104,6 +1104,28 @@ private Q_SLOTS:
         QCOMPARE(format, Qt::PlainText);
     }
 
+    void aSyncThatBringsAccountsSelectsOnlyWhenNoneIsCurrent()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QCOMPARE(h.page(), window->welcomeScreen());
+        // Accounts arrive with a pull.
+        const Account pulled = h.fixture().addAccount(QStringLiteral("Pulled"), AccountType::Checking, Currency::USD, 0, 0);
+        Q_EMIT h.app()->syncEngine()->dataChanged();
+        Q_EMIT h.app()->syncEngine()->syncCompleted();
+        h.settle();
+        QCOMPARE(h.app()->currentAccountId(), pulled.id);
+        QCOMPARE(h.page(), window->registerScreen());
+
+        // With an account current, a later sync leaves the selection alone.
+        const Account first = h.fixture().addAccount(QStringLiteral("Alpha"), AccountType::Checking, Currency::USD, 0, -1);
+        Q_EMIT h.app()->syncEngine()->syncCompleted();
+        h.settle();
+        QCOMPARE(h.app()->currentAccountId(), pulled.id);
+        QCOMPARE(h.rowNames().first(), first.name);
+        QCOMPARE(window->accountList()->currentRow(), 1);
+    }
+
     void windowSplitterAndAccountComeBackAfterARestart()
     {
         WindowHarness h;
