@@ -24,6 +24,7 @@
 #include "support/onlineenvironment.h"
 #include "sync/syncengine.h"
 #include "services/accountoperations.h"
+#include "services/recurringservice.h"
 #include "ui/statusbar.h"
 
 #include <QApplication>
@@ -1124,6 +1125,26 @@ private Q_SLOTS:
         QCOMPARE(h.app()->currentAccountId(), pulled.id);
         QCOMPARE(h.rowNames().first(), first.name);
         QCOMPARE(window->accountList()->currentRow(), 1);
+    }
+
+    void recurringDueBadgeFollowsTheRules()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        RecurringTransaction manual = dueRule(account.id, QStringLiteral("Rent"), -100000, QDate::currentDate());
+        manual.autoPost = false;
+        QVERIFY(h.app()->recurringRepository()->insert(manual));
+        MainWindow *window = h.open();
+        auto *badge = window->findChild<QLabel *>(QStringLiteral("recurringDueLabel"));
+        auto *count = window->findChild<QLabel *>(QStringLiteral("accountCountLabel"));
+        QCOMPARE(badge->text(), QStringLiteral("  \u2022  1 recurring due"));
+        QVERIFY(!badge->isHidden());
+        QCOMPARE(count->text(), QStringLiteral("1 account(s)"));
+
+        // Confirmed elsewhere: the rule moves on and the badge goes.
+        QVERIFY(h.app()->recurringService()->confirm(manual.id));
+        h.settle();
+        QVERIFY(badge->isHidden());
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
