@@ -975,6 +975,75 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renombrar a:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renombrar selección</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Combinar selección</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>No se pudieron renombrar los beneficiarios, así que no se modificó ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Error al renombrar</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renombrado completado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Se renombró %n transacción.</numerusform>
+            <numerusform>Se renombraron %n transacciones.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Seleccione 2 o más beneficiarios para combinar.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>¿Combinar %1 beneficiarios en «%2»?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Combinar beneficiarios</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Error al combinar</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Combinación completada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Se combinó %n transacción.</numerusform>
+            <numerusform>Se combinaron %n transacciones.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>

@@ -975,6 +975,75 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renommer en :</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renommer la sélection</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Fusionner la sélection</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>Les bénéficiaires n'ont pas pu être renommés ; aucune opération n'a été modifiée.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renommage terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Fusionner les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>

@@ -86,6 +86,8 @@ void RegisterScreen::setupUi()
     header->setSpacing(16);
     m_titleLabel = new QLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    // The account's name and institution are data: never read as markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_titleLabel, 5);
     header->addWidget(m_titleLabel);
     header->addStretch();
@@ -119,6 +121,7 @@ void RegisterScreen::setupUi()
 
     m_subtitleLabel = new QLabel(this);
     m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    m_subtitleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_subtitleLabel, 2);
     m_subtitleLabel->setStyleSheet(dimStyle(kDimColor));
     layout->addWidget(m_subtitleLabel);

@@ -55,6 +55,8 @@ namespace {
 
 constexpr int kAutoPostIntervalMs = 3600000;
 constexpr int kMaxAccountShortcuts = 10;
+// Top and bottom padding of a list item in the style sheet.
+constexpr int kItemVerticalPadding = 14;
 
 QSettings windowSettings()
 {
@@ -430,9 +432,13 @@ void MainWindow::rebuildAccountList()
         QWidget *row = createAccountRowWidget(entry);
         auto *item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
-        item->setSizeHint(QSize(viewportWidth, row->sizeHint().height() + 10));
         m_accountList->addItem(item);
         m_accountList->setItemWidget(item, row);
+        // Measured once inside the list, whose style sheet sets its fonts.
+        // The item's padding comes off the row's height: added here, the
+        // row keeps the height it needs and no line is cut.
+        row->ensurePolished();
+        item->setSizeHint(QSize(viewportWidth, row->sizeHint().height() + kItemVerticalPadding));
         balances.append(std::move(entry));
     }
 
