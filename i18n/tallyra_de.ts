@@ -1901,7 +1901,7 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -2646,6 +2646,22 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>Transfer from %1</source>
         <translation>Umbuchung von %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Diese Buchung wurde inzwischen an anderer Stelle geändert oder gelöscht, daher wurde nichts gespeichert.
+
+Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2727,11 +2743,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Speichern fehlgeschlagen</translation>
+        <translation type="vanished">Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -1882,10 +1882,6 @@ Set it in the account&apos;s settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Delete</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2619,6 +2615,20 @@ Both sides of the transfer will be deleted.</source>
         <source>Transfer from %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2696,14 +2706,6 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The cleared mark could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

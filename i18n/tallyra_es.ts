@@ -1901,7 +1901,7 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción.</translation>
+        <translation type="vanished">No se pudo guardar la transacción.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -2646,6 +2646,22 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>Transfer from %1</source>
         <translation>Transferencia desde %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Esta transacción se modificó o eliminó en otro lugar mientras tanto, así que no se guardó nada.
+
+Se vuelve a mostrar lo que está guardado ahora.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>No se pudo guardar la marca de compensación.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2727,11 +2743,11 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Error al guardar</translation>
+        <translation type="vanished">Error al guardar</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>No se pudo guardar la marca de compensación.</translation>
+        <translation type="vanished">No se pudo guardar la marca de compensación.</translation>
     </message>
     <message>
         <source>Reconciled</source>

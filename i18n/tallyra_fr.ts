@@ -1901,7 +1901,7 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
+        <translation type="vanished">L&apos;opération n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -2646,6 +2646,22 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Transfer from %1</source>
         <translation>Virement depuis %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Cette opération a été modifiée ou supprimée ailleurs entre-temps ; rien n&apos;a donc été enregistré.
+
+Ce qui est enregistré maintenant est de nouveau affiché.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2727,11 +2743,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Échec de l&apos;enregistrement</translation>
+        <translation type="vanished">Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+        <translation type="vanished">Le pointage n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -1898,7 +1898,7 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>取引を保存できませんでした。</translation>
+        <translation type="vanished">取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -2641,6 +2641,22 @@ Both sides of the transfer will be deleted.</source>
         <source>Transfer from %1</source>
         <translation>%1 からの振替</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>この取引はその間に別の場所で変更または削除されたため、何も保存されませんでした。
+
+現在保存されている内容を再表示します。</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>決済済みの状態を保存できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2722,11 +2738,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>保存に失敗しました</translation>
+        <translation type="vanished">保存に失敗しました</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>決済済みの状態を保存できませんでした。</translation>
+        <translation type="vanished">決済済みの状態を保存できませんでした。</translation>
     </message>
     <message>
         <source>Reconciled</source>
