@@ -562,7 +562,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Preview Failed</source>
-        <translation>Échec de l'aperçu</translation>
+        <translation>Échec de l&apos;aperçu</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no rows to import.</source>
@@ -570,7 +570,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened.</source>
-        <translation>Le fichier « %1 » n'a pas pu être ouvert.</translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
@@ -613,15 +613,15 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation>Solde d'ouverture</translation>
+        <translation>Solde d&apos;ouverture</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation>Échec de l'importation</translation>
+        <translation>Échec de l&apos;importation</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
-        <translation>Le fichier « %1 » n'a pas pu être ouvert. Rien n'a été importé.</translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être ouvert. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Importing...</source>
@@ -629,15 +629,15 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation>L'importation a échoué.</translation>
+        <translation>L&apos;importation a échoué.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
-        <translation>Le compte « %1 » n'a pas pu être créé. Aucune opération n'a été ajoutée.</translation>
+        <translation>Le compte « %1 » n&apos;a pas pu être créé. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>Une erreur de base de données a interrompu l'importation et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
+        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>Import complete!</source>
@@ -1221,6 +1221,75 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     <message>
         <source>Too large</source>
         <translation>Trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renommer en :</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renommer la sélection</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Fusionner la sélection</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés ; aucune opération n&apos;a été modifiée.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renommage terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Fusionner les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2081,7 +2150,7 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
+        <translation type="vanished">L&apos;opération n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -2826,6 +2895,22 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Transfer from %1</source>
         <translation>Virement depuis %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Cette opération a été modifiée ou supprimée ailleurs entre-temps ; rien n&apos;a donc été enregistré.
+
+Ce qui est enregistré maintenant est de nouveau affiché.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2907,11 +2992,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Échec de l&apos;enregistrement</translation>
+        <translation type="vanished">Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+        <translation type="vanished">Le pointage n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Reconciled</source>
