@@ -145,7 +145,7 @@ void AppState::connectOnlineClient()
     m_onlineClient->initialize();
     LumoAccount::AuthClient *auth = m_onlineClient->authClient();
     connect(auth, &LumoAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
-    connect(auth, &LumoAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
+    connect(auth, &LumoAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::handleSignOut);
 
     if (m_onlineClient->isAuthenticated()) {
         QPointer<AppState> self(this);

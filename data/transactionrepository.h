@@ -46,6 +46,10 @@ public:
     QStringList distinctPayees() const;
     QStringList payees(const QString &accountId) const;
     std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
+    // Gives every live transaction that carries one of the old payee texts
+    // the new one, as one local change; opening balances keep theirs. The
+    // number of rows changed, or nullopt when nothing could be written.
+    std::optional<int> renamePayees(const QStringList &oldPayees, const QString &newPayee);
 
     // Opening balances.
     static bool isOpeningBalancePayee(const QString &payee);

@@ -975,6 +975,75 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Zahlungsempfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Umbenennen in:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Auswahl umbenennen</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Auswahl zusammenführen</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>Die Zahlungsempfänger konnten nicht umbenannt werden; keine Buchung wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Umbenennen abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Wählen Sie 2 oder mehr Zahlungsempfänger zum Zusammenführen aus.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>%1 Zahlungsempfänger zu „%2“ zusammenführen?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Zahlungsempfänger zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Zusammenführen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Zusammenführen abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1792,7 +1861,7 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1832,7 +1901,7 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1845,6 +1914,18 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>„%1“ ist kein Betrag.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.
+
+Ihre Eingaben sind noch im Formular.</translation>
     </message>
 </context>
 <context>
@@ -2957,6 +3038,22 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>Transfer from %1</source>
         <translation>Umbuchung von %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Diese Buchung wurde inzwischen an anderer Stelle geändert oder gelöscht, daher wurde nichts gespeichert.
+
+Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -3038,11 +3135,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Speichern fehlgeschlagen</translation>
+        <translation type="vanished">Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -967,6 +967,75 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1777,10 +1846,6 @@ Set it in the account&apos;s settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Insert New</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1817,10 +1882,6 @@ Set it in the account&apos;s settings.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Delete</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1830,6 +1891,16 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2924,6 +2995,20 @@ Both sides of the transfer will be deleted.</source>
         <source>Transfer from %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -3001,14 +3086,6 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The cleared mark could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

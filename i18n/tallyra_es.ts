@@ -975,6 +975,75 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renombrar a:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renombrar selección</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Combinar selección</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>No se pudieron renombrar los beneficiarios, así que no se modificó ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Error al renombrar</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renombrado completado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Se renombró %n transacción.</numerusform>
+            <numerusform>Se renombraron %n transacciones.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Seleccione 2 o más beneficiarios para combinar.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>¿Combinar %1 beneficiarios en «%2»?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Combinar beneficiarios</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Error al combinar</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Combinación completada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Se combinó %n transacción.</numerusform>
+            <numerusform>Se combinaron %n transacciones.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1792,7 +1861,7 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción recurrente.</translation>
+        <translation type="vanished">No se pudo guardar la transacción recurrente.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1832,7 +1901,7 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción.</translation>
+        <translation type="vanished">No se pudo guardar la transacción.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1845,6 +1914,18 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>«%1» no es un importe.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción periódica.
+
+Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>
@@ -2957,6 +3038,22 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>Transfer from %1</source>
         <translation>Transferencia desde %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Esta transacción se modificó o eliminó en otro lugar mientras tanto, así que no se guardó nada.
+
+Se vuelve a mostrar lo que está guardado ahora.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>No se pudo guardar la marca de compensación.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -3038,11 +3135,11 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Error al guardar</translation>
+        <translation type="vanished">Error al guardar</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>No se pudo guardar la marca de compensación.</translation>
+        <translation type="vanished">No se pudo guardar la marca de compensación.</translation>
     </message>
     <message>
         <source>Reconciled</source>

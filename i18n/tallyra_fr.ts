@@ -975,6 +975,75 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renommer en :</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renommer la sélection</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Fusionner la sélection</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés ; aucune opération n&apos;a été modifiée.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renommage terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Fusionner les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1792,7 +1861,7 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>L&apos;opération récurrente n&apos;a pas pu être enregistrée.</translation>
+        <translation type="vanished">L&apos;opération récurrente n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1832,7 +1901,7 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
+        <translation type="vanished">L&apos;opération n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1845,6 +1914,18 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>« %1 » n&apos;est pas un montant.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>L’opération récurrente n’a pas pu être enregistrée.
+
+Vos saisies sont toujours dans le formulaire.</translation>
     </message>
 </context>
 <context>
@@ -2957,6 +3038,22 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Transfer from %1</source>
         <translation>Virement depuis %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Cette opération a été modifiée ou supprimée ailleurs entre-temps ; rien n&apos;a donc été enregistré.
+
+Ce qui est enregistré maintenant est de nouveau affiché.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -3038,11 +3135,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Échec de l&apos;enregistrement</translation>
+        <translation type="vanished">Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+        <translation type="vanished">Le pointage n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Reconciled</source>

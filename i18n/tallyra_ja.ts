@@ -974,6 +974,73 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>支払先の管理</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>新しい名前:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>選択項目の名前を変更</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>選択項目を統合</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>支払先の名前を変更できなかったため、取引は変更されていません。</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>名前の変更が完了しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n 件の取引の名前を変更しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>統合</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>統合する支払先を 2 つ以上選択してください。</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>%1 件の支払先を「%2」に統合しますか?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>支払先の統合</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>統合に失敗しました</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>統合が完了しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n 件の取引を統合しました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>No release notes available for %1 %2</source>
@@ -1791,7 +1858,7 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>定期取引を保存できませんでした。</translation>
+        <translation type="vanished">定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1831,7 +1898,7 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>取引を保存できませんでした。</translation>
+        <translation type="vanished">取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1844,6 +1911,18 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>「%1」は金額ではありません。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>定期取引を保存できませんでした。
+
+入力内容はフォームに残っています。</translation>
     </message>
 </context>
 <context>
@@ -2951,6 +3030,22 @@ Both sides of the transfer will be deleted.</source>
         <source>Transfer from %1</source>
         <translation>%1 からの振替</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>この取引はその間に別の場所で変更または削除されたため、何も保存されませんでした。
+
+現在保存されている内容を再表示します。</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>決済済みの状態を保存できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -3032,11 +3127,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>保存に失敗しました</translation>
+        <translation type="vanished">保存に失敗しました</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>決済済みの状態を保存できませんでした。</translation>
+        <translation type="vanished">決済済みの状態を保存できませんでした。</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -113,9 +113,10 @@ int RegisterModel::listIndex(int viewRow) const
 
 const RegisterRow &RegisterModel::rowAt(int viewRow) const
 {
+    // An empty row, never another transaction's: no id, nothing to write.
+    static const RegisterRow none;
     const int index = listIndex(viewRow);
-    Q_ASSERT(index >= 0);
-    return m_rows[m_order[qMax(0, index)]];
+    return index >= 0 ? m_rows[m_order[index]] : none;
 }
 
 int RegisterModel::viewRowOfTransaction(const QString &transactionId) const

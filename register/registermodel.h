@@ -63,7 +63,8 @@ public:
     // Replaces the rows and keeps what is typed into the buffer.
     void setRows(QList<RegisterRow> rows);
     int listRowCount() const { return int(m_order.size()); }
-    // The record at a view row; never called with the new row.
+    // The record at a view row; an empty record (no id) for the new row and
+    // rows outside the list.
     const RegisterRow &rowAt(int viewRow) const;
     // -1 for the new row and rows outside the list.
     int listIndex(int viewRow) const;

@@ -86,6 +86,8 @@ void RegisterScreen::setupUi()
     header->setSpacing(16);
     m_titleLabel = new QLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    // The account's name and institution are data: never read as markup.
+    m_titleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_titleLabel, 5);
     header->addWidget(m_titleLabel);
     header->addStretch();
@@ -119,6 +121,7 @@ void RegisterScreen::setupUi()
 
     m_subtitleLabel = new QLabel(this);
     m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    m_subtitleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_subtitleLabel, 2);
     m_subtitleLabel->setStyleSheet(dimStyle(kDimColor));
     layout->addWidget(m_subtitleLabel);
@@ -1053,8 +1056,9 @@ void RegisterScreen::deleteRow(int row)
     if (!isTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::confirmDelete(m_app, transactionAt(row), this))
-        reload();
+    // Reloaded whatever the answer: the row may have changed while asked.
+    TransactionActions::confirmDelete(m_app, transactionAt(row), this);
+    reload();
 }
 
 void RegisterScreen::duplicateRow(int row)
@@ -1073,8 +1077,8 @@ void RegisterScreen::editRowInDialog(int row)
     if (!isStoredTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::editTransaction(m_app, transactionAt(row), this))
-        reload();
+    TransactionActions::editTransaction(m_app, transactionAt(row), this);
+    reload();
 }
 
 void RegisterScreen::showDetailsForRow(int row)
@@ -1108,8 +1112,8 @@ void RegisterScreen::toggleClearedAt(int row)
     if (!isStoredTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::toggleCleared(m_app, transactionAt(row)))
-        reload();
+    TransactionActions::toggleCleared(m_app, transactionAt(row), this);
+    reload();
 }
 
 void RegisterScreen::copyFromAbove()
@@ -1150,14 +1154,17 @@ void RegisterScreen::memorizeRow(int row)
     seed.isActive = true;
     seed.version = 1;
 
+    // A failed save shows the form again with what was entered.
     RecurringFormDialog *dialog = RecurringFormDialog::createFromTransaction(m_app, seed, this);
-    if (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
+    while (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
         RecurringTransaction rule = dialog->recurring();
         rule.updatedAt = rule.createdAt;
-        if (m_app->recurringRepository()->insert(rule))
+        if (m_app->recurringRepository()->insert(rule)) {
             showStatus(tr("Transaction memorized as recurring"), 3000);
-        else
-            showStatus(tr("The recurring transaction could not be saved."), 5000);
+            break;
+        }
+        UserPrompts::current()->warning(this, tr("Save Failed"),
+            tr("The recurring transaction could not be saved.\n\nYour entries are still in the form."));
     }
     dialog->deleteLater();
 }
@@ -1230,26 +1237,18 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
                 if (!isStoredTransactionRow(row))
                     return;
                 closeOpenEditor(false);
-                if (TransactionActions::editSplits(m_app, transactionAt(row), this))
-                    reload();
+                TransactionActions::editSplits(m_app, transactionAt(row), this);
+                reload();
             });
         QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, [this, rowOf] { editRowInDialog(rowOf()); });
         edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
         menu.addAction(tr("D&uplicate..."), this, [this, rowOf] { duplicateRow(rowOf()); });
-        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, rowOf] {
-            const int row = rowOf();
-            if (!isStoredTransactionRow(row))
-                return;
+        // The copy shown when the menu opened: a change made while it was
+        // open is not overwritten.
+        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
             closeOpenEditor(false);
-            Transaction flipped = transactionAt(row);
-            flipped.cleared = !flipped.cleared;
-            flipped.updatedAt = QDateTime::currentDateTimeUtc();
-            flipped.syncStatus = SyncStatus::Pending;
-            flipped.version += 1;
-            if (m_app->transactionRepository()->update(flipped))
-                reload();
-            else
-                showStatus(tr("The transaction could not be saved."), 5000);
+            TransactionActions::flipCleared(m_app, transaction, this);
+            reload();
         });
         QAction *remove = menu.addAction(tr("&Delete"), this, [this, rowOf] { deleteRow(rowOf()); });
         remove->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));

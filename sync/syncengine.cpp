@@ -159,6 +159,8 @@ void SyncEngine::forceFullSync()
 void SyncEngine::handleSignOut()
 {
     stopAutoSync();
+    // A sync scheduled just before sign-out would only fail without a token.
+    m_debounceTimer->stop();
     m_signOutRequested = true;
     if (!m_running)
         forgetFeedPosition();

@@ -13,6 +13,7 @@
 #include "data/sqlstatement.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
@@ -54,6 +55,8 @@ namespace {
 
 constexpr int kAutoPostIntervalMs = 3600000;
 constexpr int kMaxAccountShortcuts = 10;
+// Top and bottom padding of a list item in the style sheet.
+constexpr int kItemVerticalPadding = 14;
 
 QSettings windowSettings()
 {
@@ -103,6 +106,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_registerPage, &RegisterScreen::errorMessage, this,
         [this](const QString &text) { m_statusBar->showMessage(text, 5000); });
     new RegisterColumnFit(m_registerPage->table(), this);
+    connectRegisterReloads();
 
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
         &MainWindow::onPreferenceChanged);
@@ -379,6 +383,23 @@ void MainWindow::onTransactionsChanged(const QString &accountId)
     m_refreshTimer->start();
 }
 
+void MainWindow::connectRegisterReloads()
+{
+    // The register reloads itself after its own writes: rows replaced after
+    // a change show it, and a second reload of a large register would only
+    // cost time. A sort replaces the rows without reading them, and says so
+    // right after.
+    RegisterModel *model = m_registerPage->model();
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        m_resetClearedReload = m_registerDirty;
+        m_registerDirty = false;
+    });
+    connect(model, &RegisterModel::sortChanged, this, [this] {
+        m_registerDirty = m_registerDirty || m_resetClearedReload;
+        m_resetClearedReload = false;
+    });
+}
+
 void MainWindow::reloadRegister()
 {
     m_registerDirty = true;
@@ -411,9 +432,13 @@ void MainWindow::rebuildAccountList()
         QWidget *row = createAccountRowWidget(entry);
         auto *item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
-        item->setSizeHint(QSize(viewportWidth, row->sizeHint().height() + 10));
         m_accountList->addItem(item);
         m_accountList->setItemWidget(item, row);
+        // Measured once inside the list, whose style sheet sets its fonts.
+        // The item's padding comes off the row's height: added here, the
+        // row keeps the height it needs and no line is cut.
+        row->ensurePolished();
+        item->setSizeHint(QSize(viewportWidth, row->sizeHint().height() + kItemVerticalPadding));
         balances.append(std::move(entry));
     }
 
@@ -433,14 +458,19 @@ void MainWindow::rebuildAccountList()
     }
 
     const QString currentId = m_state->currentAccountId();
-    if (!currentId.isEmpty()) {
-        for (int row = 0; row < m_accountList->count(); ++row) {
-            if (m_accountList->item(row)->data(Qt::UserRole).toString() == currentId) {
-                m_accountList->setCurrentRow(row);
-                break;
-            }
+    if (!currentId.isEmpty())
+        markCurrentRow(currentId);
+}
+
+void MainWindow::markCurrentRow(const QString &accountId)
+{
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(row);
+            return;
         }
     }
+    m_accountList->setCurrentRow(-1);
 }
 
 void MainWindow::selectAccount(const QString &accountId)
@@ -448,13 +478,7 @@ void MainWindow::selectAccount(const QString &accountId)
     m_state->setCurrentAccountId(accountId);
     m_registerPage->setAccount(accountId);
     m_pageStack->setCurrentWidget(m_registerPage);
-    m_accountList->setCurrentRow(-1);
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(row);
-            break;
-        }
-    }
+    markCurrentRow(accountId);
 }
 
 void MainWindow::onAccountClicked(QListWidgetItem *item)

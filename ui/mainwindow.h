@@ -89,12 +89,15 @@ private:
     void applyFooterStyle();
     void rebuildAccountList();
     void rebuildAccountShortcuts();
+    // The account's row becomes the current one (no row when none matches).
+    void markCurrentRow(const QString &accountId);
     void restoreAccountSelection();
     void saveAccountOrder();
     void fitAccountItemsToViewport();
     void onPreferenceChanged(const QString &key);
     void onTransactionsChanged(const QString &accountId);
     void reloadRegister();
+    void connectRegisterReloads();
     void runPendingRefresh();
     void showPageWithoutAccount();
     void showStatusMessage(const QString &text, int milliseconds);
@@ -129,6 +132,7 @@ private:
     QTimer *m_autoPostTimer = nullptr;
     bool m_listDirty = false;
     bool m_registerDirty = false;
+    bool m_resetClearedReload = false;
 };
 
 // Opens the feedback page in the system browser, tagged with the app id.

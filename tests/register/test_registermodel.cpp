@@ -278,6 +278,17 @@ private Q_SLOTS:
         QVERIFY(model.buffer().categoryId.isEmpty()); // new text, no id until someone names the item
     }
 
+    void rowAtOutsideTheListIsEmpty()
+    {
+        RegisterModel model;
+        model.setRows(sampleRows());
+        for (const int row : {-1, model.newRowPosition(), model.rowCount(), 1000}) {
+            QVERIFY2(model.rowAt(row).transaction.id.isEmpty(), qPrintable(QString::number(row)));
+            QCOMPARE(model.rowAt(row).transaction.amount, qint64(0));
+        }
+        QVERIFY(!model.rowAt(0).transaction.id.isEmpty());
+    }
+
     void newRowStartsOnTheLastDate()
     {
         RegisterModel model;

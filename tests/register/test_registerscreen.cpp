@@ -650,6 +650,30 @@ private Q_SLOTS:
         QCOMPARE(h.statusText(), QStringLiteral("Transaction memorized as recurring"));
     }
 
+    void aFailedMemorizeKeepsTheForm()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction rent = h.fixture().addTransaction(checking.id, QDate(2024, 3, 1), QStringLiteral("Rent"),
+            -120000);
+        h.show(checking.id);
+        QVERIFY(h.fixture().failInsertsInto(QStringLiteral("recurring_transactions")));
+        QString payeeOnReopen;
+        h.prompts().steps = {[](QDialog *dialog) {
+                                 findNamed<QLineEdit>(dialog, "payeeEdit")->setText(QStringLiteral("Rent, flat"));
+                                 return int(QDialog::Accepted);
+                             },
+            inspect([&](QDialog *dialog) { payeeOnReopen = findNamed<QLineEdit>(dialog, "payeeEdit")->text(); })};
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("RecurringRepository.*forced failure")));
+
+        h.screen()->memorizeRow(h.model()->viewRowOfTransaction(rent.id));
+        QCOMPARE(h.prompts().dialogRuns, 2);
+        QCOMPARE(payeeOnReopen, QStringLiteral("Rent, flat"));
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages[0].title, QStringLiteral("Save Failed"));
+        QCOMPARE(h.fixture().countRows(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 0);
+    }
+
     void memorizeRefusesOldDatesAndCancel()
     {
         RegisterHarness h;

@@ -19,8 +19,7 @@
 #include "screens/settingsscreen.h"
 #include "services/accountoperations.h"
 #include "support/environmentoverride.h"
-#include "support/fakeonlineservices.h"
-#include "support/fakeserver.h"
+#include "support/onlineenvironment.h"
 #include "support/memorytokenstore.h"
 #include "sync/fakesyncservice.h"
 #include "sync/syncengine.h"
@@ -180,27 +179,24 @@ struct OnlineSettings
 {
     QTemporaryDir dir;
     EnvironmentOverride dataDir{"TALLYRA_DATA_DIR", dir.path().toUtf8()};
-    FakeServer server;
-    std::unique_ptr<FakeOnlineServices> services;
+    OnlineEnvironment online;
+    FakeServer &server = online.server;
+    FakeOnlineServices *services = nullptr;
     std::unique_ptr<FakeSyncService> sync;
-    std::unique_ptr<EnvironmentOverride> authUrl;
-    std::unique_ptr<EnvironmentOverride> accountUrl;
-    std::unique_ptr<EnvironmentOverride> syncUrl;
     std::unique_ptr<AppState> state;
     std::unique_ptr<SettingsScreen> screen;
 
     bool start()
     {
         QSettings().remove(QStringLiteral("auth"));
-        if (!server.start())
+        if (!online.start())
             return false;
-        services = std::make_unique<FakeOnlineServices>(&server);
+        services = online.services.get();
+        // The sync service's routes sit at the server's root.
         sync = std::make_unique<FakeSyncService>(&server);
         sync->authorize = [this](const FakeRequest &request) { return services->authorized(request); };
-        const LumoAccount::ClientConfig config = services->config();
-        authUrl = std::make_unique<EnvironmentOverride>("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
-        accountUrl = std::make_unique<EnvironmentOverride>("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
-        syncUrl = std::make_unique<EnvironmentOverride>("SYNC_API_URL", server.url().toUtf8());
+        online.syncUrl.reset();
+        online.syncUrl = std::make_unique<EnvironmentOverride>("SYNC_API_URL", server.url().toUtf8());
         state = std::make_unique<AppState>();
         state->setTokenStore(std::make_unique<MemoryTokenStore>());
         return state->initialize();

@@ -20,11 +20,11 @@
 #include "account/client.h"
 #include "data/recurringrepository.h"
 #include "support/environmentoverride.h"
-#include "support/fakeonlineservices.h"
-#include "support/fakeserver.h"
 #include "support/memorytokenstore.h"
+#include "support/onlineenvironment.h"
 #include "sync/syncengine.h"
 #include "services/accountoperations.h"
+#include "services/recurringservice.h"
 #include "ui/statusbar.h"
 
 #include <QApplication>
@@ -207,11 +207,7 @@ struct OnlineWindow
 {
     QTemporaryDir dir;
     EnvironmentOverride dataDir{"TALLYRA_DATA_DIR", dir.path().toUtf8()};
-    FakeServer server;
-    std::unique_ptr<FakeOnlineServices> services;
-    std::unique_ptr<EnvironmentOverride> authUrl;
-    std::unique_ptr<EnvironmentOverride> accountUrl;
-    std::unique_ptr<EnvironmentOverride> syncUrl;
+    OnlineEnvironment online;
     std::unique_ptr<AppState> state;
     std::unique_ptr<MainWindow> window;
 
@@ -219,13 +215,8 @@ struct OnlineWindow
     {
         clearWindowSettings();
         QSettings().remove(QStringLiteral("auth"));
-        if (!server.start())
+        if (!online.start())
             return false;
-        services = std::make_unique<FakeOnlineServices>(&server);
-        const LumoAccount::ClientConfig config = services->config();
-        authUrl = std::make_unique<EnvironmentOverride>("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
-        accountUrl = std::make_unique<EnvironmentOverride>("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
-        syncUrl = std::make_unique<EnvironmentOverride>("SYNC_API_URL", services->syncBaseUrl().toUtf8());
         state = std::make_unique<AppState>();
         state->setTokenStore(std::make_unique<MemoryTokenStore>());
         return state->initialize();
@@ -240,7 +231,7 @@ struct OnlineWindow
 
     void signIn()
     {
-        const auto issued = services->issueTokens();
+        const auto issued = online.services->issueTokens();
         state->onlineClient()->authClient()->handleCallback(
             QUrl(QStringLiteral("http://localhost/callback?access_token=%1&refresh_token=%2")
                      .arg(issued.first, issued.second)));
@@ -403,6 +394,9 @@ private Q_SLOTS:
         h.open();
         QCOMPARE(h.rowLabel(0, "accountDetail")->text(), QStringLiteral("First Bank  \u00B7  *1234"));
         QCOMPARE(h.rowLabel(1, "accountDetail")->text(), QStringLiteral("Cash"));
+        // No line of a row is cut: each label gets the height its text needs.
+        for (const char *label : {"accountName", "accountBalance", "accountDetail"})
+            QVERIFY2(h.rowLabel(0, label)->height() >= h.rowLabel(0, label)->sizeHint().height(), label);
     }
 
     void balanceModesRelabelTheFooter_data()
@@ -495,6 +489,10 @@ private Q_SLOTS:
         QCOMPARE(shownText(nameLabel->toolTip()), name);
         QLabel *detail = h.rowLabel(0, "accountDetail");
         QCOMPARE(shownText(detail->text(), detail->textFormat()), QStringLiteral("<i>Bank</i> & Co"));
+        auto *title = h.window()->registerScreen()->findChild<QLabel *>(QStringLiteral("titleLabel"));
+        QCOMPARE(shownText(title->text(), title->textFormat()), name);
+        auto *subtitle = h.window()->registerScreen()->findChild<QLabel *>(QStringLiteral("subtitleLabel"));
+        QCOMPARE(shownText(subtitle->text(), subtitle->textFormat()), QStringLiteral("<i>Bank</i> & Co"));
         // A lone "&" in a menu text would mark a mnemonic and vanish.
         const QStringList menu = h.contextMenuTexts(0);
         QVERIFY(menu.contains(QStringLiteral("Edit \"R&&D <b>x</b>\"...")));
@@ -520,7 +518,10 @@ private Q_SLOTS:
         h.fixture().addAccount(QStringLiteral("Checking"));
         MainWindow *window = h.open();
         window->registerScreen()->table()->setFocus();
+        QSignalSpy registerReloads(window->registerScreen()->model(), &QAbstractItemModel::modelReset);
         h.typeTransaction(QStringLiteral("Corner Shop"), QStringLiteral("12.50"));
+        // The register shows its own write; the window does not read it all again.
+        QCOMPARE(registerReloads.count(), 1);
         QCOMPARE(h.app()->transactionRepository()->listByAccount(h.app()->currentAccountId()).size(), 1);
         QCOMPARE(h.balanceText(0), QStringLiteral("-$12.50"));
         QCOMPARE(h.footer(), QStringLiteral("Total: -$12.50"));
@@ -538,6 +539,12 @@ private Q_SLOTS:
         h.fixture().addTransaction(other.id, QDate(2024, 3, 1), QStringLiteral("Other account"), -500);
         h.settle();
         QCOMPARE(window->registerScreen()->model()->rowCount(), rowsBefore + 1);
+
+        // A sort before the reload reorders the rows it has; the write still shows.
+        h.fixture().addTransaction(account.id, QDate(2024, 3, 2), QStringLiteral("Sorted away"), -600);
+        window->registerScreen()->model()->sort(RegisterModel::PayeeColumn, Qt::AscendingOrder);
+        h.settle();
+        QCOMPARE(window->registerScreen()->model()->rowCount(), rowsBefore + 2);
     }
 
     void automaticPostingPostsDueRulesAndReloadsTheRegister()
@@ -1069,6 +1076,75 @@ private Q_SLOTS:
         QCOMPARE(h.page(), window->welcomeScreen());
         window->clearSampleData();
         QCOMPARE(h.prompts().messages.last().text, QStringLiteral("No sample data to clear."));
+    }
+
+    void shareDialogNamesTheAccountLiterally()
+    {
+        OnlineWindow f;
+        QVERIFY(f.start());
+        FakePrompts prompts;
+        Account account;
+        account.id = QStringLiteral("acct-rd");
+        account.name = QStringLiteral("R&D <b>x</b>");
+        account.createdAt = QDateTime::currentDateTimeUtc();
+        account.updatedAt = account.createdAt;
+        QVERIFY(f.state->accountRepository()->insert(account));
+        f.window = std::make_unique<MainWindow>(f.state.get());
+        f.signIn();
+        QString heading;
+        Qt::TextFormat format = Qt::AutoText;
+        prompts.steps.append([&](QDialog *dialog) {
+            auto *label = dialog->findChild<QLabel *>(QStringLiteral("headingLabel"));
+            heading = label->text();
+            format = label->textFormat();
+            return int(QDialog::Rejected);
+        });
+        f.window->showShareAccountDialog();
+        QCOMPARE(prompts.dialogRuns, 1);
+        QCOMPARE(heading, QStringLiteral("Sharing: R&D <b>x</b>"));
+        QCOMPARE(format, Qt::PlainText);
+    }
+
+    void aSyncThatBringsAccountsSelectsOnlyWhenNoneIsCurrent()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QCOMPARE(h.page(), window->welcomeScreen());
+        // Accounts arrive with a pull.
+        const Account pulled = h.fixture().addAccount(QStringLiteral("Pulled"), AccountType::Checking, Currency::USD, 0, 0);
+        Q_EMIT h.app()->syncEngine()->dataChanged();
+        Q_EMIT h.app()->syncEngine()->syncCompleted();
+        h.settle();
+        QCOMPARE(h.app()->currentAccountId(), pulled.id);
+        QCOMPARE(h.page(), window->registerScreen());
+
+        // With an account current, a later sync leaves the selection alone.
+        const Account first = h.fixture().addAccount(QStringLiteral("Alpha"), AccountType::Checking, Currency::USD, 0, -1);
+        Q_EMIT h.app()->syncEngine()->syncCompleted();
+        h.settle();
+        QCOMPARE(h.app()->currentAccountId(), pulled.id);
+        QCOMPARE(h.rowNames().first(), first.name);
+        QCOMPARE(window->accountList()->currentRow(), 1);
+    }
+
+    void recurringDueBadgeFollowsTheRules()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        RecurringTransaction manual = dueRule(account.id, QStringLiteral("Rent"), -100000, QDate::currentDate());
+        manual.autoPost = false;
+        QVERIFY(h.app()->recurringRepository()->insert(manual));
+        MainWindow *window = h.open();
+        auto *badge = window->findChild<QLabel *>(QStringLiteral("recurringDueLabel"));
+        auto *count = window->findChild<QLabel *>(QStringLiteral("accountCountLabel"));
+        QCOMPARE(badge->text(), QStringLiteral("  \u2022  1 recurring due"));
+        QVERIFY(!badge->isHidden());
+        QCOMPARE(count->text(), QStringLiteral("1 account(s)"));
+
+        // Confirmed elsewhere: the rule moves on and the badge goes.
+        QVERIFY(h.app()->recurringService()->confirm(manual.id));
+        h.settle();
+        QVERIFY(badge->isHidden());
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
