@@ -38,6 +38,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUuid>
 
 #include <memory>
@@ -815,6 +816,34 @@ private Q_SLOTS:
         prompts.steps.append(chooseMode(2));
         named<QPushButton>(screen, "importBackupButton")->click();
         QTRY_COMPARE(window.accountList()->count(), 2);
+    }
+
+    // Restored rows are new to the sync service: a signed-in user's import
+    // schedules a sync, as any other local change does.
+    void importSchedulesASyncWhenSignedIn()
+    {
+        OnlineSettings online;
+        QVERIFY(online.start());
+        QVERIFY(online.signIn());
+        online.addAccount(QStringLiteral("Checking"));
+        QTemporaryDir files;
+        FakeFileChooser chooser(files.filePath(QStringLiteral("backup.zip")));
+        FakePrompts prompts;
+        SettingsScreen &screen = online.openScreen();
+        online.button("exportBackupButton")->click();
+        QVERIFY(online.state->syncEngine()->state() != SyncEngine::Syncing);
+
+        QTimer *debounce = nullptr;
+        for (QTimer *timer : online.state->syncEngine()->findChildren<QTimer *>()) {
+            if (timer->interval() == SyncEngine::kDebounceMs)
+                debounce = timer;
+        }
+        QVERIFY(debounce);
+        debounce->stop();
+        prompts.steps.append(chooseMode(2));
+        named<QPushButton>(screen, "importBackupButton")->click();
+        QCOMPARE(prompts.messages.constLast().title, QStringLiteral("Import Complete"));
+        QVERIFY(debounce->isActive());
     }
 
     // ---- Deleted accounts ------------------------------------------------
