@@ -198,13 +198,13 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Échec de l'enregistrement</translation>
+        <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The category could not be saved, so nothing was changed.
 
 Your entries are still in the form.</source>
-        <translation>La catégorie n'a pas pu être enregistrée ; rien n'a été modifié.
+        <translation>La catégorie n&apos;a pas pu être enregistrée ; rien n&apos;a été modifié.
 
 Vos saisies sont toujours dans le formulaire.</translation>
     </message>
@@ -214,11 +214,11 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
-        <translation>« %1 » a été modifiée ou supprimée ailleurs ; rien n'a été enregistré. La liste affiche maintenant ce qui est enregistré.</translation>
+        <translation>« %1 » a été modifiée ou supprimée ailleurs ; rien n&apos;a été enregistré. La liste affiche maintenant ce qui est enregistré.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation>Supprimer « %1 » ? Les opérations de cette catégorie n'auront plus de catégorie.</translation>
+        <translation>Supprimer « %1 » ? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
     </message>
     <message>
         <source>Delete Category</source>
@@ -230,7 +230,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be deleted.</source>
-        <translation>« %1 » n'a pas pu être supprimée.</translation>
+        <translation>« %1 » n&apos;a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "screens/categorytreemodel.h"
 
+#include "data/categoryrepository.h"
+
 #include <QColor>
 #include <QFont>
 #include <QHash>
@@ -51,19 +53,6 @@ int CategoryTreeModel::columnCount(const QModelIndex &) const
     return ColumnCount;
 }
 
-QString CategoryTreeModel::typeText(CategoryType type)
-{
-    switch (type) {
-    case CategoryType::Income:
-        return QStringLiteral("income");
-    case CategoryType::Transfer:
-        return QStringLiteral("transfer");
-    case CategoryType::Expense:
-        break;
-    }
-    return QStringLiteral("expense");
-}
-
 QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
@@ -82,8 +71,9 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         }
         break;
     case TypeColumn:
+        // The stored word, untranslated; a type outside the list reads as "expense".
         if (role == Qt::DisplayRole)
-            return typeText(category.type);
+            return CategoryRepository::categoryTypeToString(category.type);
         if (role == Qt::ForegroundRole && category.type == CategoryType::Income)
             return QColor(0, 136, 0);
         break;

@@ -36,8 +36,6 @@ public:
     // Builds the tree; runs between the begin and end of a model reset.
     void rebuild(const QList<Category> &categories);
 
-    static QString typeText(CategoryType type);
-
 private:
     struct Node
     {
