@@ -1056,8 +1056,9 @@ void RegisterScreen::deleteRow(int row)
     if (!isTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::confirmDelete(m_app, transactionAt(row), this))
-        reload();
+    // Reloaded whatever the answer: the row may have changed while asked.
+    TransactionActions::confirmDelete(m_app, transactionAt(row), this);
+    reload();
 }
 
 void RegisterScreen::duplicateRow(int row)
@@ -1076,8 +1077,8 @@ void RegisterScreen::editRowInDialog(int row)
     if (!isStoredTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::editTransaction(m_app, transactionAt(row), this))
-        reload();
+    TransactionActions::editTransaction(m_app, transactionAt(row), this);
+    reload();
 }
 
 void RegisterScreen::showDetailsForRow(int row)
@@ -1111,8 +1112,8 @@ void RegisterScreen::toggleClearedAt(int row)
     if (!isStoredTransactionRow(row))
         return;
     closeOpenEditor(false);
-    if (TransactionActions::toggleCleared(m_app, transactionAt(row)))
-        reload();
+    TransactionActions::toggleCleared(m_app, transactionAt(row), this);
+    reload();
 }
 
 void RegisterScreen::copyFromAbove()
@@ -1236,26 +1237,18 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
                 if (!isStoredTransactionRow(row))
                     return;
                 closeOpenEditor(false);
-                if (TransactionActions::editSplits(m_app, transactionAt(row), this))
-                    reload();
+                TransactionActions::editSplits(m_app, transactionAt(row), this);
+                reload();
             });
         QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, [this, rowOf] { editRowInDialog(rowOf()); });
         edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
         menu.addAction(tr("D&uplicate..."), this, [this, rowOf] { duplicateRow(rowOf()); });
-        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, rowOf] {
-            const int row = rowOf();
-            if (!isStoredTransactionRow(row))
-                return;
+        // The copy shown when the menu opened: a change made while it was
+        // open is not overwritten.
+        menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
             closeOpenEditor(false);
-            Transaction flipped = transactionAt(row);
-            flipped.cleared = !flipped.cleared;
-            flipped.updatedAt = QDateTime::currentDateTimeUtc();
-            flipped.syncStatus = SyncStatus::Pending;
-            flipped.version += 1;
-            if (m_app->transactionRepository()->update(flipped))
-                reload();
-            else
-                showStatus(tr("The transaction could not be saved."), 5000);
+            TransactionActions::flipCleared(m_app, transaction, this);
+            reload();
         });
         QAction *remove = menu.addAction(tr("&Delete"), this, [this, rowOf] { deleteRow(rowOf()); });
         remove->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));

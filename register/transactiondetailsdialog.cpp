@@ -198,14 +198,14 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout *layout)
 
 void TransactionDetailsDialog::toggleCleared()
 {
-    if (!TransactionActions::toggleCleared(m_app, m_transaction)) {
-        UserPrompts::current()->warning(this, tr("Save Failed"), tr("The cleared mark could not be saved."));
-        return;
-    }
+    // Whether written or refused (the row changed meanwhile), show what is
+    // stored now.
+    TransactionActions::toggleCleared(m_app, m_transaction, this);
     if (const std::optional<Transaction> stored = m_app->transactionRepository()->findById(m_transaction.id))
         m_transaction = *stored;
     m_statusLabel->setText(statusText());
     m_clearedButton->setText(clearedButtonText());
+    m_clearedButton->setVisible(!m_transaction.reconciled);
 }
 
 void TransactionDetailsDialog::deleteTransaction()

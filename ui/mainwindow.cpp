@@ -458,14 +458,19 @@ void MainWindow::rebuildAccountList()
     }
 
     const QString currentId = m_state->currentAccountId();
-    if (!currentId.isEmpty()) {
-        for (int row = 0; row < m_accountList->count(); ++row) {
-            if (m_accountList->item(row)->data(Qt::UserRole).toString() == currentId) {
-                m_accountList->setCurrentRow(row);
-                break;
-            }
+    if (!currentId.isEmpty())
+        markCurrentRow(currentId);
+}
+
+void MainWindow::markCurrentRow(const QString &accountId)
+{
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(row);
+            return;
         }
     }
+    m_accountList->setCurrentRow(-1);
 }
 
 void MainWindow::selectAccount(const QString &accountId)
@@ -473,13 +478,7 @@ void MainWindow::selectAccount(const QString &accountId)
     m_state->setCurrentAccountId(accountId);
     m_registerPage->setAccount(accountId);
     m_pageStack->setCurrentWidget(m_registerPage);
-    m_accountList->setCurrentRow(-1);
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(row);
-            break;
-        }
-    }
+    markCurrentRow(accountId);
 }
 
 void MainWindow::onAccountClicked(QListWidgetItem *item)

@@ -89,6 +89,8 @@ private:
     void applyFooterStyle();
     void rebuildAccountList();
     void rebuildAccountShortcuts();
+    // The account's row becomes the current one (no row when none matches).
+    void markCurrentRow(const QString &accountId);
     void restoreAccountSelection();
     void saveAccountOrder();
     void fitAccountItemsToViewport();

@@ -12,6 +12,8 @@
 #include "app/appconfig.h"
 #include "ui/mainwindow.h"
 #include "ui/palettehelpers.h"
+#include "ui/thememanager.h"
+#include "uitestsupport.h"
 #include "ui/welcomescreen.h"
 #include "register/registermodel.h"
 #include "register/registertableview.h"
@@ -20,11 +22,11 @@
 #include "account/client.h"
 #include "data/recurringrepository.h"
 #include "support/environmentoverride.h"
-#include "support/fakeonlineservices.h"
-#include "support/fakeserver.h"
 #include "support/memorytokenstore.h"
+#include "support/onlineenvironment.h"
 #include "sync/syncengine.h"
 #include "services/accountoperations.h"
+#include "services/recurringservice.h"
 #include "ui/statusbar.h"
 
 #include <QApplication>
@@ -207,11 +209,7 @@ struct OnlineWindow
 {
     QTemporaryDir dir;
     EnvironmentOverride dataDir{"TALLYRA_DATA_DIR", dir.path().toUtf8()};
-    FakeServer server;
-    std::unique_ptr<FakeOnlineServices> services;
-    std::unique_ptr<EnvironmentOverride> authUrl;
-    std::unique_ptr<EnvironmentOverride> accountUrl;
-    std::unique_ptr<EnvironmentOverride> syncUrl;
+    OnlineEnvironment online;
     std::unique_ptr<AppState> state;
     std::unique_ptr<MainWindow> window;
 
@@ -219,13 +217,8 @@ struct OnlineWindow
     {
         clearWindowSettings();
         QSettings().remove(QStringLiteral("auth"));
-        if (!server.start())
+        if (!online.start())
             return false;
-        services = std::make_unique<FakeOnlineServices>(&server);
-        const LumoAccount::ClientConfig config = services->config();
-        authUrl = std::make_unique<EnvironmentOverride>("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
-        accountUrl = std::make_unique<EnvironmentOverride>("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
-        syncUrl = std::make_unique<EnvironmentOverride>("SYNC_API_URL", services->syncBaseUrl().toUtf8());
         state = std::make_unique<AppState>();
         state->setTokenStore(std::make_unique<MemoryTokenStore>());
         return state->initialize();
@@ -240,7 +233,7 @@ struct OnlineWindow
 
     void signIn()
     {
-        const auto issued = services->issueTokens();
+        const auto issued = online.services->issueTokens();
         state->onlineClient()->authClient()->handleCallback(
             QUrl(QStringLiteral("http://localhost/callback?access_token=%1&refresh_token=%2")
                      .arg(issued.first, issued.second)));
@@ -1112,6 +1105,66 @@ private Q_SLOTS:
         QCOMPARE(prompts.dialogRuns, 1);
         QCOMPARE(heading, QStringLiteral("Sharing: R&D <b>x</b>"));
         QCOMPARE(format, Qt::PlainText);
+    }
+
+    void aSyncThatBringsAccountsSelectsOnlyWhenNoneIsCurrent()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QCOMPARE(h.page(), window->welcomeScreen());
+        // Accounts arrive with a pull.
+        const Account pulled = h.fixture().addAccount(QStringLiteral("Pulled"), AccountType::Checking, Currency::USD, 0, 0);
+        Q_EMIT h.app()->syncEngine()->dataChanged();
+        Q_EMIT h.app()->syncEngine()->syncCompleted();
+        h.settle();
+        QCOMPARE(h.app()->currentAccountId(), pulled.id);
+        QCOMPARE(h.page(), window->registerScreen());
+
+        // With an account current, a later sync leaves the selection alone.
+        const Account first = h.fixture().addAccount(QStringLiteral("Alpha"), AccountType::Checking, Currency::USD, 0, -1);
+        Q_EMIT h.app()->syncEngine()->syncCompleted();
+        h.settle();
+        QCOMPARE(h.app()->currentAccountId(), pulled.id);
+        QCOMPARE(h.rowNames().first(), first.name);
+        QCOMPARE(window->accountList()->currentRow(), 1);
+    }
+
+    void recurringDueBadgeFollowsTheRules()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        RecurringTransaction manual = dueRule(account.id, QStringLiteral("Rent"), -100000, QDate::currentDate());
+        manual.autoPost = false;
+        QVERIFY(h.app()->recurringRepository()->insert(manual));
+        MainWindow *window = h.open();
+        auto *badge = window->findChild<QLabel *>(QStringLiteral("recurringDueLabel"));
+        auto *count = window->findChild<QLabel *>(QStringLiteral("accountCountLabel"));
+        QCOMPARE(badge->text(), QStringLiteral("  \u2022  1 recurring due"));
+        QVERIFY(!badge->isHidden());
+        QCOMPARE(count->text(), QStringLiteral("1 account(s)"));
+
+        // Confirmed elsewhere: the rule moves on and the badge goes.
+        QVERIFY(h.app()->recurringService()->confirm(manual.id));
+        h.settle();
+        QVERIFY(badge->isHidden());
+    }
+
+    void themeChangesRestyleThePanel()
+    {
+        UiStateGuard guard;
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        MainWindow *window = h.open();
+        h.app()->themeManager()->setTheme(ThemeManager::Light);
+        h.settle();
+        QVERIFY(window->accountList()->styleSheet().contains(QStringLiteral("background-color: #EDF3EF")));
+        h.app()->themeManager()->setTheme(ThemeManager::Dark);
+        h.settle();
+        QVERIFY(window->accountList()->styleSheet().contains(QStringLiteral("background-color: #152420")));
+        QVERIFY(window->totalsFooter()->styleSheet().startsWith(QStringLiteral("background: #152420; color: #8FAF9F;")));
+        // Rows are built again in the dark palette's colours.
+        QCOMPARE(h.rowLabel(0, "accountName")->styleSheet(), QStringLiteral("color: #ffffff;"));
+        h.app()->themeManager()->setTheme(ThemeManager::Light);
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
