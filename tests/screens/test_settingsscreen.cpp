@@ -903,10 +903,12 @@ private Q_SLOTS:
                                          "WHEN NEW.deleted_at IS NULL BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         FakePrompts prompts;
         SettingsScreen screen(f.app());
+        QSignalSpy restored(&screen, &SettingsScreen::deletedAccountRestored);
         auto *list = named<QListWidget>(screen, "deletedAccountsList");
         list->setCurrentRow(0);
         named<QPushButton>(screen, "restoreAccountButton")->click();
 
+        QCOMPARE(restored.count(), 0);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages.first().title, QStringLiteral("Restore Failed"));
         QCOMPARE(list->count(), 1);
