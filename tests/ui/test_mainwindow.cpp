@@ -12,6 +12,8 @@
 #include "app/appconfig.h"
 #include "ui/mainwindow.h"
 #include "ui/palettehelpers.h"
+#include "ui/thememanager.h"
+#include "uitestsupport.h"
 #include "ui/welcomescreen.h"
 #include "register/registermodel.h"
 #include "register/registertableview.h"
@@ -1145,6 +1147,24 @@ private Q_SLOTS:
         QVERIFY(h.app()->recurringService()->confirm(manual.id));
         h.settle();
         QVERIFY(badge->isHidden());
+    }
+
+    void themeChangesRestyleThePanel()
+    {
+        UiStateGuard guard;
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        MainWindow *window = h.open();
+        h.app()->themeManager()->setTheme(ThemeManager::Light);
+        h.settle();
+        QVERIFY(window->accountList()->styleSheet().contains(QStringLiteral("background-color: #EDF3EF")));
+        h.app()->themeManager()->setTheme(ThemeManager::Dark);
+        h.settle();
+        QVERIFY(window->accountList()->styleSheet().contains(QStringLiteral("background-color: #152420")));
+        QVERIFY(window->totalsFooter()->styleSheet().startsWith(QStringLiteral("background: #152420; color: #8FAF9F;")));
+        // Rows are built again in the dark palette's colours.
+        QCOMPARE(h.rowLabel(0, "accountName")->styleSheet(), QStringLiteral("color: #ffffff;"));
+        h.app()->themeManager()->setTheme(ThemeManager::Light);
     }
 
     void windowSplitterAndAccountComeBackAfterARestart()
