@@ -512,10 +512,6 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
 </context>
 <context>
-    <name>CsvPreviewModel</name>
-    <message>
-        <source>Col %1</source>
-        <translation>Spalte %1</translation>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
@@ -528,6 +524,13 @@ Ihre Eingaben stehen noch im Formular.</translation>
     <message>
         <source>Tax Code</source>
         <translation>Steuerschlüssel</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Spalte %1</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1297,38 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>Das Konto wurde während der Bearbeitung an anderer Stelle geändert. Ihre Änderungen wurden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">Berichte</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Einstellungen</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Lumora-Konto</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -1306,7 +1341,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation>Zahlungsempfänger verwalten</translation>
+        <translation>Empfänger verwalten</translation>
     </message>
     <message>
         <source>Rename to:</source>

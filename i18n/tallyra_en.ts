@@ -510,9 +510,6 @@ Your entries are still in the form.</source>
     </message>
 </context>
 <context>
-    <name>CsvPreviewModel</name>
-    <message>
-        <source>Col %1</source>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
@@ -524,6 +521,13 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1136,10 +1140,6 @@ Your entries are still in the form.</source>
         <source>The sample data could not be cleared.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation type="unfinished">
@@ -1281,6 +1281,10 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -512,10 +512,6 @@ Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>
-    <name>CsvPreviewModel</name>
-    <message>
-        <source>Col %1</source>
-        <translation>Col. %1</translation>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
@@ -528,6 +524,13 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>Tax Code</source>
         <translation>Código fiscal</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
     </message>
 </context>
 <context>
@@ -1294,6 +1297,38 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>La cuenta se modificó en otro lugar mientras la editaba. Sus cambios no se guardaron.</translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Cuenta de Lumora</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -1853,7 +1888,7 @@ Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation>Transacciones periódicas</translation>
+        <translation>Transacciones recurrentes</translation>
     </message>
     <message>
         <source>Confirm All Due</source>

@@ -512,10 +512,6 @@ Your entries are still in the form.</source>
     </message>
 </context>
 <context>
-    <name>CsvPreviewModel</name>
-    <message>
-        <source>Col %1</source>
-        <translation>列 %1</translation>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
@@ -528,6 +524,13 @@ Your entries are still in the form.</source>
     <message>
         <source>Tax Code</source>
         <translation>税区分</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>列 %1</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1287,38 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>編集中に口座が別の場所で変更されました。変更内容は保存されていません。</translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">レポート</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">定期取引</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">取引の検索</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">環境設定</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">受取人の管理</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">照合 — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">照合履歴</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Lumora アカウント</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -1296,7 +1331,7 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation>支払先の管理</translation>
+        <translation>受取人の管理</translation>
     </message>
     <message>
         <source>Rename to:</source>
