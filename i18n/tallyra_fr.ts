@@ -994,7 +994,7 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>The payees could not be renamed, so no transaction was changed.</source>
-        <translation>Les bénéficiaires n'ont pas pu être renommés ; aucune opération n'a été modifiée.</translation>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés ; aucune opération n&apos;a été modifiée.</translation>
     </message>
     <message>
         <source>Rename Failed</source>
