@@ -817,7 +817,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Beispieldaten entfernt</translation>
+        <translation type="vanished">Beispieldaten entfernt</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -966,6 +966,38 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>Das Konto wurde während der Bearbeitung an anderer Stelle geändert. Ihre Änderungen wurden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Lumora-Konto</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -978,7 +1010,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation>Zahlungsempfänger verwalten</translation>
+        <translation>Empfänger verwalten</translation>
     </message>
     <message>
         <source>Rename to:</source>

@@ -811,10 +811,6 @@ Please check file permissions and try again.</translation>
         <source>The sample data could not be cleared.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation type="unfinished">
@@ -956,6 +952,38 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

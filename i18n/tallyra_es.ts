@@ -817,7 +817,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Datos de ejemplo borrados</translation>
+        <translation type="vanished">Datos de ejemplo borrados</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -965,6 +965,38 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>La cuenta se modificó en otro lugar mientras la editaba. Sus cambios no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Cuenta de Lumora</translation>
     </message>
 </context>
 <context>
@@ -1525,7 +1557,7 @@ Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation>Transacciones periódicas</translation>
+        <translation>Transacciones recurrentes</translation>
     </message>
     <message>
         <source>Confirm All Due</source>

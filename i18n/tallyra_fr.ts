@@ -817,7 +817,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Données d&apos;exemple effacées</translation>
+        <translation type="vanished">Données d&apos;exemple effacées</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -965,6 +965,38 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>Le compte a été modifié ailleurs pendant que vous le modifiiez. Vos modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Rapprocher — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Compte Lumora</translation>
     </message>
 </context>
 <context>

@@ -817,7 +817,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>サンプルデータを消去しました</translation>
+        <translation type="vanished">サンプルデータを消去しました</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -965,6 +965,38 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>編集中に口座が別の場所で変更されました。変更内容は保存されていません。</translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>取引の検索</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>受取人の管理</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>照合 — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Lumora アカウント</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -977,7 +1009,7 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation>支払先の管理</translation>
+        <translation>受取人の管理</translation>
     </message>
     <message>
         <source>Rename to:</source>
