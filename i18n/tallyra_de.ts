@@ -167,6 +167,73 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Kategorien suchen...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>Die Kategorie konnte nicht gespeichert werden; es wurde nichts geändert.
+
+Ihre Eingaben stehen noch im Formular.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Kategorie geändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>„%1“ wurde anderswo geändert oder gelöscht; es wurde nichts gespeichert. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>„%1“ löschen? Buchungen mit dieser Kategorie werden unkategorisiert.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>„%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
@@ -442,6 +509,21 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Other Income</source>
         <translation>Sonstige Einnahmen</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
     </message>
 </context>
 <context>

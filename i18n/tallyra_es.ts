@@ -167,6 +167,73 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Buscar categorías...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nueva categoría</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>Añadir &amp;subcategoría</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la categoría, así que no se modificó nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Categoría modificada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>«%1» se modificó o eliminó en otro lugar, así que no se guardó nada. La lista muestra ahora lo que está guardado.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>¿Eliminar «%1»? Las transacciones que usan esta categoría quedarán sin categoría.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Eliminar categoría</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar «%1».</translation>
+    </message>
+</context>
+<context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
@@ -442,6 +509,21 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Other Income</source>
         <translation>Otros ingresos</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
     </message>
 </context>
 <context>

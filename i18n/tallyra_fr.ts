@@ -167,6 +167,73 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Rechercher des catégories...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>Ajouter une &amp;sous-catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>La catégorie n&apos;a pas pu être enregistrée ; rien n&apos;a été modifié.
+
+Vos saisies sont toujours dans le formulaire.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Catégorie modifiée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>« %1 » a été modifiée ou supprimée ailleurs ; rien n&apos;a été enregistré. La liste affiche maintenant ce qui est enregistré.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>Supprimer « %1 » ? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>« %1 » n&apos;a pas pu être supprimée.</translation>
+    </message>
+</context>
+<context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
@@ -442,6 +509,21 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Other Income</source>
         <translation>Autres revenus</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,73 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>カテゴリを検索...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ 新規カテゴリ</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>新規カテゴリ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>サブカテゴリを追加(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>カテゴリを保存できなかったため、何も変更されていません。
+
+入力内容はフォームに残っています。</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>カテゴリが変更されました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>「%1」は別の場所で変更または削除されたため、何も保存されていません。一覧には保存されている内容が表示されています。</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>「%1」を削除しますか? このカテゴリを使用している取引は未分類になります。</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>カテゴリの削除</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>「%1」を削除できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
@@ -442,6 +509,21 @@ Please check file permissions and try again.</source>
     <message>
         <source>Other Income</source>
         <translation>その他の収入</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
     </message>
 </context>
 <context>
