@@ -167,6 +167,73 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Rechercher des catégories...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>Ajouter une &amp;sous-catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>La catégorie n&apos;a pas pu être enregistrée ; rien n&apos;a été modifié.
+
+Vos saisies sont toujours dans le formulaire.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Catégorie modifiée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>« %1 » a été modifiée ou supprimée ailleurs ; rien n&apos;a été enregistré. La liste affiche maintenant ce qui est enregistré.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>Supprimer « %1 » ? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>« %1 » n&apos;a pas pu être supprimée.</translation>
+    </message>
+</context>
+<context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
@@ -442,6 +509,21 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Other Income</source>
         <translation>Autres revenus</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>
@@ -817,7 +899,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Données d&apos;exemple effacées</translation>
+        <translation type="vanished">Données d&apos;exemple effacées</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -965,6 +1047,38 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>Le compte a été modifié ailleurs pendant que vous le modifiiez. Vos modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Rapprocher — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Compte Lumora</translation>
     </message>
 </context>
 <context>
@@ -2488,6 +2602,398 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>&amp;Delete...</source>
         <translation>&amp;Supprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Données et synchronisation</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Control how Lumora Tallyra looks.</source>
+        <translation>Définissez l&apos;apparence de Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Valeur par défaut du système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation>Choisir la couleur d’accent</translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation>Couleur d’accent</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation>Très grande</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Préférences de date et de calendrier.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semaine commence le</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Comment les opérations apparaissent dans le registre.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Lignes sur deux lignes</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Afficher le mémo sur une seconde ligne sous le bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation>Virgule décimale automatique</translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation>Tapez 1234 pour saisir 12,34. Les deux derniers chiffres sont toujours les centimes.</translation>
+    </message>
+    <message>
+        <source>Highlight overdrawn rows</source>
+        <translation>Mettre en évidence les lignes à découvert</translation>
+    </message>
+    <message>
+        <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+        <translation>Ombre toute la ligne lorsque le solde courant est inférieur à zéro. Le solde lui-même est toujours affiché en rouge : vous pouvez désactiver cette option et le repérer quand même. Les cartes de crédit et les prêts ne sont jamais ombrés.</translation>
+    </message>
+    <message>
+        <source>Current balance</source>
+        <translation>Solde actuel</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Solde pointé</translation>
+    </message>
+    <message>
+        <source>Balance as of today</source>
+        <translation>Solde à ce jour</translation>
+    </message>
+    <message>
+        <source>Account list shows</source>
+        <translation>La liste des comptes affiche</translation>
+    </message>
+    <message>
+        <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+        <translation>Pointé ne compte que les opérations que vous avez pointées. Solde à ce jour exclut tout ce qui est daté plus tard, comme les factures prévues.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Définissez l&apos;ordre des opérations dans le registre.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Afficher les opérations les plus récentes en premier</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Lorsque cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Keep your tallyra in sync across all your devices.</source>
+        <translation>Gardez votre Tallyra synchronisé sur tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forcer une synchronisation complète</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sauvegarde et restauration</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Enregistrez ou restaurez vos données dans un fichier de sauvegarde portable.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exporter une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Comptes supprimés</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurer la sélection</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register for tracking household finances.</source>
+        <translation>Un registre Tallyra numérique pour suivre les finances du foyer.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra website</source>
+        <translation>Site web de Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Get the mobile app</source>
+        <translation>Obtenir l&apos;application mobile</translation>
+    </message>
+    <message>
+        <source>Your data is kept in a database on this computer; it is synced only while you are signed in.</source>
+        <translation>Vos données sont conservées dans une base de données sur cet ordinateur ; elles ne sont synchronisées que lorsque vous êtes connecté.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Langue modifiée</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Lumora Tallyra.</source>
+        <translation>La nouvelle langue prendra effet au prochain démarrage de Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Lumora Account to enable sync.</source>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Lumora pour activer la synchronisation.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les données locales seront à nouveau envoyées au serveur et toutes les données du serveur à nouveau téléchargées. Utilisez cette option si les données semblent désynchronisées entre vos appareils.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Fichiers ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sauvegarde terminée</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sauvegarde enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created.</source>
+        <translation>L&apos;archive de sauvegarde n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>Impossible d&apos;écrire dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Conserver le plus récent (comparer les horodatages)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Ignorer les éléments existants</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Mode d&apos;importation</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Que faire des données existantes ?</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Remplacer les données</translation>
+    </message>
+    <message>
+        <source>Every row in the backup will replace the stored row of the same item, including changes made since the backup was saved. This cannot be undone.
+
+Continue?</source>
+        <translation>Chaque ligne de la sauvegarde remplacera la ligne enregistrée du même élément, y compris les modifications faites depuis la sauvegarde. Cette action est irréversible.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 éléments importés, %2 ignorés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n erreur s&apos;est produite.</numerusform>
+            <numerusform>
+
+%n erreurs se sont produites.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Échec de la restauration</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
+        <translation>Le compte « %1 » n&apos;a pas pu être restauré. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>

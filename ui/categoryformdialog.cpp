@@ -38,6 +38,7 @@ void CategoryFormDialog::setupUi(const QString &parentName)
     if (!parentName.isEmpty()) {
         m_parentLabel = new QLabel(parentName, this);
         m_parentLabel->setObjectName(QStringLiteral("parentLabel"));
+        m_parentLabel->setTextFormat(Qt::PlainText);
         m_parentLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(tr("&Parent:"), m_parentLabel);
     }
