@@ -1148,7 +1148,7 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Beispieldaten entfernt</translation>
+        <translation type="vanished">Beispieldaten entfernt</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -1328,6 +1328,35 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Lumora Account</source>
         <translation type="vanished">Lumora-Konto</translation>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Lumora-Konto</translation>
     </message>
 </context>
 <context>

@@ -1148,7 +1148,7 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Datos de ejemplo borrados</translation>
+        <translation type="vanished">Datos de ejemplo borrados</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -1328,6 +1328,35 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>Lumora Account</source>
         <translation type="vanished">Cuenta de Lumora</translation>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Cuenta de Lumora</translation>
     </message>
 </context>
 <context>

@@ -1148,7 +1148,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Données d&apos;exemple effacées</translation>
+        <translation type="vanished">Données d&apos;exemple effacées</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -1328,6 +1328,35 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     <message>
         <source>Lumora Account</source>
         <translation type="vanished">Compte Lumora</translation>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Rapprocher — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Compte Lumora</translation>
     </message>
 </context>
 <context>

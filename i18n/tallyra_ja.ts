@@ -1139,7 +1139,7 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>サンプルデータを消去しました</translation>
+        <translation type="vanished">サンプルデータを消去しました</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -1318,6 +1318,35 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Lumora Account</source>
         <translation type="vanished">Lumora アカウント</translation>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>取引の検索</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>受取人の管理</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>照合 — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Lumora アカウント</translation>
     </message>
 </context>
 <context>

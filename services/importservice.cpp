@@ -4,6 +4,7 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "data/transactionrepository.h"
 #include "services/csvparser.h"
 #include "services/importcategories.h"
@@ -13,7 +14,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSet>
-#include <QUuid>
 
 #include <algorithm>
 
@@ -269,7 +269,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         }
 
         Transaction transaction;
-        transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        transaction.id = newRecordId();
         transaction.accountId = accountId;
         transaction.date = date;
         transaction.payee = payee;
