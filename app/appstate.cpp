@@ -231,6 +231,18 @@ QString AppState::syncServiceUrlFromEnvironment()
     return environmentOr("SYNC_API_URL", LumoAccount::Defaults::SyncApiUrl);
 }
 
+void AppState::announceRestoredData()
+{
+    Q_EMIT m_accountRepository->accountsChanged();
+    Q_EMIT m_categoryRepository->categoriesChanged();
+    Q_EMIT m_recurringRepository->recurringChanged();
+    Q_EMIT m_reconciliationRepository->reconciliationsChanged();
+    QList<Account> accounts = m_accountRepository->listAll();
+    accounts += m_accountRepository->listDeleted();
+    for (const Account &account : std::as_const(accounts))
+        Q_EMIT m_transactionRepository->transactionsChanged(account.id);
+}
+
 void AppState::setCurrentAccountId(const QString &id)
 {
     if (id == m_currentAccountId)

@@ -119,6 +119,11 @@ bool TransactionRepository::update(const Transaction &t)
          syncStatusToString(t.syncStatus), sqlText(t.serverId), sqlDateTime(t.updatedAt), t.id});
     if (!exec(query, "TransactionRepository::update"))
         return false;
+    // No row with that id: nothing was stored, which is no success.
+    if (query.numRowsAffected() < 1) {
+        qWarning().noquote() << "TransactionRepository::update failed: no transaction" << t.id;
+        return false;
+    }
     notifyChanged(t.accountId);
     return true;
 }

@@ -167,6 +167,73 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Buscar categorías...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nueva categoría</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>Añadir &amp;subcategoría</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la categoría, así que no se modificó nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Categoría modificada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>«%1» se modificó o eliminó en otro lugar, así que no se guardó nada. La lista muestra ahora lo que está guardado.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>¿Eliminar «%1»? Las transacciones que usan esta categoría quedarán sin categoría.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Eliminar categoría</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar «%1».</translation>
+    </message>
+</context>
+<context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
@@ -445,10 +512,274 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Abrir calendario (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Ningún archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Asignación de columnas CSV:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Columna de fecha:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Columna de beneficiario:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Columna de importe:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Columna de nota:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Columna de categoría:</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>Detectar automáticamente</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>Mes D, AAAA (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Formato de fecha:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La primera fila es el encabezado</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>Cuentas de origen QIF:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Elija dónde importar cada cuenta de Quicken. Las transferencias entre las cuentas asignadas de los archivos seleccionados se vincularán automáticamente.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Seleccionar archivo</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>Error en la vista previa</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>El archivo «%1» no contiene filas para importar.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>No se pudo abrir el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1: %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>Seleccionar archivo(s) QIF</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>Archivos QIF (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>Analizando archivo(s) QIF...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Crear cuenta nueva «%1» —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Omitir estas transacciones —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Sin cuenta de destino</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Elija una cuenta en la que importar o cree una ahora.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>No se pudo abrir el archivo «%1». No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>La importación ha fallado.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>No se pudo crear la cuenta «%1». No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Un error de la base de datos detuvo la importación y se deshicieron todos los cambios. No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>¡Importación completada!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+            <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (incluida %n vinculada a una fila importada antes)</numerusform>
+            <numerusform>  (incluidas %n vinculadas a filas importadas antes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n registro omitido (ilegible)</numerusform>
+            <numerusform>%n registros omitidos (ilegibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos — ver registro)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos — ver registro)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -817,7 +1148,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Datos de ejemplo borrados</translation>
+        <translation type="vanished">Datos de ejemplo borrados</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -966,6 +1297,67 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation>La cuenta se modificó en otro lugar mientras la editaba. Sus cambios no se guardaron.</translation>
     </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Cuenta de Lumora</translation>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Cuenta de Lumora</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -1086,7 +1478,7 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation>Saldo conciliado</translation>
+        <translation>Saldo compensado</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -1525,7 +1917,7 @@ Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation>Transacciones periódicas</translation>
+        <translation>Transacciones recurrentes</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
@@ -1901,7 +2293,7 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción.</translation>
+        <translation type="vanished">No se pudo guardar la transacción.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -2491,6 +2883,398 @@ Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Datos y sincronización</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Control how Lumora Tallyra looks.</source>
+        <translation>Controle el aspecto de Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation>Elegir color de acento</translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation>Color de acento</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediano</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation>Muy grande</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de letra</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Regional</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Preferencias de fecha y calendario.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semana empieza el</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Cómo aparecen las transacciones en el registro.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Filas de dos líneas</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Mostrar la nota en una segunda línea debajo del beneficiario.</translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation>Punto decimal automático</translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation>Escriba 1234 para introducir 12,34. Los dos últimos dígitos son siempre céntimos.</translation>
+    </message>
+    <message>
+        <source>Highlight overdrawn rows</source>
+        <translation>Resaltar filas en descubierto</translation>
+    </message>
+    <message>
+        <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+        <translation>Sombrea toda la fila cuando el saldo acumulado es inferior a cero. El saldo siempre se muestra en rojo, así que puede desactivar esta opción y seguir viéndolo. Las tarjetas de crédito y los préstamos nunca se sombrean.</translation>
+    </message>
+    <message>
+        <source>Current balance</source>
+        <translation>Saldo actual</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Balance as of today</source>
+        <translation>Saldo a día de hoy</translation>
+    </message>
+    <message>
+        <source>Account list shows</source>
+        <translation>La lista de cuentas muestra</translation>
+    </message>
+    <message>
+        <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+        <translation>Compensado solo cuenta las transacciones que ha marcado como compensadas. Saldo a día de hoy excluye todo lo fechado más tarde, como las facturas programadas.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Controle el orden de las transacciones en el registro.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Mostrar primero las transacciones más recientes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si está activado, las transacciones más recientes aparecen arriba.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>Keep your tallyra in sync across all your devices.</source>
+        <translation>Mantenga su Tallyra sincronizado en todos sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Copia de seguridad y restauración</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Guarde o restaure sus datos en un archivo de copia de seguridad portátil.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exportar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Cuentas eliminadas</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Aquí puede restaurar las cuentas que ha eliminado.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurar selección</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register for tracking household finances.</source>
+        <translation>Un registro Tallyra digital para llevar las finanzas del hogar.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra website</source>
+        <translation>Sitio web de Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Get the mobile app</source>
+        <translation>Obtener la aplicación móvil</translation>
+    </message>
+    <message>
+        <source>Your data is kept in a database on this computer; it is synced only while you are signed in.</source>
+        <translation>Sus datos se guardan en una base de datos de este equipo; solo se sincronizan mientras tiene la sesión iniciada.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Idioma cambiado</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Lumora Tallyra.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Lumora Account to enable sync.</source>
+        <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Cuenta Lumora para activar la sincronización.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Error: %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a subir al servidor todos los datos locales y se volverán a descargar todos los datos del servidor. Úselo si los datos no coinciden entre dispositivos.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Archivos ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Copia de seguridad completada</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Error en la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created.</source>
+        <translation>No se pudo crear el archivo de copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>No se pudo escribir en:
+%1</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Reemplazar todo con los datos de la copia</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Omitir elementos existentes</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Modo de importación</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>¿Qué hacer con los datos existentes?</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Reemplazar datos</translation>
+    </message>
+    <message>
+        <source>Every row in the backup will replace the stored row of the same item, including changes made since the backup was saved. This cannot be undone.
+
+Continue?</source>
+        <translation>Cada fila de la copia de seguridad reemplazará la fila guardada del mismo elemento, incluidos los cambios hechos desde que se guardó la copia. Esto no se puede deshacer.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importación completada</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Error al restaurar</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
+        <translation>No se pudo restaurar la cuenta «%1». No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -2646,6 +3430,22 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>Transfer from %1</source>
         <translation>Transferencia desde %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Esta transacción se modificó o eliminó en otro lugar mientras tanto, así que no se guardó nada.
+
+Se vuelve a mostrar lo que está guardado ahora.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>No se pudo guardar la marca de compensación.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2727,11 +3527,11 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Error al guardar</translation>
+        <translation type="vanished">Error al guardar</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>No se pudo guardar la marca de compensación.</translation>
+        <translation type="vanished">No se pudo guardar la marca de compensación.</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -32,7 +32,5 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    bool isSplitAmountCell(const QModelIndex &index) const;
-
     QPointer<RegisterScreen> m_screen;
 };

@@ -32,7 +32,6 @@ using ReconciliationActions::WideSum;
 
 namespace {
 
-const QString kMutedStyle = QStringLiteral("color: #6E8A7E;");
 
 QFrame *sunkenLine(QWidget *parent)
 {
@@ -96,8 +95,8 @@ void ReconciliationScreen::setupUi()
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         applyFontRole(value, 7);
         if (muted) {
-            caption->setStyleSheet(kMutedStyle);
-            value->setStyleSheet(kMutedStyle);
+            caption->setStyleSheet(mutedTextStyle());
+            value->setStyleSheet(mutedTextStyle());
         }
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);

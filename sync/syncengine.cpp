@@ -194,11 +194,14 @@ void SyncEngine::prepareFullSync()
     // The marked rows and the forgotten cursor are one change. The feed is
     // read again from its start, so the kept records come again too.
     SqlTransaction transaction(m_database);
-    m_accounts->markAllPendingForResync();
-    m_categories->markAllPendingForResync();
-    m_transactions->markAllPendingForResync();
-    m_recurring->markAllPendingForResync();
-    m_reconciliations->markAllPendingForResync();
+    const int accounts = m_accounts->markAllPendingForResync();
+    const int categories = m_categories->markAllPendingForResync();
+    const int transactions = m_transactions->markAllPendingForResync();
+    const int recurrings = m_recurring->markAllPendingForResync();
+    const int reconciliations = m_reconciliations->markAllPendingForResync();
+    qInfo().nospace() << "Force Full Sync: marked pending — accounts: " << accounts << ", categories: " << categories
+                      << ", transactions: " << transactions << ", recurrings: " << recurrings
+                      << ", reconciliations: " << reconciliations;
     m_preferences->remove(kCursorKey);
     m_preferences->remove(kLastSyncKey);
     m_preferences->remove(kKeptKey);
