@@ -877,9 +877,13 @@ void SettingsScreen::restoreSelectedAccount()
     if (id.isEmpty())
         return;
     const QString name = item->text();
-    if (!m_app->accountOperations()->restoreAccount(id))
+    // The account with its history comes back in one SQL transaction.
+    const bool restored = m_app->accountOperations()->restoreAccount(id);
+    reloadDeletedAccounts();
+    if (!restored) {
         UserPrompts::current()->warning(this, tr("Restore Failed"),
             plainTextMessage(tr("The account \"%1\" could not be restored. Nothing was changed.").arg(name)));
-    reloadDeletedAccounts();
+        return;
+    }
     Q_EMIT deletedAccountRestored();
 }

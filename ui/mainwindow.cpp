@@ -18,6 +18,13 @@
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "screens/payeescreen.h"
+#include "screens/reconciliationhistoryscreen.h"
+#include "screens/reconciliationscreen.h"
+#include "screens/recurringscreen.h"
+#include "screens/reportsscreen.h"
+#include "screens/searchscreen.h"
+#include "screens/settingsscreen.h"
 #include "services/accountoperations.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
@@ -197,7 +204,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     auto *subtitle = new QLabel(tr("Create your first account to get started."), page);
     applyFontRole(subtitle, 3);
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(colorStyle(QStringLiteral("#6E8A7E")));
+    subtitle->setStyleSheet(mutedTextStyle());
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -219,7 +226,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
     hint->setMaximumWidth(480);
-    hint->setStyleSheet(colorStyle(QStringLiteral("#6E8A7E")));
+    hint->setStyleSheet(mutedTextStyle());
     applyFontRole(hint, 2);
     auto *hintRow = new QHBoxLayout;
     hintRow->addStretch();
@@ -667,34 +674,133 @@ void MainWindow::rebuildAccountShortcuts()
 }
 
 // ---- Tool windows ---------------------------------------------------------
-// The screens behind these commands arrive with their own windows.
 
-void MainWindow::showReportsWindow() {}
-void MainWindow::showRecurringWindow() {}
-void MainWindow::showSearchWindow() {}
+void MainWindow::presentWindow(QWidget *window, const QString &title, const QSize &size, QWidget *parent)
+{
+    window->setWindowTitle(title);
+    // The first time only: later the window keeps the size and place the
+    // user gave it.
+    if (!window->parentWidget()) {
+        window->setParent(parent, Qt::Window);
+        window->resize(size);
+    }
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (window->isHidden())
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsWindow)
+        m_reportsWindow = new ReportsScreen(m_state);
+    m_reportsWindow->refresh();
+    presentWindow(m_reportsWindow, tr("Reports"), QSize(800, 600), this);
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringWindow) {
+        m_recurringWindow = new RecurringScreen(m_state);
+        connect(m_recurringWindow, &RecurringScreen::transactionsChanged, this, [this] {
+            reloadRegister();
+            onAccountsChanged();
+        });
+        // A hidden window is refreshed when it is shown again.
+        RecurringScreen *window = m_recurringWindow;
+        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, window, [window] {
+            if (window->isVisible())
+                window->refresh();
+        });
+    }
+    m_recurringWindow->refresh();
+    presentWindow(m_recurringWindow, tr("Recurring Transactions"), QSize(700, 500), this);
+}
+
+void MainWindow::showSearchWindow()
+{
+    if (!m_searchWindow)
+        m_searchWindow = new SearchScreen(m_state);
+    m_searchWindow->reloadFilterCombos();
+    presentWindow(m_searchWindow, tr("Search Transactions"), QSize(800, 550), this);
+    m_searchWindow->focusSearchField();
+}
+
 void MainWindow::showCategoriesWindow() {}
-void MainWindow::showSettingsWindow() {}
+
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settingsWindow) {
+        m_settingsWindow = new SettingsScreen(m_state);
+        connect(m_settingsWindow, &SettingsScreen::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+    }
+    m_settingsWindow->refresh();
+    presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550), this);
+}
+
 void MainWindow::showImportWindow() {}
-void MainWindow::showPayeesWindow() {}
+
+void MainWindow::showPayeesWindow()
+{
+    if (!m_payeesWindow) {
+        m_payeesWindow = new PayeeScreen(m_state);
+        connect(m_payeesWindow, &PayeeScreen::payeesChanged, this, &MainWindow::reloadRegister);
+    }
+    m_payeesWindow->reloadPayees();
+    presentWindow(m_payeesWindow, tr("Payee Management"), QSize(550, 500), this);
+}
 
 void MainWindow::showReconciliationWindow()
 {
-    if (m_state->currentAccountId().isEmpty())
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
         showStatusMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    const std::optional<Account> account = m_state->accountRepository()->findById(id);
+    // A fresh window each time: two statements may be open side by side.
+    auto *window = new ReconciliationScreen(m_state);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &ReconciliationScreen::reconciliationCompleted, this, [this, window] {
+        reloadRegister();
+        onAccountsChanged();
+        window->close();
+    });
+    connect(window, &ReconciliationScreen::cancelled, window, &QWidget::close);
+    window->setAccount(id);
+    presentWindow(window, tr("Reconcile \u2014 %1").arg(account ? account->name : QString()), QSize(1100, 720),
+        this);
 }
 
 void MainWindow::showReconciliationHistoryWindow()
 {
-    if (m_state->currentAccountId().isEmpty())
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
         showStatusMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    if (!m_historyWindow)
+        m_historyWindow = new ReconciliationHistoryScreen(m_state);
+    m_historyWindow->setAccount(id);
+    presentWindow(m_historyWindow, tr("Reconciliation History"), QSize(750, 500), this);
 }
 
 void MainWindow::showLumoraAccountScreen(LumoAccount::AccountScreen::Tab tab)
 {
-    Q_UNUSED(tab);
     // The online account window exists only for a signed-in user.
     if (!isSignedIn())
         return;
+    if (!m_accountWindow) {
+        m_accountWindow = new LumoAccount::AccountScreen(m_state->onlineClient());
+        m_accountWindow->setWindowTitle(tr("Lumora Account"));
+        connect(m_accountWindow, &LumoAccount::AccountScreen::logoutRequested, m_state->onlineClient()->authClient(),
+            &LumoAccount::AuthClient::logout);
+    }
+    m_accountWindow->showTab(tab);
+    m_accountWindow->refresh();
+    presentWindow(m_accountWindow, tr("Lumora Account"), QSize(600, 550), this);
 }
 
 void MainWindow::showLumoraAccountScreen()
@@ -804,14 +910,17 @@ void MainWindow::clearSampleData()
         UserPrompts::current()->information(this, tr("Sample Data"), tr("No sample data to clear."));
         return;
     }
-    if (!sampleData.clearSampleData()) {
+    QStringList kept;
+    if (!sampleData.clearSampleData(&kept)) {
         UserPrompts::current()->warning(this, tr("Sample Data"), tr("The sample data could not be cleared."));
         return;
     }
+    // The page shown has no account; the account that was current may be gone.
+    m_state->setCurrentAccountId(QString());
     onAccountsChanged();
-    reloadRegister();
     showPageWithoutAccount();
-    showStatusMessage(tr("Sample data cleared"), 3000);
+    // Longer when it names the accounts that stay.
+    showStatusMessage(SampleDataService::clearedMessage(kept), kept.isEmpty() ? 3000 : 8000);
 }
 
 // ---- Account commands -----------------------------------------------------

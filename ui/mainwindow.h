@@ -6,9 +6,16 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 class AppState;
+class PayeeScreen;
+class ReconciliationHistoryScreen;
+class RecurringScreen;
+class ReportsScreen;
+class SearchScreen;
+class SettingsScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -114,6 +121,7 @@ private:
     bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text);
     bool accountHasTransactions(const QString &accountId) const;
     void openLumoraAccount();
+    static void presentWindow(QWidget *window, const QString &title, const QSize &size, QWidget *parent);
 
     AppState *m_state;
     QListWidget *m_accountList = nullptr;
@@ -127,6 +135,16 @@ private:
     QAction *m_signOutAction = nullptr;
     QAction *m_accountAction = nullptr;
     StatusBar *m_statusBar = nullptr;
+
+    // The tool windows, each made on first use and kept for the window's
+    // lifetime as its child.
+    QPointer<ReportsScreen> m_reportsWindow;
+    QPointer<RecurringScreen> m_recurringWindow;
+    QPointer<SearchScreen> m_searchWindow;
+    QPointer<SettingsScreen> m_settingsWindow;
+    QPointer<PayeeScreen> m_payeesWindow;
+    QPointer<ReconciliationHistoryScreen> m_historyWindow;
+    QPointer<LumoAccount::AccountScreen> m_accountWindow;
 
     QTimer *m_refreshTimer = nullptr;
     QTimer *m_autoPostTimer = nullptr;

@@ -38,6 +38,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUuid>
 
 #include <memory>
@@ -817,6 +818,34 @@ private Q_SLOTS:
         QTRY_COMPARE(window.accountList()->count(), 2);
     }
 
+    // Restored rows are new to the sync service: a signed-in user's import
+    // schedules a sync, as any other local change does.
+    void importSchedulesASyncWhenSignedIn()
+    {
+        OnlineSettings online;
+        QVERIFY(online.start());
+        QVERIFY(online.signIn());
+        online.addAccount(QStringLiteral("Checking"));
+        QTemporaryDir files;
+        FakeFileChooser chooser(files.filePath(QStringLiteral("backup.zip")));
+        FakePrompts prompts;
+        SettingsScreen &screen = online.openScreen();
+        online.button("exportBackupButton")->click();
+        QVERIFY(online.state->syncEngine()->state() != SyncEngine::Syncing);
+
+        QTimer *debounce = nullptr;
+        for (QTimer *timer : online.state->syncEngine()->findChildren<QTimer *>()) {
+            if (timer->interval() == SyncEngine::kDebounceMs)
+                debounce = timer;
+        }
+        QVERIFY(debounce);
+        debounce->stop();
+        prompts.steps.append(chooseMode(2));
+        named<QPushButton>(screen, "importBackupButton")->click();
+        QCOMPARE(prompts.messages.constLast().title, QStringLiteral("Import Complete"));
+        QVERIFY(debounce->isActive());
+    }
+
     // ---- Deleted accounts ------------------------------------------------
 
     // A restore brings the account back with what was deleted with it, the
@@ -874,10 +903,12 @@ private Q_SLOTS:
                                          "WHEN NEW.deleted_at IS NULL BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         FakePrompts prompts;
         SettingsScreen screen(f.app());
+        QSignalSpy restored(&screen, &SettingsScreen::deletedAccountRestored);
         auto *list = named<QListWidget>(screen, "deletedAccountsList");
         list->setCurrentRow(0);
         named<QPushButton>(screen, "restoreAccountButton")->click();
 
+        QCOMPARE(restored.count(), 0);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages.first().title, QStringLiteral("Restore Failed"));
         QCOMPARE(list->count(), 1);

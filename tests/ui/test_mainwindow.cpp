@@ -27,7 +27,10 @@
 #include "sync/syncengine.h"
 #include "services/accountoperations.h"
 #include "services/recurringservice.h"
+#include "services/sampledataservice.h"
 #include "ui/statusbar.h"
+#include "screens/reconciliationscreen.h"
+#include "screens/recurringscreen.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -40,7 +43,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTcpServer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
@@ -781,6 +786,127 @@ private Q_SLOTS:
         QCOMPARE(h.prompts().dialogRuns, 0);
     }
 
+    void toolWindowsAreMadeOnceAndKeepTheirPlace_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("reports") << "showReportsWindow" << "ReportsScreen" << "Reports" << QSize(800, 600);
+        QTest::newRow("recurring") << "showRecurringWindow" << "RecurringScreen" << "Recurring Transactions"
+                                   << QSize(700, 500);
+        QTest::newRow("search") << "showSearchWindow" << "SearchScreen" << "Search Transactions" << QSize(800, 550);
+        QTest::newRow("preferences") << "showSettingsWindow" << "SettingsScreen" << "Preferences" << QSize(500, 550);
+        QTest::newRow("payees") << "showPayeesWindow" << "PayeeScreen" << "Payee Management" << QSize(550, 500);
+        QTest::newRow("history") << "showReconciliationHistoryWindow" << "ReconciliationHistoryScreen"
+                                 << "Reconciliation History" << QSize(750, 500);
+    }
+
+    void toolWindowsAreMadeOnceAndKeepTheirPlace()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, screen);
+        QFETCH(QString, title);
+        QFETCH(QSize, size);
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        MainWindow *window = h.open();
+        auto toolWindows = [&] {
+            QList<QWidget *> found;
+            for (QWidget *child : window->findChildren<QWidget *>()) {
+                if (QLatin1String(child->metaObject()->className()) == screen)
+                    found.append(child);
+            }
+            return found;
+        };
+        QVERIFY(toolWindows().isEmpty());
+
+        QVERIFY(QMetaObject::invokeMethod(window, command.toLatin1().constData()));
+        h.settle();
+        QCOMPARE(toolWindows().size(), 1);
+        QWidget *tool = toolWindows().first();
+        QVERIFY(tool->isWindow());
+        QVERIFY(tool->isVisible());
+        QCOMPARE(tool->windowTitle(), title);
+        // The first size, unless the screen's layout cannot shrink that far.
+        QCOMPARE(tool->size(), size.expandedTo(tool->minimumSizeHint()));
+
+        // The user moves it, resizes it and closes it; the next command shows
+        // the same window where it was left.
+        tool->setGeometry(QRect(QPoint(40, 60), QSize(640, 430)));
+        h.settle();
+        const QRect left = tool->geometry();
+        tool->close();
+        h.settle();
+        QVERIFY(!tool->isVisible());
+        QVERIFY(QMetaObject::invokeMethod(window, command.toLatin1().constData()));
+        h.settle();
+        QCOMPARE(toolWindows(), QList<QWidget *>{tool});
+        QVERIFY(tool->isVisible());
+        QCOMPARE(tool->geometry(), left);
+    }
+
+    void eachReconcileCommandOpensItsOwnWindow()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        // Without an account the shortcut only says so.
+        QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+        h.settle();
+        QCOMPARE(h.statusMessage(), QStringLiteral("Select an account first"));
+        QVERIFY(window->findChildren<ReconciliationScreen *>().isEmpty());
+
+        h.fixture().addAccount(QStringLiteral("R&D Checking"));
+        h.settle();
+        window->onAccountClicked(window->accountList()->item(0));
+        QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+        QMetaObject::invokeMethod(window->registerScreen(), "reconcileRequested", Q_ARG(QString, QString()));
+        h.settle();
+        const QList<ReconciliationScreen *> windows = window->findChildren<ReconciliationScreen *>();
+        QCOMPARE(windows.size(), 2);
+        for (ReconciliationScreen *reconcile : windows) {
+            QVERIFY(reconcile->isWindow() && reconcile->isVisible());
+            QCOMPARE(reconcile->size(), QSize(1100, 720));
+            QCOMPARE(reconcile->windowTitle(), QStringLiteral("Reconcile \u2014 R&D Checking"));
+        }
+        // Closing one destroys it and leaves the other open.
+        QPointer<ReconciliationScreen> closed = windows.first();
+        closed->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(closed.isNull());
+        QCOMPARE(window->findChildren<ReconciliationScreen *>(), QList<ReconciliationScreen *>{windows.last()});
+        QVERIFY(windows.last()->isVisible());
+    }
+
+    void aClosedRecurringWindowIsRefreshedWhenShownAgain()
+    {
+        WindowHarness h;
+        const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
+        MainWindow *window = h.open();
+        QTest::keyClick(window, Qt::Key_3, Qt::ControlModifier);
+        h.settle();
+        auto *recurring = window->findChild<RecurringScreen *>();
+        QVERIFY(recurring && recurring->isVisible());
+        QAbstractItemModel *rules = recurring->view()->model();
+        QCOMPARE(rules->rowCount(), 0);
+
+        // While shown, a rule written elsewhere appears at once.
+        RecurringTransaction gym = dueRule(account.id, QStringLiteral("Gym"), -5000, QDate::currentDate().addDays(9));
+        gym.autoPost = false;
+        QVERIFY(h.app()->recurringRepository()->insert(gym));
+        QCOMPARE(rules->rowCount(), 1);
+
+        // Closed, it waits for the next time it is shown.
+        recurring->close();
+        RecurringTransaction rent = gym;
+        rent.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        rent.payee = QStringLiteral("Rent");
+        QVERIFY(h.app()->recurringRepository()->insert(rent));
+        QCOMPARE(rules->rowCount(), 1);
+        window->showRecurringWindow();
+        QCOMPARE(rules->rowCount(), 2);
+    }
+
     void createAccountMakesItsOpeningBalanceAndShowsItsRegister_data()
     {
         QTest::addColumn<int>("type");
@@ -988,6 +1114,49 @@ private Q_SLOTS:
         QCOMPARE(f.window->registerScreen()->accountId(), account.id);
     }
 
+    void theAccountItemSignsInFirstThenOpensTheAccountWindow()
+    {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost, 19876))
+            QSKIP("the sign-in port is taken");
+        probe.close();
+        OnlineWindow f;
+        QVERIFY(f.start());
+        f.window = std::make_unique<MainWindow>(f.state.get());
+        f.window->show();
+        WindowHarness::settle();
+        UrlRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        QAction *accountItem = f.menuAction(QStringLiteral("Lumora &Account..."));
+
+        // Signed out: the browser sign-in starts and no window opens.
+        f.window->showLumoraAccountScreen();
+        accountItem->trigger();
+        WindowHarness::settle();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(browser.urls.size(), 1);
+        QVERIFY(browser.urls.first().path().endsWith(QLatin1String("/account/login")));
+        QVERIFY(f.window->findChildren<LumoAccount::AccountScreen *>().isEmpty());
+
+        f.signIn();
+        accountItem->trigger();
+        WindowHarness::settle();
+        const QList<LumoAccount::AccountScreen *> screens = f.window->findChildren<LumoAccount::AccountScreen *>();
+        QCOMPARE(screens.size(), 1);
+        LumoAccount::AccountScreen *screen = screens.first();
+        QVERIFY(screen->isWindow() && screen->isVisible());
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Lumora Account"));
+        QCOMPARE(screen->size(), QSize(600, 550).expandedTo(screen->minimumSizeHint()));
+        f.window->showLumoraAccountScreen(LumoAccount::AccountScreen::Devices);
+        QCOMPARE(f.window->findChildren<LumoAccount::AccountScreen *>().size(), 1);
+
+        // Signing out from the window signs the program out.
+        QSignalSpy signedOut(f.state->onlineClient()->authClient(), &LumoAccount::AuthClient::logoutCompleted);
+        Q_EMIT screen->logoutRequested();
+        QTRY_COMPARE(signedOut.count(), 1);
+        QVERIFY(!f.state->onlineClient()->isAuthenticated());
+    }
+
     void feedbackOpensThePageTaggedWithTheApp_data()
     {
         QTest::addColumn<QString>("configured");
@@ -1076,8 +1245,25 @@ private Q_SLOTS:
         QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Own")});
         QCOMPARE(h.statusMessage(), QStringLiteral("Sample data cleared"));
         QCOMPARE(h.page(), window->welcomeScreen());
+        QVERIFY(h.app()->currentAccountId().isEmpty());
         window->clearSampleData();
         QCOMPARE(h.prompts().messages.last().text, QStringLiteral("No sample data to clear."));
+
+        // A sample account the user wrote into stays, and the message says so.
+        window->loadSampleData();
+        h.settle();
+        std::optional<Account> sample;
+        for (const Account &account : h.app()->accountRepository()->listAll()) {
+            if (account.id.startsWith(QLatin1String("sample-")))
+                sample = account;
+        }
+        QVERIFY(sample);
+        h.fixture().addTransaction(sample->id, QDate::currentDate(), QStringLiteral("Mine"), -700);
+        window->clearSampleData();
+        h.settle();
+        QCOMPARE(h.rowNames(), (QStringList{QStringLiteral("Own"), sample->name}));
+        QCOMPARE(h.statusMessage(), SampleDataService::clearedMessage({sample->name}));
+        QVERIFY(h.statusMessage().contains(sample->name));
     }
 
     void shareDialogNamesTheAccountLiterally()
