@@ -39,6 +39,11 @@ RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
     m_layout->restore();
 }
 
+RegisterScreen::~RegisterScreen()
+{
+    m_table->detachScreen();
+}
+
 void RegisterScreen::setupUi()
 {
     auto *layout = new QVBoxLayout(this);

@@ -30,6 +30,7 @@ class RegisterScreen : public QWidget
 
 public:
     explicit RegisterScreen(AppState *app, QWidget *parent = nullptr);
+    ~RegisterScreen() override;
 
     // Shows the account; the same account again only reloads.
     void setAccount(const QString &accountId);

@@ -20,6 +20,9 @@ public:
     QWidget *openEditor() const;
     // True when the widget is or sits inside the two-line payee/memo editor.
     static bool isInsidePayeeMemoEditor(const QWidget *widget);
+    // The screen is being destroyed: QWidget's destructor still closes the
+    // open editor, and the screen part of the object is gone by then.
+    void detachScreen() { m_screen = nullptr; }
 
 protected:
     bool event(QEvent *event) override;

@@ -89,7 +89,7 @@ void ReconciliationScreen::setupUi()
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(4);
     grid->setColumnStretch(0, 1);
-    auto addRow = [this, grid, left](int row, QLabel *caption, const char *valueName, bool muted) {
+    auto addRow = [grid, left](int row, QLabel *caption, const char *valueName, bool muted) {
         auto *value = new QLabel(left);
         value->setObjectName(QLatin1String(valueName));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -297,12 +297,24 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
 {
     QifAnalysis analysis;
     QSet<QString> listed;
+    QSet<QString> transferNames;
+    const auto addTransferAccount = [&](const QString &name) {
+        if (name.isEmpty() || transferNames.contains(name.toLower()))
+            return;
+        transferNames.insert(name.toLower());
+        analysis.transferAccounts.append(name);
+    };
     for (const QString &path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QifParseResult parsed = QifParser::parse(QifParser::decode(file.readAll()), QifDateOrder::Auto);
         analysis.totalRecords += int(parsed.transactions.size());
+        for (const QifTransaction &record : parsed.transactions) {
+            addTransferAccount(record.transferAccount);
+            for (const QifSplit &split : record.splits)
+                addTransferAccount(split.transferAccount);
+        }
 
         if (parsed.accounts.isEmpty()) {
             QifSourceAccount source;
