@@ -1080,6 +1080,10 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Lumora Account</source>
         <translation>Lumora-Konto</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
