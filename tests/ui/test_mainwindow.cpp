@@ -214,16 +214,7 @@ struct OnlineWindow
         WindowHarness::settle();
     }
 
-    QAction *menuAction(const QString &text) const
-    {
-        for (QAction *menu : window->menuBar()->actions()) {
-            for (QAction *action : menu->menu()->actions()) {
-                if (action->text() == text)
-                    return action;
-            }
-        }
-        return nullptr;
-    }
+    QAction *menuAction(const QString &text) const { return menuBarAction(window.get(), text); }
 
     bool autoSyncRunning() const { return syncTimerRunning(300000); }
     bool syncScheduled() const { return syncTimerRunning(SyncEngine::kDebounceMs); }

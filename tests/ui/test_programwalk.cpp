@@ -139,16 +139,7 @@ private:
         return true;
     }
 
-    QAction *menuAction(const QString &text) const
-    {
-        for (QAction *menu : m_window->menuBar()->actions()) {
-            for (QAction *action : menu->menu()->actions()) {
-                if (action->text() == text)
-                    return action;
-            }
-        }
-        return nullptr;
-    }
+    QAction *menuAction(const QString &text) const { return menuBarAction(m_window.get(), text); }
 
     bool trigger(const QString &menuText)
     {

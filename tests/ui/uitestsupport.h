@@ -7,6 +7,9 @@
 #include <QColor>
 #include <QFont>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 #include <QPointer>
 #include <QtTest>
@@ -113,4 +116,16 @@ inline void typeRegisterTransaction(QWidget *window, RegisterScreen *screen, con
     pressKey(window, Qt::Key_Return); // payment
     typeIntoFocus(payment);
     pressKey(window, Qt::Key_Return, Qt::ControlModifier);
+}
+
+// The item of the window's menus with this text (nullptr when none).
+inline QAction *menuBarAction(QMainWindow *window, const QString &text)
+{
+    for (QAction *menu : window->menuBar()->actions()) {
+        for (QAction *action : menu->menu()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
 }
