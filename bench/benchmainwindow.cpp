@@ -6,6 +6,7 @@
 #include "benchutil.h"
 
 #include "app/appstate.h"
+#include "data/recordid.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/recurringservice.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <QUuid>
 
 using namespace Bench;
 
@@ -51,7 +51,7 @@ void settle()
 RecurringTransaction dueRule(const QString &accountId, int number)
 {
     RecurringTransaction rule;
-    rule.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    rule.id = newRecordId();
     rule.accountId = accountId;
     rule.payee = QStringLiteral("Standing order %1").arg(number);
     rule.amount = -1000 - number;
@@ -118,7 +118,7 @@ int main(int argc, char *argv[])
     rebuilds = 0;
     for (int i = 0; i < kBurst; ++i) {
         Transaction transaction;
-        transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        transaction.id = newRecordId();
         transaction.accountId = accounts[i % kAccounts].id;
         transaction.date = QDate::currentDate();
         transaction.payee = QStringLiteral("Burst %1").arg(i);

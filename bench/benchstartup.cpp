@@ -90,7 +90,7 @@ void createData(const QString &path, QString *registerAccountId)
 {
     const int perOtherAccount = (kTotalRows - kRegisterRows) / (kAccounts - 1);
     const QList<Account> accounts = createAccountsWithTransactions(
-        path, kAccounts, [perOtherAccount](int account) { return account == 0 ? kRegisterRows : perOtherAccount; });
+        path, kAccounts, [=](int account) { return account == 0 ? kRegisterRows : perOtherAccount; });
     *registerAccountId = accounts[0].id;
 }
 

@@ -527,10 +527,259 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
 </context>
 <context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Kalender öffnen (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Keine Datei ausgewählt</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>CSV-Spaltenzuordnung:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Datumsspalte:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Empfängerspalte:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Betragsspalte:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Notizspalte:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Kategoriespalte:</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>Automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>Monat T, JJJJ (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Datumsformat:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>Erste Zeile ist Kopfzeile</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>QIF-Quellkonten:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Wählen Sie, wohin jedes Quicken-Konto importiert werden soll. Umbuchungen zwischen zugeordneten Konten der ausgewählten Dateien werden automatisch verknüpft.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>Vorschau fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>Die Datei „%1“ enthält keine Zeilen zum Importieren.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>QIF-Datei(en) auswählen</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>QIF-Dateien (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Neues Konto „%1“ anlegen —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Diese Buchungen überspringen —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Kein Zielkonto</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Wählen Sie ein Konto für den Import oder legen Sie jetzt eines an.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Import läuft...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>Import fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>Das Konto „%1“ konnte nicht angelegt werden. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Ein Datenbankfehler hat den Import abgebrochen, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Import abgeschlossen!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n Umbuchung zwischen Konten verknüpft</numerusform>
+            <numerusform>%n Umbuchungen zwischen Konten verknüpft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (davon %n mit einer früher importierten Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n Metadaten-Datensatz übersprungen</numerusform>
+            <numerusform>%n Metadaten-Datensätze übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1299,35 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Reports</source>
+        <translation type="vanished">Berichte</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Einstellungen</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Lumora-Konto</translation>
         <translation>Berichte</translation>
     </message>
     <message>

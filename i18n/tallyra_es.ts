@@ -527,10 +527,259 @@ Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Abrir calendario (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Ningún archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Asignación de columnas CSV:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Columna de fecha:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Columna de beneficiario:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Columna de importe:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Columna de nota:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Columna de categoría:</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>Detectar automáticamente</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>Mes D, AAAA (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Formato de fecha:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La primera fila es el encabezado</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>Cuentas de origen QIF:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Elija dónde importar cada cuenta de Quicken. Las transferencias entre las cuentas asignadas de los archivos seleccionados se vincularán automáticamente.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Seleccionar archivo</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>Error en la vista previa</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>El archivo «%1» no contiene filas para importar.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>No se pudo abrir el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1: %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>Seleccionar archivo(s) QIF</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>Archivos QIF (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>Analizando archivo(s) QIF...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Crear cuenta nueva «%1» —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Omitir estas transacciones —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Sin cuenta de destino</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Elija una cuenta en la que importar o cree una ahora.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>No se pudo abrir el archivo «%1». No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>La importación ha fallado.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>No se pudo crear la cuenta «%1». No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Un error de la base de datos detuvo la importación y se deshicieron todos los cambios. No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>¡Importación completada!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+            <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (incluida %n vinculada a una fila importada antes)</numerusform>
+            <numerusform>  (incluidas %n vinculadas a filas importadas antes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n registro omitido (ilegible)</numerusform>
+            <numerusform>%n registros omitidos (ilegibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos — ver registro)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos — ver registro)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1299,35 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Reports</source>
+        <translation type="vanished">Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Cuenta de Lumora</translation>
         <translation>Informes</translation>
     </message>
     <message>

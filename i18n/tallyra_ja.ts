@@ -527,10 +527,250 @@ Your entries are still in the form.</source>
     </message>
 </context>
 <context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>列 %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>カレンダーを開く (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>口座(&amp;A):</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>ファイルが選択されていません</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>CSV 列の割り当て:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>日付の列:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>受取人の列:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>金額の列:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>メモの列:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>カテゴリの列:</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>自動検出</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>月 日, 年 (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>日付の形式:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>1 行目は見出し</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>QIF の元の口座:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>各 Quicken 口座のインポート先を選んでください。選択したファイル間で割り当てた口座の振替は自動的に結び付けられます。</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>プレビューに失敗しました</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>ファイル「%1」にはインポートする行がありません。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>ファイル「%1」を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>列 %1: %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>QIF ファイルを選択</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>QIF ファイル (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n 個のファイルを選択</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>QIF ファイルを解析しています...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— 新しい口座「%1」を作成 —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— これらの取引をスキップ —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>インポート先の口座がありません</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>インポート先の口座を選ぶか、今すぐ作成してください。</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>インポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>ファイル「%1」を開けませんでした。何もインポートされていません。</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>インポートしています...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>インポートに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>口座「%1」を作成できませんでした。取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>データベースのエラーでインポートが中止され、すべての変更が取り消されました。取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>インポートが完了しました!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n 件の取引をインポート</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n 件の振替を口座間で結び付け</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (うち %n 件は以前にインポートした行と結び付け)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n 件の重複をスキップ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップ (読み取り不可)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n 件のメタデータ レコードをスキップ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップ (元の口座が未割り当て)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップ (データベース エラー — ログを参照)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1289,35 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Reports</source>
+        <translation type="vanished">レポート</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">定期取引</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">取引の検索</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">環境設定</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">受取人の管理</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">照合 — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">照合履歴</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Lumora アカウント</translation>
         <translation>レポート</translation>
     </message>
     <message>

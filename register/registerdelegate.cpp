@@ -26,7 +26,6 @@ namespace {
 
 const char kEditorRowProperty[] = "lumoRegisterEditorRow";
 const char kCategoryIdProperty[] = "_lumoCategoryId";
-const QColor kDimColor(QStringLiteral("#6E8A7E"));
 
 void markEditor(QWidget *editor, int row)
 {
@@ -405,7 +404,7 @@ void RegisterDelegate::paintTwoLine(QPainter *painter, const QStyleOptionViewIte
             }
             painter->setClipRect(column == RegisterModel::CategoryColumn ? option.rect : band);
             painter->setFont(memoFont);
-            painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : kDimColor);
+            painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : mutedTextColor());
             painter->drawText(band, int(Qt::AlignLeft | Qt::AlignVCenter), memo);
         }
     }

@@ -6,9 +6,11 @@
 #include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
+#include "data/recordid.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/categoryitems.h"
+#include "register/registercommitbuilder.h"
 #include "register/registerdelegate.h"
 #include "register/registerfilterdialog.h"
 #include "register/registermodel.h"
@@ -32,12 +34,10 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
 
-const char kDimColor[] = "#6E8A7E";
 const int kDefaultWidths[RegisterModel::ColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
 
 QSettings registerSettings()
@@ -61,11 +61,6 @@ int defaultWidth(int column)
     return scale > 100 ? kDefaultWidths[column] * scale / 100 : kDefaultWidths[column];
 }
 
-QString dimStyle(const char *color)
-{
-    return QStringLiteral("color: %1;").arg(QLatin1String(color));
-}
-
 } // namespace
 
 RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
@@ -75,6 +70,11 @@ RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
     setupUi();
     connectSignals();
     restoreColumnLayout();
+}
+
+RegisterScreen::~RegisterScreen()
+{
+    m_table->detachScreen();
 }
 
 void RegisterScreen::setupUi()
@@ -123,7 +123,7 @@ void RegisterScreen::setupUi()
     m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
     m_subtitleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_subtitleLabel, 2);
-    m_subtitleLabel->setStyleSheet(dimStyle(kDimColor));
+    m_subtitleLabel->setStyleSheet(mutedTextStyle());
     layout->addWidget(m_subtitleLabel);
 
     m_banner = new QFrame(this);
@@ -161,7 +161,7 @@ void RegisterScreen::setupUi()
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     applyFontRole(m_statusLabel, 0);
-    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QLatin1String(kDimColor)));
+    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(mutedTextColor().name()));
     footer->addWidget(m_statusLabel);
     footer->addStretch();
     m_hintLabel = new QLabel(this);
@@ -172,7 +172,7 @@ void RegisterScreen::setupUi()
                                  QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
                                  QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
     m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;")
-                                   .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : QLatin1String(kDimColor)));
+                                   .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : mutedTextColor().name()));
     footer->addWidget(m_hintLabel);
     layout->addLayout(footer);
 
@@ -190,7 +190,7 @@ QWidget *RegisterScreen::makeSummaryField(const QString &caption, QLabel **value
     layout->setSpacing(4);
     auto *captionLabel = new QLabel(caption, field);
     applyFontRole(captionLabel, 2);
-    captionLabel->setStyleSheet(dimStyle(kDimColor));
+    captionLabel->setStyleSheet(mutedTextStyle());
     captionLabel->setAlignment(Qt::AlignCenter);
     auto *value = new QLabel(field);
     if (bold)
@@ -604,7 +604,7 @@ void RegisterScreen::handleReturn()
 {
     const QModelIndex current = m_table->currentIndex();
     if (current.isValid() && !m_table->openEditor() && current.column() != RegisterModel::ClearedColumn) {
-        if (!m_model->isNewRow(current.row()) && isSplitAmountCell(current)) {
+        if (!m_model->isNewRow(current.row()) && m_model->isSplitAmountCell(current)) {
             advanceToNextField();
             return;
         }
@@ -624,7 +624,7 @@ void RegisterScreen::onCellClicked(const QModelIndex &index)
         return;
     }
     startEditingRow(index.row());
-    if (index.column() != RegisterModel::BalanceColumn && !isSplitAmountCell(index))
+    if (index.column() != RegisterModel::BalanceColumn && !m_model->isSplitAmountCell(index))
         openEditorAt(index, false);
 }
 
@@ -647,16 +647,6 @@ Transaction RegisterScreen::transactionAt(int row) const
 bool RegisterScreen::isTransactionRow(int row) const
 {
     return row >= 0 && row < m_model->rowCount() && !m_model->isNewRow(row) && m_model->listIndex(row) >= 0;
-}
-
-bool RegisterScreen::isSplitAmountCell(const QModelIndex &index) const
-{
-    if (!index.isValid() || !isTransactionRow(index.row()))
-        return false;
-    const int column = index.column();
-    return m_model->rowAt(index.row()).transaction.isSplit
-        && (column == RegisterModel::CategoryColumn || column == RegisterModel::PaymentColumn
-            || column == RegisterModel::DepositColumn);
 }
 
 bool RegisterScreen::focusNextPrevChild(bool next)
@@ -875,29 +865,6 @@ void RegisterScreen::beginNewTransaction()
 
 // ---- Commit ----------------------------------------------------------------
 
-QString RegisterScreen::resolveCategoryId() const
-{
-    const RegisterModel::EditBuffer &buffer = m_model->buffer();
-    if (!buffer.categoryId.isEmpty())
-        return buffer.categoryId;
-    const QString text = buffer.category.trimmed();
-    if (text.isEmpty())
-        return QString();
-    CategoryRepository *categories = m_app->categoryRepository();
-    for (const CategoryItem &item : categoryItems(categories)) {
-        if (item.label == text)
-            return item.id;
-    }
-    if (const std::optional<Category> whole = categories->findByName(text))
-        return whole->id;
-    const int separator = text.indexOf(QLatin1String(" > "));
-    if (separator >= 0) {
-        if (const std::optional<Category> child = categories->findByName(text.mid(separator + 3).trimmed()))
-            return child->id;
-    }
-    return QString();
-}
-
 void RegisterScreen::restoreCurrentCell(const QModelIndex &index)
 {
     if (index.isValid())
@@ -911,76 +878,55 @@ void RegisterScreen::commitCurrentRow()
         m_delegate->setModelData(editor, m_model, current);
     m_table->setCurrentIndex(QModelIndex());
 
-    const RegisterModel::EditBuffer &buffer = m_model->buffer();
-    QString payee = buffer.payee.trimmed();
-    if (payee.isEmpty()) {
-        showStatus(tr("Payee is required"), 3000);
-        restoreCurrentCell(current);
-        return;
-    }
-    const std::optional<qint64> amount = m_model->bufferAmount();
-    if (!amount) {
-        showStatus(tr("Enter a payment or deposit amount"), 3000);
-        restoreCurrentCell(current);
-        return;
-    }
-    if (const QString unreadable = m_model->unreadableBufferAmount(); !unreadable.isEmpty()) {
-        showStatus(currencyDecimals(m_model->currency()) == 0
-                ? tr("\"%1\" is not an amount: this account's currency has no decimals.").arg(unreadable)
-                : tr("\"%1\" is not an amount.").arg(unreadable),
-            5000);
-        restoreCurrentCell(current);
-        return;
-    }
-
-    Transaction typed;
-    typed.date = m_model->bufferDate();
-    typed.amount = *amount;
-    typed.categoryId = resolveCategoryId();
-    const QString mark = buffer.clearedMark.trimmed().toUpper();
-    typed.cleared = mark == QLatin1String("C") || mark == QLatin1String("R");
-    typed.reconciled = mark == QLatin1String("R");
-    typed.checkNumber = buffer.checkNumber.trimmed();
-    typed.memo = buffer.memo.trimmed();
-
     const int editingRow = m_model->editingRow();
     const bool isNew = editingRow == -1 || m_model->isNewRow(editingRow);
-
-    QString targetAccountId;
-    const int resolution = TransactionActions::resolveTransferTarget(m_app, m_accountId, payee, targetAccountId);
-    if (resolution == TransactionActions::TransferAccountNotFound) {
-        showStatus(tr("Transfer account not found"), 3000);
+    const RegisterCommitBuilder builder(m_app, m_accountId);
+    const RegisterCommitBuilder::Commit commit = builder.build(*m_model,
+        isNew ? std::nullopt : std::optional<Transaction>(transactionAt(editingRow)));
+    if (!showRefusal(commit)) {
         restoreCurrentCell(current);
         return;
     }
-    if (resolution == TransactionActions::TransferCurrenciesDiffer) {
-        Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
-        restoreCurrentCell(current);
-        return;
-    }
-    typed.payee = payee;
-
-    const bool saved = isNew ? commitNewRow(typed, targetAccountId) : commitEditedRow(typed);
+    const bool saved = isNew ? commitNewRow(builder, commit) : commitEditedRow(builder, commit);
     if (!saved)
         restoreCurrentCell(current);
 }
 
-bool RegisterScreen::commitNewRow(const Transaction &typed, const QString &targetAccountId)
+bool RegisterScreen::showRefusal(const RegisterCommitBuilder::Commit &commit)
 {
-    Transaction transaction = typed;
-    transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    transaction.accountId = m_accountId;
-    transaction.createdAt = QDateTime::currentDateTimeUtc();
-    transaction.updatedAt = transaction.createdAt;
-    std::optional<Transaction> counterpart;
-    if (!targetAccountId.isEmpty())
-        counterpart = TransactionActions::makeTransferCounterpart(m_app, transaction, targetAccountId);
-    // Both legs of a transfer are written together or not at all.
-    if (!TransactionActions::insertNewTransaction(m_app, transaction, counterpart)) {
+    using Refusal = RegisterCommitBuilder::Refusal;
+    switch (commit.refusal) {
+    case Refusal::None:
+        return true;
+    case Refusal::PayeeMissing:
+        showStatus(tr("Payee is required"), 3000);
+        break;
+    case Refusal::AmountMissing:
+        showStatus(tr("Enter a payment or deposit amount"), 3000);
+        break;
+    case Refusal::AmountUnreadable:
+        showStatus(currencyDecimals(m_model->currency()) == 0
+                ? tr("\"%1\" is not an amount: this account's currency has no decimals.").arg(commit.unreadableAmount)
+                : tr("\"%1\" is not an amount.").arg(commit.unreadableAmount),
+            5000);
+        break;
+    case Refusal::TransferAccountNotFound:
+        showStatus(tr("Transfer account not found"), 3000);
+        break;
+    case Refusal::TransferCurrenciesDiffer:
+        Q_EMIT errorMessage(tr("Transfers require both accounts to use the same currency"));
+        break;
+    }
+    return false;
+}
+
+bool RegisterScreen::commitNewRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit)
+{
+    if (!builder.write(commit)) {
         showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
         return false;
     }
-    if (m_filter.activeCount() > 0 && !m_filter.matches(transaction))
+    if (m_filter.activeCount() > 0 && !m_filter.matches(commit.transaction))
         showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
     m_model->buffer().lastDate = m_model->buffer().date;
     m_model->resetNewRow();
@@ -989,36 +935,25 @@ bool RegisterScreen::commitNewRow(const Transaction &typed, const QString &targe
     return true;
 }
 
-bool RegisterScreen::commitEditedRow(const Transaction &typed)
+bool RegisterScreen::commitEditedRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit)
 {
     const int editingRow = m_model->editingRow();
     if (!isTransactionRow(editingRow))
         return false;
-    Transaction transaction = transactionAt(editingRow);
-    if (m_app->transactionRepository()->isOpeningBalance(transaction)) {
+    const Transaction stored = transactionAt(editingRow);
+    if (m_app->transactionRepository()->isOpeningBalance(stored)) {
         Q_EMIT editAccountRequested(m_accountId);
         m_model->resetNewRow();
         m_model->setEditingRow(-1);
         reload();
         return true;
     }
-    if (transaction.id.isEmpty()) {
+    if (stored.id.isEmpty()) {
         UserPrompts::current()->information(this, tr("Opening Balance"),
             tr("This account's opening balance is held on the account itself.\n\nSet it in the account's settings."));
         return false;
     }
-    transaction.date = typed.date;
-    transaction.payee = typed.payee;
-    transaction.checkNumber = typed.checkNumber;
-    transaction.memo = typed.memo;
-    transaction.amount = typed.amount;
-    transaction.categoryId = typed.categoryId;
-    transaction.cleared = typed.cleared;
-    transaction.reconciled = typed.reconciled;
-    transaction.version += 1;
-    transaction.updatedAt = QDateTime::currentDateTimeUtc();
-    transaction.syncStatus = SyncStatus::Pending;
-    if (!TransactionActions::updateTransaction(m_app, transaction)) {
+    if (!builder.write(commit)) {
         showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
         return false;
     }

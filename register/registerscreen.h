@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "data/transaction.h"
+#include "register/registercommitbuilder.h"
 #include "register/registerfilter.h"
 
 #include <QPersistentModelIndex>
@@ -25,6 +26,7 @@ class RegisterScreen : public QWidget
 
 public:
     explicit RegisterScreen(AppState *app, QWidget *parent = nullptr);
+    ~RegisterScreen() override;
 
     // Shows the account; the same account again only reloads.
     void setAccount(const QString &accountId);
@@ -110,16 +112,16 @@ private:
     // A copy of the row's transaction (empty for other rows): prompts run
     // event loops in which a reload replaces the rows.
     Transaction transactionAt(int row) const;
-    bool isSplitAmountCell(const QModelIndex &index) const;
     int nextVisibleColumn(int column) const;
     int previousVisibleColumn(int column) const;
     void openEditorAt(const QModelIndex &index, bool memoLine);
     // Closes the open editor, writing its value first when asked.
     void closeOpenEditor(bool commit);
     void restoreCurrentCell(const QModelIndex &index);
-    QString resolveCategoryId() const;
-    bool commitNewRow(const Transaction &transaction, const QString &targetAccountId);
-    bool commitEditedRow(const Transaction &edited);
+    // Shows why the row cannot be written; true when it can.
+    bool showRefusal(const RegisterCommitBuilder::Commit &commit);
+    bool commitNewRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit);
+    bool commitEditedRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit);
 
     AppState *m_app;
     QString m_accountId;

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "data/recordid.h"
 #include "register/categoryitems.h"
 #include "register/registercombobox.h"
 #include "register/smartamountfield.h"
@@ -11,7 +12,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
@@ -115,7 +115,7 @@ QList<SplitLine> SplitLinesWidget::lines(int sign) const
             continue;
         const auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
         SplitLine line;
-        line.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        line.id = newRecordId();
         line.categoryId = categoryIdOfShownText(category);
         line.amount = sign < 0 ? -amount : amount;
         line.memo = m_table->item(row, MemoColumn)->text();

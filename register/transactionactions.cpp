@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "register/spliteditordialog.h"
@@ -14,7 +15,6 @@
 #include <QDebug>
 #include <QDialog>
 #include <QSet>
-#include <QUuid>
 
 #include <functional>
 
@@ -105,32 +105,12 @@ bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
     return true;
 }
 
-// A local change: pending, stamped now, one version up from the stored one.
-void markEdited(Transaction &transaction)
-{
-    transaction.updatedAt = QDateTime::currentDateTimeUtc();
-    transaction.syncStatus = SyncStatus::Pending;
-    transaction.version += 1;
-}
-
-void markEdited(Account &account)
-{
-    account.updatedAt = QDateTime::currentDateTimeUtc();
-    account.syncStatus = SyncStatus::Pending;
-    account.version += 1;
-}
-
 // The server id is no edit: a push may have stored one while the copy was
 // on screen, and writing the copy's would lose it.
 Transaction keptBookkeeping(Transaction edited, const Transaction &stored)
 {
     edited.serverId = stored.serverId;
     return edited;
-}
-
-QString newId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 Transaction makeOpeningBalanceRecord(const QString &accountId, qint64 amount, const QDate &date)
@@ -465,7 +445,7 @@ Transaction makeTransferCounterpart(AppState *app, Transaction &transaction, con
     transaction.payee = QCoreApplication::translate("TransactionActions", "Transfer to %1").arg(targetName);
 
     Transaction counterpart;
-    counterpart.id = newId();
+    counterpart.id = newRecordId();
     counterpart.accountId = targetAccountId;
     counterpart.date = transaction.date;
     counterpart.payee = QCoreApplication::translate("TransactionActions", "Transfer from %1").arg(sourceName);

@@ -22,14 +22,12 @@
 
 namespace {
 
-const QString dimmedColor = QStringLiteral("#6E8A7E");
-
 QLabel *valueLabel(const QString &text, bool dimmed = false)
 {
     auto *label = new QLabel(text.isEmpty() ? QStringLiteral("—") : text);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (dimmed)
-        label->setStyleSheet(QStringLiteral("color: %1;").arg(dimmedColor));
+        label->setStyleSheet(mutedTextStyle());
     return label;
 }
 

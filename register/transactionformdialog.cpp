@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "register/categoryitems.h"
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
@@ -376,7 +376,7 @@ Transaction TransactionFormDialog::transaction() const
     const QDateTime now = QDateTime::currentDateTimeUtc();
     Transaction t = m_editMode ? m_transaction : Transaction();
     if (!m_editMode) {
-        t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        t.id = newRecordId();
         t.accountId = m_accountId;
         t.createdAt = now;
     }

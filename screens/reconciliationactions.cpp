@@ -3,10 +3,10 @@
 #include "app/appstate.h"
 #include "data/database.h"
 #include "data/reconciliationrepository.h"
+#include "data/recordid.h"
 #include "data/transactionrepository.h"
 
 #include <QHash>
-#include <QUuid>
 
 #include <limits>
 
@@ -77,7 +77,7 @@ FinishResult finish(AppState *app, const Account &account, const QList<Transacti
         return {FinishStatus::Unbalanced, QString()};
 
     Reconciliation reconciliation;
-    reconciliation.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    reconciliation.id = newRecordId();
     reconciliation.accountId = account.id;
     reconciliation.statementDate = statementDate;
     reconciliation.statementBalance = statementBalance;

@@ -13,7 +13,6 @@
 
 namespace {
 
-const char kSecondaryColour[] = "#6E8A7E";
 
 QTableWidgetItem *item(const QString &text)
 {
@@ -50,7 +49,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *app, QWidget 
     layout->addWidget(m_title);
 
     auto *explanation = new QLabel(tr("Past reconciliations for this account."), this);
-    explanation->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(kSecondaryColour)));
+    explanation->setStyleSheet(mutedTextStyle());
     layout->addWidget(explanation);
     layout->addSpacing(8);
 
@@ -73,7 +72,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *app, QWidget 
     m_emptyLabel->setObjectName(QStringLiteral("emptyLabel"));
     m_emptyLabel->setAlignment(Qt::AlignCenter);
     m_emptyLabel->setWordWrap(true);
-    m_emptyLabel->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(QLatin1String(kSecondaryColour)));
+    m_emptyLabel->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(mutedTextColor().name()));
     m_emptyLabel->hide();
     layout->addWidget(m_emptyLabel);
 }

@@ -32,7 +32,6 @@ using ReconciliationActions::WideSum;
 
 namespace {
 
-const QString kMutedStyle = QStringLiteral("color: #6E8A7E;");
 
 QFrame *sunkenLine(QWidget *parent)
 {
@@ -90,14 +89,14 @@ void ReconciliationScreen::setupUi()
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(4);
     grid->setColumnStretch(0, 1);
-    auto addRow = [this, grid, left](int row, QLabel *caption, const char *valueName, bool muted) {
+    auto addRow = [grid, left](int row, QLabel *caption, const char *valueName, bool muted) {
         auto *value = new QLabel(left);
         value->setObjectName(QLatin1String(valueName));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         applyFontRole(value, 7);
         if (muted) {
-            caption->setStyleSheet(kMutedStyle);
-            value->setStyleSheet(kMutedStyle);
+            caption->setStyleSheet(mutedTextStyle());
+            value->setStyleSheet(mutedTextStyle());
         }
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/recordid.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/categoryitems.h"
@@ -21,7 +22,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStringListModel>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
@@ -320,7 +320,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     RecurringTransaction rule = m_original;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!m_editMode) {
-        rule.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        rule.id = newRecordId();
         rule.createdAt = now;
     }
     rule.accountId = m_accountCombo->currentData().toString();

@@ -32,7 +32,6 @@
 namespace {
 
 const char kMutedStyle[] = "color: %1;";
-const char kMutedColor[] = "#6E8A7E";
 constexpr int kCustomCompareIndex = 3;
 // Bursts of change signals (an import, a sync) cause one rerun at most this often.
 constexpr int kDataChangeDelayMs = 300;
@@ -127,7 +126,7 @@ ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
     filterRow->addWidget(m_periodCombo);
     m_periodLabel = new QLabel(this);
     m_periodLabel->setObjectName(QStringLiteral("periodLabel"));
-    m_periodLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(QLatin1String(kMutedColor)));
+    m_periodLabel->setStyleSheet(mutedTextStyle());
     filterRow->addWidget(m_periodLabel);
     m_fromEdit = new QDateEdit(this);
     m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
@@ -280,7 +279,7 @@ void ReportsScreen::buildYearOverYearTab()
     controls->addSpacing(12);
     m_compareLabel = new QLabel(container);
     m_compareLabel->setObjectName(QStringLiteral("compareLabel"));
-    m_compareLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(QLatin1String(kMutedColor)));
+    m_compareLabel->setStyleSheet(mutedTextStyle());
     controls->addWidget(m_compareLabel);
 
     m_customRange = new QWidget(container);

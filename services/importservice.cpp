@@ -4,6 +4,7 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "data/transactionrepository.h"
 #include "services/csvparser.h"
 #include "services/importcategories.h"
@@ -13,7 +14,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSet>
-#include <QUuid>
 
 #include <algorithm>
 
@@ -269,7 +269,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         }
 
         Transaction transaction;
-        transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        transaction.id = newRecordId();
         transaction.accountId = accountId;
         transaction.date = date;
         transaction.payee = payee;
@@ -297,12 +297,24 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
 {
     QifAnalysis analysis;
     QSet<QString> listed;
+    QSet<QString> transferNames;
+    const auto addTransferAccount = [&](const QString &name) {
+        if (name.isEmpty() || transferNames.contains(name.toLower()))
+            return;
+        transferNames.insert(name.toLower());
+        analysis.transferAccounts.append(name);
+    };
     for (const QString &path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QifParseResult parsed = QifParser::parse(QifParser::decode(file.readAll()), QifDateOrder::Auto);
         analysis.totalRecords += int(parsed.transactions.size());
+        for (const QifTransaction &record : parsed.transactions) {
+            addTransferAccount(record.transferAccount);
+            for (const QifSplit &split : record.splits)
+                addTransferAccount(split.transferAccount);
+        }
 
         if (parsed.accounts.isEmpty()) {
             QifSourceAccount source;

@@ -51,6 +51,10 @@ struct QifAnalysis
 {
     QList<QifSourceAccount> accounts;
     int totalRecords = 0;
+    // Every account name the records' transfers point at (first spelling of
+    // each, letter case aside), so that a caller can map the ones that
+    // already exist and a transfer imported now links to one imported before.
+    QStringList transferAccounts;
 };
 
 // Brings CSV and QIF files into the register. Each import is one SQL

@@ -2,20 +2,15 @@
 
 #include "data/database.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 
 #include <QFile>
-#include <QUuid>
 
 #include <optional>
 
 namespace {
-
-QString newId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
 
 // QIF amounts are read in cents; a yen account keeps whole yen, and an
 // amount with a fraction of a yen does not read.
@@ -159,7 +154,7 @@ void QifImportRun::readFiles(const QStringList &paths)
             const QString sourceKey = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
             item.targetAccountId = m_mapping.value(sourceKey.toLower());
             item.record = std::move(record);
-            item.newId = newId();
+            item.newId = newRecordId();
             m_items.append(std::move(item));
         }
     }
@@ -301,9 +296,7 @@ void QifImportRun::linkOrMarkTransfer(const QifImportItem &item, Transaction &tr
     row.memo = QifParser::parseTransferHint(row.memo).rest;
     row.transferLinkId = transaction.id;
     row.transferDestAccountId = transaction.accountId;
-    row.updatedAt = QDateTime::currentDateTimeUtc();
-    row.version += 1;
-    row.syncStatus = SyncStatus::Pending;
+    markEdited(row);
     transaction.transferLinkId = row.id;
     transaction.transferDestAccountId = row.accountId;
     partner = row;
@@ -315,7 +308,7 @@ QList<SplitLine> QifImportRun::buildSplitLines(const QifImportItem &item, const 
     lines.reserve(item.record.splits.size());
     for (const QifSplit &split : item.record.splits) {
         SplitLine line;
-        line.id = newId();
+        line.id = newRecordId();
         line.transactionId = transaction.id;
         line.amount = toAccountUnits(split.amount, loadAccountCache(item.targetAccountId).currency).value_or(0);
         line.memo = split.memo;

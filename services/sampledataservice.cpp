@@ -1,11 +1,11 @@
 #include "services/sampledataservice.h"
 
 #include "data/database.h"
+#include "data/recordid.h"
 #include "data/sqlvalues.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
-#include <QUuid>
 
 namespace {
 
@@ -101,7 +101,7 @@ SampleDataService::SampleDataService(Database *database, QObject *parent)
 
 QString SampleDataService::makeId(const QString &kind)
 {
-    return QStringLiteral("sample-%1-%2").arg(kind, QUuid::createUuid().toString(QUuid::WithoutBraces).left(8));
+    return QStringLiteral("sample-%1-%2").arg(kind, newRecordId().left(8));
 }
 
 bool SampleDataService::hasSampleData() const

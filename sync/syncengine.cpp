@@ -93,6 +93,12 @@ SyncEngine::~SyncEngine() = default;
 
 QString SyncEngine::stateToString(SyncState state)
 {
+    return stateToString(int(state));
+}
+
+QString SyncEngine::stateToString(int state)
+{
+    // Switching on the number keeps an out-of-range value defined behaviour.
     switch (state) {
     case Idle:
         return QStringLiteral("Synced");

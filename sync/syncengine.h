@@ -66,6 +66,8 @@ public:
     void forceFullSync();
 
     static QString stateToString(SyncState state);
+    // A state that arrives as a number: "Unknown" for values outside SyncState.
+    static QString stateToString(int state);
 
     // Sign-out: stops automatic sync and forgets the signed-out user's place
     // in the change feed, the kept records with the cursor (a later sign-in

@@ -2,6 +2,7 @@
 
 #include "app/uiprefs.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "register/dateentry.h"
 #include "ui/palettehelpers.h"
 
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QStandardItemModel>
-#include <QUuid>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -256,7 +256,7 @@ Account AccountFormDialog::account() const
     Account result = m_account;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!m_editing) {
-        result.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        result.id = newRecordId();
         result.createdAt = now;
         result.startingBalance = openingBalanceCents();
     }

@@ -1,4 +1,5 @@
 #include "ui/categoryformdialog.h"
+#include "data/recordid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -6,7 +7,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QUuid>
 #include <QVBoxLayout>
 
 CategoryFormDialog::CategoryFormDialog(const QString &parentId, const QString &parentName, QWidget *parent)
@@ -113,7 +113,7 @@ Category CategoryFormDialog::category() const
     Category result = m_category;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!m_editing) {
-        result.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        result.id = newRecordId();
         result.createdAt = now;
     }
     result.name = m_nameEdit->text().trimmed();

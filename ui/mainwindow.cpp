@@ -205,7 +205,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     auto *subtitle = new QLabel(tr("Create your first account to get started."), page);
     applyFontRole(subtitle, 3);
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(colorStyle(QStringLiteral("#6E8A7E")));
+    subtitle->setStyleSheet(mutedTextStyle());
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -227,7 +227,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
     hint->setMaximumWidth(480);
-    hint->setStyleSheet(colorStyle(QStringLiteral("#6E8A7E")));
+    hint->setStyleSheet(mutedTextStyle());
     applyFontRole(hint, 2);
     auto *hintRow = new QHBoxLayout;
     hintRow->addStretch();

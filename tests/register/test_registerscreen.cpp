@@ -46,18 +46,6 @@ Transaction addFull(AppFixture &f, const QString &accountId, const QDate &date, 
     return transaction;
 }
 
-// Fills the new row's buffer directly, for rules of the commit itself.
-void fillBuffer(RegisterModel *model, const QString &date, const QString &payee, const QString &payment,
-    const QString &deposit, const QString &mark = QString())
-{
-    RegisterModel::EditBuffer &buffer = model->buffer();
-    buffer.date = date;
-    buffer.payee = payee;
-    buffer.payment = payment;
-    buffer.deposit = deposit;
-    buffer.clearedMark = mark;
-}
-
 } // namespace
 
 class TestRegisterScreen : public QObject

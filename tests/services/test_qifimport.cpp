@@ -443,6 +443,8 @@ private Q_SLOTS:
         QCOMPARE(analysis.accounts[0].sourceName, noHeader);
         QVERIFY(analysis.accounts[0].noAccountHeader);
         QVERIFY(!analysis.accounts[1].noAccountHeader);
+        // Named by records and splits, each once whatever its letter case.
+        QCOMPARE(analysis.transferAccounts, (QStringList{"Savings", "checking", "Brokerage"}));
     }
 };
 
