@@ -1358,6 +1358,10 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Lumora Account</source>
         <translation>Lumora-Konto</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1316,6 +1316,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Lumora Account</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1358,6 +1358,10 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>Lumora Account</source>
         <translation>Cuenta de Lumora</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1358,6 +1358,10 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
         <source>Lumora Account</source>
         <translation>Compte Lumora</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1348,6 +1348,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Lumora Account</source>
         <translation>Lumora アカウント</translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

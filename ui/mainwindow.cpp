@@ -18,6 +18,7 @@
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "screens/categoriesscreen.h"
 #include "screens/payeescreen.h"
 #include "screens/reconciliationhistoryscreen.h"
 #include "screens/reconciliationscreen.h"
@@ -728,7 +729,13 @@ void MainWindow::showSearchWindow()
     m_searchWindow->focusSearchField();
 }
 
-void MainWindow::showCategoriesWindow() {}
+void MainWindow::showCategoriesWindow()
+{
+    if (!m_categoriesWindow)
+        m_categoriesWindow = new CategoriesScreen(m_state);
+    m_categoriesWindow->reload();
+    presentWindow(m_categoriesWindow, tr("Categories"), QSize(600, 500), this);
+}
 
 void MainWindow::showSettingsWindow()
 {

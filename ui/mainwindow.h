@@ -10,6 +10,7 @@
 #include <QString>
 
 class AppState;
+class CategoriesScreen;
 class PayeeScreen;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
@@ -142,6 +143,7 @@ private:
     QPointer<RecurringScreen> m_recurringWindow;
     QPointer<SearchScreen> m_searchWindow;
     QPointer<SettingsScreen> m_settingsWindow;
+    QPointer<CategoriesScreen> m_categoriesWindow;
     QPointer<PayeeScreen> m_payeesWindow;
     QPointer<ReconciliationHistoryScreen> m_historyWindow;
     QPointer<LumoAccount::AccountScreen> m_accountWindow;
