@@ -41,9 +41,17 @@ void AccountClient::deleteAccount(std::function<void(bool ok)> callback)
 
 void AccountClient::getDevices(std::function<void(const QList<Device> &)> callback)
 {
+    getDevices([callback](bool, const QList<Device> &devices) {
+        if (callback)
+            callback(devices);
+    });
+}
+
+void AccountClient::getDevices(std::function<void(bool ok, const QList<Device> &)> callback)
+{
     m_api->get(QStringLiteral("/devices"), [callback](bool ok, int, const QJsonObject &body) {
         if (callback)
-            callback(ok ? readList<Device>(body, QStringLiteral("devices")) : QList<Device>());
+            callback(ok, ok ? readList<Device>(body, QStringLiteral("devices")) : QList<Device>());
     });
 }
 
@@ -57,18 +65,47 @@ void AccountClient::registerDevice()
     m_api->post(QStringLiteral("/devices/register"), body, ApiCallback());
 }
 
-void AccountClient::removeDevice(const QString &deviceId)
+namespace {
+
+// Hands only the ok flag of a reply to a caller that wants the outcome.
+ApiCallback outcomeOnly(std::function<void(bool ok)> callback)
 {
-    if (!isSafePathSegment(deviceId))
+    return [callback](bool ok, int, const QJsonObject &) {
+        if (callback)
+            callback(ok);
+    };
+}
+
+} // namespace
+
+void AccountClient::removeDevice(const QString &deviceId, std::function<void(bool ok)> callback)
+{
+    if (!isSafePathSegment(deviceId)) {
+        if (callback)
+            callback(false);
         return;
-    m_api->del(QStringLiteral("/devices/%1").arg(deviceId), ApiCallback());
+    }
+    m_api->del(QStringLiteral("/devices/%1").arg(deviceId), outcomeOnly(std::move(callback)));
 }
 
 void AccountClient::getGroup(std::function<void(const Group &)> callback)
 {
-    m_api->get(QStringLiteral("/group"), [callback](bool ok, int, const QJsonObject &body) {
+    getGroup([callback](bool, const Group &group) {
         if (callback)
-            callback(ok ? Group::fromJson(body) : Group());
+            callback(group);
+    });
+}
+
+void AccountClient::getGroup(std::function<void(bool ok, const Group &)> callback)
+{
+    m_api->get(QStringLiteral("/group"), [callback](bool ok, int status, const QJsonObject &body) {
+        if (!callback)
+            return;
+        // The service answers "not found" for a user who belongs to no group.
+        if (!ok && status == 404)
+            callback(true, Group());
+        else
+            callback(ok, ok ? Group::fromJson(body) : Group());
     });
 }
 
@@ -110,33 +147,45 @@ void AccountClient::joinGroup(const QString &code, std::function<void(bool ok)> 
                 });
 }
 
-void AccountClient::leaveGroup()
+void AccountClient::leaveGroup(std::function<void(bool ok)> callback)
 {
     QPointer<AccountClient> self(this);
     m_api->post(QStringLiteral("/group/leave"), QJsonObject(),
-                [self](bool ok, int, const QJsonObject &) {
+                [self, callback](bool ok, int, const QJsonObject &) {
                     if (ok && self)
                         self->refreshTokenAndNotify();
+                    if (callback)
+                        callback(ok);
                 });
 }
 
-void AccountClient::removeMember(const QString &memberId)
+void AccountClient::removeMember(const QString &memberId, std::function<void(bool ok)> callback)
 {
-    if (!isSafePathSegment(memberId))
+    if (!isSafePathSegment(memberId)) {
+        if (callback)
+            callback(false);
         return;
+    }
     QPointer<AccountClient> self(this);
     m_api->del(QStringLiteral("/group/members/%1").arg(memberId),
-               [self](bool ok, int, const QJsonObject &) {
+               [self, callback](bool ok, int, const QJsonObject &) {
                    if (ok && self)
                        Q_EMIT self->groupChanged();
+                   if (callback)
+                       callback(ok);
                });
 }
 
-void AccountClient::revokeInvitation(const QString &invitationId)
+void AccountClient::revokeInvitation(const QString &invitationId,
+                                     std::function<void(bool ok)> callback)
 {
-    if (!isSafePathSegment(invitationId))
+    if (!isSafePathSegment(invitationId)) {
+        if (callback)
+            callback(false);
         return;
-    m_api->del(QStringLiteral("/group/invitations/%1").arg(invitationId), ApiCallback());
+    }
+    m_api->del(QStringLiteral("/group/invitations/%1").arg(invitationId),
+               outcomeOnly(std::move(callback)));
 }
 
 void AccountClient::refreshTokenAndNotify()

@@ -27,17 +27,23 @@ public:
     void getProfile(std::function<void(const Profile &)> callback);
     void deleteAccount(std::function<void(bool ok)> callback);
 
+    // Fetches come in two forms: the plain one hands a failure over as an
+    // empty result; the other also says whether the service answered, so a
+    // screen can tell "nothing there" from "could not be read".
     void getDevices(std::function<void(const QList<Device> &)> callback);
+    void getDevices(std::function<void(bool ok, const QList<Device> &)> callback);
     void registerDevice();
-    void removeDevice(const QString &deviceId);
+    void removeDevice(const QString &deviceId, std::function<void(bool ok)> callback = {});
 
     void getGroup(std::function<void(const Group &)> callback);
+    // A user without a group is an answer (ok, empty group), not a failure.
+    void getGroup(std::function<void(bool ok, const Group &)> callback);
     void generateInviteCode(std::function<void(const GroupInvitation &)> callback);
     void inviteByEmail(const QString &email, std::function<void(const GroupInvitation &)> callback);
     void joinGroup(const QString &code, std::function<void(bool ok)> callback);
-    void leaveGroup();
-    void removeMember(const QString &memberId);
-    void revokeInvitation(const QString &invitationId);
+    void leaveGroup(std::function<void(bool ok)> callback = {});
+    void removeMember(const QString &memberId, std::function<void(bool ok)> callback = {});
+    void revokeInvitation(const QString &invitationId, std::function<void(bool ok)> callback = {});
 
     void openAccountPortal(const QString &path = QString());
 

@@ -140,6 +140,14 @@ void AuthClient::logout()
 
 void AuthClient::fetchCurrentUser(std::function<void(const User &)> callback)
 {
+    fetchCurrentUser([callback](bool, const User &user) {
+        if (callback)
+            callback(user);
+    });
+}
+
+void AuthClient::fetchCurrentUser(std::function<void(bool ok, const User &)> callback)
+{
     QPointer<AuthClient> self(this);
     m_api->get(QStringLiteral("/users/me"),
                [self, callback](bool ok, int, const QJsonObject &body) {
@@ -148,7 +156,7 @@ void AuthClient::fetchCurrentUser(std::function<void(const User &)> callback)
                    if (ok)
                        self->m_currentUser = User::fromJson(body);
                    if (callback)
-                       callback(self->m_currentUser);
+                       callback(ok, self->m_currentUser);
                });
 }
 
@@ -187,20 +195,35 @@ void AuthClient::changePassword(const QString &currentPassword, const QString &n
 
 void AuthClient::listSessions(std::function<void(const QList<Session> &)> callback)
 {
+    listSessions([callback](bool, const QList<Session> &sessions) {
+        if (callback)
+            callback(sessions);
+    });
+}
+
+void AuthClient::listSessions(std::function<void(bool ok, const QList<Session> &)> callback)
+{
     m_api->get(QStringLiteral("/users/me/sessions"),
                [callback](bool ok, int, const QJsonObject &body) {
                    if (!callback)
                        return;
-                   callback(ok ? readList<Session>(body, QStringLiteral("sessions"))
-                               : QList<Session>());
+                   callback(ok, ok ? readList<Session>(body, QStringLiteral("sessions"))
+                                   : QList<Session>());
                });
 }
 
-void AuthClient::revokeSession(const QString &sessionId)
+void AuthClient::revokeSession(const QString &sessionId, std::function<void(bool ok)> callback)
 {
-    if (!isSafePathSegment(sessionId))
+    if (!isSafePathSegment(sessionId)) {
+        if (callback)
+            callback(false);
         return;
-    m_api->del(QStringLiteral("/users/me/sessions/%1").arg(sessionId), ApiCallback());
+    }
+    m_api->del(QStringLiteral("/users/me/sessions/%1").arg(sessionId),
+               [callback](bool ok, int, const QJsonObject &) {
+                   if (callback)
+                       callback(ok);
+               });
 }
 
 QString AuthClient::userId() const

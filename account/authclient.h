@@ -39,11 +39,14 @@ public:
     void logout();
 
     void fetchCurrentUser(std::function<void(const User &)> callback);
+    // Also says whether the service answered; on failure the user is the last one known.
+    void fetchCurrentUser(std::function<void(bool ok, const User &)> callback);
     void updateProfile(const QString &displayName, std::function<void(const User &)> callback);
     void changePassword(const QString &currentPassword, const QString &newPassword,
                         std::function<void(bool ok)> callback);
     void listSessions(std::function<void(const QList<Session> &)> callback);
-    void revokeSession(const QString &sessionId);
+    void listSessions(std::function<void(bool ok, const QList<Session> &)> callback);
+    void revokeSession(const QString &sessionId, std::function<void(bool ok)> callback = {});
     QString userId() const;
 
 Q_SIGNALS:

@@ -77,6 +77,9 @@ void ShareMembersDialog::buildWindow()
 
     if (!m_texts.heading.isEmpty()) {
         auto *heading = new QLabel(m_texts.heading, this);
+        heading->setObjectName(QStringLiteral("headingLabel"));
+        // The heading names the shared account: data, never markup.
+        heading->setTextFormat(Qt::PlainText);
         heading->setWordWrap(true);
         QFont font = heading->font();
         font.setPointSize(font.pointSize() + 2);

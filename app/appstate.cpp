@@ -145,7 +145,7 @@ void AppState::connectOnlineClient()
     m_onlineClient->initialize();
     LumoAccount::AuthClient *auth = m_onlineClient->authClient();
     connect(auth, &LumoAccount::AuthClient::loginSucceeded, this, &AppState::onLoginSucceeded);
-    connect(auth, &LumoAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::stopAutoSync);
+    connect(auth, &LumoAccount::AuthClient::logoutCompleted, m_syncEngine, &SyncEngine::handleSignOut);
 
     if (m_onlineClient->isAuthenticated()) {
         QPointer<AppState> self(this);
@@ -229,6 +229,18 @@ LumoAccount::ClientConfig AppState::clientConfigFromEnvironment()
 QString AppState::syncServiceUrlFromEnvironment()
 {
     return environmentOr("SYNC_API_URL", LumoAccount::Defaults::SyncApiUrl);
+}
+
+void AppState::announceRestoredData()
+{
+    Q_EMIT m_accountRepository->accountsChanged();
+    Q_EMIT m_categoryRepository->categoriesChanged();
+    Q_EMIT m_recurringRepository->recurringChanged();
+    Q_EMIT m_reconciliationRepository->reconciliationsChanged();
+    QList<Account> accounts = m_accountRepository->listAll();
+    accounts += m_accountRepository->listDeleted();
+    for (const Account &account : std::as_const(accounts))
+        Q_EMIT m_transactionRepository->transactionsChanged(account.id);
 }
 
 void AppState::setCurrentAccountId(const QString &id)

@@ -69,6 +69,11 @@ public:
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &id);
 
+    // A backup restore writes rows past the repositories: this raises every
+    // repository's change signal, for every account, so each view that
+    // follows them reloads and a signed-in user's data is synced.
+    void announceRestoredData();
+
 public Q_SLOTS:
     void onLoginSucceeded();
 

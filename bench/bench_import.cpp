@@ -5,6 +5,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
+#include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/importservice.h"
@@ -17,7 +18,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QUuid>
 
 #include <sqlite3.h>
 
@@ -130,7 +130,7 @@ struct Store
                                                   database.get());
         for (const QString &name : kAccounts) {
             Account account;
-            account.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            account.id = newRecordId();
             account.name = name;
             account.createdAt = account.updatedAt = QDateTime::currentDateTimeUtc();
             accounts->insert(account);

@@ -2,6 +2,7 @@
 // register rows of a 100k-transaction account, full-text search over 1M
 // transactions, and 100k inserts in one transaction.
 
+#include "benchtransactions.h"
 #include "benchutil.h"
 
 #include "data/accountrepository.h"
@@ -17,38 +18,6 @@
 using namespace Bench;
 
 namespace {
-
-const char kInsertSql[] =
-    "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
-    "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
-    "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
-
-void rawInsert(RawDb &raw, sqlite3_stmt *statement, const Transaction &t)
-{
-    using namespace SqlValues;
-    RawDb::bindText(statement, 1, t.id);
-    RawDb::bindText(statement, 2, t.accountId);
-    RawDb::bindText(statement, 3, isoDate(t.date));
-    RawDb::bindText(statement, 4, t.payee);
-    RawDb::bindText(statement, 5, t.memo);
-    sqlite3_bind_int64(statement, 6, t.amount);
-    RawDb::bindText(statement, 7, t.categoryId, true);
-    RawDb::bindText(statement, 8, t.checkNumber);
-    sqlite3_bind_int(statement, 9, t.cleared);
-    sqlite3_bind_int(statement, 10, t.reconciled);
-    RawDb::bindText(statement, 11, t.transferLinkId);
-    RawDb::bindText(statement, 12, t.transferDestAccountId);
-    sqlite3_bind_int(statement, 13, t.isSplit);
-    RawDb::bindText(statement, 14, t.recurringId);
-    sqlite3_bind_int(statement, 15, t.version);
-    RawDb::bindText(statement, 16, QStringLiteral("pending"));
-    RawDb::bindText(statement, 17, t.serverId);
-    RawDb::bindText(statement, 18, isoDateTime(t.createdAt));
-    RawDb::bindText(statement, 19, isoDateTime(t.updatedAt));
-    if (sqlite3_step(statement) != SQLITE_DONE)
-        std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(raw.handle()));
-    sqlite3_reset(statement);
-}
 
 // A migrated database file with the given accounts and categories.
 std::unique_ptr<Database> createDatabase(const QString &path, const QList<Account> &accounts,
@@ -94,11 +63,11 @@ int main(int argc, char *argv[])
     {
         createDatabase(dir.filePath(QStringLiteral("raw.db")), accounts, categories);
         RawDb raw(dir.filePath(QStringLiteral("raw.db")));
-        sqlite3_stmt *statement = raw.prepare(QString::fromLatin1(kInsertSql));
+        sqlite3_stmt *statement = raw.prepare(QString::fromLatin1(kInsertTransactionSql));
         rawInsertMs = medianMs(1, [&] {
             raw.exec("BEGIN");
             for (const Transaction &t : register100k)
-                rawInsert(raw, statement, t);
+                insertRawTransaction(raw, statement, t);
             raw.exec("COMMIT");
         });
         sqlite3_finalize(statement);
@@ -137,12 +106,12 @@ int main(int argc, char *argv[])
         createDatabase(path, accounts, categories);
         {
             RawDb raw(path);
-            sqlite3_stmt *statement = raw.prepare(QString::fromLatin1(kInsertSql));
+            sqlite3_stmt *statement = raw.prepare(QString::fromLatin1(kInsertTransactionSql));
             raw.exec("BEGIN");
             for (int a = 0; a < 10; ++a) {
                 const QList<Transaction> batch = generator.transactions(accounts[a].id, 100000, categories);
                 for (const Transaction &t : batch)
-                    rawInsert(raw, statement, t);
+                    insertRawTransaction(raw, statement, t);
             }
             raw.exec("COMMIT");
             sqlite3_finalize(statement);

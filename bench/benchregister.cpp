@@ -2,6 +2,7 @@
 // rows through the sqlite3 C API: opening the account, re-sorting it,
 // reloading after one edit, and opening the payee editor.
 
+#include "benchtransactions.h"
 #include "benchutil.h"
 
 #include "app/appstate.h"
@@ -20,14 +21,6 @@
 using namespace Bench;
 
 namespace {
-
-const char kRegisterSql[] =
-    "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
-    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
-    "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
-    "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-    "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC";
 
 void fill(AppState *app, const QList<Account> &accounts, const QList<Category> &categories,
     const QList<Transaction> &transactions)
@@ -48,10 +41,7 @@ void fill(AppState *app, const QList<Account> &accounts, const QList<Category> &
 int main(int argc, char *argv[])
 {
     QTemporaryDir dir;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TALLYRA_DATA_DIR", dir.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    useTemporaryDirectory(dir);
     QApplication application(argc, argv);
 
     DataGenerator generator;

@@ -1,246 +1,97 @@
-// Reports and search screens over 1M transactions against the statements
-// behind them run through the sqlite3 C API: switching the reports' period
-// or account with each tab on screen, showing the search window, and a
-// search for a common word until the list holds its rows.
+// Payee and category screen figures against the sqlite3 C API on the same
+// rows: the payee list over 1M transactions with 100k distinct payees,
+// merging 20 payees that cover 50k transactions, and the category tree of
+// 2,000 categories.
 
-#include "benchfill.h"
-#include "benchreports.h"
-#include "benchutil.h"
+#include "benchtransactions.h"
 
 #include "app/appstate.h"
+#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
-#include "register/registermodel.h"
-#include "screens/reportsscreen.h"
-#include "screens/searchscreen.h"
+#include "screens/categoriesscreen.h"
+#include "screens/categorytreemodel.h"
+#include "screens/payeescreen.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QSignalSpy>
-#include <QSqlDriver>
-#include <QTabWidget>
+#include <QListWidget>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
-
-#include <functional>
+#include <QUuid>
 
 using namespace Bench;
 
 namespace {
 
 constexpr int kAccounts = 10;
-constexpr int kPerAccount = 100000;
-constexpr int kRuns = 3;
-// Switching between two accounts reads a tenth of the rows: more runs, less noise.
-constexpr int kAccountRuns = 7;
+constexpr int kTransactions = 1000000;
+constexpr int kDistinctPayees = 100000;
+// Every 20th row belongs to one of 20 merge payees: 50k rows in all.
+constexpr int kMergePayees = 20;
+constexpr int kMergeStride = 20;
+constexpr int kParentCategories = 200;
+constexpr int kChildrenEach = 9;
 
-const char *const kTabNames[] = {"category_spending", "payee_summary", "tax_report", "income_vs_expenses",
-                                 "cash_flow", "year_over_year", "account_summary", "transactions"};
-// The statement each tab runs; year over year runs it twice.
-const char *const kTabStatements[] = {"spendingByCategory", "payeeSummary", "taxReport", "incomeVsExpenses",
-                                      "cashFlowByMonth", "categoryTotals", "accountSummary", "transactionList"};
-
-// The tab's statement(s) through the sqlite3 C API with the screen's
-// arguments: the period from `from` to today ("All Time" by default), and the
-// account when one is chosen and the tab's report takes one.
-class RawTabReport
+QString mergePayee(int k)
 {
-public:
-    RawTabReport(RawDb &raw, int tab, const QString &accountId, const QDate &from = QDate(2000, 1, 1))
-        : m_raw(raw)
-        , m_tab(tab)
-        , m_sql(reportSql(kTabStatements[tab]))
-        , m_filtered(!accountId.isEmpty() && m_sql.perAccount)
-        , m_accountId(accountId)
-        , m_from(from)
-    {
-    }
-
-    // Prepares, runs and finalizes, as a program that runs the report once.
-    void run()
-    {
-        m_statement = m_raw.prepare(m_sql.text(m_filtered));
-        const QDate today = QDate::currentDate();
-        if (m_tab == ReportsScreen::YearOverYearTab) {
-            // The tab's own default periods: last year and this year.
-            bind(QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31));
-            m_raw.readAll(m_statement);
-            bind(QDate(today.year(), 1, 1), today);
-        } else {
-            bind(m_from, today);
-        }
-        m_raw.readAll(m_statement);
-        sqlite3_finalize(m_statement);
-        m_statement = nullptr;
-    }
-
-private:
-    void bind(const QDate &from, const QDate &to)
-    {
-        sqlite3_reset(m_statement);
-        int index = 1;
-        if (m_sql.dated) {
-            RawDb::bindText(m_statement, index++, from.toString(Qt::ISODate));
-            RawDb::bindText(m_statement, index++, to.toString(Qt::ISODate));
-        }
-        if (m_filtered)
-            RawDb::bindText(m_statement, index, m_accountId);
-    }
-
-    RawDb &m_raw;
-    int m_tab;
-    const ReportSql &m_sql;
-    bool m_filtered;
-    QString m_accountId;
-    QDate m_from;
-    sqlite3_stmt *m_statement = nullptr;
-};
-
-// Alternates timed switches of a control (until the tab on screen is filled
-// and painted) with timed runs of the raw statements, so that both see the
-// same machine, each side first doing what the screen showed before the
-// switch; which side goes first alternates too, as each run warms caches for
-// the next. Prints the ratio of the medians.
-double printSwitchRatio(const QByteArray &name, int runs, double target, const std::function<void()> &before,
-                        const std::function<void()> &change, RawTabReport &rawBefore, RawTabReport &raw)
-{
-    std::vector<double> screenTimes;
-    std::vector<double> rawTimes;
-    const auto timeScreen = [&] {
-        before();
-        QApplication::processEvents();
-        QElapsedTimer timer;
-        timer.start();
-        change();
-        QApplication::processEvents();
-        screenTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
-    };
-    const auto timeRaw = [&] {
-        rawBefore.run();
-        QElapsedTimer timer;
-        timer.start();
-        raw.run();
-        rawTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
-    };
-    for (int run = 0; run < runs; ++run) {
-        if (run % 2 == 0) {
-            timeScreen();
-            timeRaw();
-        } else {
-            timeRaw();
-            timeScreen();
-        }
-    }
-    std::sort(screenTimes.begin(), screenTimes.end());
-    std::sort(rawTimes.begin(), rawTimes.end());
-    const double screenMs = screenTimes[screenTimes.size() / 2];
-    printRatio(name.constData(), screenMs, rawTimes[rawTimes.size() / 2], target);
-    return screenMs;
+    return QStringLiteral("Merge Payee %1").arg(k);
 }
 
-void benchReports(AppState &app, RawDb &raw, const QString &firstAccountId, const QString &secondAccountId)
+// The merge payees get back their texts; rowid n is the n-th row written.
+const char kRestoreSql[] = "UPDATE transactions SET payee = 'Merge Payee ' || (((rowid - 1) / 20) % 20) "
+                           "WHERE payee = 'Merged'";
+
+const char kRawMergeSql[] =
+    "UPDATE transactions SET payee = 'Merged', updated_at = ?, version = version + 1, sync_status = 'pending' "
+    "WHERE deleted_at IS NULL AND payee IN (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+const char kDistinctPayeesSql[] =
+    "SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee";
+
+const char kCategoriesSql[] =
+    "SELECT id, name, category_type, parent_id, is_tax_relevant, tax_category, icon, color, is_default, account_id, version, "
+    "sync_status, server_id, created_at, updated_at, deleted_at FROM categories WHERE deleted_at IS NULL ORDER BY "
+    "name";
+
+void createTransactions(const QString &path)
 {
-    ReportsScreen screen(&app);
-    screen.resize(1200, 800);
-    screen.show();
-    screen.refresh();
-    QApplication::processEvents();
-    auto *tabs = screen.findChild<QTabWidget *>(QStringLiteral("reportTabs"));
-    auto *period = screen.findChild<QComboBox *>(QStringLiteral("periodCombo"));
-    auto *accounts = screen.findChild<QComboBox *>(QStringLiteral("accountCombo"));
-    const int allTime = period->findText(QStringLiteral("All Time"));
-    const int thisMonth = period->findText(QStringLiteral("This Month"));
-    const auto chooseAccount = [&](const QString &id) { accounts->setCurrentIndex(accounts->findData(id)); };
-    chooseAccount(firstAccountId);
-    period->setCurrentIndex(allTime);
-
-    for (int tab = 0; tab < ReportsScreen::TabCount; ++tab) {
-        tabs->setCurrentIndex(tab);
-        const double target = tab == ReportsScreen::TransactionsTab ? 3.0 : 1.5;
-
-        // Account: from one account to another over "All Time".
-        RawTabReport firstAccount(raw, tab, firstAccountId);
-        RawTabReport secondAccount(raw, tab, secondAccountId);
-        // The tax report and the account summary ignore the account: a
-        // switch reruns the whole report, so one run; a listing of 100k rows
-        // takes a second a run.
-        int accountRuns = tab == ReportsScreen::TransactionsTab ? kRuns : kAccountRuns;
-        if (!reportSql(kTabStatements[tab]).perAccount)
-            accountRuns = 1;
-        printSwitchRatio(QByteArray("reports_switch_account_") + kTabNames[tab] + "_1M_vs_raw", accountRuns, target,
-                         [&] { chooseAccount(firstAccountId); }, [&] { chooseAccount(secondAccountId); },
-                         firstAccount, secondAccount);
-
-        // Period: from "This Month" to "All Time" over all accounts. A run
-        // reads the whole million rows, so one run keeps the program short.
-        RawTabReport thisMonthAccounts(raw, tab, QString(), QDate::currentDate().addDays(1 - QDate::currentDate().day()));
-        RawTabReport allAccounts(raw, tab, QString());
-        const double periodMs = printSwitchRatio(
-            QByteArray("reports_period_to_all_time_") + kTabNames[tab] + "_1M_vs_raw", 1, target,
-            [&] {
-                period->setCurrentIndex(thisMonth);
-                accounts->setCurrentIndex(0);
-            },
-            [&] { period->setCurrentIndex(allTime); }, thisMonthAccounts, allAccounts);
-        if (tab == ReportsScreen::TransactionsTab)
-            printMs("reports_period_to_all_time_transactions_1M", periodMs);
-
-        // The next tab starts on one account over "All Time".
-        period->setCurrentIndex(thisMonth);
-        chooseAccount(firstAccountId);
-        period->setCurrentIndex(allTime);
-    }
+    createAccountsWithTransactions(path, kAccounts, [](int) { return kTransactions / kAccounts; },
+        [](Transaction &transaction, int position) {
+            if (position % kMergeStride == 0)
+                transaction.payee = mergePayee((position / kMergeStride) % kMergePayees);
+            else
+                transaction.payee += QStringLiteral(" #%1").arg(position % kDistinctPayees);
+        });
 }
 
-const char kSearchColumns[] =
-    "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
-    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
-    "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
-    "c.name END AS category_name ";
-
-void benchSearch(AppState &app, RawDb &raw)
+// 200 parents with 9 children each, named from the generator's payees.
+void createCategories(AppState &app)
 {
-    SearchScreen screen(&app);
-    screen.resize(800, 550);
-    QSignalSpy searches(screen.model(), &QAbstractItemModel::modelReset);
+    const QStringList &names = DataGenerator::payees();
+    BulkWriteScope bulk(app.database());
+    SqlTransaction sql(app.database());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int p = 0; p < kParentCategories; ++p) {
+        Category parent;
+        parent.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        parent.name = QStringLiteral("%1 %2").arg(names.at(p % names.size())).arg(p);
+        parent.createdAt = now;
+        parent.updatedAt = now;
+        app.categoryRepository()->insert(parent);
+        for (int c = 0; c < kChildrenEach; ++c) {
+            Category child = parent;
+            child.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            child.name = QStringLiteral("%1 %2").arg(names.at((p + c * 7) % names.size())).arg(c);
+            child.parentId = parent.id;
+            app.categoryRepository()->insert(child);
+        }
+    }
+    sql.commit();
+}
 
-    // Showing the window: the combos refilled, then the focus.
-    const double showMs = medianMs(kRuns, [&] {
-        screen.reloadFilterCombos();
-        screen.show();
-        screen.focusSearchField();
-        QApplication::processEvents();
-    });
-    std::printf("search_show_window_searches_per_show: %.0f (target 1)\n", double(searches.count()) / kRuns);
-    printMs("search_show_window_1M", showMs);
-
-    // A common word, from the typing pause until the table holds its rows.
-    const QString word = DataGenerator::payees().first().section(u' ', 0, 0);
-    auto *edit = screen.findChild<QLineEdit *>(QStringLiteral("searchEdit"));
-    const double typedMs = medianOfRuns(kRuns, [&] {
-        edit->clear();
-        screen.performSearch();
-        QApplication::processEvents();
-        edit->setText(word);
-        QElapsedTimer timer;
-        timer.start();
-        screen.performSearch(); // what the typing pause's time-out runs
-        QApplication::processEvents();
-        return double(timer.nsecsElapsed()) / 1e6;
-    });
-    if (screen.model()->rowCount() != 200)
-        std::fprintf(stderr, "unexpected search result: %d rows\n", screen.model()->rowCount());
-    sqlite3_stmt *matching = raw.prepare(
-        QString::fromLatin1(kSearchColumns)
-        + QStringLiteral("FROM transactions t JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN categories c "
-                         "ON t.category_id = c.id WHERE t.deleted_at IS NULL AND transactions_fts MATCH ? ORDER BY "
-                         "t.date DESC, t.created_at DESC LIMIT 200"));
-    RawDb::bindText(matching, 1, TransactionRepository::buildFtsQuery(word));
-    const double rawTypedMs = medianMs(kRuns, [&] { raw.readAll(matching); });
-    sqlite3_finalize(matching);
-    printRatio("search_common_word_1M_vs_raw", typedMs, rawTypedMs, 2.0);
-    printMs("search_common_word_1M", typedMs);
+void restoreMergePayees(RawDb &raw)
+{
+    raw.exec(kRestoreSql);
 }
 
 } // namespace
@@ -248,32 +99,93 @@ void benchSearch(AppState &app, RawDb &raw)
 int main(int argc, char *argv[])
 {
     QTemporaryDir dir;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TALLYRA_DATA_DIR", dir.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    useTemporaryDirectory(dir);
     QApplication application(argc, argv);
-
     const QString path = dir.filePath(QStringLiteral("tallyra.db"));
-    DataGenerator generator;
-    buildRegister(path, generator, kAccounts, kPerAccount);
+    createTransactions(path);
+
     AppState app;
     if (!app.initialize())
         return 1;
+    RawDb raw(path);
 
-    // The baselines run on the program's own connection: the same page cache.
-    const QVariant handle = app.database()->db()->driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return 1;
-    RawDb raw(*static_cast<sqlite3 *const *>(handle.data()));
-    QStringList accountIds;
+    // 1. The payee list: every distinct payee of 1M transactions.
     {
-        sqlite3_stmt *ids = raw.prepare(QStringLiteral("SELECT id FROM accounts ORDER BY sort_order, name LIMIT 2"));
-        while (sqlite3_step(ids) == SQLITE_ROW)
-            accountIds.append(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(ids, 0))));
-        sqlite3_finalize(ids);
+        sqlite3_stmt *select = raw.prepare(QString::fromLatin1(kDistinctPayeesSql));
+        int distinct = 0;
+        const double rawMs = medianMs(3, [&] { distinct = raw.readAll(select); });
+        sqlite3_finalize(select);
+        PayeeScreen screen(&app);
+        screen.resize(550, 500);
+        screen.show();
+        const double reloadMs = medianMs(3, [&] {
+            screen.reloadPayees();
+            if (screen.payeeList()->count() != distinct)
+                std::fprintf(stderr, "unexpected payee count %d of %d\n", screen.payeeList()->count(), distinct);
+        });
+        printRatio("payee_list_100k_of_1m_vs_raw_select_distinct", reloadMs, rawMs, 1.5);
+        printMs("payee_list_100k_of_1m", reloadMs);
     }
-    benchReports(app, raw, accountIds.value(0), accountIds.value(1));
-    benchSearch(app, raw);
+
+    // 2. Merging 20 payees of 50k transactions into one, against one raw
+    // UPDATE of the same rows; each run starts from the same texts.
+    {
+        QStringList merged;
+        for (int k = 0; k < kMergePayees; ++k)
+            merged.append(mergePayee(k));
+        sqlite3_stmt *update = raw.prepare(QString::fromLatin1(kRawMergeSql));
+        const double rawMs = medianOfRuns(3, [&] {
+            QElapsedTimer timer;
+            timer.start();
+            RawDb::bindText(update, 1, SqlValues::nowUtcIso());
+            for (int k = 0; k < kMergePayees; ++k)
+                RawDb::bindText(update, k + 2, merged.at(k));
+            raw.exec("BEGIN");
+            if (sqlite3_step(update) != SQLITE_DONE)
+                std::fprintf(stderr, "raw merge failed: %s\n", sqlite3_errmsg(raw.handle()));
+            const int changed = sqlite3_changes(raw.handle());
+            raw.exec("COMMIT");
+            sqlite3_reset(update);
+            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            if (changed != kTransactions / kMergeStride)
+                std::fprintf(stderr, "raw merge changed %d rows\n", changed);
+            restoreMergePayees(raw);
+            return ms;
+        });
+        sqlite3_finalize(update);
+        const double mergeMs = medianOfRuns(3, [&] {
+            QElapsedTimer timer;
+            timer.start();
+            const std::optional<int> changed =
+                app.transactionRepository()->renamePayees(merged, QStringLiteral("Merged"));
+            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            if (changed.value_or(-1) != kTransactions / kMergeStride)
+                std::fprintf(stderr, "merge changed %d rows\n", changed.value_or(-1));
+            restoreMergePayees(raw);
+            return ms;
+        });
+        printRatio("payee_merge_20_of_50k_rows_vs_raw_update", mergeMs, rawMs, 1.5);
+        printMs("payee_merge_20_of_50k_rows", mergeMs);
+    }
+
+    // 3. The category tree of 2,000 categories.
+    {
+        // Only the generated tree is live.
+        raw.exec("UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z'");
+        createCategories(app);
+        sqlite3_stmt *select = raw.prepare(QString::fromLatin1(kCategoriesSql));
+        const double rawMs = medianMs(21, [&] { raw.readAll(select); });
+        sqlite3_finalize(select);
+        CategoriesScreen screen(&app);
+        screen.resize(700, 600);
+        screen.show();
+        const double reloadMs = medianMs(21, [&] {
+            screen.reload();
+            if (screen.proxy()->rowCount() != kParentCategories)
+                std::fprintf(stderr, "unexpected top-level count %d\n", screen.proxy()->rowCount());
+        });
+        printRatio("categories_tree_2000_vs_raw_select", reloadMs, rawMs, 3.0);
+        printMs("categories_tree_2000", reloadMs);
+    }
     return 0;
 }

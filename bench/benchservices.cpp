@@ -77,6 +77,47 @@ void benchBackup(const QTemporaryDir &dir, DataGenerator &generator)
     std::printf("exportBackup_100k_archive_size: %.1f MiB\n", double(archive.size()) / (1024.0 * 1024.0));
 }
 
+// A crafted archive whose categories form one chain, each stored before its
+// parent: restored in reference order, it still takes one pass.
+void benchCategoryChain(const QTemporaryDir &dir)
+{
+    constexpr int depth = 4000;
+    const QString sourcePath = dir.filePath(QStringLiteral("chain-source.db"));
+    openDatabase(sourcePath);
+    {
+        RawDb raw(sourcePath);
+        raw.exec("BEGIN");
+        raw.exec("PRAGMA defer_foreign_keys=ON");
+        sqlite3_stmt *statement = raw.prepare(QStringLiteral(
+            "INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES (?, ?, ?, "
+            "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"));
+        for (int i = depth - 1; i >= 0; --i) {
+            const QString id = QStringLiteral("chain-%1").arg(i);
+            RawDb::bindText(statement, 1, id);
+            RawDb::bindText(statement, 2, id);
+            RawDb::bindText(statement, 3, i == 0 ? QString() : QStringLiteral("chain-%1").arg(i - 1), true);
+            if (sqlite3_step(statement) != SQLITE_DONE)
+                std::fprintf(stderr, "chain insert failed: %s\n", sqlite3_errmsg(raw.handle()));
+            sqlite3_reset(statement);
+        }
+        sqlite3_finalize(statement);
+        raw.exec("COMMIT");
+    }
+    QByteArray archive;
+    {
+        auto source = openDatabase(sourcePath);
+        archive = BackupService(source.get()).exportBackup();
+    }
+    auto target = openDatabase(dir.filePath(QStringLiteral("chain-target.db")));
+    BackupService service(target.get());
+    const double ms = medianMs(1, [&] {
+        const BackupImportResult result = service.importBackup(archive, BackupImportMode::ReplaceAll);
+        if (result.categoriesImported != depth)
+            std::fprintf(stderr, "unexpected chain restore: %d categories\n", result.categoriesImported);
+    });
+    printMs("importBackup_category_chain_4000_child_first", ms);
+}
+
 struct ReportCase
 {
     const char *name;
@@ -202,6 +243,7 @@ int main(int argc, char *argv[])
     QTemporaryDir dir;
     DataGenerator generator;
     benchBackup(dir, generator);
+    benchCategoryChain(dir);
     benchCatchUp(dir);
     benchReports(dir, generator);
     return 0;

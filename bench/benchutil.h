@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <sqlite3.h>
 
@@ -13,6 +14,16 @@
 // Small helpers shared by the benchmark programs: timing, the printed
 // figure lines, and raw sqlite3 access for the baselines.
 namespace Bench {
+
+// Keeps the program's data and settings in `dir`, and runs widgets off
+// screen unless a platform was chosen. Call before the application object.
+inline void useTemporaryDirectory(const QTemporaryDir &dir)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TALLYRA_DATA_DIR", dir.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+}
 
 // Median of `runs` timings, each returned by `timedRun` in milliseconds (for
 // runs whose set-up must stay outside the measured part).

@@ -29,3 +29,11 @@ struct Category
     QDateTime updatedAt;
     std::optional<QDateTime> deletedAt;
 };
+
+// A category as the choosers and the register show it: "Parent > Child", or
+// the name alone for a top-level category.
+struct CategoryLabel
+{
+    QString id;
+    QString label;
+};

@@ -24,6 +24,14 @@ public:
     QList<Category> listPendingSync() const;
     int count() const;
     QString fullName(const QString &categoryId) const;
+    // The live categories with their labels, ordered by name.
+    QList<CategoryLabel> listLabels() const;
+    // The label of any category, soft-deleted ones included; empty when
+    // there is no such category.
+    QString labelOf(const QString &categoryId) const;
+    // The SQL expression of the label of the categories row `c`; register
+    // rows and search results carry the same text.
+    static QString labelSql();
 
     bool insert(const Category &category);
     bool update(const Category &category);

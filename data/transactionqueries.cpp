@@ -1,6 +1,7 @@
 // The computing half of TransactionRepository: register rows with running
 // balances, balances, search, payee lists and opening-balance recognition.
 
+#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/money.h"
 #include "data/sqlstatement.h"
@@ -23,9 +24,7 @@ using TransactionColumns::kColumns;
 
 namespace {
 
-const QString kCategoryName = QStringLiteral(
-    "CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), "
-    "'') || ' > ' || c.name ELSE c.name END AS category_name");
+const QString kCategoryName = CategoryRepository::labelSql() + QStringLiteral(" AS category_name");
 
 // The translations of "Opening Balance" in every interface language, lower-cased.
 const QStringList &openingBalanceWords()
@@ -53,7 +52,8 @@ qint64 TransactionRepository::startingBalance(const QString &accountId) const
 QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId) const
 {
     // Read straight from the SQLite handle: this is the register's whole
-    // account, often tens of thousands of rows, on every reload.
+    // account, often tens of thousands of rows, on every reload. The
+    // category label is CategoryRepository::labelSql() written out.
     SqlStatement statement(
         m_database,
         "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "

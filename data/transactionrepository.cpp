@@ -56,13 +56,6 @@ QList<Transaction> TransactionRepository::listByAccount(const QString &accountId
                 {accountId});
 }
 
-QList<Transaction> TransactionRepository::listUnreconciled(const QString &accountId) const
-{
-    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                               "AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
-                {accountId});
-}
-
 std::optional<Transaction> TransactionRepository::findById(const QString &id) const
 {
     QSqlQuery query = prepare(m_database->db(),
@@ -126,6 +119,11 @@ bool TransactionRepository::update(const Transaction &t)
          syncStatusToString(t.syncStatus), sqlText(t.serverId), sqlDateTime(t.updatedAt), t.id});
     if (!exec(query, "TransactionRepository::update"))
         return false;
+    // No row with that id: nothing was stored, which is no success.
+    if (query.numRowsAffected() < 1) {
+        qWarning().noquote() << "TransactionRepository::update failed: no transaction" << t.id;
+        return false;
+    }
     notifyChanged(t.accountId);
     return true;
 }

@@ -46,6 +46,10 @@ public:
     QStringList distinctPayees() const;
     QStringList payees(const QString &accountId) const;
     std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
+    // Gives every live transaction that carries one of the old payee texts
+    // the new one, as one local change; opening balances keep theirs. The
+    // number of rows changed, or nullopt when nothing could be written.
+    std::optional<int> renamePayees(const QStringList &oldPayees, const QString &newPayee);
 
     // Opening balances.
     static bool isOpeningBalancePayee(const QString &payee);
@@ -55,6 +59,20 @@ public:
     OpeningBalanceProbe openingBalanceProbe(const QString &accountId) const;
 
     static Transaction readTransaction(const QSqlQuery &query);
+
+    // Reconciliation: the sum and latest date of the account's live
+    // reconciled rows (nullopt when the sum does not fit in 64 bits or the
+    // query fails); the stored rows with the given ids, deleted ones
+    // included; and the ticked rows marked cleared and reconciled, each as
+    // a local change, with one change signal.
+    struct ReconciledSum
+    {
+        qint64 sum = 0;
+        QDate latestDate;
+    };
+    std::optional<ReconciledSum> reconciledSum(const QString &accountId) const;
+    QList<Transaction> findByIds(const QStringList &ids) const;
+    bool markReconciled(const QString &accountId, const QStringList &ids);
 
     enum BalanceMode { CurrentBalance = 0, ClearedBalance = 1, BalanceAsOfToday = 2 };
 

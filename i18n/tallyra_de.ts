@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Anfangs&amp;saldo (geschuldeter Betrag):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Dieses Konto hat Buchungen in %1. Die Währung kann nur in eine mit gleich vielen Nachkommastellen geändert werden.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,77 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1: ungültiges JSON</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden. Es wurden keine Daten geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Kategorien suchen...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>Die Kategorie konnte nicht gespeichert werden; es wurde nichts geändert.
+
+Ihre Eingaben stehen noch im Formular.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Kategorie geändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>„%1“ wurde anderswo geändert oder gelöscht; es wurde nichts gespeichert. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>„%1“ löschen? Buchungen mit dieser Kategorie werden unkategorisiert.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>„%1“ konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
@@ -437,10 +512,274 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Kalender öffnen (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Keine Datei ausgewählt</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>CSV-Spaltenzuordnung:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Datumsspalte:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Empfängerspalte:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Betragsspalte:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Notizspalte:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Kategoriespalte:</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>Automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>Monat T, JJJJ (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Datumsformat:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>Erste Zeile ist Kopfzeile</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>QIF-Quellkonten:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Wählen Sie, wohin jedes Quicken-Konto importiert werden soll. Umbuchungen zwischen zugeordneten Konten der ausgewählten Dateien werden automatisch verknüpft.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>Vorschau fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>Die Datei „%1“ enthält keine Zeilen zum Importieren.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>QIF-Datei(en) auswählen</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>QIF-Dateien (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n Datei ausgewählt</numerusform>
+            <numerusform>%n Dateien ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>QIF-Datei(en) werden analysiert...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Neues Konto „%1“ anlegen —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Diese Buchungen überspringen —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Kein Zielkonto</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Wählen Sie ein Konto für den Import oder legen Sie jetzt eines an.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Import läuft...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>Import fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>Das Konto „%1“ konnte nicht angelegt werden. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Ein Datenbankfehler hat den Import abgebrochen, alle Änderungen wurden zurückgenommen. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Import abgeschlossen!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n Umbuchung zwischen Konten verknüpft</numerusform>
+            <numerusform>%n Umbuchungen zwischen Konten verknüpft</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (davon %n mit einer früher importierten Zeile verknüpft)</numerusform>
+            <numerusform>  (davon %n mit früher importierten Zeilen verknüpft)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n Metadaten-Datensatz übersprungen</numerusform>
+            <numerusform>%n Metadaten-Datensätze übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -577,7 +916,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Nicht berechenbar</translation>
+        <translation type="vanished">Nicht berechenbar</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -809,7 +1148,7 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Beispieldaten entfernt</translation>
+        <translation type="vanished">Beispieldaten entfernt</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -842,12 +1181,277 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
         <source>Sync failed: %1</source>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Anfangsbestand</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Anfangssaldo ändern?
+
+Alle Salden dieses Kontos verschieben sich.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Das Konto konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Der Anfangssaldo konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Zum Teilen ist ein Lumora-Konto erforderlich.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Geteilt: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit Mitgliedern Ihrer Lumora-Familiengruppe. Sie sehen auf ihren Geräten dasselbe Register, dieselben Salden und denselben Abgleichsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Zugriff entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Den Zugriff von %1 auf dieses Konto entfernen?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Das Konto konnte nicht gelöscht werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Konto geändert</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>Das Konto wurde während der Bearbeitung an anderer Stelle geändert. Ihre Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">Berichte</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Einstellungen</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Lumora-Konto</translation>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Lumora-Konto</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Too large</source>
         <translation>Zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>Nein, es ist ein Guthaben</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Ja, diesen Betrag schulde ich</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Umbenennen in:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Auswahl umbenennen</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Auswahl zusammenführen</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>Die Zahlungsempfänger konnten nicht umbenannt werden; keine Buchung wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Umbenennen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Umbenennen abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Wählen Sie 2 oder mehr Zahlungsempfänger zum Zusammenführen aus.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>%1 Zahlungsempfänger zu „%2“ zusammenführen?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Zahlungsempfänger zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Zusammenführen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Zusammenführen abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -871,6 +1475,207 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     <message>
         <source>Loading release notes…</source>
         <translation>Versionshinweise werden geladen…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abstimmungsverlauf</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Frühere Abstimmungen dieses Kontos.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Auszugsdatum</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Abgestimmter Saldo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Noch keine Abstimmungen. Stimmen Sie Ihr Konto im Register ab, um den Verlauf hier zu sehen.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Abstimmungsverlauf — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Abg</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Konto abstimmen</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Auszugsdatum:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Abgeglichene Einzahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Abgeglichene Auszahlungen</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Vorheriger Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Bestätigter Saldo</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Auszugssaldo</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abstimmung abschließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Eine Buchung hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Ausgewählte Buchung löschen (Entf)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Geschuldeter Auszugssaldo:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Abgeglichene Zahlungen</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Abgeglichene Belastungen</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Abstimmung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Das Konto wurde erfolgreich abgestimmt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>„%1“ wurde nach dem Laden dieser Liste an anderer Stelle geändert, gelöscht oder abgestimmt.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Die markierten Buchungen ergeben, wie gespeichert, nicht den Auszugssaldo.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Die Salden sind zu groß für eine Berechnung.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Abstimmung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>Die Abstimmung konnte nicht gespeichert werden; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Abstimmung nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>Es wurde nichts markiert. Die Liste wurde neu geladen: Prüfen Sie die Differenz und schließen Sie erneut ab.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Anfangssaldo</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>Der Anfangssaldo kann nicht entfernt werden. Jedes Konto hat einen.
+
+Wenn Sie ihn aufheben möchten, stellen Sie ihn in den Kontoeinstellungen auf null.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Die Buchung für %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Löschen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden, daher wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -1375,11 +2180,11 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>Nein, es ist ein Guthaben</translation>
+        <translation type="vanished">Nein, es ist ein Guthaben</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Ja, diesen Betrag schulde ich</translation>
+        <translation type="vanished">Ja, diesen Betrag schulde ich</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -1415,7 +2220,7 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
+        <translation type="vanished">Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
     </message>
     <message>
         <source>Payee is required</source>
@@ -1467,7 +2272,7 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1507,7 +2312,7 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1520,6 +2325,18 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>„%1“ ist kein Betrag.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.
+
+Ihre Eingaben sind noch im Formular.</translation>
     </message>
 </context>
 <context>
@@ -2000,6 +2817,14 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
         <source>Credit card payment</source>
         <translation>Kreditkartenzahlung</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Beispieldaten entfernt. Diese Beispielkonten bleiben, weil sie Ihre eigenen Einträge enthalten: %1</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -2074,6 +2899,398 @@ Legen Sie ihn in den Kontoeinstellungen fest.</translation>
     <message>
         <source>&amp;Delete...</source>
         <translation>&amp;Löschen...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Kontobuch</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Daten &amp; Synchronisierung</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Control how Lumora Tallyra looks.</source>
+        <translation>Legen Sie fest, wie Lumora Tallyra aussieht.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation>Akzentfarbe wählen</translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation>Akzentfarbe</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation>Sehr groß</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Einstellungen für Datum und Kalender.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Wie Buchungen im Kontobuch erscheinen.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Zweizeilige Zeilen</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Notiz in einer zweiten Zeile unter dem Empfänger anzeigen.</translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation>Automatisches Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation>Geben Sie 1234 ein, um 12,34 einzutragen. Die letzten zwei Ziffern sind immer Cent.</translation>
+    </message>
+    <message>
+        <source>Highlight overdrawn rows</source>
+        <translation>Überzogene Zeilen hervorheben</translation>
+    </message>
+    <message>
+        <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+        <translation>Hinterlegt die ganze Zeile, wenn der laufende Saldo unter null liegt. Der Saldo selbst wird immer rot angezeigt, Sie erkennen ihn also auch ohne diese Option. Kreditkarten und Darlehen werden nie hinterlegt.</translation>
+    </message>
+    <message>
+        <source>Current balance</source>
+        <translation>Aktueller Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Bestätigter Saldo</translation>
+    </message>
+    <message>
+        <source>Balance as of today</source>
+        <translation>Saldo bis heute</translation>
+    </message>
+    <message>
+        <source>Account list shows</source>
+        <translation>Kontenliste zeigt</translation>
+    </message>
+    <message>
+        <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+        <translation>Bestätigt zählt nur Buchungen, die Sie als bestätigt markiert haben. Saldo bis heute lässt alles mit späterem Datum weg, etwa geplante Rechnungen.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Sortierung</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Legen Sie die Reihenfolge der Buchungen im Kontobuch fest.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Wenn aktiviert, erscheinen die neuesten Buchungen oben.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisierung</translation>
+    </message>
+    <message>
+        <source>Keep your tallyra in sync across all your devices.</source>
+        <translation>Halten Sie Ihr Tallyra auf allen Geräten synchron.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Sichern Sie Ihre Daten in einer übertragbaren Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Sicherung exportieren</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Sicherung importieren</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Gelöschte Konten</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Gelöschte Konten können hier wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Auswahl wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register for tracking household finances.</source>
+        <translation>Ein digitales Tallyra-Kontobuch für die Haushaltsfinanzen.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra website</source>
+        <translation>Website von Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Get the mobile app</source>
+        <translation>Mobile App herunterladen</translation>
+    </message>
+    <message>
+        <source>Your data is kept in a database on this computer; it is synced only while you are signed in.</source>
+        <translation>Ihre Daten liegen in einer Datenbank auf diesem Computer; sie werden nur synchronisiert, während Sie angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Sprache geändert</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Lumora Tallyra.</source>
+        <translation>Die neue Sprache wird beim nächsten Start von Lumora Tallyra wirksam.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Lumora Account to enable sync.</source>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Lumora-Konto an, um die Synchronisierung zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Noch nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Zuletzt synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisiere...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Dadurch werden alle lokalen Daten erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportiere...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sicherung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created.</source>
+        <translation>Das Sicherungsarchiv konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>Konnte nicht schreiben in:
+%1</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Alles durch die Daten der Sicherung ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Vorhandene Einträge überspringen</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Importmodus</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Daten ersetzen</translation>
+    </message>
+    <message>
+        <source>Every row in the backup will replace the stored row of the same item, including changes made since the backup was saved. This cannot be undone.
+
+Continue?</source>
+        <translation>Jeder Eintrag der Sicherung ersetzt den gespeicherten Eintrag desselben Elements, auch Änderungen seit dem Speichern der Sicherung. Dies kann nicht rückgängig gemacht werden.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importiere...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n Fehler ist aufgetreten.</numerusform>
+            <numerusform>
+
+%n Fehler sind aufgetreten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
+        <translation>Das Konto „%1“ konnte nicht wiederhergestellt werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -2232,6 +3449,22 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>Transfer from %1</source>
         <translation>Umbuchung von %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Diese Buchung wurde inzwischen an anderer Stelle geändert oder gelöscht, daher wurde nichts gespeichert.
+
+Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2313,11 +3546,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Speichern fehlgeschlagen</translation>
+        <translation type="vanished">Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Reconciled</source>

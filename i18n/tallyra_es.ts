@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Saldo &amp;inicial (importe adeudado):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Esta cuenta tiene transacciones en %1. Su moneda solo puede cambiar a otra con el mismo número de decimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,77 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1: JSON no válido</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>No se pudo restaurar la copia de seguridad. No se ha modificado ningún dato.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Buscar categorías...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nueva categoría</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>Añadir &amp;subcategoría</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la categoría, así que no se modificó nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Categoría modificada</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>«%1» se modificó o eliminó en otro lugar, así que no se guardó nada. La lista muestra ahora lo que está guardado.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>¿Eliminar «%1»? Las transacciones que usan esta categoría quedarán sin categoría.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Eliminar categoría</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar «%1».</translation>
     </message>
 </context>
 <context>
@@ -437,10 +512,274 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Abrir calendario (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Ningún archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Asignación de columnas CSV:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Columna de fecha:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Columna de beneficiario:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Columna de importe:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Columna de nota:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Columna de categoría:</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>Detectar automáticamente</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>Mes D, AAAA (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Formato de fecha:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La primera fila es el encabezado</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>Cuentas de origen QIF:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Elija dónde importar cada cuenta de Quicken. Las transferencias entre las cuentas asignadas de los archivos seleccionados se vincularán automáticamente.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Seleccionar archivo</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>Error en la vista previa</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>El archivo «%1» no contiene filas para importar.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>No se pudo abrir el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1: %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>Seleccionar archivo(s) QIF</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>Archivos QIF (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n archivo seleccionado</numerusform>
+            <numerusform>%n archivos seleccionados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>Analizando archivo(s) QIF...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Crear cuenta nueva «%1» —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Omitir estas transacciones —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Sin cuenta de destino</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Elija una cuenta en la que importar o cree una ahora.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>No se pudo abrir el archivo «%1». No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>La importación ha fallado.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>No se pudo crear la cuenta «%1». No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Un error de la base de datos detuvo la importación y se deshicieron todos los cambios. No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>¡Importación completada!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transferencia vinculada entre cuentas</numerusform>
+            <numerusform>%n transferencias vinculadas entre cuentas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (incluida %n vinculada a una fila importada antes)</numerusform>
+            <numerusform>  (incluidas %n vinculadas a filas importadas antes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n registro omitido (ilegible)</numerusform>
+            <numerusform>%n registros omitidos (ilegibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n registro de metadatos omitido</numerusform>
+            <numerusform>%n registros de metadatos omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n registro omitido (cuenta de origen sin asignar)</numerusform>
+            <numerusform>%n registros omitidos (cuenta de origen sin asignar)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n registro omitido (error de base de datos — ver registro)</numerusform>
+            <numerusform>%n registros omitidos (error de base de datos — ver registro)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -577,7 +916,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>No se puede calcular</translation>
+        <translation type="vanished">No se puede calcular</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -809,7 +1148,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Datos de ejemplo borrados</translation>
+        <translation type="vanished">Datos de ejemplo borrados</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -842,12 +1181,277 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Saldo de partida</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>¿Cambiar el saldo inicial?
+
+Todos los saldos de esta cuenta cambiarán.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>No se pudo guardar la cuenta.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>No se pudo guardar el saldo inicial.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Inicio de sesión necesario</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Para compartir se necesita una cuenta Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartiendo: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Lumora. Verán el mismo registro, los mismos saldos y el mismo historial de conciliación en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se ha compartido con nadie.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Quitar acceso</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Quitar uso compartido</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar el acceso de %1 a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>¿Eliminar &quot;%1&quot;?
+
+Se quitarán todas las transacciones, entradas recurrentes e historial de conciliación de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>No se pudo eliminar la cuenta. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Cuenta modificada</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>La cuenta se modificó en otro lugar mientras la editaba. Sus cambios no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Cuenta de Lumora</translation>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Transacciones recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buscar transacciones</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Cuenta de Lumora</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Too large</source>
         <translation>Demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>No, es un saldo a favor</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Sí, lo debo</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renombrar a:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renombrar selección</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Combinar selección</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>No se pudieron renombrar los beneficiarios, así que no se modificó ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Error al renombrar</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renombrado completado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Se renombró %n transacción.</numerusform>
+            <numerusform>Se renombraron %n transacciones.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Seleccione 2 o más beneficiarios para combinar.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>¿Combinar %1 beneficiarios en «%2»?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Combinar beneficiarios</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Error al combinar</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Combinación completada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Se combinó %n transacción.</numerusform>
+            <numerusform>Se combinaron %n transacciones.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -871,6 +1475,207 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Loading release notes…</source>
         <translation>Cargando las notas de la versión…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Fecha del extracto</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completada</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Todavía no hay conciliaciones. Concilie su cuenta desde el registro para ver aquí el historial.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historial de conciliaciones — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Comp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Conciliar cuenta</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Fecha del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Depósitos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retiros compensados</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Saldo anterior</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Finalizar conciliación</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Añadir transacción</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Añadir una transacción (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Editar la transacción seleccionada (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Eliminar la transacción seleccionada (Supr)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Saldo adeudado del extracto:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Pagos compensados</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Cargos compensados</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Conciliación completada</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>La cuenta se concilió correctamente.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>«%1» se modificó, eliminó o concilió en otro lugar después de cargar esta lista.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Las transacciones marcadas, tal como están guardadas, no suman el saldo del extracto.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Los saldos son demasiado grandes para calcularlos.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Error en la conciliación</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>No se pudo guardar la conciliación, así que no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Conciliación no finalizada</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>No se marcó nada. La lista se ha vuelto a cargar: revise la diferencia y finalice de nuevo.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Saldo inicial</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>El saldo inicial no se puede eliminar. Todas las cuentas tienen uno.
+
+Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar transacción</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>¿Eliminar la transacción de %1?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Error al eliminar</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>No se pudo eliminar la transacción, así que no se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1936,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation>Transacciones periódicas</translation>
+        <translation>Transacciones recurrentes</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
@@ -1375,11 +2180,11 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>No, es un saldo a favor</translation>
+        <translation type="vanished">No, es un saldo a favor</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Sí, lo debo</translation>
+        <translation type="vanished">Sí, lo debo</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -1415,7 +2220,7 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
+        <translation type="vanished">El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
     </message>
     <message>
         <source>Payee is required</source>
@@ -1467,7 +2272,7 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción recurrente.</translation>
+        <translation type="vanished">No se pudo guardar la transacción recurrente.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1507,7 +2312,7 @@ Establézcalo en la configuración de la cuenta.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción.</translation>
+        <translation type="vanished">No se pudo guardar la transacción.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1520,6 +2325,18 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>«%1» no es un importe.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción periódica.
+
+Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>
@@ -2000,6 +2817,14 @@ Establézcalo en la configuración de la cuenta.</translation>
         <source>Credit card payment</source>
         <translation>Pago de tarjeta de crédito</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo eliminados</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Datos de ejemplo eliminados. Estas cuentas de ejemplo se conservan porque contienen sus propios movimientos: %1</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -2074,6 +2899,398 @@ Establézcalo en la configuración de la cuenta.</translation>
     <message>
         <source>&amp;Delete...</source>
         <translation>E&amp;liminar...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Datos y sincronización</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Control how Lumora Tallyra looks.</source>
+        <translation>Controle el aspecto de Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation>Elegir color de acento</translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation>Color de acento</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeño</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediano</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation>Muy grande</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de letra</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Regional</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Preferencias de fecha y calendario.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semana empieza el</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Cómo aparecen las transacciones en el registro.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Filas de dos líneas</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Mostrar la nota en una segunda línea debajo del beneficiario.</translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation>Punto decimal automático</translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation>Escriba 1234 para introducir 12,34. Los dos últimos dígitos son siempre céntimos.</translation>
+    </message>
+    <message>
+        <source>Highlight overdrawn rows</source>
+        <translation>Resaltar filas en descubierto</translation>
+    </message>
+    <message>
+        <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+        <translation>Sombrea toda la fila cuando el saldo acumulado es inferior a cero. El saldo siempre se muestra en rojo, así que puede desactivar esta opción y seguir viéndolo. Las tarjetas de crédito y los préstamos nunca se sombrean.</translation>
+    </message>
+    <message>
+        <source>Current balance</source>
+        <translation>Saldo actual</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Saldo compensado</translation>
+    </message>
+    <message>
+        <source>Balance as of today</source>
+        <translation>Saldo a día de hoy</translation>
+    </message>
+    <message>
+        <source>Account list shows</source>
+        <translation>La lista de cuentas muestra</translation>
+    </message>
+    <message>
+        <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+        <translation>Compensado solo cuenta las transacciones que ha marcado como compensadas. Saldo a día de hoy excluye todo lo fechado más tarde, como las facturas programadas.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Controle el orden de las transacciones en el registro.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Mostrar primero las transacciones más recientes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si está activado, las transacciones más recientes aparecen arriba.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>Keep your tallyra in sync across all your devices.</source>
+        <translation>Mantenga su Tallyra sincronizado en todos sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Copia de seguridad y restauración</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Guarde o restaure sus datos en un archivo de copia de seguridad portátil.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exportar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Cuentas eliminadas</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Aquí puede restaurar las cuentas que ha eliminado.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurar selección</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register for tracking household finances.</source>
+        <translation>Un registro Tallyra digital para llevar las finanzas del hogar.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra website</source>
+        <translation>Sitio web de Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Get the mobile app</source>
+        <translation>Obtener la aplicación móvil</translation>
+    </message>
+    <message>
+        <source>Your data is kept in a database on this computer; it is synced only while you are signed in.</source>
+        <translation>Sus datos se guardan en una base de datos de este equipo; solo se sincronizan mientras tiene la sesión iniciada.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Idioma cambiado</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Lumora Tallyra.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Lumora Account to enable sync.</source>
+        <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Cuenta Lumora para activar la sincronización.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Error: %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a subir al servidor todos los datos locales y se volverán a descargar todos los datos del servidor. Úselo si los datos no coinciden entre dispositivos.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Archivos ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Copia de seguridad completada</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Error en la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created.</source>
+        <translation>No se pudo crear el archivo de copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>No se pudo escribir en:
+%1</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Reemplazar todo con los datos de la copia</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Conservar lo más reciente (comparar marcas de tiempo)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Omitir elementos existentes</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Modo de importación</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>¿Qué hacer con los datos existentes?</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Reemplazar datos</translation>
+    </message>
+    <message>
+        <source>Every row in the backup will replace the stored row of the same item, including changes made since the backup was saved. This cannot be undone.
+
+Continue?</source>
+        <translation>Cada fila de la copia de seguridad reemplazará la fila guardada del mismo elemento, incluidos los cambios hechos desde que se guardó la copia. Esto no se puede deshacer.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Se importaron %1 elementos y se omitieron %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+Se produjo %n error.</numerusform>
+            <numerusform>
+
+Se produjeron %n errores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importación completada</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Error al restaurar</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
+        <translation>No se pudo restaurar la cuenta «%1». No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -2232,6 +3449,22 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>Transfer from %1</source>
         <translation>Transferencia desde %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Esta transacción se modificó o eliminó en otro lugar mientras tanto, así que no se guardó nada.
+
+Se vuelve a mostrar lo que está guardado ahora.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>No se pudo guardar la marca de compensación.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2313,11 +3546,11 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Error al guardar</translation>
+        <translation type="vanished">Error al guardar</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>No se pudo guardar la marca de compensación.</translation>
+        <translation type="vanished">No se pudo guardar la marca de compensación.</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>Solde d&apos;ou&amp;verture (montant dû) :</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>Ce compte a des opérations en %1. Sa devise ne peut être remplacée que par une devise ayant le même nombre de décimales.</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,77 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1 : JSON non valide</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée. Aucune donnée n&apos;a été modifiée.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>Rechercher des catégories...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>Ajouter une &amp;sous-catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>La catégorie n&apos;a pas pu être enregistrée ; rien n&apos;a été modifié.
+
+Vos saisies sont toujours dans le formulaire.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Catégorie modifiée</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>« %1 » a été modifiée ou supprimée ailleurs ; rien n&apos;a été enregistré. La liste affiche maintenant ce qui est enregistré.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>Supprimer « %1 » ? Les opérations de cette catégorie n&apos;auront plus de catégorie.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>« %1 » n&apos;a pas pu être supprimée.</translation>
     </message>
 </context>
 <context>
@@ -437,10 +512,274 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Ouvrir le calendrier (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format :</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Compte :</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Aucun fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Correspondance des colonnes CSV :</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Colonne de date :</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Colonne du bénéficiaire :</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Colonne du montant :</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Colonne du mémo :</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Colonne de catégorie :</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>Détection automatique</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>Mois J, AAAA (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Format de date :</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La première ligne est un en-tête</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>Comptes source QIF :</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>Choisissez où importer chaque compte Quicken. Les virements entre les comptes associés des fichiers sélectionnés seront liés automatiquement.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Sélectionner un fichier</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>Échec de l'aperçu</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>Le fichier « %1 » ne contient aucune ligne à importer.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>Le fichier « %1 » n'a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1 : %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>Sélectionner des fichiers QIF</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>Fichiers QIF (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n fichier sélectionné</numerusform>
+            <numerusform>%n fichiers sélectionnés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>Analyse des fichiers QIF...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— Créer un nouveau compte « %1 » —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— Ignorer ces opérations —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>Aucun compte cible</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>Choisissez un compte où importer, ou créez-en un maintenant.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d'ouverture</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l'importation</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>Le fichier « %1 » n'a pas pu être ouvert. Rien n'a été importé.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>L'importation a échoué.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>Le compte « %1 » n'a pas pu être créé. Aucune opération n'a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>Une erreur de base de données a interrompu l'importation et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Importation terminée !</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n virement lié entre comptes</numerusform>
+            <numerusform>%n virements liés entre comptes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (dont %n lié à une ligne importée auparavant)</numerusform>
+            <numerusform>  (dont %n liés à des lignes importées auparavant)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte source non associé)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte source non associé)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n enregistrement ignoré (erreur de base de données — voir le journal)</numerusform>
+            <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -577,7 +916,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>Impossible à calculer</translation>
+        <translation type="vanished">Impossible à calculer</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -809,7 +1148,7 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Données d&apos;exemple effacées</translation>
+        <translation type="vanished">Données d&apos;exemple effacées</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -842,12 +1181,277 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation : %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>Solde de départ</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>Modifier le solde d&apos;ouverture ?
+
+Tous les soldes de ce compte seront décalés.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>Le compte n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>Le solde d&apos;ouverture n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>Le partage nécessite un compte Lumora.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>En savoir plus</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Lumora. Ils verront le même registre, les mêmes soldes et le même historique des rapprochements sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Aucun partage pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>Retirer l&apos;accès</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer l&apos;accès de %1 à ce compte ?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les écritures récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchronisation.</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>Le compte n&apos;a pas pu être supprimé. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Compte modifié</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>Le compte a été modifié ailleurs pendant que vous le modifiiez. Vos modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">Rapports</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">Préférences</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">Rapprocher — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Compte Lumora</translation>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Rapprocher — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Compte Lumora</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Too large</source>
         <translation>Trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>Non, c&apos;est un avoir</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Oui, je dois ce montant</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renommer en :</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renommer la sélection</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Fusionner la sélection</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés ; aucune opération n&apos;a été modifiée.</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>Échec du renommage</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renommage terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Fusionner les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -871,6 +1475,207 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     <message>
         <source>Loading release notes…</source>
         <translation>Chargement des notes de version…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Rapprochements précédents de ce compte.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Aucun rapprochement pour l’instant. Rapprochez votre compte depuis le registre pour voir l’historique ici.</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historique des rapprochements — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Rapp</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Rapprocher le compte</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Date du relevé :</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Solde du relevé :</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Dépôts rapprochés</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Retraits rapprochés</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Solde précédent</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminer le rapprochement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Ajouter une opération</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Ajouter une opération (%1)</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Modifier l’opération sélectionnée (F2)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Supprimer l’opération sélectionnée (Suppr)</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>Solde dû du relevé :</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>Paiements rapprochés</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>Débits rapprochés</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Rapprochement terminé</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Le compte a été rapproché.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>« %1 » a été modifiée, supprimée ou rapprochée ailleurs après le chargement de cette liste.</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>Les opérations cochées, telles qu’enregistrées, ne correspondent pas au solde du relevé.</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>Les soldes sont trop grands pour être calculés.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>Échec du rapprochement</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>Le rapprochement n’a pas pu être enregistré ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>Rapprochement non terminé</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>Rien n’a été marqué. La liste a été rechargée : vérifiez l’écart et terminez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>Solde d&apos;ouverture</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>Le solde d&apos;ouverture ne peut pas être supprimé. Chaque compte en possède un.
+
+Pour l&apos;annuler, mettez-le à zéro dans les paramètres du compte.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Supprimer l’opération pour %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>Échec de la suppression</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée ; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1375,11 +2180,11 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>Non, c&apos;est un avoir</translation>
+        <translation type="vanished">Non, c&apos;est un avoir</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Oui, je dois ce montant</translation>
+        <translation type="vanished">Oui, je dois ce montant</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -1415,7 +2220,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
+        <translation type="vanished">Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
     </message>
     <message>
         <source>Payee is required</source>
@@ -1467,7 +2272,7 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>L&apos;opération récurrente n&apos;a pas pu être enregistrée.</translation>
+        <translation type="vanished">L&apos;opération récurrente n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1507,7 +2312,7 @@ Définissez-le dans les paramètres du compte.</translation>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
+        <translation type="vanished">L&apos;opération n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1520,6 +2325,18 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>« %1 » n&apos;est pas un montant.</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>L’opération récurrente n’a pas pu être enregistrée.
+
+Vos saisies sont toujours dans le formulaire.</translation>
     </message>
 </context>
 <context>
@@ -2000,6 +2817,14 @@ Définissez-le dans les paramètres du compte.</translation>
         <source>Credit card payment</source>
         <translation>Paiement de la carte de crédit</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Données d&apos;exemple supprimées</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>Données d&apos;exemple supprimées. Ces comptes d&apos;exemple sont conservés car ils contiennent vos propres saisies : %1</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -2074,6 +2899,398 @@ Définissez-le dans les paramètres du compte.</translation>
     <message>
         <source>&amp;Delete...</source>
         <translation>&amp;Supprimer...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Données et synchronisation</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Control how Lumora Tallyra looks.</source>
+        <translation>Définissez l&apos;apparence de Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Valeur par défaut du système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation>Choisir la couleur d’accent</translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation>Couleur d’accent</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation>Très grande</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille de police</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Préférences de date et de calendrier.</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semaine commence le</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Comment les opérations apparaissent dans le registre.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Lignes sur deux lignes</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Afficher le mémo sur une seconde ligne sous le bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation>Virgule décimale automatique</translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation>Tapez 1234 pour saisir 12,34. Les deux derniers chiffres sont toujours les centimes.</translation>
+    </message>
+    <message>
+        <source>Highlight overdrawn rows</source>
+        <translation>Mettre en évidence les lignes à découvert</translation>
+    </message>
+    <message>
+        <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+        <translation>Ombre toute la ligne lorsque le solde courant est inférieur à zéro. Le solde lui-même est toujours affiché en rouge : vous pouvez désactiver cette option et le repérer quand même. Les cartes de crédit et les prêts ne sont jamais ombrés.</translation>
+    </message>
+    <message>
+        <source>Current balance</source>
+        <translation>Solde actuel</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Solde pointé</translation>
+    </message>
+    <message>
+        <source>Balance as of today</source>
+        <translation>Solde à ce jour</translation>
+    </message>
+    <message>
+        <source>Account list shows</source>
+        <translation>La liste des comptes affiche</translation>
+    </message>
+    <message>
+        <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+        <translation>Pointé ne compte que les opérations que vous avez pointées. Solde à ce jour exclut tout ce qui est daté plus tard, comme les factures prévues.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Définissez l&apos;ordre des opérations dans le registre.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Afficher les opérations les plus récentes en premier</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Lorsque cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Keep your tallyra in sync across all your devices.</source>
+        <translation>Gardez votre Tallyra synchronisé sur tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forcer une synchronisation complète</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sauvegarde et restauration</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Enregistrez ou restaurez vos données dans un fichier de sauvegarde portable.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exporter une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Comptes supprimés</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurer la sélection</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register for tracking household finances.</source>
+        <translation>Un registre Tallyra numérique pour suivre les finances du foyer.</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra website</source>
+        <translation>Site web de Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Get the mobile app</source>
+        <translation>Obtenir l&apos;application mobile</translation>
+    </message>
+    <message>
+        <source>Your data is kept in a database on this computer; it is synced only while you are signed in.</source>
+        <translation>Vos données sont conservées dans une base de données sur cet ordinateur ; elles ne sont synchronisées que lorsque vous êtes connecté.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Langue modifiée</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Lumora Tallyra.</source>
+        <translation>La nouvelle langue prendra effet au prochain démarrage de Lumora Tallyra.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Lumora Account to enable sync.</source>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Lumora pour activer la synchronisation.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les données locales seront à nouveau envoyées au serveur et toutes les données du serveur à nouveau téléchargées. Utilisez cette option si les données semblent désynchronisées entre vos appareils.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Fichiers ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sauvegarde terminée</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sauvegarde enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created.</source>
+        <translation>L&apos;archive de sauvegarde n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>Impossible d&apos;écrire dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Conserver le plus récent (comparer les horodatages)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Ignorer les éléments existants</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Mode d&apos;importation</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Que faire des données existantes ?</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>Remplacer les données</translation>
+    </message>
+    <message>
+        <source>Every row in the backup will replace the stored row of the same item, including changes made since the backup was saved. This cannot be undone.
+
+Continue?</source>
+        <translation>Chaque ligne de la sauvegarde remplacera la ligne enregistrée du même élément, y compris les modifications faites depuis la sauvegarde. Cette action est irréversible.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 éléments importés, %2 ignorés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n erreur s&apos;est produite.</numerusform>
+            <numerusform>
+
+%n erreurs se sont produites.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>Échec de la restauration</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
+        <translation>Le compte « %1 » n&apos;a pas pu être restauré. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2232,6 +3449,22 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Transfer from %1</source>
         <translation>Virement depuis %1</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>Cette opération a été modifiée ou supprimée ailleurs entre-temps ; rien n&apos;a donc été enregistré.
+
+Ce qui est enregistré maintenant est de nouveau affiché.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2313,11 +3546,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>Échec de l&apos;enregistrement</translation>
+        <translation type="vanished">Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+        <translation type="vanished">Le pointage n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -115,6 +115,10 @@
         <source>Starting &amp;Balance (Amount Owed):</source>
         <translation>期首残高(&amp;B)(借入額):</translation>
     </message>
+    <message>
+        <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
+        <translation>この口座には %1 の取引があります。通貨は小数点以下の桁数が同じ通貨にのみ変更できます。</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -156,6 +160,77 @@ Please check file permissions and try again.</source>
     <message>
         <source>%1: invalid JSON</source>
         <translation>%1: 無効な JSON</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored. No data was changed.</source>
+        <translation>バックアップを復元できませんでした。データは変更されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Search categories...</source>
+        <translation>カテゴリを検索...</translation>
+    </message>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ 新規カテゴリ</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>新規カテゴリ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Add &amp;Subcategory</source>
+        <translation>サブカテゴリを追加(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The category could not be saved, so nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>カテゴリを保存できなかったため、何も変更されていません。
+
+入力内容はフォームに残っています。</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>カテゴリが変更されました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
+        <translation>「%1」は別の場所で変更または削除されたため、何も保存されていません。一覧には保存されている内容が表示されています。</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
+        <translation>「%1」を削除しますか? このカテゴリを使用している取引は未分類になります。</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>カテゴリの削除</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted.</source>
+        <translation>「%1」を削除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -437,10 +512,265 @@ Please check file permissions and try again.</source>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPreviewModel</name>
+    <message>
+        <source>Col %1</source>
+        <translation>列 %1</translation>
+    </message>
+</context>
+<context>
     <name>DateField</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>カレンダーを開く (F4)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>QIF</source>
+        <translation>QIF</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>口座(&amp;A):</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>ファイルが選択されていません</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>CSV 列の割り当て:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>日付の列:</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>受取人の列:</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>金額の列:</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>メモの列:</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>カテゴリの列:</translation>
+    </message>
+    <message>
+        <source>Auto-detect</source>
+        <translation>自動検出</translation>
+    </message>
+    <message>
+        <source>Month D, YYYY (May 14, 2026)</source>
+        <translation>月 日, 年 (May 14, 2026)</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>日付の形式:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>1 行目は見出し</translation>
+    </message>
+    <message>
+        <source>QIF source accounts:</source>
+        <translation>QIF の元の口座:</translation>
+    </message>
+    <message>
+        <source>Choose where each Quicken account should be imported. Accounts mapped across the selected files will have their transfers linked automatically.</source>
+        <translation>各 Quicken 口座のインポート先を選んでください。選択したファイル間で割り当てた口座の振替は自動的に結び付けられます。</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(なし)</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>ファイルを選択</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV ファイル (*.csv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Preview Failed</source>
+        <translation>プレビューに失敗しました</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; holds no rows to import.</source>
+        <translation>ファイル「%1」にはインポートする行がありません。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened.</source>
+        <translation>ファイル「%1」を開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>列 %1: %2</translation>
+    </message>
+    <message>
+        <source>Select QIF File(s)</source>
+        <translation>QIF ファイルを選択</translation>
+    </message>
+    <message>
+        <source>QIF Files (*.qif)</source>
+        <translation>QIF ファイル (*.qif)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) selected</source>
+        <translation>
+            <numerusform>%n 個のファイルを選択</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Analyzing QIF file(s)...</source>
+        <translation>QIF ファイルを解析しています...</translation>
+    </message>
+    <message>
+        <source>— Create new account &quot;%1&quot; —</source>
+        <translation>— 新しい口座「%1」を作成 —</translation>
+    </message>
+    <message>
+        <source>— Skip these transactions —</source>
+        <translation>— これらの取引をスキップ —</translation>
+    </message>
+    <message>
+        <source>No target account</source>
+        <translation>インポート先の口座がありません</translation>
+    </message>
+    <message>
+        <source>Pick an account to import into, or create one now.</source>
+        <translation>インポート先の口座を選ぶか、今すぐ作成してください。</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>インポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
+        <translation>ファイル「%1」を開けませんでした。何もインポートされていません。</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>インポートしています...</translation>
+    </message>
+    <message>
+        <source>Import failed.</source>
+        <translation>インポートに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
+        <translation>口座「%1」を作成できませんでした。取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
+        <translation>データベースのエラーでインポートが中止され、すべての変更が取り消されました。取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>インポートが完了しました!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n 件の取引をインポート</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n 件の振替を口座間で結び付け</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>  (including %n linked to previously imported row(s))</source>
+        <translation>
+            <numerusform>  (うち %n 件は以前にインポートした行と結び付け)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n 件の重複をスキップ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップ (読み取り不可)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n 件のメタデータ レコードをスキップ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップ (元の口座が未割り当て)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n 件のレコードをスキップ (データベース エラー — ログを参照)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -577,7 +907,7 @@ Please check file permissions and try again.</source>
     <name>MainWindow</name>
     <message>
         <source>Cannot be computed</source>
-        <translation>計算できません</translation>
+        <translation type="vanished">計算できません</translation>
     </message>
     <message>
         <source>Lumora Tallyra</source>
@@ -809,7 +1139,7 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>サンプルデータを消去しました</translation>
+        <translation type="vanished">サンプルデータを消去しました</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
@@ -841,12 +1171,275 @@ Please check file permissions and try again.</source>
         <source>Sync failed: %1</source>
         <translation>同期に失敗しました: %1</translation>
     </message>
+    <message>
+        <source>Starting Balance</source>
+        <translation>開始残高</translation>
+    </message>
+    <message>
+        <source>Change the opening balance?
+
+Every balance in this account will shift.</source>
+        <translation>期首残高を変更しますか?
+
+この口座のすべての残高が変わります。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be saved.</source>
+        <translation>口座を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The opening balance could not be saved.</source>
+        <translation>期首残高を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Lumora account.</source>
+        <translation>共有するには Lumora アカウントが必要です。</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座を共有</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有中: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Lumora family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Lumora ファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ登録簿、残高、照合履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有相手</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove access</source>
+        <translation>アクセスを削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有を解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 のこの口座へのアクセスを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>「%1」を削除しますか?
+
+この口座のすべての取引、定期取引、照合履歴が削除されます。環境設定 → データと同期 から復元できます。</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted. Nothing was changed.</source>
+        <translation>口座を削除できませんでした。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>口座が変更されました</translation>
+    </message>
+    <message>
+        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
+        <translation>編集中に口座が別の場所で変更されました。変更内容は保存されていません。</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="vanished">レポート</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation type="vanished">定期取引</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation type="vanished">取引の検索</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="vanished">環境設定</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation type="vanished">受取人の管理</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="vanished">照合 — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation type="vanished">照合履歴</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation type="vanished">Lumora アカウント</translation>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>取引の検索</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>受取人の管理</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>照合 — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Lumora Account</source>
+        <translation>Lumora アカウント</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Too large</source>
         <translation>大きすぎます</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>いいえ、クレジットです</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>はい、借入額です</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Payee Management</source>
+        <translation>受取人の管理</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>新しい名前:</translation>
+    </message>
+    <message>
+        <source>Rename Selected</source>
+        <translation>選択項目の名前を変更</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>選択項目を統合</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed, so no transaction was changed.</source>
+        <translation>支払先の名前を変更できなかったため、取引は変更されていません。</translation>
+    </message>
+    <message>
+        <source>Rename Failed</source>
+        <translation>名前の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>名前の変更が完了しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n 件の取引の名前を変更しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>統合</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>統合する支払先を 2 つ以上選択してください。</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>%1 件の支払先を「%2」に統合しますか?</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>支払先の統合</translation>
+    </message>
+    <message>
+        <source>Merge Failed</source>
+        <translation>統合に失敗しました</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>統合が完了しました</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n 件の取引を統合しました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -870,6 +1463,207 @@ Please check file permissions and try again.</source>
     <message>
         <source>Loading release notes…</source>
         <translation>リリースノートを読み込んでいます…</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>照合履歴</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>この口座の過去の照合。</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>明細書の日付</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了日時</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>照合はまだありません。記録画面から口座を照合すると、ここに履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>照合履歴 — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>支払先</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>照合</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>口座の照合</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>明細書の日付:</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>明細書の残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>照合済みの入金</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>照合済みの出金</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>前回残高</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>照合済み残高</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>明細書の残高</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>照合を完了</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>取引を追加</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>取引を追加（%1）</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>選択した取引を編集（F2）</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>選択した取引を削除（Del）</translation>
+    </message>
+    <message>
+        <source>Statement Balance Owed:</source>
+        <translation>明細書の未払残高:</translation>
+    </message>
+    <message>
+        <source>Cleared Payments</source>
+        <translation>照合済みの支払い</translation>
+    </message>
+    <message>
+        <source>Cleared Charges</source>
+        <translation>照合済みの請求</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>照合が完了しました</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>口座の照合が完了しました。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
+        <translation>「%1」はこの一覧を読み込んだ後、別の場所で変更、削除、または照合されました。</translation>
+    </message>
+    <message>
+        <source>The ticked transactions as stored do not add up to the statement balance.</source>
+        <translation>チェックした取引の保存済みの合計が明細書の残高と一致しません。</translation>
+    </message>
+    <message>
+        <source>The balances are too large to compute.</source>
+        <translation>残高が大きすぎて計算できません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Failed</source>
+        <translation>照合に失敗しました</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved, so nothing was changed.</source>
+        <translation>照合を保存できなかったため、何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Not Finished</source>
+        <translation>照合は完了していません</translation>
+    </message>
+    <message>
+        <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
+        <translation>何もマークされていません。一覧を再読み込みしました。差額を確認して、もう一度完了してください。</translation>
+    </message>
+    <message>
+        <source>Opening Balance</source>
+        <translation>期首残高</translation>
+    </message>
+    <message>
+        <source>The opening balance can&apos;t be removed. Every account has one.
+
+To clear it, set it to zero in the account&apos;s settings.</source>
+        <translation>期首残高は削除できません。すべての口座に期首残高があります。
+
+取り消すには、口座の設定で 0 にしてください。</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>%1 の取引を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Delete Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted, so nothing was changed.</source>
+        <translation>取引を削除できなかったため、何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -1374,11 +2168,11 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>いいえ、クレジットです</translation>
+        <translation type="vanished">いいえ、クレジットです</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>はい、借入額です</translation>
+        <translation type="vanished">はい、借入額です</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -1414,7 +2208,7 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
+        <translation type="vanished">この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
     </message>
     <message>
         <source>Payee is required</source>
@@ -1466,7 +2260,7 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation>定期取引を保存できませんでした。</translation>
+        <translation type="vanished">定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -1506,7 +2300,7 @@ Set it in the account&apos;s settings.</source>
     </message>
     <message>
         <source>The transaction could not be saved.</source>
-        <translation>取引を保存できませんでした。</translation>
+        <translation type="vanished">取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1519,6 +2313,18 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>「%1」は金額ではありません。</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.
+
+Your entries are still in the form.</source>
+        <translation>定期取引を保存できませんでした。
+
+入力内容はフォームに残っています。</translation>
     </message>
 </context>
 <context>
@@ -1999,6 +2805,14 @@ Set it in the account&apos;s settings.</source>
         <source>Credit card payment</source>
         <translation>クレジットカードの支払い</translation>
     </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを削除しました</translation>
+    </message>
+    <message>
+        <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation>サンプルデータを削除しました。次のサンプル口座にはご自身の入力があるため残しました: %1</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -2073,6 +2887,395 @@ Set it in the account&apos;s settings.</source>
     <message>
         <source>&amp;Delete...</source>
         <translation>削除(&amp;D)...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>General</source>
+        <translation>一般</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>記録簿</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>データと同期</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Control how Lumora Tallyra looks.</source>
+        <translation>Lumora Tallyra の見た目を設定します。</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>システムの既定</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>Choose accent color</source>
+        <translation>アクセントカラーを選択</translation>
+    </message>
+    <message>
+        <source>Accent color</source>
+        <translation>アクセントカラー</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation>特大</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>文字サイズ</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>日付とカレンダーの設定。</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>日曜日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>月曜日</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>土曜日</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>週の始まり</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>記録簿での取引の表示方法。</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>2 行表示</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>メモを支払先の下の 2 行目に表示します。</translation>
+    </message>
+    <message>
+        <source>Auto-decimal point</source>
+        <translation>小数点の自動入力</translation>
+    </message>
+    <message>
+        <source>Type 1234 to enter 12.34. The last two digits are always cents.</source>
+        <translation>1234 と入力すると 12.34 になります。最後の 2 桁は常にセントです。</translation>
+    </message>
+    <message>
+        <source>Highlight overdrawn rows</source>
+        <translation>残高不足の行を強調表示</translation>
+    </message>
+    <message>
+        <source>Shades the whole row when the running balance is below zero. The balance itself is always shown in red, so you can turn this off and still spot it. Credit cards and loans are never shaded.</source>
+        <translation>累計残高がゼロ未満になると行全体に色を付けます。残高自体は常に赤で表示されるため、オフにしても見分けられます。クレジットカードとローンには色を付けません。</translation>
+    </message>
+    <message>
+        <source>Current balance</source>
+        <translation>現在の残高</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>決済済み残高</translation>
+    </message>
+    <message>
+        <source>Balance as of today</source>
+        <translation>本日時点の残高</translation>
+    </message>
+    <message>
+        <source>Account list shows</source>
+        <translation>口座一覧の表示</translation>
+    </message>
+    <message>
+        <source>Cleared counts only transactions you have marked cleared. Balance as of today leaves out anything dated later, such as scheduled bills.</source>
+        <translation>決済済みは、決済済みにした取引だけを数えます。本日時点の残高は、予定された請求など後日付のものを除きます。</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>記録簿での取引の並び順を設定します。</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>新しい取引を先頭に表示</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>オンにすると、最新の取引が上に表示されます。</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>同期</translation>
+    </message>
+    <message>
+        <source>Keep your tallyra in sync across all your devices.</source>
+        <translation>すべてのデバイスで Tallyra を同期します。</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>完全同期を実行</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>バックアップと復元</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>データを持ち運べるバックアップファイルに保存、またはそこから復元します。</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>バックアップをエクスポート</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>バックアップをインポート</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>削除した口座</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>削除した口座はここで復元できます。</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>選択した口座を復元</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra</source>
+        <translation>Lumora Tallyra</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>A digital tallyra register for tracking household finances.</source>
+        <translation>家計を記録するデジタルの Tallyra 記録簿です。</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>リンク</translation>
+    </message>
+    <message>
+        <source>Lumora Tallyra website</source>
+        <translation>Lumora Tallyra のウェブサイト</translation>
+    </message>
+    <message>
+        <source>Get the mobile app</source>
+        <translation>モバイルアプリを入手</translation>
+    </message>
+    <message>
+        <source>Your data is kept in a database on this computer; it is synced only while you are signed in.</source>
+        <translation>データはこのコンピューターのデータベースに保存され、サインイン中にのみ同期されます。</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>言語を変更しました</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Lumora Tallyra.</source>
+        <translation>新しい言語は次回 Lumora Tallyra を起動したときに適用されます。</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Lumora Account to enable sync.</source>
+        <translation>サインインしていません。
+同期を有効にするには、ファイル › Lumora アカウントからサインインしてください。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>未同期</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>最終同期: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+エラー: %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>すべてのローカルデータをサーバーに再アップロードし、サーバーのデータをすべて再ダウンロードします。デバイス間でデータが一致しない場合に使用してください。
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP ファイル (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>エクスポート中...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>バックアップ完了</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>バックアップの保存先:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>バックアップに失敗しました</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created.</source>
+        <translation>バックアップアーカイブを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1</source>
+        <translation>書き込めませんでした:
+%1</translation>
+    </message>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>すべてをバックアップのデータで置き換える</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>新しい方を残す (タイムスタンプを比較)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>既存の項目をスキップ</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>インポート方法</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>既存のデータをどう扱いますか?</translation>
+    </message>
+    <message>
+        <source>Replace Data</source>
+        <translation>データの置き換え</translation>
+    </message>
+    <message>
+        <source>Every row in the backup will replace the stored row of the same item, including changes made since the backup was saved. This cannot be undone.
+
+Continue?</source>
+        <translation>バックアップの各行が同じ項目の保存済みの行を置き換えます。バックアップ保存後の変更も置き換えられます。この操作は元に戻せません。
+
+続行しますか?</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>インポートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>インポート中...</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 件をインポートし、%2 件をスキップしました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n 件のエラーが発生しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>インポート完了</translation>
+    </message>
+    <message>
+        <source>Restore Failed</source>
+        <translation>復元に失敗しました</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
+        <translation>口座「%1」を復元できませんでした。何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -2229,6 +3432,22 @@ Both sides of the transfer will be deleted.</source>
         <source>Transfer from %1</source>
         <translation>%1 からの振替</translation>
     </message>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
+
+What is stored now is shown again.</source>
+        <translation>この取引はその間に別の場所で変更または削除されたため、何も保存されませんでした。
+
+現在保存されている内容を再表示します。</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved.</source>
+        <translation>決済済みの状態を保存できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
@@ -2310,11 +3529,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation>保存に失敗しました</translation>
+        <translation type="vanished">保存に失敗しました</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>決済済みの状態を保存できませんでした。</translation>
+        <translation type="vanished">決済済みの状態を保存できませんでした。</translation>
     </message>
     <message>
         <source>Reconciled</source>

@@ -1,27 +1,35 @@
 #include "register/categoryitems.h"
 
-#include <QComboBox>
-#include <QHash>
+#include "data/categoryrepository.h"
 
-QList<CategoryItem> categoryItems(const QList<Category> &categories)
+#include <QComboBox>
+
+QList<CategoryItem> categoryItems(const CategoryRepository *categories)
 {
-    QHash<QString, QString> namesById;
-    namesById.reserve(categories.size());
-    for (const Category &category : categories)
-        namesById.insert(category.id, category.name);
-    QList<CategoryItem> items;
-    items.reserve(categories.size());
-    for (const Category &category : categories) {
-        const auto parent = category.parentId.isEmpty() ? namesById.constEnd() : namesById.constFind(category.parentId);
-        items.append({parent != namesById.constEnd() ? QStringLiteral("%1 > %2").arg(*parent, category.name)
-                                                     : category.name,
-            category.id});
+    return categories->listLabels();
+}
+
+void selectCategoryItem(QComboBox *combo, const CategoryRepository *categories, const QString &categoryId)
+{
+    if (categoryId.isEmpty())
+        return;
+    int index = combo->findData(categoryId, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        const QString label = categories->labelOf(categoryId);
+        if (label.isEmpty())
+            return;
+        combo->addItem(label, categoryId);
+        index = combo->count() - 1;
     }
-    return items;
+    combo->setCurrentIndex(index);
 }
 
 QString categoryIdOfShownText(const QComboBox *combo)
 {
-    const int item = combo->findText(combo->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const QString shown = combo->currentText();
+    const int current = combo->currentIndex();
+    if (current >= 0 && combo->itemText(current) == shown)
+        return combo->itemData(current).toString();
+    const int item = combo->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
     return item >= 0 ? combo->itemData(item).toString() : QString();
 }

@@ -5,19 +5,21 @@
 #include <QList>
 #include <QString>
 
+class CategoryRepository;
 class QComboBox;
 
-// One choosable category: "Parent > Child" when its parent is among the
-// listed categories, else its own name.
-struct CategoryItem
-{
-    QString label;
-    QString id;
-};
+// Every category chooser lists the categories by the one label of
+// CategoryRepository and carries the chosen item's id; two items may share
+// a name under different parents.
+using CategoryItem = CategoryLabel;
 
-QList<CategoryItem> categoryItems(const QList<Category> &categories);
+QList<CategoryItem> categoryItems(const CategoryRepository *categories);
 
-// The id of the category whose label the editable combo shows exactly, or
-// empty. The current item of an editable combo outlives text typed over it,
-// so the text, not the current item, says what was chosen.
+// Makes the combo show the category with this id; a category that is not
+// listed (soft-deleted) gets an item of its own first. Empty id: nothing.
+void selectCategoryItem(QComboBox *combo, const CategoryRepository *categories, const QString &categoryId);
+
+// The id of what the editable combo shows: its current item while the text
+// is that item's label, else the item labelled exactly so, else empty (text
+// typed by the user that names no item).
 QString categoryIdOfShownText(const QComboBox *combo);

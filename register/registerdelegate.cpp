@@ -26,7 +26,6 @@ namespace {
 
 const char kEditorRowProperty[] = "lumoRegisterEditorRow";
 const char kCategoryIdProperty[] = "_lumoCategoryId";
-const QColor kDimColor(QStringLiteral("#6E8A7E"));
 
 void markEditor(QWidget *editor, int row)
 {
@@ -72,7 +71,7 @@ QStringListModel *RegisterDelegate::payeeModel() const
 const QList<CategoryItem> &RegisterDelegate::categoryItemList() const
 {
     if (m_categoriesStale) {
-        m_categoryItems = categoryItems(m_app->categoryRepository()->listAll());
+        m_categoryItems = categoryItems(m_app->categoryRepository());
         m_categoriesStale = false;
     }
     return m_categoryItems;
@@ -202,6 +201,14 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
         return;
     }
     if (auto *combo = qobject_cast<RegisterComboBox *>(editor)) {
+        // The stored choice by id: two categories may share a label, and a
+        // soft-deleted one is not listed.
+        const RegisterModel *model = registerModel(index.model());
+        if (model && !model->buffer().categoryId.isEmpty() && text == model->buffer().category) {
+            selectCategoryItem(combo, m_app->categoryRepository(), model->buffer().categoryId);
+            if (categoryIdOfShownText(combo) == model->buffer().categoryId)
+                return;
+        }
         if (!combo->selectItemWithText(text))
             combo->setEditText(text);
         return;
@@ -283,9 +290,10 @@ bool RegisterDelegate::autofillPayee(RegisterModel *model, const QString &payee)
         buffer.deposit = formatAmount(last->amount, model->currency());
     }
     if (!last->categoryId.isEmpty()) {
-        if (const std::optional<Category> category = m_app->categoryRepository()->findById(last->categoryId)) {
-            buffer.category = category->name;
-            buffer.categoryId = category->id;
+        const QString label = m_app->categoryRepository()->labelOf(last->categoryId);
+        if (!label.isEmpty()) {
+            buffer.category = label;
+            buffer.categoryId = last->categoryId;
         }
     }
     if (!last->memo.isEmpty())
@@ -396,7 +404,7 @@ void RegisterDelegate::paintTwoLine(QPainter *painter, const QStyleOptionViewIte
             }
             painter->setClipRect(column == RegisterModel::CategoryColumn ? option.rect : band);
             painter->setFont(memoFont);
-            painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : kDimColor);
+            painter->setPen(selected ? option.palette.color(QPalette::HighlightedText) : mutedTextColor());
             painter->drawText(band, int(Qt::AlignLeft | Qt::AlignVCenter), memo);
         }
     }

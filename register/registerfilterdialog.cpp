@@ -86,7 +86,7 @@ void RegisterFilterDialog::loadCategories()
 {
     m_categoryCombo->clear();
     m_categoryCombo->addItem(tr("All Categories"), QString());
-    for (const CategoryItem &item : categoryItems(m_app->categoryRepository()->listAll()))
+    for (const CategoryItem &item : categoryItems(m_app->categoryRepository()))
         m_categoryCombo->addItem(item.label, item.id);
 }
 

@@ -6,7 +6,7 @@
 #include "ui/thememanager.h"
 
 #include <QCollator>
-#include <QColor>
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -14,8 +14,6 @@
 #include <numeric>
 
 namespace {
-
-const QColor kDimColor(QStringLiteral("#6E8A7E"));
 
 int clearedRank(const Transaction &transaction)
 {
@@ -81,6 +79,29 @@ RegisterModel::RegisterModel(QObject *parent)
     , m_amountFont(ThemeManager::monospaceFont())
 {
     resetNewRow();
+    updateColors();
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void RegisterModel::updateColors()
+{
+    const bool dark = isDarkPalette();
+    m_colors.muted = mutedTextColor();
+    m_colors.negative = negativeAmountColor();
+    m_colors.positive = positiveAmountColor();
+    m_colors.bufferBackground = dark ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
+    m_colors.overdrawnBackground = dark ? QColor(0x3A, 0x1E, 0x1E) : QColor(0xFD, 0xEA, 0xEA);
+}
+
+bool RegisterModel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange && watched == QCoreApplication::instance()) {
+        updateColors();
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1),
+                {Qt::ForegroundRole, Qt::BackgroundRole});
+    }
+    return QAbstractTableModel::eventFilter(watched, event);
 }
 
 int RegisterModel::rowCount(const QModelIndex &parent) const
@@ -113,9 +134,10 @@ int RegisterModel::listIndex(int viewRow) const
 
 const RegisterRow &RegisterModel::rowAt(int viewRow) const
 {
+    // An empty row, never another transaction's: no id, nothing to write.
+    static const RegisterRow none;
     const int index = listIndex(viewRow);
-    Q_ASSERT(index >= 0);
-    return m_rows[m_order[qMax(0, index)]];
+    return index >= 0 ? m_rows[m_order[index]] : none;
 }
 
 int RegisterModel::viewRowOfTransaction(const QString &transactionId) const
@@ -128,6 +150,15 @@ int RegisterModel::viewRowOfTransaction(const QString &transactionId) const
             return i + offset;
     }
     return -1;
+}
+
+bool RegisterModel::isSplitAmountCell(const QModelIndex &index) const
+{
+    if (!index.isValid() || isNewRow(index.row()) || listIndex(index.row()) < 0)
+        return false;
+    const int column = index.column();
+    return rowAt(index.row()).transaction.isSplit
+        && (column == CategoryColumn || column == PaymentColumn || column == DepositColumn);
 }
 
 bool RegisterModel::isOpenNewRow(int viewRow) const
@@ -226,9 +257,9 @@ QVariant RegisterModel::bufferData(const QModelIndex &index, int role) const
         return text;
     }
     if (role == Qt::BackgroundRole && !m_twoLineMode)
-        return isDarkPalette() ? QColor(QStringLiteral("#1A2E28")) : QColor(QStringLiteral("#E8F5E9"));
+        return m_colors.bufferBackground;
     if (role == Qt::ForegroundRole && openNewRow && column <= ClearedColumn && bufferText(column).isEmpty())
-        return kDimColor;
+        return m_colors.muted;
     return QVariant();
 }
 
@@ -274,13 +305,13 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ForegroundRole:
         if (column == MemoColumn || column == ClearedColumn)
-            return kDimColor;
+            return m_colors.muted;
         if (column == PaymentColumn)
-            return negativeAmountColor();
+            return m_colors.negative;
         if (column == DepositColumn && transaction.amount >= 0)
-            return positiveAmountColor();
+            return m_colors.positive;
         if (column == BalanceColumn && balanceNegative)
-            return negativeAmountColor();
+            return m_colors.negative;
         break;
     case Qt::FontRole:
         if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn) {
@@ -292,7 +323,7 @@ QVariant RegisterModel::rowData(const RegisterRow &row, int column, int role) co
         break;
     case Qt::BackgroundRole:
         if (m_highlightOverdrawn && m_balanceMarks && balance < 0)
-            return isDarkPalette() ? QColor(QStringLiteral("#3A1E1E")) : QColor(QStringLiteral("#FDEAEA"));
+            return m_colors.overdrawnBackground;
         break;
     default:
         break;
@@ -344,10 +375,7 @@ Qt::ItemFlags RegisterModel::flags(const QModelIndex &index) const
     const int list = listIndex(viewRow);
     if (list < 0)
         return readOnly;
-    const Transaction &transaction = m_rows[m_order[list]].transaction;
-    if (transaction.id.isEmpty())
-        return readOnly;
-    if (transaction.isSplit && (column == CategoryColumn || column == PaymentColumn || column == DepositColumn))
+    if (m_rows[m_order[list]].transaction.id.isEmpty() || isSplitAmountCell(index))
         return readOnly;
     return readOnly | Qt::ItemIsEditable;
 }

@@ -4,6 +4,7 @@
 #include "data/transaction.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QList>
@@ -63,10 +64,16 @@ public:
     // Replaces the rows and keeps what is typed into the buffer.
     void setRows(QList<RegisterRow> rows);
     int listRowCount() const { return int(m_order.size()); }
-    // The record at a view row; never called with the new row.
+    // The record at a view row; an empty record (no id) for the new row and
+    // rows outside the list.
     const RegisterRow &rowAt(int viewRow) const;
     // -1 for the new row and rows outside the list.
     int listIndex(int viewRow) const;
+    // A row of the list: not the new row, not outside.
+    bool isTransactionRow(int viewRow) const { return !isNewRow(viewRow) && listIndex(viewRow) >= 0; }
+    // The category and amount cells of a split transaction: its split
+    // lines carry them, so the row does not edit them.
+    bool isSplitAmountCell(const QModelIndex &index) const;
     // The view row showing the transaction with this id, or -1.
     int viewRowOfTransaction(const QString &transactionId) const;
 
@@ -125,7 +132,22 @@ public:
 Q_SIGNALS:
     void sortChanged(int column, Qt::SortOrder order);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The colours of the cells, built from the palette when it changes
+    // rather than on every data() call.
+    struct CellColors
+    {
+        QColor muted;
+        QColor negative;
+        QColor positive;
+        QColor bufferBackground;
+        QColor overdrawnBackground;
+    };
+    void updateColors();
+
     // The buffer as loaded from a row.
     EditBuffer bufferFor(const RegisterRow &row) const;
     // The amount text that counts: payment when filled, else deposit.
@@ -154,4 +176,5 @@ private:
     Currency m_currency = Currency::USD;
     QHash<QString, Currency> m_accountCurrencies;
     QFont m_amountFont;
+    CellColors m_colors;
 };

@@ -14,6 +14,11 @@ RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
 {
 }
 
+void RegisterTableView::detachScreen()
+{
+    m_screen = nullptr;
+}
+
 QWidget *RegisterTableView::openEditor() const
 {
     if (state() != EditingState)
@@ -53,18 +58,6 @@ bool RegisterTableView::event(QEvent *event)
     return QTableView::event(event);
 }
 
-bool RegisterTableView::isSplitAmountCell(const QModelIndex &index) const
-{
-    const auto *registerModel = qobject_cast<const RegisterModel *>(model());
-    if (!registerModel || !index.isValid() || registerModel->listIndex(index.row()) < 0
-        || registerModel->isNewRow(index.row()))
-        return false;
-    const int column = index.column();
-    return registerModel->rowAt(index.row()).transaction.isSplit
-        && (column == RegisterModel::CategoryColumn || column == RegisterModel::PaymentColumn
-            || column == RegisterModel::DepositColumn);
-}
-
 void RegisterTableView::keyPressEvent(QKeyEvent *event)
 {
     const QModelIndex current = currentIndex();
@@ -92,7 +85,8 @@ void RegisterTableView::keyPressEvent(QKeyEvent *event)
     }
     const bool plainReturn = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         && (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plainReturn && isSplitAmountCell(current)) {
+    const auto *registerModel = qobject_cast<const RegisterModel *>(model());
+    if (plainReturn && registerModel && registerModel->isSplitAmountCell(current)) {
         if (m_screen)
             m_screen->focusNextCell();
         event->accept();

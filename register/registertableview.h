@@ -20,6 +20,9 @@ public:
     QWidget *openEditor() const;
     // True when the widget is or sits inside the two-line payee/memo editor.
     static bool isInsidePayeeMemoEditor(const QWidget *widget);
+    // The screen is being destroyed: QWidget's destructor still closes the
+    // open editor, and the screen part of the object is gone by then.
+    void detachScreen();
 
 protected:
     bool event(QEvent *event) override;
@@ -29,7 +32,5 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    bool isSplitAmountCell(const QModelIndex &index) const;
-
     QPointer<RegisterScreen> m_screen;
 };

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
+#include "data/recordid.h"
 #include "register/categoryitems.h"
 #include "register/registercombobox.h"
 #include "register/smartamountfield.h"
@@ -11,7 +12,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,8 +25,7 @@ SplitLinesWidget::SplitLinesWidget(AppState *app, Currency currency, QWidget *pa
     , m_table(new QTableWidget(0, 3, this))
 {
     m_categoryChoices.append({QString(), tr("(none)")});
-    for (const Category &category : app->categoryRepository()->listAll())
-        m_categoryChoices.append({category.id, category.name});
+    m_categoryChoices.append(categoryItems(app->categoryRepository()));
 
     m_table->setObjectName(QStringLiteral("splitTable"));
     m_table->setHorizontalHeaderLabels({tr("Category"), tr("Amount"), tr("Memo")});
@@ -63,8 +62,8 @@ void SplitLinesWidget::addLine()
     m_table->insertRow(row);
 
     auto *category = new RegisterComboBox;
-    for (const auto &[id, label] : std::as_const(m_categoryChoices))
-        category->addItem(label, id);
+    for (const CategoryItem &item : std::as_const(m_categoryChoices))
+        category->addItem(item.label, item.id);
     category->setItemCompleter(new QCompleter);
     m_table->setCellWidget(row, CategoryColumn, category);
 
@@ -95,9 +94,7 @@ void SplitLinesWidget::setLines(const QList<SplitLine> &lines)
         addLine();
         const int row = m_table->rowCount() - 1;
         auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
-        const int index = category->findData(line.categoryId, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0)
-            category->setCurrentIndex(index);
+        selectCategoryItem(category, m_app->categoryRepository(), line.categoryId);
         static_cast<SmartAmountField *>(m_table->cellWidget(row, AmountColumn))->setMinorUnits(qAbs(line.amount));
         m_table->item(row, MemoColumn)->setText(line.memo);
     }
@@ -118,7 +115,7 @@ QList<SplitLine> SplitLinesWidget::lines(int sign) const
             continue;
         const auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
         SplitLine line;
-        line.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        line.id = newRecordId();
         line.categoryId = categoryIdOfShownText(category);
         line.amount = sign < 0 ? -amount : amount;
         line.memo = m_table->item(row, MemoColumn)->text();

@@ -2,9 +2,9 @@
 
 #include "data/account.h"
 #include "data/splitline.h"
+#include "register/categoryitems.h"
 
 #include <QList>
-#include <QPair>
 #include <QWidget>
 
 class AppState;
@@ -38,5 +38,5 @@ private:
     Currency m_currency;
     QTableWidget *m_table;
     // (id, label); the first is "(none)" with an empty id.
-    QList<QPair<QString, QString>> m_categoryChoices;
+    QList<CategoryItem> m_categoryChoices;
 };

@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "register/spliteditordialog.h"
@@ -14,7 +15,6 @@
 #include <QDebug>
 #include <QDialog>
 #include <QSet>
-#include <QUuid>
 
 #include <functional>
 
@@ -29,15 +29,41 @@ void reportSaveFailure(QWidget *parent)
             "The transaction could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
 }
 
-enum class Attempt { Saved, Refused, Failed };
+void reportChangedElsewhere(QWidget *parent)
+{
+    UserPrompts::current()->information(parent,
+        QCoreApplication::translate("TransactionActions", "Transaction Changed"),
+        QCoreApplication::translate("TransactionActions",
+            "This transaction was changed or deleted elsewhere in the meantime, so nothing was written.\n\n"
+            "What is stored now is shown again."));
+}
+
+// Stale: the row the copy came from is gone or holds something else now.
+enum class Attempt { Saved, Refused, Failed, Stale };
 
 Attempt outcome(bool written)
 {
     return written ? Attempt::Saved : Attempt::Failed;
 }
 
+// Writes over the stored row only while it still holds what the copy shows.
+// The row is read again inside the write's own SQL transaction, so nothing
+// can come between the check and the write; a prompt ran before it, and
+// anything may have changed while it was open. `write` gets the stored row.
+Attempt writeOverCopy(AppState *app, const Transaction &copy, const std::function<bool(const Transaction &)> &write)
+{
+    SqlTransaction sql(app->database());
+    if (!sql.isActive())
+        return Attempt::Failed;
+    const std::optional<Transaction> stored = app->transactionRepository()->findById(copy.id);
+    if (!stored || !storedRowMatches(*stored, copy))
+        return Attempt::Stale;
+    return outcome(write(*stored) && sql.commit());
+}
+
 // Shows the dialog until what it holds is saved or the user cancels. A
-// refused or failed save reopens it with everything the user typed.
+// refused or failed save reopens it with everything the user typed; a save
+// over a row that changed meanwhile ends it.
 bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt()> &save)
 {
     for (;;) {
@@ -51,6 +77,9 @@ bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt
             break;
         case Attempt::Refused:
             break;
+        case Attempt::Stale:
+            reportChangedElsewhere(parent);
+            return false;
         }
     }
 }
@@ -76,24 +105,12 @@ bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
     return true;
 }
 
-// A local change: pending, stamped now, one version up from the stored one.
-void markEdited(Transaction &transaction)
+// The server id is no edit: a push may have stored one while the copy was
+// on screen, and writing the copy's would lose it.
+Transaction keptBookkeeping(Transaction edited, const Transaction &stored)
 {
-    transaction.updatedAt = QDateTime::currentDateTimeUtc();
-    transaction.syncStatus = SyncStatus::Pending;
-    transaction.version += 1;
-}
-
-void markEdited(Account &account)
-{
-    account.updatedAt = QDateTime::currentDateTimeUtc();
-    account.syncStatus = SyncStatus::Pending;
-    account.version += 1;
-}
-
-QString newId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+    edited.serverId = stored.serverId;
+    return edited;
 }
 
 Transaction makeOpeningBalanceRecord(const QString &accountId, qint64 amount, const QDate &date)
@@ -148,7 +165,7 @@ bool migrateStartingBalance(AppState *app, const Account &account, const QDate &
 bool updateWithSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines)
 {
     SqlTransaction sql(app->database());
-    return sql.isActive() && app->transactionRepository()->update(transaction)
+    return sql.isActive() && TransactionActions::updateTransaction(app, transaction)
         && saveSplitLines(app, transaction, lines) && sql.commit();
 }
 
@@ -218,12 +235,39 @@ bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent)
     if (!prompts->askYesNo(parent, QCoreApplication::translate("TransactionActions", "Delete Transaction"), question))
         return false;
 
-    if (!deleteTransaction(app, transaction)) {
-        prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Delete Failed"),
-            QCoreApplication::translate("TransactionActions", "The transaction could not be deleted, so nothing was changed."));
+    switch (writeOverCopy(app, transaction, [&](const Transaction &) { return deleteTransaction(app, transaction); })) {
+    case Attempt::Saved:
+        return true;
+    case Attempt::Stale:
+        reportChangedElsewhere(parent);
         return false;
+    case Attempt::Failed:
+    case Attempt::Refused:
+        break;
     }
-    return true;
+    prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Delete Failed"),
+        QCoreApplication::translate("TransactionActions", "The transaction could not be deleted, so nothing was changed."));
+    return false;
+}
+
+bool updateTransaction(AppState *app, const Transaction &transaction)
+{
+    TransactionRepository *transactions = app->transactionRepository();
+    SqlTransaction sql(app->database());
+    if (!sql.isActive() || !transactions->update(transaction))
+        return false;
+    if (!transaction.transferLinkId.isEmpty()) {
+        std::optional<Transaction> partner = transactions->findById(transaction.transferLinkId);
+        if (partner && !partner->deletedAt
+            && (partner->amount != -transaction.amount || partner->date != transaction.date)) {
+            partner->amount = -transaction.amount;
+            partner->date = transaction.date;
+            markEdited(*partner);
+            if (!transactions->update(*partner))
+                return false;
+        }
+    }
+    return sql.commit();
 }
 
 bool deleteTransaction(AppState *app, const Transaction &transaction)
@@ -243,6 +287,9 @@ bool deleteTransaction(AppState *app, const Transaction &transaction)
 
 bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent)
 {
+    // The balance still held on the account is no transaction to copy.
+    if (transaction.id.isEmpty())
+        return false;
     Transaction copy = transaction;
     copy.date = QDate::currentDate();
     copy.checkNumber.clear();
@@ -259,17 +306,23 @@ bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *paren
 
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
 {
+    if (transaction.id.isEmpty())
+        return false;
     TransactionFormDialog dialog(app, transaction, parent);
     return runUntilSaved(dialog, parent, [&] {
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
             return Attempt::Refused;
-        return outcome(updateWithSplitLines(app, dialog.transaction(), lines));
+        return writeOverCopy(app, transaction, [&](const Transaction &stored) {
+            return updateWithSplitLines(app, keptBookkeeping(dialog.transaction(), stored), lines);
+        });
     });
 }
 
 bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
 {
+    if (transaction.id.isEmpty())
+        return false;
     const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
     SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
     return runUntilSaved(dialog, parent, [&] {
@@ -281,17 +334,46 @@ bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
         if (edited.isSplit)
             edited.categoryId.clear();
         markEdited(edited);
-        return outcome(updateWithSplitLines(app, edited, lines));
+        return writeOverCopy(app, transaction, [&](const Transaction &stored) {
+            return updateWithSplitLines(app, keptBookkeeping(edited, stored), lines);
+        });
     });
 }
 
-bool toggleCleared(AppState *app, Transaction transaction)
+bool toggleCleared(AppState *app, Transaction transaction, QWidget *parent)
 {
     if (transaction.reconciled)
         return false;
-    transaction.cleared = !transaction.cleared;
-    markEdited(transaction);
-    return app->transactionRepository()->update(transaction);
+    return flipCleared(app, transaction, parent);
+}
+
+bool flipCleared(AppState *app, Transaction transaction, QWidget *parent)
+{
+    if (transaction.id.isEmpty())
+        return false;
+    Transaction flipped = transaction;
+    flipped.cleared = !flipped.cleared;
+    markEdited(flipped);
+    const Attempt attempt = writeOverCopy(app, transaction, [&](const Transaction &stored) {
+        return app->transactionRepository()->update(keptBookkeeping(flipped, stored));
+    });
+    if (attempt == Attempt::Stale)
+        reportChangedElsewhere(parent);
+    else if (attempt == Attempt::Failed)
+        UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Save Failed"),
+            QCoreApplication::translate("TransactionActions", "The cleared mark could not be saved."));
+    return attempt == Attempt::Saved;
+}
+
+bool storedRowMatches(const Transaction &stored, const Transaction &copy)
+{
+    return !stored.deletedAt && stored.version == copy.version && stored.accountId == copy.accountId
+        && stored.date == copy.date && stored.payee == copy.payee && stored.memo == copy.memo
+        && stored.amount == copy.amount && stored.categoryId == copy.categoryId
+        && stored.checkNumber == copy.checkNumber && stored.cleared == copy.cleared
+        && stored.reconciled == copy.reconciled && stored.transferLinkId == copy.transferLinkId
+        && stored.transferDestAccountId == copy.transferDestAccountId && stored.isSplit == copy.isSplit
+        && stored.recurringId == copy.recurringId;
 }
 
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed, QWidget *parent)
@@ -363,7 +445,7 @@ Transaction makeTransferCounterpart(AppState *app, Transaction &transaction, con
     transaction.payee = QCoreApplication::translate("TransactionActions", "Transfer to %1").arg(targetName);
 
     Transaction counterpart;
-    counterpart.id = newId();
+    counterpart.id = newRecordId();
     counterpart.accountId = targetAccountId;
     counterpart.date = transaction.date;
     counterpart.payee = QCoreApplication::translate("TransactionActions", "Transfer from %1").arg(sourceName);
@@ -432,12 +514,16 @@ int backfillOpeningBalances(AppState *app)
     TransactionRepository *transactions = app->transactionRepository();
     int migrated = 0;
     for (const Account &account : app->accountRepository()->listAll()) {
+        const QString id = TransactionRepository::openingBalanceId(account.id);
+        const std::optional<Transaction> existing = transactions->findById(id);
+        // The usual case, decided by one key lookup: the probe reads every
+        // row of the account, and this runs at every start.
+        if (existing && !existing->deletedAt && TransactionRepository::isOpeningBalancePayee(existing->payee))
+            continue;
         const OpeningBalanceProbe probe = transactions->openingBalanceProbe(account.id);
         if (probe.hasOpeningBalancePayee)
             continue;
 
-        const QString id = TransactionRepository::openingBalanceId(account.id);
-        const std::optional<Transaction> existing = transactions->findById(id);
         if (existing && !existing->deletedAt) {
             // A live row under the derived id is the user's (or another
             // device's) opening balance under another payee: keep it.

@@ -35,7 +35,12 @@ enum TransferResolution {
 };
 
 // The actions that prompt take the record by value: a reload while the
-// prompt runs may replace the rows it was shown from.
+// prompt runs may replace the rows it was shown from. A record without an
+// id (the opening balance still held on the account) is refused: false,
+// nothing written. Deleting, editing, splitting and the cleared mark write
+// only while the stored row still matches the copy (storedRowMatches);
+// otherwise they write nothing, tell the user and return false, and the
+// caller shows what is stored.
 
 // Asks, then deletes the transaction and its transfer partner. The opening
 // balance is never deleted. True when deleted.
@@ -47,8 +52,11 @@ bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *paren
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // True when the split editor was accepted and the change saved.
 bool editSplits(AppState *app, Transaction transaction, QWidget *parent = nullptr);
-// False, writing nothing, for a reconciled transaction or a failed write.
-bool toggleCleared(AppState *app, Transaction transaction);
+// False, writing nothing, for a reconciled transaction, one without an id or
+// a failed write (reported).
+bool toggleCleared(AppState *app, Transaction transaction, QWidget *parent = nullptr);
+// The same, on a reconciled transaction too (the register's row menu).
+bool flipCleared(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // Opens the new-transaction form (prefilled from seed when given); a
 // "[Transfer] " payee saves both legs. True when saved.
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed = nullptr,
@@ -64,6 +72,12 @@ Transaction makeTransferCounterpart(AppState *app, Transaction &transaction, con
 // its split lines, all or nothing.
 bool insertNewTransaction(AppState *app, const Transaction &transaction,
     const std::optional<Transaction> &counterpart = std::nullopt, const QList<SplitLine> &splitLines = {});
+// Writes the edited transaction; the other leg of a transfer takes its
+// date and the negated amount. Both or neither.
+bool updateTransaction(AppState *app, const Transaction &transaction);
+// The stored row is live and holds what the copy shows: the same version
+// and the same value in every column a write from the copy overwrites.
+bool storedRowMatches(const Transaction &stored, const Transaction &copy);
 // Soft-deletes the transaction and its live transfer partner, both or neither.
 bool deleteTransaction(AppState *app, const Transaction &transaction);
 // Replaces the transaction's split lines with lines, all or nothing.

@@ -22,14 +22,12 @@
 
 namespace {
 
-const QString dimmedColor = QStringLiteral("#6E8A7E");
-
 QLabel *valueLabel(const QString &text, bool dimmed = false)
 {
     auto *label = new QLabel(text.isEmpty() ? QStringLiteral("—") : text);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (dimmed)
-        label->setStyleSheet(QStringLiteral("color: %1;").arg(dimmedColor));
+        label->setStyleSheet(mutedTextStyle());
     return label;
 }
 
@@ -198,14 +196,14 @@ void TransactionDetailsDialog::addSplitLines(QVBoxLayout *layout)
 
 void TransactionDetailsDialog::toggleCleared()
 {
-    if (!TransactionActions::toggleCleared(m_app, m_transaction)) {
-        UserPrompts::current()->warning(this, tr("Save Failed"), tr("The cleared mark could not be saved."));
-        return;
-    }
+    // Whether written or refused (the row changed meanwhile), show what is
+    // stored now.
+    TransactionActions::toggleCleared(m_app, m_transaction, this);
     if (const std::optional<Transaction> stored = m_app->transactionRepository()->findById(m_transaction.id))
         m_transaction = *stored;
     m_statusLabel->setText(statusText());
     m_clearedButton->setText(clearedButtonText());
+    m_clearedButton->setVisible(!m_transaction.reconciled);
 }
 
 void TransactionDetailsDialog::deleteTransaction()

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "register/categoryitems.h"
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
@@ -201,7 +201,7 @@ void TransactionFormDialog::loadCategories()
 {
     m_categoryCombo->clear();
     m_categoryCombo->addItem(tr("(none)"), QString());
-    for (const CategoryItem &item : categoryItems(m_app->categoryRepository()->listAll()))
+    for (const CategoryItem &item : categoryItems(m_app->categoryRepository()))
         m_categoryCombo->addItem(item.label, item.id);
     m_categoryCombo->setCurrentIndex(0);
 }
@@ -213,14 +213,8 @@ void TransactionFormDialog::ensureCategoryShown(const QString &categoryId)
     const std::optional<Category> category = m_app->categoryRepository()->findById(categoryId);
     if (!category)
         return;
-    QString label = category->name;
-    if (!category->parentId.isEmpty()) {
-        if (const std::optional<Category> parent = m_app->categoryRepository()->findById(category->parentId))
-            label = QStringLiteral("%1 > %2").arg(parent->name, category->name);
-    }
-    if (category->deletedAt)
-        label = tr("%1 (deleted)").arg(label);
-    m_categoryCombo->addItem(label, categoryId);
+    const QString label = m_app->categoryRepository()->labelOf(categoryId);
+    m_categoryCombo->addItem(category->deletedAt ? tr("%1 (deleted)").arg(label) : label, categoryId);
 }
 
 void TransactionFormDialog::selectCategory(const QString &categoryId)
@@ -255,8 +249,10 @@ void TransactionFormDialog::onPayeeSelected(const QString &payee)
     else
         m_positiveRadio->setChecked(true);
     m_memoEdit->setText(last->memo);
-    if (!last->categoryId.isEmpty())
+    if (!last->categoryId.isEmpty()) {
+        ensureCategoryShown(last->categoryId);
         selectCategory(last->categoryId);
+    }
 }
 
 void TransactionFormDialog::onEnterSplit()
@@ -380,7 +376,7 @@ Transaction TransactionFormDialog::transaction() const
     const QDateTime now = QDateTime::currentDateTimeUtc();
     Transaction t = m_editMode ? m_transaction : Transaction();
     if (!m_editMode) {
-        t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        t.id = newRecordId();
         t.accountId = m_accountId;
         t.createdAt = now;
     }
@@ -408,10 +404,10 @@ Transaction TransactionFormDialog::transaction() const
     t.memo = m_memoEdit->text().trimmed();
     t.checkNumber = m_checkNumberEdit->text().trimmed();
     t.cleared = m_clearedCheck->isChecked();
-    t.updatedAt = now;
-    t.syncStatus = SyncStatus::Pending;
     if (m_editMode)
-        t.version = m_transaction.version + 1;
+        markEdited(t);
+    else
+        t.updatedAt = now;
 
     lastUsedDate() = t.date;
     return t;

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/recordid.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/categoryitems.h"
@@ -21,7 +22,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStringListModel>
-#include <QUuid>
 #include <QVBoxLayout>
 
 namespace {
@@ -106,7 +106,8 @@ void RecurringFormDialog::setupUi()
     m_payeeEdit = new QLineEdit(this);
     m_payeeEdit->setObjectName(QStringLiteral("payeeEdit"));
     m_payeeEdit->setPlaceholderText(tr("Start typing to search payees..."));
-    auto *payeeCompleter = new QCompleter(this);
+    m_payeeModel = new QStringListModel(this);
+    auto *payeeCompleter = new QCompleter(m_payeeModel, this);
     configureEntryCompleter(payeeCompleter);
     payeeCompleter->setMaxVisibleItems(10);
     m_payeeEdit->setCompleter(payeeCompleter);
@@ -234,7 +235,7 @@ void RecurringFormDialog::loadAccounts()
 void RecurringFormDialog::loadCategories()
 {
     m_categoryCombo->addItem(tr("(none)"), QString());
-    for (const CategoryItem &item : categoryItems(m_app->categoryRepository()->listAll()))
+    for (const CategoryItem &item : categoryItems(m_app->categoryRepository()))
         m_categoryCombo->addItem(item.label, item.id);
     m_categoryCombo->setCurrentIndex(0);
 }
@@ -243,13 +244,7 @@ void RecurringFormDialog::loadPayees()
 {
     if (m_accountCombo->currentData().toString().isEmpty())
         return;
-    auto *completer = m_payeeEdit->completer();
-    QAbstractItemModel *previous = completer->model();
-    completer->setModel(new QStringListModel(m_app->transactionRepository()->payees(
-                                                 m_accountCombo->currentData().toString()),
-        completer));
-    if (previous && previous->parent() == completer)
-        previous->deleteLater();
+    m_payeeModel->setStringList(m_app->transactionRepository()->payees(m_accountCombo->currentData().toString()));
 }
 
 // Amounts are typed in the selected account's currency: whole yen for JPY.
@@ -271,11 +266,7 @@ void RecurringFormDialog::loadRecurring(const RecurringTransaction &rule)
     m_amountField->setMinorUnits(qAbs(rule.amount));
     m_payeeEdit->setText(rule.payee);
     m_memoEdit->setText(rule.memo);
-    if (!rule.categoryId.isEmpty()) {
-        const int category = m_categoryCombo->findData(rule.categoryId);
-        if (category >= 0)
-            m_categoryCombo->setCurrentIndex(category);
-    }
+    selectCategoryItem(m_categoryCombo, m_app->categoryRepository(), rule.categoryId);
     const int frequency = m_frequencyCombo->findData(RecurringRepository::frequencyToString(rule.frequency));
     if (frequency >= 0)
         m_frequencyCombo->setCurrentIndex(frequency);
@@ -329,7 +320,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     RecurringTransaction rule = m_original;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!m_editMode) {
-        rule.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        rule.id = newRecordId();
         rule.createdAt = now;
     }
     rule.accountId = m_accountCombo->currentData().toString();

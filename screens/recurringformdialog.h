@@ -12,6 +12,7 @@ class QFormLayout;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
+class QStringListModel;
 class SmartAmountField;
 
 // The form of one recurring rule: new, edited, or memorized from a
@@ -55,6 +56,7 @@ private:
     QRadioButton *m_paymentRadio = nullptr;
     QRadioButton *m_depositRadio = nullptr;
     QLineEdit *m_payeeEdit = nullptr;
+    QStringListModel *m_payeeModel = nullptr;
     SmartAmountField *m_amountField = nullptr;
     QComboBox *m_categoryCombo = nullptr;
     QLineEdit *m_memoEdit = nullptr;

@@ -1,5 +1,7 @@
 #include "screens/reportsscreen.h"
 
+#include "screens/filechooser.h"
+
 #include "app/appstate.h"
 #include "app/uiprefs.h"
 #include "data/accountrepository.h"
@@ -8,13 +10,13 @@
 #include "data/transactionrepository.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "screens/filechooser.h"
 #include "screens/reporttransactionsmodel.h"
 #include "ui/palettehelpers.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,7 +32,6 @@
 namespace {
 
 const char kMutedStyle[] = "color: %1;";
-const char kMutedColor[] = "#6E8A7E";
 constexpr int kCustomCompareIndex = 3;
 // Bursts of change signals (an import, a sync) cause one rerun at most this often.
 constexpr int kDataChangeDelayMs = 300;
@@ -125,7 +126,7 @@ ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
     filterRow->addWidget(m_periodCombo);
     m_periodLabel = new QLabel(this);
     m_periodLabel->setObjectName(QStringLiteral("periodLabel"));
-    m_periodLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(QLatin1String(kMutedColor)));
+    m_periodLabel->setStyleSheet(mutedTextStyle());
     filterRow->addWidget(m_periodLabel);
     m_fromEdit = new QDateEdit(this);
     m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
@@ -278,7 +279,7 @@ void ReportsScreen::buildYearOverYearTab()
     controls->addSpacing(12);
     m_compareLabel = new QLabel(container);
     m_compareLabel->setObjectName(QStringLiteral("compareLabel"));
-    m_compareLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(QLatin1String(kMutedColor)));
+    m_compareLabel->setStyleSheet(mutedTextStyle());
     controls->addWidget(m_compareLabel);
 
     m_customRange = new QWidget(container);
@@ -656,8 +657,8 @@ void ReportsScreen::exportCurrentTab()
     const QTableView *table = tableForTab(index);
     if (!exportFileName(index) || !table || table->model()->rowCount() == 0)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), QLatin1String(exportFileName(index)),
-                                                      tr("CSV Files (*.csv)"));
+    const QString path = FileChooser::current()->saveFileName(this, tr("Export CSV"),
+                                                               QLatin1String(exportFileName(index)), tr("CSV Files (*.csv)"));
     if (path.isEmpty())
         return;
     exportCurrentTabTo(path);

@@ -2,12 +2,12 @@
 
 #include "data/database.h"
 #include "data/sqlvalues.h"
+#include "services/backuparchive.h"
 
 #include <QBuffer>
 #include <QDateTime>
 #include <QDebug>
 #include <QHash>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
 #include <QSqlError>
@@ -16,14 +16,17 @@
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
-#include <quazip/quazipfileinfo.h>
 #include <quazip/quazipnewinfo.h>
 
+#include <sqlite3.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,24 +36,38 @@ struct BackupTable
     const char *folder;
     int BackupImportResult::*imported;
     int BackupImportResult::*skipped;
+    // A column naming another row of the same table, which is restored first.
+    const char *parentColumn;
+    // Columns naming rows of earlier tables; the rows are grouped by them.
+    std::array<const char *, 2> referenceColumns;
 };
 
 // Parents before the rows that refer to them.
 const std::array<BackupTable, 6> kTables = {{
-    {"accounts", "accounts", &BackupImportResult::accountsImported, &BackupImportResult::accountsSkipped},
-    {"categories", "categories", &BackupImportResult::categoriesImported, &BackupImportResult::categoriesSkipped},
+    {"accounts", "accounts", &BackupImportResult::accountsImported, &BackupImportResult::accountsSkipped, nullptr,
+     {nullptr, nullptr}},
+    {"categories", "categories", &BackupImportResult::categoriesImported, &BackupImportResult::categoriesSkipped,
+     "parent_id", {nullptr, nullptr}},
     {"transactions", "transactions", &BackupImportResult::transactionsImported,
-     &BackupImportResult::transactionsSkipped},
-    {"split_lines", "split_lines", &BackupImportResult::splitLinesImported, &BackupImportResult::splitLinesSkipped},
+     &BackupImportResult::transactionsSkipped, nullptr, {"account_id", "category_id"}},
+    {"split_lines", "split_lines", &BackupImportResult::splitLinesImported, &BackupImportResult::splitLinesSkipped,
+     nullptr, {"transaction_id", nullptr}},
     {"recurring_transactions", "recurring", &BackupImportResult::recurringImported,
-     &BackupImportResult::recurringSkipped},
+     &BackupImportResult::recurringSkipped, nullptr, {"account_id", "category_id"}},
     {"reconciliations", "reconciliations", &BackupImportResult::reconciliationsImported,
-     &BackupImportResult::reconciliationsSkipped},
+     &BackupImportResult::reconciliationsSkipped, nullptr, {"account_id", nullptr}},
 }};
 
 const QString kManifestName = QStringLiteral("manifest.json");
 const QString kIdKey = QStringLiteral("id");
 const QString kUpdatedAtKey = QStringLiteral("updated_at");
+const QString kTransactionIdKey = QStringLiteral("transaction_id");
+const QString kTransactionsTable = QStringLiteral("transactions");
+const QString kSplitLinesTable = QStringLiteral("split_lines");
+
+// Text columns that hold a date "yyyy-MM-dd".
+const QSet<QString> kDateColumns = {QStringLiteral("date"), QStringLiteral("start_date"), QStringLiteral("end_date"),
+                                    QStringLiteral("next_due_date"), QStringLiteral("statement_date")};
 
 int tableIndexForEntry(const QString &path)
 {
@@ -85,39 +102,63 @@ QJsonValue sqlToJson(const QVariant &value)
     }
 }
 
-// Nothing when the value has no column form (arrays, objects, numbers out of
-// the 64-bit range).
-std::optional<QVariant> jsonToSql(const QJsonValue &value)
+enum class ColumnKind { Integer, Text, Date };
+
+struct Column
 {
-    switch (value.type()) {
-    case QJsonValue::Null:
-        return SqlValues::sqlNull();
-    case QJsonValue::Bool:
-        return QVariant(value.toBool());
-    case QJsonValue::String:
-        return QVariant(value.toString());
-    case QJsonValue::Double: {
-        constexpr qint64 notInteger = std::numeric_limits<qint64>::min();
-        const qint64 exact = value.toInteger(notInteger);
-        if (exact != notInteger)
-            return QVariant(qlonglong(exact));
-        // A fractional part is dropped.
-        const double number = value.toDouble();
-        if (!(number >= -9223372036854775808.0 && number < 9223372036854775808.0))
-            return std::nullopt;
-        return QVariant(qlonglong(qint64(number)));
-    }
-    case QJsonValue::Array:
-    case QJsonValue::Object:
-    case QJsonValue::Undefined:
-        break;
-    }
+    ColumnKind kind = ColumnKind::Text;
+    bool nullable = true;
+};
+
+// A JSON number as a stored integer; a fractional part is dropped. Nothing
+// for numbers outside the 64-bit range and for INT64_MIN, which has no
+// negation and so is never a stored amount.
+std::optional<qint64> jsonInteger(const QJsonValue &value)
+{
+    constexpr qint64 lowest = std::numeric_limits<qint64>::min();
+    const qint64 exact = value.toInteger(lowest);
+    if (exact != lowest)
+        return exact;
+    const double number = value.toDouble();
+    if (number > -9223372036854775808.0 && number < 9223372036854775808.0)
+        return qint64(number);
     return std::nullopt;
 }
 
-QString jsonText(const QJsonValue &value)
+// The value to bind for a column, or nothing when the value does not fit
+// the column: a row that holds one is skipped rather than stored as text
+// the program would read as something else.
+std::optional<QVariant> columnValue(const QJsonValue &value, const Column &column)
 {
-    return value.isString() ? value.toString() : value.toVariant().toString();
+    if (value.isNull()) {
+        if (!column.nullable)
+            return std::nullopt;
+        return SqlValues::sqlNull();
+    }
+    switch (column.kind) {
+    case ColumnKind::Integer:
+        if (value.isBool())
+            return QVariant(qlonglong(value.toBool() ? 1 : 0));
+        if (value.isDouble()) {
+            if (const auto number = jsonInteger(value))
+                return QVariant(qlonglong(*number));
+        }
+        return std::nullopt;
+    case ColumnKind::Date: {
+        if (!value.isString())
+            return std::nullopt;
+        const QString text = value.toString();
+        // An optional date may be empty; any other text must be the stored form.
+        if (text.isEmpty() ? !column.nullable : SqlValues::isoDate(SqlValues::parseIsoDate(text)) != text)
+            return std::nullopt;
+        return QVariant(text);
+    }
+    case ColumnKind::Text:
+        if (value.isString())
+            return QVariant(value.toString());
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 QString quotedIdentifier(const QString &name)
@@ -125,118 +166,6 @@ QString quotedIdentifier(const QString &name)
     QString escaped = name;
     escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
-enum class EntryStatus { Read, TooLarge, Failed };
-
-// A row entry as found in the archive, still compressed: the archive is
-// walked once, before anything is written, and holding the compressed bytes
-// keeps that walk's memory within the archive's own size.
-struct ArchiveEntry
-{
-    QString path;
-    int method = 0;
-    quint32 crc = 0;
-    qint64 size = 0;
-    QByteArray payload;
-    EntryStatus status = EntryStatus::Read;
-};
-
-// Reads the zip's current entry, never more than the size limit.
-EntryStatus readCurrentEntry(QuaZip &zip, qint64 declaredSize, QByteArray *out)
-{
-    if (declaredSize > BackupService::MaxEntrySize)
-        return EntryStatus::TooLarge;
-    QuaZipFile file(&zip);
-    if (!file.open(QIODevice::ReadOnly))
-        return EntryStatus::Failed;
-    out->clear();
-    out->reserve(qsizetype(std::max<qint64>(declaredSize, 0)));
-    char chunk[16384];
-    // The declared size is not trusted: stop one byte past the limit.
-    while (out->size() <= BackupService::MaxEntrySize) {
-        const qint64 got = file.read(chunk, sizeof chunk);
-        if (got < 0)
-            return EntryStatus::Failed;
-        if (got == 0)
-            break;
-        out->append(chunk, qsizetype(got));
-    }
-    if (out->size() > BackupService::MaxEntrySize)
-        return EntryStatus::TooLarge;
-    file.close();
-    return file.getZipError() == UNZ_OK ? EntryStatus::Read : EntryStatus::Failed;
-}
-
-ArchiveEntry takeCurrentEntry(QuaZip &zip, const QuaZipFileInfo64 &info)
-{
-    ArchiveEntry entry;
-    entry.path = info.name;
-    entry.method = info.method;
-    entry.crc = info.crc;
-    entry.size = qint64(info.uncompressedSize);
-    if (entry.size > BackupService::MaxEntrySize) {
-        entry.status = EntryStatus::TooLarge;
-        return entry;
-    }
-    QuaZipFile file(&zip);
-    int method = 0;
-    int level = 0;
-    if (!file.open(QIODevice::ReadOnly, &method, &level, true)) {
-        entry.status = EntryStatus::Failed;
-        return entry;
-    }
-    entry.payload = file.readAll();
-    file.close();
-    return entry;
-}
-
-// Inflates a deflated payload, never past the size limit.
-EntryStatus inflatePayload(const QByteArray &payload, qint64 declaredSize, QByteArray *out)
-{
-    z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
-        return EntryStatus::Failed;
-    out->resize(qsizetype(std::min<qint64>(declaredSize, BackupService::MaxEntrySize)) + 1);
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(payload.constData()));
-    stream.avail_in = uInt(payload.size());
-    int status = Z_OK;
-    while (status == Z_OK) {
-        if (qint64(stream.total_out) >= out->size()) {
-            if (out->size() > BackupService::MaxEntrySize)
-                break;
-            out->resize(std::min<qsizetype>(out->size() * 2, BackupService::MaxEntrySize + 1));
-        }
-        stream.next_out = reinterpret_cast<Bytef *>(out->data()) + stream.total_out;
-        stream.avail_out = uInt(out->size() - qsizetype(stream.total_out));
-        status = inflate(&stream, Z_NO_FLUSH);
-    }
-    const qint64 produced = qint64(stream.total_out);
-    inflateEnd(&stream);
-    if (produced > BackupService::MaxEntrySize)
-        return EntryStatus::TooLarge;
-    if (status != Z_STREAM_END)
-        return EntryStatus::Failed;
-    out->resize(qsizetype(produced));
-    return EntryStatus::Read;
-}
-
-// The entry's bytes, checked against its size and checksum.
-EntryStatus decodeEntry(const ArchiveEntry &entry, QByteArray *out)
-{
-    if (entry.status != EntryStatus::Read)
-        return entry.status;
-    EntryStatus status = EntryStatus::Failed;
-    if (entry.method == 0) {
-        *out = entry.payload;
-        status = out->size() > BackupService::MaxEntrySize ? EntryStatus::TooLarge : EntryStatus::Read;
-    } else if (entry.method == Z_DEFLATED) {
-        status = inflatePayload(entry.payload, entry.size, out);
-    }
-    if (status != EntryStatus::Read)
-        return status;
-    const auto crc = crc32(0, reinterpret_cast<const Bytef *>(out->constData()), uInt(out->size()));
-    return crc == entry.crc && out->size() == entry.size ? EntryStatus::Read : EntryStatus::Failed;
 }
 
 } // namespace
@@ -255,12 +184,28 @@ int BackupImportResult::totalSkipped() const
 
 // Restores the rows of one table. Column names are taken only from the
 // table's schema, so no text of the archive ever reaches the SQL unquoted or
-// names anything but a column; the prepared statements are kept per set of
-// keys, since every row of a table normally has the same keys.
+// names anything but a column, and every value must fit its column. The
+// prepared statements are kept per set of keys, since every row of a table
+// normally has the same keys.
 class BackupService::TableImporter
 {
 public:
-    enum class Outcome { Imported, LeftAlone, Failed };
+    enum class Outcome {
+        Inserted,
+        Updated,
+        LeftAlone, // the mode keeps the stored row
+        Refused,   // the schema refuses the row, perhaps only until its parent is restored
+        Failed     // the database failed
+    };
+
+    // One row of the archive, checked against the table's columns.
+    struct Row
+    {
+        QString path;
+        QString id;
+        int keySet = 0;
+        QVariantList values;
+    };
 
     TableImporter(QSqlDatabase &connection, const QString &table, int mode)
         : m_connection(connection)
@@ -270,46 +215,74 @@ public:
     {
         QSqlQuery info(connection);
         if (info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedIdentifier(table)))) {
-            while (info.next())
-                m_columns.insert(info.value(1).toString());
+            while (info.next()) {
+                const QString name = info.value(1).toString();
+                Column column;
+                if (info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+                    column.kind = ColumnKind::Integer;
+                else if (kDateColumns.contains(name))
+                    column.kind = ColumnKind::Date;
+                column.nullable = info.value(3).toInt() == 0;
+                m_columns.insert(name, column);
+            }
         }
         m_lookup.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quotedIdentifier(table)));
     }
 
-    Outcome import(const QJsonObject &backupRow)
+    // Nothing when the row has no id or holds a key that is no column, or a
+    // value that does not fit its column.
+    std::optional<Row> prepare(const QJsonObject &backupRow, const QString &path = QString())
     {
-        const QJsonObject row = BackupService::resetSyncFields(m_table, backupRow);
-        const QString id = jsonText(row.value(kIdKey));
-        if (id.isEmpty())
-            return Outcome::LeftAlone;
-
+        const QJsonObject object = BackupService::resetSyncFields(m_table, backupRow);
+        Row row;
         QStringList keys;
-        QVariantList values;
-        keys.reserve(row.size());
-        values.reserve(row.size());
-        for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
-            const auto value = jsonToSql(it.value());
-            if (!m_columns.contains(it.key()) || !value)
-                return Outcome::LeftAlone;
+        keys.reserve(object.size());
+        row.values.reserve(object.size());
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            const auto column = m_columns.constFind(it.key());
+            if (column == m_columns.cend())
+                return std::nullopt;
+            const auto value = columnValue(it.value(), *column);
+            if (!value)
+                return std::nullopt;
             keys.append(it.key());
-            values.append(*value);
+            row.values.append(*value);
         }
+        const qsizetype idIndex = keys.indexOf(kIdKey);
+        if (idIndex < 0)
+            return std::nullopt;
+        row.id = row.values.at(idIndex).toString();
+        if (row.id.isEmpty())
+            return std::nullopt;
+        row.keySet = keySetIndex(keys);
+        row.path = path;
+        return row;
+    }
 
-        m_lookup.bindValue(0, id);
+    // The row's value of a column as text; empty when it has none.
+    QString text(const Row &row, const QString &column) const
+    {
+        const qsizetype index = m_keySets.at(size_t(row.keySet)).keys.indexOf(column);
+        return index < 0 ? QString() : row.values.at(index).toString();
+    }
+
+    Outcome write(const Row &row)
+    {
+        m_lookup.bindValue(0, row.id);
         if (!m_lookup.exec())
-            return Outcome::Failed;
-        if (!m_lookup.next()) {
-            m_lookup.finish();
-            return insert(keys, values) ? Outcome::Imported : Outcome::Failed;
-        }
-        const QString storedUpdatedAt = m_lookup.value(1).toString();
+            return failure(m_lookup);
+        const bool exists = m_lookup.next();
+        const QString storedUpdatedAt = exists ? m_lookup.value(1).toString() : QString();
         m_lookup.finish();
+        KeySet &keySet = m_keySets[size_t(row.keySet)];
+        if (!exists)
+            return insert(keySet, row.values);
 
         switch (m_mode) {
         case int(BackupImportMode::SkipExisting):
             return Outcome::LeftAlone;
         case int(BackupImportMode::KeepNewer): {
-            const QString backupUpdatedAt = jsonText(row.value(kUpdatedAtKey));
+            const QString backupUpdatedAt = text(row, kUpdatedAtKey);
             // Equal time stamps keep the stored row.
             if (!backupUpdatedAt.isEmpty() && !(backupUpdatedAt > storedUpdatedAt))
                 return Outcome::LeftAlone;
@@ -318,70 +291,281 @@ public:
         default:
             break;
         }
-        return update(keys, values, id) ? Outcome::Imported : Outcome::Failed;
+        return update(keySet, row);
     }
 
+    QString lastError() const { return m_lastError; }
+
 private:
-    bool insert(const QStringList &keys, const QVariantList &values)
+    struct KeySet
     {
-        const QString signature = keys.join(QLatin1Char(','));
-        auto it = m_inserts.find(signature);
-        if (it == m_inserts.end()) {
+        QStringList keys;
+        std::optional<QSqlQuery> insert;
+        std::optional<QSqlQuery> update;
+    };
+
+    int keySetIndex(const QStringList &keys)
+    {
+        const auto found = m_keySetIndex.constFind(keys);
+        if (found != m_keySetIndex.cend())
+            return *found;
+        const int index = int(m_keySets.size());
+        m_keySets.push_back(KeySet{keys, std::nullopt, std::nullopt});
+        m_keySetIndex.insert(keys, index);
+        return index;
+    }
+
+    Outcome insert(KeySet &keySet, const QVariantList &values)
+    {
+        if (!keySet.insert) {
             QStringList columns;
-            for (const QString &key : keys)
+            for (const QString &key : std::as_const(keySet.keys))
                 columns.append(quotedIdentifier(key));
-            QStringList marks(keys.size(), QStringLiteral("?"));
+            const QStringList marks(keySet.keys.size(), QStringLiteral("?"));
             QSqlQuery query(m_connection);
             if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                    .arg(quotedIdentifier(m_table), columns.join(QLatin1String(", ")),
                                         marks.join(QLatin1String(", ")))))
-                return false;
-            it = m_inserts.insert(signature, query);
+                return failure(query);
+            keySet.insert = std::move(query);
         }
-        return execute(*it, values);
+        return execute(*keySet.insert, values, Outcome::Inserted);
     }
 
-    bool update(const QStringList &keys, const QVariantList &values, const QString &id)
+    Outcome update(KeySet &keySet, const Row &row)
     {
-        const QString signature = keys.join(QLatin1Char(','));
         QVariantList bound;
         QStringList assignments;
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            if (keys.at(i) == kIdKey)
+        for (qsizetype i = 0; i < keySet.keys.size(); ++i) {
+            if (keySet.keys.at(i) == kIdKey)
                 continue;
-            assignments.append(quotedIdentifier(keys.at(i)) + QLatin1String(" = ?"));
-            bound.append(values.at(i));
+            assignments.append(quotedIdentifier(keySet.keys.at(i)) + QLatin1String(" = ?"));
+            bound.append(row.values.at(i));
         }
-        bound.append(id);
-        auto it = m_updates.find(signature);
-        if (it == m_updates.end()) {
+        if (assignments.isEmpty()) // a row holding nothing but its id
+            return Outcome::Updated;
+        bound.append(row.id);
+        if (!keySet.update) {
             QSqlQuery query(m_connection);
-            if (assignments.isEmpty()) // a row holding nothing but its id
-                return true;
             if (!query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?")
                                    .arg(quotedIdentifier(m_table), assignments.join(QLatin1String(", ")))))
-                return false;
-            it = m_updates.insert(signature, query);
+                return failure(query);
+            keySet.update = std::move(query);
         }
-        return execute(*it, bound);
+        return execute(*keySet.update, bound, Outcome::Updated);
     }
 
-    static bool execute(QSqlQuery &query, const QVariantList &values)
+    Outcome execute(QSqlQuery &query, const QVariantList &values, Outcome success)
     {
         for (qsizetype i = 0; i < values.size(); ++i)
             query.bindValue(int(i), values.at(i));
-        const bool ok = query.exec();
+        const Outcome outcome = query.exec() ? success : failure(query);
         query.finish();
-        return ok;
+        return outcome;
+    }
+
+    // A constraint refuses this row alone (a parent not yet restored, a
+    // duplicate key); any other error is the database failing.
+    Outcome failure(const QSqlQuery &query)
+    {
+        const QSqlError error = query.lastError();
+        m_lastError = error.text();
+        return (error.nativeErrorCode().toInt() & 0xff) == SQLITE_CONSTRAINT ? Outcome::Refused : Outcome::Failed;
     }
 
     QSqlDatabase &m_connection;
     QString m_table;
     int m_mode;
-    QSet<QString> m_columns;
+    QHash<QString, Column> m_columns;
     QSqlQuery m_lookup;
-    QHash<QString, QSqlQuery> m_inserts;
-    QHash<QString, QSqlQuery> m_updates;
+    std::vector<KeySet> m_keySets;
+    QHash<QStringList, int> m_keySetIndex;
+    QString m_lastError;
+};
+
+// One restore, table by table, inside the caller's SQL transaction. A row
+// the schema refuses is skipped and counted; when the database itself fails
+// the restore stops, and the caller rolls everything back.
+class BackupService::Restore
+{
+public:
+    using Row = TableImporter::Row;
+
+    Restore(Database *database, int mode, BackupImportResult &result)
+        : m_connection(*database->db())
+        , m_mode(mode)
+        , m_result(result)
+        , m_dropSplitLines(m_connection)
+    {
+        m_dropSplitLines.prepare(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"));
+    }
+
+    // False when the database failed.
+    bool restoreTable(const BackupTable &table, QList<BackupArchive::Entry> entries)
+    {
+        if (entries.isEmpty())
+            return true;
+        const QString name = QString::fromLatin1(table.table);
+        const bool transactions = name == kTransactionsTable;
+        const bool splitLines = name == kSplitLinesTable;
+        // A split line is only ever added, to a transaction this restore wrote.
+        TableImporter importer(m_connection, name, splitLines ? int(BackupImportMode::SkipExisting) : m_mode);
+        int &imported = m_result.*(table.imported);
+        int &skipped = m_result.*(table.skipped);
+
+        QList<Row> rows = readRows(importer, std::move(entries), skipped);
+        orderByReferences(rows, importer, table);
+
+        // What the schema refuses is tried again until a pass restores
+        // nothing more: a row may refer to one that failed before it.
+        while (!rows.isEmpty()) {
+            QList<Row> refused;
+            const int importedBefore = imported;
+            for (Row &row : rows) {
+                if (splitLines && !m_writtenTransactions.contains(importer.text(row, kTransactionIdKey))) {
+                    ++skipped;
+                    continue;
+                }
+                const auto outcome = importer.write(row);
+                switch (outcome) {
+                case TableImporter::Outcome::Inserted:
+                case TableImporter::Outcome::Updated:
+                    ++imported;
+                    if (transactions) {
+                        m_writtenTransactions.insert(row.id);
+                        // Its lines become the archive's lines for it.
+                        if (outcome == TableImporter::Outcome::Updated && !dropSplitLines(row))
+                            return false;
+                    }
+                    break;
+                case TableImporter::Outcome::LeftAlone:
+                    ++skipped;
+                    break;
+                case TableImporter::Outcome::Refused:
+                    refused.append(std::move(row));
+                    break;
+                case TableImporter::Outcome::Failed:
+                    return fail(row.path, importer.lastError());
+                }
+            }
+            if (imported == importedBefore) {
+                skipped += int(refused.size());
+                break;
+            }
+            rows = std::move(refused);
+        }
+        return true;
+    }
+
+private:
+    QList<Row> readRows(TableImporter &importer, QList<BackupArchive::Entry> entries, int &skipped)
+    {
+        QList<Row> rows;
+        rows.reserve(entries.size());
+        QByteArray data;
+        for (BackupArchive::Entry &entry : entries) {
+            const BackupArchive::Status status = BackupArchive::read(entry, &data);
+            entry.payload = QByteArray();
+            if (status == BackupArchive::Status::Failed) {
+                m_result.errors.append(tr("%1: unexpected error").arg(entry.path));
+                continue;
+            }
+            const QJsonObject object =
+                status == BackupArchive::Status::Read ? QJsonDocument::fromJson(data).object() : QJsonObject();
+            if (object.isEmpty()) {
+                m_result.errors.append(tr("%1: invalid JSON").arg(entry.path));
+                continue;
+            }
+            if (auto row = importer.prepare(object, entry.path))
+                rows.append(std::move(*row));
+            else
+                ++skipped;
+        }
+        return rows;
+    }
+
+    // Rows come after the rows of their own table they name, so a chain of
+    // any depth in any archive order restores in one pass; rows naming other
+    // tables are grouped by those references.
+    static void orderByReferences(QList<Row> &rows, const TableImporter &importer, const BackupTable &table)
+    {
+        if (table.parentColumn)
+            parentsFirst(rows, importer, QString::fromLatin1(table.parentColumn));
+        else if (table.referenceColumns[0])
+            groupByReferences(rows, importer, table.referenceColumns);
+    }
+
+    static void parentsFirst(QList<Row> &rows, const TableImporter &importer, const QString &parentColumn)
+    {
+        QHash<QString, qsizetype> indexById;
+        indexById.reserve(rows.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            if (!indexById.contains(rows.at(i).id))
+                indexById.insert(rows.at(i).id, i);
+        }
+        // Each row is placed once: walk up from it through the parents not
+        // yet placed, then place that chain from the top. A cycle ends the
+        // walk; its rows are left to the schema.
+        std::vector<bool> placed(size_t(rows.size()), false);
+        std::vector<qsizetype> chain;
+        QList<Row> ordered;
+        ordered.reserve(rows.size());
+        for (qsizetype start = 0; start < rows.size(); ++start) {
+            chain.clear();
+            for (qsizetype at = start; at >= 0 && !placed[size_t(at)];
+                 at = indexById.value(importer.text(rows.at(at), parentColumn), -1)) {
+                placed[size_t(at)] = true;
+                chain.push_back(at);
+            }
+            for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+                ordered.append(std::move(rows[*it]));
+        }
+        rows = std::move(ordered);
+    }
+
+    static void groupByReferences(QList<Row> &rows, const TableImporter &importer,
+                                  const std::array<const char *, 2> &columns)
+    {
+        std::vector<std::pair<QString, qsizetype>> keys;
+        keys.reserve(size_t(rows.size()));
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QString key;
+            for (const char *column : columns) {
+                if (column)
+                    key += importer.text(rows.at(i), QString::fromLatin1(column)) + QChar(u'\x1f');
+            }
+            keys.emplace_back(std::move(key), i);
+        }
+        std::stable_sort(keys.begin(), keys.end(),
+                         [](const auto &left, const auto &right) { return left.first < right.first; });
+        QList<Row> ordered;
+        ordered.reserve(rows.size());
+        for (const auto &key : keys)
+            ordered.append(std::move(rows[key.second]));
+        rows = std::move(ordered);
+    }
+
+    bool dropSplitLines(const Row &transaction)
+    {
+        m_dropSplitLines.bindValue(0, transaction.id);
+        const bool ok = m_dropSplitLines.exec();
+        const QString error = m_dropSplitLines.lastError().text();
+        m_dropSplitLines.finish();
+        return ok || fail(transaction.path, error);
+    }
+
+    bool fail(const QString &path, const QString &error)
+    {
+        qWarning().noquote() << "BackupService restore failed at" << path << ":" << error;
+        m_result.errors.append(tr("%1: unexpected error").arg(path));
+        return false;
+    }
+
+    QSqlDatabase &m_connection;
+    int m_mode;
+    BackupImportResult &m_result;
+    QSqlQuery m_dropSplitLines;
+    QSet<QString> m_writtenTransactions;
 };
 
 BackupService::BackupService(Database *database, QObject *parent)
@@ -489,34 +673,24 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, int mo
 {
     BackupImportResult result;
 
-    QBuffer buffer;
-    buffer.setData(archive);
-    buffer.open(QIODevice::ReadOnly);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdUnzip)) {
+    // One pass over the archive: nothing is written before the manifest,
+    // which comes last, has been checked.
+    auto found = BackupArchive::entries(
+        archive, [](const QString &path) { return path == kManifestName || tableIndexForEntry(path) >= 0; });
+    if (!found) {
         result.errors.append(tr("Failed to open ZIP archive"));
         return result;
     }
-
-    // One sequential pass over the archive: nothing is written before the
-    // manifest, which comes last, has been checked.
-    std::array<QList<ArchiveEntry>, kTables.size()> entries;
+    std::array<QList<BackupArchive::Entry>, kTables.size()> entries;
     QByteArray manifestData;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
-        QuaZipFileInfo64 info;
-        if (!zip.getCurrentFileInfo(&info))
-            continue;
-        if (info.name == kManifestName) {
-            if (readCurrentEntry(zip, qint64(info.uncompressedSize), &manifestData) != EntryStatus::Read)
-                manifestData = QByteArrayLiteral("-");
-            continue;
+    for (BackupArchive::Entry &entry : *found) {
+        if (entry.path != kManifestName) {
+            entries[size_t(tableIndexForEntry(entry.path))].append(std::move(entry));
+        } else if (BackupArchive::read(entry, &manifestData) != BackupArchive::Status::Read) {
+            manifestData = QByteArrayLiteral("-");
         }
-        const int table = tableIndexForEntry(info.name);
-        if (table < 0)
-            continue;
-        entries[table].append(takeCurrentEntry(zip, info));
     }
-    zip.close();
+    found.reset();
 
     if (manifestData.isEmpty()) {
         result.errors.append(tr("Invalid backup: missing manifest.json"));
@@ -528,75 +702,38 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, int mo
         return result;
     }
 
+    // The bulk scope outlives the SQL transaction, so nothing that waits for
+    // the bulk write sees the restore before it is committed.
     BulkWriteScope bulk(m_database);
-    QSqlDatabase &connection = *m_database->db();
-    for (size_t t = 0; t < kTables.size(); ++t) {
-        const BackupTable &table = kTables[t];
-        if (entries[t].isEmpty())
-            continue;
-        int imported = 0;
-        int skipped = 0;
-        SqlTransaction transaction(m_database);
-        TableImporter importer(connection, QString::fromLatin1(table.table), mode);
-
-        // Rows whose parent comes later in the archive fail at first; they
-        // are tried again until a pass restores nothing more.
-        QList<QJsonObject> failed;
-        auto importOne = [&](const QJsonObject &row, QList<QJsonObject> &retry) {
-            switch (importer.import(row)) {
-            case TableImporter::Outcome::Imported:
-                ++imported;
-                break;
-            case TableImporter::Outcome::LeftAlone:
-                ++skipped;
-                break;
-            case TableImporter::Outcome::Failed:
-                retry.append(row);
-                break;
-            }
-        };
-
-        QByteArray data;
-        for (const ArchiveEntry &entry : std::as_const(entries[t])) {
-            const EntryStatus status = decodeEntry(entry, &data);
-            if (status == EntryStatus::Failed) {
-                result.errors.append(tr("%1: unexpected error").arg(entry.path));
-                continue;
-            }
-            const QJsonObject row =
-                status == EntryStatus::Read ? QJsonDocument::fromJson(data).object() : QJsonObject();
-            if (row.isEmpty()) {
-                result.errors.append(tr("%1: invalid JSON").arg(entry.path));
-                continue;
-            }
-            importOne(row, failed);
-        }
-        entries[t].clear();
-
-        while (!failed.isEmpty()) {
-            QList<QJsonObject> stillFailed;
-            const int importedBefore = imported;
-            for (const QJsonObject &row : std::as_const(failed))
-                importOne(row, stillFailed);
-            failed = std::move(stillFailed);
-            if (imported == importedBefore)
-                break;
-        }
-        skipped += int(failed.size());
-
-        if (!transaction.isActive() || !transaction.commit()) {
-            skipped += imported;
-            imported = 0;
-            result.errors.append(tr("%1: unexpected error").arg(QString::fromLatin1(table.folder)));
-        }
-        result.*(table.imported) = imported;
-        result.*(table.skipped) = skipped;
+    SqlTransaction transaction(m_database);
+    bool ok = transaction.isActive();
+    if (ok) {
+        Restore restore(m_database, mode, result);
+        for (size_t t = 0; ok && t < kTables.size(); ++t)
+            ok = restore.restoreTable(kTables[t], std::exchange(entries[t], {}));
     }
+    if (ok && transaction.commit())
+        return result;
+
+    // Nothing was kept: every row counts as skipped, those of tables not
+    // reached included.
+    transaction.rollback();
+    for (size_t t = 0; t < kTables.size(); ++t) {
+        int &imported = result.*(kTables[t].imported);
+        int &skipped = result.*(kTables[t].skipped);
+        skipped += imported + int(entries[t].size());
+        imported = 0;
+    }
+    result.errors.prepend(tr("The backup could not be restored. No data was changed."));
     return result;
 }
 
 bool BackupService::importRow(int mode, QSqlDatabase &connection, const QString &table, const QJsonObject &row)
 {
     TableImporter importer(connection, table, mode);
-    return importer.import(row) == TableImporter::Outcome::Imported;
+    const auto prepared = importer.prepare(row);
+    if (!prepared)
+        return false;
+    const auto outcome = importer.write(*prepared);
+    return outcome == TableImporter::Outcome::Inserted || outcome == TableImporter::Outcome::Updated;
 }

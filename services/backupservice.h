@@ -34,7 +34,8 @@ struct BackupImportResult
 
 // Writes the register database into one ZIP archive of JSON files, one per
 // row, and reads such an archive back in one of three modes. Works on raw
-// table rows, so every column travels, soft-deleted rows included.
+// table rows, so every column travels, soft-deleted rows included. A restore
+// is one SQL transaction: when the database fails, nothing of it is kept.
 class BackupService : public QObject
 {
     Q_OBJECT
@@ -52,11 +53,9 @@ public:
     static QJsonObject resetSyncFields(const QString &table, QJsonObject row);
     bool importRow(int mode, QSqlDatabase &connection, const QString &table, const QJsonObject &row);
 
-    // Entries larger than this are not read.
-    static constexpr qint64 MaxEntrySize = 16 * 1024 * 1024;
-
 private:
     class TableImporter;
+    class Restore;
 
     Database *m_database;
 };

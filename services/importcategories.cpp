@@ -1,8 +1,7 @@
 #include "services/importcategories.h"
 
 #include "data/categoryrepository.h"
-
-#include <QUuid>
+#include "data/recordid.h"
 
 ImportCategories::ImportCategories(CategoryRepository *repository)
     : m_repository(repository)
@@ -33,7 +32,7 @@ QString ImportCategories::idForNameAndType(const QString &name, CategoryType typ
 QString ImportCategories::create(const QString &name, CategoryType type)
 {
     Category category;
-    category.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    category.id = newRecordId();
     category.name = name;
     category.type = type;
     category.createdAt = QDateTime::currentDateTimeUtc();

@@ -4,17 +4,18 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "data/transactionrepository.h"
 #include "services/csvparser.h"
 #include "services/importcategories.h"
-#include "services/importtext.h"
 #include "services/qifimportrun.h"
 #include "services/qifparser.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSet>
-#include <QUuid>
+
+#include <algorithm>
 
 namespace {
 
@@ -131,6 +132,27 @@ QDate ImportService::parseDateWithFormat(const QString &text, const QString &for
     return date;
 }
 
+QString ImportService::detectDateFormat(const QStringList &cells)
+{
+    QSet<QString> distinct;
+    for (const QString &cell : cells) {
+        if (!cell.isEmpty())
+            distinct.insert(cell);
+    }
+    if (distinct.isEmpty())
+        return QString();
+    const QStringList &formats = flexibleDateFormats();
+    const QStringList &formatSeparators = flexibleDateSeparators();
+    for (qsizetype i = 0; i < formats.size(); ++i) {
+        const bool readsAll = std::all_of(distinct.cbegin(), distinct.cend(), [&](const QString &cell) {
+            return formatSeparators[i] == separatorsOf(cell) && parseDateWithFormat(cell, formats[i]).isValid();
+        });
+        if (readsAll)
+            return formats[i];
+    }
+    return QString();
+}
+
 QDate ImportService::parseDateFlexible(const QString &text)
 {
     // A format can only match a text with the same separators in the same
@@ -172,34 +194,44 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
                                       const CsvImportMapping &mapping)
 {
     ImportResult result;
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QList<QStringList>> read = CsvParser::readFile(filePath);
+    if (!read)
         return result;
-    const QList<QStringList> rows = CsvParser::parse(decodeImportText(file.readAll()));
-    file.close();
+    const QList<QStringList> &rows = *read;
+    const int first = mapping.hasHeader ? 1 : 0;
 
     const Currency currency = accountCurrency(accountId);
-    QSet<QString> keys;
-    for (const Transaction &existing : m_transactions->listByAccount(accountId))
-        keys.insert(duplicateKey(existing.date, existing.amount, existing.payee));
+    // A row is a duplicate only as often as the account already holds it:
+    // two equal fares on one day are two rows.
+    QHash<QString, int> existing;
+    for (const Transaction &row : m_transactions->listByAccount(accountId))
+        ++existing[duplicateKey(row.date, row.amount, row.payee)];
     ImportCategories categories(m_categories);
+
+    QStringList dateCells;
+    for (int index = first; index < rows.size(); ++index) {
+        if (hasColumn(rows.at(index), mapping.dateColumn))
+            dateCells.append(rows.at(index).at(mapping.dateColumn));
+    }
+    const QString fileDateFormat = mapping.dateFormat.isEmpty() ? detectDateFormat(dateCells) : QString();
 
     // Qt's format parser is slow and statements repeat their dates.
     QHash<QString, QDate> dates;
-    const auto readDate = [&dates, &mapping](const QString &cell) {
+    const auto readDate = [&](const QString &cell) {
         const auto found = dates.constFind(cell);
         if (found != dates.constEnd())
             return found.value();
         QDate date;
         if (!mapping.dateFormat.isEmpty())
             date = parseDateWithFormat(cell, mapping.dateFormat);
+        else if (!fileDateFormat.isEmpty())
+            date = parseDateWithFormat(cell, fileDateFormat);
         if (!date.isValid())
             date = parseDateFlexible(cell);
         dates.insert(cell, date);
         return date;
     };
 
-    const int first = mapping.hasHeader ? 1 : 0;
     const int total = qMax(0, int(rows.size()) - first);
     Q_EMIT importStarted(total);
 
@@ -229,14 +261,15 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
             continue;
         }
         const QString &payee = row.at(mapping.payeeColumn);
-        const QString key = duplicateKey(date, *amount, payee);
-        if (keys.contains(key)) {
+        const auto held = existing.find(duplicateKey(date, *amount, payee));
+        if (held != existing.end() && held.value() > 0) {
+            --held.value();
             ++result.duplicates;
             continue;
         }
 
         Transaction transaction;
-        transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        transaction.id = newRecordId();
         transaction.accountId = accountId;
         transaction.date = date;
         transaction.payee = payee;
@@ -248,12 +281,10 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         transaction.createdAt = QDateTime::currentDateTimeUtc();
         transaction.updatedAt = transaction.createdAt;
 
-        if (m_transactions->insert(transaction)) {
+        if (m_transactions->insert(transaction))
             ++result.imported;
-            keys.insert(key);
-        } else {
+        else
             ++result.failed;
-        }
     }
 
     if (!sql.commit())
@@ -266,12 +297,24 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
 {
     QifAnalysis analysis;
     QSet<QString> listed;
+    QSet<QString> transferNames;
+    const auto addTransferAccount = [&](const QString &name) {
+        if (name.isEmpty() || transferNames.contains(name.toLower()))
+            return;
+        transferNames.insert(name.toLower());
+        analysis.transferAccounts.append(name);
+    };
     for (const QString &path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QifParseResult parsed = QifParser::parse(QifParser::decode(file.readAll()), QifDateOrder::Auto);
         analysis.totalRecords += int(parsed.transactions.size());
+        for (const QifTransaction &record : parsed.transactions) {
+            addTransferAccount(record.transferAccount);
+            for (const QifSplit &split : record.splits)
+                addTransferAccount(split.transferAccount);
+        }
 
         if (parsed.accounts.isEmpty()) {
             QifSourceAccount source;

@@ -51,6 +51,10 @@ struct QifAnalysis
 {
     QList<QifSourceAccount> accounts;
     int totalRecords = 0;
+    // Every account name the records' transfers point at (first spelling of
+    // each, letter case aside), so that a caller can map the ones that
+    // already exist and a transfer imported now links to one imported before.
+    QStringList transferAccounts;
 };
 
 // Brings CSV and QIF files into the register. Each import is one SQL
@@ -73,6 +77,9 @@ public:
 
     static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
     static QDate parseDateFlexible(const QString &text);
+    // The first automatic format that reads every non-empty cell, so that a
+    // file is read one way throughout; empty when none reads them all.
+    static QString detectDateFormat(const QStringList &cells);
     // Reads with a Qt date format; a two-digit year lands in 1970-2069.
     static QDate parseDateWithFormat(const QString &text, const QString &format);
     static void prependTransferHint(QString &memo, const QString &name);

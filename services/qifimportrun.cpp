@@ -2,34 +2,26 @@
 
 #include "data/database.h"
 #include "data/money.h"
+#include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 
 #include <QFile>
-#include <QUuid>
 
 #include <optional>
 
 namespace {
 
-QString newId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
-// QIF amounts are read in cents; a yen account keeps whole yen.
-qint64 toAccountUnits(qint64 cents, Currency currency)
+// QIF amounts are read in cents; a yen account keeps whole yen, and an
+// amount with a fraction of a yen does not read.
+std::optional<qint64> toAccountUnits(qint64 cents, Currency currency)
 {
     qint64 divisor = 1;
     for (int digits = currencyDecimals(currency); digits < 2; ++digits)
         divisor *= 10;
-    if (divisor == 1)
-        return cents;
-    const qint64 whole = cents / divisor;
-    const qint64 remainder = cents % divisor;
-    if (2 * (remainder < 0 ? -remainder : remainder) >= divisor)
-        return whole + (cents < 0 ? -1 : 1);
-    return whole;
+    if (cents % divisor != 0)
+        return std::nullopt;
+    return cents / divisor;
 }
 
 bool canPair(const QifImportItem &item)
@@ -162,7 +154,7 @@ void QifImportRun::readFiles(const QStringList &paths)
             const QString sourceKey = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
             item.targetAccountId = m_mapping.value(sourceKey.toLower());
             item.record = std::move(record);
-            item.newId = newId();
+            item.newId = newRecordId();
             m_items.append(std::move(item));
         }
     }
@@ -178,7 +170,7 @@ AccountImportCache &QifImportRun::loadAccountCache(const QString &accountId)
     cache.currency = m_service->accountCurrency(accountId);
     // Newest first, so of two equal waiting rows the newest is linked first.
     for (const Transaction &row : m_service->m_transactions->listByAccount(accountId)) {
-        cache.keys.insert(ImportService::duplicateKey(row.date, row.amount, row.payee));
+        ++cache.keys[ImportService::duplicateKey(row.date, row.amount, row.payee)];
         if (!row.transferLinkId.isEmpty())
             continue;
         const TransferHint hint = QifParser::parseTransferHint(row.memo);
@@ -226,14 +218,24 @@ void QifImportRun::decideSkippedItems()
         }
         AccountImportCache &cache = loadAccountCache(item.targetAccountId);
         item.payee = payeeOf(item.record);
-        item.amount = toAccountUnits(item.record.amount, cache.currency);
-        const QString key = ImportService::duplicateKey(item.record.date, item.amount, item.payee);
-        if (cache.keys.contains(key)) {
-            item.state = QifImportItem::State::Duplicate;
-            ++m_result.duplicates;
+        const std::optional<qint64> amount = toAccountUnits(item.record.amount, cache.currency);
+        bool readable = amount.has_value();
+        for (const QifSplit &split : std::as_const(item.record.splits))
+            readable = readable && toAccountUnits(split.amount, cache.currency).has_value();
+        if (!readable) {
+            item.state = QifImportItem::State::Unreadable;
+            ++m_result.skipped;
             continue;
         }
-        cache.keys.insert(key);
+        item.amount = *amount;
+        // Only as many records as the account already holds are duplicates:
+        // two equal fares on one day are two rows.
+        const auto held = cache.keys.find(ImportService::duplicateKey(item.record.date, item.amount, item.payee));
+        if (held != cache.keys.end() && held.value() > 0) {
+            --held.value();
+            item.state = QifImportItem::State::Duplicate;
+            ++m_result.duplicates;
+        }
     }
 }
 
@@ -294,9 +296,7 @@ void QifImportRun::linkOrMarkTransfer(const QifImportItem &item, Transaction &tr
     row.memo = QifParser::parseTransferHint(row.memo).rest;
     row.transferLinkId = transaction.id;
     row.transferDestAccountId = transaction.accountId;
-    row.updatedAt = QDateTime::currentDateTimeUtc();
-    row.version += 1;
-    row.syncStatus = SyncStatus::Pending;
+    markEdited(row);
     transaction.transferLinkId = row.id;
     transaction.transferDestAccountId = row.accountId;
     partner = row;
@@ -308,9 +308,9 @@ QList<SplitLine> QifImportRun::buildSplitLines(const QifImportItem &item, const 
     lines.reserve(item.record.splits.size());
     for (const QifSplit &split : item.record.splits) {
         SplitLine line;
-        line.id = newId();
+        line.id = newRecordId();
         line.transactionId = transaction.id;
-        line.amount = toAccountUnits(split.amount, loadAccountCache(item.targetAccountId).currency);
+        line.amount = toAccountUnits(split.amount, loadAccountCache(item.targetAccountId).currency).value_or(0);
         line.memo = split.memo;
         if (!split.category.isEmpty()) {
             line.categoryId = m_categories->idForName(split.category);

@@ -20,14 +20,14 @@
 struct AccountImportCache
 {
     Currency currency = Currency::USD;
-    QSet<QString> keys;
+    QHash<QString, int> keys; // how many live rows hold each duplicate key
     QHash<QString, QStringList> candidates;
     QHash<QString, Transaction> candidateRows;
 };
 
 struct QifImportItem
 {
-    enum class State { Pending, Unmapped, Duplicate, Stored, Failed };
+    enum class State { Pending, Unmapped, Unreadable, Duplicate, Stored, Failed };
 
     QifTransaction record;
     QString targetAccountId;

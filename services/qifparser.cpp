@@ -481,6 +481,10 @@ QPair<QString, QString> splitCategoryClass(const QString &text)
         value = value.left(slash).trimmed();
     if (value.size() >= 2 && value.startsWith(u'[') && value.endsWith(u']'))
         return {QString(), value.mid(1, value.size() - 2).trimmed()};
+    // Some programs write this on the record that carries the splits; it
+    // names no category.
+    if (value.compare(QLatin1String("--Split--"), Qt::CaseInsensitive) == 0)
+        return {};
     return {value, QString()};
 }
 

@@ -61,13 +61,6 @@ QDate addMonthsChecked(const QDate &date, qint64 months)
     return QDate(month.year(), month.month(), std::min(date.day(), month.daysInMonth()));
 }
 
-void markChanged(RecurringTransaction &rule)
-{
-    rule.updatedAt = QDateTime::currentDateTimeUtc();
-    rule.syncStatus = SyncStatus::Pending;
-    ++rule.version;
-}
-
 } // namespace
 
 // Holds back the repositories' change signals and the due-count signal for a
@@ -185,7 +178,7 @@ void RecurringService::advance(RecurringTransaction &rule) const
 {
     const QDate next = nextOccurrence(rule.nextDueDate, rule.frequency, rule.intervalCount, rule.semimonthlyDay1,
                                       rule.semimonthlyDay2);
-    markChanged(rule);
+    markEdited(rule);
     // No later date can be stored: the schedule ends here, as at an end date.
     if (!next.isValid()) {
         rule.isActive = false;
@@ -205,7 +198,7 @@ bool RecurringService::refuseEndedRule(const RecurringTransaction &stored)
     if (stored.isActive) {
         RecurringTransaction rule = stored;
         rule.isActive = false;
-        markChanged(rule);
+        markEdited(rule);
         if (m_recurring->update(rule))
             notifyPendingCount();
     }
@@ -228,7 +221,7 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
         qWarning() << "RecurringService::confirm refusing record with broken date:" << rule.id << rule.payee
                    << rule.nextDueDate << "— quarantining (deactivating)";
         rule.isActive = false;
-        markChanged(rule);
+        markEdited(rule);
         m_recurring->update(rule);
         return PostResult::Refused;
     }
@@ -403,7 +396,7 @@ void RecurringService::quarantine(const QString &ruleId, const QString &reason)
     qWarning() << "Quarantining recurring" << rule->id << rule->payee << "— auto-deactivating. Reason:" << reason
                << "nextDueDate=" << rule->nextDueDate;
     rule->isActive = false;
-    markChanged(*rule);
+    markEdited(*rule);
     m_recurring->update(*rule);
 }
 

@@ -1,11 +1,11 @@
 #include "services/sampledataservice.h"
 
 #include "data/database.h"
+#include "data/recordid.h"
 #include "data/sqlvalues.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>
-#include <QUuid>
 
 namespace {
 
@@ -101,7 +101,7 @@ SampleDataService::SampleDataService(Database *database, QObject *parent)
 
 QString SampleDataService::makeId(const QString &kind)
 {
-    return QStringLiteral("sample-%1-%2").arg(kind, QUuid::createUuid().toString(QUuid::WithoutBraces).left(8));
+    return QStringLiteral("sample-%1-%2").arg(kind, newRecordId().left(8));
 }
 
 bool SampleDataService::hasSampleData() const
@@ -254,28 +254,63 @@ bool SampleDataService::loadSampleData()
     return ok && transaction.commit();
 }
 
-bool SampleDataService::clearSampleData()
+bool SampleDataService::clearSampleData(QStringList *keptAccountNames)
 {
-    // Everything tied to a sample account goes with it (the foreign keys
-    // would refuse the account otherwise); rows of other accounts stay.
-    static const char *const statements[] = {
-        "DELETE FROM split_lines WHERE transaction_id IN (SELECT id FROM transactions WHERE account_id IN "
-        "(SELECT id FROM accounts WHERE id LIKE 'sample-%'))",
-        "DELETE FROM reconciliations WHERE account_id IN (SELECT id FROM accounts WHERE id LIKE 'sample-%')",
-        "DELETE FROM recurring_transactions WHERE account_id IN (SELECT id FROM accounts WHERE id LIKE 'sample-%')",
-        "DELETE FROM transaction_templates WHERE account_id IN (SELECT id FROM accounts WHERE id LIKE 'sample-%')",
-        "DELETE FROM transactions WHERE account_id IN (SELECT id FROM accounts WHERE id LIKE 'sample-%')",
-        "DELETE FROM accounts WHERE id LIKE 'sample-%'",
-        "DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%'",
+    // Sample transactions, less the partner legs of the user's own transfers.
+    static const char removedTransactions[] =
+        "SELECT id FROM transactions WHERE id LIKE 'sample-%' "
+        "AND id NOT IN (SELECT transfer_link_id FROM transactions "
+        "WHERE id NOT LIKE 'sample-%' AND transfer_link_id IS NOT NULL) "
+        "AND COALESCE(transfer_link_id, '') NOT IN (SELECT id FROM transactions WHERE id NOT LIKE 'sample-%')";
+    // Run after the sample rows are gone: whatever still names a sample
+    // account is the user's and keeps it.
+    static const char unusedAccounts[] =
+        "id LIKE 'sample-%' "
+        "AND id NOT IN (SELECT account_id FROM transactions) "
+        "AND id NOT IN (SELECT transfer_dest_account_id FROM transactions WHERE transfer_dest_account_id IS NOT NULL) "
+        "AND id NOT IN (SELECT account_id FROM recurring_transactions) "
+        "AND id NOT IN (SELECT transfer_dest_account_id FROM recurring_transactions "
+        "WHERE transfer_dest_account_id IS NOT NULL) "
+        "AND id NOT IN (SELECT account_id FROM reconciliations) "
+        "AND id NOT IN (SELECT account_id FROM transaction_templates) "
+        "AND id NOT IN (SELECT account_id FROM categories WHERE account_id IS NOT NULL)";
+    const QString statements[] = {
+        QStringLiteral("DELETE FROM split_lines WHERE transaction_id IN (%1)").arg(QLatin1String(removedTransactions)),
+        QStringLiteral("DELETE FROM transactions WHERE id IN (%1)").arg(QLatin1String(removedTransactions)),
+        QStringLiteral("DELETE FROM reconciliations WHERE id LIKE 'sample-%'"),
+        // A rule stays while a posting of it remains.
+        QStringLiteral("DELETE FROM recurring_transactions WHERE id LIKE 'sample-%' "
+                       "AND id NOT IN (SELECT recurring_id FROM transactions WHERE recurring_id IS NOT NULL)"),
+        QStringLiteral("DELETE FROM accounts WHERE %1").arg(QLatin1String(unusedAccounts)),
+        QStringLiteral("DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%' "
+                       "AND entity_id NOT IN (SELECT id FROM accounts UNION SELECT id FROM transactions "
+                       "UNION SELECT id FROM recurring_transactions)"),
     };
     BulkWriteScope bulk(m_database);
     SqlTransaction transaction(m_database);
     if (!transaction.isActive())
         return false;
     QSqlQuery query(*m_database->db());
-    for (const char *statement : statements) {
-        if (!query.exec(QLatin1String(statement)))
+    for (const QString &statement : statements) {
+        if (!query.exec(statement))
             return false;
     }
-    return transaction.commit();
+    QStringList kept;
+    if (!query.exec(QStringLiteral("SELECT name FROM accounts WHERE id LIKE 'sample-%' ORDER BY sort_order, name")))
+        return false;
+    while (query.next())
+        kept << query.value(0).toString();
+    if (!transaction.commit())
+        return false;
+    if (keptAccountNames)
+        *keptAccountNames = kept;
+    return true;
+}
+
+QString SampleDataService::clearedMessage(const QStringList &keptAccountNames)
+{
+    if (keptAccountNames.isEmpty())
+        return tr("Sample data cleared");
+    return tr("Sample data cleared. These sample accounts stay because they hold your own entries: %1")
+        .arg(keptAccountNames.join(QStringLiteral(", ")));
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -21,9 +22,14 @@ public:
     // One SQL transaction: false, and nothing written, when any row of the
     // set could not be written.
     bool loadSampleData();
-    // Removes the sample accounts with everything that belongs to them, in
-    // one SQL transaction; false (and nothing removed) on any failure.
-    bool clearSampleData();
+    // Removes the sample rows in one SQL transaction; false (and nothing
+    // removed) on any failure. Rows the user entered stay whole: a sample
+    // account that holds or is named by such rows stays with them (its name
+    // goes to keptAccountNames), and so do the sample transfer leg and rule
+    // such a row is linked to.
+    bool clearSampleData(QStringList *keptAccountNames = nullptr);
+    // The status text after a clear that kept the given accounts.
+    static QString clearedMessage(const QStringList &keptAccountNames);
 
     static QString makeId(const QString &kind);
 

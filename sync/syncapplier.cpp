@@ -4,6 +4,7 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/reconciliationrepository.h"
+#include "data/recordid.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
@@ -12,7 +13,6 @@
 #include <QDebug>
 #include <QJsonDocument>
 #include <QSqlQuery>
-#include <QUuid>
 
 #include <algorithm>
 #include <limits>
@@ -44,11 +44,6 @@ const QString &tableOf(SyncApplier::Kind kind)
         break;
     }
     return kReconciliationsTable;
-}
-
-QString newId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
 // Kept records are known by kind and by the id the row has everywhere, so a
@@ -409,7 +404,7 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
         }
     }
     if (id.isEmpty())
-        id = clientId.isEmpty() ? newId() : clientId;
+        id = clientId.isEmpty() ? newRecordId() : clientId;
 
     Record record = recordFromServer<Record>(json, local);
     record.id = id;
@@ -507,6 +502,7 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     }
     m_absentIds.remove(id);
     rememberRow(table, id, record.serverId);
+    m_refused.remove(table + QLatin1Char('\n') + id);
     return Outcome::Applied;
 }
 
@@ -548,7 +544,7 @@ bool SyncApplier::writeRecord(const Record &record, const std::optional<Record> 
             if (record.isSplit) {
                 lines = splitLinesFromServer(json);
                 for (SplitLine &line : lines) {
-                    line.id = newId();
+                    line.id = newRecordId();
                     line.transactionId = record.id;
                     line.createdAt = record.createdAt;
                     line.updatedAt = record.updatedAt;

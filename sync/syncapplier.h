@@ -71,6 +71,8 @@ public:
     void restoreKept(const QString &state);
 
     static std::optional<Kind> kindOfEntityType(const QString &entityType);
+    // Refused changes whose row has not taken a server copy in this sync.
+    QList<RefusedChange> unresolvedRefusals() const { return m_refused.values(); }
 
 private:
     enum class Outcome { Applied, Unchanged, Skipped, Kept };

@@ -93,6 +93,12 @@ SyncEngine::~SyncEngine() = default;
 
 QString SyncEngine::stateToString(SyncState state)
 {
+    return stateToString(int(state));
+}
+
+QString SyncEngine::stateToString(int state)
+{
+    // Switching on the number keeps an out-of-range value defined behaviour.
     switch (state) {
     case Idle:
         return QStringLiteral("Synced");
@@ -159,6 +165,8 @@ void SyncEngine::forceFullSync()
 void SyncEngine::handleSignOut()
 {
     stopAutoSync();
+    // A sync scheduled just before sign-out would only fail without a token.
+    m_debounceTimer->stop();
     m_signOutRequested = true;
     if (!m_running)
         forgetFeedPosition();
@@ -186,11 +194,14 @@ void SyncEngine::prepareFullSync()
     // The marked rows and the forgotten cursor are one change. The feed is
     // read again from its start, so the kept records come again too.
     SqlTransaction transaction(m_database);
-    m_accounts->markAllPendingForResync();
-    m_categories->markAllPendingForResync();
-    m_transactions->markAllPendingForResync();
-    m_recurring->markAllPendingForResync();
-    m_reconciliations->markAllPendingForResync();
+    const int accounts = m_accounts->markAllPendingForResync();
+    const int categories = m_categories->markAllPendingForResync();
+    const int transactions = m_transactions->markAllPendingForResync();
+    const int recurrings = m_recurring->markAllPendingForResync();
+    const int reconciliations = m_reconciliations->markAllPendingForResync();
+    qInfo().nospace() << "Force Full Sync: marked pending — accounts: " << accounts << ", categories: " << categories
+                      << ", transactions: " << transactions << ", recurrings: " << recurrings
+                      << ", reconciliations: " << reconciliations;
     m_preferences->remove(kCursorKey);
     m_preferences->remove(kLastSyncKey);
     m_preferences->remove(kKeptKey);
@@ -426,7 +437,35 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         pullChanges(cursor);
         return;
     }
+    if (!hasMore && m_pageCounter < kMaxPullPages && rereadFeedForRefusedChanges())
+        return;
     completeSync();
+}
+
+bool SyncEngine::rereadFeedForRefusedChanges()
+{
+    // A refused change loses to the server's copy. When that copy came in an
+    // earlier sync (the row's own earlier push, before a reorder that keeps
+    // the version), only the feed from its start still holds it. Once per
+    // refused change, so a change the server refuses for other reasons does
+    // not cost a full read every time.
+    bool unseen = false;
+    for (const SyncApplier::RefusedChange &change : m_applier->unresolvedRefusals()) {
+        const QString key = QStringLiteral("%1\n%2\n%3\n%4")
+                                .arg(int(change.kind))
+                                .arg(change.id)
+                                .arg(change.version)
+                                .arg(change.updatedAt.toString(Qt::ISODateWithMs));
+        if (!m_rereadFor.contains(key)) {
+            m_rereadFor.insert(key);
+            unseen = true;
+        }
+    }
+    if (!unseen)
+        return false;
+    qInfo() << "Sync: reading the change feed again from its start for the server's copies of refused changes";
+    pullChanges(QString());
+    return true;
 }
 
 bool SyncEngine::storePageState(const QString &cursor)

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include "sync/syncapplier.h"
@@ -65,6 +66,8 @@ public:
     void forceFullSync();
 
     static QString stateToString(SyncState state);
+    // A state that arrives as a number: "Unknown" for values outside SyncState.
+    static QString stateToString(int state);
 
     // Sign-out: stops automatic sync and forgets the signed-out user's place
     // in the change feed, the kept records with the cursor (a later sign-in
@@ -108,6 +111,7 @@ private:
     void forgetFeedPosition();
     void reloadKeptRecords();
     bool storePageState(const QString &cursor);
+    bool rereadFeedForRefusedChanges();
     // Runs the step now, or once the database's bulk write has ended.
     void whenDatabaseFree(std::function<void()> step);
     void runWaitingStep();
@@ -134,6 +138,8 @@ private:
     bool m_signOutRequested = false;
     QList<OutgoingChange> m_queue;
     QList<SyncApplier::RefusedChange> m_refused;
+    // Refused changes the feed has already been read again for.
+    QSet<QString> m_rereadFor;
     // The kept records as last stored.
     QString m_storedKept;
     QHash<QString, OutgoingChange> m_inFlight;

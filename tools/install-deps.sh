@@ -8,6 +8,7 @@ packages=(
   qt6-l10n-tools qt6-translations-l10n libquazip1-qt6-dev
   fonts-material-design-icons-iconfont fonts-dejavu-core
   qt6-qpa-plugins xvfb xauth libbenchmark-dev sqlite3 libsqlite3-dev
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -2,28 +2,60 @@
 
 #include "app/uiprefs.h"
 #include "data/money.h"
+#include "data/recordid.h"
+#include "register/dateentry.h"
+#include "register/smartamountfield.h"
 #include "ui/palettehelpers.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QUuid>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include <cmath>
 
 namespace {
 
+// The field holds up to 9,999,999,999 minor units in every currency
+// (99,999,999.99 dollars, 9,999,999,999 yen).
+constexpr double kLargestFieldMinorUnits = 9999999999.0;
+
 double minorUnitsPerMajor(Currency currency)
 {
     return std::pow(10.0, currencyDecimals(currency));
 }
+
+// A date edit in the locale's short format whose two-digit years read as
+// 1970-2069, as everywhere else a two-digit year is typed. The toolkit
+// takes the century of the date shown: "99" typed over a 2026 date would
+// read as 2099.
+class TwoDigitYearDateEdit : public QDateEdit
+{
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    QDateTime dateTimeFromText(const QString &text) const override
+    {
+        // The text of the date held means that date, whatever its century.
+        const QDateTime held = dateTime();
+        if (text == textFromDateTime(held))
+            return held;
+        const QDateTime parsed = QDateEdit::dateTimeFromText(text);
+        const QString format = displayFormat();
+        if (!parsed.isValid() || !format.contains(QLatin1String("yy")) || format.contains(QLatin1String("yyyy")))
+            return parsed;
+        // The register's date entry holds the two-digit-year rule.
+        const QDate date = parseEntryDate(parsed.date().toString(QStringLiteral("M/d/yy")), parsed.date());
+        return QDateTime(date, parsed.time(), parsed.timeSpec());
+    }
+};
 
 } // namespace
 
@@ -93,16 +125,15 @@ void AccountFormDialog::setupUi()
 
     m_balanceLabel = new QLabel(tr("Starting &Balance:"), this);
     m_balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
-    m_balanceSpin = new QDoubleSpinBox(this);
+    m_balanceSpin = new SmartAmountField(this);
     m_balanceSpin->setObjectName(QStringLiteral("balanceSpin"));
-    m_balanceSpin->setRange(-99999999.99, 99999999.99);
-    m_balanceSpin->setDecimals(2);
     m_balanceSpin->setPrefix(tr("$ "));
+    applyCurrencyToBalance();
     m_balanceSpin->setValue(0.0);
     m_balanceLabel->setBuddy(m_balanceSpin);
     form->addRow(m_balanceLabel, m_balanceSpin);
 
-    m_asOfEdit = new QDateEdit(QDate::currentDate(), this);
+    m_asOfEdit = new TwoDigitYearDateEdit(QDate::currentDate(), this);
     m_asOfEdit->setObjectName(QStringLiteral("asOfEdit"));
     m_asOfEdit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     m_asOfEdit->setCalendarPopup(true);
@@ -131,6 +162,8 @@ void AccountFormDialog::setupUi()
     layout->addWidget(buttons);
 
     connect(m_typeCombo, &QComboBox::currentIndexChanged, this, &AccountFormDialog::updateBalanceLabel);
+    connect(m_currencyCombo, &QComboBox::currentIndexChanged, this, &AccountFormDialog::applyCurrencyToBalance);
+    connect(m_balanceSpin, &SmartAmountField::valueChanged, this, [this] { m_untouchedFieldAmount.reset(); });
 
     setMinimumWidth(400);
     m_nameEdit->setFocus();
@@ -153,6 +186,8 @@ void AccountFormDialog::loadAccount()
     } else {
         showBalance(m_account.startingBalance, m_account.currency);
     }
+    const qint64 stored = m_openingBalance ? m_openingBalance->amount : m_account.startingBalance;
+    m_untouchedFieldAmount = isLiabilityType() ? -stored : stored;
     m_initialCents = openingBalanceCents();
     m_initialDate = m_asOfEdit->date();
 
@@ -165,6 +200,15 @@ void AccountFormDialog::showBalance(qint64 amount, Currency currency)
     // The field holds the amount owed as a positive number for liabilities.
     const double value = double(amount) / minorUnitsPerMajor(currency);
     m_balanceSpin->setValue(isLiabilityType() ? -value : value);
+}
+
+void AccountFormDialog::applyCurrencyToBalance()
+{
+    const double largest = kLargestFieldMinorUnits / minorUnitsPerMajor(selectedCurrency());
+    // Decimals first: setRange rounds its bounds to the current decimals.
+    m_balanceSpin->setCurrency(selectedCurrency());
+    m_balanceSpin->setRange(-largest, largest);
+    m_untouchedFieldAmount.reset();
 }
 
 void AccountFormDialog::updateBalanceLabel()
@@ -182,10 +226,17 @@ Currency AccountFormDialog::selectedCurrency() const
     return currencyFromString(m_currencyCombo->currentData().toString());
 }
 
+qint64 AccountFormDialog::balanceFieldAmount() const
+{
+    if (m_untouchedFieldAmount)
+        return *m_untouchedFieldAmount;
+    // Half away from zero, so 0.29 (held as 28.999...) gives 29 cents.
+    return std::llround(m_balanceSpin->value() * minorUnitsPerMajor(selectedCurrency()));
+}
+
 qint64 AccountFormDialog::openingBalanceCents() const
 {
-    // Half away from zero, so 0.29 (held as 28.999...) gives 29 cents.
-    const qint64 amount = std::llround(m_balanceSpin->value() * minorUnitsPerMajor(selectedCurrency()));
+    const qint64 amount = balanceFieldAmount();
     return isLiabilityType() ? -amount : amount;
 }
 
@@ -204,7 +255,7 @@ Account AccountFormDialog::account() const
     Account result = m_account;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!m_editing) {
-        result.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        result.id = newRecordId();
         result.createdAt = now;
         result.startingBalance = openingBalanceCents();
     }
@@ -216,4 +267,24 @@ Account AccountFormDialog::account() const
     result.updatedAt = now;
     result.syncStatus = SyncStatus::Pending;
     return result;
+}
+
+void AccountFormDialog::setHasTransactions(bool hasTransactions)
+{
+    auto *model = qobject_cast<QStandardItemModel *>(m_currencyCombo->model());
+    if (!model)
+        return;
+    const int decimals = currencyDecimals(m_account.currency);
+    const QString why = hasTransactions ? tr("This account has transactions in %1. Its currency can only change "
+                                             "to one with the same number of decimal places.")
+                                              .arg(currencyToString(m_account.currency))
+                                        : QString();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStandardItem *item = model->item(row);
+        const bool allowed =
+            !hasTransactions || currencyDecimals(currencyFromString(item->data(Qt::UserRole).toString())) == decimals;
+        item->setEnabled(allowed);
+        item->setToolTip(allowed ? QString() : why);
+    }
+    m_currencyCombo->setToolTip(why);
 }

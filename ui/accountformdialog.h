@@ -10,9 +10,9 @@
 
 class QComboBox;
 class QDateEdit;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
+class SmartAmountField;
 
 // Collects a new or edited account. It stores nothing: the caller reads
 // account() and the opening-balance fields after the dialog was accepted.
@@ -34,17 +34,24 @@ public:
 
     bool isLiabilityType() const;
 
+    // Amounts are stored in the currency's minor unit: while the account has
+    // transactions only currencies with the same unit can be chosen.
+    void setHasTransactions(bool hasTransactions);
+
 private:
     void setupUi();
     void loadAccount();
     void updateBalanceLabel();
     Currency selectedCurrency() const;
+    void applyCurrencyToBalance();
     void showBalance(qint64 amount, Currency currency);
+    // The balance field in minor units, as typed (an amount owed positive).
+    qint64 balanceFieldAmount() const;
 
     QLineEdit *m_nameEdit = nullptr;
     QComboBox *m_typeCombo = nullptr;
     QComboBox *m_currencyCombo = nullptr;
-    QDoubleSpinBox *m_balanceSpin = nullptr;
+    SmartAmountField *m_balanceSpin = nullptr;
     QDateEdit *m_asOfEdit = nullptr;
     QLineEdit *m_institutionEdit = nullptr;
     QLineEdit *m_last4Edit = nullptr;
@@ -53,6 +60,10 @@ private:
 
     Account m_account;
     std::optional<Transaction> m_openingBalance;
+    // The exact amount loadAccount put into the balance field, until the
+    // field or the currency changes: the spin box rounds and clamps, and an
+    // amount the user left alone must read back as it was stored.
+    std::optional<qint64> m_untouchedFieldAmount;
     qint64 m_initialCents = 0;
     QDate m_initialDate;
     bool m_editing = false;

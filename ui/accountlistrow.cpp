@@ -4,7 +4,6 @@
 #include "register/elidedlabel.h"
 #include "ui/palettehelpers.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,11 +45,7 @@ QList<CurrencyTotal> totalsByCurrency(const QList<AccountBalance> &balances)
         }
         if (!it->total)
             continue;
-        qint64 sum = 0;
-        if (!entry.balance || __builtin_add_overflow(*it->total, *entry.balance, &sum))
-            it->total.reset();
-        else
-            it->total = sum;
+        it->total = entry.balance ? checkedSum(*it->total, *entry.balance) : std::nullopt;
     }
     return totals;
 }
@@ -59,13 +54,8 @@ QString formatCurrencyTotals(const QList<CurrencyTotal> &totals)
 {
     QStringList parts;
     for (const CurrencyTotal &total : totals)
-        parts.append(total.total ? formatMoney(*total.total, total.currency) : unavailableBalanceText());
+        parts.append(total.total ? formatMoney(*total.total, total.currency) : sumTooLargeText());
     return parts.join(QStringLiteral("  ·  "));
-}
-
-QString unavailableBalanceText()
-{
-    return QCoreApplication::translate("MainWindow", "Cannot be computed");
 }
 
 QChar accountTypeGlyph(AccountType type)
@@ -159,7 +149,7 @@ QWidget *createAccountRowWidget(const AccountBalance &entry)
         const QColor color = shownNegative ? negativeAmountColor() : (liability ? nameColor() : positiveAmountColor());
         balance->setStyleSheet(colorStyle(color));
     } else {
-        balance->setText(unavailableBalanceText());
+        balance->setText(sumTooLargeText());
         balance->setStyleSheet(colorStyle(warningColor()));
     }
     balance->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);

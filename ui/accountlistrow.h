@@ -10,7 +10,7 @@
 class QWidget;
 
 // One account's balance as the list shows it; empty when the sum of its
-// transactions does not fit in 64 bits.
+// transactions does not fit in an amount.
 struct AccountBalance
 {
     Account account;
@@ -30,9 +30,6 @@ QList<CurrencyTotal> totalsByCurrency(const QList<AccountBalance> &balances);
 
 // The totals as one line, each in its own currency.
 QString formatCurrencyTotals(const QList<CurrencyTotal> &totals);
-
-// What a balance that cannot be computed reads as.
-QString unavailableBalanceText();
 
 // The row widget of the account list: type icon, name and balance, then the
 // institution (or type) and the last digits. Data is shown as plain text.

@@ -1,4 +1,5 @@
 #include "ui/categoryformdialog.h"
+#include "data/recordid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -6,7 +7,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QUuid>
 #include <QVBoxLayout>
 
 CategoryFormDialog::CategoryFormDialog(const QString &parentId, const QString &parentName, QWidget *parent)
@@ -38,6 +38,7 @@ void CategoryFormDialog::setupUi(const QString &parentName)
     if (!parentName.isEmpty()) {
         m_parentLabel = new QLabel(parentName, this);
         m_parentLabel->setObjectName(QStringLiteral("parentLabel"));
+        m_parentLabel->setTextFormat(Qt::PlainText);
         m_parentLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(tr("&Parent:"), m_parentLabel);
     }
@@ -112,7 +113,7 @@ Category CategoryFormDialog::category() const
     Category result = m_category;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     if (!m_editing) {
-        result.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        result.id = newRecordId();
         result.createdAt = now;
     }
     result.name = m_nameEdit->text().trimmed();

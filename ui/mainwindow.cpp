@@ -10,12 +10,23 @@
 #include "data/database.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
+#include "data/sqlstatement.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/registermodel.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "screens/categoriesscreen.h"
+#include "screens/payeescreen.h"
+#include "screens/reconciliationhistoryscreen.h"
+#include "screens/reconciliationscreen.h"
+#include "screens/recurringscreen.h"
+#include "screens/reportsscreen.h"
+#include "screens/searchscreen.h"
+#include "screens/settingsscreen.h"
+#include "services/accountoperations.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "ui/accountformdialog.h"
@@ -52,6 +63,8 @@ namespace {
 
 constexpr int kAutoPostIntervalMs = 3600000;
 constexpr int kMaxAccountShortcuts = 10;
+// Top and bottom padding of a list item in the style sheet.
+constexpr int kItemVerticalPadding = 14;
 
 QSettings windowSettings()
 {
@@ -61,6 +74,13 @@ QSettings windowSettings()
 QString colorStyle(const QString &color)
 {
     return QStringLiteral("color: %1;").arg(color);
+}
+
+// The fields the account form edits.
+bool sameFormFields(const Account &left, const Account &right)
+{
+    return left.name == right.name && left.accountType == right.accountType && left.currency == right.currency
+        && left.institution == right.institution && left.accountNumberLast4 == right.accountNumberLast4;
 }
 
 // A name from the data in a menu text: "&" would otherwise mark a mnemonic.
@@ -93,7 +113,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_registerPage, &RegisterScreen::editAccountRequested, this, [this] { showEditAccountDialog(); });
     connect(m_registerPage, &RegisterScreen::errorMessage, this,
         [this](const QString &text) { m_statusBar->showMessage(text, 5000); });
-    m_columnFit = new RegisterColumnFit(m_registerPage->table(), this);
+    new RegisterColumnFit(m_registerPage->table(), this);
+    connectRegisterReloads();
 
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
         &MainWindow::onPreferenceChanged);
@@ -184,7 +205,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     auto *subtitle = new QLabel(tr("Create your first account to get started."), page);
     applyFontRole(subtitle, 3);
     subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setStyleSheet(colorStyle(QStringLiteral("#6E8A7E")));
+    subtitle->setStyleSheet(mutedTextStyle());
     layout->addWidget(subtitle);
     layout->addSpacing(16);
 
@@ -206,7 +227,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
     hint->setMaximumWidth(480);
-    hint->setStyleSheet(colorStyle(QStringLiteral("#6E8A7E")));
+    hint->setStyleSheet(mutedTextStyle());
     applyFontRole(hint, 2);
     auto *hintRow = new QHBoxLayout;
     hintRow->addStretch();
@@ -219,6 +240,32 @@ QWidget *MainWindow::buildEmptyStatePage()
 void MainWindow::showPageWithoutAccount()
 {
     m_pageStack->setCurrentWidget(isSignedIn() ? m_emptyStatePage : static_cast<QWidget *>(m_welcomePage));
+}
+
+bool MainWindow::askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text)
+{
+    // Names from the data stay plain text; No is the default answer.
+    QMessageBox box(icon, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return UserPrompts::current()->runDialog(&box) == QMessageBox::Yes;
+}
+
+bool MainWindow::accountHasTransactions(const QString &accountId) const
+{
+    // Deleted rows count too: a restore would bring them back.
+    SqlStatement statement(m_state->database(), "SELECT 1 FROM transactions WHERE account_id = ? LIMIT 1");
+    statement.bindText(1, accountId);
+    return statement.next() || !statement.ok();
+}
+
+void MainWindow::openLumoraAccount()
+{
+    // Signed out there is no account window to show: sign in instead.
+    if (isSignedIn())
+        showLumoraAccountScreen();
+    else
+        m_state->onlineClient()->authClient()->login();
 }
 
 bool MainWindow::isSignedIn() const
@@ -344,6 +391,23 @@ void MainWindow::onTransactionsChanged(const QString &accountId)
     m_refreshTimer->start();
 }
 
+void MainWindow::connectRegisterReloads()
+{
+    // The register reloads itself after its own writes: rows replaced after
+    // a change show it, and a second reload of a large register would only
+    // cost time. A sort replaces the rows without reading them, and says so
+    // right after.
+    RegisterModel *model = m_registerPage->model();
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        m_resetClearedReload = m_registerDirty;
+        m_registerDirty = false;
+    });
+    connect(model, &RegisterModel::sortChanged, this, [this] {
+        m_registerDirty = m_registerDirty || m_resetClearedReload;
+        m_resetClearedReload = false;
+    });
+}
+
 void MainWindow::reloadRegister()
 {
     m_registerDirty = true;
@@ -376,9 +440,13 @@ void MainWindow::rebuildAccountList()
         QWidget *row = createAccountRowWidget(entry);
         auto *item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
-        item->setSizeHint(QSize(viewportWidth, row->sizeHint().height() + 10));
         m_accountList->addItem(item);
         m_accountList->setItemWidget(item, row);
+        // Measured once inside the list, whose style sheet sets its fonts.
+        // The item's padding comes off the row's height: added here, the
+        // row keeps the height it needs and no line is cut.
+        row->ensurePolished();
+        item->setSizeHint(QSize(viewportWidth, row->sizeHint().height() + kItemVerticalPadding));
         balances.append(std::move(entry));
     }
 
@@ -398,14 +466,19 @@ void MainWindow::rebuildAccountList()
     }
 
     const QString currentId = m_state->currentAccountId();
-    if (!currentId.isEmpty()) {
-        for (int row = 0; row < m_accountList->count(); ++row) {
-            if (m_accountList->item(row)->data(Qt::UserRole).toString() == currentId) {
-                m_accountList->setCurrentRow(row);
-                break;
-            }
+    if (!currentId.isEmpty())
+        markCurrentRow(currentId);
+}
+
+void MainWindow::markCurrentRow(const QString &accountId)
+{
+    for (int row = 0; row < m_accountList->count(); ++row) {
+        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(row);
+            return;
         }
     }
+    m_accountList->setCurrentRow(-1);
 }
 
 void MainWindow::selectAccount(const QString &accountId)
@@ -413,13 +486,7 @@ void MainWindow::selectAccount(const QString &accountId)
     m_state->setCurrentAccountId(accountId);
     m_registerPage->setAccount(accountId);
     m_pageStack->setCurrentWidget(m_registerPage);
-    m_accountList->setCurrentRow(-1);
-    for (int row = 0; row < m_accountList->count(); ++row) {
-        if (m_accountList->item(row)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(row);
-            break;
-        }
-    }
+    markCurrentRow(accountId);
 }
 
 void MainWindow::onAccountClicked(QListWidgetItem *item)
@@ -544,13 +611,7 @@ void MainWindow::setupMenuBar()
     file->addSeparator();
     file->addAction(tr("&Import..."), this, &MainWindow::showImportWindow);
     file->addSeparator();
-    m_accountAction = file->addAction(tr("Lumora &Account..."), this, [this] {
-        // Signed out there is no account window to show: sign in instead.
-        if (isSignedIn())
-            showLumoraAccountScreen();
-        else
-            m_state->onlineClient()->authClient()->login();
-    });
+    m_accountAction = file->addAction(tr("Lumora &Account..."), this, &MainWindow::openLumoraAccount);
     m_accountAction->setStatusTip(tr("Sign in or sign up"));
     file->addSeparator();
     m_signOutAction = file->addAction(tr("Sign &Out"), m_state->onlineClient()->authClient(),
@@ -614,29 +675,145 @@ void MainWindow::rebuildAccountShortcuts()
 }
 
 // ---- Tool windows ---------------------------------------------------------
-// The screens behind these commands arrive with their own windows.
 
-void MainWindow::showReportsWindow() {}
-void MainWindow::showRecurringWindow() {}
-void MainWindow::showSearchWindow() {}
-void MainWindow::showCategoriesWindow() {}
-void MainWindow::showSettingsWindow() {}
+void MainWindow::presentWindow(QWidget *window, const QString &title, const QSize &size, QWidget *parent)
+{
+    window->setWindowTitle(title);
+    // The first time only: later the window keeps the size and place the
+    // user gave it.
+    if (!window->parentWidget()) {
+        window->setParent(parent, Qt::Window);
+        window->resize(size);
+    }
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (window->isHidden())
+        window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showReportsWindow()
+{
+    if (!m_reportsWindow)
+        m_reportsWindow = new ReportsScreen(m_state);
+    m_reportsWindow->refresh();
+    presentWindow(m_reportsWindow, tr("Reports"), QSize(800, 600), this);
+}
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurringWindow) {
+        m_recurringWindow = new RecurringScreen(m_state);
+        connect(m_recurringWindow, &RecurringScreen::transactionsChanged, this, [this] {
+            reloadRegister();
+            onAccountsChanged();
+        });
+        // A hidden window is refreshed when it is shown again.
+        RecurringScreen *window = m_recurringWindow;
+        connect(m_state->recurringRepository(), &RecurringRepository::recurringChanged, window, [window] {
+            if (window->isVisible())
+                window->refresh();
+        });
+    }
+    m_recurringWindow->refresh();
+    presentWindow(m_recurringWindow, tr("Recurring Transactions"), QSize(700, 500), this);
+}
+
+void MainWindow::showSearchWindow()
+{
+    if (!m_searchWindow)
+        m_searchWindow = new SearchScreen(m_state);
+    m_searchWindow->reloadFilterCombos();
+    presentWindow(m_searchWindow, tr("Search Transactions"), QSize(800, 550), this);
+    m_searchWindow->focusSearchField();
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    if (!m_categoriesWindow)
+        m_categoriesWindow = new CategoriesScreen(m_state);
+    m_categoriesWindow->reload();
+    presentWindow(m_categoriesWindow, tr("Categories"), QSize(600, 500), this);
+}
+
+void MainWindow::showSettingsWindow()
+{
+    if (!m_settingsWindow) {
+        m_settingsWindow = new SettingsScreen(m_state);
+        connect(m_settingsWindow, &SettingsScreen::deletedAccountRestored, this, &MainWindow::onAccountsChanged);
+    }
+    m_settingsWindow->refresh();
+    presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550), this);
+}
+
 void MainWindow::showImportWindow() {}
-void MainWindow::showPayeesWindow() {}
+
+void MainWindow::showPayeesWindow()
+{
+    if (!m_payeesWindow) {
+        m_payeesWindow = new PayeeScreen(m_state);
+        connect(m_payeesWindow, &PayeeScreen::payeesChanged, this, &MainWindow::reloadRegister);
+    }
+    m_payeesWindow->reloadPayees();
+    presentWindow(m_payeesWindow, tr("Payee Management"), QSize(550, 500), this);
+}
 
 void MainWindow::showReconciliationWindow()
 {
-    if (m_state->currentAccountId().isEmpty())
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
         showStatusMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    const std::optional<Account> account = m_state->accountRepository()->findById(id);
+    // A fresh window each time: two statements may be open side by side.
+    auto *window = new ReconciliationScreen(m_state);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &ReconciliationScreen::reconciliationCompleted, this, [this, window] {
+        reloadRegister();
+        onAccountsChanged();
+        window->close();
+    });
+    connect(window, &ReconciliationScreen::cancelled, window, &QWidget::close);
+    window->setAccount(id);
+    presentWindow(window, tr("Reconcile \u2014 %1").arg(account ? account->name : QString()), QSize(1100, 720),
+        this);
 }
 
 void MainWindow::showReconciliationHistoryWindow()
 {
-    if (m_state->currentAccountId().isEmpty())
+    const QString id = m_state->currentAccountId();
+    if (id.isEmpty()) {
         showStatusMessage(tr("Select an account first"), 3000);
+        return;
+    }
+    if (!m_historyWindow)
+        m_historyWindow = new ReconciliationHistoryScreen(m_state);
+    m_historyWindow->setAccount(id);
+    presentWindow(m_historyWindow, tr("Reconciliation History"), QSize(750, 500), this);
 }
 
-void MainWindow::showLumoraAccountScreen() {}
+void MainWindow::showLumoraAccountScreen(LumoAccount::AccountScreen::Tab tab)
+{
+    // The online account window exists only for a signed-in user.
+    if (!isSignedIn())
+        return;
+    if (!m_accountWindow) {
+        m_accountWindow = new LumoAccount::AccountScreen(m_state->onlineClient());
+        m_accountWindow->setWindowTitle(tr("Lumora Account"));
+        connect(m_accountWindow, &LumoAccount::AccountScreen::logoutRequested, m_state->onlineClient()->authClient(),
+            &LumoAccount::AuthClient::logout);
+    }
+    m_accountWindow->showTab(tab);
+    m_accountWindow->refresh();
+    presentWindow(m_accountWindow, tr("Lumora Account"), QSize(600, 550), this);
+}
+
+void MainWindow::showLumoraAccountScreen()
+{
+    showLumoraAccountScreen(LumoAccount::AccountScreen::Profile);
+}
 
 // ---- Help commands --------------------------------------------------------
 
@@ -740,19 +917,38 @@ void MainWindow::clearSampleData()
         UserPrompts::current()->information(this, tr("Sample Data"), tr("No sample data to clear."));
         return;
     }
-    if (!sampleData.clearSampleData()) {
+    QStringList kept;
+    if (!sampleData.clearSampleData(&kept)) {
         UserPrompts::current()->warning(this, tr("Sample Data"), tr("The sample data could not be cleared."));
         return;
     }
+    // The page shown has no account; the account that was current may be gone.
+    m_state->setCurrentAccountId(QString());
     onAccountsChanged();
-    reloadRegister();
     showPageWithoutAccount();
-    showStatusMessage(tr("Sample data cleared"), 3000);
+    // Longer when it names the accounts that stay.
+    showStatusMessage(SampleDataService::clearedMessage(kept), kept.isEmpty() ? 3000 : 8000);
 }
 
 // ---- Account commands -----------------------------------------------------
 
-void MainWindow::showNewAccountDialog() {}
+void MainWindow::showNewAccountDialog()
+{
+    AccountFormDialog dialog(this);
+    // A failed save keeps the dialog, and what was typed, for another try.
+    while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
+        const Account account = dialog.account();
+        if (account.name.isEmpty())
+            return;
+        if (!m_state->accountOperations()->createAccountWithOpeningBalance(account, dialog.openingBalanceDate(),
+                tr("Opening Balance"))) {
+            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
+            continue;
+        }
+        selectAccount(account.id);
+        return;
+    }
+}
 
 void MainWindow::showEditAccountDialog()
 {
@@ -761,11 +957,74 @@ void MainWindow::showEditAccountDialog()
         showStatusMessage(tr("Select an account first"), 3000);
         return;
     }
+    const std::optional<Account> stored = m_state->accountRepository()->findById(id);
+    if (!stored)
+        return;
+
+    const std::optional<Transaction> opening = m_state->transactionRepository()->findOpeningBalance(id);
+    AccountFormDialog dialog(*stored, opening, this);
+    dialog.setHasTransactions(accountHasTransactions(id));
+    // A failed save keeps the dialog, and what was typed, for another try.
+    while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
+        const qint64 amount = dialog.openingBalanceCents();
+        const QDate date = dialog.openingBalanceDate();
+        bool change = dialog.openingBalanceChanged();
+        if (change && opening) {
+            change = askYesNo(QMessageBox::Question, tr("Starting Balance"),
+                tr("Change the opening balance?\n\nEvery balance in this account will shift."));
+        }
+        // The dialogs ran their own event loops: a sync or another window
+        // may have changed or removed the account meanwhile.
+        const std::optional<Account> current = m_state->accountRepository()->findById(id);
+        if (!current || current->deletedAt || !sameFormFields(*current, *stored)) {
+            UserPrompts::current()->warning(this, tr("Account Changed"),
+                tr("The account was changed elsewhere while you were editing it. Your changes were not saved."));
+            break;
+        }
+        // Only the form's fields change; what a sync recorded meanwhile stays.
+        const Account typed = dialog.account();
+        Account updated = *current;
+        updated.name = typed.name;
+        updated.accountType = typed.accountType;
+        updated.currency = typed.currency;
+        updated.institution = typed.institution;
+        updated.accountNumberLast4 = typed.accountNumberLast4;
+        updated.updatedAt = typed.updatedAt;
+        updated.version = current->version + 1;
+        updated.syncStatus = SyncStatus::Pending;
+        if (!m_state->accountRepository()->update(updated)) {
+            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
+            continue;
+        }
+        if (change && !TransactionActions::setOpeningBalance(m_state, id, amount, date))
+            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The opening balance could not be saved."));
+        break;
+    }
+    onAccountsChanged();
+    reloadRegister();
 }
 
 void MainWindow::deleteAccount(const QString &accountId)
 {
-    Q_UNUSED(accountId);
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account)
+        return;
+    if (!askYesNo(QMessageBox::Warning, tr("Delete Account"),
+            tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
+               "account will be removed. You can restore it from Preferences \u2192 Data & Sync.")
+                .arg(account->name))) {
+        return;
+    }
+    if (!m_state->accountOperations()->deleteAccount(accountId)) {
+        UserPrompts::current()->warning(this, tr("Delete Failed"),
+            tr("The account could not be deleted. Nothing was changed."));
+        return;
+    }
+    if (accountId == m_state->currentAccountId()) {
+        m_state->setCurrentAccountId(QString());
+        showPageWithoutAccount();
+    }
+    onAccountsChanged();
 }
 
 void MainWindow::deleteCurrentAccount()
@@ -785,6 +1044,41 @@ void MainWindow::showShareAccountDialog()
         showStatusMessage(tr("Select an account first"), 3000);
         return;
     }
+    const std::optional<Account> account = m_state->accountRepository()->findById(id);
+    if (!account)
+        return;
+
+    if (!isSignedIn()) {
+        QMessageBox box(QMessageBox::Information, tr("Sign In Required"), tr("Sharing requires a Lumora account."),
+            QMessageBox::NoButton, this);
+        QPushButton *learnMore = box.addButton(tr("Learn More"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(learnMore);
+        UserPrompts::current()->runDialog(&box);
+        if (box.clickedButton() == learnMore)
+            openLumoraAccount();
+        return;
+    }
+
+    LumoAccount::ShareMembersDialog::Texts texts;
+    texts.title = tr("Share Account");
+    texts.heading = tr("Sharing: %1").arg(account->name);
+    texts.description = tr("Share this account with members of your Lumora family group. They'll see the same "
+                           "register, balances, and reconciliation history on their devices.");
+    texts.withAccessLabel = tr("Shared with");
+    texts.noSharesText = tr("Not shared with anyone yet.");
+    texts.shareButtonText = tr("Share");
+    texts.removeButtonToolTip = tr("Remove access");
+    texts.closeButtonText = tr("Close");
+    texts.shareRole = QStringLiteral("member");
+    texts.shareErrorTitle = tr("Share Failed");
+    texts.removeErrorTitle = tr("Remove Failed");
+    texts.removeConfirmTitle = tr("Remove Share");
+    texts.removeConfirmText = tr("Remove %1's access to this account?");
+    LumoAccount::ShareMembersDialog dialog(m_state->onlineClient(), m_state->sharingService(), id, texts, this);
+    connect(&dialog, &LumoAccount::ShareMembersDialog::sharingChanged, m_state->syncEngine(),
+        &SyncEngine::scheduleSync);
+    UserPrompts::current()->runDialog(&dialog);
 }
 
 // ---- Automatic posting ----------------------------------------------------
@@ -826,7 +1120,8 @@ void MainWindow::updateAuthUI()
     m_accountAction->setStatusTip(signedIn ? tr("Manage your account") : tr("Sign in or sign up"));
     if (!signedIn) {
         m_statusBar->setSyncStatus(tr("Not signed in"));
-        m_welcomePage->setSessionExpired(windowSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
+        // Written by the application state when a sign-in succeeds.
+        m_welcomePage->setSessionExpired(QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool());
         m_pageStack->setCurrentWidget(m_welcomePage);
         return;
     }
@@ -853,6 +1148,10 @@ void MainWindow::onLoginFailed(const QString &error)
 
 void MainWindow::onSyncStateChanged(SyncEngine::SyncState state)
 {
+    // A sync still running at sign-out ends after it: the user is signed out
+    // and that is what the status says.
+    if (!isSignedIn())
+        return;
     m_statusBar->setSyncStatus(SyncEngine::stateToString(state));
 }
 
@@ -863,6 +1162,8 @@ void MainWindow::onSyncCompleted()
 
 void MainWindow::onSyncFailed(const QString &error)
 {
+    if (!isSignedIn())
+        return;
     showStatusMessage(tr("Sync failed: %1").arg(error), 5000);
 }
 

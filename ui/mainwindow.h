@@ -1,12 +1,22 @@
 #pragma once
 
+#include "account/accountscreen.h"
 #include "sync/syncengine.h"
 
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 class AppState;
+class CategoriesScreen;
+class PayeeScreen;
+class ReconciliationHistoryScreen;
+class RecurringScreen;
+class ReportsScreen;
+class SearchScreen;
+class SettingsScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -15,7 +25,6 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class QTimer;
-class RegisterColumnFit;
 class RegisterScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -64,6 +73,7 @@ public Q_SLOTS:
     void onAccountContextMenu(const QPoint &point);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
+    void showLumoraAccountScreen(LumoAccount::AccountScreen::Tab tab);
     void showLumoraAccountScreen();
 
     void showAbout();
@@ -87,12 +97,15 @@ private:
     void applyFooterStyle();
     void rebuildAccountList();
     void rebuildAccountShortcuts();
+    // The account's row becomes the current one (no row when none matches).
+    void markCurrentRow(const QString &accountId);
     void restoreAccountSelection();
     void saveAccountOrder();
     void fitAccountItemsToViewport();
     void onPreferenceChanged(const QString &key);
     void onTransactionsChanged(const QString &accountId);
     void reloadRegister();
+    void connectRegisterReloads();
     void runPendingRefresh();
     void showPageWithoutAccount();
     void showStatusMessage(const QString &text, int milliseconds);
@@ -106,6 +119,10 @@ private:
     void onSyncFailed(const QString &error);
     void onSyncDataChanged();
     bool isSignedIn() const;
+    bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text);
+    bool accountHasTransactions(const QString &accountId) const;
+    void openLumoraAccount();
+    static void presentWindow(QWidget *window, const QString &title, const QSize &size, QWidget *parent);
 
     AppState *m_state;
     QListWidget *m_accountList = nullptr;
@@ -120,11 +137,22 @@ private:
     QAction *m_accountAction = nullptr;
     StatusBar *m_statusBar = nullptr;
 
-    RegisterColumnFit *m_columnFit = nullptr;
+    // The tool windows, each made on first use and kept for the window's
+    // lifetime as its child.
+    QPointer<ReportsScreen> m_reportsWindow;
+    QPointer<RecurringScreen> m_recurringWindow;
+    QPointer<SearchScreen> m_searchWindow;
+    QPointer<SettingsScreen> m_settingsWindow;
+    QPointer<CategoriesScreen> m_categoriesWindow;
+    QPointer<PayeeScreen> m_payeesWindow;
+    QPointer<ReconciliationHistoryScreen> m_historyWindow;
+    QPointer<LumoAccount::AccountScreen> m_accountWindow;
+
     QTimer *m_refreshTimer = nullptr;
     QTimer *m_autoPostTimer = nullptr;
     bool m_listDirty = false;
     bool m_registerDirty = false;
+    bool m_resetClearedReload = false;
 };
 
 // Opens the feedback page in the system browser, tagged with the app id.

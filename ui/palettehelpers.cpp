@@ -44,6 +44,16 @@ QColor warningColor()
     return forPalette("#FFA726", "#E65100");
 }
 
+QColor mutedTextColor()
+{
+    return QColor(0x6E, 0x8A, 0x7E);
+}
+
+QString mutedTextStyle()
+{
+    return QStringLiteral("color: %1;").arg(mutedTextColor().name());
+}
+
 void markAccentButton(QWidget *widget)
 {
     if (!widget)

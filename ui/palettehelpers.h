@@ -13,6 +13,10 @@ QColor accentColorForPalette();
 QColor negativeAmountColor();
 QColor positiveAmountColor();
 QColor warningColor();
+// Muted text (captions, memos, placeholders, secondary lines): one colour
+// in both themes; the style sheet form is "color: <it>;".
+QColor mutedTextColor();
+QString mutedTextStyle();
 
 // The button keeps the accent style when the accent colour changes.
 void markAccentButton(QWidget *widget);

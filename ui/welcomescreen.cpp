@@ -104,7 +104,7 @@ QWidget *WelcomeScreen::buildContent()
     offlineNote->setAlignment(Qt::AlignCenter);
     offlineNote->setWordWrap(true);
     applyFontRole(offlineNote, 2);
-    offlineNote->setStyleSheet(QStringLiteral("color: #6e8a7e;"));
+    offlineNote->setStyleSheet(mutedTextStyle());
     layout->addWidget(offlineNote);
     layout->addSpacing(24);
 

@@ -22,6 +22,10 @@ struct Artifact
     bool isValid() const;
 };
 
+// http or https: the only addresses from a feed or from release notes that
+// the program fetches or hands to the browser.
+bool isWebAddress(const QUrl &url);
+
 } // namespace LumoUpdate
 
 Q_DECLARE_METATYPE(LumoUpdate::Artifact)

@@ -12,21 +12,30 @@ Q_LOGGING_CATEGORY(lcUpdateClient, "lumoupdate.client")
 
 namespace LumoUpdate {
 
-QString currentPlatformKey()
+QString platformKey(const QString &kernelType, const QString &cpuArchitecture)
 {
-    // Feeds name x86_64 builds by this key whatever the operating system.
-    if (QSysInfo::currentCpuArchitecture() == QLatin1String("x86_64"))
+    if (cpuArchitecture != QLatin1String("x86_64"))
+        return {};
+    if (kernelType == QLatin1String("linux"))
+        return QStringLiteral("linux-x64");
+    if (kernelType == QLatin1String("winnt"))
         return QStringLiteral("windows-x64");
     return {};
 }
 
-QNetworkRequest makeRequest(const QUrl &url, const QString &appId)
+QString currentPlatformKey()
+{
+    return platformKey(QSysInfo::kernelType(), QSysInfo::currentCpuArchitecture());
+}
+
+QNetworkRequest makeRequest(const QUrl &url, const QString &appId, int transferTimeoutMs)
 {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader,
                       QStringLiteral("LumoUpdateQt/0.1 (%1)").arg(appId));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(transferTimeoutMs);
     return request;
 }
 
@@ -65,7 +74,7 @@ void Client::check()
         return;
     }
     m_inFlight = true;
-    m_network->get(makeRequest(manifestUrl(), m_config.appId));
+    m_network->get(makeRequest(manifestUrl(), m_config.appId, m_config.transferTimeoutMs));
 }
 
 void Client::onReplyFinished(QNetworkReply *reply)

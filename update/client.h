@@ -13,13 +13,16 @@ class QNetworkReply;
 
 namespace LumoUpdate {
 
-// The platform key of the running build in the release feed; empty when
-// no build is published for this processor.
+// The release feed's key for a system, from QSysInfo's kernel type and
+// processor ("linux-x64", "windows-x64"); empty where no build is published.
+QString platformKey(const QString &kernelType, const QString &cpuArchitecture);
+// The key of the system the program runs on.
 QString currentPlatformKey();
 
-// A feed or notes request: our User-Agent and no redirect to a less safe
-// scheme.
-QNetworkRequest makeRequest(const QUrl &url, const QString &appId);
+// A feed or notes request: our User-Agent, no redirect to a less safe
+// scheme, and the transfer time-out.
+QNetworkRequest makeRequest(const QUrl &url, const QString &appId,
+                            int transferTimeoutMs = UpdateConfig::DefaultTransferTimeoutMs);
 
 // Asks the release feed once per check whether a newer build exists and
 // answers with exactly one of the three signals.

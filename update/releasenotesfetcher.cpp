@@ -23,7 +23,8 @@ QUrl releaseNotesUrl(const UpdateConfig &config, const QString &version)
 QUrl localizedNotesUrl(const QUrl &notesUrl, const QString &localeName)
 {
     const QString language = localeName.left(2);
-    if (language.isEmpty() || language == QLatin1String("en"))
+    // The "C" locale is untranslated, that is English.
+    if (language.isEmpty() || language == QLatin1String("en") || localeName == QLatin1String("C"))
         return {};
     QUrl url = notesUrl;
     QString path = url.path(QUrl::FullyDecoded);
@@ -37,6 +38,7 @@ QUrl localizedNotesUrl(const QUrl &notesUrl, const QString &localeName)
 ReleaseNotesFetcher::ReleaseNotesFetcher(const UpdateConfig &config, QObject *parent)
     : ReleaseNotesFetcher(releaseNotesUrl(config, config.currentVersion), config.appId, parent)
 {
+    m_transferTimeoutMs = config.transferTimeoutMs;
 }
 
 ReleaseNotesFetcher::ReleaseNotesFetcher(const QUrl &notesUrl, const QString &appId, QObject *parent)
@@ -52,11 +54,11 @@ ReleaseNotesFetcher::~ReleaseNotesFetcher() = default;
 
 void ReleaseNotesFetcher::fetch()
 {
-    if (!m_localizedUrl.isValid()) {
+    QNetworkReply *reply = m_localizedUrl.isValid() ? get(m_localizedUrl) : nullptr;
+    if (!reply) {
         fetchDefault();
         return;
     }
-    QNetworkReply *reply = m_network->get(makeRequest(m_localizedUrl, m_appId));
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
         const QString notes = notesFrom(reply);
@@ -69,7 +71,12 @@ void ReleaseNotesFetcher::fetch()
 
 void ReleaseNotesFetcher::fetchDefault()
 {
-    QNetworkReply *reply = m_network->get(makeRequest(m_defaultUrl, m_appId));
+    QNetworkReply *reply = get(m_defaultUrl);
+    if (!reply) {
+        // Still answered from the event loop, like every other outcome.
+        QMetaObject::invokeMethod(this, &ReleaseNotesFetcher::notesUnavailable, Qt::QueuedConnection);
+        return;
+    }
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
         const QString notes = notesFrom(reply);
@@ -78,6 +85,13 @@ void ReleaseNotesFetcher::fetchDefault()
         else
             Q_EMIT notesReady(notes);
     });
+}
+
+QNetworkReply *ReleaseNotesFetcher::get(const QUrl &url)
+{
+    if (!isWebAddress(url))
+        return nullptr;
+    return m_network->get(makeRequest(url, m_appId, m_transferTimeoutMs));
 }
 
 QString ReleaseNotesFetcher::notesFrom(QNetworkReply *reply)

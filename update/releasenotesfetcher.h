@@ -15,7 +15,7 @@ namespace LumoUpdate {
 // <base>/../<version>/release-notes.md.
 QUrl releaseNotesUrl(const UpdateConfig &config, const QString &version);
 // The variant in the given language ("de" gives release-notes.de.md);
-// invalid when there is none to try (no language, English).
+// invalid when there is none to try (no language, English, the "C" locale).
 QUrl localizedNotesUrl(const QUrl &notesUrl, const QString &localeName);
 
 // Downloads one version's release notes, the system language's variant
@@ -30,6 +30,7 @@ public:
     ~ReleaseNotesFetcher() override;
 
     void fetch();
+    void setTransferTimeout(int milliseconds) { m_transferTimeoutMs = milliseconds; }
 
     QUrl defaultUrl() const { return m_defaultUrl; }
     QUrl localizedUrl() const { return m_localizedUrl; }
@@ -40,6 +41,9 @@ Q_SIGNALS:
 
 private:
     void fetchDefault();
+    // Only web addresses are fetched: a notes address from a feed must not
+    // read a local file or a resource into the notes view.
+    QNetworkReply *get(const QUrl &url);
     // The trimmed body of a good reply; empty for an error or a blank file.
     static QString notesFrom(QNetworkReply *reply);
 
@@ -47,6 +51,7 @@ private:
     QNetworkAccessManager *m_network;
     QUrl m_defaultUrl;
     QUrl m_localizedUrl;
+    int m_transferTimeoutMs = UpdateConfig::DefaultTransferTimeoutMs;
 };
 
 } // namespace LumoUpdate

@@ -9,10 +9,15 @@ namespace LumoUpdate {
 // every update object.
 struct UpdateConfig
 {
+    static constexpr int DefaultTransferTimeoutMs = 60000;
+
     QString appId;
     QString channel;
     QUrl manifestBaseUrl;
     QString currentVersion;
+    // A feed or notes request that receives nothing for this long fails, so
+    // a server that stops answering cannot leave a check running forever.
+    int transferTimeoutMs = DefaultTransferTimeoutMs;
 };
 
 } // namespace LumoUpdate

@@ -1,6 +1,7 @@
 #include "update/updatedialog.h"
 
 #include "update/releasenotesfetcher.h"
+#include "update/releasenotesview.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -34,8 +35,7 @@ UpdateDialog::UpdateDialog(const Artifact &artifact, const QString &currentVersi
         tr("You have version %1. The latest version is %2.").arg(currentVersion, artifact.version), this));
 
     if (artifact.releaseNotesUrl.isValid()) {
-        m_notesView = new QTextBrowser(this);
-        m_notesView->setOpenExternalLinks(true);
+        m_notesView = new ReleaseNotesView(this);
         m_notesView->setPlaceholderText(tr("Loading release notes…"));
         m_notesView->setMinimumHeight(150);
         layout->addWidget(m_notesView);

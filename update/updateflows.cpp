@@ -63,6 +63,7 @@ void showNewerBuildNotes(const UpdateConfig &config, const QString &appDisplayNa
         }
         auto *fetcher = new ReleaseNotesFetcher(artifact.releaseNotesUrl, config.appId,
                                                 QCoreApplication::instance());
+        fetcher->setTransferTimeout(config.transferTimeoutMs);
         QObject::connect(fetcher, &ReleaseNotesFetcher::notesReady, fetcher, [=](const QString &markdown) {
             reportFinished(callbacks);
             if (parent)

@@ -1,5 +1,7 @@
 #include "update/whatsnewdialog.h"
 
+#include "update/releasenotesview.h"
+
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -14,7 +16,7 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &shownVers
                                const QString &runningVersion, const QString &appDisplayName,
                                QWidget *parent, const QUrl &downloadUrl)
     : QDialog(parent)
-    , m_notesView(new QTextBrowser(this))
+    , m_notesView(new ReleaseNotesView(this))
     , m_downloadUrl(downloadUrl)
 {
     setWindowTitle(tr("What's New in %1 %2").arg(appDisplayName, shownVersion));
@@ -31,7 +33,6 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &shownVers
     heading->setFont(headingFont);
     layout->addWidget(heading);
 
-    m_notesView->setOpenExternalLinks(true);
     m_notesView->setMarkdown(markdown);
     layout->addWidget(m_notesView);
 

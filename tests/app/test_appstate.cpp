@@ -16,6 +16,7 @@
 #include "support/fakeonlineservices.h"
 #include "support/fakeserver.h"
 #include "support/memorytokenstore.h"
+#include "support/onlineenvironment.h"
 #include "sync/syncengine.h"
 #include "ui/thememanager.h"
 
@@ -37,23 +38,16 @@ struct StartupFixture
 {
     QTemporaryDir dir;
     EnvironmentOverride dataDir{"TALLYRA_DATA_DIR", dir.path().toUtf8()};
-    FakeServer server;
-    std::unique_ptr<FakeOnlineServices> services;
-    std::unique_ptr<EnvironmentOverride> authUrl;
-    std::unique_ptr<EnvironmentOverride> accountUrl;
-    std::unique_ptr<EnvironmentOverride> syncUrl;
+    OnlineEnvironment online;
+    FakeServer &server = online.server;
+    std::unique_ptr<FakeOnlineServices> &services = online.services;
     std::shared_ptr<MemoryTokenStore::Map> tokens = std::make_shared<MemoryTokenStore::Map>();
     std::unique_ptr<AppState> state;
 
     StartupFixture()
     {
-        if (!server.start())
+        if (!online.start())
             qFatal("fake server did not start");
-        services = std::make_unique<FakeOnlineServices>(&server);
-        const LumoAccount::ClientConfig config = services->config();
-        authUrl = std::make_unique<EnvironmentOverride>("AUTH_BASE_URL", config.authBaseUrl.toUtf8());
-        accountUrl = std::make_unique<EnvironmentOverride>("ACCOUNT_API_URL", config.accountApiUrl.toUtf8());
-        syncUrl = std::make_unique<EnvironmentOverride>("SYNC_API_URL", services->syncBaseUrl().toUtf8());
     }
 
     void storePreference(const QString &key, const QString &value)
@@ -298,10 +292,16 @@ private Q_SLOTS:
         f.makeLocalChange(QStringLiteral("while-signed-in"));
         QVERIFY(f.syncScheduled());
 
+        QTRY_VERIFY(f.state->syncEngine()->state() != SyncEngine::Syncing);
+        f.state->preferencesRepository()->set(QStringLiteral("syncCursor"), QStringLiteral("c1"));
         QSignalSpy signedOut(f.auth(), &LumoAccount::AuthClient::logoutCompleted);
         f.auth()->logout();
         QTRY_COMPARE(signedOut.count(), 1);
         QVERIFY(!f.autoSyncRunning());
+        // The change made just before sign-out is not synced without a token,
+        // and the signed-out user's place in the feed is forgotten.
+        QVERIFY(!f.syncScheduled());
+        QVERIFY(!f.state->preferencesRepository()->get(QStringLiteral("syncCursor")));
     }
 
     void onlineAddressesComeFromTheEnvironment()

@@ -1,6 +1,7 @@
 #include "databasefixture.h"
 #include "support/testmain.h"
 
+#include "data/accountrepository.h"
 #include "data/preferencesrepository.h"
 
 #include <QSignalSpy>
@@ -78,6 +79,51 @@ private Q_SLOTS:
     }
 
     void failingCommitIsReported()
+    {
+        // A deferred foreign key lets every statement pass and fails COMMIT.
+        DatabaseFixture f;
+        QSignalSpy errors(f.database.get(), &Database::migrationError);
+        QSignalSpy applied(f.database.get(), &Database::migrationApplied);
+        const QString script = QStringLiteral(
+            "CREATE TABLE owner (id INTEGER PRIMARY KEY);\n"
+            "CREATE TABLE owned (owner_id INTEGER REFERENCES owner(id) DEFERRABLE INITIALLY DEFERRED);\n"
+            "INSERT INTO owned VALUES (7);\n");
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("Migration 6 failed")));
+        QVERIFY(!f.database->applyMigration(6, QStringLiteral("commit fails"), script));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.first().at(0).toInt(), 6);
+        QVERIFY(errors.first().at(1).toString().contains(QStringLiteral("FOREIGN KEY")));
+        QCOMPARE(applied.count(), 0);
+        QVERIFY(!f.scalar(QStringLiteral("SELECT name FROM sqlite_master WHERE name = 'owned'")).isValid());
+        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 5);
+        // The connection is usable afterwards.
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO preferences VALUES ('after', '1')")));
+    }
+
+    void aFailingSqlTransactionCommitWritesAndAnnouncesNothing()
+    {
+        DatabaseFixture f;
+        AccountRepository accounts(f.database.get());
+        QSignalSpy changed(&accounts, &AccountRepository::accountsChanged);
+        QVERIFY(f.exec(QStringLiteral("CREATE TABLE owned (owner_id TEXT REFERENCES accounts(id) DEFERRABLE "
+                                      "INITIALLY DEFERRED)")));
+        {
+            SqlTransaction sql(f.database.get());
+            Account account;
+            account.id = QStringLiteral("a");
+            account.name = QStringLiteral("A");
+            account.createdAt = account.updatedAt = QDateTime::currentDateTimeUtc();
+            QVERIFY(accounts.insert(account));
+            QVERIFY(f.exec(QStringLiteral("INSERT INTO owned VALUES ('nobody')")));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("commit failed")));
+            QVERIFY(!sql.commit());
+        }
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(!accounts.findById(QStringLiteral("a")));
+        QCOMPARE(f.scalar(QStringLiteral("SELECT COUNT(*) FROM owned")).toInt(), 0);
+    }
+
+    void migrationInsideAnOpenTransactionIsRefused()
     {
         // A migration cannot start inside a transaction that is already open.
         DatabaseFixture f;

@@ -9,6 +9,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 namespace {
@@ -227,6 +228,12 @@ private Q_SLOTS:
 
         // a duplicate id is refused
         QVERIFY(!repo.insert(t));
+
+        // an update that finds no row stored nothing: a failure, unannounced
+        changed.clear();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("update failed")));
+        QVERIFY(!repo.update(makeTransaction(QStringLiteral("nobody"), QStringLiteral("a"), QDate(2024, 3, 5), 1)));
+        QCOMPARE(changed.count(), 0);
     }
 
     void transactionDeletionAndRestoreByAccount()

@@ -1,3 +1,4 @@
+#include "data/recordid.h"
 #include "registerfixture.h"
 
 #include "data/accountrepository.h"
@@ -14,8 +15,18 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 #include <QtTest>
+
+void fillBuffer(RegisterModel *model, const QString &date, const QString &payee, const QString &payment,
+    const QString &deposit, const QString &mark)
+{
+    RegisterModel::EditBuffer &buffer = model->buffer();
+    buffer.date = date;
+    buffer.payee = payee;
+    buffer.payment = payment;
+    buffer.deposit = deposit;
+    buffer.clearedMark = mark;
+}
 
 FakePrompts::FakePrompts()
 {
@@ -113,7 +124,7 @@ Category AppFixture::addCategory(const QString &name, const QString &parentId)
 Transaction AppFixture::addTransaction(const QString &accountId, const QDate &date, const QString &payee, qint64 amount)
 {
     Transaction transaction;
-    transaction.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    transaction.id = newRecordId();
     transaction.accountId = accountId;
     transaction.date = date;
     transaction.payee = payee;
@@ -216,7 +227,7 @@ FakePrompts::DialogStep inspect(const std::function<void(QDialog *)> &look, int 
 SplitLine makeSplitLine(const QString &categoryId, qint64 amount, const QString &memo)
 {
     SplitLine line;
-    line.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    line.id = newRecordId();
     line.categoryId = categoryId;
     line.amount = amount;
     line.memo = memo;

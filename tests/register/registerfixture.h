@@ -7,6 +7,8 @@
 #include "data/transaction.h"
 #include "register/userprompts.h"
 
+#include "register/registermodel.h"
+
 #include <QDialog>
 #include <QList>
 #include <QStringList>
@@ -73,6 +75,9 @@ bool fillTransactionForm(QDialog *dialog, const FormInput &input);
 // Sets one row of a split-lines table: category label, amount, memo.
 bool setSplitLine(QWidget *splitLinesWidget, int row, const QString &category, qint64 cents,
     const QString &memo = QString());
+// Fills the register's edit buffer directly, for rules of the commit itself.
+void fillBuffer(RegisterModel *model, const QString &date, const QString &payee, const QString &payment,
+    const QString &deposit, const QString &mark = QString());
 // A scripted dialog step that fills the form and accepts it.
 FakePrompts::DialogStep acceptForm(const FormInput &input);
 // A scripted dialog step that only looks at the dialog, then answers.

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -186,6 +187,27 @@ private Q_SLOTS:
         QCOMPARE(id, expected == QLatin1String("food") ? food.id
                 : expected == QLatin1String("fuel")    ? fuel.id
                                                        : QString());
+    }
+
+    void changingTheAccountRefreshesThePayees()
+    {
+        AppFixture f;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        f.addAccount(QStringLiteral("Savings"), AccountType::Savings);
+        f.addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("Landlord"), -100);
+        RecurringFormDialog dialog(f.app());
+        auto *accounts = findNamed<QComboBox>(&dialog, "accountCombo");
+        auto *payee = findNamed<QLineEdit>(&dialog, "payeeEdit");
+        QVERIFY(accounts && payee);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int index = 0; index < accounts->count(); ++index) {
+                accounts->setCurrentIndex(index);
+                QCoreApplication::processEvents();
+            }
+        }
+        const QAbstractItemModel *payees = payee->completer()->model();
+        QCOMPARE(payees->rowCount(), 1);
+        QCOMPARE(payees->index(0, 0).data().toString(), QStringLiteral("Landlord"));
     }
 
     void leadDaysOnlyWithAutoPost()

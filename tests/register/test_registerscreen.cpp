@@ -7,7 +7,9 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/datefield.h"
 #include "register/registerdelegate.h"
+#include "register/smartamountfield.h"
 #include "register/registerfilter.h"
 #include "register/smartdateedit.h"
 #include "register/transactionactions.h"
@@ -42,18 +44,6 @@ Transaction addFull(AppFixture &f, const QString &accountId, const QDate &date, 
     transaction.cleared = cleared;
     f.app()->transactionRepository()->update(transaction);
     return transaction;
-}
-
-// Fills the new row's buffer directly, for rules of the commit itself.
-void fillBuffer(RegisterModel *model, const QString &date, const QString &payee, const QString &payment,
-    const QString &deposit, const QString &mark = QString())
-{
-    RegisterModel::EditBuffer &buffer = model->buffer();
-    buffer.date = date;
-    buffer.payee = payee;
-    buffer.payment = payment;
-    buffer.deposit = deposit;
-    buffer.clearedMark = mark;
 }
 
 } // namespace
@@ -298,6 +288,51 @@ private Q_SLOTS:
         QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("balanceValue"))->text(), sumTooLargeText());
         QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("unclearedValue"))->text(), sumTooLargeText());
         QCOMPARE(h.screen()->findChild<QLabel *>(QStringLiteral("clearedValue"))->text(), QStringLiteral("$0.00"));
+    }
+
+    void editingOneTransferLegMovesTheOther_data()
+    {
+        QTest::addColumn<bool>("throughForm");
+        QTest::newRow("typed into the register") << false;
+        QTest::newRow("through the transaction form") << true;
+    }
+
+    void editingOneTransferLegMovesTheOther()
+    {
+        QFETCH(bool, throughForm);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"), AccountType::Savings);
+        h.show(checking.id);
+        h.typeNewRow({QStringLiteral("4/1/2024"), QStringLiteral("[Transfer] Savings"), QString(), QString(),
+            QStringLiteral("50.00"), QString()});
+        const Transaction out = h.fixture().liveTransactions(checking.id).value(0);
+        const int row = h.model()->viewRowOfTransaction(out.id);
+        const QDate moved(2024, 4, 9);
+
+        if (throughForm) {
+            h.prompts().steps = {[moved](QDialog *dialog) {
+                findNamed<SmartAmountField>(dialog, "amountField")->setMinorUnits(7500);
+                findNamed<DateField>(dialog, "dateField")->setDate(moved);
+                return int(QDialog::Accepted);
+            }};
+            h.screen()->editRowInDialog(row);
+        } else {
+            h.goTo(row, RegisterModel::PaymentColumn);
+            h.model()->buffer().payment = QStringLiteral("75.00");
+            h.model()->buffer().date = QStringLiteral("4/9/2024");
+            h.press(Qt::Key_Return, Qt::ControlModifier);
+        }
+
+        const Transaction stored = h.app()->transactionRepository()->findById(out.id).value();
+        QCOMPARE(stored.amount, qint64(-7500));
+        QCOMPARE(stored.date, moved);
+        const QList<Transaction> in = h.fixture().liveTransactions(savings.id);
+        QCOMPARE(in.size(), 1);
+        QCOMPARE(in[0].amount, qint64(7500));
+        QCOMPARE(in[0].date, moved);
+        QCOMPARE(in[0].syncStatus, SyncStatus::Pending);
+        QVERIFY(in[0].version > 1);
     }
 
     void reloadWaitsForTheOpenEditor()
@@ -603,6 +638,30 @@ private Q_SLOTS:
         QCOMPARE(h.statusText(), QStringLiteral("Transaction memorized as recurring"));
     }
 
+    void aFailedMemorizeKeepsTheForm()
+    {
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Transaction rent = h.fixture().addTransaction(checking.id, QDate(2024, 3, 1), QStringLiteral("Rent"),
+            -120000);
+        h.show(checking.id);
+        QVERIFY(h.fixture().failInsertsInto(QStringLiteral("recurring_transactions")));
+        QString payeeOnReopen;
+        h.prompts().steps = {[](QDialog *dialog) {
+                                 findNamed<QLineEdit>(dialog, "payeeEdit")->setText(QStringLiteral("Rent, flat"));
+                                 return int(QDialog::Accepted);
+                             },
+            inspect([&](QDialog *dialog) { payeeOnReopen = findNamed<QLineEdit>(dialog, "payeeEdit")->text(); })};
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("RecurringRepository.*forced failure")));
+
+        h.screen()->memorizeRow(h.model()->viewRowOfTransaction(rent.id));
+        QCOMPARE(h.prompts().dialogRuns, 2);
+        QCOMPARE(payeeOnReopen, QStringLiteral("Rent, flat"));
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages[0].title, QStringLiteral("Save Failed"));
+        QCOMPARE(h.fixture().countRows(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 0);
+    }
+
     void memorizeRefusesOldDatesAndCancel()
     {
         RegisterHarness h;
@@ -846,6 +905,48 @@ private Q_SLOTS:
         QVERIFY(buffer.deposit.isEmpty());
     }
 
+    void passingThroughTheCategoryCellKeepsTheStoredCategory_data()
+    {
+        QTest::addColumn<bool>("autofill");
+        QTest::newRow("autofilled from the payee") << true;
+        QTest::newRow("soft-deleted category of an existing row") << false;
+    }
+
+    // Return through every cell of the row, changing nothing in the
+    // category cell, then save.
+    void passingThroughTheCategoryCellKeepsTheStoredCategory()
+    {
+        QFETCH(bool, autofill);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Category housing = h.fixture().addCategory(QStringLiteral("Housing"));
+        h.fixture().addCategory(QStringLiteral("Maintenance"), housing.id);
+        const Category transport = h.fixture().addCategory(QStringLiteral("Transportation"));
+        const Category car = h.fixture().addCategory(QStringLiteral("Maintenance"), transport.id);
+        const Transaction last = addFull(h.fixture(), checking.id, QDate(2024, 1, 1), QStringLiteral("Garage"), -5000,
+            car.id);
+        if (!autofill)
+            QVERIFY(h.app()->categoryRepository()->softDelete(car.id));
+        h.show(checking.id);
+
+        const int row = autofill ? h.model()->newRowPosition() : h.model()->viewRowOfTransaction(last.id);
+        h.goTo(row, RegisterModel::PayeeColumn);
+        h.press(Qt::Key_Return);
+        if (autofill) {
+            h.type(QStringLiteral("Garage"));
+            if (QApplication::activePopupWidget())
+                h.press(Qt::Key_Escape);
+        }
+        // Past the last cell Return saves the row and the cursor moves on.
+        for (int step = 0; step < 10 && h.table()->currentIndex().row() == row; ++step)
+            h.press(Qt::Key_Return);
+
+        const QList<Transaction> stored = h.fixture().liveTransactions(checking.id);
+        QCOMPARE(stored.size(), autofill ? 2 : 1);
+        for (const Transaction &transaction : stored)
+            QCOMPARE(transaction.categoryId, car.id);
+    }
+
     void payeeCompletionOffersOtherAccountsAsTransfers()
     {
         RegisterHarness h;
@@ -1026,6 +1127,46 @@ private Q_SLOTS:
         QTest::mouseDClick(h.table()->viewport(), Qt::LeftButton, {}, centre);
         QApplication::processEvents();
         QCOMPARE(h.prompts().dialogRuns, 1);
+    }
+
+    void theOpeningBalanceRowOffersNoWrites()
+    {
+        RegisterHarness h;
+        const Account legacy = h.fixture().addAccount(QStringLiteral("Legacy"), AccountType::Checking, Currency::USD,
+            70000);
+        h.fixture().addTransaction(legacy.id, QDate(2024, 1, 2), QStringLiteral("Shop"), -100);
+        h.show(legacy.id);
+        const int row = 0;
+        QVERIFY(h.model()->rowAt(row).transaction.id.isEmpty());
+
+        QStringList texts;
+        QTimer::singleShot(0, [&texts] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    texts.append(action->text());
+            }
+            menu->close();
+        });
+        h.screen()->onContextMenu(h.table()->visualRect(h.model()->index(row, 2)).center());
+        QCOMPARE(texts, (QStringList{"&Insert New", "&New Transaction...", "Show &Details..."}));
+
+        // The same commands from keys and clicks, and the actions themselves.
+        h.screen()->editRowInDialog(row);
+        h.screen()->duplicateRow(row);
+        h.screen()->memorizeRow(row);
+        h.screen()->toggleClearedAt(row);
+        const Transaction synthetic = h.model()->rowAt(row).transaction;
+        QVERIFY(!TransactionActions::editTransaction(h.app(), synthetic));
+        QVERIFY(!TransactionActions::editSplits(h.app(), synthetic));
+        QVERIFY(!TransactionActions::duplicateTransaction(h.app(), synthetic));
+        QVERIFY(!TransactionActions::toggleCleared(h.app(), synthetic));
+        QCOMPARE(h.prompts().dialogRuns, 0);
+        QCOMPARE(h.fixture().liveTransactions(legacy.id).size(), 1);
+        QCOMPARE(h.fixture().countRows(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 0);
+        QCOMPARE(h.app()->accountRepository()->findById(legacy.id)->startingBalance, qint64(70000));
     }
 
     void contextMenuOffersTheRowCommands()

@@ -397,6 +397,100 @@ private Q_SLOTS:
         QCOMPARE(reread(f, t.id).version, versionAfter);
     }
 
+    // A row changed, deleted or removed elsewhere while the action's prompt
+    // was open is not written over; a push that only stored a server id is
+    // no change, and the write keeps that id.
+    void aCopyNeverOverwritesNewerData_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("change");
+        const char *actions[] = {"delete", "edit", "split", "toggle cleared", "flip cleared"};
+        for (const char *action : actions) {
+            for (const char *change : {"edited", "deleted", "gone", "pushed"})
+                QTest::addRow("%s, %s", action, change) << QString::fromLatin1(action) << QString::fromLatin1(change);
+        }
+    }
+
+    void aCopyNeverOverwritesNewerData()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, change);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        TransactionRepository *transactions = f.app()->transactionRepository();
+        const Account account = f.addAccount(QStringLiteral("Main"));
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        const Category fuel = f.addCategory(QStringLiteral("Fuel"));
+        const Transaction shown = transactions->findById(
+            f.addTransaction(account.id, QDate(2024, 3, 1), QStringLiteral("Store"), -10000).id).value();
+
+        std::optional<Transaction> afterChange;
+        const auto changeElsewhere = [&] {
+            if (afterChange)
+                return;
+            if (change == QLatin1String("edited")) {
+                Transaction edited = shown;
+                edited.amount = -12000;
+                edited.version += 1;
+                QVERIFY(transactions->update(edited));
+            } else if (change == QLatin1String("deleted")) {
+                QVERIFY(transactions->softDelete(shown.id));
+            } else if (change == QLatin1String("gone")) {
+                QVERIFY(f.execSql(QStringLiteral("DELETE FROM transactions WHERE id = '%1'").arg(shown.id)));
+            } else {
+                QVERIFY(transactions->markSynced(shown.id, QStringLiteral("server-7")));
+            }
+            afterChange = transactions->findById(shown.id).value_or(Transaction());
+        };
+
+        bool written = false;
+        if (action == QLatin1String("delete")) {
+            prompts.whilePrompting = changeElsewhere;
+            written = confirmDelete(f.app(), shown);
+        } else if (action == QLatin1String("edit")) {
+            prompts.whilePrompting = changeElsewhere;
+            prompts.steps = {inspect([](QDialog *) {}, QDialog::Accepted)};
+            written = editTransaction(f.app(), shown);
+        } else if (action == QLatin1String("split")) {
+            prompts.whilePrompting = changeElsewhere;
+            prompts.steps = {[&](QDialog *dialog) {
+                QWidget *lines = findNamed<QWidget>(dialog, "splitLinesWidget");
+                setSplitLine(lines, 0, food.name, 6000);
+                setSplitLine(lines, 1, fuel.name, 4000);
+                return int(QDialog::Accepted);
+            }};
+            written = editSplits(f.app(), shown);
+        } else {
+            // No prompt of its own: the copy went stale on screen.
+            changeElsewhere();
+            written = action == QLatin1String("toggle cleared") ? TransactionActions::toggleCleared(f.app(), shown)
+                                                                 : flipCleared(f.app(), shown);
+        }
+        QVERIFY(afterChange);
+
+        const std::optional<Transaction> stored = transactions->findById(shown.id);
+        if (change == QLatin1String("pushed")) {
+            QVERIFY(written);
+            QCOMPARE(stored->version, shown.version + 1);
+            QCOMPARE(stored->serverId, QStringLiteral("server-7"));
+            return;
+        }
+        QVERIFY(!written);
+        QCOMPARE(prompts.messages.last().title, QStringLiteral("Transaction Changed"));
+        QCOMPARE(prompts.dialogRuns, action == QLatin1String("edit") || action == QLatin1String("split") ? 1 : 0);
+        QCOMPARE(stored.has_value(), change != QLatin1String("gone"));
+        if (stored) {
+            QCOMPARE(stored->version, afterChange->version);
+            QCOMPARE(stored->amount, afterChange->amount);
+            QCOMPARE(stored->cleared, afterChange->cleared);
+            QCOMPARE(stored->isSplit, false);
+            QCOMPARE(stored->deletedAt.has_value(), afterChange->deletedAt.has_value());
+        }
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM split_lines")), 0);
+    }
+
     void duplicatingATransferLegMakesANewPair()
     {
         AppFixture f;

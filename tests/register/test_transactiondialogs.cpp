@@ -12,6 +12,7 @@
 #include "register/transactionactions.h"
 #include "register/transactiondetailsdialog.h"
 #include "register/transactionformdialog.h"
+#include "screens/recurringformdialog.h"
 #include "ui/palettehelpers.h"
 
 #include <QAbstractItemView>
@@ -458,6 +459,64 @@ private Q_SLOTS:
         QCOMPARE(lines[0].categoryId, food.id);
         QCOMPARE(lines[1].categoryId, fuel.id);
         QVERIFY(lines[2].categoryId.isEmpty());
+    }
+
+    void twoCategoriesNamedAlikeStayApart_data()
+    {
+        QTest::addColumn<QString>("through");
+        QTest::newRow("split editor") << "split editor";
+        QTest::newRow("transaction form") << "form";
+        QTest::newRow("transaction form with split lines") << "form with splits";
+        QTest::newRow("recurring form") << "recurring form";
+    }
+
+    // Housing > Maintenance is listed before Transportation > Maintenance;
+    // passing through a chooser unchanged keeps the second.
+    void twoCategoriesNamedAlikeStayApart()
+    {
+        QFETCH(QString, through);
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        const Category housing = f.addCategory(QStringLiteral("Housing"));
+        f.addCategory(QStringLiteral("Maintenance"), housing.id);
+        const Category transport = f.addCategory(QStringLiteral("Transportation"));
+        const Category car = f.addCategory(QStringLiteral("Maintenance"), transport.id);
+
+        if (through == QLatin1String("recurring form")) {
+            RecurringTransaction rule;
+            rule.id = QStringLiteral("rule");
+            rule.accountId = checking.id;
+            rule.payee = QStringLiteral("Garage");
+            rule.amount = -5000;
+            rule.categoryId = car.id;
+            rule.startDate = rule.nextDueDate = QDate(2024, 1, 1);
+            RecurringFormDialog dialog(f.app(), rule);
+            QCOMPARE(dialog.recurring().categoryId, car.id);
+            return;
+        }
+
+        Transaction garage = storedTransaction(f, checking.id, QStringLiteral("Garage"), -5000);
+        const bool splits = through != QLatin1String("form");
+        if (splits) {
+            garage.isSplit = true;
+            QVERIFY(TransactionActions::saveSplitLines(f.app(), garage, {makeSplitLine(car.id, -5000)}));
+            QVERIFY(f.app()->transactionRepository()->update(garage));
+        } else {
+            garage.categoryId = car.id;
+            QVERIFY(f.app()->transactionRepository()->update(garage));
+        }
+        prompts.steps = {[](QDialog *) { return int(QDialog::Accepted); }};
+        QVERIFY(through == QLatin1String("split editor") ? TransactionActions::editSplits(f.app(), garage)
+                                                          : TransactionActions::editTransaction(f.app(), garage));
+        if (splits) {
+            const QList<SplitLine> lines = f.app()->splitLineRepository()->listByTransaction(garage.id);
+            QCOMPARE(lines.size(), 1);
+            QCOMPARE(lines[0].categoryId, car.id);
+        } else {
+            QCOMPARE(f.app()->transactionRepository()->findById(garage.id)->categoryId, car.id);
+        }
     }
 
     void categoryCompletionMatchesAnywhereInAnyCase()

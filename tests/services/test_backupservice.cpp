@@ -1,15 +1,19 @@
 #include "servicesfixture.h"
 #include "support/testmain.h"
 
+#include "data/splitlinerepository.h"
 #include "services/backupservice.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
 #include <QRegularExpression>
+#include <QSqlDriver>
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -366,24 +370,216 @@ private Q_SLOTS:
         QCOMPARE(f.scalar(QStringLiteral("SELECT name FROM accounts")).toString(), QStringLiteral("Plain"));
     }
 
-    void failedCommitSkipsTheWholeTable()
+    void failedRestoreKeepsTheOldDataWhole_data()
     {
+        QTest::addColumn<QString>("sabotage");
+        QTest::addColumn<QStringList>("errors");
+
+        const QString failed = QStringLiteral("The backup could not be restored. No data was changed.");
+        // abs() of the lowest integer is an error of the database, not of the row.
+        QTest::newRow("database error at the last table")
+            << QStringLiteral("CREATE TRIGGER sabotage BEFORE INSERT ON reconciliations BEGIN "
+                              "SELECT abs(-9223372036854775808); END")
+            << QStringList({failed, QStringLiteral("reconciliations/recon-2.json: unexpected error")});
+        // With deferred checks the orphan category only fails at the commit.
+        QTest::newRow("commit refused") << QStringLiteral("PRAGMA defer_foreign_keys = ON") << QStringList{failed};
+    }
+
+    void failedRestoreKeepsTheOldDataWhole()
+    {
+        QFETCH(QString, sabotage);
+        QFETCH(QStringList, errors);
+
+        ServicesFixture source;
+        fillEveryTable(source);
+        for (const char *sql :
+             {"UPDATE accounts SET name = 'Renamed', updated_at = '2025-01-01T00:00:00Z' WHERE id = 'acc-1'",
+              "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('acc-3', 'Extra', "
+              "'2025-01-01T00:00:00Z', '2025-01-01T00:00:00Z')",
+              "UPDATE transactions SET amount = -1 WHERE id = 'tx-1'",
+              "DELETE FROM split_lines WHERE id = 'sl-2'",
+              "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, "
+              "completed_at, created_at, updated_at) VALUES ('recon-2', 'acc-3', '2025-01-31', 1, 1, "
+              "'2025-02-01T00:00:00Z', '2025-02-01T00:00:00Z', '2025-02-01T00:00:00Z')"})
+            QVERIFY(source.exec(QString::fromLatin1(sql)));
+        Entries entries = readArchive(BackupService(source.database.get()).exportBackup());
+        entries.prepend({QStringLiteral("categories/orphan.json"),
+                         rowJson(categoryRow(QStringLiteral("orphan"), QStringLiteral("missing")))});
+        const QByteArray archive = makeArchive(entries);
+
+        ServicesFixture target;
+        fillEveryTable(target);
+        QMap<QString, QMap<QString, QJsonObject>> before;
+        for (const QString &table : kTables)
+            before.insert(table, dump(target, table));
+        QVERIFY(target.exec(sabotage));
+
+        const BackupImportResult result = BackupService(target.database.get()).importBackup(archive, 1);
+        QCOMPARE(result.errors, errors);
+        QCOMPARE(result.totalImported(), 0);
+        QVERIFY(result.totalSkipped() > 0);
+        for (const QString &table : kTables)
+            QCOMPARE(dump(target, table), before.value(table));
+        QVERIFY(!target.database->isBulkWriteInProgress());
+    }
+
+    void splitTransactionRestoresWhole_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("localUpdatedAt");
+        QTest::addColumn<bool>("backupLines");
+
+        const QString earlier = QStringLiteral("2024-05-01T09:00:00Z");
+        const QString later = QStringLiteral("2024-05-02T10:00:00Z");
+        QTest::newRow("replace all") << 1 << later << true;
+        QTest::newRow("skip existing") << 0 << later << false;
+        QTest::newRow("keep newer, local edit newer") << 2 << later << false;
+        QTest::newRow("keep newer, backup newer") << 2 << earlier << true;
+    }
+
+    // The register re-saves a transaction's lines as a whole, with new ids.
+    void splitTransactionRestoresWhole()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, localUpdatedAt);
+        QFETCH(bool, backupLines);
+
         ServicesFixture f;
-        // With deferred checks the orphan only fails when its table commits.
-        QVERIFY(f.exec(QStringLiteral("PRAGMA defer_foreign_keys = ON")));
-        const QByteArray archive = makeArchive({
-            {QStringLiteral("categories/parent.json"), rowJson(categoryRow(QStringLiteral("parent"), QString()))},
-            {QStringLiteral("categories/orphan.json"), rowJson(categoryRow(QStringLiteral("orphan"), "missing"))},
-            {QStringLiteral("recurring/r.json"), rowJson(QJsonObject{{QStringLiteral("id"), QStringLiteral("r")}})},
-            {QStringLiteral("manifest.json"), manifest()},
-        });
+        f.addAccount(QStringLiteral("acc"));
+        const QStringList arrange = {
+            "INSERT INTO categories (id, name, created_at, updated_at) VALUES ('food', 'Food', "
+            "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')",
+            "INSERT INTO categories (id, name, created_at, updated_at) VALUES ('home', 'Home', "
+            "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')",
+            "INSERT INTO transactions (id, account_id, date, payee, amount, is_split, created_at, updated_at) "
+            "VALUES ('tx', 'acc', '2024-05-01', 'Market', -10000, 1, '2024-05-01T10:00:00Z', "
+            "'2024-05-01T10:00:00Z')",
+            "INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) VALUES "
+            "('old-1', 'tx', 'food', -6000, '2024-05-01T10:00:00Z', '2024-05-01T10:00:00Z')",
+            "INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) VALUES "
+            "('old-2', 'tx', 'home', -4000, '2024-05-01T10:00:00Z', '2024-05-01T10:00:00Z')",
+        };
+        for (const QString &sql : arrange)
+            QVERIFY(f.exec(sql));
+        const QByteArray archive = BackupService(f.database.get()).exportBackup();
+
+        const QDateTime stamp = QDateTime::fromString(localUpdatedAt, Qt::ISODate);
+        QList<SplitLine> lines(3);
+        for (int i = 0; i < 3; ++i)
+            lines[i] = SplitLine{QStringLiteral("new-%1").arg(i + 1), QString(), QStringLiteral("food"),
+                                 i == 0 ? -5000 : -2500, QString(), stamp, stamp};
+        QVERIFY(SplitLineRepository(f.database.get()).replaceForTransaction(QStringLiteral("tx"), lines));
+        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET updated_at = '%1' WHERE id = 'tx'").arg(localUpdatedAt)));
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, mode);
+        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(result.transactionsImported, backupLines ? 1 : 0);
+        QCOMPARE(result.splitLinesImported, backupLines ? 2 : 0);
+        QCOMPARE(result.splitLinesSkipped, backupLines ? 0 : 2);
+        QStringList ids;
+        QSqlQuery query(*f.database->db());
+        QVERIFY(query.exec(QStringLiteral("SELECT id FROM split_lines WHERE transaction_id = 'tx' ORDER BY id")));
+        while (query.next())
+            ids.append(query.value(0).toString());
+        QCOMPARE(ids, backupLines ? QStringList({"old-1", "old-2"}) : QStringList({"new-1", "new-2", "new-3"}));
+        QCOMPARE(f.count(QStringLiteral("SELECT SUM(amount) FROM split_lines WHERE transaction_id = 'tx'")), -10000);
+    }
+
+    void valuesThatDoNotFitTheirColumnAreSkipped_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QVariant>("stored"); // invalid: the row is skipped
+
+        QTest::newRow("amount with letters") << "amount" << QByteArray("\"12abc\"") << QVariant();
+        QTest::newRow("amount as text") << "amount" << QByteArray("\"12\"") << QVariant();
+        QTest::newRow("lowest amount") << "amount" << QByteArray("-9223372036854775808") << QVariant();
+        QTest::newRow("amount beyond 64 bits") << "amount" << QByteArray("1e19") << QVariant();
+        QTest::newRow("amount as list") << "amount" << QByteArray("[1]") << QVariant();
+        QTest::newRow("flag as text") << "cleared" << QByteArray("\"yes\"") << QVariant();
+        QTest::newRow("no such month") << "date" << QByteArray("\"2024-13-01\"") << QVariant();
+        QTest::newRow("date as typed") << "date" << QByteArray("\"5/1/2024\"") << QVariant();
+        QTest::newRow("date without padding") << "date" << QByteArray("\"2024-5-1\"") << QVariant();
+        QTest::newRow("date with time") << "date" << QByteArray("\"2024-05-01T10:00:00Z\"") << QVariant();
+        QTest::newRow("date as number") << "date" << QByteArray("20240501") << QVariant();
+        QTest::newRow("empty date") << "date" << QByteArray("\"\"") << QVariant();
+        QTest::newRow("payee as number") << "payee" << QByteArray("42") << QVariant();
+        QTest::newRow("payee missing") << "payee" << QByteArray("null") << QVariant();
+
+        QTest::newRow("next to lowest amount")
+            << "amount" << QByteArray("-9223372036854775807") << QVariant(qlonglong(-9223372036854775807LL));
+        QTest::newRow("fraction dropped") << "amount" << QByteArray("-1250.7") << QVariant(qlonglong(-1250));
+        QTest::newRow("flag as boolean") << "cleared" << QByteArray("true") << QVariant(qlonglong(1));
+        QTest::newRow("leap day") << "date" << QByteArray("\"2024-02-29\"") << QVariant(QStringLiteral("2024-02-29"));
+        QTest::newRow("no memo") << "memo" << QByteArray("null") << QVariant(QStringLiteral("<null>"));
+    }
+
+    void valuesThatDoNotFitTheirColumnAreSkipped()
+    {
+        QFETCH(QString, key);
+        QFETCH(QByteArray, json);
+        QFETCH(QVariant, stored);
+
+        ServicesFixture f;
+        f.addAccount(QStringLiteral("acc"));
+        QJsonObject row{{QStringLiteral("id"), QStringLiteral("t")},
+                        {QStringLiteral("account_id"), QStringLiteral("acc")},
+                        {QStringLiteral("date"), QStringLiteral("2024-05-01")},
+                        {QStringLiteral("payee"), QStringLiteral("Grocer")},
+                        {QStringLiteral("memo"), QStringLiteral("weekly")},
+                        {QStringLiteral("amount"), -100},
+                        {QStringLiteral("created_at"), QStringLiteral("2024-05-01T10:00:00Z")},
+                        {QStringLiteral("updated_at"), QStringLiteral("2024-05-01T10:00:00Z")}};
+        const QJsonDocument value = QJsonDocument::fromJson("{\"v\": " + json + "}");
+        QVERIFY(value.isObject());
+        row.insert(key, value.object().value(QStringLiteral("v")));
+        const QByteArray archive = makeArchive({{QStringLiteral("transactions/t.json"), rowJson(row)},
+                                                {QStringLiteral("manifest.json"), manifest()}});
+
         const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
-        QCOMPARE(result.errors, QStringList{QStringLiteral("categories: unexpected error")});
-        QCOMPARE(result.categoriesImported, 0);
-        QCOMPARE(result.categoriesSkipped, 2);
-        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories")), 0);
-        // Later tables still go on.
-        QCOMPARE(result.recurringSkipped, 1);
+        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(result.transactionsImported, stored.isValid() ? 1 : 0);
+        QCOMPARE(result.transactionsSkipped, stored.isValid() ? 0 : 1);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), stored.isValid() ? 1 : 0);
+        if (stored.isValid()) {
+            const QVariant actual = f.scalar(QStringLiteral("SELECT %1 FROM transactions").arg(key));
+            QCOMPARE(actual.isNull() ? QVariant(QStringLiteral("<null>")) : actual, stored);
+        }
+    }
+
+    void deepCategoryChainRestoresInOnePass()
+    {
+        // Each category's parent comes after it in the archive.
+        constexpr int depth = 2000;
+        Entries entries;
+        for (int i = depth - 1; i >= 0; --i)
+            entries.append({QStringLiteral("categories/c%1.json").arg(i),
+                            rowJson(categoryRow(QStringLiteral("c%1").arg(i),
+                                                i == 0 ? QString() : QStringLiteral("c%1").arg(i - 1)))});
+        entries.append({QStringLiteral("manifest.json"), manifest()});
+        const QByteArray archive = makeArchive(entries);
+
+        ServicesFixture f;
+        const QVariant handle = f.database->db()->driver()->handle();
+        QCOMPARE(handle.typeName(), "sqlite3*");
+        sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.data());
+        int inserts = 0;
+        sqlite3_trace_v2(
+            connection, SQLITE_TRACE_STMT,
+            [](unsigned, void *context, void *, void *sql) {
+                if (qstrncmp(static_cast<const char *>(sql), "INSERT INTO \"categories\"", 24) == 0)
+                    ++*static_cast<int *>(context);
+                return 0;
+            },
+            &inserts);
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        sqlite3_trace_v2(connection, 0, nullptr, nullptr);
+
+        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(result.categoriesImported, depth);
+        QCOMPARE(inserts, depth);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT parent_id FROM categories WHERE id = 'c1999'")).toString(),
+                 QStringLiteral("c1998"));
     }
 };
 

@@ -120,6 +120,15 @@ private Q_SLOTS:
         QTest::newRow("empty") << Currency::USD << "" << qint64(0) << false;
         QTest::newRow("not finite") << Currency::USD << "1e400" << qint64(0) << false;
         QTest::newRow("beyond int64") << Currency::USD << "1e17" << qint64(0) << false;
+        QTest::newRow("decimal comma") << Currency::USD << "-24,14" << qint64(-2414) << true;
+        QTest::newRow("dot groups, comma decimal") << Currency::USD << "1.234,56" << qint64(123456) << true;
+        QTest::newRow("comma groups, dot decimal") << Currency::USD << "1,234.56" << qint64(123456) << true;
+        QTest::newRow("comma groups only") << Currency::USD << "1,234" << qint64(123400) << true;
+        QTest::newRow("parentheses") << Currency::USD << "(12.00)" << qint64(0) << false;
+        QTest::newRow("yen with a fraction") << Currency::JPY << "1200.50" << qint64(0) << false;
+        QTest::newRow("yen decimal comma") << Currency::JPY << "1200,5" << qint64(0) << false;
+        QTest::newRow("int64 min") << Currency::USD << "-92233720368547758.08" << qint64(0) << false;
+        QTest::newRow("int64 max") << Currency::USD << "92233720368547758.07" << std::numeric_limits<qint64>::max() << true;
     }
 
     void readsAmountsInTheAccountCurrency()
@@ -150,18 +159,96 @@ private Q_SLOTS:
                                          "2024-01-05,Coffee,-3.50\n"
                                          "2024-01-06,Coffee,-3.00\n"
                                          "short,row\n");
+        // Two equal fares on one day are two rows.
         ImportResult first = f.service.importCsv(path, account, basicMapping());
-        QCOMPARE(first.imported, 4);
-        QCOMPARE(first.duplicates, 1);
+        QCOMPARE(first.imported, 5);
+        QCOMPARE(first.duplicates, 0);
         QCOMPARE(first.skipped, 1);
 
         ImportResult second = f.service.importCsv(path, account, basicMapping());
         QCOMPARE(second.imported, 0);
         QCOMPARE(second.duplicates, 5);
-        QCOMPARE(f.rows(account).size(), 4);
+        QCOMPARE(f.rows(account).size(), 5);
 
         // Keys belong to one account.
-        QCOMPARE(f.service.importCsv(path, other, basicMapping()).imported, 4);
+        QCOMPARE(f.service.importCsv(path, other, basicMapping()).imported, 5);
+
+        // A file holding a row three times where the account holds it twice
+        // adds the one that is missing.
+        const QString three = f.writeFile(QStringLiteral("three.csv"),
+                                          "2024-01-05,Coffee,-3.00\n2024-01-05,Coffee,-3.00\n2024-01-05,Coffee,-3.00\n");
+        const ImportResult third = f.service.importCsv(three, account, basicMapping());
+        QCOMPARE(third.imported, 1);
+        QCOMPARE(third.duplicates, 2);
+    }
+
+    // Whatever the line ends and separator, a bank's file gives the same rows.
+    void readsLineEndsAndSeparators_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+
+        QTest::newRow("lf") << QByteArray("Date,Payee,Amount\n2024-03-01,Bakery,-4.50\n2024-03-02,\"Shop, Inc\",-1234.56\n");
+        QTest::newRow("crlf") << QByteArray("Date,Payee,Amount\r\n2024-03-01,Bakery,-4.50\r\n2024-03-02,\"Shop, Inc\",-1234.56\r\n");
+        QTest::newRow("cr only") << QByteArray("Date,Payee,Amount\r2024-03-01,Bakery,-4.50\r2024-03-02,\"Shop, Inc\",-1234.56\r");
+        QTest::newRow("semicolons, decimal comma")
+            << QByteArray("Date;Payee;Amount\r\n2024-03-01;Bakery;-4,50\r\n2024-03-02;Shop, Inc;-1.234,56\r\n");
+        QTest::newRow("tabs") << QByteArray("Date\tPayee\tAmount\n2024-03-01\tBakery\t-4.50\n2024-03-02\tShop, Inc\t\"-1,234.56\"\n");
+        QTest::newRow("bom, cr, no final line end")
+            << QByteArray("\xEF\xBB\xBF" "Date;Payee;Amount\r2024-03-01;Bakery;-4,50\r2024-03-02;Shop, Inc;-1234,56");
+    }
+
+    void readsLineEndsAndSeparators()
+    {
+        QFETCH(QByteArray, content);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        CsvImportMapping mapping = basicMapping();
+        mapping.hasHeader = true;
+        const ImportResult result = f.service.importCsv(f.writeFile(QStringLiteral("bank.csv"), content), account, mapping);
+        QCOMPARE(result.imported, 2);
+        QCOMPARE(result.skipped, 0);
+        const QList<Transaction> rows = f.rows(account);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].date, QDate(2024, 3, 1));
+        QCOMPARE(rows[0].payee, QStringLiteral("Bakery"));
+        QCOMPARE(rows[0].amount, -450);
+        QCOMPARE(rows[1].payee, QStringLiteral("Shop, Inc"));
+        QCOMPARE(rows[1].amount, -123456);
+    }
+
+    // Automatic dates are decided once per file: the early rows could be read
+    // month first, the later ones only day first.
+    void readsAllDatesOfAFileTheSameWay_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QDate>>("dates");
+
+        QTest::newRow("day first") << QByteArray("03/04/2024,A,-1\n05/04/2024,B,-1\n13/04/2024,C,-1\n")
+                                   << QList<QDate>{QDate(2024, 4, 3), QDate(2024, 4, 5), QDate(2024, 4, 13)};
+        QTest::newRow("month first") << QByteArray("03/04/2024,A,-1\n05/04/2024,B,-1\n12/31/2024,C,-1\n")
+                                     << QList<QDate>{QDate(2024, 3, 4), QDate(2024, 5, 4), QDate(2024, 12, 31)};
+        QTest::newRow("short and long forms") << QByteArray("3/4/2024,A,-1\n03/14/2024,B,-1\n")
+                                              << QList<QDate>{QDate(2024, 3, 4), QDate(2024, 3, 14)};
+        // No one format reads them all: each row is read on its own.
+        QTest::newRow("mixed forms") << QByteArray("2024-04-03,A,-1\n13/04/2024,B,-1\n")
+                                     << QList<QDate>{QDate(2024, 4, 3), QDate(2024, 4, 13)};
+    }
+
+    void readsAllDatesOfAFileTheSameWay()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<QDate>, dates);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        CsvImportMapping mapping = basicMapping();
+        mapping.dateFormat.clear();
+        QCOMPARE(f.service.importCsv(f.writeFile(QStringLiteral("dates.csv"), content), account, mapping).imported,
+                 int(dates.size()));
+        QList<QDate> stored;
+        for (const Transaction &row : f.transactions.listByAccount(account))
+            stored.prepend(row.date);
+        std::sort(stored.begin(), stored.end());
+        QCOMPARE(stored, dates);
     }
 
     void reportsProgressAndHoldsBackChangeSignals()

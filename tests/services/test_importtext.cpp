@@ -59,6 +59,15 @@ private Q_SLOTS:
         QTest::newRow("two commas") << QStringLiteral(",,") << Rows{{"", "", ""}};
         QTest::newRow("last line of spaces") << QStringLiteral("a\n  ") << Rows{{"a"}, {""}};
         QTest::newRow("ragged rows") << QStringLiteral("a\nb,c,d") << Rows{{"a"}, {"b", "c", "d"}};
+        QTest::newRow("lone cr") << QStringLiteral("a,b\rc,d\r") << Rows{{"a", "b"}, {"c", "d"}};
+        QTest::newRow("cr blank line dropped") << QStringLiteral("a\r\rb") << Rows{{"a"}, {"b"}};
+        QTest::newRow("cr inside quotes") << QStringLiteral("\"l1\rl2\",z\rnext") << Rows{{"l1\rl2", "z"}, {"next"}};
+        QTest::newRow("semicolons") << QStringLiteral("a;\"1,50\";c\nd;e,f;g") << Rows{{"a", "1,50", "c"}, {"d", "e,f", "g"}};
+        QTest::newRow("tabs") << QStringLiteral("a\tb c\t1,5\n") << Rows{{"a", "b c", "1,5"}};
+        // Only the first line counts, and only outside quotes.
+        QTest::newRow("quoted semicolons") << QStringLiteral("\"x;y;z\",2\na;b,c") << Rows{{"x;y;z", "2"}, {"a;b", "c"}};
+        QTest::newRow("comma wins a tie") << QStringLiteral("a;b,c\n") << Rows{{"a;b", "c"}};
+        QTest::newRow("more commas than semicolons") << QStringLiteral("a;b,c,d") << Rows{{"a;b", "c", "d"}};
     }
 
     void splitsCsv()

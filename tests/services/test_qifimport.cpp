@@ -289,6 +289,67 @@ private Q_SLOTS:
         QCOMPARE(sum(f.splitLines.listByTransaction(row.id)), qint64(-1500));
     }
 
+    // A fraction of a yen is no amount of a yen account: skipped and counted,
+    // never rounded or stored as 0.
+    void skipsYenAmountsWithAFraction()
+    {
+        ImportFixture f;
+        const QString yen = f.addAccount(QStringLiteral("Yen"), Currency::JPY);
+        const QString path = f.writeFile(QStringLiteral("yen.qif"),
+                                         "!Type:Bank\nD2024-01-02\nPWhole\nT-1200\n^\n"
+                                         "D2024-01-03\nPFraction\nT-1200.50\n^\n"
+                                         "D2024-01-04\nPComma fraction\nT-1200,5\n^\n"
+                                         "D2024-01-05\nPSplit fraction\nT-1000\nS\n$-999.5\nS\n$-0.5\n^\n");
+        const ImportResult result = f.service.importQif({path}, {{path, yen}});
+        QCOMPARE(result.imported, 1);
+        QCOMPARE(result.skipped, 3);
+        QCOMPARE(f.rows(yen).size(), 1);
+        QCOMPARE(f.rows(yen).value(0).amount, qint64(-1200));
+    }
+
+    // Two equal fares on one day are two records; importing the file again
+    // adds nothing.
+    void duplicatesCountHowOftenARecordOccurs()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Wallet"));
+        const QByteArray fare = "D2024-02-01\nPCity Bus\nT-2.80\n^\n";
+        const QString path = f.writeFile(QStringLiteral("fares.qif"), "!Type:Cash\n" + fare + fare + fare);
+        const QHash<QString, QString> mapping{{path, account}};
+        const ImportResult first = f.service.importQif({path}, mapping);
+        QCOMPARE(first.imported, 3);
+        QCOMPARE(first.duplicates, 0);
+        const ImportResult again = f.service.importQif({path}, mapping);
+        QCOMPARE(again.imported, 0);
+        QCOMPARE(again.duplicates, 3);
+
+        const QString more = f.writeFile(QStringLiteral("more.qif"), "!Type:Cash\n" + fare + fare + fare + fare);
+        const ImportResult fourth = f.service.importQif({more}, {{more, account}});
+        QCOMPARE(fourth.imported, 1);
+        QCOMPARE(fourth.duplicates, 3);
+        QCOMPARE(f.rows(account).size(), 4);
+    }
+
+    // The row that carries the splits may say "--Split--" in its category.
+    void splitMarkerNamesNoCategory()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const QString path = f.writeFile(QStringLiteral("split.qif"),
+                                         "!Type:Bank\nD2024-03-01\nPMarket\nT-30\nL--Split--\n"
+                                         "SFood\n$-20\nSHome\n$-10\n^\n");
+        QCOMPARE(f.service.importQif({path}, {{path, account}}).imported, 1);
+        const Transaction row = f.rows(account).value(0);
+        QVERIFY(row.categoryId.isEmpty());
+        QVERIFY(row.isSplit);
+        QCOMPARE(f.splitLines.listByTransaction(row.id).size(), 2);
+        QStringList names;
+        for (const Category &category : f.categories.listAll())
+            names << category.name;
+        names.sort();
+        QCOMPARE(names, (QStringList{QStringLiteral("Food"), QStringLiteral("Home")}));
+    }
+
     // One leg of a batch pair cannot be stored: the other must not point at
     // a row that does not exist.
     void failedLegLeavesItsPartnerWaiting()
@@ -382,6 +443,8 @@ private Q_SLOTS:
         QCOMPARE(analysis.accounts[0].sourceName, noHeader);
         QVERIFY(analysis.accounts[0].noAccountHeader);
         QVERIFY(!analysis.accounts[1].noAccountHeader);
+        // Named by records and splits, each once whatever its letter case.
+        QCOMPARE(analysis.transferAccounts, (QStringList{"Savings", "checking", "Brokerage"}));
     }
 };
 

@@ -83,6 +83,10 @@ private Q_SLOTS:
         QTest::newRow("below half a cent") << "0.0049" << OptionalCents(0);
         QTest::newRow("largest amount") << "92233720368547758.07" << OptionalCents(std::numeric_limits<qint64>::max());
         QTest::newRow("one cent more") << "92233720368547758.08" << OptionalCents();
+        QTest::newRow("int64 min") << "-92233720368547758.08" << OptionalCents();
+        QTest::newRow("int64 min in parentheses") << "(92233720368547758.08)" << OptionalCents();
+        QTest::newRow("smallest amount") << "-92233720368547758.07" << OptionalCents(-std::numeric_limits<qint64>::max());
+        QTest::newRow("german decimal comma") << "-24,14" << OptionalCents(-2414);
         QTest::newRow("exponent") << "1e5" << OptionalCents();
         QTest::newRow("too large") << "99999999999999999999" << OptionalCents();
         QTest::newRow("lone point") << "." << OptionalCents();
@@ -108,6 +112,8 @@ private Q_SLOTS:
         QTest::newRow("colon kept") << "Auto:Fuel" << "Auto:Fuel" << "";
         QTest::newRow("spaces in brackets") << " [ Cash ] " << "" << "Cash";
         QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("split marker") << "--Split--" << "" << "";
+        QTest::newRow("split marker with class") << "--Split--/Trip" << "" << "";
     }
 
     void splitsCategoryAndTransfer()

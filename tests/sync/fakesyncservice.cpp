@@ -66,6 +66,8 @@ QString FakeSyncService::cursorAt(int position) const
 
 FakeResponse FakeSyncService::handlePush(const FakeRequest &request)
 {
+    if (authorize && !authorize(request))
+        return FakeResponse::json(401, QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}});
     const int number = ++m_pushCount;
     if (onPush)
         onPush(number);
@@ -106,7 +108,8 @@ QJsonObject FakeSyncService::pushOne(const QJsonObject &change)
     const QString existingId = m_byClientId.value(kind).value(clientId);
     if (!existingId.isEmpty()) {
         const int stored = m_records[kind].value(existingId).value(QLatin1String("version")).toInt();
-        if (version < stored) {
+        const bool equalRefused = conflictPolicy == ConflictPolicy::TakeHigherOnly && version == stored;
+        if (version < stored || equalRefused) {
             result.insert(QLatin1String("status"), QLatin1String("conflict"));
             result.insert(QLatin1String("message"), QLatin1String("stale version"));
             return result;
@@ -171,6 +174,8 @@ int FakeSyncService::liveCount(const QString &kind) const
 
 FakeResponse FakeSyncService::handlePull(const FakeRequest &request)
 {
+    if (authorize && !authorize(request))
+        return FakeResponse::json(401, QJsonObject{{QStringLiteral("error"), QStringLiteral("unauthorized")}});
     const int number = ++m_pullCount;
     // Read the cursor as a form-decoding server would.
     QString raw = request.query.queryItemValue(QStringLiteral("cursor"), QUrl::FullyEncoded);

@@ -12,12 +12,19 @@
 #include <optional>
 
 // The sync service's two endpoints on a FakeServer: "/sync/push" stores
-// change records (upsert by client id, rejecting stale versions) and
-// "/sync/pull" serves them back page by page from a change log with a
-// cursor. Faults can be placed on any numbered request.
+// change records (upsert by client id) and "/sync/pull" serves them back
+// page by page from a change log with a cursor. Faults can be placed on any
+// numbered request.
+//
+// Conflict policy: a pushed change, an upsert or a deletion alike, is taken
+// when its version is at least the stored one (equal included) and refused
+// with status "conflict" when it is lower. The stricter mode takes only a
+// higher version, refusing equal ones too.
 class FakeSyncService
 {
 public:
+    enum class ConflictPolicy { TakeEqualOrHigher, TakeHigherOnly };
+
     // The pull reply's array keys, in apply order.
     static const QStringList &kinds();
     static QString kindOfEntityType(const QString &entityType);
@@ -40,6 +47,9 @@ public:
     std::function<bool(const QJsonObject &change)> rejectChange;
     // Serves pages smaller than the client asks for (0: as asked).
     int pageSize = 0;
+    ConflictPolicy conflictPolicy = ConflictPolicy::TakeEqualOrHigher;
+    // When set, a request it does not accept is answered 401.
+    std::function<bool(const FakeRequest &request)> authorize;
 
     // Server-side edits, as another device would make them. Returns the
     // server id. The record is stored as given plus "id" and "version".

@@ -4,6 +4,7 @@
 #include "sync/syncrecords.h"
 
 #include <QDeadlineTimer>
+#include <QJsonDocument>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -151,6 +152,19 @@ void SampleData::putInto(FakeSyncService &service) const
                           serverRecordFromPayload(reconciliationPayload(r), r.version));
 }
 
+QJsonObject comparablePayload(QJsonObject payload)
+{
+    const QJsonArray lines = payload.value(QLatin1String("split_lines")).toArray();
+    if (!lines.isEmpty()) {
+        QStringList texts;
+        for (const QJsonValue &line : lines)
+            texts << QString::fromUtf8(QJsonDocument(line.toObject()).toJson(QJsonDocument::Compact));
+        texts.sort();
+        payload.insert(QLatin1String("split_lines"), QJsonArray::fromStringList(texts));
+    }
+    return payload;
+}
+
 QJsonObject serverRecordFromPayload(const QJsonObject &payload, int version, const QString &serverId)
 {
     QJsonObject record = payload;
@@ -163,6 +177,12 @@ QJsonObject serverRecordFromPayload(const QJsonObject &payload, int version, con
 
 LocalStore::LocalStore(const QString &baseUrl)
     : baseUrl(baseUrl)
+{
+    open();
+}
+
+LocalStore::LocalStore(LumoAccount::ApiClient *sharedApi)
+    : externalApi(sharedApi)
 {
     open();
 }
@@ -195,9 +215,13 @@ void LocalStore::open()
     reconciliations = std::make_unique<ReconciliationRepository>(db);
     splitLines = std::make_unique<SplitLineRepository>(db);
     preferences = std::make_unique<PreferencesRepository>(db);
-    api = std::make_unique<LumoAccount::ApiClient>(nullptr);
-    api->setBaseUrl(QUrl(baseUrl));
-    engine = std::make_unique<SyncEngine>(api.get(), accounts.get(), transactions.get(), categories.get(),
+    LumoAccount::ApiClient *requests = externalApi;
+    if (!requests) {
+        api = std::make_unique<LumoAccount::ApiClient>(nullptr);
+        api->setBaseUrl(QUrl(baseUrl));
+        requests = api.get();
+    }
+    engine = std::make_unique<SyncEngine>(requests, accounts.get(), transactions.get(), categories.get(),
                                           recurring.get(), reconciliations.get(), splitLines.get(),
                                           preferences.get(), db);
 }

@@ -43,6 +43,8 @@ struct SampleData
 struct LocalStore
 {
     explicit LocalStore(const QString &baseUrl = QString());
+    // Talks through the given request layer (and its token manager) instead.
+    explicit LocalStore(LumoAccount::ApiClient *sharedApi);
     ~LocalStore();
 
     // Closes everything and opens the same database file again, as a
@@ -67,6 +69,7 @@ struct LocalStore
     void open();
 
     QString baseUrl;
+    LumoAccount::ApiClient *externalApi = nullptr;
     QTemporaryDir dir;
     std::unique_ptr<Database> database;
     std::unique_ptr<AccountRepository> accounts;
@@ -76,7 +79,7 @@ struct LocalStore
     std::unique_ptr<ReconciliationRepository> reconciliations;
     std::unique_ptr<SplitLineRepository> splitLines;
     std::unique_ptr<PreferencesRepository> preferences;
-    std::unique_ptr<LumoAccount::ApiClient> api;
+    std::unique_ptr<LumoAccount::ApiClient> api; // unless the request layer is shared
     std::unique_ptr<SyncEngine> engine;
 };
 
@@ -85,6 +88,9 @@ bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);
 
 // Changes between two snapshots: keys added, removed or with other values.
 QStringList snapshotDifferences(const QMap<QString, QString> &before, const QMap<QString, QString> &after);
+
+// Split lines travel without their ids: the payload with them as a sorted list.
+QJsonObject comparablePayload(QJsonObject payload);
 
 // A server record made from a local row's payload, as the service stores it.
 QJsonObject serverRecordFromPayload(const QJsonObject &payload, int version, const QString &serverId = QString());

@@ -32,7 +32,7 @@ private Q_SLOTS:
     {
         QFETCH(int, state);
         QFETCH(QString, text);
-        QCOMPARE(SyncEngine::stateToString(SyncEngine::SyncState(state)), text);
+        QCOMPARE(SyncEngine::stateToString(state), text);
     }
 
     void firstSyncSendsNoCursorAndLaterOnesTheStoredOne()

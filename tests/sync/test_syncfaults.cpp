@@ -232,6 +232,25 @@ private Q_SLOTS:
                  9);
     }
 
+    // A change refused for a reason the feed cannot answer costs one extra
+    // read of the feed, not one per sync.
+    void aChangeRefusedForGoodReadsTheFeedAgainOnce()
+    {
+        SyncHarness harness;
+        auto device = harness.device();
+        QVERIFY(device->insert(SampleData::make(QStringLiteral("g"), 1, 0, 0, 2, 0)));
+        harness.service->rejectChange = [](const QJsonObject &change) {
+            return change.value("entity_id").toString() == QLatin1String("g-txn-1");
+        };
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCount(), 2);
+        QCOMPARE(harness.service->pullCursors().at(1), QString());
+        QVERIFY(device->sync());
+        QCOMPARE(harness.service->pullCount(), 3);
+        QCOMPARE(device->pendingRows(), QStringList{"transactions/g-txn-1"});
+        QCOMPARE(device->cursor(), harness.service->cursorAt(2));
+    }
+
     void pullFailureKeepsTheAppliedPages_data()
     {
         QTest::addColumn<int>("mode");
@@ -569,14 +588,15 @@ private Q_SLOTS:
     // record comes again.
     void signOutAndForceFullSyncDropKeptRecords_data()
     {
-        QTest::addColumn<bool>("signOut");
-        QTest::newRow("sign-out") << true;
-        QTest::newRow("force full sync") << false;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("sign-out") << "sign-out";
+        QTest::newRow("sign-out during a sync") << "sign-out during a sync";
+        QTest::newRow("force full sync") << "force full sync";
     }
 
     void signOutAndForceFullSyncDropKeptRecords()
     {
-        QFETCH(bool, signOut);
+        QFETCH(QString, how);
         SyncHarness harness;
         SampleData data = SampleData::make(QStringLiteral("x"), 1, 0, 0, 3, 0);
         SampleData children = data;
@@ -586,9 +606,15 @@ private Q_SLOTS:
         QVERIFY(device->sync());
         QCOMPARE(device->engine->keptRecordCount(), 3);
 
-        if (signOut) {
+        if (how == QLatin1String("sign-out")) {
             device->engine->handleSignOut();
             QVERIFY(device->cursor().isEmpty());
+        } else if (how == QLatin1String("sign-out during a sync")) {
+            // The running sync still stores its page; what it keeps goes at its end.
+            harness.service->editPullPage = [&device](QJsonObject &, int) { device->engine->handleSignOut(); };
+            QVERIFY(device->sync());
+            QVERIFY(device->cursor().isEmpty());
+            harness.service->editPullPage = nullptr;
         } else {
             // The full sync's pull fails: what is left is what it prepared.
             harness.service->failPull(harness.service->pullCount() + 1, FakeResponse::json(503, QJsonObject()));

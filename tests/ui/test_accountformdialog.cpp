@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -68,6 +69,7 @@ private Q_SLOTS:
         QTest::newRow("yen owed") << "credit_card" << "JPY" << 1500.0 << qint64(-1500);
         QTest::newRow("yen round half away from zero") << "cash" << "JPY" << 1500.5 << qint64(1501);
         QTest::newRow("largest value") << "checking" << "USD" << 99999999.99 << qint64(9999999999);
+        QTest::newRow("largest yen value") << "savings" << "JPY" << 9999999999.0 << qint64(9999999999);
     }
 
     void typedBalanceBecomesMinorUnits()
@@ -85,6 +87,48 @@ private Q_SLOTS:
         QCOMPARE(account.startingBalance, stored);
         QCOMPARE(currencyToString(account.currency), currency);
         QCOMPARE(accountTypeToString(account.accountType), type);
+    }
+
+    // Typed text reads as amounts typed in the register do, whichever
+    // separator the interface language uses.
+    void typedTextReadsByTheMoneyRules_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("currency");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<qint64>("stored");
+        for (const char *locale : {"en_US", "de_DE"}) {
+            QTest::addRow("%s EUR decimal comma", locale) << locale << "EUR" << "12,50" << true << qint64(1250);
+            QTest::addRow("%s EUR dotted thousands", locale) << locale << "EUR" << "1.234,56" << true << qint64(123456);
+            QTest::addRow("%s EUR comma thousands", locale) << locale << "EUR" << "1,234.56" << true << qint64(123456);
+            QTest::addRow("%s USD decimal point", locale) << locale << "USD" << "12.50" << true << qint64(1250);
+            QTest::addRow("%s JPY whole yen", locale) << locale << "JPY" << "1200" << true << qint64(1200);
+            // The fraction is refused: the field keeps the yen read before it.
+            QTest::addRow("%s JPY fraction", locale) << locale << "JPY" << "1200.50" << false << qint64(1200);
+        }
+    }
+
+    void typedTextReadsByTheMoneyRules()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, currency);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(qint64, stored);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        AccountFormDialog dialog;
+        choose(dialog, "currencyCombo", currency);
+        auto *spin = field<QDoubleSpinBox>(dialog, "balanceSpin");
+        spin->selectAll();
+        QTest::keyClicks(spin, typed);
+        QCOMPARE(spin->hasAcceptableInput(), accepted);
+        spin->interpretText();
+        QCOMPARE(dialog.openingBalanceCents(), stored);
+        QCOMPARE(dialog.account().startingBalance, stored);
     }
 
     void switchingTypeFlipsTheSignAndLabelButNotTheField()
@@ -171,6 +215,118 @@ private Q_SLOTS:
         QVERIFY(!dialog.openingBalanceChanged());
         spin->setValue(shown + 1);
         QVERIFY(dialog.openingBalanceChanged());
+    }
+
+    void newYenAccountTypedAboveOneHundredMillion()
+    {
+        AccountFormDialog dialog;
+        choose(dialog, "currencyCombo", QStringLiteral("JPY"));
+        auto *spin = field<QDoubleSpinBox>(dialog, "balanceSpin");
+        spin->selectAll();
+        QTest::keyClicks(spin, QStringLiteral("150000000"));
+        QCOMPARE(dialog.openingBalanceCents(), qint64(150000000));
+        QCOMPARE(dialog.account().startingBalance, qint64(150000000));
+    }
+
+    // A form opened on a stored opening balance and closed with only the
+    // date changed must hand back the stored amount, in every currency.
+    void untouchedBalanceReadsBackAsStored_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<qint64>("amount");
+        QTest::newRow("yen 150,000,000") << int(AccountType::Checking) << int(Currency::JPY) << qint64(150000000);
+        QTest::newRow("yen loan owing 150,000,000") << int(AccountType::Loan) << int(Currency::JPY) << qint64(-150000000);
+        QTest::newRow("dollars beyond the field") << int(AccountType::Savings) << int(Currency::USD)
+                                                  << qint64(20000000000);
+    }
+
+    void untouchedBalanceReadsBackAsStored()
+    {
+        QFETCH(int, type);
+        QFETCH(int, currency);
+        QFETCH(qint64, amount);
+        const QDate date(2024, 3, 1);
+        for (bool withTransaction : {true, false}) {
+            Account account = storedAccount(AccountType(type), Currency(currency));
+            account.startingBalance = amount;
+            AccountFormDialog dialog(account, withTransaction ? std::optional(openingBalance(amount, date))
+                                                              : std::nullopt);
+            QVERIFY(!dialog.openingBalanceChanged());
+            QCOMPARE(dialog.openingBalanceCents(), amount);
+
+            auto *asOf = field<QDateEdit>(dialog, "asOfEdit");
+            asOf->setDate(asOf->date().addDays(-3));
+            QVERIFY(dialog.openingBalanceChanged());
+            QCOMPARE(dialog.openingBalanceCents(), amount);
+        }
+    }
+
+    void changingTheCurrencyReadsTheFieldInItsUnits()
+    {
+        AccountFormDialog dialog(storedAccount(AccountType::Checking, Currency::USD),
+                                 openingBalance(150000, QDate(2024, 3, 1)));
+        choose(dialog, "currencyCombo", QStringLiteral("JPY"));
+        QCOMPARE(field<QDoubleSpinBox>(dialog, "balanceSpin")->value(), 1500.0);
+        QCOMPARE(dialog.openingBalanceCents(), qint64(1500));
+        QVERIFY(dialog.openingBalanceChanged());
+    }
+
+    // Two-digit years typed into the As-of field land in 1970-2069, in
+    // both the month-first and the day-first short formats.
+    void asOfTwoDigitYears_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("year");
+        for (const char *locale : {"en_US", "de_DE"}) {
+            QTest::addRow("%s 99", locale) << locale << "99" << 1999;
+            QTest::addRow("%s 70", locale) << locale << "70" << 1970;
+            QTest::addRow("%s 69", locale) << locale << "69" << 2069;
+            QTest::addRow("%s 00", locale) << locale << "00" << 2000;
+        }
+    }
+
+    void asOfTwoDigitYears()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(int, year);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        AccountFormDialog dialog(storedAccount(AccountType::Checking, Currency::USD),
+                                 openingBalance(100, QDate(2024, 6, 15)));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *asOf = field<QDateEdit>(dialog, "asOfEdit");
+        QVERIFY(asOf->displayFormat().contains(QLatin1String("yy")));
+        asOf->setFocus();
+        asOf->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClicks(asOf, typed);
+        QTest::keyClick(asOf, Qt::Key_Enter);
+        QCOMPARE(dialog.openingBalanceDate(), QDate(year, 6, 15));
+        QVERIFY(dialog.openingBalanceChanged());
+    }
+
+    void asOfDateShownButNotRetypedKeepsItsCentury()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        // 1965 shows as "65", which typed would mean 2065.
+        const QDate date(1965, 4, 1);
+        AccountFormDialog dialog(storedAccount(AccountType::Checking, Currency::USD), openingBalance(100, date));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *asOf = field<QDateEdit>(dialog, "asOfEdit");
+        asOf->setFocus();
+        QTest::keyClick(asOf, Qt::Key_Enter);
+        asOf->clearFocus();
+        QCOMPARE(dialog.openingBalanceDate(), date);
+        QVERIFY(!dialog.openingBalanceChanged());
     }
 
     void editedRecordKeepsWhatTheFormDoesNotShow()

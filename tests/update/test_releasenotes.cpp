@@ -91,6 +91,7 @@ private Q_SLOTS:
                                 << "https://x.invalid/1.1.7/release-notes.de.md";
         QTest::newRow("japanese") << "https://x.invalid/n.md" << "ja_JP" << "https://x.invalid/n.ja.md";
         QTest::newRow("english has none") << "https://x.invalid/n.md" << "en_GB" << "";
+        QTest::newRow("the C locale is English") << "https://x.invalid/n.md" << "C" << "";
         QTest::newRow("other ending stays") << "https://x.invalid/notes.txt" << "fr_FR"
                                             << "https://x.invalid/notes.txt";
         QTest::newRow("ending is case-sensitive") << "https://x.invalid/n.MD" << "fr_FR" << "https://x.invalid/n.MD";
@@ -110,6 +111,51 @@ private Q_SLOTS:
         serveFile(*m_server, kNotes, "\n  # 1.1.7\n\n- Faster register\n\n");
         QCOMPARE(fetchNotes(), QStringLiteral("ready:# 1.1.7\n\n- Faster register"));
         QCOMPARE(requestedPaths(), QStringList{kNotes});
+    }
+
+    void cLocaleAsksForTheEnglishNotes()
+    {
+        QLocale::setDefault(QLocale::c());
+        serveFile(*m_server, kNotes, "# New");
+        QCOMPARE(fetchNotes(), QStringLiteral("ready:# New"));
+        QCOMPARE(requestedPaths(), QStringList{kNotes});
+    }
+
+    // Notes addresses come from the feed: only web addresses are read.
+    void onlyWebAddressesAreFetched_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("local file") << "file";
+        QTest::newRow("data") << "data:text/plain,%23%20Injected";
+        QTest::newRow("resource") << "qrc:/i18n/tallyra_de.qm";
+        QTest::newRow("web address redirected to a local file") << "redirect";
+    }
+
+    void onlyWebAddressesAreFetched()
+    {
+        QFETCH(QString, address);
+        QTemporaryDir dir;
+        const QString secretPath = writeLocalFile(dir, QStringLiteral("secret.md"), "# Private");
+        QVERIFY(!secretPath.isEmpty());
+        QUrl url(address);
+        if (address == QLatin1String("file"))
+            url = QUrl::fromLocalFile(secretPath);
+        if (address == QLatin1String("redirect")) {
+            m_server->scriptAlways(QStringLiteral("GET"), QStringLiteral("/moved.md"),
+                                   FakeResponse::redirect(QUrl::fromLocalFile(secretPath)));
+            url = m_server->url(QStringLiteral("/moved.md"));
+        }
+
+        for (const char *locale : {"en_US", "de_DE"}) {
+            QLocale::setDefault(QLocale(QLatin1String(locale)));
+            ReleaseNotesFetcher fetcher(url, QStringLiteral("tallyra"));
+            QSignalSpy ready(&fetcher, &ReleaseNotesFetcher::notesReady);
+            QSignalSpy unavailable(&fetcher, &ReleaseNotesFetcher::notesUnavailable);
+            fetcher.fetch();
+            QTRY_COMPARE(unavailable.count(), 1);
+            QTest::qWait(20);
+            QCOMPARE(ready.count(), 0);
+        }
     }
 
     void germanSystemPrefersGermanNotes()

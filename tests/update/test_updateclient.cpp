@@ -44,9 +44,15 @@ QByteArray toJson(const QJsonObject &object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
+QByteArray feedFor(const QString &platform, const QJsonObject &artifact)
+{
+    return toJson(manifestWith({{platform, artifact}}));
+}
+
+// A feed offering the artifact to the system the tests run on.
 QByteArray feedOffering(const QJsonObject &artifact)
 {
-    return toJson(manifestWith({{QStringLiteral("windows-x64"), artifact}}));
+    return feedFor(currentPlatformKey(), artifact);
 }
 
 // One check's outcome: "available <version>", "uptodate" or "failed <reason>".
@@ -60,12 +66,15 @@ struct Outcome
 Outcome runCheck(Client &client)
 {
     Outcome outcome;
-    QObject::connect(&client, &Client::updateAvailable, [&](const Artifact &artifact) {
+    // A context object scopes the handlers to this call: a client may run
+    // several checks.
+    QObject scope;
+    QObject::connect(&client, &Client::updateAvailable, &scope, [&](const Artifact &artifact) {
         outcome = {QStringLiteral("available"), artifact.version, outcome.signals + 1};
     });
-    QObject::connect(&client, &Client::upToDate,
+    QObject::connect(&client, &Client::upToDate, &scope,
                      [&] { outcome = {QStringLiteral("uptodate"), QString(), outcome.signals + 1}; });
-    QObject::connect(&client, &Client::checkFailed, [&](const QString &reason) {
+    QObject::connect(&client, &Client::checkFailed, &scope, [&](const QString &reason) {
         outcome = {QStringLiteral("failed"), reason, outcome.signals + 1};
     });
     client.check();
@@ -149,13 +158,13 @@ private Q_SLOTS:
         QTest::newRow("artifact not an object")
             << toJson(manifestWith({{QStringLiteral("windows-x64"), QStringLiteral("soon")}}))
             << "artifact windows-x64 is not an object";
-        QTest::newRow("no url") << feedOffering(noUrl) << "missing or non-string field: url";
-        QTest::newRow("size 0") << feedOffering(emptyFile) << "artifact windows-x64 failed validation";
-        QTest::newRow("size beyond 64 bits") << feedOffering(hugeFile) << "artifact windows-x64 failed validation";
-        QTest::newRow("63-character hash") << feedOffering(shortHash) << "artifact windows-x64 failed validation";
-        QTest::newRow("release time not a date") << feedOffering(badTime) << "artifact windows-x64 failed validation";
+        QTest::newRow("no url") << feedFor(QStringLiteral("windows-x64"), noUrl) << "missing or non-string field: url";
+        QTest::newRow("size 0") << feedFor(QStringLiteral("windows-x64"), emptyFile) << "artifact windows-x64 failed validation";
+        QTest::newRow("size beyond 64 bits") << feedFor(QStringLiteral("windows-x64"), hugeFile) << "artifact windows-x64 failed validation";
+        QTest::newRow("63-character hash") << feedFor(QStringLiteral("windows-x64"), shortHash) << "artifact windows-x64 failed validation";
+        QTest::newRow("release time not a date") << feedFor(QStringLiteral("windows-x64"), badTime) << "artifact windows-x64 failed validation";
         QTest::newRow("download not a web address")
-            << feedOffering(localFile) << "artifact windows-x64 failed validation";
+            << feedFor(QStringLiteral("windows-x64"), localFile) << "artifact windows-x64 failed validation";
     }
 
     void unusableFeedFailsWithReason()
@@ -291,8 +300,63 @@ private Q_SLOTS:
         QCOMPARE(manifest.artifacts.keys(), QStringList{QStringLiteral("linux-x64")});
         QCOMPARE(error, QStringLiteral("artifact windows-x64 is not an object"));
 
-        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("not shipped in current manifest")));
-        QCOMPARE(checkAgainst(feed).kind, QStringLiteral("uptodate"));
+        if (currentPlatformKey() == QLatin1String("linux-x64")) {
+            QCOMPARE(checkAgainst(feed).kind, QStringLiteral("available"));
+        } else {
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("not shipped in current manifest")));
+            QCOMPARE(checkAgainst(feed).kind, QStringLiteral("uptodate"));
+        }
+    }
+
+    void platformKeyNamesTheRunningSystem_data()
+    {
+        QTest::addColumn<QString>("kernel");
+        QTest::addColumn<QString>("cpu");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("64-bit x86 Linux") << "linux" << "x86_64" << "linux-x64";
+        QTest::newRow("64-bit x86 Windows") << "winnt" << "x86_64" << "windows-x64";
+        QTest::newRow("32-bit x86 Windows") << "winnt" << "i386" << "";
+        QTest::newRow("64-bit ARM Linux") << "linux" << "arm64" << "";
+        QTest::newRow("64-bit x86 macOS") << "darwin" << "x86_64" << "";
+        QTest::newRow("64-bit x86 FreeBSD") << "freebsd" << "x86_64" << "";
+    }
+
+    void platformKeyNamesTheRunningSystem()
+    {
+        QFETCH(QString, kernel);
+        QFETCH(QString, cpu);
+        QFETCH(QString, key);
+        QCOMPARE(platformKey(kernel, cpu), key);
+    }
+
+    // A build for another system is never offered, however new.
+    void otherPlatformsBuildIsNotOffered()
+    {
+        const QString other = currentPlatformKey() == QLatin1String("windows-x64") ? QStringLiteral("linux-x64")
+                                                                                     : QStringLiteral("windows-x64");
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(QStringLiteral("platform %1 not shipped in current "
+                                                                          "manifest")
+                                                               .arg(currentPlatformKey())));
+        const Outcome outcome = checkAgainst(feedFor(other, validArtifact(QStringLiteral("9.0.0"))));
+        QCOMPARE(outcome.kind, QStringLiteral("uptodate"));
+    }
+
+    void feedThatNeverAnswersFailsAfterTheTimeOut()
+    {
+        FakeResponse silent;
+        silent.mode = FakeResponse::Mode::NoReply;
+        m_server->scriptAlways(QStringLiteral("GET"), kFeedPath, silent);
+        UpdateConfig impatient = config();
+        QCOMPARE(impatient.transferTimeoutMs, 60000);
+        impatient.transferTimeoutMs = 200;
+        Client client(impatient);
+        const Outcome outcome = runCheck(client);
+        QCOMPARE(outcome.kind, QStringLiteral("failed"));
+        QVERIFY2(outcome.detail.startsWith(QStringLiteral("network error: ")), qPrintable(outcome.detail));
+
+        // The client is free again.
+        serveFile(*m_server, kFeedPath, feedOffering(validArtifact()));
+        QCOMPARE(runCheck(client).kind, QStringLiteral("available"));
     }
 
     void requestGoesToLatestJsonWithUserAgent()

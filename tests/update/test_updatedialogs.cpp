@@ -8,6 +8,7 @@
 #include "update/whatsnewdialog.h"
 
 #include <QDesktopServices>
+#include <QScopeGuard>
 #include <QDialogButtonBox>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -235,6 +236,82 @@ private Q_SLOTS:
         QCOMPARE(log.events.at(1), QStringLiteral("finished"));
         QCOMPARE(log.events.at(2), message);
         QVERIFY(!window.findChild<UpdateDialog *>());
+    }
+
+    void interactiveCheckEndsWhenTheFeedNeverAnswers()
+    {
+        FakeResponse silent;
+        silent.mode = FakeResponse::Mode::NoReply;
+        m_server->scriptAlways(QStringLiteral("GET"), QStringLiteral("/tallyra/stable/latest.json"), silent);
+        UpdateConfig impatient = config();
+        impatient.transferTimeoutMs = 200;
+        QWidget window;
+        StatusLog log;
+        checkForUpdatesInteractive(impatient, kAppName, &window, log.callbacks());
+        QTRY_COMPARE(log.events.size(), 3);
+        QCOMPARE(log.events.at(1), QStringLiteral("finished"));
+        QVERIFY2(log.events.at(2).startsWith(QStringLiteral("message:Update check failed: network error: ")),
+                 qPrintable(log.events.at(2)));
+    }
+
+    // A feed naming a local file as the notes address gets no notes shown.
+    void localFileNotesAddressIsNotRead()
+    {
+        QTemporaryDir dir;
+        const QString secret = writeLocalFile(dir, QStringLiteral("secret.md"), "# Private diary");
+        QVERIFY(!secret.isEmpty());
+        serveFeedOffering(QStringLiteral("1.2.0"), QUrl::fromLocalFile(secret));
+        QWidget window;
+        checkForUpdatesInteractive(config(), kAppName, &window, {});
+        QTRY_VERIFY(window.findChild<UpdateDialog *>());
+        auto *view = window.findChild<UpdateDialog *>()->findChild<QTextBrowser *>();
+        QVERIFY(view);
+        QTRY_COMPARE(view->toPlainText(), QStringLiteral("Release notes are not available for this version."));
+        window.findChild<UpdateDialog *>()->close();
+    }
+
+    // Links in the notes open in the browser only for web addresses; a
+    // file link is not loaded into the view and a script link goes nowhere.
+    void notesLinksOpenOnlyWebAddresses()
+    {
+        QTemporaryDir dir;
+        const QString secret = writeLocalFile(dir, QStringLiteral("secret.txt"), "Private diary");
+        QVERIFY(!secret.isEmpty());
+        const QString markdown = QStringLiteral("# 1.2.0\n\n[script](javascript:alert(1)) [diary](%1) "
+                                                "[site](https://www.example.invalid/news) [plain](http://example.invalid/)\n")
+                                     .arg(QUrl::fromLocalFile(secret).toString());
+        BrowserCapture other;
+        for (const char *scheme : {"javascript", "file", "http"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), &other, "openUrl");
+        const auto restore = qScopeGuard([] {
+            for (const char *scheme : {"javascript", "file", "http"})
+                QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+        });
+
+        WhatsNewDialog whatsNew(markdown, QStringLiteral("1.2.0"), QStringLiteral("1.1.7"), kAppName);
+        UpdateDialog update(artifact(false, m_server->url(QStringLiteral("/notes.md"))), QStringLiteral("1.1.7"),
+                            kAppName);
+        update.onNotesReady(markdown);
+        for (QDialog *dialog : {static_cast<QDialog *>(&whatsNew), static_cast<QDialog *>(&update)}) {
+            m_browser->opened.clear();
+            other.opened.clear();
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            auto *view = dialog->findChild<QTextBrowser *>();
+            const QString shown = view->toPlainText();
+            view->setFocus();
+            // Tab walks the links in order; Return follows the one in focus.
+            for (int link = 0; link < 4; ++link) {
+                QTest::keyClick(view, Qt::Key_Tab);
+                QTest::keyClick(view, Qt::Key_Return);
+            }
+            QCOMPARE(m_browser->opened, QList<QUrl>{QUrl(QStringLiteral("https://www.example.invalid/news"))});
+            QCOMPARE(other.opened, QList<QUrl>{QUrl(QStringLiteral("http://example.invalid/"))});
+            QCOMPARE(view->toPlainText(), shown);
+            QVERIFY(view->source().isEmpty());
+            QVERIFY(!view->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(secret)).isValid());
+            dialog->hide();
+        }
     }
 
     void interactiveCheckShowsDialogForNewerBuild()

@@ -1,0 +1,947 @@
+#include "account/accountscreen.h"
+
+#include "account/accountclient.h"
+#include "account/authclient.h"
+#include "account/client.h"
+#include "register/userprompts.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace LumoAccount {
+
+namespace {
+
+constexpr int RefetchDelayMs = 500;
+constexpr int MaxUserAgentLength = 60;
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
+void setMuted(QWidget *widget)
+{
+    setTextColor(widget, QApplication::palette().color(QPalette::PlaceholderText));
+}
+
+void setWeight(QWidget *widget, int weight)
+{
+    QFont font = widget->font();
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    widget->setFont(font);
+}
+
+void changePointSize(QWidget *widget, int delta)
+{
+    QFont font = widget->font();
+    font.setPointSize(font.pointSize() + delta);
+    widget->setFont(font);
+}
+
+// Small type is one point smaller, smaller type two; neither goes below 7.
+void shrinkPointSize(QWidget *widget, int by)
+{
+    QFont font = widget->font();
+    font.setPointSize(qMax(7, font.pointSize() - by));
+    widget->setFont(font);
+}
+
+void setSmallType(QWidget *widget)
+{
+    shrinkPointSize(widget, 1);
+}
+
+void setSmallerType(QWidget *widget)
+{
+    shrinkPointSize(widget, 2);
+}
+
+// Every text on this screen that comes from the services is shown as typed.
+QLabel *plainLabel(const QString &text, QWidget *parent = nullptr)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QHBoxLayout *rowLayout(int left, int top, int right, int bottom)
+{
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(left, top, right, bottom);
+    return row;
+}
+
+QString shownDisplayName(const QString &displayName)
+{
+    return displayName.isEmpty() ? QStringLiteral("(not set)") : displayName;
+}
+
+QString navigationStyleSheet()
+{
+    const QPalette palette = QApplication::palette();
+    const QColor window = palette.color(QPalette::Window);
+    const bool dark = window.lightness() < 128;
+    const QColor alternate = palette.color(QPalette::AlternateBase);
+    const QColor background = alternate.isValid() ? alternate
+                              : dark                ? window.lighter(115)
+                                                    : window.lighter(97);
+    const QColor hover = dark ? window.lighter(135) : window.darker(105);
+    return QStringLiteral("QListWidget {  background: %1; border: none; padding: 12px 8px;}"
+                          "QListWidget::item {  padding: 8px 12px; border-radius: 6px;}"
+                          "QListWidget::item:hover { background: %2; }"
+                          "QListWidget::item:selected { background: %3; color: %4; }")
+        .arg(background.name(), hover.name(), palette.color(QPalette::Highlight).name(),
+             palette.color(QPalette::HighlightedText).name());
+}
+
+} // namespace
+
+AccountScreen::AccountScreen(Client *client, QWidget *parent)
+    : QWidget(parent)
+    , m_client(client)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_navigation = new QListWidget(this);
+    m_navigation->setFixedWidth(180);
+    m_navigation->setFrameShape(QFrame::NoFrame);
+    m_navigation->setFocusPolicy(Qt::NoFocus);
+    m_navigation->setSpacing(2);
+    m_navigation->setStyleSheet(navigationStyleSheet());
+    m_navigation->addItems({QStringLiteral("Profile"), QStringLiteral("Group"),
+                            QStringLiteral("Devices"), QStringLiteral("Security"),
+                            QStringLiteral("Data & Privacy")});
+    m_navigation->setCurrentRow(Profile);
+
+    m_pageStack = new QStackedWidget(this);
+    m_pageStack->addWidget(createProfileTab());
+    m_pageStack->addWidget(createGroupTab());
+    m_pageStack->addWidget(createDevicesTab());
+    m_pageStack->addWidget(createSecurityTab());
+    m_pageStack->addWidget(createPrivacyTab());
+    connect(m_navigation, &QListWidget::currentRowChanged, m_pageStack,
+            &QStackedWidget::setCurrentIndex);
+
+    auto *right = new QVBoxLayout;
+    right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
+    right->addWidget(m_pageStack, 1);
+    m_statusLine = plainLabel(QString(), this);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    m_statusLine->setFixedHeight(24);
+    setSmallType(m_statusLine);
+    right->addWidget(m_statusLine, 0);
+
+    layout->addWidget(m_navigation, 0);
+    layout->addLayout(right, 1);
+}
+
+void AccountScreen::showTab(Tab tab)
+{
+    if (m_navigation)
+        m_navigation->setCurrentRow(tab);
+    if (m_pageStack)
+        m_pageStack->setCurrentIndex(tab);
+}
+
+void AccountScreen::refresh()
+{
+    refreshProfile();
+    refreshGroup();
+    refreshDevices();
+    refreshSessions();
+}
+
+// ---- page frames -----------------------------------------------------------
+
+QWidget *AccountScreen::createPage(const QString &title, QVBoxLayout **layout)
+{
+    auto *page = new QWidget(this);
+    auto *pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(24, 24, 24, 24);
+    pageLayout->setSpacing(8);
+    auto *titleLabel = new QLabel(title, page);
+    changePointSize(titleLabel, 4);
+    setWeight(titleLabel, 600);
+    pageLayout->addWidget(titleLabel);
+    pageLayout->addSpacing(12);
+    *layout = pageLayout;
+    return page;
+}
+
+QWidget *AccountScreen::createContentPage(const QString &title, QVBoxLayout **layout,
+                                          QWidget **content)
+{
+    QWidget *page = createPage(title, layout);
+    *content = new QWidget(page);
+    (*layout)->addWidget(*content);
+    (*layout)->addStretch();
+    return page;
+}
+
+QWidget *AccountScreen::replaceContent(QVBoxLayout *pageLayout, QWidget **content, int spacing)
+{
+    QWidget *old = *content;
+    pageLayout->removeWidget(old);
+    old->hide();
+    // A prompt opened from a button of the old content may still be running
+    // with that button's click on the stack: keep it until the prompt is done.
+    if (m_promptDepth > 0)
+        m_retiredContent.append(old);
+    else
+        old->deleteLater();
+
+    auto *fresh = new QWidget(pageLayout->parentWidget());
+    auto *layout = new QVBoxLayout(fresh);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(spacing);
+    pageLayout->insertWidget(2, fresh);
+    *content = fresh;
+    return fresh;
+}
+
+void AccountScreen::showFetchFailure(QVBoxLayout *pageLayout, QWidget **content,
+                                     const QString &text)
+{
+    QWidget *fresh = replaceContent(pageLayout, content, 8);
+    QLabel *line = plainLabel(text, fresh);
+    line->setObjectName(QStringLiteral("fetchError"));
+    line->setWordWrap(true);
+    line->setContentsMargins(12, 0, 0, 0);
+    line->setStyleSheet(QStringLiteral("color: #C62828;"));
+    fresh->layout()->addWidget(line);
+}
+
+QWidget *AccountScreen::createSection(const QString &title, const QString &subtitle)
+{
+    auto *section = new QWidget;
+    auto *layout = new QVBoxLayout(section);
+    layout->setContentsMargins(0, 0, 0, 8);
+    QLabel *titleLabel = plainLabel(title, section);
+    changePointSize(titleLabel, 1);
+    setWeight(titleLabel, 500);
+    layout->addWidget(titleLabel);
+    if (!subtitle.isEmpty()) {
+        QLabel *subtitleLabel = plainLabel(subtitle, section);
+        subtitleLabel->setWordWrap(true);
+        setMuted(subtitleLabel);
+        setSmallerType(subtitleLabel);
+        layout->addWidget(subtitleLabel);
+    }
+    return section;
+}
+
+void AccountScreen::addListRow(QVBoxLayout *layout, const QList<QLabel *> &lines,
+                               QWidget *trailing)
+{
+    QHBoxLayout *row = rowLayout(12, 6, 0, 6);
+    auto *text = new QVBoxLayout;
+    text->setSpacing(2);
+    for (QLabel *line : lines)
+        text->addWidget(line);
+    row->addLayout(text);
+    row->addStretch();
+    row->addWidget(trailing);
+    layout->addLayout(row);
+    layout->addWidget(createSeparator());
+}
+
+QFrame *AccountScreen::createSeparator()
+{
+    auto *line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// ---- status line -----------------------------------------------------------
+
+void AccountScreen::showError(const QString &text)
+{
+    m_statusLine->setStyleSheet(QStringLiteral("color: #C62828; padding: 4px;"));
+    m_statusLine->setText(text);
+    QLabel *line = m_statusLine;
+    QTimer::singleShot(4000, line, [line] { line->clear(); });
+}
+
+void AccountScreen::showSuccess(const QString &text)
+{
+    m_statusLine->setStyleSheet(QStringLiteral("color: #2E7D32; padding: 4px;"));
+    m_statusLine->setText(text);
+    QLabel *line = m_statusLine;
+    QTimer::singleShot(3000, line, [line] { line->clear(); });
+}
+
+bool AccountScreen::isOwnerRole(const LumiClaims &claims)
+{
+    return claims.role == QLatin1String("owner");
+}
+
+// ---- prompts ---------------------------------------------------------------
+
+int AccountScreen::runPrompt(QDialog *dialog)
+{
+    ++m_promptDepth;
+    const int result = UserPrompts::current()->runDialog(dialog);
+    if (--m_promptDepth == 0) {
+        for (const QPointer<QWidget> &old : std::as_const(m_retiredContent)) {
+            if (old)
+                old->deleteLater();
+        }
+        m_retiredContent.clear();
+    }
+    return result;
+}
+
+bool AccountScreen::askQuestion(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    return runPrompt(&box) == QMessageBox::Yes;
+}
+
+void AccountScreen::showInformation(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    runPrompt(&box);
+}
+
+bool AccountScreen::askText(const QString &title, const QString &label, bool password,
+                            const QString &initial, QString *answer)
+{
+    QInputDialog dialog(this);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    dialog.setTextValue(initial);
+    if (runPrompt(&dialog) != QDialog::Accepted)
+        return false;
+    *answer = dialog.textValue();
+    return true;
+}
+
+// ---- profile ---------------------------------------------------------------
+
+QWidget *AccountScreen::createProfileTab()
+{
+    QVBoxLayout *layout = nullptr;
+    QWidget *page = createPage(QStringLiteral("Profile"), &layout);
+    layout->addWidget(createSection(QStringLiteral("Personal Information"), QString()));
+
+    auto *block = new QVBoxLayout;
+    block->setContentsMargins(12, 0, 0, 0);
+    block->setSpacing(6);
+    m_displayNameLabel = plainLabel(QString(), page);
+    m_displayNameLabel->setObjectName(QStringLiteral("displayNameLabel"));
+    m_emailLabel = plainLabel(QString(), page);
+    m_emailLabel->setObjectName(QStringLiteral("emailLabel"));
+    setMuted(m_emailLabel);
+    block->addWidget(m_displayNameLabel);
+    block->addWidget(m_emailLabel);
+    layout->addLayout(block);
+
+    layout->addSpacing(8);
+    QHBoxLayout *buttons = rowLayout(12, 0, 0, 0);
+    m_editDisplayNameButton = new QPushButton(QStringLiteral("Edit Display Name"), page);
+    connect(m_editDisplayNameButton, &QPushButton::clicked, this, &AccountScreen::editDisplayName);
+    auto *signOut = new QPushButton(QStringLiteral("Sign Out"), page);
+    connect(signOut, &QPushButton::clicked, this, &AccountScreen::logoutRequested);
+    buttons->addWidget(m_editDisplayNameButton);
+    buttons->addStretch();
+    buttons->addWidget(signOut);
+    layout->addLayout(buttons);
+
+    layout->addSpacing(16);
+    layout->addWidget(createSeparator());
+    layout->addSpacing(8);
+    layout->addWidget(createSection(QStringLiteral("Password"),
+                                    QStringLiteral("Change your account password.")));
+    QHBoxLayout *passwordRow = rowLayout(12, 0, 0, 0);
+    m_changePasswordButton = new QPushButton(QStringLiteral("Change Password"), page);
+    connect(m_changePasswordButton, &QPushButton::clicked, this, &AccountScreen::changePassword);
+    passwordRow->addWidget(m_changePasswordButton);
+    passwordRow->addStretch();
+    layout->addLayout(passwordRow);
+    layout->addStretch();
+    return page;
+}
+
+void AccountScreen::refreshProfile()
+{
+    QPointer<AccountScreen> self(this);
+    m_client->authClient()->fetchCurrentUser([self](bool ok, const User &user) {
+        if (!self)
+            return;
+        if (!ok) {
+            self->showError(QStringLiteral("Could not load your profile."));
+            return;
+        }
+        self->m_displayName = user.displayName;
+        self->m_displayNameLabel->setText(shownDisplayName(user.displayName));
+        self->m_emailLabel->setText(user.email);
+    });
+}
+
+void AccountScreen::editDisplayName()
+{
+    // Without a name the field starts empty: "(not set)" is no name to save.
+    QString typed;
+    if (!askText(QStringLiteral("Edit Display Name"), QStringLiteral("Display name:"), false,
+                 m_displayName, &typed))
+        return;
+    const QString name = typed.trimmed();
+    if (name.isEmpty())
+        return;
+    m_editDisplayNameButton->setEnabled(false);
+    QPointer<AccountScreen> self(this);
+    m_client->authClient()->updateProfile(name, [self](const User &user) {
+        if (!self)
+            return;
+        self->m_editDisplayNameButton->setEnabled(true);
+        if (user.id.isEmpty()) {
+            self->showError(QStringLiteral("Failed to update profile."));
+            return;
+        }
+        self->m_displayName = user.displayName;
+        self->m_displayNameLabel->setText(shownDisplayName(user.displayName));
+        self->showSuccess(QStringLiteral("Display name updated."));
+    });
+}
+
+void AccountScreen::changePassword()
+{
+    const QString title = QStringLiteral("Change Password");
+    QString current;
+    if (!askText(title, QStringLiteral("Current password:"), true, QString(), &current)
+        || current.isEmpty())
+        return;
+    QString fresh;
+    if (!askText(title, QStringLiteral("New password (min 8 characters):"), true, QString(), &fresh)
+        || fresh.isEmpty())
+        return;
+    if (fresh.size() < 8) {
+        showError(QStringLiteral("Password must be at least 8 characters."));
+        return;
+    }
+    QString confirmation;
+    if (!askText(title, QStringLiteral("Confirm new password:"), true, QString(), &confirmation)
+        || confirmation != fresh) {
+        showError(QStringLiteral("Passwords do not match."));
+        return;
+    }
+    m_changePasswordButton->setEnabled(false);
+    QPointer<AccountScreen> self(this);
+    m_client->authClient()->changePassword(current, fresh, [self](bool ok) {
+        if (!self)
+            return;
+        self->m_changePasswordButton->setEnabled(true);
+        if (ok)
+            self->showSuccess(QStringLiteral("Password changed."));
+        else
+            self->showError(QStringLiteral("Failed to change password."));
+    });
+}
+
+// ---- data and privacy ------------------------------------------------------
+
+QWidget *AccountScreen::createPrivacyTab()
+{
+    QVBoxLayout *layout = nullptr;
+    QWidget *page = createPage(QStringLiteral("Data & Privacy"), &layout);
+    layout->addWidget(createSection(
+        QStringLiteral("Danger Zone"),
+        QStringLiteral("Permanently delete your account. This cannot be undone after 30 days.")));
+
+    const bool owner = isOwnerRole(m_client->claims());
+    auto *deleteButton = new QPushButton(QStringLiteral("Delete Account"), page);
+    deleteButton->setStyleSheet(QStringLiteral(
+        "QPushButton { color: white; background: #C62828; border: none;  border-radius: 4px; "
+        "padding: 6px 16px; font-weight: 600; }QPushButton:hover { background: #B71C1C; }"
+        "QPushButton:disabled { background: #666; }"));
+    if (owner) {
+        deleteButton->setEnabled(false);
+        QLabel *note = plainLabel(QStringLiteral("You are the group owner. Transfer ownership or "
+                                                 "remove all members before deleting your account."),
+                                  page);
+        note->setObjectName(QStringLiteral("ownerNote"));
+        note->setWordWrap(true);
+        setMuted(note);
+        setSmallType(note);
+        note->setContentsMargins(12, 0, 0, 0);
+        layout->addWidget(note);
+    }
+    connect(deleteButton, &QPushButton::clicked, this, &AccountScreen::confirmDeleteAccount);
+    QHBoxLayout *row = rowLayout(12, 0, 0, 0);
+    row->addWidget(deleteButton);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addStretch();
+    return page;
+}
+
+void AccountScreen::confirmDeleteAccount()
+{
+    QString typed;
+    if (!askText(QStringLiteral("Delete Account"),
+                 QStringLiteral("This will schedule your account for permanent deletion after 30 "
+                                "days.\n\nType DELETE to confirm:"),
+                 false, QString(), &typed)
+        || typed != QLatin1String("DELETE"))
+        return;
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->deleteAccount([self](bool ok) {
+        if (!self)
+            return;
+        if (!ok) {
+            self->showError(QStringLiteral("Failed to delete account."));
+            return;
+        }
+        self->showInformation(QStringLiteral("Account Scheduled for Deletion"),
+                              QStringLiteral("Your account will be permanently deleted in 30 days. "
+                                             "You can recover it by signing in before then."));
+        if (self)
+            Q_EMIT self->logoutRequested();
+    });
+}
+
+// ---- group -----------------------------------------------------------------
+
+QWidget *AccountScreen::createGroupTab()
+{
+    return createContentPage(QStringLiteral("Group"), &m_groupPageLayout, &m_groupContent);
+}
+
+void AccountScreen::refreshGroup()
+{
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->getGroup([self](bool ok, const LumoAccount::Group &group) {
+        if (!self)
+            return;
+        if (ok)
+            self->populateGroup(group);
+        else
+            self->showFetchFailure(self->m_groupPageLayout, &self->m_groupContent,
+                                   QStringLiteral("Could not load your group. Try again later."));
+    });
+}
+
+void AccountScreen::populateGroup(const LumoAccount::Group &group)
+{
+    QWidget *content = replaceContent(m_groupPageLayout, &m_groupContent, 8);
+    auto *layout = static_cast<QVBoxLayout *>(content->layout());
+
+    if (group.id.isEmpty()) {
+        layout->addWidget(createSection(QStringLiteral("No Group"),
+                                        QStringLiteral("You're not part of a group. The group owner "
+                                                       "can invite you, or you can join with an "
+                                                       "invite code.")));
+        auto *row = new QHBoxLayout;
+        auto *join = new QPushButton(QStringLiteral("Join with Invite Code"), content);
+        connect(join, &QPushButton::clicked, this, &AccountScreen::joinGroupWithCode);
+        row->addWidget(join);
+        row->addStretch();
+        layout->addLayout(row);
+        return;
+    }
+
+    layout->addWidget(createSection(group.name, QStringLiteral("%1 of %2 seats used")
+                                                    .arg(group.members.size())
+                                                    .arg(group.maxSeats)));
+    layout->addSpacing(4);
+    auto *membersHeading = new QLabel(QStringLiteral("Members"), content);
+    setWeight(membersHeading, 500);
+    layout->addWidget(membersHeading);
+
+    const bool viewerIsOwner = isOwnerRole(m_client->claims());
+    for (const GroupMember &member : group.members) {
+        const QString displayText = member.displayName.isEmpty() ? member.email : member.displayName;
+        auto *row = new QWidget(content);
+        row->setObjectName(QStringLiteral("memberRow"));
+        auto *rowLayout = new QHBoxLayout(row);
+        rowLayout->setContentsMargins(12, 6, 0, 6);
+        auto *text = new QVBoxLayout;
+        text->setSpacing(2);
+        QLabel *name = plainLabel(displayText, row);
+        setWeight(name, 500);
+        text->addWidget(name);
+        if (!member.email.isEmpty() && member.email != displayText) {
+            QLabel *email = plainLabel(member.email, row);
+            setSmallType(email);
+            setMuted(email);
+            text->addWidget(email);
+        }
+        rowLayout->addLayout(text);
+        rowLayout->addStretch();
+        const bool memberIsOwner = member.role == QLatin1String("owner");
+        if (memberIsOwner) {
+            auto *badge = new QLabel(QStringLiteral("Owner"), row);
+            setSmallerType(badge);
+            setWeight(badge, 500);
+            setTextColor(badge, QColor(QStringLiteral("#00897B")));
+            rowLayout->addWidget(badge);
+        }
+        if (viewerIsOwner && !memberIsOwner) {
+            auto *remove = new QPushButton(QStringLiteral("Remove"), row);
+            const QString memberId = member.accountId;
+            connect(remove, &QPushButton::clicked, this,
+                    [this, displayText, memberId] { confirmRemoveMember(displayText, memberId); });
+            rowLayout->addWidget(remove);
+        }
+        layout->addWidget(row);
+    }
+
+    if (!viewerIsOwner) {
+        layout->addSpacing(12);
+        layout->addWidget(createSeparator());
+        layout->addSpacing(4);
+        QHBoxLayout *row = rowLayout(12, 0, 0, 0);
+        auto *leave = new QPushButton(QStringLiteral("Leave Group"), content);
+        connect(leave, &QPushButton::clicked, this, &AccountScreen::confirmLeaveGroup);
+        row->addWidget(leave);
+        row->addStretch();
+        layout->addLayout(row);
+        return;
+    }
+
+    if (!group.pendingInvitations.isEmpty()) {
+        layout->addSpacing(8);
+        layout->addWidget(createSeparator());
+        layout->addSpacing(4);
+        auto *heading = new QLabel(QStringLiteral("Pending Invitations"), content);
+        setWeight(heading, 500);
+        layout->addWidget(heading);
+        for (const GroupInvitation &invitation : group.pendingInvitations) {
+            QHBoxLayout *row = rowLayout(12, 4, 0, 4);
+            const QString shown = invitation.invitedEmail.isEmpty()
+                ? QStringLiteral("Invite code: %1").arg(invitation.inviteCode)
+                : invitation.invitedEmail;
+            row->addWidget(plainLabel(shown, content));
+            row->addStretch();
+            auto *revoke = new QPushButton(QStringLiteral("Revoke"), content);
+            const QString invitationId = invitation.id;
+            connect(revoke, &QPushButton::clicked, this,
+                    [this, invitationId] { revokeInvitation(invitationId); });
+            row->addWidget(revoke);
+            layout->addLayout(row);
+        }
+    }
+
+    layout->addSpacing(12);
+    layout->addWidget(createSeparator());
+    layout->addSpacing(4);
+    layout->addWidget(createSection(QStringLiteral("Invite Members"), QString()));
+    QHBoxLayout *row = rowLayout(12, 0, 0, 0);
+    row->setSpacing(8);
+    auto *byEmail = new QPushButton(QStringLiteral("Invite by Email"), content);
+    connect(byEmail, &QPushButton::clicked, this, &AccountScreen::inviteByEmail);
+    auto *generate = new QPushButton(QStringLiteral("Generate Invite Code"), content);
+    connect(generate, &QPushButton::clicked, this, &AccountScreen::generateInviteCode);
+    row->addWidget(byEmail);
+    row->addWidget(generate);
+    row->addStretch();
+    layout->addLayout(row);
+}
+
+void AccountScreen::joinGroupWithCode()
+{
+    QString typed;
+    if (!askText(QStringLiteral("Join Group"), QStringLiteral("Enter invite code:"), false,
+                 QString(), &typed))
+        return;
+    const QString code = typed.trimmed();
+    if (code.isEmpty())
+        return;
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->joinGroup(code, [self](bool ok) {
+        if (!self)
+            return;
+        if (!ok) {
+            self->showError(QStringLiteral("Invalid or expired invite code."));
+            return;
+        }
+        self->showSuccess(QStringLiteral("Joined group."));
+        self->refreshGroup();
+    });
+}
+
+void AccountScreen::inviteByEmail()
+{
+    QString typed;
+    if (!askText(QStringLiteral("Invite by Email"), QStringLiteral("Email address:"), false,
+                 QString(), &typed))
+        return;
+    const QString email = typed.trimmed();
+    if (email.isEmpty())
+        return;
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->inviteByEmail(email, [self](const GroupInvitation &invitation) {
+        if (!self)
+            return;
+        if (invitation.id.isEmpty()) {
+            self->showError(QStringLiteral("Failed to send invitation."));
+            return;
+        }
+        self->showSuccess(QStringLiteral("Invitation sent."));
+        self->refreshGroup();
+    });
+}
+
+void AccountScreen::generateInviteCode()
+{
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->generateInviteCode([self](const GroupInvitation &invitation) {
+        if (self)
+            self->onInviteCodeGenerated(invitation);
+    });
+}
+
+void AccountScreen::onInviteCodeGenerated(const GroupInvitation &invitation)
+{
+    if (invitation.inviteCode.isEmpty()) {
+        showError(QStringLiteral("Failed to generate code."));
+        return;
+    }
+    QPointer<AccountScreen> self(this);
+    showInformation(QStringLiteral("Invite Code"),
+                    QStringLiteral("Share this code with the person you want to invite:\n\n%1")
+                        .arg(invitation.inviteCode));
+    if (self)
+        refreshGroup();
+}
+
+void AccountScreen::finishAction(bool ok, const QString &success, const QString &failure,
+                                 void (AccountScreen::*refetch)())
+{
+    if (ok)
+        showSuccess(success);
+    else
+        showError(failure);
+    QTimer::singleShot(RefetchDelayMs, this, [this, refetch] { (this->*refetch)(); });
+}
+
+void AccountScreen::revokeInvitation(const QString &invitationId)
+{
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->revokeInvitation(invitationId, [self](bool ok) {
+        if (self)
+            self->finishAction(ok, QStringLiteral("Invitation revoked."),
+                               QStringLiteral("Failed to revoke invitation."),
+                               &AccountScreen::refreshGroup);
+    });
+}
+
+void AccountScreen::confirmRemoveMember(const QString &displayText, const QString &memberId)
+{
+    if (!askQuestion(QStringLiteral("Remove Member"),
+                     QStringLiteral("Remove %1 from the group?").arg(displayText)))
+        return;
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->removeMember(memberId, [self, displayText](bool ok) {
+        if (self)
+            self->finishAction(ok, QStringLiteral("%1 removed.").arg(displayText),
+                               QStringLiteral("Failed to remove %1.").arg(displayText),
+                               &AccountScreen::refreshGroup);
+    });
+}
+
+void AccountScreen::confirmLeaveGroup()
+{
+    if (!askQuestion(QStringLiteral("Leave Group"),
+                     QStringLiteral("Leave this group? You will lose access to shared data.")))
+        return;
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->leaveGroup([self](bool ok) {
+        if (self)
+            self->finishAction(ok, QStringLiteral("Left group."),
+                               QStringLiteral("Failed to leave group."),
+                               &AccountScreen::refreshGroup);
+    });
+}
+
+// ---- devices ---------------------------------------------------------------
+
+QWidget *AccountScreen::createDevicesTab()
+{
+    return createContentPage(QStringLiteral("Devices"), &m_devicesPageLayout, &m_devicesContent);
+}
+
+void AccountScreen::refreshDevices()
+{
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->getDevices([self](bool ok, const QList<Device> &devices) {
+        if (!self)
+            return;
+        if (ok)
+            self->populateDevices(devices);
+        else
+            self->showFetchFailure(self->m_devicesPageLayout, &self->m_devicesContent,
+                                   QStringLiteral("Could not load your devices. Try again later."));
+    });
+}
+
+void AccountScreen::populateDevices(const QList<Device> &devices)
+{
+    QWidget *content = replaceContent(m_devicesPageLayout, &m_devicesContent, 4);
+    auto *layout = static_cast<QVBoxLayout *>(content->layout());
+    layout->addWidget(createSection(QStringLiteral("Registered Devices"),
+                                    QStringLiteral("Devices that have synced with your account.")));
+    if (devices.isEmpty()) {
+        auto *empty = new QLabel(QStringLiteral("No devices registered."), content);
+        setMuted(empty);
+        empty->setContentsMargins(12, 0, 0, 0);
+        layout->addWidget(empty);
+        return;
+    }
+    for (const Device &device : devices) {
+        QLabel *name = plainLabel(
+            device.deviceName.isEmpty() ? QStringLiteral("Unknown Device") : device.deviceName,
+            content);
+        QFont bold = name->font();
+        bold.setBold(true);
+        name->setFont(bold);
+        QString details = device.platform;
+        if (!device.appVersion.isEmpty())
+            details += QStringLiteral("  \u00B7  v%1").arg(device.appVersion);
+        QLabel *detailsLabel = plainLabel(details, content);
+        QLabel *lastSync = plainLabel(formatRelativeTime(device.lastSyncAt), content);
+        for (QLabel *muted : {detailsLabel, lastSync}) {
+            setMuted(muted);
+            setSmallType(muted);
+        }
+        auto *remove = new QPushButton(QStringLiteral("Remove"), content);
+        const QString deviceId = device.id;
+        const QString deviceName = device.deviceName;
+        connect(remove, &QPushButton::clicked, this,
+                [this, deviceId, deviceName] { confirmRemoveDevice(deviceId, deviceName); });
+        addListRow(layout, {name, detailsLabel, lastSync}, remove);
+    }
+}
+
+void AccountScreen::confirmRemoveDevice(const QString &deviceId, const QString &deviceName)
+{
+    if (!askQuestion(QStringLiteral("Remove Device"), QStringLiteral("Remove %1?").arg(deviceName)))
+        return;
+    QPointer<AccountScreen> self(this);
+    m_client->accountClient()->removeDevice(deviceId, [self](bool ok) {
+        if (self)
+            self->finishAction(ok, QStringLiteral("Device removed."),
+                               QStringLiteral("Failed to remove device."),
+                               &AccountScreen::refreshDevices);
+    });
+}
+
+// ---- sessions --------------------------------------------------------------
+
+QWidget *AccountScreen::createSecurityTab()
+{
+    return createContentPage(QStringLiteral("Security"), &m_securityPageLayout, &m_sessionsContent);
+}
+
+void AccountScreen::refreshSessions()
+{
+    QPointer<AccountScreen> self(this);
+    m_client->authClient()->listSessions([self](bool ok, const QList<Session> &sessions) {
+        if (!self)
+            return;
+        if (ok)
+            self->populateSessions(sessions);
+        else
+            self->showFetchFailure(self->m_securityPageLayout, &self->m_sessionsContent,
+                                   QStringLiteral("Could not load your sessions. Try again later."));
+    });
+}
+
+void AccountScreen::populateSessions(const QList<Session> &sessions)
+{
+    QWidget *content = replaceContent(m_securityPageLayout, &m_sessionsContent, 8);
+    auto *layout = static_cast<QVBoxLayout *>(content->layout());
+    layout->addWidget(createSection(QStringLiteral("Active Sessions"),
+                                    QStringLiteral("Sessions currently signed in to your account.")));
+    if (sessions.isEmpty()) {
+        auto *empty = new QLabel(QStringLiteral("No active sessions."), content);
+        empty->setContentsMargins(12, 0, 0, 0);
+        layout->addWidget(empty);
+        return;
+    }
+    for (const Session &session : sessions) {
+        QString client = session.userAgent;
+        if (client.isEmpty())
+            client = QStringLiteral("Unknown client");
+        else if (client.size() > MaxUserAgentLength)
+            client = client.left(MaxUserAgentLength) + QStringLiteral("...");
+        QLabel *clientLabel = plainLabel(client, content);
+        setWeight(clientLabel, 500);
+        QString details = session.isCurrent ? QStringLiteral("This session")
+                                            : formatRelativeTime(session.lastActiveAt);
+        if (!session.ipAddress.isEmpty())
+            details += QStringLiteral("  \u00B7  %1").arg(session.ipAddress);
+        QLabel *detailsLabel = plainLabel(details, content);
+        setMuted(detailsLabel);
+        setSmallType(detailsLabel);
+        QWidget *trailing = nullptr;
+        if (session.isCurrent) {
+            trailing = new QLabel(QStringLiteral("Current"), content);
+            setWeight(trailing, 500);
+            setTextColor(trailing, QColor(QStringLiteral("#2E7D32")));
+        } else {
+            auto *revoke = new QPushButton(QStringLiteral("Revoke"), content);
+            const QString sessionId = session.id;
+            connect(revoke, &QPushButton::clicked, this,
+                    [this, sessionId] { revokeSession(sessionId); });
+            trailing = revoke;
+        }
+        addListRow(layout, {clientLabel, detailsLabel}, trailing);
+    }
+}
+
+void AccountScreen::revokeSession(const QString &sessionId)
+{
+    QPointer<AccountScreen> self(this);
+    m_client->authClient()->revokeSession(sessionId, [self](bool ok) {
+        if (self)
+            self->finishAction(ok, QStringLiteral("Session revoked."),
+                               QStringLiteral("Failed to revoke session."),
+                               &AccountScreen::refreshSessions);
+    });
+}
+
+QString AccountScreen::formatRelativeTime(const QDateTime &time)
+{
+    return formatRelativeTime(time, QDateTime::currentDateTimeUtc());
+}
+
+QString AccountScreen::formatRelativeTime(const QDateTime &time, const QDateTime &nowUtc)
+{
+    if (!time.isValid())
+        return QStringLiteral("Unknown");
+    const qint64 seconds = time.secsTo(nowUtc);
+    if (seconds < 60)
+        return QStringLiteral("Active now");
+    if (seconds < 3600)
+        return QStringLiteral("%1m ago").arg(seconds / 60);
+    if (seconds < 86400)
+        return QStringLiteral("%1h ago").arg(seconds / 3600);
+    if (seconds < 604800)
+        return QStringLiteral("%1d ago").arg(seconds / 86400);
+    return time.toLocalTime().toString(QStringLiteral("MMM d, yyyy"));
+}
+
+} // namespace LumoAccount

@@ -1,0 +1,8 @@
+#include "data/recordid.h"
+
+#include <QUuid>
+
+QString newRecordId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}

@@ -1,0 +1,103 @@
+#include "register/registercommitbuilder.h"
+
+#include "app/appstate.h"
+#include "data/categoryrepository.h"
+#include "data/recordid.h"
+#include "register/categoryitems.h"
+#include "register/transactionactions.h"
+
+RegisterCommitBuilder::RegisterCommitBuilder(AppState *app, const QString &accountId)
+    : m_app(app)
+    , m_accountId(accountId)
+{
+}
+
+RegisterCommitBuilder::Commit RegisterCommitBuilder::build(const RegisterModel &model,
+    const std::optional<Transaction> &stored) const
+{
+    Commit commit;
+    commit.isNew = !stored;
+    const RegisterModel::EditBuffer &buffer = model.buffer();
+    QString payee = buffer.payee.trimmed();
+    if (payee.isEmpty()) {
+        commit.refusal = Refusal::PayeeMissing;
+        return commit;
+    }
+    const std::optional<qint64> amount = model.bufferAmount();
+    if (!amount) {
+        commit.refusal = Refusal::AmountMissing;
+        return commit;
+    }
+    commit.unreadableAmount = model.unreadableBufferAmount();
+    if (!commit.unreadableAmount.isEmpty()) {
+        commit.refusal = Refusal::AmountUnreadable;
+        return commit;
+    }
+    QString targetAccountId;
+    switch (TransactionActions::resolveTransferTarget(m_app, m_accountId, payee, targetAccountId)) {
+    case TransactionActions::TransferAccountNotFound:
+        commit.refusal = Refusal::TransferAccountNotFound;
+        return commit;
+    case TransactionActions::TransferCurrenciesDiffer:
+        commit.refusal = Refusal::TransferCurrenciesDiffer;
+        return commit;
+    default:
+        break;
+    }
+
+    Transaction &transaction = commit.transaction;
+    if (stored) {
+        transaction = *stored;
+        markEdited(transaction);
+    } else {
+        transaction.id = newRecordId();
+        transaction.accountId = m_accountId;
+        transaction.createdAt = QDateTime::currentDateTimeUtc();
+        transaction.updatedAt = transaction.createdAt;
+    }
+    transaction.date = model.bufferDate();
+    transaction.payee = payee;
+    transaction.checkNumber = buffer.checkNumber.trimmed();
+    transaction.memo = buffer.memo.trimmed();
+    transaction.amount = *amount;
+    transaction.categoryId = categoryId(buffer);
+    const QString mark = buffer.clearedMark.trimmed().toUpper();
+    transaction.cleared = mark == QLatin1String("C") || mark == QLatin1String("R");
+    transaction.reconciled = mark == QLatin1String("R");
+    // An edited row keeps its links: a transfer payee typed over a plain
+    // row only names the other account.
+    if (!stored && !targetAccountId.isEmpty())
+        commit.counterpart = TransactionActions::makeTransferCounterpart(m_app, transaction, targetAccountId);
+    return commit;
+}
+
+bool RegisterCommitBuilder::write(const Commit &commit) const
+{
+    if (commit.refusal != Refusal::None)
+        return false;
+    if (commit.isNew)
+        return TransactionActions::insertNewTransaction(m_app, commit.transaction, commit.counterpart);
+    return TransactionActions::updateTransaction(m_app, commit.transaction);
+}
+
+QString RegisterCommitBuilder::categoryId(const RegisterModel::EditBuffer &buffer) const
+{
+    if (!buffer.categoryId.isEmpty())
+        return buffer.categoryId;
+    const QString text = buffer.category.trimmed();
+    if (text.isEmpty())
+        return QString();
+    CategoryRepository *categories = m_app->categoryRepository();
+    for (const CategoryItem &item : categoryItems(categories)) {
+        if (item.label == text)
+            return item.id;
+    }
+    if (const std::optional<Category> whole = categories->findByName(text))
+        return whole->id;
+    const int separator = text.indexOf(QLatin1String(" > "));
+    if (separator >= 0) {
+        if (const std::optional<Category> child = categories->findByName(text.mid(separator + 3).trimmed()))
+            return child->id;
+    }
+    return QString();
+}

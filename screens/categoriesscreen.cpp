@@ -1,0 +1,265 @@
+#include "screens/categoriesscreen.h"
+
+#include "app/appstate.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "register/userprompts.h"
+#include "screens/categoryfilterproxy.h"
+#include "screens/categorytreemodel.h"
+#include "screens/screentext.h"
+#include "ui/categoryformdialog.h"
+#include "ui/palettehelpers.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+CategoriesScreen::CategoriesScreen(AppState *app, QWidget *parent)
+    : QWidget(parent)
+    , m_app(app)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+
+    auto *header = new QHBoxLayout;
+    auto *title = new QLabel(tr("Categories"), this);
+    applyFontRoleWithWeight(title, 4, 700);
+    header->addWidget(title);
+    header->addStretch();
+    m_searchEdit = new QLineEdit(this);
+    m_searchEdit->setObjectName(QStringLiteral("searchEdit"));
+    m_searchEdit->setPlaceholderText(tr("Search categories..."));
+    m_searchEdit->setClearButtonEnabled(true);
+    m_searchEdit->setMaximumWidth(280);
+    header->addWidget(m_searchEdit);
+    auto *newButton = new QPushButton(tr("+ New Category"), this);
+    newButton->setObjectName(QStringLiteral("newCategoryButton"));
+    header->addWidget(newButton);
+    layout->addLayout(header);
+
+    m_model = new CategoryTreeModel(this);
+    m_proxy = new CategoryFilterProxy(this);
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setFilterKeyColumn(CategoryTreeModel::NameColumn);
+
+    m_view = new QTreeView(this);
+    m_view->setObjectName(QStringLiteral("categoryTree"));
+    m_view->setModel(m_proxy);
+    m_view->setAlternatingRowColors(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_view->setUniformRowHeights(true);
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(CategoryTreeModel::NameColumn, Qt::AscendingOrder);
+    m_view->header()->setSectionResizeMode(CategoryTreeModel::NameColumn, QHeaderView::Stretch);
+    layout->addWidget(m_view, 1);
+
+    connect(newButton, &QPushButton::clicked, this, &CategoriesScreen::onCreateCategory);
+    connect(m_searchEdit, &QLineEdit::textChanged, this, &CategoriesScreen::onSearchTextChanged);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &CategoriesScreen::showContextMenu);
+}
+
+void CategoriesScreen::onSearchTextChanged(const QString &text)
+{
+    m_proxy->setFilterFixedString(text);
+    if (text.isEmpty())
+        m_view->collapseAll();
+    else
+        m_view->expandAll();
+}
+
+void CategoriesScreen::reload()
+{
+    const QSet<QString> expanded = saveExpandedState();
+    m_model->setCategories(m_app->categoryRepository()->listAll());
+    restoreExpandedState(expanded);
+}
+
+QSet<QString> CategoriesScreen::saveExpandedState() const
+{
+    QSet<QString> ids;
+    collectExpanded(QModelIndex(), ids);
+    return ids;
+}
+
+void CategoriesScreen::collectExpanded(const QModelIndex &parent, QSet<QString> &ids) const
+{
+    const int rows = m_proxy->rowCount(parent);
+    for (int row = 0; row < rows; ++row) {
+        // Only expanded rows are walked into: sorting the rows below every
+        // collapsed one would cost more than the reload itself.
+        const QModelIndex index = m_proxy->index(row, 0, parent);
+        if (!m_view->isExpanded(index) || !m_proxy->hasChildren(index))
+            continue;
+        ids.insert(m_model->categoryAt(m_proxy->mapToSource(index)).id);
+        collectExpanded(index, ids);
+    }
+}
+
+void CategoriesScreen::restoreExpandedState(const QSet<QString> &ids)
+{
+    for (const QString &id : ids)
+        expandCategory(id);
+}
+
+void CategoriesScreen::expandCategory(const QString &id)
+{
+    const QModelIndex source = m_model->indexForId(id);
+    if (!source.isValid())
+        return;
+    const QModelIndex shown = m_proxy->mapFromSource(source);
+    if (shown.isValid())
+        m_view->expand(shown);
+}
+
+std::unique_ptr<QMenu> CategoriesScreen::contextMenuAt(const QPoint &pos)
+{
+    auto menu = std::make_unique<QMenu>(this);
+    connect(menu->addAction(tr("&New Category")), &QAction::triggered, this, &CategoriesScreen::onCreateCategory);
+    const QModelIndex index = m_view->indexAt(pos);
+    if (index.isValid()) {
+        const Category category = m_model->categoryAt(m_proxy->mapToSource(index));
+        if (category.parentId.isEmpty()) {
+            connect(menu->addAction(tr("Add &Subcategory")), &QAction::triggered, this,
+                &CategoriesScreen::onCreateSubcategory);
+        }
+        menu->addSeparator();
+        connect(menu->addAction(tr("&Edit")), &QAction::triggered, this, &CategoriesScreen::onEditCategory);
+        connect(menu->addAction(tr("&Delete")), &QAction::triggered, this, &CategoriesScreen::onDeleteCategory);
+    }
+    return menu;
+}
+
+void CategoriesScreen::showContextMenu(const QPoint &pos)
+{
+    const std::unique_ptr<QMenu> menu = contextMenuAt(pos);
+    menu->exec(m_view->viewport()->mapToGlobal(pos));
+}
+
+std::optional<Category> CategoriesScreen::currentCategory() const
+{
+    const QModelIndex index = m_view->currentIndex();
+    if (!index.isValid())
+        return std::nullopt;
+    return m_model->categoryAt(m_proxy->mapToSource(index));
+}
+
+QString CategoriesScreen::parentNameOf(const QString &parentId) const
+{
+    if (parentId.isEmpty())
+        return QString();
+    const std::optional<Category> parent = m_app->categoryRepository()->findById(parentId);
+    return parent ? parent->name : QString();
+}
+
+void CategoriesScreen::reportFailure(const QString &title, const QString &text)
+{
+    UserPrompts::current()->warning(this, title, plainTextMessage(text));
+}
+
+void CategoriesScreen::createCategory(const QString &parentId)
+{
+    CategoryFormDialog dialog(parentId, parentNameOf(parentId), this);
+    // A failed save reopens the form with everything typed in it.
+    while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
+        const Category category = dialog.category();
+        if (category.name.isEmpty())
+            return;
+        if (m_app->categoryRepository()->insert(category)) {
+            reload();
+            if (!parentId.isEmpty())
+                expandCategory(parentId);
+            return;
+        }
+        reportFailure(tr("Save Failed"),
+            tr("The category could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
+    }
+}
+
+void CategoriesScreen::onCreateCategory()
+{
+    createCategory(QString());
+}
+
+void CategoriesScreen::onCreateSubcategory()
+{
+    const std::optional<Category> category = currentCategory();
+    if (category && category->parentId.isEmpty())
+        createCategory(category->id);
+}
+
+CategoriesScreen::WriteResult CategoriesScreen::writeIfUnchanged(
+    const Category &shown, const std::function<bool()> &write)
+{
+    SqlTransaction sql(m_app->database());
+    if (!sql.isActive())
+        return WriteResult::Failed;
+    const std::optional<Category> stored = m_app->categoryRepository()->findById(shown.id);
+    if (!stored || stored->deletedAt || stored->version != shown.version || stored->updatedAt != shown.updatedAt)
+        return WriteResult::Changed;
+    return write() && sql.commit() ? WriteResult::Written : WriteResult::Failed;
+}
+
+void CategoriesScreen::reportChanged(const Category &shown)
+{
+    reportFailure(tr("Category Changed"),
+        tr("\"%1\" was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.")
+            .arg(shown.name));
+    reload();
+}
+
+void CategoriesScreen::onEditCategory()
+{
+    // A copy: the reload after a save replaces the model's nodes.
+    const std::optional<Category> shown = currentCategory();
+    if (!shown)
+        return;
+    CategoryFormDialog dialog(*shown, parentNameOf(shown->parentId), this);
+    while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
+        Category edited = dialog.category();
+        if (edited.name.isEmpty())
+            return;
+        edited.version = shown->version + 1;
+        edited.syncStatus = SyncStatus::Pending;
+        const WriteResult result =
+            writeIfUnchanged(*shown, [this, &edited] { return m_app->categoryRepository()->update(edited); });
+        if (result == WriteResult::Written) {
+            reload();
+            return;
+        }
+        if (result == WriteResult::Changed) {
+            reportChanged(*shown);
+            return;
+        }
+        reportFailure(tr("Save Failed"),
+            tr("The category could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
+    }
+}
+
+void CategoriesScreen::onDeleteCategory()
+{
+    const std::optional<Category> shown = currentCategory();
+    if (!shown)
+        return;
+    const QString question =
+        tr("Delete \"%1\"? Transactions using this category will become uncategorized.").arg(shown->name);
+    if (!UserPrompts::current()->askYesNo(this, tr("Delete Category"), plainTextMessage(question)))
+        return;
+    const QString id = shown->id;
+    const WriteResult result =
+        writeIfUnchanged(*shown, [this, &id] { return m_app->categoryRepository()->softDelete(id); });
+    if (result == WriteResult::Changed) {
+        reportChanged(*shown);
+        return;
+    }
+    if (result == WriteResult::Failed)
+        reportFailure(tr("Delete Failed"), tr("\"%1\" could not be deleted.").arg(shown->name));
+    reload();
+}

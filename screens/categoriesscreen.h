@@ -1,0 +1,68 @@
+#pragma once
+
+#include "data/category.h"
+
+#include <QSet>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class AppState;
+class CategoryTreeModel;
+class QLineEdit;
+class QMenu;
+class QSortFilterProxyModel;
+class QTreeView;
+
+// The category tree, searchable and sorted by name, where the user creates
+// top-level categories and subcategories, edits and deletes them.
+class CategoriesScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CategoriesScreen(AppState *app, QWidget *parent = nullptr);
+
+    // Re-reads the categories; rows expanded before stay expanded.
+    void reload();
+    void showContextMenu(const QPoint &pos);
+    // The context menu for a position in the view (the caller owns it).
+    std::unique_ptr<QMenu> contextMenuAt(const QPoint &pos);
+    void createCategory(const QString &parentId);
+    QSet<QString> saveExpandedState() const;
+    void restoreExpandedState(const QSet<QString> &ids);
+
+    QLineEdit *searchField() const { return m_searchEdit; }
+    QTreeView *view() const { return m_view; }
+    CategoryTreeModel *model() const { return m_model; }
+    QSortFilterProxyModel *proxy() const { return m_proxy; }
+
+public Q_SLOTS:
+    void onCreateCategory();
+    void onCreateSubcategory();
+    void onEditCategory();
+    void onDeleteCategory();
+
+private:
+    void onSearchTextChanged(const QString &text);
+    // The category of the view's current row; nullopt without one.
+    std::optional<Category> currentCategory() const;
+    QString parentNameOf(const QString &parentId) const;
+    void expandCategory(const QString &id);
+    void collectExpanded(const QModelIndex &parent, QSet<QString> &ids) const;
+    enum class WriteResult { Written, Changed, Failed };
+    // Runs the write in one SQL transaction, only while the stored row is
+    // still the shown copy (not deleted, same version and time stamp).
+    WriteResult writeIfUnchanged(const Category &shown, const std::function<bool()> &write);
+    // Tells the user the row changed under the prompt, and reloads.
+    void reportChanged(const Category &shown);
+    void reportFailure(const QString &title, const QString &text);
+
+    AppState *m_app;
+    QLineEdit *m_searchEdit = nullptr;
+    QTreeView *m_view = nullptr;
+    CategoryTreeModel *m_model = nullptr;
+    QSortFilterProxyModel *m_proxy = nullptr;
+};

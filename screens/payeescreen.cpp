@@ -1,0 +1,115 @@
+#include "screens/payeescreen.h"
+
+#include "app/appstate.h"
+#include "data/transactionrepository.h"
+#include "register/userprompts.h"
+#include "screens/screentext.h"
+#include "ui/palettehelpers.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PayeeScreen::PayeeScreen(AppState *app, QWidget *parent)
+    : QWidget(parent)
+    , m_app(app)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+
+    auto *heading = new QLabel(tr("Payee Management"), this);
+    applyFontRoleWithWeight(heading, 4, 700);
+    layout->addWidget(heading);
+    layout->addSpacing(8);
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("payeeList"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Tens of thousands of payees: one row height, laid out in batches.
+    m_list->setUniformItemSizes(true);
+    m_list->setLayoutMode(QListView::Batched);
+    layout->addWidget(m_list, 1);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(tr("Rename to:"), this));
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
+    row->addWidget(m_nameEdit, 1);
+    auto *renameButton = new QPushButton(tr("Rename Selected"), this);
+    renameButton->setObjectName(QStringLiteral("renameButton"));
+    auto *mergeButton = new QPushButton(tr("Merge Selected"), this);
+    mergeButton->setObjectName(QStringLiteral("mergeButton"));
+    row->addWidget(renameButton);
+    row->addWidget(mergeButton);
+    layout->addLayout(row);
+
+    connect(renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
+    connect(mergeButton, &QPushButton::clicked, this, &PayeeScreen::onMerge);
+}
+
+void PayeeScreen::reloadPayees()
+{
+    m_list->clear();
+    m_list->addItems(m_app->transactionRepository()->distinctPayees());
+}
+
+QStringList PayeeScreen::selectedPayees() const
+{
+    QStringList payees;
+    const QList<QListWidgetItem *> items = m_list->selectedItems();
+    payees.reserve(items.size());
+    for (const QListWidgetItem *item : items)
+        payees.append(item->text());
+    return payees;
+}
+
+int PayeeScreen::rename(const QStringList &payees, const QString &newName, const QString &failureTitle)
+{
+    const std::optional<int> changed = m_app->transactionRepository()->renamePayees(payees, newName);
+    if (!changed) {
+        UserPrompts::current()->warning(this, failureTitle,
+            tr("The payees could not be renamed, so no transaction was changed."));
+        return -1;
+    }
+    return *changed;
+}
+
+void PayeeScreen::onRename()
+{
+    const QString newName = m_nameEdit->text().trimmed();
+    if (newName.isEmpty())
+        return;
+    const QStringList payees = selectedPayees();
+    if (payees.isEmpty())
+        return;
+    const int changed = rename(payees, newName, tr("Rename Failed"));
+    if (changed < 0)
+        return;
+    UserPrompts::current()->information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, changed));
+    reloadPayees();
+    Q_EMIT payeesChanged();
+}
+
+void PayeeScreen::onMerge()
+{
+    const QStringList payees = selectedPayees();
+    if (payees.size() < 2) {
+        UserPrompts::current()->information(this, tr("Merge"), tr("Select 2 or more payees to merge."));
+        return;
+    }
+    QString target = m_nameEdit->text().trimmed();
+    if (target.isEmpty())
+        target = payees.first();
+    const QString question = tr("Merge %1 payees into \"%2\"?").arg(QString::number(payees.size()), target);
+    if (!UserPrompts::current()->askYesNo(this, tr("Merge Payees"), plainTextMessage(question)))
+        return;
+    const int changed = rename(payees, target, tr("Merge Failed"));
+    if (changed < 0)
+        return;
+    UserPrompts::current()->information(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, changed));
+    reloadPayees();
+    Q_EMIT payeesChanged();
+}

@@ -1,0 +1,48 @@
+// CSV import: text decoding, the CSV reader, separator and date detection,
+// amount text, duplicates, and the rows written into the register.
+#include "fuzz/fuzzsupport.h"
+
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/csvparser.h"
+#include "services/importservice.h"
+#include "services/importtext.h"
+
+#include <QFile>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    Database *database = FuzzSupport::database();
+    QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
+    const int choice = FuzzSupport::takeChoice(input, 16);
+
+    CsvParser::parse(decodeImportText(input));
+
+    const QString path = FuzzSupport::scratchDirectory() + QStringLiteral("/input.csv");
+    QFile file(path);
+    FuzzSupport::require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(input) == input.size(),
+                         "the input file is written");
+    file.close();
+
+    CsvImportMapping mapping;
+    mapping.hasHeader = choice & 1;
+    if (choice & 2) {
+        mapping.memoColumn = 3;
+        mapping.categoryColumn = 4;
+    }
+    static const char *const formats[] = {"", "MM/dd/yyyy", "dd.MM.yy", "yyyy-MM-dd"};
+    mapping.dateFormat = QString::fromLatin1(formats[(choice >> 2) & 3]);
+    const QString account = choice & 8 ? QStringLiteral("acct-jpy") : QStringLiteral("acct-usd");
+
+    ScratchChange scratch(database);
+    TransactionRepository transactions(database);
+    CategoryRepository categories(database);
+    SplitLineRepository splitLines(database);
+    ImportService service(&transactions, &categories, &splitLines, database);
+    const ImportResult result = service.importCsv(path, account, mapping);
+    FuzzSupport::require(result.imported >= 0 && result.skipped >= 0 && result.duplicates >= 0, "counts are counts");
+    FuzzSupport::readEverything(database);
+    return 0;
+}

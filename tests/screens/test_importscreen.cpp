@@ -1,0 +1,509 @@
+#include "register/registerfixture.h"
+#include "support/testmain.h"
+
+#include "data/accountrepository.h"
+#include "data/transactionrepository.h"
+#include "screens/csvpreviewmodel.h"
+#include "screens/importfiledialogs.h"
+#include "screens/importscreen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+
+Q_DECLARE_METATYPE(ImportOutcome)
+
+namespace {
+
+// Hands out the files a test picks, in order; cancels when none is left.
+class FakeFileDialogs : public ImportFileDialogs
+{
+public:
+    FakeFileDialogs() { ImportFileDialogs::setCurrent(this); }
+    ~FakeFileDialogs() override { ImportFileDialogs::setCurrent(nullptr); }
+
+    QString openFile(QWidget *, const QString &title, const QString &) override
+    {
+        titles << title;
+        return picks.isEmpty() ? QString() : picks.takeFirst().value(0);
+    }
+    QStringList openFiles(QWidget *, const QString &title, const QString &) override
+    {
+        titles << title;
+        return picks.isEmpty() ? QStringList() : picks.takeFirst();
+    }
+
+    QList<QStringList> picks;
+    QStringList titles;
+};
+
+QString fixture(const char *name)
+{
+    return QStringLiteral(IMPORT_FIXTURES "/") + QString::fromLatin1(name);
+}
+
+struct ImportScreenFixture : AppFixture
+{
+    FakePrompts prompts;
+    FakeFileDialogs dialogs;
+    std::unique_ptr<ImportScreen> screen;
+
+    ImportScreenFixture()
+    {
+        screen = std::make_unique<ImportScreen>(app());
+        screen->refreshAccounts();
+    }
+
+    template <typename T> T *widget(const char *name) const { return findNamed<T>(screen.get(), name); }
+
+    QString writeFile(const QString &name, const QByteArray &content)
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            qFatal("cannot write the test file");
+        return path;
+    }
+
+    void chooseCsv(const QString &path)
+    {
+        widget<QRadioButton>("csvRadio")->setChecked(true);
+        dialogs.picks.append({path});
+        screen->selectFile();
+    }
+
+    void chooseQif(const QStringList &paths)
+    {
+        widget<QRadioButton>("qifRadio")->setChecked(true);
+        dialogs.picks.append(paths);
+        screen->selectFile();
+    }
+
+    QStringList comboTexts(const char *name) const
+    {
+        QStringList texts;
+        const auto *combo = widget<QComboBox>(name);
+        for (int i = 0; i < combo->count(); ++i)
+            texts << combo->itemText(i);
+        return texts;
+    }
+
+    int selectedColumn(const char *name) const { return widget<QComboBox>(name)->currentData().toInt(); }
+
+    void selectColumn(const char *name, int column)
+    {
+        auto *combo = widget<QComboBox>(name);
+        combo->setCurrentIndex(combo->findData(column));
+    }
+
+    // The choice combo of the QIF row with that label.
+    QComboBox *qifChoice(const QString &displayName) const
+    {
+        for (const QifMappingRow &row : screen->qifRows()) {
+            if (row.displayName == displayName)
+                return row.combo;
+        }
+        return nullptr;
+    }
+
+    void choose(QComboBox *combo, const QString &data) { combo->setCurrentIndex(combo->findData(data)); }
+
+    bool onResultPage() const { return widget<QStackedWidget>("importStack")->currentIndex() == 1; }
+    QStringList resultLines() const
+    {
+        return widget<QPlainTextEdit>("resultText")->toPlainText().split(u'\n');
+    }
+
+    std::optional<Account> accountNamed(const QString &name) const
+    {
+        for (const Account &account : app()->accountRepository()->listAll()) {
+            if (account.name == name)
+                return account;
+        }
+        return std::nullopt;
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+class ImportScreenTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The preview reads the file as the import will: ";" rows with CR line
+    // ends and Windows-1252 text, every row listed, header included.
+    void previewsEveryRowAsTheImportReadsIt()
+    {
+        ImportScreenFixture f;
+        const QString path = f.writeFile(QStringLiteral("bank.csv"),
+                                         "Buchungstag;Empf\xE4nger;Betrag;Verwendungszweck mit langem Text\r"
+                                         "01.03.2024;Caf\xE9;-24,14;x\r02.03.2024;Bus;-2,80\r");
+        f.chooseCsv(path);
+        QCOMPARE(f.dialogs.titles.value(0), QStringLiteral("Select File"));
+        QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("bank.csv"));
+        QCOMPARE(f.screen->csvRows().size(), 3);
+        CsvPreviewModel *model = f.screen->previewModel();
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->columnCount(), 4);
+        QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("Caf\u00E9"));
+        QCOMPARE(model->index(1, 2).data().toString(), QStringLiteral("-24,14"));
+        QVERIFY(model->index(2, 3).data().toString().isEmpty());
+        QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Col 3"));
+
+        QCOMPARE(f.comboTexts("memoColumnCombo"),
+                 (QStringList{"(none)", "Col 0: Buchungstag", "Col 1: Empf\u00E4nger", "Col 2: Betrag",
+                              "Col 3: Verwendungszweck mit"}));
+        QCOMPARE(f.selectedColumn("dateColumnCombo"), 0);
+        QCOMPARE(f.selectedColumn("payeeColumnCombo"), 1);
+        QCOMPARE(f.selectedColumn("amountColumnCombo"), 2);
+        QCOMPARE(f.selectedColumn("memoColumnCombo"), -1);
+
+        // The same file again keeps the user's choices; another file with
+        // as many columns gets the first three again.
+        f.selectColumn("payeeColumnCombo", 3);
+        f.chooseCsv(path);
+        QCOMPARE(f.selectedColumn("payeeColumnCombo"), 3);
+        const QString other = f.writeFile(QStringLiteral("other.csv"), "a,b,c,d\n");
+        f.chooseCsv(other);
+        QCOMPARE(f.selectedColumn("payeeColumnCombo"), 1);
+
+        // A cancelled dialog changes nothing.
+        f.screen->selectFile();
+        QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("other.csv"));
+        QVERIFY(f.prompts.messages.isEmpty());
+    }
+
+    void failedPreviewClearsThePreviousFileAndSaysWhy_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("cannot be opened") << false;
+        QTest::newRow("no rows") << true;
+    }
+
+    void failedPreviewClearsThePreviousFileAndSaysWhy()
+    {
+        QFETCH(bool, exists);
+        ImportScreenFixture f;
+        f.addAccount(QStringLiteral("Checking"));
+        f.screen->refreshAccounts();
+        f.chooseCsv(f.writeFile(QStringLiteral("good.csv"), "2024-01-02,Shop,-1.00\n"));
+        QCOMPARE(f.screen->previewModel()->rowCount(), 1);
+
+        const QString bad = exists ? f.writeFile(QStringLiteral("empty.csv"), "\r\n\r\n")
+                                   : f.dir.filePath(QStringLiteral("missing.csv"));
+        f.chooseCsv(bad);
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].title, QStringLiteral("Preview Failed"));
+        QVERIFY(f.prompts.messages[0].text.contains(exists ? QStringLiteral("holds no rows")
+                                                           : QStringLiteral("could not be opened")));
+        QVERIFY(f.screen->csvRows().isEmpty());
+        QCOMPARE(f.screen->previewModel()->rowCount(), 0);
+        QCOMPARE(f.widget<QComboBox>("dateColumnCombo")->count(), 0);
+        QCOMPARE(f.comboTexts("memoColumnCombo"), QStringList{"(none)"});
+        QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));
+
+        // Nothing is left to import.
+        f.screen->runImport();
+        QVERIFY(!f.onResultPage());
+    }
+
+    void importsMappedCsvColumnsAndShowsTheResult()
+    {
+        ImportScreenFixture f;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        f.addAccount(QStringLiteral("Savings"), AccountType::Savings);
+        f.screen->refreshAccounts();
+        QCOMPARE(f.comboTexts("accountCombo"), (QStringList{"Checking", "Savings"}));
+
+        f.chooseCsv(f.writeFile(QStringLiteral("bank.csv"),
+                                "Memo;Date;Payee;Amount\n"
+                                "milk;13/03/2024;Corner Shop;-4,50\n"
+                                "fare;03/04/2024;Bus;-2,80\n"
+                                "fare;03/04/2024;Bus;-2,80\n"
+                                "bad;03/04/2024;Bank;(12.00)\n"));
+        f.selectColumn("dateColumnCombo", 1);
+        f.selectColumn("payeeColumnCombo", 2);
+        f.selectColumn("amountColumnCombo", 3);
+        f.selectColumn("memoColumnCombo", 0);
+        QSignalSpy completed(f.screen.get(), &ImportScreen::importCompleted);
+
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        QCOMPARE(f.resultLines(), (QStringList{"Import complete!", "", "3 transaction(s) imported",
+                                               "1 record(s) skipped (unparseable)"}));
+        QCOMPARE(completed.size(), 0);
+        const QList<Transaction> rows = f.liveTransactions(checking.id);
+        QCOMPARE(rows.size(), 3);
+        const std::optional<Transaction> shop = [&]() -> std::optional<Transaction> {
+            for (const Transaction &row : rows) {
+                if (row.payee == QLatin1String("Corner Shop"))
+                    return row;
+            }
+            return std::nullopt;
+        }();
+        QVERIFY(shop);
+        QCOMPARE(shop->amount, -450);
+        QCOMPARE(shop->date, QDate(2024, 3, 13));
+        QCOMPARE(shop->memo, QStringLiteral("milk"));
+        for (const Transaction &row : rows) {
+            if (row.payee == QLatin1String("Bus"))
+                QCOMPARE(row.date, QDate(2024, 4, 3)); // read day first, like the rest of the file
+        }
+
+        f.widget<QPushButton>("doneButton")->click();
+        QCOMPARE(completed.size(), 1);
+        QVERIFY(!f.onResultPage());
+        QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));
+    }
+
+    void csvThatCannotBeOpenedAtImportIsAnError()
+    {
+        ImportScreenFixture f;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        f.screen->refreshAccounts();
+        const QString path = f.writeFile(QStringLiteral("gone.csv"), "2024-01-02,Shop,-1.00\n");
+        f.chooseCsv(path);
+        QVERIFY(QFile::remove(path));
+        f.screen->runImport();
+        QVERIFY(!f.onResultPage());
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].title, QStringLiteral("Import Failed"));
+        QVERIFY(f.liveTransactions(checking.id).isEmpty());
+    }
+
+    void withoutAnAccountOffersToCreateOne()
+    {
+        ImportScreenFixture f;
+        f.chooseCsv(f.writeFile(QStringLiteral("bank.csv"), "Date,Payee,Amount\n2024-01-02,Shop,-1.00\n"));
+
+        f.prompts.answerYes = false;
+        f.screen->runImport();
+        QVERIFY(!f.onResultPage());
+        QVERIFY(f.app()->accountRepository()->listAll().isEmpty());
+
+        f.prompts.answerYes = true;
+        f.prompts.steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Imported"));
+            return int(QDialog::Accepted);
+        });
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        const std::optional<Account> created = f.accountNamed(QStringLiteral("Imported"));
+        QVERIFY(created);
+        QCOMPARE(f.widget<QComboBox>("accountCombo")->currentData().toString(), created->id);
+        const QList<Transaction> rows = f.liveTransactions(created->id);
+        QCOMPARE(rows.size(), 2);
+        const std::optional<Transaction> opening =
+            f.app()->transactionRepository()->findOpeningBalance(created->id);
+        QVERIFY(opening);
+        QCOMPARE(opening->payee, QStringLiteral("Opening Balance"));
+        QCOMPARE(opening->amount, 0);
+    }
+
+    // A failed import takes the account made for it along.
+    void failedCsvImportLeavesNoNewAccount()
+    {
+        ImportScreenFixture f;
+        f.chooseCsv(f.writeFile(QStringLiteral("bank.csv"), "Date,Payee,Amount\n2024-01-02,Shop,-1.00\n"));
+        QVERIFY(f.failInsertsInto(QStringLiteral("transactions")));
+        f.prompts.steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Imported"));
+            return int(QDialog::Accepted);
+        });
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        QCOMPARE(f.resultLines().value(0), QStringLiteral("Import failed."));
+        QVERIFY(!f.accountNamed(QStringLiteral("Imported")));
+    }
+
+    void analysesQifFilesIntoRowsOfNewAndExistingAccounts()
+    {
+        ImportScreenFixture f;
+        const Account existing = f.addAccount(QStringLiteral("CHECKING"));
+        f.screen->refreshAccounts();
+        const QString plain = f.writeFile(QStringLiteral("bank.2024.qif"), "!Type:Bank\nD1/5/2024\nPCash\nT-20\n^\n");
+        const QString odd = f.writeFile(QStringLiteral("odd.qif"),
+                                        "!Account\nNBank & Co\n^\n!Type:Bank\nD1/6/2024\nPFee\nT-1\n^\n");
+        f.chooseQif({fixture("checking.qif"), fixture("savings.qif"), plain, odd});
+        QCOMPARE(f.dialogs.titles.value(0), QStringLiteral("Select QIF File(s)"));
+        QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("4 file(s) selected"));
+        QVERIFY(!f.widget<QWidget>("qifPart")->isHidden());
+        QCOMPARE(f.screen->qifRows().size(), 4);
+
+        QComboBox *checking = f.qifChoice(QStringLiteral("Checking"));
+        QComboBox *savings = f.qifChoice(QStringLiteral("Savings"));
+        QComboBox *noHeader = f.qifChoice(QStringLiteral("bank.2024.qif (no account header)"));
+        QComboBox *bank = f.qifChoice(QStringLiteral("Bank & Co"));
+        QVERIFY(checking && savings && noHeader && bank);
+        QCOMPARE(checking->currentData().toString(), existing.id); // same name, other letter case
+        QCOMPARE(savings->currentText(), QStringLiteral("\u2014 Create new account \"Savings\" \u2014"));
+        QCOMPARE(noHeader->currentText(), QStringLiteral("\u2014 Create new account \"bank.2024.qif\" \u2014"));
+        QCOMPARE(noHeader->itemText(1), QStringLiteral("\u2014 Skip these transactions \u2014"));
+        // Names from files are shown as written, never as a mnemonic or markup.
+        const auto *layout = f.screen->findChild<QFormLayout *>(QStringLiteral("qifMapRowsLayout"));
+        const auto *label = qobject_cast<QLabel *>(layout->itemAt(3, QFormLayout::LabelRole)->widget());
+        QCOMPARE(label->text(), QStringLiteral("Bank && Co"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        f.choose(bank, QStringLiteral("__skip__"));
+
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        const std::optional<Account> newSavings = f.accountNamed(QStringLiteral("Savings"));
+        const std::optional<Account> newPlain = f.accountNamed(QStringLiteral("bank"));
+        QVERIFY(newSavings && newPlain);
+        QCOMPARE(newSavings->accountType, AccountType::Savings);
+        QVERIFY(!f.accountNamed(QStringLiteral("Bank & Co")));
+        QCOMPARE(f.liveTransactions(existing.id).size(), 6);
+        QCOMPARE(f.liveTransactions(newSavings->id).size(), 2);
+        QCOMPARE(f.liveTransactions(newPlain->id).size(), 1);
+        // Created without an opening balance.
+        QVERIFY(!f.app()->transactionRepository()->findOpeningBalance(newSavings->id));
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import complete!", "", "9 transaction(s) imported",
+                              "1 transfer(s) linked across accounts",
+                              "1 record(s) skipped (unmapped source account)"}));
+
+        // Back to CSV: the QIF rows go away.
+        f.widget<QPushButton>("doneButton")->click();
+        QVERIFY(f.screen->qifRows().isEmpty());
+        QVERIFY(f.widget<QWidget>("qifPart")->isHidden());
+    }
+
+    // Each side of a transfer in its own import, into new accounts: the
+    // second links to the first.
+    void linksATransferImportedOneSideAtATime()
+    {
+        ImportScreenFixture f;
+        f.chooseQif({fixture("checking.qif")});
+        QCOMPARE(f.widget<QLabel>("fileLabel")->toolTip(), fixture("checking.qif"));
+        f.screen->runImport();
+        QCOMPARE(f.resultLines().value(2), QStringLiteral("6 transaction(s) imported"));
+        f.widget<QPushButton>("doneButton")->click();
+        const std::optional<Account> checking = f.accountNamed(QStringLiteral("Checking"));
+        QVERIFY(checking);
+
+        f.chooseQif({fixture("savings.qif")});
+        QCOMPARE(f.screen->qifRows().size(), 1);
+        f.screen->runImport();
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import complete!", "", "2 transaction(s) imported",
+                              "1 transfer(s) linked across accounts",
+                              "  (including 1 linked to previously imported row(s))"}));
+        const std::optional<Account> savings = f.accountNamed(QStringLiteral("Savings"));
+        QVERIFY(savings);
+        Transaction out;
+        for (const Transaction &row : f.liveTransactions(checking->id)) {
+            if (row.payee == QLatin1String("Transfer to savings"))
+                out = row;
+        }
+        QCOMPARE(out.transferDestAccountId, savings->id);
+        QCOMPARE(out.memo, QStringLiteral("Monthly"));
+        QVERIFY(!out.transferLinkId.isEmpty());
+    }
+
+    // The import aborts after the new account was made: nothing stays.
+    void abortedQifImportLeavesNoNewAccount()
+    {
+        ImportScreenFixture f;
+        f.chooseQif({fixture("checking.qif")});
+        f.screen->runImport();
+        f.widget<QPushButton>("doneButton")->click();
+        // Relinking the waiting row fails, which aborts the second import.
+        QVERIFY(f.execSql(QStringLiteral("CREATE TEMP TRIGGER fail_update BEFORE UPDATE ON transactions "
+                                         "BEGIN SELECT RAISE(ABORT, 'forced failure'); END")));
+        f.chooseQif({fixture("savings.qif")});
+        f.screen->runImport();
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import failed.", "",
+                              "A database error stopped the import and all changes were rolled back. No "
+                              "transactions were added."}));
+        QVERIFY(!f.accountNamed(QStringLiteral("Savings")));
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM accounts WHERE name = 'Savings'")), 0);
+    }
+
+    // A new account that cannot be stored is a failure, not a source left out.
+    void failedAccountCreationIsReported()
+    {
+        ImportScreenFixture f;
+        f.chooseQif({fixture("checking.qif"), fixture("savings.qif")});
+        QVERIFY(f.execSql(QStringLiteral("CREATE TEMP TRIGGER fail_savings BEFORE INSERT ON accounts "
+                                         "WHEN NEW.name = 'Savings' BEGIN SELECT RAISE(ABORT, 'forced'); END")));
+        f.screen->runImport();
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import failed.", "",
+                              "The account \"Savings\" could not be created. No transactions were added."}));
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM accounts")), 0);
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+    }
+
+    void resultLinesShowOnlyWhatHappened_data()
+    {
+        QTest::addColumn<ImportOutcome>("outcome");
+        QTest::addColumn<QStringList>("lines");
+
+        QTest::newRow("nothing") << ImportOutcome{} << QStringList{"Import complete!", "", "0 transaction(s) imported"};
+        ImportOutcome everything;
+        everything.result = ImportResult{5, 4, 3, 2, 1, 2, 1, 6, false};
+        QTest::newRow("every count")
+            << everything
+            << QStringList{"Import complete!",
+                           "",
+                           "5 transaction(s) imported",
+                           "2 transfer(s) linked across accounts",
+                           "  (including 1 linked to previously imported row(s))",
+                           "4 duplicate(s) skipped",
+                           "3 record(s) skipped (unparseable)",
+                           "2 metadata record(s) skipped",
+                           "1 record(s) skipped (unmapped source account)",
+                           "6 record(s) skipped (database error \u2014 see log)"};
+        ImportOutcome retroactiveOnly;
+        retroactiveOnly.result.retroactiveLinked = 1;
+        QTest::newRow("no transfer line, no earlier-row line")
+            << retroactiveOnly << QStringList{"Import complete!", "", "0 transaction(s) imported"};
+        ImportOutcome aborted;
+        aborted.result.imported = 3;
+        aborted.result.aborted = true;
+        QTest::newRow("aborted") << aborted
+                                 << QStringList{"Import failed.", "",
+                                                "A database error stopped the import and all changes were rolled "
+                                                "back. No transactions were added."};
+    }
+
+    void resultLinesShowOnlyWhatHappened()
+    {
+        QFETCH(ImportOutcome, outcome);
+        QFETCH(QStringList, lines);
+        QCOMPARE(ImportScreen::resultLines(outcome), lines);
+    }
+
+    // Choosing QIF files forgets the CSV file and the other way round; the
+    // CSV preview stays on screen.
+    void formatsKeepTheirOwnFiles()
+    {
+        ImportScreenFixture f;
+        f.addAccount(QStringLiteral("Checking"));
+        f.screen->refreshAccounts();
+        f.chooseCsv(f.writeFile(QStringLiteral("bank.csv"), "2024-01-02,Shop,-1.00\n"));
+        f.chooseQif({fixture("checking.qif")});
+        QVERIFY(f.widget<QWidget>("accountCombo")->isHidden());
+        f.widget<QRadioButton>("csvRadio")->setChecked(true);
+        QVERIFY(f.widget<QWidget>("qifPart")->isHidden());
+        QCOMPARE(f.screen->previewModel()->rowCount(), 1);
+        f.screen->runImport();
+        QVERIFY(!f.onResultPage());
+    }
+};
+
+TALLYRA_TEST(ImportScreenTest)
+#include "test_importscreen.moc"
