@@ -1284,7 +1284,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sample data cleared</source>
         <source>Reports</source>
         <translation type="unfinished"></translation>
     </message>
