@@ -1371,6 +1371,21 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>Nein, es ist ein Guthaben</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Ja, diesen Betrag schulde ich</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
@@ -2165,11 +2180,11 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>Nein, es ist ein Guthaben</translation>
+        <translation type="vanished">Nein, es ist ein Guthaben</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Ja, diesen Betrag schulde ich</translation>
+        <translation type="vanished">Ja, diesen Betrag schulde ich</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2205,7 +2220,7 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
+        <translation type="vanished">Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
     </message>
     <message>
         <source>Payee is required</source>

@@ -1329,6 +1329,21 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
@@ -2118,14 +2133,6 @@ Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No, it is a credit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes, I owe this</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The opening balance could not be corrected.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2155,10 +2162,6 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

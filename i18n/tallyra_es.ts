@@ -1371,6 +1371,21 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
 </context>
 <context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>No, es un saldo a favor</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Sí, lo debo</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
@@ -2165,11 +2180,11 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>No, es un saldo a favor</translation>
+        <translation type="vanished">No, es un saldo a favor</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Sí, lo debo</translation>
+        <translation type="vanished">Sí, lo debo</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2205,7 +2220,7 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
+        <translation type="vanished">El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
     </message>
     <message>
         <source>Payee is required</source>

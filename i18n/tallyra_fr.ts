@@ -1371,6 +1371,21 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
 </context>
 <context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>Non, c&apos;est un avoir</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Oui, je dois ce montant</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
@@ -2165,11 +2180,11 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>Non, c&apos;est un avoir</translation>
+        <translation type="vanished">Non, c&apos;est un avoir</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Oui, je dois ce montant</translation>
+        <translation type="vanished">Oui, je dois ce montant</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2205,7 +2220,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
+        <translation type="vanished">Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
     </message>
     <message>
         <source>Payee is required</source>

@@ -1361,6 +1361,21 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>いいえ、クレジットです</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>はい、借入額です</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
@@ -2153,11 +2168,11 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>いいえ、クレジットです</translation>
+        <translation type="vanished">いいえ、クレジットです</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>はい、借入額です</translation>
+        <translation type="vanished">はい、借入額です</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2193,7 +2208,7 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
+        <translation type="vanished">この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
     </message>
     <message>
         <source>Payee is required</source>
