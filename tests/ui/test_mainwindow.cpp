@@ -759,6 +759,7 @@ private Q_SLOTS:
                                    << QSize(700, 500);
         QTest::newRow("search") << "showSearchWindow" << "SearchScreen" << "Search Transactions" << QSize(800, 550);
         QTest::newRow("preferences") << "showSettingsWindow" << "SettingsScreen" << "Preferences" << QSize(500, 550);
+        QTest::newRow("import") << "showImportWindow" << "ImportScreen" << "Import Transactions" << QSize(650, 600);
         QTest::newRow("categories") << "showCategoriesWindow" << "CategoriesScreen" << "Categories" << QSize(600, 500);
         QTest::newRow("payees") << "showPayeesWindow" << "PayeeScreen" << "Payee Management" << QSize(550, 500);
         QTest::newRow("history") << "showReconciliationHistoryWindow" << "ReconciliationHistoryScreen"
