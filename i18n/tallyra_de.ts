@@ -1299,35 +1299,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Reports</source>
-        <translation type="vanished">Berichte</translation>
-    </message>
-    <message>
-        <source>Recurring Transactions</source>
-        <translation type="vanished">Wiederkehrende Buchungen</translation>
-    </message>
-    <message>
-        <source>Search Transactions</source>
-        <translation type="vanished">Buchungen suchen</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="vanished">Einstellungen</translation>
-    </message>
-    <message>
-        <source>Payee Management</source>
-        <translation type="vanished">Empfänger verwalten</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation type="vanished">Abgleichen — %1</translation>
-    </message>
-    <message>
-        <source>Reconciliation History</source>
-        <translation type="vanished">Abgleichsverlauf</translation>
-    </message>
-    <message>
-        <source>Lumora Account</source>
-        <translation type="vanished">Lumora-Konto</translation>
         <translation>Berichte</translation>
     </message>
     <message>
@@ -1356,11 +1327,15 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Lumora-Konto</translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Categories</source>
         <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
     </message>
 </context>
 <context>

@@ -1284,7 +1284,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sample data cleared</source>
         <source>Reports</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1318,6 +1317,10 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

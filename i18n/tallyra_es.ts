@@ -1299,35 +1299,6 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Reports</source>
-        <translation type="vanished">Informes</translation>
-    </message>
-    <message>
-        <source>Recurring Transactions</source>
-        <translation type="vanished">Transacciones recurrentes</translation>
-    </message>
-    <message>
-        <source>Search Transactions</source>
-        <translation type="vanished">Buscar transacciones</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="vanished">Preferencias</translation>
-    </message>
-    <message>
-        <source>Payee Management</source>
-        <translation type="vanished">Gestión de beneficiarios</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation type="vanished">Conciliar — %1</translation>
-    </message>
-    <message>
-        <source>Reconciliation History</source>
-        <translation type="vanished">Historial de conciliaciones</translation>
-    </message>
-    <message>
-        <source>Lumora Account</source>
-        <translation type="vanished">Cuenta de Lumora</translation>
         <translation>Informes</translation>
     </message>
     <message>
@@ -1356,11 +1327,15 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Cuenta de Lumora</translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Categories</source>
         <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
     </message>
 </context>
 <context>

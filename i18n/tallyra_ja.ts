@@ -1289,35 +1289,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Reports</source>
-        <translation type="vanished">レポート</translation>
-    </message>
-    <message>
-        <source>Recurring Transactions</source>
-        <translation type="vanished">定期取引</translation>
-    </message>
-    <message>
-        <source>Search Transactions</source>
-        <translation type="vanished">取引の検索</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="vanished">環境設定</translation>
-    </message>
-    <message>
-        <source>Payee Management</source>
-        <translation type="vanished">受取人の管理</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation type="vanished">照合 — %1</translation>
-    </message>
-    <message>
-        <source>Reconciliation History</source>
-        <translation type="vanished">照合履歴</translation>
-    </message>
-    <message>
-        <source>Lumora Account</source>
-        <translation type="vanished">Lumora アカウント</translation>
         <translation>レポート</translation>
     </message>
     <message>
@@ -1346,11 +1317,15 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Lumora アカウント</translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Categories</source>
         <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
     </message>
 </context>
 <context>

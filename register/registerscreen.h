@@ -22,8 +22,9 @@ class RegisterTableView;
 // One account's register page: header with balances and commands, the
 // liability sign banner, the table typed into like a paper check register,
 // and a status line. Reloads itself after every change it makes. It wires
-// three parts with a job each: the column layout store, the navigator (keys,
-// fields and the row under edit) and the commit builder (the rows to write).
+// parts with a job each: the column layout store, the navigator (keys,
+// fields and the row under edit), the commit builder (the rows to write)
+// and the opening-balance banner.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
