@@ -1333,6 +1333,10 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Categories</source>
         <translation>Kategorien</translation>
     </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1319,6 +1319,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Categories</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1333,6 +1333,10 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>Categories</source>
         <translation>Categorías</translation>
     </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1333,6 +1333,10 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
         <source>Categories</source>
         <translation>Catégories</translation>
     </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

@@ -1323,6 +1323,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Categories</source>
         <translation>カテゴリ</translation>
     </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>

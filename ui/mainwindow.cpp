@@ -19,6 +19,7 @@
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
 #include "screens/categoriesscreen.h"
+#include "screens/importscreen.h"
 #include "screens/payeescreen.h"
 #include "screens/reconciliationhistoryscreen.h"
 #include "screens/reconciliationscreen.h"
@@ -747,7 +748,18 @@ void MainWindow::showSettingsWindow()
     presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550), this);
 }
 
-void MainWindow::showImportWindow() {}
+void MainWindow::showImportWindow()
+{
+    if (!m_importWindow) {
+        m_importWindow = new ImportScreen(m_state);
+        connect(m_importWindow, &ImportScreen::importCompleted, this, [this] {
+            reloadRegister();
+            onAccountsChanged();
+        });
+    }
+    m_importWindow->refreshAccounts();
+    presentWindow(m_importWindow, tr("Import Transactions"), QSize(650, 600), this);
+}
 
 void MainWindow::showPayeesWindow()
 {

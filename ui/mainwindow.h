@@ -11,6 +11,7 @@
 
 class AppState;
 class CategoriesScreen;
+class ImportScreen;
 class PayeeScreen;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
@@ -144,6 +145,7 @@ private:
     QPointer<SearchScreen> m_searchWindow;
     QPointer<SettingsScreen> m_settingsWindow;
     QPointer<CategoriesScreen> m_categoriesWindow;
+    QPointer<ImportScreen> m_importWindow;
     QPointer<PayeeScreen> m_payeesWindow;
     QPointer<ReconciliationHistoryScreen> m_historyWindow;
     QPointer<LumoAccount::AccountScreen> m_accountWindow;

@@ -3,6 +3,7 @@
 #include "../register/registerfixture.h"
 
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
 #include "register/elidedlabel.h"
@@ -42,6 +43,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTcpServer>
 #include <QMessageBox>
@@ -757,6 +759,7 @@ private Q_SLOTS:
                                    << QSize(700, 500);
         QTest::newRow("search") << "showSearchWindow" << "SearchScreen" << "Search Transactions" << QSize(800, 550);
         QTest::newRow("preferences") << "showSettingsWindow" << "SettingsScreen" << "Preferences" << QSize(500, 550);
+        QTest::newRow("import") << "showImportWindow" << "ImportScreen" << "Import Transactions" << QSize(650, 600);
         QTest::newRow("categories") << "showCategoriesWindow" << "CategoriesScreen" << "Categories" << QSize(600, 500);
         QTest::newRow("payees") << "showPayeesWindow" << "PayeeScreen" << "Payee Management" << QSize(550, 500);
         QTest::newRow("history") << "showReconciliationHistoryWindow" << "ReconciliationHistoryScreen"
@@ -1225,6 +1228,39 @@ private Q_SLOTS:
         QCOMPARE(h.rowNames(), (QStringList{QStringLiteral("Own"), sample->name}));
         QCOMPARE(h.statusMessage(), SampleDataService::clearedMessage({sample->name}));
         QVERIFY(h.statusMessage().contains(sample->name));
+    }
+
+    void sampleDataOnAFreshStartIsCategorised()
+    {
+        // A real start: the default categories are there for the sample set.
+        QTemporaryDir dir;
+        EnvironmentOverride dataDir("TALLYRA_DATA_DIR", dir.path().toUtf8());
+        EnvironmentOverride developer("TALLYRA_DEV", "1");
+        clearWindowSettings();
+        AppState state;
+        QVERIFY(state.initialize());
+        FakePrompts prompts;
+        MainWindow window(&state);
+        QAction *load = menuBarAction(&window, QStringLiteral("Load &Sample Data"));
+        QVERIFY(load);
+        load->trigger();
+        WindowHarness::settle();
+        QSqlQuery query(*state.database()->db());
+        QVERIFY(query.exec(QStringLiteral(
+            "SELECT t.payee, c.id IS NOT NULL FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
+            "AND c.deleted_at IS NULL WHERE t.id LIKE 'sample-%' AND COALESCE(t.transfer_link_id, '') = '' "
+            "AND t.payee <> 'Opening Balance'")));
+        int categorised = 0;
+        QSet<QString> withoutCategory;
+        while (query.next()) {
+            if (query.value(1).toBool())
+                ++categorised;
+            else
+                withoutCategory.insert(query.value(0).toString());
+        }
+        QVERIFY(categorised > 30);
+        // Only the card payments carry no category, as the set defines them.
+        QCOMPARE(withoutCategory, QSet<QString>{QStringLiteral("Payment - Thank You")});
     }
 
     void shareDialogNamesTheAccountLiterally()

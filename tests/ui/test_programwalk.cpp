@@ -16,6 +16,8 @@
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "screens/filechooser.h"
+#include "screens/importfiledialogs.h"
+#include "screens/importscreen.h"
 #include "screens/payeescreen.h"
 #include "screens/reconciliationhistoryscreen.h"
 #include "screens/reconciliationmodel.h"
@@ -45,7 +47,9 @@
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -70,6 +74,19 @@ public:
 
     QString savePath;
     QString openPath;
+};
+
+// Answers the import screen's file dialogs with the next picked files.
+class ScriptedImportFiles : public ImportFileDialogs
+{
+public:
+    ScriptedImportFiles() { ImportFileDialogs::setCurrent(this); }
+    ~ScriptedImportFiles() override { ImportFileDialogs::setCurrent(nullptr); }
+
+    QString openFile(QWidget *, const QString &, const QString &) override { return picks.value(0); }
+    QStringList openFiles(QWidget *, const QString &, const QString &) override { return picks; }
+
+    QStringList picks;
 };
 
 // Stands in for the system browser.
@@ -114,6 +131,7 @@ private:
     std::unique_ptr<UiStateGuard> m_uiState;
     std::unique_ptr<FakePrompts> m_prompts;
     ScriptedFiles m_fileDialogs;
+    ScriptedImportFiles m_importFiles;
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<MainWindow> m_window;
 
@@ -157,10 +175,13 @@ private:
     {
         if (QApplication::activeWindow() != m_window.get()) {
             m_window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            QVERIFY(QTest::qWaitFor([this] { return QApplication::activeWindow() == m_window.get(); }));
         }
+        // Focus moves into the activated window a moment later.
         QWidget *focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : m_window.get(), Qt::Key(key), modifiers);
+        if (!focus || focus->window() != m_window.get())
+            focus = m_window.get();
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
         settleEvents();
     }
 
@@ -243,6 +264,14 @@ private:
             }
         }
         return found;
+    }
+
+    QString writeFile(const QString &name, const QByteArray &content)
+    {
+        QFile file(m_files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return QString();
+        return file.fileName();
     }
 
 private Q_SLOTS:
@@ -386,6 +415,58 @@ private Q_SLOTS:
         history->close();
     }
 
+    void importACsvAndAQifFile()
+    {
+        QVERIFY(trigger(QStringLiteral("&Import...")));
+        auto *import = toolWindow<ImportScreen>();
+        QVERIFY(import);
+        auto combo = [import](const char *name) { return import->findChild<QComboBox *>(QLatin1String(name)); };
+        auto choose = [](QComboBox *box, const QVariant &value) { box->setCurrentIndex(box->findData(value)); };
+        const int rowsBefore = m_window->registerScreen()->model()->listRowCount();
+
+        import->findChild<QRadioButton *>(QStringLiteral("csvRadio"))->setChecked(true);
+        m_importFiles.picks = {writeFile(QStringLiteral("bank.csv"),
+            "Date,Payee,Amount\n2024-03-10,Bakery,-3.50\n2024-03-11,Pharmacy,\"-1,018.20\"\n")};
+        QVERIFY(!m_importFiles.picks.first().isEmpty());
+        import->findChild<QPushButton *>(QStringLiteral("browseButton"))->click();
+        choose(combo("accountCombo"), m_checkingId);
+        choose(combo("dateColumnCombo"), 0);
+        choose(combo("payeeColumnCombo"), 1);
+        choose(combo("amountColumnCombo"), 2);
+        import->findChild<QPushButton *>(QStringLiteral("importButton"))->click();
+        settleEvents();
+        QVERIFY2(import->findChild<QPlainTextEdit *>(QStringLiteral("resultText"))
+                     ->toPlainText()
+                     .contains(QLatin1String("2 transaction(s) imported")),
+            qPrintable(import->findChild<QPlainTextEdit *>(QStringLiteral("resultText"))->toPlainText()));
+        import->findChild<QPushButton *>(QStringLiteral("doneButton"))->click();
+        settleEvents();
+        QHash<QString, qint64> imported;
+        for (const Row &stored : liveRows(m_checkingId))
+            imported.insert(stored.payee, stored.amount);
+        QCOMPARE(imported.value(QStringLiteral("Bakery")), qint64(-350));
+        QCOMPARE(imported.value(QStringLiteral("Pharmacy")), qint64(-101820));
+        QCOMPARE(m_window->registerScreen()->model()->listRowCount(), rowsBefore + 2);
+
+        import->findChild<QRadioButton *>(QStringLiteral("qifRadio"))->setChecked(true);
+        m_importFiles.picks = {writeFile(QStringLiteral("statement.qif"),
+            "!Type:Bank\nD03/15/2024\nT-12.34\nPBookshop\n^\nD03/16/2024\nT250.00\nPRefund\n^\n")};
+        import->findChild<QPushButton *>(QStringLiteral("browseButton"))->click();
+        QCOMPARE(import->qifRows().size(), 1);
+        choose(import->qifRows().first().combo, m_checkingId);
+        import->findChild<QPushButton *>(QStringLiteral("importButton"))->click();
+        settleEvents();
+        import->findChild<QPushButton *>(QStringLiteral("doneButton"))->click();
+        settleEvents();
+        for (const Row &stored : liveRows(m_checkingId))
+            imported.insert(stored.payee, stored.amount);
+        QCOMPARE(imported.value(QStringLiteral("Bookshop")), qint64(-1234));
+        QCOMPARE(imported.value(QStringLiteral("Refund")), qint64(25000));
+        QCOMPARE(liveAccountNames(), (QStringList{QStringLiteral("Checking"), QStringLiteral("Savings")}));
+        QCOMPARE(m_window->registerScreen()->model()->listRowCount(), rowsBefore + 4);
+        import->close();
+    }
+
     void renameAPayee()
     {
         QVERIFY(trigger(QStringLiteral("Rename &Payees...")));
@@ -489,9 +570,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(m_fileDialogs.savePath).size() > 0);
 
         // Delete Savings from the Account menu.
-        QListWidget *accounts = m_window->accountList();
-        QTest::mouseClick(accounts->viewport(), Qt::LeftButton, {}, accounts->visualItemRect(accounts->item(1)).center());
-        settleEvents();
+        press(Qt::Key_2, Qt::AltModifier);
         QCOMPARE(m_window->registerScreen()->accountId(), m_savingsId);
         m_prompts->steps.append([](QDialog *) { return int(QMessageBox::Yes); });
         QVERIFY(trigger(QStringLiteral("&Delete")));
