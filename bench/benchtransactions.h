@@ -61,9 +61,12 @@ inline void insertRawTransaction(RawDb &raw, sqlite3_stmt *statement, const Tran
 
 // A database at path with generated accounts (no legacy starting balances)
 // and categories; account i gets rowsFor(i) transactions, written raw in one
-// SQL transaction. The first account is the last viewed one.
+// SQL transaction. The first account is the last viewed one. `adjust`, when
+// given, changes each transaction before it is written, with its position
+// among all the rows written.
 inline QList<Account> createAccountsWithTransactions(const QString &path, int accountCount,
-                                                     const std::function<int(int)> &rowsFor)
+                                                     const std::function<int(int)> &rowsFor,
+                                                     const std::function<void(Transaction &, int)> &adjust = {})
 {
     DataGenerator generator;
     QList<Account> accounts = generator.accounts(accountCount);
@@ -86,10 +89,15 @@ inline QList<Account> createAccountsWithTransactions(const QString &path, int ac
     RawDb raw(path);
     sqlite3_stmt *statement = raw.prepare(QString::fromLatin1(kInsertTransactionSql));
     raw.exec("BEGIN");
+    int position = 0;
     for (int a = 0; a < accountCount; ++a) {
-        const QList<Transaction> batch = generator.transactions(accounts[a].id, rowsFor(a), categories);
-        for (const Transaction &transaction : batch)
+        QList<Transaction> batch = generator.transactions(accounts[a].id, rowsFor(a), categories);
+        for (Transaction &transaction : batch) {
+            if (adjust)
+                adjust(transaction, position);
+            ++position;
             insertRawTransaction(raw, statement, transaction);
+        }
     }
     raw.exec("COMMIT");
     sqlite3_finalize(statement);

@@ -1,16 +1,22 @@
 #include "data/categoryrepository.h"
 
+#include "data/categoryreader.h"
 #include "data/database.h"
+#include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
+#include "data/transactionreader.h"
 
+#include <QDebug>
 #include <QSqlQuery>
 
 using namespace SqlValues;
 
 namespace {
-const QString kColumns = QStringLiteral(
-    "id, name, category_type, parent_id, is_tax_relevant, tax_category, icon, color, is_default, account_id, "
-    "version, sync_status, server_id, created_at, updated_at, deleted_at");
+// As a literal too: cached statements are keyed by their text's address.
+#define CATEGORY_COLUMNS                                                                                          \
+    "id, name, category_type, parent_id, is_tax_relevant, tax_category, icon, color, is_default, account_id, "    \
+    "version, sync_status, server_id, created_at, updated_at, deleted_at"
+const QString kColumns = QStringLiteral(CATEGORY_COLUMNS);
 constexpr int kMaxDepth = 16;
 } // namespace
 
@@ -50,24 +56,7 @@ CategoryType CategoryRepository::categoryTypeFromString(const QString &text)
 
 Category CategoryRepository::readCategory(const QSqlQuery &query)
 {
-    Category c;
-    c.id = query.value(0).toString();
-    c.name = query.value(1).toString();
-    c.type = categoryTypeFromString(query.value(2).toString());
-    c.parentId = query.value(3).toString();
-    c.isTaxRelevant = query.value(4).toBool();
-    c.taxCategory = query.value(5).toString();
-    c.icon = query.value(6).toString();
-    c.color = query.value(7).toString();
-    c.isDefault = query.value(8).toBool();
-    c.accountId = query.value(9).toString();
-    c.version = query.value(10).toInt();
-    c.syncStatus = syncStatusFromString(query.value(11).toString());
-    c.serverId = query.value(12).toString();
-    c.createdAt = parseIsoDateTime(query.value(13).toString());
-    c.updatedAt = parseIsoDateTime(query.value(14).toString());
-    c.deletedAt = parseOptionalDateTime(query.value(15).toString());
-    return c;
+    return CategoryReader::read(TransactionReader::QueryRow{query});
 }
 
 QList<Category> CategoryRepository::list(const QString &sql, const QVariantList &values) const
@@ -83,7 +72,17 @@ QList<Category> CategoryRepository::list(const QString &sql, const QVariantList 
 
 QList<Category> CategoryRepository::listAll() const
 {
-    return list(QStringLiteral("SELECT %1 FROM categories WHERE deleted_at IS NULL ORDER BY name"));
+    // Every screen that shows the tree reads it whole, thousands of rows.
+    SqlStatement statement(m_database,
+        "SELECT " CATEGORY_COLUMNS " FROM categories WHERE deleted_at IS NULL ORDER BY name");
+    QList<Category> categories;
+    while (statement.next())
+        categories.append(CategoryReader::read(statement));
+    if (!statement.ok()) {
+        qWarning().noquote() << "CategoryRepository::listAll failed:" << statement.errorText();
+        categories.clear();
+    }
+    return categories;
 }
 
 std::optional<Category> CategoryRepository::findById(const QString &id) const

@@ -1299,35 +1299,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Reports</source>
-        <translation type="vanished">Berichte</translation>
-    </message>
-    <message>
-        <source>Recurring Transactions</source>
-        <translation type="vanished">Wiederkehrende Buchungen</translation>
-    </message>
-    <message>
-        <source>Search Transactions</source>
-        <translation type="vanished">Buchungen suchen</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="vanished">Einstellungen</translation>
-    </message>
-    <message>
-        <source>Payee Management</source>
-        <translation type="vanished">Empfänger verwalten</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation type="vanished">Abgleichen — %1</translation>
-    </message>
-    <message>
-        <source>Reconciliation History</source>
-        <translation type="vanished">Abgleichsverlauf</translation>
-    </message>
-    <message>
-        <source>Lumora Account</source>
-        <translation type="vanished">Lumora-Konto</translation>
         <translation>Berichte</translation>
     </message>
     <message>
@@ -1356,7 +1327,15 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Lumora-Konto</translation>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1343,21 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Too large</source>
         <translation>Zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>Nein, es ist ein Guthaben</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Ja, diesen Betrag schulde ich</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
     </message>
 </context>
 <context>
@@ -2161,11 +2155,11 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>Nein, es ist ein Guthaben</translation>
+        <translation type="vanished">Nein, es ist ein Guthaben</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Ja, diesen Betrag schulde ich</translation>
+        <translation type="vanished">Ja, diesen Betrag schulde ich</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2201,7 +2195,7 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
+        <translation type="vanished">Der Anfangssaldo dieses Kontos ist als Guthaben von %1 erfasst. Wenn Sie %1 schulden, kann Tallyra das korrigieren.</translation>
     </message>
     <message>
         <source>Payee is required</source>

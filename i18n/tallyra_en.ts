@@ -1284,7 +1284,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sample data cleared</source>
         <source>Reports</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1316,11 +1315,34 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Lumora Account</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
     <message>
         <source>Too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2114,14 +2136,6 @@ Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No, it is a credit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Yes, I owe this</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The opening balance could not be corrected.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2151,10 +2165,6 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Filter which transactions are listed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1299,35 +1299,6 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Reports</source>
-        <translation type="vanished">Informes</translation>
-    </message>
-    <message>
-        <source>Recurring Transactions</source>
-        <translation type="vanished">Transacciones recurrentes</translation>
-    </message>
-    <message>
-        <source>Search Transactions</source>
-        <translation type="vanished">Buscar transacciones</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="vanished">Preferencias</translation>
-    </message>
-    <message>
-        <source>Payee Management</source>
-        <translation type="vanished">Gestión de beneficiarios</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation type="vanished">Conciliar — %1</translation>
-    </message>
-    <message>
-        <source>Reconciliation History</source>
-        <translation type="vanished">Historial de conciliaciones</translation>
-    </message>
-    <message>
-        <source>Lumora Account</source>
-        <translation type="vanished">Cuenta de Lumora</translation>
         <translation>Informes</translation>
     </message>
     <message>
@@ -1356,7 +1327,15 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Cuenta de Lumora</translation>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar transacciones</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1343,21 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>Too large</source>
         <translation>Demasiado grande</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>No, es un saldo a favor</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Sí, lo debo</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
     </message>
 </context>
 <context>
@@ -2161,11 +2155,11 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>No, es un saldo a favor</translation>
+        <translation type="vanished">No, es un saldo a favor</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Sí, lo debo</translation>
+        <translation type="vanished">Sí, lo debo</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2201,7 +2195,7 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
+        <translation type="vanished">El saldo inicial de esta cuenta figura como un saldo a favor de %1. Si quería indicar que debe %1, Tallyra puede corregirlo.</translation>
     </message>
     <message>
         <source>Payee is required</source>

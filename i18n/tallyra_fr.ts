@@ -644,7 +644,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>Preview Failed</source>
-        <translation>Échec de l'aperçu</translation>
+        <translation>Échec de l&apos;aperçu</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; holds no rows to import.</source>
@@ -652,7 +652,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened.</source>
-        <translation>Le fichier « %1 » n'a pas pu être ouvert.</translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
@@ -695,15 +695,15 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>Opening Balance</source>
-        <translation>Solde d'ouverture</translation>
+        <translation>Solde d&apos;ouverture</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation>Échec de l'importation</translation>
+        <translation>Échec de l&apos;importation</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; could not be opened. Nothing was imported.</source>
-        <translation>Le fichier « %1 » n'a pas pu être ouvert. Rien n'a été importé.</translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être ouvert. Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Importing...</source>
@@ -711,15 +711,15 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>Import failed.</source>
-        <translation>L'importation a échoué.</translation>
+        <translation>L&apos;importation a échoué.</translation>
     </message>
     <message>
         <source>The account &quot;%1&quot; could not be created. No transactions were added.</source>
-        <translation>Le compte « %1 » n'a pas pu être créé. Aucune opération n'a été ajoutée.</translation>
+        <translation>Le compte « %1 » n&apos;a pas pu être créé. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>Une erreur de base de données a interrompu l'importation et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
+        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>Import complete!</source>
@@ -1299,35 +1299,6 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Reports</source>
-        <translation type="vanished">Rapports</translation>
-    </message>
-    <message>
-        <source>Recurring Transactions</source>
-        <translation type="vanished">Opérations récurrentes</translation>
-    </message>
-    <message>
-        <source>Search Transactions</source>
-        <translation type="vanished">Rechercher des opérations</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="vanished">Préférences</translation>
-    </message>
-    <message>
-        <source>Payee Management</source>
-        <translation type="vanished">Gestion des bénéficiaires</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation type="vanished">Rapprocher — %1</translation>
-    </message>
-    <message>
-        <source>Reconciliation History</source>
-        <translation type="vanished">Historique des rapprochements</translation>
-    </message>
-    <message>
-        <source>Lumora Account</source>
-        <translation type="vanished">Compte Lumora</translation>
         <translation>Rapports</translation>
     </message>
     <message>
@@ -1356,7 +1327,15 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Compte Lumora</translation>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1343,21 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     <message>
         <source>Too large</source>
         <translation>Trop grand</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>Non, c&apos;est un avoir</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>Oui, je dois ce montant</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
     </message>
 </context>
 <context>
@@ -2161,11 +2155,11 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>Non, c&apos;est un avoir</translation>
+        <translation type="vanished">Non, c&apos;est un avoir</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>Oui, je dois ce montant</translation>
+        <translation type="vanished">Oui, je dois ce montant</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2201,7 +2195,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
+        <translation type="vanished">Le solde d&apos;ouverture de ce compte est enregistré comme un avoir de %1. Si vous vouliez indiquer que vous devez %1, Tallyra peut le corriger.</translation>
     </message>
     <message>
         <source>Payee is required</source>

@@ -1289,35 +1289,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Reports</source>
-        <translation type="vanished">レポート</translation>
-    </message>
-    <message>
-        <source>Recurring Transactions</source>
-        <translation type="vanished">定期取引</translation>
-    </message>
-    <message>
-        <source>Search Transactions</source>
-        <translation type="vanished">取引の検索</translation>
-    </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="vanished">環境設定</translation>
-    </message>
-    <message>
-        <source>Payee Management</source>
-        <translation type="vanished">受取人の管理</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation type="vanished">照合 — %1</translation>
-    </message>
-    <message>
-        <source>Reconciliation History</source>
-        <translation type="vanished">照合履歴</translation>
-    </message>
-    <message>
-        <source>Lumora Account</source>
-        <translation type="vanished">Lumora アカウント</translation>
         <translation>レポート</translation>
     </message>
     <message>
@@ -1346,7 +1317,15 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Lumora アカウント</translation>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
     </message>
 </context>
 <context>
@@ -1354,6 +1333,21 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Too large</source>
         <translation>大きすぎます</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningBalanceBanner</name>
+    <message>
+        <source>No, it is a credit</source>
+        <translation>いいえ、クレジットです</translation>
+    </message>
+    <message>
+        <source>Yes, I owe this</source>
+        <translation>はい、借入額です</translation>
+    </message>
+    <message>
+        <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
+        <translation>この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
     </message>
 </context>
 <context>
@@ -2149,11 +2143,11 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>No, it is a credit</source>
-        <translation>いいえ、クレジットです</translation>
+        <translation type="vanished">いいえ、クレジットです</translation>
     </message>
     <message>
         <source>Yes, I owe this</source>
-        <translation>はい、借入額です</translation>
+        <translation type="vanished">はい、借入額です</translation>
     </message>
     <message>
         <source>The opening balance could not be corrected.</source>
@@ -2189,7 +2183,7 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>This account&apos;s opening balance is recorded as a credit of %1. If you meant that you owe %1, Tallyra can correct it.</source>
-        <translation>この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
+        <translation type="vanished">この口座の期首残高は、%1 のクレジット (返金などによるプラスの残高) として記録されています。%1 の借入額という意味であれば、Tallyra で修正できます。</translation>
     </message>
     <message>
         <source>Payee is required</source>

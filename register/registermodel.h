@@ -69,6 +69,8 @@ public:
     const RegisterRow &rowAt(int viewRow) const;
     // -1 for the new row and rows outside the list.
     int listIndex(int viewRow) const;
+    // A row of the list: not the new row, not outside.
+    bool isTransactionRow(int viewRow) const { return !isNewRow(viewRow) && listIndex(viewRow) >= 0; }
     // The category and amount cells of a split transaction: its split
     // lines carry them, so the row does not edit them.
     bool isSplitAmountCell(const QModelIndex &index) const;

@@ -1,19 +1,18 @@
 #include "register/registerscreen.h"
 
 #include "app/appstate.h"
-#include "app/uiprefs.h"
 #include "data/accountrepository.h"
-#include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
-#include "data/recordid.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
-#include "register/categoryitems.h"
+#include "register/openingbalancebanner.h"
+#include "register/registercolumnlayout.h"
 #include "register/registercommitbuilder.h"
 #include "register/registerdelegate.h"
 #include "register/registerfilterdialog.h"
 #include "register/registermodel.h"
+#include "register/registernavigator.h"
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/transactiondetailsdialog.h"
@@ -21,47 +20,15 @@
 #include "screens/recurringformdialog.h"
 #include "ui/palettehelpers.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-const int kDefaultWidths[RegisterModel::ColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
-
-QSettings registerSettings()
-{
-    return QSettings(QStringLiteral("Lumora"), QStringLiteral("Tallyra"));
-}
-
-QString widthKey(int column)
-{
-    return QStringLiteral("register/colWidth/%1").arg(column);
-}
-
-QString hiddenKey(int column)
-{
-    return QStringLiteral("register/colHidden/%1").arg(column);
-}
-
-int defaultWidth(int column)
-{
-    const int scale = UiPrefs::fontScalePercent();
-    return scale > 100 ? kDefaultWidths[column] * scale / 100 : kDefaultWidths[column];
-}
-
-} // namespace
 
 RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
     : QWidget(parent)
@@ -69,7 +36,7 @@ RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
 {
     setupUi();
     connectSignals();
-    restoreColumnLayout();
+    m_layout->restore();
 }
 
 RegisterScreen::~RegisterScreen()
@@ -126,31 +93,12 @@ void RegisterScreen::setupUi()
     m_subtitleLabel->setStyleSheet(mutedTextStyle());
     layout->addWidget(m_subtitleLabel);
 
-    m_banner = new QFrame(this);
-    m_banner->setObjectName(QStringLiteral("openingBalanceBanner"));
-    m_banner->setFrameShape(QFrame::StyledPanel);
-    m_banner->hide();
-    auto *bannerLayout = new QHBoxLayout(m_banner);
-    bannerLayout->setContentsMargins(12, 8, 12, 8);
-    m_bannerLabel = new QLabel(m_banner);
-    m_bannerLabel->setObjectName(QStringLiteral("bannerLabel"));
-    m_bannerLabel->setWordWrap(true);
-    bannerLayout->addWidget(m_bannerLabel, 1);
-    auto *creditButton = new QPushButton(tr("No, it is a credit"), m_banner);
-    creditButton->setObjectName(QStringLiteral("bannerCreditButton"));
-    creditButton->setFocusPolicy(Qt::ClickFocus);
-    connect(creditButton, &QPushButton::clicked, this, &RegisterScreen::dismissOpeningBalanceNotice);
-    auto *oweButton = new QPushButton(tr("Yes, I owe this"), m_banner);
-    oweButton->setObjectName(QStringLiteral("bannerOweButton"));
-    oweButton->setFocusPolicy(Qt::ClickFocus);
-    markAccentButton(oweButton);
-    connect(oweButton, &QPushButton::clicked, this, [this] {
-        if (!TransactionActions::fixLiabilityOpeningBalanceSign(m_app, m_accountId))
+    m_banner = new OpeningBalanceBanner(m_app, this);
+    connect(m_banner, &OpeningBalanceBanner::signCorrected, this, [this](bool stored) {
+        if (!stored)
             showStatus(tr("The opening balance could not be corrected."), 5000);
         reload();
     });
-    bannerLayout->addWidget(creditButton);
-    bannerLayout->addWidget(oweButton);
     layout->addWidget(m_banner);
     layout->addSpacing(8);
 
@@ -225,8 +173,6 @@ void RegisterScreen::setupTable()
     m_table->setShowGrid(false);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
-    m_table->installEventFilter(this);
-    m_table->viewport()->installEventFilter(this);
 
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
@@ -235,38 +181,84 @@ void RegisterScreen::setupTable()
     m_table->setSortingEnabled(true);
     header->setSortIndicatorShown(true);
     header->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_layout = new RegisterColumnLayout(m_app, m_table, m_model, this);
+    m_navigator = new RegisterNavigator(m_table, m_model, m_delegate, this);
 }
 
 void RegisterScreen::connectSignals()
 {
-    QHeaderView *header = m_table->horizontalHeader();
-    connect(header, &QHeaderView::sectionResized, this, [this](int column, int, int newSize) {
-        // A hidden column reports width 0; keeping that would lose its width.
-        if (m_restoringLayout || newSize <= 0)
-            return;
-        registerSettings().setValue(widthKey(column), newSize);
-    });
-    connect(m_model, &RegisterModel::sortChanged, this, [](int column, Qt::SortOrder order) {
-        QSettings settings = registerSettings();
-        settings.setValue(QStringLiteral("register/sortColumn"), column);
-        settings.setValue(QStringLiteral("register/sortOrder"), int(order));
-    });
-    connect(m_app->preferencesRepository(), &PreferencesRepository::changed, this, [this](const QString &key) {
-        if (key != QLatin1String("registerNewestFirst"))
-            return;
-        const bool newestFirst = m_app->preferencesRepository()->boolValue(key, false);
-        m_table->sortByColumn(RegisterModel::DateColumn, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
-    });
-    connect(header, &QHeaderView::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(m_table->horizontalHeader(), &QHeaderView::customContextMenuRequested, this,
+        &RegisterScreen::showHeaderContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
-    connect(m_table, &QAbstractItemView::clicked, this, &RegisterScreen::onCellClicked);
-    connect(m_table, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onCellDoubleClicked);
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-        [this](const QModelIndex &current, const QModelIndex &) {
-            if (current.isValid())
-                startEditingRow(current.row());
-        });
     connect(m_delegate, &RegisterDelegate::payeeChosen, this, &RegisterScreen::autofillFromPayee);
+    connect(m_navigator, &RegisterNavigator::commitRequested, this, &RegisterScreen::commitCurrentRow);
+    connect(m_navigator, &RegisterNavigator::editInDialogRequested, this, [this](int row) {
+        if (m_model->isNewRow(row))
+            editNewRowInDialog();
+        else
+            editRowInDialog(row);
+    });
+    connect(m_navigator, &RegisterNavigator::detailsRequested, this, &RegisterScreen::showDetailsForRow);
+    connect(m_navigator, &RegisterNavigator::deleteRequested, this, &RegisterScreen::deleteCurrentRow);
+    connect(m_navigator, &RegisterNavigator::memorizeRequested, this, &RegisterScreen::memorizeRow);
+    connect(m_navigator, &RegisterNavigator::toggleClearedRequested, this, &RegisterScreen::toggleClearedAt);
+}
+
+// ---- Keys and fields: the navigator's, offered under the screen's names ----
+
+void RegisterScreen::beginNewTransaction()
+{
+    m_navigator->beginNewTransaction();
+}
+
+void RegisterScreen::selectNewRow()
+{
+    m_navigator->selectNewRow();
+}
+
+void RegisterScreen::startEditingRow(int row)
+{
+    m_navigator->startEditingRow(row);
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    m_navigator->advanceToNextField();
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    m_navigator->advanceToPreviousField();
+}
+
+void RegisterScreen::focusNextCell()
+{
+    m_navigator->focusNextCell();
+}
+
+void RegisterScreen::focusPreviousCell()
+{
+    m_navigator->focusPreviousCell();
+}
+
+void RegisterScreen::makeCellCurrent(const QModelIndex &index)
+{
+    m_navigator->makeCellCurrent(index);
+}
+
+void RegisterScreen::commitOpenEditor()
+{
+    m_navigator->commitOpenEditor();
+}
+
+void RegisterScreen::copyFromAbove()
+{
+    m_navigator->copyFromAbove();
+}
+
+bool RegisterScreen::focusNextPrevChild(bool next)
+{
+    return m_navigator->moveFocus(next) || QWidget::focusNextPrevChild(next);
 }
 
 // ---- Account, reload and layout -------------------------------------------
@@ -276,7 +268,7 @@ void RegisterScreen::setAccount(const QString &accountId)
     // An open editor would hold the reload back and leave the previous
     // account's rows, and the typing, under the new account's id.
     if (accountId != m_accountId) {
-        closeOpenEditor(false);
+        m_navigator->closeOpenEditor(false);
         m_model->setEditingRow(-1);
         m_model->resetNewRow();
     }
@@ -316,12 +308,12 @@ void RegisterScreen::reload()
     // are replaced.
     const QModelIndex topIndex = m_table->indexAt(QPoint(0, 0));
     const int topRow = topIndex.isValid() ? topIndex.row() : -1;
-    const QString topId = isTransactionRow(topRow) ? m_model->rowAt(topRow).transaction.id : QString();
+    const QString topId = m_model->isTransactionRow(topRow) ? m_model->rowAt(topRow).transaction.id : QString();
     const QModelIndex current = m_table->currentIndex();
     const int currentRow = current.isValid() ? current.row() : -1;
     const int currentColumn = current.isValid() ? current.column() : 0;
     const bool onNewRow = current.isValid() && m_model->isNewRow(currentRow);
-    const QString currentId = isTransactionRow(currentRow) ? m_model->rowAt(currentRow).transaction.id : QString();
+    const QString currentId = m_model->isTransactionRow(currentRow) ? m_model->rowAt(currentRow).transaction.id : QString();
 
     QList<RegisterRow> rows = m_app->transactionRepository()->listRegister(m_accountId);
     std::optional<qint64> cleared = 0;
@@ -348,7 +340,7 @@ void RegisterScreen::reload()
     m_model->setCurrency(account->currency);
     m_model->setRows(std::move(rows));
 
-    updateOpeningBalanceNotice();
+    m_banner->showFor(m_accountId);
     updateSummary(cleared, uncleared, liability, account->currency);
 
     const int restoredTop = m_model->viewRowOfTransaction(topId);
@@ -388,10 +380,8 @@ void RegisterScreen::updateSummary(std::optional<qint64> cleared, std::optional<
     m_unclearedValue->setText(shown(uncleared));
     m_balanceValue->setText(shown(total));
     const bool negative = total && (liability ? *total > 0 : *total < 0);
-    const bool dark = isDarkPalette();
-    const QString color = negative ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
-                                   : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
-    m_balanceValue->setStyleSheet(QStringLiteral("color: %1;").arg(color));
+    const QColor color = negative ? negativeAmountColor() : positiveAmountColor();
+    m_balanceValue->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
 }
 
 void RegisterScreen::showStatus(const QString &text, int milliseconds)
@@ -406,52 +396,16 @@ void RegisterScreen::applyDisplayPreferences(bool twoLine)
     if (twoLine)
         m_table->setColumnHidden(RegisterModel::MemoColumn, true);
     else
-        m_table->setColumnHidden(RegisterModel::MemoColumn,
-            registerSettings().value(hiddenKey(RegisterModel::MemoColumn), false).toBool());
+        m_table->setColumnHidden(RegisterModel::MemoColumn, m_layout->isHiddenInSettings(RegisterModel::MemoColumn));
     m_model->setTwoLineMode(twoLine);
     m_table->verticalHeader()->setDefaultSectionSize(
         twoLine ? RegisterDelegate::kTwoLineHeight : RegisterDelegate::kLineHeight);
     m_table->viewport()->update();
 }
 
-void RegisterScreen::restoreColumnLayout()
-{
-    QSettings settings = registerSettings();
-    const bool showBalance = m_app->preferencesRepository()->boolValue(QStringLiteral("registerShowBalance"), true);
-    m_restoringLayout = true;
-    for (int column = 0; column < RegisterModel::ColumnCount; ++column)
-        m_table->setColumnWidth(column, settings.value(widthKey(column), defaultWidth(column)).toInt());
-    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
-        bool hidden = settings.value(hiddenKey(column), false).toBool();
-        if (column == RegisterModel::DateColumn)
-            hidden = false;
-        else if (column == RegisterModel::BalanceColumn)
-            hidden = !showBalance;
-        m_table->setColumnHidden(column, hidden);
-    }
-    m_restoringLayout = false;
-
-    int column = RegisterModel::DateColumn;
-    Qt::SortOrder order = Qt::AscendingOrder;
-    if (settings.contains(QStringLiteral("register/sortColumn"))) {
-        column = settings.value(QStringLiteral("register/sortColumn")).toInt();
-        if (column < 0 || column >= RegisterModel::ColumnCount)
-            column = RegisterModel::DateColumn;
-        order = settings.value(QStringLiteral("register/sortOrder"), 0).toInt() == int(Qt::DescendingOrder)
-            ? Qt::DescendingOrder
-            : Qt::AscendingOrder;
-    } else if (m_app->preferencesRepository()->boolValue(QStringLiteral("registerNewestFirst"), false)) {
-        order = Qt::DescendingOrder;
-    }
-    m_table->sortByColumn(column, order);
-}
-
 void RegisterScreen::resetColumnLayout()
 {
-    QSettings settings = registerSettings();
-    settings.remove(QStringLiteral("register"));
-    settings.sync();
-    restoreColumnLayout();
+    m_layout->reset();
 }
 
 void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
@@ -465,21 +419,15 @@ void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
         action->setCheckable(true);
         action->setChecked(!m_table->isColumnHidden(column));
         action->setEnabled(column != RegisterModel::DateColumn && !(twoLine && column == RegisterModel::MemoColumn));
-        connect(action, &QAction::toggled, this, [this, column](bool visible) {
-            if (column == RegisterModel::BalanceColumn) {
-                m_app->preferencesRepository()->setBool(QStringLiteral("registerShowBalance"), visible);
-                return;
-            }
-            m_table->setColumnHidden(column, !visible);
-            registerSettings().setValue(hiddenKey(column), !visible);
-        });
+        connect(action, &QAction::toggled, this,
+            [this, column](bool visible) { m_layout->setColumnVisible(column, visible); });
     }
     menu.addSeparator();
     menu.addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
     menu.exec(header->mapToGlobal(pos));
 }
 
-// ---- Filter and opening-balance banner ------------------------------------
+// ---- Filter ----------------------------------------------------------------
 
 void RegisterScreen::updateFilterButton()
 {
@@ -513,354 +461,14 @@ void RegisterScreen::openFilterDialog()
     reload();
 }
 
-void RegisterScreen::updateOpeningBalanceNotice()
-{
-    const QStringList dismissed = registerSettings().value(QStringLiteral("reversedOpeningDismissed")).toStringList();
-    const std::optional<Transaction> opening = dismissed.contains(m_accountId)
-        ? std::nullopt
-        : TransactionActions::positiveLiabilityOpeningBalance(m_app, m_accountId);
-    if (!opening) {
-        m_banner->hide();
-        return;
-    }
-    const QString amount = formatMoney(opening->amount, TransactionActions::accountCurrency(m_app, m_accountId));
-    m_bannerLabel->setText(tr("This account's opening balance is recorded as a credit of %1. If you meant that you "
-                              "owe %1, Tallyra can correct it.")
-                               .arg(amount));
-    m_banner->show();
-}
-
-void RegisterScreen::dismissOpeningBalanceNotice()
-{
-    QSettings settings = registerSettings();
-    QStringList dismissed = settings.value(QStringLiteral("reversedOpeningDismissed")).toStringList();
-    if (!dismissed.contains(m_accountId)) {
-        dismissed.append(m_accountId);
-        settings.setValue(QStringLiteral("reversedOpeningDismissed"), dismissed);
-    }
-    updateOpeningBalanceNotice();
-}
-
-// ---- Keys and mouse --------------------------------------------------------
-
-bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == m_table || watched == m_table->viewport()) && event->type() == QEvent::KeyPress)
-        return handleKeyPress(static_cast<QKeyEvent *>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool RegisterScreen::handleKeyPress(QKeyEvent *event)
-{
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-    const bool alt = modifiers.testFlag(Qt::AltModifier);
-    const bool isReturn = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const QModelIndex current = m_table->currentIndex();
-
-    if (isReturn && ctrl) {
-        commitCurrentRow();
-        return true;
-    }
-    if (key == Qt::Key_E && ctrl && !shift && current.isValid()) {
-        if (m_model->isNewRow(current.row()))
-            editNewRowInDialog();
-        else
-            editRowInDialog(current.row());
-        return true;
-    }
-    if (isReturn && alt && current.isValid()) {
-        if (isTransactionRow(current.row()))
-            showDetailsForRow(current.row());
-        return true;
-    }
-    if (isReturn && !ctrl) {
-        handleReturn();
-        return true;
-    }
-    if (key == Qt::Key_D && ctrl) {
-        deleteCurrentRow();
-        return true;
-    }
-    if (key == Qt::Key_I && ctrl && !shift) {
-        beginNewTransaction();
-        return true;
-    }
-    if (key == Qt::Key_M && ctrl && current.isValid()) {
-        if (isTransactionRow(current.row()))
-            memorizeRow(current.row());
-        return true;
-    }
-    if (key == Qt::Key_Apostrophe && !ctrl) {
-        copyFromAbove();
-        return true;
-    }
-    return false;
-}
-
-void RegisterScreen::handleReturn()
-{
-    const QModelIndex current = m_table->currentIndex();
-    if (current.isValid() && !m_table->openEditor() && current.column() != RegisterModel::ClearedColumn) {
-        if (!m_model->isNewRow(current.row()) && m_model->isSplitAmountCell(current)) {
-            advanceToNextField();
-            return;
-        }
-        startEditingRow(current.row());
-        openEditorAt(current, false);
-        return;
-    }
-    advanceToNextField();
-}
-
-void RegisterScreen::onCellClicked(const QModelIndex &index)
-{
-    if (!index.isValid())
-        return;
-    if (index.column() == RegisterModel::ClearedColumn) {
-        toggleClearedAt(index.row());
-        return;
-    }
-    startEditingRow(index.row());
-    if (index.column() != RegisterModel::BalanceColumn && !m_model->isSplitAmountCell(index))
-        openEditorAt(index, false);
-}
-
-void RegisterScreen::onCellDoubleClicked(const QModelIndex &index)
-{
-    if (index.isValid() && isTransactionRow(index.row()) && m_model->rowAt(index.row()).transaction.isSplit)
-        editRowInDialog(index.row());
-}
-
 bool RegisterScreen::isStoredTransactionRow(int row) const
 {
-    return isTransactionRow(row) && !m_model->rowAt(row).transaction.id.isEmpty();
+    return m_model->isTransactionRow(row) && !m_model->rowAt(row).transaction.id.isEmpty();
 }
 
 Transaction RegisterScreen::transactionAt(int row) const
 {
-    return isTransactionRow(row) ? m_model->rowAt(row).transaction : Transaction();
-}
-
-bool RegisterScreen::isTransactionRow(int row) const
-{
-    return row >= 0 && row < m_model->rowCount() && !m_model->isNewRow(row) && m_model->listIndex(row) >= 0;
-}
-
-bool RegisterScreen::focusNextPrevChild(bool next)
-{
-    QWidget *focus = QApplication::focusWidget();
-    const bool inTable = focus && (focus == m_table || m_table->isAncestorOf(focus));
-    if (!inTable)
-        return QWidget::focusNextPrevChild(next);
-    if (RegisterTableView::isInsidePayeeMemoEditor(focus)) {
-        QWidget *editor = m_table->openEditor();
-        const QString name = focus->objectName();
-        if (editor && next && name == QLatin1String("payeeEdit")) {
-            if (auto *memo = editor->findChild<QWidget *>(QStringLiteral("memoEdit"))) {
-                memo->setFocus(Qt::TabFocusReason);
-                return true;
-            }
-        }
-        if (editor && !next && name == QLatin1String("memoEdit")) {
-            if (auto *payee = editor->findChild<QWidget *>(QStringLiteral("payeeEdit"))) {
-                payee->setFocus(Qt::BacktabFocusReason);
-                return true;
-            }
-        }
-        if (editor) {
-            // Leaves the composite editor: its values are kept, then the
-            // table moves on once the editor has closed.
-            Q_EMIT m_delegate->commitData(editor);
-            Q_EMIT m_delegate->closeEditor(editor,
-                next ? QAbstractItemDelegate::EditNextItem : QAbstractItemDelegate::EditPreviousItem);
-            return true;
-        }
-    }
-    if (next)
-        focusNextCell();
-    else
-        focusPreviousCell();
-    return true;
-}
-
-// ---- Moving between cells --------------------------------------------------
-
-int RegisterScreen::nextVisibleColumn(int column) const
-{
-    for (int c = column + 1; c <= RegisterModel::ClearedColumn; ++c) {
-        if (!m_table->isColumnHidden(c))
-            return c;
-    }
-    return -1;
-}
-
-int RegisterScreen::previousVisibleColumn(int column) const
-{
-    for (int c = qMin(column, int(RegisterModel::BalanceColumn)) - 1; c >= 0; --c) {
-        if (!m_table->isColumnHidden(c))
-            return c;
-    }
-    return -1;
-}
-
-void RegisterScreen::openEditorAt(const QModelIndex &index, bool memoLine)
-{
-    if (!(m_model->flags(index) & Qt::ItemIsEditable))
-        return;
-    m_table->edit(index);
-    if (memoLine && index.column() == RegisterModel::PayeeColumn) {
-        QWidget *editor = m_table->openEditor();
-        if (RegisterDelegate::isPayeeMemoEditor(editor)) {
-            if (auto *memo = editor->findChild<QWidget *>(QStringLiteral("memoEdit")))
-                memo->setFocus();
-        }
-    }
-}
-
-void RegisterScreen::closeOpenEditor(bool commit)
-{
-    QWidget *editor = m_table->openEditor();
-    if (!editor)
-        return;
-    if (commit)
-        Q_EMIT m_delegate->commitData(editor);
-    // The view gives the focus back to itself once the editor is gone.
-    Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-}
-
-void RegisterScreen::makeCellCurrent(const QModelIndex &index)
-{
-    if (!index.isValid())
-        return;
-    // Moving within the row must not make another row the editing row.
-    QItemSelectionModel *selection = m_table->selectionModel();
-    const bool blocked = selection->blockSignals(true);
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    selection->blockSignals(blocked);
-    m_table->scrollTo(index);
-    m_table->viewport()->update();
-}
-
-void RegisterScreen::advanceToNextField()
-{
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    commitOpenEditor();
-    const int column = current.column();
-    int target = -1;
-    if (column == RegisterModel::BalanceColumn) {
-        target = nextVisibleColumn(-1);
-    } else {
-        target = column == RegisterModel::ClearedColumn ? -1 : nextVisibleColumn(column);
-        if (target < 0) {
-            commitCurrentRow();
-            return;
-        }
-    }
-    if (target < 0)
-        return;
-    const QModelIndex next = m_model->index(current.row(), target);
-    m_table->setCurrentIndex(next);
-    openEditorAt(next, false);
-}
-
-void RegisterScreen::advanceToPreviousField()
-{
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    commitOpenEditor();
-    const int target = current.column() == RegisterModel::BalanceColumn
-        ? previousVisibleColumn(RegisterModel::BalanceColumn)
-        : previousVisibleColumn(current.column());
-    if (target < 0)
-        return;
-    const QModelIndex previous = m_model->index(current.row(), target);
-    m_table->setCurrentIndex(previous);
-    openEditorAt(previous, true);
-}
-
-void RegisterScreen::focusNextCell()
-{
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    const int target = current.column() == RegisterModel::BalanceColumn ? nextVisibleColumn(-1)
-                                                                         : nextVisibleColumn(current.column());
-    if (target < 0)
-        return;
-    closeOpenEditor(true);
-    const QModelIndex next = m_model->index(current.row(), target);
-    makeCellCurrent(next);
-    openEditorAt(next, false);
-}
-
-void RegisterScreen::focusPreviousCell()
-{
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    const int target = previousVisibleColumn(current.column());
-    if (target < 0)
-        return;
-    closeOpenEditor(true);
-    const QModelIndex previous = m_model->index(current.row(), target);
-    makeCellCurrent(previous);
-    openEditorAt(previous, true);
-}
-
-void RegisterScreen::commitOpenEditor()
-{
-    const QModelIndex current = m_table->currentIndex();
-    QWidget *editor = m_table->openEditor();
-    if (!editor || !current.isValid())
-        return;
-    m_delegate->setModelData(editor, m_model, current);
-    if (RegisterDelegate::isPayeeMemoEditor(editor))
-        Q_EMIT m_delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-}
-
-void RegisterScreen::startEditingRow(int row)
-{
-    if (m_model->isNewRow(row)) {
-        if (m_model->editingRow() != -1)
-            m_model->resetNewRow();
-        m_model->setEditingRow(-1);
-        return;
-    }
-    if (row != m_model->editingRow() && isTransactionRow(row)) {
-        m_model->loadRowForEditing(row, m_model->rowAt(row).categoryName);
-        m_model->setEditingRow(row);
-    }
-}
-
-void RegisterScreen::selectNewRow()
-{
-    if (m_model->rowCount() == 0 || !m_model->showNewRow())
-        return;
-    const bool onTop = m_model->newRowPosition() == 0;
-    if (onTop)
-        m_table->scrollToTop();
-    else
-        m_table->scrollToBottom();
-    m_table->setCurrentIndex(m_model->index(m_model->newRowPosition(), RegisterModel::DateColumn));
-}
-
-void RegisterScreen::beginNewTransaction()
-{
-    closeOpenEditor(false);
-    m_model->resetNewRow();
-    m_model->setEditingRow(-1);
-    const QModelIndex date = m_model->index(m_model->newRowPosition(), RegisterModel::DateColumn);
-    m_table->scrollTo(date);
-    m_table->setCurrentIndex(date);
-    m_model->refreshRow(date.row());
-    m_table->setFocus();
-    openEditorAt(date, false);
+    return m_model->isTransactionRow(row) ? m_model->rowAt(row).transaction : Transaction();
 }
 
 // ---- Commit ----------------------------------------------------------------
@@ -938,7 +546,7 @@ bool RegisterScreen::commitNewRow(const RegisterCommitBuilder &builder, const Re
 bool RegisterScreen::commitEditedRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit)
 {
     const int editingRow = m_model->editingRow();
-    if (!isTransactionRow(editingRow))
+    if (!m_model->isTransactionRow(editingRow))
         return false;
     const Transaction stored = transactionAt(editingRow);
     if (m_app->transactionRepository()->isOpeningBalance(stored)) {
@@ -977,20 +585,20 @@ void RegisterScreen::deleteCurrentRow()
         deleteRow(current.row());
         return;
     }
-    closeOpenEditor(false);
+    m_navigator->closeOpenEditor(false);
     m_model->resetNewRow();
     m_model->refreshRow(current.row());
     const QModelIndex date = m_model->index(current.row(), RegisterModel::DateColumn);
     m_table->setCurrentIndex(date);
-    openEditorAt(date, false);
+    m_navigator->openEditorAt(date, false);
     showStatus(tr("Fields cleared"), 3000);
 }
 
 void RegisterScreen::deleteRow(int row)
 {
-    if (!isTransactionRow(row))
+    if (!m_model->isTransactionRow(row))
         return;
-    closeOpenEditor(false);
+    m_navigator->closeOpenEditor(false);
     // Reloaded whatever the answer: the row may have changed while asked.
     TransactionActions::confirmDelete(m_app, transactionAt(row), this);
     reload();
@@ -1000,7 +608,7 @@ void RegisterScreen::duplicateRow(int row)
 {
     if (!isStoredTransactionRow(row))
         return;
-    closeOpenEditor(false);
+    m_navigator->closeOpenEditor(false);
     if (TransactionActions::duplicateTransaction(m_app, transactionAt(row), this)) {
         reload();
         selectNewRow();
@@ -1011,16 +619,16 @@ void RegisterScreen::editRowInDialog(int row)
 {
     if (!isStoredTransactionRow(row))
         return;
-    closeOpenEditor(false);
+    m_navigator->closeOpenEditor(false);
     TransactionActions::editTransaction(m_app, transactionAt(row), this);
     reload();
 }
 
 void RegisterScreen::showDetailsForRow(int row)
 {
-    if (!isTransactionRow(row))
+    if (!m_model->isTransactionRow(row))
         return;
-    closeOpenEditor(false);
+    m_navigator->closeOpenEditor(false);
     const Transaction transaction = transactionAt(row);
     TransactionDetailsDialog dialog(m_app, transaction, this);
     UserPrompts::current()->runDialog(&dialog);
@@ -1046,20 +654,9 @@ void RegisterScreen::toggleClearedAt(int row)
     }
     if (!isStoredTransactionRow(row))
         return;
-    closeOpenEditor(false);
+    m_navigator->closeOpenEditor(false);
     TransactionActions::toggleCleared(m_app, transactionAt(row), this);
     reload();
-}
-
-void RegisterScreen::copyFromAbove()
-{
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid() || current.row() == 0)
-        return;
-    const QVariant value = m_model->index(current.row() - 1, current.column()).data(Qt::EditRole);
-    m_model->setData(current, value, Qt::EditRole);
-    if (auto *edit = qobject_cast<QLineEdit *>(m_table->openEditor()))
-        edit->setText(value.toString());
 }
 
 void RegisterScreen::memorizeRow(int row)
@@ -1128,7 +725,7 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction *seed, bool s
 {
     if (m_accountId.isEmpty())
         return;
-    closeOpenEditor(false);
+    m_navigator->closeOpenEditor(false);
     if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this))
         return;
     if (seedFromInlineRow)
@@ -1154,7 +751,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
     if (index.isValid() && m_model->isNewRow(index.row())) {
         QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, &RegisterScreen::editNewRowInDialog);
         edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
-    } else if (index.isValid() && isTransactionRow(index.row())) {
+    } else if (index.isValid() && m_model->isTransactionRow(index.row())) {
         const int row = index.row();
         menu.addSeparator();
         QAction *details = menu.addAction(tr("Show &Details..."), this, [this, row] { showDetailsForRow(row); });
@@ -1171,7 +768,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
                 const int row = rowOf();
                 if (!isStoredTransactionRow(row))
                     return;
-                closeOpenEditor(false);
+                m_navigator->closeOpenEditor(false);
                 TransactionActions::editSplits(m_app, transactionAt(row), this);
                 reload();
             });
@@ -1181,7 +778,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
         // The copy shown when the menu opened: a change made while it was
         // open is not overwritten.
         menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
-            closeOpenEditor(false);
+            m_navigator->closeOpenEditor(false);
             TransactionActions::flipCleared(m_app, transaction, this);
             reload();
         });

@@ -9,17 +9,22 @@
 #include <QWidget>
 
 class AppState;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
+class OpeningBalanceBanner;
+class RegisterColumnLayout;
 class RegisterDelegate;
 class RegisterModel;
+class RegisterNavigator;
 class RegisterTableView;
 
 // One account's register page: header with balances and commands, the
 // liability sign banner, the table typed into like a paper check register,
-// and a status line. Reloads itself after every change it makes.
+// and a status line. Reloads itself after every change it makes. It wires
+// parts with a job each: the column layout store, the navigator (keys,
+// fields and the row under edit), the commit builder (the rows to write)
+// and the opening-balance banner.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -84,39 +89,23 @@ public Q_SLOTS:
     void showHeaderContextMenu(const QPoint &pos);
     void resetColumnLayout();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void setupUi();
     QWidget *makeSummaryField(const QString &caption, QLabel **valueLabel, bool bold);
     void setupTable();
     void connectSignals();
-    void restoreColumnLayout();
     void applyDisplayPreferences(bool twoLine);
     void updateFilterButton();
     void openFilterDialog();
-    void updateOpeningBalanceNotice();
-    void dismissOpeningBalanceNotice();
     void updateSummary(std::optional<qint64> cleared, std::optional<qint64> uncleared, bool liability,
         Currency currency);
 
-    bool handleKeyPress(QKeyEvent *event);
-    void handleReturn();
-    void onCellClicked(const QModelIndex &index);
-    void onCellDoubleClicked(const QModelIndex &index);
-    bool isTransactionRow(int row) const;
     // A transaction row with a stored record: not the opening balance still
     // held on the account.
     bool isStoredTransactionRow(int row) const;
     // A copy of the row's transaction (empty for other rows): prompts run
     // event loops in which a reload replaces the rows.
     Transaction transactionAt(int row) const;
-    int nextVisibleColumn(int column) const;
-    int previousVisibleColumn(int column) const;
-    void openEditorAt(const QModelIndex &index, bool memoLine);
-    // Closes the open editor, writing its value first when asked.
-    void closeOpenEditor(bool commit);
     void restoreCurrentCell(const QModelIndex &index);
     // Shows why the row cannot be written; true when it can.
     bool showRefusal(const RegisterCommitBuilder::Commit &commit);
@@ -126,7 +115,6 @@ private:
     AppState *m_app;
     QString m_accountId;
     RegisterFilter m_filter;
-    bool m_restoringLayout = false;
     bool m_reloadPending = false;
 
     QLabel *m_titleLabel = nullptr;
@@ -137,11 +125,12 @@ private:
     QPushButton *m_newButton = nullptr;
     QPushButton *m_filterButton = nullptr;
     QPushButton *m_reconcileButton = nullptr;
-    QFrame *m_banner = nullptr;
-    QLabel *m_bannerLabel = nullptr;
+    OpeningBalanceBanner *m_banner = nullptr;
     RegisterTableView *m_table = nullptr;
     RegisterModel *m_model = nullptr;
     RegisterDelegate *m_delegate = nullptr;
+    RegisterColumnLayout *m_layout = nullptr;
+    RegisterNavigator *m_navigator = nullptr;
     QLabel *m_statusLabel = nullptr;
     QLabel *m_hintLabel = nullptr;
     QTimer *m_statusTimer = nullptr;

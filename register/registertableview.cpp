@@ -14,6 +14,11 @@ RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
 {
 }
 
+void RegisterTableView::detachScreen()
+{
+    m_screen = nullptr;
+}
+
 QWidget *RegisterTableView::openEditor() const
 {
     if (state() != EditingState)

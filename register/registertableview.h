@@ -22,7 +22,7 @@ public:
     static bool isInsidePayeeMemoEditor(const QWidget *widget);
     // The screen is being destroyed: QWidget's destructor still closes the
     // open editor, and the screen part of the object is gone by then.
-    void detachScreen() { m_screen = nullptr; }
+    void detachScreen();
 
 protected:
     bool event(QEvent *event) override;

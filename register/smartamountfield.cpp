@@ -32,24 +32,18 @@ void SmartAmountField::setMinorUnits(qint64 amount)
 
 double SmartAmountField::valueFromText(const QString &text) const
 {
+    const QString body = amountText(text);
     if (UiPrefs::amountAutoDecimal())
-        return double(parseDigitsOnly(text)) / unitsPerWhole();
-    return QDoubleSpinBox::valueFromText(text);
+        return double(parseDigitsOnly(body)) / unitsPerWhole();
+    return double(tryParseMoney(body, m_currency).value_or(0)) / unitsPerWhole();
 }
 
-QValidator::State SmartAmountField::validate(QString &text, int &pos) const
+// The spin box's own check reads by the interface language ("12,50" is
+// 1250 in English) and, with automatic decimals, reads "1234" as 1234 and
+// would refuse digits long before the cents reach the maximum.
+QValidator::State SmartAmountField::validate(QString &text, int &) const
 {
-    if (!UiPrefs::amountAutoDecimal())
-        return QDoubleSpinBox::validate(text, pos);
-
-    // The spin box's own check reads "1234" as 1234 and would refuse digits
-    // long before the cents reach the maximum.
-    QString body = text;
-    if (body.startsWith(prefix()))
-        body.remove(0, prefix().size());
-    if (body.endsWith(suffix()))
-        body.chop(suffix().size());
-    body = body.trimmed();
+    const QString body = amountText(text);
     if (body.isEmpty())
         return QValidator::Intermediate;
     const QChar decimalPoint = localeDecimalPoint();
@@ -60,11 +54,24 @@ QValidator::State SmartAmountField::validate(QString &text, int &pos) const
         if (!allowed)
             return QValidator::Invalid;
     }
-    const double amount = double(parseDigitsOnly(body)) / unitsPerWhole();
+    std::optional<qint64> minor;
+    if (UiPrefs::amountAutoDecimal())
+        minor = parseDigitsOnly(body);
+    else
+        minor = tryParseMoney(body, m_currency);
+    // Text on its way to an amount ("12,", "-") or one the currency cannot
+    // hold (decimals in yen) is not taken.
+    if (!minor)
+        return QValidator::Intermediate;
+    const double amount = double(*minor) / unitsPerWhole();
     if (amount > maximum())
         return QValidator::Invalid;
     return amount < minimum() ? QValidator::Intermediate : QValidator::Acceptable;
 }
+
+// The spin box's fixup drops the interface language's group separator,
+// which would turn yen typed as "1200.50" into 120050.
+void SmartAmountField::fixup(QString &) const {}
 
 void SmartAmountField::keyPressEvent(QKeyEvent *event)
 {
@@ -77,7 +84,10 @@ void SmartAmountField::keyPressEvent(QKeyEvent *event)
             event->accept();
             return;
         }
-        const int position = lineEdit()->text().indexOf(decimalPoint);
+        // Only over the amount as shown: in typed text the key is the
+        // separator the user means ("1.234,56").
+        const QString shown = prefix() + textFromValue(value()) + suffix();
+        const int position = lineEdit()->text() == shown ? shown.indexOf(decimalPoint) : -1;
         if (position >= 0) {
             lineEdit()->setCursorPosition(position + 1);
             event->accept();
@@ -90,6 +100,16 @@ void SmartAmountField::keyPressEvent(QKeyEvent *event)
 double SmartAmountField::unitsPerWhole() const
 {
     return currencyDecimals(m_currency) == 0 ? 1.0 : 100.0;
+}
+
+QString SmartAmountField::amountText(const QString &text) const
+{
+    QString body = text;
+    if (body.startsWith(prefix()))
+        body.remove(0, prefix().size());
+    if (body.endsWith(suffix()))
+        body.chop(suffix().size());
+    return body.trimmed();
 }
 
 QChar SmartAmountField::localeDecimalPoint() const

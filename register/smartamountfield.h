@@ -5,8 +5,10 @@
 #include <QDoubleSpinBox>
 
 // An amount spin box. With automatic decimals on, every typed digit counts
-// and the last two are the cents (1 2 3 4 gives 12.34); otherwise the
-// decimal key jumps behind the decimal point. A JPY field takes whole yen.
+// and the last two are the cents (1 2 3 4 gives 12.34); otherwise typed text
+// reads by the money text rules, whatever the interface language ("12,50"
+// and "12.50" alike), and the decimal key pressed on the shown amount jumps
+// behind its decimal point. A JPY field takes whole yen.
 class SmartAmountField : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -24,12 +26,14 @@ public:
 
     double valueFromText(const QString &text) const override;
     QValidator::State validate(QString &text, int &pos) const override;
+    void fixup(QString &text) const override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     double unitsPerWhole() const;
+    QString amountText(const QString &text) const;
     QChar localeDecimalPoint() const;
 
     Currency m_currency = Currency::USD;

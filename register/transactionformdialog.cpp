@@ -404,10 +404,10 @@ Transaction TransactionFormDialog::transaction() const
     t.memo = m_memoEdit->text().trimmed();
     t.checkNumber = m_checkNumberEdit->text().trimmed();
     t.cleared = m_clearedCheck->isChecked();
-    t.updatedAt = now;
-    t.syncStatus = SyncStatus::Pending;
     if (m_editMode)
-        t.version = m_transaction.version + 1;
+        markEdited(t);
+    else
+        t.updatedAt = now;
 
     lastUsedDate() = t.date;
     return t;

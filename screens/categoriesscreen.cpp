@@ -93,11 +93,12 @@ void CategoriesScreen::collectExpanded(const QModelIndex &parent, QSet<QString> 
 {
     const int rows = m_proxy->rowCount(parent);
     for (int row = 0; row < rows; ++row) {
+        // Only expanded rows are walked into: sorting the rows below every
+        // collapsed one would cost more than the reload itself.
         const QModelIndex index = m_proxy->index(row, 0, parent);
-        if (!m_proxy->hasChildren(index))
+        if (!m_view->isExpanded(index) || !m_proxy->hasChildren(index))
             continue;
-        if (m_view->isExpanded(index))
-            ids.insert(m_model->categoryAt(m_proxy->mapToSource(index)).id);
+        ids.insert(m_model->categoryAt(m_proxy->mapToSource(index)).id);
         collectExpanded(index, ids);
     }
 }

@@ -7,7 +7,7 @@
 #include <QHash>
 #include <QStack>
 
-#include <map>
+#include <algorithm>
 
 CategoryTreeModel::CategoryTreeModel(QObject *parent)
     : QAbstractItemModel(parent)
@@ -127,11 +127,11 @@ QModelIndex CategoryTreeModel::indexForId(const QString &id) const
     return QModelIndex();
 }
 
-void CategoryTreeModel::setCategories(const QList<Category> &categories)
+void CategoryTreeModel::setCategories(QList<Category> categories)
 {
     beginResetModel();
     m_root = std::make_unique<Node>();
-    rebuild(categories);
+    rebuild(std::move(categories));
     endResetModel();
 }
 
@@ -142,23 +142,32 @@ void CategoryTreeModel::adopt(Node *parent, std::unique_ptr<Node> child)
     parent->children.push_back(std::move(child));
 }
 
-void CategoryTreeModel::rebuild(const QList<Category> &categories)
+void CategoryTreeModel::rebuild(QList<Category> categories)
 {
-    std::map<QString, std::unique_ptr<Node>> byId;
-    for (const Category &category : categories) {
+    std::vector<std::unique_ptr<Node>> nodes;
+    nodes.reserve(size_t(categories.size()));
+    QHash<QString, Node *> byId;
+    byId.reserve(categories.size());
+    for (Category &category : categories) {
         auto node = std::make_unique<Node>();
-        node->category = category;
-        byId[category.id] = std::move(node);
+        node->category = std::move(category);
+        byId.insert(node->category.id, node.get());
+        nodes.push_back(std::move(node));
     }
-    QHash<QString, Node *> nodes;
-    nodes.reserve(int(byId.size()));
-    for (const auto &entry : byId)
-        nodes.insert(entry.first, entry.second.get());
+    // Ascending id order; of two rows with one id the later one stands.
+    std::vector<size_t> order;
+    order.reserve(nodes.size());
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        if (byId.value(nodes[i]->category.id) == nodes[i].get())
+            order.push_back(i);
+    }
+    std::sort(order.begin(), order.end(),
+        [&nodes](size_t a, size_t b) { return nodes[a]->category.id < nodes[b]->category.id; });
 
-    for (auto &entry : byId) {
-        Node *node = entry.second.get();
+    for (size_t i : order) {
+        Node *node = nodes[i].get();
         const QString &parentId = node->category.parentId;
-        Node *parent = parentId.isEmpty() ? nullptr : nodes.value(parentId, nullptr);
+        Node *parent = parentId.isEmpty() ? nullptr : byId.value(parentId, nullptr);
         // Parent ids come from other devices too: a category that would
         // become its own ancestor stands at the top level instead of
         // vanishing with its loop.
@@ -168,6 +177,6 @@ void CategoryTreeModel::rebuild(const QList<Category> &categories)
                 break;
             }
         }
-        adopt(parent ? parent : m_root.get(), std::move(entry.second));
+        adopt(parent ? parent : m_root.get(), std::move(nodes[i]));
     }
 }

@@ -32,9 +32,9 @@ public:
     QModelIndex indexForId(const QString &id) const;
 
     // Replaces the whole tree with the given categories.
-    void setCategories(const QList<Category> &categories);
+    void setCategories(QList<Category> categories);
     // Builds the tree; runs between the begin and end of a model reset.
-    void rebuild(const QList<Category> &categories);
+    void rebuild(QList<Category> categories);
 
 private:
     struct Node

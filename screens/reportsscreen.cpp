@@ -1,5 +1,7 @@
 #include "screens/reportsscreen.h"
 
+#include "screens/filechooser.h"
+
 #include "app/appstate.h"
 #include "app/uiprefs.h"
 #include "data/accountrepository.h"
@@ -8,13 +10,13 @@
 #include "data/transactionrepository.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "screens/filechooser.h"
 #include "screens/reporttransactionsmodel.h"
 #include "ui/palettehelpers.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -655,8 +657,8 @@ void ReportsScreen::exportCurrentTab()
     const QTableView *table = tableForTab(index);
     if (!exportFileName(index) || !table || table->model()->rowCount() == 0)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), QLatin1String(exportFileName(index)),
-                                                      tr("CSV Files (*.csv)"));
+    const QString path = FileChooser::current()->saveFileName(this, tr("Export CSV"),
+                                                               QLatin1String(exportFileName(index)), tr("CSV Files (*.csv)"));
     if (path.isEmpty())
         return;
     exportCurrentTabTo(path);

@@ -29,16 +29,6 @@ namespace {
 
 constexpr int kTypingDelayMs = 300;
 
-// What a row action would overwrite or rely on: a row that differs in any of
-// these since the search ran is not the one the user chose to act on.
-bool unchangedSince(const Transaction &shown, const Transaction &stored)
-{
-    return !stored.deletedAt && stored.version == shown.version && stored.updatedAt == shown.updatedAt
-           && stored.cleared == shown.cleared && stored.reconciled == shown.reconciled
-           && stored.amount == shown.amount && stored.date == shown.date && stored.payee == shown.payee
-           && stored.isSplit == shown.isSplit;
-}
-
 } // namespace
 
 SearchScreen::SearchScreen(AppState *app, QWidget *parent)
@@ -193,7 +183,8 @@ void SearchScreen::applyToRow(int row, const RowAction &action)
 void SearchScreen::applyToTransaction(const Transaction &shown, const RowAction &action)
 {
     const std::optional<Transaction> stored = m_app->transactionRepository()->findById(shown.id);
-    if (!stored || !unchangedSince(shown, *stored)) {
+    // A row that changed since the search ran is not the one the user chose.
+    if (!stored || !TransactionActions::storedRowMatches(*stored, shown)) {
         UserPrompts::current()->information(
             this, tr("Transaction Changed"),
             tr("This transaction was changed or deleted after the search. The list now shows what is stored."));
@@ -249,7 +240,7 @@ QMenu *SearchScreen::contextMenuForRow(int row)
               [this](const Transaction &t) { return TransactionActions::duplicateTransaction(m_app, t, this); });
     if (!transaction.reconciled) {
         addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
-                  [this](const Transaction &t) { return TransactionActions::toggleCleared(m_app, t); });
+                  [this](const Transaction &t) { return TransactionActions::toggleCleared(m_app, t, this); });
     }
     menu->addSeparator();
     addAction(tr("&Delete..."),

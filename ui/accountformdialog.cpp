@@ -4,13 +4,13 @@
 #include "data/money.h"
 #include "data/recordid.h"
 #include "register/dateentry.h"
+#include "register/smartamountfield.h"
 #include "ui/palettehelpers.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,7 +125,7 @@ void AccountFormDialog::setupUi()
 
     m_balanceLabel = new QLabel(tr("Starting &Balance:"), this);
     m_balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
-    m_balanceSpin = new QDoubleSpinBox(this);
+    m_balanceSpin = new SmartAmountField(this);
     m_balanceSpin->setObjectName(QStringLiteral("balanceSpin"));
     m_balanceSpin->setPrefix(tr("$ "));
     applyCurrencyToBalance();
@@ -163,7 +163,7 @@ void AccountFormDialog::setupUi()
 
     connect(m_typeCombo, &QComboBox::currentIndexChanged, this, &AccountFormDialog::updateBalanceLabel);
     connect(m_currencyCombo, &QComboBox::currentIndexChanged, this, &AccountFormDialog::applyCurrencyToBalance);
-    connect(m_balanceSpin, &QDoubleSpinBox::valueChanged, this, [this] { m_untouchedFieldAmount.reset(); });
+    connect(m_balanceSpin, &SmartAmountField::valueChanged, this, [this] { m_untouchedFieldAmount.reset(); });
 
     setMinimumWidth(400);
     m_nameEdit->setFocus();
@@ -204,10 +204,9 @@ void AccountFormDialog::showBalance(qint64 amount, Currency currency)
 
 void AccountFormDialog::applyCurrencyToBalance()
 {
-    const int decimals = currencyDecimals(selectedCurrency());
     const double largest = kLargestFieldMinorUnits / minorUnitsPerMajor(selectedCurrency());
     // Decimals first: setRange rounds its bounds to the current decimals.
-    m_balanceSpin->setDecimals(decimals);
+    m_balanceSpin->setCurrency(selectedCurrency());
     m_balanceSpin->setRange(-largest, largest);
     m_untouchedFieldAmount.reset();
 }

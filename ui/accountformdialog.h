@@ -10,9 +10,9 @@
 
 class QComboBox;
 class QDateEdit;
-class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
+class SmartAmountField;
 
 // Collects a new or edited account. It stores nothing: the caller reads
 // account() and the opening-balance fields after the dialog was accepted.
@@ -51,7 +51,7 @@ private:
     QLineEdit *m_nameEdit = nullptr;
     QComboBox *m_typeCombo = nullptr;
     QComboBox *m_currencyCombo = nullptr;
-    QDoubleSpinBox *m_balanceSpin = nullptr;
+    SmartAmountField *m_balanceSpin = nullptr;
     QDateEdit *m_asOfEdit = nullptr;
     QLineEdit *m_institutionEdit = nullptr;
     QLineEdit *m_last4Edit = nullptr;

@@ -18,6 +18,8 @@
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/userprompts.h"
+#include "screens/categoriesscreen.h"
+#include "screens/importscreen.h"
 #include "screens/payeescreen.h"
 #include "screens/reconciliationhistoryscreen.h"
 #include "screens/reconciliationscreen.h"
@@ -728,7 +730,13 @@ void MainWindow::showSearchWindow()
     m_searchWindow->focusSearchField();
 }
 
-void MainWindow::showCategoriesWindow() {}
+void MainWindow::showCategoriesWindow()
+{
+    if (!m_categoriesWindow)
+        m_categoriesWindow = new CategoriesScreen(m_state);
+    m_categoriesWindow->reload();
+    presentWindow(m_categoriesWindow, tr("Categories"), QSize(600, 500), this);
+}
 
 void MainWindow::showSettingsWindow()
 {
@@ -740,7 +748,18 @@ void MainWindow::showSettingsWindow()
     presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550), this);
 }
 
-void MainWindow::showImportWindow() {}
+void MainWindow::showImportWindow()
+{
+    if (!m_importWindow) {
+        m_importWindow = new ImportScreen(m_state);
+        connect(m_importWindow, &ImportScreen::importCompleted, this, [this] {
+            reloadRegister();
+            onAccountsChanged();
+        });
+    }
+    m_importWindow->refreshAccounts();
+    presentWindow(m_importWindow, tr("Import Transactions"), QSize(650, 600), this);
+}
 
 void MainWindow::showPayeesWindow()
 {

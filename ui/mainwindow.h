@@ -10,6 +10,8 @@
 #include <QString>
 
 class AppState;
+class CategoriesScreen;
+class ImportScreen;
 class PayeeScreen;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
@@ -142,6 +144,8 @@ private:
     QPointer<RecurringScreen> m_recurringWindow;
     QPointer<SearchScreen> m_searchWindow;
     QPointer<SettingsScreen> m_settingsWindow;
+    QPointer<CategoriesScreen> m_categoriesWindow;
+    QPointer<ImportScreen> m_importWindow;
     QPointer<PayeeScreen> m_payeesWindow;
     QPointer<ReconciliationHistoryScreen> m_historyWindow;
     QPointer<LumoAccount::AccountScreen> m_accountWindow;

@@ -264,6 +264,9 @@ private Q_SLOTS:
         QTest::newRow("typed decimals") << false << int(Currency::USD) << "12.5" << qint64(1250);
         QTest::newRow("typed whole") << false << int(Currency::USD) << "42" << qint64(4200);
         QTest::newRow("typed yen") << false << int(Currency::JPY) << "1500" << qint64(1500);
+        QTest::newRow("typed decimal comma") << false << int(Currency::EUR) << "12,50" << qint64(1250);
+        QTest::newRow("typed dotted thousands") << false << int(Currency::EUR) << "1.234,56" << qint64(123456);
+        QTest::newRow("typed comma thousands") << false << int(Currency::USD) << "1,234.56" << qint64(123456);
     }
 
     void amountEntry()

@@ -3,8 +3,11 @@
 #include "data/money.h"
 #include "register/registermodel.h"
 #include "ui/palettehelpers.h"
+#include "ui/thememanager.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QSignalSpy>
 #include <QColor>
 #include <QFont>
 #include <QScopeGuard>
@@ -223,6 +226,26 @@ private Q_SLOTS:
         QVERIFY(!balance.data(Qt::BackgroundRole).isValid());
         QCOMPARE(model.headerData(5, Qt::Horizontal).toString(), QStringLiteral("Charge"));
         QCOMPARE(model.headerData(6, Qt::Horizontal).toString(), QStringLiteral("Payment"));
+    }
+
+    // The cell colours are kept, not read per call: a theme switch must
+    // still reach every cell that was shown before it.
+    void cellColoursFollowAThemeSwitch()
+    {
+        const QPalette original = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+        RegisterModel model;
+        model.setRows({makeRow(QStringLiteral("a"), QDate(2024, 1, 1), QStringLiteral("Shop"), -4800, -4800)});
+        const QModelIndex payment = model.index(0, RegisterModel::PaymentColumn);
+        const QModelIndex newRowDate = model.index(model.newRowPosition(), RegisterModel::DateColumn);
+        QSignalSpy repainted(&model, &QAbstractItemModel::dataChanged);
+        for (const bool dark : {true, false, true}) {
+            QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
+            QCOMPARE(isDarkPalette(), dark);
+            QCOMPARE(payment.data(Qt::ForegroundRole).value<QColor>(), negativeAmountColor());
+            QCOMPARE(newRowDate.data(Qt::BackgroundRole).value<QColor>().lightness() < 128, dark);
+        }
+        QVERIFY(repainted.count() >= 3);
     }
 
     void amountsUseTheAccountCurrency()

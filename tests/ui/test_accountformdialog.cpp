@@ -89,6 +89,48 @@ private Q_SLOTS:
         QCOMPARE(accountTypeToString(account.accountType), type);
     }
 
+    // Typed text reads as amounts typed in the register do, whichever
+    // separator the interface language uses.
+    void typedTextReadsByTheMoneyRules_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("currency");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<qint64>("stored");
+        for (const char *locale : {"en_US", "de_DE"}) {
+            QTest::addRow("%s EUR decimal comma", locale) << locale << "EUR" << "12,50" << true << qint64(1250);
+            QTest::addRow("%s EUR dotted thousands", locale) << locale << "EUR" << "1.234,56" << true << qint64(123456);
+            QTest::addRow("%s EUR comma thousands", locale) << locale << "EUR" << "1,234.56" << true << qint64(123456);
+            QTest::addRow("%s USD decimal point", locale) << locale << "USD" << "12.50" << true << qint64(1250);
+            QTest::addRow("%s JPY whole yen", locale) << locale << "JPY" << "1200" << true << qint64(1200);
+            // The fraction is refused: the field keeps the yen read before it.
+            QTest::addRow("%s JPY fraction", locale) << locale << "JPY" << "1200.50" << false << qint64(1200);
+        }
+    }
+
+    void typedTextReadsByTheMoneyRules()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, currency);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(qint64, stored);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+
+        AccountFormDialog dialog;
+        choose(dialog, "currencyCombo", currency);
+        auto *spin = field<QDoubleSpinBox>(dialog, "balanceSpin");
+        spin->selectAll();
+        QTest::keyClicks(spin, typed);
+        QCOMPARE(spin->hasAcceptableInput(), accepted);
+        spin->interpretText();
+        QCOMPARE(dialog.openingBalanceCents(), stored);
+        QCOMPARE(dialog.account().startingBalance, stored);
+    }
+
     void switchingTypeFlipsTheSignAndLabelButNotTheField()
     {
         AccountFormDialog dialog;

@@ -3,6 +3,7 @@
 #include "../register/registerfixture.h"
 
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
 #include "register/elidedlabel.h"
@@ -42,6 +43,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTcpServer>
 #include <QMessageBox>
@@ -113,12 +115,7 @@ public:
         settle();
     }
 
-    // Runs what the window left for the event loop (deferred rebuilds).
-    static void settle()
-    {
-        for (int i = 0; i < 3; ++i)
-            QApplication::processEvents();
-    }
+    static void settle() { settleEvents(); }
 
     QStringList rowNames() const
     {
@@ -143,38 +140,12 @@ public:
     // Types a new register row: payee and payment, saved with Ctrl+Return.
     void typeTransaction(const QString &payee, const QString &payment)
     {
-        RegisterScreen *screen = m_window->registerScreen();
-        screen->selectNewRow();
-        press(Qt::Key_Return); // the date editor
-        press(Qt::Key_Return); // check number
-        press(Qt::Key_Return); // payee
-        typeText(payee);
-        if (QApplication::activePopupWidget())
-            press(Qt::Key_Escape);
-        press(Qt::Key_Return); // category
-        press(Qt::Key_Return); // memo
-        press(Qt::Key_Return); // payment
-        typeText(payment);
-        press(Qt::Key_Return, Qt::ControlModifier);
-        settle();
+        typeRegisterTransaction(m_window.get(), m_window->registerScreen(), payee, payment);
     }
 
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget *target = QApplication::activePopupWidget();
-        if (!target)
-            target = QApplication::focusWidget() ? QApplication::focusWidget() : m_window.get();
-        QTest::keyClick(target, Qt::Key(key), modifiers);
-        settle();
-    }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { pressKey(m_window.get(), key, modifiers); }
 
-    void typeText(const QString &text)
-    {
-        if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-            edit->selectAll();
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        settle();
-    }
+    void typeText(const QString &text) { typeIntoFocus(text); }
 
     // The texts of the account context menu at a row (-1: empty space).
     QStringList contextMenuTexts(int row)
@@ -245,16 +216,7 @@ struct OnlineWindow
         WindowHarness::settle();
     }
 
-    QAction *menuAction(const QString &text) const
-    {
-        for (QAction *menu : window->menuBar()->actions()) {
-            for (QAction *action : menu->menu()->actions()) {
-                if (action->text() == text)
-                    return action;
-            }
-        }
-        return nullptr;
-    }
+    QAction *menuAction(const QString &text) const { return menuBarAction(window.get(), text); }
 
     bool autoSyncRunning() const { return syncTimerRunning(300000); }
     bool syncScheduled() const { return syncTimerRunning(SyncEngine::kDebounceMs); }
@@ -797,6 +759,8 @@ private Q_SLOTS:
                                    << QSize(700, 500);
         QTest::newRow("search") << "showSearchWindow" << "SearchScreen" << "Search Transactions" << QSize(800, 550);
         QTest::newRow("preferences") << "showSettingsWindow" << "SettingsScreen" << "Preferences" << QSize(500, 550);
+        QTest::newRow("import") << "showImportWindow" << "ImportScreen" << "Import Transactions" << QSize(650, 600);
+        QTest::newRow("categories") << "showCategoriesWindow" << "CategoriesScreen" << "Categories" << QSize(600, 500);
         QTest::newRow("payees") << "showPayeesWindow" << "PayeeScreen" << "Payee Management" << QSize(550, 500);
         QTest::newRow("history") << "showReconciliationHistoryWindow" << "ReconciliationHistoryScreen"
                                  << "Reconciliation History" << QSize(750, 500);
@@ -1264,6 +1228,39 @@ private Q_SLOTS:
         QCOMPARE(h.rowNames(), (QStringList{QStringLiteral("Own"), sample->name}));
         QCOMPARE(h.statusMessage(), SampleDataService::clearedMessage({sample->name}));
         QVERIFY(h.statusMessage().contains(sample->name));
+    }
+
+    void sampleDataOnAFreshStartIsCategorised()
+    {
+        // A real start: the default categories are there for the sample set.
+        QTemporaryDir dir;
+        EnvironmentOverride dataDir("TALLYRA_DATA_DIR", dir.path().toUtf8());
+        EnvironmentOverride developer("TALLYRA_DEV", "1");
+        clearWindowSettings();
+        AppState state;
+        QVERIFY(state.initialize());
+        FakePrompts prompts;
+        MainWindow window(&state);
+        QAction *load = menuBarAction(&window, QStringLiteral("Load &Sample Data"));
+        QVERIFY(load);
+        load->trigger();
+        WindowHarness::settle();
+        QSqlQuery query(*state.database()->db());
+        QVERIFY(query.exec(QStringLiteral(
+            "SELECT t.payee, c.id IS NOT NULL FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
+            "AND c.deleted_at IS NULL WHERE t.id LIKE 'sample-%' AND COALESCE(t.transfer_link_id, '') = '' "
+            "AND t.payee <> 'Opening Balance'")));
+        int categorised = 0;
+        QSet<QString> withoutCategory;
+        while (query.next()) {
+            if (query.value(1).toBool())
+                ++categorised;
+            else
+                withoutCategory.insert(query.value(0).toString());
+        }
+        QVERIFY(categorised > 30);
+        // Only the card payments carry no category, as the set defines them.
+        QCOMPARE(withoutCategory, QSet<QString>{QStringLiteral("Payment - Thank You")});
     }
 
     void shareDialogNamesTheAccountLiterally()

@@ -1,11 +1,18 @@
 #pragma once
 
 #include "app/uiprefs.h"
+#include "register/registerscreen.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
+#include <QPointer>
+#include <QtTest>
 
 // Puts the process-wide interface values and the application palette back
 // after a test changed them.
@@ -53,4 +60,72 @@ inline QPalette paletteWithWindow(const char *window)
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Window, QColor(window));
     return palette;
+}
+
+// Runs what the windows left for the event loop (deferred rebuilds).
+inline void settleEvents()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+// A key press where a person's key would go: an open popup, else the
+// focused widget, else the given window.
+inline void pressKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::activePopupWidget();
+    if (!target)
+        target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+    settleEvents();
+}
+
+// Types into the focused widget, replacing what a line edit holds.
+inline void typeIntoFocus(const QString &text)
+{
+    QPointer<QWidget> target = QApplication::focusWidget();
+    if (!target)
+        return;
+    QPointer<QWidget> window = target->window();
+    if (auto *edit = qobject_cast<QLineEdit *>(target.data()))
+        edit->selectAll();
+    QTest::keyClicks(target, text);
+    settleEvents();
+    // Offscreen, a completer popup that opened and closed while typing
+    // leaves no window active; a person's window would still have focus.
+    if (window && !QApplication::activeWindow()) {
+        window->activateWindow();
+        if (QTest::qWaitForWindowActive(window) && target)
+            target->setFocus();
+    }
+}
+
+// Types a new register row, payee and payment, saved with Ctrl+Return.
+inline void typeRegisterTransaction(QWidget *window, RegisterScreen *screen, const QString &payee,
+    const QString &payment)
+{
+    screen->selectNewRow();
+    pressKey(window, Qt::Key_Return); // the date editor
+    pressKey(window, Qt::Key_Return); // check number
+    pressKey(window, Qt::Key_Return); // payee
+    typeIntoFocus(payee);
+    if (QApplication::activePopupWidget())
+        pressKey(window, Qt::Key_Escape);
+    pressKey(window, Qt::Key_Return); // category
+    pressKey(window, Qt::Key_Return); // memo
+    pressKey(window, Qt::Key_Return); // payment
+    typeIntoFocus(payment);
+    pressKey(window, Qt::Key_Return, Qt::ControlModifier);
+}
+
+// The item of the window's menus with this text (nullptr when none).
+inline QAction *menuBarAction(QMainWindow *window, const QString &text)
+{
+    for (QAction *menu : window->menuBar()->actions()) {
+        for (QAction *action : menu->menu()->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+    }
+    return nullptr;
 }
