@@ -22,12 +22,6 @@ QString hiddenKey(int column)
     return QStringLiteral("register/colHidden/%1").arg(column);
 }
 
-int defaultWidth(int column)
-{
-    const int scale = UiPrefs::fontScalePercent();
-    return scale > 100 ? kDefaultWidths[column] * scale / 100 : kDefaultWidths[column];
-}
-
 } // namespace
 
 QSettings registerSettings()
@@ -112,4 +106,10 @@ void RegisterColumnLayout::setColumnVisible(int column, bool visible)
 bool RegisterColumnLayout::isHiddenInSettings(int column) const
 {
     return registerSettings().value(hiddenKey(column), false).toBool();
+}
+
+int RegisterColumnLayout::defaultWidth(int column)
+{
+    const int scale = UiPrefs::fontScalePercent();
+    return scale > 100 ? kDefaultWidths[column] * scale / 100 : kDefaultWidths[column];
 }

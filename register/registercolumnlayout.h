@@ -29,6 +29,8 @@ public:
     void setColumnVisible(int column, bool visible);
     // Whether the settings hide the column.
     bool isHiddenInSettings(int column) const;
+    // The column's width until the user sizes it.
+    static int defaultWidth(int column);
 
 private:
     AppState *m_app;

@@ -1,5 +1,6 @@
 #include "ui/registercolumnfit.h"
 
+#include "register/registercolumnlayout.h"
 #include "register/registermodel.h"
 
 #include <QEvent>
@@ -83,16 +84,25 @@ void RegisterColumnFit::fit()
     QHeaderView *header = m_table->horizontalHeader();
     const int count = header->count();
     QList<int> widths;
+    QList<int> defaults;
     QList<bool> hidden;
     QList<int> minimums;
     for (int column = 0; column < count; ++column) {
         widths.append(header->sectionSize(column));
+        defaults.append(RegisterColumnLayout::defaultWidth(column));
         hidden.append(header->isSectionHidden(column));
         minimums.append(headerTextWidth(column));
     }
     const QList<int> shrinkable{RegisterModel::PayeeColumn, RegisterModel::CategoryColumn,
                                 RegisterModel::MemoColumn};
-    const QList<int> fitted = fittedWidths(widths, hidden, minimums, shrinkable, available);
+    // Fitting from the defaults, not from the last fit, lets the columns
+    // grow back when the window does.
+    QList<int> fitted = fittedWidths(defaults, hidden, minimums, shrinkable, available);
+    // A hidden column reads 0 wide; it keeps the width it will show with.
+    for (int column = 0; column < count; ++column) {
+        if (hidden.at(column))
+            fitted[column] = widths.at(column);
+    }
     if (fitted == widths)
         return;
 

@@ -110,6 +110,49 @@ private Q_SLOTS:
         // What the window chose is not the user's choice: nothing is kept.
         QVERIFY(!registerSettings().contains(QStringLiteral("register/colWidth/2")));
     }
+
+    // Fitted widths follow the window both ways: back up to the defaults
+    // when it grows again, never past them.
+    void fittedWidthsGrowBackWithTheWindow()
+    {
+        QSettings settings = registerSettings();
+        settings.remove(QStringLiteral("register"));
+        settings.remove(QStringLiteral("mainwindow"));
+        FakePrompts prompts;
+        AppFixture fixture;
+        fixture.addAccount(QStringLiteral("Checking"));
+        MainWindow window(fixture.app());
+        window.resize(1600, 800);
+        window.show();
+        QApplication::processEvents();
+        RegisterTableView *table = window.registerScreen()->table();
+        QHeaderView *header = table->horizontalHeader();
+        const auto widthsOf = [header](const QList<int> &columns) {
+            Widths widths;
+            for (int column : columns)
+                widths.append(header->sectionSize(column));
+            return widths;
+        };
+        const Widths defaults{250, 180, 180};
+        QCOMPARE(widthsOf(kShrinkable), defaults);
+
+        for (int width : {1100, 1300, 1600}) {
+            window.resize(width, 800);
+            QApplication::processEvents();
+            QApplication::processEvents();
+            const Widths fitted = widthsOf(kShrinkable);
+            if (window.width() >= 1600) {
+                QCOMPARE(fitted, defaults);
+                continue;
+            }
+            QVERIFY2(header->length() <= table->viewport()->width(), qPrintable(QString::number(width)));
+            // The table is filled: what is left over is less than a pixel per column.
+            if (fitted != defaults)
+                QVERIFY2(table->viewport()->width() - header->length() < header->count(),
+                         qPrintable(QString::number(width)));
+        }
+        QVERIFY(!registerSettings().contains(QStringLiteral("register/colWidth/2")));
+    }
 };
 
 TALLYRA_TEST(RegisterColumnFitTest)
