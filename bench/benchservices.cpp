@@ -2,6 +2,8 @@
 // API: restoring and writing a 100k-transaction backup, the reports over 1M
 // transactions, and the catch-up posting of 100 daily rules.
 
+#include "benchfill.h"
+#include "benchreports.h"
 #include "benchutil.h"
 
 #include "data/accountrepository.h"
@@ -24,125 +26,6 @@
 using namespace Bench;
 
 namespace {
-
-// One column value copied out of SQLite, ready to bind again.
-using Value = std::variant<std::monostate, qint64, double, QByteArray>;
-using Row = std::vector<Value>;
-
-struct TableRows
-{
-    QByteArray table;
-    QStringList columns;
-    std::vector<Row> rows;
-};
-
-TableRows readTable(RawDb &raw, const char *table)
-{
-    TableRows result;
-    result.table = table;
-    sqlite3_stmt *statement = raw.prepare(QStringLiteral("SELECT * FROM ") + QLatin1String(table));
-    const int columns = sqlite3_column_count(statement);
-    for (int c = 0; c < columns; ++c)
-        result.columns.append(QString::fromUtf8(sqlite3_column_name(statement, c)));
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        Row row;
-        row.reserve(size_t(columns));
-        for (int c = 0; c < columns; ++c) {
-            switch (sqlite3_column_type(statement, c)) {
-            case SQLITE_NULL:
-                row.emplace_back(std::monostate());
-                break;
-            case SQLITE_INTEGER:
-                row.emplace_back(qint64(sqlite3_column_int64(statement, c)));
-                break;
-            case SQLITE_FLOAT:
-                row.emplace_back(sqlite3_column_double(statement, c));
-                break;
-            default:
-                row.emplace_back(QByteArray(reinterpret_cast<const char *>(sqlite3_column_text(statement, c)),
-                                            sqlite3_column_bytes(statement, c)));
-            }
-        }
-        result.rows.push_back(std::move(row));
-    }
-    sqlite3_finalize(statement);
-    return result;
-}
-
-void insertRows(RawDb &raw, const TableRows &rows)
-{
-    QStringList marks(rows.columns.size(), QStringLiteral("?"));
-    sqlite3_stmt *statement = raw.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                              .arg(QString::fromLatin1(rows.table), rows.columns.join(u','),
-                                                   marks.join(u',')));
-    for (const Row &row : rows.rows) {
-        for (size_t c = 0; c < row.size(); ++c) {
-            const int index = int(c) + 1;
-            if (const auto *integer = std::get_if<qint64>(&row[c]))
-                sqlite3_bind_int64(statement, index, *integer);
-            else if (const auto *real = std::get_if<double>(&row[c]))
-                sqlite3_bind_double(statement, index, *real);
-            else if (const auto *text = std::get_if<QByteArray>(&row[c]))
-                sqlite3_bind_text(statement, index, text->constData(), int(text->size()), SQLITE_STATIC);
-            else
-                sqlite3_bind_null(statement, index);
-        }
-        if (sqlite3_step(statement) != SQLITE_DONE)
-            std::fprintf(stderr, "raw insert failed: %s\n", sqlite3_errmsg(raw.handle()));
-        sqlite3_reset(statement);
-    }
-    sqlite3_finalize(statement);
-}
-
-std::unique_ptr<Database> openDatabase(const QString &path)
-{
-    auto database = std::make_unique<Database>();
-    if (!database->open(path) || !database->migrate())
-        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
-    return database;
-}
-
-// A migrated database holding the generated accounts, categories and
-// `perAccount` transactions in each account.
-void buildRegister(const QString &path, DataGenerator &generator, int accountCount, int perAccount)
-{
-    const QList<Account> accounts = generator.accounts(accountCount);
-    const QList<Category> categories = generator.categories();
-    {
-        auto database = openDatabase(path);
-        AccountRepository accountRepository(database.get());
-        CategoryRepository categoryRepository(database.get());
-        for (const Account &a : accounts)
-            accountRepository.insert(a);
-        for (const Category &c : categories)
-            categoryRepository.insert(c);
-    }
-    RawDb raw(path);
-    // Some tax-relevant categories, so the tax report has work to do.
-    raw.exec("UPDATE categories SET is_tax_relevant = 1, tax_category = 'tax_' || name WHERE rowid % 3 = 0");
-    TableRows rows;
-    rows.table = "transactions";
-    rows.columns = QStringList({"id", "account_id", "date", "payee", "memo", "amount", "category_id",
-                                "check_number", "cleared", "transfer_link_id", "created_at", "updated_at"});
-    raw.exec("BEGIN");
-    for (const Account &account : accounts) {
-        rows.rows.clear();
-        const QList<Transaction> batch = generator.transactions(account.id, perAccount, categories);
-        for (qsizetype i = 0; i < batch.size(); ++i) {
-            const Transaction &t = batch.at(i);
-            // Every twentieth row is a transfer leg.
-            const QByteArray link = i % 20 == 0 ? batch.at((i + 1) % batch.size()).id.toUtf8() : QByteArray();
-            rows.rows.push_back({t.id.toUtf8(), t.accountId.toUtf8(), SqlValues::isoDate(t.date).toUtf8(),
-                                 t.payee.toUtf8(), t.memo.toUtf8(), qint64(t.amount),
-                                 t.categoryId.isEmpty() ? Value() : Value(t.categoryId.toUtf8()),
-                                 t.checkNumber.toUtf8(), qint64(t.cleared), link.isEmpty() ? Value() : Value(link),
-                                 SqlValues::isoDateTime(t.createdAt).toUtf8(),
-                                 SqlValues::isoDateTime(t.updatedAt).toUtf8()});
-        }
-        insertRows(raw, rows);
-    }
-    raw.exec("COMMIT");
-}
 
 void benchBackup(const QTemporaryDir &dir, DataGenerator &generator)
 {
@@ -256,48 +139,24 @@ void benchReports(const QTemporaryDir &dir, DataGenerator &generator)
     const QDate yearTo(2015, 12, 31);
     const QDate middle(2015, 12, 31);
 
-    const QString categoryTotalsSql = QStringLiteral(
-        "SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN categories c ON "
-        "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? GROUP BY "
-        "COALESCE(c.name, 'Uncategorized')");
+    const QStringList range = {fromText, toText};
     const QList<ReportCase> cases = {
         {"accountSummary", [](const ReportService &r) { return int(r.accountSummary().size()); },
-         QStringLiteral("SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN t.cleared = 1 THEN "
-                        "t.amount ELSE 0 END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN t.cleared = 0 THEN t.amount "
-                        "ELSE 0 END), 0) AS uncleared_sum, COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a "
-                        "LEFT JOIN transactions t ON t.account_id = a.id AND t.deleted_at IS NULL WHERE a.deleted_at "
-                        "IS NULL GROUP BY a.id ORDER BY a.sort_order, a.name"),
-         {}},
+         reportSql("accountSummary").text(false), {}},
         {"cashFlowByMonth", [&](const ReportService &r) { return int(r.cashFlowByMonth(from, to, {}).size()); },
-         QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 "
-                        "END) AS inflows, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows FROM "
-                        "transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? GROUP BY month "
-                        "ORDER BY month"),
-         {fromText, toText}},
+         reportSql("cashFlowByMonth").text(false), range},
         {"spendingByCategory", [&](const ReportService &r) { return int(r.spendingByCategory(from, to, {}).size()); },
-         QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "
-                        "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date "
-                        ">= ? AND t.date <= ? GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC"),
-         {fromText, toText}},
+         reportSql("spendingByCategory").text(false), range},
         {"incomeVsExpenses", [&](const ReportService &r) { return int(r.incomeVsExpenses(from, to, {}).size()); },
-         QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 "
-                        "END) AS income, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses FROM "
-                        "transactions t WHERE t.deleted_at IS NULL AND (t.transfer_link_id IS NULL OR "
-                        "t.transfer_link_id = '') AND t.date >= ? AND t.date <= ? GROUP BY month ORDER BY month"),
-         {fromText, toText}},
+         reportSql("incomeVsExpenses").text(false), range},
         {"payeeSummary", [&](const ReportService &r) { return int(r.payeeSummary(from, to, {}).size()); },
-         QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL AND "
-                        "t.date >= ? AND t.date <= ? GROUP BY t.payee ORDER BY SUM(t.amount) ASC"),
-         {fromText, toText}},
+         reportSql("payeeSummary").text(false), range},
         {"taxReport", [&](const ReportService &r) { return int(r.taxReport(from, to).size()); },
-         QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON "
-                        "t.category_id = c.id WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? "
-                        "AND t.date <= ? GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
-         {fromText, toText}},
+         reportSql("taxReport").text(false), range},
         // Year over year is two category totals, the halves of the range.
         {"yearOverYear",
          [&](const ReportService &r) { return int(r.yearOverYear(from, middle, middle.addDays(1), to, {}).size()); },
-         categoryTotalsSql, {fromText, toText}},
+         reportSql("categoryTotals").text(false), range},
     };
 
     auto database = openDatabase(path);
@@ -318,10 +177,7 @@ void benchReports(const QTemporaryDir &dir, DataGenerator &generator)
         if (service.transactionList(yearFrom, yearTo, {}, {}).size() < 40000)
             std::fprintf(stderr, "unexpected transaction list size\n");
     });
-    sqlite3_stmt *statement = raw.prepare(QStringLiteral(
-        "SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), "
-        "t.amount FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id LEFT JOIN categories c ON "
-        "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? ORDER BY t.date, t.payee"));
+    sqlite3_stmt *statement = raw.prepare(reportSql("transactionList").text(false));
     RawDb::bindText(statement, 1, yearFrom.toString(Qt::ISODate));
     RawDb::bindText(statement, 2, yearTo.toString(Qt::ISODate));
     const double rawListMs = medianMs(3, [&] { raw.readAll(statement); });

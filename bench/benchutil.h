@@ -69,7 +69,18 @@ public:
         exec("PRAGMA synchronous=NORMAL");
         exec("PRAGMA cache_size=-65536");
     }
-    ~RawDb() { sqlite3_close(m_db); }
+    // Works on a connection opened elsewhere (such as the program's own, so
+    // that a baseline shares its page cache), without closing it.
+    explicit RawDb(sqlite3 *borrowed)
+        : m_db(borrowed)
+        , m_owned(false)
+    {
+    }
+    ~RawDb()
+    {
+        if (m_owned)
+            sqlite3_close(m_db);
+    }
     RawDb(const RawDb &) = delete;
     RawDb &operator=(const RawDb &) = delete;
 
@@ -125,6 +136,7 @@ public:
 
 private:
     sqlite3 *m_db = nullptr;
+    bool m_owned = true;
 };
 
 } // namespace Bench

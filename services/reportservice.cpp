@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/money.h"
+#include "data/sqlvalues.h"
 
 #include <QHash>
 #include <QSqlError>
@@ -263,7 +264,7 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
         QHash<QString, Currency> currencies;
         while (query.next()) {
             TransactionReportRow row;
-            row.date = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+            row.date = SqlValues::parseIsoDate(query.value(0).toString());
             row.accountName = pool.shared(query.value(1).toString());
             row.payee = pool.shared(query.value(2).toString());
             row.categoryName = pool.shared(query.value(3).toString());

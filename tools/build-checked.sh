@@ -9,7 +9,7 @@ export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-asan -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
-  -DTALLYRA_SANITIZE=ON -DTALLYRA_FUZZ=ON
+  -DTALLYRA_SANITIZE=ON -DTALLYRA_FUZZ=ON -DTALLYRA_BENCHMARKS=OFF
 targets=()
 for target in "$@"; do
   targets+=(--target "$target")
