@@ -490,12 +490,17 @@ void RegisterModel::sortRows()
         entries.push_back({keys[record], m_days[record], record});
 
     // Equal keys put the newest date first in both directions; equal dates
-    // keep their previous order.
+    // keep their previous order. By date, same-day rows take the stored
+    // order, the one the running balances were added up in, so the balance
+    // column reads through whatever sort came before.
     const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    const auto goesFirst = [ascending](const Entry &a, const Entry &b) {
+    const bool byDate = m_sortColumn == DateColumn;
+    const auto goesFirst = [ascending, byDate](const Entry &a, const Entry &b) {
         if (a.key != b.key)
             return ascending ? a.key < b.key : a.key > b.key;
-        return a.day > b.day;
+        if (a.day != b.day)
+            return a.day > b.day;
+        return byDate && a.record < b.record;
     };
     if (std::is_sorted(entries.begin(), entries.end(), goesFirst))
         return;

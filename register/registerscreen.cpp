@@ -6,6 +6,7 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "register/elidedlabel.h"
 #include "register/openingbalancebanner.h"
 #include "register/registercolumnlayout.h"
 #include "register/registercommitbuilder.h"
@@ -51,13 +52,14 @@ void RegisterScreen::setupUi()
 
     auto *header = new QHBoxLayout;
     header->setSpacing(16);
-    m_titleLabel = new QLabel(this);
+    // A long name shortens with an ellipsis rather than widening the window.
+    m_titleLabel = new ElidedLabel(this);
     m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    m_titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // The account's name and institution are data: never read as markup.
     m_titleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_titleLabel, 5);
-    header->addWidget(m_titleLabel);
-    header->addStretch();
+    header->addWidget(m_titleLabel, 1);
     header->addWidget(makeSummaryField(tr("Cleared"), &m_clearedValue, false));
     header->addWidget(makeSummaryField(tr("Uncleared"), &m_unclearedValue, false));
     header->addWidget(makeSummaryField(tr("Balance"), &m_balanceValue, true));
@@ -86,8 +88,9 @@ void RegisterScreen::setupUi()
     header->addWidget(m_reconcileButton);
     layout->addLayout(header);
 
-    m_subtitleLabel = new QLabel(this);
+    m_subtitleLabel = new ElidedLabel(this);
     m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
+    m_subtitleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_subtitleLabel->setTextFormat(Qt::PlainText);
     applyFontRole(m_subtitleLabel, 2);
     m_subtitleLabel->setStyleSheet(mutedTextStyle());
@@ -297,11 +300,14 @@ void RegisterScreen::reload()
     if (!account)
         return;
 
-    m_titleLabel->setText(account->name);
+    m_titleLabel->setFullText(account->name);
+    // Tool tips guess the format: a name that looks like markup must not be read as such.
+    m_titleLabel->setToolTip(Qt::convertFromPlainText(account->name, Qt::WhiteSpacePre));
     QString subtitle = account->institution;
     if (!account->institution.isEmpty() && !account->accountNumberLast4.isEmpty())
         subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
-    m_subtitleLabel->setText(subtitle);
+    m_subtitleLabel->setFullText(subtitle);
+    m_subtitleLabel->setToolTip(Qt::convertFromPlainText(subtitle, Qt::WhiteSpacePre));
     m_subtitleLabel->setVisible(!subtitle.isEmpty());
 
     // Where the user was, by transaction id, so it comes back after the rows

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class AppState;
+class ElidedLabel;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -117,8 +118,8 @@ private:
     RegisterFilter m_filter;
     bool m_reloadPending = false;
 
-    QLabel *m_titleLabel = nullptr;
-    QLabel *m_subtitleLabel = nullptr;
+    ElidedLabel *m_titleLabel = nullptr;
+    ElidedLabel *m_subtitleLabel = nullptr;
     QLabel *m_clearedValue = nullptr;
     QLabel *m_unclearedValue = nullptr;
     QLabel *m_balanceValue = nullptr;

@@ -2,6 +2,7 @@
 #include "support/testmain.h"
 
 #include "app/uiprefs.h"
+#include "data/accountrepository.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
 #include "register/registerdelegate.h"
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QPushButton>
 #include <QSettings>
+#include <QTextDocument>
 
 namespace {
 
@@ -229,6 +231,40 @@ private Q_SLOTS:
         h.recreateScreen();
         h.show(loan.id);
         QVERIFY(!h.screen()->findChild<QFrame *>(QStringLiteral("openingBalanceBanner"))->isVisible());
+    }
+
+    // A long account name or institution shortens to the room there is: it
+    // never makes the screen (and so the window) wider than before.
+    void longNamesDoNotWidenTheScreen()
+    {
+        RegisterHarness h;
+        const Account shortName = h.fixture().addAccount(QStringLiteral("Cash"));
+        Account longName = h.fixture().addAccount(
+            QStringLiteral("Joint Household <b>Checking</b> Account at Riverside & Partners Savings and Loan Association"));
+        longName.institution = QStringLiteral("Riverside & Partners Savings and Loan Association of the Northern Counties");
+        longName.accountNumberLast4 = QStringLiteral("1234");
+        QVERIFY(h.app()->accountRepository()->update(longName));
+
+        h.show(shortName.id);
+        const int narrowest = h.screen()->minimumSizeHint().width();
+        h.show(longName.id);
+        QCOMPARE(h.screen()->minimumSizeHint().width(), narrowest);
+
+        const auto plainToolTip = [&h](const char *label) {
+            const QString tip = h.screen()->findChild<QLabel *>(QLatin1String(label))->toolTip();
+            QTextDocument document;
+            if (Qt::mightBeRichText(tip))
+                document.setHtml(tip);
+            else
+                document.setPlainText(tip);
+            return document.toPlainText();
+        };
+        QCOMPARE(plainToolTip("titleLabel"), longName.name);
+        QCOMPARE(plainToolTip("subtitleLabel"), longName.institution + QStringLiteral("  ·  *1234"));
+        h.screen()->resize(narrowest, h.screen()->height());
+        QApplication::processEvents();
+        for (const char *label : {"titleLabel", "subtitleLabel"})
+            QVERIFY(h.screen()->findChild<QLabel *>(QLatin1String(label))->geometry().right() < narrowest);
     }
 };
 

@@ -165,6 +165,36 @@ private Q_SLOTS:
         QTEST(viewOrder(model), "ids");
     }
 
+    // Same-day rows sorted by date read in the order their running balances
+    // were added up, whatever the register was sorted by before.
+    void dateSortPutsSameDayRowsInStoredOrder_data()
+    {
+        QTest::addColumn<int>("earlierColumn");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QStringList>("ids");
+        const int asc = Qt::AscendingOrder;
+        const int desc = Qt::DescendingOrder;
+        // Both earlier sorts put "c" before "b", which were stored the other way round.
+        for (const int earlier : {int(RegisterModel::PayeeColumn), int(RegisterModel::ClearedColumn)}) {
+            QTest::addRow("after column %d, ascending", earlier) << earlier << asc
+                                                                 << QStringList{"a", "b", "c", "d", "e", "f"};
+            QTest::addRow("after column %d, descending", earlier) << earlier << desc
+                                                                  << QStringList{"f", "e", "d", "b", "c", "a"};
+        }
+    }
+
+    void dateSortPutsSameDayRowsInStoredOrder()
+    {
+        QFETCH(int, earlierColumn);
+        QFETCH(int, order);
+        RegisterModel model;
+        model.setRows(sampleRows());
+        model.sort(earlierColumn, earlierColumn == RegisterModel::PayeeColumn ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QVERIFY(viewOrder(model).indexOf(QStringLiteral("c")) < viewOrder(model).indexOf(QStringLiteral("b")));
+        model.sort(RegisterModel::DateColumn, Qt::SortOrder(order));
+        QTEST(viewOrder(model), "ids");
+    }
+
     void sortingReportsAndIgnoresBadColumns()
     {
         RegisterModel model;

@@ -329,6 +329,8 @@ private Q_SLOTS:
         QCOMPARE(m_window->registerScreen()->accountId(), m_checkingId);
         const QList<Row> savingsBefore = liveRows(m_savingsId);
         QList<Row> before = liveRows(m_checkingId);
+        // A payee no stored payee contains: offscreen, an open completer
+        // popup takes the window's activation and the cell editor closes.
         typeRegisterTransaction(m_window.get(), m_window->registerScreen(), QStringLiteral("Kiosk"),
             QStringLiteral("45.20"));
         m_typedKioskId = onlyNewId(before, m_checkingId);

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
-#include <QPointer>
 #include <QtTest>
 
 // Puts the process-wide interface values and the application palette back
@@ -83,21 +82,10 @@ inline void pressKey(QWidget *window, int key, Qt::KeyboardModifiers modifiers =
 // Types into the focused widget, replacing what a line edit holds.
 inline void typeIntoFocus(const QString &text)
 {
-    QPointer<QWidget> target = QApplication::focusWidget();
-    if (!target)
-        return;
-    QPointer<QWidget> window = target->window();
-    if (auto *edit = qobject_cast<QLineEdit *>(target.data()))
+    if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         edit->selectAll();
-    QTest::keyClicks(target, text);
+    QTest::keyClicks(QApplication::focusWidget(), text);
     settleEvents();
-    // Offscreen, a completer popup that opened and closed while typing
-    // leaves no window active; a person's window would still have focus.
-    if (window && !QApplication::activeWindow()) {
-        window->activateWindow();
-        if (QTest::qWaitForWindowActive(window) && target)
-            target->setFocus();
-    }
 }
 
 // Types a new register row, payee and payment, saved with Ctrl+Return.
