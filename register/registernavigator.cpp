@@ -29,7 +29,9 @@ RegisterNavigator::RegisterNavigator(RegisterTableView *table, RegisterModel *mo
 
 bool RegisterNavigator::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == m_table || watched == m_table->viewport()) && event->type() == QEvent::KeyPress)
+    // The type first: the table sends other events while it is being
+    // destroyed, when it is no longer a view to ask for its viewport.
+    if (event->type() == QEvent::KeyPress && (watched == m_table || watched == m_table->viewport()))
         return handleKeyPress(static_cast<QKeyEvent *>(event));
     return QObject::eventFilter(watched, event);
 }
