@@ -33,3 +33,37 @@ QString categoryIdOfShownText(const QComboBox *combo)
     const int item = combo->findText(shown, Qt::MatchExactly | Qt::MatchCaseSensitive);
     return item >= 0 ? combo->itemData(item).toString() : QString();
 }
+
+namespace {
+
+QString onlyCategoryNamed(const QList<Category> &categories, const QString &name)
+{
+    QString found;
+    for (const Category &category : categories) {
+        if (category.name != name)
+            continue;
+        if (!found.isEmpty())
+            return QString();
+        found = category.id;
+    }
+    return found;
+}
+
+} // namespace
+
+QString categoryIdOfTypedText(const CategoryRepository *categories, const QString &text)
+{
+    const QString typed = text.trimmed();
+    if (typed.isEmpty())
+        return QString();
+    for (const CategoryItem &item : categoryItems(categories)) {
+        if (item.label == typed)
+            return item.id;
+    }
+    const QList<Category> live = categories->listAll();
+    const QString named = onlyCategoryNamed(live, typed);
+    if (!named.isEmpty())
+        return named;
+    const qsizetype separator = typed.indexOf(QLatin1String(" > "));
+    return separator >= 0 ? onlyCategoryNamed(live, typed.mid(separator + 3).trimmed()) : QString();
+}

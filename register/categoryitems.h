@@ -23,3 +23,9 @@ void selectCategoryItem(QComboBox *combo, const CategoryRepository *categories, 
 // is that item's label, else the item labelled exactly so, else empty (text
 // typed by the user that names no item).
 QString categoryIdOfShownText(const QComboBox *combo);
+
+// The id of the category that text typed by the user names: the category
+// labelled so, else the one live category with that name (the part after
+// " > " of a label that is no longer current). A name that several
+// categories share names none of them: empty, as for text naming nothing.
+QString categoryIdOfTypedText(const CategoryRepository *categories, const QString &text);

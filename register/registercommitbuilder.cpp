@@ -84,20 +84,5 @@ QString RegisterCommitBuilder::categoryId(const RegisterModel::EditBuffer &buffe
 {
     if (!buffer.categoryId.isEmpty())
         return buffer.categoryId;
-    const QString text = buffer.category.trimmed();
-    if (text.isEmpty())
-        return QString();
-    CategoryRepository *categories = m_app->categoryRepository();
-    for (const CategoryItem &item : categoryItems(categories)) {
-        if (item.label == text)
-            return item.id;
-    }
-    if (const std::optional<Category> whole = categories->findByName(text))
-        return whole->id;
-    const int separator = text.indexOf(QLatin1String(" > "));
-    if (separator >= 0) {
-        if (const std::optional<Category> child = categories->findByName(text.mid(separator + 3).trimmed()))
-            return child->id;
-    }
-    return QString();
+    return categoryIdOfTypedText(m_app->categoryRepository(), buffer.category);
 }

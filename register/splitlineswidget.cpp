@@ -117,6 +117,8 @@ QList<SplitLine> SplitLinesWidget::lines(int sign) const
         SplitLine line;
         line.id = newRecordId();
         line.categoryId = categoryIdOfShownText(category);
+        if (line.categoryId.isEmpty())
+            line.categoryId = categoryIdOfTypedText(m_app->categoryRepository(), category->currentText());
         line.amount = sign < 0 ? -amount : amount;
         line.memo = m_table->item(row, MemoColumn)->text();
         line.createdAt = now;

@@ -84,6 +84,8 @@ private Q_SLOTS:
                                                    << "Garage" << qint64(-8000) << "car maintenance" << false;
         QTest::newRow("category typed as a name") << "Grocer" << "5.00" << "" << "Food" << "" << "Grocer"
                                                   << qint64(-500) << "food" << false;
+        QTest::newRow("category typed as a name two share") << "Garage" << "80.00" << "" << "Maintenance" << ""
+                                                            << "Garage" << qint64(-8000) << "" << false;
         // The label alone could be either "Maintenance": the chosen id decides.
         QTest::newRow("category chosen") << "Garage" << "80.00" << "" << "Maintenance" << "car maintenance"
                                          << "Garage" << qint64(-8000) << "car maintenance" << false;

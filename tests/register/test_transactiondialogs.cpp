@@ -461,6 +461,44 @@ private Q_SLOTS:
         QVERIFY(lines[2].categoryId.isEmpty());
     }
 
+    // Typed over a split line, a category's label or its name alone names
+    // it, as in the register's category cell; a name two categories share
+    // names neither.
+    void splitLineReadsTypedCategoriesLikeTheRegister_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("category");
+        QTest::newRow("label") << "Shopping > Household" << "household";
+        QTest::newRow("name of a subcategory") << "Household" << "household";
+        QTest::newRow("name of a top-level category") << "Shopping" << "shopping";
+        QTest::newRow("label of a name shared") << "Car > Maintenance" << "car maintenance";
+        QTest::newRow("name shared by two") << "Maintenance" << "";
+        QTest::newRow("no such category") << "Househ" << "";
+    }
+
+    void splitLineReadsTypedCategoriesLikeTheRegister()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, category);
+        AppFixture f;
+        QVERIFY(f.isValid());
+        QHash<QString, QString> ids;
+        const Category shopping = f.addCategory(QStringLiteral("Shopping"));
+        const Category home = f.addCategory(QStringLiteral("Home"));
+        const Category car = f.addCategory(QStringLiteral("Car"));
+        ids.insert(QStringLiteral("shopping"), shopping.id);
+        ids.insert(QStringLiteral("household"), f.addCategory(QStringLiteral("Household"), shopping.id).id);
+        ids.insert(QStringLiteral("home maintenance"), f.addCategory(QStringLiteral("Maintenance"), home.id).id);
+        ids.insert(QStringLiteral("car maintenance"), f.addCategory(QStringLiteral("Maintenance"), car.id).id);
+
+        SplitLinesWidget widget(f.app(), Currency::USD);
+        widget.setLines({makeSplitLine(shopping.id, 1200)});
+        qobject_cast<QComboBox *>(splitTable(&widget)->cellWidget(0, 0))->setEditText(typed);
+        const QList<SplitLine> lines = widget.lines(1);
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines[0].categoryId, ids.value(category));
+    }
+
     void twoCategoriesNamedAlikeStayApart_data()
     {
         QTest::addColumn<QString>("through");
