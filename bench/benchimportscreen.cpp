@@ -4,7 +4,7 @@
 #include "benchutil.h"
 
 #include "app/appstate.h"
-#include "screens/importfiledialogs.h"
+#include "screens/filechooser.h"
 #include "screens/importscreen.h"
 #include "services/csvparser.h"
 
@@ -37,14 +37,14 @@ QByteArray generateCsv(int count)
     return file;
 }
 
-class PickedFile : public ImportFileDialogs
+class PickedFile : public FileChooser
 {
 public:
     explicit PickedFile(const QString &path)
         : m_path(path)
     {
     }
-    QString openFile(QWidget *, const QString &, const QString &) override { return m_path; }
+    QString openFileName(QWidget *, const QString &, const QString &) override { return m_path; }
 
 private:
     QString m_path;
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
             qFatal("cannot write %s", qPrintable(path));
     }
     PickedFile picked(path);
-    ImportFileDialogs::setCurrent(&picked);
+    FileChooser::setCurrent(&picked);
 
     ImportScreen screen(&state);
     screen.resize(650, 600);
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
             qFatal("the preview did not list every row");
         return ms;
     });
-    ImportFileDialogs::setCurrent(nullptr);
+    FileChooser::setCurrent(nullptr);
 
     printMs("csv_read_parse_50k", readMs);
     printMs("csv_preview_50k", previewMs);

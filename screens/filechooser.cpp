@@ -20,6 +20,11 @@ QString FileChooser::openFileName(QWidget *parent, const QString &title, const Q
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
+QStringList FileChooser::openFileNames(QWidget *parent, const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
+}
+
 FileChooser *FileChooser::current()
 {
     return s_currentChooser ? s_currentChooser : &s_defaultChooser;

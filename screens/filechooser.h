@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,6 +16,8 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &proposedName,
                                  const QString &filter);
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &filter);
+    // An empty list when the user cancelled.
+    virtual QStringList openFileNames(QWidget *parent, const QString &title, const QString &filter);
 
     static FileChooser *current();
     // Installs a replacement (not owned); nullptr restores the file dialogs.

@@ -4,7 +4,7 @@
 #include "data/accountrepository.h"
 #include "register/userprompts.h"
 #include "screens/csvpreviewmodel.h"
-#include "screens/importfiledialogs.h"
+#include "screens/filechooser.h"
 #include "screens/screentext.h"
 #include "services/csvparser.h"
 #include "services/importservice.h"
@@ -294,7 +294,7 @@ void ImportScreen::selectFile()
 void ImportScreen::selectCsvFile()
 {
     const QString path =
-        ImportFileDialogs::current()->openFile(this, tr("Select File"), tr("CSV Files (*.csv);;All Files (*)"));
+        FileChooser::current()->openFileName(this, tr("Select File"), tr("CSV Files (*.csv);;All Files (*)"));
     if (path.isEmpty())
         return;
     if (path != m_csvFilePath)
@@ -361,7 +361,7 @@ void ImportScreen::refillColumnCombos(const QStringList &firstRow, int columnCou
 void ImportScreen::selectQifFiles()
 {
     const QStringList files =
-        ImportFileDialogs::current()->openFiles(this, tr("Select QIF File(s)"), tr("QIF Files (*.qif)"));
+        FileChooser::current()->openFileNames(this, tr("Select QIF File(s)"), tr("QIF Files (*.qif)"));
     if (files.isEmpty())
         return;
     m_qifFiles = files;

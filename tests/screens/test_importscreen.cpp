@@ -4,7 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/transactionrepository.h"
 #include "screens/csvpreviewmodel.h"
-#include "screens/importfiledialogs.h"
+#include "screens/filechooser.h"
 #include "screens/importscreen.h"
 
 #include <QCheckBox>
@@ -24,18 +24,18 @@ Q_DECLARE_METATYPE(ImportOutcome)
 namespace {
 
 // Hands out the files a test picks, in order; cancels when none is left.
-class FakeFileDialogs : public ImportFileDialogs
+class FakeFileDialogs : public FileChooser
 {
 public:
-    FakeFileDialogs() { ImportFileDialogs::setCurrent(this); }
-    ~FakeFileDialogs() override { ImportFileDialogs::setCurrent(nullptr); }
+    FakeFileDialogs() { FileChooser::setCurrent(this); }
+    ~FakeFileDialogs() override { FileChooser::setCurrent(nullptr); }
 
-    QString openFile(QWidget *, const QString &title, const QString &) override
+    QString openFileName(QWidget *, const QString &title, const QString &) override
     {
         titles << title;
         return picks.isEmpty() ? QString() : picks.takeFirst().value(0);
     }
-    QStringList openFiles(QWidget *, const QString &title, const QString &) override
+    QStringList openFileNames(QWidget *, const QString &title, const QString &) override
     {
         titles << title;
         return picks.isEmpty() ? QStringList() : picks.takeFirst();

@@ -16,7 +16,6 @@
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "screens/filechooser.h"
-#include "screens/importfiledialogs.h"
 #include "screens/importscreen.h"
 #include "screens/payeescreen.h"
 #include "screens/reconciliationhistoryscreen.h"
@@ -71,21 +70,10 @@ public:
 
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return savePath; }
     QString openFileName(QWidget *, const QString &, const QString &) override { return openPath; }
+    QStringList openFileNames(QWidget *, const QString &, const QString &) override { return picks; }
 
     QString savePath;
     QString openPath;
-};
-
-// Answers the import screen's file dialogs with the next picked files.
-class ScriptedImportFiles : public ImportFileDialogs
-{
-public:
-    ScriptedImportFiles() { ImportFileDialogs::setCurrent(this); }
-    ~ScriptedImportFiles() override { ImportFileDialogs::setCurrent(nullptr); }
-
-    QString openFile(QWidget *, const QString &, const QString &) override { return picks.value(0); }
-    QStringList openFiles(QWidget *, const QString &, const QString &) override { return picks; }
-
     QStringList picks;
 };
 
@@ -131,7 +119,6 @@ private:
     std::unique_ptr<UiStateGuard> m_uiState;
     std::unique_ptr<FakePrompts> m_prompts;
     ScriptedFiles m_fileDialogs;
-    ScriptedImportFiles m_importFiles;
     std::unique_ptr<AppState> m_state;
     std::unique_ptr<MainWindow> m_window;
 
@@ -427,9 +414,9 @@ private Q_SLOTS:
         const int rowsBefore = m_window->registerScreen()->model()->listRowCount();
 
         import->findChild<QRadioButton *>(QStringLiteral("csvRadio"))->setChecked(true);
-        m_importFiles.picks = {writeFile(QStringLiteral("bank.csv"),
-            "Date,Payee,Amount\n2024-03-10,Bakery,-3.50\n2024-03-11,Pharmacy,\"-1,018.20\"\n")};
-        QVERIFY(!m_importFiles.picks.first().isEmpty());
+        m_fileDialogs.openPath = writeFile(QStringLiteral("bank.csv"),
+            "Date,Payee,Amount\n2024-03-10,Bakery,-3.50\n2024-03-11,Pharmacy,\"-1,018.20\"\n");
+        QVERIFY(!m_fileDialogs.openPath.isEmpty());
         import->findChild<QPushButton *>(QStringLiteral("browseButton"))->click();
         choose(combo("accountCombo"), m_checkingId);
         choose(combo("dateColumnCombo"), 0);
@@ -451,7 +438,7 @@ private Q_SLOTS:
         QCOMPARE(m_window->registerScreen()->model()->listRowCount(), rowsBefore + 2);
 
         import->findChild<QRadioButton *>(QStringLiteral("qifRadio"))->setChecked(true);
-        m_importFiles.picks = {writeFile(QStringLiteral("statement.qif"),
+        m_fileDialogs.picks = {writeFile(QStringLiteral("statement.qif"),
             "!Type:Bank\nD03/15/2024\nT-12.34\nPBookshop\n^\nD03/16/2024\nT250.00\nPRefund\n^\n")};
         import->findChild<QPushButton *>(QStringLiteral("browseButton"))->click();
         QCOMPARE(import->qifRows().size(), 1);
