@@ -47,6 +47,7 @@ RegisterCommitBuilder::Commit RegisterCommitBuilder::build(const RegisterModel &
 
     Transaction &transaction = commit.transaction;
     if (stored) {
+        commit.copy = stored;
         transaction = *stored;
         markEdited(transaction);
     } else {
@@ -71,13 +72,15 @@ RegisterCommitBuilder::Commit RegisterCommitBuilder::build(const RegisterModel &
     return commit;
 }
 
-bool RegisterCommitBuilder::write(const Commit &commit) const
+WriteResult RegisterCommitBuilder::write(const Commit &commit) const
 {
     if (commit.refusal != Refusal::None)
-        return false;
+        return WriteResult::Failed;
     if (commit.isNew)
         return TransactionActions::insertNewTransaction(m_app, commit.transaction, commit.counterpart);
-    return TransactionActions::updateTransaction(m_app, commit.transaction);
+    if (!commit.copy)
+        return WriteResult::Failed;
+    return TransactionActions::updateTransaction(m_app, commit.transaction, *commit.copy);
 }
 
 QString RegisterCommitBuilder::categoryId(const RegisterModel::EditBuffer &buffer) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/transaction.h"
+#include "data/userwrite.h"
 #include "register/registermodel.h"
 
 #include <QString>
@@ -37,6 +38,9 @@ public:
         Transaction transaction;
         // A new transfer's leg in the other account.
         std::optional<Transaction> counterpart;
+        // The row as the register showed it, for an edit: the write happens
+        // only while it is still what is stored.
+        std::optional<Transaction> copy;
     };
 
     RegisterCommitBuilder(AppState *app, const QString &accountId);
@@ -45,8 +49,8 @@ public:
     // `stored` (the row being edited) changed as typed.
     Commit build(const RegisterModel &model, const std::optional<Transaction> &stored = std::nullopt) const;
     // Writes a commit that was not refused: both legs of a transfer or
-    // neither. False when nothing was written.
-    bool write(const Commit &commit) const;
+    // neither, only into live accounts and only over an unchanged row.
+    WriteResult write(const Commit &commit) const;
 
     // The category of the buffer: the id chosen from a list, kept as it is
     // (a soft-deleted category's too), else the category whose label, or

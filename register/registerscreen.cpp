@@ -10,6 +10,7 @@
 #include "register/openingbalancebanner.h"
 #include "register/registercolumnlayout.h"
 #include "register/registercommitbuilder.h"
+#include "register/writeresultprompt.h"
 #include "register/registerdelegate.h"
 #include "register/registerfilterdialog.h"
 #include "register/registermodel.h"
@@ -211,6 +212,8 @@ void RegisterScreen::connectSignals()
 
 void RegisterScreen::beginNewTransaction()
 {
+    if (m_accountId.isEmpty())
+        return;
     m_navigator->beginNewTransaction();
 }
 
@@ -294,11 +297,13 @@ void RegisterScreen::reload()
         return;
     }
     m_reloadPending = false;
-    if (m_accountId.isEmpty())
+    const std::optional<Account> account =
+        m_accountId.isEmpty() ? std::nullopt : m_app->accountRepository()->findById(m_accountId);
+    // A deleted account shows nothing to type into; the main window leaves it.
+    if (!account || account->deletedAt) {
+        m_model->setRows({});
         return;
-    const std::optional<Account> account = m_app->accountRepository()->findById(m_accountId);
-    if (!account)
-        return;
+    }
 
     m_titleLabel->setFullText(account->name);
     // Tool tips guess the format: a name that looks like markup must not be read as such.
@@ -536,8 +541,13 @@ bool RegisterScreen::showRefusal(const RegisterCommitBuilder::Commit &commit)
 
 bool RegisterScreen::commitNewRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit)
 {
-    if (!builder.write(commit)) {
-        showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
+    const WriteResult result = builder.write(commit);
+    if (result != WriteResult::Written) {
+        // The typed row stays as it is: a new row has nothing stored to go stale.
+        if (!WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, this))
+            showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
+        else
+            reload();
         return false;
     }
     if (m_filter.activeCount() > 0 && !m_filter.matches(commit.transaction))
@@ -567,8 +577,18 @@ bool RegisterScreen::commitEditedRow(const RegisterCommitBuilder &builder, const
             tr("This account's opening balance is held on the account itself.\n\nSet it in the account's settings."));
         return false;
     }
-    if (!builder.write(commit)) {
+    const WriteResult result = builder.write(commit);
+    if (result == WriteResult::Failed) {
         showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
+        return false;
+    }
+    if (result != WriteResult::Written) {
+        // What is stored now is shown; what was typed over the old copy is
+        // let go, as it was typed against values that no longer hold.
+        WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, this);
+        m_model->setEditingRow(-1);
+        m_model->resetNewRow();
+        reload();
         return false;
     }
     m_model->setEditingRow(-1);

@@ -10,6 +10,7 @@
 #include "register/spliteditordialog.h"
 #include "register/transactionformdialog.h"
 #include "register/userprompts.h"
+#include "register/writeresultprompt.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -29,47 +30,57 @@ void reportSaveFailure(QWidget *parent)
             "The transaction could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
 }
 
-void reportChangedElsewhere(QWidget *parent)
+// Refused: the user is asked to change something first.
+enum class Attempt { Saved, Refused, Failed, ChangedElsewhere, AccountNotLive };
+
+Attempt outcome(WriteResult result)
 {
-    UserPrompts::current()->information(parent,
-        QCoreApplication::translate("TransactionActions", "Transaction Changed"),
-        QCoreApplication::translate("TransactionActions",
-            "This transaction was changed or deleted elsewhere in the meantime, so nothing was written.\n\n"
-            "What is stored now is shown again."));
+    switch (result) {
+    case WriteResult::Written:
+        return Attempt::Saved;
+    case WriteResult::ChangedElsewhere:
+        return Attempt::ChangedElsewhere;
+    case WriteResult::AccountNotLive:
+        return Attempt::AccountNotLive;
+    case WriteResult::Failed:
+        break;
+    }
+    return Attempt::Failed;
 }
 
-// Stale: the row the copy came from is gone or holds something else now.
-enum class Attempt { Saved, Refused, Failed, Stale };
-
-Attempt outcome(bool written)
+WriteResult resultOf(Attempt attempt)
 {
-    return written ? Attempt::Saved : Attempt::Failed;
+    switch (attempt) {
+    case Attempt::ChangedElsewhere:
+        return WriteResult::ChangedElsewhere;
+    case Attempt::AccountNotLive:
+        return WriteResult::AccountNotLive;
+    default:
+        return WriteResult::Failed;
+    }
 }
 
-// Writes over the stored row only while it still holds what the copy shows.
-// The row is read again inside the write's own SQL transaction, so nothing
-// can come between the check and the write; a prompt ran before it, and
-// anything may have changed while it was open. `write` gets the stored row.
+// Writes over the stored row only while it still holds what the copy shows
+// and its account is live; a prompt ran before, and anything may have
+// changed while it was open. `write` gets the stored row.
 Attempt writeOverCopy(AppState *app, const Transaction &copy, const std::function<bool(const Transaction &)> &write)
 {
-    SqlTransaction sql(app->database());
-    if (!sql.isActive())
-        return Attempt::Failed;
-    const std::optional<Transaction> stored = app->transactionRepository()->findById(copy.id);
-    if (!stored || !storedRowMatches(*stored, copy))
-        return Attempt::Stale;
-    return outcome(write(*stored) && sql.commit());
+    UserWrite guard(app->database());
+    if (guard.expectUnchanged(app->transactionRepository(), copy))
+        guard.finish(write(*guard.storedTransaction()));
+    return outcome(guard.result());
 }
 
 // Shows the dialog until what it holds is saved or the user cancels. A
 // refused or failed save reopens it with everything the user typed; a save
-// over a row that changed meanwhile ends it.
+// over a row that changed meanwhile, or into a deleted account, ends it.
 bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt()> &save)
 {
     for (;;) {
         if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
             return false;
-        switch (save()) {
+        const Attempt attempt = save();
+        switch (attempt) {
         case Attempt::Saved:
             return true;
         case Attempt::Failed:
@@ -77,8 +88,9 @@ bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt
             break;
         case Attempt::Refused:
             break;
-        case Attempt::Stale:
-            reportChangedElsewhere(parent);
+        case Attempt::ChangedElsewhere:
+        case Attempt::AccountNotLive:
+            WriteResultPrompt::reportRefusal(resultOf(attempt), WriteResultPrompt::Subject::Transaction, parent);
             return false;
         }
     }
@@ -162,11 +174,27 @@ bool migrateStartingBalance(AppState *app, const Account &account, const QDate &
         && clearStartingBalance(app, account.id) && sql.commit();
 }
 
-bool updateWithSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines)
+// Inside a guarded write: the edited row, its transfer partner and its split
+// lines. The other leg of a transfer takes the date and negated amount.
+bool writeEdited(AppState *app, const Transaction &edited)
 {
-    SqlTransaction sql(app->database());
-    return sql.isActive() && TransactionActions::updateTransaction(app, transaction)
-        && saveSplitLines(app, transaction, lines) && sql.commit();
+    TransactionRepository *transactions = app->transactionRepository();
+    if (!transactions->update(edited))
+        return false;
+    if (edited.transferLinkId.isEmpty())
+        return true;
+    std::optional<Transaction> partner = transactions->findById(edited.transferLinkId);
+    if (!partner || partner->deletedAt || (partner->amount == -edited.amount && partner->date == edited.date))
+        return true;
+    partner->amount = -edited.amount;
+    partner->date = edited.date;
+    markEdited(*partner);
+    return transactions->update(*partner);
+}
+
+bool writeEditedWithSplitLines(AppState *app, const Transaction &edited, const QList<SplitLine> &lines)
+{
+    return writeEdited(app, edited) && saveSplitLines(app, edited, lines);
 }
 
 std::optional<Transaction> liabilityOpeningBalance(AppState *app, const QString &accountId)
@@ -235,54 +263,37 @@ bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent)
     if (!prompts->askYesNo(parent, QCoreApplication::translate("TransactionActions", "Delete Transaction"), question))
         return false;
 
-    switch (writeOverCopy(app, transaction, [&](const Transaction &) { return deleteTransaction(app, transaction); })) {
-    case Attempt::Saved:
+    const WriteResult result = deleteTransaction(app, transaction);
+    if (result == WriteResult::Written)
         return true;
-    case Attempt::Stale:
-        reportChangedElsewhere(parent);
+    if (WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, parent))
         return false;
-    case Attempt::Failed:
-    case Attempt::Refused:
-        break;
-    }
     prompts->warning(parent, QCoreApplication::translate("TransactionActions", "Delete Failed"),
         QCoreApplication::translate("TransactionActions", "The transaction could not be deleted, so nothing was changed."));
     return false;
 }
 
-bool updateTransaction(AppState *app, const Transaction &transaction)
+WriteResult updateTransaction(AppState *app, const Transaction &edited, const Transaction &copy)
 {
-    TransactionRepository *transactions = app->transactionRepository();
-    SqlTransaction sql(app->database());
-    if (!sql.isActive() || !transactions->update(transaction))
-        return false;
-    if (!transaction.transferLinkId.isEmpty()) {
-        std::optional<Transaction> partner = transactions->findById(transaction.transferLinkId);
-        if (partner && !partner->deletedAt
-            && (partner->amount != -transaction.amount || partner->date != transaction.date)) {
-            partner->amount = -transaction.amount;
-            partner->date = transaction.date;
-            markEdited(*partner);
-            if (!transactions->update(*partner))
-                return false;
-        }
-    }
-    return sql.commit();
+    UserWrite guard(app->database());
+    if (guard.expectUnchanged(app->transactionRepository(), copy))
+        guard.finish(writeEdited(app, keptBookkeeping(edited, *guard.storedTransaction())));
+    return guard.result();
 }
 
-bool deleteTransaction(AppState *app, const Transaction &transaction)
+WriteResult deleteTransaction(AppState *app, const Transaction &copy)
 {
     TransactionRepository *transactions = app->transactionRepository();
-    SqlTransaction sql(app->database());
-    if (!sql.isActive())
-        return false;
-    if (!transaction.transferLinkId.isEmpty()) {
+    UserWrite guard(app->database());
+    if (!guard.expectUnchanged(transactions, copy))
+        return guard.result();
+    bool written = true;
+    if (!copy.transferLinkId.isEmpty()) {
         // A partner that is already gone does not hold up this leg.
-        const std::optional<Transaction> partner = transactions->findById(transaction.transferLinkId);
-        if (partner && !partner->deletedAt && !transactions->softDelete(partner->id))
-            return false;
+        const std::optional<Transaction> partner = transactions->findById(copy.transferLinkId);
+        written = !partner || partner->deletedAt || transactions->softDelete(partner->id);
     }
-    return transactions->softDelete(transaction.id) && sql.commit();
+    return guard.finish(written && transactions->softDelete(copy.id));
 }
 
 bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent)
@@ -314,7 +325,7 @@ bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
         if (!splitLinesHaveCategories(lines, parent))
             return Attempt::Refused;
         return writeOverCopy(app, transaction, [&](const Transaction &stored) {
-            return updateWithSplitLines(app, keptBookkeeping(dialog.transaction(), stored), lines);
+            return writeEditedWithSplitLines(app, keptBookkeeping(dialog.transaction(), stored), lines);
         });
     });
 }
@@ -335,7 +346,7 @@ bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
             edited.categoryId.clear();
         markEdited(edited);
         return writeOverCopy(app, transaction, [&](const Transaction &stored) {
-            return updateWithSplitLines(app, keptBookkeeping(edited, stored), lines);
+            return writeEditedWithSplitLines(app, keptBookkeeping(edited, stored), lines);
         });
     });
 }
@@ -357,23 +368,12 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent)
     const Attempt attempt = writeOverCopy(app, transaction, [&](const Transaction &stored) {
         return app->transactionRepository()->update(keptBookkeeping(flipped, stored));
     });
-    if (attempt == Attempt::Stale)
-        reportChangedElsewhere(parent);
+    if (attempt == Attempt::ChangedElsewhere || attempt == Attempt::AccountNotLive)
+        WriteResultPrompt::reportRefusal(resultOf(attempt), WriteResultPrompt::Subject::Transaction, parent);
     else if (attempt == Attempt::Failed)
         UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Save Failed"),
             QCoreApplication::translate("TransactionActions", "The cleared mark could not be saved."));
     return attempt == Attempt::Saved;
-}
-
-bool storedRowMatches(const Transaction &stored, const Transaction &copy)
-{
-    return !stored.deletedAt && stored.version == copy.version && stored.accountId == copy.accountId
-        && stored.date == copy.date && stored.payee == copy.payee && stored.memo == copy.memo
-        && stored.amount == copy.amount && stored.categoryId == copy.categoryId
-        && stored.checkNumber == copy.checkNumber && stored.cleared == copy.cleared
-        && stored.reconciled == copy.reconciled && stored.transferLinkId == copy.transferLinkId
-        && stored.transferDestAccountId == copy.transferDestAccountId && stored.isSplit == copy.isSplit
-        && stored.recurringId == copy.recurringId;
 }
 
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed, QWidget *parent)
@@ -463,20 +463,15 @@ Transaction makeTransferCounterpart(AppState *app, Transaction &transaction, con
     return counterpart;
 }
 
-bool insertNewTransaction(AppState *app, const Transaction &transaction, const std::optional<Transaction> &counterpart,
-    const QList<SplitLine> &splitLines)
+WriteResult insertNewTransaction(AppState *app, const Transaction &transaction,
+    const std::optional<Transaction> &counterpart, const QList<SplitLine> &splitLines)
 {
     TransactionRepository *transactions = app->transactionRepository();
-    SqlTransaction sql(app->database());
-    if (!sql.isActive())
-        return false;
-    if (counterpart && !transactions->insert(*counterpart))
-        return false;
-    if (!transactions->insert(transaction))
-        return false;
-    if (!splitLines.isEmpty() && !saveSplitLines(app, transaction, splitLines))
-        return false;
-    return sql.commit();
+    UserWrite guard(app->database());
+    if (!guard.expectLiveAccount(transaction.accountId) || (counterpart && !guard.expectLiveAccount(counterpart->accountId)))
+        return guard.result();
+    return guard.finish((!counterpart || transactions->insert(*counterpart)) && transactions->insert(transaction)
+        && (splitLines.isEmpty() || saveSplitLines(app, transaction, splitLines)));
 }
 
 bool saveSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines)
@@ -490,8 +485,8 @@ bool saveSplitLines(AppState *app, const Transaction &transaction, const QList<S
 bool setOpeningBalance(AppState *app, const QString &accountId, qint64 amount, const QDate &date)
 {
     TransactionRepository *transactions = app->transactionRepository();
-    SqlTransaction sql(app->database());
-    if (!sql.isActive())
+    UserWrite guard(app->database());
+    if (!guard.expectLiveAccount(accountId))
         return false;
 
     bool written = false;
@@ -506,7 +501,7 @@ bool setOpeningBalance(AppState *app, const QString &accountId, qint64 amount, c
         const QString id = TransactionRepository::openingBalanceId(accountId);
         written = writeOpeningBalanceRow(app, makeOpeningBalanceRecord(accountId, amount, date), transactions->findById(id));
     }
-    return written && clearStartingBalance(app, accountId) && sql.commit();
+    return guard.finish(written && clearStartingBalance(app, accountId)) == WriteResult::Written;
 }
 
 int backfillOpeningBalances(AppState *app)

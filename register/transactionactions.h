@@ -3,6 +3,7 @@
 #include "data/account.h"
 #include "data/splitline.h"
 #include "data/transaction.h"
+#include "data/userwrite.h"
 
 #include <QDate>
 #include <QList>
@@ -38,9 +39,9 @@ enum TransferResolution {
 // prompt runs may replace the rows it was shown from. A record without an
 // id (the opening balance still held on the account) is refused: false,
 // nothing written. Deleting, editing, splitting and the cleared mark write
-// only while the stored row still matches the copy (storedRowMatches);
-// otherwise they write nothing, tell the user and return false, and the
-// caller shows what is stored.
+// only while the stored row still matches the copy and its account is live
+// (UserWrite); otherwise they write nothing, tell the user and return false,
+// and the caller shows what is stored.
 
 // Asks, then deletes the transaction and its transfer partner. The opening
 // balance is never deleted. True when deleted.
@@ -69,17 +70,16 @@ int resolveTransferTarget(AppState *app, const QString &sourceAccountId, QString
 // the target account and returns that leg, still unsaved.
 Transaction makeTransferCounterpart(AppState *app, Transaction &transaction, const QString &targetAccountId);
 // Inserts a new transaction, its transfer counterpart first when given, and
-// its split lines, all or nothing.
-bool insertNewTransaction(AppState *app, const Transaction &transaction,
+// its split lines, all or nothing, and only into live accounts.
+WriteResult insertNewTransaction(AppState *app, const Transaction &transaction,
     const std::optional<Transaction> &counterpart = std::nullopt, const QList<SplitLine> &splitLines = {});
-// Writes the edited transaction; the other leg of a transfer takes its
-// date and the negated amount. Both or neither.
-bool updateTransaction(AppState *app, const Transaction &transaction);
-// The stored row is live and holds what the copy shows: the same version
-// and the same value in every column a write from the copy overwrites.
-bool storedRowMatches(const Transaction &stored, const Transaction &copy);
-// Soft-deletes the transaction and its live transfer partner, both or neither.
-bool deleteTransaction(AppState *app, const Transaction &transaction);
+// Writes the edited transaction while its stored row is still `copy` (the
+// row the edit was made from); the other leg of a transfer takes its date
+// and the negated amount. Both or neither.
+WriteResult updateTransaction(AppState *app, const Transaction &edited, const Transaction &copy);
+// Soft-deletes the transaction and its live transfer partner, both or
+// neither, while its stored row is still `copy`.
+WriteResult deleteTransaction(AppState *app, const Transaction &copy);
 // Replaces the transaction's split lines with lines, all or nothing.
 bool saveSplitLines(AppState *app, const Transaction &transaction, const QList<SplitLine> &lines);
 

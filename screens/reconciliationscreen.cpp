@@ -8,6 +8,7 @@
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
 #include "register/transactionactions.h"
+#include "register/writeresultprompt.h"
 #include "register/userprompts.h"
 #include "screens/reconciliationactions.h"
 #include "screens/reconciliationmodel.h"
@@ -372,7 +373,9 @@ void ReconciliationScreen::deleteSelectedTransaction()
             plainTextMessage(tr("Delete the transaction for %1?").arg(shown.payee))))
         return;
     // Both legs of a transfer go together.
-    if (!TransactionActions::deleteTransaction(m_app, shown)) {
+    const WriteResult result = TransactionActions::deleteTransaction(m_app, shown);
+    if (result != WriteResult::Written
+        && !WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, this)) {
         prompts->warning(this, tr("Delete Failed"),
             tr("The transaction could not be deleted, so nothing was changed."));
     }

@@ -7,6 +7,7 @@
 #include "register/categoryitems.h"
 #include "register/registermodel.h"
 #include "register/transactionactions.h"
+#include "register/writeresultprompt.h"
 #include "register/transactiondetailsdialog.h"
 #include "register/userprompts.h"
 
@@ -184,10 +185,8 @@ void SearchScreen::applyToTransaction(const Transaction &shown, const RowAction 
 {
     const std::optional<Transaction> stored = m_app->transactionRepository()->findById(shown.id);
     // A row that changed since the search ran is not the one the user chose.
-    if (!stored || !TransactionActions::storedRowMatches(*stored, shown)) {
-        UserPrompts::current()->information(
-            this, tr("Transaction Changed"),
-            tr("This transaction was changed or deleted after the search. The list now shows what is stored."));
+    if (!stored || !UserWrite::sameRow(*stored, shown)) {
+        WriteResultPrompt::reportRefusal(WriteResult::ChangedElsewhere, WriteResultPrompt::Subject::Transaction, this);
         performSearch();
         return;
     }

@@ -40,6 +40,8 @@
 #include "ui/welcomescreen.h"
 #include "update/updateflows.h"
 
+#include <algorithm>
+
 #include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -236,6 +238,15 @@ QWidget *MainWindow::buildEmptyStatePage()
     hintRow->addStretch();
     layout->addLayout(hintRow);
     return page;
+}
+
+void MainWindow::leaveCurrentAccount()
+{
+    m_state->setCurrentAccountId(QString());
+    // The register lets go of the account too: Ctrl+N and a half-typed row
+    // must not reach it.
+    m_registerPage->setAccount(QString());
+    showPageWithoutAccount();
 }
 
 void MainWindow::showPageWithoutAccount()
@@ -467,8 +478,17 @@ void MainWindow::rebuildAccountList()
     }
 
     const QString currentId = m_state->currentAccountId();
-    if (!currentId.isEmpty())
-        markCurrentRow(currentId);
+    if (currentId.isEmpty())
+        return;
+    // Deleted elsewhere (a sync pull, another window): the register leaves
+    // it as after deleting it here, so nothing more is typed into it.
+    const bool live = std::any_of(accounts.cbegin(), accounts.cend(),
+        [&currentId](const Account &account) { return account.id == currentId; });
+    if (!live) {
+        leaveCurrentAccount();
+        return;
+    }
+    markCurrentRow(currentId);
 }
 
 void MainWindow::markCurrentRow(const QString &accountId)
@@ -1032,10 +1052,8 @@ void MainWindow::deleteAccount(const QString &accountId)
             tr("The account could not be deleted. Nothing was changed."));
         return;
     }
-    if (accountId == m_state->currentAccountId()) {
-        m_state->setCurrentAccountId(QString());
-        showPageWithoutAccount();
-    }
+    if (accountId == m_state->currentAccountId())
+        leaveCurrentAccount();
     onAccountsChanged();
 }
 

@@ -109,6 +109,7 @@ private:
     void connectRegisterReloads();
     void runPendingRefresh();
     void showPageWithoutAccount();
+    void leaveCurrentAccount();
     void showStatusMessage(const QString &text, int milliseconds);
 
     void connectAuthAndSyncSignals();

@@ -114,7 +114,7 @@ private Q_SLOTS:
         const RegisterCommitBuilder::Commit commit = builder.build(model);
         QCOMPARE(commit.refusal, Refusal::None);
         QVERIFY(commit.isNew);
-        QVERIFY(builder.write(commit));
+        QCOMPARE(builder.write(commit), WriteResult::Written);
 
         const QList<Transaction> rows = books.f.liveTransactions(books.checking.id);
         QCOMPARE(rows.size(), 1);
@@ -178,7 +178,7 @@ private Q_SLOTS:
         const RegisterCommitBuilder::Commit commit = builder.build(model, before);
         QCOMPARE(commit.refusal, Refusal::None);
         QVERIFY(!commit.isNew);
-        QVERIFY(builder.write(commit));
+        QCOMPARE(builder.write(commit), WriteResult::Written);
 
         const Transaction stored = books.f.app()->transactionRepository()->findById(t.id).value();
         QCOMPARE(stored.memo, QStringLiteral("note"));
@@ -225,7 +225,7 @@ private Q_SLOTS:
         const RegisterCommitBuilder::Commit commit = builder.build(model);
         QCOMPARE(int(commit.refusal), refusal);
         QCOMPARE(commit.unreadableAmount, unreadable);
-        QVERIFY(!builder.write(commit));
+        QCOMPARE(builder.write(commit), WriteResult::Failed);
         QCOMPARE(books.f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
 
@@ -244,7 +244,7 @@ private Q_SLOTS:
 
         const RegisterCommitBuilder::Commit commit = builder.build(model);
         QCOMPARE(commit.refusal, Refusal::None);
-        QVERIFY(!builder.write(commit));
+        QCOMPARE(builder.write(commit), WriteResult::Failed);
         QCOMPARE(books.f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
 };

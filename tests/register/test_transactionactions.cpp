@@ -30,7 +30,7 @@ QPair<Transaction, Transaction> storeTransfer(AppFixture &f, const Account &from
     leg.createdAt = QDateTime::currentDateTimeUtc();
     leg.updatedAt = leg.createdAt;
     const Transaction counterpart = makeTransferCounterpart(f.app(), leg, to.id);
-    if (!insertNewTransaction(f.app(), leg, counterpart))
+    if (insertNewTransaction(f.app(), leg, counterpart) != WriteResult::Written)
         qWarning() << "storing the transfer failed";
     return {leg, counterpart};
 }

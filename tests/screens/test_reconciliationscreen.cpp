@@ -442,7 +442,7 @@ private Q_SLOTS:
         leg.createdAt = QDateTime::currentDateTimeUtc();
         leg.updatedAt = leg.createdAt;
         const Transaction partner = TransactionActions::makeTransferCounterpart(s.f.app(), leg, savings.id);
-        QVERIFY(TransactionActions::insertNewTransaction(s.f.app(), leg, partner));
+        QCOMPARE(TransactionActions::insertNewTransaction(s.f.app(), leg, partner), WriteResult::Written);
         s.add(QDate(2024, 5, 2), QStringLiteral("Stays"), -100);
         s.open();
 

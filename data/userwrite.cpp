@@ -1,0 +1,98 @@
+#include "data/userwrite.h"
+
+#include "data/recurringrepository.h"
+#include "data/sqlvalues.h"
+#include "data/transactionrepository.h"
+
+#include <QSqlQuery>
+
+using namespace SqlValues;
+
+UserWrite::UserWrite(Database *database)
+    : m_database(database)
+    , m_sql(database)
+{
+    if (!m_sql.isActive())
+        m_result = WriteResult::Failed;
+}
+
+bool UserWrite::fail(WriteResult result)
+{
+    if (m_result == WriteResult::Written)
+        m_result = result;
+    return false;
+}
+
+bool UserWrite::expectLiveAccount(const QString &accountId)
+{
+    if (!canWrite())
+        return false;
+    if (accountId.isEmpty())
+        return fail(WriteResult::AccountNotLive);
+    QSqlQuery query = prepare(m_database->db(),
+        QStringLiteral("SELECT 1 FROM accounts WHERE id = ? AND deleted_at IS NULL"), {accountId});
+    if (!exec(query, "UserWrite::expectLiveAccount"))
+        return fail(WriteResult::Failed);
+    if (!query.next())
+        return fail(WriteResult::AccountNotLive);
+    return true;
+}
+
+bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const Transaction &copy)
+{
+    m_storedTransaction.reset();
+    if (!expectLiveAccount(copy.accountId))
+        return false;
+    std::optional<Transaction> stored = transactions->findById(copy.id);
+    if (!stored || !sameRow(*stored, copy))
+        return fail(WriteResult::ChangedElsewhere);
+    m_storedTransaction = std::move(stored);
+    return true;
+}
+
+bool UserWrite::expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy)
+{
+    m_storedRule.reset();
+    if (!expectLiveAccount(copy.accountId))
+        return false;
+    std::optional<RecurringTransaction> stored = rules->findById(copy.id);
+    if (!stored || !sameRow(*stored, copy))
+        return fail(WriteResult::ChangedElsewhere);
+    m_storedRule = std::move(stored);
+    return true;
+}
+
+WriteResult UserWrite::finish(bool written)
+{
+    if (m_finished)
+        return m_result;
+    m_finished = true;
+    if (canWrite() && !(written && m_sql.commit()))
+        m_result = WriteResult::Failed;
+    if (!canWrite())
+        m_sql.rollback();
+    return m_result;
+}
+
+bool UserWrite::sameRow(const Transaction &stored, const Transaction &copy)
+{
+    return !stored.deletedAt && stored.version == copy.version && stored.accountId == copy.accountId
+        && stored.date == copy.date && stored.payee == copy.payee && stored.memo == copy.memo
+        && stored.amount == copy.amount && stored.categoryId == copy.categoryId
+        && stored.checkNumber == copy.checkNumber && stored.cleared == copy.cleared
+        && stored.reconciled == copy.reconciled && stored.transferLinkId == copy.transferLinkId
+        && stored.transferDestAccountId == copy.transferDestAccountId && stored.isSplit == copy.isSplit
+        && stored.recurringId == copy.recurringId;
+}
+
+bool UserWrite::sameRow(const RecurringTransaction &stored, const RecurringTransaction &copy)
+{
+    return !stored.deletedAt && stored.version == copy.version && stored.accountId == copy.accountId
+        && stored.payee == copy.payee && stored.memo == copy.memo && stored.amount == copy.amount
+        && stored.categoryId == copy.categoryId && stored.frequency == copy.frequency
+        && stored.intervalCount == copy.intervalCount && stored.semimonthlyDay1 == copy.semimonthlyDay1
+        && stored.semimonthlyDay2 == copy.semimonthlyDay2 && stored.startDate == copy.startDate
+        && stored.endDate == copy.endDate && stored.nextDueDate == copy.nextDueDate
+        && stored.autoPost == copy.autoPost && stored.leadDays == copy.leadDays && stored.isActive == copy.isActive
+        && stored.transferDestAccountId == copy.transferDestAccountId;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "data/database.h"
+#include "data/recurringtransaction.h"
+#include "data/transaction.h"
+
+#include <QString>
+
+#include <optional>
+
+class RecurringRepository;
+class TransactionRepository;
+
+// What came of a write the user made from what a window showed.
+enum class WriteResult {
+    Written,
+    // The row shown was changed or deleted since it was read.
+    ChangedElsewhere,
+    // An account the write would go into is deleted (or gone).
+    AccountNotLive,
+    // The store refused the write.
+    Failed,
+};
+
+// One user write, whole or not at all. Windows are many and non-modal and
+// each acts on a copy it read earlier, so a write made from a copy happens
+// only while the stored row is still that copy (live, same version, same
+// content), and rows go only into live accounts. The checks run inside the
+// write's own SQL transaction: nothing can come between them and the write.
+// Sync's applier and backup restore are no user writes and keep their own
+// rules.
+//
+//     UserWrite write(database);
+//     if (write.expectUnchanged(transactions, copy))
+//         write.finish(transactions->update(edited));
+//     return write.result();
+class UserWrite
+{
+public:
+    explicit UserWrite(Database *database);
+
+    UserWrite(const UserWrite &) = delete;
+    UserWrite &operator=(const UserWrite &) = delete;
+
+    // Each check returns whether it and every check before it held; the
+    // first one that fails decides the result, and later ones are skipped.
+    bool expectLiveAccount(const QString &accountId);
+    // The copy's account is live and its stored row is still the copy.
+    bool expectUnchanged(const TransactionRepository *transactions, const Transaction &copy);
+    bool expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy);
+
+    // The stored row the last expectUnchanged read, when it held.
+    const std::optional<Transaction> &storedTransaction() const { return m_storedTransaction; }
+    const std::optional<RecurringTransaction> &storedRule() const { return m_storedRule; }
+
+    bool canWrite() const { return m_result == WriteResult::Written; }
+    // Commits when every check held and `written` is true; otherwise rolls
+    // back. Returns result().
+    WriteResult finish(bool written);
+    WriteResult result() const { return m_result; }
+
+    // The stored row holds what the copy shows: live, the same version and
+    // the same value in every column a write from the copy overwrites (a
+    // pull may bring other content under an equal version).
+    static bool sameRow(const Transaction &stored, const Transaction &copy);
+    static bool sameRow(const RecurringTransaction &stored, const RecurringTransaction &copy);
+
+private:
+    bool fail(WriteResult result);
+
+    Database *m_database;
+    SqlTransaction m_sql;
+    WriteResult m_result = WriteResult::Written;
+    bool m_finished = false;
+    std::optional<Transaction> m_storedTransaction;
+    std::optional<RecurringTransaction> m_storedRule;
+};
