@@ -62,6 +62,13 @@ bool UserWrite::expectUnchanged(const RecurringRepository *rules, const Recurrin
     return true;
 }
 
+bool UserWrite::expectCurrent(bool stillTheCopy)
+{
+    if (!canWrite())
+        return false;
+    return stillTheCopy || fail(WriteResult::ChangedElsewhere);
+}
+
 WriteResult UserWrite::finish(bool written)
 {
     if (m_finished)

@@ -48,6 +48,9 @@ public:
     // The copy's account is live and its stored row is still the copy.
     bool expectUnchanged(const TransactionRepository *transactions, const Transaction &copy);
     bool expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy);
+    // For rows compared by the caller (read after the UserWrite began):
+    // false makes the write ChangedElsewhere.
+    bool expectCurrent(bool stillTheCopy);
 
     // The stored row the last expectUnchanged read, when it held.
     const std::optional<Transaction> &storedTransaction() const { return m_storedTransaction; }

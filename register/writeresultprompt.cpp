@@ -20,6 +20,11 @@ bool reportRefusal(WriteResult result, Subject subject, QWidget *parent)
             title = QCoreApplication::translate("WriteResultPrompt", "Recurring Transaction Changed");
             text = QCoreApplication::translate("WriteResultPrompt", "This recurring transaction was changed or deleted elsewhere. It has been reloaded.");
             break;
+        case Subject::Account:
+            title = QCoreApplication::translate("WriteResultPrompt", "Account Changed");
+            text = QCoreApplication::translate("WriteResultPrompt",
+                "This account was changed or deleted elsewhere. It has been reloaded.");
+            break;
         case Subject::Reconciliation:
             title = QCoreApplication::translate("WriteResultPrompt", "Reconciliation Changed");
             text = QCoreApplication::translate("WriteResultPrompt", "A transaction in this reconciliation was changed or deleted elsewhere. "

@@ -17,6 +17,7 @@
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
+#include "register/writeresultprompt.h"
 #include "register/userprompts.h"
 #include "screens/categoriesscreen.h"
 #include "screens/importscreen.h"
@@ -1007,10 +1008,12 @@ void MainWindow::showEditAccountDialog()
         }
         // The dialogs ran their own event loops: a sync or another window
         // may have changed or removed the account meanwhile.
-        const std::optional<Account> current = m_state->accountRepository()->findById(id);
-        if (!current || current->deletedAt || !sameFormFields(*current, *stored)) {
-            UserPrompts::current()->warning(this, tr("Account Changed"),
-                tr("The account was changed elsewhere while you were editing it. Your changes were not saved."));
+        UserWrite write(m_state->database());
+        const std::optional<Account> current =
+            write.expectLiveAccount(id) ? m_state->accountRepository()->findById(id) : std::nullopt;
+        if (!write.expectCurrent(current && sameFormFields(*current, *stored))) {
+            write.finish(false);
+            WriteResultPrompt::reportRefusal(write.result(), WriteResultPrompt::Subject::Account, this);
             break;
         }
         // Only the form's fields change; what a sync recorded meanwhile stays.
@@ -1024,12 +1027,13 @@ void MainWindow::showEditAccountDialog()
         updated.updatedAt = typed.updatedAt;
         updated.version = current->version + 1;
         updated.syncStatus = SyncStatus::Pending;
-        if (!m_state->accountRepository()->update(updated)) {
+        // The account and its opening balance are one change.
+        const bool written = m_state->accountRepository()->update(updated)
+            && (!change || TransactionActions::setOpeningBalance(m_state, id, amount, date));
+        if (write.finish(written) != WriteResult::Written) {
             UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
             continue;
         }
-        if (change && !TransactionActions::setOpeningBalance(m_state, id, amount, date))
-            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The opening balance could not be saved."));
         break;
     }
     onAccountsChanged();

@@ -15,6 +15,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
 void fillBuffer(RegisterModel *model, const QString &date, const QString &payee, const QString &payment,
@@ -159,6 +160,21 @@ int AppFixture::countRows(const QString &sql)
     if (!query.exec(sql) || !query.next())
         return -1;
     return query.value(0).toInt();
+}
+
+QString AppFixture::tableDump(const QString &table) const
+{
+    QSqlQuery query(*m_app->database()->db());
+    if (!query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table)))
+        return QStringLiteral("<unreadable>");
+    QStringList rows;
+    while (query.next()) {
+        QStringList cells;
+        for (int i = 0; i < query.record().count(); ++i)
+            cells.append(query.value(i).isNull() ? QStringLiteral("NULL") : query.value(i).toString());
+        rows.append(cells.join(u'|'));
+    }
+    return rows.join(u'\n');
 }
 
 QList<Transaction> AppFixture::liveTransactions(const QString &accountId) const

@@ -103,6 +103,9 @@ public:
     bool failInsertsInto(const QString &table);
     int countRows(const QString &sql);
     QList<Transaction> liveTransactions(const QString &accountId) const;
+    // Every stored row of the table, deleted ones included, in id order:
+    // compared before and after, it shows that nothing was written.
+    QString tableDump(const QString &table) const;
 
 private:
     QTemporaryDir m_dir;

@@ -13,6 +13,7 @@
 #include "register/registerfilter.h"
 #include "register/smartdateedit.h"
 #include "register/transactionactions.h"
+#include "services/accountoperations.h"
 #include "screens/recurringformdialog.h"
 
 #include <QAbstractItemModelTester>
@@ -991,6 +992,75 @@ private Q_SLOTS:
         QCOMPARE(h.table()->currentIndex().row(), below);
         QCOMPARE(h.model()->editingRow(), below);
         QCOMPARE(h.cellText(row, RegisterModel::PayeeColumn), QStringLiteral("Alpha"));
+    }
+
+    // The register's rows are a copy: a commit made from it writes nothing
+    // when the row changed or went away meanwhile, or its account was
+    // deleted; it says so and shows what is stored.
+    void commitsFromAStaleCopyWriteNothing_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("edited row, changed elsewhere") << "existing" << "changed" << "Transaction Changed";
+        QTest::newRow("edited row, deleted elsewhere") << "existing" << "deleted" << "Transaction Changed";
+        QTest::newRow("edited row, account deleted") << "existing" << "account deleted" << "Account Deleted";
+        QTest::newRow("new row, account deleted") << "new" << "account deleted" << "Account Deleted";
+        // Refused before any write, as for any unknown account.
+        QTest::newRow("new transfer, other account deleted") << "transfer" << "other account deleted" << QString();
+    }
+
+    void commitsFromAStaleCopyWriteNothing()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, change);
+        QFETCH(QString, title);
+
+        RegisterHarness h;
+        TransactionRepository *transactions = h.app()->transactionRepository();
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"));
+        const Transaction shown = h.fixture().addTransaction(checking.id, QDate(2024, 1, 1), QStringLiteral("A"), -100);
+        h.show(checking.id);
+
+        if (change == QLatin1String("changed")) {
+            Transaction other = shown;
+            other.amount = -5555;
+            markEdited(other);
+            QVERIFY(transactions->update(other));
+        } else if (change == QLatin1String("deleted")) {
+            QVERIFY(transactions->softDelete(shown.id));
+        } else if (change == QLatin1String("account deleted")) {
+            QVERIFY(h.app()->accountOperations()->deleteAccount(checking.id));
+        } else {
+            QVERIFY(h.app()->accountOperations()->deleteAccount(savings.id));
+        }
+        const QString before = h.fixture().tableDump(QStringLiteral("transactions"));
+
+        if (row == QLatin1String("existing")) {
+            h.goTo(h.model()->viewRowOfTransaction(shown.id), RegisterModel::MemoColumn);
+            h.model()->buffer().memo = QStringLiteral("typed memo");
+        } else {
+            fillBuffer(h.model(), QStringLiteral("2/1/2024"),
+                row == QLatin1String("transfer") ? QStringLiteral("[Transfer] Savings") : QStringLiteral("Shop"),
+                QStringLiteral("40"), QString());
+        }
+        h.screen()->commitCurrentRow();
+
+        QCOMPARE(h.fixture().tableDump(QStringLiteral("transactions")), before);
+        QCOMPARE(h.prompts().messages.size(), title.isEmpty() ? 0 : 1);
+        if (!title.isEmpty())
+            QCOMPARE(h.prompts().messages.at(0).title, title);
+        else
+            QVERIFY(h.statusText().contains(QStringLiteral("Transfer account not found")));
+        if (change == QLatin1String("changed"))
+            QCOMPARE(h.cellText(h.model()->viewRowOfTransaction(shown.id), RegisterModel::PaymentColumn),
+                QStringLiteral("55.55"));
+        if (change == QLatin1String("deleted"))
+            QCOMPARE(h.model()->viewRowOfTransaction(shown.id), -1);
+        // A new row typed into a live account keeps what was typed.
+        if (row == QLatin1String("transfer"))
+            QCOMPARE(h.model()->buffer().payment, QStringLiteral("40"));
     }
 
     void editingTheOpeningBalanceAsksForTheAccount()

@@ -5,6 +5,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "register/transactionactions.h"
+#include "services/accountoperations.h"
 
 #include <QLineEdit>
 #include <QCheckBox>
@@ -398,15 +399,16 @@ private Q_SLOTS:
     }
 
     // A row changed, deleted or removed elsewhere while the action's prompt
-    // was open is not written over; a push that only stored a server id is
-    // no change, and the write keeps that id.
+    // was open is not written over, nor is a row whose account was deleted;
+    // a push that only stored a server id is no change, and the write keeps
+    // that id.
     void aCopyNeverOverwritesNewerData_data()
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("change");
         const char *actions[] = {"delete", "edit", "split", "toggle cleared", "flip cleared"};
         for (const char *action : actions) {
-            for (const char *change : {"edited", "deleted", "gone", "pushed"})
+            for (const char *change : {"edited", "deleted", "gone", "pushed", "account deleted"})
                 QTest::addRow("%s, %s", action, change) << QString::fromLatin1(action) << QString::fromLatin1(change);
         }
     }
@@ -439,6 +441,8 @@ private Q_SLOTS:
                 QVERIFY(transactions->softDelete(shown.id));
             } else if (change == QLatin1String("gone")) {
                 QVERIFY(f.execSql(QStringLiteral("DELETE FROM transactions WHERE id = '%1'").arg(shown.id)));
+            } else if (change == QLatin1String("account deleted")) {
+                QVERIFY(f.app()->accountOperations()->deleteAccount(account.id));
             } else {
                 QVERIFY(transactions->markSynced(shown.id, QStringLiteral("server-7")));
             }
@@ -478,7 +482,8 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(!written);
-        QCOMPARE(prompts.messages.last().title, QStringLiteral("Transaction Changed"));
+        QCOMPARE(prompts.messages.last().title, change == QLatin1String("account deleted")
+                ? QStringLiteral("Account Deleted") : QStringLiteral("Transaction Changed"));
         QCOMPARE(prompts.dialogRuns, action == QLatin1String("edit") || action == QLatin1String("split") ? 1 : 0);
         QCOMPARE(stored.has_value(), change != QLatin1String("gone"));
         if (stored) {
@@ -489,6 +494,57 @@ private Q_SLOTS:
             QCOMPARE(stored->deletedAt.has_value(), afterChange->deletedAt.has_value());
         }
         QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM split_lines")), 0);
+    }
+
+    // A form opened on an account that is deleted before OK writes nothing,
+    // for either leg of a transfer, and says why.
+    void newTransactionsGoOnlyIntoLiveAccounts_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("transfer");
+        QTest::addColumn<QString>("deleted");
+        for (const char *action : {"new", "duplicate"}) {
+            QTest::addRow("%s, own account deleted", action) << action << false << "Main";
+            QTest::addRow("%s transfer, own account deleted", action) << action << true << "Main";
+            QTest::addRow("%s transfer, other account deleted", action) << action << true << "Other";
+        }
+    }
+
+    void newTransactionsGoOnlyIntoLiveAccounts()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, transfer);
+        QFETCH(QString, deleted);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account main = f.addAccount(QStringLiteral("Main"));
+        const Account other = f.addAccount(QStringLiteral("Other"));
+        const Transaction seed = f.addTransaction(main.id, QDate(2024, 3, 1), QStringLiteral("Store"), -1000);
+        const int before = f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions"));
+
+        FormInput input;
+        input.type = transfer ? FormInput::Transfer : FormInput::Negative;
+        input.payee = QStringLiteral("Shop");
+        input.cents = 2500;
+        input.transferAccount = other.name;
+        prompts.steps = {[&](QDialog *dialog) {
+            if (!fillTransactionForm(dialog, input))
+                qWarning() << "form not filled";
+            if (!f.app()->accountOperations()->deleteAccount(deleted == QLatin1String("Main") ? main.id : other.id))
+                qWarning() << "the account could not be deleted";
+            return int(QDialog::Accepted);
+        }};
+        const bool written = action == QLatin1String("new") ? newTransaction(f.app(), main.id)
+                                                            : duplicateTransaction(f.app(), seed);
+        QVERIFY(!written);
+        // A transfer to an account that is gone is refused before the write,
+        // and the form comes back with what was typed.
+        const bool otherGone = deleted == QLatin1String("Other");
+        QCOMPARE(prompts.dialogRuns, otherGone ? 2 : 1);
+        QCOMPARE(prompts.messages.last().title, otherGone ? QStringLiteral("Transfer") : QStringLiteral("Account Deleted"));
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), before);
     }
 
     void duplicatingATransferLegMakesANewPair()

@@ -634,7 +634,8 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(h.prompts().messages.size(), 1);
-        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Account Changed"));
+        QCOMPARE(h.prompts().messages.first().title, elsewhere == QLatin1String("deleted")
+                ? QStringLiteral("Account Deleted") : QStringLiteral("Account Changed"));
         QCOMPARE(stored.name, elsewhere == QLatin1String("deleted") ? QStringLiteral("Checking")
                                                                      : QStringLiteral("From another device"));
         QCOMPARE(bool(stored.deletedAt), elsewhere == QLatin1String("deleted"));
@@ -952,6 +953,29 @@ private Q_SLOTS:
         QTest::newRow("current, no") << true << int(QMessageBox::No) << false;
         QTest::newRow("current, closed") << true << int(QMessageBox::Cancel) << false;
         QTest::newRow("other, yes") << false << int(QMessageBox::Yes) << true;
+    }
+
+    // A sync pull or another window deletes the account on screen: the
+    // window leaves it as after a delete made here, and Ctrl+N reaches no
+    // register.
+    void theCurrentAccountDeletedElsewhereIsLeft()
+    {
+        WindowHarness h;
+        const Account shown = h.fixture().addAccount(QStringLiteral("Shown"));
+        h.fixture().addAccount(QStringLiteral("Other"), AccountType::Checking, Currency::USD, 0, 1);
+        MainWindow *window = h.open();
+        QCOMPARE(h.app()->currentAccountId(), shown.id);
+        QVERIFY(h.app()->accountOperations()->deleteAccount(shown.id));
+        h.settle();
+
+        QVERIFY(h.app()->currentAccountId().isEmpty());
+        QCOMPARE(h.page(), window->welcomeScreen());
+        QCOMPARE(window->registerScreen()->accountId(), QString());
+        QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+        fillBuffer(window->registerScreen()->model(), QStringLiteral("2/1/2024"), QStringLiteral("Shop"),
+            QStringLiteral("40"), QString());
+        window->registerScreen()->commitCurrentRow();
+        QCOMPARE(h.fixture().countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
 
     void deletingAnAccountAsksFirst()
