@@ -1203,7 +1203,7 @@ Alle Salden dieses Kontos verschieben sich.</translation>
     </message>
     <message>
         <source>The opening balance could not be saved.</source>
-        <translation>Der Anfangssaldo konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Der Anfangssaldo konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Sign In Required</source>
@@ -1291,11 +1291,11 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Account Changed</source>
-        <translation>Konto geändert</translation>
+        <translation type="vanished">Konto geändert</translation>
     </message>
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
-        <translation>Das Konto wurde während der Bearbeitung an anderer Stelle geändert. Ihre Änderungen wurden nicht gespeichert.</translation>
+        <translation type="vanished">Das Konto wurde während der Bearbeitung an anderer Stelle geändert. Ihre Änderungen wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Reports</source>
@@ -2837,11 +2837,11 @@ Ihre Eingaben sind noch im Formular.</translation>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>Buchung geändert</translation>
+        <translation type="vanished">Buchung geändert</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
-        <translation>Diese Buchung wurde nach der Suche geändert oder gelöscht. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
+        <translation type="vanished">Diese Buchung wurde nach der Suche geändert oder gelöscht. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
@@ -3426,13 +3426,13 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>Buchung geändert</translation>
+        <translation type="vanished">Buchung geändert</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
 
 What is stored now is shown again.</source>
-        <translation>Diese Buchung wurde inzwischen an anderer Stelle geändert oder gelöscht, daher wurde nichts gespeichert.
+        <translation type="vanished">Diese Buchung wurde inzwischen an anderer Stelle geändert oder gelöscht, daher wurde nichts gespeichert.
 
 Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
     </message>
@@ -3729,6 +3729,49 @@ Lumora Tallyra</translation>
     <message>
         <source>Create Your First Account</source>
         <translation>Erstes Konto erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>WriteResultPrompt</name>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Diese Buchung wurde an anderer Stelle geändert oder gelöscht. Sie wurde neu geladen.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Changed</source>
+        <translation>Wiederkehrende Buchung geändert</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Diese wiederkehrende Buchung wurde an anderer Stelle geändert oder gelöscht. Sie wurde neu geladen.</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Konto geändert</translation>
+    </message>
+    <message>
+        <source>This account was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Dieses Konto wurde an anderer Stelle geändert oder gelöscht. Es wurde neu geladen.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Changed</source>
+        <translation>Abgleich geändert</translation>
+    </message>
+    <message>
+        <source>A transaction in this reconciliation was changed or deleted elsewhere. The reconciliation has been reloaded.</source>
+        <translation>Eine Buchung dieses Abgleichs wurde an anderer Stelle geändert oder gelöscht. Der Abgleich wurde neu geladen.</translation>
+    </message>
+    <message>
+        <source>Account Deleted</source>
+        <translation>Konto gelöscht</translation>
+    </message>
+    <message>
+        <source>This account was deleted elsewhere, so nothing was written to it.</source>
+        <translation>Dieses Konto wurde an anderer Stelle gelöscht, daher wurde nichts hineingeschrieben.</translation>
     </message>
 </context>
 </TS>

@@ -1190,10 +1190,6 @@ Every balance in this account will shift.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The opening balance could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Sign In Required</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1273,14 +1269,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The account could not be deleted. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Account Changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2793,14 +2781,6 @@ Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Transaction Changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Show &amp;Details...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3364,16 +3344,6 @@ Both sides of the transfer will be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Transaction Changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
-
-What is stored now is shown again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The cleared mark could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3658,6 +3628,49 @@ Lumora Tallyra</translation>
     <message>
         <source>Create Your First Account</source>
         <translation>Create Your First Account</translation>
+    </message>
+</context>
+<context>
+    <name>WriteResultPrompt</name>
+    <message>
+        <source>Transaction Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transaction in this reconciliation was changed or deleted elsewhere. The reconciliation has been reloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account was deleted elsewhere, so nothing was written to it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

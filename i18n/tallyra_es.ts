@@ -1203,7 +1203,7 @@ Todos los saldos de esta cuenta cambiarán.</translation>
     </message>
     <message>
         <source>The opening balance could not be saved.</source>
-        <translation>No se pudo guardar el saldo inicial.</translation>
+        <translation type="vanished">No se pudo guardar el saldo inicial.</translation>
     </message>
     <message>
         <source>Sign In Required</source>
@@ -1291,11 +1291,11 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Account Changed</source>
-        <translation>Cuenta modificada</translation>
+        <translation type="vanished">Cuenta modificada</translation>
     </message>
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
-        <translation>La cuenta se modificó en otro lugar mientras la editaba. Sus cambios no se guardaron.</translation>
+        <translation type="vanished">La cuenta se modificó en otro lugar mientras la editaba. Sus cambios no se guardaron.</translation>
     </message>
     <message>
         <source>Reports</source>
@@ -2837,11 +2837,11 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>Transacción modificada</translation>
+        <translation type="vanished">Transacción modificada</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
-        <translation>Esta transacción se modificó o eliminó después de la búsqueda. La lista muestra ahora lo que está guardado.</translation>
+        <translation type="vanished">Esta transacción se modificó o eliminó después de la búsqueda. La lista muestra ahora lo que está guardado.</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
@@ -3426,13 +3426,13 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>Transacción modificada</translation>
+        <translation type="vanished">Transacción modificada</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
 
 What is stored now is shown again.</source>
-        <translation>Esta transacción se modificó o eliminó en otro lugar mientras tanto, así que no se guardó nada.
+        <translation type="vanished">Esta transacción se modificó o eliminó en otro lugar mientras tanto, así que no se guardó nada.
 
 Se vuelve a mostrar lo que está guardado ahora.</translation>
     </message>
@@ -3729,6 +3729,49 @@ Lumora Tallyra</translation>
     <message>
         <source>Create Your First Account</source>
         <translation>Cree su primera cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>WriteResultPrompt</name>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Transacción modificada</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Esta transacción se modificó o eliminó en otro lugar. Se ha vuelto a cargar.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Changed</source>
+        <translation>Transacción recurrente modificada</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Esta transacción recurrente se modificó o eliminó en otro lugar. Se ha vuelto a cargar.</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Cuenta modificada</translation>
+    </message>
+    <message>
+        <source>This account was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Esta cuenta se modificó o eliminó en otro lugar. Se ha vuelto a cargar.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Changed</source>
+        <translation>Conciliación modificada</translation>
+    </message>
+    <message>
+        <source>A transaction in this reconciliation was changed or deleted elsewhere. The reconciliation has been reloaded.</source>
+        <translation>Una transacción de esta conciliación se modificó o eliminó en otro lugar. La conciliación se ha vuelto a cargar.</translation>
+    </message>
+    <message>
+        <source>Account Deleted</source>
+        <translation>Cuenta eliminada</translation>
+    </message>
+    <message>
+        <source>This account was deleted elsewhere, so nothing was written to it.</source>
+        <translation>Esta cuenta se eliminó en otro lugar, así que no se escribió nada en ella.</translation>
     </message>
 </context>
 </TS>

@@ -1203,7 +1203,7 @@ Tous les soldes de ce compte seront décalés.</translation>
     </message>
     <message>
         <source>The opening balance could not be saved.</source>
-        <translation>Le solde d&apos;ouverture n&apos;a pas pu être enregistré.</translation>
+        <translation type="vanished">Le solde d&apos;ouverture n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Sign In Required</source>
@@ -1291,11 +1291,11 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Account Changed</source>
-        <translation>Compte modifié</translation>
+        <translation type="vanished">Compte modifié</translation>
     </message>
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
-        <translation>Le compte a été modifié ailleurs pendant que vous le modifiiez. Vos modifications n&apos;ont pas été enregistrées.</translation>
+        <translation type="vanished">Le compte a été modifié ailleurs pendant que vous le modifiiez. Vos modifications n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Reports</source>
@@ -2837,11 +2837,11 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>Opération modifiée</translation>
+        <translation type="vanished">Opération modifiée</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
-        <translation>Cette opération a été modifiée ou supprimée après la recherche. La liste affiche maintenant ce qui est enregistré.</translation>
+        <translation type="vanished">Cette opération a été modifiée ou supprimée après la recherche. La liste affiche maintenant ce qui est enregistré.</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
@@ -3426,13 +3426,13 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>Opération modifiée</translation>
+        <translation type="vanished">Opération modifiée</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
 
 What is stored now is shown again.</source>
-        <translation>Cette opération a été modifiée ou supprimée ailleurs entre-temps ; rien n&apos;a donc été enregistré.
+        <translation type="vanished">Cette opération a été modifiée ou supprimée ailleurs entre-temps ; rien n&apos;a donc été enregistré.
 
 Ce qui est enregistré maintenant est de nouveau affiché.</translation>
     </message>
@@ -3729,6 +3729,49 @@ Lumora Tallyra</translation>
     <message>
         <source>Create Your First Account</source>
         <translation>Créez votre premier compte</translation>
+    </message>
+</context>
+<context>
+    <name>WriteResultPrompt</name>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>Opération modifiée</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Cette opération a été modifiée ou supprimée ailleurs. Elle a été rechargée.</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Changed</source>
+        <translation>Transaction récurrente modifiée</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Cette transaction récurrente a été modifiée ou supprimée ailleurs. Elle a été rechargée.</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>Compte modifié</translation>
+    </message>
+    <message>
+        <source>This account was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Ce compte a été modifié ou supprimé ailleurs. Il a été rechargé.</translation>
+    </message>
+    <message>
+        <source>Reconciliation Changed</source>
+        <translation>Rapprochement modifié</translation>
+    </message>
+    <message>
+        <source>A transaction in this reconciliation was changed or deleted elsewhere. The reconciliation has been reloaded.</source>
+        <translation>Une transaction de ce rapprochement a été modifiée ou supprimée ailleurs. Le rapprochement a été rechargé.</translation>
+    </message>
+    <message>
+        <source>Account Deleted</source>
+        <translation>Compte supprimé</translation>
+    </message>
+    <message>
+        <source>This account was deleted elsewhere, so nothing was written to it.</source>
+        <translation>Ce compte a été supprimé ailleurs, rien n’y a donc été écrit.</translation>
     </message>
 </context>
 </TS>

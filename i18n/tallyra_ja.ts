@@ -1193,7 +1193,7 @@ Every balance in this account will shift.</source>
     </message>
     <message>
         <source>The opening balance could not be saved.</source>
-        <translation>期首残高を保存できませんでした。</translation>
+        <translation type="vanished">期首残高を保存できませんでした。</translation>
     </message>
     <message>
         <source>Sign In Required</source>
@@ -1281,11 +1281,11 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Account Changed</source>
-        <translation>口座が変更されました</translation>
+        <translation type="vanished">口座が変更されました</translation>
     </message>
     <message>
         <source>The account was changed elsewhere while you were editing it. Your changes were not saved.</source>
-        <translation>編集中に口座が別の場所で変更されました。変更内容は保存されていません。</translation>
+        <translation type="vanished">編集中に口座が別の場所で変更されました。変更内容は保存されていません。</translation>
     </message>
     <message>
         <source>Reports</source>
@@ -2825,11 +2825,11 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>取引が変更されました</translation>
+        <translation type="vanished">取引が変更されました</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted after the search. The list now shows what is stored.</source>
-        <translation>この取引は検索の後に変更または削除されました。一覧には保存されている内容が表示されています。</translation>
+        <translation type="vanished">この取引は検索の後に変更または削除されました。一覧には保存されている内容が表示されています。</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
@@ -3409,13 +3409,13 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Transaction Changed</source>
-        <translation>取引が変更されました</translation>
+        <translation type="vanished">取引が変更されました</translation>
     </message>
     <message>
         <source>This transaction was changed or deleted elsewhere in the meantime, so nothing was written.
 
 What is stored now is shown again.</source>
-        <translation>この取引はその間に別の場所で変更または削除されたため、何も保存されませんでした。
+        <translation type="vanished">この取引はその間に別の場所で変更または削除されたため、何も保存されませんでした。
 
 現在保存されている内容を再表示します。</translation>
     </message>
@@ -3712,6 +3712,49 @@ Lumora Tallyra</source>
     <message>
         <source>Create Your First Account</source>
         <translation>最初の口座を作成</translation>
+    </message>
+</context>
+<context>
+    <name>WriteResultPrompt</name>
+    <message>
+        <source>Transaction Changed</source>
+        <translation>取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>この取引は別の場所で変更または削除されました。再読み込みしました。</translation>
+    </message>
+    <message>
+        <source>Recurring Transaction Changed</source>
+        <translation>定期取引が変更されました</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>この定期取引は別の場所で変更または削除されました。再読み込みしました。</translation>
+    </message>
+    <message>
+        <source>Account Changed</source>
+        <translation>口座が変更されました</translation>
+    </message>
+    <message>
+        <source>This account was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>この口座は別の場所で変更または削除されました。再読み込みしました。</translation>
+    </message>
+    <message>
+        <source>Reconciliation Changed</source>
+        <translation>照合が変更されました</translation>
+    </message>
+    <message>
+        <source>A transaction in this reconciliation was changed or deleted elsewhere. The reconciliation has been reloaded.</source>
+        <translation>この照合の取引が別の場所で変更または削除されました。照合を再読み込みしました。</translation>
+    </message>
+    <message>
+        <source>Account Deleted</source>
+        <translation>口座が削除されました</translation>
+    </message>
+    <message>
+        <source>This account was deleted elsewhere, so nothing was written to it.</source>
+        <translation>この口座は別の場所で削除されたため、何も書き込まれませんでした。</translation>
     </message>
 </context>
 </TS>
