@@ -210,11 +210,11 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>Category Changed</source>
-        <translation>Kategorie geändert</translation>
+        <translation type="vanished">Kategorie geändert</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
-        <translation>„%1“ wurde anderswo geändert oder gelöscht; es wurde nichts gespeichert. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
+        <translation type="vanished">„%1“ wurde anderswo geändert oder gelöscht; es wurde nichts gespeichert. Die Liste zeigt jetzt den gespeicherten Stand.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
@@ -3772,6 +3772,14 @@ Lumora Tallyra</translation>
     <message>
         <source>This account was deleted elsewhere, so nothing was written to it.</source>
         <translation>Dieses Konto wurde an anderer Stelle gelöscht, daher wurde nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Kategorie geändert</translation>
+    </message>
+    <message>
+        <source>This category was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Diese Kategorie wurde an anderer Stelle geändert oder gelöscht. Sie wurde neu geladen.</translation>
     </message>
 </context>
 </TS>

@@ -207,14 +207,6 @@ Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Category Changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3670,6 +3662,14 @@ Lumora Tallyra</translation>
     </message>
     <message>
         <source>This account was deleted elsewhere, so nothing was written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This category was changed or deleted elsewhere. It has been reloaded.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

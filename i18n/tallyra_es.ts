@@ -210,11 +210,11 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>Category Changed</source>
-        <translation>Categoría modificada</translation>
+        <translation type="vanished">Categoría modificada</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
-        <translation>«%1» se modificó o eliminó en otro lugar, así que no se guardó nada. La lista muestra ahora lo que está guardado.</translation>
+        <translation type="vanished">«%1» se modificó o eliminó en otro lugar, así que no se guardó nada. La lista muestra ahora lo que está guardado.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
@@ -3772,6 +3772,14 @@ Lumora Tallyra</translation>
     <message>
         <source>This account was deleted elsewhere, so nothing was written to it.</source>
         <translation>Esta cuenta se eliminó en otro lugar, así que no se escribió nada en ella.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Categoría modificada</translation>
+    </message>
+    <message>
+        <source>This category was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Esta categoría se modificó o eliminó en otro lugar. Se ha vuelto a cargar.</translation>
     </message>
 </context>
 </TS>

@@ -210,11 +210,11 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>Category Changed</source>
-        <translation>Catégorie modifiée</translation>
+        <translation type="vanished">Catégorie modifiée</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
-        <translation>« %1 » a été modifiée ou supprimée ailleurs ; rien n&apos;a été enregistré. La liste affiche maintenant ce qui est enregistré.</translation>
+        <translation type="vanished">« %1 » a été modifiée ou supprimée ailleurs ; rien n&apos;a été enregistré. La liste affiche maintenant ce qui est enregistré.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
@@ -3772,6 +3772,14 @@ Lumora Tallyra</translation>
     <message>
         <source>This account was deleted elsewhere, so nothing was written to it.</source>
         <translation>Ce compte a été supprimé ailleurs, rien n’y a donc été écrit.</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>Catégorie modifiée</translation>
+    </message>
+    <message>
+        <source>This category was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>Cette catégorie a été modifiée ou supprimée ailleurs. Elle a été rechargée.</translation>
     </message>
 </context>
 </TS>

@@ -210,11 +210,11 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Category Changed</source>
-        <translation>カテゴリが変更されました</translation>
+        <translation type="vanished">カテゴリが変更されました</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.</source>
-        <translation>「%1」は別の場所で変更または削除されたため、何も保存されていません。一覧には保存されている内容が表示されています。</translation>
+        <translation type="vanished">「%1」は別の場所で変更または削除されたため、何も保存されていません。一覧には保存されている内容が表示されています。</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
@@ -3755,6 +3755,14 @@ Lumora Tallyra</source>
     <message>
         <source>This account was deleted elsewhere, so nothing was written to it.</source>
         <translation>この口座は別の場所で削除されたため、何も書き込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>Category Changed</source>
+        <translation>カテゴリが変更されました</translation>
+    </message>
+    <message>
+        <source>This category was changed or deleted elsewhere. It has been reloaded.</source>
+        <translation>このカテゴリは別の場所で変更または削除されました。再読み込みしました。</translation>
     </message>
 </context>
 </TS>

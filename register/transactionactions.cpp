@@ -550,9 +550,13 @@ bool fixLiabilityOpeningBalanceSign(AppState *app, const QString &accountId)
     std::optional<Transaction> opening = liabilityOpeningBalance(app, accountId);
     if (!opening)
         return false;
-    opening->amount = -opening->amount;
-    markEdited(*opening);
-    return app->transactionRepository()->update(*opening);
+    Transaction corrected = *opening;
+    corrected.amount = -corrected.amount;
+    markEdited(corrected);
+    UserWrite guard(app->database());
+    if (guard.expectUnchanged(app->transactionRepository(), *opening))
+        guard.finish(app->transactionRepository()->update(corrected));
+    return guard.result() == WriteResult::Written;
 }
 
 } // namespace TransactionActions

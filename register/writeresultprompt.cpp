@@ -25,6 +25,11 @@ bool reportRefusal(WriteResult result, Subject subject, QWidget *parent)
             text = QCoreApplication::translate("WriteResultPrompt",
                 "This account was changed or deleted elsewhere. It has been reloaded.");
             break;
+        case Subject::Category:
+            title = QCoreApplication::translate("WriteResultPrompt", "Category Changed");
+            text = QCoreApplication::translate("WriteResultPrompt",
+                "This category was changed or deleted elsewhere. It has been reloaded.");
+            break;
         case Subject::Reconciliation:
             title = QCoreApplication::translate("WriteResultPrompt", "Reconciliation Changed");
             text = QCoreApplication::translate("WriteResultPrompt", "A transaction in this reconciliation was changed or deleted elsewhere. "

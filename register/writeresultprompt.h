@@ -10,7 +10,7 @@ class QWidget;
 // the user typed where it can.
 namespace WriteResultPrompt {
 
-enum class Subject { Transaction, RecurringRule, Reconciliation, Account };
+enum class Subject { Transaction, RecurringRule, Reconciliation, Account, Category };
 
 // Shows the message for ChangedElsewhere and AccountNotLive and returns
 // true; returns false for Written and Failed, which each window reports in

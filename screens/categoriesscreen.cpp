@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
+#include "register/writeresultprompt.h"
 #include "register/userprompts.h"
 #include "screens/categoryfilterproxy.h"
 #include "screens/categorytreemodel.h"
@@ -195,23 +196,21 @@ void CategoriesScreen::onCreateSubcategory()
         createCategory(category->id);
 }
 
-CategoriesScreen::WriteResult CategoriesScreen::writeIfUnchanged(
-    const Category &shown, const std::function<bool()> &write)
+WriteResult CategoriesScreen::writeIfUnchanged(const Category &shown, const std::function<bool()> &write)
 {
-    SqlTransaction sql(m_app->database());
-    if (!sql.isActive())
-        return WriteResult::Failed;
+    UserWrite guard(m_app->database());
+    if (!guard.canWrite())
+        return guard.result();
     const std::optional<Category> stored = m_app->categoryRepository()->findById(shown.id);
-    if (!stored || stored->deletedAt || stored->version != shown.version || stored->updatedAt != shown.updatedAt)
-        return WriteResult::Changed;
-    return write() && sql.commit() ? WriteResult::Written : WriteResult::Failed;
+    if (guard.expectCurrent(stored && !stored->deletedAt && stored->version == shown.version
+            && stored->updatedAt == shown.updatedAt))
+        guard.finish(write());
+    return guard.result();
 }
 
-void CategoriesScreen::reportChanged(const Category &shown)
+void CategoriesScreen::reportChanged()
 {
-    reportFailure(tr("Category Changed"),
-        tr("\"%1\" was changed or deleted elsewhere, so nothing was saved. The list now shows what is stored.")
-            .arg(shown.name));
+    WriteResultPrompt::reportRefusal(WriteResult::ChangedElsewhere, WriteResultPrompt::Subject::Category, this);
     reload();
 }
 
@@ -234,8 +233,8 @@ void CategoriesScreen::onEditCategory()
             reload();
             return;
         }
-        if (result == WriteResult::Changed) {
-            reportChanged(*shown);
+        if (result == WriteResult::ChangedElsewhere) {
+            reportChanged();
             return;
         }
         reportFailure(tr("Save Failed"),
@@ -255,8 +254,8 @@ void CategoriesScreen::onDeleteCategory()
     const QString id = shown->id;
     const WriteResult result =
         writeIfUnchanged(*shown, [this, &id] { return m_app->categoryRepository()->softDelete(id); });
-    if (result == WriteResult::Changed) {
-        reportChanged(*shown);
+    if (result == WriteResult::ChangedElsewhere) {
+        reportChanged();
         return;
     }
     if (result == WriteResult::Failed)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/category.h"
+#include "data/userwrite.h"
 
 #include <QSet>
 #include <QWidget>
@@ -52,12 +53,11 @@ private:
     QString parentNameOf(const QString &parentId) const;
     void expandCategory(const QString &id);
     void collectExpanded(const QModelIndex &parent, QSet<QString> &ids) const;
-    enum class WriteResult { Written, Changed, Failed };
     // Runs the write in one SQL transaction, only while the stored row is
     // still the shown copy (not deleted, same version and time stamp).
     WriteResult writeIfUnchanged(const Category &shown, const std::function<bool()> &write);
     // Tells the user the row changed under the prompt, and reloads.
-    void reportChanged(const Category &shown);
+    void reportChanged();
     void reportFailure(const QString &title, const QString &text);
 
     AppState *m_app;
