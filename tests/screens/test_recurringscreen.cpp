@@ -233,6 +233,45 @@ private Q_SLOTS:
         QCOMPARE(payeeOrder(model), expected);
     }
 
+    void sortingByAccountAcrossManyAccounts_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::newRow("ascending") << int(Qt::AscendingOrder);
+        QTest::newRow("descending") << int(Qt::DescendingOrder);
+    }
+
+    // Looking account names up while sorting fills the name cache; with this
+    // many accounts it grows under the comparisons.
+    void sortingByAccountAcrossManyAccounts()
+    {
+        QFETCH(int, order);
+        AppFixture f;
+        QList<RecurringTransaction> rules;
+        QStringList names;
+        for (int i = 0; i < 70; ++i) {
+            // Names of many lengths, stored out of order.
+            const QString name = QStringLiteral("Account %1 %2")
+                                     .arg((i * 37) % 70, 2, 10, QLatin1Char('0'))
+                                     .arg(QString(i % 7, QLatin1Char('x')));
+            const Account account = f.addAccount(name);
+            rules.append(ruleFor(QStringLiteral("p%1").arg(i), kToday, -100, false, true, RecurringFrequency::Monthly,
+                account.id));
+            names.append(name);
+        }
+        std::sort(names.begin(), names.end(),
+            [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        if (order == Qt::DescendingOrder)
+            std::reverse(names.begin(), names.end());
+
+        RecurringModel model(f.app()->accountRepository(), [] { return kToday; });
+        model.setRules(rules);
+        model.sort(RecurringModel::AccountColumn, Qt::SortOrder(order));
+        QStringList shown;
+        for (int row = 0; row < model.rowCount(); ++row)
+            shown.append(model.index(row, RecurringModel::AccountColumn).data().toString());
+        QCOMPARE(shown, names);
+    }
+
     void refreshShowsRulesAndTheDueCount()
     {
         RecurringScreenFixture s;
