@@ -124,9 +124,16 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString 
 
 QList<RecurringTransaction> RecurringRepository::listDue() const
 {
+    return listDue(QDate::currentDate());
+}
+
+QList<RecurringTransaction> RecurringRepository::listDue(const QDate &today) const
+{
+    // A rule whose account is deleted can never post, so it is never due.
     return list(QStringLiteral("SELECT %1 FROM recurring_transactions WHERE deleted_at IS NULL AND is_active = 1 AND "
-                               "next_due_date <= ?"),
-                {isoDate(QDate::currentDate())});
+                               "next_due_date <= ? AND account_id IN (SELECT id FROM accounts WHERE deleted_at IS "
+                               "NULL) ORDER BY next_due_date ASC, payee COLLATE NOCASE ASC"),
+                {isoDate(today)});
 }
 
 QList<RecurringTransaction> RecurringRepository::listPendingSync() const

@@ -20,7 +20,9 @@ public:
 
     QList<RecurringTransaction> listAll() const;
     std::optional<RecurringTransaction> findById(const QString &id) const;
+    // Live, active rules of live accounts due on or before the day.
     QList<RecurringTransaction> listDue() const;
+    QList<RecurringTransaction> listDue(const QDate &today) const;
     QList<RecurringTransaction> listPendingSync() const;
 
     bool insert(const RecurringTransaction &rule);

@@ -4,7 +4,6 @@
 #include "data/accountrepository.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
-#include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/elidedlabel.h"
 #include "register/openingbalancebanner.h"
@@ -20,6 +19,7 @@
 #include "register/transactiondetailsdialog.h"
 #include "register/userprompts.h"
 #include "screens/recurringformdialog.h"
+#include "services/recurringservice.h"
 #include "ui/palettehelpers.h"
 
 #include <QFrame>
@@ -717,10 +717,14 @@ void RegisterScreen::memorizeRow(int row)
     while (UserPrompts::current()->runDialog(dialog) == QDialog::Accepted) {
         RecurringTransaction rule = dialog->recurring();
         rule.updatedAt = rule.createdAt;
-        if (m_app->recurringRepository()->insert(rule)) {
+        const WriteResult result = m_app->recurringService()->insertRule(rule);
+        if (result == WriteResult::Written) {
             showStatus(tr("Transaction memorized as recurring"), 3000);
             break;
         }
+        // An account deleted while the form was open takes no rule.
+        if (WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::RecurringRule, this))
+            break;
         UserPrompts::current()->warning(this, tr("Save Failed"),
             tr("The recurring transaction could not be saved.\n\nYour entries are still in the form."));
     }

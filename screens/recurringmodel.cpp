@@ -120,11 +120,10 @@ bool RecurringModel::isDue(const RecurringTransaction &rule) const
     return rule.isActive && rule.nextDueDate <= m_today();
 }
 
-const RecurringModel::AccountInfo &RecurringModel::account(const QString &accountId) const
+RecurringModel::AccountInfo RecurringModel::account(const QString &accountId) const
 {
-    static const AccountInfo none;
     if (accountId.isEmpty())
-        return none;
+        return {};
     auto cached = m_accountCache.constFind(accountId);
     if (cached != m_accountCache.cend())
         return *cached;
@@ -134,7 +133,8 @@ const RecurringModel::AccountInfo &RecurringModel::account(const QString &accoun
         info.name = found->name;
         info.currency = found->currency;
     }
-    return *m_accountCache.insert(accountId, info);
+    m_accountCache.insert(accountId, info);
+    return info;
 }
 
 bool RecurringModel::columnLessThan(const RecurringTransaction &left, const RecurringTransaction &right) const

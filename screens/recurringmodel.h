@@ -44,7 +44,8 @@ private:
         Currency currency = Currency::USD;
     };
 
-    const AccountInfo &account(const QString &accountId) const;
+    // A copy: a later lookup may grow the cache and move its entries.
+    AccountInfo account(const QString &accountId) const;
     bool columnLessThan(const RecurringTransaction &left, const RecurringTransaction &right) const;
     void sortRows();
 

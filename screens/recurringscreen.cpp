@@ -2,9 +2,9 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/database.h"
-#include "data/recurringrepository.h"
+#include "data/userwrite.h"
 #include "register/userprompts.h"
+#include "register/writeresultprompt.h"
 #include "screens/recurringformdialog.h"
 #include "screens/recurringmodel.h"
 #include "screens/screentext.h"
@@ -133,13 +133,19 @@ void RecurringScreen::reportFailure(const QString &title, const QString &text)
 
 void RecurringScreen::confirmRule(const RecurringTransaction &rule)
 {
-    if (m_app->recurringService()->confirm(rule.id)) {
+    const WriteResult result = m_app->recurringService()->confirmShown(rule);
+    if (result == WriteResult::Written) {
         Q_EMIT transactionsChanged();
-    } else {
+    } else if (!reportRefusal(result)) {
         reportFailure(tr("Confirm Failed"),
             tr("\"%1\" could not be entered. Check its account, its dates and its transfer account.").arg(rule.payee));
     }
     refresh();
+}
+
+bool RecurringScreen::reportRefusal(WriteResult result)
+{
+    return WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::RecurringRule, this);
 }
 
 void RecurringScreen::confirmSelected()
@@ -166,7 +172,8 @@ void RecurringScreen::skipSelected()
     RecurringTransaction rule;
     if (!currentRule(rule))
         return;
-    if (!m_app->recurringService()->skip(rule.id))
+    const WriteResult result = m_app->recurringService()->skipShown(rule);
+    if (result != WriteResult::Written && !reportRefusal(result))
         reportFailure(tr("Skip Failed"), tr("\"%1\" could not be skipped.").arg(rule.payee));
     refresh();
 }
@@ -179,7 +186,8 @@ void RecurringScreen::deleteSelected()
     if (!UserPrompts::current()->askYesNo(this, tr("Delete"),
             plainTextMessage(tr("Delete recurring \"%1\"?").arg(rule.payee))))
         return;
-    if (!m_app->recurringRepository()->softDelete(rule.id))
+    const WriteResult result = m_app->recurringService()->deleteShown(rule);
+    if (result != WriteResult::Written && !reportRefusal(result))
         reportFailure(tr("Delete Failed"), tr("\"%1\" could not be deleted.").arg(rule.payee));
     refresh();
 }
@@ -187,9 +195,11 @@ void RecurringScreen::deleteSelected()
 void RecurringScreen::showNewForm()
 {
     RecurringFormDialog dialog(m_app, this);
-    // A failed save reopens the form with everything typed in it.
+    // A failed save reopens the form with everything typed in it; an account
+    // deleted meanwhile ends it.
     while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
-        if (m_app->recurringRepository()->insert(dialog.recurring()))
+        const WriteResult result = m_app->recurringService()->insertRule(dialog.recurring());
+        if (result == WriteResult::Written || reportRefusal(result))
             break;
         reportFailure(tr("Save Failed"),
             tr("The recurring transaction could not be saved, so nothing was changed.\n\nYour entries are still in "
@@ -204,38 +214,18 @@ void RecurringScreen::showEditForm(int row)
         return;
     const RecurringTransaction original = m_model->ruleAt(row);
     RecurringFormDialog dialog(m_app, original, this);
+    // A failed save reopens the form with everything typed in it; a rule
+    // changed or deleted meanwhile (a posting while the form was open, say)
+    // is not written over, and the form ends.
     while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
-        const SaveResult result = saveEdited(original, dialog.recurring());
-        if (result == SaveResult::Saved)
+        const WriteResult result = m_app->recurringService()->updateShown(dialog.recurring(), original);
+        if (result == WriteResult::Written || reportRefusal(result))
             break;
-        if (result == SaveResult::Gone) {
-            reportFailure(tr("Recurring Transaction Deleted"),
-                tr("\"%1\" was deleted elsewhere, so your changes were not saved.").arg(original.payee));
-            break;
-        }
         reportFailure(tr("Save Failed"),
             tr("The recurring transaction could not be saved, so nothing was changed.\n\nYour entries are still in "
                "the form."));
     }
     refresh();
-}
-
-RecurringScreen::SaveResult RecurringScreen::saveEdited(const RecurringTransaction &original,
-    RecurringTransaction edited)
-{
-    RecurringRepository *rules = m_app->recurringRepository();
-    SqlTransaction sql(m_app->database());
-    if (!sql.isActive())
-        return SaveResult::Failed;
-    const std::optional<RecurringTransaction> stored = rules->findById(original.id);
-    if (!stored || stored->deletedAt)
-        return SaveResult::Gone;
-    // A posting made while the form was open moved the schedule on; only a
-    // new start date may move it again.
-    if (edited.startDate == original.startDate)
-        edited.nextDueDate = stored->nextDueDate;
-    edited.version = stored->version + 1;
-    return rules->update(edited) && sql.commit() ? SaveResult::Saved : SaveResult::Failed;
 }
 
 void RecurringScreen::confirmAllDue()

@@ -12,6 +12,7 @@ class QMenu;
 class QModelIndex;
 class QTableView;
 class RecurringModel;
+enum class WriteResult;
 
 // The list of recurring rules with their actions: post, post early, skip,
 // delete, create and edit. Posting itself is the recurring service's job.
@@ -45,11 +46,11 @@ public Q_SLOTS:
     void deleteSelected();
 
 private:
-    enum class SaveResult { Saved, Gone, Failed };
-
     bool currentRule(RecurringTransaction &rule) const;
     void confirmRule(const RecurringTransaction &rule);
-    SaveResult saveEdited(const RecurringTransaction &original, RecurringTransaction edited);
+    // Tells the user that the rule shown or its account is out of date;
+    // false when the result is no refusal.
+    bool reportRefusal(WriteResult result);
     void reportFailure(const QString &title, const QString &text);
     void reportUnposted();
 

@@ -63,33 +63,46 @@ QDate addMonthsChecked(const QDate &date, qint64 months)
 
 } // namespace
 
-// Holds back the repositories' change signals and the due-count signal for a
-// run of many posts, and announces each once when the run ends.
-class RecurringService::BatchScope
+class RecurringService::CountHold
 {
 public:
-    explicit BatchScope(RecurringService *service)
+    explicit CountHold(RecurringService *service)
         : m_service(service)
-        , m_bulk(std::in_place, service->m_database)
     {
         ++m_service->m_batchDepth;
     }
 
-    ~BatchScope()
+    ~CountHold()
     {
-        m_bulk.reset();
         if (--m_service->m_batchDepth == 0 && m_service->m_pendingCountDirty) {
             m_service->m_pendingCountDirty = false;
             Q_EMIT m_service->pendingCountChanged(m_service->pendingCount());
         }
     }
 
-    BatchScope(const BatchScope &) = delete;
-    BatchScope &operator=(const BatchScope &) = delete;
+    CountHold(const CountHold &) = delete;
+    CountHold &operator=(const CountHold &) = delete;
 
 private:
     RecurringService *m_service;
-    std::optional<BulkWriteScope> m_bulk;
+};
+
+// Holds back the repositories' change signals and the due-count signal for a
+// run of many posts, and announces each once when the run ends.
+class RecurringService::BatchScope
+{
+public:
+    explicit BatchScope(RecurringService *service)
+        : m_hold(service)
+        , m_bulk(service->m_database)
+    {
+    }
+
+private:
+    // Destroyed in reverse order: the held change signals go out before
+    // the due count is read and announced.
+    CountHold m_hold;
+    BulkWriteScope m_bulk;
 };
 
 RecurringService::RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
@@ -231,20 +244,6 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
     Transaction source = buildTransaction(rule);
     std::optional<Transaction> mirror;
     if (!rule.transferDestAccountId.isEmpty()) {
-        // Checked before anything is written, so a refused transfer leaves
-        // no half-posted occurrence behind.
-        const auto from = m_accounts->findById(rule.accountId);
-        const auto to = m_accounts->findById(rule.transferDestAccountId);
-        if (!to || to->deletedAt) {
-            qWarning() << "RecurringService: skipping transfer post for" << rule.id
-                       << "— the destination account is missing or deleted";
-            return PostResult::Failed;
-        }
-        if (from && from->currency != to->currency) {
-            qWarning() << "RecurringService: skipping transfer post for" << rule.id
-                       << "— source and destination currencies differ";
-            return PostResult::Failed;
-        }
         mirror = source;
         mirror->id = occurrenceId(rule, rule.nextDueDate, QStringLiteral("dest"));
         mirror->accountId = rule.transferDestAccountId;
@@ -255,21 +254,40 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
         source.transferDestAccountId = rule.transferDestAccountId;
     }
 
-    // Both legs and the advanced rule land together or not at all: a second
-    // post of the same occurrence then fails at the first insert.
-    SqlTransaction transaction(m_database);
-    if (!transaction.isActive())
+    // Both legs and the advanced rule land together or not at all, and only
+    // into live accounts: a second post of the same occurrence then fails at
+    // the first insert, and a refused transfer leaves no half-posted
+    // occurrence behind.
+    UserWrite write(m_database);
+    if (!write.expectLiveAccount(source.accountId) || (mirror && !write.expectLiveAccount(mirror->accountId))) {
+        if (write.result() != WriteResult::AccountNotLive)
+            return PostResult::Failed;
+        qWarning() << "RecurringService: skipping post for" << rule.id
+                   << "— its account or transfer account is missing or deleted";
+        return PostResult::AccountNotLive;
+    }
+    if (mirror && !sameCurrency(source.accountId, mirror->accountId)) {
+        qWarning() << "RecurringService: skipping transfer post for" << rule.id
+                   << "— source and destination currencies differ";
         return PostResult::Failed;
+    }
     if (!occurrenceExists(source, mirror)) {
         if (!m_transactions->insert(source) || (mirror && !m_transactions->insert(*mirror)))
             return PostResult::Failed;
     }
     advance(rule);
-    if (!m_recurring->update(rule) || !transaction.commit())
+    if (write.finish(m_recurring->update(rule)) != WriteResult::Written)
         return PostResult::Failed;
 
     notifyPendingCount();
     return PostResult::Posted;
+}
+
+bool RecurringService::sameCurrency(const QString &accountId, const QString &otherAccountId) const
+{
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    const std::optional<Account> other = m_accounts->findById(otherAccountId);
+    return account && other && account->currency == other->currency;
 }
 
 bool RecurringService::confirm(const RecurringTransaction &rule)
@@ -298,6 +316,74 @@ bool RecurringService::skip(const QString &ruleId)
         return false;
     notifyPendingCount();
     return true;
+}
+
+WriteResult RecurringService::confirmShown(const RecurringTransaction &shown)
+{
+    // The due count is announced once the whole write has committed.
+    const CountHold hold(this);
+    UserWrite guard(m_database);
+    if (!guard.expectUnchanged(m_recurring, shown)
+        || (!shown.transferDestAccountId.isEmpty() && !guard.expectLiveAccount(shown.transferDestAccountId)))
+        return guard.result();
+    switch (postOccurrence(*guard.storedRule())) {
+    case PostResult::Posted:
+        return guard.finish(true);
+    case PostResult::Refused:
+        // Nothing was posted; a rule set aside for its broken or ended
+        // schedule stays set aside.
+        return guard.finish(true) == WriteResult::Written ? WriteResult::Failed : guard.result();
+    case PostResult::AccountNotLive:
+        guard.finish(false);
+        return WriteResult::AccountNotLive;
+    case PostResult::Failed:
+        break;
+    }
+    return guard.finish(false);
+}
+
+WriteResult RecurringService::skipShown(const RecurringTransaction &shown)
+{
+    const CountHold hold(this);
+    UserWrite guard(m_database);
+    if (guard.expectUnchanged(m_recurring, shown)) {
+        RecurringTransaction rule = *guard.storedRule();
+        advance(rule);
+        if (guard.finish(m_recurring->update(rule)) == WriteResult::Written)
+            notifyPendingCount();
+    }
+    return guard.result();
+}
+
+WriteResult RecurringService::updateShown(RecurringTransaction edited, const RecurringTransaction &shown)
+{
+    UserWrite guard(m_database);
+    if (guard.expectUnchanged(m_recurring, shown)) {
+        const RecurringTransaction &stored = *guard.storedRule();
+        // The server id is no edit: a push may have stored one meanwhile.
+        edited.id = stored.id;
+        edited.serverId = stored.serverId;
+        edited.version = stored.version + 1;
+        guard.finish(m_recurring->update(edited));
+    }
+    return guard.result();
+}
+
+WriteResult RecurringService::deleteShown(const RecurringTransaction &shown)
+{
+    UserWrite guard(m_database);
+    if (guard.expectUnchanged(m_recurring, shown))
+        guard.finish(m_recurring->softDelete(shown.id));
+    return guard.result();
+}
+
+WriteResult RecurringService::insertRule(const RecurringTransaction &rule)
+{
+    UserWrite guard(m_database);
+    if (guard.expectLiveAccount(rule.accountId)
+        && (rule.transferDestAccountId.isEmpty() || guard.expectLiveAccount(rule.transferDestAccountId)))
+        guard.finish(m_recurring->insert(rule));
+    return guard.result();
 }
 
 int RecurringService::confirmAllDue()
@@ -407,12 +493,7 @@ QList<RecurringTransaction> RecurringService::listAll() const
 
 QList<RecurringTransaction> RecurringService::dueRules() const
 {
-    const QDate today = this->today();
-    QList<RecurringTransaction> due = m_recurring->listAll();
-    due.removeIf([&today](const RecurringTransaction &rule) {
-        return !rule.isActive || (rule.nextDueDate.isValid() && rule.nextDueDate > today);
-    });
-    return due;
+    return m_recurring->listDue(today());
 }
 
 int RecurringService::pendingCount() const

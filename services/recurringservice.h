@@ -2,6 +2,7 @@
 
 #include "data/recurringtransaction.h"
 #include "data/transaction.h"
+#include "data/userwrite.h"
 
 #include <QDate>
 #include <QObject>
@@ -32,10 +33,23 @@ public:
     void setClock(Clock clock);
     QDate today() const;
 
+    // Work on the stored rule, whatever the caller holds: for automatic
+    // posting and the bulk commands, which act on what is stored.
     bool confirm(const RecurringTransaction &rule);
     bool confirm(const QString &ruleId);
     bool skip(const RecurringTransaction &rule);
     bool skip(const QString &ruleId);
+
+    // The user's commands on a rule a window showed: each writes only while
+    // the stored rule is still that copy and its accounts are live, so a
+    // posting made while a question or form was open is never repeated or
+    // undone.
+    WriteResult confirmShown(const RecurringTransaction &shown);
+    WriteResult skipShown(const RecurringTransaction &shown);
+    WriteResult updateShown(RecurringTransaction edited, const RecurringTransaction &shown);
+    WriteResult deleteShown(const RecurringTransaction &shown);
+    // A new rule goes only into live accounts.
+    WriteResult insertRule(const RecurringTransaction &rule);
     int confirmAllDue();
     int postDueThrough(const QDate &through);
     int processAutoPost();
@@ -58,9 +72,12 @@ Q_SIGNALS:
     void pendingCountChanged(int count);
 
 private:
-    enum class PostResult { Posted, Refused, Failed };
+    // Refused: the rule's own state forbids the post (deleted, broken date,
+    // past its end); a repair of that state may have been written.
+    enum class PostResult { Posted, Refused, Failed, AccountNotLive };
 
     PostResult postOccurrence(const RecurringTransaction &rule);
+    bool sameCurrency(const QString &accountId, const QString &otherAccountId) const;
     bool occurrenceExists(const Transaction &source, const std::optional<Transaction> &mirror) const;
     bool refuseEndedRule(const RecurringTransaction &rule);
     QList<RecurringTransaction> dueRules() const;
@@ -68,6 +85,8 @@ private:
     void quarantine(const QString &ruleId, const QString &reason);
     void notifyPendingCount();
 
+    // Holds back the due-count signal until the outermost hold ends.
+    class CountHold;
     // Runs of many confirms announce the due count once, at their end.
     class BatchScope;
 

@@ -1,4 +1,5 @@
 #include "register/registerfixture.h"
+#include "register/registerharness.h"
 #include "support/testmain.h"
 
 #include "data/accountrepository.h"
@@ -7,9 +8,11 @@
 #include "register/datefield.h"
 #include "screens/recurringmodel.h"
 #include "screens/recurringscreen.h"
+#include "services/accountoperations.h"
 #include "services/recurringservice.h"
 #include "ui/palettehelpers.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -82,7 +85,61 @@ struct RecurringScreenFixture
     }
 
     QString dueLabel() const { return screen->findChild<QLabel *>(QStringLiteral("dueLabel"))->text(); }
+
+    // The titles of what the user was told, questions left out.
+    QStringList reportTitles() const
+    {
+        QStringList titles;
+        for (const FakePrompts::Message &message : prompts.messages) {
+            if (message.kind != QLatin1String("question"))
+                titles.append(message.title);
+        }
+        return titles;
+    }
 };
+
+// What happens to a rule elsewhere while the screen shows it: the hourly
+// posting, an edit or delete in another window, or the delete of an account.
+struct ChangeElsewhere
+{
+    RecurringScreenFixture &s;
+    RecurringTransaction rule;
+    QString what;
+    QString savingsId;
+    RecurringTransaction expected;
+
+    void operator()()
+    {
+        AppState *app = s.f.app();
+        if (what == QLatin1String("posted")) {
+            QCOMPARE(app->recurringService()->processAutoPost(), 1);
+        } else if (what == QLatin1String("amount")) {
+            RecurringTransaction changed = s.stored(rule.id);
+            changed.amount = -7700;
+            markEdited(changed);
+            QVERIFY(app->recurringRepository()->update(changed));
+        } else if (what == QLatin1String("deleted rule")) {
+            QVERIFY(app->recurringRepository()->softDelete(rule.id));
+        } else if (what == QLatin1String("deleted account")) {
+            QVERIFY(app->accountOperations()->deleteAccount(s.checking.id));
+        } else if (what == QLatin1String("deleted transfer account")) {
+            QVERIFY(app->accountOperations()->deleteAccount(savingsId));
+        }
+        expected = s.stored(rule.id);
+    }
+};
+
+// The stored rule is still what the change elsewhere left.
+void verifyUntouched(const RecurringTransaction &after, const RecurringTransaction &expected)
+{
+    QCOMPARE(after.version, expected.version);
+    QCOMPARE(after.updatedAt, expected.updatedAt);
+    QCOMPARE(after.memo, expected.memo);
+    QCOMPARE(after.amount, expected.amount);
+    QCOMPARE(after.nextDueDate, expected.nextDueDate);
+    QCOMPARE(after.isActive, expected.isActive);
+    QCOMPARE(bool(after.deletedAt), bool(expected.deletedAt));
+}
 
 QStringList payeeOrder(const RecurringModel &model)
 {
@@ -231,6 +288,45 @@ private Q_SLOTS:
         });
         model.sort(column, Qt::SortOrder(order));
         QCOMPARE(payeeOrder(model), expected);
+    }
+
+    void sortingByAccountAcrossManyAccounts_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::newRow("ascending") << int(Qt::AscendingOrder);
+        QTest::newRow("descending") << int(Qt::DescendingOrder);
+    }
+
+    // Looking account names up while sorting fills the name cache; with this
+    // many accounts it grows under the comparisons.
+    void sortingByAccountAcrossManyAccounts()
+    {
+        QFETCH(int, order);
+        AppFixture f;
+        QList<RecurringTransaction> rules;
+        QStringList names;
+        for (int i = 0; i < 70; ++i) {
+            // Names of many lengths, stored out of order.
+            const QString name = QStringLiteral("Account %1 %2")
+                                     .arg((i * 37) % 70, 2, 10, QLatin1Char('0'))
+                                     .arg(QString(i % 7, QLatin1Char('x')));
+            const Account account = f.addAccount(name);
+            rules.append(ruleFor(QStringLiteral("p%1").arg(i), kToday, -100, false, true, RecurringFrequency::Monthly,
+                account.id));
+            names.append(name);
+        }
+        std::sort(names.begin(), names.end(),
+            [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        if (order == Qt::DescendingOrder)
+            std::reverse(names.begin(), names.end());
+
+        RecurringModel model(f.app()->accountRepository(), [] { return kToday; });
+        model.setRules(rules);
+        model.sort(RecurringModel::AccountColumn, Qt::SortOrder(order));
+        QStringList shown;
+        for (int row = 0; row < model.rowCount(); ++row)
+            shown.append(model.index(row, RecurringModel::AccountColumn).data().toString());
+        QCOMPARE(shown, names);
     }
 
     void refreshShowsRulesAndTheDueCount()
@@ -466,6 +562,183 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 0);
     }
 
+    void editAgainstAnOutdatedRule_data()
+    {
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<QString>("expectedTitle");
+        const QString changed = QStringLiteral("Recurring Transaction Changed");
+        QTest::newRow("last occurrence posted") << QStringLiteral("posted") << changed;
+        QTest::newRow("amount changed") << QStringLiteral("amount") << changed;
+        QTest::newRow("rule deleted") << QStringLiteral("deleted rule") << changed;
+        QTest::newRow("account deleted") << QStringLiteral("deleted account") << QStringLiteral("Account Deleted");
+    }
+
+    // OK in the form writes nothing over a rule that changed while the form
+    // was open; the user is told and the list shows the stored rule.
+    void editAgainstAnOutdatedRule()
+    {
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, expectedTitle);
+        RecurringScreenFixture s;
+        // Its last occurrence is due: the hourly posting enters it and ends
+        // the rule.
+        RecurringTransaction rule = s.addRule(QStringLiteral("Rent"), kToday.addMonths(-1));
+        rule.endDate = kToday.addDays(-5);
+        rule.autoPost = true;
+        QVERIFY(s.f.app()->recurringRepository()->update(rule));
+        s.screen->refresh();
+
+        ChangeElsewhere change{s, rule, elsewhere, QString(), {}};
+        s.prompts.whilePrompting = [&change] { change(); };
+        s.prompts.steps = {[](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "memoEdit")->setText(QStringLiteral("edited"));
+            return int(QDialog::Accepted);
+        }};
+        s.screen->showEditForm(0);
+
+        verifyUntouched(s.stored(rule.id), change.expected);
+        QCOMPARE(s.prompts.dialogRuns, 1);
+        QCOMPARE(s.reportTitles(), QStringList{expectedTitle});
+        // Reloaded: the list shows the stored rule, or no longer shows it.
+        if (change.expected.deletedAt) {
+            QCOMPARE(s.screen->model()->rowCount(), 0);
+        } else {
+            QCOMPARE(s.screen->model()->rowCount(), 1);
+            QCOMPARE(s.screen->model()->ruleAt(0).version, change.expected.version);
+            QCOMPARE(s.screen->model()->ruleAt(0).amount, change.expected.amount);
+        }
+
+        if (elsewhere == QLatin1String("posted")) {
+            // The ended rule stays ended: nothing is due and nothing fails.
+            QVERIFY(!s.stored(rule.id).isActive);
+            QVERIFY(s.dueLabel().isEmpty());
+            s.prompts.whilePrompting = nullptr;
+            s.screen->confirmAllDue();
+            QCOMPARE(s.reportTitles(), QStringList{expectedTitle});
+            QCOMPARE(s.postedFor(rule), 1);
+        }
+    }
+
+    void rowActionsOnAnOutdatedRule_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<QString>("expectedTitle");
+        const QString changed = QStringLiteral("Recurring Transaction Changed");
+        const QString accountDeleted = QStringLiteral("Account Deleted");
+        for (const char *action : {"early", "confirm", "skip", "delete"}) {
+            const QString name = QString::fromLatin1(action);
+            QTest::addRow("%s, occurrence posted meanwhile", action) << name << QStringLiteral("posted") << changed;
+            QTest::addRow("%s, rule deleted", action) << name << QStringLiteral("deleted rule") << changed;
+            QTest::addRow("%s, account deleted", action) << name << QStringLiteral("deleted account")
+                                                         << accountDeleted;
+        }
+        for (const char *action : {"early", "confirm"}) {
+            QTest::addRow("%s, transfer account deleted", action)
+                << QString::fromLatin1(action) << QStringLiteral("deleted transfer account") << accountDeleted;
+        }
+    }
+
+    // Enter Early, Confirm, Skip and Delete act on the rule as the list
+    // showed it (Enter Early and Delete after their question): a rule that
+    // changed meanwhile, or whose accounts went, gets nothing written.
+    void rowActionsOnAnOutdatedRule()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, expectedTitle);
+        RecurringScreenFixture s;
+        const Account savings = s.f.addAccount(QStringLiteral("Savings"));
+        // Due in five days; the hourly posting enters it a week ahead.
+        RecurringTransaction rule = s.addRule(QStringLiteral("Rent"), kToday.addDays(5));
+        rule.autoPost = true;
+        rule.leadDays = 7;
+        if (elsewhere == QLatin1String("deleted transfer account"))
+            rule.transferDestAccountId = savings.id;
+        QVERIFY(s.f.app()->recurringRepository()->update(rule));
+        s.select(QStringLiteral("Rent"));
+        QSignalSpy changed(s.screen.get(), &RecurringScreen::transactionsChanged);
+
+        ChangeElsewhere change{s, rule, elsewhere, savings.id, {}};
+        const bool asks = action == QLatin1String("early") || action == QLatin1String("delete");
+        if (asks)
+            s.prompts.whilePrompting = [&change] { change(); };
+        else
+            change();
+
+        if (action == QLatin1String("early"))
+            s.screen->enterEarlySelected();
+        else if (action == QLatin1String("confirm"))
+            s.screen->confirmSelected();
+        else if (action == QLatin1String("skip"))
+            s.screen->skipSelected();
+        else
+            s.screen->deleteSelected();
+
+        verifyUntouched(s.stored(rule.id), change.expected);
+        // Only what the hourly posting entered.
+        QCOMPARE(s.postedFor(rule), elsewhere == QLatin1String("posted") ? 1 : 0);
+        QCOMPARE(s.f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = '%1'")
+                                   .arg(savings.id)),
+            0);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(s.reportTitles(), QStringList{expectedTitle});
+        QCOMPARE(s.screen->model()->rowCount(), change.expected.deletedAt ? 0 : 1);
+        if (!change.expected.deletedAt)
+            QCOMPARE(s.screen->model()->ruleAt(0).version, change.expected.version);
+    }
+
+    void newRuleGoesOnlyIntoALiveAccount_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("deleted");
+        QTest::newRow("new form, account deleted") << QStringLiteral("new form") << QStringLiteral("account");
+        QTest::newRow("memorize, account deleted") << QStringLiteral("memorize") << QStringLiteral("account");
+        QTest::newRow("memorize, transfer account deleted")
+            << QStringLiteral("memorize") << QStringLiteral("transfer account");
+    }
+
+    // An account deleted while the new rule's form is open takes no rule.
+    void newRuleGoesOnlyIntoALiveAccount()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, deleted);
+        RegisterHarness h;
+        AppState *app = h.app();
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        const Account savings = h.fixture().addAccount(QStringLiteral("Savings"));
+        const QString goneId = deleted == QLatin1String("account") ? checking.id : savings.id;
+        h.prompts().whilePrompting = [app, goneId] { QVERIFY(app->accountOperations()->deleteAccount(goneId)); };
+        h.prompts().steps = {[&checking](QDialog *dialog) {
+            auto *accounts = findNamed<QComboBox>(dialog, "accountCombo");
+            accounts->setCurrentIndex(accounts->findData(checking.id));
+            return int(QDialog::Accepted);
+        }};
+
+        if (source == QLatin1String("new form")) {
+            RecurringScreen screen(app);
+            screen.showNewForm();
+        } else {
+            // A transfer from checking to savings, memorized from its checking leg.
+            Transaction out = h.fixture().addTransaction(checking.id, kToday, QStringLiteral("[Transfer] Savings"),
+                -5000);
+            Transaction in = h.fixture().addTransaction(savings.id, kToday, QStringLiteral("[Transfer] Checking"), 5000);
+            out.transferLinkId = in.id;
+            out.transferDestAccountId = savings.id;
+            in.transferLinkId = out.id;
+            in.transferDestAccountId = checking.id;
+            QVERIFY(app->transactionRepository()->update(out));
+            QVERIFY(app->transactionRepository()->update(in));
+            h.show(checking.id);
+            h.screen()->memorizeRow(h.model()->viewRowOfTransaction(out.id));
+        }
+
+        QCOMPARE(h.prompts().dialogRuns, 1);
+        QCOMPARE(h.fixture().countRows(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 0);
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages.at(0).title, QStringLiteral("Account Deleted"));
+    }
+
     void editKeepsAPostingMadeWhileTheFormWasOpen()
     {
         RecurringScreenFixture s;
@@ -479,12 +752,24 @@ private Q_SLOTS:
             return int(QDialog::Accepted);
         }};
         s.screen->showEditForm(0);
-        const RecurringTransaction after = s.stored(rule.id);
+        RecurringTransaction after = s.stored(rule.id);
+        QVERIFY(after.memo.isEmpty());
+        QCOMPARE(after.nextDueDate, QDate(2024, 7, 1));
+        QCOMPARE(after.version, rule.version + 1);
+        QCOMPARE(s.postedFor(rule), 1);
+        QCOMPARE(s.reportTitles(), QStringList{QStringLiteral("Recurring Transaction Changed")});
+
+        // Edited again from the reloaded list: the schedule stays.
+        s.prompts.steps = {[](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "memoEdit")->setText(QStringLiteral("edited"));
+            return int(QDialog::Accepted);
+        }};
+        s.screen->showEditForm(0);
+        after = s.stored(rule.id);
         QCOMPARE(after.memo, QStringLiteral("edited"));
         QCOMPARE(after.nextDueDate, QDate(2024, 7, 1));
         QCOMPARE(after.version, rule.version + 2);
         QCOMPARE(after.syncStatus, SyncStatus::Pending);
-        QCOMPARE(s.postedFor(rule), 1);
 
         // A new start date moves the schedule to it.
         s.prompts.steps = {[](QDialog *dialog) {
@@ -494,7 +779,7 @@ private Q_SLOTS:
         s.screen->showEditForm(0);
         QCOMPARE(s.stored(rule.id).nextDueDate, QDate(2024, 9, 10));
         QCOMPARE(s.stored(rule.id).version, rule.version + 3);
-        QVERIFY(s.prompts.messages.isEmpty());
+        QCOMPARE(s.prompts.messages.size(), 1);
     }
 
     void editOfARuleDeletedElsewhereWritesNothing()
@@ -513,7 +798,7 @@ private Q_SLOTS:
         QVERIFY(after.deletedAt);
         QVERIFY(after.memo.isEmpty());
         QCOMPARE(s.prompts.messages.size(), 1);
-        QCOMPARE(s.prompts.messages.at(0).title, QStringLiteral("Recurring Transaction Deleted"));
+        QCOMPARE(s.prompts.messages.at(0).title, QStringLiteral("Recurring Transaction Changed"));
         QCOMPARE(s.screen->model()->rowCount(), 0);
     }
 };

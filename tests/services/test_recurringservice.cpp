@@ -499,6 +499,7 @@ private Q_SLOTS:
         QTest::newRow("end date moved before the next due date") << QStringLiteral("ended");
         QTest::newRow("rule soft-deleted") << QStringLiteral("deleted rule");
         QTest::newRow("transfer into a soft-deleted account") << QStringLiteral("deleted account");
+        QTest::newRow("own account soft-deleted, rule left live") << QStringLiteral("deleted own account");
     }
 
     void nothingPostsForWhatIsOver()
@@ -511,6 +512,9 @@ private Q_SLOTS:
             QVERIFY(f.recurring.update(rule));
         } else if (situation == QLatin1String("deleted rule")) {
             QVERIFY(f.recurring.softDelete(rule.id));
+        } else if (situation == QLatin1String("deleted own account")) {
+            // As a pull or an old restore may leave it.
+            QVERIFY(f.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = 'A'")));
         } else {
             rule.transferDestAccountId = QStringLiteral("B");
             QVERIFY(f.recurring.update(rule));
@@ -528,8 +532,159 @@ private Q_SLOTS:
             QVERIFY(!after.isActive);
             QCOMPARE(f.service.pendingCount(), 0);
         }
+        if (situation == QLatin1String("deleted own account")) {
+            // It can never post, so it is never due.
+            QCOMPARE(f.service.pendingCount(), 0);
+            QCOMPARE(f.service.confirmAllDue(), 0);
+            QCOMPARE(f.recurring.listDue(kToday).size(), 0);
+            QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+        }
         if (situation == QLatin1String("deleted rule"))
             QVERIFY(!f.service.skip(rule.id));
+    }
+
+    void userCommandsWriteOnlyOverTheRuleShown_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<int>("expected");
+
+        for (const char *command : {"confirm", "skip", "update", "delete"}) {
+            const QString name = QString::fromLatin1(command);
+            const auto row = [&](const char *situation, WriteResult result) {
+                QTest::addRow("%s, %s", command, situation) << name << QString::fromLatin1(situation) << int(result);
+            };
+            row("unchanged", WriteResult::Written);
+            row("posted meanwhile", WriteResult::ChangedElsewhere);
+            row("amount changed", WriteResult::ChangedElsewhere);
+            row("rule deleted", WriteResult::ChangedElsewhere);
+            row("account deleted", WriteResult::AccountNotLive);
+            // Only a post writes into the transfer account.
+            row("transfer account deleted",
+                name == QLatin1String("confirm") ? WriteResult::AccountNotLive : WriteResult::Written);
+        }
+    }
+
+    // The user's commands act on the rule a window showed: a stored rule that
+    // is no longer that copy, or whose accounts went, gets nothing written.
+    void userCommandsWriteOnlyOverTheRuleShown()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, situation);
+        QFETCH(int, expected);
+        RecurringFixture f;
+        RecurringTransaction rule = f.addRule(QStringLiteral("r"), RecurringFrequency::Monthly, kToday.addDays(-1));
+        rule.transferDestAccountId = QStringLiteral("B");
+        QVERIFY(f.recurring.update(rule));
+        const RecurringTransaction shown = f.stored(rule.id);
+
+        if (situation == QLatin1String("posted meanwhile")) {
+            QCOMPARE(f.service.processAutoPost(), 1);
+        } else if (situation == QLatin1String("amount changed")) {
+            RecurringTransaction changed = shown;
+            changed.amount = -7700;
+            markEdited(changed);
+            QVERIFY(f.recurring.update(changed));
+        } else if (situation == QLatin1String("rule deleted")) {
+            QVERIFY(f.recurring.softDelete(rule.id));
+        } else if (situation != QLatin1String("unchanged")) {
+            const QString account = situation == QLatin1String("account deleted") ? QStringLiteral("A")
+                                                                                   : QStringLiteral("B");
+            QVERIFY(f.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = '%1'")
+                               .arg(account)));
+        }
+        const RecurringTransaction before = f.stored(rule.id);
+        const int transactionsBefore = f.count(QStringLiteral("SELECT COUNT(*) FROM transactions"));
+        QSignalSpy pending(&f.service, &RecurringService::pendingCountChanged);
+
+        WriteResult result = WriteResult::Failed;
+        if (command == QLatin1String("confirm")) {
+            result = f.service.confirmShown(shown);
+        } else if (command == QLatin1String("skip")) {
+            result = f.service.skipShown(shown);
+        } else if (command == QLatin1String("update")) {
+            RecurringTransaction edited = shown;
+            edited.memo = QStringLiteral("edited");
+            result = f.service.updateShown(edited, shown);
+        } else {
+            result = f.service.deleteShown(shown);
+        }
+        QCOMPARE(int(result), expected);
+
+        const RecurringTransaction after = f.stored(rule.id);
+        if (result != WriteResult::Written) {
+            QCOMPARE(after.version, before.version);
+            QCOMPARE(after.updatedAt, before.updatedAt);
+            QCOMPARE(after.nextDueDate, before.nextDueDate);
+            QCOMPARE(after.amount, before.amount);
+            QCOMPARE(after.memo, before.memo);
+            QCOMPARE(bool(after.deletedAt), bool(before.deletedAt));
+            QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), transactionsBefore);
+            QCOMPARE(pending.count(), 0);
+            return;
+        }
+        QCOMPARE(after.version, shown.version + 1);
+        const QDate nextMonth = shown.nextDueDate.addMonths(1);
+        if (command == QLatin1String("confirm")) {
+            QCOMPARE(f.postedFor(rule.id), 2);
+            QCOMPARE(after.nextDueDate, nextMonth);
+            QCOMPARE(pending.count(), 1);
+        } else if (command == QLatin1String("skip")) {
+            QCOMPARE(f.postedFor(rule.id), 0);
+            QCOMPARE(after.nextDueDate, nextMonth);
+            QCOMPARE(pending.count(), 1);
+        } else if (command == QLatin1String("update")) {
+            QCOMPARE(after.memo, QStringLiteral("edited"));
+            QCOMPARE(after.nextDueDate, shown.nextDueDate);
+        } else {
+            QVERIFY(after.deletedAt);
+        }
+    }
+
+    void confirmShownKeepsARepairOfTheRule()
+    {
+        // Refused for its broken date: nothing posts, and the rule is set aside.
+        RecurringFixture f;
+        f.addRule(QStringLiteral("r"), RecurringFrequency::Monthly, QDate(1999, 12, 31), false);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("refusing record with broken date")));
+        QCOMPARE(f.service.confirmShown(f.stored(QStringLiteral("r"))), WriteResult::Failed);
+        QVERIFY(!f.stored(QStringLiteral("r")).isActive);
+        QCOMPARE(f.postedFor(QStringLiteral("r")), 0);
+    }
+
+    void insertRuleGoesOnlyIntoLiveAccounts_data()
+    {
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("transferAccount");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("live account") << "A" << "" << int(WriteResult::Written);
+        QTest::newRow("live transfer") << "A" << "B" << int(WriteResult::Written);
+        QTest::newRow("deleted account") << "gone" << "" << int(WriteResult::AccountNotLive);
+        QTest::newRow("deleted transfer account") << "A" << "gone" << int(WriteResult::AccountNotLive);
+        QTest::newRow("unknown account") << "nowhere" << "" << int(WriteResult::AccountNotLive);
+        QTest::newRow("unknown transfer account") << "A" << "nowhere" << int(WriteResult::AccountNotLive);
+    }
+
+    void insertRuleGoesOnlyIntoLiveAccounts()
+    {
+        QFETCH(QString, account);
+        QFETCH(QString, transferAccount);
+        QFETCH(int, expected);
+        RecurringFixture f;
+        f.addAccount(QStringLiteral("gone"));
+        QVERIFY(f.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = 'gone'")));
+
+        RecurringTransaction rule;
+        rule.id = QStringLiteral("new");
+        rule.accountId = account;
+        rule.transferDestAccountId = transferAccount;
+        rule.startDate = kToday;
+        rule.nextDueDate = kToday;
+        rule.createdAt = ServicesFixture::stamp();
+        rule.updatedAt = rule.createdAt;
+        QCOMPARE(int(f.service.insertRule(rule)), expected);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")),
+            expected == int(WriteResult::Written) ? 1 : 0);
     }
 
     void failedTransferWritesNothing_data()
