@@ -4,7 +4,10 @@
 #include "data/sqlvalues.h"
 #include "data/transactionrepository.h"
 
+#include <QHash>
+#include <QSet>
 #include <QSqlQuery>
+#include <QStringList>
 
 using namespace SqlValues;
 
@@ -47,6 +50,34 @@ bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const
     if (!stored || !sameRow(*stored, copy))
         return fail(WriteResult::ChangedElsewhere);
     m_storedTransaction = std::move(stored);
+    return true;
+}
+
+bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const QList<Transaction> &copies)
+{
+    m_storedTransaction.reset();
+    QSet<QString> liveAccounts;
+    QStringList ids;
+    ids.reserve(copies.size());
+    for (const Transaction &copy : copies) {
+        if (!liveAccounts.contains(copy.accountId)) {
+            if (!expectLiveAccount(copy.accountId))
+                return false;
+            liveAccounts.insert(copy.accountId);
+        }
+        ids.append(copy.id);
+    }
+    if (!canWrite())
+        return false;
+    QHash<QString, Transaction> stored;
+    stored.reserve(ids.size());
+    for (Transaction &row : transactions->findByIds(ids))
+        stored.insert(row.id, std::move(row));
+    for (const Transaction &copy : copies) {
+        const auto found = stored.constFind(copy.id);
+        if (found == stored.cend() || !sameRow(*found, copy))
+            return fail(WriteResult::ChangedElsewhere);
+    }
     return true;
 }
 

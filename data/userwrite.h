@@ -4,6 +4,7 @@
 #include "data/recurringtransaction.h"
 #include "data/transaction.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -48,6 +49,9 @@ public:
     // The copy's account is live and its stored row is still the copy.
     bool expectUnchanged(const TransactionRepository *transactions, const Transaction &copy);
     bool expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy);
+    // The same for each of many copies, read in one pass (a reconciliation
+    // ticks thousands of rows); leaves storedTransaction() empty.
+    bool expectUnchanged(const TransactionRepository *transactions, const QList<Transaction> &copies);
     // For rows compared by the caller (read after the UserWrite began):
     // false makes the write ChangedElsewhere.
     bool expectCurrent(bool stillTheCopy);

@@ -549,6 +549,10 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
                     .arg(outcome.failedAccountName)};
     }
     const ImportResult &result = outcome.result;
+    if (result.accountNotLive) {
+        return {tr("Import failed."), QString(),
+                tr("An account chosen for this import was deleted elsewhere. No transactions were added.")};
+    }
     if (result.aborted) {
         return {tr("Import failed."), QString(),
                 tr("A database error stopped the import and all changes were rolled back. No transactions were "

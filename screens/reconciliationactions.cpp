@@ -6,8 +6,6 @@
 #include "data/recordid.h"
 #include "data/transactionrepository.h"
 
-#include <QHash>
-
 #include <limits>
 
 namespace ReconciliationActions {
@@ -45,37 +43,31 @@ FinishResult finish(AppState *app, const Account &account, const QList<Transacti
     const QDate &statementDate, qint64 statementBalance)
 {
     TransactionRepository *transactions = app->transactionRepository();
-    SqlTransaction sql(app->database());
-    if (!sql.isActive())
-        return {FinishStatus::Failed, QString()};
+    UserWrite write(app->database());
+    if (write.expectLiveAccount(account.id))
+        write.expectUnchanged(transactions, ticked);
+    if (write.result() == WriteResult::Failed)
+        return {FinishStatus::Failed};
+    if (!write.canWrite())
+        return {FinishStatus::Refused, write.result()};
+
+    // Each ticked row is the stored one, so its amount is the stored amount.
+    WideSum cleared = 0;
+    for (const Transaction &shown : ticked)
+        cleared += shown.amount;
+    const PreviousBalance previous = previousBalance(app, account);
+    if (!previous.balance)
+        return {FinishStatus::TooLarge};
+    const std::optional<qint64> clearedBalance = narrow(cleared + *previous.balance);
+    if (!clearedBalance)
+        return {FinishStatus::TooLarge};
+    if (*clearedBalance != statementBalance)
+        return {FinishStatus::Unbalanced};
 
     QStringList ids;
     ids.reserve(ticked.size());
     for (const Transaction &shown : ticked)
         ids.append(shown.id);
-    QHash<QString, Transaction> stored;
-    stored.reserve(ids.size());
-    for (Transaction &row : transactions->findByIds(ids))
-        stored.insert(row.id, std::move(row));
-
-    WideSum cleared = 0;
-    for (const Transaction &shown : ticked) {
-        const auto found = stored.constFind(shown.id);
-        if (found == stored.cend() || found->deletedAt || found->reconciled || found->amount != shown.amount
-            || found->accountId != account.id)
-            return {FinishStatus::RowChanged, shown.payee};
-        cleared += found->amount;
-    }
-
-    const PreviousBalance previous = previousBalance(app, account);
-    if (!previous.balance)
-        return {FinishStatus::TooLarge, QString()};
-    const std::optional<qint64> clearedBalance = narrow(cleared + *previous.balance);
-    if (!clearedBalance)
-        return {FinishStatus::TooLarge, QString()};
-    if (*clearedBalance != statementBalance)
-        return {FinishStatus::Unbalanced, QString()};
-
     Reconciliation reconciliation;
     reconciliation.id = newRecordId();
     reconciliation.accountId = account.id;
@@ -85,10 +77,11 @@ FinishResult finish(AppState *app, const Account &account, const QList<Transacti
     reconciliation.completedAt = QDateTime::currentDateTimeUtc();
     reconciliation.createdAt = reconciliation.completedAt;
     reconciliation.updatedAt = reconciliation.completedAt;
-    if ((!ids.isEmpty() && !transactions->markReconciled(account.id, ids))
-        || !app->reconciliationRepository()->insert(reconciliation) || !sql.commit())
-        return {FinishStatus::Failed, QString()};
-    return {FinishStatus::Finished, QString()};
+    const bool written = (ids.isEmpty() || transactions->markReconciled(account.id, ids))
+        && app->reconciliationRepository()->insert(reconciliation);
+    if (write.finish(written) != WriteResult::Written)
+        return {FinishStatus::Failed};
+    return {FinishStatus::Finished};
 }
 
 } // namespace ReconciliationActions

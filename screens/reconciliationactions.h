@@ -3,6 +3,7 @@
 #include "data/account.h"
 #include "data/reconciliation.h"
 #include "data/transaction.h"
+#include "data/userwrite.h"
 
 #include <QDate>
 #include <QList>
@@ -39,9 +40,9 @@ QDate defaultStatementDate(const std::optional<Reconciliation> &latest, const QD
 
 enum class FinishStatus {
     Finished,
-    // A ticked row is gone, deleted, already reconciled or has another
-    // amount than the one shown: nothing was written.
-    RowChanged,
+    // A ticked row is no longer the copy shown, or the account was deleted:
+    // nothing was written. The refusal says which.
+    Refused,
     // The stored rows do not add up to the statement balance.
     Unbalanced,
     TooLarge,
@@ -51,13 +52,14 @@ enum class FinishStatus {
 struct FinishResult
 {
     FinishStatus status = FinishStatus::Failed;
-    // The payee of the row that changed.
-    QString payee;
+    // With Refused: ChangedElsewhere or AccountNotLive.
+    WriteResult refusal = WriteResult::Failed;
 };
 
-// In one SQL transaction: checks the ticked rows against the stored ones,
-// recomputes the balances from the stored rows, and only at a difference
-// of zero marks the rows reconciled and stores the reconciliation.
+// In one SQL transaction: checks that the account is live and every ticked
+// row is still the copy shown, recomputes the balances from the stored rows,
+// and only at a difference of zero marks the rows reconciled and stores the
+// reconciliation.
 FinishResult finish(AppState *app, const Account &account, const QList<Transaction> &ticked,
     const QDate &statementDate, qint64 statementBalance);
 

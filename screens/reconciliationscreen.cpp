@@ -299,9 +299,10 @@ void ReconciliationScreen::finish()
         UserPrompts::current()->information(this, tr("Reconciliation Complete"), tr("Account reconciled successfully."));
         Q_EMIT reconciliationCompleted();
         return;
-    case FinishStatus::RowChanged:
-        reloadAfterRefusal(tr("\"%1\" was changed, deleted or reconciled elsewhere after this list was loaded.")
-                               .arg(result.payee));
+    case FinishStatus::Refused:
+        WriteResultPrompt::reportRefusal(result.refusal, WriteResultPrompt::Subject::Reconciliation, this);
+        if (!closeIfAccountDeleted())
+            reloadRows();
         return;
     case FinishStatus::Unbalanced:
         reloadAfterRefusal(tr("The ticked transactions as stored do not add up to the statement balance."));
@@ -322,8 +323,24 @@ void ReconciliationScreen::reloadAfterRefusal(const QString &text)
     UserPrompts::current()->warning(this, tr("Reconciliation Not Finished"),
         plainTextMessage(text + QLatin1String("\n\n")
             + tr("Nothing was marked. The list has been reloaded: check the difference and finish again.")));
+    reloadRows();
+}
+
+void ReconciliationScreen::reloadRows()
+{
     m_previousBalance = ReconciliationActions::previousBalance(m_app, *m_account).balance;
     loadTransactions();
+}
+
+bool ReconciliationScreen::closeIfAccountDeleted()
+{
+    const std::optional<Account> account = m_app->accountRepository()->findById(m_accountId);
+    if (account && !account->deletedAt)
+        return false;
+    // Nothing can be reconciled or added any more: the window goes, as the
+    // register lets go of a deleted account.
+    close();
+    return true;
 }
 
 bool ReconciliationScreen::currentRow(int &row) const
@@ -341,6 +358,8 @@ void ReconciliationScreen::addTransaction()
         return;
     if (TransactionActions::newTransaction(m_app, m_accountId, nullptr, this))
         loadTransactions();
+    else
+        closeIfAccountDeleted();
 }
 
 void ReconciliationScreen::editSelectedTransaction()
@@ -350,6 +369,8 @@ void ReconciliationScreen::editSelectedTransaction()
         return;
     const Transaction shown = m_model->rowAt(row);
     const bool saved = TransactionActions::editTransaction(m_app, shown, this);
+    if (!saved && closeIfAccountDeleted())
+        return;
     // A row changed elsewhere in the meantime is shown as it is now.
     const std::optional<Transaction> stored = m_app->transactionRepository()->findById(shown.id);
     if (saved || !stored || stored->version != shown.version)
@@ -379,5 +400,7 @@ void ReconciliationScreen::deleteSelectedTransaction()
         prompts->warning(this, tr("Delete Failed"),
             tr("The transaction could not be deleted, so nothing was changed."));
     }
+    if (result == WriteResult::AccountNotLive && closeIfAccountDeleted())
+        return;
     loadTransactions();
 }

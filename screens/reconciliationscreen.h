@@ -48,6 +48,10 @@ private:
     void setupShortcuts();
     void loadTransactions();
     void reloadAfterRefusal(const QString &text);
+    // The previous balance and the rows as stored now; ticks stay by id.
+    void reloadRows();
+    // Closes the window when its account is no longer live; true when it did.
+    bool closeIfAccountDeleted();
     qint64 statementBalance() const;
     bool currentRow(int &row) const;
     void showValue(QLabel *label, std::optional<qint64> value) const;

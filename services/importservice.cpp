@@ -6,6 +6,7 @@
 #include "data/money.h"
 #include "data/recordid.h"
 #include "data/transactionrepository.h"
+#include "data/userwrite.h"
 #include "services/csvparser.h"
 #include "services/importcategories.h"
 #include "services/qifimportrun.h"
@@ -236,9 +237,10 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
     Q_EMIT importStarted(total);
 
     BulkWriteScope bulk(m_database);
-    SqlTransaction sql(m_database);
-    if (!sql.isActive()) {
+    UserWrite write(m_database);
+    if (!write.expectLiveAccount(accountId)) {
         result.aborted = true;
+        result.accountNotLive = write.result() == WriteResult::AccountNotLive;
         Q_EMIT importProgress(total, total);
         return result;
     }
@@ -287,7 +289,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
             ++result.failed;
     }
 
-    if (!sql.commit())
+    if (write.finish(true) != WriteResult::Written)
         result.aborted = true;
     Q_EMIT importProgress(total, total);
     return result;

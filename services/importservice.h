@@ -37,6 +37,8 @@ struct ImportResult
     int retroactiveLinked = 0;
     int failed = 0;
     bool aborted = false; // rolled back: nothing of this import was kept
+    // Aborted because an account it would write into is deleted (or gone).
+    bool accountNotLive = false;
 };
 
 struct QifSourceAccount
@@ -59,7 +61,8 @@ struct QifAnalysis
 
 // Brings CSV and QIF files into the register. Each import is one SQL
 // transaction and one bulk write: the repositories' change signals come once
-// per touched account after it ends.
+// per touched account after it ends. An import whose accounts are not all
+// live writes nothing.
 class ImportService : public QObject
 {
     Q_OBJECT

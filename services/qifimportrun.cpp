@@ -5,6 +5,7 @@
 #include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "data/userwrite.h"
 
 #include <QFile>
 
@@ -101,9 +102,11 @@ ImportResult QifImportRun::execute(const QStringList &paths)
     // Signals are held back until the transaction has ended, so nothing that
     // listens (sync, automatic posting) writes inside it.
     BulkWriteScope bulk(m_service->m_database);
-    SqlTransaction sql(m_service->m_database);
-    if (!sql.isActive())
-        return abort("could not begin the transaction");
+    UserWrite write(m_service->m_database);
+    if (!expectLiveTargets(write)) {
+        m_result.accountNotLive = write.result() == WriteResult::AccountNotLive;
+        return abort(m_result.accountNotLive ? "a mapped account is deleted" : "could not begin the transaction or read the accounts");
+    }
 
     createListCategories();
     decideSkippedItems();
@@ -112,15 +115,31 @@ ImportResult QifImportRun::execute(const QStringList &paths)
     for (int i = 0; i < m_items.size(); ++i) {
         m_service->reportProgress(i + 1, total);
         if (importItem(i) == Outcome::Abort) {
-            sql.rollback();
+            write.finish(false);
             return abort(m_abortReason);
         }
     }
 
-    if (!sql.commit())
+    if (write.finish(true) != WriteResult::Written)
         m_result.aborted = true;
     Q_EMIT m_service->importProgress(total, total);
     return m_result;
+}
+
+// Every account the mapping names, whether records go into it or transfers
+// link into it, must be live: an account deleted since the mapping was
+// chosen takes nothing.
+bool QifImportRun::expectLiveTargets(UserWrite &write) const
+{
+    QSet<QString> checked;
+    for (const QString &accountId : m_mapping) {
+        if (accountId.isEmpty() || checked.contains(accountId))
+            continue;
+        if (!write.expectLiveAccount(accountId))
+            return false;
+        checked.insert(accountId);
+    }
+    return write.canWrite();
 }
 
 ImportResult QifImportRun::abort(const char *reason)

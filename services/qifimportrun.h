@@ -14,6 +14,8 @@
 
 #include <memory>
 
+class UserWrite;
+
 // What one import knows of an account it writes to or links into: the
 // duplicate keys of its rows, and its rows that wait for a transfer partner,
 // indexed by (hint name, date, amount).
@@ -60,6 +62,7 @@ private:
     enum class Outcome { Continue, Abort };
 
     void readFiles(const QStringList &paths);
+    bool expectLiveTargets(UserWrite &write) const;
     AccountImportCache &loadAccountCache(const QString &accountId);
     void createListCategories();
     void decideSkippedItems();

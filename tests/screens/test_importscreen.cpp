@@ -6,6 +6,7 @@
 #include "screens/csvpreviewmodel.h"
 #include "screens/filechooser.h"
 #include "screens/importscreen.h"
+#include "services/accountoperations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -447,6 +448,47 @@ private Q_SLOTS:
         QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
 
+    void importIntoAnAccountDeletedMeanwhileWritesNothing_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("withNewAccount");
+        QTest::newRow("csv") << "csv" << false;
+        QTest::newRow("qif") << "qif" << false;
+        // The account made for the other file goes too.
+        QTest::newRow("qif beside a new account") << "qif" << true;
+    }
+
+    // The window stays open with its file chosen while the account it
+    // imports into is deleted elsewhere.
+    void importIntoAnAccountDeletedMeanwhileWritesNothing()
+    {
+        QFETCH(QString, format);
+        QFETCH(bool, withNewAccount);
+        ImportScreenFixture f;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        f.screen->refreshAccounts();
+        if (format == QLatin1String("csv")) {
+            f.chooseCsv(f.writeFile(QStringLiteral("bank.csv"), "2024-01-02,Shop,-1.00\n"));
+        } else if (withNewAccount) {
+            f.chooseQif({fixture("checking.qif"), fixture("savings.qif")});
+            QCOMPARE(f.qifChoice(QStringLiteral("Savings"))->currentData().toString(), QStringLiteral("__create__"));
+        } else {
+            f.chooseQif({fixture("checking.qif")});
+        }
+        if (format == QLatin1String("qif"))
+            QCOMPARE(f.qifChoice(QStringLiteral("Checking"))->currentData().toString(), checking.id);
+        QVERIFY(f.app()->accountOperations()->deleteAccount(checking.id));
+        const int rowsBefore = f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions"));
+
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import failed.", "",
+                              "An account chosen for this import was deleted elsewhere. No transactions were added."}));
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), rowsBefore);
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM accounts")), 1);
+    }
+
     void resultLinesShowOnlyWhatHappened_data()
     {
         QTest::addColumn<ImportOutcome>("outcome");
@@ -474,6 +516,13 @@ private Q_SLOTS:
         ImportOutcome aborted;
         aborted.result.imported = 3;
         aborted.result.aborted = true;
+        ImportOutcome accountGone;
+        accountGone.result.aborted = true;
+        accountGone.result.accountNotLive = true;
+        QTest::newRow("an account deleted meanwhile")
+            << accountGone
+            << QStringList{"Import failed.", "",
+                           "An account chosen for this import was deleted elsewhere. No transactions were added."};
         QTest::newRow("aborted") << aborted
                                  << QStringList{"Import failed.", "",
                                                 "A database error stopped the import and all changes were rolled "

@@ -10,6 +10,7 @@
 #include "register/transactionactions.h"
 #include "screens/reconciliationmodel.h"
 #include "screens/reconciliationscreen.h"
+#include "services/accountoperations.h"
 #include "ui/palettehelpers.h"
 
 #include <QLabel>
@@ -354,38 +355,60 @@ private Q_SLOTS:
     void finishRefusesWhatChangedAfterLoading_data()
     {
         QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("expectedKind");
         QTest::addColumn<QString>("expectedTitle");
         QTest::addColumn<bool>("reloaded");
         QTest::addColumn<bool>("balancedAfter");
+        QTest::addColumn<bool>("closed");
 
-        const char *refused = "Reconciliation Not Finished";
-        QTest::newRow("a ticked row's amount edited") << "edit amount" << refused << true << false;
-        QTest::newRow("a ticked row deleted") << "delete" << refused << true << false;
+        const char *changed = "Reconciliation Changed";
+        QTest::newRow("a ticked row's amount edited") << "edit amount" << "information" << changed << true << false << false;
+        // The same amount, but no longer the row the user found on the statement.
+        QTest::newRow("a ticked row's date edited") << "edit date" << "information" << changed << true << true << false;
+        QTest::newRow("a ticked row deleted") << "delete" << "information" << changed << true << false << false;
         // It moves into the previous balance: what is left still matches.
-        QTest::newRow("a ticked row reconciled elsewhere") << "reconcile" << refused << true << true;
-        QTest::newRow("an unticked row reconciled elsewhere") << "reconcile other" << refused << true << false;
-        QTest::newRow("the reconciliation insert fails") << "fail insert" << "Reconciliation Failed" << false << true;
-        QTest::newRow("the second row's update fails") << "fail update" << "Reconciliation Failed" << false << true;
+        QTest::newRow("a ticked row reconciled elsewhere") << "reconcile" << "information" << changed << true << true << false;
+        QTest::newRow("an unticked row reconciled elsewhere")
+            << "reconcile other" << "warning" << "Reconciliation Not Finished" << true << false << false;
+        QTest::newRow("the account deleted, rows ticked")
+            << "delete account" << "information" << "Account Deleted" << false << false << true;
+        QTest::newRow("the account deleted, nothing ticked")
+            << "delete account, no ticks" << "information" << "Account Deleted" << false << false << true;
+        QTest::newRow("the reconciliation insert fails")
+            << "fail insert" << "warning" << "Reconciliation Failed" << false << true << false;
+        QTest::newRow("the second row's update fails")
+            << "fail update" << "warning" << "Reconciliation Failed" << false << true << false;
     }
 
     void finishRefusesWhatChangedAfterLoading()
     {
         QFETCH(QString, change);
+        QFETCH(QString, expectedKind);
         QFETCH(QString, expectedTitle);
         QFETCH(bool, reloaded);
         QFETCH(bool, balancedAfter);
+        QFETCH(bool, closed);
 
         ReconcileFixture s;
         const Transaction a = s.add(QDate(2024, 5, 1), QStringLiteral("Rent <b>"), -2500, true);
         const Transaction b = s.add(QDate(2024, 5, 2), QStringLiteral("Pay"), 10000, true);
         const Transaction other = s.add(QDate(2024, 5, 3), QStringLiteral("Other"), -100);
+        s.screen->show();
         s.open();
         s.amountField()->setMinorUnits(7500);
+        if (change == QLatin1String("delete account, no ticks")) {
+            s.screen->model()->toggle(s.rowOf(QStringLiteral("Rent <b>")));
+            s.screen->model()->toggle(s.rowOf(QStringLiteral("Pay")));
+            s.amountField()->setMinorUnits(0);
+        }
         QVERIFY(s.canFinish());
 
         Transaction edited = *s.transactions()->findById(a.id);
         if (change == QLatin1String("edit amount")) {
             edited.amount = -2600;
+            QVERIFY(s.transactions()->update(edited));
+        } else if (change == QLatin1String("edit date")) {
+            edited.date = QDate(2024, 4, 30);
             QVERIFY(s.transactions()->update(edited));
         } else if (change == QLatin1String("delete")) {
             QVERIFY(s.transactions()->softDelete(a.id));
@@ -396,6 +419,8 @@ private Q_SLOTS:
             Transaction o = *s.transactions()->findById(other.id);
             o.reconciled = true;
             QVERIFY(s.transactions()->update(o));
+        } else if (change.startsWith(QLatin1String("delete account"))) {
+            QVERIFY(s.f.app()->accountOperations()->deleteAccount(s.account.id));
         } else if (change == QLatin1String("fail insert")) {
             QVERIFY(s.f.failInsertsInto(QStringLiteral("reconciliations")));
         } else {
@@ -404,30 +429,81 @@ private Q_SLOTS:
                                     .arg(b.id)));
         }
         const int reconciledBefore = s.reconciledRows();
+        const int versionOfA = s.transactions()->findById(a.id)->version;
+        const int versionOfB = s.transactions()->findById(b.id)->version;
 
         QSignalSpy completed(s.screen.get(), &ReconciliationScreen::reconciliationCompleted);
         s.screen->finish();
         QCOMPARE(completed.count(), 0);
         QCOMPARE(s.reconciliations(), 0);
         QCOMPARE(s.reconciledRows(), reconciledBefore);
-        QCOMPARE(s.transactions()->findById(b.id)->version, b.version);
+        QCOMPARE(s.transactions()->findById(a.id)->version, versionOfA);
+        QCOMPARE(s.transactions()->findById(b.id)->version, versionOfB);
         QCOMPARE(s.prompts.messages.size(), 1);
-        QCOMPARE(s.prompts.messages.at(0).kind, QStringLiteral("warning"));
+        QCOMPARE(s.prompts.messages.at(0).kind, expectedKind);
         QCOMPARE(s.prompts.messages.at(0).title, expectedTitle);
-        if (change == QLatin1String("edit amount"))
-            QVERIFY(s.prompts.messages.at(0).text.contains(QStringLiteral("Rent &lt;b&gt;")));
+        QCOMPARE(!s.screen->isVisible(), closed);
+        if (closed)
+            return;
 
         QCOMPARE(s.canFinish(), balancedAfter);
         if (reloaded) {
             // The list shows what is stored now, and the difference follows it.
             const int row = s.rowOf(QStringLiteral("Rent <b>"));
             QCOMPARE(row >= 0 ? s.screen->model()->rowAt(row).amount : 0,
-                change == QLatin1String("edit amount") ? qint64(-2600) : change == QLatin1String("reconcile other") ? -2500 : 0);
+                change == QLatin1String("edit amount")                                              ? qint64(-2600)
+                    : change == QLatin1String("edit date") || change == QLatin1String("reconcile other") ? -2500
+                                                                                                        : 0);
+            // The rows still listed keep their ticks.
+            QVERIFY(s.ticked(QStringLiteral("Pay")));
+            if (row >= 0)
+                QVERIFY(s.ticked(QStringLiteral("Rent <b>")));
         } else {
             // Nothing changed in the list: the ticks stay for another try.
             QVERIFY(s.ticked(QStringLiteral("Rent <b>")));
             QVERIFY(s.ticked(QStringLiteral("Pay")));
         }
+    }
+
+    void rowActionsIntoADeletedAccountWriteNothing_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("add") << "add";
+        QTest::newRow("edit") << "edit";
+        QTest::newRow("delete") << "delete";
+    }
+
+    // The window stays open while its account is deleted elsewhere.
+    void rowActionsIntoADeletedAccountWriteNothing()
+    {
+        QFETCH(QString, action);
+        ReconcileFixture s;
+        const Transaction shown = s.add(QDate(2024, 5, 1), QStringLiteral("Rent"), -2500);
+        s.screen->show();
+        s.open();
+        s.select(QStringLiteral("Rent"));
+        QVERIFY(s.f.app()->accountOperations()->deleteAccount(s.account.id));
+        const Transaction deleted = *s.transactions()->findById(shown.id);
+        const int rowsBefore = s.count(QStringLiteral("SELECT COUNT(*) FROM transactions"));
+
+        if (action == QLatin1String("add")) {
+            s.prompts.steps = {acceptForm({FormInput::Negative, QStringLiteral("Added"), 300, {}, {}})};
+            s.screen->addTransaction();
+        } else if (action == QLatin1String("edit")) {
+            s.prompts.steps = {acceptForm({FormInput::Negative, QStringLiteral("Edited"), 300, {}, {}})};
+            s.screen->editSelectedTransaction();
+        } else {
+            s.screen->deleteSelectedTransaction();
+        }
+
+        QCOMPARE(s.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), rowsBefore);
+        QCOMPARE(s.count(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL")), 0);
+        const Transaction after = *s.transactions()->findById(shown.id);
+        QCOMPARE(after.version, deleted.version);
+        QCOMPARE(after.payee, deleted.payee);
+        QVERIFY(!s.prompts.messages.isEmpty());
+        QCOMPARE(s.prompts.messages.constLast().title, QStringLiteral("Account Deleted"));
+        QVERIFY(!s.screen->isVisible());
     }
 
     void deleteRemovesBothLegsOfATransfer()

@@ -309,11 +309,48 @@ private Q_SLOTS:
     void countsFailedInsertsAsFailed()
     {
         ImportFixture f;
-        // No such account: every insert breaks the foreign key.
-        const QString path = f.writeFile(QStringLiteral("orphan.csv"), "2024-01-05,Coffee,-3.00\n");
-        const ImportResult result = f.service.importCsv(path, QStringLiteral("missing-account"), basicMapping());
-        QCOMPARE(result.imported, 0);
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        QVERIFY(f.store.exec(QStringLiteral("CREATE TEMP TRIGGER fail_coffee BEFORE INSERT ON transactions "
+                                            "WHEN NEW.payee = 'Coffee' BEGIN SELECT RAISE(ABORT, 'forced'); END")));
+        const QString path = f.writeFile(QStringLiteral("bank.csv"), "2024-01-05,Coffee,-3.00\n2024-01-05,Tea,-2.00\n");
+        const ImportResult result = f.service.importCsv(path, account, basicMapping());
+        QCOMPARE(result.imported, 1);
         QCOMPARE(result.failed, 1);
+        QVERIFY(!result.aborted);
+        QCOMPARE(f.rows(account).size(), 1);
+    }
+
+    void writesNothingIntoAnAccountThatIsNotLive_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("deleted after the file was chosen") << "deleted";
+        QTest::newRow("no such account") << "missing";
+        QTest::newRow("no account") << "";
+    }
+
+    void writesNothingIntoAnAccountThatIsNotLive()
+    {
+        QFETCH(QString, target);
+        ImportFixture f;
+        QString accountId = target;
+        if (target == QLatin1String("deleted")) {
+            accountId = f.addAccount(QStringLiteral("Checking"));
+            QVERIFY(f.accounts.softDelete(accountId));
+        }
+        const QString path = f.writeFile(QStringLiteral("bank.csv"), "2024-01-05,Coffee,-3.00\n2024-01-06,Bus,-2.80\n");
+        QSignalSpy progress(&f.service, &ImportService::importProgress);
+        QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+
+        const ImportResult result = f.service.importCsv(path, accountId, basicMapping());
+        QVERIFY(result.aborted);
+        QVERIFY(result.accountNotLive);
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(result.failed, 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+        QCOMPARE(changed.size(), 0);
+        // The progress dialog is told that the run is over.
+        QCOMPARE(progress.size(), 1);
+        QVERIFY(!f.store.database->isBulkWriteInProgress());
     }
 };
 

@@ -355,9 +355,10 @@ private Q_SLOTS:
     void failedLegLeavesItsPartnerWaiting()
     {
         TwoAccounts t;
-        const QHash<QString, QString> mapping{{QStringLiteral("Checking"), t.checking},
-                                              {QStringLiteral("Savings"), QStringLiteral("no-such-account")}};
-        const ImportResult result = t.import({"checking.qif", "savings.qif"}, mapping);
+        QVERIFY(t.f.store.exec(QStringLiteral("CREATE TEMP TRIGGER fail_savings BEFORE INSERT ON transactions "
+                                              "WHEN NEW.account_id = '%1' BEGIN SELECT RAISE(ABORT, 'forced'); END")
+                                   .arg(t.savings)));
+        const ImportResult result = t.import({"checking.qif", "savings.qif"}, t.both);
         QCOMPARE(result.failed, 2);
         QCOMPARE(result.transfersLinked, 0);
         QVERIFY(!result.aborted);
@@ -410,6 +411,45 @@ private Q_SLOTS:
         QCOMPARE(started[0][0].toInt(), 8);
         QCOMPARE(progress.size(), 1);
         QCOMPARE(progress[0][0].toInt(), 8);
+    }
+
+    void writesNothingWhenAMappedAccountIsNotLive_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("deleted"); // "checking", "savings" or "missing"
+
+        QTest::newRow("the account the records go into")
+            << QStringList{"checking.qif"} << "checking";
+        QTest::newRow("the other of two targets")
+            << QStringList{"checking.qif", "savings.qif"} << "savings";
+        // Checking's transfer would link into savings' rows.
+        QTest::newRow("an account only transfers point at")
+            << QStringList{"checking.qif"} << "savings";
+        QTest::newRow("an account that no longer exists")
+            << QStringList{"checking.qif", "savings.qif"} << "missing";
+    }
+
+    void writesNothingWhenAMappedAccountIsNotLive()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, deleted);
+        TwoAccounts t;
+        QHash<QString, QString> mapping = t.both;
+        if (deleted == QLatin1String("missing"))
+            mapping.insert(QStringLiteral("SAVINGS"), QStringLiteral("no-such-account"));
+        else
+            QVERIFY(t.f.accounts.softDelete(deleted == QLatin1String("checking") ? t.checking : t.savings));
+        const int categoriesBefore = t.f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt();
+        QSignalSpy changed(&t.f.transactions, &TransactionRepository::transactionsChanged);
+
+        const ImportResult result = t.import(files, mapping);
+        QVERIFY(result.aborted);
+        QVERIFY(result.accountNotLive);
+        QCOMPARE(t.f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+        QCOMPARE(t.f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), 0);
+        QCOMPARE(t.f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), categoriesBefore);
+        QCOMPARE(changed.size(), 0);
+        QVERIFY(!t.f.store.database->isBulkWriteInProgress());
     }
 
     void analysisListsSourceAccounts()
