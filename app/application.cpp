@@ -2,6 +2,7 @@
 
 #include "app/appconfig.h"
 #include "app/appstate.h"
+#include "app/datadirectorylock.h"
 #include "app/messagehandler.h"
 #include "data/database.h"
 #include "data/preferencesrepository.h"
@@ -40,10 +41,18 @@ bool &backgroundChecksEnabled()
     return enabled;
 }
 
-Application::DatabaseErrorPresenter &databaseErrorPresenter()
+Application::StartupFailurePresenter &startupFailurePresenter()
 {
-    static Application::DatabaseErrorPresenter presenter;
+    static Application::StartupFailurePresenter presenter;
     return presenter;
+}
+
+void reportStartupFailure(Application::StartupFailure failure, const QString &dataDirectory)
+{
+    if (startupFailurePresenter())
+        startupFailurePresenter()(failure, dataDirectory);
+    else
+        Application::showStartupFailure(failure, dataDirectory);
 }
 
 } // namespace
@@ -67,6 +76,8 @@ Application::Application(int &argc, char **argv)
 Application::~Application()
 {
     m_mainWindow.reset();
+    delete m_appState;
+    m_appState = nullptr;
 }
 
 void Application::installStyle()
@@ -99,6 +110,9 @@ void Application::installTranslations()
 
 int Application::run()
 {
+    m_dataDirectoryLock = lockDataDirectory();
+    if (!m_dataDirectoryLock)
+        return 1;
     m_appState = new AppState(this);
     if (!initializeAppState(m_appState))
         return 1;
@@ -167,30 +181,68 @@ QStringList Application::supportedLanguages()
             QStringLiteral("ja")};
 }
 
+std::unique_ptr<DataDirectoryLock> Application::lockDataDirectory()
+{
+    const QString directory = dataDirectory();
+    auto lock = std::make_unique<DataDirectoryLock>(directory);
+    switch (lock->acquire()) {
+    case DataDirectoryLock::Result::Acquired:
+        return lock;
+    case DataDirectoryLock::Result::HeldByAnotherCopy:
+        // Also on the terminal, for a start that nobody watches on screen.
+        qCritical().noquote() << "Another copy is already running with the data folder" << directory;
+        reportStartupFailure(StartupFailure::AlreadyRunning, directory);
+        return nullptr;
+    case DataDirectoryLock::Result::Unusable:
+        break;
+    }
+    // A directory that cannot hold the lock file cannot hold the database.
+    qCritical().noquote() << "Cannot create the lock file" << lock->fileName();
+    reportStartupFailure(StartupFailure::DatabaseError, directory);
+    return nullptr;
+}
+
 bool Application::initializeAppState(AppState *state)
 {
     if (state->initialize())
         return true;
-    const QString directory = dataDirectory();
-    if (databaseErrorPresenter())
-        databaseErrorPresenter()(directory);
-    else
-        showDatabaseError(directory);
+    const Database *database = state->database();
+    const bool busy = database && database->failedOnBusyDatabase();
+    reportStartupFailure(busy ? StartupFailure::DatabaseBusy : StartupFailure::DatabaseError, dataDirectory());
     return false;
 }
 
-void Application::setDatabaseErrorPresenter(DatabaseErrorPresenter presenter)
+void Application::setStartupFailurePresenter(StartupFailurePresenter presenter)
 {
-    databaseErrorPresenter() = std::move(presenter);
+    startupFailurePresenter() = std::move(presenter);
 }
 
-void Application::showDatabaseError(const QString &dataDirectory)
+void Application::showStartupFailure(StartupFailure failure, const QString &dataDirectory)
 {
-    QMessageBox::critical(nullptr, tr("Database Error"),
-                          tr("Failed to initialize the database.\n\nData directory: %1\n\n"
-                             "Please check file permissions and try again.")
-                              .arg(dataDirectory),
-                          QMessageBox::Ok);
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    switch (failure) {
+    case StartupFailure::DatabaseError:
+        title = tr("Database Error");
+        text = tr("Failed to initialize the database.\n\nData directory: %1\n\n"
+                  "Please check file permissions and try again.")
+                   .arg(dataDirectory);
+        break;
+    case StartupFailure::DatabaseBusy:
+        title = tr("Database Error");
+        text = tr("The database is in use by another program.\n\nData directory: %1\n\n"
+                  "Please close the other program and try again.")
+                   .arg(dataDirectory);
+        break;
+    case StartupFailure::AlreadyRunning:
+        title = tr("Already Running");
+        text = tr("Tallyra is already running with this data folder.");
+        icon = QMessageBox::Warning;
+        break;
+    }
+    QMessageBox box(icon, title, text, QMessageBox::Ok);
+    box.exec();
 }
 
 bool Application::takeWhatsNewTurn(PreferencesRepository *preferences)

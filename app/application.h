@@ -8,6 +8,7 @@
 #include <memory>
 
 class AppState;
+class DataDirectoryLock;
 class MainWindow;
 class PreferencesRepository;
 class QTranslator;
@@ -26,7 +27,9 @@ public:
     Application(int &argc, char **argv);
     ~Application() override;
 
-    // Initialises the state, opens the main window and runs the event loop.
+    // Takes the data directory's lock, initialises the state, opens the main
+    // window and runs the event loop. Exits with 1 when another copy runs on
+    // the same data directory or the database cannot be used.
     int run();
     MainWindow *mainWindow() const { return m_mainWindow.get(); }
 
@@ -42,13 +45,27 @@ public:
     static void setLanguage(const QString &code);
     static QStringList supportedLanguages();
 
+    // Why the program cannot start; each is told to the user in a message box.
+    enum class StartupFailure {
+        // The database cannot be opened, created or migrated.
+        DatabaseError,
+        // Another program kept the database locked.
+        DatabaseBusy,
+        // Another copy of the program holds the data directory.
+        AlreadyRunning,
+    };
+    Q_ENUM(StartupFailure)
+
+    // Takes the lock on the data directory, held until the lock is destroyed;
+    // null when the user was told that it cannot be taken.
+    static std::unique_ptr<DataDirectoryLock> lockDataDirectory();
     // Initialises the state; on failure the user is told which data
     // directory could not be used.
     static bool initializeAppState(AppState *state);
-    using DatabaseErrorPresenter = std::function<void(const QString &dataDirectory)>;
-    // Replaces the blocking "Database Error" box; an empty presenter puts it back.
-    static void setDatabaseErrorPresenter(DatabaseErrorPresenter presenter);
-    static void showDatabaseError(const QString &dataDirectory);
+    using StartupFailurePresenter = std::function<void(StartupFailure failure, const QString &dataDirectory)>;
+    // Replaces the blocking message boxes; an empty presenter puts them back.
+    static void setStartupFailurePresenter(StartupFailurePresenter presenter);
+    static void showStartupFailure(StartupFailure failure, const QString &dataDirectory);
 
     // Once per version: true when the running version's release notes are
     // due, in which case the running version is already recorded as shown.
@@ -67,6 +84,9 @@ private:
     void installTranslations();
     void launchMainWindow();
 
+    // Released after the destructor has deleted the application state, so
+    // the database closes while the lock is still held.
+    std::unique_ptr<DataDirectoryLock> m_dataDirectoryLock;
     AppState *m_appState = nullptr;
     // No Qt parent: it goes before the application state it works on.
     std::unique_ptr<MainWindow> m_mainWindow;

@@ -33,6 +33,18 @@ const char kSchemaVersionSql[] =
 
 int s_connectionCounter = 0;
 
+// Another connection holding the database (a second copy of the program
+// starting on the same file, a backup tool) is waited for this long before a
+// statement gives up.
+constexpr int kDefaultBusyTimeoutMs = 10000;
+
+bool isBusyError(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    return ok && (code == SQLITE_BUSY || code == SQLITE_LOCKED);
+}
+
 } // namespace
 
 // The scripts live in a static library; its resources need an explicit init,
@@ -64,6 +76,7 @@ QString databasePath()
 
 Database::Database(QObject *parent)
     : QObject(parent)
+    , m_busyTimeoutMs(kDefaultBusyTimeoutMs)
 {
     initResources();
 }
@@ -81,10 +94,16 @@ Database::~Database()
     }
 }
 
+void Database::setBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+}
+
 bool Database::open(const QString &path)
 {
     if (m_open)
         return true;
+    m_failedOnBusy = false;
 
     // The first database of the process is Qt's default connection; a second
     // one (two devices in one test process) gets a name of its own.
@@ -94,13 +113,25 @@ bool Database::open(const QString &path)
     m_connectionName = name;
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     m_db.setDatabaseName(path);
+    // The driver sets the timeout right after opening the file, so even the
+    // switch to WAL below waits for a connection that holds the file.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
     if (!m_db.open()) {
+        m_failedOnBusy = isBusyError(m_db.lastError());
         qCritical() << "Failed to open database:" << m_db.lastError().text();
         return false;
     }
 
     QSqlQuery pragma(m_db);
-    pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    if (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && isBusyError(pragma.lastError())) {
+        // Still held by another connection after the timeout: nothing more
+        // would succeed either.
+        m_failedOnBusy = true;
+        qCritical() << "Failed to open database:" << pragma.lastError().text();
+        pragma.finish();
+        m_db.close();
+        return false;
+    }
     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
     // WAL makes NORMAL safe against corruption; only the last commit before a
     // power loss can be lost, never a half-written one.
@@ -149,15 +180,22 @@ void Database::finalizeStatements()
 
 bool Database::migrate()
 {
+    m_failedOnBusy = false;
     QSqlQuery query(m_db);
     if (!query.exec(QString::fromLatin1(kSchemaVersionSql))) {
+        m_failedOnBusy = isBusyError(query.lastError());
         qCritical() << "Failed to create schema_version table:" << query.lastError().text();
         return false;
     }
 
+    // Only a first guess: applyMigration looks again once it holds the write
+    // lock, in case another connection migrated the file meanwhile.
     int currentVersion = 0;
     if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && query.next())
         currentVersion = query.value(0).toInt();
+    // A statement left open keeps its read snapshot, and a snapshot older
+    // than another connection's commit cannot become a write transaction.
+    query.finish();
 
     for (const Migration &migration : kMigrations) {
         if (migration.version <= currentVersion)
@@ -179,23 +217,51 @@ bool Database::migrate()
 
 bool Database::applyMigration(int version, const QString &name, const QString &sql)
 {
-    if (!m_db.transaction()) {
-        const QString error = m_db.lastError().text();
-        qCritical() << "Migration" << version << "failed:" << error;
-        Q_EMIT migrationError(version, error);
+    m_failedOnBusy = false;
+    const auto fail = [this, version](const QSqlError &error, const QString &statement) {
+        m_failedOnBusy = isBusyError(error);
+        if (statement.isEmpty())
+            qCritical() << "Migration" << version << "failed:" << error.text();
+        else
+            qCritical().noquote() << "Migration" << version << "failed:" << error.text()
+                                  << "\nStatement:" << statement.left(200);
+        Q_EMIT migrationError(version, error.text());
         return false;
+    };
+    const auto rollback = [this] { QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK")); };
+
+    // IMMEDIATE takes the write lock up front, where the busy timeout applies;
+    // a deferred transaction that has read first gets "database is locked" at
+    // its first write, without waiting.
+    QSqlQuery begin(m_db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(begin.lastError(), QString());
+
+    QSqlQuery applied(m_db);
+    applied.prepare(QStringLiteral("SELECT 1 FROM schema_version WHERE version = ?"));
+    applied.addBindValue(version);
+    if (!applied.exec()) {
+        const QSqlError error = applied.lastError();
+        rollback();
+        return fail(error, QString());
     }
+    if (applied.next()) {
+        // Another connection applied it while this one waited for the lock.
+        applied.finish();
+        rollback();
+        qInfo() << "Migration" << version << name << "was already applied";
+        return true;
+    }
+    applied.finish();
 
     const QStringList statements = splitStatements(sql);
     for (const QString &statement : statements) {
         QSqlQuery query(m_db);
         if (!query.exec(statement)) {
-            const QString error = query.lastError().text();
-            qCritical().noquote() << "Migration" << version << "failed:" << error
-                                  << "\nStatement:" << statement.left(200);
-            m_db.rollback();
-            Q_EMIT migrationError(version, error);
-            return false;
+            const QSqlError error = query.lastError();
+            query.finish();
+            rollback();
+            return fail(error, statement);
         }
     }
 
@@ -204,20 +270,20 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
     record.addBindValue(version);
     record.addBindValue(name);
     if (!record.exec()) {
-        const QString error = record.lastError().text();
-        m_db.rollback();
-        Q_EMIT migrationError(version, error);
+        const QSqlError error = record.lastError();
+        rollback();
+        m_failedOnBusy = isBusyError(error);
+        Q_EMIT migrationError(version, error.text());
         return false;
     }
 
     // A commit that fails leaves the script unapplied: report it like a
     // failing statement instead of pretending the schema moved on.
-    if (!m_db.commit()) {
-        const QString error = m_db.lastError().text();
-        qCritical() << "Migration" << version << "failed:" << error;
-        m_db.rollback();
-        Q_EMIT migrationError(version, error);
-        return false;
+    QSqlQuery commit(m_db);
+    if (!commit.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = commit.lastError();
+        rollback();
+        return fail(error, QString());
     }
 
     qInfo() << "Applied migration" << version << name;

@@ -27,9 +27,19 @@ public:
     explicit Database(QObject *parent = nullptr);
     ~Database() override;
 
+    // How long a statement waits for another connection's lock before it
+    // fails; takes effect at open().
+    void setBusyTimeout(int milliseconds);
     bool open(const QString &path);
+    // Brings the schema up to date. Safe against another connection migrating
+    // the same file at the same time: each migration runs under the write
+    // lock and is skipped when it has been recorded meanwhile.
     bool migrate();
     bool applyMigration(int version, const QString &name, const QString &sql);
+    // True when the last open(), migrate() or applyMigration() failed because
+    // another connection kept the database locked past the busy timeout, not
+    // because the file could not be read or written.
+    bool failedOnBusyDatabase() const { return m_failedOnBusy; }
     static QStringList splitStatements(const QString &sql);
 
     QSqlDatabase *db();
@@ -88,6 +98,8 @@ private:
     QHash<const char *, sqlite3_stmt *> m_statements;
     QString m_connectionName;
     bool m_open = false;
+    bool m_failedOnBusy = false;
+    int m_busyTimeoutMs;
     int m_bulkDepth = 0;
     int m_bulkHold = -1;
     int m_savepointCounter = 0;

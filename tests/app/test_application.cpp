@@ -37,6 +37,30 @@ QString quietOutput(QtMsgType type, const QString &message)
     return QString::fromLocal8Bit(text);
 }
 
+struct ShownBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Shows the box of a start-up failure, answers it, and tells what it showed.
+ShownBox showStartupFailure(Application::StartupFailure failure, const QString &dataDirectory)
+{
+    ShownBox shown;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = {box->windowTitle(), box->text(), box->icon()};
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    closer.start();
+    Application::showStartupFailure(failure, dataDirectory);
+    return shown;
+}
+
 } // namespace
 
 class ApplicationTest : public QObject
@@ -240,33 +264,53 @@ private Q_SLOTS:
         EnvironmentOverride dataDirectory("TALLYRA_DATA_DIR", QFile::encodeName(dataDir));
 
         QStringList reported;
-        Application::setDatabaseErrorPresenter([&](const QString &directory) { reported << directory; });
+        Application::setStartupFailurePresenter([&](Application::StartupFailure failure, const QString &directory) {
+            QCOMPARE(failure, Application::StartupFailure::DatabaseError);
+            reported << directory;
+        });
         AppState state;
         const bool initialized = Application::initializeAppState(&state);
-        Application::setDatabaseErrorPresenter({});
+        Application::setStartupFailurePresenter({});
         QVERIFY(!initialized);
         QCOMPARE(reported, QStringList{dataDir});
     }
 
     void databaseErrorBoxNamesTheDirectory()
     {
-        QString title;
-        QString text;
-        QTimer closer;
-        closer.setInterval(10);
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                title = box->windowTitle();
-                text = box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        closer.start();
-        Application::showDatabaseError(QStringLiteral("/srv/locked/Tallyra"));
-        closer.stop();
-        QCOMPARE(title, QStringLiteral("Database Error"));
-        QCOMPARE(text, QStringLiteral("Failed to initialize the database.\n\nData directory: /srv/locked/Tallyra\n\n"
-                                      "Please check file permissions and try again."));
+        const ShownBox box = showStartupFailure(Application::StartupFailure::DatabaseError,
+                                                QStringLiteral("/srv/locked/Tallyra"));
+        QCOMPARE(box.title, QStringLiteral("Database Error"));
+        QCOMPARE(box.text, QStringLiteral("Failed to initialize the database.\n\n"
+                                          "Data directory: /srv/locked/Tallyra\n\n"
+                                          "Please check file permissions and try again."));
+    }
+
+    void startupFailureBoxes_data()
+    {
+        QTest::addColumn<Application::StartupFailure>("failure");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QMessageBox::Icon>("icon");
+        QTest::newRow("database locked by another program")
+            << Application::StartupFailure::DatabaseBusy << "Database Error"
+            << "The database is in use by another program.\n\nData directory: /srv/locked/Tallyra\n\n"
+               "Please close the other program and try again."
+            << QMessageBox::Critical;
+        QTest::newRow("another copy holds the folder")
+            << Application::StartupFailure::AlreadyRunning << "Already Running"
+            << "Tallyra is already running with this data folder." << QMessageBox::Warning;
+    }
+
+    void startupFailureBoxes()
+    {
+        QFETCH(Application::StartupFailure, failure);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(QMessageBox::Icon, icon);
+        const ShownBox box = showStartupFailure(failure, QStringLiteral("/srv/locked/Tallyra"));
+        QCOMPARE(box.title, title);
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.icon, icon);
     }
 
     void configurationRecords()
