@@ -22,11 +22,20 @@ QString jsonTextArray(const QStringList &texts)
 
 } // namespace
 
-std::optional<int> TransactionRepository::renamePayees(const QStringList &oldPayees, const QString &newPayee)
+TransactionRepository::PayeeRename TransactionRepository::renamePayees(const QStringList &oldPayees,
+                                                                       const QString &newPayee)
 {
+    PayeeRename result;
     if (newPayee.isEmpty()) {
         qWarning().noquote() << "TransactionRepository::renamePayees failed: the new payee is empty";
-        return std::nullopt;
+        result.outcome = PayeeRename::Failed;
+        return result;
+    }
+    // Only the opening balance carries those words: another row given them
+    // would read as a second opening balance wherever words are compared.
+    if (isOpeningBalancePayee(newPayee)) {
+        result.outcome = PayeeRename::OpeningBalanceName;
+        return result;
     }
     QStringList renamed;
     for (const QString &payee : oldPayees) {
@@ -34,50 +43,75 @@ std::optional<int> TransactionRepository::renamePayees(const QStringList &oldPay
             renamed.append(payee);
     }
     if (renamed.isEmpty())
-        return 0;
+        return result;
 
+    const auto failed = [&result](const QString &reason) {
+        qWarning().noquote() << "TransactionRepository::renamePayees failed:" << reason;
+        result = PayeeRename();
+        result.outcome = PayeeRename::Failed;
+        return result;
+    };
     SqlTransaction sql(m_database);
-    if (!sql.isActive()) {
-        qWarning().noquote() << "TransactionRepository::renamePayees failed:" << m_database->lastNativeError();
-        return std::nullopt;
-    }
-    // An opening balance is recognised by its derived id and keeps its text.
+    if (!sql.isActive())
+        return failed(m_database->lastNativeError());
+    // Opening balances keep their payee whatever it reads.
     QStringList openingIds;
     {
-        SqlStatement accounts(m_database, "SELECT id FROM accounts");
+        QStringList accountIds;
+        SqlStatement accounts(m_database, "SELECT id FROM accounts WHERE deleted_at IS NULL");
         while (accounts.next())
-            openingIds.append(openingBalanceId(accounts.text(0)));
-        if (!accounts.ok()) {
-            qWarning().noquote() << "TransactionRepository::renamePayees failed:" << accounts.errorText();
-            return std::nullopt;
+            accountIds.append(accounts.text(0));
+        if (!accounts.ok())
+            return failed(accounts.errorText());
+        for (const QString &accountId : std::as_const(accountIds)) {
+            const QString id = openingBalanceRowId(accountId);
+            if (!id.isEmpty())
+                openingIds.append(id);
         }
     }
+    const QString renamedJson = jsonTextArray(renamed);
+    const QString openingJson = jsonTextArray(openingIds);
+
+    // The rows of the chosen payees that keep their text: opening balances,
+    // and transfer legs, whose payee names the account at the other end.
+    {
+        SqlStatement kept(m_database,
+            "SELECT COALESCE(SUM(id IN (SELECT value FROM json_each(?2))), 0), "
+            "COALESCE(SUM(id NOT IN (SELECT value FROM json_each(?2)) AND COALESCE(transfer_link_id, '') <> ''), 0) "
+            "FROM transactions WHERE deleted_at IS NULL AND payee IN (SELECT value FROM json_each(?1)) "
+            "AND account_id IN (SELECT id FROM accounts WHERE deleted_at IS NULL) "
+            "AND (id IN (SELECT value FROM json_each(?2)) OR COALESCE(transfer_link_id, '') <> '')");
+        kept.bindText(1, renamedJson);
+        kept.bindText(2, openingJson);
+        if (!kept.next())
+            return failed(kept.errorText());
+        result.keptOpeningBalances = int(kept.int64(0));
+        result.keptTransfers = int(kept.int64(1));
+    }
+
     // One statement for the whole set, whatever its size: the texts travel
     // as one JSON array instead of one bound value each.
     SqlStatement update(m_database,
-        "UPDATE transactions SET payee = ?, updated_at = ?, version = version + 1, sync_status = 'pending' "
-        "WHERE deleted_at IS NULL AND payee IN (SELECT value FROM json_each(?)) "
-        "AND id NOT IN (SELECT value FROM json_each(?)) RETURNING account_id");
+        "UPDATE transactions SET payee = ?1, updated_at = ?2, version = version + 1, sync_status = 'pending' "
+        "WHERE deleted_at IS NULL AND payee IN (SELECT value FROM json_each(?3)) "
+        "AND account_id IN (SELECT id FROM accounts WHERE deleted_at IS NULL) "
+        "AND id NOT IN (SELECT value FROM json_each(?4)) AND COALESCE(transfer_link_id, '') = '' "
+        "RETURNING account_id");
     update.bindText(1, newPayee);
     update.bindText(2, nowUtcIso());
-    update.bindText(3, jsonTextArray(renamed));
-    update.bindText(4, jsonTextArray(openingIds));
-    int changed = 0;
+    update.bindText(3, renamedJson);
+    update.bindText(4, openingJson);
     QSet<QString> touchedAccounts;
     while (update.next()) {
-        ++changed;
+        ++result.renamed;
         touchedAccounts.insert(update.text(0));
     }
-    if (!update.ok()) {
-        qWarning().noquote() << "TransactionRepository::renamePayees failed:" << update.errorText();
-        return std::nullopt;
-    }
+    if (!update.ok())
+        return failed(update.errorText());
     // Held back by the transaction: listeners hear of the rename once it is committed.
     for (const QString &accountId : std::as_const(touchedAccounts))
         notifyChanged(accountId);
-    if (!sql.commit()) {
-        qWarning().noquote() << "TransactionRepository::renamePayees failed:" << m_database->lastNativeError();
-        return std::nullopt;
-    }
-    return changed;
+    if (!sql.commit())
+        return failed(m_database->lastNativeError());
+    return result;
 }

@@ -240,35 +240,46 @@ bool TransactionRepository::isOpeningBalancePayee(const QString &payee)
     return words.contains(payee.trimmed().toLower());
 }
 
-bool TransactionRepository::isOpeningBalance(const Transaction &transaction) const
+QString TransactionRepository::openingBalanceRowId(const QString &accountId) const
 {
-    if (!isOpeningBalancePayee(transaction.payee))
-        return false;
-    // Ties on the date go to the row created last, as in findOpeningBalance,
-    // so both agree on which row is the account's opening balance.
-    QVariantList values{transaction.accountId};
+    // The derived id decides as soon as a row carries it, live or deleted:
+    // payee words never make an ordinary row the opening balance.
+    const QString derived = openingBalanceId(accountId);
+    QSqlQuery byId = prepare(m_database->db(), QStringLiteral("SELECT 1 FROM transactions WHERE id = ?"), {derived});
+    if (!exec(byId))
+        return QString();
+    if (byId.next())
+        return derived;
+    // Accounts whose opening balance was never written under the derived id
+    // (older versions, sample data) still have theirs: the earliest row with
+    // the words, the one created last on a tie.
+    QVariantList values{accountId};
     for (const QString &word : openingBalanceWords())
         values.append(word);
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
-                                             "  AND LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) ORDER BY date ASC, "
-                                             "created_at DESC LIMIT 1"),
-                              values);
-    if (!exec(query) || !query.next())
-        return false;
-    return query.value(0).toString() == transaction.id;
+    QSqlQuery legacy = prepare(m_database->db(),
+                               QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                                              "  AND LOWER(TRIM(payee)) IN (?, ?, ?, ?, ?) ORDER BY date ASC, "
+                                              "created_at DESC LIMIT 1"),
+                               values);
+    if (!exec(legacy) || !legacy.next())
+        return QString();
+    return legacy.value(0).toString();
+}
+
+bool TransactionRepository::isOpeningBalance(const Transaction &transaction) const
+{
+    return !transaction.id.isEmpty() && transaction.id == openingBalanceRowId(transaction.accountId);
 }
 
 std::optional<Transaction> TransactionRepository::findOpeningBalance(const QString &accountId) const
 {
-    std::optional<Transaction> found;
-    const QList<Transaction> transactions = listByAccount(accountId);
-    for (const Transaction &t : transactions) {
-        if (!isOpeningBalancePayee(t.payee))
-            continue;
-        if (!found || t.date < found->date)
-            found = t;
-    }
+    const QString id = openingBalanceRowId(accountId);
+    if (id.isEmpty())
+        return std::nullopt;
+    // A deleted derived-id row means no opening balance until it is set again.
+    std::optional<Transaction> found = findById(id);
+    if (!found || found->deletedAt)
+        return std::nullopt;
     return found;
 }
 

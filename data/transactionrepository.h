@@ -46,10 +46,19 @@ public:
     QStringList distinctPayees() const;
     QStringList payees(const QString &accountId) const;
     std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
-    // Gives every live transaction that carries one of the old payee texts
-    // the new one, as one local change; opening balances keep theirs. The
-    // number of rows changed, or nullopt when nothing could be written.
-    std::optional<int> renamePayees(const QStringList &oldPayees, const QString &newPayee);
+    // Gives every live transaction of a live account that carries one of the
+    // old payee texts the new one, as one local change. Opening balances and
+    // transfer legs keep theirs and are counted; a new text that names the
+    // opening balance is refused. Nothing is written unless all of it is.
+    struct PayeeRename
+    {
+        enum Outcome { Renamed, OpeningBalanceName, Failed };
+        Outcome outcome = Renamed;
+        int renamed = 0;
+        int keptOpeningBalances = 0;
+        int keptTransfers = 0;
+    };
+    PayeeRename renamePayees(const QStringList &oldPayees, const QString &newPayee);
 
     // Opening balances.
     static bool isOpeningBalancePayee(const QString &payee);
@@ -82,6 +91,8 @@ Q_SIGNALS:
 private:
     QList<Transaction> list(const QString &sql, const QVariantList &values) const;
     qint64 startingBalance(const QString &accountId) const;
+    // The id of the account's opening-balance row, empty when it has none.
+    QString openingBalanceRowId(const QString &accountId) const;
     void notifyChanged(const QString &accountId);
 
     Database *m_database;

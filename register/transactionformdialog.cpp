@@ -49,7 +49,7 @@ TransactionFormDialog::TransactionFormDialog(AppState *app, const Transaction &t
     setupUi();
     loadCategories();
     loadTransaction();
-    if (TransactionRepository::isOpeningBalancePayee(transaction.payee))
+    if (m_app->transactionRepository()->isOpeningBalance(transaction))
         m_openingBalanceNote->show();
 }
 

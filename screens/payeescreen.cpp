@@ -66,15 +66,54 @@ QStringList PayeeScreen::selectedPayees() const
     return payees;
 }
 
-int PayeeScreen::rename(const QStringList &payees, const QString &newName, const QString &failureTitle)
+bool PayeeScreen::refuseOpeningBalanceName(const QString &newName, Operation operation)
 {
-    const std::optional<int> changed = m_app->transactionRepository()->renamePayees(payees, newName);
-    if (!changed) {
-        UserPrompts::current()->warning(this, failureTitle,
-            tr("The payees could not be renamed, so no transaction was changed."));
-        return -1;
+    if (!TransactionRepository::isOpeningBalancePayee(newName))
+        return false;
+    UserPrompts::current()->warning(this, operation == Operation::Merge ? tr("Merge") : tr("Rename"),
+        plainTextMessage(tr("\"%1\" is the name of the opening balance, which each account has once. Choose "
+                            "another name: no transaction was changed.")
+                             .arg(newName)));
+    return true;
+}
+
+void PayeeScreen::rename(const QStringList &payees, const QString &newName, Operation operation)
+{
+    const bool merge = operation == Operation::Merge;
+    const TransactionRepository::PayeeRename result =
+        m_app->transactionRepository()->renamePayees(payees, newName);
+    if (result.outcome == TransactionRepository::PayeeRename::OpeningBalanceName) {
+        refuseOpeningBalanceName(newName, operation);
+        return;
     }
-    return *changed;
+    if (result.outcome == TransactionRepository::PayeeRename::Failed) {
+        UserPrompts::current()->warning(this, merge ? tr("Merge Failed") : tr("Rename Failed"),
+            tr("The payees could not be renamed, so no transaction was changed."));
+        return;
+    }
+
+    QStringList reasons;
+    if (result.keptOpeningBalances > 0) {
+        reasons.append(tr("%1 opening balance(s) kept their payee: an account's opening balance is not renamed.")
+                           .arg(result.keptOpeningBalances));
+    }
+    if (result.keptTransfers > 0) {
+        reasons.append(tr("%1 transfer(s) kept their payee: it names the account at the other end of the transfer.")
+                           .arg(result.keptTransfers));
+    }
+    if (result.renamed == 0 && !reasons.isEmpty()) {
+        reasons.prepend(tr("No transaction was changed."));
+        UserPrompts::current()->information(this, merge ? tr("Merge") : tr("Rename"),
+            reasons.join(QStringLiteral("\n\n")));
+        reloadPayees();
+        return;
+    }
+    reasons.prepend(merge ? tr("Merged %n transaction(s).", nullptr, result.renamed)
+                          : tr("Renamed %n transaction(s).", nullptr, result.renamed));
+    UserPrompts::current()->information(this, merge ? tr("Merge Complete") : tr("Rename Complete"),
+        reasons.join(QStringLiteral("\n\n")));
+    reloadPayees();
+    Q_EMIT payeesChanged();
 }
 
 void PayeeScreen::onRename()
@@ -85,12 +124,9 @@ void PayeeScreen::onRename()
     const QStringList payees = selectedPayees();
     if (payees.isEmpty())
         return;
-    const int changed = rename(payees, newName, tr("Rename Failed"));
-    if (changed < 0)
+    if (refuseOpeningBalanceName(newName, Operation::Rename))
         return;
-    UserPrompts::current()->information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, changed));
-    reloadPayees();
-    Q_EMIT payeesChanged();
+    rename(payees, newName, Operation::Rename);
 }
 
 void PayeeScreen::onMerge()
@@ -103,13 +139,10 @@ void PayeeScreen::onMerge()
     QString target = m_nameEdit->text().trimmed();
     if (target.isEmpty())
         target = payees.first();
+    if (refuseOpeningBalanceName(target, Operation::Merge))
+        return;
     const QString question = tr("Merge %1 payees into \"%2\"?").arg(QString::number(payees.size()), target);
     if (!UserPrompts::current()->askYesNo(this, tr("Merge Payees"), plainTextMessage(question)))
         return;
-    const int changed = rename(payees, target, tr("Merge Failed"));
-    if (changed < 0)
-        return;
-    UserPrompts::current()->information(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, changed));
-    reloadPayees();
-    Q_EMIT payeesChanged();
+    rename(payees, target, Operation::Merge);
 }

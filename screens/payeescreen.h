@@ -29,9 +29,13 @@ public Q_SLOTS:
     void onMerge();
 
 private:
+    enum class Operation { Rename, Merge };
+
     QStringList selectedPayees() const;
-    // The number of transactions renamed, or -1 after telling the user it failed.
-    int rename(const QStringList &payees, const QString &newName, const QString &failureTitle);
+    // Refuses, with a message, a name that only an opening balance may carry.
+    bool refuseOpeningBalanceName(const QString &newName, Operation operation);
+    // Renames and tells the user what was done and what was left and why.
+    void rename(const QStringList &payees, const QString &newName, Operation operation);
 
     AppState *m_app;
     QListWidget *m_list = nullptr;

@@ -99,9 +99,14 @@ bool AccountOperations::restoreAccount(const QString &accountId)
     if (!account->deletedAt)
         return true;
 
-    const QString since = isoDateTime(account->deletedAt->toUTC().addSecs(-kRestoreWindowSeconds));
+    const QString since = isoDateTime(restoreWindowStart(*account));
     SqlTransaction sql(m_database);
     if (!sql.isActive())
+        return false;
+    // Read before the restore writes them: a leg that stays deleted is put
+    // back exactly as it was.
+    std::optional<QList<Transaction>> legs = transferLegsDeletedSince(accountId, since);
+    if (!legs)
         return false;
     m_transactions->restoreByAccount(accountId, since);
     m_recurring->restoreByAccount(accountId, since);
@@ -110,7 +115,73 @@ bool AccountOperations::restoreAccount(const QString &accountId)
         if (rowsDeletedSince(table, accountId, since) != 0)
             return false;
     }
+    for (const Transaction &leg : std::as_const(*legs)) {
+        if (!keepTransferWhole(leg))
+            return false;
+    }
     return m_accounts->restore(accountId) && sql.commit();
+}
+
+QDateTime AccountOperations::restoreWindowStart(const Account &account)
+{
+    return account.deletedAt->toUTC().addSecs(-kRestoreWindowSeconds);
+}
+
+std::optional<QList<Transaction>> AccountOperations::transferLegsDeletedSince(const QString &accountId,
+                                                                              const QString &since) const
+{
+    QSqlQuery query = prepare(m_database->db(),
+                              QStringLiteral("SELECT id FROM transactions WHERE account_id = ? AND deleted_at >= ? "
+                                             "AND COALESCE(transfer_link_id, '') <> ''"),
+                              {accountId, since});
+    if (!exec(query, "AccountOperations::transferLegsDeletedSince"))
+        return std::nullopt;
+    QStringList ids;
+    while (query.next())
+        ids.append(query.value(0).toString());
+    QList<Transaction> legs;
+    for (const QString &id : std::as_const(ids)) {
+        std::optional<Transaction> leg = m_transactions->findById(id);
+        if (!leg)
+            return std::nullopt;
+        legs.append(*leg);
+    }
+    return legs;
+}
+
+bool AccountOperations::partnerReturnsWithItsAccount(const Transaction &partner) const
+{
+    const std::optional<Account> account = m_accounts->findById(partner.accountId);
+    return account && account->deletedAt && partner.deletedAt
+        && *partner.deletedAt >= restoreWindowStart(*account);
+}
+
+bool AccountOperations::keepTransferWhole(const Transaction &deletedLeg)
+{
+    const std::optional<Transaction> partner = m_transactions->findById(deletedLeg.transferLinkId);
+    // Nothing to match: the leg comes back as it was deleted.
+    if (!partner)
+        return true;
+    if (!partner->deletedAt) {
+        // The partner may have been edited while this account was deleted.
+        std::optional<Transaction> leg = m_transactions->findById(deletedLeg.id);
+        if (!leg)
+            return false;
+        if (leg->amount == -partner->amount && leg->date == partner->date)
+            return true;
+        leg->amount = -partner->amount;
+        leg->date = partner->date;
+        markEdited(*leg);
+        return m_transactions->update(*leg);
+    }
+    // A partner deleted with its own account comes back with it, and is
+    // matched to this leg then.
+    if (partnerReturnsWithItsAccount(*partner))
+        return true;
+    // The partner was deleted on its own: the transfer was deleted, and the
+    // leg stays as it was.
+    return m_transactions->update(deletedLeg)
+        && m_transactions->applyServerDeletion(deletedLeg.id, deletedLeg.deletedAt, deletedLeg.accountId);
 }
 
 int AccountOperations::liveRowCount(const char *table, const QString &accountId) const

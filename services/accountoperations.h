@@ -1,9 +1,13 @@
 #pragma once
 
 #include "data/account.h"
+#include "data/transaction.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
+
+#include <optional>
 
 class Database;
 class AccountRepository;
@@ -35,10 +39,18 @@ public:
     bool deleteAccount(const QString &accountId);
     // Brings back a deleted account with the rows deleted together with it
     // (from 10 seconds before its deletion on); rows deleted earlier stay
-    // deleted. A live account is left as it is.
+    // deleted. A live account is left as it is. Transfers stay whole: a
+    // restored leg takes the date and negated amount of its live partner; a
+    // leg whose partner was deleted on its own stays deleted; a leg whose
+    // partner went with its own deleted account comes back, and the partner
+    // is matched to it when that account is restored.
     bool restoreAccount(const QString &accountId);
 
 private:
+    static QDateTime restoreWindowStart(const Account &account);
+    std::optional<QList<Transaction>> transferLegsDeletedSince(const QString &accountId, const QString &since) const;
+    bool partnerReturnsWithItsAccount(const Transaction &partner) const;
+    bool keepTransferWhole(const Transaction &deletedLeg);
     int liveRowCount(const char *table, const QString &accountId) const;
     int rowsDeletedSince(const char *table, const QString &accountId, const QString &since) const;
 

@@ -294,6 +294,74 @@ private Q_SLOTS:
         QVERIFY(!empty.earliestDate.isValid());
     }
 
+    // Once a row carries the account's derived id, it alone is the opening
+    // balance: a row that merely reads "Opening Balance" (typed, imported,
+    // renamed) is an ordinary transaction, also when it is dated earlier.
+    void openingBalanceIsTheDerivedRow_data()
+    {
+        QTest::addColumn<QString>("derivedPayee");
+        QTest::addColumn<bool>("derivedDeleted");
+        QTest::addColumn<QString>("wordsPayee");
+        QTest::addColumn<QString>("expected"); // derived, words or none
+
+        QTest::newRow("derived row beats an earlier row with the words")
+            << QStringLiteral("Opening Balance") << false << QStringLiteral("Opening Balance")
+            << QStringLiteral("derived");
+        QTest::newRow("derived row under another payee")
+            << QStringLiteral("Initial deposit") << false << QStringLiteral(" anfangssaldo ")
+            << QStringLiteral("derived");
+        QTest::newRow("derived row in another language")
+            << QStringLiteral("\u671F\u9996\u6B8B\u9AD8") << false << QStringLiteral("Saldo inicial")
+            << QStringLiteral("derived");
+        QTest::newRow("deleted derived row leaves no opening balance")
+            << QStringLiteral("Opening Balance") << true << QStringLiteral("Solde d'ouverture")
+            << QStringLiteral("none");
+        QTest::newRow("no derived row: the earliest row with the words")
+            << QString() << false << QStringLiteral("Opening Balance") << QStringLiteral("words");
+    }
+
+    void openingBalanceIsTheDerivedRow()
+    {
+        QFETCH(QString, derivedPayee);
+        QFETCH(bool, derivedDeleted);
+        QFETCH(QString, wordsPayee);
+        QFETCH(QString, expected);
+
+        QueryFixture f;
+        const QString account = QStringLiteral("a");
+        f.addAccount(account);
+        Transaction derived;
+        if (!derivedPayee.isNull()) {
+            derived.id = TransactionRepository::openingBalanceId(account);
+            derived.accountId = account;
+            derived.date = QDate(2024, 1, 10);
+            derived.payee = derivedPayee;
+            derived.amount = 50000;
+            derived.createdAt = derived.updatedAt = QDateTime(QDate(2024, 1, 10), QTime(9, 0), Qt::UTC);
+            QVERIFY(f.transactions.insert(derived));
+            if (derivedDeleted)
+                QVERIFY(f.transactions.softDelete(derived.id));
+        }
+        const Transaction words = f.add(account, QDate(2024, 1, 2), -100, wordsPayee);
+        const Transaction ordinary = f.add(account, QDate(2024, 1, 1), -200, QStringLiteral("Groceries"));
+
+        const std::optional<Transaction> found = f.transactions.findOpeningBalance(account);
+        QCOMPARE(f.transactions.isOpeningBalance(ordinary), false);
+        if (expected == QLatin1String("derived")) {
+            QVERIFY(found);
+            QCOMPARE(found->id, derived.id);
+            QVERIFY(f.transactions.isOpeningBalance(derived));
+            QVERIFY(!f.transactions.isOpeningBalance(words));
+        } else if (expected == QLatin1String("words")) {
+            QVERIFY(found);
+            QCOMPARE(found->id, words.id);
+            QVERIFY(f.transactions.isOpeningBalance(words));
+        } else {
+            QVERIFY(!found);
+            QVERIFY(!f.transactions.isOpeningBalance(words));
+        }
+    }
+
     void openingBalanceIdIsDerived()
     {
         QCOMPARE(TransactionRepository::openingBalanceId(QStringLiteral("acc-1")),

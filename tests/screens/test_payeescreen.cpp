@@ -1,13 +1,17 @@
 #include "register/registerfixture.h"
 #include "support/testmain.h"
 
+#include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
+#include "register/transactionactions.h"
 #include "screens/payeescreen.h"
+#include "services/accountoperations.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -15,8 +19,8 @@ namespace {
 const QDate kDay(2024, 3, 4);
 
 // Three accounts: "Acme" in two of them (one of its rows deleted), a
-// differently cased "ACME", a few other payees, and an opening balance
-// whose payee text is also typed on an ordinary row.
+// differently cased "ACME", a few other payees, and opening balances whose
+// payee text is also typed on an ordinary row.
 struct PayeeFixture : AppFixture
 {
     FakePrompts prompts;
@@ -25,6 +29,7 @@ struct PayeeFixture : AppFixture
     Account cash = addAccount(QStringLiteral("Cash"), AccountType::Cash);
     Transaction deletedAcme;
     Transaction opening;
+    Transaction cashOpening;
     std::unique_ptr<PayeeScreen> screen;
     std::unique_ptr<QSignalSpy> accountSignals;
     std::unique_ptr<QSignalSpy> payeeSignals;
@@ -50,12 +55,97 @@ struct PayeeFixture : AppFixture
         opening.createdAt = QDateTime(kDay, QTime(7, 0), Qt::UTC);
         opening.updatedAt = opening.createdAt;
         app()->transactionRepository()->insert(opening);
+        cashOpening = addOpeningBalance(cash.id, QStringLiteral("Opening Balance"), 2000);
 
         screen = std::make_unique<PayeeScreen>(app());
         screen->reloadPayees();
         accountSignals =
             std::make_unique<QSignalSpy>(app()->transactionRepository(), &TransactionRepository::transactionsChanged);
         payeeSignals = std::make_unique<QSignalSpy>(screen.get(), &PayeeScreen::payeesChanged);
+    }
+
+    Transaction addOpeningBalance(const QString &accountId, const QString &payee, qint64 amount)
+    {
+        Transaction row;
+        row.id = TransactionRepository::openingBalanceId(accountId);
+        row.accountId = accountId;
+        row.date = kDay.addDays(-10);
+        row.payee = payee;
+        row.amount = amount;
+        row.cleared = row.reconciled = true;
+        row.createdAt = QDateTime(kDay, QTime(6, 0), Qt::UTC);
+        row.updatedAt = row.createdAt;
+        app()->transactionRepository()->insert(row);
+        return row;
+    }
+
+    // The rows a rename must never touch, beside the fixture's opening
+    // balances and deleted row: a transfer between checking and savings,
+    // a German opening balance, and a closed account whose row still reads
+    // "Acme" (left live there, as a pull can leave it). Cash also has a
+    // typed "Transfer to Savings" that is no transfer.
+    QStringList protectedIds;
+    void addProtectedRows()
+    {
+        Transaction toSavings = addTransaction(checking.id, kDay, QStringLiteral("Transfer to Savings"), -5000);
+        Transaction fromChecking = addTransaction(savings.id, kDay, QStringLiteral("Transfer from Checking"), 5000);
+        toSavings.transferLinkId = fromChecking.id;
+        toSavings.transferDestAccountId = savings.id;
+        fromChecking.transferLinkId = toSavings.id;
+        fromChecking.transferDestAccountId = checking.id;
+        app()->transactionRepository()->update(toSavings);
+        app()->transactionRepository()->update(fromChecking);
+        addTransaction(cash.id, kDay, QStringLiteral("Transfer to Savings"), -1);
+
+        const Account depot = addAccount(QStringLiteral("Depot"));
+        const Transaction german = addOpeningBalance(depot.id, QStringLiteral("Anfangssaldo"), 3000);
+
+        const Account closed = addAccount(QStringLiteral("Closed"));
+        const Transaction closedAcme = addTransaction(closed.id, kDay, QStringLiteral("Acme"), -900);
+        app()->accountRepository()->softDelete(closed.id);
+
+        protectedIds = {opening.id, cashOpening.id, german.id, toSavings.id, fromChecking.id, deletedAcme.id,
+            closedAcme.id};
+        screen->reloadPayees();
+        accountSignals->clear();
+    }
+
+    // Payee, version, time stamp and sync mark of the rows a rename must
+    // leave alone.
+    QStringList protectedRows() const
+    {
+        QStringList rows;
+        for (const QString &id : protectedIds) {
+            const Transaction t = *app()->transactionRepository()->findById(id);
+            rows.append(QStringLiteral("%1|%2|%3|%4|%5")
+                            .arg(t.payee, QString::number(t.version), t.updatedAt.toString(Qt::ISODate),
+                                syncStatusToString(t.syncStatus), t.deletedAt ? QStringLiteral("deleted") : QString()));
+        }
+        return rows;
+    }
+
+    QString everyRow()
+    {
+        QSqlQuery query(*app()->database()->db());
+        query.exec(QStringLiteral("SELECT id, payee, version, updated_at, sync_status FROM transactions ORDER BY id"));
+        QStringList rows;
+        while (query.next())
+            rows.append(QStringList{query.value(0).toString(), query.value(1).toString(), query.value(2).toString(),
+                query.value(3).toString(), query.value(4).toString()}.join(u'|'));
+        return rows.join(u'\n');
+    }
+
+    // Messages as the user reads them: questions and escaped texts as plain text.
+    QStringList shownMessages() const
+    {
+        QStringList shown;
+        for (const FakePrompts::Message &message : prompts.messages) {
+            const QString text = Qt::mightBeRichText(message.text)
+                ? QTextDocumentFragment::fromHtml(message.text).toPlainText()
+                : message.text;
+            shown.append(message.kind + u'|' + message.title + u'|' + text);
+        }
+        return shown;
     }
 
     QStringList listed() const
@@ -139,7 +229,9 @@ private Q_SLOTS:
         f.screen->nameEdit()->setText(QStringLiteral("  Acme Corp "));
         f.screen->onRename();
 
-        QCOMPARE(f.messageLines(), QStringList{QStringLiteral("information|Rename Complete|Renamed 4 transaction(s).")});
+        QCOMPARE(f.messageLines(),
+            QStringList{QStringLiteral("information|Rename Complete|Renamed 4 transaction(s).\n\n2 opening balance(s) "
+                                       "kept their payee: an account's opening balance is not renamed.")});
         QCOMPARE(f.rowsWith(QStringLiteral("Acme Corp"), f.checking.id), 2);
         QCOMPARE(f.rowsWith(QStringLiteral("Acme Corp"), f.savings.id), 1);
         QCOMPARE(f.rowsWith(QStringLiteral("Acme Corp"), f.cash.id), 1);
@@ -162,10 +254,12 @@ private Q_SLOTS:
                                             "updated_at NOT GLOB '[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]T*Z'")),
             0);
 
-        // The opening balance and the deleted row keep their text and version.
-        const Transaction opening = *f.app()->transactionRepository()->findById(f.opening.id);
-        QCOMPARE(opening.payee, QStringLiteral("Opening Balance"));
-        QCOMPARE(opening.version, f.opening.version);
+        // The opening balances and the deleted row keep their text and version.
+        for (const Transaction &before : {f.opening, f.cashOpening}) {
+            const Transaction opening = *f.app()->transactionRepository()->findById(before.id);
+            QCOMPARE(opening.payee, QStringLiteral("Opening Balance"));
+            QCOMPARE(opening.version, before.version);
+        }
         const Transaction deleted = *f.app()->transactionRepository()->findById(f.deletedAcme.id);
         QCOMPARE(deleted.payee, QStringLiteral("Acme"));
         QCOMPARE(deleted.version, f.deletedAcme.version);
@@ -295,6 +389,240 @@ private Q_SLOTS:
             versionsBefore);
         QCOMPARE(f.accountSignals->count(), 0);
         QCOMPARE(f.payeeSignals->count(), 0);
+    }
+
+    // No row but the opening balance may carry its words, in any interface
+    // language and however typed: the rename or merge is refused before
+    // anything is asked or written, and says why.
+    void openingBalanceWordsAreRefusedAsTheNewName_data()
+    {
+        QTest::addColumn<bool>("merge");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shownName");
+
+        const QStringList acme{QStringLiteral("Acme"), QStringLiteral("ACME")};
+        const struct
+        {
+            const char *tag;
+            QString name;
+            QString shown;
+        } words[] = {
+            {"English", QStringLiteral("Opening Balance"), QStringLiteral("Opening Balance")},
+            {"German, upper case", QStringLiteral("ANFANGSSALDO"), QStringLiteral("ANFANGSSALDO")},
+            {"Spanish, padded", QStringLiteral("  saldo inicial "), QStringLiteral("saldo inicial")},
+            {"French", QStringLiteral("Solde d'ouverture"), QStringLiteral("Solde d'ouverture")},
+            {"Japanese", QStringLiteral("\u671F\u9996\u6B8B\u9AD8"), QStringLiteral("\u671F\u9996\u6B8B\u9AD8")},
+        };
+        for (const auto &word : words) {
+            QTest::addRow("rename to %s", word.tag) << false << acme << word.name << word.shown;
+            QTest::addRow("merge into %s", word.tag) << true << acme << word.name << word.shown;
+        }
+        QTest::newRow("merge into the first selected, an opening balance")
+            << true << QStringList{QStringLiteral("Opening Balance"), QStringLiteral("Acme")} << QString()
+            << QStringLiteral("Opening Balance");
+    }
+
+    void openingBalanceWordsAreRefusedAsTheNewName()
+    {
+        QFETCH(bool, merge);
+        QFETCH(QStringList, selected);
+        QFETCH(QString, name);
+        QFETCH(QString, shownName);
+
+        PayeeFixture f;
+        const QString before = f.everyRow();
+        const QStringList listBefore = f.listed();
+        f.select(selected);
+        f.screen->nameEdit()->setText(name);
+        if (merge)
+            f.screen->onMerge();
+        else
+            f.screen->onRename();
+
+        QCOMPARE(f.shownMessages(),
+            QStringList{QStringLiteral("warning|%1|\"%2\" is the name of the opening balance, which each account has "
+                                       "once. Choose another name: no transaction was changed.")
+                            .arg(merge ? QStringLiteral("Merge") : QStringLiteral("Rename"), shownName)});
+        QCOMPARE(f.everyRow(), before);
+        QCOMPARE(f.listed(), listBefore);
+        QCOMPARE(f.accountSignals->count(), 0);
+        QCOMPARE(f.payeeSignals->count(), 0);
+
+        // The rule is the repository's, whoever asks for the rename.
+        const TransactionRepository::PayeeRename direct =
+            f.app()->transactionRepository()->renamePayees(selected, name.isEmpty() ? selected.first() : name);
+        QCOMPARE(direct.outcome, TransactionRepository::PayeeRename::OpeningBalanceName);
+        QCOMPARE(f.everyRow(), before);
+    }
+
+    // Opening balances and transfer legs keep their payee while the other
+    // rows of the chosen payees are renamed; deleted rows and rows of a
+    // deleted account are never touched. The message says what was kept
+    // and why, also when nothing at all could be renamed.
+    void protectedRowsKeepTheirPayee_data()
+    {
+        QTest::addColumn<bool>("merge");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("rowsNamedAfter");
+
+        const QString keptOpening = QStringLiteral(" opening balance(s) kept their payee: an account's opening "
+                                                   "balance is not renamed.");
+        const QString keptTransfer = QStringLiteral(" transfer(s) kept their payee: it names the account at the "
+                                                    "other end of the transfer.");
+        QTest::newRow("rename a payee only transfers carry")
+            << false << QStringList{QStringLiteral("Transfer from Checking")} << QStringLiteral("Savings in")
+            << QStringList{QStringLiteral("information|Rename|No transaction was changed.\n\n1") + keptTransfer} << 0;
+        QTest::newRow("rename a transfer payee also typed on an ordinary row")
+            << false << QStringList{QStringLiteral("Transfer to Savings")} << QStringLiteral("Savings")
+            << QStringList{QStringLiteral("information|Rename Complete|Renamed 1 transaction(s).\n\n1") + keptTransfer}
+            << 1;
+        QTest::newRow("rename a payee only an opening balance carries")
+            << false << QStringList{QStringLiteral("Anfangssaldo")} << QStringLiteral("Start")
+            << QStringList{QStringLiteral("information|Rename|No transaction was changed.\n\n1") + keptOpening} << 0;
+        QTest::newRow("rename the opening-balance words off an ordinary row")
+            << false << QStringList{QStringLiteral("Opening Balance")} << QStringLiteral("Initial deposit")
+            << QStringList{QStringLiteral("information|Rename Complete|Renamed 1 transaction(s).\n\n2") + keptOpening}
+            << 1;
+        QTest::newRow("rename skips deleted rows and deleted accounts")
+            << false << QStringList{QStringLiteral("Acme")} << QStringLiteral("Acme Corp")
+            << QStringList{QStringLiteral("information|Rename Complete|Renamed 3 transaction(s).")} << 3;
+        QTest::newRow("merge payees only protected rows carry")
+            << true << QStringList{QStringLiteral("Anfangssaldo"), QStringLiteral("Transfer from Checking")}
+            << QStringLiteral("Start")
+            << QStringList{QStringLiteral("question|Merge Payees|Merge 2 payees into \"Start\"?"),
+                   QStringLiteral("information|Merge|No transaction was changed.\n\n1") + keptOpening
+                       + QStringLiteral("\n\n1") + keptTransfer}
+            << 0;
+        QTest::newRow("merge ordinary and protected rows")
+            << true
+            << QStringList{QStringLiteral("Acme"), QStringLiteral("Transfer to Savings"),
+                   QStringLiteral("Opening Balance")}
+            << QStringLiteral("Misc")
+            << QStringList{QStringLiteral("question|Merge Payees|Merge 3 payees into \"Misc\"?"),
+                   QStringLiteral("information|Merge Complete|Merged 5 transaction(s).\n\n2") + keptOpening
+                       + QStringLiteral("\n\n1") + keptTransfer}
+            << 5;
+        QTest::newRow("merge skips deleted rows and deleted accounts")
+            << true << QStringList{QStringLiteral("ACME"), QStringLiteral("Acme")} << QStringLiteral("ACME")
+            << QStringList{QStringLiteral("question|Merge Payees|Merge 2 payees into \"ACME\"?"),
+                   QStringLiteral("information|Merge Complete|Merged 3 transaction(s).")}
+            << 4;
+    }
+
+    void protectedRowsKeepTheirPayee()
+    {
+        QFETCH(bool, merge);
+        QFETCH(QStringList, selected);
+        QFETCH(QString, name);
+        QFETCH(QStringList, messages);
+        QFETCH(int, rowsNamedAfter);
+
+        PayeeFixture f;
+        f.addProtectedRows();
+        const QStringList protectedBefore = f.protectedRows();
+        f.select(selected);
+        f.screen->nameEdit()->setText(name);
+        if (merge)
+            f.screen->onMerge();
+        else
+            f.screen->onRename();
+
+        QCOMPARE(f.shownMessages(), messages);
+        QCOMPARE(f.protectedRows(), protectedBefore);
+        QCOMPARE(f.rowsWith(name), rowsNamedAfter);
+        const bool changed = messages.constLast().contains(QLatin1String("Complete"));
+        QCOMPARE(f.payeeSignals->count(), changed ? 1 : 0);
+        if (!changed)
+            QCOMPARE(f.accountSignals->count(), 0);
+    }
+
+    // The list is a copy: a row that another writer gave a new payee after
+    // the list was shown keeps it, and its version; every row renamed is a
+    // local change with a new version, an ISO UTC stamp and the pending mark.
+    void renameLeavesRowsChangedSinceTheListWasShown()
+    {
+        PayeeFixture f;
+        Transaction changed = f.liveTransactions(f.checking.id).constFirst();
+        for (const Transaction &t : f.liveTransactions(f.checking.id)) {
+            if (t.payee == QLatin1String("Acme"))
+                changed = t;
+        }
+        QCOMPARE(changed.payee, QStringLiteral("Acme"));
+        changed.payee = QStringLiteral("Acme Ltd");
+        changed.version += 1;
+        QVERIFY(f.app()->transactionRepository()->update(changed));
+
+        f.select({QStringLiteral("Acme")});
+        f.screen->nameEdit()->setText(QStringLiteral("Acme Corp"));
+        f.screen->onRename();
+
+        QCOMPARE(f.messageLines(),
+            QStringList{QStringLiteral("information|Rename Complete|Renamed 2 transaction(s).")});
+        const Transaction after = *f.app()->transactionRepository()->findById(changed.id);
+        QCOMPARE(after.payee, QStringLiteral("Acme Ltd"));
+        QCOMPARE(after.version, changed.version);
+        QCOMPARE(f.rowsWith(QStringLiteral("Acme Corp")), 2);
+    }
+
+    // An account's opening balance is its derived-id row, whatever other rows
+    // read. Before, a row renamed to "Opening Balance" and dated earlier
+    // became the opening balance: the real one could be deleted, and setting
+    // 700.00 wrote over the renamed row, leaving 500.00 + 700.00 = 1,200.00.
+    void openingBalanceStaysTheDerivedRowEndToEnd()
+    {
+        PayeeFixture f;
+        Account account;
+        account.id = QStringLiteral("acct-e2e");
+        account.name = QStringLiteral("Everyday");
+        account.startingBalance = 50000;
+        account.createdAt = account.updatedAt = QDateTime(kDay, QTime(8, 0), Qt::UTC);
+        QVERIFY(f.app()->accountOperations()->createAccountWithOpeningBalance(account, QDate(2024, 3, 1),
+            QStringLiteral("Opening Balance")));
+        const QString openingId = TransactionRepository::openingBalanceId(account.id);
+        const Transaction coffee = f.addTransaction(account.id, QDate(2024, 2, 20), QStringLiteral("Coffee"), -100);
+        f.screen->reloadPayees();
+
+        f.select({QStringLiteral("Coffee")});
+        f.screen->nameEdit()->setText(QStringLiteral("Opening Balance"));
+        f.screen->onRename();
+        f.select({QStringLiteral("Opening Balance"), QStringLiteral("Coffee")});
+        f.screen->nameEdit()->clear();
+        f.screen->onMerge();
+        QCOMPARE(f.prompts.messages.size(), 2);
+        QCOMPARE(f.prompts.messages.at(0).kind, QStringLiteral("warning"));
+        QCOMPARE(f.prompts.messages.at(1).kind, QStringLiteral("warning"));
+        QCOMPARE(f.app()->transactionRepository()->findById(coffee.id)->payee, QStringLiteral("Coffee"));
+
+        // The words can still be typed on a row in the register: it stays an
+        // ordinary row all the same.
+        Transaction typed = *f.app()->transactionRepository()->findById(coffee.id);
+        typed.payee = QStringLiteral("Opening Balance");
+        typed.version += 1;
+        QVERIFY(f.app()->transactionRepository()->update(typed));
+        QVERIFY(!f.app()->transactionRepository()->isOpeningBalance(typed));
+        QCOMPARE(f.app()->transactionRepository()->findOpeningBalance(account.id)->id, openingId);
+
+        f.prompts.messages.clear();
+        f.prompts.answerYes = false;
+        const Transaction opening = *f.app()->transactionRepository()->findById(openingId);
+        QVERIFY(!TransactionActions::confirmDelete(f.app(), opening));
+        QVERIFY(!TransactionActions::confirmDelete(f.app(), typed));
+        QCOMPARE(f.prompts.messages.size(), 2);
+        QCOMPARE(f.prompts.messages.at(0).title, QStringLiteral("Opening Balance"));
+        QCOMPARE(f.prompts.messages.at(1).title, QStringLiteral("Delete Transaction"));
+        QVERIFY(!f.app()->transactionRepository()->findById(openingId)->deletedAt);
+
+        QVERIFY(TransactionActions::setOpeningBalance(f.app(), account.id, 70000, QDate(2024, 3, 1)));
+        QCOMPARE(f.app()->transactionRepository()->findById(openingId)->amount, qint64(70000));
+        const Transaction typedAfter = *f.app()->transactionRepository()->findById(coffee.id);
+        QVERIFY(!typedAfter.deletedAt);
+        QCOMPARE(typedAfter.amount, qint64(-100));
+        QCOMPARE(f.liveTransactions(account.id).size(), 2);
+        QCOMPARE(f.app()->transactionRepository()->balance(account.id, TransactionRepository::CurrentBalance),
+            std::optional<qint64>(69900));
     }
 
     // Payees are data: shown and asked about as typed, never as markup.

@@ -120,6 +120,86 @@ struct AccountOperationsFixture : ServicesFixture
     }
 };
 
+// Alpha and Beta with one transfer of 100.00 from Beta to Alpha, and the
+// steps that a deletion, an edit and a restore take on them.
+struct TransferFixture : AccountOperationsFixture
+{
+    const QString alphaLeg = QStringLiteral("alpha-leg");
+    const QString betaLeg = QStringLiteral("beta-leg");
+
+    TransferFixture()
+    {
+        QVERIFY(operations.createAccount(newAccount(QStringLiteral("alpha"))));
+        QVERIFY(operations.createAccount(newAccount(QStringLiteral("beta"))));
+        QVERIFY(transactions.insert(leg(alphaLeg, QStringLiteral("alpha"), betaLeg, QStringLiteral("beta"), 10000)));
+        QVERIFY(transactions.insert(leg(betaLeg, QStringLiteral("beta"), alphaLeg, QStringLiteral("alpha"), -10000)));
+    }
+
+    static Transaction leg(const QString &id, const QString &accountId, const QString &partnerId,
+                           const QString &partnerAccountId, qint64 amount)
+    {
+        Transaction t;
+        t.id = id;
+        t.accountId = accountId;
+        t.date = QDate(2024, 2, 1);
+        t.payee = QStringLiteral("Transfer");
+        t.amount = amount;
+        t.transferLinkId = partnerId;
+        t.transferDestAccountId = partnerAccountId;
+        t.createdAt = t.updatedAt = stamp();
+        return t;
+    }
+
+    QString legId(const QString &name) const { return name == QLatin1String("alpha") ? alphaLeg : betaLeg; }
+
+    // "delete alpha", "restore beta", "edit beta -25000 2024-02-05",
+    // "drop beta" (its leg deleted on its own), "drop beta early" (the
+    // same, long before).
+    bool run(const QString &step)
+    {
+        const QStringList words = step.split(u' ');
+        const QString &verb = words.at(0);
+        const QString &name = words.at(1);
+        if (verb == QLatin1String("delete"))
+            return operations.deleteAccount(name);
+        if (verb == QLatin1String("restore"))
+            return operations.restoreAccount(name);
+        if (verb == QLatin1String("drop")) {
+            if (!transactions.softDelete(legId(name)))
+                return false;
+            return words.size() < 3
+                || exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = '%1'")
+                            .arg(legId(name)));
+        }
+        if (verb == QLatin1String("edit")) {
+            Transaction t = *transactions.findById(legId(name));
+            t.amount = words.at(2).toLongLong();
+            t.date = QDate::fromString(words.at(3), Qt::ISODate);
+            markEdited(t);
+            return transactions.update(t);
+        }
+        return false;
+    }
+
+    // "live 25000 2024-02-05" or "deleted ..."
+    QString state(const QString &id) const
+    {
+        const Transaction t = *transactions.findById(id);
+        return QStringLiteral("%1 %2 %3")
+            .arg(t.deletedAt ? QStringLiteral("deleted") : QStringLiteral("live"), QString::number(t.amount),
+                 t.date.toString(Qt::ISODate));
+    }
+
+    QString stored(const QString &id) const
+    {
+        return scalar(QStringLiteral("SELECT amount || '|' || date || '|' || IFNULL(deleted_at, '-') || '|' || "
+                                     "version || '|' || updated_at || '|' || sync_status FROM transactions "
+                                     "WHERE id = '%1'")
+                          .arg(id))
+            .toString();
+    }
+};
+
 } // namespace
 
 class AccountOperationsTest : public QObject
@@ -235,6 +315,97 @@ private Q_SLOTS:
         QVERIFY(f.accounts.listDeleted().isEmpty());
         QVERIFY(f.snapshot() != before); // versions moved on, so sync pushes the restore
         QVERIFY(!f.operations.restoreAccount(QStringLiteral("missing")));
+    }
+
+    // A restored transfer leg never disagrees with its partner: it takes
+    // the live partner's date and negated amount as a local change, stays
+    // deleted when the partner was deleted on its own, and comes back alone
+    // when the partner went with its own account, which then matches it
+    // when restored in turn.
+    void restoreKeepsTransfersWhole_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("alpha");
+        QTest::addColumn<QString>("beta");
+
+        QTest::newRow("partner edited while the account was deleted")
+            << QStringList{"delete alpha", "edit beta -25000 2024-02-05", "restore alpha"}
+            << "live 25000 2024-02-05" << "live -25000 2024-02-05";
+        QTest::newRow("partner edited, the other way round")
+            << QStringList{"delete beta", "edit alpha 40000 2024-02-09", "restore beta"}
+            << "live 40000 2024-02-09" << "live -40000 2024-02-09";
+        QTest::newRow("partner untouched") << QStringList{"delete alpha", "restore alpha"}
+                                           << "live 10000 2024-02-01" << "live -10000 2024-02-01";
+        QTest::newRow("partner deleted on its own: the leg stays deleted")
+            << QStringList{"delete alpha", "drop beta", "restore alpha"} << "deleted 10000 2024-02-01"
+            << "deleted -10000 2024-02-01";
+        QTest::newRow("partner deleted on its own before its account was")
+            << QStringList{"delete alpha", "drop beta early", "delete beta", "restore alpha"}
+            << "deleted 10000 2024-02-01" << "deleted -10000 2024-02-01";
+        QTest::newRow("partner deleted with its account: the leg comes back alone")
+            << QStringList{"delete alpha", "delete beta", "restore alpha"} << "live 10000 2024-02-01"
+            << "deleted -10000 2024-02-01";
+        QTest::newRow("the partner's account restored later matches the leg")
+            << QStringList{"delete alpha", "delete beta", "restore alpha", "edit alpha 30000 2024-02-07",
+                   "restore beta"}
+            << "live 30000 2024-02-07" << "live -30000 2024-02-07";
+        QTest::newRow("the account restored last takes its partner's values")
+            << QStringList{"delete alpha", "edit beta -25000 2024-02-05", "delete beta", "restore alpha",
+                   "restore beta"}
+            << "live 10000 2024-02-01" << "live -10000 2024-02-01";
+    }
+
+    void restoreKeepsTransfersWhole()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, alpha);
+        QFETCH(QString, beta);
+
+        TransferFixture f;
+        const QString lastStep = steps.takeLast();
+        for (const QString &step : std::as_const(steps))
+            QVERIFY2(f.run(step), qPrintable(step));
+        const QStringList legs{f.alphaLeg, f.betaLeg};
+        QStringList before;
+        for (const QString &id : legs)
+            before.append(f.stored(id));
+        const QDateTime restoredAt = QDateTime::currentDateTimeUtc().addSecs(-1);
+        QVERIFY(f.run(lastStep));
+
+        QCOMPARE(f.state(f.alphaLeg), alpha);
+        QCOMPARE(f.state(f.betaLeg), beta);
+        for (int i = 0; i < legs.size(); ++i) {
+            const Transaction t = *f.transactions.findById(legs.at(i));
+            const QStringList was = before.at(i).split(u'|');
+            const bool wasDeleted = was.at(2) != QLatin1String("-");
+            if (t.deletedAt && wasDeleted) {
+                // Left exactly as it was: nothing for sync to send.
+                QCOMPARE(f.stored(t.id), before.at(i));
+            } else if (t.amount != was.at(0).toLongLong() || t.date.toString(Qt::ISODate) != was.at(1)) {
+                // A repaired leg is a local change, sent like any other.
+                QVERIFY(t.version > was.at(3).toInt());
+                QCOMPARE(t.syncStatus, SyncStatus::Pending);
+                QVERIFY(t.updatedAt >= restoredAt);
+            }
+        }
+    }
+
+    // The repair is part of the restore: when it cannot be written, the
+    // account, its rows and the leg all stay as they were.
+    void failedTransferRepairLeavesTheAccountDeleted()
+    {
+        TransferFixture f;
+        QVERIFY(f.run(QStringLiteral("delete alpha")));
+        QVERIFY(f.run(QStringLiteral("edit beta -25000 2024-02-05")));
+        QVERIFY(f.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF amount ON transactions "
+                                      "WHEN OLD.id = 'alpha-leg' BEGIN SELECT RAISE(ABORT, 'forced'); END")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TransactionRepository::update failed")));
+        const QStringList before = f.snapshot();
+
+        QVERIFY(!f.operations.restoreAccount(QStringLiteral("alpha")));
+        QCOMPARE(f.snapshot(), before);
+        QCOMPARE(f.state(f.alphaLeg), QStringLiteral("deleted 10000 2024-02-01"));
+        QCOMPARE(f.accounts.listDeleted().size(), 1);
     }
 
     void failureMidDeleteLeavesEverythingAsItWas_data()
