@@ -76,6 +76,16 @@ private Q_SLOTS:
         QTRY_COMPARE(profileCalls, 2);
         QVERIFY(profile.id.isEmpty());
         QVERIFY(!profile.group.has_value());
+        // The other form tells the failure from an empty profile.
+        f->server.script(QStringLiteral("GET"), f->services->accountPath(QStringLiteral("/profile")),
+                         FakeResponse::json(500, QJsonObject()));
+        std::optional<bool> profileOk;
+        account()->getProfile([&](bool ok, const Profile &) { profileOk = ok; });
+        QTRY_VERIFY(profileOk.has_value());
+        QVERIFY(!*profileOk);
+        account()->getProfile([&](bool ok, const Profile &p) { profileOk = ok; profile = p; });
+        QTRY_VERIFY(profileOk.value_or(false));
+        QCOMPARE(profile.id, QStringLiteral("acc-ann"));
 
         f->server.script(QStringLiteral("GET"), f->services->accountPath(QStringLiteral("/devices")),
                          FakeResponse::json(200, QJsonObject{{QStringLiteral("items"), QJsonArray{1}}}));
@@ -199,7 +209,8 @@ private Q_SLOTS:
         sharing.shareWith(id, QStringLiteral("acc-bob"), QString(), [&results](bool ok, const QString &) { results << ok; });
         bool listed = false;
         sharing.listMembers(id, [&listed](const QList<ShareMember> &members) { listed = members.isEmpty(); });
-        QCOMPARE(results, QList<bool>(8, false));
+        sharing.listMembers(id, [&results](bool ok, const QList<ShareMember> &) { results << ok; });
+        QCOMPARE(results, QList<bool>(9, false));
         QVERIFY(listed);
         QTest::qWait(50);
         QVERIFY(f->server.requests().isEmpty());
