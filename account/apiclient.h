@@ -13,6 +13,7 @@ class QNetworkReply;
 
 namespace LumoAccount {
 
+class SingleUseBody;
 class TokenManager;
 
 // ok is true exactly for a status from 200 to 299; status 0 means no answer.
@@ -77,11 +78,17 @@ private:
         QByteArray body;
         ApiCallback callback;
         ReplyBody expected = ReplyBody::AnyJson;
+        int redirectsFollowed = 0;
     };
 
     void executeRequest(const Outgoing &request, const QString &accessToken, bool allowRetry);
-    void watchReply(QNetworkReply *reply, const QUrl &url);
-    void handleReply(QNetworkReply *reply, const Outgoing &request, bool allowRetry);
+    void watchReply(QNetworkReply *reply, const QUrl &url, SingleUseBody *body);
+    void handleReply(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
+                     bool allowRetry);
+    // A 307 or 308 to a POST or PATCH, which the network layer cannot follow
+    // with a body it may read only once. True when it was taken care of.
+    bool followBodyRedirect(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
+                            bool allowRetry);
     void sendAfterRefresh(const Outgoing &request, bool beforeFirstSend);
 
     QNetworkAccessManager *m_network = nullptr;

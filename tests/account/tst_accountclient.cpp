@@ -11,7 +11,11 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 
+#include <optional>
+
 using namespace LumoAccount;
+
+Q_DECLARE_METATYPE(FakeResponse)
 
 class UrlRecorder : public QObject
 {
@@ -176,6 +180,31 @@ private Q_SLOTS:
         account()->leaveGroup();
         QTRY_COMPARE(changed.count(), 3);
         QTRY_COMPARE(refreshCount(), 2);
+    }
+
+    // The service stores the invitation and the connection closes before
+    // its reply: the click fails, and it made one invitation, not two.
+    void anInvitationWhoseReplyIsLostIsNotSentAgain_data()
+    {
+        QTest::addColumn<FakeResponse>("ending");
+        QTest::newRow("connection reset") << FakeResponse::dropped();
+        QTest::newRow("connection closed") << FakeResponse::closed();
+    }
+
+    void anInvitationWhoseReplyIsLostIsNotSentAgain()
+    {
+        QFETCH(FakeResponse, ending);
+        useGroupWithInvitation();
+        const QString invitePath = f->services->accountPath(QStringLiteral("/group/invite"));
+        f->server.scriptAfterHandling(QStringLiteral("POST"), invitePath, ending);
+
+        std::optional<GroupInvitation> invitation;
+        account()->inviteByEmail(QStringLiteral("cy@example.test"), [&](const GroupInvitation &i) { invitation = i; });
+        QTRY_VERIFY(invitation.has_value());
+        QVERIFY(invitation->id.isEmpty()); // reported as failed
+        QCOMPARE(f->server.count(QStringLiteral("POST"), invitePath), 1);
+        const QJsonArray pending = f->services->group.value(QLatin1String("pending_invitations")).toArray();
+        QCOMPARE(pending.size(), 2); // the one there before, and this one
     }
 
     void unsafePathSegmentsAreRefused_data()
