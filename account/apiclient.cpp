@@ -214,23 +214,21 @@ void ApiClient::executeRequest(const Outgoing &outgoing, const QString &accessTo
     }
     if (body)
         body->setParent(reply);
-    watchReply(reply, outgoing.url, body);
+    watchReply(reply, outgoing.url);
     connect(reply, &QNetworkReply::finished, this, [this, reply, outgoing, accessToken, allowRetry] {
         handleReply(reply, outgoing, accessToken, allowRetry);
     });
 }
 
-void ApiClient::watchReply(QNetworkReply *reply, const QUrl &url, SingleUseBody *body)
+void ApiClient::watchReply(QNetworkReply *reply, const QUrl &url)
 {
     // The headers and the body go wherever a redirect points, so only the
     // origin the request was meant for may be followed.
-    connect(reply, &QNetworkReply::redirected, reply, [reply, url, body](const QUrl &target) {
+    connect(reply, &QNetworkReply::redirected, reply, [reply, url](const QUrl &target) {
         const QUrl resolved = reply->url().resolved(target);
-        if (sameOrigin(url, resolved)) {
-            if (body)
-                body->allowRewind();
+        if (sameOrigin(url, resolved))
             Q_EMIT reply->redirectAllowed();
-        } else
+        else
             endReply(reply, QStringLiteral("Redirect to another origin refused: %1")
                                 .arg(resolved.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery)));
     });

@@ -13,7 +13,6 @@ class QNetworkReply;
 
 namespace LumoAccount {
 
-class SingleUseBody;
 class TokenManager;
 
 // ok is true exactly for a status from 200 to 299; status 0 means no answer.
@@ -82,7 +81,7 @@ private:
     };
 
     void executeRequest(const Outgoing &request, const QString &accessToken, bool allowRetry);
-    void watchReply(QNetworkReply *reply, const QUrl &url, SingleUseBody *body);
+    void watchReply(QNetworkReply *reply, const QUrl &url);
     void handleReply(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
                      bool allowRetry);
     // A 307 or 308 to a POST or PATCH, which the network layer cannot follow

@@ -24,14 +24,8 @@ bool SingleUseBody::atEnd() const
 
 bool SingleUseBody::reset()
 {
-    // Nothing read yet: there is nothing to repeat.
-    if (m_position == 0)
-        return true;
-    if (!m_rewindAllowed)
-        return false;
-    m_rewindAllowed = false;
-    m_position = 0;
-    return true;
+    // Only before the first byte went out: there is nothing to repeat.
+    return m_position == 0;
 }
 
 qint64 SingleUseBody::readData(char *data, qint64 maxSize)

@@ -10,15 +10,12 @@ namespace LumoAccount {
 // whatever its method; a POST the service may already have stored would
 // then be stored twice (two invitations from one click). Unable to rewind
 // this body, Qt ends the reply with an error instead, which reaches the
-// caller as no answer. A redirect that was allowed is an answer, so the body
-// may be read again to follow it.
+// caller as no answer. Nor can Qt follow a 307 or 308 with it: the request
+// layer does that itself.
 class SingleUseBody : public QIODevice
 {
 public:
     explicit SingleUseBody(const QByteArray &bytes, QObject *parent = nullptr);
-
-    // The next rewind follows an allowed redirect.
-    void allowRewind() { m_rewindAllowed = true; }
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
@@ -32,7 +29,6 @@ protected:
 private:
     QByteArray m_bytes;
     qint64 m_position = 0;
-    bool m_rewindAllowed = false;
 };
 
 } // namespace LumoAccount

@@ -282,6 +282,20 @@ private Q_SLOTS:
         }
     }
 
+    // The request layer follows a 307 to a POST itself; a loop still ends.
+    void aPostRedirectLoopEnds()
+    {
+        f->signIn();
+        f->server.scriptAlways(QStringLiteral("POST"), echoPath,
+                               FakeResponse::redirect(QUrl(f->server.url(echoPath)), 307));
+        ApiResult result;
+        sync()->post(QStringLiteral("/echo"), QJsonObject{{QStringLiteral("a"), 1}}, result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 10000);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(f->server.count(QStringLiteral("POST"), echoPath), QNetworkRequest().maximumRedirectsAllowed() + 1);
+    }
+
     void redirectedRefreshNeverLeavesTheOrigin()
     {
         FakeServer other;
