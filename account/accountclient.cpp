@@ -25,9 +25,17 @@ AccountClient::AccountClient(ApiClient *api, AuthClient *authClient, const Clien
 
 void AccountClient::getProfile(std::function<void(const Profile &)> callback)
 {
+    getProfile([callback](bool, const Profile &profile) {
+        if (callback)
+            callback(profile);
+    });
+}
+
+void AccountClient::getProfile(std::function<void(bool ok, const Profile &)> callback)
+{
     m_api->get(QStringLiteral("/profile"), [callback](bool ok, int, const QJsonObject &body) {
         if (callback)
-            callback(ok ? Profile::fromJson(body) : Profile());
+            callback(ok, ok ? Profile::fromJson(body) : Profile());
     });
 }
 

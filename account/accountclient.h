@@ -24,12 +24,13 @@ public:
     AccountClient(ApiClient *api, AuthClient *authClient, const ClientConfig &config,
                   QObject *parent = nullptr);
 
-    void getProfile(std::function<void(const Profile &)> callback);
     void deleteAccount(std::function<void(bool ok)> callback);
 
     // Fetches come in two forms: the plain one hands a failure over as an
     // empty result; the other also says whether the service answered, so a
     // screen can tell "nothing there" from "could not be read".
+    void getProfile(std::function<void(const Profile &)> callback);
+    void getProfile(std::function<void(bool ok, const Profile &)> callback);
     void getDevices(std::function<void(const QList<Device> &)> callback);
     void getDevices(std::function<void(bool ok, const QList<Device> &)> callback);
     void registerDevice();

@@ -146,6 +146,9 @@ AccountScreen::AccountScreen(Client *client, QWidget *parent)
     m_statusLine->setFixedHeight(24);
     setSmallType(m_statusLine);
     right->addWidget(m_statusLine, 0);
+    m_statusClearTimer = new QTimer(this);
+    m_statusClearTimer->setSingleShot(true);
+    connect(m_statusClearTimer, &QTimer::timeout, m_statusLine, &QLabel::clear);
 
     layout->addWidget(m_navigation, 0);
     layout->addLayout(right, 1);
@@ -275,16 +278,14 @@ void AccountScreen::showError(const QString &text)
 {
     m_statusLine->setStyleSheet(QStringLiteral("color: #C62828; padding: 4px;"));
     m_statusLine->setText(text);
-    QLabel *line = m_statusLine;
-    QTimer::singleShot(4000, line, [line] { line->clear(); });
+    m_statusClearTimer->start(4000);
 }
 
 void AccountScreen::showSuccess(const QString &text)
 {
     m_statusLine->setStyleSheet(QStringLiteral("color: #2E7D32; padding: 4px;"));
     m_statusLine->setText(text);
-    QLabel *line = m_statusLine;
-    QTimer::singleShot(3000, line, [line] { line->clear(); });
+    m_statusClearTimer->start(3000);
 }
 
 bool AccountScreen::isOwnerRole(const LumiClaims &claims)

@@ -12,6 +12,7 @@ class QDateTime;
 class QDialog;
 class QFrame;
 class QLabel;
+class QTimer;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
@@ -99,6 +100,9 @@ private:
     QListWidget *m_navigation = nullptr;
     QStackedWidget *m_pageStack = nullptr;
     QLabel *m_statusLine = nullptr;
+    // One clock for the status line: each message restarts it, so no earlier
+    // message's time can clear a later one.
+    QTimer *m_statusClearTimer = nullptr;
     QLabel *m_displayNameLabel = nullptr;
     QLabel *m_emailLabel = nullptr;
     QPushButton *m_editDisplayNameButton = nullptr;

@@ -30,11 +30,11 @@ AccountSharingService::AccountSharingService(ApiClient *api, QObject *parent)
 }
 
 void AccountSharingService::listMembers(const QString &accountId,
-                                        std::function<void(const QList<ShareMember> &)> callback)
+                                        std::function<void(bool ok, const QList<ShareMember> &)> callback)
 {
     if (!isSafePathSegment(accountId)) {
         if (callback)
-            callback({});
+            callback(false, {});
         return;
     }
     m_api->get(QStringLiteral("/accounts/%1/members").arg(accountId),
@@ -47,7 +47,7 @@ void AccountSharingService::listMembers(const QString &accountId,
                        for (const QJsonValue &element : array)
                            members.append(shareMemberFromJson(element.toObject()));
                    }
-                   callback(members);
+                   callback(ok, members);
                });
 }
 

@@ -14,8 +14,9 @@ class AccountSharingService : public SharingBackend
 public:
     explicit AccountSharingService(ApiClient *api, QObject *parent = nullptr);
 
+    using SharingBackend::listMembers;
     void listMembers(const QString &accountId,
-                     std::function<void(const QList<ShareMember> &)> callback) override;
+                     std::function<void(bool ok, const QList<ShareMember> &)> callback) override;
     void shareWith(const QString &accountId, const QString &memberId, const QString &role,
                    std::function<void(bool ok, const QString &error)> callback) override;
     void removeShare(const QString &accountId, const QString &memberId,

@@ -1,5 +1,6 @@
 #include "account/apiclient.h"
 
+#include "account/singleusebody.h"
 #include "account/tokenmanager.h"
 
 #include <QDebug>
@@ -186,25 +187,36 @@ void ApiClient::executeRequest(const Outgoing &outgoing, const QString &accessTo
                          QNetworkRequest::UserVerifiedRedirectPolicy);
 
     const QString &method = outgoing.method;
+    // POST and PATCH are not idempotent: the network layer must not send
+    // them a second time on its own.
+    SingleUseBody *body = nullptr;
+    if (method == QLatin1String("POST") || method == QLatin1String("PATCH")) {
+        body = new SingleUseBody(outgoing.body);
+        request.setHeader(QNetworkRequest::ContentLengthHeader, outgoing.body.size());
+        request.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    }
     QNetworkReply *reply = nullptr;
     if (method == QLatin1String("GET"))
         reply = m_network->get(request);
     else if (method == QLatin1String("POST"))
-        reply = m_network->post(request, outgoing.body);
+        reply = m_network->post(request, body);
     else if (method == QLatin1String("PUT"))
         reply = m_network->put(request, outgoing.body);
     else if (method == QLatin1String("PATCH"))
-        reply = m_network->sendCustomRequest(request, "PATCH", outgoing.body);
+        reply = m_network->sendCustomRequest(request, "PATCH", body);
     else if (method == QLatin1String("DELETE"))
         reply = m_network->deleteResource(request);
 
     if (!reply) {
+        delete body;
         call(outgoing.callback, false, 0);
         return;
     }
+    if (body)
+        body->setParent(reply);
     watchReply(reply, outgoing.url);
-    connect(reply, &QNetworkReply::finished, this, [this, reply, outgoing, allowRetry] {
-        handleReply(reply, outgoing, allowRetry);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, outgoing, accessToken, allowRetry] {
+        handleReply(reply, outgoing, accessToken, allowRetry);
     });
 }
 
@@ -228,7 +240,8 @@ void ApiClient::watchReply(QNetworkReply *reply, const QUrl &url)
     }
 }
 
-void ApiClient::handleReply(QNetworkReply *reply, const Outgoing &request, bool allowRetry)
+void ApiClient::handleReply(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
+                            bool allowRetry)
 {
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -250,8 +263,15 @@ void ApiClient::handleReply(QNetworkReply *reply, const Outgoing &request, bool 
         noAnswer(reply->errorString());
         return;
     }
+    if ((status == 307 || status == 308) && followBodyRedirect(reply, request, accessToken, allowRetry))
+        return;
     if (status == 401 && allowRetry && m_tokenManager) {
         sendAfterRefresh(request, false);
+        return;
+    }
+    if (status == 0 && reply->error() == QNetworkReply::ContentReSendError) {
+        // The network layer would have repeated it; see SingleUseBody.
+        noAnswer(QStringLiteral("Connection closed before the reply; the request was not sent again"));
         return;
     }
     if (status == 0 && reply->error() != QNetworkReply::NoError) {
@@ -270,6 +290,38 @@ void ApiClient::handleReply(QNetworkReply *reply, const Outgoing &request, bool 
         }
     }
     call(request.callback, ok, status, jsonObjectOf(bytes));
+}
+
+bool ApiClient::followBodyRedirect(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
+                                   bool allowRetry)
+{
+    if (request.method != QLatin1String("POST") && request.method != QLatin1String("PATCH"))
+        return false;
+    QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    if (!target.isValid())
+        target = reply->header(QNetworkRequest::LocationHeader).toUrl();
+    if (!target.isValid())
+        return false;
+    // The service answered without doing the work, so the body may go again,
+    // but only where the network layer would have taken it.
+    const QUrl resolved = reply->url().resolved(target);
+    QString refusal;
+    if (!sameOrigin(request.url, resolved))
+        refusal = QStringLiteral("Redirect to another origin refused: %1")
+                      .arg(resolved.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery));
+    else if (request.redirectsFollowed >= QNetworkRequest(resolved).maximumRedirectsAllowed())
+        refusal = QStringLiteral("Too many redirects");
+    if (!refusal.isEmpty()) {
+        qWarning() << "ApiClient:" << refusal << "for" << request.method << request.url.path();
+        Q_EMIT networkError(refusal);
+        call(request.callback, false, 0);
+        return true;
+    }
+    Outgoing next = request;
+    next.url = resolved;
+    ++next.redirectsFollowed;
+    executeRequest(next, accessToken, allowRetry);
+    return true;
 }
 
 void ApiClient::sendAfterRefresh(const Outgoing &request, bool beforeFirstSend)

@@ -77,11 +77,17 @@ private:
         QByteArray body;
         ApiCallback callback;
         ReplyBody expected = ReplyBody::AnyJson;
+        int redirectsFollowed = 0;
     };
 
     void executeRequest(const Outgoing &request, const QString &accessToken, bool allowRetry);
     void watchReply(QNetworkReply *reply, const QUrl &url);
-    void handleReply(QNetworkReply *reply, const Outgoing &request, bool allowRetry);
+    void handleReply(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
+                     bool allowRetry);
+    // A 307 or 308 to a POST or PATCH, which the network layer cannot follow
+    // with a body it may read only once. True when it was taken care of.
+    bool followBodyRedirect(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
+                            bool allowRetry);
     void sendAfterRefresh(const Outgoing &request, bool beforeFirstSend);
 
     QNetworkAccessManager *m_network = nullptr;

@@ -28,6 +28,12 @@ void setTextColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
+// Failures read like the error line.
+void markAsFailure(QLabel *label)
+{
+    label->setStyleSheet(QStringLiteral("QLabel { color: #b00020; }"));
+}
+
 void setWeight(QWidget *widget, int weight)
 {
     QFont font = widget->font();
@@ -158,6 +164,9 @@ void ShareMembersDialog::buildWindow()
     m_allHaveAccessHint = makeHint(
         textOr(m_texts.allHaveAccessText, tr("All group members already have access")),
         "allHaveAccessHint");
+    m_loadFailedHint = makeHint(QString(), "loadFailedHint");
+    m_loadFailedHint->setTextFormat(Qt::PlainText);
+    markAsFailure(m_loadFailedHint);
     contentLayout->addLayout(addSection);
     contentLayout->addStretch();
     scroll->setWidget(content);
@@ -175,21 +184,24 @@ void ShareMembersDialog::buildWindow()
 void ShareMembersDialog::reload()
 {
     QPointer<ShareMembersDialog> self(this);
-    m_client->accountClient()->getProfile([self](const Profile &profile) {
+    m_client->accountClient()->getProfile([self](bool ok, const Profile &profile) {
         if (!self)
             return;
         self->m_ownAccountId = profile.id;
-        self->m_client->accountClient()->getGroup([self](const Group &group) {
+        self->m_profileFetch = ok ? Fetch::Loaded : Fetch::Failed;
+        self->m_client->accountClient()->getGroup([self](bool ok, const Group &group) {
             if (!self)
                 return;
             self->m_members = group.members;
+            self->m_groupFetch = ok ? Fetch::Loaded : Fetch::Failed;
             self->rebuildLists();
         });
     });
-    m_backend->listMembers(m_accountId, [self](const QList<ShareMember> &shares) {
+    m_backend->listMembers(m_accountId, [self](bool ok, const QList<ShareMember> &shares) {
         if (!self)
             return;
         self->m_shares = shares;
+        self->m_sharesFetch = ok ? Fetch::Loaded : Fetch::Failed;
         self->rebuildLists();
     });
 }
@@ -217,20 +229,51 @@ void ShareMembersDialog::rebuildLists()
         m_withAccessList->addWidget(createMemberRow(share));
         sharedIds.insert(share.userId);
     }
-    if (m_withAccessList->count() == 0) {
-        auto *empty = new QLabel(textOr(m_texts.noSharesText, tr("Not shared with anyone yet.")));
-        empty->setObjectName(QStringLiteral("noSharesLabel"));
-        empty->setContentsMargins(0, 4, 0, 4);
-        setTextColor(empty, palette().color(QPalette::PlaceholderText));
-        m_withAccessList->addWidget(empty);
+    if (m_withAccessList->count() == 0 && m_sharesFetch != Fetch::Pending) {
+        const bool failed = m_sharesFetch == Fetch::Failed;
+        auto *line = new QLabel(failed ? tr("Could not load who has access. Try again later.")
+                                       : textOr(m_texts.noSharesText, tr("Not shared with anyone yet.")));
+        line->setObjectName(failed ? QStringLiteral("sharesFailedLabel") : QStringLiteral("noSharesLabel"));
+        line->setContentsMargins(0, 4, 0, 4);
+        if (failed)
+            markAsFailure(line);
+        else
+            setTextColor(line, palette().color(QPalette::PlaceholderText));
+        m_withAccessList->addWidget(line);
     }
 
-    if (m_members.isEmpty()) {
-        m_noGroupHint->show();
-        m_allHaveAccessHint->hide();
+    m_noGroupHint->hide();
+    m_allHaveAccessHint->hide();
+    m_loadFailedHint->hide();
+    if (m_groupFetch == Fetch::Failed) {
+        m_loadFailedHint->setText(tr("Could not load your family group. Try again later."));
+        m_loadFailedHint->show();
         return;
     }
+    if (m_groupFetch == Fetch::Pending)
+        return;
+    if (m_members.isEmpty()) {
+        m_noGroupHint->show();
+        return;
+    }
+    // Without the profile the user would be offered herself; without the
+    // shares, people who already have access.
+    if (m_profileFetch == Fetch::Failed) {
+        m_loadFailedHint->setText(tr("Could not load your profile. Try again later."));
+        m_loadFailedHint->show();
+        return;
+    }
+    if (m_sharesFetch == Fetch::Failed) {
+        m_loadFailedHint->setText(tr("No one can be added while it is unknown who has access."));
+        m_loadFailedHint->show();
+        return;
+    }
+    if (m_profileFetch == Fetch::Loaded && m_sharesFetch == Fetch::Loaded)
+        addCandidates(sharedIds);
+}
 
+void ShareMembersDialog::addCandidates(const QSet<QString> &sharedIds)
+{
     QString ownShareId;
     for (const GroupMember &member : std::as_const(m_members)) {
         if (member.accountId == m_ownAccountId) {
@@ -246,7 +289,6 @@ void ShareMembersDialog::rebuildLists()
         m_candidateList->addWidget(createCandidateRow(member));
         ++candidates;
     }
-    m_noGroupHint->hide();
     m_allHaveAccessHint->setVisible(candidates == 0);
 }
 

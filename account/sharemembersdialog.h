@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -58,10 +59,15 @@ Q_SIGNALS:
     void sharingChanged();
 
 private:
+    // Where each of the three fetches stands: one that failed is shown as a
+    // failure, never as an empty answer.
+    enum class Fetch { Pending, Loaded, Failed };
+
     void buildWindow();
     void reload();
     void rebuildLists();
     void clearLayout(QVBoxLayout *layout);
+    void addCandidates(const QSet<QString> &sharedIds);
     QWidget *createMemberRow(ShareMember share);
     QWidget *createCandidateRow(const GroupMember &member);
     QWidget *createPersonRow(const QString &shown, const QString &displayName, const QString &email,
@@ -82,6 +88,9 @@ private:
     QList<GroupMember> m_members;
     QList<ShareMember> m_shares;
     QString m_ownAccountId;
+    Fetch m_profileFetch = Fetch::Pending;
+    Fetch m_groupFetch = Fetch::Pending;
+    Fetch m_sharesFetch = Fetch::Pending;
     bool m_busy = false;
 
     QLabel *m_errorLabel = nullptr;
@@ -89,6 +98,7 @@ private:
     QVBoxLayout *m_candidateList = nullptr;
     QLabel *m_noGroupHint = nullptr;
     QLabel *m_allHaveAccessHint = nullptr;
+    QLabel *m_loadFailedHint = nullptr;
 };
 
 } // namespace LumoAccount

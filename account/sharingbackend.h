@@ -18,8 +18,12 @@ class SharingBackend : public QObject
 public:
     explicit SharingBackend(QObject *parent = nullptr);
 
+    // Hands a listing that failed over as an empty list.
+    void listMembers(const QString &accountId, std::function<void(const QList<ShareMember> &)> callback);
+    // Also says whether the service answered, so "shared with nobody" can
+    // be told from "could not be read".
     virtual void listMembers(const QString &accountId,
-                             std::function<void(const QList<ShareMember> &)> callback) = 0;
+                             std::function<void(bool ok, const QList<ShareMember> &)> callback) = 0;
     virtual void shareWith(const QString &accountId, const QString &memberId, const QString &role,
                            std::function<void(bool ok, const QString &error)> callback) = 0;
     virtual void removeShare(const QString &accountId, const QString &memberId,

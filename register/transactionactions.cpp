@@ -509,6 +509,12 @@ int backfillOpeningBalances(AppState *app)
     TransactionRepository *transactions = app->transactionRepository();
     int migrated = 0;
     for (const Account &account : app->accountRepository()->listAll()) {
+        // An account the sync service knows has its opening balance there;
+        // it arrives by pull, maybe a page or a sync later. A row made up
+        // here in the meantime would carry the derived id at version 1 and
+        // could overwrite the real one on every device.
+        if (!account.serverId.isEmpty() || account.syncStatus != SyncStatus::Pending)
+            continue;
         const QString id = TransactionRepository::openingBalanceId(account.id);
         const std::optional<Transaction> existing = transactions->findById(id);
         // The usual case, decided by one key lookup: the probe reads every

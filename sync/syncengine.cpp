@@ -69,6 +69,7 @@ SyncEngine::SyncEngine(LumoAccount::ApiClient *api, AccountRepository *accounts,
     , m_database(database)
     , m_applier(std::make_unique<SyncApplier>(database, accounts, transactions, categories, recurring,
                                               reconciliations, splitLines))
+    , m_transferRepair(std::make_unique<TransferPairRepair>(database, transactions))
     , m_periodicTimer(new QTimer(this))
     , m_debounceTimer(new QTimer(this))
 {
@@ -482,6 +483,10 @@ bool SyncEngine::storePageState(const QString &cursor)
 
 void SyncEngine::completeSync()
 {
+    // Pulled legs of one transfer may carry different devices' changes; the
+    // repair is an ordinary local change that the next push sends.
+    if (m_database)
+        m_transferRepair->repairBrokenPairs();
     m_preferences->set(kLastSyncKey, SqlValues::nowUtcIso());
     setState(Idle);
     Q_EMIT syncCompleted();

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "sync/syncapplier.h"
+#include "sync/transferpairrepair.h"
 
 #include <functional>
 #include <memory>
@@ -126,6 +127,7 @@ private:
     PreferencesRepository *m_preferences;
     Database *m_database;
     std::unique_ptr<SyncApplier> m_applier;
+    std::unique_ptr<TransferPairRepair> m_transferRepair;
 
     QTimer *m_periodicTimer;
     QTimer *m_debounceTimer;

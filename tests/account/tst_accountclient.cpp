@@ -11,7 +11,11 @@
 #include <QSignalSpy>
 #include <QSysInfo>
 
+#include <optional>
+
 using namespace LumoAccount;
+
+Q_DECLARE_METATYPE(FakeResponse)
 
 class UrlRecorder : public QObject
 {
@@ -76,6 +80,16 @@ private Q_SLOTS:
         QTRY_COMPARE(profileCalls, 2);
         QVERIFY(profile.id.isEmpty());
         QVERIFY(!profile.group.has_value());
+        // The other form tells the failure from an empty profile.
+        f->server.script(QStringLiteral("GET"), f->services->accountPath(QStringLiteral("/profile")),
+                         FakeResponse::json(500, QJsonObject()));
+        std::optional<bool> profileOk;
+        account()->getProfile([&](bool ok, const Profile &) { profileOk = ok; });
+        QTRY_VERIFY(profileOk.has_value());
+        QVERIFY(!*profileOk);
+        account()->getProfile([&](bool ok, const Profile &p) { profileOk = ok; profile = p; });
+        QTRY_VERIFY(profileOk.value_or(false));
+        QCOMPARE(profile.id, QStringLiteral("acc-ann"));
 
         f->server.script(QStringLiteral("GET"), f->services->accountPath(QStringLiteral("/devices")),
                          FakeResponse::json(200, QJsonObject{{QStringLiteral("items"), QJsonArray{1}}}));
@@ -168,6 +182,31 @@ private Q_SLOTS:
         QTRY_COMPARE(refreshCount(), 2);
     }
 
+    // The service stores the invitation and the connection closes before
+    // its reply: the click fails, and it made one invitation, not two.
+    void anInvitationWhoseReplyIsLostIsNotSentAgain_data()
+    {
+        QTest::addColumn<FakeResponse>("ending");
+        QTest::newRow("connection reset") << FakeResponse::dropped();
+        QTest::newRow("connection closed") << FakeResponse::closed();
+    }
+
+    void anInvitationWhoseReplyIsLostIsNotSentAgain()
+    {
+        QFETCH(FakeResponse, ending);
+        useGroupWithInvitation();
+        const QString invitePath = f->services->accountPath(QStringLiteral("/group/invite"));
+        f->server.scriptAfterHandling(QStringLiteral("POST"), invitePath, ending);
+
+        std::optional<GroupInvitation> invitation;
+        account()->inviteByEmail(QStringLiteral("cy@example.test"), [&](const GroupInvitation &i) { invitation = i; });
+        QTRY_VERIFY(invitation.has_value());
+        QVERIFY(invitation->id.isEmpty()); // reported as failed
+        QCOMPARE(f->server.count(QStringLiteral("POST"), invitePath), 1);
+        const QJsonArray pending = f->services->group.value(QLatin1String("pending_invitations")).toArray();
+        QCOMPARE(pending.size(), 2); // the one there before, and this one
+    }
+
     void unsafePathSegmentsAreRefused_data()
     {
         QTest::addColumn<QString>("id");
@@ -199,7 +238,8 @@ private Q_SLOTS:
         sharing.shareWith(id, QStringLiteral("acc-bob"), QString(), [&results](bool ok, const QString &) { results << ok; });
         bool listed = false;
         sharing.listMembers(id, [&listed](const QList<ShareMember> &members) { listed = members.isEmpty(); });
-        QCOMPARE(results, QList<bool>(8, false));
+        sharing.listMembers(id, [&results](bool ok, const QList<ShareMember> &) { results << ok; });
+        QCOMPARE(results, QList<bool>(9, false));
         QVERIFY(listed);
         QTest::qWait(50);
         QVERIFY(f->server.requests().isEmpty());

@@ -132,6 +132,81 @@ private Q_SLOTS:
         QCOMPARE(errors.count(), 1);
     }
 
+    // A POST or PATCH whose connection ends after it arrived, without an
+    // answer, is not sent again: the service may have done the work. The
+    // caller learns that no answer came.
+    void nonIdempotentRequestsAreNotResent_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<FakeResponse>("ending");
+        for (const char *method : {"POST", "PATCH"}) {
+            QTest::newRow(QByteArray(method + QByteArray(", connection reset")).constData())
+                << QString::fromLatin1(method) << FakeResponse::dropped();
+            QTest::newRow(QByteArray(method + QByteArray(", connection closed")).constData())
+                << QString::fromLatin1(method) << FakeResponse::closed();
+        }
+    }
+
+    void nonIdempotentRequestsAreNotResent()
+    {
+        QFETCH(QString, method);
+        QFETCH(FakeResponse, ending);
+        f->signIn();
+        f->server.scriptAlways(method, echoPath, ending);
+        QSignalSpy errors(sync(), &ApiClient::networkError);
+        ApiResult result;
+        const QJsonObject body{{QStringLiteral("email"), QStringLiteral("eve@example.test")}};
+        if (method == QLatin1String("POST"))
+            sync()->post(QStringLiteral("/echo"), body, result.callback());
+        else
+            sync()->patch(QStringLiteral("/echo"), body, result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.constFirst().constFirst().toString(),
+                 QStringLiteral("Connection closed before the reply; the request was not sent again"));
+        // The network layer resends, if at all, before it ends the reply.
+        QCOMPARE(f->server.count(method, echoPath), 1);
+        QCOMPARE(f->server.requests(method, echoPath).constFirst().json(), body);
+    }
+
+    // The body goes whole, and an empty object as no body at all.
+    void bodiesArriveWhole_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QJsonObject>("body");
+        const QJsonObject large{{QStringLiteral("text"), QString(200000, QLatin1Char('x'))}};
+        for (const char *method : {"POST", "PATCH"}) {
+            const QString verb = QString::fromLatin1(method);
+            QTest::newRow(QByteArray(method + QByteArray(", empty")).constData()) << verb << QJsonObject();
+            QTest::newRow(QByteArray(method + QByteArray(", small")).constData())
+                << verb << QJsonObject{{QStringLiteral("a"), 1}};
+            QTest::newRow(QByteArray(method + QByteArray(", 200 kB")).constData()) << verb << large;
+        }
+    }
+
+    void bodiesArriveWhole()
+    {
+        QFETCH(QString, method);
+        QFETCH(QJsonObject, body);
+        f->signIn();
+        f->server.scriptAlways(method, echoPath, FakeResponse::json(200, QJsonObject{{"ok", true}}));
+        ApiResult result;
+        if (method == QLatin1String("POST"))
+            sync()->post(QStringLiteral("/echo"), body, result.callback());
+        else
+            sync()->patch(QStringLiteral("/echo"), body, result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QVERIFY(result.ok);
+        const FakeRequest arrived = f->server.requests(method, echoPath).constFirst();
+        QCOMPARE(arrived.header("content-type"), QByteArray("application/json"));
+        if (body.isEmpty())
+            QVERIFY(arrived.body.isEmpty());
+        else
+            QCOMPARE(arrived.json(), body);
+    }
+
     void redirects_data()
     {
         QTest::addColumn<int>("redirectStatus");
@@ -205,6 +280,20 @@ private Q_SLOTS:
             QCOMPARE(arrived.method, QStringLiteral("POST"));
             QCOMPARE(arrived.json(), sent);
         }
+    }
+
+    // The request layer follows a 307 to a POST itself; a loop still ends.
+    void aPostRedirectLoopEnds()
+    {
+        f->signIn();
+        f->server.scriptAlways(QStringLiteral("POST"), echoPath,
+                               FakeResponse::redirect(QUrl(f->server.url(echoPath)), 307));
+        ApiResult result;
+        sync()->post(QStringLiteral("/echo"), QJsonObject{{QStringLiteral("a"), 1}}, result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 10000);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(f->server.count(QStringLiteral("POST"), echoPath), QNetworkRequest().maximumRedirectsAllowed() + 1);
     }
 
     void redirectedRefreshNeverLeavesTheOrigin()

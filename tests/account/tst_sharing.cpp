@@ -215,11 +215,69 @@ private Q_SLOTS:
         const QString membersPath = f->services->syncPath(QStringLiteral("/accounts/local-1/members"));
         QTRY_VERIFY(f->server.count(QStringLiteral("GET"), f->services->accountPath(QStringLiteral("/group"))) == 1
                     && f->server.count(QStringLiteral("GET"), membersPath) == 1);
+        // The shares and the group arrive in either order; nothing is
+        // offered or hinted at before both are known.
         QTRY_COMPARE(names(dialog.get(), "memberRow"), withAccess);
         QTRY_COMPARE(names(dialog.get(), "candidateRow"), candidates);
-        QCOMPARE(visible(dialog.get(), "noSharesLabel"), noShares);
-        QCOMPARE(visible(dialog.get(), "noGroupHint"), noGroup);
-        QCOMPARE(visible(dialog.get(), "allHaveAccessHint"), allHaveAccess);
+        QTRY_COMPARE(visible(dialog.get(), "noSharesLabel"), noShares);
+        QTRY_COMPARE(visible(dialog.get(), "noGroupHint"), noGroup);
+        QTRY_COMPARE(visible(dialog.get(), "allHaveAccessHint"), allHaveAccess);
+    }
+
+    // A fetch that failed is shown as a failure: never "no group", never
+    // "shared with nobody", and nobody is offered who may already have
+    // access or who is the user herself.
+    void fetchFailuresShowAsFailures_data()
+    {
+        QTest::addColumn<QString>("failing"); // the fetch answered 500
+        QTest::addColumn<QStringList>("withAccess");
+        QTest::addColumn<bool>("sharesFailed");
+        QTest::addColumn<QString>("failureHint");
+        QTest::addColumn<QStringList>("candidates");
+
+        QTest::newRow("group") << "/group" << QStringList{"Bob Stone"} << false
+                               << "Could not load your family group. Try again later." << QStringList{};
+        QTest::newRow("share list") << "/accounts/local-1/members" << QStringList{} << true
+                                    << "No one can be added while it is unknown who has access." << QStringList{};
+        QTest::newRow("profile") << "/profile" << QStringList{"Bob Stone"} << false
+                                 << "Could not load your profile. Try again later." << QStringList{};
+        QTest::newRow("none") << "" << QStringList{"Bob Stone"} << false << "" << QStringList{"cy@example.test"};
+    }
+
+    void fetchFailuresShowAsFailures()
+    {
+        QFETCH(QString, failing);
+        QFETCH(QStringList, withAccess);
+        QFETCH(bool, sharesFailed);
+        QFETCH(QString, failureHint);
+        QFETCH(QStringList, candidates);
+        f->services->shares.insert(QStringLiteral("local-1"),
+                                   QJsonArray{share("acc-ann", "owner", "Ann Lee"), share("acc-bob", "member", "Bob Stone")});
+        const QString path = failing.startsWith(QLatin1String("/accounts")) ? f->services->syncPath(failing)
+                                                                            : f->services->accountPath(failing);
+        if (!failing.isEmpty())
+            f->server.scriptAlways(QStringLiteral("GET"), path, FakeResponse::json(500, QJsonObject{{"error", "down"}}));
+
+        auto dialog = openDialog();
+        auto *hint = dialog->findChild<QLabel *>(QStringLiteral("loadFailedHint"));
+        QVERIFY(hint);
+        if (failureHint.isEmpty()) {
+            QTRY_COMPARE(names(dialog.get(), "candidateRow"), candidates);
+        } else {
+            QTRY_VERIFY(visible(dialog.get(), "loadFailedHint"));
+            QCOMPARE(hint->text(), failureHint);
+        }
+        QTRY_COMPARE(names(dialog.get(), "memberRow"), withAccess);
+        QTRY_COMPARE(visible(dialog.get(), "sharesFailedLabel"), sharesFailed);
+        QCOMPARE(names(dialog.get(), "candidateRow"), candidates);
+        QCOMPARE(buttons<QPushButton>(dialog.get(), "shareButton").size(), candidates.size());
+        QCOMPARE(visible(dialog.get(), "noSharesLabel"), false);
+        QCOMPARE(visible(dialog.get(), "noGroupHint"), false);
+        QCOMPARE(visible(dialog.get(), "allHaveAccessHint"), false);
+        QCOMPARE(visible(dialog.get(), "loadFailedHint"), !failureHint.isEmpty());
+        if (sharesFailed)
+            QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("sharesFailedLabel"))->text(),
+                     QStringLiteral("Could not load who has access. Try again later."));
     }
 
     void memberRowBorrowsTheGroupMembersName()

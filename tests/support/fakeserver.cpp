@@ -7,6 +7,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 QString scriptKey(const QString &method, const QString &path)
@@ -115,6 +117,13 @@ FakeResponse FakeResponse::noReply()
     return response;
 }
 
+FakeResponse FakeResponse::closed()
+{
+    FakeResponse response;
+    response.mode = Mode::Closed;
+    return response;
+}
+
 FakeResponse FakeResponse::trickle(int status, const QJsonObject &object, int byteEveryMs)
 {
     FakeResponse response = json(status, object);
@@ -177,10 +186,16 @@ void FakeServer::scriptAlways(const QString &method, const QString &path,
     m_always.insert(scriptKey(method, path), response);
 }
 
+void FakeServer::scriptAfterHandling(const QString &method, const QString &path, const FakeResponse &response)
+{
+    m_afterHandling[scriptKey(method, path)].append(response);
+}
+
 void FakeServer::clearScripts()
 {
     m_scripted.clear();
     m_always.clear();
+    m_afterHandling.clear();
 }
 
 QList<FakeRequest> FakeServer::requests(const QString &method, const QString &path) const
@@ -253,6 +268,15 @@ void FakeServer::onReadyRead(QTcpSocket *socket)
 FakeResponse FakeServer::respond(FakeRequest &request)
 {
     const QString key = scriptKey(request.method, request.path);
+    auto afterHandling = m_afterHandling.find(key);
+    if (afterHandling != m_afterHandling.end() && !afterHandling->isEmpty()) {
+        // Set the queue aside so the usual handling cannot take from it.
+        QList<FakeResponse> queued = std::exchange(*afterHandling, {});
+        const FakeResponse instead = queued.takeFirst();
+        respond(request);
+        m_afterHandling[key] = queued + m_afterHandling.value(key);
+        return instead;
+    }
     auto scripted = m_scripted.find(key);
     if (scripted != m_scripted.end() && !scripted->isEmpty())
         return scripted->takeFirst();
@@ -286,6 +310,9 @@ void FakeServer::send(QTcpSocket *socket, const FakeResponse &response)
         return;
     case FakeResponse::Mode::Dropped:
         socket->abort();
+        return;
+    case FakeResponse::Mode::Closed:
+        socket->disconnectFromHost();
         return;
     case FakeResponse::Mode::Normal:
     case FakeResponse::Mode::Truncated:

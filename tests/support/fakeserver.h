@@ -43,6 +43,7 @@ struct FakeResponse
         Dropped,   // closes the connection without a byte
         NoReply,   // keeps the connection open and never answers
         Trickle,   // sends the head, then one body byte every trickleMs
+        Closed,    // closes the connection in order, without a byte
     };
 
     int status = 200;
@@ -61,6 +62,7 @@ struct FakeResponse
     static FakeResponse truncated(int status, const QJsonObject &object);
     static FakeResponse dropped();
     static FakeResponse noReply();
+    static FakeResponse closed();
     static FakeResponse trickle(int status, const QJsonObject &object, int byteEveryMs);
     FakeResponse withDelay(int milliseconds) const;
 };
@@ -91,6 +93,10 @@ public:
     void script(const QString &method, const QString &path, const FakeResponse &response);
     // Answers every request for this method and path with the response.
     void scriptAlways(const QString &method, const QString &path, const FakeResponse &response);
+    // Lets the next request for this method and path be handled as usual
+    // (the service stores what it stores), then answers it with the response
+    // instead: a reply lost after the work was done.
+    void scriptAfterHandling(const QString &method, const QString &path, const FakeResponse &response);
     void clearScripts();
 
     QList<FakeRequest> requests() const { return m_requests; }
@@ -119,5 +125,6 @@ private:
     QList<Route> m_routes;
     QHash<QString, QList<FakeResponse>> m_scripted;
     QHash<QString, FakeResponse> m_always;
+    QHash<QString, QList<FakeResponse>> m_afterHandling;
     QList<FakeRequest> m_requests;
 };

@@ -154,6 +154,11 @@ Edit editPayee(const QString &id, const QString &payee)
     return editRow(&LocalStore::transactions, id, [payee](Transaction &t) { t.payee = payee; });
 }
 
+Edit editMemo(const QString &id, const QString &memo)
+{
+    return editRow(&LocalStore::transactions, id, [memo](Transaction &t) { t.memo = memo; });
+}
+
 Edit deleteRows(const QStringList &ids)
 {
     return [ids](LocalStore &store) {
@@ -229,6 +234,9 @@ const QList<Scenario> &scenarios()
         {"both delete", deleteRows({kPlain}), deleteRows({kPlain})},
         {"transfer edited against deleted", changeTransferAmount(61000), deleteRows({kTransferOut, kTransferIn})},
         {"transfer edited on both", changeTransferAmount(61000), changeTransferAmount(72000)},
+        // One device changes a leg's memo, the other the amount of both legs.
+        {"transfer memo against amount", editMemo(kTransferOut, QStringLiteral("A")), changeTransferAmount(61000)},
+        {"transfer amount against memo", changeTransferAmount(61000), editMemo(kTransferOut, QStringLiteral("B"))},
         {"split lines against payee", resplit(), editPayee(kSplit, QStringLiteral("Market B"))},
         {"split deleted against resplit", deleteRows({kSplit}), resplit()},
         {"reorder against rename", reorder(1, 0), renameAccount(kChecking, QStringLiteral("Main"))},
@@ -286,6 +294,24 @@ QMap<QString, QString> liveRows(const FakeSyncService &service)
     return rows;
 }
 
+// Live transfer legs whose partner is live too but not their mirror image.
+QStringList brokenTransfers(const LocalStore &store)
+{
+    QStringList broken;
+    QSqlQuery query(*store.database->db());
+    query.exec(QStringLiteral("SELECT a.id, a.amount, a.date, b.amount, b.date FROM transactions a"
+                             " JOIN transactions b ON b.id = a.transfer_link_id"
+                             " WHERE a.deleted_at IS NULL AND b.deleted_at IS NULL"
+                             " AND (a.amount != -b.amount OR a.date != b.date)"));
+    while (query.next()) {
+        QStringList values;
+        for (int i = 0; i < 5; ++i)
+            values << query.value(i).toString();
+        broken << values.join(QLatin1Char(' '));
+    }
+    return broken;
+}
+
 } // namespace
 
 class SyncTwoDevicesTest : public QObject
@@ -341,9 +367,31 @@ private Q_SLOTS:
                                       FakeResponse::json(401, QJsonObject{{"error", "expired"}}));
             Device &device = order.at(turn) == QLatin1Char('A') ? a : b;
             QVERIFY2(device.store->sync(), qPrintable(QStringLiteral("sync %1 of %2").arg(turn + 1).arg(order.at(turn))));
+            // Whole after every sync, not only in the end.
+            QCOMPARE(brokenTransfers(*device.store.get()), QStringList());
         }
         QCOMPARE(harness.server.count(QStringLiteral("POST"), refreshPath), 1);
 
+        // A transfer leg repaired by the last sync goes out with the next
+        // one, and the other device takes it; nothing else may be left.
+        const QStringList legs{QStringLiteral("transactions/") + kTransferIn,
+                               QStringLiteral("transactions/") + kTransferOut};
+        bool repaired = false;
+        for (Device *device : {&a, &b}) {
+            const QStringList pending = device->store->pendingRows();
+            for (const QString &row : pending)
+                QVERIFY2(legs.contains(row), qPrintable(row));
+            if (!pending.isEmpty()) {
+                repaired = true;
+                QVERIFY(device->store->sync());
+            }
+        }
+        if (repaired) {
+            QVERIFY(a.store->sync());
+            QVERIFY(b.store->sync());
+        }
+        QCOMPARE(brokenTransfers(*a.store), QStringList());
+        QCOMPARE(brokenTransfers(*b.store), QStringList());
         QCOMPARE(a.store->pendingRows(), QStringList());
         QCOMPARE(b.store->pendingRows(), QStringList());
         const QMap<QString, QString> onServer = liveRows(*harness.service);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+
+namespace LumoAccount {
+
+// A request body that the network layer can read only once. Qt sends a
+// request again by itself when the connection closes before the answer,
+// whatever its method; a POST the service may already have stored would
+// then be stored twice (two invitations from one click). Unable to rewind
+// this body, Qt ends the reply with an error instead, which reaches the
+// caller as no answer. Nor can Qt follow a 307 or 308 with it: the request
+// layer does that itself.
+class SingleUseBody : public QIODevice
+{
+public:
+    explicit SingleUseBody(const QByteArray &bytes, QObject *parent = nullptr);
+
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override;
+    bool atEnd() const override;
+    bool reset() override;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *data, qint64 maxSize) override;
+
+private:
+    QByteArray m_bytes;
+    qint64 m_position = 0;
+};
+
+} // namespace LumoAccount
