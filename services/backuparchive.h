@@ -20,6 +20,15 @@ namespace BackupArchive {
 // Entries larger than this are not read.
 constexpr qint64 MaxEntrySize = 16 * 1024 * 1024;
 
+// The most that reading a whole archive may decode. Backup rows decode to
+// about twice their stored size; an archive of honest rows that expand a
+// thousandfold (a text of one letter repeated) would otherwise take a
+// thousand times its size in memory.
+constexpr qint64 decodeBudget(qint64 archiveSize)
+{
+    return 16 * archiveSize + 2 * MaxEntrySize;
+}
+
 enum class Status { Read, TooLarge, Damaged };
 
 struct Entry

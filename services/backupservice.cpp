@@ -507,7 +507,14 @@ private:
         ids.reserve(entries.size());
         QByteArray data;
         for (const BackupArchive::Entry &entry : entries) {
+            // The declared size is what the entry must decode to, or it is damaged.
+            if (entry.status == BackupArchive::Status::Read && entry.size > m_decodeBudget - m_decoded) {
+                m_result.errors.append(entryError(entry.path, BackupArchive::Status::TooLarge));
+                continue;
+            }
             const BackupArchive::Status status = BackupArchive::read(m_archive, entry, &data);
+            if (status == BackupArchive::Status::Read)
+                m_decoded += data.size();
             if (status != BackupArchive::Status::Read) {
                 m_result.errors.append(entryError(entry.path, status));
                 continue;
@@ -610,6 +617,8 @@ private:
 
     QSqlDatabase &m_connection;
     const QByteArray &m_archive;
+    const qint64 m_decodeBudget = BackupArchive::decodeBudget(m_archive.size());
+    qint64 m_decoded = 0;
     int m_mode;
     BulkWriteTransaction &m_bulk;
     BackupImportResult &m_result;

@@ -407,6 +407,38 @@ private Q_SLOTS:
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
 
+    // Honest rows that each decode to a thousand times their stored size:
+    // decoding stops at a budget in proportion to the archive, so memory
+    // never grows a thousandfold; the rows past it are too large.
+    void rowsThatExpandAThousandfoldStopAtTheDecodeBudget()
+    {
+        ServicesFixture f;
+        f.addAccount(QStringLiteral("acc"));
+        Entries entries;
+        for (int n = 0; n < 12; ++n) {
+            const QString id = QStringLiteral("t%1").arg(n, 2, 10, QLatin1Char('0'));
+            const QJsonObject row{{QStringLiteral("id"), id},
+                                  {QStringLiteral("account_id"), QStringLiteral("acc")},
+                                  {QStringLiteral("date"), QStringLiteral("2024-05-01")},
+                                  {QStringLiteral("payee"), QStringLiteral("Grocer")},
+                                  {QStringLiteral("memo"), QString(4 * 1024 * 1024, QLatin1Char('a'))},
+                                  {QStringLiteral("amount"), -100},
+                                  {QStringLiteral("created_at"), QStringLiteral("2024-05-01T10:00:00Z")},
+                                  {QStringLiteral("updated_at"), QStringLiteral("2024-05-01T10:00:00Z")}};
+            entries.append({QStringLiteral("transactions/%1.json").arg(id), rowJson(row)});
+        }
+        entries.append({QStringLiteral("manifest.json"), manifest()});
+        const QByteArray archive = makeArchive(entries);
+        QVERIFY(archive.size() < 200 * 1024);
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        // Eight rows of 4 MiB fit in 16 times the archive plus 32 MiB.
+        QCOMPARE(result.transactionsImported, 8);
+        QCOMPARE(result.errors,
+                 QStringList({"transactions/t08.json: too large", "transactions/t09.json: too large",
+                              "transactions/t10.json: too large", "transactions/t11.json: too large"}));
+    }
+
     // A row id that occurs twice in a table is one row: restored from its
     // first entry and counted once, whatever the mode.
     void rowIdTwiceInATableIsOneRow_data()
