@@ -1,7 +1,7 @@
 // Payee and category screen figures against the sqlite3 C API on the same
 // rows: the payee list over 1M transactions with 100k distinct payees,
-// merging 20 payees that cover 50k transactions, and the category tree of
-// 2,000 categories.
+// merging 20 payees that cover 50k transactions, the category tree of
+// 2,000 categories, and category chains 20,000 and 100,000 levels deep.
 
 #include "benchtransactions.h"
 
@@ -14,6 +14,8 @@
 #include "screens/payeescreen.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QSortFilterProxyModel>
 #include <QTemporaryDir>
@@ -89,9 +91,70 @@ void createCategories(AppState &app)
     sql.commit();
 }
 
+// Adds the levels from `from` to `to` to the chain "chain-000000" (the top)
+// > "chain-000001" > ...
+void extendCategoryChain(RawDb &raw, int from, int to)
+{
+    const auto id = [](int level) { return QStringLiteral("chain-%1").arg(level, 6, 10, QLatin1Char('0')); };
+    sqlite3_stmt *insert = raw.prepare(QStringLiteral(
+        "INSERT INTO categories (id, name, parent_id, created_at, updated_at) VALUES (?, ?, ?, "
+        "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')"));
+    raw.exec("BEGIN");
+    for (int level = from; level < to; ++level) {
+        RawDb::bindText(insert, 1, id(level));
+        RawDb::bindText(insert, 2, QStringLiteral("Level %1").arg(level));
+        RawDb::bindText(insert, 3, level == 0 ? QString() : id(level - 1), true);
+        if (sqlite3_step(insert) != SQLITE_DONE)
+            std::fprintf(stderr, "chain insert failed: %s\n", sqlite3_errmsg(raw.handle()));
+        sqlite3_reset(insert);
+    }
+    raw.exec("COMMIT");
+    sqlite3_finalize(insert);
+}
+
 void restoreMergePayees(RawDb &raw)
 {
     raw.exec(kRestoreSql);
+}
+
+// A category chain 20,000 and then 100,000 levels deep, each category the
+// child of the one before, ids rising from the top, on a database of its own:
+// building the tree is linear in the categories, so five times the levels
+// take about five times as long. It runs first, before a million rows have
+// passed through the process's heap and made every allocation dearer.
+bool benchCategoryChain(const QTemporaryDir &dir)
+{
+    const QString folder = dir.filePath(QStringLiteral("chain"));
+    QDir().mkpath(folder);
+    const QByteArray mainFolder = qgetenv("TALLYRA_DATA_DIR");
+    qputenv("TALLYRA_DATA_DIR", QFile::encodeName(folder));
+    {
+        AppState app;
+        if (!app.initialize())
+            return false;
+        RawDb raw(folder + QStringLiteral("/tallyra.db"));
+        raw.exec("UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z'");
+        CategoriesScreen screen(&app);
+        screen.resize(700, 600);
+        screen.show();
+        double chainMs[2] = {0, 0};
+        const int depths[2] = {20000, 100000};
+        int depth = 0;
+        for (int d = 0; d < 2; ++d) {
+            extendCategoryChain(raw, depth, depths[d]);
+            depth = depths[d];
+            chainMs[d] = medianMs(5, [&] {
+                screen.reload();
+                if (screen.proxy()->rowCount() != 1)
+                    std::fprintf(stderr, "unexpected chain top-level count %d\n", screen.proxy()->rowCount());
+            });
+        }
+        printMs("categories_chain_20000", chainMs[0]);
+        printMs("categories_chain_100000", chainMs[1]);
+        printRatio("categories_chain_100000_vs_20000", chainMs[1], chainMs[0], 7.0);
+    }
+    qputenv("TALLYRA_DATA_DIR", mainFolder);
+    return true;
 }
 
 } // namespace
@@ -102,6 +165,8 @@ int main(int argc, char *argv[])
     useTemporaryDirectory(dir);
     QApplication application(argc, argv);
     const QString path = dir.filePath(QStringLiteral("tallyra.db"));
+    if (!benchCategoryChain(dir))
+        return 1;
     createTransactions(path);
 
     AppState app;
@@ -186,5 +251,6 @@ int main(int argc, char *argv[])
         printRatio("categories_tree_2000_vs_raw_select", reloadMs, rawMs, 3.0);
         printMs("categories_tree_2000", reloadMs);
     }
+
     return 0;
 }

@@ -1,6 +1,7 @@
 // Domain service figures against the same work done through the sqlite3 C
 // API: restoring and writing a 100k-transaction backup, the reports over 1M
-// transactions, and the catch-up posting of 100 daily rules.
+// transactions, and the catch-up posting of 100 daily rules; and the peak
+// memory of restoring a hostile archive against its own size.
 
 #include "benchfill.h"
 #include "benchreports.h"
@@ -16,8 +17,11 @@
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
 #include "support/datagenerator.h"
+#include "support/hostilearchives.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -116,6 +120,58 @@ void benchCategoryChain(const QTemporaryDir &dir)
             std::fprintf(stderr, "unexpected chain restore: %d categories\n", result.categoriesImported);
     });
     printMs("importBackup_category_chain_4000_child_first", ms);
+}
+
+// The process's resident memory in KiB, as /proc/self/status gives it:
+// "VmRSS:" now, "VmHWM:" at its peak.
+qint64 residentKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Starts the peak over from the present resident size.
+bool resetResidentPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
+// A 1.1 MiB archive whose 2,000 directory entries all point at one 1 MiB
+// stored entry: its memory must stay within a few times the archive's own
+// size, where each entry once kept its own copy of the payload (3.95 GB).
+void benchOverlappingEntries(const QTemporaryDir &dir)
+{
+    constexpr double mib = 1024.0 * 1024.0;
+    // What a restore needs whatever the archive: the connection's page
+    // cache, the prepared statements, Qt's and QuaZip's own buffers.
+    constexpr double baseMiB = 16.0;
+    const QByteArray archive = HostileArchives::overlappingEntries(2000, 1024 * 1024);
+    auto target = openDatabase(dir.filePath(QStringLiteral("overlap-target.db")));
+    BackupService service(target.get());
+    const bool peakReset = resetResidentPeak();
+    const qint64 before = residentKiB("VmRSS:");
+    QElapsedTimer timer;
+    timer.start();
+    const BackupImportResult result = service.importBackup(archive, BackupImportMode::ReplaceAll);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    const double peakMiB = double(residentKiB("VmHWM:") - before) / 1024.0;
+    if (result.totalImported() != 0 || result.errors.size() != 2000)
+        std::fprintf(stderr, "unexpected overlapping restore: %d imported, %d errors\n", result.totalImported(),
+                     int(result.errors.size()));
+    if (!peakReset)
+        std::fprintf(stderr, "the peak could not be reset: it covers the whole run so far\n");
+    const double archiveMiB = double(archive.size()) / mib;
+    std::printf("restore_overlapping_entries_2000: %.1f MiB peak (target <= %.1f MiB: 4 x %.2f MiB archive + %.0f "
+                "MiB base)\n",
+                peakMiB, 4 * archiveMiB + baseMiB, archiveMiB, baseMiB);
+    printMs("restore_overlapping_entries_2000_time", ms);
 }
 
 struct ReportCase
@@ -242,6 +298,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     DataGenerator generator;
+    // First, while the process's memory holds nothing freed by other runs.
+    benchOverlappingEntries(dir);
     benchBackup(dir, generator);
     benchCategoryChain(dir);
     benchCatchUp(dir);

@@ -1,5 +1,6 @@
 #include "data/database.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -169,6 +170,20 @@ sqlite3_stmt *Database::cachedStatement(const char *sql)
 QString Database::lastNativeError() const
 {
     return m_handle ? QString::fromUtf8(sqlite3_errmsg(m_handle)) : QString();
+}
+
+void Database::noteFailure()
+{
+    // The first failure since the bulk write's last recorded outcome is the
+    // cause; what fails after it (a savepoint that SQLite's own rollback
+    // already removed) is a consequence.
+    if (!m_handle || m_failureCode != 0)
+        return;
+    const int code = sqlite3_extended_errcode(m_handle);
+    if (code == SQLITE_OK || code == SQLITE_ROW || code == SQLITE_DONE)
+        return;
+    m_failureCode = code;
+    m_failureText = QString::fromUtf8(sqlite3_errmsg(m_handle));
 }
 
 void Database::finalizeStatements()
@@ -430,6 +445,7 @@ void SqlTransaction::rollback()
     if (!m_active)
         return;
     m_active = false;
+    m_database->noteFailure();
     QSqlQuery query(*m_database->db());
     query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_name);
     query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
@@ -444,5 +460,175 @@ BulkWriteScope::BulkWriteScope(Database *database)
 
 BulkWriteScope::~BulkWriteScope()
 {
+    m_database->endBulkWrite();
+}
+
+BulkWriteTransaction::BulkWriteTransaction(Database *database)
+    : m_database(database)
+{
+    m_database->beginBulkWrite();
+    m_database->m_failureCode = 0;
+    m_database->m_failureText.clear();
+    sqlite3 *handle = m_database->m_handle;
+    m_outermost = !handle || sqlite3_get_autocommit(handle) != 0;
+    QSqlQuery query(*m_database->db());
+    bool begun = false;
+    if (m_outermost) {
+        begun = query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    } else {
+        m_savepoint = QStringLiteral("tallyra_sp_%1").arg(++m_database->m_savepointCounter);
+        begun = query.exec(QStringLiteral("SAVEPOINT ") + m_savepoint);
+    }
+    if (!begun) {
+        const QSqlError error = query.lastError();
+        qWarning().noquote() << "Bulk write cannot begin:" << error.text();
+        failWith(error.nativeErrorCode().toInt(), error.databaseText());
+        endBulkWrite();
+        return;
+    }
+    m_hold = m_database->openHold();
+    m_open = true;
+}
+
+BulkWriteTransaction::~BulkWriteTransaction()
+{
+    rollback();
+    endBulkWrite();
+}
+
+bool BulkWriteTransaction::transactionGone() const
+{
+    sqlite3 *handle = m_database->m_handle;
+    return handle && sqlite3_get_autocommit(handle) != 0;
+}
+
+bool BulkWriteTransaction::record(bool written)
+{
+    return record(written, QSqlError());
+}
+
+bool BulkWriteTransaction::record(bool written, const QSqlError &error)
+{
+    if (!m_open)
+        return false;
+    if (written && !transactionGone()) {
+        // What failed before this outcome was the caller's to judge (a row
+        // refused and skipped); the next failure brings its own reason.
+        m_database->m_failureCode = 0;
+        m_database->m_failureText.clear();
+        return true;
+    }
+
+    int code = error.nativeErrorCode().toInt();
+    QString message = error.databaseText();
+    if (code == 0 && message.isEmpty()) {
+        // The connection's last error, or the one a savepoint's rollback
+        // replaced after the failing statement.
+        m_database->noteFailure();
+        code = m_database->m_failureCode;
+        message = m_database->m_failureText;
+    }
+    if (written && code == 0 && message.isEmpty())
+        message = QCoreApplication::translate("BulkWriteTransaction", "the database rolled the changes back");
+    qWarning().noquote() << "Bulk write failed:" << (message.isEmpty() ? QString::number(code) : message);
+    failWith(code, message);
+    rollback();
+    return false;
+}
+
+bool BulkWriteTransaction::exec(QSqlQuery &query)
+{
+    if (!m_open)
+        return false;
+    const bool written = query.exec();
+    return record(written, written ? QSqlError() : query.lastError());
+}
+
+bool BulkWriteTransaction::exec(QSqlQuery &query, const QString &sql)
+{
+    if (!m_open)
+        return false;
+    const bool written = query.exec(sql);
+    return record(written, written ? QSqlError() : query.lastError());
+}
+
+void BulkWriteTransaction::fail(const QString &reason)
+{
+    if (m_failed)
+        return;
+    m_failed = true;
+    m_code = 0;
+    m_reason = reason;
+    rollback();
+}
+
+void BulkWriteTransaction::failWith(int code, const QString &message)
+{
+    if (m_failed)
+        return;
+    m_failed = true;
+    m_code = code & 0xff;
+    m_reason = reasonFor(code, message);
+}
+
+QString BulkWriteTransaction::reasonFor(int code, const QString &message)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+        return QCoreApplication::translate("BulkWriteTransaction", "the disk is full");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QCoreApplication::translate("BulkWriteTransaction", "the data is in use by another program");
+    default:
+        break;
+    }
+    if (!message.isEmpty())
+        return message;
+    return QCoreApplication::translate("BulkWriteTransaction", "the database could not write the changes");
+}
+
+bool BulkWriteTransaction::commit()
+{
+    if (!m_open)
+        return false;
+    // A transaction SQLite already rolled back must not be "committed": the
+    // COMMIT would fail, but a RELEASE of an outer savepoint might not.
+    if (transactionGone())
+        return record(false);
+    QSqlQuery query(*m_database->db());
+    const bool committed = m_outermost ? query.exec(QStringLiteral("COMMIT"))
+                                       : query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint);
+    if (!committed)
+        return record(false, query.lastError());
+    m_open = false;
+    m_database->closeHold(m_hold, true);
+    endBulkWrite();
+    return true;
+}
+
+void BulkWriteTransaction::rollback()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    // After SQLite's own rollback there is nothing left to undo; the outer
+    // transaction of a savepoint is gone too and fails its own commit.
+    if (!transactionGone()) {
+        QSqlQuery query(*m_database->db());
+        if (m_outermost) {
+            query.exec(QStringLiteral("ROLLBACK"));
+        } else {
+            query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_savepoint);
+            query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint);
+        }
+    }
+    m_database->closeHold(m_hold, false);
+    endBulkWrite();
+}
+
+void BulkWriteTransaction::endBulkWrite()
+{
+    if (std::exchange(m_bulkEnded, true))
+        return;
     m_database->endBulkWrite();
 }

@@ -6,11 +6,13 @@
 #include <QPointer>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 
+class QSqlQuery;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -73,6 +75,7 @@ Q_SIGNALS:
 
 private:
     friend class SqlTransaction;
+    friend class BulkWriteTransaction;
 
     struct HeldChange
     {
@@ -88,6 +91,9 @@ private:
     };
 
     void finalizeStatements();
+    // Keeps the connection's last error, unless one is kept already, before
+    // a rollback replaces it: a bulk write reports why a write inside failed.
+    void noteFailure();
     // One level of holding back per open savepoint and per outermost bulk
     // write; closing one passes its changes down, or emits them at the bottom.
     int openHold();
@@ -104,6 +110,8 @@ private:
     int m_bulkHold = -1;
     int m_savepointCounter = 0;
     QList<HeldChanges> m_holds;
+    int m_failureCode = 0;
+    QString m_failureText;
 };
 
 // One unit of work on the connection. Built on SAVEPOINT, so scopes nest:
@@ -131,7 +139,8 @@ private:
     bool m_active = false;
 };
 
-// Marks a bulk write for as long as it lives.
+// Marks a bulk write for as long as it lives. BulkWriteTransaction below
+// includes it; this alone suits a bulk write that makes its own transactions.
 class BulkWriteScope
 {
 public:
@@ -143,4 +152,96 @@ public:
 
 private:
     Database *m_database;
+};
+
+// One bulk write (an import, a backup restore, sample data, recurring
+// catch-up, one sync page) kept whole or not at all, also when the store
+// fails. It marks a bulk write (BulkWriteScope) and holds back change
+// signals until it commits.
+//
+// As the outermost transaction it begins with BEGIN IMMEDIATE: the write
+// lock is taken before anything is read, so while another program holds it
+// SQLite waits out the connection's busy time-out instead of failing the
+// first write on a stale read snapshot. Inside an open transaction or
+// savepoint it can only be a savepoint of it: the lock is then taken by
+// the outer transaction's first write (no busy wait once that transaction
+// has read), and only the outer commit keeps the rows. Start bulk writes
+// outermost.
+//
+// Every write's outcome goes through record(). The first failed write
+// ends the bulk write: it is rolled back at once, and every later record()
+// and commit() returns false. So does a transaction that SQLite rolled back
+// on its own (a full disk while its cache spills, an I/O error): record()
+// notices it even after a write that reported success, so nothing written
+// afterwards can commit row by row. failureReason() says why, for the user.
+//
+//     BulkWriteTransaction bulk(database);
+//     for (const Row &row : rows) {
+//         if (!bulk.record(insert(row)))   // or bulk.exec(query)
+//             break;
+//     }
+//     if (!bulk.commit())
+//         report(tr("... could not be written: %1").arg(bulk.failureReason()));
+//
+// A row the caller refuses for its content (unreadable, duplicate, refused
+// by a constraint and counted as skipped) is no failed write: pass it with
+// recordRefusal(), which still checks that the transaction is open.
+class BulkWriteTransaction
+{
+public:
+    explicit BulkWriteTransaction(Database *database);
+    ~BulkWriteTransaction(); // rolls back unless committed
+
+    BulkWriteTransaction(const BulkWriteTransaction &) = delete;
+    BulkWriteTransaction &operator=(const BulkWriteTransaction &) = delete;
+
+    // Open, and no write has failed.
+    bool isActive() const { return m_open; }
+    // Began with BEGIN IMMEDIATE (false: a savepoint of an outer transaction).
+    bool isOutermost() const { return m_outermost; }
+
+    // Passes one write's outcome through: true while the bulk write goes on.
+    // A failed write takes its reason from `error` when given, else from the
+    // connection.
+    bool record(bool written);
+    bool record(bool written, const QSqlError &error);
+    // A row refused for its content: only checks that the transaction is open.
+    bool recordRefusal() { return record(true); }
+    // Runs the prepared query, or the statement, and records the outcome.
+    bool exec(QSqlQuery &query);
+    bool exec(QSqlQuery &query, const QString &sql);
+
+    // Ends the bulk write as failed, for a reason of the caller's own.
+    void fail(const QString &reason);
+
+    // True when every write went through and the commit succeeded.
+    bool commit();
+    // Drops everything written; not a failure unless one was recorded.
+    void rollback();
+
+    bool failed() const { return m_failed; }
+    // For the user: "the disk is full", "the data is in use by another
+    // program", or SQLite's own message. Empty unless failed().
+    QString failureReason() const { return m_reason; }
+    // SQLite's primary result code of the failure (SQLITE_FULL, SQLITE_BUSY,
+    // ...); 0 when none or when the caller gave the reason.
+    int failureCode() const { return m_code; }
+
+    // The reason shown for an SQLite result code and message.
+    static QString reasonFor(int code, const QString &message);
+
+private:
+    bool transactionGone() const;
+    void failWith(int code, const QString &message);
+    void endBulkWrite();
+
+    Database *m_database;
+    QString m_savepoint;
+    int m_hold = -1;
+    int m_code = 0;
+    QString m_reason;
+    bool m_outermost = false;
+    bool m_open = false;
+    bool m_failed = false;
+    bool m_bulkEnded = false;
 };

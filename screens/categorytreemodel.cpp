@@ -8,6 +8,8 @@
 #include <QStack>
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 CategoryTreeModel::CategoryTreeModel(QObject *parent)
     : QAbstractItemModel(parent)
@@ -15,7 +17,26 @@ CategoryTreeModel::CategoryTreeModel(QObject *parent)
 {
 }
 
-CategoryTreeModel::~CategoryTreeModel() = default;
+CategoryTreeModel::~CategoryTreeModel()
+{
+    dismantle(std::move(m_root));
+}
+
+void CategoryTreeModel::dismantle(std::unique_ptr<Node> root)
+{
+    // Node by node: letting each node delete its children would recurse as
+    // deep as the tree, and a chain of categories can be 100,000 deep.
+    std::vector<std::unique_ptr<Node>> pending;
+    pending.push_back(std::move(root));
+    while (!pending.empty()) {
+        std::unique_ptr<Node> node = std::move(pending.back());
+        pending.pop_back();
+        if (!node)
+            continue;
+        for (std::unique_ptr<Node> &child : node->children)
+            pending.push_back(std::move(child));
+    }
+}
 
 CategoryTreeModel::Node *CategoryTreeModel::nodeAt(const QModelIndex &index) const
 {
@@ -130,7 +151,7 @@ QModelIndex CategoryTreeModel::indexForId(const QString &id) const
 void CategoryTreeModel::setCategories(QList<Category> categories)
 {
     beginResetModel();
-    m_root = std::make_unique<Node>();
+    dismantle(std::exchange(m_root, std::make_unique<Node>()));
     rebuild(std::move(categories));
     endResetModel();
 }
@@ -146,37 +167,80 @@ void CategoryTreeModel::rebuild(QList<Category> categories)
 {
     std::vector<std::unique_ptr<Node>> nodes;
     nodes.reserve(size_t(categories.size()));
-    QHash<QString, Node *> byId;
-    byId.reserve(categories.size());
+    QHash<QString, size_t> indexById;
+    indexById.reserve(categories.size());
     for (Category &category : categories) {
         auto node = std::make_unique<Node>();
         node->category = std::move(category);
-        byId.insert(node->category.id, node.get());
+        indexById.insert(node->category.id, nodes.size());
         nodes.push_back(std::move(node));
     }
-    // Ascending id order; of two rows with one id the later one stands.
-    std::vector<size_t> order;
-    order.reserve(nodes.size());
+    // Of two rows with one id the later one stands.
+    constexpr size_t none = std::numeric_limits<size_t>::max();
+    std::vector<size_t> kept;
+    kept.reserve(nodes.size());
+    std::vector<size_t> parentOf(nodes.size(), none);
     for (size_t i = 0; i < nodes.size(); ++i) {
-        if (byId.value(nodes[i]->category.id) == nodes[i].get())
-            order.push_back(i);
+        if (indexById.value(nodes[i]->category.id) != i)
+            continue;
+        kept.push_back(i);
+        const QString &parentId = nodes[i]->category.parentId;
+        if (!parentId.isEmpty())
+            parentOf[i] = indexById.value(parentId, none);
     }
-    std::sort(order.begin(), order.end(),
-        [&nodes](size_t a, size_t b) { return nodes[a]->category.id < nodes[b]->category.id; });
+    cutLoops(nodes, kept, parentOf);
 
-    for (size_t i : order) {
-        Node *node = nodes[i].get();
-        const QString &parentId = node->category.parentId;
-        Node *parent = parentId.isEmpty() ? nullptr : byId.value(parentId, nullptr);
-        // Parent ids come from other devices too: a category that would
-        // become its own ancestor stands at the top level instead of
-        // vanishing with its loop.
-        for (const Node *ancestor = parent; ancestor; ancestor = ancestor->parent) {
-            if (ancestor == node) {
-                parent = nullptr;
-                break;
-            }
+    // Siblings stand in ascending id order. Sorting each family on its own
+    // keeps a deep chain linear.
+    std::vector<size_t> topLevel;
+    std::vector<std::vector<size_t>> childrenOf(nodes.size());
+    for (const size_t i : kept)
+        (parentOf[i] == none ? topLevel : childrenOf[parentOf[i]]).push_back(i);
+    const auto byId = [&nodes](size_t a, size_t b) { return nodes[a]->category.id < nodes[b]->category.id; };
+    std::vector<Node *> raw(nodes.size());
+    for (size_t i = 0; i < nodes.size(); ++i)
+        raw[i] = nodes[i].get();
+    const auto adoptAll = [&](Node *parent, std::vector<size_t> &children) {
+        std::sort(children.begin(), children.end(), byId);
+        for (const size_t child : children)
+            adopt(parent, std::move(nodes[child]));
+    };
+    adoptAll(m_root.get(), topLevel);
+    for (const size_t i : kept)
+        adoptAll(raw[i], childrenOf[i]);
+}
+
+void CategoryTreeModel::cutLoops(const std::vector<std::unique_ptr<Node>> &nodes, const std::vector<size_t> &kept,
+                                 std::vector<size_t> &parentOf)
+{
+    // Parent ids come from other devices too: a category that would become
+    // its own ancestor stands at the top level instead of vanishing with its
+    // loop. Of each loop the category with the highest id stands there, so
+    // the tree does not depend on the order the rows came in. Every category
+    // is walked once: each walk follows parents until it meets one walked
+    // before, and a loop shows as meeting its own walk.
+    constexpr size_t none = std::numeric_limits<size_t>::max();
+    enum : char { Unseen, OnWalk, Walked };
+    std::vector<char> state(nodes.size(), Unseen);
+    std::vector<size_t> walkPosition(nodes.size(), 0);
+    std::vector<size_t> walk;
+    for (const size_t start : kept) {
+        walk.clear();
+        size_t at = start;
+        while (at != none && state[at] == Unseen) {
+            state[at] = OnWalk;
+            walkPosition[at] = walk.size();
+            walk.push_back(at);
+            at = parentOf[at];
         }
-        adopt(parent ? parent : m_root.get(), std::move(nodes[i]));
+        if (at != none && state[at] == OnWalk) {
+            const auto loop = walk.begin() + std::ptrdiff_t(walkPosition[at]);
+            const auto highest = std::max_element(loop, walk.end(), [&nodes](size_t a, size_t b) {
+                return nodes[a]->category.id < nodes[b]->category.id;
+            });
+            parentOf[*highest] = none;
+        }
+        for (const size_t walked : walk)
+            state[walked] = Walked;
     }
 }

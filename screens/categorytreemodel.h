@@ -47,6 +47,10 @@ private:
 
     Node *nodeAt(const QModelIndex &index) const;
     static void adopt(Node *parent, std::unique_ptr<Node> child);
+    static void dismantle(std::unique_ptr<Node> root);
+    // Points one category of each parent loop at the top level instead.
+    static void cutLoops(const std::vector<std::unique_ptr<Node>> &nodes, const std::vector<size_t> &kept,
+                         std::vector<size_t> &parentOf);
 
     std::unique_ptr<Node> m_root;
 };

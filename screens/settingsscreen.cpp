@@ -839,7 +839,8 @@ void SettingsScreen::importBackup()
         result = m_app->backupService()->importBackup(archive, mode);
     }
 
-    if (result.totalImported() == 0 && !result.errors.isEmpty()) {
+    // A restore that failed kept nothing, whatever it had counted.
+    if (result.aborted || (result.totalImported() == 0 && !result.errors.isEmpty())) {
         UserPrompts::current()->warning(this, tr("Import Failed"), plainTextMessage(result.errors.constFirst()));
     } else {
         QString message = tr("Imported %1 items, skipped %2.").arg(result.totalImported()).arg(result.totalSkipped());

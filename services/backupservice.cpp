@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QHash>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSet>
 #include <QSqlError>
@@ -161,6 +162,33 @@ std::optional<QVariant> columnValue(const QJsonValue &value, const Column &colum
     return std::nullopt;
 }
 
+// The error text for an entry that could not be read.
+QString entryError(const QString &path, BackupArchive::Status status)
+{
+    return status == BackupArchive::Status::TooLarge ? BackupService::tr("%1: too large").arg(path)
+                                                     : BackupService::tr("%1: damaged").arg(path);
+}
+
+// What the manifest gives as its version, as written there, unless it is
+// the one version read here. An absent version, or a manifest that is no
+// JSON object, reads as 0.
+std::optional<QString> unsupportedVersion(const QByteArray &manifest)
+{
+    const QJsonValue version = QJsonDocument::fromJson(manifest).object().value(QStringLiteral("version"));
+    if (version.isUndefined())
+        return QStringLiteral("0");
+    if (version.isDouble() && version.toDouble() == 1.0)
+        return std::nullopt;
+    // Written as JSON, so the text "1" shows with its quotes; long values are cut.
+    QByteArray text = QJsonDocument(QJsonArray{version}).toJson(QJsonDocument::Compact);
+    text = text.mid(1, text.size() - 2);
+    constexpr qsizetype shown = 40;
+    QString found = QString::fromUtf8(text);
+    if (found.size() > shown)
+        found = found.left(shown) + QChar(0x2026);
+    return found;
+}
+
 QString quotedIdentifier(const QString &name)
 {
     QString escaped = name;
@@ -294,7 +322,7 @@ public:
         return update(keySet, row);
     }
 
-    QString lastError() const { return m_lastError; }
+    QSqlError lastError() const { return m_lastError; }
 
 private:
     struct KeySet
@@ -368,9 +396,9 @@ private:
     // duplicate key); any other error is the database failing.
     Outcome failure(const QSqlQuery &query)
     {
-        const QSqlError error = query.lastError();
-        m_lastError = error.text();
-        return (error.nativeErrorCode().toInt() & 0xff) == SQLITE_CONSTRAINT ? Outcome::Refused : Outcome::Failed;
+        m_lastError = query.lastError();
+        return (m_lastError.nativeErrorCode().toInt() & 0xff) == SQLITE_CONSTRAINT ? Outcome::Refused
+                                                                                     : Outcome::Failed;
     }
 
     QSqlDatabase &m_connection;
@@ -380,20 +408,23 @@ private:
     QSqlQuery m_lookup;
     std::vector<KeySet> m_keySets;
     QHash<QStringList, int> m_keySetIndex;
-    QString m_lastError;
+    QSqlError m_lastError;
 };
 
-// One restore, table by table, inside the caller's SQL transaction. A row
-// the schema refuses is skipped and counted; when the database itself fails
-// the restore stops, and the caller rolls everything back.
+// One restore, table by table, inside the caller's bulk write. A row the
+// schema refuses is skipped and counted; when the database itself fails the
+// restore stops, and the bulk write has rolled everything back.
 class BackupService::Restore
 {
 public:
     using Row = TableImporter::Row;
 
-    Restore(Database *database, int mode, BackupImportResult &result)
+    Restore(Database *database, const QByteArray &archive, int mode, BulkWriteTransaction &bulk,
+            BackupImportResult &result)
         : m_connection(*database->db())
+        , m_archive(archive)
         , m_mode(mode)
+        , m_bulk(bulk)
         , m_result(result)
         , m_dropSplitLines(m_connection)
     {
@@ -401,7 +432,7 @@ public:
     }
 
     // False when the database failed.
-    bool restoreTable(const BackupTable &table, QList<BackupArchive::Entry> entries)
+    bool restoreTable(const BackupTable &table, const QList<BackupArchive::Entry> &entries)
     {
         if (entries.isEmpty())
             return true;
@@ -413,7 +444,7 @@ public:
         int &imported = m_result.*(table.imported);
         int &skipped = m_result.*(table.skipped);
 
-        QList<Row> rows = readRows(importer, std::move(entries), skipped);
+        QList<Row> rows = readRows(importer, entries, skipped);
         orderByReferences(rows, importer, table);
 
         // What the schema refuses is tried again until a pass restores
@@ -430,6 +461,8 @@ public:
                 switch (outcome) {
                 case TableImporter::Outcome::Inserted:
                 case TableImporter::Outcome::Updated:
+                    if (!m_bulk.record(true))
+                        return fail(row.path);
                     ++imported;
                     if (transactions) {
                         m_writtenTransactions.insert(row.id);
@@ -439,13 +472,18 @@ public:
                     }
                     break;
                 case TableImporter::Outcome::LeftAlone:
+                    if (!m_bulk.record(true))
+                        return fail(row.path);
                     ++skipped;
                     break;
                 case TableImporter::Outcome::Refused:
+                    if (!m_bulk.recordRefusal())
+                        return fail(row.path);
                     refused.append(std::move(row));
                     break;
                 case TableImporter::Outcome::Failed:
-                    return fail(row.path, importer.lastError());
+                    m_bulk.record(false, importer.lastError());
+                    return fail(row.path);
                 }
             }
             if (imported == importedBefore) {
@@ -458,23 +496,39 @@ public:
     }
 
 private:
-    QList<Row> readRows(TableImporter &importer, QList<BackupArchive::Entry> entries, int &skipped)
+    // Each entry is read when its turn comes, so at most one is decoded at a
+    // time. A row id met again in the table is the same row: restored once,
+    // from its first entry, and counted once.
+    QList<Row> readRows(TableImporter &importer, const QList<BackupArchive::Entry> &entries, int &skipped)
     {
         QList<Row> rows;
         rows.reserve(entries.size());
+        QSet<QString> ids;
+        ids.reserve(entries.size());
         QByteArray data;
-        for (BackupArchive::Entry &entry : entries) {
-            const BackupArchive::Status status = BackupArchive::read(entry, &data);
-            entry.payload = QByteArray();
-            if (status == BackupArchive::Status::Failed) {
-                m_result.errors.append(tr("%1: unexpected error").arg(entry.path));
+        for (const BackupArchive::Entry &entry : entries) {
+            // The declared size is what the entry must decode to, or it is damaged.
+            if (entry.status == BackupArchive::Status::Read && entry.size > m_decodeBudget - m_decoded) {
+                m_result.errors.append(entryError(entry.path, BackupArchive::Status::TooLarge));
                 continue;
             }
-            const QJsonObject object =
-                status == BackupArchive::Status::Read ? QJsonDocument::fromJson(data).object() : QJsonObject();
+            const BackupArchive::Status status = BackupArchive::read(m_archive, entry, &data);
+            if (status == BackupArchive::Status::Read)
+                m_decoded += data.size();
+            if (status != BackupArchive::Status::Read) {
+                m_result.errors.append(entryError(entry.path, status));
+                continue;
+            }
+            const QJsonObject object = QJsonDocument::fromJson(data).object();
             if (object.isEmpty()) {
                 m_result.errors.append(tr("%1: invalid JSON").arg(entry.path));
                 continue;
+            }
+            const QJsonValue id = object.value(kIdKey);
+            if (id.isString()) {
+                if (ids.contains(id.toString()))
+                    continue;
+                ids.insert(id.toString());
             }
             if (auto row = importer.prepare(object, entry.path))
                 rows.append(std::move(*row));
@@ -548,21 +602,25 @@ private:
     bool dropSplitLines(const Row &transaction)
     {
         m_dropSplitLines.bindValue(0, transaction.id);
-        const bool ok = m_dropSplitLines.exec();
-        const QString error = m_dropSplitLines.lastError().text();
+        const bool ok = m_bulk.exec(m_dropSplitLines);
         m_dropSplitLines.finish();
-        return ok || fail(transaction.path, error);
+        return ok || fail(transaction.path);
     }
 
-    bool fail(const QString &path, const QString &error)
+    // The bulk write has ended with its reason; the entry says where.
+    bool fail(const QString &path)
     {
-        qWarning().noquote() << "BackupService restore failed at" << path << ":" << error;
+        qWarning().noquote() << "BackupService restore failed at" << path << ":" << m_bulk.failureReason();
         m_result.errors.append(tr("%1: unexpected error").arg(path));
         return false;
     }
 
     QSqlDatabase &m_connection;
+    const QByteArray &m_archive;
+    const qint64 m_decodeBudget = BackupArchive::decodeBudget(m_archive.size());
+    qint64 m_decoded = 0;
     int m_mode;
+    BulkWriteTransaction &m_bulk;
     BackupImportResult &m_result;
     QSqlQuery m_dropSplitLines;
     QSet<QString> m_writtenTransactions;
@@ -672,59 +730,65 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
 BackupImportResult BackupService::importBackup(const QByteArray &archive, int mode)
 {
     BackupImportResult result;
+    const auto refuse = [&result](const QString &error) {
+        result.errors.append(error);
+        result.aborted = true;
+        return result;
+    };
 
-    // One pass over the archive: nothing is written before the manifest,
-    // which comes last, has been checked.
-    auto found = BackupArchive::entries(
+    // One pass over the archive's directory: nothing is written before the
+    // manifest, which comes last, has been checked.
+    const auto found = BackupArchive::entries(
         archive, [](const QString &path) { return path == kManifestName || tableIndexForEntry(path) >= 0; });
-    if (!found) {
-        result.errors.append(tr("Failed to open ZIP archive"));
-        return result;
-    }
+    if (!found)
+        return refuse(tr("Failed to open ZIP archive"));
     std::array<QList<BackupArchive::Entry>, kTables.size()> entries;
+    QList<BackupArchive::Entry> manifests;
+    for (const BackupArchive::Entry &entry : *found) {
+        if (entry.path == kManifestName)
+            manifests.append(entry);
+        else
+            entries[size_t(tableIndexForEntry(entry.path))].append(entry);
+    }
+
+    // Two manifests could say two things; neither is believed.
+    if (manifests.size() > 1)
+        return refuse(tr("Invalid backup: %1 entries named manifest.json").arg(manifests.size()));
     QByteArray manifestData;
-    for (BackupArchive::Entry &entry : *found) {
-        if (entry.path != kManifestName) {
-            entries[size_t(tableIndexForEntry(entry.path))].append(std::move(entry));
-        } else if (BackupArchive::read(entry, &manifestData) != BackupArchive::Status::Read) {
-            manifestData = QByteArrayLiteral("-");
-        }
+    if (!manifests.isEmpty()) {
+        const BackupArchive::Status status = BackupArchive::read(archive, manifests.constFirst(), &manifestData);
+        if (status != BackupArchive::Status::Read)
+            return refuse(entryError(kManifestName, status));
     }
-    found.reset();
+    if (manifestData.isEmpty())
+        return refuse(tr("Invalid backup: missing manifest.json"));
+    if (const auto version = unsupportedVersion(manifestData))
+        return refuse(tr("Unsupported backup version: %1").arg(*version));
 
-    if (manifestData.isEmpty()) {
-        result.errors.append(tr("Invalid backup: missing manifest.json"));
-        return result;
-    }
-    const int version = QJsonDocument::fromJson(manifestData).object().value(QStringLiteral("version")).toInt(0);
-    if (version != 1) {
-        result.errors.append(tr("Unsupported backup version: %1").arg(version));
-        return result;
-    }
-
-    // The bulk scope outlives the SQL transaction, so nothing that waits for
-    // the bulk write sees the restore before it is committed.
-    BulkWriteScope bulk(m_database);
-    SqlTransaction transaction(m_database);
-    bool ok = transaction.isActive();
+    BulkWriteTransaction bulk(m_database);
+    bool ok = bulk.isActive();
+    size_t reached = 0;
     if (ok) {
-        Restore restore(m_database, mode, result);
-        for (size_t t = 0; ok && t < kTables.size(); ++t)
-            ok = restore.restoreTable(kTables[t], std::exchange(entries[t], {}));
+        Restore restore(m_database, archive, mode, bulk, result);
+        for (; ok && reached < kTables.size(); ++reached)
+            ok = restore.restoreTable(kTables[reached], entries[reached]);
     }
-    if (ok && transaction.commit())
+    if (ok && bulk.commit())
         return result;
 
     // Nothing was kept: every row counts as skipped, those of tables not
     // reached included.
-    transaction.rollback();
+    bulk.rollback();
     for (size_t t = 0; t < kTables.size(); ++t) {
         int &imported = result.*(kTables[t].imported);
         int &skipped = result.*(kTables[t].skipped);
-        skipped += imported + int(entries[t].size());
+        skipped += imported + (t >= reached ? int(entries[t].size()) : 0);
         imported = 0;
     }
-    result.errors.prepend(tr("The backup could not be restored. No data was changed."));
+    const QString reason =
+        bulk.failed() ? bulk.failureReason() : BulkWriteTransaction::reasonFor(0, QString());
+    result.errors.prepend(tr("The backup could not be restored: %1. No data was changed.").arg(reason));
+    result.aborted = true;
     return result;
 }
 

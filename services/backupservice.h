@@ -27,6 +27,9 @@ struct BackupImportResult
     int recurringSkipped = 0;
     int reconciliationsSkipped = 0;
     QStringList errors;
+    // Nothing was restored: the archive was refused, or the database failed
+    // and everything was rolled back. The first error says why.
+    bool aborted = false;
 
     int totalImported() const;
     int totalSkipped() const;
@@ -35,7 +38,8 @@ struct BackupImportResult
 // Writes the register database into one ZIP archive of JSON files, one per
 // row, and reads such an archive back in one of three modes. Works on raw
 // table rows, so every column travels, soft-deleted rows included. A restore
-// is one SQL transaction: when the database fails, nothing of it is kept.
+// is one bulk write: when the database fails, nothing of it is kept and the
+// result says why.
 class BackupService : public QObject
 {
     Q_OBJECT

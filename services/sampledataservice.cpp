@@ -134,7 +134,7 @@ QString SampleDataService::categoryId(const QString &name, const QString &child)
     return m_categoryPaths.value(name + QLatin1Char('/') + child, m_categoryPaths.value(name));
 }
 
-bool SampleDataService::insertAccount(const QString &id, const QString &name, const QString &typeText,
+bool SampleDataService::insertAccount(BulkWriteTransaction &bulk, const QString &id, const QString &name, const QString &typeText,
                                       const QString &institution, const QString &last4, qint64 startingBalance,
                                       int sortOrder)
 {
@@ -145,10 +145,10 @@ bool SampleDataService::insertAccount(const QString &id, const QString &name, co
                        "VALUES (?, ?, ?, 'USD', ?, ?, ?, ?, 0, 1, 'pending', ?, ?)"),
         {id, name, typeText, institution, last4, SqlValues::sqlInt64(startingBalance), sortOrder, m_timestamp,
          m_timestamp});
-    return SqlValues::exec(query);
+    return bulk.exec(query);
 }
 
-bool SampleDataService::insertTransaction(const QString &accountId, int dayOffset, const QString &payee,
+bool SampleDataService::insertTransaction(BulkWriteTransaction &bulk, const QString &accountId, int dayOffset, const QString &payee,
                                           const QString &memo, qint64 amount, const QString &categoryId,
                                           const QString &checkNumber, const QString &status,
                                           const QString &transferLink, const QString &transferDestAccountId,
@@ -167,10 +167,10 @@ bool SampleDataService::insertTransaction(const QString &accountId, int dayOffse
          SqlValues::sqlInt64(amount), SqlValues::sqlTextOrNull(categoryId), SqlValues::sqlTextOrNull(checkNumber),
          SqlValues::sqlBool(cleared), SqlValues::sqlBool(reconciled), SqlValues::sqlTextOrNull(transferLink),
          SqlValues::sqlTextOrNull(transferDestAccountId), SqlValues::sqlBool(isSplit), m_timestamp, m_timestamp});
-    return SqlValues::exec(query);
+    return bulk.exec(query);
 }
 
-bool SampleDataService::insertRecurring(const QString &accountId, const QString &payee, const QString &memo,
+bool SampleDataService::insertRecurring(BulkWriteTransaction &bulk, const QString &accountId, const QString &payee, const QString &memo,
                                         qint64 amount, const QString &categoryId, const QString &frequencyText,
                                         int daysUntilDue)
 {
@@ -182,15 +182,19 @@ bool SampleDataService::insertRecurring(const QString &accountId, const QString 
         {makeId(QStringLiteral("rec")), accountId, payee, SqlValues::sqlText(memo), SqlValues::sqlInt64(amount),
          SqlValues::sqlTextOrNull(categoryId), frequencyText, SqlValues::isoDate(m_today.addDays(-60)),
          SqlValues::isoDate(m_today.addDays(daysUntilDue)), m_timestamp, m_timestamp});
-    return SqlValues::exec(query);
+    return bulk.exec(query);
 }
 
-bool SampleDataService::loadSampleData()
+bool SampleDataService::loadSampleData(QString *failureReason)
 {
-    BulkWriteScope bulk(m_database);
-    SqlTransaction transaction(m_database);
-    if (!transaction.isActive())
+    BulkWriteTransaction bulk(m_database);
+    const auto failed = [&bulk, failureReason] {
+        if (failureReason)
+            *failureReason = bulk.failureReason();
         return false;
+    };
+    if (!bulk.isActive())
+        return failed();
     buildCategoryPaths();
     m_timestamp = SqlValues::nowUtcIso();
     m_today = QDate::currentDate();
@@ -198,22 +202,22 @@ bool SampleDataService::loadSampleData()
     const QString openingBalance = text(QT_TRANSLATE_NOOP("SampleDataService", "Opening Balance"));
 
     bool ok = true;
-    ok &= insertAccount(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Main Checking")), QStringLiteral("checking"), institution,
+    ok = ok && insertAccount(bulk, kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Main Checking")), QStringLiteral("checking"), institution,
                         QStringLiteral("4521"), 0, 0);
-    ok &= insertAccount(kSavings, text(QT_TRANSLATE_NOOP("SampleDataService", "Savings")), QStringLiteral("savings"), institution, QStringLiteral("8834"), 0, 1);
-    ok &= insertAccount(kVisa, text(QT_TRANSLATE_NOOP("SampleDataService", "Visa Rewards")), QStringLiteral("credit_card"), text(QT_TRANSLATE_NOOP("SampleDataService", "Summit Bank")),
+    ok = ok && insertAccount(bulk, kSavings, text(QT_TRANSLATE_NOOP("SampleDataService", "Savings")), QStringLiteral("savings"), institution, QStringLiteral("8834"), 0, 1);
+    ok = ok && insertAccount(bulk, kVisa, text(QT_TRANSLATE_NOOP("SampleDataService", "Visa Rewards")), QStringLiteral("credit_card"), text(QT_TRANSLATE_NOOP("SampleDataService", "Summit Bank")),
                         QStringLiteral("7712"), 0, 2);
 
     const auto insertRows = [&](const QString &accountId, const auto &rows) {
         for (const SampleRow &row : rows) {
-            ok &= insertTransaction(accountId, row.dayOffset, text(row.payee), text(row.memo), row.amount,
+            ok = ok && insertTransaction(bulk, accountId, row.dayOffset, text(row.payee), text(row.memo), row.amount,
                                     categoryId(text(row.category), text(row.child)),
                                     QString::fromLatin1(row.checkNumber), statusFor(accountId, row.dayOffset),
                                     QString(), QString(), false);
         }
     };
     const auto insertOpening = [&](const QString &accountId, int dayOffset, qint64 amount) {
-        ok &= insertTransaction(accountId, dayOffset, openingBalance, QString(), amount, QString(), QString(),
+        ok = ok && insertTransaction(bulk, accountId, dayOffset, openingBalance, QString(), amount, QString(), QString(),
                                 QStringLiteral("R"), QString(), QString(), false);
     };
     // Each leg's link names its partner row, as the register's transfers do.
@@ -221,9 +225,9 @@ bool SampleDataService::loadSampleData()
         const QString checkingLeg = makeId(QStringLiteral("txn"));
         const QString savingsLeg = makeId(QStringLiteral("txn"));
         const QString memo = text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings"));
-        ok &= insertTransaction(kChecking, dayOffset, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), memo, -50000, QString(), QString(),
+        ok = ok && insertTransaction(bulk, kChecking, dayOffset, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), memo, -50000, QString(), QString(),
                                 statusFor(kChecking, dayOffset), savingsLeg, kSavings, false, checkingLeg);
-        ok &= insertTransaction(kSavings, dayOffset, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer from Checking")), memo, 50000, QString(),
+        ok = ok && insertTransaction(bulk, kSavings, dayOffset, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer from Checking")), memo, 50000, QString(),
                                 QString(), statusFor(kSavings, dayOffset), checkingLeg, kChecking, false, savingsLeg);
     };
 
@@ -235,23 +239,30 @@ bool SampleDataService::loadSampleData()
     insertRows(kVisa, kVisaRows);
     const QString cardPayment = text(QT_TRANSLATE_NOOP("SampleDataService", "Payment - Thank You"));
     const QString cardMemo = text(QT_TRANSLATE_NOOP("SampleDataService", "Credit card payment"));
-    ok &= insertTransaction(kVisa, -35, cardPayment, cardMemo, 10123, QString(), QString(), statusFor(kVisa, -35),
+    ok = ok && insertTransaction(bulk, kVisa, -35, cardPayment, cardMemo, 10123, QString(), QString(), statusFor(kVisa, -35),
                             QString(), QString(), false);
-    ok &= insertTransaction(kVisa, -15, cardPayment, cardMemo, 12993, QString(), QString(), statusFor(kVisa, -15),
+    ok = ok && insertTransaction(bulk, kVisa, -15, cardPayment, cardMemo, 12993, QString(), QString(), statusFor(kVisa, -15),
                             QString(), QString(), false);
     insertTransfer(-30);
     insertTransfer(0);
 
-    ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly rent")), -145000,
+    ok = ok && insertRecurring(bulk, kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Pinecrest Apartments")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly rent")), -145000,
                           categoryId(text(QT_TRANSLATE_NOOP("SampleDataService", "Housing")), text(QT_TRANSLATE_NOOP("SampleDataService", "Rent/Mortgage Payment"))), QStringLiteral("monthly"), 1);
-    ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc")), text(QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck")), 285000,
+    ok = ok && insertRecurring(bulk, kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Brightpath Inc")), text(QT_TRANSLATE_NOOP("SampleDataService", "Biweekly paycheck")), 285000,
                           categoryId(text(QT_TRANSLATE_NOOP("SampleDataService", "Salary / Wages"))), QStringLiteral("biweekly"), 8);
-    ok &= insertRecurring(kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings")), -50000, QString(),
+    ok = ok && insertRecurring(bulk, kChecking, text(QT_TRANSLATE_NOOP("SampleDataService", "Transfer to Savings")), text(QT_TRANSLATE_NOOP("SampleDataService", "Monthly savings")), -50000, QString(),
                           QStringLiteral("monthly"), 1);
 
     // A set with rows missing is not kept: loading twice would otherwise add a
     // second copy of every transaction under the existing accounts.
-    return ok && transaction.commit();
+    if (!ok || !bulk.commit())
+        return failed();
+    return true;
+}
+
+QString SampleDataService::loadFailedMessage(const QString &failureReason)
+{
+    return tr("The sample data could not be loaded: %1. Nothing was added.").arg(failureReason);
 }
 
 bool SampleDataService::clearSampleData(QStringList *keptAccountNames)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class BulkWriteTransaction;
 class Database;
 
 // Loads and removes a fixed demonstration data set. Every sample row has an
@@ -19,9 +20,11 @@ public:
     explicit SampleDataService(Database *database, QObject *parent = nullptr);
 
     bool hasSampleData() const;
-    // One SQL transaction: false, and nothing written, when any row of the
-    // set could not be written.
-    bool loadSampleData();
+    // One bulk write: false, and nothing written, when any row of the set
+    // could not be written; `failureReason` then says why, for the user.
+    bool loadSampleData(QString *failureReason = nullptr);
+    // The message after a load that failed for the given reason.
+    static QString loadFailedMessage(const QString &failureReason);
     // Removes the sample rows in one SQL transaction; false (and nothing
     // removed) on any failure. Rows the user entered stay whole: a sample
     // account that holds or is named by such rows stays with them (its name
@@ -34,13 +37,15 @@ public:
     static QString makeId(const QString &kind);
 
 private:
-    bool insertAccount(const QString &id, const QString &name, const QString &typeText, const QString &institution,
+    // Each writes one row through the bulk write, which stops at the first
+    // that fails.
+    bool insertAccount(BulkWriteTransaction &bulk, const QString &id, const QString &name, const QString &typeText, const QString &institution,
                        const QString &last4, qint64 startingBalance, int sortOrder);
-    bool insertTransaction(const QString &accountId, int dayOffset, const QString &payee, const QString &memo,
+    bool insertTransaction(BulkWriteTransaction &bulk, const QString &accountId, int dayOffset, const QString &payee, const QString &memo,
                            qint64 amount, const QString &categoryId, const QString &checkNumber,
                            const QString &status, const QString &transferLink, const QString &transferDestAccountId,
                            bool isSplit, const QString &explicitId = QString());
-    bool insertRecurring(const QString &accountId, const QString &payee, const QString &memo, qint64 amount,
+    bool insertRecurring(BulkWriteTransaction &bulk, const QString &accountId, const QString &payee, const QString &memo, qint64 amount,
                          const QString &categoryId, const QString &frequencyText, int daysUntilDue);
     QString categoryId(const QString &name, const QString &child = QString()) const;
     void buildCategoryPaths();

@@ -27,6 +27,7 @@
 #include "screens/recurringscreen.h"
 #include "screens/reportsscreen.h"
 #include "screens/searchscreen.h"
+#include "screens/screentext.h"
 #include "screens/settingsscreen.h"
 #include "services/accountoperations.h"
 #include "services/recurringservice.h"
@@ -934,8 +935,10 @@ void MainWindow::loadSampleData()
         UserPrompts::current()->information(this, tr("Sample Data"), tr("Sample data is already loaded."));
         return;
     }
-    if (!sampleData.loadSampleData()) {
-        UserPrompts::current()->warning(this, tr("Sample Data"), tr("The sample data could not be loaded."));
+    QString reason;
+    if (!sampleData.loadSampleData(&reason)) {
+        UserPrompts::current()->warning(this, tr("Sample Data"),
+            plainTextMessage(SampleDataService::loadFailedMessage(reason)));
         return;
     }
     onAccountsChanged();

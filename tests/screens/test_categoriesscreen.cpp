@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +155,8 @@ private Q_SLOTS:
             << QStringList{"a>b", "b>a"} << QStringList{"b", "b/a"};
         QTest::newRow("a loop of three under a good parent")
             << QStringList{"x>z", "y>x", "z>y", "root", "w>root"} << QStringList{"root", "root/w", "z", "z/x", "z/x/y"};
+        QTest::newRow("two loops, one with a branch into it")
+            << QStringList{"e>a", "d>c", "c>d", "b>a", "a>b"} << QStringList{"b", "b/a", "b/a/e", "d", "d/c"};
         QTest::newRow("empty") << QStringList{} << QStringList{};
     }
 
@@ -171,6 +174,41 @@ private Q_SLOTS:
             QCOMPARE(model.categoryAt(index).id, category.id);
             const QModelIndex parent = model.parent(index);
             QCOMPARE(model.index(index.row(), 0, parent), index);
+        }
+    }
+
+    // A restored chain 100,000 categories deep, each parent listed after its
+    // child and closed into a loop at the top: built in one pass over the
+    // categories, torn down without recursing as deep as the tree.
+    void deepChainBuildsAndTearsDown()
+    {
+        constexpr int depth = 100000;
+        const auto id = [](int level) { return QStringLiteral("c%1").arg(level, 6, 10, QLatin1Char('0')); };
+        QList<Category> categories;
+        for (int level = depth - 1; level >= 0; --level) {
+            Category category;
+            category.id = id(level);
+            category.name = category.id;
+            category.parentId = id(level == 0 ? depth - 1 : level - 1);
+            categories.append(category);
+        }
+        {
+            CategoryTreeModel model;
+            QElapsedTimer timer;
+            timer.start();
+            model.setCategories(categories);
+            // The quadratic walk took 43 s for this; linear takes a fraction of one.
+            QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+            QCOMPARE(model.rowCount(), 1);
+            // The loop opens at its highest id, which stands on top.
+            QCOMPARE(model.categoryAt(model.index(0, 0)).id, id(depth - 1));
+            int levels = 0;
+            for (QModelIndex at = model.indexForId(id(depth - 2)); at.isValid(); at = model.parent(at))
+                ++levels;
+            QCOMPARE(levels, depth);
+            model.setCategories({});
+            QCOMPARE(model.rowCount(), 0);
+            model.setCategories(categories);
         }
     }
 

@@ -35,11 +35,14 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUuid>
+
+#include <sqlite3.h>
 
 #include <memory>
 
@@ -793,6 +796,67 @@ private Q_SLOTS:
         QCOMPARE(storedRows(f.app()->database()), before);
         QVERIFY(named<QPushButton>(screen, "importBackupButton")->isEnabled());
         QVERIFY(named<QPushButton>(screen, "exportBackupButton")->isEnabled());
+    }
+
+    // A restore the database refuses part of the way (its file cannot grow)
+    // or from the start (another program holds the write lock) is a failure
+    // that says why: never "Import Complete", and nothing of it is kept.
+    void restoreTheStoreRefusesIsAFailureWithItsReason_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full") << "full" << "the disk is full";
+        QTest::newRow("database locked") << "locked" << "the data is in use by another program";
+    }
+
+    void restoreTheStoreRefusesIsAFailureWithItsReason()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
+        AppFixture f;
+        QVERIFY(f.isValid());
+        addEveryKindOfRow(f);
+        if (QTest::currentTestFailed())
+            return;
+        // More than the emptied tables' pages hold.
+        const Account extra = f.addAccount(QStringLiteral("Extra"));
+        for (int n = 0; n < 300; ++n)
+            f.addTransaction(extra.id, QDate(2024, 1, 1).addDays(n), QStringLiteral("Payee %1 ").arg(n).repeated(20), -n);
+        QTemporaryDir files;
+        FakeFileChooser chooser(files.filePath(QStringLiteral("backup.zip")));
+        FakePrompts prompts;
+        SettingsScreen screen(f.app());
+        named<QPushButton>(screen, "exportBackupButton")->click();
+        QVERIFY(wipeTables(f));
+        const QStringList before = storedRows(f.app()->database());
+
+        QSqlDatabase *connection = f.app()->database()->db();
+        sqlite3 *handle = *static_cast<sqlite3 *const *>(connection->driver()->handle().data());
+        sqlite3 *other = nullptr;
+        if (fault == QLatin1String("full")) {
+            QVERIFY(f.execSql(QStringLiteral("VACUUM")));
+            QVERIFY(f.execSql(QStringLiteral("PRAGMA max_page_count = %1").arg(f.countRows(QStringLiteral("PRAGMA page_count")))));
+        } else {
+            sqlite3_busy_timeout(handle, 100);
+            QCOMPARE(sqlite3_open(qPrintable(connection->databaseName()), &other), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        }
+        prompts.messages.clear();
+        prompts.steps.append(chooseMode(2));
+        named<QPushButton>(screen, "importBackupButton")->click();
+        if (other) {
+            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
+        }
+
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.first().kind, QStringLiteral("warning"));
+        QCOMPARE(prompts.messages.first().title, QStringLiteral("Import Failed"));
+        QVERIFY2(prompts.messages.first().text.contains(
+                     QStringLiteral("The backup could not be restored: %1. No data was changed.").arg(reason)),
+            qPrintable(prompts.messages.first().text));
+        QCOMPARE(storedRows(f.app()->database()), before);
+        QVERIFY(named<QPushButton>(screen, "importBackupButton")->isEnabled());
     }
 
     // After an import every view shows what is stored: the main window

@@ -3,6 +3,7 @@
 
 #include "data/splitlinerepository.h"
 #include "services/backupservice.h"
+#include "support/hostilearchives.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -285,7 +286,18 @@ private Q_SLOTS:
             << "Unsupported backup version: 0";
         QTest::newRow("version as text")
             << makeArchive(account + Entries{{QStringLiteral("manifest.json"), QByteArray("{\"version\": \"1\"}")}})
-            << "Unsupported backup version: 0";
+            << "Unsupported backup version: \"1\"";
+        QTest::newRow("fractional version")
+            << makeArchive(account + Entries{{QStringLiteral("manifest.json"), QByteArray("{\"version\": 1.5}")}})
+            << "Unsupported backup version: 1.5";
+        QTest::newRow("no version") << makeArchive(account + Entries{{QStringLiteral("manifest.json"), "{}"}})
+                                    << "Unsupported backup version: 0";
+        // Of two manifests neither is believed, whichever comes last.
+        QTest::newRow("version 2, then version 1")
+            << makeArchive(account
+                           + Entries{{QStringLiteral("manifest.json"), manifest(2)},
+                                     {QStringLiteral("manifest.json"), manifest(1)}})
+            << "Invalid backup: 2 entries named manifest.json";
     }
 
     void refusedArchives()
@@ -295,6 +307,7 @@ private Q_SLOTS:
         ServicesFixture f;
         const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
         QCOMPARE(result.errors, QStringList{error});
+        QVERIFY(result.aborted);
         QCOMPARE(result.totalImported(), 0);
         QCOMPARE(result.totalSkipped(), 0);
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM accounts")), 0);
@@ -336,7 +349,7 @@ private Q_SLOTS:
 
         const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
         QCOMPARE(result.errors,
-                 QStringList({"categories/huge.json: invalid JSON", "transactions/x.json: invalid JSON",
+                 QStringList({"categories/huge.json: too large", "transactions/x.json: invalid JSON",
                               "transactions/y.json: invalid JSON", "transactions/z.json: invalid JSON"}));
         QCOMPARE(result.accountsImported, 1);
         QCOMPARE(result.accountsSkipped, 3);
@@ -348,6 +361,123 @@ private Q_SLOTS:
         QCOMPARE(f.scalar(QStringLiteral("SELECT parent_id FROM categories WHERE id = 'grandchild'")).toString(),
                  QStringLiteral("child"));
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories WHERE id IN ('orphan', 'huge')")), 0);
+    }
+
+    // Archives whose directory claims what its bytes do not hold are read
+    // within their own size: entries that share their bytes, sizes past the
+    // limit, deflate streams that expand a thousandfold are refused entry by
+    // entry, and never reach the JSON reader.
+    void hostileArchivesAreRefusedEntryByEntry_data()
+    {
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("errorCount");
+
+        constexpr quint64 gib = 1024ull * 1024 * 1024;
+        QTest::newRow("2,000 entries on one 1 MB payload")
+            << HostileArchives::overlappingEntries(2000, 1024 * 1024) << "transactions/t01999.json: damaged" << 2000;
+        QTest::newRow("two entries on one payload")
+            << HostileArchives::overlappingEntries(2, 100) << "transactions/t00001.json: damaged" << 2;
+        QTest::newRow("declared as 10 GB") << HostileArchives::declaredSize(10 * gib)
+                                           << "transactions/big.json: too large" << 1;
+        QTest::newRow("1 GiB deflate bomb, declared")
+            << HostileArchives::deflateBomb(qint64(gib), gib) << "transactions/bomb.json: too large" << 1;
+        QTest::newRow("1 GiB deflate bomb, declared small")
+            << HostileArchives::deflateBomb(qint64(gib), 600) << "transactions/bomb.json: damaged" << 1;
+        QTest::newRow("1 GiB deflate bomb, declared at the limit")
+            << HostileArchives::deflateBomb(qint64(gib), 16 * 1024 * 1024) << "transactions/bomb.json: too large" << 1;
+        QTest::newRow("stored bytes past the end")
+            << HostileArchives::storedPastTheEnd() << "transactions/cut.json: damaged" << 1;
+    }
+
+    void hostileArchivesAreRefusedEntryByEntry()
+    {
+        QFETCH(QByteArray, archive);
+        QFETCH(QString, error);
+        QFETCH(int, errorCount);
+        ServicesFixture f;
+        f.addAccount(QStringLiteral("acc"));
+        QVERIFY(archive.size() < 2 * 1024 * 1024);
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        QCOMPARE(result.errors.size(), errorCount);
+        QCOMPARE(result.errors.constLast(), error);
+        QVERIFY(!result.aborted);
+        QCOMPARE(result.totalImported(), 0);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+    }
+
+    // Honest rows that each decode to a thousand times their stored size:
+    // decoding stops at a budget in proportion to the archive, so memory
+    // never grows a thousandfold; the rows past it are too large.
+    void rowsThatExpandAThousandfoldStopAtTheDecodeBudget()
+    {
+        ServicesFixture f;
+        f.addAccount(QStringLiteral("acc"));
+        Entries entries;
+        for (int n = 0; n < 12; ++n) {
+            const QString id = QStringLiteral("t%1").arg(n, 2, 10, QLatin1Char('0'));
+            const QJsonObject row{{QStringLiteral("id"), id},
+                                  {QStringLiteral("account_id"), QStringLiteral("acc")},
+                                  {QStringLiteral("date"), QStringLiteral("2024-05-01")},
+                                  {QStringLiteral("payee"), QStringLiteral("Grocer")},
+                                  {QStringLiteral("memo"), QString(4 * 1024 * 1024, QLatin1Char('a'))},
+                                  {QStringLiteral("amount"), -100},
+                                  {QStringLiteral("created_at"), QStringLiteral("2024-05-01T10:00:00Z")},
+                                  {QStringLiteral("updated_at"), QStringLiteral("2024-05-01T10:00:00Z")}};
+            entries.append({QStringLiteral("transactions/%1.json").arg(id), rowJson(row)});
+        }
+        entries.append({QStringLiteral("manifest.json"), manifest()});
+        const QByteArray archive = makeArchive(entries);
+        QVERIFY(archive.size() < 200 * 1024);
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
+        // Eight rows of 4 MiB fit in 16 times the archive plus 32 MiB.
+        QCOMPARE(result.transactionsImported, 8);
+        QCOMPARE(result.errors,
+                 QStringList({"transactions/t08.json: too large", "transactions/t09.json: too large",
+                              "transactions/t10.json: too large", "transactions/t11.json: too large"}));
+    }
+
+    // A row id that occurs twice in a table is one row: restored from its
+    // first entry and counted once, whatever the mode.
+    void rowIdTwiceInATableIsOneRow_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("imported");
+        QTest::addColumn<int>("skipped");
+        QTest::newRow("replace all") << 1 << 3 << 0;
+        QTest::newRow("skip existing") << 0 << 2 << 1;
+    }
+
+    void rowIdTwiceInATableIsOneRow()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, imported);
+        QFETCH(int, skipped);
+        ServicesFixture f;
+        QVERIFY(f.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                      "('c', 'Stored', '2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')")));
+        Entries entries;
+        for (const char *id : {"a", "b", "c"}) {
+            const QString name = QLatin1String(id);
+            entries.append({QStringLiteral("accounts/%1.json").arg(name),
+                            rowJson(accountRow(name, QStringLiteral("First ") + name, QString()))});
+        }
+        for (const char *id : {"a", "b", "c"}) {
+            const QString name = QLatin1String(id);
+            entries.append({QStringLiteral("accounts/again/%1.json").arg(name),
+                            rowJson(accountRow(name, QStringLiteral("Second ") + name, QString()))});
+        }
+        entries.append({QStringLiteral("manifest.json"), manifest()});
+
+        const BackupImportResult result = BackupService(f.database.get()).importBackup(makeArchive(entries), mode);
+        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(result.accountsImported, imported);
+        QCOMPARE(result.accountsSkipped, skipped);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT group_concat(name, ',') FROM (SELECT name FROM accounts ORDER BY id)"))
+                     .toString(),
+                 mode == 1 ? QStringLiteral("First a,First b,First c") : QStringLiteral("First a,First b,Stored"));
     }
 
     void storedEntriesRestoreAndDamagedOnesReport()
@@ -365,7 +495,7 @@ private Q_SLOTS:
         archive[damaged] = 'd';
 
         const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
-        QCOMPARE(result.errors, QStringList{QStringLiteral("accounts/b.json: unexpected error")});
+        QCOMPARE(result.errors, QStringList{QStringLiteral("accounts/b.json: damaged")});
         QCOMPARE(result.accountsImported, 1);
         QCOMPARE(f.scalar(QStringLiteral("SELECT name FROM accounts")).toString(), QStringLiteral("Plain"));
     }
@@ -375,14 +505,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sabotage");
         QTest::addColumn<QStringList>("errors");
 
-        const QString failed = QStringLiteral("The backup could not be restored. No data was changed.");
+        const QString failed = QStringLiteral("The backup could not be restored: %1. No data was changed.");
         // abs() of the lowest integer is an error of the database, not of the row.
         QTest::newRow("database error at the last table")
             << QStringLiteral("CREATE TRIGGER sabotage BEFORE INSERT ON reconciliations BEGIN "
                               "SELECT abs(-9223372036854775808); END")
-            << QStringList({failed, QStringLiteral("reconciliations/recon-2.json: unexpected error")});
+            << QStringList({failed.arg(QStringLiteral("integer overflow")),
+                            QStringLiteral("reconciliations/recon-2.json: unexpected error")});
         // With deferred checks the orphan category only fails at the commit.
-        QTest::newRow("commit refused") << QStringLiteral("PRAGMA defer_foreign_keys = ON") << QStringList{failed};
+        QTest::newRow("commit refused") << QStringLiteral("PRAGMA defer_foreign_keys = ON")
+                                        << QStringList{failed.arg(QStringLiteral("FOREIGN KEY constraint failed"))};
     }
 
     void failedRestoreKeepsTheOldDataWhole()
@@ -416,6 +548,7 @@ private Q_SLOTS:
 
         const BackupImportResult result = BackupService(target.database.get()).importBackup(archive, 1);
         QCOMPARE(result.errors, errors);
+        QVERIFY(result.aborted);
         QCOMPARE(result.totalImported(), 0);
         QVERIFY(result.totalSkipped() > 0);
         for (const QString &table : kTables)

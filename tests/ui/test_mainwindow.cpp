@@ -53,10 +53,13 @@
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QSqlDriver>
 #include <QStackedWidget>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUuid>
+
+#include <sqlite3.h>
 
 #include <memory>
 
@@ -1252,6 +1255,32 @@ private Q_SLOTS:
         QCOMPARE(h.rowNames(), (QStringList{QStringLiteral("Own"), sample->name}));
         QCOMPARE(h.statusMessage(), SampleDataService::clearedMessage({sample->name}));
         QVERIFY(h.statusMessage().contains(sample->name));
+    }
+
+    // Loading while another program holds the write lock fails, says why,
+    // and adds nothing.
+    void sampleDataTheStoreRefusesIsAFailureWithItsReason()
+    {
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Own"));
+        MainWindow *window = h.open();
+        QSqlDatabase *connection = h.app()->database()->db();
+        sqlite3_busy_timeout(*static_cast<sqlite3 *const *>(connection->driver()->handle().data()), 100);
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(qPrintable(connection->databaseName()), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        window->loadSampleData();
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        h.settle();
+
+        QCOMPARE(h.prompts().messages.last().kind, QStringLiteral("warning"));
+        QVERIFY2(h.prompts().messages.last().text.contains(QStringLiteral(
+                     "The sample data could not be loaded: the data is in use by another program. Nothing was added.")),
+            qPrintable(h.prompts().messages.last().text));
+        QCOMPARE(h.rowNames(), QStringList{QStringLiteral("Own")});
+        QVERIFY(h.statusMessage() != QStringLiteral("Sample data loaded"));
+        QVERIFY(!SampleDataService(h.app()->database()).hasSampleData());
     }
 
     void sampleDataOnAFreshStartIsCategorised()
