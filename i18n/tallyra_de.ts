@@ -138,6 +138,26 @@ Datenverzeichnis: %1
 
 Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>The database is in use by another program.
+
+Data directory: %1
+
+Please close the other program and try again.</source>
+        <translation>Die Datenbank wird von einem anderen Programm verwendet.
+
+Datenverzeichnis: %1
+
+Bitte schließen Sie das andere Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Wird bereits ausgeführt</translation>
+    </message>
+    <message>
+        <source>Tallyra is already running with this data folder.</source>
+        <translation>Tallyra wird bereits mit diesem Datenordner ausgeführt.</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -163,7 +183,42 @@ Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translat
     </message>
     <message>
         <source>The backup could not be restored. No data was changed.</source>
-        <translation>Die Sicherung konnte nicht wiederhergestellt werden. Es wurden keine Daten geändert.</translation>
+        <translation type="vanished">Die Sicherung konnte nicht wiederhergestellt werden. Es wurden keine Daten geändert.</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: zu groß</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1: beschädigt</translation>
+    </message>
+    <message>
+        <source>Invalid backup: %1 entries named manifest.json</source>
+        <translation>Ungültige Sicherung: %1 Einträge mit dem Namen manifest.json</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. No data was changed.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1. Es wurden keine Daten geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>BulkWriteTransaction</name>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>die Datenbank hat die Änderungen zurückgenommen</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>die Festplatte ist voll</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>die Daten werden von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>die Datenbank konnte die Änderungen nicht schreiben</translation>
     </message>
 </context>
 <context>
@@ -781,6 +836,10 @@ Ihre Eingaben stehen noch im Formular.</translation>
             <numerusform>%n Datensätze übersprungen (Datenbankfehler — siehe Protokoll)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
+        <translation>Ein für diesen Import gewähltes Konto wurde anderswo gelöscht. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -860,6 +919,22 @@ Ihre Eingaben stehen noch im Formular.</translation>
     <message>
         <source>Could not remove %1.</source>
         <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Could not load who has access. Try again later.</source>
+        <translation>Es konnte nicht geladen werden, wer Zugriff hat. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Could not load your family group. Try again later.</source>
+        <translation>Ihre Familiengruppe konnte nicht geladen werden. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Could not load your profile. Try again later.</source>
+        <translation>Ihr Profil konnte nicht geladen werden. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>No one can be added while it is unknown who has access.</source>
+        <translation>Niemand kann hinzugefügt werden, solange unbekannt ist, wer Zugriff hat.</translation>
     </message>
 </context>
 <context>
@@ -1132,7 +1207,7 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation>Die Beispieldaten konnten nicht geladen werden.</translation>
+        <translation type="vanished">Die Beispieldaten konnten nicht geladen werden.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
@@ -1428,6 +1503,26 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
             <numerusform>%n Buchungen zusammengeführt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the opening balance, which each account has once. Choose another name: no transaction was changed.</source>
+        <translation>„%1“ ist der Name des Anfangssaldos, den jedes Konto genau einmal hat. Wählen Sie einen anderen Namen; keine Buchung wurde geändert.</translation>
+    </message>
+    <message>
+        <source>%1 opening balance(s) kept their payee: an account&apos;s opening balance is not renamed.</source>
+        <translation>Anfangssalden mit unverändertem Empfänger: %1. Der Anfangssaldo eines Kontos wird nicht umbenannt.</translation>
+    </message>
+    <message>
+        <source>%1 transfer(s) kept their payee: it names the account at the other end of the transfer.</source>
+        <translation>Umbuchungen mit unverändertem Empfänger: %1. Er nennt das Konto am anderen Ende der Umbuchung.</translation>
+    </message>
+    <message>
+        <source>No transaction was changed.</source>
+        <translation>Keine Buchung wurde geändert.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1598,7 +1693,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
-        <translation>„%1“ wurde nach dem Laden dieser Liste an anderer Stelle geändert, gelöscht oder abgestimmt.</translation>
+        <translation type="vanished">„%1“ wurde nach dem Laden dieser Liste an anderer Stelle geändert, gelöscht oder abgestimmt.</translation>
     </message>
     <message>
         <source>The ticked transactions as stored do not add up to the statement balance.</source>
@@ -2003,11 +2098,11 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>Recurring Transaction Deleted</source>
-        <translation>Wiederkehrende Buchung gelöscht</translation>
+        <translation type="vanished">Wiederkehrende Buchung gelöscht</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
-        <translation>„%1“ wurde an anderer Stelle gelöscht; Ihre Änderungen wurden nicht gespeichert.</translation>
+        <translation type="vanished">„%1“ wurde an anderer Stelle gelöscht; Ihre Änderungen wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
@@ -2799,6 +2894,10 @@ Ihre Eingaben sind noch im Formular.</translation>
     <message>
         <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
         <translation>Beispieldaten entfernt. Diese Beispielkonten bleiben, weil sie Ihre eigenen Einträge enthalten: %1</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded: %1. Nothing was added.</source>
+        <translation>Die Beispieldaten konnten nicht geladen werden: %1. Es wurde nichts hinzugefügt.</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,22 @@ Data directory: %1
 
 Please check file permissions and try again.</translation>
     </message>
+    <message>
+        <source>The database is in use by another program.
+
+Data directory: %1
+
+Please close the other program and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallyra is already running with this data folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -162,7 +178,38 @@ Please check file permissions and try again.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The backup could not be restored. No data was changed.</source>
+        <source>%1: too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid backup: %1 entries named manifest.json</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. No data was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BulkWriteTransaction</name>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -771,6 +818,10 @@ Your entries are still in the form.</source>
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -849,6 +900,22 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Could not remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load who has access. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your family group. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your profile. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No one can be added while it is unknown who has access.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1114,10 +1181,6 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sample data could not be loaded.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1394,6 +1457,26 @@ All transactions, recurring entries, and reconciliation history for this account
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the opening balance, which each account has once. Choose another name: no transaction was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opening balance(s) kept their payee: an account&apos;s opening balance is not renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 transfer(s) kept their payee: it names the account at the other end of the transfer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No transaction was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1560,10 +1643,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1961,14 +2040,6 @@ To clear it, set it to zero in the account&apos;s settings.</source>
         <source>The recurring transaction could not be saved, so nothing was changed.
 
 Your entries are still in the form.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Recurring Transaction Deleted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2735,6 +2806,10 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded: %1. Nothing was added.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

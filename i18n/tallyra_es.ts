@@ -138,6 +138,26 @@ Directorio de datos: %1
 
 Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>The database is in use by another program.
+
+Data directory: %1
+
+Please close the other program and try again.</source>
+        <translation>La base de datos está siendo utilizada por otro programa.
+
+Directorio de datos: %1
+
+Cierre el otro programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Ya está en ejecución</translation>
+    </message>
+    <message>
+        <source>Tallyra is already running with this data folder.</source>
+        <translation>Tallyra ya se está ejecutando con esta carpeta de datos.</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -163,7 +183,42 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The backup could not be restored. No data was changed.</source>
-        <translation>No se pudo restaurar la copia de seguridad. No se ha modificado ningún dato.</translation>
+        <translation type="vanished">No se pudo restaurar la copia de seguridad. No se ha modificado ningún dato.</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: demasiado grande</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1: dañado</translation>
+    </message>
+    <message>
+        <source>Invalid backup: %1 entries named manifest.json</source>
+        <translation>Copia de seguridad no válida: %1 entradas llamadas manifest.json</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. No data was changed.</source>
+        <translation>No se pudo restaurar la copia de seguridad: %1. No se ha modificado ningún dato.</translation>
+    </message>
+</context>
+<context>
+    <name>BulkWriteTransaction</name>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>la base de datos ha deshecho los cambios</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>los datos están siendo utilizados por otro programa</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>la base de datos no pudo escribir los cambios</translation>
     </message>
 </context>
 <context>
@@ -781,6 +836,10 @@ Sus datos siguen en el formulario.</translation>
             <numerusform>%n registros omitidos (error de base de datos — ver registro)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
+        <translation>Una cuenta elegida para esta importación se eliminó en otro lugar. No se añadió ninguna transacción.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -860,6 +919,22 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>Could not remove %1.</source>
         <translation>No se pudo quitar a %1.</translation>
+    </message>
+    <message>
+        <source>Could not load who has access. Try again later.</source>
+        <translation>No se pudo cargar quién tiene acceso. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>Could not load your family group. Try again later.</source>
+        <translation>No se pudo cargar su grupo familiar. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>Could not load your profile. Try again later.</source>
+        <translation>No se pudo cargar su perfil. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>No one can be added while it is unknown who has access.</source>
+        <translation>No se puede añadir a nadie mientras se desconozca quién tiene acceso.</translation>
     </message>
 </context>
 <context>
@@ -1132,7 +1207,7 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation>No se pudieron cargar los datos de ejemplo.</translation>
+        <translation type="vanished">No se pudieron cargar los datos de ejemplo.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
@@ -1428,6 +1503,26 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
             <numerusform>Se combinaron %n transacciones.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the opening balance, which each account has once. Choose another name: no transaction was changed.</source>
+        <translation>«%1» es el nombre del saldo inicial, que cada cuenta tiene una sola vez. Elija otro nombre; no se ha modificado ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>%1 opening balance(s) kept their payee: an account&apos;s opening balance is not renamed.</source>
+        <translation>Saldos iniciales que conservan su beneficiario: %1. El saldo inicial de una cuenta no se renombra.</translation>
+    </message>
+    <message>
+        <source>%1 transfer(s) kept their payee: it names the account at the other end of the transfer.</source>
+        <translation>Transferencias que conservan su beneficiario: %1. Este indica la cuenta del otro extremo de la transferencia.</translation>
+    </message>
+    <message>
+        <source>No transaction was changed.</source>
+        <translation>No se ha modificado ninguna transacción.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1598,7 +1693,7 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
-        <translation>«%1» se modificó, eliminó o concilió en otro lugar después de cargar esta lista.</translation>
+        <translation type="vanished">«%1» se modificó, eliminó o concilió en otro lugar después de cargar esta lista.</translation>
     </message>
     <message>
         <source>The ticked transactions as stored do not add up to the statement balance.</source>
@@ -2003,11 +2098,11 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>Recurring Transaction Deleted</source>
-        <translation>Transacción periódica eliminada</translation>
+        <translation type="vanished">Transacción periódica eliminada</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
-        <translation>«%1» se eliminó en otro lugar, así que sus cambios no se guardaron.</translation>
+        <translation type="vanished">«%1» se eliminó en otro lugar, así que sus cambios no se guardaron.</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
@@ -2799,6 +2894,10 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
         <translation>Datos de ejemplo eliminados. Estas cuentas de ejemplo se conservan porque contienen sus propios movimientos: %1</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded: %1. Nothing was added.</source>
+        <translation>No se pudieron cargar los datos de ejemplo: %1. No se ha añadido nada.</translation>
     </message>
 </context>
 <context>

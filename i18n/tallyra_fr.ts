@@ -138,6 +138,26 @@ Dossier de données : %1
 
 Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
+    <message>
+        <source>The database is in use by another program.
+
+Data directory: %1
+
+Please close the other program and try again.</source>
+        <translation>La base de données est utilisée par un autre programme.
+
+Dossier de données : %1
+
+Veuillez fermer l&apos;autre programme et réessayer.</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>Déjà en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>Tallyra is already running with this data folder.</source>
+        <translation>Tallyra est déjà en cours d&apos;exécution avec ce dossier de données.</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -163,7 +183,42 @@ Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
     <message>
         <source>The backup could not be restored. No data was changed.</source>
-        <translation>La sauvegarde n&apos;a pas pu être restaurée. Aucune donnée n&apos;a été modifiée.</translation>
+        <translation type="vanished">La sauvegarde n&apos;a pas pu être restaurée. Aucune donnée n&apos;a été modifiée.</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1 : trop volumineux</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1 : endommagé</translation>
+    </message>
+    <message>
+        <source>Invalid backup: %1 entries named manifest.json</source>
+        <translation>Sauvegarde non valide : %1 entrées nommées manifest.json</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. No data was changed.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée : %1. Aucune donnée n&apos;a été modifiée.</translation>
+    </message>
+</context>
+<context>
+    <name>BulkWriteTransaction</name>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>la base de données a annulé les modifications</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>les données sont utilisées par un autre programme</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>la base de données n&apos;a pas pu écrire les modifications</translation>
     </message>
 </context>
 <context>
@@ -781,6 +836,10 @@ Vos saisies sont toujours dans le formulaire.</translation>
             <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
+        <translation>Un compte choisi pour cette importation a été supprimé ailleurs. Aucune opération n&apos;a été ajoutée.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -860,6 +919,22 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>Could not remove %1.</source>
         <translation>Impossible de retirer %1.</translation>
+    </message>
+    <message>
+        <source>Could not load who has access. Try again later.</source>
+        <translation>Impossible de charger les personnes ayant accès. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Could not load your family group. Try again later.</source>
+        <translation>Impossible de charger votre groupe familial. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Could not load your profile. Try again later.</source>
+        <translation>Impossible de charger votre profil. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>No one can be added while it is unknown who has access.</source>
+        <translation>Personne ne peut être ajouté tant qu&apos;on ignore qui a accès.</translation>
     </message>
 </context>
 <context>
@@ -1132,7 +1207,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation>Les données d&apos;exemple n&apos;ont pas pu être chargées.</translation>
+        <translation type="vanished">Les données d&apos;exemple n&apos;ont pas pu être chargées.</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
@@ -1428,6 +1503,26 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
             <numerusform>%n opérations fusionnées.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the opening balance, which each account has once. Choose another name: no transaction was changed.</source>
+        <translation>« %1 » est le nom du solde d&apos;ouverture, que chaque compte possède une seule fois. Choisissez un autre nom : aucune opération n&apos;a été modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 opening balance(s) kept their payee: an account&apos;s opening balance is not renamed.</source>
+        <translation>Soldes d&apos;ouverture ayant gardé leur bénéficiaire : %1. Le solde d&apos;ouverture d&apos;un compte n&apos;est pas renommé.</translation>
+    </message>
+    <message>
+        <source>%1 transfer(s) kept their payee: it names the account at the other end of the transfer.</source>
+        <translation>Virements ayant gardé leur bénéficiaire : %1. Il désigne le compte à l&apos;autre extrémité du virement.</translation>
+    </message>
+    <message>
+        <source>No transaction was changed.</source>
+        <translation>Aucune opération n&apos;a été modifiée.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1598,7 +1693,7 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
-        <translation>« %1 » a été modifiée, supprimée ou rapprochée ailleurs après le chargement de cette liste.</translation>
+        <translation type="vanished">« %1 » a été modifiée, supprimée ou rapprochée ailleurs après le chargement de cette liste.</translation>
     </message>
     <message>
         <source>The ticked transactions as stored do not add up to the statement balance.</source>
@@ -2003,11 +2098,11 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>Recurring Transaction Deleted</source>
-        <translation>Opération récurrente supprimée</translation>
+        <translation type="vanished">Opération récurrente supprimée</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
-        <translation>« %1 » a été supprimée ailleurs ; vos modifications n’ont pas été enregistrées.</translation>
+        <translation type="vanished">« %1 » a été supprimée ailleurs ; vos modifications n’ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
@@ -2799,6 +2894,10 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
         <translation>Données d&apos;exemple supprimées. Ces comptes d&apos;exemple sont conservés car ils contiennent vos propres saisies : %1</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded: %1. Nothing was added.</source>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être chargées : %1. Rien n&apos;a été ajouté.</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,26 @@ Please check file permissions and try again.</source>
 
 ファイルのアクセス権を確認して、もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>The database is in use by another program.
+
+Data directory: %1
+
+Please close the other program and try again.</source>
+        <translation>データベースは別のプログラムで使用中です。
+
+データディレクトリ: %1
+
+もう一方のプログラムを閉じてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Already Running</source>
+        <translation>既に実行中</translation>
+    </message>
+    <message>
+        <source>Tallyra is already running with this data folder.</source>
+        <translation>Tallyra はこのデータフォルダーで既に実行中です。</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -163,7 +183,42 @@ Please check file permissions and try again.</source>
     </message>
     <message>
         <source>The backup could not be restored. No data was changed.</source>
-        <translation>バックアップを復元できませんでした。データは変更されていません。</translation>
+        <translation type="vanished">バックアップを復元できませんでした。データは変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1: too large</source>
+        <translation>%1: 大きすぎます</translation>
+    </message>
+    <message>
+        <source>%1: damaged</source>
+        <translation>%1: 破損しています</translation>
+    </message>
+    <message>
+        <source>Invalid backup: %1 entries named manifest.json</source>
+        <translation>無効なバックアップです: manifest.json という名前のエントリが %1 個あります</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored: %1. No data was changed.</source>
+        <translation>バックアップを復元できませんでした: %1。データは変更されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>BulkWriteTransaction</name>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>データベースが変更を取り消しました</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>データが別のプログラムで使用中です</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>データベースが変更を書き込めませんでした</translation>
     </message>
 </context>
 <context>
@@ -772,6 +827,10 @@ Your entries are still in the form.</source>
             <numerusform>%n 件のレコードをスキップ (データベース エラー — ログを参照)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
+        <translation>このインポート先に選んだ口座が別の場所で削除されました。取引は追加されていません。</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -851,6 +910,22 @@ Your entries are still in the form.</source>
     <message>
         <source>Could not remove %1.</source>
         <translation>%1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not load who has access. Try again later.</source>
+        <translation>アクセスできるユーザーを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Could not load your family group. Try again later.</source>
+        <translation>ファミリーグループを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Could not load your profile. Try again later.</source>
+        <translation>プロフィールを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No one can be added while it is unknown who has access.</source>
+        <translation>アクセスできるユーザーが分からないため、追加できません。</translation>
     </message>
 </context>
 <context>
@@ -1123,7 +1198,7 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>The sample data could not be loaded.</source>
-        <translation>サンプルデータを読み込めませんでした。</translation>
+        <translation type="vanished">サンプルデータを読み込めませんでした。</translation>
     </message>
     <message>
         <source>Sample data loaded</source>
@@ -1416,6 +1491,26 @@ All transactions, recurring entries, and reconciliation history for this account
             <numerusform>%n 件の取引を統合しました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of the opening balance, which each account has once. Choose another name: no transaction was changed.</source>
+        <translation>「%1」は期首残高の名前で、各口座に 1 つだけあります。別の名前を選んでください。取引は変更されていません。</translation>
+    </message>
+    <message>
+        <source>%1 opening balance(s) kept their payee: an account&apos;s opening balance is not renamed.</source>
+        <translation>支払先を変更しなかった期首残高: %1 件。口座の期首残高の名前は変更されません。</translation>
+    </message>
+    <message>
+        <source>%1 transfer(s) kept their payee: it names the account at the other end of the transfer.</source>
+        <translation>支払先を変更しなかった振替: %1 件。支払先は振替の相手口座を示します。</translation>
+    </message>
+    <message>
+        <source>No transaction was changed.</source>
+        <translation>取引は変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1586,7 +1681,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
-        <translation>「%1」はこの一覧を読み込んだ後、別の場所で変更、削除、または照合されました。</translation>
+        <translation type="vanished">「%1」はこの一覧を読み込んだ後、別の場所で変更、削除、または照合されました。</translation>
     </message>
     <message>
         <source>The ticked transactions as stored do not add up to the statement balance.</source>
@@ -1991,11 +2086,11 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Recurring Transaction Deleted</source>
-        <translation>定期取引は削除されています</translation>
+        <translation type="vanished">定期取引は削除されています</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was deleted elsewhere, so your changes were not saved.</source>
-        <translation>「%1」は別の場所で削除されたため、変更は保存されませんでした。</translation>
+        <translation type="vanished">「%1」は別の場所で削除されたため、変更は保存されませんでした。</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
@@ -2787,6 +2882,10 @@ Your entries are still in the form.</source>
     <message>
         <source>Sample data cleared. These sample accounts stay because they hold your own entries: %1</source>
         <translation>サンプルデータを削除しました。次のサンプル口座にはご自身の入力があるため残しました: %1</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded: %1. Nothing was added.</source>
+        <translation>サンプルデータを読み込めませんでした: %1。何も追加されていません。</translation>
     </message>
 </context>
 <context>
