@@ -1,7 +1,5 @@
 #include "screens/reportsscreen.h"
 
-#include "screens/filechooser.h"
-
 #include "app/appstate.h"
 #include "app/uiprefs.h"
 #include "data/accountrepository.h"
@@ -9,6 +7,7 @@
 #include "data/money.h"
 #include "data/transactionrepository.h"
 #include "register/transactionactions.h"
+#include "register/twodigityeardateedit.h"
 #include "register/userprompts.h"
 #include "screens/filechooser.h"
 #include "screens/reporttransactionsmodel.h"
@@ -128,9 +127,9 @@ ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
     m_periodLabel->setObjectName(QStringLiteral("periodLabel"));
     m_periodLabel->setStyleSheet(mutedTextStyle());
     filterRow->addWidget(m_periodLabel);
-    m_fromEdit = new QDateEdit(this);
+    m_fromEdit = new TwoDigitYearDateEdit(this);
     m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
-    m_toEdit = new QDateEdit(this);
+    m_toEdit = new TwoDigitYearDateEdit(this);
     m_toEdit->setObjectName(QStringLiteral("toEdit"));
     for (QDateEdit *edit : {m_fromEdit, m_toEdit}) {
         setupDateEdit(edit);
@@ -288,7 +287,7 @@ void ReportsScreen::buildYearOverYearTab()
     range->setContentsMargins(0, 0, 0, 0);
     range->setSpacing(8);
     const auto addEdit = [this, range](const char *name) {
-        auto *edit = new QDateEdit(m_customRange);
+        auto *edit = new TwoDigitYearDateEdit(m_customRange);
         edit->setObjectName(QLatin1String(name));
         setupDateEdit(edit);
         connect(edit, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);

@@ -422,6 +422,53 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages.size(), 1);
     }
 
+    // A two-digit year typed into a period date lands in 1970-2069, in the
+    // main period and in the compared periods, month-first and day-first.
+    void typedTwoDigitYears_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("shownYear");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("year");
+        for (const char *edit : {"fromEdit", "period2ToEdit"}) {
+            for (const char *format : {"M/d/yy", "dd.MM.yy"}) {
+                QTest::addRow("%s %s 99", edit, format) << edit << format << 2024 << "99" << 1999;
+                QTest::addRow("%s %s 75", edit, format) << edit << format << 2024 << "75" << 1975;
+                QTest::addRow("%s %s 70", edit, format) << edit << format << 2024 << "70" << 1970;
+                QTest::addRow("%s %s 69", edit, format) << edit << format << 2024 << "69" << 2069;
+                QTest::addRow("%s %s 00", edit, format) << edit << format << 2024 << "00" << 2000;
+                // Whatever century the field showed before.
+                QTest::addRow("%s %s 24 over 1995", edit, format) << edit << format << 1995 << "24" << 2024;
+            }
+        }
+    }
+
+    void typedTwoDigitYears()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, format);
+        QFETCH(int, shownYear);
+        QFETCH(QString, typed);
+        QFETCH(int, year);
+        ReportsFixture f;
+        f.screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.screen.get()));
+        f.screen->refresh();
+        f.showYear2024();
+        f.tabs()->setCurrentIndex(ReportsScreen::YearOverYearTab);
+        f.combo("compareCombo")->setCurrentIndex(3);
+        QDateEdit *field = f.dateEdit(qPrintable(edit));
+        QVERIFY(field->isVisible());
+        field->setDisplayFormat(format);
+        field->setDate(QDate(shownYear, 6, 15));
+        field->setFocus();
+        field->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QCOMPARE(field->date(), QDate(year, 6, 15));
+    }
+
     void accountTypeTexts()
     {
         const QList<std::pair<const char *, const char *>> cases = {
