@@ -22,6 +22,14 @@ struct ReportSql
     }
 };
 
+// Each sum is per currency; rows of one group in the account list's order
+// of currencies (all accounts of the benchmark are in dollars).
+inline const QString kCurrencyColumn = QStringLiteral(
+    "CASE WHEN a.currency IN ('EUR', 'GBP', 'CAD', 'AUD', 'JPY') THEN a.currency ELSE 'USD' END AS report_currency");
+inline const QString kCurrencyOrder = QStringLiteral(
+    "CASE report_currency WHEN 'USD' THEN 0 WHEN 'EUR' THEN 1 WHEN 'GBP' THEN 2 WHEN 'CAD' THEN 3 "
+    "WHEN 'AUD' THEN 4 WHEN 'JPY' THEN 5 END");
+
 inline const ReportSql &reportSql(const char *name)
 {
     static const QList<ReportSql> statements = {
@@ -34,35 +42,46 @@ inline const ReportSql &reportSql(const char *name)
          QStringLiteral(" GROUP BY a.id ORDER BY a.sort_order, a.name"), false, false},
         {"cashFlowByMonth",
          QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 "
-                        "END) AS inflows, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows FROM "
-                        "transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-         QStringLiteral(" GROUP BY month ORDER BY month")},
+                        "END) AS inflows, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows, ")
+             + kCurrencyColumn
+             + QStringLiteral(" FROM transactions t LEFT JOIN accounts a ON a.id = t.account_id WHERE "
+                              "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+         QStringLiteral(" GROUP BY month, report_currency ORDER BY month, ") + kCurrencyOrder},
         {"spendingByCategory",
-         QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "
-                        "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date "
-                        ">= ? AND t.date <= ?"),
-         QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC")},
+         QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ") + kCurrencyColumn
+             + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id LEFT JOIN accounts "
+                              "a ON a.id = t.account_id WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? "
+                              "AND t.date <= ?"),
+         QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized'), report_currency ORDER BY ") + kCurrencyOrder
+             + QStringLiteral(", SUM(t.amount) ASC")},
         {"incomeVsExpenses",
          QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 "
-                        "END) AS income, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses FROM "
-                        "transactions t WHERE t.deleted_at IS NULL AND (t.transfer_link_id IS NULL OR "
-                        "t.transfer_link_id = '') AND t.date >= ? AND t.date <= ?"),
-         QStringLiteral(" GROUP BY month ORDER BY month")},
+                        "END) AS income, SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses, ")
+             + kCurrencyColumn
+             + QStringLiteral(" FROM transactions t LEFT JOIN accounts a ON a.id = t.account_id WHERE "
+                              "t.deleted_at IS NULL AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') AND "
+                              "t.date >= ? AND t.date <= ?"),
+         QStringLiteral(" GROUP BY month, report_currency ORDER BY month, ") + kCurrencyOrder},
         {"payeeSummary",
-         QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE t.deleted_at IS NULL AND "
-                        "t.date >= ? AND t.date <= ?"),
-         QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC")},
+         QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*), ") + kCurrencyColumn
+             + QStringLiteral(" FROM transactions t LEFT JOIN accounts a ON a.id = t.account_id WHERE t.deleted_at IS "
+                              "NULL AND t.date >= ? AND t.date <= ?"),
+         QStringLiteral(" GROUP BY t.payee, report_currency ORDER BY ") + kCurrencyOrder
+             + QStringLiteral(", SUM(t.amount) ASC")},
         {"taxReport",
-         QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t JOIN categories c ON "
-                        "t.category_id = c.id WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= ? "
-                        "AND t.date <= ?"),
-         QStringLiteral(" GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"), true, false},
+         QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount), ") + kCurrencyColumn
+             + QStringLiteral(" FROM transactions t JOIN categories c ON t.category_id = c.id LEFT JOIN accounts a ON "
+                              "a.id = t.account_id WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 AND t.date >= "
+                              "? AND t.date <= ?"),
+         QStringLiteral(" GROUP BY c.name, c.tax_category, report_currency ORDER BY c.tax_category, c.name, ")
+             + kCurrencyOrder,
+         true, false},
         // Year over year is two of these, one per period.
         {"categoryTotals",
-         QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM transactions t LEFT JOIN "
-                        "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date "
-                        "<= ?"),
-         QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')")},
+         QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ") + kCurrencyColumn
+             + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id LEFT JOIN accounts "
+                              "a ON a.id = t.account_id WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+         QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized'), report_currency")},
         {"transactionList",
          QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, COALESCE(c.name, '') AS category_name, "
                         "COALESCE(t.memo, ''), t.amount, t.account_id, a.currency FROM transactions t LEFT JOIN "

@@ -1,14 +1,12 @@
 #include "screens/reportsscreen.h"
 
-#include "screens/filechooser.h"
-
 #include "app/appstate.h"
 #include "app/uiprefs.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/money.h"
 #include "data/transactionrepository.h"
-#include "register/transactionactions.h"
+#include "register/twodigityeardateedit.h"
 #include "register/userprompts.h"
 #include "screens/filechooser.h"
 #include "screens/reporttransactionsmodel.h"
@@ -29,13 +27,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const char kMutedStyle[] = "color: %1;";
 constexpr int kCustomCompareIndex = 3;
 // Bursts of change signals (an import, a sync) cause one rerun at most this often.
 constexpr int kDataChangeDelayMs = 300;
-constexpr int kCurrencyRole = Qt::UserRole + 1;
 
 QDate quarterStart(const QDate &date)
 {
@@ -81,6 +80,32 @@ bool checkedAdd(qint64 &sum, qint64 value)
     sum = result.value_or(0);
     return result.has_value();
 }
+
+// The currencies the rows hold, each once.
+template <typename Row>
+QList<Currency> currenciesOf(const QList<Row> &rows)
+{
+    QList<Currency> currencies;
+    for (const Row &row : rows) {
+        if (!currencies.contains(row.currency))
+            currencies.append(row.currency);
+    }
+    return currencies;
+}
+
+QString moneyText(qint64 amount, Currency currency, bool withCode)
+{
+    return ReportTransactionsModel::amountText(amount, currency, withCode);
+}
+
+// The three column totals of one currency.
+struct FlowTotals
+{
+    Currency currency = Currency::USD;
+    qint64 inflows = 0;
+    qint64 outflows = 0;
+    qint64 net = 0;
+};
 
 } // namespace
 
@@ -128,9 +153,9 @@ ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
     m_periodLabel->setObjectName(QStringLiteral("periodLabel"));
     m_periodLabel->setStyleSheet(mutedTextStyle());
     filterRow->addWidget(m_periodLabel);
-    m_fromEdit = new QDateEdit(this);
+    m_fromEdit = new TwoDigitYearDateEdit(this);
     m_fromEdit->setObjectName(QStringLiteral("fromEdit"));
-    m_toEdit = new QDateEdit(this);
+    m_toEdit = new TwoDigitYearDateEdit(this);
     m_toEdit->setObjectName(QStringLiteral("toEdit"));
     for (QDateEdit *edit : {m_fromEdit, m_toEdit}) {
         setupDateEdit(edit);
@@ -288,7 +313,7 @@ void ReportsScreen::buildYearOverYearTab()
     range->setContentsMargins(0, 0, 0, 0);
     range->setSpacing(8);
     const auto addEdit = [this, range](const char *name) {
-        auto *edit = new QDateEdit(m_customRange);
+        auto *edit = new TwoDigitYearDateEdit(m_customRange);
         edit->setObjectName(QLatin1String(name));
         setupDateEdit(edit);
         connect(edit, &QDateEdit::dateChanged, this, &ReportsScreen::onFilterChanged);
@@ -330,7 +355,8 @@ void ReportsScreen::buildTransactionsTab()
     m_tabs->addTab(table, tr("Transactions"));
 }
 
-void ReportsScreen::appendTotalRow(QTableWidget *table, qint64 total1, qint64 total2, qint64 total3)
+void ReportsScreen::appendTotalRow(QTableWidget *table, qint64 total1, qint64 total2, qint64 total3,
+                                   Currency currency, bool withCodes)
 {
     const int row = table->rowCount();
     table->insertRow(row);
@@ -341,7 +367,7 @@ void ReportsScreen::appendTotalRow(QTableWidget *table, qint64 total1, qint64 to
     table->setItem(row, 0, label);
     const qint64 totals[] = {total1, total2, total3};
     for (int column = 1; column <= 3; ++column) {
-        auto *item = numberItem(moneyText(totals[column - 1], selectedCurrency()));
+        auto *item = numberItem(moneyText(totals[column - 1], currency, withCodes));
         item->setFont(bold);
         table->setItem(row, column, item);
     }
@@ -413,10 +439,8 @@ void ReportsScreen::populateAccountFilter()
 {
     m_accountCombo->clear();
     m_accountCombo->addItem(tr("All Accounts"), QString());
-    for (const Account &account : m_app->accountRepository()->listAll()) {
+    for (const Account &account : m_app->accountRepository()->listAll())
         m_accountCombo->addItem(account.name, account.id);
-        m_accountCombo->setItemData(m_accountCombo->count() - 1, int(account.currency), kCurrencyRole);
-    }
     m_accountCombo->setCurrentIndex(0);
 }
 
@@ -498,11 +522,12 @@ ReportError ReportsScreen::fillCategorySpending(const QDate &from, const QDate &
     ReportError error = ReportError::None;
     const QList<CategoryTotalRow> rows =
         m_app->reportService()->spendingByCategory(from, to, selectedAccountId(), &error);
+    const bool codes = shownCurrencies(selectedAccountId(), currenciesOf(rows)).size() > 1;
     QTableWidget *table = widgetTable(CategorySpendingTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         table->setItem(i, 0, textItem(rows.at(i).categoryName));
-        table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, selectedCurrency())));
+        table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, rows.at(i).currency, codes)));
     }
     return error;
 }
@@ -511,11 +536,12 @@ ReportError ReportsScreen::fillPayeeSummary(const QDate &from, const QDate &to)
 {
     ReportError error = ReportError::None;
     const QList<PayeeSummaryRow> rows = m_app->reportService()->payeeSummary(from, to, selectedAccountId(), &error);
+    const bool codes = shownCurrencies(selectedAccountId(), currenciesOf(rows)).size() > 1;
     QTableWidget *table = widgetTable(PayeeSummaryTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         table->setItem(i, 0, textItem(rows.at(i).payee));
-        table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, selectedCurrency())));
+        table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, rows.at(i).currency, codes)));
         table->setItem(i, 2, numberItem(QString::number(rows.at(i).count)));
     }
     return error;
@@ -524,36 +550,46 @@ ReportError ReportsScreen::fillPayeeSummary(const QDate &from, const QDate &to)
 ReportError ReportsScreen::fillTaxReport(const QDate &from, const QDate &to)
 {
     ReportError error = ReportError::None;
-    // Over all accounts whatever the filter, so in dollars.
     const QList<TaxCategoryRow> rows = m_app->reportService()->taxReport(from, to, &error);
+    // Over all accounts whatever the filter.
+    const bool codes = shownCurrencies(QString(), currenciesOf(rows)).size() > 1;
     QTableWidget *table = widgetTable(TaxReportTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         table->setItem(i, 0, textItem(rows.at(i).categoryName));
         table->setItem(i, 1, textItem(rows.at(i).taxCategory));
-        table->setItem(i, 2, numberItem(moneyText(rows.at(i).total, Currency::USD)));
+        table->setItem(i, 2, numberItem(moneyText(rows.at(i).total, rows.at(i).currency, codes)));
     }
     return error;
 }
 
 ReportError ReportsScreen::fillMonthlyFlow(QTableWidget *table, const QList<MonthlyFlowRow> &rows)
 {
-    const Currency digits = selectedCurrency();
-    qint64 inflows = 0;
-    qint64 outflows = 0;
-    qint64 net = 0;
+    const QList<Currency> currencies = shownCurrencies(selectedAccountId(), currenciesOf(rows));
+    const bool codes = currencies.size() > 1;
+    // One total row per currency that has rows, in the order of the currencies.
+    QList<FlowTotals> totals;
+    for (Currency currency : currencies) {
+        if (std::any_of(rows.cbegin(), rows.cend(), [currency](const MonthlyFlowRow &row) {
+                return row.currency == currency;
+            }))
+            totals.append({currency});
+    }
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         const MonthlyFlowRow &row = rows.at(i);
-        if (!checkedAdd(inflows, row.inflow) || !checkedAdd(outflows, row.outflow) || !checkedAdd(net, row.net))
+        FlowTotals &sum = *std::find_if(totals.begin(), totals.end(),
+                                        [&row](const FlowTotals &t) { return t.currency == row.currency; });
+        if (!checkedAdd(sum.inflows, row.inflow) || !checkedAdd(sum.outflows, row.outflow)
+            || !checkedAdd(sum.net, row.net))
             return ReportError::Overflow;
         table->setItem(i, 0, textItem(row.month));
-        table->setItem(i, 1, numberItem(moneyText(row.inflow, digits)));
-        table->setItem(i, 2, numberItem(moneyText(row.outflow, digits)));
-        table->setItem(i, 3, numberItem(moneyText(row.net, digits)));
+        table->setItem(i, 1, numberItem(moneyText(row.inflow, row.currency, codes)));
+        table->setItem(i, 2, numberItem(moneyText(row.outflow, row.currency, codes)));
+        table->setItem(i, 3, numberItem(moneyText(row.net, row.currency, codes)));
     }
-    if (!rows.isEmpty())
-        appendTotalRow(table, inflows, outflows, net);
+    for (const FlowTotals &sum : std::as_const(totals))
+        appendTotalRow(table, sum.inflows, sum.outflows, sum.net, sum.currency, codes);
     return ReportError::None;
 }
 
@@ -563,15 +599,15 @@ ReportError ReportsScreen::fillYearOverYear()
     const QList<YearOverYearRow> rows = m_app->reportService()->yearOverYear(
         m_period1FromEdit->date(), m_period1ToEdit->date(), m_period2FromEdit->date(), m_period2ToEdit->date(),
         selectedAccountId(), &error);
-    const Currency digits = selectedCurrency();
+    const bool codes = shownCurrencies(selectedAccountId(), currenciesOf(rows)).size() > 1;
     QTableWidget *table = widgetTable(YearOverYearTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         const YearOverYearRow &row = rows.at(i);
         table->setItem(i, 0, textItem(row.categoryName));
-        table->setItem(i, 1, numberItem(moneyText(row.period1Total, digits)));
-        table->setItem(i, 2, numberItem(moneyText(row.period2Total, digits)));
-        table->setItem(i, 3, numberItem(moneyText(row.change, digits)));
+        table->setItem(i, 1, numberItem(moneyText(row.period1Total, row.currency, codes)));
+        table->setItem(i, 2, numberItem(moneyText(row.period2Total, row.currency, codes)));
+        table->setItem(i, 3, numberItem(moneyText(row.change, row.currency, codes)));
     }
     return error;
 }
@@ -580,15 +616,16 @@ ReportError ReportsScreen::fillAccountSummary()
 {
     ReportError error = ReportError::None;
     const QList<AccountSummaryRow> rows = m_app->reportService()->accountSummary(&error);
+    const bool codes = currenciesOf(rows).size() > 1;
     QTableWidget *table = widgetTable(AccountSummaryTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         const AccountSummaryRow &row = rows.at(i);
         table->setItem(i, 0, textItem(row.accountName));
         table->setItem(i, 1, textItem(accountTypeText(row.accountType)));
-        table->setItem(i, 2, numberItem(moneyText(row.clearedBalance, row.currency)));
-        table->setItem(i, 3, numberItem(moneyText(row.unclearedAmount, row.currency)));
-        table->setItem(i, 4, numberItem(moneyText(row.balance, row.currency)));
+        table->setItem(i, 2, numberItem(moneyText(row.clearedBalance, row.currency, codes)));
+        table->setItem(i, 3, numberItem(moneyText(row.unclearedAmount, row.currency, codes)));
+        table->setItem(i, 4, numberItem(moneyText(row.balance, row.currency, codes)));
     }
     return error;
 }
@@ -596,7 +633,10 @@ ReportError ReportsScreen::fillAccountSummary()
 ReportError ReportsScreen::fillTransactions(const QDate &from, const QDate &to)
 {
     ReportError error = ReportError::None;
-    m_transactionsModel->setRows(m_app->reportService()->transactionList(from, to, selectedAccountId(), {}, &error));
+    const QString accountId = selectedAccountId();
+    QList<TransactionReportRow> rows = m_app->reportService()->transactionList(from, to, accountId, {}, &error);
+    const bool codes = shownCurrencies(accountId, currenciesOf(rows)).size() > 1;
+    m_transactionsModel->setRows(std::move(rows), codes);
     return error;
 }
 
@@ -623,16 +663,18 @@ QString ReportsScreen::selectedAccountId() const
     return m_accountCombo->currentData().toString();
 }
 
-Currency ReportsScreen::selectedCurrency() const
+QList<Currency> ReportsScreen::shownCurrencies(const QString &coveredAccountId,
+                                               const QList<Currency> &rowCurrencies) const
 {
-    const QVariant currency = m_accountCombo->currentData(kCurrencyRole);
-    return currency.isValid() ? Currency(currency.toInt()) : Currency::USD;
-}
-
-QString ReportsScreen::moneyText(qint64 cents, Currency digits) const
-{
-    // Reports are shown in dollars; an account's own figures keep its digits.
-    return TransactionActions::dollarText(cents, digits);
+    QList<Currency> shown = m_app->reportService()->currencies(coveredAccountId);
+    // Rows of accounts no longer listed come after, in a fixed order.
+    QList<Currency> others;
+    for (Currency currency : rowCurrencies) {
+        if (!shown.contains(currency) && !others.contains(currency))
+            others.append(currency);
+    }
+    std::sort(others.begin(), others.end());
+    return shown + others;
 }
 
 QString ReportsScreen::rangeText(const QDate &from, const QDate &to) const

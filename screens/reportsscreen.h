@@ -89,7 +89,8 @@ private:
     void onDataChanged();
     QTableWidget *makeReportTable(const QStringList &headers);
     void setupDateEdit(QDateEdit *edit);
-    void appendTotalRow(QTableWidget *table, qint64 total1, qint64 total2, qint64 total3);
+    void appendTotalRow(QTableWidget *table, qint64 total1, qint64 total2, qint64 total3, Currency currency,
+                        bool withCodes);
     void buildYearOverYearTab();
     void buildTransactionsTab();
 
@@ -103,9 +104,9 @@ private:
     ReportError fillTransactions(const QDate &from, const QDate &to);
     void showTabError(ReportError error);
     QString selectedAccountId() const;
-    // The digits amounts of the chosen account use; dollars for all accounts.
-    Currency selectedCurrency() const;
-    QString moneyText(qint64 cents, Currency digits) const;
+    // The currencies a tab shows: those of the accounts it covers (all of
+    // them for an empty id), then any other its rows hold.
+    QList<Currency> shownCurrencies(const QString &coveredAccountId, const QList<Currency> &rowCurrencies) const;
     QString rangeText(const QDate &from, const QDate &to) const;
     QTableWidget *widgetTable(int index) const;
 

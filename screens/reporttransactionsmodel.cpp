@@ -1,5 +1,6 @@
 #include "screens/reporttransactionsmodel.h"
 
+#include "data/money.h"
 #include "register/transactionactions.h"
 
 #include <QLocale>
@@ -40,8 +41,7 @@ QVariant ReportTransactionsModel::data(const QModelIndex &index, int role) const
     case MemoColumn:
         return row.memo;
     case AmountColumn:
-        // Reports show dollars; the digits are those of the row's account.
-        return TransactionActions::dollarText(row.amount, row.currency);
+        return amountText(row.amount, row.currency, m_withCodes);
     default:
         return QVariant();
     }
@@ -69,9 +69,17 @@ QVariant ReportTransactionsModel::headerData(int section, Qt::Orientation orient
     }
 }
 
-void ReportTransactionsModel::setRows(QList<TransactionReportRow> rows)
+void ReportTransactionsModel::setRows(QList<TransactionReportRow> rows, bool withCodes)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    m_withCodes = withCodes;
     endResetModel();
+}
+
+QString ReportTransactionsModel::amountText(qint64 amount, Currency currency, bool withCode)
+{
+    if (!withCode)
+        return TransactionActions::dollarText(amount, currency);
+    return formatAmount(amount, currency) + QLatin1Char(' ') + currencyToString(currency);
 }

@@ -29,8 +29,16 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    void setRows(QList<TransactionReportRow> rows);
+    // withCodes: the rows are in several currencies, so each amount
+    // carries its currency's code.
+    void setRows(QList<TransactionReportRow> rows, bool withCodes = false);
+
+    // The text of every amount of the reports: in dollar texts with the
+    // currency's own digits ("-$1,500" for yen) when the report holds one
+    // currency, else with the currency's code beside it ("-1,500 JPY").
+    static QString amountText(qint64 amount, Currency currency, bool withCode);
 
 private:
     QList<TransactionReportRow> m_rows;
+    bool m_withCodes = false;
 };

@@ -36,6 +36,15 @@ QString accountClause(const QString &accountId)
     return accountId.isEmpty() ? QString() : QStringLiteral(" AND t.account_id = ?");
 }
 
+// The currency of a row's account ("a"), read as currencyFromString reads
+// it, so that every group holds exactly one currency.
+const char kCurrencyColumn[] =
+    "CASE WHEN a.currency IN ('EUR', 'GBP', 'CAD', 'AUD', 'JPY') THEN a.currency ELSE 'USD' END AS report_currency";
+const char kAccountJoin[] = " LEFT JOIN accounts a ON a.id = t.account_id";
+
+const Currency kAllCurrencies[] = {Currency::USD, Currency::EUR, Currency::GBP,
+                                   Currency::CAD, Currency::AUD, Currency::JPY};
+
 // Why a query that ran or failed to run has no usable rows. SQLite's SUM
 // stops with "integer overflow" rather than wrap.
 ReportError queryError(const QSqlQuery &query)
@@ -105,6 +114,48 @@ ReportService::ReportService(Database *database, QObject *parent)
 {
 }
 
+QList<Currency> ReportService::currencies(const QString &accountId) const
+{
+    QSqlQuery query(*m_database->db());
+    query.setForwardOnly(true);
+    if (accountId.isEmpty()) {
+        query.prepare(QStringLiteral(
+            "SELECT currency FROM accounts WHERE deleted_at IS NULL ORDER BY sort_order, name"));
+    } else {
+        query.prepare(QStringLiteral("SELECT currency FROM accounts WHERE id = ?"));
+        query.addBindValue(accountId);
+    }
+    QList<Currency> found;
+    if (!query.exec())
+        return found;
+    while (query.next()) {
+        const Currency currency = currencyFromString(query.value(0).toString());
+        if (!found.contains(currency))
+            found.append(currency);
+    }
+    return found;
+}
+
+QList<Currency> ReportService::currencyOrder() const
+{
+    QList<Currency> order = currencies();
+    for (Currency currency : kAllCurrencies) {
+        if (!order.contains(currency))
+            order.append(currency);
+    }
+    return order;
+}
+
+QString ReportService::currencyOrderSql() const
+{
+    // The codes are the program's own, never data: safe to write inline.
+    QString sql = QStringLiteral("CASE report_currency");
+    const QList<Currency> order = currencyOrder();
+    for (qsizetype rank = 0; rank < order.size(); ++rank)
+        sql += QStringLiteral(" WHEN '%1' THEN %2").arg(currencyToString(order.at(rank))).arg(rank);
+    return sql + QStringLiteral(" END");
+}
+
 QList<AccountSummaryRow> ReportService::accountSummary(ReportError *error) const
 {
     QList<AccountSummaryRow> rows;
@@ -156,6 +207,7 @@ QList<MonthlyFlowRow> ReportService::monthlyFlow(const QString &sql, const QDate
         row.outflow = query.value(2).toLongLong();
         // Never positive plus never negative: this cannot overflow.
         row.net = row.inflow + row.outflow;
+        row.currency = currencyFromString(query.value(3).toString());
         rows.append(row);
     }
     if (!succeeded(queryError(query), error))
@@ -168,9 +220,12 @@ QList<MonthlyFlowRow> ReportService::cashFlowByMonth(const QDate &from, const QD
 {
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
                                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
-                                      "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows "
-                                      "FROM transactions t WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                           + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month"),
+                                      "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows, ")
+                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM transactions t")
+                           + QLatin1String(kAccountJoin)
+                           + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                           + accountClause(accountId)
+                           + QStringLiteral(" GROUP BY month, report_currency ORDER BY month, ") + currencyOrderSql(),
                        from, to, accountId, error);
 }
 
@@ -180,11 +235,14 @@ QList<MonthlyFlowRow> ReportService::incomeVsExpenses(const QDate &from, const Q
     // Both legs of a linked transfer are left out: moving money is neither.
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
                                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
-                                      "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses "
-                                      "FROM transactions t WHERE t.deleted_at IS NULL "
-                                      "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
-                                      "AND t.date >= ? AND t.date <= ?")
-                           + accountClause(accountId) + QStringLiteral(" GROUP BY month ORDER BY month"),
+                                      "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses, ")
+                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM transactions t")
+                           + QLatin1String(kAccountJoin)
+                           + QStringLiteral(" WHERE t.deleted_at IS NULL "
+                                            "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
+                                            "AND t.date >= ? AND t.date <= ?")
+                           + accountClause(accountId)
+                           + QStringLiteral(" GROUP BY month, report_currency ORDER BY month, ") + currencyOrderSql(),
                        from, to, accountId, error);
 }
 
@@ -193,14 +251,19 @@ QList<CategoryTotalRow> ReportService::spendingByCategory(const QDate &from, con
 {
     QList<CategoryTotalRow> rows;
     QSqlQuery query(*m_database->db());
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) "
-                                       "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-                                       "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
+    // Each currency's rows together, the largest spending first.
+    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ")
+                        + QLatin1String(kCurrencyColumn)
+                        + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id")
+                        + QLatin1String(kAccountJoin)
+                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId)
-                        + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
+                        + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized'), report_currency ORDER BY ")
+                        + currencyOrderSql() + QStringLiteral(", SUM(t.amount) ASC");
     if (runRangeQuery(query, sql, from, to, {accountId})) {
         while (query.next())
-            rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+            rows.append({query.value(0).toString(), query.value(1).toLongLong(),
+                         currencyFromString(query.value(2).toString())});
     }
     if (!succeeded(queryError(query), error))
         return {};
@@ -212,12 +275,15 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
 {
     QList<PayeeSummaryRow> rows;
     QSqlQuery query(*m_database->db());
-    const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t "
-                                       "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
+    const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*), ") + QLatin1String(kCurrencyColumn)
+                        + QStringLiteral(" FROM transactions t") + QLatin1String(kAccountJoin)
+                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                        + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee, report_currency ORDER BY ")
+                        + currencyOrderSql() + QStringLiteral(", SUM(t.amount) ASC");
     if (runRangeQuery(query, sql, from, to, {accountId})) {
         while (query.next())
-            rows.append({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt()});
+            rows.append({query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt(),
+                         currencyFromString(query.value(3).toString())});
     }
     if (!succeeded(queryError(query), error))
         return {};
@@ -228,15 +294,19 @@ QList<TaxCategoryRow> ReportService::taxReport(const QDate &from, const QDate &t
 {
     QList<TaxCategoryRow> rows;
     QSqlQuery query(*m_database->db());
-    if (runRangeQuery(query,
-                      QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
-                                     "JOIN categories c ON t.category_id = c.id "
-                                     "WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
-                                     "AND t.date >= ? AND t.date <= ? "
-                                     "GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"),
-                      from, to)) {
+    const QString sql = QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount), ")
+                        + QLatin1String(kCurrencyColumn)
+                        + QStringLiteral(" FROM transactions t JOIN categories c ON t.category_id = c.id")
+                        + QLatin1String(kAccountJoin)
+                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
+                                         "AND t.date >= ? AND t.date <= ? "
+                                         "GROUP BY c.name, c.tax_category, report_currency "
+                                         "ORDER BY c.tax_category, c.name, ")
+                        + currencyOrderSql();
+    if (runRangeQuery(query, sql, from, to)) {
         while (query.next())
-            rows.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+            rows.append({query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong(),
+                         currencyFromString(query.value(3).toString())});
     }
     if (!succeeded(queryError(query), error))
         return {};
@@ -283,18 +353,22 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
     return rows;
 }
 
-QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDate &to,
-                                                    const QString &accountId, ReportError *error) const
+CategoryTotals ReportService::categoryTotals(const QDate &from, const QDate &to, const QString &accountId,
+                                            ReportError *error) const
 {
-    QMap<QString, qint64> totals;
+    CategoryTotals totals;
     QSqlQuery query(*m_database->db());
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) "
-                                       "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-                                       "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId) + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized')");
+    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ")
+                        + QLatin1String(kCurrencyColumn)
+                        + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id")
+                        + QLatin1String(kAccountJoin)
+                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                        + accountClause(accountId)
+                        + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized'), report_currency");
     if (runRangeQuery(query, sql, from, to, {accountId})) {
         while (query.next())
-            totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+            totals.insert({query.value(0).toString(), currencyFromString(query.value(2).toString())},
+                          query.value(1).toLongLong());
     }
     if (!succeeded(queryError(query), error))
         return {};
@@ -306,25 +380,33 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, con
                                                    const QString &accountId, ReportError *error) const
 {
     ReportError outcome = ReportError::None;
-    const QMap<QString, qint64> totals1 = categoryTotals(period1From, period1To, accountId, &outcome);
-    QMap<QString, qint64> totals2;
+    const CategoryTotals totals1 = categoryTotals(period1From, period1To, accountId, &outcome);
+    CategoryTotals totals2;
     if (outcome == ReportError::None)
         totals2 = categoryTotals(period2From, period2To, accountId, &outcome);
     if (!succeeded(outcome, error))
         return {};
 
-    QStringList names = totals1.keys() + totals2.keys();
-    // QString's operator< compares UTF-16 code units, case-sensitively.
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
+    using Key = CategoryTotals::key_type;
+    QList<Key> keys = totals1.keys() + totals2.keys();
+    const QList<Currency> order = currencyOrder();
+    // By name (QString's operator< compares UTF-16 code units,
+    // case-sensitively), then each currency in its place.
+    std::sort(keys.begin(), keys.end(), [&order](const Key &a, const Key &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return order.indexOf(a.second) < order.indexOf(b.second);
+    });
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
 
     QList<YearOverYearRow> rows;
-    rows.reserve(names.size());
-    for (const QString &name : std::as_const(names)) {
+    rows.reserve(keys.size());
+    for (const Key &key : std::as_const(keys)) {
         YearOverYearRow row;
-        row.categoryName = name;
-        row.period1Total = totals1.value(name, 0);
-        row.period2Total = totals2.value(name, 0);
+        row.categoryName = key.first;
+        row.currency = key.second;
+        row.period1Total = totals1.value(key, 0);
+        row.period2Total = totals2.value(key, 0);
         if (row.period1Total == std::numeric_limits<qint64>::min()
             || !checkedAdd(row.period2Total, -row.period1Total, &row.change)) {
             succeeded(ReportError::Overflow, error);

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class Database;
 
 struct AccountSummaryRow
@@ -22,18 +24,23 @@ struct AccountSummaryRow
     qint64 balance = 0;
 };
 
+// Rows that add amounts up hold one currency each: a group whose
+// transactions are in several currencies gives one row per currency.
+
 struct MonthlyFlowRow
 {
     QString month; // "yyyy-MM"
     qint64 inflow = 0;  // income, never negative
     qint64 outflow = 0; // expenses, never positive
     qint64 net = 0;
+    Currency currency = Currency::USD;
 };
 
 struct CategoryTotalRow
 {
     QString categoryName;
     qint64 total = 0;
+    Currency currency = Currency::USD;
 };
 
 struct PayeeSummaryRow
@@ -41,6 +48,7 @@ struct PayeeSummaryRow
     QString payee;
     qint64 total = 0;
     int count = 0;
+    Currency currency = Currency::USD;
 };
 
 struct TaxCategoryRow
@@ -48,6 +56,7 @@ struct TaxCategoryRow
     QString categoryName;
     QString taxCategory;
     qint64 total = 0;
+    Currency currency = Currency::USD;
 };
 
 struct TransactionReportRow
@@ -68,7 +77,11 @@ struct YearOverYearRow
     qint64 period1Total = 0;
     qint64 period2Total = 0;
     qint64 change = 0; // period 2 minus period 1
+    Currency currency = Currency::USD;
 };
+
+// A category's total in one currency, keyed by category name and currency.
+using CategoryTotals = QMap<std::pair<QString, Currency>, qint64>;
 
 // Why a report has no rows to show.
 enum class ReportError {
@@ -80,12 +93,18 @@ enum class ReportError {
 // The reports, computed with SQL aggregates over live transactions. A report
 // that cannot be computed yields an empty result and, through `error`, the
 // reason, so that a sum too large is never shown as a wrapped figure.
+// Amounts in different currencies are never added: sums are per currency,
+// and rows of one group come in the order of `currencies()`.
 class ReportService : public QObject
 {
     Q_OBJECT
 
 public:
     explicit ReportService(Database *database, QObject *parent = nullptr);
+
+    // The currencies of the accounts a report covers (every live account, or
+    // the one account), in the order they first appear in the account list.
+    QList<Currency> currencies(const QString &accountId = QString()) const;
 
     QList<AccountSummaryRow> accountSummary(ReportError *error = nullptr) const;
     QList<MonthlyFlowRow> cashFlowByMonth(const QDate &from, const QDate &to, const QString &accountId,
@@ -102,12 +121,16 @@ public:
     QList<YearOverYearRow> yearOverYear(const QDate &period1From, const QDate &period1To, const QDate &period2From,
                                         const QDate &period2To, const QString &accountId,
                                         ReportError *error = nullptr) const;
-    QMap<QString, qint64> categoryTotals(const QDate &from, const QDate &to, const QString &accountId,
-                                         ReportError *error = nullptr) const;
+    CategoryTotals categoryTotals(const QDate &from, const QDate &to, const QString &accountId,
+                                  ReportError *error = nullptr) const;
 
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
 private:
+    // Every currency, those of the live accounts first: the order of the
+    // rows of one group.
+    QList<Currency> currencyOrder() const;
+    QString currencyOrderSql() const;
     QList<MonthlyFlowRow> monthlyFlow(const QString &sql, const QDate &from, const QDate &to,
                                       const QString &accountId, ReportError *error) const;
 

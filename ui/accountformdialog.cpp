@@ -3,13 +3,12 @@
 #include "app/uiprefs.h"
 #include "data/money.h"
 #include "data/recordid.h"
-#include "register/dateentry.h"
 #include "register/smartamountfield.h"
+#include "register/twodigityeardateedit.h"
 #include "ui/palettehelpers.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -30,32 +29,6 @@ double minorUnitsPerMajor(Currency currency)
 {
     return std::pow(10.0, currencyDecimals(currency));
 }
-
-// A date edit in the locale's short format whose two-digit years read as
-// 1970-2069, as everywhere else a two-digit year is typed. The toolkit
-// takes the century of the date shown: "99" typed over a 2026 date would
-// read as 2099.
-class TwoDigitYearDateEdit : public QDateEdit
-{
-public:
-    using QDateEdit::QDateEdit;
-
-protected:
-    QDateTime dateTimeFromText(const QString &text) const override
-    {
-        // The text of the date held means that date, whatever its century.
-        const QDateTime held = dateTime();
-        if (text == textFromDateTime(held))
-            return held;
-        const QDateTime parsed = QDateEdit::dateTimeFromText(text);
-        const QString format = displayFormat();
-        if (!parsed.isValid() || !format.contains(QLatin1String("yy")) || format.contains(QLatin1String("yyyy")))
-            return parsed;
-        // The register's date entry holds the two-digit-year rule.
-        const QDate date = parseEntryDate(parsed.date().toString(QStringLiteral("M/d/yy")), parsed.date());
-        return QDateTime(date, parsed.time(), parsed.timeSpec());
-    }
-};
 
 } // namespace
 

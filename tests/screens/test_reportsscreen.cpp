@@ -38,35 +38,14 @@ QString shortDate(int year, int month, int day)
     return QLocale().toString(QDate(year, month, day), QLocale::ShortFormat);
 }
 
-// A checking account in dollars with a starting balance, a yen account and
-// an account of a type the screen does not know; a year of 2024 entries, one
-// 2023 rent for the comparison, and one entry before 2000.
-struct ReportsFixture : AppFixture
+// A reports screen over the fixture's database, opened once the data is in,
+// and the ways a user reads it.
+struct ReportsScreenFixture : AppFixture
 {
-    Account checking;
-    Account yen;
-    Account odd;
     std::unique_ptr<ReportsScreen> screen;
 
-    ReportsFixture()
+    void openScreen()
     {
-        checking = addAccount(QStringLiteral("Checking"), AccountType::Checking, Currency::USD, 100000, 0);
-        yen = addAccount(QStringLiteral("Yen"), AccountType::Savings, Currency::JPY, 0, 1);
-        odd = addAccount(QStringLiteral("Odd"), AccountType::Other, Currency::USD, 0, 2);
-        execSql(QStringLiteral("UPDATE accounts SET account_type = 'brokerage' WHERE id = '%1'").arg(odd.id));
-        const Category rent = addCategory(QStringLiteral("Rent"));
-        const Category salary = addCategory(QStringLiteral("Salary"));
-        const Category food = addCategory(QStringLiteral("Food"));
-        const Category medical = addCategory(QStringLiteral("Medical"));
-        execSql(QStringLiteral("UPDATE categories SET is_tax_relevant = 1, tax_category = 'medical' WHERE id = '%1'")
-                    .arg(medical.id));
-        add(checking, QDate(2024, 1, 5), QStringLiteral("Landlord"), -120000, rent, true);
-        add(checking, QDate(2024, 1, 15), QStringLiteral("Employer"), 300000, salary);
-        add(checking, QDate(2024, 2, 10), QStringLiteral("Clinic"), -15025, medical);
-        add(checking, QDate(2024, 2, 12), QStringLiteral("Say \"hi\""), -1000, {});
-        add(yen, QDate(2024, 2, 20), QStringLiteral("Ramen"), -1500, food);
-        add(checking, QDate(2023, 1, 5), QStringLiteral("Landlord"), -110000, rent);
-        add(checking, QDate(1999, 12, 31), QStringLiteral("Millennium"), -500, {});
         screen = std::make_unique<ReportsScreen>(app());
         screen->resize(1000, 600);
     }
@@ -78,6 +57,14 @@ struct ReportsFixture : AppFixture
         t.categoryId = category.id;
         t.cleared = cleared;
         app()->transactionRepository()->update(t);
+    }
+
+    Category addTaxCategory(const QString &name, const QString &taxCategory)
+    {
+        const Category category = addCategory(name);
+        execSql(QStringLiteral("UPDATE categories SET is_tax_relevant = 1, tax_category = '%1' WHERE id = '%2'")
+                    .arg(taxCategory, category.id));
+        return category;
     }
 
     QComboBox *combo(const char *name) const { return findNamed<QComboBox>(screen.get(), name); }
@@ -102,6 +89,81 @@ struct ReportsFixture : AppFixture
     {
         tabs()->setCurrentIndex(index);
         return cells(screen->tableForTab(index));
+    }
+
+    // The year comparison reads its own dates, not the main period.
+    Rows yearOverYear2023To2024()
+    {
+        tabs()->setCurrentIndex(ReportsScreen::YearOverYearTab);
+        combo("compareCombo")->setCurrentIndex(3);
+        dateEdit("period1FromEdit")->setDate(QDate(2023, 1, 1));
+        dateEdit("period1ToEdit")->setDate(QDate(2023, 12, 31));
+        dateEdit("period2FromEdit")->setDate(QDate(2024, 1, 1));
+        dateEdit("period2ToEdit")->setDate(QDate(2024, 12, 31));
+        return cells(screen->tableForTab(ReportsScreen::YearOverYearTab));
+    }
+};
+
+// A checking account in dollars with a starting balance, a travel account
+// (in yen unless told) and an account of a type the screen does not know; a
+// year of 2024 entries, one 2023 rent for the comparison, and one entry
+// before 2000.
+struct ReportsFixture : ReportsScreenFixture
+{
+    Account checking;
+    Account travel;
+    Account odd;
+
+    explicit ReportsFixture(Currency travelCurrency = Currency::JPY)
+    {
+        checking = addAccount(QStringLiteral("Checking"), AccountType::Checking, Currency::USD, 100000, 0);
+        travel = addAccount(QStringLiteral("Travel"), AccountType::Savings, travelCurrency, 0, 1);
+        odd = addAccount(QStringLiteral("Odd"), AccountType::Other, Currency::USD, 0, 2);
+        execSql(QStringLiteral("UPDATE accounts SET account_type = 'brokerage' WHERE id = '%1'").arg(odd.id));
+        const Category rent = addCategory(QStringLiteral("Rent"));
+        const Category salary = addCategory(QStringLiteral("Salary"));
+        const Category food = addCategory(QStringLiteral("Food"));
+        const Category medical = addTaxCategory(QStringLiteral("Medical"), QStringLiteral("medical"));
+        add(checking, QDate(2024, 1, 5), QStringLiteral("Landlord"), -120000, rent, true);
+        add(checking, QDate(2024, 1, 15), QStringLiteral("Employer"), 300000, salary);
+        add(checking, QDate(2024, 2, 10), QStringLiteral("Clinic"), -15025, medical);
+        add(checking, QDate(2024, 2, 12), QStringLiteral("Say \"hi\""), -1000, {});
+        add(travel, QDate(2024, 2, 20), QStringLiteral("Ramen"), -1500, food);
+        add(checking, QDate(2023, 1, 5), QStringLiteral("Landlord"), -110000, rent);
+        add(checking, QDate(1999, 12, 31), QStringLiteral("Millennium"), -500, {});
+        openScreen();
+    }
+};
+
+// Accounts in dollars, euros and yen (in that list order) whose payees,
+// categories, months and tax category recur across the currencies.
+struct MixedCurrencyFixture : ReportsScreenFixture
+{
+    Account dollars;
+    Account euros;
+    Account yen;
+
+    MixedCurrencyFixture()
+    {
+        dollars = addAccount(QStringLiteral("Dollars"), AccountType::Checking, Currency::USD, 100000, 0);
+        euros = addAccount(QStringLiteral("Euros"), AccountType::Checking, Currency::EUR, 0, 1);
+        yen = addAccount(QStringLiteral("Yen"), AccountType::Savings, Currency::JPY, 50000, 2);
+        const Category rent = addCategory(QStringLiteral("Rent"));
+        const Category salary = addCategory(QStringLiteral("Salary"));
+        const Category food = addCategory(QStringLiteral("Food"));
+        const Category medical = addTaxCategory(QStringLiteral("Medical"), QStringLiteral("medical"));
+        add(dollars, QDate(2024, 1, 5), QStringLiteral("Landlord"), -120000, rent, true);
+        add(dollars, QDate(2024, 1, 15), QStringLiteral("Employer"), 300000, salary);
+        add(euros, QDate(2024, 1, 20), QStringLiteral("Employer"), 250000, salary);
+        add(yen, QDate(2024, 1, 25), QStringLiteral("Bonus"), 100000, salary);
+        add(yen, QDate(2024, 2, 3), QStringLiteral("Ramen"), -1500, food);
+        add(euros, QDate(2024, 2, 10), QStringLiteral("Clinic"), -4000, medical);
+        add(dollars, QDate(2024, 2, 11), QStringLiteral("Clinic"), -15025, medical);
+        add(yen, QDate(2024, 2, 12), QStringLiteral("Clinic"), -3000, medical);
+        add(yen, QDate(2024, 2, 20), QStringLiteral("Ramen"), -800, food);
+        add(dollars, QDate(2023, 1, 5), QStringLiteral("Landlord"), -110000, rent);
+        add(yen, QDate(2023, 3, 1), QStringLiteral("Ramen"), -1200, food);
+        openScreen();
     }
 };
 
@@ -201,10 +263,53 @@ private Q_SLOTS:
         QVERIFY(!ReportsScreen::comparedPeriods(3, today).has_value());
     }
 
+    // Dollars and yen are never added up: each row and each total is of one
+    // currency, with its code beside the figures and the yen left whole.
     void tabsFilledFromTheFixture()
     {
         ReportsFixture f;
         QVERIFY(f.isValid());
+        f.screen->refresh();
+        f.showYear2024();
+
+        QCOMPARE(f.tab(ReportsScreen::CategorySpendingTab),
+                 (Rows{{"Rent", "-1,200.00 USD"}, {"Medical", "-150.25 USD"}, {"Uncategorized", "-10.00 USD"},
+                       {"Food", "-1,500 JPY"}}));
+        QCOMPARE(f.tab(ReportsScreen::PayeeSummaryTab),
+                 (Rows{{"Landlord", "-1,200.00 USD", "1"}, {"Clinic", "-150.25 USD", "1"},
+                       {"Say \"hi\"", "-10.00 USD", "1"}, {"Employer", "3,000.00 USD", "1"},
+                       {"Ramen", "-1,500 JPY", "1"}}));
+        // Only dollars are tax-relevant, but the report covers the yen account too.
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab), (Rows{{"Medical", "medical", "-150.25 USD"}}));
+        const Rows flow{{"2024-01", "3,000.00 USD", "-1,200.00 USD", "1,800.00 USD"},
+                        {"2024-02", "0.00 USD", "-160.25 USD", "-160.25 USD"},
+                        {"2024-02", "0 JPY", "-1,500 JPY", "-1,500 JPY"},
+                        {"Total", "3,000.00 USD", "-1,360.25 USD", "1,639.75 USD"},
+                        {"Total", "0 JPY", "-1,500 JPY", "-1,500 JPY"}};
+        QCOMPARE(f.tab(ReportsScreen::IncomeVsExpensesTab), flow);
+        QCOMPARE(f.tab(ReportsScreen::CashFlowTab), flow);
+        QCOMPARE(f.tab(ReportsScreen::AccountSummaryTab),
+                 (Rows{{"Checking", "Checking", "-200.00 USD", "1,734.75 USD", "1,534.75 USD"},
+                       {"Travel", "Savings", "0 JPY", "-1,500 JPY", "-1,500 JPY"},
+                       {"Odd", "Other", "0.00 USD", "0.00 USD", "0.00 USD"}}));
+        QCOMPARE(f.tab(ReportsScreen::TransactionsTab),
+                 (Rows{{shortDate(2024, 1, 5), "Checking", "Landlord", "Rent", "", "-1,200.00 USD"},
+                       {shortDate(2024, 1, 15), "Checking", "Employer", "Salary", "", "3,000.00 USD"},
+                       {shortDate(2024, 2, 10), "Checking", "Clinic", "Medical", "", "-150.25 USD"},
+                       {shortDate(2024, 2, 12), "Checking", "Say \"hi\"", "", "", "-10.00 USD"},
+                       {shortDate(2024, 2, 20), "Travel", "Ramen", "Food", "", "-1,500 JPY"}}));
+        QCOMPARE(f.yearOverYear2023To2024(),
+                 (Rows{{"Food", "0 JPY", "-1,500 JPY", "-1,500 JPY"},
+                       {"Medical", "0.00 USD", "-150.25 USD", "-150.25 USD"},
+                       {"Rent", "-1,100.00 USD", "-1,200.00 USD", "-100.00 USD"},
+                       {"Salary", "0.00 USD", "3,000.00 USD", "3,000.00 USD"},
+                       {"Uncategorized", "0.00 USD", "-10.00 USD", "-10.00 USD"}}));
+    }
+
+    // With every account in dollars the reports read as they always did.
+    void oneCurrencyReadsInDollars()
+    {
+        ReportsFixture f(Currency::USD);
         f.screen->refresh();
         f.showYear2024();
 
@@ -222,28 +327,135 @@ private Q_SLOTS:
         QCOMPARE(f.tab(ReportsScreen::CashFlowTab), flow);
         QCOMPARE(f.tab(ReportsScreen::AccountSummaryTab),
                  (Rows{{"Checking", "Checking", "-$200.00", "$1,734.75", "$1,534.75"},
-                       {"Yen", "Savings", "$0", "-$1,500", "-$1,500"},
+                       {"Travel", "Savings", "$0.00", "-$15.00", "-$15.00"},
                        {"Odd", "Other", "$0.00", "$0.00", "$0.00"}}));
         QCOMPARE(f.tab(ReportsScreen::TransactionsTab),
                  (Rows{{shortDate(2024, 1, 5), "Checking", "Landlord", "Rent", "", "-$1,200.00"},
                        {shortDate(2024, 1, 15), "Checking", "Employer", "Salary", "", "$3,000.00"},
                        {shortDate(2024, 2, 10), "Checking", "Clinic", "Medical", "", "-$150.25"},
                        {shortDate(2024, 2, 12), "Checking", "Say \"hi\"", "", "", "-$10.00"},
-                       {shortDate(2024, 2, 20), "Yen", "Ramen", "Food", "", "-$1,500"}}));
-
-        // The year comparison reads its own dates, not the main period.
-        f.tabs()->setCurrentIndex(ReportsScreen::YearOverYearTab);
-        f.combo("compareCombo")->setCurrentIndex(3);
-        f.dateEdit("period1FromEdit")->setDate(QDate(2023, 1, 1));
-        f.dateEdit("period1ToEdit")->setDate(QDate(2023, 12, 31));
-        f.dateEdit("period2FromEdit")->setDate(QDate(2024, 1, 1));
-        f.dateEdit("period2ToEdit")->setDate(QDate(2024, 12, 31));
-        QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::YearOverYearTab)),
+                       {shortDate(2024, 2, 20), "Travel", "Ramen", "Food", "", "-$15.00"}}));
+        QCOMPARE(f.yearOverYear2023To2024(),
                  (Rows{{"Food", "$0.00", "-$15.00", "-$15.00"},
                        {"Medical", "$0.00", "-$150.25", "-$150.25"},
                        {"Rent", "-$1,100.00", "-$1,200.00", "-$100.00"},
                        {"Salary", "$0.00", "$3,000.00", "$3,000.00"},
                        {"Uncategorized", "$0.00", "-$10.00", "-$10.00"}}));
+    }
+
+    // One currency other than dollars keeps the dollar texts in its own
+    // digits, all accounts together as for one of them.
+    void oneOtherCurrencyKeepsItsDigits_data()
+    {
+        QTest::addColumn<Currency>("currency");
+        QTest::addColumn<Rows>("spending");
+        QTest::addColumn<Rows>("flow");
+        QTest::newRow("yen") << Currency::JPY << Rows{{"Food", "-$2,300"}}
+                             << Rows{{"2024-02", "$100,000", "-$2,300", "$97,700"},
+                                     {"Total", "$100,000", "-$2,300", "$97,700"}};
+        QTest::newRow("euro") << Currency::EUR << Rows{{"Food", "-$23.00"}}
+                              << Rows{{"2024-02", "$1,000.00", "-$23.00", "$977.00"},
+                                      {"Total", "$1,000.00", "-$23.00", "$977.00"}};
+    }
+
+    void oneOtherCurrencyKeepsItsDigits()
+    {
+        QFETCH(Currency, currency);
+        QFETCH(Rows, spending);
+        QFETCH(Rows, flow);
+        ReportsScreenFixture f;
+        const Account first = f.addAccount(QStringLiteral("First"), AccountType::Checking, currency, 0, 0);
+        const Account second = f.addAccount(QStringLiteral("Second"), AccountType::Cash, currency, 0, 1);
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        f.add(first, QDate(2024, 2, 3), QStringLiteral("Ramen"), -1500, food);
+        f.add(second, QDate(2024, 2, 3), QStringLiteral("Ramen"), -800, food);
+        f.add(second, QDate(2024, 2, 4), QStringLiteral("Bonus"), 100000, {});
+        f.openScreen();
+        f.screen->refresh();
+        f.showYear2024();
+        QCOMPARE(f.tab(ReportsScreen::CategorySpendingTab), spending);
+        QCOMPARE(f.tab(ReportsScreen::IncomeVsExpensesTab), flow);
+    }
+
+    // Dollars, euros and yen: every tab's cells, per currency in the order of
+    // the account list. The same payee, category, month and tax category
+    // occur in several currencies, and are never added up.
+    void mixedCurrenciesNeverAdd()
+    {
+        MixedCurrencyFixture f;
+        f.screen->refresh();
+        f.showYear2024();
+
+        QCOMPARE(f.tab(ReportsScreen::CategorySpendingTab),
+                 (Rows{{"Rent", "-1,200.00 USD"}, {"Medical", "-150.25 USD"}, {"Medical", "-40.00 EUR"},
+                       {"Medical", "-3,000 JPY"}, {"Food", "-2,300 JPY"}}));
+        QCOMPARE(f.tab(ReportsScreen::PayeeSummaryTab),
+                 (Rows{{"Landlord", "-1,200.00 USD", "1"}, {"Clinic", "-150.25 USD", "1"},
+                       {"Employer", "3,000.00 USD", "1"}, {"Clinic", "-40.00 EUR", "1"},
+                       {"Employer", "2,500.00 EUR", "1"}, {"Clinic", "-3,000 JPY", "1"},
+                       {"Ramen", "-2,300 JPY", "2"}, {"Bonus", "100,000 JPY", "1"}}));
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab),
+                 (Rows{{"Medical", "medical", "-150.25 USD"}, {"Medical", "medical", "-40.00 EUR"},
+                       {"Medical", "medical", "-3,000 JPY"}}));
+        const Rows flow{{"2024-01", "3,000.00 USD", "-1,200.00 USD", "1,800.00 USD"},
+                        {"2024-01", "2,500.00 EUR", "0.00 EUR", "2,500.00 EUR"},
+                        {"2024-01", "100,000 JPY", "0 JPY", "100,000 JPY"},
+                        {"2024-02", "0.00 USD", "-150.25 USD", "-150.25 USD"},
+                        {"2024-02", "0.00 EUR", "-40.00 EUR", "-40.00 EUR"},
+                        {"2024-02", "0 JPY", "-5,300 JPY", "-5,300 JPY"},
+                        {"Total", "3,000.00 USD", "-1,350.25 USD", "1,649.75 USD"},
+                        {"Total", "2,500.00 EUR", "-40.00 EUR", "2,460.00 EUR"},
+                        {"Total", "100,000 JPY", "-5,300 JPY", "94,700 JPY"}};
+        QCOMPARE(f.tab(ReportsScreen::IncomeVsExpensesTab), flow);
+        QCOMPARE(f.tab(ReportsScreen::CashFlowTab), flow);
+        QCOMPARE(f.tab(ReportsScreen::AccountSummaryTab),
+                 (Rows{{"Dollars", "Checking", "-200.00 USD", "1,749.75 USD", "1,549.75 USD"},
+                       {"Euros", "Checking", "0.00 EUR", "2,460.00 EUR", "2,460.00 EUR"},
+                       {"Yen", "Savings", "50,000 JPY", "93,500 JPY", "143,500 JPY"}}));
+        QCOMPARE(f.tab(ReportsScreen::TransactionsTab),
+                 (Rows{{shortDate(2024, 1, 5), "Dollars", "Landlord", "Rent", "", "-1,200.00 USD"},
+                       {shortDate(2024, 1, 15), "Dollars", "Employer", "Salary", "", "3,000.00 USD"},
+                       {shortDate(2024, 1, 20), "Euros", "Employer", "Salary", "", "2,500.00 EUR"},
+                       {shortDate(2024, 1, 25), "Yen", "Bonus", "Salary", "", "100,000 JPY"},
+                       {shortDate(2024, 2, 3), "Yen", "Ramen", "Food", "", "-1,500 JPY"},
+                       {shortDate(2024, 2, 10), "Euros", "Clinic", "Medical", "", "-40.00 EUR"},
+                       {shortDate(2024, 2, 11), "Dollars", "Clinic", "Medical", "", "-150.25 USD"},
+                       {shortDate(2024, 2, 12), "Yen", "Clinic", "Medical", "", "-3,000 JPY"},
+                       {shortDate(2024, 2, 20), "Yen", "Ramen", "Food", "", "-800 JPY"}}));
+        QCOMPARE(f.yearOverYear2023To2024(),
+                 (Rows{{"Food", "-1,200 JPY", "-2,300 JPY", "-1,100 JPY"},
+                       {"Medical", "0.00 USD", "-150.25 USD", "-150.25 USD"},
+                       {"Medical", "0.00 EUR", "-40.00 EUR", "-40.00 EUR"},
+                       {"Medical", "0 JPY", "-3,000 JPY", "-3,000 JPY"},
+                       {"Rent", "-1,100.00 USD", "-1,200.00 USD", "-100.00 USD"},
+                       {"Salary", "0.00 USD", "3,000.00 USD", "3,000.00 USD"},
+                       {"Salary", "0.00 EUR", "2,500.00 EUR", "2,500.00 EUR"},
+                       {"Salary", "0 JPY", "100,000 JPY", "100,000 JPY"}}));
+
+        // The accounts covered hold three currencies, even when the period's
+        // rows are all in one.
+        f.dateEdit("fromEdit")->setDate(QDate(2023, 1, 1));
+        f.dateEdit("toEdit")->setDate(QDate(2023, 1, 31));
+        QCOMPARE(f.tab(ReportsScreen::IncomeVsExpensesTab),
+                 (Rows{{"2023-01", "0.00 USD", "-1,100.00 USD", "-1,100.00 USD"},
+                       {"Total", "0.00 USD", "-1,100.00 USD", "-1,100.00 USD"}}));
+
+        // One account is one currency; the tax report and the account summary
+        // still cover all of them.
+        f.showYear2024();
+        f.chooseAccount(f.yen);
+        QCOMPARE(f.tab(ReportsScreen::CategorySpendingTab), (Rows{{"Medical", "-$3,000"}, {"Food", "-$2,300"}}));
+        QCOMPARE(f.tab(ReportsScreen::PayeeSummaryTab),
+                 (Rows{{"Clinic", "-$3,000", "1"}, {"Ramen", "-$2,300", "2"}, {"Bonus", "$100,000", "1"}}));
+        QCOMPARE(f.tab(ReportsScreen::CashFlowTab),
+                 (Rows{{"2024-01", "$100,000", "$0", "$100,000"}, {"2024-02", "$0", "-$5,300", "-$5,300"},
+                       {"Total", "$100,000", "-$5,300", "$94,700"}}));
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab).size(), 3);
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab).at(2), (QStringList{"Medical", "medical", "-3,000 JPY"}));
+        QCOMPARE(f.tab(ReportsScreen::AccountSummaryTab).at(2).at(4), QStringLiteral("143,500 JPY"));
+        QCOMPARE(f.tab(ReportsScreen::TransactionsTab).last().at(5), QStringLiteral("-$800"));
+        QCOMPARE(f.yearOverYear2023To2024().first(),
+                 (QStringList{"Food", "-$1,200", "-$2,300", "-$1,100"}));
     }
 
     // One account's figures keep its digits; the tax report and the account
@@ -253,11 +465,12 @@ private Q_SLOTS:
         ReportsFixture f;
         f.screen->refresh();
         f.showYear2024();
-        f.chooseAccount(f.yen);
+        f.chooseAccount(f.travel);
         QCOMPARE(f.tab(ReportsScreen::CategorySpendingTab), (Rows{{"Food", "-$1,500"}}));
         QCOMPARE(f.tab(ReportsScreen::IncomeVsExpensesTab),
                  (Rows{{"2024-02", "$0", "-$1,500", "-$1,500"}, {"Total", "$0", "-$1,500", "-$1,500"}}));
-        QCOMPARE(f.tab(ReportsScreen::TaxReportTab), (Rows{{"Medical", "medical", "-$150.25"}}));
+        // Over both currencies whatever the filter.
+        QCOMPARE(f.tab(ReportsScreen::TaxReportTab), (Rows{{"Medical", "medical", "-150.25 USD"}}));
         QCOMPARE(f.tab(ReportsScreen::AccountSummaryTab).size(), 3);
         QCOMPARE(f.tab(ReportsScreen::TransactionsTab).size(), 1);
     }
@@ -325,7 +538,7 @@ private Q_SLOTS:
         QVERIFY(timer);
         QSignalSpy reruns(f.screen->tableForTab(ReportsScreen::TransactionsTab)->model(), &QAbstractItemModel::modelReset);
         for (int i = 0; i < 10; ++i)
-            f.addTransaction(f.yen.id, QDate(2024, 3, 1), QStringLiteral("Burst %1").arg(i), -100);
+            f.addTransaction(f.travel.id, QDate(2024, 3, 1), QStringLiteral("Burst %1").arg(i), -100);
         QCOMPARE(reruns.count(), 0);
         QVERIFY(timer->isActive());
         QTRY_COMPARE(reruns.count(), 1);
@@ -334,7 +547,7 @@ private Q_SLOTS:
         QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::TransactionsTab)).size(), 15);
 
         f.screen->hide();
-        f.addTransaction(f.yen.id, QDate(2024, 3, 2), QStringLiteral("Hidden"), -100);
+        f.addTransaction(f.travel.id, QDate(2024, 3, 2), QStringLiteral("Hidden"), -100);
         QVERIFY(!timer->isActive());
         QCOMPARE(reruns.count(), 1);
         f.screen->show();
@@ -381,9 +594,11 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(file.readAll()),
                  QStringLiteral("\"Month\",\"Income\",\"Expenses\",\"Net\"\n"
-                                "\"2024-01\",\"$3,000.00\",\"-$1,200.00\",\"$1,800.00\"\n"
-                                "\"2024-02\",\"$0.00\",\"-$175.25\",\"-$175.25\"\n"
-                                "\"Total\",\"$3,000.00\",\"-$1,375.25\",\"$1,624.75\"\n"));
+                                "\"2024-01\",\"3,000.00 USD\",\"-1,200.00 USD\",\"1,800.00 USD\"\n"
+                                "\"2024-02\",\"0.00 USD\",\"-160.25 USD\",\"-160.25 USD\"\n"
+                                "\"2024-02\",\"0 JPY\",\"-1,500 JPY\",\"-1,500 JPY\"\n"
+                                "\"Total\",\"3,000.00 USD\",\"-1,360.25 USD\",\"1,639.75 USD\"\n"
+                                "\"Total\",\"0 JPY\",\"-1,500 JPY\",\"-1,500 JPY\"\n"));
         file.close();
 
         f.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
@@ -391,9 +606,9 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
         QCOMPARE(lines.at(0), QStringLiteral("\"Date\",\"Account\",\"Payee\",\"Category\",\"Memo\",\"Amount\""));
-        QCOMPARE(lines.at(4), QStringLiteral("\"%1\",\"Checking\",\"Say \"\"hi\"\"\",\"\",\"\",\"-$10.00\"")
+        QCOMPARE(lines.at(4), QStringLiteral("\"%1\",\"Checking\",\"Say \"\"hi\"\"\",\"\",\"\",\"-10.00 USD\"")
                                   .arg(shortDate(2024, 2, 12)));
-        QCOMPARE(lines.at(5), QStringLiteral("\"%1\",\"Yen\",\"Ramen\",\"Food\",\"\",\"-$1,500\"")
+        QCOMPARE(lines.at(5), QStringLiteral("\"%1\",\"Travel\",\"Ramen\",\"Food\",\"\",\"-1,500 JPY\"")
                                   .arg(shortDate(2024, 2, 20)));
         QVERIFY(prompts.messages.isEmpty());
     }
@@ -420,6 +635,53 @@ private Q_SLOTS:
         f.screen->exportCurrentTab();
         QVERIFY(!QFile::exists(path));
         QCOMPARE(prompts.messages.size(), 1);
+    }
+
+    // A two-digit year typed into a period date lands in 1970-2069, in the
+    // main period and in the compared periods, month-first and day-first.
+    void typedTwoDigitYears_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("shownYear");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("year");
+        for (const char *edit : {"fromEdit", "period2ToEdit"}) {
+            for (const char *format : {"M/d/yy", "dd.MM.yy"}) {
+                QTest::addRow("%s %s 99", edit, format) << edit << format << 2024 << "99" << 1999;
+                QTest::addRow("%s %s 75", edit, format) << edit << format << 2024 << "75" << 1975;
+                QTest::addRow("%s %s 70", edit, format) << edit << format << 2024 << "70" << 1970;
+                QTest::addRow("%s %s 69", edit, format) << edit << format << 2024 << "69" << 2069;
+                QTest::addRow("%s %s 00", edit, format) << edit << format << 2024 << "00" << 2000;
+                // Whatever century the field showed before.
+                QTest::addRow("%s %s 24 over 1995", edit, format) << edit << format << 1995 << "24" << 2024;
+            }
+        }
+    }
+
+    void typedTwoDigitYears()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QString, format);
+        QFETCH(int, shownYear);
+        QFETCH(QString, typed);
+        QFETCH(int, year);
+        ReportsFixture f;
+        f.screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.screen.get()));
+        f.screen->refresh();
+        f.showYear2024();
+        f.tabs()->setCurrentIndex(ReportsScreen::YearOverYearTab);
+        f.combo("compareCombo")->setCurrentIndex(3);
+        QDateEdit *field = f.dateEdit(qPrintable(edit));
+        QVERIFY(field->isVisible());
+        field->setDisplayFormat(format);
+        field->setDate(QDate(shownYear, 6, 15));
+        field->setFocus();
+        field->setSelectedSection(QDateTimeEdit::YearSection);
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QCOMPARE(field->date(), QDate(year, 6, 15));
     }
 
     void accountTypeTexts()

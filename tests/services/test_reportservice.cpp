@@ -203,8 +203,8 @@ private Q_SLOTS:
                             .arg(row.change));
         QCOMPARE(rows, QStringList({"Bonus 0 4000 4000", "Rent -9000 0 9000", "apple -100 -300 -200"}));
 
-        const QMap<QString, qint64> totals = reports.categoryTotals(QDate(2023, 1, 1), QDate(2024, 12, 31), {});
-        QCOMPARE(totals.value(QStringLiteral("apple")), qint64(-400));
+        const CategoryTotals totals = reports.categoryTotals(QDate(2023, 1, 1), QDate(2024, 12, 31), {});
+        QCOMPARE(totals.value({QStringLiteral("apple"), Currency::USD}), qint64(-400));
         QCOMPARE(totals.size(), 3);
     }
 
@@ -220,6 +220,100 @@ private Q_SLOTS:
         for (const TransactionReportRow &row : f.reports.transactionList(kFrom, kTo, {}, QStringLiteral("bonus")))
             listed.append(row.accountId + QLatin1Char(' ') + currencyToString(row.currency));
         QCOMPARE(listed, QStringList({"B JPY"}));
+    }
+
+    // The fixture with Savings in yen, Aardvark in euros and one more
+    // account whose unknown currency text reads as dollars: every sum is of
+    // one currency, and the rows of one group follow the account list's
+    // currencies (dollars, euros, yen).
+    void sumsArePerCurrency()
+    {
+        ReportFixture f;
+        const QStringList statements = {
+            "UPDATE accounts SET currency = 'JPY' WHERE id = 'B'",
+            "UPDATE accounts SET currency = 'EUR' WHERE id = 'E'",
+            "INSERT INTO accounts (id, name, currency, sort_order, created_at, updated_at) "
+            "VALUES ('X', 'Odd', 'XYZ', 3, 'x', 'x')",
+            "INSERT INTO transactions (id, account_id, date, payee, amount, category_id, created_at, updated_at) "
+            "VALUES ('e1', 'E', '2024-03-31', 'Boss', 300, 'bonus', 'x', 'x'), "
+            "('e2', 'E', '2024-02-11', 'Fixer', -700, 'maint-home', 'x', 'x'), "
+            "('j1', 'B', '2024-03-20', 'Clinic', -1500, 'med', 'x', 'x'), "
+            "('x1', 'X', '2024-02-11', 'Fixer', -200, 'maint-car', 'x', 'x')",
+        };
+        for (const QString &sql : statements)
+            QVERIFY2(f.exec(sql), qPrintable(sql));
+
+        QCOMPARE(f.reports.currencies(), (QList<Currency>{Currency::USD, Currency::EUR, Currency::JPY}));
+        QCOMPARE(f.reports.currencies(QStringLiteral("B")), QList<Currency>{Currency::JPY});
+
+        const auto flowText = [](const QList<MonthlyFlowRow> &rows) {
+            QStringList out;
+            for (const MonthlyFlowRow &row : rows)
+                out.append(QStringLiteral("%1 %2 %3 %4 %5")
+                               .arg(row.month)
+                               .arg(row.inflow)
+                               .arg(row.outflow)
+                               .arg(row.net)
+                               .arg(currencyToString(row.currency)));
+            return out;
+        };
+        QCOMPARE(flowText(f.reports.cashFlowByMonth(kFrom, kTo, {})),
+                 QStringList({"2024-01 0 -98000 -98000 USD", "2024-02 0 -10700 -10700 USD", "2024-02 0 -700 -700 EUR",
+                              "2024-02 5000 0 5000 JPY", "2024-03 0 -2601 -2601 USD", "2024-03 300 0 300 EUR",
+                              "2024-03 4000 -1500 2500 JPY"}));
+        QCOMPARE(flowText(f.reports.incomeVsExpenses(kFrom, kTo, {})),
+                 QStringList({"2024-01 0 -98000 -98000 USD", "2024-02 0 -5700 -5700 USD", "2024-02 0 -700 -700 EUR",
+                              "2024-03 0 -2601 -2601 USD", "2024-03 300 0 300 EUR", "2024-03 4000 -1500 2500 JPY"}));
+
+        QStringList spending;
+        for (const CategoryTotalRow &row : f.reports.spendingByCategory(kFrom, kTo, {}))
+            spending.append(
+                QStringLiteral("%1 %2 %3").arg(row.categoryName).arg(row.total).arg(currencyToString(row.currency)));
+        QCOMPARE(spending, QStringList({"Rent -90000 USD", "Uncategorized -13001 USD", "Maintenance -5700 USD",
+                                        "Medical -2600 USD", "Maintenance -700 EUR", "Medical -1500 JPY"}));
+
+        QStringList payees;
+        for (const PayeeSummaryRow &row : f.reports.payeeSummary(kFrom, kTo, {}))
+            payees.append(QStringLiteral("%1 %2 %3 %4")
+                              .arg(row.payee)
+                              .arg(row.total)
+                              .arg(row.count)
+                              .arg(currencyToString(row.currency)));
+        QCOMPARE(payees, QStringList({"Landlord -90000 1 USD", "Shop -8000 1 USD", "Fixer -5700 3 USD",
+                                      "Transfer to B -5000 1 USD", "Clinic -2500 1 USD", "clinic -100 1 USD",
+                                      "Closed -1 1 USD", "Fixer -700 1 EUR", "Boss 300 1 EUR", "Clinic -1500 1 JPY",
+                                      "Boss 4000 1 JPY", "Transfer from A 5000 1 JPY"}));
+
+        QStringList tax;
+        for (const TaxCategoryRow &row : f.reports.taxReport(kFrom, kTo))
+            tax.append(
+                QStringLiteral("%1 %2 %3").arg(row.categoryName).arg(row.total).arg(currencyToString(row.currency)));
+        QCOMPARE(tax, QStringList({"Medical -2600 USD", "Medical -1500 JPY"}));
+
+        QStringList years;
+        for (const YearOverYearRow &row :
+             f.reports.yearOverYear(kFrom, QDate(2024, 1, 31), QDate(2024, 2, 1), kTo, {}))
+            years.append(QStringLiteral("%1 %2 %3 %4 %5")
+                             .arg(row.categoryName)
+                             .arg(row.period1Total)
+                             .arg(row.period2Total)
+                             .arg(row.change)
+                             .arg(currencyToString(row.currency)));
+        QCOMPARE(years, QStringList({"Bonus 0 300 300 EUR", "Bonus 0 4000 4000 JPY", "Maintenance 0 -5700 -5700 USD",
+                                     "Maintenance 0 -700 -700 EUR", "Medical 0 -2600 -2600 USD",
+                                     "Medical 0 -1500 -1500 JPY", "Rent -90000 0 90000 USD",
+                                     "Uncategorized -8000 -5001 2999 USD", "Uncategorized 0 5000 5000 JPY"}));
+
+        // Amounts whose sum would not fit, but in two currencies: nothing adds them.
+        QVERIFY(f.exec(QStringLiteral(
+            "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) VALUES "
+            "('h1', 'A', '2025-01-01', 'Huge', 5000000000000000000, 'x', 'x'), "
+            "('h2', 'B', '2025-01-02', 'Huge', 5000000000000000000, 'x', 'x')")));
+        ReportError error = ReportError::Overflow;
+        QCOMPARE(flowText(f.reports.cashFlowByMonth(QDate(2025, 1, 1), QDate(2025, 1, 31), {}, &error)),
+                 QStringList({"2025-01 5000000000000000000 0 5000000000000000000 USD",
+                              "2025-01 5000000000000000000 0 5000000000000000000 JPY"}));
+        QCOMPARE(error, ReportError::None);
     }
 
     // Two amounts whose sum does not fit in 64 bits, in March 2024 of
