@@ -71,20 +71,23 @@ ImportOutcome ImportCommand::runInOneTransaction(const std::function<bool(Import
                                                 const std::function<ImportResult()> &import)
 {
     ImportOutcome outcome;
-    Database *database = m_app->database();
-    BulkWriteScope bulk(database);
-    SqlTransaction sql(database);
-    if (!sql.isActive()) {
+    // Outermost, so the write lock is taken before anything is read; the
+    // import's own bulk write runs inside it.
+    BulkWriteTransaction bulk(m_app->database());
+    const auto aborted = [&] {
         outcome.result.aborted = true;
+        outcome.result.failureReason = bulk.failureReason();
         return outcome;
-    }
-    if (!createAccounts(outcome)) {
+    };
+    if (!bulk.isActive())
+        return aborted();
+    if (!bulk.record(createAccounts(outcome))) {
         outcome.accountCreationFailed = true;
         return outcome;
     }
     outcome.result = import();
-    if (!outcome.result.aborted && !sql.commit())
-        outcome.result.aborted = true;
+    if (!outcome.result.aborted && !bulk.commit())
+        return aborted();
     return outcome;
 }
 

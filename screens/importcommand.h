@@ -43,8 +43,8 @@ struct ImportOutcome
 };
 
 // Runs one import with the accounts it needs: new accounts and the import
-// are one SQL transaction and one bulk write, so an import that fails leaves
-// no account behind, and a failed commit reports the import as aborted.
+// are one bulk write, so an import that fails leaves no account behind, and
+// a failed write or commit reports the import as aborted, with the reason.
 class ImportCommand
 {
 public:

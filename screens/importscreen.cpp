@@ -553,6 +553,11 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
         return {tr("Import failed."), QString(),
                 tr("An account chosen for this import was deleted elsewhere. No transactions were added.")};
     }
+    if (result.aborted && !result.failureReason.isEmpty()) {
+        return {tr("Import failed."), QString(),
+                tr("The import stopped and all changes were rolled back: %1. No transactions were added.")
+                    .arg(result.failureReason)};
+    }
     if (result.aborted) {
         return {tr("Import failed."), QString(),
                 tr("A database error stopped the import and all changes were rolled back. No transactions were "

@@ -266,6 +266,12 @@ void RecurringScreen::enterNextSevenDays()
 
 void RecurringScreen::reportUnposted()
 {
+    // A failed write rolled the whole run back.
+    const QString reason = m_app->recurringService()->failureReason();
+    if (!reason.isEmpty()) {
+        reportFailure(tr("Confirm Failed"), RecurringService::postFailedMessage(reason));
+        return;
+    }
     reportFailure(tr("Confirm Failed"),
         tr("Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts."));
 }

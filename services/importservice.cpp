@@ -200,6 +200,9 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         return result;
     const QList<QStringList> &rows = *read;
     const int first = mapping.hasHeader ? 1 : 0;
+    // The write lock before the first read: the duplicates and categories
+    // read below are then those the rows are written beside.
+    BulkWriteTransaction bulk(m_database);
 
     const Currency currency = accountCurrency(accountId);
     // A row is a duplicate only as often as the account already holds it:
@@ -236,13 +239,15 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
     const int total = qMax(0, int(rows.size()) - first);
     Q_EMIT importStarted(total);
 
-    BulkWriteScope bulk(m_database);
+    if (!bulk.isActive())
+        return abortImport(result, bulk, total);
     UserWrite write(m_database);
     if (!write.expectLiveAccount(accountId)) {
-        result.aborted = true;
         result.accountNotLive = write.result() == WriteResult::AccountNotLive;
-        Q_EMIT importProgress(total, total);
-        return result;
+        if (!result.accountNotLive)
+            bulk.record(false);
+        write.finish(false);
+        return abortImport(result, bulk, total);
     }
 
     for (int index = first; index < rows.size(); ++index) {
@@ -278,19 +283,35 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         transaction.amount = *amount;
         if (hasColumn(row, mapping.memoColumn))
             transaction.memo = row.at(mapping.memoColumn);
-        if (hasColumn(row, mapping.categoryColumn) && !row.at(mapping.categoryColumn).isEmpty())
+        if (hasColumn(row, mapping.categoryColumn) && !row.at(mapping.categoryColumn).isEmpty()) {
+            // Empty when the category had to be created and could not be.
             transaction.categoryId = categories.idForName(row.at(mapping.categoryColumn));
+            if (!bulk.record(!transaction.categoryId.isEmpty()))
+                break;
+        }
         transaction.createdAt = QDateTime::currentDateTimeUtc();
         transaction.updatedAt = transaction.createdAt;
 
-        if (m_transactions->insert(transaction))
-            ++result.imported;
-        else
-            ++result.failed;
+        // The first write that fails ends the import: nothing of it is kept.
+        if (!bulk.record(m_transactions->insert(transaction)))
+            break;
+        ++result.imported;
     }
 
-    if (write.finish(true) != WriteResult::Written)
-        result.aborted = true;
+    if (!bulk.record(write.finish(bulk.isActive()) == WriteResult::Written) || !bulk.commit())
+        return abortImport(result, bulk, total);
+    Q_EMIT importProgress(total, total);
+    return result;
+}
+
+ImportResult ImportService::abortImport(ImportResult result, const BulkWriteTransaction &bulk, int total)
+{
+    result.aborted = true;
+    result.failureReason = bulk.failureReason();
+    // Rolled back: nothing of it was imported.
+    result.imported = 0;
+    result.transfersLinked = 0;
+    result.retroactiveLinked = 0;
     Q_EMIT importProgress(total, total);
     return result;
 }

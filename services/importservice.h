@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+class BulkWriteTransaction;
 class CategoryRepository;
 class Database;
 class SplitLineRepository;
@@ -39,6 +40,9 @@ struct ImportResult
     bool aborted = false; // rolled back: nothing of this import was kept
     // Aborted because an account it would write into is deleted (or gone).
     bool accountNotLive = false;
+    // Why the store refused the import, for the user ("the disk is full");
+    // empty unless a write failed.
+    QString failureReason{};
 };
 
 struct QifSourceAccount
@@ -97,6 +101,9 @@ private:
     // Every 100 records: tell the screen and let it paint, user input excluded.
     void reportProgress(int current, int total);
     Currency accountCurrency(const QString &accountId) const;
+    // The import was rolled back: says why, counts nothing as imported, and
+    // tells the screen that the run is over.
+    ImportResult abortImport(ImportResult result, const BulkWriteTransaction &bulk, int total);
 
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;

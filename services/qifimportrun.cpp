@@ -94,34 +94,40 @@ ImportResult QifImportRun::execute(const QStringList &paths)
 {
     readFiles(paths);
     pairBatchTransfers(m_items);
-    m_categories = std::make_unique<ImportCategories>(m_service->m_categories);
 
     const int total = int(m_items.size());
     Q_EMIT m_service->importStarted(total);
 
+    // The write lock before the first read of the store, so the categories
+    // and duplicates read below are those the records are written beside.
     // Signals are held back until the transaction has ended, so nothing that
     // listens (sync, automatic posting) writes inside it.
-    BulkWriteScope bulk(m_service->m_database);
+    BulkWriteTransaction bulk(m_service->m_database);
+    if (!bulk.isActive())
+        return abort(bulk, "could not begin the transaction");
+    m_bulk = &bulk;
+    m_categories = std::make_unique<ImportCategories>(m_service->m_categories);
     UserWrite write(m_service->m_database);
     if (!expectLiveTargets(write)) {
         m_result.accountNotLive = write.result() == WriteResult::AccountNotLive;
-        return abort(m_result.accountNotLive ? "a mapped account is deleted" : "could not begin the transaction or read the accounts");
+        if (!m_result.accountNotLive)
+            bulk.record(false);
+        write.finish(false);
+        return abort(bulk, m_result.accountNotLive ? "a mapped account is deleted" : "could not read the accounts");
     }
 
-    createListCategories();
+    bool written = createListCategories();
     decideSkippedItems();
     dissolvePairsWithSkippedLeg();
 
-    for (int i = 0; i < m_items.size(); ++i) {
+    for (int i = 0; written && i < m_items.size(); ++i) {
         m_service->reportProgress(i + 1, total);
-        if (importItem(i) == Outcome::Abort) {
-            write.finish(false);
-            return abort(m_abortReason);
-        }
+        written = importItem(i);
     }
 
-    if (write.finish(true) != WriteResult::Written)
-        m_result.aborted = true;
+    if (!bulk.record(write.finish(written) == WriteResult::Written) || !bulk.commit())
+        return abort(bulk, "a write failed");
+    m_bulk = nullptr;
     Q_EMIT m_service->importProgress(total, total);
     return m_result;
 }
@@ -142,13 +148,11 @@ bool QifImportRun::expectLiveTargets(UserWrite &write) const
     return write.canWrite();
 }
 
-ImportResult QifImportRun::abort(const char *reason)
+ImportResult QifImportRun::abort(const BulkWriteTransaction &bulk, const char *reason)
 {
-    qWarning() << "QIF import aborted:" << reason;
-    m_result.aborted = true;
-    const int total = int(m_items.size());
-    Q_EMIT m_service->importProgress(total, total);
-    return m_result;
+    qWarning().noquote() << "QIF import aborted:" << reason << bulk.failureReason();
+    m_bulk = nullptr;
+    return m_service->abortImport(m_result, bulk, int(m_items.size()));
 }
 
 void QifImportRun::readFiles(const QStringList &paths)
@@ -201,12 +205,27 @@ AccountImportCache &QifImportRun::loadAccountCache(const QString &accountId)
     return cache;
 }
 
-void QifImportRun::createListCategories()
+bool QifImportRun::createListCategories()
 {
     for (const QifCategoryEntry &entry : std::as_const(m_listCategories)) {
-        if (!m_categories->contains(entry.name))
-            m_categories->idForName(entry.name, entry.isIncome ? CategoryType::Income : CategoryType::Expense);
+        if (!m_categories->contains(entry.name)
+            && categoryId(entry.name, entry.isIncome ? CategoryType::Income : CategoryType::Expense).isEmpty())
+            return false;
     }
+    return true;
+}
+
+QString QifImportRun::categoryId(const QString &name, CategoryType typeWhenNew, bool sameType)
+{
+    // Nothing more is written once the bulk write has ended: a write after
+    // its rollback would stand on its own.
+    if (!m_bulk->isActive())
+        return QString();
+    const QString id = sameType ? m_categories->idForNameAndType(name, typeWhenNew)
+                                : m_categories->idForName(name, typeWhenNew);
+    // Empty when the category had to be created and could not be.
+    m_bulk->record(!id.isEmpty());
+    return id;
 }
 
 QString QifImportRun::payeeOf(const QifTransaction &record) const
@@ -288,7 +307,7 @@ Transaction QifImportRun::buildTransaction(const QifImportItem &item)
     transaction.createdAt = QDateTime::currentDateTimeUtc();
     transaction.updatedAt = transaction.createdAt;
     if (!record.category.isEmpty())
-        transaction.categoryId = m_categories->idForName(record.category);
+        transaction.categoryId = categoryId(record.category);
     return transaction;
 }
 
@@ -332,14 +351,14 @@ QList<SplitLine> QifImportRun::buildSplitLines(const QifImportItem &item, const 
         line.amount = toAccountUnits(split.amount, loadAccountCache(item.targetAccountId).currency).value_or(0);
         line.memo = split.memo;
         if (!split.category.isEmpty()) {
-            line.categoryId = m_categories->idForName(split.category);
+            line.categoryId = categoryId(split.category);
         } else if (!split.transferAccount.isEmpty()) {
             // The other account is named by the hint; the line still needs a
             // category so that the transaction's lines add up.
             ImportService::prependTransferHint(line.memo, split.transferAccount);
-            line.categoryId = m_categories->idForNameAndType(QStringLiteral("Transfer"), CategoryType::Transfer);
+            line.categoryId = categoryId(QStringLiteral("Transfer"), CategoryType::Transfer, true);
         } else {
-            line.categoryId = m_categories->idForNameAndType(QStringLiteral("Uncategorized"), CategoryType::Expense);
+            line.categoryId = categoryId(QStringLiteral("Uncategorized"), CategoryType::Expense, true);
         }
         line.createdAt = transaction.createdAt;
         line.updatedAt = transaction.createdAt;
@@ -351,65 +370,44 @@ QList<SplitLine> QifImportRun::buildSplitLines(const QifImportItem &item, const 
 bool QifImportRun::insertSplitLines(const QList<SplitLine> &lines)
 {
     for (const SplitLine &line : lines) {
-        if (!m_service->m_splitLines->insert(line))
+        if (!m_bulk->record(m_service->m_splitLines->insert(line)))
             return false;
     }
     return true;
 }
 
-QifImportRun::Outcome QifImportRun::importItem(int index)
+bool QifImportRun::importItem(int index)
 {
     QifImportItem &item = m_items[index];
     if (item.state != QifImportItem::State::Pending)
-        return Outcome::Continue;
+        return true;
 
     Transaction transaction = buildTransaction(item);
     std::optional<Transaction> partner;
-    int pairedWith = item.pairIndex;
-    if (pairedWith >= 0 && m_items[pairedWith].state == QifImportItem::State::Failed)
-        pairedWith = -1; // its other leg could not be stored: an ordinary leg now
+    const int pairedWith = item.pairIndex;
     if (pairedWith >= 0) {
         transaction.transferLinkId = m_items[pairedWith].newId;
         transaction.transferDestAccountId = m_items[pairedWith].targetAccountId;
     } else {
         linkOrMarkTransfer(item, transaction, partner);
     }
-
-    // Categories are created before the row's own savepoint: rolled back with
-    // a failed row, they would stay in the lookup and break later rows.
     const QList<SplitLine> lines = buildSplitLines(item, transaction);
+    if (!m_bulk->isActive())
+        return false; // a category could not be stored
 
+    // The first write that fails ends the import: nothing of it is kept.
     TransactionRepository *transactions = m_service->m_transactions;
-    // A row with split lines or a partner to relink is stored whole or not at all.
-    std::optional<SqlTransaction> unit;
-    if (!lines.isEmpty() || partner)
-        unit.emplace(m_service->m_database);
-    bool stored = (!unit || unit->isActive()) && transactions->insert(transaction) && insertSplitLines(lines);
-    if (stored && partner && !transactions->update(*partner)) {
-        m_abortReason = "failed to update retroactive partner";
-        return Outcome::Abort;
-    }
-    if (stored && unit)
-        stored = unit->commit();
-
-    if (!stored) {
-        unit.reset();
-        qWarning() << "QIF import: insert failed for" << item.record.date.toString(Qt::ISODate) << item.record.payee
+    if (!m_bulk->record(transactions->insert(transaction)) || !insertSplitLines(lines)
+        || (partner && !m_bulk->record(transactions->update(*partner)))) {
+        qWarning() << "QIF import: write failed for" << item.record.date.toString(Qt::ISODate) << item.record.payee
                    << "amount" << item.amount << "account" << item.targetAccountId;
-        item.state = QifImportItem::State::Failed;
-        ++m_result.failed;
-        if (pairedWith >= 0 && m_items[pairedWith].state == QifImportItem::State::Stored)
-            return unlinkStoredLeg(m_items[pairedWith]);
-        return Outcome::Continue;
+        return false;
     }
 
     item.state = QifImportItem::State::Stored;
     ++m_result.imported;
-    if (pairedWith >= 0) {
-        item.stored = transaction;
-        if (m_items[pairedWith].state == QifImportItem::State::Stored)
-            ++m_result.transfersLinked;
-    }
+    if (pairedWith >= 0 && m_items[pairedWith].state == QifImportItem::State::Stored)
+        ++m_result.transfersLinked;
     if (partner) {
         AccountImportCache &cache = m_caches[partner->accountId];
         const QString key = retroactiveKey(QifParser::parseTransferHint(cache.candidateRows.value(partner->id).memo).name,
@@ -419,22 +417,5 @@ QifImportRun::Outcome QifImportRun::importItem(int index)
         ++m_result.transfersLinked;
         ++m_result.retroactiveLinked;
     }
-    return Outcome::Continue;
-}
-
-// The other leg of its batch pair was not stored: this one becomes a leg
-// that waits for its partner, like any transfer stored alone.
-QifImportRun::Outcome QifImportRun::unlinkStoredLeg(QifImportItem &leg)
-{
-    Transaction row = leg.stored;
-    row.transferLinkId.clear();
-    row.transferDestAccountId.clear();
-    ImportService::prependTransferHint(row.memo, leg.record.transferAccount);
-    row.updatedAt = QDateTime::currentDateTimeUtc();
-    leg.pairIndex = -1;
-    leg.stored = row;
-    if (m_service->m_transactions->update(row))
-        return Outcome::Continue;
-    m_abortReason = "failed to unlink a transfer leg whose partner failed";
-    return Outcome::Abort;
+    return true;
 }

@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class BulkWriteTransaction;
 class UserWrite;
 
 // What one import knows of an account it writes to or links into: the
@@ -29,7 +30,7 @@ struct AccountImportCache
 
 struct QifImportItem
 {
-    enum class State { Pending, Unmapped, Unreadable, Duplicate, Stored, Failed };
+    enum class State { Pending, Unmapped, Unreadable, Duplicate, Stored };
 
     QifTransaction record;
     QString targetAccountId;
@@ -39,12 +40,11 @@ struct QifImportItem
     State state = State::Pending;
     QString payee;
     qint64 amount = 0; // in the target account's unit
-    Transaction stored; // kept for the legs of a batch pair
 };
 
 // One call of ImportService::importQif: reads the files, pairs transfers,
-// decides duplicates and unmapped records, then writes everything in one SQL
-// transaction.
+// decides duplicates and unmapped records, then writes everything as one
+// bulk write that the first failed write ends.
 class QifImportRun
 {
 public:
@@ -59,24 +59,25 @@ public:
     static QString retroactiveKey(const QString &accountName, const QDate &date, qint64 amount);
 
 private:
-    enum class Outcome { Continue, Abort };
-
     void readFiles(const QStringList &paths);
     bool expectLiveTargets(UserWrite &write) const;
     AccountImportCache &loadAccountCache(const QString &accountId);
-    void createListCategories();
+    // Each returns false when a write failed, which ends the import.
+    bool createListCategories();
     void decideSkippedItems();
     void dissolvePairsWithSkippedLeg();
-    Outcome importItem(int index);
+    bool importItem(int index);
+    // The category of that name (and type, with sameType), created when
+    // missing; empty when it could not be stored.
+    QString categoryId(const QString &name, CategoryType typeWhenNew = CategoryType::Expense, bool sameType = false);
     Transaction buildTransaction(const QifImportItem &item);
     // Link to a row an earlier import stored without its partner, or mark
     // this row with the hint; fills partner when a link was made.
     void linkOrMarkTransfer(const QifImportItem &item, Transaction &transaction, std::optional<Transaction> &partner);
     QList<SplitLine> buildSplitLines(const QifImportItem &item, const Transaction &transaction);
     bool insertSplitLines(const QList<SplitLine> &lines);
-    Outcome unlinkStoredLeg(QifImportItem &leg);
     QString payeeOf(const QifTransaction &record) const;
-    ImportResult abort(const char *reason);
+    ImportResult abort(const BulkWriteTransaction &bulk, const char *reason);
 
     ImportService *m_service;
     QHash<QString, QString> m_mapping;
@@ -85,5 +86,5 @@ private:
     QList<QifCategoryEntry> m_listCategories;
     QHash<QString, AccountImportCache> m_caches;
     std::unique_ptr<ImportCategories> m_categories;
-    const char *m_abortReason = "";
+    BulkWriteTransaction *m_bulk = nullptr; // while the writes run
 };

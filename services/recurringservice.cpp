@@ -87,22 +87,51 @@ private:
     RecurringService *m_service;
 };
 
-// Holds back the repositories' change signals and the due-count signal for a
-// run of many posts, and announces each once when the run ends.
+// A run of many posts as one bulk write: kept whole or not at all, with the
+// repositories' change signals and the due-count signal announced once when
+// it ends.
 class RecurringService::BatchScope
 {
 public:
     explicit BatchScope(RecurringService *service)
-        : m_hold(service)
+        : m_service(service)
+        , m_hold(service)
         , m_bulk(service->m_database)
     {
+        m_service->m_failureReason.clear();
+    }
+
+    BatchScope(const BatchScope &) = delete;
+    BatchScope &operator=(const BatchScope &) = delete;
+
+    bool isActive() const { return m_bulk.isActive(); }
+
+    // Passes one post's outcome through: true while the run goes on. A post
+    // refused for the rule's own state is no failed write.
+    bool record(PostResult result)
+    {
+        if (result == PostResult::Failed)
+            return m_bulk.record(false);
+        return m_bulk.record(true);
+    }
+    bool record(bool written) { return m_bulk.record(written); }
+
+    // The posts of the run, or 0 when it was rolled back.
+    int finish(int posted)
+    {
+        if (m_bulk.commit())
+            return posted;
+        m_service->m_failureReason = m_bulk.failureReason();
+        qWarning().noquote() << "RecurringService: nothing of the run was kept:" << m_service->m_failureReason;
+        return 0;
     }
 
 private:
+    RecurringService *m_service;
     // Destroyed in reverse order: the held change signals go out before
     // the due count is read and announced.
     CountHold m_hold;
-    BulkWriteScope m_bulk;
+    BulkWriteTransaction m_bulk;
 };
 
 RecurringService::RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
@@ -204,18 +233,19 @@ void RecurringService::advance(RecurringTransaction &rule) const
 }
 
 // An end date moved before the next due date ends the rule without a post.
-bool RecurringService::refuseEndedRule(const RecurringTransaction &stored)
+std::optional<RecurringService::PostResult> RecurringService::refuseEndedRule(const RecurringTransaction &stored)
 {
     if (!stored.endDate || stored.nextDueDate <= *stored.endDate)
-        return false;
+        return std::nullopt;
     if (stored.isActive) {
         RecurringTransaction rule = stored;
         rule.isActive = false;
         markEdited(rule);
-        if (m_recurring->update(rule))
-            notifyPendingCount();
+        if (!m_recurring->update(rule))
+            return PostResult::Failed;
+        notifyPendingCount();
     }
-    return true;
+    return PostResult::Refused;
 }
 
 // An occurrence already in the table (deleted by the user, or left by a
@@ -235,11 +265,10 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
                    << rule.nextDueDate << "— quarantining (deactivating)";
         rule.isActive = false;
         markEdited(rule);
-        m_recurring->update(rule);
-        return PostResult::Refused;
+        return m_recurring->update(rule) ? PostResult::Refused : PostResult::Failed;
     }
-    if (refuseEndedRule(rule))
-        return PostResult::Refused;
+    if (const std::optional<PostResult> ended = refuseEndedRule(rule))
+        return *ended;
 
     Transaction source = buildTransaction(rule);
     std::optional<Transaction> mirror;
@@ -269,7 +298,7 @@ RecurringService::PostResult RecurringService::postOccurrence(const RecurringTra
     if (mirror && !sameCurrency(source.accountId, mirror->accountId)) {
         qWarning() << "RecurringService: skipping transfer post for" << rule.id
                    << "— source and destination currencies differ";
-        return PostResult::Failed;
+        return PostResult::Refused;
     }
     if (!occurrenceExists(source, mirror)) {
         if (!m_transactions->insert(source) || (mirror && !m_transactions->insert(*mirror)))
@@ -390,25 +419,30 @@ int RecurringService::confirmAllDue()
 {
     BatchScope batch(this);
     int posted = 0;
-    const QList<RecurringTransaction> due = dueRules();
-    for (const RecurringTransaction &rule : due) {
-        if (confirm(rule.id))
+    const QList<RecurringTransaction> due = batch.isActive() ? dueRules() : QList<RecurringTransaction>();
+    for (const RecurringTransaction &listed : due) {
+        const auto rule = m_recurring->findById(listed.id);
+        if (!rule)
+            continue;
+        const PostResult result = postOccurrence(*rule);
+        if (!batch.record(result))
+            break;
+        if (result == PostResult::Posted)
             ++posted;
     }
-    return posted;
+    return batch.finish(posted);
 }
 
 int RecurringService::postDueThrough(const QDate &through)
 {
     BatchScope batch(this);
     int total = 0;
-    const QList<RecurringTransaction> rules = m_recurring->listAll();
+    const QList<RecurringTransaction> rules = batch.isActive() ? m_recurring->listAll() : QList<RecurringTransaction>();
     for (const RecurringTransaction &listed : rules) {
+        if (!batch.isActive())
+            break;
         if (!listed.isActive || isBrokenDate(listed.nextDueDate))
             continue;
-        // One commit per rule keeps a long catch-up fast; every post still
-        // has its own savepoint.
-        SqlTransaction transaction(m_database);
         int posts = 0;
         QDate previous;
         while (posts < CatchUpCap) {
@@ -417,14 +451,14 @@ int RecurringService::postDueThrough(const QDate &through)
                 || rule->nextDueDate == previous)
                 break;
             previous = rule->nextDueDate;
-            if (postOccurrence(*rule) != PostResult::Posted)
+            const PostResult result = postOccurrence(*rule);
+            if (!batch.record(result) || result != PostResult::Posted)
                 break;
             ++posts;
         }
-        if (transaction.commit())
-            total += posts;
+        total += posts;
     }
-    return total;
+    return batch.finish(total);
 }
 
 int RecurringService::processAutoPost()
@@ -437,17 +471,18 @@ int RecurringService::processAutoPost()
     BatchScope batch(this);
     const QDate today = this->today();
     int total = 0;
-    const QList<RecurringTransaction> rules = m_recurring->listAll();
+    const QList<RecurringTransaction> rules = batch.isActive() ? m_recurring->listAll() : QList<RecurringTransaction>();
     for (const RecurringTransaction &listed : rules) {
+        if (!batch.isActive())
+            break;
         if (!listed.isActive || !listed.autoPost)
             continue;
         if (isBrokenDate(listed.nextDueDate)) {
-            quarantine(listed.id, QStringLiteral("broken next_due_date"));
+            batch.record(quarantine(listed.id, QStringLiteral("broken next_due_date")));
             continue;
         }
         const QDate horizon = today.addDays(std::clamp(listed.leadDays, 0, MaxLeadDays));
 
-        SqlTransaction transaction(m_database);
         int posts = 0;
         QDate previous;
         while (posts < CatchUpCap) {
@@ -455,35 +490,34 @@ int RecurringService::processAutoPost()
             if (!rule || !rule->isActive || !rule->nextDueDate.isValid())
                 break;
             if (rule->nextDueDate < kEarliestSaneDate) {
-                quarantine(rule->id, QStringLiteral("advanced to broken date during catchup"));
+                batch.record(quarantine(rule->id, QStringLiteral("advanced to broken date during catchup")));
                 break;
             }
             if (rule->nextDueDate > horizon || rule->nextDueDate == previous)
                 break;
             previous = rule->nextDueDate;
-            if (postOccurrence(*rule) != PostResult::Posted)
+            const PostResult result = postOccurrence(*rule);
+            if (!batch.record(result) || result != PostResult::Posted)
                 break;
             ++posts;
         }
-        if (!transaction.commit())
-            continue;
         total += posts;
-        if (posts >= CatchUpCap)
-            quarantine(listed.id, QStringLiteral("hit catchup cap in single tick"));
+        if (posts >= CatchUpCap && batch.isActive())
+            batch.record(quarantine(listed.id, QStringLiteral("hit catchup cap in single tick")));
     }
-    return total;
+    return batch.finish(total);
 }
 
-void RecurringService::quarantine(const QString &ruleId, const QString &reason)
+bool RecurringService::quarantine(const QString &ruleId, const QString &reason)
 {
     auto rule = m_recurring->findById(ruleId);
     if (!rule)
-        return;
+        return true;
     qWarning() << "Quarantining recurring" << rule->id << rule->payee << "— auto-deactivating. Reason:" << reason
                << "nextDueDate=" << rule->nextDueDate;
     rule->isActive = false;
     markEdited(*rule);
-    m_recurring->update(*rule);
+    return m_recurring->update(*rule);
 }
 
 QList<RecurringTransaction> RecurringService::listAll() const
@@ -508,4 +542,9 @@ void RecurringService::notifyPendingCount()
         return;
     }
     Q_EMIT pendingCountChanged(pendingCount());
+}
+
+QString RecurringService::postFailedMessage(const QString &failureReason)
+{
+    return tr("The recurring transactions could not be entered: %1. None of them were entered.").arg(failureReason);
 }

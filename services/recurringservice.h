@@ -50,9 +50,15 @@ public:
     WriteResult deleteShown(const RecurringTransaction &shown);
     // A new rule goes only into live accounts.
     WriteResult insertRule(const RecurringTransaction &rule);
+    // Bulk posts: each is one bulk write, kept whole or not at all. They
+    // return how many occurrences were posted; 0 when a write failed, and
+    // failureReason() then says why.
     int confirmAllDue();
     int postDueThrough(const QDate &through);
     int processAutoPost();
+    // Empty unless the last bulk post failed.
+    QString failureReason() const { return m_failureReason; }
+    static QString postFailedMessage(const QString &failureReason);
     QList<RecurringTransaction> listAll() const;
     int pendingCount() const;
 
@@ -73,16 +79,20 @@ Q_SIGNALS:
 
 private:
     // Refused: the rule's own state forbids the post (deleted, broken date,
-    // past its end); a repair of that state may have been written.
+    // past its end, a transfer between currencies); a repair of that state
+    // may have been written. Failed: a write failed.
     enum class PostResult { Posted, Refused, Failed, AccountNotLive };
 
     PostResult postOccurrence(const RecurringTransaction &rule);
     bool sameCurrency(const QString &accountId, const QString &otherAccountId) const;
     bool occurrenceExists(const Transaction &source, const std::optional<Transaction> &mirror) const;
-    bool refuseEndedRule(const RecurringTransaction &rule);
+    // Refused (or Failed, when setting it aside failed) for a rule past its
+    // end; nothing for one that may post.
+    std::optional<PostResult> refuseEndedRule(const RecurringTransaction &rule);
     QList<RecurringTransaction> dueRules() const;
     void advance(RecurringTransaction &rule) const;
-    void quarantine(const QString &ruleId, const QString &reason);
+    // False when the rule could not be set aside.
+    bool quarantine(const QString &ruleId, const QString &reason);
     void notifyPendingCount();
 
     // Holds back the due-count signal until the outermost hold ends.
@@ -97,4 +107,5 @@ private:
     Clock m_clock;
     int m_batchDepth = 0;
     bool m_pendingCountDirty = false;
+    QString m_failureReason;
 };

@@ -126,7 +126,17 @@ void SyncApplier::rollBackPage()
 
 bool SyncApplier::applyPage(const QJsonObject &page)
 {
-    m_unitFailed = false;
+    BulkWriteTransaction bulk(m_database);
+    if (applyPage(page, bulk) && bulk.commit())
+        return true;
+    rollBackPage();
+    return false;
+}
+
+bool SyncApplier::applyPage(const QJsonObject &page, BulkWriteTransaction &bulk)
+{
+    m_bulk = &bulk;
+    m_unitFailed = !bulk.isActive();
     m_keptBeforePage = m_kept;
     m_parentTombstonesBeforePage = m_parentTombstones;
     const auto arrayOf = [&page](QLatin1String key) { return page.value(key).toArray(); };
@@ -145,6 +155,7 @@ bool SyncApplier::applyPage(const QJsonObject &page)
         applyReconciliation(arrayOf(QLatin1String("reconciliations")));
 
     retryKept();
+    m_bulk = nullptr;
     return !m_unitFailed;
 }
 
@@ -175,8 +186,12 @@ void SyncApplier::applyReconciliation(const QJsonArray &records)
 
 void SyncApplier::applyArray(Kind kind, const QJsonArray &records)
 {
+    if (m_unitFailed)
+        return;
     findAbsentIds(kind, records);
     for (const QJsonValue &value : records) {
+        if (m_unitFailed)
+            return;
         const QJsonObject record = value.toObject();
         // The newest copy of a record decides; an older kept copy goes.
         if (!m_kept.isEmpty())
@@ -196,6 +211,8 @@ int SyncApplier::retryKept()
         });
         int appliedThisPass = 0;
         for (const KeptRecord &kept : pending) {
+            if (m_unitFailed)
+                return applied;
             m_kept.remove(keyOf(kept.kind, kept.record));
             if (applyOne(kept.kind, kept.record) == Outcome::Applied)
                 ++appliedThisPass;
@@ -470,6 +487,8 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
         qWarning() << "Sync: skipping server record" << table << serverId << clientId << check.malformed;
         return Outcome::Skipped;
     }
+    if (m_unitFailed)
+        return Outcome::Failed; // a stand-in parent could not be written
     if (!check.missing.isEmpty()) {
         qInfo() << "Sync: keeping server record" << table << serverId << "until its" << check.missing << "arrives";
         keep(kind, json, QStringLiteral("waiting for ") + check.missing);
@@ -484,21 +503,16 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     std::optional<SqlTransaction> unit;
     if (!singleWrite)
         unit.emplace(m_database);
-    if (unit && !unit->isActive()) {
+    bool written = (!unit || unit->isActive()) && (inserting ? repository->insert(record) : repository->update(record))
+                   && writeRecord(record, local, deletion.deleted, deletion.deletedAt, json)
+                   && (!unit || unit->commit());
+    if (!written && unit)
+        unit->rollback();
+    // The first write that fails ends the page, and the sync with it.
+    if (!m_bulk->record(written)) {
+        qWarning() << "Sync: could not write server record" << table << serverId << clientId;
         m_unitFailed = true;
-        keep(kind, json, QStringLiteral("no unit of work"));
-        return Outcome::Kept;
-    }
-    bool written = inserting ? repository->insert(record) : repository->update(record);
-    if (written)
-        written = writeRecord(record, local, deletion.deleted, deletion.deletedAt, json);
-    if (!written || (unit && !unit->commit())) {
-        if (unit)
-            unit->rollback();
-        qWarning() << "Sync: could not write server record" << table << serverId << clientId
-                   << "- keeping it for the next sync";
-        keep(kind, json, QStringLiteral("the write failed"));
-        return Outcome::Kept;
+        return Outcome::Failed;
     }
     m_absentIds.remove(id);
     rememberRow(table, id, record.serverId);
@@ -594,14 +608,16 @@ bool SyncApplier::parentAvailable(const QString &table, const QString &id, int d
     if (rowExists(table, id))
         return true;
     const QJsonObject tombstone = m_parentTombstones.value(table).value(id);
-    if (tombstone.isEmpty() || depth > 16)
+    if (tombstone.isEmpty() || depth > 16 || m_unitFailed)
         return false;
 
     // Store the deleted parent so its children can be written; it stays
     // deleted, as it is on the server.
     SqlTransaction unit(m_database);
-    if (!unit.isActive())
+    if (!m_bulk->record(unit.isActive())) {
+        m_unitFailed = true;
         return false;
+    }
     const Deletion deletion = readDeletion(tombstone);
     const std::optional<QDateTime> deletedAt =
         deletion.deletedAt && deletion.deletedAt->isValid() ? deletion.deletedAt : QDateTime::currentDateTimeUtc();
@@ -615,10 +631,17 @@ bool SyncApplier::parentAvailable(const QString &table, const QString &id, int d
         category.id = id;
         const bool parentReady = category.parentId.isEmpty() || category.parentId == id
                                  || parentAvailable(kCategoriesTable, category.parentId, depth + 1);
-        written = parentReady && m_categories->insert(category) && m_categories->applyServerDeletion(id, deletedAt);
+        if (!parentReady)
+            return false;
+        written = m_categories->insert(category) && m_categories->applyServerDeletion(id, deletedAt);
     }
-    if (!written || !unit.commit())
+    written = written && unit.commit();
+    if (!written)
+        unit.rollback();
+    if (!m_bulk->record(written)) {
+        m_unitFailed = true;
         return false;
+    }
     m_parentTombstones[table].remove(id);
     m_absentIds.remove(id);
     rememberRow(table, id, readText(tombstone, QLatin1String("id")));

@@ -10,6 +10,7 @@
 #include <optional>
 
 class AccountRepository;
+class BulkWriteTransaction;
 class CategoryRepository;
 class Database;
 class ReconciliationRepository;
@@ -19,9 +20,10 @@ class TransactionRepository;
 
 // Merges the server records of pulled pages into the local database by the
 // version rule. A record that cannot be written yet (a parent row has not
-// arrived, or the write failed) is kept and retried after later pages and
-// later syncs, so it is not lost while the cursor moves on. The kept records
-// travel as one text (keptState) that the caller stores with the cursor.
+// arrived) is kept and retried after later pages and later syncs, so it is
+// not lost while the cursor moves on. The kept records travel as one text
+// (keptState) that the caller stores with the cursor. A write that fails
+// fails the page: it is rolled back whole and the cursor stays.
 class SyncApplier
 {
 public:
@@ -43,22 +45,16 @@ public:
     // Forgets the lookups of the previous sync (rows may have changed since)
     // and learns which of this sync's pushed changes the server refused.
     void beginSync(const QList<RefusedChange> &refused = {});
-    // Applies one page in kind order, then retries the kept records. Runs
-    // inside the caller's SQL transaction; false when a unit of work could
-    // not be opened, and the caller must then roll the page back.
+    // Applies one page in kind order, then retries the kept records, as part
+    // of the caller's bulk write, which the first failed write ends. False
+    // when a write failed; the caller then rolls the page back
+    // (rollBackPage) with everything it wrote beside it.
+    bool applyPage(const QJsonObject &page, BulkWriteTransaction &bulk);
+    // The same as a bulk write of its own, committed when the page applied.
     bool applyPage(const QJsonObject &page);
     // The page was rolled back: the records it took out of keeping are
     // kept again, and cached lookups may name rows that are gone.
     void rollBackPage();
-
-    void applyAccount(const QJsonArray &records);
-    void applyCategory(const QJsonArray &records);
-    void applyRecurring(const QJsonArray &records);
-    void applyTransactionChange(const QJsonArray &records);
-    void applyReconciliation(const QJsonArray &records);
-    // Retries kept records until a pass applies nothing more; returns how
-    // many were applied.
-    int retryKept();
 
     void checkIntegrity(const QJsonObject &integrity) const;
     QString localIdForServerId(const QString &table, const QString &serverId);
@@ -75,7 +71,16 @@ public:
     QList<RefusedChange> unresolvedRefusals() const { return m_refused.values(); }
 
 private:
-    enum class Outcome { Applied, Unchanged, Skipped, Kept };
+    enum class Outcome { Applied, Unchanged, Skipped, Kept, Failed };
+
+    void applyAccount(const QJsonArray &records);
+    void applyCategory(const QJsonArray &records);
+    void applyRecurring(const QJsonArray &records);
+    void applyTransactionChange(const QJsonArray &records);
+    void applyReconciliation(const QJsonArray &records);
+    // Retries kept records until a pass applies nothing more; returns how
+    // many were applied.
+    int retryKept();
 
     struct KeptRecord
     {
@@ -126,5 +131,6 @@ private:
     QHash<QString, QHash<QString, QJsonObject>> m_parentTombstonesBeforePage;
     QHash<QString, RefusedChange> m_refused;
     quint64 m_sequence = 0;
+    BulkWriteTransaction *m_bulk = nullptr; // while a page is applied
     bool m_unitFailed = false;
 };

@@ -14,13 +14,10 @@
 #include "sync/syncrecords.h"
 
 #include <QDebug>
-#include <QSqlDriver>
 #include <QJsonArray>
 #include <QPointer>
 #include <QTimer>
 #include <QUrlQuery>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <utility>
@@ -33,17 +30,6 @@ const QString kCursorKey = QStringLiteral("syncCursor");
 const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
 // Records waiting for a parent row; stored with the cursor that passed them.
 const QString kKeptKey = QStringLiteral("syncKeptRecords");
-
-// A write that fails with ROLLBACK ends every open transaction; what is
-// written after it would be committed on its own.
-bool transactionStillOpen(Database *database)
-{
-    const QVariant handle = database->db()->driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return true;
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.data());
-    return connection && sqlite3_get_autocommit(connection) == 0;
-}
 
 QString inFlightKey(const QString &entityType, const QString &id)
 {
@@ -401,24 +387,23 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         return;
     }
 
-    // The page, its cursor and the records it leaves waiting are one unit of
-    // work: a cursor never points past records that are neither in the
-    // database nor kept there.
+    // The page, its cursor and the records it leaves waiting are one bulk
+    // write: a cursor never points past records that are neither in the
+    // database nor kept there, and a page the store refuses part of the way
+    // through keeps nothing and leaves the cursor where it was.
     const QString cursor = readText(body, QLatin1String("cursor"));
-    bool applied = false;
+    QString failure;
     {
-        BulkWriteScope holdSignals(m_database);
-        SqlTransaction page(m_database);
-        if (page.isActive()) {
-            applied = m_applier->applyPage(body) && storePageState(cursor) && page.commit();
-            if (!applied) {
-                page.rollback();
-                m_applier->rollBackPage();
-            }
+        BulkWriteTransaction page(m_database);
+        const bool applied = m_applier->applyPage(body, page) && storePageState(cursor, page) && page.commit();
+        if (!applied) {
+            page.rollback();
+            m_applier->rollBackPage();
+            failure = page.failed() ? page.failureReason() : BulkWriteTransaction::reasonFor(0, QString());
         }
     }
-    if (!applied) {
-        failSync(QStringLiteral("Pull failed (database error)"));
+    if (!failure.isEmpty()) {
+        failSync(QStringLiteral("Pull failed (%1)").arg(failure));
         return;
     }
     m_storedKept = m_applier->keptState();
@@ -469,16 +454,14 @@ bool SyncEngine::rereadFeedForRefusedChanges()
     return true;
 }
 
-bool SyncEngine::storePageState(const QString &cursor)
+bool SyncEngine::storePageState(const QString &cursor, BulkWriteTransaction &page)
 {
-    if (!transactionStillOpen(m_database))
-        return false;
-    if (!cursor.isEmpty() && !m_preferences->set(kCursorKey, cursor))
+    if (!cursor.isEmpty() && !page.record(m_preferences->set(kCursorKey, cursor)))
         return false;
     const QString kept = m_applier->keptState();
     if (kept == m_storedKept)
         return true;
-    return kept.isEmpty() ? m_preferences->remove(kKeptKey) : m_preferences->set(kKeptKey, kept);
+    return page.record(kept.isEmpty() ? m_preferences->remove(kKeptKey) : m_preferences->set(kKeptKey, kept));
 }
 
 void SyncEngine::completeSync()

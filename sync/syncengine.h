@@ -15,6 +15,7 @@
 #include <memory>
 
 class AccountRepository;
+class BulkWriteTransaction;
 class CategoryRepository;
 class Database;
 class PreferencesRepository;
@@ -111,7 +112,7 @@ private:
     void prepareFullSync();
     void forgetFeedPosition();
     void reloadKeptRecords();
-    bool storePageState(const QString &cursor);
+    bool storePageState(const QString &cursor, BulkWriteTransaction &page);
     bool rereadFeedForRefusedChanges();
     // Runs the step now, or once the database's bulk write has ended.
     void whenDatabaseFree(std::function<void()> step);

@@ -1122,7 +1122,10 @@ void MainWindow::showShareAccountDialog()
 
 void MainWindow::autoPostRecurring()
 {
-    const int posted = m_state->recurringService()->processAutoPost();
+    RecurringService *recurring = m_state->recurringService();
+    const int posted = recurring->processAutoPost();
+    if (!recurring->failureReason().isEmpty())
+        showStatusMessage(RecurringService::postFailedMessage(recurring->failureReason()), 10000);
     if (posted <= 0)
         return;
     showStatusMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);

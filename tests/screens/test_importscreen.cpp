@@ -427,10 +427,54 @@ private Q_SLOTS:
         f.screen->runImport();
         QCOMPARE(f.resultLines(),
                  (QStringList{"Import failed.", "",
-                              "A database error stopped the import and all changes were rolled back. No "
+                              "The import stopped and all changes were rolled back: forced failure. No "
                               "transactions were added."}));
         QVERIFY(!f.accountNamed(QStringLiteral("Savings")));
         QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM accounts WHERE name = 'Savings'")), 0);
+    }
+
+    void anImportTheStoreRefusesNeverSaysComplete_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("csv") << "csv";
+        QTest::newRow("qif") << "qif";
+    }
+
+    // The disk fills part of the way through: the result page says that the
+    // import failed and why, and nothing of it is kept.
+    void anImportTheStoreRefusesNeverSaysComplete()
+    {
+        QFETCH(QString, format);
+        ImportScreenFixture f;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        f.screen->refreshAccounts();
+        QByteArray content = format == QLatin1String("qif") ? "!Type:Bank\n" : "";
+        for (int n = 0; n < 300; ++n) {
+            const QByteArray memo(200, 'm');
+            const QByteArray payee = "Shop " + QByteArray::number(n);
+            content += format == QLatin1String("qif")
+                           ? QByteArray("D01/02/2024\nT-1.00\nP" + payee + "\nM" + memo + "\nLNew "
+                                        + QByteArray::number(n % 5) + "\n^\n")
+                           : QByteArray("2024-01-02," + payee + ",-1.00\n");
+        }
+        if (format == QLatin1String("qif")) {
+            f.chooseQif({f.writeFile(QStringLiteral("bank.qif"), content)});
+            f.choose(f.qifChoice(QStringLiteral("bank.qif (no account header)")), checking.id);
+        } else {
+            f.chooseCsv(f.writeFile(QStringLiteral("bank.csv"), content));
+        }
+        const QString before = f.tableDump(QStringLiteral("transactions")) + f.tableDump(QStringLiteral("categories"));
+        QVERIFY(f.execSql(QStringLiteral("VACUUM")));
+        const int pages = f.countRows(QStringLiteral("PRAGMA page_count"));
+        QVERIFY(f.execSql(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1)));
+
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import failed.", "",
+                              "The import stopped and all changes were rolled back: the disk is full. No transactions "
+                              "were added."}));
+        QCOMPARE(f.tableDump(QStringLiteral("transactions")) + f.tableDump(QStringLiteral("categories")), before);
     }
 
     // A new account that cannot be stored is a failure, not a source left out.
@@ -523,6 +567,13 @@ private Q_SLOTS:
             << accountGone
             << QStringList{"Import failed.", "",
                            "An account chosen for this import was deleted elsewhere. No transactions were added."};
+        ImportOutcome refused = aborted;
+        refused.result.failureReason = QStringLiteral("the data is in use by another program");
+        QTest::newRow("aborted, with the store's reason")
+            << refused
+            << QStringList{"Import failed.", "",
+                           "The import stopped and all changes were rolled back: the data is in use by another "
+                           "program. No transactions were added."};
         QTest::newRow("aborted") << aborted
                                  << QStringList{"Import failed.", "",
                                                 "A database error stopped the import and all changes were rolled "

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTextDocumentFragment>
 
 namespace {
 
@@ -546,6 +547,32 @@ private Q_SLOTS:
         QCOMPARE(s.prompts.dialogRuns, 2);
         QCOMPARE(s.prompts.messages.last().title, QStringLiteral("Save Failed"));
         QCOMPARE(s.f.countRows(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 1);
+    }
+
+    // A write the store refuses rolls back the whole run: what is shown says
+    // why and that nothing was entered.
+    void aRefusedBulkPostSaysWhy()
+    {
+        RecurringScreenFixture s;
+        const RecurringTransaction coffee =
+            s.addRule(QStringLiteral("Coffee"), kToday.addDays(-2), -300, RecurringFrequency::Daily);
+        const RecurringTransaction rent = s.addRule(QStringLiteral("Rent"), kToday);
+        s.screen->refresh();
+        QVERIFY(s.f.execSql(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON transactions "
+                                           "WHEN NEW.payee = 'Rent' BEGIN SELECT RAISE(ABORT, 'forced'); END")));
+        const QString message =
+            QStringLiteral("The recurring transactions could not be entered: forced. None of them were entered.");
+
+        s.screen->confirmAllDue();
+        s.screen->enterNextSevenDays();
+        QStringList failures;
+        for (const FakePrompts::Message &shown : std::as_const(s.prompts.messages)) {
+            if (shown.kind == QLatin1String("warning"))
+                failures << shown.title + u'|' + QTextDocumentFragment::fromHtml(shown.text).toPlainText();
+        }
+        const QString failure = QStringLiteral("Confirm Failed|") + message;
+        QCOMPARE(failures, (QStringList{failure, failure}));
+        QCOMPARE(s.postedFor(coffee) + s.postedFor(rent), 0);
     }
 
     void newFormInsertsTheRule()

@@ -1,10 +1,14 @@
 #include "servicesfixture.h"
 #include "support/testmain.h"
 
+#include "data/splitlinerepository.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/importservice.h"
+#include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 
+#include <QFile>
 #include <QSqlDriver>
 #include <QSqlRecord>
 
@@ -91,6 +95,111 @@ Outcome loadSampleData(Database *database)
     return {false, SampleDataService::loadFailedMessage(reason)};
 }
 
+QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qFatal("cannot write the import file");
+    return path;
+}
+
+// 300 rows into "mine", with new categories and one unreadable row.
+QString csvFile(const QString &path)
+{
+    QByteArray content;
+    for (int n = 0; n < 300; ++n) {
+        content += QStringLiteral("2024-04-%1,Payee %2,-%3.25,%4,Category %5\n")
+                       .arg(n % 28 + 1, 2, 10, QLatin1Char('0'))
+                       .arg(n)
+                       .arg(n + 1)
+                       .arg(QString(200, QLatin1Char('m')))
+                       .arg(n % 7)
+                       .toUtf8();
+    }
+    content += "not a date,Footer,-1.00,,\n";
+    return writeFile(path, content);
+}
+
+// 300 records, every tenth with split lines, with new categories.
+QString qifFile(const QString &path)
+{
+    QByteArray content = "!Type:Bank\n";
+    for (int n = 0; n < 300; ++n) {
+        content += QStringLiteral("D04/%1/2024\nT-%2.00\nPPayee %3\nM%4\n")
+                       .arg(n % 28 + 1)
+                       .arg(n + 2)
+                       .arg(n)
+                       .arg(QString(200, QLatin1Char('m')))
+                       .toUtf8();
+        if (n % 10 == 0)
+            content += QStringLiteral("SSplit %1\n$-1.00\nSOther\n$-%2.00\n").arg(n % 3).arg(n + 1).toUtf8();
+        else
+            content += QStringLiteral("LQif %1\n").arg(n % 5).toUtf8();
+        content += "^\n";
+    }
+    return writeFile(path, content);
+}
+
+struct ImportRepositories
+{
+    explicit ImportRepositories(Database *database)
+        : transactions(database)
+        , categories(database)
+        , splitLines(database)
+        , service(&transactions, &categories, &splitLines, database)
+    {
+    }
+    TransactionRepository transactions;
+    CategoryRepository categories;
+    SplitLineRepository splitLines;
+    ImportService service;
+};
+
+Outcome importOutcome(const ImportResult &result)
+{
+    if (!result.aborted && result.failed == 0 && result.imported > 0)
+        return {true, {}};
+    return {false, result.aborted ? result.failureReason
+                                  : QStringLiteral("complete: %1 imported, %2 failed")
+                                        .arg(result.imported)
+                                        .arg(result.failed)};
+}
+
+BulkWriteRun csvImport(const QString &path)
+{
+    return [path](Database *database) {
+        ImportRepositories store(database);
+        CsvImportMapping mapping;
+        mapping.memoColumn = 3;
+        mapping.categoryColumn = 4;
+        const ImportResult result = store.service.importCsv(path, QStringLiteral("mine"), mapping);
+        return importOutcome(result);
+    };
+}
+
+BulkWriteRun qifImport(const QString &path)
+{
+    return [path](Database *database) {
+        ImportRepositories store(database);
+        return importOutcome(store.service.importQif({path}, {{path, QStringLiteral("mine")}}));
+    };
+}
+
+// The rules the fixture leaves due: automatic posting catches up on them.
+BulkWriteRun catchUp(const std::function<int(RecurringService &)> &post)
+{
+    return [post](Database *database) {
+        AccountRepository accounts(database);
+        TransactionRepository transactions(database);
+        RecurringRepository recurring(database);
+        RecurringService service(&recurring, &transactions, &accounts, database);
+        const int posted = post(service);
+        if (posted > 0 && service.failureReason().isEmpty())
+            return Outcome{true, {}};
+        return Outcome{false, RecurringService::postFailedMessage(service.failureReason())};
+    };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(BulkWriteRun)
@@ -98,6 +207,8 @@ Q_DECLARE_METATYPE(BulkWriteRun)
 class BulkWriteFaultsTest : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_files;
 
 private Q_SLOTS:
     void bulkWritesKeepNothingWhenTheStoreFails_data()
@@ -116,6 +227,23 @@ private Q_SLOTS:
         QTest::newRow("sample data, disk full") << BulkWriteRun(loadSampleData) << "full" << sampleFailed.arg(full);
         QTest::newRow("sample data, database locked")
             << BulkWriteRun(loadSampleData) << "locked" << sampleFailed.arg(locked);
+
+        const BulkWriteRun csv = csvImport(csvFile(m_files.filePath(QStringLiteral("bank.csv"))));
+        QTest::newRow("CSV import, disk full") << csv << "full" << full;
+        QTest::newRow("CSV import, database locked") << csv << "locked" << locked;
+        const BulkWriteRun qif = qifImport(qifFile(m_files.filePath(QStringLiteral("bank.qif"))));
+        QTest::newRow("QIF import, disk full") << qif << "full" << full;
+        QTest::newRow("QIF import, database locked") << qif << "locked" << locked;
+
+        const QString postFailed =
+            QStringLiteral("The recurring transactions could not be entered: %1. None of them were entered.");
+        const BulkWriteRun autoPost = catchUp([](RecurringService &service) { return service.processAutoPost(); });
+        QTest::newRow("automatic posting catch-up, disk full") << autoPost << "full" << postFailed.arg(full);
+        QTest::newRow("automatic posting catch-up, database locked") << autoPost << "locked" << postFailed.arg(locked);
+        const BulkWriteRun nextDays = catchUp(
+            [](RecurringService &service) { return service.postDueThrough(service.today().addDays(7)); });
+        QTest::newRow("entering the next days, disk full") << nextDays << "full" << postFailed.arg(full);
+        QTest::newRow("entering the next days, database locked") << nextDays << "locked" << postFailed.arg(locked);
     }
 
     void bulkWritesKeepNothingWhenTheStoreFails()
@@ -130,6 +258,20 @@ private Q_SLOTS:
         f.addAccount(QStringLiteral("mine"));
         QVERIFY(f.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
                                       "updated_at) VALUES ('tx-1', 'acc-1', '2024-01-01', 'Stored', -1, 'x', 'x')")));
+        // Two automatic rules, 150 days behind: a catch-up of 302 posts.
+        for (const char *id : {"rule-1", "rule-2"}) {
+            RecurringTransaction rule;
+            rule.id = QLatin1String(id);
+            rule.accountId = QStringLiteral("acc-1");
+            rule.payee = QStringLiteral("Rent ") + rule.id;
+            rule.memo = QString(200, QLatin1Char('r'));
+            rule.amount = -90000;
+            rule.frequency = RecurringFrequency::Daily;
+            rule.startDate = rule.nextDueDate = QDate::currentDate().addDays(-150);
+            rule.autoPost = true;
+            rule.createdAt = rule.updatedAt = ServicesFixture::stamp();
+            QVERIFY(f.recurring.insert(rule));
+        }
         const QStringList before = storedRows(f);
 
         sqlite3 *handle = handleOf(f.database.get());

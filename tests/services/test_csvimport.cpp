@@ -306,18 +306,29 @@ private Q_SLOTS:
         QCOMPARE(started.size(), 1);
     }
 
-    void countsFailedInsertsAsFailed()
+    // A row the store refuses ends the import: the rows before it go too,
+    // and the rows after it are not tried.
+    void aFailedInsertEndsTheImportAndKeepsNothing()
     {
         ImportFixture f;
         const QString account = f.addAccount(QStringLiteral("Checking"));
         QVERIFY(f.store.exec(QStringLiteral("CREATE TEMP TRIGGER fail_coffee BEFORE INSERT ON transactions "
                                             "WHEN NEW.payee = 'Coffee' BEGIN SELECT RAISE(ABORT, 'forced'); END")));
-        const QString path = f.writeFile(QStringLiteral("bank.csv"), "2024-01-05,Coffee,-3.00\n2024-01-05,Tea,-2.00\n");
-        const ImportResult result = f.service.importCsv(path, account, basicMapping());
-        QCOMPARE(result.imported, 1);
-        QCOMPARE(result.failed, 1);
-        QVERIFY(!result.aborted);
-        QCOMPARE(f.rows(account).size(), 1);
+        const QString path = f.writeFile(QStringLiteral("bank.csv"), "2024-01-04,Bread,-1.00,Food\n"
+                                                                     "2024-01-05,Coffee,-3.00,Drinks\n"
+                                                                     "2024-01-05,Tea,-2.00,Drinks\n");
+        CsvImportMapping mapping = basicMapping();
+        mapping.categoryColumn = 3;
+        QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+        const ImportResult result = f.service.importCsv(path, account, mapping);
+        QVERIFY(result.aborted);
+        QCOMPARE(result.failureReason, QStringLiteral("forced"));
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(result.failed, 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 0);
+        QCOMPARE(changed.size(), 0);
+        QVERIFY(!f.store.database->isBulkWriteInProgress());
     }
 
     void writesNothingIntoAnAccountThatIsNotLive_data()

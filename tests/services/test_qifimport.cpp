@@ -350,27 +350,26 @@ private Q_SLOTS:
         QCOMPARE(names, (QStringList{QStringLiteral("Food"), QStringLiteral("Home")}));
     }
 
-    // One leg of a batch pair cannot be stored: the other must not point at
-    // a row that does not exist.
-    void failedLegLeavesItsPartnerWaiting()
+    // One leg of a batch pair cannot be stored: the import ends, and the
+    // other leg, stored before, goes with it.
+    void failedLegEndsTheImportWithItsPartner()
     {
         TwoAccounts t;
         QVERIFY(t.f.store.exec(QStringLiteral("CREATE TEMP TRIGGER fail_savings BEFORE INSERT ON transactions "
                                               "WHEN NEW.account_id = '%1' BEGIN SELECT RAISE(ABORT, 'forced'); END")
                                    .arg(t.savings)));
         const ImportResult result = t.import({"checking.qif", "savings.qif"}, t.both);
-        QCOMPARE(result.failed, 2);
+        QVERIFY(result.aborted);
+        QCOMPARE(result.failureReason, QStringLiteral("forced"));
+        QCOMPARE(result.failed, 0);
+        QCOMPARE(result.imported, 0);
         QCOMPARE(result.transfersLinked, 0);
-        QVERIFY(!result.aborted);
-        const Transaction out = t.row(t.checking, "Transfer to savings");
-        QVERIFY(out.transferLinkId.isEmpty());
-        QVERIFY(out.transferDestAccountId.isEmpty());
-        QCOMPARE(out.memo, hinted("Savings] Monthly"));
+        QCOMPARE(t.f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
     }
 
-    // A split record that cannot be stored rolls back alone; the category it
-    // named first must still exist for the records after it.
-    void failedSplitRecordKeepsItsNewCategoryForLaterRecords()
+    // A split record that cannot be stored ends the import: the records
+    // before it and the category it created go too.
+    void failedSplitRecordEndsTheImportWithItsNewCategory()
     {
         ImportFixture f;
         const QString account = f.addAccount(QStringLiteral("Checking"));
@@ -378,19 +377,18 @@ private Q_SLOTS:
                                             "WHEN NEW.memo = 'refused' BEGIN SELECT RAISE(ABORT, 'no'); END")));
         const QString path = f.writeFile(QStringLiteral("refused.qif"),
                                          QByteArrayLiteral("!Type:Bank\n"
+                                                           "D02/28/2024\nT-5.00\nPBakery\nLFood\n^\n"
                                                            "D03/01/2024\nT-30.00\nPGift shop\n"
                                                            "SPresents\n$-20.00\nSHousehold\nErefused\n$-10.00\n^\n"
                                                            "D03/02/2024\nT-15.00\nPFlorist\nLPresents\n^\n"));
         const ImportResult result = f.service.importQif({path}, {{path, account}});
-        QCOMPARE(result.failed, 1);
-        QCOMPARE(result.imported, 1);
-        QVERIFY(!result.aborted);
-        QVERIFY(!f.rowByPayee(account, QStringLiteral("Gift shop")));
-        const auto florist = f.rowByPayee(account, QStringLiteral("Florist"));
-        QVERIFY(florist);
-        const auto category = f.category(florist->categoryId);
-        QVERIFY(category);
-        QCOMPARE(category->name, QStringLiteral("Presents"));
+        QVERIFY(result.aborted);
+        QCOMPARE(result.failureReason, QStringLiteral("no"));
+        QCOMPARE(result.failed, 0);
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 0);
     }
 
     void holdsBackChangeSignalsUntilTheEnd()

@@ -251,6 +251,48 @@ private Q_SLOTS:
         QCOMPARE(f.service.processAutoPost(), 4);
     }
 
+    void aFailedPostKeepsNothingOfTheRun_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("automatic posting") << "auto";
+        QTest::newRow("enter the next days") << "through";
+        QTest::newRow("confirm all due") << "all";
+    }
+
+    // The store refuses the second rule's occurrence: the first rule's
+    // posts go too, and the run says why.
+    void aFailedPostKeepsNothingOfTheRun()
+    {
+        QFETCH(QString, command);
+        RecurringFixture f;
+        f.addRule(QStringLiteral("a"), RecurringFrequency::Daily, kToday.addDays(-3));
+        f.addRule(QStringLiteral("b"), RecurringFrequency::Daily, kToday.addDays(-3));
+        QVERIFY(f.exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON transactions "
+                                      "WHEN NEW.recurring_id = 'b' BEGIN SELECT RAISE(ABORT, 'forced'); END")));
+        QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+        QSignalSpy rulesChanged(&f.recurring, &RecurringRepository::recurringChanged);
+
+        const auto run = [&] {
+            if (command == QLatin1String("auto"))
+                return f.service.processAutoPost();
+            if (command == QLatin1String("through"))
+                return f.service.postDueThrough(kToday);
+            return f.service.confirmAllDue();
+        };
+        QCOMPARE(run(), 0);
+        QCOMPARE(f.service.failureReason(), QStringLiteral("forced"));
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
+        QCOMPARE(f.stored(QStringLiteral("a")).nextDueDate, kToday.addDays(-3));
+        QCOMPARE(f.stored(QStringLiteral("a")).version, 1);
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(rulesChanged.count(), 0);
+        QVERIFY(!f.database->isBulkWriteInProgress());
+
+        QVERIFY(f.exec(QStringLiteral("DROP TRIGGER refuse")));
+        QVERIFY(run() > 0);
+        QVERIFY(f.service.failureReason().isEmpty());
+    }
+
     void postDueThroughIgnoresAutoPostLeadDaysAndNeverQuarantines()
     {
         RecurringFixture f;

@@ -4,7 +4,10 @@
 #include "sync/syncrecords.h"
 
 #include <QSignalSpy>
+#include <QSqlDriver>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 Q_DECLARE_METATYPE(FakeResponse)
 
@@ -414,7 +417,7 @@ private Q_SLOTS:
         QCOMPARE(lines.at(0).amount, changed.amount);
     }
 
-    void aFailingSplitWriteRollsTheRecordBack()
+    void aFailingSplitWriteFailsThePage()
     {
         SyncHarness harness;
         auto device = harness.device();
@@ -436,9 +439,15 @@ private Q_SLOTS:
                                                       SyncRecords::transactionPayload(changed, {first, second}), 2));
         QVERIFY(device->exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON split_lines WHEN NEW.memo = 'refused' "
                              "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
-        QVERIFY(device->sync());
+        // The refused write fails the page: nothing of it is kept, and the
+        // cursor stays so that the next sync reads it again.
+        const QString cursor = device->cursor();
+        QSignalSpy failed(device->engine.get(), &SyncEngine::syncFailed);
+        QVERIFY(!device->sync());
+        QCOMPARE(failed.value(0).value(0).toString(), QStringLiteral("Pull failed (disk full)"));
         QCOMPARE(snapshotDifferences(before, device->snapshot()), QStringList());
-        QCOMPARE(device->engine->keptRecordCount(), 1);
+        QCOMPARE(device->cursor(), cursor);
+        QCOMPARE(device->engine->keptRecordCount(), 0);
 
         QVERIFY(device->exec("DROP TRIGGER refuse"));
         QVERIFY(device->sync());
@@ -504,6 +513,64 @@ private Q_SLOTS:
         QCOMPARE(device->engine->keptRecordCount(), 0);
         QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 1);
         QCOMPARE(device->count("SELECT COUNT(*) FROM reconciliations"), 1);
+    }
+
+    // The store fails part of the way through a page: a full disk (the
+    // database's page limit), or another program holding the write lock.
+    // The sync fails saying why, and neither rows nor cursor move.
+    void aPageTheStoreRefusesMovesNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("disk full") << "full" << "Pull failed (the disk is full)";
+        QTest::newRow("database locked") << "locked" << "Pull failed (the data is in use by another program)";
+    }
+
+    void aPageTheStoreRefusesMovesNothing()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        SyncHarness harness;
+        SampleData::make(QStringLiteral("a"), 1, 1, 0, 2, 0).putInto(*harness.service);
+        auto device = harness.device();
+        QVERIFY(device->sync());
+        const QString cursor = device->cursor();
+        QVERIFY(!cursor.isEmpty());
+        const QMap<QString, QString> before = device->snapshot();
+        // One page of 300 transactions with their account and categories.
+        SampleData::make(QStringLiteral("b"), 1, 3, 1, 300, 1).putInto(*harness.service);
+
+        sqlite3 *handle =
+            *static_cast<sqlite3 *const *>(device->database->db()->driver()->handle().data());
+        sqlite3 *other = nullptr;
+        if (fault == QLatin1String("full")) {
+            QVERIFY(device->exec(QStringLiteral("VACUUM")));
+            const int pages = device->count(QStringLiteral("PRAGMA page_count"));
+            QVERIFY(device->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1)));
+        } else {
+            sqlite3_busy_timeout(handle, 100);
+            QCOMPARE(sqlite3_open(qPrintable(device->dir.filePath(QStringLiteral("tallyra.db"))), &other), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE; INSERT INTO preferences VALUES ('other', '1')", nullptr,
+                                  nullptr, nullptr),
+                     SQLITE_OK);
+        }
+
+        QSignalSpy failed(device->engine.get(), &SyncEngine::syncFailed);
+        QVERIFY(!device->sync());
+        QCOMPARE(failed.value(0).value(0).toString(), message);
+        QVERIFY(sqlite3_get_autocommit(handle));
+        QCOMPARE(device->cursor(), cursor);
+        QCOMPARE(snapshotDifferences(before, device->snapshot()), QStringList());
+        QCOMPARE(device->engine->keptRecordCount(), 0);
+
+        if (other) {
+            sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(other);
+        }
+        QVERIFY(device->exec(QStringLiteral("PRAGMA max_page_count = 1073741823")));
+        QVERIFY(device->sync());
+        QCOMPARE(device->count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 302);
+        QCOMPARE(device->engine->keptRecordCount(), 0);
     }
 
     void pullPageThatIsNoJsonObjectFailsTheSync_data()
