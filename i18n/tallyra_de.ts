@@ -840,6 +840,10 @@ Ihre Eingaben stehen noch im Formular.</translation>
         <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
         <translation>Ein für diesen Import gewähltes Konto wurde anderswo gelöscht. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
+    <message>
+        <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
+        <translation>Der Import wurde abgebrochen und alle Änderungen wurden zurückgenommen: %1. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -2111,6 +2115,13 @@ Ihre Eingaben stehen noch im Formular.</translation>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>Einige wiederkehrende Buchungen konnten nicht gebucht werden. Prüfen Sie Konten, Daten und Transferkonten.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>The recurring transactions could not be entered: %1. None of them were entered.</source>
+        <translation>Die wiederkehrenden Buchungen konnten nicht gebucht werden: %1. Keine davon wurde gebucht.</translation>
     </message>
 </context>
 <context>

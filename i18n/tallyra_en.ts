@@ -822,6 +822,10 @@ Your entries are still in the form.</source>
         <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -2048,6 +2052,13 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>The recurring transactions could not be entered: %1. None of them were entered.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

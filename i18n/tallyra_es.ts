@@ -840,6 +840,10 @@ Sus datos siguen en el formulario.</translation>
         <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
         <translation>Una cuenta elegida para esta importación se eliminó en otro lugar. No se añadió ninguna transacción.</translation>
     </message>
+    <message>
+        <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
+        <translation>La importación se detuvo y se deshicieron todos los cambios: %1. No se añadió ninguna transacción.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -2111,6 +2115,13 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>No se pudieron registrar algunas transacciones periódicas. Revise sus cuentas, fechas y cuentas de transferencia.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>The recurring transactions could not be entered: %1. None of them were entered.</source>
+        <translation>No se pudieron registrar las transacciones recurrentes: %1. No se registró ninguna.</translation>
     </message>
 </context>
 <context>

@@ -840,6 +840,10 @@ Vos saisies sont toujours dans le formulaire.</translation>
         <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
         <translation>Un compte choisi pour cette importation a été supprimé ailleurs. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
+    <message>
+        <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
+        <translation>L&apos;importation s&apos;est arrêtée et toutes les modifications ont été annulées : %1. Aucune opération n&apos;a été ajoutée.</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -2111,6 +2115,13 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>Certaines opérations récurrentes n’ont pas pu être saisies. Vérifiez leurs comptes, dates et comptes de virement.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>The recurring transactions could not be entered: %1. None of them were entered.</source>
+        <translation>Les opérations récurrentes n&apos;ont pas pu être saisies : %1. Aucune n&apos;a été saisie.</translation>
     </message>
 </context>
 <context>

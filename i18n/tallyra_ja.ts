@@ -831,6 +831,10 @@ Your entries are still in the form.</source>
         <source>An account chosen for this import was deleted elsewhere. No transactions were added.</source>
         <translation>このインポート先に選んだ口座が別の場所で削除されました。取引は追加されていません。</translation>
     </message>
+    <message>
+        <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
+        <translation>インポートが中止され、すべての変更が取り消されました: %1。取引は追加されていません。</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
@@ -2099,6 +2103,13 @@ Your entries are still in the form.</source>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>一部の定期取引を記帳できませんでした。口座、日付、振替先口座を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>The recurring transactions could not be entered: %1. None of them were entered.</source>
+        <translation>定期取引を記帳できませんでした: %1。いずれも記帳されていません。</translation>
     </message>
 </context>
 <context>
