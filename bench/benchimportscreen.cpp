@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     const double readMs = medianMs(kRuns, [&] {
-        if (CsvParser::readFile(path)->size() != kRows + 1)
+        if (CsvParser::readFile(path).table.rowCount() != kRows + 1)
             qFatal("the file did not read whole");
     });
     const double previewMs = medianOfRuns(kRuns, [&] {
@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
         screen.selectFile();
         screen.repaint();
         const double ms = double(timer.nsecsElapsed()) / 1e6;
-        if (screen.csvRows().size() != kRows + 1)
+        if (screen.csvRows().rowCount() != kRows + 1)
             qFatal("the preview did not list every row");
         return ms;
     });

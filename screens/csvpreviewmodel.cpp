@@ -5,22 +5,22 @@ CsvPreviewModel::CsvPreviewModel(QObject *parent)
 {
 }
 
-void CsvPreviewModel::setRows(const QList<QStringList> &rows, int columnCount)
+void CsvPreviewModel::setTable(const CsvTable &table, int columnCount)
 {
     beginResetModel();
-    m_rows = rows;
+    m_table = table;
     m_columnCount = columnCount;
     endResetModel();
 }
 
 void CsvPreviewModel::clear()
 {
-    setRows({}, 0);
+    setTable(CsvTable(), 0);
 }
 
 int CsvPreviewModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_table.rowCount());
 }
 
 int CsvPreviewModel::columnCount(const QModelIndex &parent) const
@@ -30,9 +30,9 @@ int CsvPreviewModel::columnCount(const QModelIndex &parent) const
 
 QVariant CsvPreviewModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows.size())
+    if (role != Qt::DisplayRole || !index.isValid() || index.column() >= m_columnCount)
         return QVariant();
-    return m_rows.at(index.row()).value(index.column());
+    return m_table.field(index.row(), index.column());
 }
 
 QVariant CsvPreviewModel::headerData(int section, Qt::Orientation orientation, int role) const

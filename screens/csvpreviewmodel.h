@@ -1,8 +1,8 @@
 #pragma once
 
+#include "services/csvtable.h"
+
 #include <QAbstractTableModel>
-#include <QList>
-#include <QStringList>
 
 // The rows of a CSV file as a table of "Col N" columns, formatted only when
 // the view asks for a cell, so that a file of any size shows at once.
@@ -14,7 +14,7 @@ public:
     explicit CsvPreviewModel(QObject *parent = nullptr);
 
     // Rows beyond the column count are cut; shorter rows leave cells empty.
-    void setRows(const QList<QStringList> &rows, int columnCount);
+    void setTable(const CsvTable &table, int columnCount);
     void clear();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -23,6 +23,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    QList<QStringList> m_rows;
+    CsvTable m_table;
     int m_columnCount = 0;
 };

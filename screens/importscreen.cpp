@@ -265,7 +265,7 @@ void ImportScreen::resetForm()
     m_fileLabel->setText(tr("No file selected"));
     m_fileLabel->setToolTip(QString());
     m_csvRadio->setChecked(true);
-    m_csvRows.clear();
+    m_csvRows = CsvTable();
     m_previewModel->clear();
     clearQifMappingRows();
     m_resultText->clear();
@@ -308,26 +308,36 @@ void ImportScreen::selectCsvFile()
 void ImportScreen::loadCsvPreview()
 {
     // Read exactly as the import will read it: same decoding, same separator.
-    const std::optional<QList<QStringList>> rows = CsvParser::readFile(m_csvFilePath);
-    if (!rows || rows->isEmpty()) {
+    const CsvParser::FileRead read = CsvParser::readFile(m_csvFilePath);
+    if (read.status != CsvParser::FileRead::Status::Read || read.table.isEmpty()) {
         const QString name = fileNameOf(m_csvFilePath);
+        QString why;
+        switch (read.status) {
+        case CsvParser::FileRead::Status::NotOpened:
+            why = tr("The file \"%1\" could not be opened.").arg(name);
+            break;
+        case CsvParser::FileRead::Status::RowTooLong:
+            why = tr("The file \"%1\" was not read: the row that starts on line %2 is longer than %3 characters.")
+                      .arg(name, QString::number(read.line), QString::number(CsvParser::kMaxRowLength));
+            break;
+        case CsvParser::FileRead::Status::Read:
+            why = tr("The file \"%1\" holds no rows to import.").arg(name);
+            break;
+        }
         clearCsvPreview();
-        UserPrompts::current()->warning(
-            this, tr("Preview Failed"),
-            plainTextMessage(rows ? tr("The file \"%1\" holds no rows to import.").arg(name)
-                                  : tr("The file \"%1\" could not be opened.").arg(name)));
+        UserPrompts::current()->warning(this, tr("Preview Failed"), plainTextMessage(why));
         return;
     }
-    m_csvRows = *rows;
-    const int columnCount = int(m_csvRows.first().size());
-    refillColumnCombos(m_csvRows.first(), columnCount);
+    m_csvRows = read.table;
+    const int columnCount = int(m_csvRows.fieldCount(0));
+    refillColumnCombos(m_csvRows.row(0), columnCount);
     if (columnCount >= 3 && columnCount != m_lastColumnCount) {
         m_dateColumnCombo->setCurrentIndex(m_dateColumnCombo->findData(0));
         m_payeeColumnCombo->setCurrentIndex(m_payeeColumnCombo->findData(1));
         m_amountColumnCombo->setCurrentIndex(m_amountColumnCombo->findData(2));
     }
     m_lastColumnCount = columnCount;
-    m_previewModel->setRows(m_csvRows, columnCount);
+    m_previewModel->setTable(m_csvRows, columnCount);
 }
 
 // A file that could not be previewed leaves nothing of the previous one:
@@ -336,7 +346,7 @@ void ImportScreen::clearCsvPreview()
 {
     m_csvFilePath.clear();
     m_fileLabel->setText(tr("No file selected"));
-    m_csvRows.clear();
+    m_csvRows = CsvTable();
     m_previewModel->clear();
     refillColumnCombos({}, 0);
     m_lastColumnCount = -1;
@@ -549,6 +559,12 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
                     .arg(outcome.failedAccountName)};
     }
     const ImportResult &result = outcome.result;
+    if (result.tooLongLine > 0) {
+        return {tr("Import failed."), QString(),
+                tr("The file was not read: the row that starts on line %1 is longer than %2 characters. No "
+                   "transactions were added.")
+                    .arg(QString::number(result.tooLongLine), QString::number(CsvParser::kMaxRowLength))};
+    }
     if (result.accountNotLive) {
         return {tr("Import failed."), QString(),
                 tr("An account chosen for this import was deleted elsewhere. No transactions were added.")};
@@ -571,8 +587,14 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
     }
     if (result.duplicates > 0)
         lines << tr("%n duplicate(s) skipped", nullptr, result.duplicates);
-    if (result.skipped > 0)
+    if (result.skipped > 0) {
         lines << tr("%n record(s) skipped (unparseable)", nullptr, result.skipped);
+        for (const SkippedRow &skipped : result.skippedRows)
+            lines << QStringLiteral("  ") + skippedRowText(skipped);
+        const int unlisted = result.skipped - int(result.skippedRows.size());
+        if (!result.skippedRows.isEmpty() && unlisted > 0)
+            lines << QStringLiteral("  ") + tr("and %n more skipped row(s)", nullptr, unlisted);
+    }
     if (result.metadataSkipped > 0)
         lines << tr("%n metadata record(s) skipped", nullptr, result.metadataSkipped);
     if (result.unmappedSkipped > 0)
@@ -580,6 +602,35 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
     if (result.failed > 0)
         lines << tr("%n record(s) skipped (database error \u2014 see log)", nullptr, result.failed);
     return lines;
+}
+
+QString ImportScreen::skippedRowText(const SkippedRow &skipped)
+{
+    const QString row = QString::number(skipped.row);
+    const QString column = QString::number(skipped.column);
+    switch (skipped.reason) {
+    case SkippedRow::Reason::NoDateCell:
+        return tr("Row %1: no cell in the date column (Col %2)").arg(row, column);
+    case SkippedRow::Reason::NoPayeeCell:
+        return tr("Row %1: no cell in the payee column (Col %2)").arg(row, column);
+    case SkippedRow::Reason::NoAmountCell:
+        return tr("Row %1: no cell in the amount column (Col %2)").arg(row, column);
+    case SkippedRow::Reason::EmptyDate:
+        return tr("Row %1: the date cell is empty").arg(row);
+    case SkippedRow::Reason::UnreadableDate:
+        if (skipped.dateFormat.isEmpty())
+            return tr("Row %1: \"%2\" is not a date in any known format").arg(row, skipped.cell);
+        return tr("Row %1: \"%2\" is not a date in the format %3 or any known format")
+            .arg(row, skipped.cell, skipped.dateFormat);
+    case SkippedRow::Reason::EmptyAmount:
+        return tr("Row %1: the amount cell is empty").arg(row);
+    case SkippedRow::Reason::UnreadableAmount:
+        return tr("Row %1: \"%2\" is not an amount").arg(row, skipped.cell);
+    case SkippedRow::Reason::AmountWithDecimals:
+        return tr("Row %1: the amount \"%2\" has decimals, which the account's currency does not have")
+            .arg(row, skipped.cell);
+    }
+    return QString();
 }
 
 void ImportScreen::showResult(const ImportOutcome &outcome)

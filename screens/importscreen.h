@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "screens/importcommand.h"
+#include "services/csvtable.h"
 
 #include <QList>
 #include <QString>
@@ -45,8 +46,10 @@ public:
 
     // The lines of the result page.
     static QStringList resultLines(const ImportOutcome &outcome);
+    // The line that says why a CSV row was left out.
+    static QString skippedRowText(const SkippedRow &skipped);
 
-    const QList<QStringList> &csvRows() const { return m_csvRows; }
+    const CsvTable &csvRows() const { return m_csvRows; }
     const QList<QifMappingRow> &qifRows() const { return m_qifRows; }
     CsvPreviewModel *previewModel() const { return m_previewModel; }
 
@@ -84,7 +87,7 @@ private:
     QString m_csvFilePath;
     QStringList m_qifFiles;
     QList<QifMappingRow> m_qifRows;
-    QList<QStringList> m_csvRows;
+    CsvTable m_csvRows;
     int m_lastColumnCount = -1;
     QStringList m_transferAccounts; // of the analysed QIF files
 

@@ -4,100 +4,253 @@
 
 #include <QFile>
 
-namespace CsvParser {
+#include <limits>
+#include <optional>
+#include <utility>
 
-QChar detectSeparator(const QString &text)
+namespace {
+
+struct FirstLine
 {
     int commas = 0;
     int semicolons = 0;
     int tabs = 0;
+    bool ended = false; // a line end was seen outside quotes
+};
+
+FirstLine countFirstLine(QStringView text)
+{
+    FirstLine line;
     bool inQuotes = false;
     for (QChar c : text) {
         if (c == u'"') {
             inQuotes = !inQuotes;
         } else if (!inQuotes) {
-            if (c == u'\n' || c == u'\r')
+            if (c == u'\n' || c == u'\r') {
+                line.ended = true;
                 break;
+            }
             if (c == u',')
-                ++commas;
+                ++line.commas;
             else if (c == u';')
-                ++semicolons;
+                ++line.semicolons;
             else if (c == u'\t')
-                ++tabs;
+                ++line.tabs;
         }
     }
-    if (semicolons > commas && semicolons >= tabs)
+    return line;
+}
+
+QChar separatorOf(const FirstLine &line)
+{
+    if (line.semicolons > line.commas && line.semicolons >= line.tabs)
         return u';';
-    if (tabs > commas && tabs > semicolons)
+    if (line.tabs > line.commas && line.tabs > line.semicolons)
         return u'\t';
     return u',';
 }
 
+// Splits text handed over in pieces into the rows of a table. The state
+// between two characters lives in the members, so a piece may end anywhere:
+// inside a quoted field, between a quote and the quote that doubles it, or
+// between CR and LF.
+class Splitter
+{
+public:
+    Splitter(CsvTable *table, qsizetype maxRowLength)
+        : m_table(table)
+        , m_maxRowLength(qMin<qsizetype>(maxRowLength, std::numeric_limits<quint32>::max()))
+    {
+    }
+
+    void setSeparator(QChar separator)
+    {
+        m_separator = separator;
+        m_separatorKnown = true;
+    }
+
+    // False once a row has grown beyond the longest allowed.
+    bool feed(QStringView text)
+    {
+        if (m_tooLong)
+            return false;
+        if (!m_separatorKnown) {
+            // The first line decides the separator; keep it until it ended.
+            m_pending.append(text);
+            if (m_pending.size() <= m_maxRowLength && !countFirstLine(m_pending).ended)
+                return true;
+            setSeparator(separatorOf(countFirstLine(m_pending)));
+            const QString pending = std::exchange(m_pending, QString());
+            return split(pending);
+        }
+        return split(text);
+    }
+
+    void finish()
+    {
+        if (!m_separatorKnown) {
+            setSeparator(separatorOf(countFirstLine(m_pending)));
+            const QString pending = std::exchange(m_pending, QString());
+            split(pending);
+        }
+        if (m_tooLong)
+            return;
+        // The last row needs no line end, and here even a row of one blank
+        // field counts.
+        if (!m_field.isEmpty() || m_table->openRowFieldCount() > 0) {
+            endField();
+            m_table->endRow();
+        }
+        m_table->squeeze();
+    }
+
+    bool tooLong() const { return m_tooLong; }
+    int tooLongLine() const { return m_rowLine; }
+
+private:
+    bool split(QStringView text)
+    {
+        for (const QChar c : text) {
+            ++m_position;
+            const bool lineBreak = c == u'\n' || c == u'\r';
+            if (lineBreak && !(c == u'\n' && m_afterCr))
+                ++m_line;
+            const bool afterCr = std::exchange(m_afterCr, c == u'\r');
+
+            if (m_quoteInQuotes) {
+                m_quoteInQuotes = false;
+                if (c == u'"') {
+                    m_field += u'"';
+                    continue;
+                }
+                m_inQuotes = false;
+            }
+            if (m_inQuotes) {
+                if (c == u'"')
+                    m_quoteInQuotes = true;
+                else
+                    m_field += c;
+            } else if (c == u'"') {
+                m_inQuotes = true;
+            } else if (c == m_separator) {
+                endField();
+            } else if (lineBreak) {
+                if (c == u'\n' && afterCr && m_rowStart == m_position - 1) {
+                    // The LF of a CR LF: the row already ended at the CR.
+                    m_rowStart = m_position;
+                    continue;
+                }
+                endLine();
+                continue;
+            } else {
+                m_field += c;
+            }
+            if (m_position - m_rowStart > m_maxRowLength) {
+                m_tooLong = true;
+                return false;
+            }
+        }
+        return true;
+    }
+
+    void endField()
+    {
+        const QStringView trimmed = QStringView(m_field).trimmed();
+        m_lastFieldEmpty = trimmed.isEmpty();
+        m_table->addField(trimmed);
+        m_field.resize(0); // keeps its room for the next field
+    }
+
+    // A blank line is dropped; a line of separators is a row of empty fields.
+    void endLine()
+    {
+        endField();
+        if (m_table->openRowFieldCount() == 1 && m_lastFieldEmpty)
+            m_table->dropRow();
+        else
+            m_table->endRow();
+        m_rowStart = m_position;
+        m_rowLine = m_line;
+    }
+
+    CsvTable *m_table;
+    qsizetype m_maxRowLength;
+    QChar m_separator = u',';
+    bool m_separatorKnown = false;
+    QString m_pending;
+
+    QString m_field;
+    bool m_lastFieldEmpty = false;
+    bool m_inQuotes = false;
+    bool m_quoteInQuotes = false; // a quote inside quotes: closing, or doubled?
+    bool m_afterCr = false;
+
+    qsizetype m_position = 0; // characters split so far
+    qsizetype m_rowStart = 0;
+    int m_line = 1;
+    int m_rowLine = 1;
+    bool m_tooLong = false;
+};
+
+CsvTable split(QStringView text, std::optional<QChar> separator)
+{
+    CsvTable table;
+    Splitter splitter(&table, std::numeric_limits<qsizetype>::max());
+    if (separator)
+        splitter.setSeparator(*separator);
+    splitter.feed(text);
+    splitter.finish();
+    return table;
+}
+
+} // namespace
+
+namespace CsvParser {
+
+QChar detectSeparator(QStringView text)
+{
+    return separatorOf(countFirstLine(text));
+}
+
 QList<QStringList> parse(const QString &text)
 {
-    return parse(text, detectSeparator(text));
+    return split(text, std::nullopt).toList();
 }
 
 QList<QStringList> parse(const QString &text, QChar separator)
 {
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool inQuotes = false;
-
-    const auto endRow = [&] {
-        row.append(field.trimmed());
-        field.clear();
-        // A blank line is dropped; a line of separators is a row of empty fields.
-        if (row.size() > 1 || !row.first().isEmpty())
-            rows.append(row);
-        row.clear();
-    };
-
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (inQuotes) {
-            if (c == u'"') {
-                if (i + 1 < size && text.at(i + 1) == u'"') {
-                    field += u'"';
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                field += c;
-            }
-            continue;
-        }
-        if (c == u'"') {
-            inQuotes = true;
-        } else if (c == separator) {
-            row.append(field.trimmed());
-            field.clear();
-        } else if (c == u'\n') {
-            endRow();
-        } else if (c == u'\r') {
-            if (i + 1 < size && text.at(i + 1) == u'\n')
-                ++i;
-            endRow();
-        } else {
-            field += c;
-        }
-    }
-    if (!field.isEmpty() || !row.isEmpty()) {
-        row.append(field.trimmed());
-        rows.append(row);
-    }
-    return rows;
+    return split(text, separator).toList();
 }
 
-std::optional<QList<QStringList>> readFile(const QString &path)
+FileRead readFile(const QString &path)
 {
+    FileRead read;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return parse(decodeImportText(file.readAll()));
+        return read;
+    // Two passes: the encoding depends on every byte, and neither pass keeps
+    // more of the file than a piece and the table.
+    const ImportEncoding encoding = detectImportEncoding(&file);
+    if (!file.seek(0))
+        return read;
+    ImportTextDecoder decoder(encoding);
+    Splitter splitter(&read.table, kMaxRowLength);
+    constexpr qsizetype pieceSize = 1 << 20;
+    bool going = true;
+    while (going && !file.atEnd())
+        going = splitter.feed(decoder.decode(file.read(pieceSize)));
+    if (going) {
+        splitter.feed(decoder.finish());
+        splitter.finish();
+    }
+    if (splitter.tooLong()) {
+        read.status = FileRead::Status::RowTooLong;
+        read.line = splitter.tooLongLine();
+        read.table = CsvTable();
+        return read;
+    }
+    read.status = FileRead::Status::Read;
+    return read;
 }
 
 } // namespace CsvParser

@@ -1,21 +1,42 @@
 #pragma once
 
+#include "services/csvtable.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 // Rows of trimmed fields. Malformed quoting is absorbed: a quote anywhere in
 // a field opens a quoted stretch, an open quote at the end takes the rest of
 // the text. LF, CR LF and a lone CR each end a line.
 namespace CsvParser {
+
+// The longest row a file may hold, in characters, the separators and the
+// line breaks inside its quoted cells included. Bank statements have rows
+// of a few hundred characters; a longer one is a file of another kind (or
+// a quote that is never closed), and reading it would take memory for
+// nothing.
+constexpr qsizetype kMaxRowLength = 1024 * 1024;
+
 // The separator is whichever of ",", ";" and Tab occurs most often outside
 // quotes in the first line; a comma when none occurs.
 QList<QStringList> parse(const QString &text);
 QList<QStringList> parse(const QString &text, QChar separator);
-QChar detectSeparator(const QString &text);
-// The whole file, decoded as every import reads it; nullopt when it cannot
-// be opened.
-std::optional<QList<QStringList>> readFile(const QString &path);
-}
+QChar detectSeparator(QStringView text);
+
+struct FileRead
+{
+    enum class Status { Read, NotOpened, RowTooLong };
+
+    Status status = Status::NotOpened;
+    CsvTable table;
+    // With RowTooLong: the line of the file (from 1) on which that row starts.
+    int line = 0;
+};
+
+// The whole file, decoded and split as every import reads it, in pieces:
+// memory stays within a small multiple of the file's size. A row longer
+// than kMaxRowLength stops the reading there, and the file is refused.
+FileRead readFile(const QString &path);
+
+} // namespace CsvParser

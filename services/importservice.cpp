@@ -3,7 +3,6 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
-#include "data/money.h"
 #include "data/recordid.h"
 #include "data/transactionrepository.h"
 #include "data/userwrite.h"
@@ -86,6 +85,22 @@ bool hasColumn(const QStringList &row, int column)
     return column >= 0 && column < row.size();
 }
 
+// The first mapped column that the row is too short to have, and what
+// its absence is called.
+std::optional<std::pair<int, SkippedRow::Reason>> missingCell(const QStringList &row, const CsvImportMapping &mapping)
+{
+    const std::pair<int, SkippedRow::Reason> required[] = {
+        {mapping.dateColumn, SkippedRow::Reason::NoDateCell},
+        {mapping.payeeColumn, SkippedRow::Reason::NoPayeeCell},
+        {mapping.amountColumn, SkippedRow::Reason::NoAmountCell},
+    };
+    for (const auto &column : required) {
+        if (!hasColumn(row, column.first))
+            return column;
+    }
+    return std::nullopt;
+}
+
 AccountType suggestedAccountType(const QifAccountEntry &entry)
 {
     switch (entry.kind) {
@@ -137,7 +152,7 @@ QString ImportService::detectDateFormat(const QStringList &cells)
 {
     QSet<QString> distinct;
     for (const QString &cell : cells) {
-        if (!cell.isEmpty())
+        if (parseDateFlexible(cell).isValid())
             distinct.insert(cell);
     }
     if (distinct.isEmpty())
@@ -195,10 +210,15 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
                                       const CsvImportMapping &mapping)
 {
     ImportResult result;
-    const std::optional<QList<QStringList>> read = CsvParser::readFile(filePath);
-    if (!read)
+    const CsvParser::FileRead read = CsvParser::readFile(filePath);
+    if (read.status == CsvParser::FileRead::Status::NotOpened)
         return result;
-    const QList<QStringList> &rows = *read;
+    if (read.status == CsvParser::FileRead::Status::RowTooLong) {
+        result.aborted = true;
+        result.tooLongLine = read.line;
+        return result;
+    }
+    const CsvTable &rows = read.table;
     const int first = mapping.hasHeader ? 1 : 0;
     // The write lock before the first read: the duplicates and categories
     // read below are then those the rows are written beside.
@@ -212,31 +232,15 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         ++existing[duplicateKey(row.date, row.amount, row.payee)];
     ImportCategories categories(m_categories);
 
-    QStringList dateCells;
-    for (int index = first; index < rows.size(); ++index) {
-        if (hasColumn(rows.at(index), mapping.dateColumn))
-            dateCells.append(rows.at(index).at(mapping.dateColumn));
-    }
-    const QString fileDateFormat = mapping.dateFormat.isEmpty() ? detectDateFormat(dateCells) : QString();
-
-    // Qt's format parser is slow and statements repeat their dates.
-    QHash<QString, QDate> dates;
-    const auto readDate = [&](const QString &cell) {
-        const auto found = dates.constFind(cell);
-        if (found != dates.constEnd())
-            return found.value();
-        QDate date;
-        if (!mapping.dateFormat.isEmpty())
-            date = parseDateWithFormat(cell, mapping.dateFormat);
-        else if (!fileDateFormat.isEmpty())
-            date = parseDateWithFormat(cell, fileDateFormat);
-        if (!date.isValid())
-            date = parseDateFlexible(cell);
-        dates.insert(cell, date);
-        return date;
+    CsvCellReader cells(rows, first, mapping.dateColumn, mapping.amountColumn, mapping.dateFormat, currency);
+    const auto skip = [&result](int row, SkippedRow::Reason reason, const QString &cell = QString(),
+                                int column = -1, const QString &dateFormat = QString()) {
+        ++result.skipped;
+        if (result.skippedRows.size() < ImportResult::listedSkippedRows)
+            result.skippedRows.append({row, reason, SkippedRow::excerpt(cell), column, dateFormat});
     };
 
-    const int total = qMax(0, int(rows.size()) - first);
+    const int total = qMax(0, int(rows.rowCount()) - first);
     Q_EMIT importStarted(total);
 
     if (!bulk.isActive())
@@ -250,21 +254,24 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         return abortImport(result, bulk, total);
     }
 
-    for (int index = first; index < rows.size(); ++index) {
+    for (int index = first; index < rows.rowCount(); ++index) {
         reportProgress(index - first + 1, total);
-        const QStringList &row = rows.at(index);
-        if (!hasColumn(row, mapping.dateColumn) || !hasColumn(row, mapping.payeeColumn)
-            || !hasColumn(row, mapping.amountColumn)) {
-            ++result.skipped;
+        const QStringList row = rows.row(index);
+        if (const auto missing = missingCell(row, mapping)) {
+            skip(index + 1, missing->second, QString(), missing->first);
             continue;
         }
-        const QDate date = readDate(row.at(mapping.dateColumn));
+        const QString &dateCell = row.at(mapping.dateColumn);
+        const QDate date = cells.readDate(dateCell);
+        if (!date.isValid()) {
+            skip(index + 1, cells.dateProblem(dateCell), dateCell, -1, mapping.dateFormat);
+            continue;
+        }
         // A row whose amount does not read is not a zero-amount transaction.
         const QString &amountCell = row.at(mapping.amountColumn);
-        const std::optional<qint64> amount =
-            amountCell.isEmpty() ? std::nullopt : tryParseMoney(amountCell, currency);
-        if (!date.isValid() || !amount) {
-            ++result.skipped;
+        const std::optional<qint64> amount = cells.readAmount(amountCell);
+        if (!amount) {
+            skip(index + 1, cells.amountProblem(amountCell), amountCell);
             continue;
         }
         const QString &payee = row.at(mapping.payeeColumn);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/account.h"
+#include "services/csvcellreader.h"
 
 #include <QDate>
 #include <QHash>
@@ -43,6 +44,12 @@ struct ImportResult
     // Why the store refused the import, for the user ("the disk is full");
     // empty unless a write failed.
     QString failureReason{};
+    // The first CSV rows counted in skipped, in file order.
+    QList<SkippedRow> skippedRows{};
+    static constexpr int listedSkippedRows = 5;
+    // Not 0: the CSV file was refused before anything was written, because
+    // its row that starts on this line is longer than the parser takes.
+    int tooLongLine = 0;
 };
 
 struct QifSourceAccount
@@ -84,8 +91,9 @@ public:
 
     static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
     static QDate parseDateFlexible(const QString &text);
-    // The first automatic format that reads every non-empty cell, so that a
-    // file is read one way throughout; empty when none reads them all.
+    // The first automatic format that reads every cell that is a date in
+    // some format, so that a file is read one way throughout and a "Total"
+    // row changes nothing; empty when none reads them all.
     static QString detectDateFormat(const QStringList &cells);
     // Reads with a Qt date format; a two-digit year lands in 1970-2069.
     static QDate parseDateWithFormat(const QString &text, const QString &format);

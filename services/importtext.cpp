@@ -1,6 +1,8 @@
 #include "services/importtext.h"
 
-#include <QStringDecoder>
+#include <QIODevice>
+
+#include <utility>
 
 namespace {
 
@@ -12,23 +14,29 @@ constexpr char16_t kWindows1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool startsWith(const QByteArray &bytes, std::initializer_list<unsigned char> prefix)
+// The length of the UTF-8 sequence that starts with `lead`, 0 when no
+// sequence starts with it.
+int sequenceLength(unsigned char lead)
 {
-    if (bytes.size() < qsizetype(prefix.size()))
-        return false;
-    qsizetype i = 0;
-    for (unsigned char byte : prefix) {
-        if (static_cast<unsigned char>(bytes[i++]) != byte)
-            return false;
-    }
-    return true;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        return 2;
+    if ((lead & 0xF0) == 0xE0)
+        return 3;
+    if ((lead & 0xF8) == 0xF0)
+        return 4;
+    return 0;
 }
 
 // Qt's decoder would replace bad sequences; here any of them means the file
-// is not UTF-8 at all.
-bool isStrictUtf8(const QByteArray &bytes)
+// is not UTF-8 at all. Returns how many bytes from the start are whole valid
+// sequences, or -1 at the first bad one. A sequence cut by the end of the
+// bytes is bad only at the end of the file; otherwise it is left for the
+// next piece.
+qsizetype strictUtf8Prefix(QByteArrayView bytes, bool atEnd)
 {
-    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     qsizetype i = 0;
     while (i < size) {
@@ -37,40 +45,73 @@ bool isStrictUtf8(const QByteArray &bytes)
             ++i;
             continue;
         }
-        int continuations = 0;
-        char32_t codePoint = 0;
-        char32_t minimum = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            continuations = 1;
-            codePoint = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            continuations = 2;
-            codePoint = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            continuations = 3;
-            codePoint = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            return false;
+        const int length = sequenceLength(lead);
+        if (length == 0)
+            return -1;
+        if (i + length > size) {
+            for (qsizetype k = i + 1; k < size; ++k) {
+                if ((data[k] & 0xC0) != 0x80)
+                    return -1;
+            }
+            return atEnd ? -1 : i;
         }
-        if (i + continuations >= size)
-            return false;
-        for (int k = 1; k <= continuations; ++k) {
+        char32_t codePoint = lead & (0x7F >> length);
+        for (int k = 1; k < length; ++k) {
             const unsigned char next = data[i + k];
             if ((next & 0xC0) != 0x80)
-                return false;
+                return -1;
             codePoint = (codePoint << 6) | (next & 0x3F);
         }
-        if (codePoint < minimum || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
-            return false;
-        i += continuations + 1;
+        static constexpr char32_t minimum[5] = {0, 0, 0x80, 0x800, 0x10000};
+        if (codePoint < minimum[length] || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
+            return -1;
+        i += length;
     }
-    return true;
+    return i;
 }
 
-QString decodeWindows1252(const QByteArray &bytes)
+// Where a sequence begins near the end that the next piece may complete;
+// the size when there is none.
+qsizetype openSequenceStart(QByteArrayView bytes)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = size - 1; i >= 0 && i >= size - 3; --i) {
+        if ((data[i] & 0xC0) == 0x80)
+            continue;
+        const int length = sequenceLength(data[i]);
+        return length > 0 && i + length > size ? i : size;
+    }
+    return size;
+}
+
+ImportEncoding encodingByMark(QByteArrayView head)
+{
+    if (head.startsWith("\xEF\xBB\xBF"))
+        return ImportEncoding::Utf8Mark;
+    if (head.startsWith("\xFF\xFE"))
+        return ImportEncoding::Utf16LEMark;
+    if (head.startsWith("\xFE\xFF"))
+        return ImportEncoding::Utf16BEMark;
+    return ImportEncoding::Utf8;
+}
+
+qsizetype markLength(ImportEncoding encoding)
+{
+    switch (encoding) {
+    case ImportEncoding::Utf8Mark:
+        return 3;
+    case ImportEncoding::Utf16LEMark:
+    case ImportEncoding::Utf16BEMark:
+        return 2;
+    case ImportEncoding::Utf8:
+    case ImportEncoding::Windows1252:
+        break;
+    }
+    return 0;
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -81,23 +122,109 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-QString decodeUtf16(const QByteArray &bytes, QStringConverter::Encoding encoding)
-{
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
-    return decoder.decode(bytes.mid(2));
-}
-
 } // namespace
 
 QString decodeImportText(const QByteArray &bytes)
 {
-    if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
-        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    if (startsWith(bytes, {0xFF, 0xFE}))
-        return decodeUtf16(bytes, QStringConverter::Utf16LE);
-    if (startsWith(bytes, {0xFE, 0xFF}))
-        return decodeUtf16(bytes, QStringConverter::Utf16BE);
-    if (isStrictUtf8(bytes))
+    ImportTextDecoder decoder(detectImportEncoding(bytes));
+    QString text = decoder.decode(bytes);
+    return text + decoder.finish();
+}
+
+ImportEncoding detectImportEncoding(QByteArrayView bytes)
+{
+    const ImportEncoding marked = encodingByMark(bytes);
+    if (marked != ImportEncoding::Utf8)
+        return marked;
+    return strictUtf8Prefix(bytes, true) == bytes.size() ? ImportEncoding::Utf8 : ImportEncoding::Windows1252;
+}
+
+ImportEncoding detectImportEncoding(QIODevice *device)
+{
+    constexpr qsizetype pieceSize = 1 << 20;
+    QByteArray piece = device->read(pieceSize);
+    const ImportEncoding marked = encodingByMark(piece);
+    if (marked != ImportEncoding::Utf8)
+        return marked;
+    // The strict test stops at the first bad sequence; a sequence cut by
+    // the end of a piece is tested again with the next one.
+    for (;;) {
+        const bool atEnd = device->atEnd();
+        const qsizetype valid = strictUtf8Prefix(piece, atEnd);
+        if (valid < 0)
+            return ImportEncoding::Windows1252;
+        if (atEnd)
+            return ImportEncoding::Utf8;
+        piece = piece.mid(valid) + device->read(pieceSize);
+    }
+}
+
+ImportTextDecoder::ImportTextDecoder(ImportEncoding encoding)
+    : m_encoding(encoding)
+    , m_markLeft(markLength(encoding))
+    , m_utf16(encoding == ImportEncoding::Utf16BEMark ? QStringConverter::Utf16BE : QStringConverter::Utf16LE)
+{
+}
+
+QString ImportTextDecoder::decode(QByteArrayView bytes)
+{
+    if (m_markLeft > 0) {
+        const qsizetype skipped = qMin(m_markLeft, bytes.size());
+        m_markLeft -= skipped;
+        bytes = bytes.sliced(skipped);
+    }
+    if (bytes.isEmpty())
+        return QString();
+    switch (m_encoding) {
+    case ImportEncoding::Windows1252:
+        return decodeWindows1252(bytes);
+    case ImportEncoding::Utf8:
+    case ImportEncoding::Utf8Mark:
+        return decodeUtf8(bytes);
+    case ImportEncoding::Utf16LEMark:
+    case ImportEncoding::Utf16BEMark:
+        break;
+    }
+    // Whole code units only: the converter's own state is left to its
+    // byte-order mark, which it skips once at the start as a single call
+    // over the whole content does.
+    QByteArray units = std::exchange(m_carry, QByteArray());
+    units.append(bytes);
+    m_carry = units.size() % 2 ? units.right(1) : QByteArray();
+    units.chop(m_carry.size());
+    return units.isEmpty() ? QString() : QString(m_utf16.decode(units));
+}
+
+QString ImportTextDecoder::decodeUtf8(QByteArrayView bytes)
+{
+    QByteArray joined;
+    if (!m_carry.isEmpty()) {
+        joined = std::exchange(m_carry, QByteArray());
+        joined.append(bytes);
+        bytes = joined;
+    }
+    const qsizetype open = openSequenceStart(bytes);
+    m_carry = bytes.sliced(open).toByteArray();
+    bytes = bytes.first(open);
+    if (bytes.isEmpty())
+        return QString();
+    if (m_atStart) {
+        m_atStart = false;
         return QString::fromUtf8(bytes);
-    return decodeWindows1252(bytes);
+    }
+    // Only the first piece may open with a byte-order mark that Qt drops.
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return QString(decoder.decode(bytes));
+}
+
+QString ImportTextDecoder::finish()
+{
+    const QByteArray rest = std::exchange(m_carry, QByteArray());
+    if (rest.isEmpty())
+        return QString();
+    if (m_encoding == ImportEncoding::Utf16LEMark || m_encoding == ImportEncoding::Utf16BEMark)
+        return QString(QChar::ReplacementCharacter);
+    // A sequence cut by the end of the file: one replacement per byte.
+    return QString::fromUtf8(rest);
 }

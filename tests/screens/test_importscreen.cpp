@@ -7,6 +7,7 @@
 #include "screens/filechooser.h"
 #include "screens/importscreen.h"
 #include "services/accountoperations.h"
+#include "services/csvparser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,7 +154,7 @@ private Q_SLOTS:
         f.chooseCsv(path);
         QCOMPARE(f.dialogs.titles.value(0), QStringLiteral("Select File"));
         QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("bank.csv"));
-        QCOMPARE(f.screen->csvRows().size(), 3);
+        QCOMPARE(f.screen->csvRows().rowCount(), 3);
         CsvPreviewModel *model = f.screen->previewModel();
         QCOMPARE(model->rowCount(), 3);
         QCOMPARE(model->columnCount(), 4);
@@ -242,7 +243,8 @@ private Q_SLOTS:
         f.screen->runImport();
         QVERIFY(f.onResultPage());
         QCOMPARE(f.resultLines(), (QStringList{"Import complete!", "", "3 transaction(s) imported",
-                                               "1 record(s) skipped (unparseable)"}));
+                                               "1 record(s) skipped (unparseable)",
+                                               "  Row 5: \"(12.00)\" is not an amount"}));
         QCOMPARE(completed.size(), 0);
         const QList<Transaction> rows = f.liveTransactions(checking.id);
         QCOMPARE(rows.size(), 3);
@@ -266,6 +268,79 @@ private Q_SLOTS:
         QCOMPARE(completed.size(), 1);
         QVERIFY(!f.onResultPage());
         QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));
+    }
+
+    // A bank file whose dates the automatic formats do not read: the
+    // result page says which rows and what in them, not only how many.
+    void resultPageSaysWhySkippedRowsWereSkipped()
+    {
+        ImportScreenFixture f;
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        f.screen->refreshAccounts();
+        f.chooseCsv(f.writeFile(QStringLiteral("konto.csv"),
+                                "Buchungstag;Empf\xE4nger;Betrag\n"
+                                "29.12.2024;Caf\xE9;-24,14\n"
+                                "30.12.2024;Bus;-2,80\n"
+                                "2024-12-31;Miete;-1.450\n"
+                                "2025-01-02;Bank\n"
+                                "Summe;;-1.476,94\n"));
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import complete!", "", "1 transaction(s) imported", "4 record(s) skipped (unparseable)",
+                              "  Row 2: \"29.12.2024\" is not a date in any known format",
+                              "  Row 3: \"30.12.2024\" is not a date in any known format",
+                              "  Row 5: no cell in the amount column (Col 2)",
+                              "  Row 6: \"Summe\" is not a date in any known format"}));
+        // The one row that read took its amount the way the file writes them.
+        const QList<Transaction> rows = f.liveTransactions(checking.id);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].amount, -145000);
+    }
+
+    // A file with a row longer than the parser takes is refused when it is
+    // chosen, and nothing of it is shown or imported.
+    void previewRefusesAFileWithATooLongRow()
+    {
+        ImportScreenFixture f;
+        f.chooseCsv(f.writeFile(QStringLiteral("good.csv"), "2024-01-02,Shop,-1.00\n"));
+        QCOMPARE(f.screen->previewModel()->rowCount(), 1);
+        f.chooseCsv(f.writeFile(QStringLiteral("huge.csv"),
+                                "2024-01-02,Shop,-1.00\n\n\"" + QByteArray(CsvParser::kMaxRowLength, 'x') + "\"\n"));
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].title, QStringLiteral("Preview Failed"));
+        QVERIFY(f.prompts.messages[0].text.contains(
+            QStringLiteral("The file \"huge.csv\" was not read: the row that starts on line 3 is longer than "
+                           "1048576 characters.")));
+        QCOMPARE(f.screen->previewModel()->rowCount(), 0);
+        QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));
+        f.screen->runImport();
+        QVERIFY(!f.onResultPage());
+        QVERIFY(f.app()->accountRepository()->listAll().isEmpty());
+    }
+
+    // The file grew a too-long row after it was previewed: the import
+    // refuses it and the account made for it goes too.
+    void importRefusesAFileThatGrewATooLongRow()
+    {
+        ImportScreenFixture f;
+        const QString path = f.writeFile(QStringLiteral("bank.csv"), "Date,Payee,Amount\n2024-01-02,Shop,-1.00\n");
+        f.chooseCsv(path);
+        f.writeFile(QStringLiteral("bank.csv"),
+                    "Date,Payee,Amount\n2024-01-02,Shop,-1.00\n2024-01-03,Shop," + QByteArray(CsvParser::kMaxRowLength, '9')
+                        + "\n");
+        f.prompts.steps.append([](QDialog *dialog) {
+            findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Imported"));
+            return int(QDialog::Accepted);
+        });
+        f.screen->runImport();
+        QVERIFY(f.onResultPage());
+        QCOMPARE(f.resultLines(),
+                 (QStringList{"Import failed.", "",
+                              "The file was not read: the row that starts on line 3 is longer than 1048576 "
+                              "characters. No transactions were added."}));
+        QVERIFY(!f.accountNamed(QStringLiteral("Imported")));
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
 
     void csvThatCannotBeOpenedAtImportIsAnError()
@@ -540,7 +615,14 @@ private Q_SLOTS:
 
         QTest::newRow("nothing") << ImportOutcome{} << QStringList{"Import complete!", "", "0 transaction(s) imported"};
         ImportOutcome everything;
-        everything.result = ImportResult{5, 4, 3, 2, 1, 2, 1, 6, false};
+        everything.result.imported = 5;
+        everything.result.duplicates = 4;
+        everything.result.skipped = 3;
+        everything.result.metadataSkipped = 2;
+        everything.result.unmappedSkipped = 1;
+        everything.result.transfersLinked = 2;
+        everything.result.retroactiveLinked = 1;
+        everything.result.failed = 6;
         QTest::newRow("every count")
             << everything
             << QStringList{"Import complete!",
@@ -553,6 +635,46 @@ private Q_SLOTS:
                            "2 metadata record(s) skipped",
                            "1 record(s) skipped (unmapped source account)",
                            "6 record(s) skipped (database error \u2014 see log)"};
+        ImportOutcome skippedRows;
+        skippedRows.result.imported = 1;
+        skippedRows.result.skipped = 11;
+        const auto skip = [&skippedRows](int row, SkippedRow::Reason reason, const QString &cell = QString(),
+                                         int column = -1, const QString &format = QString()) {
+            skippedRows.result.skippedRows.append({row, reason, cell, column, format});
+        };
+        skip(2, SkippedRow::Reason::NoDateCell, QString(), 4);
+        skip(3, SkippedRow::Reason::NoPayeeCell, QString(), 1);
+        skip(4, SkippedRow::Reason::NoAmountCell, QString(), 2);
+        skip(5, SkippedRow::Reason::EmptyDate);
+        skip(6, SkippedRow::Reason::UnreadableDate, QStringLiteral("Total"));
+        skip(7, SkippedRow::Reason::UnreadableDate, QStringLiteral("2024.12.29"), -1, QStringLiteral("dd/MM/yyyy"));
+        skip(8, SkippedRow::Reason::EmptyAmount);
+        skip(9, SkippedRow::Reason::UnreadableAmount, QStringLiteral("%1 n/a"));
+        skip(10, SkippedRow::Reason::AmountWithDecimals, QStringLiteral("1500.50"));
+        QTest::newRow("skipped rows with their reasons")
+            << skippedRows
+            << QStringList{"Import complete!",
+                           "",
+                           "1 transaction(s) imported",
+                           "11 record(s) skipped (unparseable)",
+                           "  Row 2: no cell in the date column (Col 4)",
+                           "  Row 3: no cell in the payee column (Col 1)",
+                           "  Row 4: no cell in the amount column (Col 2)",
+                           "  Row 5: the date cell is empty",
+                           "  Row 6: \"Total\" is not a date in any known format",
+                           "  Row 7: \"2024.12.29\" is not a date in the format dd/MM/yyyy or any known format",
+                           "  Row 8: the amount cell is empty",
+                           "  Row 9: \"%1 n/a\" is not an amount",
+                           "  Row 10: the amount \"1500.50\" has decimals, which the account's currency does not have",
+                           "  and 2 more skipped row(s)"};
+        ImportOutcome tooLong;
+        tooLong.result.aborted = true;
+        tooLong.result.tooLongLine = 7;
+        QTest::newRow("a row too long")
+            << tooLong
+            << QStringList{"Import failed.", "",
+                           "The file was not read: the row that starts on line 7 is longer than 1048576 characters. "
+                           "No transactions were added."};
         ImportOutcome retroactiveOnly;
         retroactiveOnly.result.retroactiveLinked = 1;
         QTest::newRow("no transfer line, no earlier-row line")

@@ -1,7 +1,13 @@
 #include "importfixture.h"
 #include "support/testmain.h"
 
+#include "services/csvparser.h"
+
 #include <QSignalSpy>
+
+using Amounts = QList<qint64>;
+using Skips = QList<QPair<int, SkippedRow::Reason>>;
+Q_DECLARE_METATYPE(SkippedRow::Reason)
 
 namespace {
 
@@ -12,6 +18,23 @@ CsvImportMapping basicMapping()
     mapping.payeeColumn = 1;
     mapping.amountColumn = 2;
     return mapping;
+}
+
+// One row per amount cell, dated one day apart, in a ";" file.
+QByteArray amountFile(const QStringList &cells)
+{
+    QByteArray content = "Datum;Empfaenger;Betrag\n";
+    for (int i = 0; i < cells.size(); ++i)
+        content += "2024-05-" + QByteArray::number(10 + i) + ";Shop " + QByteArray::number(i) + ";" + cells[i].toUtf8() + "\n";
+    return content;
+}
+
+Skips skipsOf(const ImportResult &result)
+{
+    Skips skips;
+    for (const SkippedRow &row : result.skippedRows)
+        skips.append({row.row, row.reason});
+    return skips;
 }
 
 } // namespace
@@ -145,6 +168,230 @@ private Q_SLOTS:
         QCOMPARE(result.skipped, imported ? 0 : 1);
         if (imported)
             QCOMPARE(f.rows(account).value(0).amount, amount);
+    }
+
+    // The decimal separator is decided once per file: a dot groups
+    // thousands in every cell of a file whose amounts use a decimal comma,
+    // and only there.
+    void readsTheDecimalSeparatorOncePerFile_data()
+    {
+        QTest::addColumn<Currency>("currency");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<Amounts>("amounts"); // -1 where the row is skipped
+
+        QTest::newRow("-1.450 alone") << Currency::USD << QStringList{"-1.450"} << Amounts{-145};
+        QTest::newRow("-1.450 among decimal commas")
+            << Currency::USD << QStringList{"5.000,00", "-1.450", "-24,14"} << Amounts{500000, -145000, -2414};
+        QTest::newRow("-1.450 before any decimal comma")
+            << Currency::USD << QStringList{"-1.450", "-1.450,5", "12"} << Amounts{-145000, -145050, 1200};
+        QTest::newRow("-1.450 among decimal points")
+            << Currency::USD << QStringList{"-1.450", "12.50", "-24.14"} << Amounts{-145, 1250, -2414};
+        // A file that writes decimals both ways decides nothing.
+        QTest::newRow("both marks: each cell on its own")
+            << Currency::USD << QStringList{"-1.450", "5.000,00", "1,234.5"} << Amounts{-145, 500000, 123450};
+        QTest::newRow("1,234 alone") << Currency::USD << QStringList{"1,234"} << Amounts{123400};
+        QTest::newRow("1,234 among thousands") << Currency::USD << QStringList{"1,234", "-2,000,000"}
+                                               << Amounts{123400, -200000000};
+        QTest::newRow("12,50") << Currency::USD << QStringList{"12,50"} << Amounts{1250};
+        QTest::newRow("grouped by dots")
+            << Currency::USD << QStringList{"1.234.567,89", "-1.000.000", "0,5"} << Amounts{123456789, -100000000, 50};
+        QTest::newRow("euro signs") << Currency::EUR << QStringList{"\u20AC5.000,00", "-1.450 \u20AC"}
+                                    << Amounts{500000, -145000};
+        QTest::newRow("whole yen grouped by dots")
+            << Currency::JPY << QStringList{"-1.450", "\u00A5-3.000", "-24,5"} << Amounts{-1450, -3000, -1};
+        QTest::newRow("no cell reads twice") << Currency::USD << QStringList{"1,5", "1,2,3", "1.2,3"}
+                                             << Amounts{150, -1, 1230};
+    }
+
+    void readsTheDecimalSeparatorOncePerFile()
+    {
+        QFETCH(Currency, currency);
+        QFETCH(QStringList, cells);
+        QFETCH(Amounts, amounts);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Wallet"), currency);
+        CsvImportMapping mapping = basicMapping();
+        mapping.hasHeader = true;
+        const ImportResult result =
+            f.service.importCsv(f.writeFile(QStringLiteral("amounts.csv"), amountFile(cells)), account, mapping);
+        Amounts stored;
+        for (int i = 0; i < cells.size(); ++i) {
+            const std::optional<Transaction> row = f.rowByPayee(account, QStringLiteral("Shop %1").arg(i));
+            stored.append(row ? row->amount : -1);
+        }
+        QCOMPARE(stored, amounts);
+        QCOMPARE(result.skipped, int(amounts.count(-1)));
+    }
+
+    // A "Total" or footer row in the date column is skipped and counted; it
+    // neither stops the file's date format from being decided nor sways it.
+    void skipsRowsWithNoDateWithoutChangingTheDateFormat_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QDate>>("dates");
+        QTest::addColumn<Skips>("skips");
+
+        const QList<QDate> dayFirst{QDate(2024, 12, 3), QDate(2024, 12, 5), QDate(2024, 12, 29)};
+        QTest::newRow("total at the end")
+            << QByteArray("03/12/2024,A,-1\n05/12/2024,B,-1\n29/12/2024,C,-1\nTotal,,-3\n") << dayFirst
+            << Skips{{4, SkippedRow::Reason::UnreadableDate}};
+        QTest::newRow("title before the rows")
+            << QByteArray("Statement 12/2024,,\n03/12/2024,A,-1\n05/12/2024,B,-1\n29/12/2024,C,-1\n") << dayFirst
+            << Skips{{1, SkippedRow::Reason::UnreadableDate}};
+        QTest::newRow("blank date and a footer")
+            << QByteArray("03/12/2024,A,-1\n,Fee,-2\n05/12/2024,B,-1\n29/12/2024,C,-1\n"
+                          "Closing balance,,100\nEnd of statement\n")
+            << dayFirst
+            << Skips{{2, SkippedRow::Reason::EmptyDate}, {5, SkippedRow::Reason::UnreadableDate},
+                     {6, SkippedRow::Reason::NoPayeeCell}};
+        QTest::newRow("total among month-first dates")
+            << QByteArray("12/03/2024,A,-1\nTotal March,,-1\n12/31/2024,B,-1\n")
+            << QList<QDate>{QDate(2024, 12, 3), QDate(2024, 12, 31)} << Skips{{2, SkippedRow::Reason::UnreadableDate}};
+    }
+
+    void skipsRowsWithNoDateWithoutChangingTheDateFormat()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<QDate>, dates);
+        QFETCH(Skips, skips);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const ImportResult result =
+            f.service.importCsv(f.writeFile(QStringLiteral("dates.csv"), content), account, basicMapping());
+        QCOMPARE(result.imported, int(dates.size()));
+        QCOMPARE(result.skipped, int(skips.size()));
+        QCOMPARE(skipsOf(result), skips);
+        QList<QDate> stored;
+        for (const Transaction &row : f.rows(account))
+            stored.append(row.date);
+        std::sort(stored.begin(), stored.end());
+        QCOMPARE(stored, dates);
+    }
+
+    // Each skipped row says what in it did not read; the first five are
+    // listed in file order, all are counted.
+    void listsTheFirstSkippedRowsWithTheirReason_data()
+    {
+        QTest::addColumn<Currency>("currency");
+        QTest::addColumn<QString>("dateFormat");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("skipped");
+        QTest::addColumn<QList<SkippedRow>>("listed");
+
+        const auto row = [](int number, SkippedRow::Reason reason, const QString &cell, int column = -1,
+                            const QString &format = QString()) {
+            SkippedRow skipped;
+            skipped.row = number;
+            skipped.reason = reason;
+            skipped.cell = cell;
+            skipped.column = column;
+            skipped.dateFormat = format;
+            return skipped;
+        };
+        using R = SkippedRow::Reason;
+        QTest::newRow("dotted dates, automatic")
+            << Currency::USD << QString() << QByteArray("Date,Payee,Amount\n29.12.2024,A,-1\n30.12.2024,B,-2\n")
+            << 2
+            << QList<SkippedRow>{row(2, R::UnreadableDate, "29.12.2024"), row(3, R::UnreadableDate, "30.12.2024")};
+        QTest::newRow("date in neither the chosen nor a known format")
+            << Currency::USD << QStringLiteral("dd/MM/yyyy") << QByteArray("Date,Payee,Amount\n2024.12.29,A,-1\n")
+            << 1 << QList<SkippedRow>{row(2, R::UnreadableDate, "2024.12.29", -1, "dd/MM/yyyy")};
+        QTest::newRow("short rows")
+            << Currency::USD << QString() << QByteArray("Date,Payee,Amount\n2024-01-02,A\n2024-01-03\n") << 2
+            << QList<SkippedRow>{row(2, R::NoAmountCell, "", 2), row(3, R::NoPayeeCell, "", 1)};
+        QTest::newRow("empty and unreadable cells")
+            << Currency::USD << QString()
+            << QByteArray("Date,Payee,Amount\n,A,-1\n2024-01-03,B,\n2024-01-04,C,(5.00)\n2024-01-05,D,$\n")
+            << 4
+            << QList<SkippedRow>{row(2, R::EmptyDate, ""), row(3, R::EmptyAmount, ""), row(4, R::UnreadableAmount, "(5.00)"),
+                                 row(5, R::EmptyAmount, "$")};
+        QTest::newRow("yen with decimals")
+            << Currency::JPY << QString() << QByteArray("Date,Payee,Amount\n2024-01-02,A,-1500.50\n2024-01-03,B,x\n")
+            << 2
+            << QList<SkippedRow>{row(2, R::AmountWithDecimals, "-1500.50"), row(3, R::UnreadableAmount, "x")};
+        const QString longCell(60, u'7');
+        QTest::newRow("long cell cut short")
+            << Currency::USD << QString() << QByteArray("Date,Payee,Amount\n2024-01-02,A,") + longCell.toUtf8() + "x\n"
+            << 1 << QList<SkippedRow>{row(2, R::UnreadableAmount, longCell.left(40) + QChar(0x2026))};
+        QByteArray many = "Date,Payee,Amount\n";
+        for (int i = 0; i < 8; ++i)
+            many += "2024-01-0" + QByteArray::number(i + 1) + ",Shop,n/a\n";
+        QTest::newRow("eight skipped, five listed")
+            << Currency::USD << QString() << many << 8
+            << QList<SkippedRow>{row(2, R::UnreadableAmount, "n/a"), row(3, R::UnreadableAmount, "n/a"),
+                                 row(4, R::UnreadableAmount, "n/a"), row(5, R::UnreadableAmount, "n/a"),
+                                 row(6, R::UnreadableAmount, "n/a")};
+    }
+
+    void listsTheFirstSkippedRowsWithTheirReason()
+    {
+        QFETCH(Currency, currency);
+        QFETCH(QString, dateFormat);
+        QFETCH(QByteArray, content);
+        QFETCH(int, skipped);
+        QFETCH(QList<SkippedRow>, listed);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Wallet"), currency);
+        CsvImportMapping mapping = basicMapping();
+        mapping.hasHeader = true;
+        mapping.dateFormat = dateFormat;
+        const ImportResult result =
+            f.service.importCsv(f.writeFile(QStringLiteral("skips.csv"), content), account, mapping);
+        QCOMPARE(result.skipped, skipped);
+        QCOMPARE(result.skippedRows.size(), listed.size());
+        for (qsizetype i = 0; i < listed.size(); ++i) {
+            const SkippedRow &got = result.skippedRows.at(i);
+            const SkippedRow &want = listed.at(i);
+            QCOMPARE(got.row, want.row);
+            QCOMPARE(got.reason, want.reason);
+            QCOMPARE(got.cell, want.cell);
+            QCOMPARE(got.column, want.column);
+            QCOMPARE(got.dateFormat, want.dateFormat);
+        }
+    }
+
+    // A row longer than the parser takes refuses the whole file before any
+    // row is written, good rows before it included.
+    void refusesAFileWithATooLongRowAndWritesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("line"); // 0: read
+
+        const QByteArray good = "2024-01-02,Shop,-1.00\n2024-01-03,Bus,-2.80\n";
+        const qsizetype limit = CsvParser::kMaxRowLength;
+        QTest::newRow("one quoted field") << "\"" + QByteArray(limit, 'x') + "\"\n" << 1;
+        QTest::newRow("many cells on one line") << good + QByteArray(limit, ',') + "1\n" << 3;
+        QTest::newRow("a quote never closed") << good + "2024-01-04,\"Shop,-1\n" + QByteArray(limit, '\n') << 3;
+        QTest::newRow("quoted line breaks count")
+            << "2024-01-02,Shop,-1\n\n\n2024-01-03,\"" + QByteArray(limit / 2, '\n') + QByteArray(limit / 2, 'y')
+                   + "\",-1\n"
+            << 4;
+        QTest::newRow("exactly the limit is read")
+            << good + "2024-01-04,Shop,\"" + QByteArray(limit - 20, ' ') + "-1\"\n" << 0;
+    }
+
+    void refusesAFileWithATooLongRowAndWritesNothing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, line);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        QSignalSpy started(&f.service, &ImportService::importStarted);
+        QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+        const ImportResult result =
+            f.service.importCsv(f.writeFile(QStringLiteral("long.csv"), content), account, basicMapping());
+        QCOMPARE(result.tooLongLine, line);
+        QCOMPARE(result.aborted, line > 0);
+        if (line == 0) {
+            QCOMPARE(result.imported, 3);
+            return;
+        }
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(result.skipped, 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+        QCOMPARE(started.size(), 0);
+        QCOMPARE(changed.size(), 0);
+        QVERIFY(!f.store.database->isBulkWriteInProgress());
     }
 
     void skipsDuplicatesWithinAFileAndOnReimport()

@@ -3,7 +3,36 @@
 #include "services/csvparser.h"
 #include "services/importtext.h"
 
+#include <QBuffer>
+#include <QTemporaryDir>
+
 using Rows = QList<QStringList>;
+
+namespace {
+
+constexpr qsizetype kPiece = 1 << 20; // what the file readers take at a time
+// A doubled quote, CR LF and a character of two bytes.
+constexpr char kStraddling[] = "\"say \"\"hi\"\"\",2\r\nx,\xC3\xA9\r\n";
+
+QString decodeInPieces(const QByteArray &bytes, qsizetype cut)
+{
+    ImportTextDecoder decoder(detectImportEncoding(bytes));
+    QString text = decoder.decode(QByteArrayView(bytes).first(cut));
+    text += decoder.decode(QByteArrayView(bytes).sliced(cut));
+    return text + decoder.finish();
+}
+
+// Rows of short lines that fill the file up to `size` bytes.
+QByteArray filler(qsizetype size)
+{
+    QByteArray bytes;
+    const QByteArray line = "abcdefghijklmnopqrstuvwxyz,1234\n";
+    while (bytes.size() + line.size() <= size)
+        bytes += line;
+    return bytes + QByteArray(size - bytes.size(), ' ');
+}
+
+} // namespace
 
 class ImportTextTest : public QObject
 {
@@ -36,6 +65,83 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(decodeImportText(bytes), text);
+    }
+
+    // A file is decoded in pieces; wherever a piece ends, the text is the
+    // same as decoding the whole at once.
+    void decodesInPiecesAsWhole_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+
+        QTest::newRow("utf-8") << QByteArray("a\xC3\xA9" "b\xE2\x82\xAC\xF0\x9F\x98\x80z");
+        QTest::newRow("utf-8 mark, bad bytes") << QByteArray("\xEF\xBB\xBF\xC3\xE2\x82" "A\x80\x80\xF0\x9F\x98");
+        QTest::newRow("utf-8 mark, second mark") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx\xEF\xBB\xBF");
+        QTest::newRow("windows-1252") << QByteArray("\x93q\x94\xE9\x80");
+        QTest::newRow("utf-16 le, surrogate pair, odd end")
+            << QByteArray("\xFF\xFE" "a\0\x3D\xD8\x00\xDE" "b\0\xFF\xFE" "c", 13);
+        QTest::newRow("utf-16 be, second mark") << QByteArray("\xFE\xFF\xFE\xFF\0a\xD8\x3D\xDE\x00", 10);
+    }
+
+    void decodesInPiecesAsWhole()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString whole = decodeImportText(bytes);
+        for (qsizetype cut = 0; cut <= bytes.size(); ++cut)
+            QCOMPARE(decodeInPieces(bytes, cut), whole);
+    }
+
+    // The encoding of a file is found piece by piece too: a character cut
+    // by the end of a piece is still UTF-8, a bad byte in a later piece
+    // still makes the whole file Windows-1252.
+    void detectsTheEncodingOfALargeFile_data()
+    {
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<int>("encoding");
+
+        QTest::newRow("e acute across the cut") << QByteArray("\xC3\xA9\n") << int(ImportEncoding::Utf8);
+        QTest::newRow("emoji across the cut") << QByteArray("\xF0\x9F\x98\x80\n") << int(ImportEncoding::Utf8);
+        QTest::newRow("bad byte after the cut") << QByteArray("ab\xE9\n") << int(ImportEncoding::Windows1252);
+        QTest::newRow("cut short at the end") << QByteArray("ab\xE2\x82") << int(ImportEncoding::Windows1252);
+    }
+
+    void detectsTheEncodingOfALargeFile()
+    {
+        QFETCH(QByteArray, tail);
+        QFETCH(int, encoding);
+        QByteArray bytes = filler(kPiece - 2) + tail;
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QCOMPARE(int(detectImportEncoding(&buffer)), encoding);
+        QCOMPARE(int(detectImportEncoding(bytes)), encoding);
+    }
+
+    // What straddles the end of a piece of the file reads as it does
+    // anywhere else: a doubled quote, CR LF, a character of several bytes.
+    void readsAFileWhoseRowsStraddlePieces_data()
+    {
+        QTest::addColumn<int>("before"); // bytes of the last rows in the first piece
+
+        const int size = int(sizeof(kStraddling)) - 1;
+        for (int before = 1; before < size; ++before)
+            QTest::addRow("%d bytes before the cut", before) << before;
+    }
+
+    void readsAFileWhoseRowsStraddlePieces()
+    {
+        QFETCH(int, before);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.csv"));
+        QFile file(path);
+        const QByteArray content = filler(kPiece - before - 1) + "\n" + kStraddling;
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+
+        const CsvParser::FileRead read = CsvParser::readFile(path);
+        QCOMPARE(read.status, CsvParser::FileRead::Status::Read);
+        const qsizetype rows = read.table.rowCount();
+        QCOMPARE(rows, (kPiece - before - 1) / 32 + 2);
+        QCOMPARE(read.table.row(rows - 2) + read.table.row(rows - 1),
+                 (QStringList{"say \"hi\"", "2", "x", "\u00E9"}));
     }
 
     void splitsCsv_data()
