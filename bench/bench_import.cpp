@@ -1,6 +1,9 @@
 // Times the importers against raw prepared INSERTs of the rows they store,
 // through the sqlite3 C API on a database with the same schema, indexes and
-// full-text triggers. Prints one line per figure.
+// full-text triggers; and the peak memory of reading large CSV files against
+// their size. Prints one line per figure.
+
+#include "benchutil.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -8,6 +11,7 @@
 #include "data/recordid.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/csvparser.h"
 #include "services/importservice.h"
 
 #include <QCoreApplication>
@@ -21,7 +25,10 @@
 
 #include <sqlite3.h>
 
+#include <malloc.h>
+
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -231,6 +238,88 @@ void printMs(const char *name, qint64 ms)
     std::printf("%s: %lld ms\n", name, static_cast<long long>(ms));
 }
 
+constexpr qint64 kMiB = 1024 * 1024;
+
+// Writes `size` bytes made of `unit` repeated, a piece at a time, so that
+// the file is never held in memory.
+void writeRepeated(const QString &path, const QByteArray &unit, qint64 size, const QByteArray &end)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    QByteArray piece;
+    while (piece.size() + unit.size() <= kMiB)
+        piece += unit;
+    qint64 written = 0;
+    while (written + piece.size() <= size - end.size()) {
+        if (file.write(piece) != piece.size())
+            qFatal("cannot write %s", qPrintable(path));
+        written += piece.size();
+    }
+    const QByteArray rest = QByteArray(unit).repeated((size - end.size() - written) / unit.size() + 1)
+                                .left(size - end.size() - written)
+                            + end;
+    if (file.write(rest) != rest.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Resident memory above the start of `work` at its peak, in MiB.
+double peakMiB(const std::function<void()> &work)
+{
+    // Memory freed by the earlier figures would otherwise be reused unseen.
+    malloc_trim(0);
+    if (!Bench::resetResidentPeak())
+        std::fprintf(stderr, "the peak could not be reset: it covers the whole run so far\n");
+    const qint64 before = Bench::residentKiB("VmRSS:");
+    work();
+    return double(Bench::residentKiB("VmHWM:") - before) / 1024.0;
+}
+
+// A CSV file of one 256 MiB line (29 million cells) imported: its row is
+// refused once it passes the longest row a file may hold, and the reading
+// stays within three times the file's size (it once took 2.97 GB).
+void benchOneLineCsv(const QTemporaryDir &dir, Store &store, const CsvImportMapping &mapping)
+{
+    const QString path = dir.filePath(QStringLiteral("one-line.csv"));
+    const qint64 size = 256 * kMiB;
+    writeRepeated(path, "-1234.56,", size, "\n");
+    ImportResult result;
+    QElapsedTimer timer;
+    timer.start();
+    const double peak = peakMiB([&] {
+        result = store.service->importCsv(path, store.mapping.value(QStringLiteral("Cash")), mapping);
+    });
+    const qint64 ms = timer.elapsed();
+    QFile::remove(path);
+    if (result.tooLongLine > 0) {
+        std::printf("csv_one_line_256mb_peak: %.1f MiB (target <= %lld; refused: the row on line %d is longer than "
+                    "%lld characters)\n",
+                    peak, 3 * size / kMiB, result.tooLongLine, static_cast<long long>(CsvParser::kMaxRowLength));
+    } else {
+        std::printf("csv_one_line_256mb_peak: %.1f MiB (target <= %lld; %d imported, %d skipped)\n", peak,
+                    3 * size / kMiB, result.imported, result.skipped);
+    }
+    printMs("csv_one_line_256mb_time", ms);
+}
+
+// Reading a 64 MiB bank export of a million short rows, kept whole for the
+// import: the table of its cells stays within three times the file's size.
+void benchManyRowsCsv(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("many-rows.csv"));
+    const qint64 size = 64 * kMiB;
+    writeRepeated(path, "29.12.2024;\"Corner Shop 1234\";-1.234,56;card payment 0042;Groceries\r\n", size, "");
+    qsizetype rows = 0;
+    QElapsedTimer timer;
+    timer.start();
+    const double peak = peakMiB([&] { rows = CsvParser::readFile(path).table.rowCount(); });
+    const qint64 ms = timer.elapsed();
+    QFile::remove(path);
+    std::printf("csv_read_64mb_rows_peak: %.1f MiB (target <= %lld; %lld rows)\n", peak, 3 * size / kMiB,
+                static_cast<long long>(rows));
+    printMs("csv_read_64mb_rows_time", ms);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -284,7 +373,10 @@ int main(int argc, char *argv[])
         printMs("csv_import_50k", importMs);
         printMs("csv_raw_insert_50k", rawMs);
         printRatio("csv_import_vs_raw", importMs, rawMs, 3.0);
+
+        benchOneLineCsv(dir, store, mapping);
     }
+    benchManyRowsCsv(dir);
 
     // 3. Re-import (every record a duplicate) at two sizes.
     // Best of three runs each, so that load from other processes does not

@@ -122,27 +122,6 @@ void benchCategoryChain(const QTemporaryDir &dir)
     printMs("importBackup_category_chain_4000_child_first", ms);
 }
 
-// The process's resident memory in KiB, as /proc/self/status gives it:
-// "VmRSS:" now, "VmHWM:" at its peak.
-qint64 residentKiB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-// Starts the peak over from the present resident size.
-bool resetResidentPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
-}
-
 // A 1.1 MiB archive whose 2,000 directory entries all point at one 1 MiB
 // stored entry: its memory must stay within a few times the archive's own
 // size, where each entry once kept its own copy of the payload (3.95 GB).

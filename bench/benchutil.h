@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -45,6 +46,27 @@ inline double medianMs(int runs, const std::function<void()> &work)
         work();
         return double(timer.nsecsElapsed()) / 1e6;
     });
+}
+
+// The process's resident memory in KiB, as /proc/self/status gives it:
+// "VmRSS:" now, "VmHWM:" at its peak.
+inline qint64 residentKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Starts the peak over from the present resident size.
+inline bool resetResidentPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
 }
 
 inline void printRatio(const char *name, double value, double baseline, double target)

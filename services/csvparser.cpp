@@ -234,6 +234,9 @@ FileRead readFile(const QString &path)
     if (!file.seek(0))
         return read;
     ImportTextDecoder decoder(encoding);
+    // A byte decodes to a character at most, two bytes of UTF-16 to one.
+    const bool utf16 = encoding == ImportEncoding::Utf16LEMark || encoding == ImportEncoding::Utf16BEMark;
+    read.table.reserveText(utf16 ? file.size() / 2 : file.size());
     Splitter splitter(&read.table, kMaxRowLength);
     constexpr qsizetype pieceSize = 1 << 20;
     bool going = true;

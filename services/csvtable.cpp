@@ -58,12 +58,10 @@ void CsvTable::endRow()
 void CsvTable::dropRow()
 {
     m_text.truncate(m_openRow.textStart);
-    m_fieldEnds.resize(m_openRow.firstField);
+    m_fieldEnds.truncate(m_openRow.firstField);
 }
 
 void CsvTable::squeeze()
 {
     m_text.squeeze();
-    m_fieldEnds.squeeze();
-    m_rows.squeeze();
 }

@@ -26,7 +26,10 @@ public:
     void endRow();
     void dropRow();
     qsizetype openRowFieldCount() const { return m_fieldEnds.size() - m_openRow.firstField; }
-    // Gives back the room that growing left over.
+    // Room for this many characters of field text, taken at once: a text
+    // that grows by steps leaves the steps behind in the heap.
+    void reserveText(qsizetype characters) { m_text.reserve(characters); }
+    // Gives back the room that was not used.
     void squeeze();
 
 private:
@@ -36,10 +39,44 @@ private:
         qsizetype firstField = 0;
     };
 
+    // Grows by pages that are never moved: a list that grows by doubling
+    // leaves each smaller copy behind in the heap.
+    template <typename T> class Pages
+    {
+    public:
+        qsizetype size() const { return m_size; }
+        bool isEmpty() const { return m_size == 0; }
+        const T &at(qsizetype index) const { return m_pages.at(index >> kShift).at(index & kMask); }
+        void append(const T &value)
+        {
+            if ((m_size & kMask) == 0)
+                m_pages.append(QList<T>());
+            m_pages.last().append(value);
+            ++m_size;
+        }
+        void truncate(qsizetype size)
+        {
+            while (m_size > size) {
+                QList<T> &page = m_pages.last();
+                const qsizetype dropped = qMin(page.size(), m_size - size);
+                page.resize(page.size() - dropped);
+                m_size -= dropped;
+                if (page.isEmpty())
+                    m_pages.removeLast();
+            }
+        }
+
+    private:
+        static constexpr int kShift = 16;
+        static constexpr qsizetype kMask = (qsizetype(1) << kShift) - 1;
+        QList<QList<T>> m_pages;
+        qsizetype m_size = 0;
+    };
+
     qsizetype firstFieldAfter(qsizetype row) const;
 
     QString m_text;
-    QList<quint32> m_fieldEnds; // from the start of the field's row
-    QList<Row> m_rows;
+    Pages<quint32> m_fieldEnds; // from the start of the field's row
+    Pages<Row> m_rows;
     Row m_openRow;
 };
