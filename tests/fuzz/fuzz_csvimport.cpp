@@ -18,7 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray input(reinterpret_cast<const char *>(data), qsizetype(size));
     const int choice = FuzzSupport::takeChoice(input, 16);
 
-    CsvParser::parse(decodeImportText(input));
+    // Decoding in two pieces, cut anywhere, gives the text decoded whole.
+    const QString whole = decodeImportText(input);
+    ImportTextDecoder decoder(detectImportEncoding(input));
+    const qsizetype cut = input.size() * choice / 15;
+    QString pieces = decoder.decode(QByteArrayView(input).first(cut));
+    pieces += decoder.decode(QByteArrayView(input).sliced(cut));
+    pieces += decoder.finish();
+    FuzzSupport::require(pieces == whole, "the text decoded in pieces is the text decoded whole");
+    CsvParser::parse(whole);
 
     const QString path = FuzzSupport::scratchDirectory() + QStringLiteral("/input.csv");
     QFile file(path);
@@ -43,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ImportService service(&transactions, &categories, &splitLines, database);
     const ImportResult result = service.importCsv(path, account, mapping);
     FuzzSupport::require(result.imported >= 0 && result.skipped >= 0 && result.duplicates >= 0, "counts are counts");
+    FuzzSupport::require(result.skippedRows.size() <= qMin(result.skipped, ImportResult::listedSkippedRows),
+                         "the rows listed as skipped are the first of those counted");
     FuzzSupport::readEverything(database);
     return 0;
 }
