@@ -593,7 +593,7 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
             lines << QStringLiteral("  ") + skippedRowText(skipped);
         const int unlisted = result.skipped - int(result.skippedRows.size());
         if (!result.skippedRows.isEmpty() && unlisted > 0)
-            lines << QStringLiteral("  ") + tr("and %n more skipped row(s)", nullptr, unlisted);
+            lines << QStringLiteral("  ") + tr("and %1 more").arg(unlisted);
     }
     if (result.metadataSkipped > 0)
         lines << tr("%n metadata record(s) skipped", nullptr, result.metadataSkipped);

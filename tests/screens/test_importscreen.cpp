@@ -666,7 +666,7 @@ private Q_SLOTS:
                            "  Row 8: the amount cell is empty",
                            "  Row 9: \"%1 n/a\" is not an amount",
                            "  Row 10: the amount \"1500.50\" has decimals, which the account's currency does not have",
-                           "  and 2 more skipped row(s)"};
+                           "  and 2 more"};
         ImportOutcome tooLong;
         tooLong.result.aborted = true;
         tooLong.result.tooLongLine = 7;
