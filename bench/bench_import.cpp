@@ -292,9 +292,10 @@ void benchOneLineCsv(const QTemporaryDir &dir, Store &store, const CsvImportMapp
     const qint64 ms = timer.elapsed();
     QFile::remove(path);
     if (result.tooLongLine > 0) {
-        std::printf("csv_one_line_256mb_peak: %.1f MiB (target <= %lld; refused: the row on line %d is longer than "
+        std::printf("csv_one_line_256mb_peak: %.1f MiB (target <= %lld; refused: the row on line %lld is longer than "
                     "%lld characters)\n",
-                    peak, 3 * size / kMiB, result.tooLongLine, static_cast<long long>(CsvParser::kMaxRowLength));
+                    peak, 3 * size / kMiB, static_cast<long long>(result.tooLongLine),
+                    static_cast<long long>(CsvParser::kMaxRowLength));
     } else {
         std::printf("csv_one_line_256mb_peak: %.1f MiB (target <= %lld; %d imported, %d skipped)\n", peak,
                     3 * size / kMiB, result.imported, result.skipped);

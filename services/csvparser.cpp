@@ -105,7 +105,7 @@ public:
     }
 
     bool tooLong() const { return m_tooLong; }
-    int tooLongLine() const { return m_rowLine; }
+    qsizetype tooLongLine() const { return m_rowLine; }
 
 private:
     bool split(QStringView text)
@@ -135,7 +135,7 @@ private:
             } else if (c == m_separator) {
                 endField();
             } else if (lineBreak) {
-                if (c == u'\n' && afterCr && m_rowStart == m_position - 1) {
+                if (c == u'\n' && afterCr) {
                     // The LF of a CR LF: the row already ended at the CR.
                     m_rowStart = m_position;
                     continue;
@@ -187,8 +187,8 @@ private:
 
     qsizetype m_position = 0; // characters split so far
     qsizetype m_rowStart = 0;
-    int m_line = 1;
-    int m_rowLine = 1;
+    qsizetype m_line = 1;
+    qsizetype m_rowLine = 1;
     bool m_tooLong = false;
 };
 

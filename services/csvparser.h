@@ -31,7 +31,7 @@ struct FileRead
     Status status = Status::NotOpened;
     CsvTable table;
     // With RowTooLong: the line of the file (from 1) on which that row starts.
-    int line = 0;
+    qsizetype line = 0;
 };
 
 // The whole file, decoded and split as every import reads it, in pieces:

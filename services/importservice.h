@@ -49,7 +49,7 @@ struct ImportResult
     static constexpr int listedSkippedRows = 5;
     // Not 0: the CSV file was refused before anything was written, because
     // its row that starts on this line is longer than the parser takes.
-    int tooLongLine = 0;
+    qsizetype tooLongLine = 0;
 };
 
 struct QifSourceAccount
