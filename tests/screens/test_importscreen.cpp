@@ -615,14 +615,7 @@ private Q_SLOTS:
 
         QTest::newRow("nothing") << ImportOutcome{} << QStringList{"Import complete!", "", "0 transaction(s) imported"};
         ImportOutcome everything;
-        everything.result.imported = 5;
-        everything.result.duplicates = 4;
-        everything.result.skipped = 3;
-        everything.result.metadataSkipped = 2;
-        everything.result.unmappedSkipped = 1;
-        everything.result.transfersLinked = 2;
-        everything.result.retroactiveLinked = 1;
-        everything.result.failed = 6;
+        everything.result = ImportResult{5, 4, 3, 2, 1, 2, 1, 6, false};
         QTest::newRow("every count")
             << everything
             << QStringList{"Import complete!",
