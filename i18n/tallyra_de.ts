@@ -844,6 +844,54 @@ Ihre Eingaben stehen noch im Formular.</translation>
         <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
         <translation>Der Import wurde abgebrochen und alle Änderungen wurden zurückgenommen: %1. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the row that starts on line %2 is longer than %3 characters.</source>
+        <translation>Die Datei „%1“ wurde nicht gelesen: Die Zeile, die in Zeile %2 beginnt, ist länger als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
+        <translation>Die Datei wurde nicht gelesen: Die Zeile, die in Zeile %1 beginnt, ist länger als %2 Zeichen. Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the date column (Col %2)</source>
+        <translation>Zeile %1: keine Zelle in der Datumsspalte (Spalte %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the payee column (Col %2)</source>
+        <translation>Zeile %1: keine Zelle in der Empfängerspalte (Spalte %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the amount column (Col %2)</source>
+        <translation>Zeile %1: keine Zelle in der Betragsspalte (Spalte %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: the date cell is empty</source>
+        <translation>Zeile %1: Die Datumszelle ist leer</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in any known format</source>
+        <translation>Zeile %1: „%2“ ist in keinem bekannten Format ein Datum</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in the format %3 or any known format</source>
+        <translation>Zeile %1: „%2“ ist weder im Format %3 noch in einem bekannten Format ein Datum</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount cell is empty</source>
+        <translation>Zeile %1: Die Betragszelle ist leer</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not an amount</source>
+        <translation>Zeile %1: „%2“ ist kein Betrag</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
+        <translation>Zeile %1: Der Betrag „%2“ hat Nachkommastellen, die die Währung des Kontos nicht hat</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

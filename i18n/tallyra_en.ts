@@ -826,6 +826,54 @@ Your entries are still in the form.</source>
         <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the row that starts on line %2 is longer than %3 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the date column (Col %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the payee column (Col %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the amount column (Col %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: the date cell is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in any known format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in the format %3 or any known format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: the amount cell is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not an amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

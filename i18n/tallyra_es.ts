@@ -844,6 +844,54 @@ Sus datos siguen en el formulario.</translation>
         <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
         <translation>La importación se detuvo y se deshicieron todos los cambios: %1. No se añadió ninguna transacción.</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the row that starts on line %2 is longer than %3 characters.</source>
+        <translation>No se leyó el archivo «%1»: la fila que empieza en la línea %2 tiene más de %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
+        <translation>No se leyó el archivo: la fila que empieza en la línea %1 tiene más de %2 caracteres. No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the date column (Col %2)</source>
+        <translation>Fila %1: no hay celda en la columna de fecha (Col. %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the payee column (Col %2)</source>
+        <translation>Fila %1: no hay celda en la columna de beneficiario (Col. %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the amount column (Col %2)</source>
+        <translation>Fila %1: no hay celda en la columna de importe (Col. %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: the date cell is empty</source>
+        <translation>Fila %1: la celda de fecha está vacía</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in any known format</source>
+        <translation>Fila %1: «%2» no es una fecha en ningún formato conocido</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in the format %3 or any known format</source>
+        <translation>Fila %1: «%2» no es una fecha en el formato %3 ni en ningún formato conocido</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount cell is empty</source>
+        <translation>Fila %1: la celda de importe está vacía</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not an amount</source>
+        <translation>Fila %1: «%2» no es un importe</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
+        <translation>Fila %1: el importe «%2» tiene decimales, que la moneda de la cuenta no tiene</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

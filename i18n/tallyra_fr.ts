@@ -844,6 +844,54 @@ Vos saisies sont toujours dans le formulaire.</translation>
         <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
         <translation>L&apos;importation s&apos;est arrêtée et toutes les modifications ont été annulées : %1. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the row that starts on line %2 is longer than %3 characters.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été lu : la ligne qui commence à la ligne %2 dépasse %3 caractères.</translation>
+    </message>
+    <message>
+        <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
+        <translation>Le fichier n&apos;a pas été lu : la ligne qui commence à la ligne %1 dépasse %2 caractères. Aucune opération n&apos;a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the date column (Col %2)</source>
+        <translation>Ligne %1 : aucune cellule dans la colonne de date (Col. %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the payee column (Col %2)</source>
+        <translation>Ligne %1 : aucune cellule dans la colonne du bénéficiaire (Col. %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the amount column (Col %2)</source>
+        <translation>Ligne %1 : aucune cellule dans la colonne du montant (Col. %2)</translation>
+    </message>
+    <message>
+        <source>Row %1: the date cell is empty</source>
+        <translation>Ligne %1 : la cellule de date est vide</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in any known format</source>
+        <translation>Ligne %1 : « %2 » n&apos;est une date dans aucun format connu</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in the format %3 or any known format</source>
+        <translation>Ligne %1 : « %2 » n&apos;est une date ni au format %3 ni dans aucun format connu</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount cell is empty</source>
+        <translation>Ligne %1 : la cellule de montant est vide</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not an amount</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un montant</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
+        <translation>Ligne %1 : le montant « %2 » a des décimales, que la devise du compte n&apos;a pas</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>

@@ -835,6 +835,54 @@ Your entries are still in the form.</source>
         <source>The import stopped and all changes were rolled back: %1. No transactions were added.</source>
         <translation>インポートが中止され、すべての変更が取り消されました: %1。取引は追加されていません。</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the row that starts on line %2 is longer than %3 characters.</source>
+        <translation>ファイル「%1」は読み込まれませんでした: %2 行目から始まる行が %3 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
+        <translation>ファイルは読み込まれませんでした: %1 行目から始まる行が %2 文字を超えています。取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the date column (Col %2)</source>
+        <translation>行 %1: 日付の列 (列 %2) にセルがありません</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the payee column (Col %2)</source>
+        <translation>行 %1: 受取人の列 (列 %2) にセルがありません</translation>
+    </message>
+    <message>
+        <source>Row %1: no cell in the amount column (Col %2)</source>
+        <translation>行 %1: 金額の列 (列 %2) にセルがありません</translation>
+    </message>
+    <message>
+        <source>Row %1: the date cell is empty</source>
+        <translation>行 %1: 日付のセルが空です</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in any known format</source>
+        <translation>行 %1: 「%2」はどの既知の形式でも日付ではありません</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a date in the format %3 or any known format</source>
+        <translation>行 %1: 「%2」は形式 %3 でも既知のどの形式でも日付ではありません</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount cell is empty</source>
+        <translation>行 %1: 金額のセルが空です</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not an amount</source>
+        <translation>行 %1: 「%2」は金額ではありません</translation>
+    </message>
+    <message>
+        <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
+        <translation>行 %1: 金額「%2」に小数がありますが、口座の通貨には小数がありません</translation>
+    </message>
 </context>
 <context>
     <name>ImportService</name>
