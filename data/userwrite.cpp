@@ -41,16 +41,22 @@ bool UserWrite::expectLiveAccount(const QString &accountId)
     return true;
 }
 
-bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const Transaction &copy)
+template <typename Record, typename Repository>
+bool UserWrite::expectSameRow(const Repository *repository, const Record &copy, std::optional<Record> &stored)
 {
-    m_storedTransaction.reset();
+    stored.reset();
     if (!expectLiveAccount(copy.accountId))
         return false;
-    std::optional<Transaction> stored = transactions->findById(copy.id);
-    if (!stored || !sameRow(*stored, copy))
+    std::optional<Record> found = repository->findById(copy.id);
+    if (!found || !sameRow(*found, copy))
         return fail(WriteResult::ChangedElsewhere);
-    m_storedTransaction = std::move(stored);
+    stored = std::move(found);
     return true;
+}
+
+bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const Transaction &copy)
+{
+    return expectSameRow(transactions, copy, m_storedTransaction);
 }
 
 bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const QList<Transaction> &copies)
@@ -83,14 +89,7 @@ bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const
 
 bool UserWrite::expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy)
 {
-    m_storedRule.reset();
-    if (!expectLiveAccount(copy.accountId))
-        return false;
-    std::optional<RecurringTransaction> stored = rules->findById(copy.id);
-    if (!stored || !sameRow(*stored, copy))
-        return fail(WriteResult::ChangedElsewhere);
-    m_storedRule = std::move(stored);
-    return true;
+    return expectSameRow(rules, copy, m_storedRule);
 }
 
 bool UserWrite::expectCurrent(bool stillTheCopy)

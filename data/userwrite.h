@@ -64,7 +64,9 @@ public:
     // Commits when every check held and `written` is true; otherwise rolls
     // back. Returns result().
     WriteResult finish(bool written);
-    WriteResult result() const { return m_result; }
+    // Failed while checks held but finish() has not run: a write that was
+    // never committed is no success.
+    WriteResult result() const { return m_finished || !canWrite() ? m_result : WriteResult::Failed; }
 
     // The stored row holds what the copy shows: live, the same version and
     // the same value in every column a write from the copy overwrites (a
@@ -74,6 +76,8 @@ public:
 
 private:
     bool fail(WriteResult result);
+    template <typename Record, typename Repository>
+    bool expectSameRow(const Repository *repository, const Record &copy, std::optional<Record> &stored);
 
     Database *m_database;
     SqlTransaction m_sql;

@@ -30,45 +30,21 @@ void reportSaveFailure(QWidget *parent)
             "The transaction could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
 }
 
-// Refused: the user is asked to change something first.
-enum class Attempt { Saved, Refused, Failed, ChangedElsewhere, AccountNotLive };
-
-Attempt outcome(WriteResult result)
-{
-    switch (result) {
-    case WriteResult::Written:
-        return Attempt::Saved;
-    case WriteResult::ChangedElsewhere:
-        return Attempt::ChangedElsewhere;
-    case WriteResult::AccountNotLive:
-        return Attempt::AccountNotLive;
-    case WriteResult::Failed:
-        break;
-    }
-    return Attempt::Failed;
-}
-
-WriteResult resultOf(Attempt attempt)
-{
-    switch (attempt) {
-    case Attempt::ChangedElsewhere:
-        return WriteResult::ChangedElsewhere;
-    case Attempt::AccountNotLive:
-        return WriteResult::AccountNotLive;
-    default:
-        return WriteResult::Failed;
-    }
-}
+// What a save from a dialog came to; empty when it was refused before any
+// write and the user is asked to change something first.
+using Attempt = std::optional<WriteResult>;
+const Attempt kRefused = std::nullopt;
 
 // Writes over the stored row only while it still holds what the copy shows
 // and its account is live; a prompt ran before, and anything may have
 // changed while it was open. `write` gets the stored row.
-Attempt writeOverCopy(AppState *app, const Transaction &copy, const std::function<bool(const Transaction &)> &write)
+WriteResult writeOverCopy(AppState *app, const Transaction &copy,
+    const std::function<bool(const Transaction &)> &write)
 {
     UserWrite guard(app->database());
     if (guard.expectUnchanged(app->transactionRepository(), copy))
         guard.finish(write(*guard.storedTransaction()));
-    return outcome(guard.result());
+    return guard.result();
 }
 
 // Shows the dialog until what it holds is saved or the user cancels. A
@@ -80,26 +56,20 @@ bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt
         if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
             return false;
         const Attempt attempt = save();
-        switch (attempt) {
-        case Attempt::Saved:
+        if (!attempt)
+            continue;
+        if (*attempt == WriteResult::Written)
             return true;
-        case Attempt::Failed:
-            reportSaveFailure(parent);
-            break;
-        case Attempt::Refused:
-            break;
-        case Attempt::ChangedElsewhere:
-        case Attempt::AccountNotLive:
-            WriteResultPrompt::reportRefusal(resultOf(attempt), WriteResultPrompt::Subject::Transaction, parent);
+        if (WriteResultPrompt::reportRefusal(*attempt, WriteResultPrompt::Subject::Transaction, parent))
             return false;
-        }
+        reportSaveFailure(parent);
     }
 }
 
 Attempt refuseTransfer(QWidget *parent, const QString &text)
 {
     UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"), text);
-    return Attempt::Refused;
+    return kRefused;
 }
 
 // Split lines must each name a category; the table refuses them otherwise,
@@ -320,10 +290,10 @@ bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
     if (transaction.id.isEmpty())
         return false;
     TransactionFormDialog dialog(app, transaction, parent);
-    return runUntilSaved(dialog, parent, [&] {
+    return runUntilSaved(dialog, parent, [&]() -> Attempt {
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
-            return Attempt::Refused;
+            return kRefused;
         return writeOverCopy(app, transaction, [&](const Transaction &stored) {
             return writeEditedWithSplitLines(app, keptBookkeeping(dialog.transaction(), stored), lines);
         });
@@ -336,10 +306,10 @@ bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
         return false;
     const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
     SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
-    return runUntilSaved(dialog, parent, [&] {
+    return runUntilSaved(dialog, parent, [&]() -> Attempt {
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
-            return Attempt::Refused;
+            return kRefused;
         Transaction edited = transaction;
         edited.isSplit = !lines.isEmpty();
         if (edited.isSplit)
@@ -365,15 +335,14 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent)
     Transaction flipped = transaction;
     flipped.cleared = !flipped.cleared;
     markEdited(flipped);
-    const Attempt attempt = writeOverCopy(app, transaction, [&](const Transaction &stored) {
+    const WriteResult result = writeOverCopy(app, transaction, [&](const Transaction &stored) {
         return app->transactionRepository()->update(keptBookkeeping(flipped, stored));
     });
-    if (attempt == Attempt::ChangedElsewhere || attempt == Attempt::AccountNotLive)
-        WriteResultPrompt::reportRefusal(resultOf(attempt), WriteResultPrompt::Subject::Transaction, parent);
-    else if (attempt == Attempt::Failed)
+    if (result != WriteResult::Written
+        && !WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, parent))
         UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Save Failed"),
             QCoreApplication::translate("TransactionActions", "The cleared mark could not be saved."));
-    return attempt == Attempt::Saved;
+    return result == WriteResult::Written;
 }
 
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed, QWidget *parent)
@@ -384,7 +353,7 @@ bool newTransaction(AppState *app, const QString &accountId, const Transaction *
     if (seed)
         dialog.prefill(*seed);
 
-    return runUntilSaved(dialog, parent, [&] {
+    return runUntilSaved(dialog, parent, [&]() -> Attempt {
         Transaction transaction = dialog.transaction();
         const QList<SplitLine> lines = dialog.splitLines();
         QString targetAccountId;
@@ -400,11 +369,11 @@ bool newTransaction(AppState *app, const QString &accountId, const Transaction *
                 QCoreApplication::translate("TransactionActions", "A transfer can't be split across categories"));
         }
         if (!splitLinesHaveCategories(lines, parent))
-            return Attempt::Refused;
+            return kRefused;
         std::optional<Transaction> counterpart;
         if (resolution == TransferTargetFound)
             counterpart = makeTransferCounterpart(app, transaction, targetAccountId);
-        return outcome(insertNewTransaction(app, transaction, counterpart, lines));
+        return insertNewTransaction(app, transaction, counterpart, lines);
     });
 }
 

@@ -46,10 +46,11 @@ FinishResult finish(AppState *app, const Account &account, const QList<Transacti
     UserWrite write(app->database());
     if (write.expectLiveAccount(account.id))
         write.expectUnchanged(transactions, ticked);
-    if (write.result() == WriteResult::Failed)
-        return {FinishStatus::Failed};
-    if (!write.canWrite())
+    if (!write.canWrite()) {
+        if (write.result() == WriteResult::Failed)
+            return {FinishStatus::Failed};
         return {FinishStatus::Refused, write.result()};
+    }
 
     // Each ticked row is the stored one, so its amount is the stored amount.
     WideSum cleared = 0;
