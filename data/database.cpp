@@ -1,6 +1,7 @@
 #include "data/database.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -8,6 +9,7 @@
 #include <QSqlQuery>
 #include <QSqlDriver>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -123,8 +125,18 @@ bool Database::open(const QString &path)
         return false;
     }
 
+    // SQLite answers a journal-mode switch that meets another connection's
+    // lock with "busy" at once, without its busy handler: wait here instead,
+    // as long as the busy timeout allows (copies starting on one new file).
     QSqlQuery pragma(m_db);
-    if (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && isBusyError(pragma.lastError())) {
+    QDeadlineTimer deadline(m_busyTimeoutMs);
+    bool switched = pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    while (!switched && isBusyError(pragma.lastError()) && !deadline.hasExpired()) {
+        pragma.finish();
+        QThread::msleep(10);
+        switched = pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    }
+    if (!switched && isBusyError(pragma.lastError())) {
         // Still held by another connection after the timeout: nothing more
         // would succeed either.
         m_failedOnBusy = true;
