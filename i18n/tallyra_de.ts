@@ -1454,7 +1454,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Berichte</translation>
+        <translation>Lumora-Konto</translation>
     </message>
     <message>
         <source>Categories</source>

@@ -1454,7 +1454,7 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Informes</translation>
+        <translation>Cuenta Lumora</translation>
     </message>
     <message>
         <source>Categories</source>

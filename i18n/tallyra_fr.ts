@@ -1454,7 +1454,7 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Rapports</translation>
+        <translation>Compte Lumora</translation>
     </message>
     <message>
         <source>Categories</source>

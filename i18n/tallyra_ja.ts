@@ -1444,7 +1444,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>レポート</translation>
+        <translation>Lumora アカウント</translation>
     </message>
     <message>
         <source>Categories</source>
