@@ -79,6 +79,18 @@ void fitReportColumns(QTableView *table)
     const auto needed = [view, header](int column) {
         return std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column) + kCellPadding);
     };
+    // A list of entries (the transactions) has text columns that stretch:
+    // every other column gets its need and those share the rest.
+    bool stretching = false;
+    for (int column = 0; column < columns; ++column)
+        stretching = stretching || header->sectionResizeMode(column) == QHeaderView::Stretch;
+    if (stretching) {
+        for (int column = 0; column < columns; ++column) {
+            if (header->sectionResizeMode(column) != QHeaderView::Stretch)
+                table->horizontalHeader()->resizeSection(column, needed(column));
+        }
+        return;
+    }
     QList<int> othersNeeded;
     for (int column = 1; column < columns; ++column)
         othersNeeded.append(needed(column));
@@ -403,6 +415,12 @@ void ReportsScreen::buildTransactionsTab()
     m_transactionsModel = new ReportTransactionsModel(table);
     table->setModel(m_transactionsModel);
     configureReportTable(table);
+    // Payee, category and memo share what the date, account and amount
+    // leave, so the amounts stay in view.
+    table->horizontalHeader()->setStretchLastSection(false);
+    for (int column : {ReportTransactionsModel::PayeeColumn, ReportTransactionsModel::CategoryColumn,
+                       ReportTransactionsModel::MemoColumn})
+        table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     m_tables.append(table);
     m_tabs->addTab(table, tr("Transactions"));
 }

@@ -747,6 +747,16 @@ private Q_SLOTS:
         QVERIFY(header->sectionSize(0) > table->fontMetrics().horizontalAdvance(longPayee));
         QCOMPARE(header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(2),
                  table->viewport()->width());
+
+        // The list of entries keeps its amounts in view: payee, category and
+        // memo give way to them.
+        f.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+        QCoreApplication::processEvents();
+        QTableView *entries = f.screen->tableForTab(ReportsScreen::TransactionsTab);
+        const QHeaderView *entryHeader = entries->horizontalHeader();
+        QCOMPARE(entryHeader->length(), entries->viewport()->width());
+        const int amount = entryHeader->sectionSize(entryHeader->count() - 1);
+        QVERIFY(amount > entries->fontMetrics().horizontalAdvance(QStringLiteral("-$123.45")));
     }
 
     void accountTypeTexts()
