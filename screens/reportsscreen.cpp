@@ -64,13 +64,13 @@ const char *exportFileName(int index)
     return index >= 0 && index < ReportsScreen::TabCount ? names[index] : nullptr;
 }
 
-// The label column (0) gets the width its texts need and the other columns
-// share the rest, each at least as wide as its own texts.
+// A report's label column (0) gets the width its texts need and the other
+// columns share the rest, each at least as wide as its own texts.
 void fitReportColumns(QTableView *table)
 {
     if (!table || !table->model())
         return;
-    const QHeaderView *header = table->horizontalHeader();
+    QHeaderView *header = table->horizontalHeader();
     const int columns = table->model()->columnCount();
     if (columns == 0)
         return;
@@ -87,7 +87,7 @@ void fitReportColumns(QTableView *table)
     if (stretching) {
         for (int column = 0; column < columns; ++column) {
             if (header->sectionResizeMode(column) != QHeaderView::Stretch)
-                table->horizontalHeader()->resizeSection(column, needed(column));
+                header->resizeSection(column, needed(column));
         }
         return;
     }
@@ -98,7 +98,7 @@ void fitReportColumns(QTableView *table)
         ReportsScreen::columnWidths(needed(0), othersNeeded, table->viewport()->width());
     // The last column stretches over what rounding leaves.
     for (int column = 0; column + 1 < columns; ++column)
-        table->horizontalHeader()->resizeSection(column, widths.at(column));
+        header->resizeSection(column, widths.at(column));
 }
 
 void configureReportTable(QTableView *table)
