@@ -14,6 +14,7 @@
 #include "register/tabcompleter.h"
 #include "register/transactionactions.h"
 #include "ui/palettehelpers.h"
+#include "ui/windowsize.h"
 
 #include <QCheckBox>
 #include <QCompleter>
@@ -295,7 +296,7 @@ void TransactionFormDialog::updateSplitUi()
     m_amountField->setEnabled(!m_splitMode);
     if (m_splitMode) {
         m_amountField->setMinorUnits(m_splitLinesWidget->totalCents());
-        resize(qMax(width(), 640), qMax(height(), 540));
+        WindowSize::resizeToFit(this, size().expandedTo(QSize(640, 540)));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "register/userprompts.h"
 #include "screens/filechooser.h"
 #include "screens/reporttransactionsmodel.h"
+#include "ui/listresizewatcher.h"
 #include "ui/palettehelpers.h"
 
 #include <QCalendarWidget>
@@ -35,6 +36,8 @@ const char kMutedStyle[] = "color: %1;";
 constexpr int kCustomCompareIndex = 3;
 // Bursts of change signals (an import, a sync) cause one rerun at most this often.
 constexpr int kDataChangeDelayMs = 300;
+// Room between a cell's text and the next column.
+constexpr int kCellPadding = 16;
 
 QDate quarterStart(const QDate &date)
 {
@@ -61,8 +64,50 @@ const char *exportFileName(int index)
     return index >= 0 && index < ReportsScreen::TabCount ? names[index] : nullptr;
 }
 
+// A report's label column (0) gets the width its texts need and the other
+// columns share the rest, each at least as wide as its own texts.
+void fitReportColumns(QTableView *table)
+{
+    if (!table || !table->model())
+        return;
+    QHeaderView *header = table->horizontalHeader();
+    const int columns = table->model()->columnCount();
+    if (columns == 0)
+        return;
+    // QTableView hides the public item-view call.
+    const QAbstractItemView *view = table;
+    const auto needed = [view, header](int column) {
+        return std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column) + kCellPadding);
+    };
+    // A list of entries (the transactions) has text columns that stretch:
+    // every other column gets its need and those share the rest.
+    bool stretching = false;
+    for (int column = 0; column < columns; ++column)
+        stretching = stretching || header->sectionResizeMode(column) == QHeaderView::Stretch;
+    if (stretching) {
+        for (int column = 0; column < columns; ++column) {
+            if (header->sectionResizeMode(column) != QHeaderView::Stretch)
+                header->resizeSection(column, needed(column));
+        }
+        return;
+    }
+    QList<int> othersNeeded;
+    for (int column = 1; column < columns; ++column)
+        othersNeeded.append(needed(column));
+    const QList<int> widths =
+        ReportsScreen::columnWidths(needed(0), othersNeeded, table->viewport()->width());
+    // The last column stretches over what rounding leaves.
+    for (int column = 0; column + 1 < columns; ++column)
+        header->resizeSection(column, widths.at(column));
+}
+
 void configureReportTable(QTableView *table)
 {
+    // A label that does not fit is cut short with "...", never wrapped
+    // onto a second line of the row.
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideRight);
+    table->viewport()->installEventFilter(new ListResizeWatcher([table] { fitReportColumns(table); }, table));
     table->setAlternatingRowColors(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -267,6 +312,25 @@ QString ReportsScreen::accountTypeText(const QString &storedType)
     return QStringLiteral("Other");
 }
 
+QList<int> ReportsScreen::columnWidths(int labelNeeded, const QList<int> &othersNeeded, int available)
+{
+    if (available <= 0)
+        return QList<int>{labelNeeded} + othersNeeded;
+    if (othersNeeded.isEmpty())
+        return {std::max(labelNeeded, available)};
+    int othersTotal = 0;
+    for (int width : othersNeeded)
+        othersTotal += width;
+    // Long labels give way once the figures would not fit, but keep at
+    // least two fifths of the width.
+    const int label = std::min(labelNeeded, std::max(available - othersTotal, available * 2 / 5));
+    const int share = std::max(available - label, 0) / int(othersNeeded.size());
+    QList<int> widths{label};
+    for (int width : othersNeeded)
+        widths.append(std::max(width, share));
+    return widths;
+}
+
 QTableWidget *ReportsScreen::makeReportTable(const QStringList &headers)
 {
     auto *table = new QTableWidget(0, int(headers.size()), this);
@@ -351,6 +415,12 @@ void ReportsScreen::buildTransactionsTab()
     m_transactionsModel = new ReportTransactionsModel(table);
     table->setModel(m_transactionsModel);
     configureReportTable(table);
+    // Payee, category and memo share what the date, account and amount
+    // leave, so the amounts stay in view.
+    table->horizontalHeader()->setStretchLastSection(false);
+    for (int column : {ReportTransactionsModel::PayeeColumn, ReportTransactionsModel::CategoryColumn,
+                       ReportTransactionsModel::MemoColumn})
+        table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     m_tables.append(table);
     m_tabs->addTab(table, tr("Transactions"));
 }
@@ -515,6 +585,7 @@ void ReportsScreen::fillTab(int index)
             m_transactionsModel->setRows({});
     }
     showTabError(error);
+    fitReportColumns(tableForTab(index));
 }
 
 ReportError ReportsScreen::fillCategorySpending(const QDate &from, const QDate &to)

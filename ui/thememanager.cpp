@@ -236,7 +236,11 @@ QString ThemeManager::accentButtonStyleSheet()
     return QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: none;  "
                           "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  "
                           "min-width: 80px;}QPushButton:hover {  background-color: %2;}"
-                          "QPushButton:pressed {  background-color: %3;}")
+                          "QPushButton:pressed {  background-color: %3;}"
+                          // The colours above would hide that the button is off; a
+                          // translucent grey reads as disabled on both palettes.
+                          "QPushButton:disabled {  background-color: rgba(128, 128, 128, 60);  "
+                          "color: rgba(128, 128, 128, 210);}")
         .arg(accent.name(QColor::HexRgb), accent.darker(115).name(QColor::HexRgb),
              accent.darker(140).name(QColor::HexRgb), text);
 }

@@ -90,6 +90,8 @@ private Q_SLOTS:
         AppFixture fixture;
         fixture.addAccount(QStringLiteral("Checking"));
         MainWindow window(fixture.app());
+        // The first size on a screen that holds it (the test screen is smaller).
+        window.resize(1280, 900);
         window.show();
         QApplication::processEvents();
         QApplication::processEvents();

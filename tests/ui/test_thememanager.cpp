@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -202,9 +203,52 @@ private Q_SLOTS:
         const QString expected =
             QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: none;  border-radius: 4px;  "
                            "padding: 6px 16px;  font-weight: 600;  min-width: 80px;}QPushButton:hover {  "
-                           "background-color: %2;}QPushButton:pressed {  background-color: %3;}")
+                           "background-color: %2;}QPushButton:pressed {  background-color: %3;}"
+                           "QPushButton:disabled {  background-color: rgba(128, 128, 128, 60);  "
+                           "color: rgba(128, 128, 128, 210);}")
                 .arg(accent.toLower(), color.darker(115).name(), color.darker(140).name(), textColor);
         QCOMPARE(ThemeManager::accentButtonStyleSheet(), expected);
+    }
+
+    void aDisabledAccentButtonLooksDisabled_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("light") << int(ThemeManager::Light);
+        QTest::newRow("dark") << int(ThemeManager::Dark);
+    }
+
+    void aDisabledAccentButtonLooksDisabled()
+    {
+        QFETCH(int, theme);
+        m_manager->setTheme(ThemeManager::Theme(theme));
+        QWidget window;
+        auto *button = new QPushButton(QStringLiteral("Restore Selected"), &window);
+        markAccentButton(button);
+        button->setFixedSize(200, 36);
+        const QImage enabled = button->grab().toImage();
+        button->setEnabled(false);
+        const QImage disabled = button->grab().toImage();
+
+        // Inside the padding, left of the text: the button's own background.
+        const QPoint inside(6, 18);
+        const QColor accent = UiPrefs::accentColor();
+        QCOMPARE(enabled.pixelColor(inside), accent);
+        const QColor off = disabled.pixelColor(inside);
+        QVERIFY2(std::abs(off.lightness() - accent.lightness()) + std::abs(off.hslSaturation() - accent.hslSaturation())
+                     > 60,
+                 qPrintable(off.name()));
+
+        // The white text of the enabled button is gone from the disabled one.
+        const auto whitePixels = [](const QImage &image) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixelColor(x, y) == QColor(Qt::white) ? 1 : 0;
+            }
+            return count;
+        };
+        QVERIFY(whitePixels(enabled) > 0);
+        QCOMPARE(whitePixels(disabled), 0);
     }
 
     void systemThemeFollowsTheDesktop()
