@@ -10,6 +10,7 @@
 #include "screens/reportsscreen.h"
 #include "screens/settingsscreen.h"
 #include "services/reportservice.h"
+#include "sync/syncengine.h"
 #include "ui/accountlistrow.h"
 
 #include <QComboBox>
@@ -99,6 +100,9 @@ private Q_SLOTS:
                                                       << QString();
         QTest::newRow("recurring frequency")
             << "frequency" << "Monatlich" << "SELECT frequency FROM recurring_transactions" << "monthly";
+        QTest::newRow("semi-monthly days") << "semimonthly" << "Halbmonatlich (1. & letzter Tag)" << QString()
+                                           << QString();
+        QTest::newRow("sync state in the status bar") << "syncState" << "Synchronisiert" << QString() << QString();
         QTest::newRow("spending without a category")
             << "uncategorized" << "Nicht kategorisiert" << QString() << QString();
         QTest::newRow("account type in the account list")
@@ -132,6 +136,10 @@ private Q_SLOTS:
             screen.refresh();
             const QTableView *view = screen.findChild<QTableView *>();
             text = view->model()->index(0, RecurringModel::FrequencyColumn).data().toString();
+        } else if (place == QLatin1String("semimonthly")) {
+            text = RecurringModel::frequencyText(RecurringFrequency::Semimonthly, 1, 1, 0);
+        } else if (place == QLatin1String("syncState")) {
+            text = SyncEngine::stateToString(SyncEngine::Idle);
         } else if (place == QLatin1String("uncategorized")) {
             auto *tabs = findNamed<QTabWidget>(&reports, "reportTabs");
             auto *table = qobject_cast<QTableWidget *>(tabs->widget(ReportsScreen::CategorySpendingTab));
