@@ -5,6 +5,7 @@
 #include "data/database.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "screens/categorytreemodel.h"
 #include "screens/recurringmodel.h"
 #include "screens/recurringscreen.h"
 #include "screens/reportsscreen.h"
@@ -102,6 +103,7 @@ private Q_SLOTS:
             << "frequency" << "Monatlich" << "SELECT frequency FROM recurring_transactions" << "monthly";
         QTest::newRow("semi-monthly days") << "semimonthly" << "Halbmonatlich (1. & letzter Tag)" << QString()
                                            << QString();
+        QTest::newRow("category type") << "categoryType" << "Einnahme" << QString() << QString();
         QTest::newRow("sync state in the status bar") << "syncState" << "Synchronisiert" << QString() << QString();
         QTest::newRow("spending without a category")
             << "uncategorized" << "Nicht kategorisiert" << QString() << QString();
@@ -138,6 +140,14 @@ private Q_SLOTS:
             text = view->model()->index(0, RecurringModel::FrequencyColumn).data().toString();
         } else if (place == QLatin1String("semimonthly")) {
             text = RecurringModel::frequencyText(RecurringFrequency::Semimonthly, 1, 1, 0);
+        } else if (place == QLatin1String("categoryType")) {
+            CategoryTreeModel model;
+            Category income;
+            income.id = QStringLiteral("wages");
+            income.name = QStringLiteral("Wages");
+            income.type = CategoryType::Income;
+            model.setCategories({income});
+            text = model.index(0, CategoryTreeModel::TypeColumn).data().toString();
         } else if (place == QLatin1String("syncState")) {
             text = SyncEngine::stateToString(SyncEngine::Idle);
         } else if (place == QLatin1String("uncategorized")) {
