@@ -92,9 +92,8 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         }
         break;
     case TypeColumn:
-        // The stored word, untranslated; a type outside the list reads as "expense".
         if (role == Qt::DisplayRole)
-            return CategoryRepository::categoryTypeToString(category.type);
+            return typeText(category.type);
         if (role == Qt::ForegroundRole && category.type == CategoryType::Income)
             return QColor(0, 136, 0);
         break;
@@ -106,6 +105,21 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         break;
     }
     return QVariant();
+}
+
+QString CategoryTreeModel::typeText(CategoryType type)
+{
+    // The source texts are the stored words, so English reads as stored; a
+    // type outside the list reads as "expense".
+    switch (type) {
+    case CategoryType::Income:
+        return tr("income");
+    case CategoryType::Transfer:
+        return tr("transfer");
+    case CategoryType::Expense:
+        break;
+    }
+    return tr("expense");
 }
 
 QVariant CategoryTreeModel::headerData(int section, Qt::Orientation orientation, int role) const

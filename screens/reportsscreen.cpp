@@ -190,7 +190,7 @@ ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
     m_periodCombo->setObjectName(QStringLiteral("periodCombo"));
     m_periodCombo->setMinimumWidth(130);
     for (const DatePreset &preset : datePresets(QDate::currentDate()))
-        m_periodCombo->addItem(preset.name);
+        m_periodCombo->addItem(tr(preset.name.toLatin1().constData()), preset.name);
     m_periodCombo->setCurrentIndex(0);
     connect(m_periodCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
     filterRow->addWidget(m_periodCombo);
@@ -261,19 +261,19 @@ QList<ReportsScreen::DatePreset> ReportsScreen::datePresets(const QDate &today)
     const QDate monthStart(today.year(), today.month(), 1);
     const QDate thisQuarter = quarterStart(today);
     const QDate lastQuarter = thisQuarter.addMonths(-3);
-    // Preset names are shown as they are, untranslated.
+    // The names are the presets' keys; the period list shows them translated.
     return {
-        {QStringLiteral("This Month"), monthStart, today},
-        {QStringLiteral("Last Month"), monthStart.addMonths(-1), monthStart.addDays(-1)},
-        {QStringLiteral("This Quarter"), thisQuarter, today},
-        {QStringLiteral("Last Quarter"), lastQuarter, thisQuarter.addDays(-1)},
-        {QStringLiteral("This Year"), QDate(today.year(), 1, 1), today},
-        {QStringLiteral("Last Year"), QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)},
-        {QStringLiteral("Last 30 Days"), today.addDays(-30), today},
-        {QStringLiteral("Last 90 Days"), today.addDays(-90), today},
-        {QStringLiteral("Last 12 Months"), today.addYears(-1), today},
-        {QStringLiteral("All Time"), QDate(2000, 1, 1), today},
-        {QStringLiteral("Custom"), QDate(), QDate()},
+        {QLatin1String(QT_TR_NOOP("This Month")), monthStart, today},
+        {QLatin1String(QT_TR_NOOP("Last Month")), monthStart.addMonths(-1), monthStart.addDays(-1)},
+        {QLatin1String(QT_TR_NOOP("This Quarter")), thisQuarter, today},
+        {QLatin1String(QT_TR_NOOP("Last Quarter")), lastQuarter, thisQuarter.addDays(-1)},
+        {QLatin1String(QT_TR_NOOP("This Year")), QDate(today.year(), 1, 1), today},
+        {QLatin1String(QT_TR_NOOP("Last Year")), QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)},
+        {QLatin1String(QT_TR_NOOP("Last 30 Days")), today.addDays(-30), today},
+        {QLatin1String(QT_TR_NOOP("Last 90 Days")), today.addDays(-90), today},
+        {QLatin1String(QT_TR_NOOP("Last 12 Months")), today.addYears(-1), today},
+        {QLatin1String(QT_TR_NOOP("All Time")), QDate(2000, 1, 1), today},
+        {QLatin1String(QT_TR_NOOP("Custom")), QDate(), QDate()},
     };
 }
 
@@ -296,20 +296,7 @@ std::optional<ReportsScreen::ComparedPeriods> ReportsScreen::comparedPeriods(int
 
 QString ReportsScreen::accountTypeText(const QString &storedType)
 {
-    // Shown as they stand, untranslated.
-    static const QList<std::pair<QString, QString>> texts = {
-        {QStringLiteral("checking"), QStringLiteral("Checking")},
-        {QStringLiteral("savings"), QStringLiteral("Savings")},
-        {QStringLiteral("credit_card"), QStringLiteral("Credit Card")},
-        {QStringLiteral("cash"), QStringLiteral("Cash")},
-        {QStringLiteral("investment"), QStringLiteral("Investment")},
-        {QStringLiteral("loan"), QStringLiteral("Loan")},
-    };
-    for (const auto &[stored, shown] : texts) {
-        if (stored == storedType)
-            return shown;
-    }
-    return QStringLiteral("Other");
+    return accountTypeDisplayName(accountTypeFromString(storedType));
 }
 
 QList<int> ReportsScreen::columnWidths(int labelNeeded, const QList<int> &othersNeeded, int available)
@@ -597,7 +584,7 @@ ReportError ReportsScreen::fillCategorySpending(const QDate &from, const QDate &
     QTableWidget *table = widgetTable(CategorySpendingTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
-        table->setItem(i, 0, textItem(rows.at(i).categoryName));
+        table->setItem(i, 0, textItem(ReportService::categoryDisplayName(rows.at(i).categoryName)));
         table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, rows.at(i).currency, codes)));
     }
     return error;
@@ -627,7 +614,7 @@ ReportError ReportsScreen::fillTaxReport(const QDate &from, const QDate &to)
     QTableWidget *table = widgetTable(TaxReportTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
-        table->setItem(i, 0, textItem(rows.at(i).categoryName));
+        table->setItem(i, 0, textItem(ReportService::categoryDisplayName(rows.at(i).categoryName)));
         table->setItem(i, 1, textItem(rows.at(i).taxCategory));
         table->setItem(i, 2, numberItem(moneyText(rows.at(i).total, rows.at(i).currency, codes)));
     }
@@ -675,7 +662,7 @@ ReportError ReportsScreen::fillYearOverYear()
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         const YearOverYearRow &row = rows.at(i);
-        table->setItem(i, 0, textItem(row.categoryName));
+        table->setItem(i, 0, textItem(ReportService::categoryDisplayName(row.categoryName)));
         table->setItem(i, 1, numberItem(moneyText(row.period1Total, row.currency, codes)));
         table->setItem(i, 2, numberItem(moneyText(row.period2Total, row.currency, codes)));
         table->setItem(i, 3, numberItem(moneyText(row.change, row.currency, codes)));

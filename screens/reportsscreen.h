@@ -45,6 +45,7 @@ public:
 
     struct DatePreset
     {
+        // The preset's key, in English; the period list shows it translated.
         QString name;
         QDate from;
         QDate to;

@@ -42,6 +42,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr auto kMutedColor = "#6E8A7E";
@@ -134,7 +136,6 @@ SettingsScreen::SettingsScreen(AppState *app, QWidget *parent)
     m_sideList = new QListWidget(this);
     m_sideList->setObjectName(QStringLiteral("settingsSideList"));
     applyFontRole(m_sideList, 0);
-    m_sideList->setFixedWidth(180);
     m_sideList->setFrameShape(QFrame::NoFrame);
     m_sideList->setFocusPolicy(Qt::NoFocus);
     m_sideList->setSpacing(2);
@@ -155,6 +156,7 @@ SettingsScreen::SettingsScreen(AppState *app, QWidget *parent)
     for (const auto &category : categories)
         new QListWidgetItem(glyphIcon(QChar(category.glyph), glyphColor, 20), category.name, m_sideList);
     m_sideList->setCurrentRow(0);
+    fitSideListWidth();
 
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(buildGeneralPage());
@@ -165,6 +167,18 @@ SettingsScreen::SettingsScreen(AppState *app, QWidget *parent)
 
     layout->addWidget(m_sideList, 0);
     layout->addWidget(m_pages, 1);
+}
+
+void SettingsScreen::fitSideListWidth()
+{
+    // The entries are longer in some languages: the list is as wide as its
+    // widest entry needs (the side padding of its style sheet included).
+    constexpr int kMinimumWidth = 180;
+    constexpr int kSidePadding = 2 * 8;
+    m_sideList->ensurePolished();
+    const int needed = m_sideList->sizeHintForColumn(0) + 2 * m_sideList->spacing()
+                       + 2 * m_sideList->frameWidth() + kSidePadding;
+    m_sideList->setFixedWidth(std::max(kMinimumWidth, needed));
 }
 
 // ---- Shared builders ------------------------------------------------------
@@ -674,7 +688,7 @@ void SettingsScreen::showStatus()
     } else {
         const QDateTime moment = QDateTime::fromString(stamp, Qt::ISODate);
         lastSync = tr("Last synced: %1")
-                       .arg(moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("MMM d, h:mm ap")) : stamp);
+                       .arg(moment.isValid() ? languageDateText(moment.toLocalTime(), tr("MMM d, h:mm ap")) : stamp);
     }
     if (engine->state() == SyncEngine::Error && !engine->lastError().isEmpty())
         lastSync += tr("\nError: %1").arg(engine->lastError());

@@ -64,6 +64,7 @@ private:
     QWidget *buildDataSyncPage();
     QWidget *buildAboutPage();
 
+    void fitSideListWidth();
     QWidget *makeSectionHeader(const QString &title, const QString &description);
     QWidget *makeSeparator();
     QLabel *makeHint(const QString &text);
