@@ -196,6 +196,16 @@ void RegisterScreen::connectSignals()
     connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     connect(m_delegate, &RegisterDelegate::payeeChosen, this, &RegisterScreen::autofillFromPayee);
     connect(m_navigator, &RegisterNavigator::commitRequested, this, &RegisterScreen::commitCurrentRow);
+    // Queued: the form must not open inside the editor's own key handling.
+    connect(m_delegate, &RegisterDelegate::editInDialogRequested, this, [this] {
+        const QModelIndex current = m_table->currentIndex();
+        if (!current.isValid())
+            return;
+        if (m_model->isNewRow(current.row()))
+            editNewRowInDialog();
+        else
+            editRowInDialog(current.row());
+    }, Qt::QueuedConnection);
     connect(m_navigator, &RegisterNavigator::editInDialogRequested, this, [this](int row) {
         if (m_model->isNewRow(row))
             editNewRowInDialog();
@@ -503,7 +513,12 @@ void RegisterScreen::commitCurrentRow()
     const RegisterCommitBuilder::Commit commit = builder.build(*m_model,
         isNew ? std::nullopt : std::optional<Transaction>(transactionAt(editingRow)));
     if (!showRefusal(commit)) {
-        restoreCurrentCell(current);
+        // The cell that holds the unknown category is where to fix it.
+        if (commit.refusal == RegisterCommitBuilder::Refusal::CategoryUnknown)
+            restoreCurrentCell(m_model->index(isNew ? m_model->newRowPosition() : editingRow,
+                RegisterModel::CategoryColumn));
+        else
+            restoreCurrentCell(current);
         return;
     }
     const bool saved = isNew ? commitNewRow(builder, commit) : commitEditedRow(builder, commit);
@@ -528,6 +543,11 @@ bool RegisterScreen::showRefusal(const RegisterCommitBuilder::Commit &commit)
                 ? tr("\"%1\" is not an amount: this account's currency has no decimals.").arg(commit.unreadableAmount)
                 : tr("\"%1\" is not an amount.").arg(commit.unreadableAmount),
             5000);
+        break;
+    case Refusal::CategoryUnknown:
+        showStatus(tr("\"%1\" does not name one category. Choose one from the list or clear the Category cell.")
+                       .arg(commit.unknownCategory),
+            6000);
         break;
     case Refusal::TransferAccountNotFound:
         showStatus(tr("Transfer account not found"), 3000);
@@ -645,8 +665,21 @@ void RegisterScreen::editRowInDialog(int row)
 {
     if (!isStoredTransactionRow(row))
         return;
+    const Transaction stored = transactionAt(row);
+    // From an open editor the typing goes into the form, as from the new row.
+    if (m_table->openEditor() && row == m_model->editingRow() && !stored.isSplit) {
+        commitOpenEditor();
+        const TransactionActions::TypedEntry typed{m_model->newRowTransaction(m_accountId), typedCategoryText()};
+        m_navigator->closeOpenEditor(false);
+        if (TransactionActions::editTransaction(m_app, stored, typed, this)) {
+            m_model->setEditingRow(-1);
+            m_model->resetNewRow();
+        }
+        reload();
+        return;
+    }
     m_navigator->closeOpenEditor(false);
-    TransactionActions::editTransaction(m_app, transactionAt(row), this);
+    TransactionActions::editTransaction(m_app, stored, this);
     reload();
 }
 
@@ -768,7 +801,21 @@ void RegisterScreen::editNewRowInDialog()
 {
     commitOpenEditor();
     const Transaction seed = m_model->newRowTransaction(m_accountId);
-    presentNewTransactionDialog(&seed, true);
+    if (m_accountId.isEmpty())
+        return;
+    m_navigator->closeOpenEditor(false);
+    // Category text that names no category goes into the form as typed.
+    if (!TransactionActions::newTransaction(m_app, m_accountId, &seed, this, typedCategoryText()))
+        return;
+    m_model->resetNewRow();
+    reload();
+    selectNewRow();
+}
+
+QString RegisterScreen::typedCategoryText() const
+{
+    const RegisterModel::EditBuffer &buffer = m_model->buffer();
+    return buffer.categoryId.isEmpty() ? buffer.category : QString();
 }
 
 void RegisterScreen::onContextMenu(const QPoint &pos)

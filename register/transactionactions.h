@@ -51,6 +51,15 @@ bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent = nul
 bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // True when the form was accepted and the change saved.
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
+// What was typed into a register row and not saved yet: the form shows it
+// over what is stored, the category text as typed when it names none.
+struct TypedEntry
+{
+    Transaction values;
+    QString categoryText;
+};
+// The same, the form showing the typing over the stored values.
+bool editTransaction(AppState *app, Transaction transaction, const TypedEntry &typed, QWidget *parent);
 // True when the split editor was accepted and the change saved.
 bool editSplits(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // False, writing nothing, for a reconciled transaction, one without an id or
@@ -61,7 +70,7 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent = nullp
 // Opens the new-transaction form (prefilled from seed when given); a
 // "[Transfer] " payee saves both legs. True when saved.
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed = nullptr,
-    QWidget *parent = nullptr);
+    QWidget *parent = nullptr, const QString &typedCategory = QString());
 
 // For a "[Transfer] Name" payee: finds the live account called Name (never
 // the source account itself) and rewrites payee to "Transfer to Name".
