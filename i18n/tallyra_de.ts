@@ -2948,6 +2948,10 @@ Your entries are still in the form.</source>
 
 Ihre Eingaben sind noch im Formular.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Zelle Kategorie.</translation>
+    </message>
 </context>
 <context>
     <name>ReportService</name>
@@ -3979,6 +3983,10 @@ Fortfahren?</translation>
         <source>Remaining: %1</source>
         <translation>Verbleibend: %1</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie der Zeile.</translation>
+    </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
@@ -4164,6 +4172,10 @@ Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>Eingaben prüfen</translation>
     </message>
 </context>
 <context>
@@ -4386,6 +4398,22 @@ Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
     <message>
         <source>(account no longer available)</source>
         <translation>(Konto nicht mehr verfügbar)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Verbleibend: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie der Zeile.</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>Die Aufteilungszeilen ergeben zusammen %1, der Gesamtbetrag ist aber %2. Ändern Sie die Zeilen oder den Betrag, sodass nichts übrig bleibt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie.</translation>
     </message>
 </context>
 <context>

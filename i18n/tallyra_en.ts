@@ -2858,6 +2858,10 @@ Set it in the account&apos;s settings.</source>
 Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportService</name>
@@ -3868,6 +3872,10 @@ Continue?</source>
         <source>Remaining: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
@@ -4034,6 +4042,10 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4248,6 +4260,22 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>(account no longer available)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2948,6 +2948,10 @@ Your entries are still in the form.</source>
 
 Sus datos siguen en el formulario.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la celda Categoría.</translation>
+    </message>
 </context>
 <context>
     <name>ReportService</name>
@@ -3979,6 +3983,10 @@ Se produjeron %n errores.</numerusform>
         <source>Remaining: %1</source>
         <translation>Restante: %1</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría de la línea.</translation>
+    </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
@@ -4164,6 +4172,10 @@ Se vuelve a mostrar lo que está guardado ahora.</translation>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>No se pudo guardar la marca de compensación.</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>Revise los datos</translation>
     </message>
 </context>
 <context>
@@ -4386,6 +4398,22 @@ Se vuelve a mostrar lo que está guardado ahora.</translation>
     <message>
         <source>(account no longer available)</source>
         <translation>(la cuenta ya no está disponible)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Restante: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría de la línea.</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>Las líneas de división suman %1, pero el total es %2. Cambie las líneas o el importe para que no quede nada por asignar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría.</translation>
     </message>
 </context>
 <context>

@@ -2948,6 +2948,10 @@ Your entries are still in the form.</source>
 
 Vos saisies sont toujours dans le formulaire.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la cellule Catégorie.</translation>
+    </message>
 </context>
 <context>
     <name>ReportService</name>
@@ -3979,6 +3983,10 @@ Continuer ?</translation>
         <source>Remaining: %1</source>
         <translation>Restant : %1</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie de la ligne.</translation>
+    </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
@@ -4164,6 +4172,10 @@ Ce qui est enregistré maintenant est de nouveau affiché.</translation>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>Vérifiez les saisies</translation>
     </message>
 </context>
 <context>
@@ -4386,6 +4398,22 @@ Ce qui est enregistré maintenant est de nouveau affiché.</translation>
     <message>
         <source>(account no longer available)</source>
         <translation>(ce compte n&apos;est plus disponible)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Restant : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie de la ligne.</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>Les lignes de ventilation totalisent %1, mais le total est de %2. Modifiez les lignes ou le montant pour qu&apos;il ne reste rien.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie.</translation>
     </message>
 </context>
 <context>

@@ -2936,6 +2936,10 @@ Your entries are still in the form.</source>
 
 入力内容はフォームに残っています。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、カテゴリのセルを空にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>ReportService</name>
@@ -3964,6 +3968,10 @@ Continue?</source>
         <source>Remaining: %1</source>
         <translation>残り: %1</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、その行のカテゴリを空にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
@@ -4147,6 +4155,10 @@ What is stored now is shown again.</source>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>決済済みの状態を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>入力内容を確認してください</translation>
     </message>
 </context>
 <context>
@@ -4369,6 +4381,22 @@ What is stored now is shown again.</source>
     <message>
         <source>(account no longer available)</source>
         <translation>(口座は利用できなくなりました)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>残り: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、その行のカテゴリを空にしてください。</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>分割行の合計は %1 ですが、合計金額は %2 です。残りがなくなるように行または金額を変更してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、カテゴリを空にしてください。</translation>
     </message>
 </context>
 <context>
