@@ -4,6 +4,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "register/userprompts.h"
+#include "ui/palettehelpers.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -34,7 +35,8 @@ void setTextColor(QWidget *widget, const QColor &color)
 
 void setMuted(QWidget *widget)
 {
-    setTextColor(widget, QApplication::palette().color(QPalette::PlaceholderText));
+    followPalette(widget,
+                  [widget] { setTextColor(widget, QApplication::palette().color(QPalette::PlaceholderText)); });
 }
 
 void setWeight(QWidget *widget, int weight)
@@ -122,7 +124,7 @@ AccountScreen::AccountScreen(Client *client, QWidget *parent)
     m_navigation->setFrameShape(QFrame::NoFrame);
     m_navigation->setFocusPolicy(Qt::NoFocus);
     m_navigation->setSpacing(2);
-    m_navigation->setStyleSheet(navigationStyleSheet());
+    setThemedStyleSheet(m_navigation, navigationStyleSheet);
     m_navigation->addItems({QStringLiteral("Profile"), QStringLiteral("Group"),
                             QStringLiteral("Devices"), QStringLiteral("Security"),
                             QStringLiteral("Data & Privacy")});

@@ -1,6 +1,7 @@
 #include "screens/categorytreemodel.h"
 
 #include "data/categoryrepository.h"
+#include "ui/palettehelpers.h"
 
 #include <QColor>
 #include <QFont>
@@ -95,8 +96,9 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         // The stored word, untranslated; a type outside the list reads as "expense".
         if (role == Qt::DisplayRole)
             return CategoryRepository::categoryTypeToString(category.type);
+        // Read at paint time, so a theme switch is followed.
         if (role == Qt::ForegroundRole && category.type == CategoryType::Income)
-            return QColor(0, 136, 0);
+            return successTextColor();
         break;
     case TaxCodeColumn:
         if (role == Qt::DisplayRole)
