@@ -175,7 +175,11 @@ void SettingsScreen::styleSideList()
             .arg(background, text, hover, selected));
     for (int row = 0; row < m_sideList->count(); ++row) {
         QListWidgetItem *item = m_sideList->item(row);
-        item->setIcon(glyphIcon(QChar(char16_t(item->data(Qt::UserRole).toInt())), glyphColor, 20));
+        const QChar glyph(char16_t(item->data(Qt::UserRole).toInt()));
+        // The selected row's text is white, and so is its glyph.
+        QIcon icon = glyphIcon(glyph, glyphColor, 20);
+        icon.addPixmap(glyphIcon(glyph, QColor(Qt::white), 20).pixmap(20, 20), QIcon::Selected);
+        item->setIcon(icon);
     }
 }
 
