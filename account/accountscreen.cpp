@@ -228,7 +228,7 @@ void AccountScreen::showFetchFailure(QVBoxLayout *pageLayout, QWidget **content,
     line->setObjectName(QStringLiteral("fetchError"));
     line->setWordWrap(true);
     line->setContentsMargins(12, 0, 0, 0);
-    line->setStyleSheet(QStringLiteral("color: #C62828;"));
+    setThemedStyleSheet(line, [] { return QStringLiteral("color: %1;").arg(negativeAmountColor().name()); });
     fresh->layout()->addWidget(line);
 }
 
@@ -278,14 +278,16 @@ QFrame *AccountScreen::createSeparator()
 
 void AccountScreen::showError(const QString &text)
 {
-    m_statusLine->setStyleSheet(QStringLiteral("color: #C62828; padding: 4px;"));
+    setThemedStyleSheet(m_statusLine,
+                        [] { return QStringLiteral("color: %1; padding: 4px;").arg(negativeAmountColor().name()); });
     m_statusLine->setText(text);
     m_statusClearTimer->start(4000);
 }
 
 void AccountScreen::showSuccess(const QString &text)
 {
-    m_statusLine->setStyleSheet(QStringLiteral("color: #2E7D32; padding: 4px;"));
+    setThemedStyleSheet(m_statusLine,
+                        [] { return QStringLiteral("color: %1; padding: 4px;").arg(positiveAmountColor().name()); });
     m_statusLine->setText(text);
     m_statusClearTimer->start(3000);
 }
@@ -598,7 +600,7 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
             auto *badge = new QLabel(QStringLiteral("Owner"), row);
             setSmallerType(badge);
             setWeight(badge, 500);
-            setTextColor(badge, QColor(QStringLiteral("#00897B")));
+            followPalette(badge, [badge] { setTextColor(badge, accentColorForPalette()); });
             rowLayout->addWidget(badge);
         }
         if (viewerIsOwner && !memberIsOwner) {
@@ -903,7 +905,7 @@ void AccountScreen::populateSessions(const QList<Session> &sessions)
         if (session.isCurrent) {
             trailing = new QLabel(QStringLiteral("Current"), content);
             setWeight(trailing, 500);
-            setTextColor(trailing, QColor(QStringLiteral("#2E7D32")));
+            followPalette(trailing, [trailing] { setTextColor(trailing, positiveAmountColor()); });
         } else {
             auto *revoke = new QPushButton(QStringLiteral("Revoke"), content);
             const QString sessionId = session.id;
