@@ -4,6 +4,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "register/userprompts.h"
+#include "ui/palettehelpers.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -36,7 +37,8 @@ void setTextColor(QWidget *widget, const QColor &color)
 
 void setMuted(QWidget *widget)
 {
-    setTextColor(widget, QApplication::palette().color(QPalette::PlaceholderText));
+    followPalette(widget,
+                  [widget] { setTextColor(widget, QApplication::palette().color(QPalette::PlaceholderText)); });
 }
 
 void setWeight(QWidget *widget, int weight)
@@ -123,7 +125,7 @@ AccountScreen::AccountScreen(Client *client, QWidget *parent)
     m_navigation->setFrameShape(QFrame::NoFrame);
     m_navigation->setFocusPolicy(Qt::NoFocus);
     m_navigation->setSpacing(2);
-    m_navigation->setStyleSheet(navigationStyleSheet());
+    setThemedStyleSheet(m_navigation, navigationStyleSheet);
     m_navigation->addItems({tr("Profile"), tr("Group"),
                             tr("Devices"), tr("Security"),
                             tr("Data & Privacy")});
@@ -232,7 +234,7 @@ void AccountScreen::showFetchFailure(QVBoxLayout *pageLayout, QWidget **content,
     line->setObjectName(QStringLiteral("fetchError"));
     line->setWordWrap(true);
     line->setContentsMargins(12, 0, 0, 0);
-    line->setStyleSheet(QStringLiteral("color: #C62828;"));
+    setThemedStyleSheet(line, [] { return QStringLiteral("color: %1;").arg(negativeAmountColor().name()); });
     fresh->layout()->addWidget(line);
 }
 
@@ -282,14 +284,16 @@ QFrame *AccountScreen::createSeparator()
 
 void AccountScreen::showError(const QString &text)
 {
-    m_statusLine->setStyleSheet(QStringLiteral("color: #C62828; padding: 4px;"));
+    setThemedStyleSheet(m_statusLine,
+                        [] { return QStringLiteral("color: %1; padding: 4px;").arg(negativeAmountColor().name()); });
     m_statusLine->setText(text);
     m_statusClearTimer->start(4000);
 }
 
 void AccountScreen::showSuccess(const QString &text)
 {
-    m_statusLine->setStyleSheet(QStringLiteral("color: #2E7D32; padding: 4px;"));
+    setThemedStyleSheet(m_statusLine,
+                        [] { return QStringLiteral("color: %1; padding: 4px;").arg(positiveAmountColor().name()); });
     m_statusLine->setText(text);
     m_statusClearTimer->start(3000);
 }
@@ -602,7 +606,7 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
             auto *badge = new QLabel(tr("Owner"), row);
             setSmallerType(badge);
             setWeight(badge, 500);
-            setTextColor(badge, QColor(QStringLiteral("#00897B")));
+            followPalette(badge, [badge] { setTextColor(badge, accentColorForPalette()); });
             rowLayout->addWidget(badge);
         }
         if (viewerIsOwner && !memberIsOwner) {
@@ -907,7 +911,7 @@ void AccountScreen::populateSessions(const QList<Session> &sessions)
         if (session.isCurrent) {
             trailing = new QLabel(tr("Current"), content);
             setWeight(trailing, 500);
-            setTextColor(trailing, QColor(QStringLiteral("#2E7D32")));
+            followPalette(trailing, [trailing] { setTextColor(trailing, positiveAmountColor()); });
         } else {
             auto *revoke = new QPushButton(tr("Revoke"), content);
             const QString sessionId = session.id;

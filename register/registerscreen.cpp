@@ -123,8 +123,10 @@ void RegisterScreen::setupUi()
                              .arg(QKeySequence(QStringLiteral("Ctrl+Return")).toString(QKeySequence::NativeText),
                                  QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
                                  QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
-    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;")
-                                   .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : mutedTextColor().name()));
+    setThemedStyleSheet(m_hintLabel, [] {
+        return QStringLiteral("color: %1; padding: 2px 4px;")
+            .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : mutedTextColor().name());
+    });
     footer->addWidget(m_hintLabel);
     layout->addLayout(footer);
 
@@ -401,8 +403,10 @@ void RegisterScreen::updateSummary(std::optional<qint64> cleared, std::optional<
     m_unclearedValue->setText(shown(uncleared));
     m_balanceValue->setText(shown(total));
     const bool negative = total && (liability ? *total > 0 : *total < 0);
-    const QColor color = negative ? negativeAmountColor() : positiveAmountColor();
-    m_balanceValue->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    setThemedStyleSheet(m_balanceValue, [negative] {
+        const QColor color = negative ? negativeAmountColor() : positiveAmountColor();
+        return QStringLiteral("color: %1;").arg(color.name());
+    });
 }
 
 void RegisterScreen::showStatus(const QString &text, int milliseconds)

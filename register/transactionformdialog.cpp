@@ -77,8 +77,9 @@ void TransactionFormDialog::setupUi()
         tr("This is the account's opening balance. Changing the amount or date shifts every balance after it."), this);
     m_openingBalanceNote->setObjectName(QStringLiteral("openingBalanceNote"));
     m_openingBalanceNote->setWordWrap(true);
-    m_openingBalanceNote->setStyleSheet(
-        QStringLiteral("color: %1; padding: 8px; border-radius: 4px;").arg(negativeAmountColor().name()));
+    setThemedStyleSheet(m_openingBalanceNote, [] {
+        return QStringLiteral("color: %1; padding: 8px; border-radius: 4px;").arg(negativeAmountColor().name());
+    });
     m_openingBalanceNote->hide();
 
     // Type.

@@ -1,6 +1,7 @@
 #include "screens/categorytreemodel.h"
 
 #include "data/categoryrepository.h"
+#include "ui/palettehelpers.h"
 
 #include <QColor>
 #include <QFont>
@@ -94,8 +95,9 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
     case TypeColumn:
         if (role == Qt::DisplayRole)
             return typeText(category.type);
+        // Read at paint time, so a theme switch is followed.
         if (role == Qt::ForegroundRole && category.type == CategoryType::Income)
-            return QColor(0, 136, 0);
+            return successTextColor();
         break;
     case TaxCodeColumn:
         if (role == Qt::DisplayRole)

@@ -76,6 +76,8 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *app, QWidget 
     m_emptyLabel->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(mutedTextColor().name()));
     m_emptyLabel->hide();
     layout->addWidget(m_emptyLabel);
+    // The negative balances carry the theme's colour in their cells.
+    followPalette(m_table, [this] { populate(); });
 }
 
 void ReconciliationHistoryScreen::setAccount(const QString &accountId)

@@ -59,7 +59,7 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
         if (column == AmountColumn && rule.amount < 0)
             return negativeAmountColor();
         if (column == NextDueColumn && isDue(rule))
-            return QColor(0, 136, 0);
+            return successTextColor();
         if (column == StatusColumn && !rule.isActive)
             return QColor(Qt::gray);
     }

@@ -83,10 +83,11 @@ void RecurringScreen::refresh()
     const int due = service->pendingCount();
     if (due < 1) {
         m_dueLabel->clear();
-        m_dueLabel->setStyleSheet(QString());
+        setThemedStyleSheet(m_dueLabel, [] { return QString(); });
     } else {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
-        m_dueLabel->setStyleSheet(QStringLiteral("color: #008800;"));
+        setThemedStyleSheet(m_dueLabel,
+                            [] { return QStringLiteral("color: %1;").arg(successTextColor().name(QColor::HexRgb)); });
     }
 }
 

@@ -712,7 +712,8 @@ void ReportsScreen::showTabError(ReportError error)
         m_errorLabel->setText(tr("This report cannot be shown: the data could not be read."));
         break;
     }
-    m_errorLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(negativeAmountColor().name()));
+    setThemedStyleSheet(m_errorLabel,
+                        [] { return QString::fromLatin1(kMutedStyle).arg(negativeAmountColor().name()); });
     m_errorLabel->show();
 }
 

@@ -77,11 +77,6 @@ QSettings windowSettings()
     return QSettings(QStringLiteral("Lumora"), QStringLiteral("Tallyra"));
 }
 
-QString colorStyle(const QString &color)
-{
-    return QStringLiteral("color: %1;").arg(color);
-}
-
 // The fields the account form edits.
 bool sameFormFields(const Account &left, const Account &right)
 {
@@ -209,7 +204,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     QFont iconFont(QStringLiteral("Material Icons"));
     iconFont.setPixelSize(96);
     icon->setFont(iconFont);
-    icon->setStyleSheet(colorStyle(accentColorForPalette().name()));
+    setAccentTextColor(icon);
     layout->addWidget(icon);
     layout->addSpacing(8);
 
