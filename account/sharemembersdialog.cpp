@@ -3,6 +3,7 @@
 #include "account/accountclient.h"
 #include "account/client.h"
 #include "account/sharingbackend.h"
+#include "ui/palettehelpers.h"
 #include "ui/windowsize.h"
 
 #include <QFrame>
@@ -29,10 +30,16 @@ void setTextColor(QWidget *widget, const QColor &color)
     widget->setPalette(palette);
 }
 
+// The error red, lightened on dark where the deep red would not read.
+QString failureColor()
+{
+    return isDarkPalette() ? negativeAmountColor().name() : QStringLiteral("#b00020");
+}
+
 // Failures read like the error line.
 void markAsFailure(QLabel *label)
 {
-    label->setStyleSheet(QStringLiteral("QLabel { color: #b00020; }"));
+    setThemedStyleSheet(label, [] { return QStringLiteral("QLabel { color: %1; }").arg(failureColor()); });
 }
 
 void setWeight(QWidget *widget, int weight)
@@ -111,7 +118,8 @@ void ShareMembersDialog::buildWindow()
     m_errorLabel->setObjectName(QStringLiteral("errorLabel"));
     m_errorLabel->setTextFormat(Qt::PlainText);
     m_errorLabel->setWordWrap(true);
-    m_errorLabel->setStyleSheet(QStringLiteral("QLabel { color: #b00020; padding: 4px 0; }"));
+    setThemedStyleSheet(m_errorLabel,
+                        [] { return QStringLiteral("QLabel { color: %1; padding: 4px 0; }").arg(failureColor()); });
     m_errorLabel->hide();
     layout->addWidget(m_errorLabel);
 

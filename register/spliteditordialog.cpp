@@ -68,10 +68,13 @@ void SplitEditorDialog::updateRemaining()
 {
     const qint64 remaining = qAbs(m_parentAmount) - m_linesWidget->totalCents();
     m_remainingLabel->setText(tr("Remaining: %1").arg(TransactionActions::dollarText(remaining, m_currency)));
-    if (remaining == 0)
-        m_remainingLabel->setStyleSheet(QStringLiteral("color: green;"));
-    else if (remaining < 0)
-        m_remainingLabel->setStyleSheet(QStringLiteral("color: #cc0000;"));
-    else
-        m_remainingLabel->setStyleSheet(QString());
+    // Green when all is assigned, red when over; lightened on dark.
+    setThemedStyleSheet(m_remainingLabel, [remaining] {
+        const bool dark = isDarkPalette();
+        if (remaining == 0)
+            return QStringLiteral("color: %1;").arg(dark ? positiveAmountColor().name() : QStringLiteral("#008000"));
+        if (remaining < 0)
+            return QStringLiteral("color: %1;").arg(dark ? negativeAmountColor().name() : QStringLiteral("#cc0000"));
+        return QString();
+    });
 }

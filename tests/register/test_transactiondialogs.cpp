@@ -14,8 +14,10 @@
 #include "register/transactionformdialog.h"
 #include "screens/recurringformdialog.h"
 #include "ui/palettehelpers.h"
+#include "ui/thememanager.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -391,7 +393,7 @@ private Q_SLOTS:
         QTest::newRow("no lines yet") << usd << qint64(-10000) << QList<qint64>{} << "Total: $100.00"
                                       << "Remaining: $100.00" << "";
         QTest::newRow("fully assigned") << usd << qint64(-10000) << QList<qint64>{6000, 4000} << "Total: $100.00"
-                                        << "Remaining: $0.00" << "color: green;";
+                                        << "Remaining: $0.00" << "color: #008000;";
         QTest::newRow("over-assigned") << usd << qint64(-10000) << QList<qint64>{6000, 5000} << "Total: $100.00"
                                        << "Remaining: -$10.00" << "color: #cc0000;";
         QTest::newRow("partly assigned deposit") << usd << qint64(10000) << QList<qint64>{2500} << "Total: $100.00"
@@ -419,7 +421,22 @@ private Q_SLOTS:
         SplitEditorDialog dialog(f.app(), parentAmount, lines, Currency(currency));
         QCOMPARE(labelText(dialog, "totalLabel"), total);
         QCOMPARE(labelText(dialog, "remainingLabel"), remaining);
-        QCOMPARE(findNamed<QLabel>(&dialog, "remainingLabel")->styleSheet(), style);
+        auto *remainingLabel = findNamed<QLabel>(&dialog, "remainingLabel");
+        QCOMPARE(remainingLabel->styleSheet(), style);
+        if (!style.isEmpty()) {
+            // The colour follows a switch to dark and back, and reads there.
+            const QPalette light = QApplication::palette();
+            ThemeManager themes(nullptr);
+            themes.setTheme(ThemeManager::Dark);
+            QCoreApplication::processEvents();
+            const QColor dark(remainingLabel->styleSheet().section(QLatin1Char(' '), 1).chopped(1));
+            QVERIFY2(contrastRatio(dark, QApplication::palette().color(QPalette::Window)) >= 4.5,
+                     qPrintable(remainingLabel->styleSheet()));
+            themes.setTheme(ThemeManager::Light);
+            QCoreApplication::processEvents();
+            QCOMPARE(remainingLabel->styleSheet(), style);
+            QApplication::setPalette(light);
+        }
         QCOMPARE(splitTable(&dialog)->rowCount(), lineAmounts.isEmpty() ? 2 : int(lineAmounts.size()));
 
         const QList<SplitLine> out = dialog.splitLines();
