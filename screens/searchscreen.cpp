@@ -11,6 +11,7 @@
 #include "register/transactiondetailsdialog.h"
 #include "register/userprompts.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -61,6 +62,12 @@ SearchScreen::SearchScreen(AppState *app, QWidget *parent)
     m_categoryCombo = new QComboBox(this);
     m_categoryCombo->setObjectName(QStringLiteral("categoryCombo"));
     filters->addWidget(m_categoryCombo);
+    // Long account and category names widen the lists, not the window.
+    for (QComboBox *combo : {m_accountCombo, m_categoryCombo}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(16);
+        combo->view()->setTextElideMode(Qt::ElideNone);
+    }
     m_dateRangeCheck = new QCheckBox(tr("Date range:"), this);
     m_dateRangeCheck->setObjectName(QStringLiteral("dateRangeCheck"));
     filters->addWidget(m_dateRangeCheck);

@@ -1520,6 +1520,10 @@ private Q_SLOTS:
 
         WindowHarness h;
         h.fixture().addAccount(QStringLiteral("Checking"));
+        // Long names, as people give them, widen lists but no window.
+        h.fixture().addAccount(QStringLiteral("Joint Household Checking at Riverbend Credit Union"));
+        const Category insurance = h.fixture().addCategory(QStringLiteral("Insurance"));
+        h.fixture().addCategory(QStringLiteral("Homeowners and Renters Coverage Extended"), insurance.id);
         MainWindow *window = h.open();
         QWidget *shown = window;
         if (!command.isEmpty()) {
