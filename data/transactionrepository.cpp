@@ -1,5 +1,6 @@
 #include "data/transactionrepository.h"
 
+#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
@@ -179,4 +180,46 @@ bool TransactionRepository::applyServerDeletion(const QString &id, const std::op
         return false;
     notifyChanged(accountId);
     return true;
+}
+
+std::optional<QList<RegisterRow>> TransactionRepository::registerRowsByIds(const QStringList &ids) const
+{
+    QList<RegisterRow> rows;
+    if (ids.isEmpty())
+        return rows;
+    QStringList marks;
+    QVariantList values;
+    for (const QString &id : ids) {
+        marks.append(QStringLiteral("?"));
+        values.append(id);
+    }
+    QSqlQuery query = prepare(m_database->db(),
+        QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                       "WHERE t.id IN (%3) AND t.deleted_at IS NULL")
+            .arg(kColumns, CategoryRepository::labelSql(), marks.join(QLatin1Char(','))),
+        values);
+    if (!exec(query))
+        return std::nullopt;
+    while (query.next()) {
+        RegisterRow row;
+        row.transaction = readTransaction(query);
+        row.categoryName = query.value(20).toString();
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
+QStringList TransactionRepository::idsAtMoment(const QString &accountId, const QDate &date,
+    const QDateTime &createdAt) const
+{
+    QStringList ids;
+    QSqlQuery query = prepare(m_database->db(),
+        QStringLiteral("SELECT t.id FROM transactions t WHERE t.account_id = ? AND t.date = ? AND t.created_at = ? "
+                       "AND t.deleted_at IS NULL ORDER BY t.rowid"),
+        {accountId, isoDate(date), isoDateTime(createdAt)});
+    if (!exec(query))
+        return ids;
+    while (query.next())
+        ids.append(query.value(0).toString());
+    return ids;
 }
