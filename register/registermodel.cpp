@@ -543,7 +543,6 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
     const bool typed = edited && !(m_buffer == bufferFor(*edited));
     beginResetModel();
     m_rows = std::move(rows);
-    shareStrings();
     const int count = int(m_rows.size());
     m_days.resize(count);
     m_largestAmount = 0;
@@ -945,35 +944,6 @@ void RegisterModel::addUpSums()
         std::optional<qint64> &sum = transaction.cleared ? m_clearedSum : m_unclearedSum;
         if (sum)
             sum = checkedSum(*sum, transaction.amount);
-    }
-}
-
-void RegisterModel::shareStrings()
-{
-    // Payees, categories, memos and ids repeat across thousands of rows:
-    // one copy of each text serves them all.
-    QSet<QString> pool;
-    const auto share = [&pool](QString &text) {
-        if (text.isEmpty()) {
-            text = QString();
-            return;
-        }
-        const auto it = pool.constFind(text);
-        if (it == pool.constEnd())
-            pool.insert(text);
-        else
-            text = *it;
-    };
-    for (RegisterRow &row : m_rows) {
-        Transaction &transaction = row.transaction;
-        share(transaction.accountId);
-        share(transaction.payee);
-        share(transaction.memo);
-        share(transaction.categoryId);
-        share(transaction.transferDestAccountId);
-        share(transaction.recurringId);
-        share(transaction.checkNumber);
-        share(row.categoryName);
     }
 }
 

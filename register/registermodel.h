@@ -205,7 +205,6 @@ private:
     void placeRecord(int record);
     void addUpBalances(int fromPosition);
     void addUpSums();
-    void shareStrings();
 
     QList<RegisterRow> m_rows;
     QVector<int> m_order; // display order: listed records

@@ -265,6 +265,48 @@ private Q_SLOTS:
         h.screen()->reload();
         QCOMPARE(h.model()->rowAt(h.model()->viewRowOfTransaction(older.id)).transaction.payee, QStringLiteral("Behind"));
     }
+
+    // The register's read holds each repeated text once and gives the very
+    // rows of the plain read, opening balance and balances included.
+    void theSharedReadGivesThePlainRows()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account checking = f.addAccount(QStringLiteral("Checking"), AccountType::Checking, Currency::USD, 1000);
+        const Category home = f.addCategory(QStringLiteral("Home"));
+        const Category repairs = f.addCategory(QStringLiteral("Repairs"), home.id);
+        TransactionRepository *repository = f.app()->transactionRepository();
+        for (int day = 1; day <= 6; ++day) {
+            Transaction t = f.addTransaction(checking.id, QDate(2024, 5, 7 - day),
+                day % 2 ? QStringLiteral("Hardware") : QStringLiteral("Bakery"), -100 * day);
+            t.categoryId = day % 3 ? repairs.id : QString();
+            t.memo = QStringLiteral("memo %1").arg(day);
+            QVERIFY(repository->update(t));
+        }
+        const QList<RegisterRow> plain = repository->listRegister(checking.id);
+        const QList<RegisterRow> shared = repository->listRegisterShared(checking.id);
+        QCOMPARE(shared.size(), plain.size());
+        QCOMPARE(shared.size(), 7);
+        for (int i = 0; i < plain.size(); ++i) {
+            const Transaction &a = plain[i].transaction;
+            const Transaction &b = shared[i].transaction;
+            QCOMPARE(b.id, a.id);
+            QCOMPARE(b.date, a.date);
+            QCOMPARE(b.payee, a.payee);
+            QCOMPARE(b.memo, a.memo);
+            QCOMPARE(b.categoryId, a.categoryId);
+            QCOMPARE(b.accountId, a.accountId);
+            QCOMPARE(b.version, a.version);
+            QCOMPARE(b.syncStatus, a.syncStatus);
+            QCOMPARE(b.createdAt, a.createdAt);
+            QCOMPARE(shared[i].categoryName, plain[i].categoryName);
+            QCOMPARE(shared[i].runningBalance, plain[i].runningBalance);
+        }
+        QCOMPARE(shared[2].categoryName, QStringLiteral("Home > Repairs"));
+        QVERIFY(shared[1].transaction.payee.isSharedWith(shared[3].transaction.payee));
+        QVERIFY(shared[1].transaction.accountId.isSharedWith(shared[2].transaction.accountId));
+        QVERIFY(shared[2].categoryName.isSharedWith(shared[3].categoryName));
+    }
 };
 
 TALLYRA_TEST(TestRegisterInPlace)
