@@ -383,6 +383,11 @@ void RegisterScreen::showLocalChange(const QList<Transaction> &before, const QSt
         if (!id.isEmpty() && !written.contains(id))
             written.append(id);
     }
+    // Nothing named: what was written is not known here.
+    if (written.isEmpty()) {
+        reload();
+        return;
+    }
     const std::optional<QList<RegisterRow>> stored = m_app->transactionRepository()->registerRowsByIds(written);
     if (!stored) {
         reload();
