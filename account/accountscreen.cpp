@@ -4,6 +4,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "register/userprompts.h"
+#include "ui/palettehelpers.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -17,6 +18,8 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace LumoAccount {
 
@@ -34,7 +37,8 @@ void setTextColor(QWidget *widget, const QColor &color)
 
 void setMuted(QWidget *widget)
 {
-    setTextColor(widget, QApplication::palette().color(QPalette::PlaceholderText));
+    followPalette(widget,
+                  [widget] { setTextColor(widget, QApplication::palette().color(QPalette::PlaceholderText)); });
 }
 
 void setWeight(QWidget *widget, int weight)
@@ -86,7 +90,7 @@ QHBoxLayout *rowLayout(int left, int top, int right, int bottom)
 
 QString shownDisplayName(const QString &displayName)
 {
-    return displayName.isEmpty() ? QStringLiteral("(not set)") : displayName;
+    return displayName.isEmpty() ? AccountScreen::tr("(not set)") : displayName;
 }
 
 QString navigationStyleSheet()
@@ -118,14 +122,18 @@ AccountScreen::AccountScreen(Client *client, QWidget *parent)
     layout->setSpacing(0);
 
     m_navigation = new QListWidget(this);
-    m_navigation->setFixedWidth(180);
     m_navigation->setFrameShape(QFrame::NoFrame);
     m_navigation->setFocusPolicy(Qt::NoFocus);
     m_navigation->setSpacing(2);
-    m_navigation->setStyleSheet(navigationStyleSheet());
-    m_navigation->addItems({QStringLiteral("Profile"), QStringLiteral("Group"),
-                            QStringLiteral("Devices"), QStringLiteral("Security"),
-                            QStringLiteral("Data & Privacy")});
+    setThemedStyleSheet(m_navigation, navigationStyleSheet);
+    m_navigation->addItems({tr("Profile"), tr("Group"),
+                            tr("Devices"), tr("Security"),
+                            tr("Data & Privacy")});
+    // Entries are longer in some languages: the list is as wide as the widest
+    // needs, with the side padding of its style sheet.
+    m_navigation->ensurePolished();
+    m_navigation->setFixedWidth(std::max(180, m_navigation->sizeHintForColumn(0) + 2 * m_navigation->spacing()
+                                                  + 2 * m_navigation->frameWidth() + 2 * 8));
     m_navigation->setCurrentRow(Profile);
 
     m_pageStack = new QStackedWidget(this);
@@ -226,7 +234,7 @@ void AccountScreen::showFetchFailure(QVBoxLayout *pageLayout, QWidget **content,
     line->setObjectName(QStringLiteral("fetchError"));
     line->setWordWrap(true);
     line->setContentsMargins(12, 0, 0, 0);
-    line->setStyleSheet(QStringLiteral("color: #C62828;"));
+    setThemedStyleSheet(line, [] { return QStringLiteral("color: %1;").arg(negativeAmountColor().name()); });
     fresh->layout()->addWidget(line);
 }
 
@@ -276,14 +284,16 @@ QFrame *AccountScreen::createSeparator()
 
 void AccountScreen::showError(const QString &text)
 {
-    m_statusLine->setStyleSheet(QStringLiteral("color: #C62828; padding: 4px;"));
+    setThemedStyleSheet(m_statusLine,
+                        [] { return QStringLiteral("color: %1; padding: 4px;").arg(negativeAmountColor().name()); });
     m_statusLine->setText(text);
     m_statusClearTimer->start(4000);
 }
 
 void AccountScreen::showSuccess(const QString &text)
 {
-    m_statusLine->setStyleSheet(QStringLiteral("color: #2E7D32; padding: 4px;"));
+    setThemedStyleSheet(m_statusLine,
+                        [] { return QStringLiteral("color: %1; padding: 4px;").arg(positiveAmountColor().name()); });
     m_statusLine->setText(text);
     m_statusClearTimer->start(3000);
 }
@@ -344,8 +354,8 @@ bool AccountScreen::askText(const QString &title, const QString &label, bool pas
 QWidget *AccountScreen::createProfileTab()
 {
     QVBoxLayout *layout = nullptr;
-    QWidget *page = createPage(QStringLiteral("Profile"), &layout);
-    layout->addWidget(createSection(QStringLiteral("Personal Information"), QString()));
+    QWidget *page = createPage(tr("Profile"), &layout);
+    layout->addWidget(createSection(tr("Personal Information"), QString()));
 
     auto *block = new QVBoxLayout;
     block->setContentsMargins(12, 0, 0, 0);
@@ -361,9 +371,9 @@ QWidget *AccountScreen::createProfileTab()
 
     layout->addSpacing(8);
     QHBoxLayout *buttons = rowLayout(12, 0, 0, 0);
-    m_editDisplayNameButton = new QPushButton(QStringLiteral("Edit Display Name"), page);
+    m_editDisplayNameButton = new QPushButton(tr("Edit Display Name"), page);
     connect(m_editDisplayNameButton, &QPushButton::clicked, this, &AccountScreen::editDisplayName);
-    auto *signOut = new QPushButton(QStringLiteral("Sign Out"), page);
+    auto *signOut = new QPushButton(tr("Sign Out"), page);
     connect(signOut, &QPushButton::clicked, this, &AccountScreen::logoutRequested);
     buttons->addWidget(m_editDisplayNameButton);
     buttons->addStretch();
@@ -373,10 +383,10 @@ QWidget *AccountScreen::createProfileTab()
     layout->addSpacing(16);
     layout->addWidget(createSeparator());
     layout->addSpacing(8);
-    layout->addWidget(createSection(QStringLiteral("Password"),
-                                    QStringLiteral("Change your account password.")));
+    layout->addWidget(createSection(tr("Password"),
+                                    tr("Change your account password.")));
     QHBoxLayout *passwordRow = rowLayout(12, 0, 0, 0);
-    m_changePasswordButton = new QPushButton(QStringLiteral("Change Password"), page);
+    m_changePasswordButton = new QPushButton(tr("Change Password"), page);
     connect(m_changePasswordButton, &QPushButton::clicked, this, &AccountScreen::changePassword);
     passwordRow->addWidget(m_changePasswordButton);
     passwordRow->addStretch();
@@ -392,7 +402,7 @@ void AccountScreen::refreshProfile()
         if (!self)
             return;
         if (!ok) {
-            self->showError(QStringLiteral("Could not load your profile."));
+            self->showError(tr("Could not load your profile."));
             return;
         }
         self->m_displayName = user.displayName;
@@ -405,7 +415,7 @@ void AccountScreen::editDisplayName()
 {
     // Without a name the field starts empty: "(not set)" is no name to save.
     QString typed;
-    if (!askText(QStringLiteral("Edit Display Name"), QStringLiteral("Display name:"), false,
+    if (!askText(tr("Edit Display Name"), tr("Display name:"), false,
                  m_displayName, &typed))
         return;
     const QString name = typed.trimmed();
@@ -418,34 +428,34 @@ void AccountScreen::editDisplayName()
             return;
         self->m_editDisplayNameButton->setEnabled(true);
         if (user.id.isEmpty()) {
-            self->showError(QStringLiteral("Failed to update profile."));
+            self->showError(tr("Failed to update profile."));
             return;
         }
         self->m_displayName = user.displayName;
         self->m_displayNameLabel->setText(shownDisplayName(user.displayName));
-        self->showSuccess(QStringLiteral("Display name updated."));
+        self->showSuccess(tr("Display name updated."));
     });
 }
 
 void AccountScreen::changePassword()
 {
-    const QString title = QStringLiteral("Change Password");
+    const QString title = tr("Change Password");
     QString current;
-    if (!askText(title, QStringLiteral("Current password:"), true, QString(), &current)
+    if (!askText(title, tr("Current password:"), true, QString(), &current)
         || current.isEmpty())
         return;
     QString fresh;
-    if (!askText(title, QStringLiteral("New password (min 8 characters):"), true, QString(), &fresh)
+    if (!askText(title, tr("New password (min 8 characters):"), true, QString(), &fresh)
         || fresh.isEmpty())
         return;
     if (fresh.size() < 8) {
-        showError(QStringLiteral("Password must be at least 8 characters."));
+        showError(tr("Password must be at least 8 characters."));
         return;
     }
     QString confirmation;
-    if (!askText(title, QStringLiteral("Confirm new password:"), true, QString(), &confirmation)
+    if (!askText(title, tr("Confirm new password:"), true, QString(), &confirmation)
         || confirmation != fresh) {
-        showError(QStringLiteral("Passwords do not match."));
+        showError(tr("Passwords do not match."));
         return;
     }
     m_changePasswordButton->setEnabled(false);
@@ -455,9 +465,9 @@ void AccountScreen::changePassword()
             return;
         self->m_changePasswordButton->setEnabled(true);
         if (ok)
-            self->showSuccess(QStringLiteral("Password changed."));
+            self->showSuccess(tr("Password changed."));
         else
-            self->showError(QStringLiteral("Failed to change password."));
+            self->showError(tr("Failed to change password."));
     });
 }
 
@@ -466,20 +476,20 @@ void AccountScreen::changePassword()
 QWidget *AccountScreen::createPrivacyTab()
 {
     QVBoxLayout *layout = nullptr;
-    QWidget *page = createPage(QStringLiteral("Data & Privacy"), &layout);
+    QWidget *page = createPage(tr("Data & Privacy"), &layout);
     layout->addWidget(createSection(
-        QStringLiteral("Danger Zone"),
-        QStringLiteral("Permanently delete your account. This cannot be undone after 30 days.")));
+        tr("Danger Zone"),
+        tr("Permanently delete your account. This cannot be undone after 30 days.")));
 
     const bool owner = isOwnerRole(m_client->claims());
-    auto *deleteButton = new QPushButton(QStringLiteral("Delete Account"), page);
+    auto *deleteButton = new QPushButton(tr("Delete Account"), page);
     deleteButton->setStyleSheet(QStringLiteral(
         "QPushButton { color: white; background: #C62828; border: none;  border-radius: 4px; "
         "padding: 6px 16px; font-weight: 600; }QPushButton:hover { background: #B71C1C; }"
         "QPushButton:disabled { background: #666; }"));
     if (owner) {
         deleteButton->setEnabled(false);
-        QLabel *note = plainLabel(QStringLiteral("You are the group owner. Transfer ownership or "
+        QLabel *note = plainLabel(tr("You are the group owner. Transfer ownership or "
                                                  "remove all members before deleting your account."),
                                   page);
         note->setObjectName(QStringLiteral("ownerNote"));
@@ -501,8 +511,8 @@ QWidget *AccountScreen::createPrivacyTab()
 void AccountScreen::confirmDeleteAccount()
 {
     QString typed;
-    if (!askText(QStringLiteral("Delete Account"),
-                 QStringLiteral("This will schedule your account for permanent deletion after 30 "
+    if (!askText(tr("Delete Account"),
+                 tr("This will schedule your account for permanent deletion after 30 "
                                 "days.\n\nType DELETE to confirm:"),
                  false, QString(), &typed)
         || typed != QLatin1String("DELETE"))
@@ -512,11 +522,11 @@ void AccountScreen::confirmDeleteAccount()
         if (!self)
             return;
         if (!ok) {
-            self->showError(QStringLiteral("Failed to delete account."));
+            self->showError(tr("Failed to delete account."));
             return;
         }
-        self->showInformation(QStringLiteral("Account Scheduled for Deletion"),
-                              QStringLiteral("Your account will be permanently deleted in 30 days. "
+        self->showInformation(tr("Account Scheduled for Deletion"),
+                              tr("Your account will be permanently deleted in 30 days. "
                                              "You can recover it by signing in before then."));
         if (self)
             Q_EMIT self->logoutRequested();
@@ -527,7 +537,7 @@ void AccountScreen::confirmDeleteAccount()
 
 QWidget *AccountScreen::createGroupTab()
 {
-    return createContentPage(QStringLiteral("Group"), &m_groupPageLayout, &m_groupContent);
+    return createContentPage(tr("Group"), &m_groupPageLayout, &m_groupContent);
 }
 
 void AccountScreen::refreshGroup()
@@ -540,7 +550,7 @@ void AccountScreen::refreshGroup()
             self->populateGroup(group);
         else
             self->showFetchFailure(self->m_groupPageLayout, &self->m_groupContent,
-                                   QStringLiteral("Could not load your group. Try again later."));
+                                   tr("Could not load your group. Try again later."));
     });
 }
 
@@ -550,12 +560,12 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
     auto *layout = static_cast<QVBoxLayout *>(content->layout());
 
     if (group.id.isEmpty()) {
-        layout->addWidget(createSection(QStringLiteral("No Group"),
-                                        QStringLiteral("You're not part of a group. The group owner "
+        layout->addWidget(createSection(tr("No Group"),
+                                        tr("You're not part of a group. The group owner "
                                                        "can invite you, or you can join with an "
                                                        "invite code.")));
         auto *row = new QHBoxLayout;
-        auto *join = new QPushButton(QStringLiteral("Join with Invite Code"), content);
+        auto *join = new QPushButton(tr("Join with Invite Code"), content);
         connect(join, &QPushButton::clicked, this, &AccountScreen::joinGroupWithCode);
         row->addWidget(join);
         row->addStretch();
@@ -563,11 +573,11 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
         return;
     }
 
-    layout->addWidget(createSection(group.name, QStringLiteral("%1 of %2 seats used")
+    layout->addWidget(createSection(group.name, tr("%1 of %2 seats used")
                                                     .arg(group.members.size())
                                                     .arg(group.maxSeats)));
     layout->addSpacing(4);
-    auto *membersHeading = new QLabel(QStringLiteral("Members"), content);
+    auto *membersHeading = new QLabel(tr("Members"), content);
     setWeight(membersHeading, 500);
     layout->addWidget(membersHeading);
 
@@ -593,14 +603,14 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
         rowLayout->addStretch();
         const bool memberIsOwner = member.role == QLatin1String("owner");
         if (memberIsOwner) {
-            auto *badge = new QLabel(QStringLiteral("Owner"), row);
+            auto *badge = new QLabel(tr("Owner"), row);
             setSmallerType(badge);
             setWeight(badge, 500);
-            setTextColor(badge, QColor(QStringLiteral("#00897B")));
+            followPalette(badge, [badge] { setTextColor(badge, accentColorForPalette()); });
             rowLayout->addWidget(badge);
         }
         if (viewerIsOwner && !memberIsOwner) {
-            auto *remove = new QPushButton(QStringLiteral("Remove"), row);
+            auto *remove = new QPushButton(tr("Remove"), row);
             const QString memberId = member.accountId;
             connect(remove, &QPushButton::clicked, this,
                     [this, displayText, memberId] { confirmRemoveMember(displayText, memberId); });
@@ -614,7 +624,7 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
         layout->addWidget(createSeparator());
         layout->addSpacing(4);
         QHBoxLayout *row = rowLayout(12, 0, 0, 0);
-        auto *leave = new QPushButton(QStringLiteral("Leave Group"), content);
+        auto *leave = new QPushButton(tr("Leave Group"), content);
         connect(leave, &QPushButton::clicked, this, &AccountScreen::confirmLeaveGroup);
         row->addWidget(leave);
         row->addStretch();
@@ -626,17 +636,17 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
         layout->addSpacing(8);
         layout->addWidget(createSeparator());
         layout->addSpacing(4);
-        auto *heading = new QLabel(QStringLiteral("Pending Invitations"), content);
+        auto *heading = new QLabel(tr("Pending Invitations"), content);
         setWeight(heading, 500);
         layout->addWidget(heading);
         for (const GroupInvitation &invitation : group.pendingInvitations) {
             QHBoxLayout *row = rowLayout(12, 4, 0, 4);
             const QString shown = invitation.invitedEmail.isEmpty()
-                ? QStringLiteral("Invite code: %1").arg(invitation.inviteCode)
+                ? tr("Invite code: %1").arg(invitation.inviteCode)
                 : invitation.invitedEmail;
             row->addWidget(plainLabel(shown, content));
             row->addStretch();
-            auto *revoke = new QPushButton(QStringLiteral("Revoke"), content);
+            auto *revoke = new QPushButton(tr("Revoke"), content);
             const QString invitationId = invitation.id;
             connect(revoke, &QPushButton::clicked, this,
                     [this, invitationId] { revokeInvitation(invitationId); });
@@ -648,12 +658,12 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
     layout->addSpacing(12);
     layout->addWidget(createSeparator());
     layout->addSpacing(4);
-    layout->addWidget(createSection(QStringLiteral("Invite Members"), QString()));
+    layout->addWidget(createSection(tr("Invite Members"), QString()));
     QHBoxLayout *row = rowLayout(12, 0, 0, 0);
     row->setSpacing(8);
-    auto *byEmail = new QPushButton(QStringLiteral("Invite by Email"), content);
+    auto *byEmail = new QPushButton(tr("Invite by Email"), content);
     connect(byEmail, &QPushButton::clicked, this, &AccountScreen::inviteByEmail);
-    auto *generate = new QPushButton(QStringLiteral("Generate Invite Code"), content);
+    auto *generate = new QPushButton(tr("Generate Invite Code"), content);
     connect(generate, &QPushButton::clicked, this, &AccountScreen::generateInviteCode);
     row->addWidget(byEmail);
     row->addWidget(generate);
@@ -664,7 +674,7 @@ void AccountScreen::populateGroup(const LumoAccount::Group &group)
 void AccountScreen::joinGroupWithCode()
 {
     QString typed;
-    if (!askText(QStringLiteral("Join Group"), QStringLiteral("Enter invite code:"), false,
+    if (!askText(tr("Join Group"), tr("Enter invite code:"), false,
                  QString(), &typed))
         return;
     const QString code = typed.trimmed();
@@ -675,10 +685,10 @@ void AccountScreen::joinGroupWithCode()
         if (!self)
             return;
         if (!ok) {
-            self->showError(QStringLiteral("Invalid or expired invite code."));
+            self->showError(tr("Invalid or expired invite code."));
             return;
         }
-        self->showSuccess(QStringLiteral("Joined group."));
+        self->showSuccess(tr("Joined group."));
         self->refreshGroup();
     });
 }
@@ -686,7 +696,7 @@ void AccountScreen::joinGroupWithCode()
 void AccountScreen::inviteByEmail()
 {
     QString typed;
-    if (!askText(QStringLiteral("Invite by Email"), QStringLiteral("Email address:"), false,
+    if (!askText(tr("Invite by Email"), tr("Email address:"), false,
                  QString(), &typed))
         return;
     const QString email = typed.trimmed();
@@ -697,10 +707,10 @@ void AccountScreen::inviteByEmail()
         if (!self)
             return;
         if (invitation.id.isEmpty()) {
-            self->showError(QStringLiteral("Failed to send invitation."));
+            self->showError(tr("Failed to send invitation."));
             return;
         }
-        self->showSuccess(QStringLiteral("Invitation sent."));
+        self->showSuccess(tr("Invitation sent."));
         self->refreshGroup();
     });
 }
@@ -717,12 +727,12 @@ void AccountScreen::generateInviteCode()
 void AccountScreen::onInviteCodeGenerated(const GroupInvitation &invitation)
 {
     if (invitation.inviteCode.isEmpty()) {
-        showError(QStringLiteral("Failed to generate code."));
+        showError(tr("Failed to generate code."));
         return;
     }
     QPointer<AccountScreen> self(this);
-    showInformation(QStringLiteral("Invite Code"),
-                    QStringLiteral("Share this code with the person you want to invite:\n\n%1")
+    showInformation(tr("Invite Code"),
+                    tr("Share this code with the person you want to invite:\n\n%1")
                         .arg(invitation.inviteCode));
     if (self)
         refreshGroup();
@@ -743,36 +753,36 @@ void AccountScreen::revokeInvitation(const QString &invitationId)
     QPointer<AccountScreen> self(this);
     m_client->accountClient()->revokeInvitation(invitationId, [self](bool ok) {
         if (self)
-            self->finishAction(ok, QStringLiteral("Invitation revoked."),
-                               QStringLiteral("Failed to revoke invitation."),
+            self->finishAction(ok, tr("Invitation revoked."),
+                               tr("Failed to revoke invitation."),
                                &AccountScreen::refreshGroup);
     });
 }
 
 void AccountScreen::confirmRemoveMember(const QString &displayText, const QString &memberId)
 {
-    if (!askQuestion(QStringLiteral("Remove Member"),
-                     QStringLiteral("Remove %1 from the group?").arg(displayText)))
+    if (!askQuestion(tr("Remove Member"),
+                     tr("Remove %1 from the group?").arg(displayText)))
         return;
     QPointer<AccountScreen> self(this);
     m_client->accountClient()->removeMember(memberId, [self, displayText](bool ok) {
         if (self)
-            self->finishAction(ok, QStringLiteral("%1 removed.").arg(displayText),
-                               QStringLiteral("Failed to remove %1.").arg(displayText),
+            self->finishAction(ok, tr("%1 removed.").arg(displayText),
+                               tr("Failed to remove %1.").arg(displayText),
                                &AccountScreen::refreshGroup);
     });
 }
 
 void AccountScreen::confirmLeaveGroup()
 {
-    if (!askQuestion(QStringLiteral("Leave Group"),
-                     QStringLiteral("Leave this group? You will lose access to shared data.")))
+    if (!askQuestion(tr("Leave Group"),
+                     tr("Leave this group? You will lose access to shared data.")))
         return;
     QPointer<AccountScreen> self(this);
     m_client->accountClient()->leaveGroup([self](bool ok) {
         if (self)
-            self->finishAction(ok, QStringLiteral("Left group."),
-                               QStringLiteral("Failed to leave group."),
+            self->finishAction(ok, tr("Left group."),
+                               tr("Failed to leave group."),
                                &AccountScreen::refreshGroup);
     });
 }
@@ -781,7 +791,7 @@ void AccountScreen::confirmLeaveGroup()
 
 QWidget *AccountScreen::createDevicesTab()
 {
-    return createContentPage(QStringLiteral("Devices"), &m_devicesPageLayout, &m_devicesContent);
+    return createContentPage(tr("Devices"), &m_devicesPageLayout, &m_devicesContent);
 }
 
 void AccountScreen::refreshDevices()
@@ -794,7 +804,7 @@ void AccountScreen::refreshDevices()
             self->populateDevices(devices);
         else
             self->showFetchFailure(self->m_devicesPageLayout, &self->m_devicesContent,
-                                   QStringLiteral("Could not load your devices. Try again later."));
+                                   tr("Could not load your devices. Try again later."));
     });
 }
 
@@ -802,10 +812,10 @@ void AccountScreen::populateDevices(const QList<Device> &devices)
 {
     QWidget *content = replaceContent(m_devicesPageLayout, &m_devicesContent, 4);
     auto *layout = static_cast<QVBoxLayout *>(content->layout());
-    layout->addWidget(createSection(QStringLiteral("Registered Devices"),
-                                    QStringLiteral("Devices that have synced with your account.")));
+    layout->addWidget(createSection(tr("Registered Devices"),
+                                    tr("Devices that have synced with your account.")));
     if (devices.isEmpty()) {
-        auto *empty = new QLabel(QStringLiteral("No devices registered."), content);
+        auto *empty = new QLabel(tr("No devices registered."), content);
         setMuted(empty);
         empty->setContentsMargins(12, 0, 0, 0);
         layout->addWidget(empty);
@@ -813,7 +823,7 @@ void AccountScreen::populateDevices(const QList<Device> &devices)
     }
     for (const Device &device : devices) {
         QLabel *name = plainLabel(
-            device.deviceName.isEmpty() ? QStringLiteral("Unknown Device") : device.deviceName,
+            device.deviceName.isEmpty() ? tr("Unknown Device") : device.deviceName,
             content);
         QFont bold = name->font();
         bold.setBold(true);
@@ -827,7 +837,7 @@ void AccountScreen::populateDevices(const QList<Device> &devices)
             setMuted(muted);
             setSmallType(muted);
         }
-        auto *remove = new QPushButton(QStringLiteral("Remove"), content);
+        auto *remove = new QPushButton(tr("Remove"), content);
         const QString deviceId = device.id;
         const QString deviceName = device.deviceName;
         connect(remove, &QPushButton::clicked, this,
@@ -838,13 +848,13 @@ void AccountScreen::populateDevices(const QList<Device> &devices)
 
 void AccountScreen::confirmRemoveDevice(const QString &deviceId, const QString &deviceName)
 {
-    if (!askQuestion(QStringLiteral("Remove Device"), QStringLiteral("Remove %1?").arg(deviceName)))
+    if (!askQuestion(tr("Remove Device"), tr("Remove %1?").arg(deviceName)))
         return;
     QPointer<AccountScreen> self(this);
     m_client->accountClient()->removeDevice(deviceId, [self](bool ok) {
         if (self)
-            self->finishAction(ok, QStringLiteral("Device removed."),
-                               QStringLiteral("Failed to remove device."),
+            self->finishAction(ok, tr("Device removed."),
+                               tr("Failed to remove device."),
                                &AccountScreen::refreshDevices);
     });
 }
@@ -853,7 +863,7 @@ void AccountScreen::confirmRemoveDevice(const QString &deviceId, const QString &
 
 QWidget *AccountScreen::createSecurityTab()
 {
-    return createContentPage(QStringLiteral("Security"), &m_securityPageLayout, &m_sessionsContent);
+    return createContentPage(tr("Security"), &m_securityPageLayout, &m_sessionsContent);
 }
 
 void AccountScreen::refreshSessions()
@@ -866,7 +876,7 @@ void AccountScreen::refreshSessions()
             self->populateSessions(sessions);
         else
             self->showFetchFailure(self->m_securityPageLayout, &self->m_sessionsContent,
-                                   QStringLiteral("Could not load your sessions. Try again later."));
+                                   tr("Could not load your sessions. Try again later."));
     });
 }
 
@@ -874,10 +884,10 @@ void AccountScreen::populateSessions(const QList<Session> &sessions)
 {
     QWidget *content = replaceContent(m_securityPageLayout, &m_sessionsContent, 8);
     auto *layout = static_cast<QVBoxLayout *>(content->layout());
-    layout->addWidget(createSection(QStringLiteral("Active Sessions"),
-                                    QStringLiteral("Sessions currently signed in to your account.")));
+    layout->addWidget(createSection(tr("Active Sessions"),
+                                    tr("Sessions currently signed in to your account.")));
     if (sessions.isEmpty()) {
-        auto *empty = new QLabel(QStringLiteral("No active sessions."), content);
+        auto *empty = new QLabel(tr("No active sessions."), content);
         empty->setContentsMargins(12, 0, 0, 0);
         layout->addWidget(empty);
         return;
@@ -885,12 +895,12 @@ void AccountScreen::populateSessions(const QList<Session> &sessions)
     for (const Session &session : sessions) {
         QString client = session.userAgent;
         if (client.isEmpty())
-            client = QStringLiteral("Unknown client");
+            client = tr("Unknown client");
         else if (client.size() > MaxUserAgentLength)
             client = client.left(MaxUserAgentLength) + QStringLiteral("...");
         QLabel *clientLabel = plainLabel(client, content);
         setWeight(clientLabel, 500);
-        QString details = session.isCurrent ? QStringLiteral("This session")
+        QString details = session.isCurrent ? tr("This session")
                                             : formatRelativeTime(session.lastActiveAt);
         if (!session.ipAddress.isEmpty())
             details += QStringLiteral("  \u00B7  %1").arg(session.ipAddress);
@@ -899,11 +909,11 @@ void AccountScreen::populateSessions(const QList<Session> &sessions)
         setSmallType(detailsLabel);
         QWidget *trailing = nullptr;
         if (session.isCurrent) {
-            trailing = new QLabel(QStringLiteral("Current"), content);
+            trailing = new QLabel(tr("Current"), content);
             setWeight(trailing, 500);
-            setTextColor(trailing, QColor(QStringLiteral("#2E7D32")));
+            followPalette(trailing, [trailing] { setTextColor(trailing, positiveAmountColor()); });
         } else {
-            auto *revoke = new QPushButton(QStringLiteral("Revoke"), content);
+            auto *revoke = new QPushButton(tr("Revoke"), content);
             const QString sessionId = session.id;
             connect(revoke, &QPushButton::clicked, this,
                     [this, sessionId] { revokeSession(sessionId); });
@@ -918,8 +928,8 @@ void AccountScreen::revokeSession(const QString &sessionId)
     QPointer<AccountScreen> self(this);
     m_client->authClient()->revokeSession(sessionId, [self](bool ok) {
         if (self)
-            self->finishAction(ok, QStringLiteral("Session revoked."),
-                               QStringLiteral("Failed to revoke session."),
+            self->finishAction(ok, tr("Session revoked."),
+                               tr("Failed to revoke session."),
                                &AccountScreen::refreshSessions);
     });
 }
@@ -932,16 +942,16 @@ QString AccountScreen::formatRelativeTime(const QDateTime &time)
 QString AccountScreen::formatRelativeTime(const QDateTime &time, const QDateTime &nowUtc)
 {
     if (!time.isValid())
-        return QStringLiteral("Unknown");
+        return tr("Unknown");
     const qint64 seconds = time.secsTo(nowUtc);
     if (seconds < 60)
-        return QStringLiteral("Active now");
+        return tr("Active now");
     if (seconds < 3600)
-        return QStringLiteral("%1m ago").arg(seconds / 60);
+        return tr("%1m ago").arg(seconds / 60);
     if (seconds < 86400)
-        return QStringLiteral("%1h ago").arg(seconds / 3600);
+        return tr("%1h ago").arg(seconds / 3600);
     if (seconds < 604800)
-        return QStringLiteral("%1d ago").arg(seconds / 86400);
+        return tr("%1d ago").arg(seconds / 86400);
     return time.toLocalTime().toString(QStringLiteral("MMM d, yyyy"));
 }
 

@@ -3,6 +3,7 @@
 #include "account/accountclient.h"
 #include "account/client.h"
 #include "account/sharingbackend.h"
+#include "ui/windowsize.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -74,7 +75,7 @@ void ShareMembersDialog::buildWindow()
 {
     setWindowTitle(m_texts.title);
     setMinimumSize(560, 560);
-    resize(620, 620);
+    WindowSize::resizeToFit(this, QSize(620, 620));
     const QColor placeholder = palette().color(QPalette::PlaceholderText);
 
     auto *layout = new QVBoxLayout(this);

@@ -1,5 +1,7 @@
 #include "data/account.h"
 
+#include <QCoreApplication>
+
 QString syncStatusToString(SyncStatus status)
 {
     switch (status) {
@@ -41,6 +43,27 @@ QString accountTypeToString(AccountType type)
         break;
     }
     return QStringLiteral("other");
+}
+
+QString accountTypeDisplayName(AccountType type)
+{
+    switch (type) {
+    case AccountType::Checking:
+        return QCoreApplication::translate("AccountType", "Checking");
+    case AccountType::Savings:
+        return QCoreApplication::translate("AccountType", "Savings");
+    case AccountType::CreditCard:
+        return QCoreApplication::translate("AccountType", "Credit Card");
+    case AccountType::Cash:
+        return QCoreApplication::translate("AccountType", "Cash");
+    case AccountType::Investment:
+        return QCoreApplication::translate("AccountType", "Investment");
+    case AccountType::Loan:
+        return QCoreApplication::translate("AccountType", "Loan");
+    case AccountType::Other:
+        break;
+    }
+    return QCoreApplication::translate("AccountType", "Other");
 }
 
 AccountType accountTypeFromString(const QString &text)

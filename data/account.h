@@ -14,6 +14,9 @@ enum class Currency { USD = 0, EUR = 1, GBP = 2, CAD = 3, AUD = 4, JPY = 5 };
 
 QString accountTypeToString(AccountType type);
 AccountType accountTypeFromString(const QString &text);
+// The type's name as lists show it, in the user's language; what is stored
+// stays accountTypeToString's key.
+QString accountTypeDisplayName(AccountType type);
 QString currencyToString(Currency currency);
 Currency currencyFromString(const QString &text);
 

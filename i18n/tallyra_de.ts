@@ -121,6 +121,37 @@
     </message>
 </context>
 <context>
+    <name>AccountType</name>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Darlehen</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -580,6 +611,18 @@ Ihre Eingaben stehen noch im Formular.</translation>
         <source>Tax Code</source>
         <translation>Steuerschlüssel</translation>
     </message>
+    <message>
+        <source>income</source>
+        <translation>Einnahme</translation>
+    </message>
+    <message>
+        <source>transfer</source>
+        <translation>Umbuchung</translation>
+    </message>
+    <message>
+        <source>expense</source>
+        <translation>Ausgabe</translation>
+    </message>
 </context>
 <context>
     <name>CsvPreviewModel</name>
@@ -905,6 +948,369 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
 </context>
 <context>
+    <name>LumoAccount::AccountScreen</name>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Anzeigenamen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Ändern Sie das Passwort Ihres Kontos.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>Ihr Profil konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Anzeigename:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Anzeigename wurde aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Aktuelles Passwort:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Neues Passwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Passwort wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Gefahrenbereich</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Ihr Konto endgültig löschen. Nach 30 Tagen kann dies nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Sie sind der Gruppeninhaber. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Konto löschen.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Ihr Konto wird nach 30 Tagen endgültig gelöscht.
+
+Geben Sie zur Bestätigung DELETE ein:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Löschung des Kontos geplant</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Ihr Konto wird in 30 Tagen endgültig gelöscht. Sie können es wiederherstellen, indem Sie sich vorher anmelden.</translation>
+    </message>
+    <message>
+        <source>Could not load your group. Try again later.</source>
+        <translation>Ihre Gruppe konnte nicht geladen werden. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Sie gehören keiner Gruppe an. Der Gruppeninhaber kann Sie einladen, oder Sie treten mit einem Einladungscode bei.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Mit Einladungscode beitreten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 von %2 Plätzen belegt</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Inhaber</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Gruppe verlassen</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Ausstehende Einladungen</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Einladungscode: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Mitglieder einladen</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Per E-Mail einladen</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Einladungscode erstellen</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Gruppe beitreten</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Einladungscode eingeben:</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Ungültiger oder abgelaufener Einladungscode.</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Der Gruppe beigetreten.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Die Einladung konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Einladung wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Der Code konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Einladungscode</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Geben Sie diesen Code an die Person weiter, die Sie einladen möchten:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Einladung wurde widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>Die Einladung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Mitglied entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 aus der Gruppe entfernen?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Diese Gruppe verlassen? Sie verlieren den Zugriff auf geteilte Daten.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Gruppe verlassen.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>Die Gruppe konnte nicht verlassen werden.</translation>
+    </message>
+    <message>
+        <source>Could not load your devices. Try again later.</source>
+        <translation>Ihre Geräte konnten nicht geladen werden. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registrierte Geräte</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Geräte, die mit Ihrem Konto synchronisiert haben.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Keine Geräte registriert.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unbekanntes Gerät</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Gerät wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Das Gerät konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions. Try again later.</source>
+        <translation>Ihre Sitzungen konnten nicht geladen werden. Versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Aktive Sitzungen</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sitzungen, die derzeit bei Ihrem Konto angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Keine aktiven Sitzungen.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Unbekannter Client</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sitzung wurde widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>Die Sitzung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Jetzt aktiv</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+</context>
+<context>
     <name>LumoAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -987,6 +1393,17 @@ Ihre Eingaben stehen noch im Formular.</translation>
     <message>
         <source>No one can be added while it is unknown who has access.</source>
         <translation>Niemand kann hinzugefügt werden, solange unbekannt ist, wer Zugriff hat.</translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::Client</name>
+    <message>
+        <source>network error: %1</source>
+        <translation>Netzwerkfehler: %1</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>ungültige Versionsbeschreibung: %1</translation>
     </message>
 </context>
 <context>
@@ -1454,7 +1871,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Berichte</translation>
+        <translation>Lumora-Konto</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1632,6 +2049,14 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Reconciliation History — %1</source>
         <translation>Abstimmungsverlauf — %1</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy h:mm ap</source>
+        <translation>d. MMM yyyy HH:mm</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2478,58 @@ Wenn Sie ihn aufheben möchten, stellen Sie ihn in den Kontoeinstellungen auf nu
         <source>last day</source>
         <translation>letzter Tag</translation>
     </message>
+    <message>
+        <source>daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>biweekly</source>
+        <translation>Alle zwei Wochen</translation>
+    </message>
+    <message>
+        <source>semimonthly</source>
+        <translation>Zweimal im Monat</translation>
+    </message>
+    <message>
+        <source>quarterly</source>
+        <translation>Vierteljährlich</translation>
+    </message>
+    <message>
+        <source>semi_annual</source>
+        <translation>Halbjährlich</translation>
+    </message>
+    <message>
+        <source>annual</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2163,6 +2640,10 @@ Ihre Eingaben stehen noch im Formular.</translation>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>Einige wiederkehrende Buchungen konnten nicht gebucht werden. Prüfen Sie Konten, Daten und Transferkonten.</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>d. MMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2467,6 +2948,17 @@ Your entries are still in the form.</source>
 
 Ihre Eingaben sind noch im Formular.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Zelle Kategorie.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Nicht kategorisiert</translation>
+    </message>
 </context>
 <context>
     <name>ReportTransactionsModel</name>
@@ -2674,6 +3166,46 @@ Ihre Eingaben sind noch im Formular.</translation>
 %2</source>
         <translation>Der Bericht konnte nicht nach %1 geschrieben werden:
 %2</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Letzter Monat</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Dieses Quartal</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Letztes Quartal</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>Letzte 90 Tage</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>Letzte 12 Monate</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Gesamter Zeitraum</translation>
     </message>
 </context>
 <context>
@@ -3425,6 +3957,10 @@ Fortfahren?</translation>
         <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
         <translation>Das Konto „%1“ konnte nicht wiederhergestellt werden. Es wurde nichts geändert.</translation>
     </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <translation>d. MMM, HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3446,6 +3982,10 @@ Fortfahren?</translation>
     <message>
         <source>Remaining: %1</source>
         <translation>Verbleibend: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie der Zeile.</translation>
     </message>
 </context>
 <context>
@@ -3498,6 +4038,41 @@ Fortfahren?</translation>
             <numerusform>  •  %n wiederkehrende Buchung fällig</numerusform>
             <numerusform>  •  %n wiederkehrende Buchungen fällig</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisiere...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Synchronisierungsfehler</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Senden fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Abrufen fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (%1)</source>
+        <translation>Abrufen fehlgeschlagen (%1)</translation>
     </message>
 </context>
 <context>
@@ -3597,6 +4172,10 @@ Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>Eingaben prüfen</translation>
     </message>
 </context>
 <context>
@@ -3819,6 +4398,22 @@ Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
     <message>
         <source>(account no longer available)</source>
         <translation>(Konto nicht mehr verfügbar)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Verbleibend: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie der Zeile.</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>Die Aufteilungszeilen ergeben zusammen %1, der Gesamtbetrag ist aber %2. Ändern Sie die Zeilen oder den Betrag, sodass nichts übrig bleibt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie.</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,37 @@
     </message>
 </context>
 <context>
+    <name>AccountType</name>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished">Checking</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished">Savings</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished">Credit Card</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished">Cash</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished">Investment</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation type="unfinished">Loan</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished">Other</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -562,6 +593,18 @@ Your entries are still in the form.</source>
         <source>Tax Code</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expense</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CsvPreviewModel</name>
@@ -887,6 +930,365 @@ Your entries are still in the form.</source>
     </message>
 </context>
 <context>
+    <name>LumoAccount::AccountScreen</name>
+    <message>
+        <source>(not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your group. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your devices. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load your sessions. Try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LumoAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -968,6 +1370,17 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>No one can be added while it is unknown who has access.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::Client</name>
+    <message>
+        <source>network error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1587,6 +2000,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Reconciliation History — %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy h:mm ap</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
@@ -2001,6 +2422,58 @@ To clear it, set it to zero in the account&apos;s settings.</source>
         <source>last day</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>biweekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>semimonthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>semi_annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2100,6 +2573,10 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2381,6 +2858,17 @@ Set it in the account&apos;s settings.</source>
 Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportTransactionsModel</name>
@@ -2586,6 +3074,46 @@ Your entries are still in the form.</source>
     <message>
         <source>The report could not be written to %1:
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Time</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3318,6 +3846,10 @@ Continue?</source>
         <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3338,6 +3870,10 @@ Continue?</source>
     </message>
     <message>
         <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3391,6 +3927,41 @@ Continue?</source>
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished">Offline</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pull failed (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3471,6 +4042,10 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3685,6 +4260,22 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>(account no longer available)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

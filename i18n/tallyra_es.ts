@@ -121,6 +121,37 @@
     </message>
 </context>
 <context>
+    <name>AccountType</name>
+    <message>
+        <source>Checking</source>
+        <translation>Cuenta corriente</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorros</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Préstamo</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -580,6 +611,18 @@ Sus datos siguen en el formulario.</translation>
         <source>Tax Code</source>
         <translation>Código fiscal</translation>
     </message>
+    <message>
+        <source>income</source>
+        <translation>Ingreso</translation>
+    </message>
+    <message>
+        <source>transfer</source>
+        <translation>Transferencia</translation>
+    </message>
+    <message>
+        <source>expense</source>
+        <translation>Gasto</translation>
+    </message>
 </context>
 <context>
     <name>CsvPreviewModel</name>
@@ -905,6 +948,369 @@ Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>
+    <name>LumoAccount::AccountScreen</name>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Datos y privacidad</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Información personal</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Editar nombre visible</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Cambie la contraseña de su cuenta.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>No se pudo cargar su perfil.</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nombre visible:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>No se pudo actualizar el perfil.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nombre visible actualizado.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Contraseña actual:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nueva contraseña (mín. 8 caracteres):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirme la nueva contraseña:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Contraseña cambiada.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>No se pudo cambiar la contraseña.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zona de peligro</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Elimine su cuenta de forma permanente. No se puede deshacer pasados 30 días.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Es el propietario del grupo. Transfiera la propiedad o quite a todos los miembros antes de eliminar su cuenta.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Su cuenta se eliminará de forma permanente pasados 30 días.
+
+Escriba DELETE para confirmar:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>No se pudo eliminar la cuenta.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Eliminación de la cuenta programada</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Su cuenta se eliminará de forma permanente dentro de 30 días. Puede recuperarla iniciando sesión antes.</translation>
+    </message>
+    <message>
+        <source>Could not load your group. Try again later.</source>
+        <translation>No se pudo cargar su grupo. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Sin grupo</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>No forma parte de ningún grupo. El propietario del grupo puede invitarle, o puede unirse con un código de invitación.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Unirse con código de invitación</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 de %2 plazas ocupadas</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Abandonar el grupo</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitaciones pendientes</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Código de invitación: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revocar</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Invitar miembros</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Invitar por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Generar código de invitación</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Unirse al grupo</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Introduzca el código de invitación:</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Código de invitación no válido o caducado.</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Se ha unido al grupo.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Dirección de correo electrónico:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>No se pudo enviar la invitación.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitación enviada.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>No se pudo generar el código.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Código de invitación</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Comparta este código con la persona a la que quiere invitar:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitación revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>No se pudo revocar la invitación.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Quitar miembro</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>¿Quitar a %1 del grupo?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>Se ha quitado a %1.</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>No se pudo quitar a %1.</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>¿Abandonar este grupo? Perderá el acceso a los datos compartidos.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Ha abandonado el grupo.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>No se pudo abandonar el grupo.</translation>
+    </message>
+    <message>
+        <source>Could not load your devices. Try again later.</source>
+        <translation>No se pudieron cargar sus dispositivos. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Dispositivos registrados</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Dispositivos que se han sincronizado con su cuenta.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>No hay dispositivos registrados.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Dispositivo desconocido</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Quitar dispositivo</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>¿Quitar %1?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Se ha quitado el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>No se pudo quitar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions. Try again later.</source>
+        <translation>No se pudieron cargar sus sesiones. Inténtelo de nuevo más tarde.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sesiones activas</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sesiones que han iniciado sesión en su cuenta.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>No hay sesiones activas.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Cliente desconocido</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sesión revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>No se pudo revocar la sesión.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Activo ahora</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>hace %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>hace %1 d</translation>
+    </message>
+</context>
+<context>
     <name>LumoAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -987,6 +1393,17 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>No one can be added while it is unknown who has access.</source>
         <translation>No se puede añadir a nadie mientras se desconozca quién tiene acceso.</translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::Client</name>
+    <message>
+        <source>network error: %1</source>
+        <translation>error de red: %1</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>descripción de versión no válida: %1</translation>
     </message>
 </context>
 <context>
@@ -1454,7 +1871,7 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Informes</translation>
+        <translation>Cuenta Lumora</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1632,6 +2049,14 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>Reconciliation History — %1</source>
         <translation>Historial de conciliaciones — %1</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy h:mm ap</source>
+        <translation>d MMM yyyy H:mm</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2478,58 @@ Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
         <source>last day</source>
         <translation>último día</translation>
     </message>
+    <message>
+        <source>daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>biweekly</source>
+        <translation>Cada dos semanas</translation>
+    </message>
+    <message>
+        <source>semimonthly</source>
+        <translation>Dos veces al mes</translation>
+    </message>
+    <message>
+        <source>quarterly</source>
+        <translation>Trimestral</translation>
+    </message>
+    <message>
+        <source>semi_annual</source>
+        <translation>Semestral</translation>
+    </message>
+    <message>
+        <source>annual</source>
+        <translation>Anual</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2163,6 +2640,10 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>No se pudieron registrar algunas transacciones periódicas. Revise sus cuentas, fechas y cuentas de transferencia.</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>d MMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2467,6 +2948,17 @@ Your entries are still in the form.</source>
 
 Sus datos siguen en el formulario.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la celda Categoría.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sin categoría</translation>
+    </message>
 </context>
 <context>
     <name>ReportTransactionsModel</name>
@@ -2674,6 +3166,46 @@ Sus datos siguen en el formulario.</translation>
 %2</source>
         <translation>No se pudo escribir el informe en %1:
 %2</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mes pasado</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Este trimestre</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Trimestre pasado</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Este año</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Año pasado</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>Últimos 90 días</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>Últimos 12 meses</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Todo el período</translation>
     </message>
 </context>
 <context>
@@ -3425,6 +3957,10 @@ Se produjeron %n errores.</numerusform>
         <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
         <translation>No se pudo restaurar la cuenta «%1». No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <translation>d MMM, H:mm</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3446,6 +3982,10 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>Remaining: %1</source>
         <translation>Restante: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría de la línea.</translation>
     </message>
 </context>
 <context>
@@ -3498,6 +4038,41 @@ Se produjeron %n errores.</numerusform>
             <numerusform>  •  %n recurrente pendiente</numerusform>
             <numerusform>  •  %n recurrentes pendientes</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Sincronizado</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Error de sincronización</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Error al enviar (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Error al recibir (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (%1)</source>
+        <translation>Error al recibir (%1)</translation>
     </message>
 </context>
 <context>
@@ -3597,6 +4172,10 @@ Se vuelve a mostrar lo que está guardado ahora.</translation>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>No se pudo guardar la marca de compensación.</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>Revise los datos</translation>
     </message>
 </context>
 <context>
@@ -3819,6 +4398,22 @@ Se vuelve a mostrar lo que está guardado ahora.</translation>
     <message>
         <source>(account no longer available)</source>
         <translation>(la cuenta ya no está disponible)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Restante: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría de la línea.</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>Las líneas de división suman %1, pero el total es %2. Cambie las líneas o el importe para que no quede nada por asignar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría.</translation>
     </message>
 </context>
 <context>

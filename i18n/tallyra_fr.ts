@@ -121,6 +121,37 @@
     </message>
 </context>
 <context>
+    <name>AccountType</name>
+    <message>
+        <source>Checking</source>
+        <translation>Compte courant</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Investissement</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -580,6 +611,18 @@ Vos saisies sont toujours dans le formulaire.</translation>
         <source>Tax Code</source>
         <translation>Code fiscal</translation>
     </message>
+    <message>
+        <source>income</source>
+        <translation>Revenu</translation>
+    </message>
+    <message>
+        <source>transfer</source>
+        <translation>Virement</translation>
+    </message>
+    <message>
+        <source>expense</source>
+        <translation>Dépense</translation>
+    </message>
 </context>
 <context>
     <name>CsvPreviewModel</name>
@@ -905,6 +948,369 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
 </context>
 <context>
+    <name>LumoAccount::AccountScreen</name>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Données et confidentialité</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Modifier le nom d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Changez le mot de passe de votre compte.</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>Impossible de charger votre profil.</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nom d&apos;affichage :</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Impossible de mettre à jour le profil.</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nom d&apos;affichage mis à jour.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Mot de passe actuel :</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Le mot de passe doit contenir au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirmez le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Mot de passe changé.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Impossible de changer le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zone de danger</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Supprimez définitivement votre compte. Cette action est irréversible après 30 jours.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Vous êtes le propriétaire du groupe. Transférez la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Votre compte sera définitivement supprimé après 30 jours.
+
+Saisissez DELETE pour confirmer :</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Impossible de supprimer le compte.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Suppression du compte programmée</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Votre compte sera définitivement supprimé dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
+    </message>
+    <message>
+        <source>Could not load your group. Try again later.</source>
+        <translation>Impossible de charger votre groupe. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Aucun groupe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Vous ne faites partie d&apos;aucun groupe. Le propriétaire du groupe peut vous inviter, ou vous pouvez rejoindre un groupe avec un code d&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Rejoindre avec un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 places utilisées sur %2</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Quitter le groupe</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitations en attente</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Code d&apos;invitation : %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Inviter des membres</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Inviter par e-mail</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Générer un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Rejoindre le groupe</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Saisissez le code d&apos;invitation :</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Code d&apos;invitation non valide ou expiré.</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Vous avez rejoint le groupe.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Adresse e-mail :</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Impossible d&apos;envoyer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitation envoyée.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Impossible de générer le code.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Partagez ce code avec la personne que vous souhaitez inviter :
+
+%1</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitation révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>Impossible de révoquer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Retirer le membre</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>Retirer %1 du groupe ?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 a été retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>Impossible de retirer %1.</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Quitter ce groupe ? Vous perdrez l&apos;accès aux données partagées.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Vous avez quitté le groupe.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>Impossible de quitter le groupe.</translation>
+    </message>
+    <message>
+        <source>Could not load your devices. Try again later.</source>
+        <translation>Impossible de charger vos appareils. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Appareils enregistrés</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Appareils synchronisés avec votre compte.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Aucun appareil enregistré.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Appareil inconnu</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Retirer l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Retirer %1 ?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>L&apos;appareil a été retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Impossible de retirer l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions. Try again later.</source>
+        <translation>Impossible de charger vos sessions. Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sessions actives</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Aucune session active.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Client inconnu</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Session révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>Impossible de révoquer la session.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Actif maintenant</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>il y a %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>il y a %1 j</translation>
+    </message>
+</context>
+<context>
     <name>LumoAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -987,6 +1393,17 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>No one can be added while it is unknown who has access.</source>
         <translation>Personne ne peut être ajouté tant qu&apos;on ignore qui a accès.</translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::Client</name>
+    <message>
+        <source>network error: %1</source>
+        <translation>erreur réseau : %1</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>description de version non valide : %1</translation>
     </message>
 </context>
 <context>
@@ -1454,7 +1871,7 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>Rapports</translation>
+        <translation>Compte Lumora</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1632,6 +2049,14 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     <message>
         <source>Reconciliation History — %1</source>
         <translation>Historique des rapprochements — %1</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy h:mm ap</source>
+        <translation>d MMM yyyy HH:mm</translation>
     </message>
 </context>
 <context>
@@ -2053,6 +2478,58 @@ Pour l&apos;annuler, mettez-le à zéro dans les paramètres du compte.</transla
         <source>last day</source>
         <translation>dernier jour</translation>
     </message>
+    <message>
+        <source>daily</source>
+        <translation>Quotidienne</translation>
+    </message>
+    <message>
+        <source>weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>biweekly</source>
+        <translation>Toutes les deux semaines</translation>
+    </message>
+    <message>
+        <source>semimonthly</source>
+        <translation>Deux fois par mois</translation>
+    </message>
+    <message>
+        <source>quarterly</source>
+        <translation>Trimestrielle</translation>
+    </message>
+    <message>
+        <source>semi_annual</source>
+        <translation>Semestrielle</translation>
+    </message>
+    <message>
+        <source>annual</source>
+        <translation>Annuelle</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1e</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2163,6 +2640,10 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>Certaines opérations récurrentes n’ont pas pu être saisies. Vérifiez leurs comptes, dates et comptes de virement.</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>d MMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -2467,6 +2948,17 @@ Your entries are still in the form.</source>
 
 Vos saisies sont toujours dans le formulaire.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la cellule Catégorie.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Non catégorisé</translation>
+    </message>
 </context>
 <context>
     <name>ReportTransactionsModel</name>
@@ -2674,6 +3166,46 @@ Vos saisies sont toujours dans le formulaire.</translation>
 %2</source>
         <translation>Le rapport n&apos;a pas pu être écrit dans %1 :
 %2</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mois dernier</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Ce trimestre</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Trimestre précédent</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>L&apos;année dernière</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>90 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>12 derniers mois</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Toute la période</translation>
     </message>
 </context>
 <context>
@@ -3425,6 +3957,10 @@ Continuer ?</translation>
         <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
         <translation>Le compte « %1 » n&apos;a pas pu être restauré. Rien n&apos;a été modifié.</translation>
     </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <translation>d MMM, HH:mm</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3446,6 +3982,10 @@ Continuer ?</translation>
     <message>
         <source>Remaining: %1</source>
         <translation>Restant : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie de la ligne.</translation>
     </message>
 </context>
 <context>
@@ -3498,6 +4038,41 @@ Continuer ?</translation>
             <numerusform>  •  %n récurrente à échéance</numerusform>
             <numerusform>  •  %n récurrentes à échéance</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisé</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Erreur de synchronisation</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Échec de l&apos;envoi (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Échec de la réception (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (%1)</source>
+        <translation>Échec de la réception (%1)</translation>
     </message>
 </context>
 <context>
@@ -3597,6 +4172,10 @@ Ce qui est enregistré maintenant est de nouveau affiché.</translation>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>Vérifiez les saisies</translation>
     </message>
 </context>
 <context>
@@ -3819,6 +4398,22 @@ Ce qui est enregistré maintenant est de nouveau affiché.</translation>
     <message>
         <source>(account no longer available)</source>
         <translation>(ce compte n&apos;est plus disponible)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>Restant : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie de la ligne.</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>Les lignes de ventilation totalisent %1, mais le total est de %2. Modifiez les lignes ou le montant pour qu&apos;il ne reste rien.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie.</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,37 @@
     </message>
 </context>
 <context>
+    <name>AccountType</name>
+    <message>
+        <source>Checking</source>
+        <translation>当座預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>現金</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>投資</translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation>ローン</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Database Error</source>
@@ -580,6 +611,18 @@ Your entries are still in the form.</source>
         <source>Tax Code</source>
         <translation>税区分</translation>
     </message>
+    <message>
+        <source>income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>transfer</source>
+        <translation>振替</translation>
+    </message>
+    <message>
+        <source>expense</source>
+        <translation>支出</translation>
+    </message>
 </context>
 <context>
     <name>CsvPreviewModel</name>
@@ -896,6 +939,369 @@ Your entries are still in the form.</source>
     </message>
 </context>
 <context>
+    <name>LumoAccount::AccountScreen</name>
+    <message>
+        <source>(not set)</source>
+        <translation>(未設定)</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロフィール</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>データとプライバシー</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>個人情報</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>表示名の編集</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation>サインアウト</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>アカウントのパスワードを変更します。</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>パスワードの変更</translation>
+    </message>
+    <message>
+        <source>Could not load your profile.</source>
+        <translation>プロフィールを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>表示名:</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>プロフィールを更新できませんでした。</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>表示名を更新しました。</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>現在のパスワード:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>新しいパスワード (8 文字以上):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>パスワードは 8 文字以上にしてください。</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>新しいパスワードの確認:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>パスワードが一致しません。</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>パスワードを変更しました。</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>パスワードを変更できませんでした。</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>危険な操作</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>アカウントを完全に削除します。30 日を過ぎると元に戻せません。</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>アカウントを削除</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>あなたはグループのオーナーです。アカウントを削除する前に、所有権を譲渡するか、メンバー全員を削除してください。</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>30 日後にアカウントが完全に削除されます。
+
+確認のため DELETE と入力してください:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>アカウントを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>アカウントの削除を予約しました</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>30 日後にアカウントが完全に削除されます。それまでにサインインすれば復元できます。</translation>
+    </message>
+    <message>
+        <source>Could not load your group. Try again later.</source>
+        <translation>グループを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>グループなし</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>グループに参加していません。グループのオーナーから招待を受けるか、招待コードで参加できます。</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>招待コードで参加</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%2 席中 %1 席使用中</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>メンバー</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>オーナー</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>グループから退出</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>保留中の招待</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>招待コード: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>メンバーを招待</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>メールで招待</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>招待コードを生成</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>グループに参加</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>招待コードを入力:</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>招待コードが無効か、期限切れです。</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>グループに参加しました。</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>メールアドレス:</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>招待を送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>招待を送信しました。</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>コードを生成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>招待コード</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>招待したい相手にこのコードを伝えてください:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>招待を取り消しました。</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>招待を取り消せませんでした。</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>メンバーの削除</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 をグループから削除しますか?</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 を削除しました。</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>%1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>このグループから退出しますか? 共有データにアクセスできなくなります。</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>グループから退出しました。</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>グループから退出できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not load your devices. Try again later.</source>
+        <translation>デバイスを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>登録済みのデバイス</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>アカウントと同期したデバイス。</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>登録済みのデバイスはありません。</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>不明なデバイス</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>デバイスの削除</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>デバイスを削除しました。</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>デバイスを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Could not load your sessions. Try again later.</source>
+        <translation>セッションを読み込めませんでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>アクティブなセッション</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>現在アカウントにサインインしているセッション。</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>アクティブなセッションはありません。</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>不明なクライアント</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>このセッション</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>セッションを取り消しました。</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>セッションを取り消せませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>現在アクティブ</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>%1 分前</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>%1 時間前</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>%1 日前</translation>
+    </message>
+</context>
+<context>
     <name>LumoAccount::AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -978,6 +1384,17 @@ Your entries are still in the form.</source>
     <message>
         <source>No one can be added while it is unknown who has access.</source>
         <translation>アクセスできるユーザーが分からないため、追加できません。</translation>
+    </message>
+</context>
+<context>
+    <name>LumoUpdate::Client</name>
+    <message>
+        <source>network error: %1</source>
+        <translation>ネットワークエラー: %1</translation>
+    </message>
+    <message>
+        <source>manifest invalid: %1</source>
+        <translation>リリース情報が無効です: %1</translation>
     </message>
 </context>
 <context>
@@ -1444,7 +1861,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Lumora Account</source>
-        <translation>レポート</translation>
+        <translation>Lumora アカウント</translation>
     </message>
     <message>
         <source>Categories</source>
@@ -1620,6 +2037,14 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Reconciliation History — %1</source>
         <translation>照合履歴 — %1</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy h:mm ap</source>
+        <translation>yyyy年M月d日 H:mm</translation>
     </message>
 </context>
 <context>
@@ -2041,6 +2466,58 @@ To clear it, set it to zero in the account&apos;s settings.</source>
         <source>last day</source>
         <translation>末日</translation>
     </message>
+    <message>
+        <source>daily</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>weekly</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>biweekly</source>
+        <translation>隔週</translation>
+    </message>
+    <message>
+        <source>semimonthly</source>
+        <translation>月2回</translation>
+    </message>
+    <message>
+        <source>quarterly</source>
+        <translation>四半期ごと</translation>
+    </message>
+    <message>
+        <source>semi_annual</source>
+        <translation>半年ごと</translation>
+    </message>
+    <message>
+        <source>annual</source>
+        <translation>毎年</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1日</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1日</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2151,6 +2628,10 @@ Your entries are still in the form.</source>
     <message>
         <source>Some recurring transactions could not be entered. Check their accounts, dates and transfer accounts.</source>
         <translation>一部の定期取引を記帳できませんでした。口座、日付、振替先口座を確認してください。</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <translation>yyyy年M月d日</translation>
     </message>
 </context>
 <context>
@@ -2455,6 +2936,17 @@ Your entries are still in the form.</source>
 
 入力内容はフォームに残っています。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、カテゴリのセルを空にしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>未分類</translation>
+    </message>
 </context>
 <context>
     <name>ReportTransactionsModel</name>
@@ -2662,6 +3154,46 @@ Your entries are still in the form.</source>
 %2</source>
         <translation>レポートを %1 に書き込めませんでした:
 %2</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>今月</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>先月</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>今四半期</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>前四半期</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>今年</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>昨年</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>過去 30 日間</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>過去 90 日間</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>過去 12 か月</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>全期間</translation>
     </message>
 </context>
 <context>
@@ -3410,6 +3942,10 @@ Continue?</source>
         <source>The account &quot;%1&quot; could not be restored. Nothing was changed.</source>
         <translation>口座「%1」を復元できませんでした。何も変更されていません。</translation>
     </message>
+    <message>
+        <source>MMM d, h:mm ap</source>
+        <translation>M月d日 H:mm</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -3431,6 +3967,10 @@ Continue?</source>
     <message>
         <source>Remaining: %1</source>
         <translation>残り: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、その行のカテゴリを空にしてください。</translation>
     </message>
 </context>
 <context>
@@ -3481,6 +4021,41 @@ Continue?</source>
         <translation>
             <numerusform>  •  期日の定期取引 %n 件</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>同期済み</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>同期エラー</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>送信に失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>受信に失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (%1)</source>
+        <translation>受信に失敗しました (%1)</translation>
     </message>
 </context>
 <context>
@@ -3580,6 +4155,10 @@ What is stored now is shown again.</source>
     <message>
         <source>The cleared mark could not be saved.</source>
         <translation>決済済みの状態を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Check the Entries</source>
+        <translation>入力内容を確認してください</translation>
     </message>
 </context>
 <context>
@@ -3802,6 +4381,22 @@ What is stored now is shown again.</source>
     <message>
         <source>(account no longer available)</source>
         <translation>(口座は利用できなくなりました)</translation>
+    </message>
+    <message>
+        <source>Remaining: %1</source>
+        <translation>残り: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、その行のカテゴリを空にしてください。</translation>
+    </message>
+    <message>
+        <source>The split lines add up to %1, but the total is %2. Change the lines or the amount so that nothing remains.</source>
+        <translation>分割行の合計は %1 ですが、合計金額は %2 です。残りがなくなるように行または金額を変更してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、カテゴリを空にしてください。</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "data/categoryrepository.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
 QList<CategoryItem> categoryItems(const CategoryRepository *categories)
 {
@@ -22,6 +23,20 @@ void selectCategoryItem(QComboBox *combo, const CategoryRepository *categories, 
         index = combo->count() - 1;
     }
     combo->setCurrentIndex(index);
+}
+
+void showEmptyItemAsPlaceholder(QComboBox *combo)
+{
+    QLineEdit *edit = combo->lineEdit();
+    if (!edit || combo->count() == 0)
+        return;
+    edit->setPlaceholderText(combo->itemText(0));
+    const auto clearWhenNone = [combo](int index) {
+        if (index >= 0 && combo->itemData(index).toString().isEmpty() && combo->lineEdit())
+            combo->lineEdit()->clear();
+    };
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, clearWhenNone);
+    clearWhenNone(combo->currentIndex());
 }
 
 QString categoryIdOfShownText(const QComboBox *combo)

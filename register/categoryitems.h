@@ -19,6 +19,11 @@ QList<CategoryItem> categoryItems(const CategoryRepository *categories);
 // listed (soft-deleted) gets an item of its own first. Empty id: nothing.
 void selectCategoryItem(QComboBox *combo, const CategoryRepository *categories, const QString &categoryId);
 
+// An editable combo whose first item is the choice of no category ("(none)")
+// shows that choice as greyed-out placeholder text rather than as text, so
+// what is typed never runs on after it.
+void showEmptyItemAsPlaceholder(QComboBox *combo);
+
 // The id of what the editable combo shows: its current item while the text
 // is that item's label, else the item labelled exactly so, else empty (text
 // typed by the user that names no item).

@@ -39,7 +39,12 @@ bool RegisterComboBox::event(QEvent *event)
         QCompleter *itemCompleter = completer();
         if ((keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) && itemCompleter
             && itemCompleter->popup() && itemCompleter->popup()->isVisible()) {
-            const QModelIndex current = itemCompleter->popup()->currentIndex();
+            QModelIndex current = itemCompleter->popup()->currentIndex();
+            // One entry offered is the one meant: "groc" with only
+            // "Groceries" in the list takes it, as a highlighted entry would.
+            const QAbstractItemModel *offered = itemCompleter->completionModel();
+            if (!current.isValid() && offered->rowCount() == 1)
+                current = offered->index(0, itemCompleter->completionColumn());
             if (current.isValid()) {
                 const QString text = current.data(itemCompleter->completionRole()).toString();
                 if (!selectItemWithText(text))

@@ -5,8 +5,8 @@
 class QCompleter;
 
 // An editable combo box that never adds typed text as an item. Return or
-// Enter takes the highlighted completion, like RegisterLineEdit; Tab is
-// left to the completer and the view.
+// Enter takes the highlighted completion, like RegisterLineEdit, or the
+// only one offered; Tab is left to the completer and the view.
 class RegisterComboBox : public QComboBox
 {
     Q_OBJECT

@@ -33,6 +33,15 @@ RegisterCommitBuilder::Commit RegisterCommitBuilder::build(const RegisterModel &
         commit.refusal = Refusal::AmountUnreadable;
         return commit;
     }
+    // Typed text that names no category is never dropped in silence: the
+    // row waits until the text is chosen from the list or cleared. A split
+    // row shows a marker, not a category, and is not checked.
+    const QString category = categoryId(buffer);
+    if (category.isEmpty() && !buffer.category.trimmed().isEmpty() && !(stored && stored->isSplit)) {
+        commit.refusal = Refusal::CategoryUnknown;
+        commit.unknownCategory = buffer.category.trimmed();
+        return commit;
+    }
     QString targetAccountId;
     switch (TransactionActions::resolveTransferTarget(m_app, m_accountId, payee, targetAccountId)) {
     case TransactionActions::TransferAccountNotFound:
@@ -61,7 +70,7 @@ RegisterCommitBuilder::Commit RegisterCommitBuilder::build(const RegisterModel &
     transaction.checkNumber = buffer.checkNumber.trimmed();
     transaction.memo = buffer.memo.trimmed();
     transaction.amount = *amount;
-    transaction.categoryId = categoryId(buffer);
+    transaction.categoryId = category;
     const QString mark = buffer.clearedMark.trimmed().toUpper();
     transaction.cleared = mark == QLatin1String("C") || mark == QLatin1String("R");
     transaction.reconciled = mark == QLatin1String("R");

@@ -23,6 +23,7 @@ public:
         PayeeMissing,
         AmountMissing,
         AmountUnreadable,
+        CategoryUnknown,
         TransferAccountNotFound,
         TransferCurrenciesDiffer,
     };
@@ -32,6 +33,8 @@ public:
         Refusal refusal = Refusal::None;
         // With AmountUnreadable: the amount text that does not read.
         QString unreadableAmount;
+        // With CategoryUnknown: the typed category text that names none.
+        QString unknownCategory;
         bool isNew = true;
         // A new record with a fresh id, or the stored one with the typed
         // fields written over it and marked as a local change.

@@ -79,14 +79,31 @@ const QList<CategoryItem> &RegisterDelegate::categoryItemList() const
 
 bool RegisterDelegate::eventFilter(QObject *object, QEvent *event)
 {
-    // Return and Enter reach the register screen, which writes the value
-    // and moves on itself; the default handling would close the editor a
-    // second time later.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        const auto *keyEvent = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = keyEvent->modifiers();
+        // Line edits take Ctrl+E for themselves on some desktops (end of
+        // line), so the table would never see it while an editor is open.
+        if (keyEvent->key() == Qt::Key_E && modifiers.testFlag(Qt::ControlModifier)
+            && !modifiers.testFlag(Qt::ShiftModifier)) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept(); // comes back as a key press
+                return true;
+            }
+            Q_EMIT editInDialogRequested();
+            return true;
+        }
+        // Return and Enter reach the register screen, which writes the value
+        // and moves on itself; the default handling would close the editor a
+        // second time later.
+        const int key = keyEvent->key();
+        if (event->type() == QEvent::KeyPress && (key == Qt::Key_Return || key == Qt::Key_Enter))
             return false;
     }
+    // The payee and memo lines of the two-line editor are watched for
+    // Ctrl+E only; the editor itself is the composite around them.
+    if (auto *widget = qobject_cast<QWidget *>(object); widget && editorRow(widget) < 0)
+        return false;
     return QStyledItemDelegate::eventFilter(object, event);
 }
 
@@ -140,6 +157,8 @@ QWidget *RegisterDelegate::createPayeeEditor(QWidget *parent, int row) const
     layout->addWidget(payee);
     layout->addWidget(memo);
     composite->setFocusProxy(payee);
+    payee->installEventFilter(const_cast<RegisterDelegate *>(this));
+    memo->installEventFilter(const_cast<RegisterDelegate *>(this));
     return composite;
 }
 

@@ -55,6 +55,8 @@ protected:
 Q_SIGNALS:
     // A payee was picked from the completer of the editor on this row.
     void payeeChosen(int row, const QString &payee);
+    // Ctrl+E was pressed inside an open editor.
+    void editInDialogRequested();
 
 private:
     QWidget *createPayeeEditor(QWidget *parent, int row) const;

@@ -123,8 +123,10 @@ void RegisterScreen::setupUi()
                              .arg(QKeySequence(QStringLiteral("Ctrl+Return")).toString(QKeySequence::NativeText),
                                  QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
                                  QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
-    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;")
-                                   .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : mutedTextColor().name()));
+    setThemedStyleSheet(m_hintLabel, [] {
+        return QStringLiteral("color: %1; padding: 2px 4px;")
+            .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : mutedTextColor().name());
+    });
     footer->addWidget(m_hintLabel);
     layout->addLayout(footer);
 
@@ -199,6 +201,16 @@ void RegisterScreen::connectSignals()
     connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     connect(m_delegate, &RegisterDelegate::payeeChosen, this, &RegisterScreen::autofillFromPayee);
     connect(m_navigator, &RegisterNavigator::commitRequested, this, &RegisterScreen::commitCurrentRow);
+    // Queued: the form must not open inside the editor's own key handling.
+    connect(m_delegate, &RegisterDelegate::editInDialogRequested, this, [this] {
+        const QModelIndex current = m_table->currentIndex();
+        if (!current.isValid())
+            return;
+        if (m_model->isNewRow(current.row()))
+            editNewRowInDialog();
+        else
+            editRowInDialog(current.row());
+    }, Qt::QueuedConnection);
     connect(m_navigator, &RegisterNavigator::editInDialogRequested, this, [this](int row) {
         if (m_model->isNewRow(row))
             editNewRowInDialog();
@@ -424,8 +436,10 @@ void RegisterScreen::updateSummary(std::optional<qint64> cleared, std::optional<
     m_unclearedValue->setText(shown(uncleared));
     m_balanceValue->setText(shown(total));
     const bool negative = total && (liability ? *total > 0 : *total < 0);
-    const QColor color = negative ? negativeAmountColor() : positiveAmountColor();
-    m_balanceValue->setStyleSheet(QStringLiteral("color: %1;").arg(color.name()));
+    setThemedStyleSheet(m_balanceValue, [negative] {
+        const QColor color = negative ? negativeAmountColor() : positiveAmountColor();
+        return QStringLiteral("color: %1;").arg(color.name());
+    });
 }
 
 void RegisterScreen::showStatus(const QString &text, int milliseconds)
@@ -536,7 +550,12 @@ void RegisterScreen::commitCurrentRow()
     const RegisterCommitBuilder::Commit commit = builder.build(*m_model,
         isNew ? std::nullopt : std::optional<Transaction>(transactionAt(editingRow)));
     if (!showRefusal(commit)) {
-        restoreCurrentCell(current);
+        // The cell that holds the unknown category is where to fix it.
+        if (commit.refusal == RegisterCommitBuilder::Refusal::CategoryUnknown)
+            restoreCurrentCell(m_model->index(isNew ? m_model->newRowPosition() : editingRow,
+                RegisterModel::CategoryColumn));
+        else
+            restoreCurrentCell(current);
         return;
     }
     const bool saved = isNew ? commitNewRow(builder, commit) : commitEditedRow(builder, commit);
@@ -561,6 +580,11 @@ bool RegisterScreen::showRefusal(const RegisterCommitBuilder::Commit &commit)
                 ? tr("\"%1\" is not an amount: this account's currency has no decimals.").arg(commit.unreadableAmount)
                 : tr("\"%1\" is not an amount.").arg(commit.unreadableAmount),
             5000);
+        break;
+    case Refusal::CategoryUnknown:
+        showStatus(tr("\"%1\" does not name one category. Choose one from the list or clear the Category cell.")
+                       .arg(commit.unknownCategory),
+            6000);
         break;
     case Refusal::TransferAccountNotFound:
         showStatus(tr("Transfer account not found"), 3000);
@@ -682,10 +706,24 @@ void RegisterScreen::editRowInDialog(int row)
 {
     if (!isStoredTransactionRow(row))
         return;
+    const Transaction stored = transactionAt(row);
+    // From an open editor the typing goes into the form, as from the new row.
+    if (m_table->openEditor() && row == m_model->editingRow() && !stored.isSplit) {
+        commitOpenEditor();
+        const TransactionActions::TypedEntry typed{m_model->newRowTransaction(m_accountId), typedCategoryText()};
+        m_navigator->closeOpenEditor(false);
+        if (TransactionActions::editTransaction(m_app, stored, typed, this)) {
+            m_model->setEditingRow(-1);
+            m_model->resetNewRow();
+            showLocalChange({stored}, {stored.id, stored.transferLinkId});
+        } else {
+            reload();
+        }
+        return;
+    }
     m_navigator->closeOpenEditor(false);
-    const Transaction transaction = transactionAt(row);
-    if (TransactionActions::editTransaction(m_app, transaction, this))
-        showLocalChange({transaction}, {transaction.id, transaction.transferLinkId});
+    if (TransactionActions::editTransaction(m_app, stored, this))
+        showLocalChange({stored}, {stored.id, stored.transferLinkId});
     else
         reload();
 }
@@ -813,7 +851,7 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction *seed, bool s
         return;
     m_navigator->closeOpenEditor(false);
     QStringList saved;
-    if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this, &saved))
+    if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this, QString(), &saved))
         return;
     if (seedFromInlineRow)
         m_model->resetNewRow();
@@ -825,7 +863,22 @@ void RegisterScreen::editNewRowInDialog()
 {
     commitOpenEditor();
     const Transaction seed = m_model->newRowTransaction(m_accountId);
-    presentNewTransactionDialog(&seed, true);
+    if (m_accountId.isEmpty())
+        return;
+    m_navigator->closeOpenEditor(false);
+    // Category text that names no category goes into the form as typed.
+    QStringList saved;
+    if (!TransactionActions::newTransaction(m_app, m_accountId, &seed, this, typedCategoryText(), &saved))
+        return;
+    m_model->resetNewRow();
+    showLocalChange({}, saved);
+    selectNewRow();
+}
+
+QString RegisterScreen::typedCategoryText() const
+{
+    const RegisterModel::EditBuffer &buffer = m_model->buffer();
+    return buffer.categoryId.isEmpty() ? buffer.category : QString();
 }
 
 void RegisterScreen::onContextMenu(const QPoint &pos)

@@ -122,6 +122,8 @@ private:
     bool showRefusal(const RegisterCommitBuilder::Commit &commit);
     bool commitNewRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit);
     bool commitEditedRow(const RegisterCommitBuilder &builder, const RegisterCommitBuilder::Commit &commit);
+    // The row's category text when it names no chosen category, else empty.
+    QString typedCategoryText() const;
 
     AppState *m_app;
     QString m_accountId;

@@ -33,6 +33,10 @@ SplitEditorDialog::SplitEditorDialog(AppState *app, qint64 parentAmount, const Q
 
     m_linesWidget->setObjectName(QStringLiteral("splitLinesWidget"));
     connect(m_linesWidget, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
+    // A line added starts at what is still to assign; typing the lines
+    // never changes the transaction's total.
+    if (parentAmount != 0)
+        m_linesWidget->setTotal(qAbs(parentAmount));
     m_linesWidget->setLines(lines);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -50,6 +54,14 @@ SplitEditorDialog::SplitEditorDialog(AppState *app, qint64 parentAmount, const Q
 QList<SplitLine> SplitEditorDialog::splitLines() const
 {
     return m_linesWidget->lines(m_parentAmount < 0 ? -1 : 1);
+}
+
+QString SplitEditorDialog::entryProblem() const
+{
+    const QString unknown = m_linesWidget->unknownCategoryText();
+    if (unknown.isEmpty())
+        return QString();
+    return tr("\"%1\" does not name one category. Choose one from the list, or clear the line's category.").arg(unknown);
 }
 
 void SplitEditorDialog::updateRemaining()

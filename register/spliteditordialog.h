@@ -21,6 +21,9 @@ public:
 
     // The lines, signed like the parent amount.
     QList<SplitLine> splitLines() const;
+    // Why the lines cannot be saved as they stand (a category typed that
+    // names none); empty when they can.
+    QString entryProblem() const;
 
 public Q_SLOTS:
     void updateRemaining();

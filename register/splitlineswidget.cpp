@@ -58,6 +58,12 @@ SplitLinesWidget::SplitLinesWidget(AppState *app, Currency currency, QWidget *pa
 
 void SplitLinesWidget::addLine()
 {
+    appendLine(m_total ? qMax<qint64>(0, *m_total - totalCents()) : 0);
+    Q_EMIT changed();
+}
+
+void SplitLinesWidget::appendLine(qint64 amountCents)
+{
     const int row = m_table->rowCount();
     m_table->insertRow(row);
 
@@ -65,17 +71,20 @@ void SplitLinesWidget::addLine()
     for (const CategoryItem &item : std::as_const(m_categoryChoices))
         category->addItem(item.label, item.id);
     category->setItemCompleter(new QCompleter);
+    // "(none)" is no text to type after: the box shows it greyed out and
+    // the first letter typed starts the category name.
+    showEmptyItemAsPlaceholder(category);
     m_table->setCellWidget(row, CategoryColumn, category);
 
     auto *amount = new SmartAmountField;
     amount->setCurrency(m_currency);
     amount->setRange(0, 99999999.99);
     amount->setPrefix(tr("$ "));
+    amount->setMinorUnits(amountCents);
     connect(amount, &QDoubleSpinBox::valueChanged, this, &SplitLinesWidget::changed);
     m_table->setCellWidget(row, AmountColumn, amount);
 
     m_table->setItem(row, MemoColumn, new QTableWidgetItem);
-    Q_EMIT changed();
 }
 
 void SplitLinesWidget::removeCurrentLine()
@@ -91,16 +100,15 @@ void SplitLinesWidget::setLines(const QList<SplitLine> &lines)
 {
     m_table->setRowCount(0);
     for (const SplitLine &line : lines) {
-        addLine();
+        appendLine(qAbs(line.amount));
         const int row = m_table->rowCount() - 1;
         auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
         selectCategoryItem(category, m_app->categoryRepository(), line.categoryId);
-        static_cast<SmartAmountField *>(m_table->cellWidget(row, AmountColumn))->setMinorUnits(qAbs(line.amount));
         m_table->item(row, MemoColumn)->setText(line.memo);
     }
     if (lines.isEmpty()) {
-        addLine();
-        addLine();
+        appendLine(0);
+        appendLine(0);
     }
     Q_EMIT changed();
 }
@@ -138,5 +146,30 @@ qint64 SplitLinesWidget::totalCents() const
 
 qint64 SplitLinesWidget::lineAmount(int row) const
 {
-    return static_cast<SmartAmountField *>(m_table->cellWidget(row, AmountColumn))->minorUnits();
+    return amountField(row)->minorUnits();
+}
+
+SmartAmountField *SplitLinesWidget::amountField(int row) const
+{
+    return static_cast<SmartAmountField *>(m_table->cellWidget(row, AmountColumn));
+}
+
+void SplitLinesWidget::setTotal(std::optional<qint64> total)
+{
+    m_total = total;
+}
+
+QString SplitLinesWidget::unknownCategoryText() const
+{
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (lineAmount(row) == 0)
+            continue;
+        const auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
+        const QString typed = category->currentText().trimmed();
+        if (!typed.isEmpty() && categoryIdOfShownText(category).isEmpty()
+            && categoryIdOfTypedText(m_app->categoryRepository(), typed).isEmpty()
+            && category->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+            return typed;
+    }
+    return QString();
 }

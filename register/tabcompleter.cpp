@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QStyle>
 
 TabCompleter::TabCompleter(QObject *parent)
     : QCompleter(parent)
@@ -95,4 +97,37 @@ void configureEntryCompleter(QCompleter *completer)
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
+    widenPopupToEntries(completer);
+}
+
+int popupWidthForEntries(const QCompleter *completer)
+{
+    QAbstractItemView *popup = completer->popup();
+    const QAbstractItemModel *entries = completer->completionModel();
+    const QFontMetrics metrics(popup->font());
+    const int rows = entries->rowCount();
+    int widest = 0;
+    for (int row = 0; row < rows; ++row) {
+        const QString text = entries->index(row, completer->completionColumn()).data(Qt::DisplayRole).toString();
+        widest = qMax(widest, metrics.horizontalAdvance(text));
+    }
+    QStyle *style = popup->style();
+    const int textMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, popup) + 1;
+    int width = widest + 2 * textMargin + 2 * popup->frameWidth() + 8;
+    if (rows > completer->maxVisibleItems())
+        width += style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, popup->verticalScrollBar());
+    if (const QWidget *editor = completer->widget())
+        width = qMin(width, editor->window()->width());
+    return width;
+}
+
+void widenPopupToEntries(QCompleter *completer)
+{
+    // The popup takes the editor's width each time it shows; a minimum
+    // width, renewed whenever the offered entries change, lets it grow.
+    const auto widen = [completer] { completer->popup()->setMinimumWidth(popupWidthForEntries(completer)); };
+    QAbstractItemModel *entries = completer->completionModel();
+    QObject::connect(entries, &QAbstractItemModel::modelReset, completer, widen);
+    QObject::connect(entries, &QAbstractItemModel::layoutChanged, completer, widen);
+    QObject::connect(entries, &QAbstractItemModel::rowsInserted, completer, widen);
 }

@@ -24,5 +24,14 @@ private:
 };
 
 // The completion every entry field uses: any letter case, matching anywhere
-// in the text, offered in a popup.
+// in the text, offered in a popup at least as wide as its longest entry.
 void configureEntryCompleter(QCompleter *completer);
+
+// Keeps the completer's popup at least as wide as the longest entry it
+// offers (up to the width of the editor's window), so entries that differ
+// only at their end ("Insurance > Home", "Insurance > Health") can be told
+// apart in a narrow column.
+void widenPopupToEntries(QCompleter *completer);
+
+// The width the popup needs to show every entry of the completion model.
+int popupWidthForEntries(const QCompleter *completer);

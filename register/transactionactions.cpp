@@ -72,6 +72,17 @@ Attempt refuseTransfer(QWidget *parent, const QString &text)
     return kRefused;
 }
 
+// What a form holds that it cannot save as it stands is said, and the form
+// shows again with everything typed.
+bool refuseEntryProblem(const QString &problem, QWidget *parent)
+{
+    if (problem.isEmpty())
+        return false;
+    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Check the Entries"),
+        problem);
+    return true;
+}
+
 // Split lines must each name a category; the table refuses them otherwise,
 // so the user is asked to finish them instead of seeing a failed save.
 bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
@@ -282,15 +293,27 @@ bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *paren
     }
     copy.transferLinkId.clear();
     copy.transferDestAccountId.clear();
-    return newTransaction(app, transaction.accountId, &copy, parent, savedIds);
+    return newTransaction(app, transaction.accountId, &copy, parent, QString(), savedIds);
 }
 
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
 {
+    return editTransaction(app, transaction, TypedEntry{transaction, QString()}, parent);
+}
+
+bool editTransaction(AppState *app, Transaction transaction, const TypedEntry &typed, QWidget *parent)
+{
     if (transaction.id.isEmpty())
         return false;
     TransactionFormDialog dialog(app, transaction, parent);
+    if (typed.values.id != transaction.id) {
+        dialog.prefill(typed.values);
+        if (typed.values.categoryId.isEmpty())
+            dialog.showTypedCategory(typed.categoryText);
+    }
     return runUntilSaved(dialog, parent, [&]() -> Attempt {
+        if (refuseEntryProblem(dialog.entryProblem(), parent))
+            return kRefused;
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
             return kRefused;
@@ -307,6 +330,8 @@ bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
     const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
     SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
     return runUntilSaved(dialog, parent, [&]() -> Attempt {
+        if (refuseEntryProblem(dialog.entryProblem(), parent))
+            return kRefused;
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
             return kRefused;
@@ -346,15 +371,19 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent)
 }
 
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed, QWidget *parent,
-    QStringList *savedIds)
+    const QString &typedCategory, QStringList *savedIds)
 {
     if (accountId.isEmpty())
         return false;
     TransactionFormDialog dialog(app, accountId, parent);
     if (seed)
         dialog.prefill(*seed);
+    if (!typedCategory.trimmed().isEmpty())
+        dialog.showTypedCategory(typedCategory);
 
     return runUntilSaved(dialog, parent, [&]() -> Attempt {
+        if (refuseEntryProblem(dialog.entryProblem(), parent))
+            return kRefused;
         Transaction transaction = dialog.transaction();
         const QList<SplitLine> lines = dialog.splitLines();
         QString targetAccountId;

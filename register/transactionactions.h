@@ -52,6 +52,15 @@ bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *paren
     QStringList *savedIds = nullptr);
 // True when the form was accepted and the change saved.
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
+// What was typed into a register row and not saved yet: the form shows it
+// over what is stored, the category text as typed when it names none.
+struct TypedEntry
+{
+    Transaction values;
+    QString categoryText;
+};
+// The same, the form showing the typing over the stored values.
+bool editTransaction(AppState *app, Transaction transaction, const TypedEntry &typed, QWidget *parent);
 // True when the split editor was accepted and the change saved.
 bool editSplits(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // False, writing nothing, for a reconciled transaction, one without an id or
@@ -63,7 +72,7 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent = nullp
 // "[Transfer] " payee saves both legs. True when saved; savedIds, when
 // given, receives the ids written (both legs of a transfer).
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed = nullptr,
-    QWidget *parent = nullptr, QStringList *savedIds = nullptr);
+    QWidget *parent = nullptr, const QString &typedCategory = QString(), QStringList *savedIds = nullptr);
 
 // For a "[Transfer] Name" payee: finds the live account called Name (never
 // the source account itself) and rewrites payee to "Transfer to Name".

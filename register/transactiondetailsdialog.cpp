@@ -73,8 +73,11 @@ void TransactionDetailsDialog::buildContent()
     const QString magnitude = TransactionActions::dollarText(qAbs(t.amount), m_currency);
     QLabel *amount = valueLabel(t.amount < 0 ? QStringLiteral("- %1").arg(magnitude) : magnitude);
     amount->setObjectName(QStringLiteral("amountValue"));
-    const QColor amountColor = t.amount < 0 ? negativeAmountColor() : positiveAmountColor();
-    amount->setStyleSheet(QStringLiteral("color: %1; font-weight: 600;").arg(amountColor.name()));
+    const bool negative = t.amount < 0;
+    setThemedStyleSheet(amount, [negative] {
+        const QColor color = negative ? negativeAmountColor() : positiveAmountColor();
+        return QStringLiteral("color: %1; font-weight: 600;").arg(color.name());
+    });
     form->addRow(tr("Amount:"), amount);
 
     QLabel *category = t.isSplit ? valueLabel(tr("—Split—"), true)

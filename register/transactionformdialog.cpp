@@ -14,6 +14,7 @@
 #include "register/tabcompleter.h"
 #include "register/transactionactions.h"
 #include "ui/palettehelpers.h"
+#include "ui/windowsize.h"
 
 #include <QCheckBox>
 #include <QCompleter>
@@ -76,8 +77,9 @@ void TransactionFormDialog::setupUi()
         tr("This is the account's opening balance. Changing the amount or date shifts every balance after it."), this);
     m_openingBalanceNote->setObjectName(QStringLiteral("openingBalanceNote"));
     m_openingBalanceNote->setWordWrap(true);
-    m_openingBalanceNote->setStyleSheet(
-        QStringLiteral("color: %1; padding: 8px; border-radius: 4px;").arg(negativeAmountColor().name()));
+    setThemedStyleSheet(m_openingBalanceNote, [] {
+        return QStringLiteral("color: %1; padding: 8px; border-radius: 4px;").arg(negativeAmountColor().name());
+    });
     m_openingBalanceNote->hide();
 
     // Type.
@@ -156,10 +158,21 @@ void TransactionFormDialog::setupUi()
     m_splitLinesWidget = new SplitLinesWidget(m_app, m_currency, this);
     m_splitLinesWidget->setObjectName(QStringLiteral("splitLinesWidget"));
     m_splitLinesWidget->hide();
+    // Typing a line never changes a total the user gave: the lines divide
+    // it, and what is left shows under them.
     connect(m_splitLinesWidget, &SplitLinesWidget::changed, this, [this] {
-        if (m_splitMode)
+        if (m_splitMode && !m_splitTotalHeld)
             m_amountField->setMinorUnits(m_splitLinesWidget->totalCents());
+        updateSplitRemaining();
     });
+    connect(m_amountField, &QDoubleSpinBox::valueChanged, this, [this] {
+        if (m_splitMode && m_splitTotalHeld)
+            m_splitLinesWidget->setTotal(m_amountField->minorUnits());
+        updateSplitRemaining();
+    });
+    m_splitRemainingLabel = new QLabel(this);
+    m_splitRemainingLabel->setObjectName(QStringLiteral("splitRemainingLabel"));
+    m_splitRemainingLabel->hide();
 
     m_memoEdit = new QLineEdit(this);
     m_memoEdit->setObjectName(QStringLiteral("memoEdit"));
@@ -178,6 +191,7 @@ void TransactionFormDialog::setupUi()
     form->addRow(tr("Amount:"), m_amountField);
     form->addRow(tr("Category:"), categoryRow);
     form->addRow(QString(), m_splitLinesWidget);
+    form->addRow(QString(), m_splitRemainingLabel);
     form->addRow(tr("Memo:"), m_memoEdit);
     form->addRow(tr("Check #:"), m_checkNumberEdit);
     form->addRow(QString(), m_clearedCheck);
@@ -204,6 +218,7 @@ void TransactionFormDialog::loadCategories()
     for (const CategoryItem &item : categoryItems(m_app->categoryRepository()))
         m_categoryCombo->addItem(item.label, item.id);
     m_categoryCombo->setCurrentIndex(0);
+    showEmptyItemAsPlaceholder(m_categoryCombo);
 }
 
 void TransactionFormDialog::ensureCategoryShown(const QString &categoryId)
@@ -278,25 +293,72 @@ void TransactionFormDialog::onClearSplit()
 void TransactionFormDialog::enterSplitMode(const QList<SplitLine> &lines)
 {
     m_splitMode = true;
+    const qint64 total = m_amountField->minorUnits();
+    m_splitTotalHeld = total > 0;
+    m_splitLinesWidget->setTotal(m_splitTotalHeld ? std::optional<qint64>(total) : std::nullopt);
     m_splitLinesWidget->setLines(lines);
     updateSplitUi();
+}
+
+void TransactionFormDialog::updateSplitRemaining()
+{
+    const bool shown = m_splitMode && m_splitTotalHeld;
+    m_splitRemainingLabel->setVisible(shown);
+    if (!shown)
+        return;
+    const qint64 remaining = m_amountField->minorUnits() - m_splitLinesWidget->totalCents();
+    m_splitRemainingLabel->setText(tr("Remaining: %1").arg(TransactionActions::dollarText(remaining, m_currency)));
+    m_splitRemainingLabel->setStyleSheet(remaining == 0 ? QString()
+                                                        : QStringLiteral("color: %1;").arg(negativeAmountColor().name()));
+}
+
+QString TransactionFormDialog::entryProblem() const
+{
+    if (m_splitMode) {
+        const QString unknown = m_splitLinesWidget->unknownCategoryText();
+        if (!unknown.isEmpty())
+            return tr("\"%1\" does not name one category. Choose one from the list, or clear the line's category.").arg(unknown);
+        const qint64 lines = m_splitLinesWidget->totalCents();
+        const qint64 total = m_amountField->minorUnits();
+        if (m_splitTotalHeld && lines != total) {
+            return tr("The split lines add up to %1, but the total is %2. Change the lines or the amount so that "
+                      "nothing remains.")
+                .arg(TransactionActions::dollarText(lines, m_currency),
+                    TransactionActions::dollarText(total, m_currency));
+        }
+        return QString();
+    }
+    if (m_transferRadio->isChecked())
+        return QString();
+    const QString typed = m_categoryCombo->currentText().trimmed();
+    if (!typed.isEmpty() && shownCategoryId().isEmpty()
+        && m_categoryCombo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        return tr("\"%1\" does not name one category. Choose one from the list, or clear the category.").arg(typed);
+    return QString();
 }
 
 void TransactionFormDialog::updateSplitUi()
 {
     updateCategoryEnabled();
+    const int current = m_categoryCombo->currentIndex();
     if (m_splitMode)
         m_categoryCombo->setEditText(tr("—Split—"));
+    else if (current >= 0 && m_categoryCombo->itemData(current).toString().isEmpty())
+        m_categoryCombo->setEditText(QString()); // "(none)" shows as the placeholder
     else
-        m_categoryCombo->setEditText(m_categoryCombo->itemText(m_categoryCombo->currentIndex()));
+        m_categoryCombo->setEditText(m_categoryCombo->itemText(current));
     m_splitButton->setVisible(!m_splitMode);
     m_singleCategoryButton->setVisible(m_splitMode);
     m_splitLinesWidget->setVisible(m_splitMode);
-    m_amountField->setEnabled(!m_splitMode);
+    // A held total stays editable: it is what the lines divide. Without
+    // one the amount is the lines' sum.
+    m_amountField->setEnabled(!m_splitMode || m_splitTotalHeld);
     if (m_splitMode) {
-        m_amountField->setMinorUnits(m_splitLinesWidget->totalCents());
-        resize(qMax(width(), 640), qMax(height(), 540));
+        if (!m_splitTotalHeld)
+            m_amountField->setMinorUnits(m_splitLinesWidget->totalCents());
+        WindowSize::resizeToFit(this, size().expandedTo(QSize(640, 540)));
     }
+    updateSplitRemaining();
 }
 
 void TransactionFormDialog::loadTransaction()
@@ -371,6 +433,16 @@ void TransactionFormDialog::prefill(const Transaction &seed)
     updateSplitUi();
 }
 
+void TransactionFormDialog::showTypedCategory(const QString &text)
+{
+    if (m_splitMode)
+        return;
+    if (text.trimmed().isEmpty())
+        m_categoryCombo->setCurrentIndex(0);
+    else if (!m_categoryCombo->selectItemWithText(text))
+        m_categoryCombo->setEditText(text);
+}
+
 Transaction TransactionFormDialog::transaction() const
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
@@ -400,7 +472,7 @@ Transaction TransactionFormDialog::transaction() const
     }
 
     t.isSplit = m_splitMode;
-    t.categoryId = m_splitMode ? QString() : categoryIdOfShownText(m_categoryCombo);
+    t.categoryId = m_splitMode ? QString() : shownCategoryId();
     t.memo = m_memoEdit->text().trimmed();
     t.checkNumber = m_checkNumberEdit->text().trimmed();
     t.cleared = m_clearedCheck->isChecked();
@@ -418,6 +490,12 @@ QList<SplitLine> TransactionFormDialog::splitLines() const
     if (!m_splitMode)
         return {};
     return m_splitLinesWidget->lines(m_negativeRadio->isChecked() ? -1 : 1);
+}
+
+QString TransactionFormDialog::shownCategoryId() const
+{
+    const QString id = categoryIdOfShownText(m_categoryCombo);
+    return id.isEmpty() ? categoryIdOfTypedText(m_app->categoryRepository(), m_categoryCombo->currentText()) : id;
 }
 
 bool TransactionFormDialog::isEditedTransferLeg() const

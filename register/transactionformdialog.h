@@ -32,11 +32,18 @@ public:
     TransactionFormDialog(AppState *app, const QString &accountId, QWidget *parent = nullptr);
 
     void prefill(const Transaction &seed);
+    // Shows category text typed elsewhere: the item of that label, else the
+    // text as typed; empty text chooses no category.
+    void showTypedCategory(const QString &text);
     // The record built from the form. Also remembers its date for the next
     // new-transaction form.
     Transaction transaction() const;
     // The split lines in split mode, signed like the transaction; otherwise empty.
     QList<SplitLine> splitLines() const;
+    // Why what the form holds cannot be saved as it stands (a category
+    // typed that names none, split lines that do not add up to the total);
+    // empty when it can.
+    QString entryProblem() const;
 
 public Q_SLOTS:
     void onPayeeSelected(const QString &payee);
@@ -56,7 +63,10 @@ private:
     void enterSplitMode(const QList<SplitLine> &lines);
     void updateSplitUi();
     void updateCategoryEnabled();
+    void updateSplitRemaining();
     bool isEditedTransferLeg() const;
+    // The chosen category: the item shown, else the one the typed text names.
+    QString shownCategoryId() const;
 
     AppState *m_app;
     QString m_accountId;
@@ -64,6 +74,9 @@ private:
     Transaction m_transaction;
     bool m_editMode;
     bool m_splitMode = false;
+    // In split mode: the total the lines divide, held from when the split
+    // began; without one (split begun at 0.00) the total is the lines' sum.
+    bool m_splitTotalHeld = false;
 
     QLabel *m_openingBalanceNote = nullptr;
     QRadioButton *m_negativeRadio = nullptr;
@@ -79,6 +92,7 @@ private:
     QPushButton *m_splitButton = nullptr;
     QPushButton *m_singleCategoryButton = nullptr;
     SplitLinesWidget *m_splitLinesWidget = nullptr;
+    QLabel *m_splitRemainingLabel = nullptr;
     QLineEdit *m_memoEdit = nullptr;
     QLineEdit *m_checkNumberEdit = nullptr;
     QCheckBox *m_clearedCheck = nullptr;

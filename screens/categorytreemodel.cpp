@@ -1,6 +1,7 @@
 #include "screens/categorytreemodel.h"
 
 #include "data/categoryrepository.h"
+#include "ui/palettehelpers.h"
 
 #include <QColor>
 #include <QFont>
@@ -92,11 +93,11 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         }
         break;
     case TypeColumn:
-        // The stored word, untranslated; a type outside the list reads as "expense".
         if (role == Qt::DisplayRole)
-            return CategoryRepository::categoryTypeToString(category.type);
+            return typeText(category.type);
+        // Read at paint time, so a theme switch is followed.
         if (role == Qt::ForegroundRole && category.type == CategoryType::Income)
-            return QColor(0, 136, 0);
+            return successTextColor();
         break;
     case TaxCodeColumn:
         if (role == Qt::DisplayRole)
@@ -106,6 +107,21 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const
         break;
     }
     return QVariant();
+}
+
+QString CategoryTreeModel::typeText(CategoryType type)
+{
+    // The source texts are the stored words, so English reads as stored; a
+    // type outside the list reads as "expense".
+    switch (type) {
+    case CategoryType::Income:
+        return tr("income");
+    case CategoryType::Transfer:
+        return tr("transfer");
+    case CategoryType::Expense:
+        break;
+    }
+    return tr("expense");
 }
 
 QVariant CategoryTreeModel::headerData(int section, Qt::Orientation orientation, int role) const

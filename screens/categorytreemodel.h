@@ -28,6 +28,9 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // The category type's stored word as the list shows it, in the user's language.
+    static QString typeText(CategoryType type);
+
     Category categoryAt(const QModelIndex &index) const;
     QModelIndex indexForId(const QString &id) const;
 

@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/money.h"
 #include "data/reconciliationrepository.h"
+#include "screens/screentext.h"
 #include "ui/palettehelpers.h"
 
 #include <QHeaderView>
@@ -75,6 +76,8 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *app, QWidget 
     m_emptyLabel->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(mutedTextColor().name()));
     m_emptyLabel->hide();
     layout->addWidget(m_emptyLabel);
+    // The negative balances carry the theme's colour in their cells.
+    followPalette(m_table, [this] { populate(); });
 }
 
 void ReconciliationHistoryScreen::setAccount(const QString &accountId)
@@ -99,10 +102,10 @@ void ReconciliationHistoryScreen::populate()
     m_table->setRowCount(int(reconciliations.size()));
     for (int row = 0; row < reconciliations.size(); ++row) {
         const Reconciliation &r = reconciliations.at(row);
-        m_table->setItem(row, 0, item(r.statementDate.toString(QStringLiteral("MMM d, yyyy"))));
+        m_table->setItem(row, 0, item(languageDateText(r.statementDate.startOfDay(), tr("MMM d, yyyy"))));
         m_table->setItem(row, 1, balanceItem(r.statementBalance, liability, currency));
         m_table->setItem(row, 2, balanceItem(r.reconciledBalance, liability, currency));
-        m_table->setItem(row, 3, item(r.completedAt.toLocalTime().toString(QStringLiteral("MMM d, yyyy h:mm ap"))));
+        m_table->setItem(row, 3, item(languageDateText(r.completedAt.toLocalTime(), tr("MMM d, yyyy h:mm ap"))));
     }
     m_table->setVisible(!reconciliations.isEmpty());
     m_emptyLabel->setVisible(reconciliations.isEmpty());

@@ -282,8 +282,10 @@ void ReconciliationScreen::updateDifference()
     showValue(m_differenceValue, difference);
 
     const bool balanced = difference && *difference == 0;
-    const QColor colour = balanced ? positiveAmountColor() : negativeAmountColor();
-    m_differenceValue->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
+    setThemedStyleSheet(m_differenceValue, [balanced] {
+        const QColor colour = balanced ? positiveAmountColor() : negativeAmountColor();
+        return QStringLiteral("color: %1;").arg(colour.name());
+    });
     m_finishButton->setEnabled(balanced && m_account);
 }
 

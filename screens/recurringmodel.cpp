@@ -59,7 +59,7 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
         if (column == AmountColumn && rule.amount < 0)
             return negativeAmountColor();
         if (column == NextDueColumn && isDue(rule))
-            return QColor(0, 136, 0);
+            return successTextColor();
         if (column == StatusColumn && !rule.isActive)
             return QColor(Qt::gray);
     }
@@ -187,29 +187,52 @@ QString RecurringModel::frequencyText(RecurringFrequency frequency, int interval
         case RecurringFrequency::Biweekly:
         case RecurringFrequency::Quarterly:
         case RecurringFrequency::SemiAnnual:
-            return tr("%1 (×%2)").arg(RecurringRepository::frequencyToString(frequency)).arg(intervalCount);
+            return tr("%1 (×%2)").arg(frequencyName(frequency)).arg(intervalCount);
         case RecurringFrequency::Semimonthly:
             break;
         }
     }
-    return RecurringRepository::frequencyToString(frequency);
+    return frequencyName(frequency);
+}
+
+QString RecurringModel::frequencyName(RecurringFrequency frequency)
+{
+    // The source texts are the stored keys, so English reads as stored.
+    switch (frequency) {
+    case RecurringFrequency::Daily:
+        return tr("daily");
+    case RecurringFrequency::Weekly:
+        return tr("weekly");
+    case RecurringFrequency::Biweekly:
+        return tr("biweekly");
+    case RecurringFrequency::Semimonthly:
+        return tr("semimonthly");
+    case RecurringFrequency::Quarterly:
+        return tr("quarterly");
+    case RecurringFrequency::SemiAnnual:
+        return tr("semi_annual");
+    case RecurringFrequency::Annual:
+        return tr("annual");
+    case RecurringFrequency::Monthly:
+        break;
+    }
+    return tr("monthly");
 }
 
 QString RecurringModel::dayOrdinal(int day)
 {
     if (day < 1 || day > 31)
         return tr("last day");
-    QString suffix;
+    if (day == 1)
+        return tr("1st");
     const int lastTwo = day % 100;
     if (lastTwo >= 11 && lastTwo <= 13)
-        suffix = QStringLiteral("th");
-    else if (day % 10 == 1)
-        suffix = QStringLiteral("st");
-    else if (day % 10 == 2)
-        suffix = QStringLiteral("nd");
-    else if (day % 10 == 3)
-        suffix = QStringLiteral("rd");
-    else
-        suffix = QStringLiteral("th");
-    return QString::number(day) + suffix;
+        return tr("%1th").arg(day);
+    if (day % 10 == 1)
+        return tr("%1st").arg(day);
+    if (day % 10 == 2)
+        return tr("%1nd").arg(day);
+    if (day % 10 == 3)
+        return tr("%1rd").arg(day);
+    return tr("%1th").arg(day);
 }

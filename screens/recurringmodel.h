@@ -36,6 +36,8 @@ public:
 
     static QString frequencyText(RecurringFrequency frequency, int intervalCount, int day1, int day2);
     static QString dayOrdinal(int day);
+    // The frequency's stored key as the list shows it, in the user's language.
+    static QString frequencyName(RecurringFrequency frequency);
 
 private:
     struct AccountInfo

@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 RecurringScreen::RecurringScreen(AppState *app, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
@@ -60,6 +62,7 @@ RecurringScreen::RecurringScreen(AppState *app, QWidget *parent)
     m_view->setSortingEnabled(true);
     m_view->sortByColumn(RecurringModel::NextDueColumn, Qt::AscendingOrder);
     m_view->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn, QHeaderView::Stretch);
+    widenColumnsToFit();
     layout->addWidget(m_view, 1);
 
     connect(confirmAllButton, &QPushButton::clicked, this, &RecurringScreen::confirmAllDue);
@@ -76,13 +79,30 @@ void RecurringScreen::refresh()
 {
     RecurringService *service = m_app->recurringService();
     m_model->setRules(service->listAll());
+    widenColumnsToFit();
     const int due = service->pendingCount();
     if (due < 1) {
         m_dueLabel->clear();
-        m_dueLabel->setStyleSheet(QString());
+        setThemedStyleSheet(m_dueLabel, [] { return QString(); });
     } else {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
-        m_dueLabel->setStyleSheet(QStringLiteral("color: #008800;"));
+        setThemedStyleSheet(m_dueLabel,
+                            [] { return QStringLiteral("color: %1;").arg(successTextColor().name(QColor::HexRgb)); });
+    }
+}
+
+void RecurringScreen::widenColumnsToFit()
+{
+    // Header titles and texts are longer in some languages: a column grows to
+    // show them whole, and never shrinks below the width the user gave it.
+    QHeaderView *header = m_view->horizontalHeader();
+    const QAbstractItemView *view = m_view;
+    for (int column = 0; column < RecurringModel::ColumnCount; ++column) {
+        if (column == RecurringModel::PayeeColumn)
+            continue;
+        const int wanted = std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column));
+        if (header->sectionSize(column) < wanted)
+            header->resizeSection(column, wanted);
     }
 }
 
@@ -162,7 +182,7 @@ void RecurringScreen::enterEarlySelected()
         return;
     const QString question = tr("Enter \"%1\" now, dated %2? The transaction is dated its due date and you can edit "
                                 "or delete it later.")
-                                 .arg(rule.payee, rule.nextDueDate.toString(QStringLiteral("MMM d, yyyy")));
+                                 .arg(rule.payee, languageDateText(rule.nextDueDate.startOfDay(), tr("MMM d, yyyy")));
     if (UserPrompts::current()->askYesNo(this, tr("Enter Early"), plainTextMessage(question)))
         confirmRule(rule);
 }

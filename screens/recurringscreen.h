@@ -51,6 +51,7 @@ private:
     // Tells the user that the rule shown or its account is out of date;
     // false when the result is no refusal.
     bool reportRefusal(WriteResult result);
+    void widenColumnsToFit();
     void reportFailure(const QString &title, const QString &text);
     void reportUnposted();
 

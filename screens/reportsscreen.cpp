@@ -10,6 +10,7 @@
 #include "register/userprompts.h"
 #include "screens/filechooser.h"
 #include "screens/reporttransactionsmodel.h"
+#include "ui/listresizewatcher.h"
 #include "ui/palettehelpers.h"
 
 #include <QCalendarWidget>
@@ -35,6 +36,8 @@ const char kMutedStyle[] = "color: %1;";
 constexpr int kCustomCompareIndex = 3;
 // Bursts of change signals (an import, a sync) cause one rerun at most this often.
 constexpr int kDataChangeDelayMs = 300;
+// Room between a cell's text and the next column.
+constexpr int kCellPadding = 16;
 
 QDate quarterStart(const QDate &date)
 {
@@ -61,8 +64,50 @@ const char *exportFileName(int index)
     return index >= 0 && index < ReportsScreen::TabCount ? names[index] : nullptr;
 }
 
+// A report's label column (0) gets the width its texts need and the other
+// columns share the rest, each at least as wide as its own texts.
+void fitReportColumns(QTableView *table)
+{
+    if (!table || !table->model())
+        return;
+    QHeaderView *header = table->horizontalHeader();
+    const int columns = table->model()->columnCount();
+    if (columns == 0)
+        return;
+    // QTableView hides the public item-view call.
+    const QAbstractItemView *view = table;
+    const auto needed = [view, header](int column) {
+        return std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column) + kCellPadding);
+    };
+    // A list of entries (the transactions) has text columns that stretch:
+    // every other column gets its need and those share the rest.
+    bool stretching = false;
+    for (int column = 0; column < columns; ++column)
+        stretching = stretching || header->sectionResizeMode(column) == QHeaderView::Stretch;
+    if (stretching) {
+        for (int column = 0; column < columns; ++column) {
+            if (header->sectionResizeMode(column) != QHeaderView::Stretch)
+                header->resizeSection(column, needed(column));
+        }
+        return;
+    }
+    QList<int> othersNeeded;
+    for (int column = 1; column < columns; ++column)
+        othersNeeded.append(needed(column));
+    const QList<int> widths =
+        ReportsScreen::columnWidths(needed(0), othersNeeded, table->viewport()->width());
+    // The last column stretches over what rounding leaves.
+    for (int column = 0; column + 1 < columns; ++column)
+        header->resizeSection(column, widths.at(column));
+}
+
 void configureReportTable(QTableView *table)
 {
+    // A label that does not fit is cut short with "...", never wrapped
+    // onto a second line of the row.
+    table->setWordWrap(false);
+    table->setTextElideMode(Qt::ElideRight);
+    table->viewport()->installEventFilter(new ListResizeWatcher([table] { fitReportColumns(table); }, table));
     table->setAlternatingRowColors(true);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -145,7 +190,7 @@ ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
     m_periodCombo->setObjectName(QStringLiteral("periodCombo"));
     m_periodCombo->setMinimumWidth(130);
     for (const DatePreset &preset : datePresets(QDate::currentDate()))
-        m_periodCombo->addItem(preset.name);
+        m_periodCombo->addItem(tr(preset.name.toLatin1().constData()), preset.name);
     m_periodCombo->setCurrentIndex(0);
     connect(m_periodCombo, &QComboBox::currentIndexChanged, this, &ReportsScreen::onDatePresetChanged);
     filterRow->addWidget(m_periodCombo);
@@ -216,19 +261,19 @@ QList<ReportsScreen::DatePreset> ReportsScreen::datePresets(const QDate &today)
     const QDate monthStart(today.year(), today.month(), 1);
     const QDate thisQuarter = quarterStart(today);
     const QDate lastQuarter = thisQuarter.addMonths(-3);
-    // Preset names are shown as they are, untranslated.
+    // The names are the presets' keys; the period list shows them translated.
     return {
-        {QStringLiteral("This Month"), monthStart, today},
-        {QStringLiteral("Last Month"), monthStart.addMonths(-1), monthStart.addDays(-1)},
-        {QStringLiteral("This Quarter"), thisQuarter, today},
-        {QStringLiteral("Last Quarter"), lastQuarter, thisQuarter.addDays(-1)},
-        {QStringLiteral("This Year"), QDate(today.year(), 1, 1), today},
-        {QStringLiteral("Last Year"), QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)},
-        {QStringLiteral("Last 30 Days"), today.addDays(-30), today},
-        {QStringLiteral("Last 90 Days"), today.addDays(-90), today},
-        {QStringLiteral("Last 12 Months"), today.addYears(-1), today},
-        {QStringLiteral("All Time"), QDate(2000, 1, 1), today},
-        {QStringLiteral("Custom"), QDate(), QDate()},
+        {QLatin1String(QT_TR_NOOP("This Month")), monthStart, today},
+        {QLatin1String(QT_TR_NOOP("Last Month")), monthStart.addMonths(-1), monthStart.addDays(-1)},
+        {QLatin1String(QT_TR_NOOP("This Quarter")), thisQuarter, today},
+        {QLatin1String(QT_TR_NOOP("Last Quarter")), lastQuarter, thisQuarter.addDays(-1)},
+        {QLatin1String(QT_TR_NOOP("This Year")), QDate(today.year(), 1, 1), today},
+        {QLatin1String(QT_TR_NOOP("Last Year")), QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)},
+        {QLatin1String(QT_TR_NOOP("Last 30 Days")), today.addDays(-30), today},
+        {QLatin1String(QT_TR_NOOP("Last 90 Days")), today.addDays(-90), today},
+        {QLatin1String(QT_TR_NOOP("Last 12 Months")), today.addYears(-1), today},
+        {QLatin1String(QT_TR_NOOP("All Time")), QDate(2000, 1, 1), today},
+        {QLatin1String(QT_TR_NOOP("Custom")), QDate(), QDate()},
     };
 }
 
@@ -251,20 +296,26 @@ std::optional<ReportsScreen::ComparedPeriods> ReportsScreen::comparedPeriods(int
 
 QString ReportsScreen::accountTypeText(const QString &storedType)
 {
-    // Shown as they stand, untranslated.
-    static const QList<std::pair<QString, QString>> texts = {
-        {QStringLiteral("checking"), QStringLiteral("Checking")},
-        {QStringLiteral("savings"), QStringLiteral("Savings")},
-        {QStringLiteral("credit_card"), QStringLiteral("Credit Card")},
-        {QStringLiteral("cash"), QStringLiteral("Cash")},
-        {QStringLiteral("investment"), QStringLiteral("Investment")},
-        {QStringLiteral("loan"), QStringLiteral("Loan")},
-    };
-    for (const auto &[stored, shown] : texts) {
-        if (stored == storedType)
-            return shown;
-    }
-    return QStringLiteral("Other");
+    return accountTypeDisplayName(accountTypeFromString(storedType));
+}
+
+QList<int> ReportsScreen::columnWidths(int labelNeeded, const QList<int> &othersNeeded, int available)
+{
+    if (available <= 0)
+        return QList<int>{labelNeeded} + othersNeeded;
+    if (othersNeeded.isEmpty())
+        return {std::max(labelNeeded, available)};
+    int othersTotal = 0;
+    for (int width : othersNeeded)
+        othersTotal += width;
+    // Long labels give way once the figures would not fit, but keep at
+    // least two fifths of the width.
+    const int label = std::min(labelNeeded, std::max(available - othersTotal, available * 2 / 5));
+    const int share = std::max(available - label, 0) / int(othersNeeded.size());
+    QList<int> widths{label};
+    for (int width : othersNeeded)
+        widths.append(std::max(width, share));
+    return widths;
 }
 
 QTableWidget *ReportsScreen::makeReportTable(const QStringList &headers)
@@ -351,6 +402,12 @@ void ReportsScreen::buildTransactionsTab()
     m_transactionsModel = new ReportTransactionsModel(table);
     table->setModel(m_transactionsModel);
     configureReportTable(table);
+    // Payee, category and memo share what the date, account and amount
+    // leave, so the amounts stay in view.
+    table->horizontalHeader()->setStretchLastSection(false);
+    for (int column : {ReportTransactionsModel::PayeeColumn, ReportTransactionsModel::CategoryColumn,
+                       ReportTransactionsModel::MemoColumn})
+        table->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     m_tables.append(table);
     m_tabs->addTab(table, tr("Transactions"));
 }
@@ -515,6 +572,7 @@ void ReportsScreen::fillTab(int index)
             m_transactionsModel->setRows({});
     }
     showTabError(error);
+    fitReportColumns(tableForTab(index));
 }
 
 ReportError ReportsScreen::fillCategorySpending(const QDate &from, const QDate &to)
@@ -526,7 +584,7 @@ ReportError ReportsScreen::fillCategorySpending(const QDate &from, const QDate &
     QTableWidget *table = widgetTable(CategorySpendingTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
-        table->setItem(i, 0, textItem(rows.at(i).categoryName));
+        table->setItem(i, 0, textItem(ReportService::categoryDisplayName(rows.at(i).categoryName)));
         table->setItem(i, 1, numberItem(moneyText(rows.at(i).total, rows.at(i).currency, codes)));
     }
     return error;
@@ -556,7 +614,7 @@ ReportError ReportsScreen::fillTaxReport(const QDate &from, const QDate &to)
     QTableWidget *table = widgetTable(TaxReportTab);
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
-        table->setItem(i, 0, textItem(rows.at(i).categoryName));
+        table->setItem(i, 0, textItem(ReportService::categoryDisplayName(rows.at(i).categoryName)));
         table->setItem(i, 1, textItem(rows.at(i).taxCategory));
         table->setItem(i, 2, numberItem(moneyText(rows.at(i).total, rows.at(i).currency, codes)));
     }
@@ -604,7 +662,7 @@ ReportError ReportsScreen::fillYearOverYear()
     table->setRowCount(int(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         const YearOverYearRow &row = rows.at(i);
-        table->setItem(i, 0, textItem(row.categoryName));
+        table->setItem(i, 0, textItem(ReportService::categoryDisplayName(row.categoryName)));
         table->setItem(i, 1, numberItem(moneyText(row.period1Total, row.currency, codes)));
         table->setItem(i, 2, numberItem(moneyText(row.period2Total, row.currency, codes)));
         table->setItem(i, 3, numberItem(moneyText(row.change, row.currency, codes)));
@@ -654,7 +712,8 @@ void ReportsScreen::showTabError(ReportError error)
         m_errorLabel->setText(tr("This report cannot be shown: the data could not be read."));
         break;
     }
-    m_errorLabel->setStyleSheet(QString::fromLatin1(kMutedStyle).arg(negativeAmountColor().name()));
+    setThemedStyleSheet(m_errorLabel,
+                        [] { return QString::fromLatin1(kMutedStyle).arg(negativeAmountColor().name()); });
     m_errorLabel->show();
 }
 

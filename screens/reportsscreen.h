@@ -45,6 +45,7 @@ public:
 
     struct DatePreset
     {
+        // The preset's key, in English; the period list shows it translated.
         QString name;
         QDate from;
         QDate to;
@@ -66,6 +67,12 @@ public:
     static std::optional<ComparedPeriods> comparedPeriods(int index, const QDate &today);
     // The shown text of a stored account type.
     static QString accountTypeText(const QString &storedType);
+
+    // Column widths of a report table that is available pixels wide: the
+    // label column (0) keeps the width its texts need unless the other
+    // columns would then not fit, and the other columns share the rest, none
+    // below what it needs.
+    static QList<int> columnWidths(int labelNeeded, const QList<int> &othersNeeded, int available);
 
     void refresh();
     // Writes the current tab as CSV to path; an error is shown when the file

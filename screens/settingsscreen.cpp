@@ -42,6 +42,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr auto kMutedColor = "#6E8A7E";
@@ -124,27 +126,13 @@ SettingsScreen::SettingsScreen(AppState *app, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    const bool dark = isDarkPalette();
-    const QString background = QLatin1String(dark ? "#152420" : "#F0F4F2");
-    const QString text = QLatin1String(dark ? "#D8E8DF" : "#1B2D26");
-    const QString hover = QLatin1String(dark ? "#1E3530" : "#E0EBE5");
-    const QString selected = dark ? QStringLiteral("#26574A") : UiPrefs::accentColor().name();
-    const QColor glyphColor(QLatin1String(dark ? "#8FAF9F" : "#4A6358"));
-
     m_sideList = new QListWidget(this);
     m_sideList->setObjectName(QStringLiteral("settingsSideList"));
     applyFontRole(m_sideList, 0);
-    m_sideList->setFixedWidth(180);
     m_sideList->setFrameShape(QFrame::NoFrame);
     m_sideList->setFocusPolicy(Qt::NoFocus);
     m_sideList->setSpacing(2);
     m_sideList->setIconSize(QSize(20, 20));
-    m_sideList->setStyleSheet(
-        QStringLiteral("QListWidget { background: %1; padding: 12px 8px; border: none; }"
-                       "QListWidget::item { color: %2; padding: 8px 12px; border-radius: 6px; }"
-                       "QListWidget::item:hover { background: %3; }"
-                       "QListWidget::item:selected { background: %4; color: #FFFFFF; }")
-            .arg(background, text, hover, selected));
 
     const struct
     {
@@ -152,9 +140,13 @@ SettingsScreen::SettingsScreen(AppState *app, QWidget *parent)
         char16_t glyph;
     } categories[] = {{tr("General"), 0xE8B8}, {tr("Register"), 0xE8EF}, {tr("Data & Sync"), 0xE627},
         {tr("About"), 0xE88E}};
-    for (const auto &category : categories)
-        new QListWidgetItem(glyphIcon(QChar(category.glyph), glyphColor, 20), category.name, m_sideList);
+    for (const auto &category : categories) {
+        auto *item = new QListWidgetItem(category.name, m_sideList);
+        item->setData(Qt::UserRole, int(category.glyph));
+    }
+    followPalette(m_sideList, [this] { styleSideList(); });
     m_sideList->setCurrentRow(0);
+    fitSideListWidth();
 
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(buildGeneralPage());
@@ -167,7 +159,43 @@ SettingsScreen::SettingsScreen(AppState *app, QWidget *parent)
     layout->addWidget(m_pages, 1);
 }
 
+void SettingsScreen::fitSideListWidth()
+{
+    // The entries are longer in some languages: the list is as wide as its
+    // widest entry needs (the side padding of its style sheet included).
+    constexpr int kMinimumWidth = 180;
+    constexpr int kSidePadding = 2 * 8;
+    m_sideList->ensurePolished();
+    const int needed = m_sideList->sizeHintForColumn(0) + 2 * m_sideList->spacing()
+                       + 2 * m_sideList->frameWidth() + kSidePadding;
+    m_sideList->setFixedWidth(std::max(kMinimumWidth, needed));
+}
+
 // ---- Shared builders ------------------------------------------------------
+
+void SettingsScreen::styleSideList()
+{
+    const bool dark = isDarkPalette();
+    const QString background = QLatin1String(dark ? "#152420" : "#F0F4F2");
+    const QString text = QLatin1String(dark ? "#D8E8DF" : "#1B2D26");
+    const QString hover = QLatin1String(dark ? "#1E3530" : "#E0EBE5");
+    const QString selected = dark ? QStringLiteral("#26574A") : UiPrefs::accentColor().name();
+    const QColor glyphColor(QLatin1String(dark ? "#8FAF9F" : "#4A6358"));
+    m_sideList->setStyleSheet(
+        QStringLiteral("QListWidget { background: %1; padding: 12px 8px; border: none; }"
+                       "QListWidget::item { color: %2; padding: 8px 12px; border-radius: 6px; }"
+                       "QListWidget::item:hover { background: %3; }"
+                       "QListWidget::item:selected { background: %4; color: #FFFFFF; }")
+            .arg(background, text, hover, selected));
+    for (int row = 0; row < m_sideList->count(); ++row) {
+        QListWidgetItem *item = m_sideList->item(row);
+        const QChar glyph(char16_t(item->data(Qt::UserRole).toInt()));
+        // The selected row's text is white, and so is its glyph.
+        QIcon icon = glyphIcon(glyph, glyphColor, 20);
+        icon.addPixmap(glyphIcon(glyph, QColor(Qt::white), 20).pixmap(20, 20), QIcon::Selected);
+        item->setIcon(icon);
+    }
+}
 
 QWidget *SettingsScreen::makeSectionHeader(const QString &title, const QString &description)
 {
@@ -191,7 +219,7 @@ QWidget *SettingsScreen::makeSeparator()
 {
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
-    line->setStyleSheet(colorStyle(QLatin1String(isDarkPalette() ? "#2A4038" : "#D8E0DB")));
+    setThemedTextColor(line, QColor("#2A4038"), QColor("#D8E0DB"));
     return line;
 }
 
@@ -674,7 +702,7 @@ void SettingsScreen::showStatus()
     } else {
         const QDateTime moment = QDateTime::fromString(stamp, Qt::ISODate);
         lastSync = tr("Last synced: %1")
-                       .arg(moment.isValid() ? moment.toLocalTime().toString(QStringLiteral("MMM d, h:mm ap")) : stamp);
+                       .arg(moment.isValid() ? languageDateText(moment.toLocalTime(), tr("MMM d, h:mm ap")) : stamp);
     }
     if (engine->state() == SyncEngine::Error && !engine->lastError().isEmpty())
         lastSync += tr("\nError: %1").arg(engine->lastError());

@@ -64,6 +64,9 @@ private:
     QWidget *buildDataSyncPage();
     QWidget *buildAboutPage();
 
+    void fitSideListWidth();
+    // Colours and glyphs of the side list for the palette in force.
+    void styleSideList();
     QWidget *makeSectionHeader(const QString &title, const QString &description);
     QWidget *makeSeparator();
     QLabel *makeHint(const QString &text);

@@ -4,6 +4,7 @@
 #include "data/money.h"
 #include "data/sqlvalues.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -244,6 +245,13 @@ QList<MonthlyFlowRow> ReportService::incomeVsExpenses(const QDate &from, const Q
                            + accountClause(accountId)
                            + QStringLiteral(" GROUP BY month, report_currency ORDER BY month, ") + currencyOrderSql(),
                        from, to, accountId, error);
+}
+
+QString ReportService::categoryDisplayName(const QString &reportedName)
+{
+    if (reportedName == QLatin1String("Uncategorized"))
+        return QCoreApplication::translate("ReportService", "Uncategorized");
+    return reportedName;
 }
 
 QList<CategoryTotalRow> ReportService::spendingByCategory(const QDate &from, const QDate &to,

@@ -126,6 +126,11 @@ public:
 
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
+    // The category name of a report row as the user reads it: the rows of
+    // transactions without a category carry the fixed name "Uncategorized",
+    // shown in the user's language.
+    static QString categoryDisplayName(const QString &reportedName);
+
 private:
     // Every currency, those of the live accounts first: the order of the
     // rows of one group.

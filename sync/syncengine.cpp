@@ -88,15 +88,15 @@ QString SyncEngine::stateToString(int state)
     // Switching on the number keeps an out-of-range value defined behaviour.
     switch (state) {
     case Idle:
-        return QStringLiteral("Synced");
+        return tr("Synced");
     case Syncing:
-        return QStringLiteral("Syncing...");
+        return tr("Syncing...");
     case Error:
-        return QStringLiteral("Sync error");
+        return tr("Sync error");
     case Offline:
-        return QStringLiteral("Offline");
+        return tr("Offline");
     }
-    return QStringLiteral("Unknown");
+    return tr("Unknown");
 }
 
 int SyncEngine::keptRecordCount() const
@@ -291,7 +291,7 @@ void SyncEngine::pushNextBatch()
 void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &body)
 {
     if (!ok) {
-        failSync(QStringLiteral("Push failed (HTTP %1)").arg(httpStatus));
+        failSync(tr("Push failed (HTTP %1)").arg(httpStatus));
         return;
     }
     int accepted = 0;
@@ -383,7 +383,7 @@ void SyncEngine::pullChanges(const QString &cursor)
 void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &body)
 {
     if (!ok) {
-        failSync(QStringLiteral("Pull failed (HTTP %1)").arg(httpStatus));
+        failSync(tr("Pull failed (HTTP %1)").arg(httpStatus));
         return;
     }
 
@@ -403,7 +403,7 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         }
     }
     if (!failure.isEmpty()) {
-        failSync(QStringLiteral("Pull failed (%1)").arg(failure));
+        failSync(tr("Pull failed (%1)").arg(failure));
         return;
     }
     m_storedKept = m_applier->keptState();

@@ -63,8 +63,9 @@ void AccountFormDialog::setupUi()
         this);
     m_openingWarningLabel->setObjectName(QStringLiteral("openingBalanceWarning"));
     m_openingWarningLabel->setWordWrap(true);
-    m_openingWarningLabel->setStyleSheet(
-        QStringLiteral("color: %1; padding: 8px;").arg(negativeAmountColor().name(QColor::HexRgb)));
+    setThemedStyleSheet(m_openingWarningLabel, [] {
+        return QStringLiteral("color: %1; padding: 8px;").arg(negativeAmountColor().name(QColor::HexRgb));
+    });
     m_openingWarningLabel->hide();
     layout->addWidget(m_openingWarningLabel);
 

@@ -79,28 +79,6 @@ QChar accountTypeGlyph(AccountType type)
     return QChar(0xE850);
 }
 
-// Not translated: the list shows the type names as they are stored.
-QString accountTypeDisplayName(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return QStringLiteral("Checking");
-    case AccountType::Savings:
-        return QStringLiteral("Savings");
-    case AccountType::CreditCard:
-        return QStringLiteral("Credit Card");
-    case AccountType::Cash:
-        return QStringLiteral("Cash");
-    case AccountType::Investment:
-        return QStringLiteral("Investment");
-    case AccountType::Loan:
-        return QStringLiteral("Loan");
-    case AccountType::Other:
-        break;
-    }
-    return QStringLiteral("Other");
-}
-
 QWidget *createAccountRowWidget(const AccountBalance &entry)
 {
     const Account &account = entry.account;

@@ -37,4 +37,3 @@ QWidget *createAccountRowWidget(const AccountBalance &entry);
 
 // The glyph of the icon font for the account type.
 QChar accountTypeGlyph(AccountType type);
-QString accountTypeDisplayName(AccountType type);

@@ -40,6 +40,7 @@
 #include "ui/statusbar.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
+#include "ui/windowsize.h"
 #include "update/updateflows.h"
 
 #include <algorithm>
@@ -76,16 +77,19 @@ QSettings windowSettings()
     return QSettings(QStringLiteral("Lumora"), QStringLiteral("Tallyra"));
 }
 
-QString colorStyle(const QString &color)
-{
-    return QStringLiteral("color: %1;").arg(color);
-}
-
 // The fields the account form edits.
 bool sameFormFields(const Account &left, const Account &right)
 {
     return left.name == right.name && left.accountType == right.accountType && left.currency == right.currency
         && left.institution == right.institution && left.accountNumberLast4 == right.accountNumberLast4;
+}
+
+// The keys that bring up a tool window work from every window of the
+// program (a modal dialog still blocks them). None of the tool windows
+// binds these keys itself, so they never compete with a window's own keys.
+void reachFromToolWindows(QAction *action)
+{
+    action->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 // A name from the data in a menu text: "&" would otherwise mark a mnemonic.
@@ -104,7 +108,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setWindowTitle(tr("Lumora Tallyra"));
     const QByteArray geometry = windowSettings().value(QStringLiteral("mainwindow/geometry")).toByteArray();
     if (geometry.isEmpty() || !restoreGeometry(geometry))
-        resize(1280, 900);
+        WindowSize::resizeToFit(this, QSize(1280, 900));
+    else
+        WindowSize::keepOnScreen(this);
 
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
@@ -198,7 +204,7 @@ QWidget *MainWindow::buildEmptyStatePage()
     QFont iconFont(QStringLiteral("Material Icons"));
     iconFont.setPixelSize(96);
     icon->setFont(iconFont);
-    icon->setStyleSheet(colorStyle(accentColorForPalette().name()));
+    setAccentTextColor(icon);
     layout->addWidget(icon);
     layout->addSpacing(8);
 
@@ -646,7 +652,9 @@ void MainWindow::setupMenuBar()
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu *edit = bar->addMenu(tr("&Edit"));
-    edit->addAction(tr("&Find..."), QKeySequence(QKeySequence::Find), this, &MainWindow::showSearchWindow);
+    QAction *find = edit->addAction(tr("&Find..."), QKeySequence(QKeySequence::Find), this,
+        &MainWindow::showSearchWindow);
+    reachFromToolWindows(find);
     edit->addSeparator();
     QAction *preferences = edit->addAction(tr("&Preferences..."), this, &MainWindow::showSettingsWindow);
     preferences->setMenuRole(QAction::PreferencesRole);
@@ -663,11 +671,12 @@ void MainWindow::setupMenuBar()
     account->addAction(tr("&Delete"), this, &MainWindow::deleteCurrentAccount);
 
     QMenu *view = bar->addMenu(tr("&View"));
-    view->addAction(tr("&Reports"), QKeySequence(QStringLiteral("Ctrl+2")), this, &MainWindow::showReportsWindow);
-    view->addAction(tr("Re&curring Transactions"), QKeySequence(QStringLiteral("Ctrl+3")), this,
-        &MainWindow::showRecurringWindow);
-    view->addAction(tr("C&ategories"), QKeySequence(QStringLiteral("Ctrl+4")), this,
-        &MainWindow::showCategoriesWindow);
+    reachFromToolWindows(view->addAction(tr("&Reports"), QKeySequence(QStringLiteral("Ctrl+2")), this,
+        &MainWindow::showReportsWindow));
+    reachFromToolWindows(view->addAction(tr("Re&curring Transactions"), QKeySequence(QStringLiteral("Ctrl+3")),
+        this, &MainWindow::showRecurringWindow));
+    reachFromToolWindows(view->addAction(tr("C&ategories"), QKeySequence(QStringLiteral("Ctrl+4")), this,
+        &MainWindow::showCategoriesWindow));
 
     QMenu *help = bar->addMenu(tr("&Help"));
     QAction *about = help->addAction(tr("&About Lumora Tallyra"), this, &MainWindow::showAbout);
@@ -708,7 +717,7 @@ void MainWindow::presentWindow(QWidget *window, const QString &title, const QSiz
     // user gave it.
     if (!window->parentWidget()) {
         window->setParent(parent, Qt::Window);
-        window->resize(size);
+        WindowSize::resizeToFit(window, size);
     }
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

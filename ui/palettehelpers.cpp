@@ -3,13 +3,82 @@
 #include "app/uiprefs.h"
 #include "ui/thememanager.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QEvent>
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
+
+// One filter on the application object: Qt announces a new application
+// palette to it before it walks the widgets.
+class PaletteFollower : public QObject
+{
+public:
+    static PaletteFollower *instance()
+    {
+        static QPointer<PaletteFollower> follower;
+        if (!follower && qApp) {
+            follower = new PaletteFollower(qApp);
+            qApp->installEventFilter(follower);
+        }
+        return follower;
+    }
+
+    void follow(QWidget *widget, std::function<void()> restyle)
+    {
+        if (!m_restylers.contains(widget))
+            connect(widget, &QObject::destroyed, this, [this, widget] { m_restylers.remove(widget); });
+        m_restylers.insert(widget, std::move(restyle));
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            restyleAll();
+        return false;
+    }
+
+private:
+    explicit PaletteFollower(QObject *parent)
+        : QObject(parent)
+    {
+    }
+
+    void restyleAll()
+    {
+        // A restyle function may create or delete widgets: run copies.
+        const auto restylers = m_restylers;
+        for (auto it = restylers.cbegin(); it != restylers.cend(); ++it) {
+            if (m_restylers.contains(it.key()))
+                it.value()();
+        }
+        const QList<QWidget *> widgets = QApplication::allWidgets();
+        for (QWidget *widget : widgets) {
+            const QString sheet = widget->styleSheet();
+            if (!sheet.isEmpty())
+                widget->setStyleSheet(sheet);
+        }
+    }
+
+    QHash<QWidget *, std::function<void()>> m_restylers;
+};
+
+double relativeLuminance(const QColor &color)
+{
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = color.toRgb();
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
 
 QColor forPalette(const char *dark, const char *light)
 {
@@ -39,6 +108,11 @@ QColor positiveAmountColor()
     return forPalette("#66BB6A", "#2E7D32");
 }
 
+QColor successTextColor()
+{
+    return isDarkPalette() ? positiveAmountColor() : QColor(0, 136, 0);
+}
+
 QColor warningColor()
 {
     return forPalette("#FFA726", "#E65100");
@@ -52,6 +126,47 @@ QColor mutedTextColor()
 QString mutedTextStyle()
 {
     return QStringLiteral("color: %1;").arg(mutedTextColor().name());
+}
+
+void followPaletteChanges()
+{
+    PaletteFollower::instance();
+}
+
+void followPalette(QWidget *widget, std::function<void()> restyle)
+{
+    if (!widget || !restyle)
+        return;
+    restyle();
+    if (PaletteFollower *follower = PaletteFollower::instance())
+        follower->follow(widget, std::move(restyle));
+}
+
+void setThemedStyleSheet(QWidget *widget, std::function<QString()> build)
+{
+    if (!widget || !build)
+        return;
+    followPalette(widget, [widget, build = std::move(build)] { widget->setStyleSheet(build()); });
+}
+
+void setThemedTextColor(QWidget *widget, const QColor &dark, const QColor &light)
+{
+    setThemedStyleSheet(widget, [dark, light] {
+        return QStringLiteral("color: %1;").arg((isDarkPalette() ? dark : light).name(QColor::HexRgb));
+    });
+}
+
+void setAccentTextColor(QWidget *widget)
+{
+    setThemedStyleSheet(
+        widget, [] { return QStringLiteral("color: %1;").arg(accentColorForPalette().name(QColor::HexRgb)); });
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 void markAccentButton(QWidget *widget)

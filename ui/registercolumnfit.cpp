@@ -3,6 +3,7 @@
 #include "register/registercolumnlayout.h"
 #include "register/registermodel.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -69,6 +70,25 @@ QList<int> RegisterColumnFit::fittedWidths(const QList<int> &widths, const QList
     return result;
 }
 
+QList<int> RegisterColumnFit::filledWidths(const QList<int> &widths, const QList<bool> &hidden,
+                                           const QList<bool> &fixed, const QList<int> &fillers, int available)
+{
+    QList<int> result = widths;
+    int total = 0;
+    for (int column = 0; column < widths.size(); ++column)
+        total += hidden.value(column) ? 0 : widths.at(column);
+    const int spare = available - total;
+    if (spare <= 0)
+        return result;
+    for (int column : fillers) {
+        if (!hidden.value(column) && !fixed.value(column)) {
+            result[column] += spare;
+            break;
+        }
+    }
+    return result;
+}
+
 bool RegisterColumnFit::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
@@ -79,61 +99,84 @@ bool RegisterColumnFit::eventFilter(QObject *watched, QEvent *event)
 void RegisterColumnFit::fit()
 {
     const int available = m_table->viewport()->width();
-    if (m_fitting || available < 1 || anyWidthStored())
+    if (m_fitting || available < 1 || !m_table->model())
         return;
     QHeaderView *header = m_table->horizontalHeader();
     const int count = header->count();
     QList<int> widths;
-    QList<int> defaults;
+    QList<int> base;
     QList<bool> hidden;
+    QList<bool> stored;
     QList<int> minimums;
     for (int column = 0; column < count; ++column) {
         widths.append(header->sectionSize(column));
-        defaults.append(RegisterColumnLayout::defaultWidth(column));
         hidden.append(header->isSectionHidden(column));
-        minimums.append(headerTextWidth(column));
+        stored.append(widthStored(column));
+        minimums.append(minimumWidth(column));
+        // Fitting from the defaults, not from the last fit, lets the
+        // columns follow the window both ways.
+        base.append(stored.last() ? widths.last()
+                                  : qMax(RegisterColumnLayout::defaultWidth(column), minimums.last()));
     }
-    const QList<int> shrinkable{RegisterModel::PayeeColumn, RegisterModel::CategoryColumn,
-                                RegisterModel::MemoColumn};
-    // Fitting from the defaults, not from the last fit, lets the columns
-    // grow back when the window does.
-    QList<int> fitted = fittedWidths(defaults, hidden, minimums, shrinkable, available);
+    QList<int> shrinkable;
+    for (int column : {int(RegisterModel::PayeeColumn), int(RegisterModel::CategoryColumn),
+             int(RegisterModel::MemoColumn)}) {
+        if (!stored.at(column))
+            shrinkable.append(column);
+    }
+    const QList<int> fillers{RegisterModel::PayeeColumn, RegisterModel::MemoColumn, RegisterModel::CategoryColumn};
+    QList<int> fitted = fittedWidths(base, hidden, minimums, shrinkable, available);
+    fitted = filledWidths(fitted, hidden, stored, fillers, available);
     // A hidden column reads 0 wide; it keeps the width it will show with.
     for (int column = 0; column < count; ++column) {
-        if (hidden.at(column))
+        if (hidden.at(column) || stored.at(column))
             fitted[column] = widths.at(column);
     }
     if (fitted == widths)
         return;
 
     m_fitting = true;
-    for (int column = 0; column < count; ++column) {
-        if (fitted.at(column) != widths.at(column))
-            m_table->setColumnWidth(column, fitted.at(column));
-    }
-    // The register keeps every width it sees; these are not the user's.
     QSettings settings(QStringLiteral("Lumora"), QStringLiteral("Tallyra"));
-    for (int column = 0; column < count; ++column)
+    for (int column = 0; column < count; ++column) {
+        if (fitted.at(column) == widths.at(column))
+            continue;
+        m_table->setColumnWidth(column, fitted.at(column));
+        // The register keeps every width it sees; this one is not the user's.
         settings.remove(widthKey(column));
+    }
     m_fitting = false;
 }
 
-bool RegisterColumnFit::anyWidthStored() const
+bool RegisterColumnFit::widthStored(int column) const
 {
     QSettings settings(QStringLiteral("Lumora"), QStringLiteral("Tallyra"));
-    const int count = m_table->horizontalHeader()->count();
-    for (int column = 0; column < count; ++column) {
-        if (settings.contains(widthKey(column)))
-            return true;
-    }
-    return false;
+    return settings.contains(widthKey(column));
 }
 
-int RegisterColumnFit::headerTextWidth(int column) const
+int RegisterColumnFit::minimumWidth(int column) const
 {
+    // The placeholders the model shows in the new row: the same source
+    // texts in its context, so the same translations.
+    static const char *const kPlaceholders[] = {
+        QT_TRANSLATE_NOOP("RegisterModel", "Date"), QT_TRANSLATE_NOOP("RegisterModel", "Chk #"),
+        QT_TRANSLATE_NOOP("RegisterModel", "Payee"), QT_TRANSLATE_NOOP("RegisterModel", "Category"),
+        QT_TRANSLATE_NOOP("RegisterModel", "Memo"), QT_TRANSLATE_NOOP("RegisterModel", "Payment"),
+        QT_TRANSLATE_NOOP("RegisterModel", "Deposit"), QT_TRANSLATE_NOOP("RegisterModel", "Clr")};
     QHeaderView *header = m_table->horizontalHeader();
-    const QString text = m_table->model()->headerData(column, Qt::Horizontal).toString();
+    const QString title = m_table->model()->headerData(column, Qt::Horizontal).toString();
     const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
-    return header->fontMetrics().horizontalAdvance(text) + 3 * margin + mark;
+    int width = header->fontMetrics().horizontalAdvance(title) + 3 * margin + mark;
+    if (column < int(std::size(kPlaceholders))) {
+        const QString placeholder = QCoreApplication::translate("RegisterModel", kPlaceholders[column]);
+        width = qMax(width, textWidth(placeholder));
+    }
+    return width;
+}
+
+int RegisterColumnFit::textWidth(const QString &text) const
+{
+    // A cell's text sits inside the focus frame margin on both sides.
+    const int margin = m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1;
+    return QFontMetrics(m_table->font()).horizontalAdvance(text) + 2 * margin + 4;
 }

@@ -5,9 +5,13 @@
 
 class QTableView;
 
-// Until the user sizes a register column, the default widths are made to
-// fit the register's viewport, so the running balance is never cut off at
-// first start. Only Payee, Category and Memo give way.
+// The register's columns follow its viewport: a column the user has not
+// sized takes its default width, at least as wide as its header and its
+// new-row placeholder in the interface language; when that is too wide
+// Payee, Category and Memo give way, and when the window has room to spare
+// Payee (Memo when Payee is hidden or sized by the user) takes what is
+// left, so the table is filled at any window size. Widths the user set
+// are kept as they are.
 class RegisterColumnFit : public QObject
 {
     Q_OBJECT
@@ -21,14 +25,22 @@ public:
     static QList<int> fittedWidths(const QList<int> &widths, const QList<bool> &hidden, const QList<int> &minimums,
                                    const QList<int> &shrinkable, int available);
 
+    // Spreads the room left over onto the first visible column of fillers
+    // that is not fixed; widths that already fill it stay.
+    static QList<int> filledWidths(const QList<int> &widths, const QList<bool> &hidden, const QList<bool> &fixed,
+                                   const QList<int> &fillers, int available);
+
+    // The narrowest a column may be: its header and its placeholder text.
+    int minimumWidth(int column) const;
+
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 public Q_SLOTS:
     void fit();
 
 private:
-    bool anyWidthStored() const;
-    int headerTextWidth(int column) const;
+    bool widthStored(int column) const;
+    int textWidth(const QString &text) const;
 
     QTableView *m_table;
     bool m_fitting = false;

@@ -53,8 +53,9 @@ void StatusBar::setRecurringDueCount(int count)
         return;
     }
     m_recurringDueLabel->setText(tr("  •  %n recurring due", nullptr, count));
-    m_recurringDueLabel->setStyleSheet(
-        QStringLiteral("color: %1; font-weight: bold;").arg(warningColor().name(QColor::HexRgb)));
+    setThemedStyleSheet(m_recurringDueLabel, [] {
+        return QStringLiteral("color: %1; font-weight: bold;").arg(warningColor().name(QColor::HexRgb));
+    });
     m_recurringDueLabel->show();
 }
 

@@ -46,7 +46,6 @@ struct PaletteColors
     const char *text;
     const char *button;
     const char *buttonText;
-    const char *highlightedText;
     const char *toolTipBase;
     const char *toolTipText;
     const char *placeholderText;
@@ -56,7 +55,34 @@ struct PaletteColors
     const char *disabledText;
 };
 
-QPalette buildPalette(const PaletteColors &c, const QColor &highlight)
+// Selected rows: light text on a deep shade of the accent in the dark
+// theme (a bright bar with dark text glares on a dark window), the accent
+// itself in the light theme. Either way the text reads on the bar.
+constexpr double kSelectionContrast = 4.5;
+
+QColor mixed(const QColor &from, const QColor &to, double share)
+{
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
+                            from.greenF() + (to.greenF() - from.greenF()) * share,
+                            from.blueF() + (to.blueF() - from.blueF()) * share);
+}
+
+// Perceived brightness decides between light and dark text on the accent.
+QColor textOnAccent(const QColor &accent)
+{
+    const int brightness = 299 * accent.red() + 587 * accent.green() + 114 * accent.blue();
+    return QColor(brightness < 151000 ? "#FFFFFF" : "#12211B");
+}
+
+QColor darkSelection(const QColor &accent, const QColor &window, const QColor &text)
+{
+    QColor selection = mixed(window, accent, 0.55);
+    for (int step = 0; step < 20 && contrastRatio(selection, text) < kSelectionContrast; ++step)
+        selection = selection.darker(110);
+    return selection;
+}
+
+QPalette buildPalette(const PaletteColors &c, const QColor &highlight, const QColor &highlightedText)
 {
     QPalette palette;
     palette.setColor(QPalette::Window, QColor(c.window));
@@ -67,7 +93,7 @@ QPalette buildPalette(const PaletteColors &c, const QColor &highlight)
     palette.setColor(QPalette::Button, QColor(c.button));
     palette.setColor(QPalette::ButtonText, QColor(c.buttonText));
     palette.setColor(QPalette::Highlight, highlight);
-    palette.setColor(QPalette::HighlightedText, QColor(c.highlightedText));
+    palette.setColor(QPalette::HighlightedText, highlightedText);
     palette.setColor(QPalette::ToolTipBase, QColor(c.toolTipBase));
     palette.setColor(QPalette::ToolTipText, QColor(c.toolTipText));
     palette.setColor(QPalette::PlaceholderText, QColor(c.placeholderText));
@@ -88,6 +114,7 @@ ThemeManager::ThemeManager(PreferencesRepository *preferences, QObject *parent)
     , m_preferences(preferences)
 {
     setSystemColorScheme(new SystemColorScheme);
+    followPaletteChanges();
 }
 
 ThemeManager::~ThemeManager() = default;
@@ -230,13 +257,15 @@ QFont ThemeManager::monospaceFont()
 QString ThemeManager::accentButtonStyleSheet()
 {
     const QColor accent = UiPrefs::accentColor();
-    // Perceived brightness decides between light and dark button text.
-    const int brightness = 299 * accent.red() + 587 * accent.green() + 114 * accent.blue();
-    const QString text = brightness < 151000 ? QStringLiteral("#FFFFFF") : QStringLiteral("#12211B");
+    const QString text = textOnAccent(accent).name(QColor::HexRgb).toUpper();
     return QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: none;  "
                           "border-radius: 4px;  padding: 6px 16px;  font-weight: 600;  "
                           "min-width: 80px;}QPushButton:hover {  background-color: %2;}"
-                          "QPushButton:pressed {  background-color: %3;}")
+                          "QPushButton:pressed {  background-color: %3;}"
+                          // The colours above would hide that the button is off; a
+                          // translucent grey reads as disabled on both palettes.
+                          "QPushButton:disabled {  background-color: rgba(128, 128, 128, 60);  "
+                          "color: rgba(128, 128, 128, 210);}")
         .arg(accent.name(QColor::HexRgb), accent.darker(115).name(QColor::HexRgb),
              accent.darker(140).name(QColor::HexRgb), text);
 }
@@ -244,15 +273,18 @@ QString ThemeManager::accentButtonStyleSheet()
 QPalette ThemeManager::darkPalette()
 {
     static const PaletteColors colors{"#0F1E19", "#D8E8DF", "#152420", "#1A2E28", "#D8E8DF",
-                                      "#1E3530", "#D8E8DF", "#0F1E19", "#1E3530", "#D8E8DF",
+                                      "#1E3530", "#D8E8DF", "#1E3530", "#D8E8DF",
                                       "#8FAF9F", "#2A4038", "#2A4038", "#0A1510", "#3A5A4A"};
-    return buildPalette(colors, UiPrefs::accentColor().lighter(135));
+    const QColor selectedText("#FFFFFF");
+    return buildPalette(colors, darkSelection(UiPrefs::accentColor(), QColor(colors.window), selectedText),
+                        selectedText);
 }
 
 QPalette ThemeManager::lightPalette()
 {
     static const PaletteColors colors{"#FAFBFA", "#1B2D26", "#FFFFFF", "#F2F7F4", "#1B2D26",
-                                      "#E0EBE5", "#1B2D26", "#FFFFFF", "#FFFFFF", "#1B2D26",
+                                      "#E0EBE5", "#1B2D26", "#FFFFFF", "#1B2D26",
                                       "#6E8A7E", "#D8E0DB", "#FFFFFF", "#9BB0A3", "#A0B5A8"};
-    return buildPalette(colors, UiPrefs::accentColor());
+    const QColor accent = UiPrefs::accentColor();
+    return buildPalette(colors, accent, textOnAccent(accent));
 }

@@ -10,20 +10,6 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace {
-
-QString colorStyle(const QColor &color)
-{
-    return QStringLiteral("color: %1;").arg(color.name(QColor::HexRgb));
-}
-
-QString colorStyle(const char *darkColor, const char *lightColor)
-{
-    return colorStyle(QColor(isDarkPalette() ? darkColor : lightColor));
-}
-
-} // namespace
-
 WelcomeScreen::WelcomeScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
@@ -82,7 +68,7 @@ QWidget *WelcomeScreen::buildContent()
     m_taglineLabel->setObjectName(QStringLiteral("taglineLabel"));
     applyFontRole(m_taglineLabel, 3);
     m_taglineLabel->setAlignment(Qt::AlignCenter);
-    m_taglineLabel->setStyleSheet(colorStyle("#8FAF9F", "#4A6358"));
+    setThemedTextColor(m_taglineLabel, QColor("#8FAF9F"), QColor("#4A6358"));
     layout->addWidget(m_taglineLabel);
     layout->addSpacing(16);
 
@@ -91,7 +77,7 @@ QWidget *WelcomeScreen::buildContent()
     m_sessionNoteLabel->setAlignment(Qt::AlignCenter);
     m_sessionNoteLabel->setWordWrap(true);
     applyFontRole(m_sessionNoteLabel, 1);
-    m_sessionNoteLabel->setStyleSheet(colorStyle(accentColorForPalette()));
+    setAccentTextColor(m_sessionNoteLabel);
     m_sessionNoteLabel->hide();
     layout->addWidget(m_sessionNoteLabel);
     layout->addSpacing(8);
@@ -128,8 +114,10 @@ QWidget *WelcomeScreen::buildHowItWorksCard()
 {
     auto *card = new QWidget;
     card->setObjectName(QStringLiteral("HowItWorksCard"));
-    card->setStyleSheet(QStringLiteral("#HowItWorksCard { border: 1px solid %1; border-radius: 10px; }")
-                            .arg(isDarkPalette() ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB")));
+    setThemedStyleSheet(card, [] {
+        return QStringLiteral("#HowItWorksCard { border: 1px solid %1; border-radius: 10px; }")
+            .arg(isDarkPalette() ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB"));
+    });
     auto *layout = new QVBoxLayout(card);
     layout->setContentsMargins(20, 16, 20, 16);
     layout->setSpacing(8);
@@ -155,7 +143,7 @@ QWidget *WelcomeScreen::buildStepRow(int number, const QString &text)
 
     auto *numberLabel = new QLabel(QString::number(number) + QLatin1Char('.'), row);
     applyFontRole(numberLabel, 1);
-    numberLabel->setStyleSheet(colorStyle(accentColorForPalette()));
+    setAccentTextColor(numberLabel);
     numberLabel->setFixedWidth(20);
     numberLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(numberLabel, 0, Qt::AlignTop);
@@ -169,14 +157,14 @@ QWidget *WelcomeScreen::buildStepRow(int number, const QString &text)
 void WelcomeScreen::stylePrimary(QPushButton *button)
 {
     button->setFlat(false);
-    button->setStyleSheet(ThemeManager::accentButtonStyleSheet());
+    setThemedStyleSheet(button, [] { return ThemeManager::accentButtonStyleSheet(); });
     button->setMinimumHeight(40);
 }
 
 void WelcomeScreen::styleSecondary(QPushButton *button)
 {
     button->setFlat(true);
-    button->setStyleSheet(colorStyle(accentColorForPalette()));
+    setAccentTextColor(button);
     button->setMinimumHeight(0);
 }
 

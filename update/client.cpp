@@ -88,7 +88,7 @@ void Client::onReplyFinished(QNetworkReply *reply)
             qCInfo(lcUpdateClient) << "manifest 404, treating as up-to-date";
             Q_EMIT upToDate();
         } else {
-            Q_EMIT checkFailed(QStringLiteral("network error: %1").arg(reply->errorString()));
+            Q_EMIT checkFailed(tr("network error: %1").arg(reply->errorString()));
         }
         return;
     }
@@ -100,7 +100,7 @@ void Client::judgeManifest(const QByteArray &body)
     QString error;
     const Manifest manifest = parseManifest(body, &error);
     if (!manifest.isValid()) {
-        Q_EMIT checkFailed(QStringLiteral("manifest invalid: %1").arg(error));
+        Q_EMIT checkFailed(tr("manifest invalid: %1").arg(error));
         return;
     }
 

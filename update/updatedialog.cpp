@@ -2,6 +2,7 @@
 
 #include "update/releasenotesfetcher.h"
 #include "update/releasenotesview.h"
+#include "ui/windowsize.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -58,7 +59,7 @@ UpdateDialog::UpdateDialog(const Artifact &artifact, const QString &currentVersi
     layout->addWidget(buttons);
 
     if (m_notesView)
-        resize(520, 420);
+        WindowSize::resizeToFit(this, QSize(520, 420));
 }
 
 UpdateDialog::~UpdateDialog() = default;

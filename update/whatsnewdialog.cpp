@@ -1,6 +1,7 @@
 #include "update/whatsnewdialog.h"
 
 #include "update/releasenotesview.h"
+#include "ui/windowsize.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -21,7 +22,7 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &shownVers
 {
     setWindowTitle(tr("What's New in %1 %2").arg(appDisplayName, shownVersion));
     setModal(false);
-    resize(520, 420);
+    WindowSize::resizeToFit(this, QSize(520, 420));
 
     auto *layout = new QVBoxLayout(this);
 

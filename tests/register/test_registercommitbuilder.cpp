@@ -84,8 +84,6 @@ private Q_SLOTS:
                                                    << "Garage" << qint64(-8000) << "car maintenance" << false;
         QTest::newRow("category typed as a name") << "Grocer" << "5.00" << "" << "Food" << "" << "Grocer"
                                                   << qint64(-500) << "food" << false;
-        QTest::newRow("category typed as a name two share") << "Garage" << "80.00" << "" << "Maintenance" << ""
-                                                            << "Garage" << qint64(-8000) << "" << false;
         // The label alone could be either "Maintenance": the chosen id decides.
         QTest::newRow("category chosen") << "Garage" << "80.00" << "" << "Maintenance" << "car maintenance"
                                          << "Garage" << qint64(-8000) << "car maintenance" << false;
@@ -198,15 +196,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("payment");
         QTest::addColumn<int>("refusal");
         QTest::addColumn<QString>("unreadable");
-        QTest::newRow("no payee") << "  " << "1.00" << int(Refusal::PayeeMissing) << "";
-        QTest::newRow("no amount") << "Grocer" << "" << int(Refusal::AmountMissing) << "";
-        QTest::newRow("unreadable amount") << "Grocer" << "12x" << int(Refusal::AmountUnreadable) << "12x";
+        QTest::addColumn<QString>("categoryText");
+        QTest::newRow("no payee") << "  " << "1.00" << int(Refusal::PayeeMissing) << "" << "";
+        QTest::newRow("no amount") << "Grocer" << "" << int(Refusal::AmountMissing) << "" << "";
+        QTest::newRow("unreadable amount") << "Grocer" << "12x" << int(Refusal::AmountUnreadable) << "12x" << "";
         QTest::newRow("unknown transfer account") << "[Transfer] Nowhere" << "1.00"
-                                                  << int(Refusal::TransferAccountNotFound) << "";
+                                                  << int(Refusal::TransferAccountNotFound) << "" << "";
         QTest::newRow("transfer to the account itself") << "[Transfer] Checking" << "1.00"
-                                                        << int(Refusal::TransferAccountNotFound) << "";
+                                                        << int(Refusal::TransferAccountNotFound) << "" << "";
         QTest::newRow("transfer in another currency") << "[Transfer] Yen" << "1.00"
-                                                      << int(Refusal::TransferCurrenciesDiffer) << "";
+                                                      << int(Refusal::TransferCurrenciesDiffer) << "" << "";
+        // Typed category text is never dropped for no category.
+        QTest::newRow("category naming none") << "Grocer" << "1.00" << int(Refusal::CategoryUnknown) << ""
+                                              << "groc";
+        QTest::newRow("category typed as a name two share") << "Garage" << "80.00" << int(Refusal::CategoryUnknown)
+                                                            << "" << "Maintenance";
     }
 
     void refusals()
@@ -215,16 +219,18 @@ private Q_SLOTS:
         QFETCH(QString, payment);
         QFETCH(int, refusal);
         QFETCH(QString, unreadable);
+        QFETCH(QString, categoryText);
 
         Books books;
         QVERIFY(books.f.isValid());
         RegisterModel model;
-        typeNewRow(model, payee, payment, QString());
+        typeNewRow(model, payee, payment, QString(), categoryText);
         const RegisterCommitBuilder builder(books.f.app(), books.checking.id);
 
         const RegisterCommitBuilder::Commit commit = builder.build(model);
         QCOMPARE(int(commit.refusal), refusal);
         QCOMPARE(commit.unreadableAmount, unreadable);
+        QCOMPARE(commit.unknownCategory, categoryText);
         QCOMPARE(builder.write(commit), WriteResult::Failed);
         QCOMPARE(books.f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }

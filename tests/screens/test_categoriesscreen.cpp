@@ -5,6 +5,10 @@
 #include "data/transactionrepository.h"
 #include "screens/categoriesscreen.h"
 #include "screens/categorytreemodel.h"
+#include "ui/palettehelpers.h"
+#include "ui/thememanager.h"
+
+#include "../ui/uitestsupport.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -272,6 +276,39 @@ private Q_SLOTS:
         QVERIFY(!model.indexForId(QString()).isValid());
         QVERIFY(!model.indexForId(QStringLiteral("Parent")).isValid());
         QVERIFY(!model.index(5, 0).isValid());
+    }
+
+    void incomeReadsOnTheThemeInForce_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    // The income colour is taken when the row is painted, so after a switch
+    // it is the new theme's and reads on both row shades.
+    void incomeReadsOnTheThemeInForce()
+    {
+        QFETCH(bool, dark);
+        UiStateGuard ui;
+        CategoryTreeModel model;
+        QList<Category> categories = categoriesFrom({"salary"});
+        categories.first().type = CategoryType::Income;
+        model.setCategories(categories);
+        const QModelIndex type = model.index(model.indexForId(QStringLiteral("salary")).row(), 1);
+
+        QApplication::setPalette(dark ? ThemeManager::lightPalette() : ThemeManager::darkPalette());
+        const QColor before = type.data(Qt::ForegroundRole).value<QColor>();
+        const QPalette palette = dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
+        QApplication::setPalette(palette);
+        const QColor income = type.data(Qt::ForegroundRole).value<QColor>();
+        QVERIFY(income != before);
+        QCOMPARE(income, dark ? QColor(QStringLiteral("#66BB6A")) : QColor(0, 136, 0));
+        for (QPalette::ColorRole row : {QPalette::Base, QPalette::AlternateBase}) {
+            const QColor background = palette.color(row);
+            QVERIFY2(contrastRatio(income, background) >= 4.0,
+                     qPrintable(income.name() + QLatin1String(" on ") + background.name()));
+        }
     }
 
     // A search shows the matches in any letter case with their ancestors,

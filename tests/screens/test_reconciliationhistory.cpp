@@ -4,6 +4,9 @@
 #include "data/reconciliationrepository.h"
 #include "screens/reconciliationhistoryscreen.h"
 #include "ui/palettehelpers.h"
+#include "ui/thememanager.h"
+
+#include "../ui/uitestsupport.h"
 
 #include <QLabel>
 #include <QTableWidget>
@@ -103,6 +106,22 @@ private Q_SLOTS:
         QVERIFY(!h.table()->isHidden());
         QVERIFY(h.emptyLabel()->isHidden());
         QCOMPARE(h.table()->rowCount(), 1);
+    }
+
+    // A negative balance is recoloured when the theme switches while shown.
+    void negativeBalancesFollowAThemeSwitch()
+    {
+        UiStateGuard ui;
+        QApplication::setPalette(ThemeManager::lightPalette());
+        HistoryFixture h;
+        h.add(QDate(2024, 5, 31), -1000, 500);
+        h.screen.setAccount(h.account.id);
+        const QColor light = negativeAmountColor();
+        QVERIFY(h.negative(0, 1));
+        QApplication::setPalette(ThemeManager::darkPalette());
+        QVERIFY(negativeAmountColor() != light);
+        QVERIFY(h.negative(0, 1));
+        QVERIFY(!h.negative(0, 2));
     }
 
     void rowsShowNewestFirstInTheUsersSign_data()

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QSignalSpy>
@@ -682,6 +683,80 @@ private Q_SLOTS:
         QTest::keyClicks(field, typed);
         QTest::keyClick(field, Qt::Key_Enter);
         QCOMPARE(field->date(), QDate(year, 6, 15));
+    }
+
+    void columnWidths_data()
+    {
+        QTest::addColumn<int>("labelNeeded");
+        QTest::addColumn<QList<int>>("othersNeeded");
+        QTest::addColumn<int>("available");
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("room for all: figures share the rest")
+            << 180 << QList<int>{90, 90, 90} << 780 << QList<int>{180, 200, 200, 200};
+        QTest::newRow("short month labels")
+            << 70 << QList<int>{100, 100, 100} << 700 << QList<int>{70, 210, 210, 210};
+        QTest::newRow("a long label gives way to the figures")
+            << 600 << QList<int>{120, 120} << 800 << QList<int>{560, 120, 120};
+        QTest::newRow("but keeps two fifths of the width")
+            << 600 << QList<int>{200, 200, 200} << 800 << QList<int>{320, 200, 200, 200};
+        QTest::newRow("a figure wider than its share keeps its width")
+            << 100 << QList<int>{300, 80} << 500 << QList<int>{100, 300, 200};
+        QTest::newRow("label column alone") << 120 << QList<int>{} << 500 << QList<int>{500};
+        QTest::newRow("not laid out yet") << 150 << QList<int>{90, 90} << 0 << QList<int>{150, 90, 90};
+    }
+
+    void columnWidths()
+    {
+        QFETCH(int, labelNeeded);
+        QFETCH(QList<int>, othersNeeded);
+        QFETCH(int, available);
+        QFETCH(QList<int>, expected);
+        QCOMPARE(ReportsScreen::columnWidths(labelNeeded, othersNeeded, available), expected);
+    }
+
+    // A long payee is read whole on one line, and the figures beside it
+    // share the rest of the table instead of the last one taking it all.
+    void labelColumnFitsItsTextsAndFiguresShareTheRest()
+    {
+        ReportsScreenFixture f;
+        const Account checking = f.addAccount(QStringLiteral("Checking"), AccountType::Checking, Currency::USD, 0, 0);
+        const QString longPayee = QStringLiteral("Northern Valley Electric and Water Cooperative");
+        f.add(checking, QDate(2024, 3, 4), longPayee, -12345, {});
+        f.add(checking, QDate(2024, 3, 9), QStringLiteral("Cafe"), -450, {});
+        f.openScreen();
+        f.screen->resize(900, 600);
+        f.screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.screen.get()));
+        f.screen->refresh();
+        f.showYear2024();
+        f.tabs()->setCurrentIndex(ReportsScreen::PayeeSummaryTab);
+        QCoreApplication::processEvents();
+
+        QTableView *table = f.screen->tableForTab(ReportsScreen::PayeeSummaryTab);
+        QVERIFY(!table->wordWrap());
+        const QHeaderView *header = table->horizontalHeader();
+        QVERIFY(header->sectionSize(0) > table->fontMetrics().horizontalAdvance(longPayee));
+        const int total = header->sectionSize(1);
+        const int count = header->sectionSize(2);
+        QVERIFY2(std::abs(total - count) <= 2, qPrintable(QStringLiteral("%1 and %2").arg(total).arg(count)));
+        QCOMPARE(header->sectionSize(0) + total + count, table->viewport()->width());
+
+        // Narrower, the label keeps its width while the figures still fit.
+        f.screen->resize(760, 600);
+        QCoreApplication::processEvents();
+        QVERIFY(header->sectionSize(0) > table->fontMetrics().horizontalAdvance(longPayee));
+        QCOMPARE(header->sectionSize(0) + header->sectionSize(1) + header->sectionSize(2),
+                 table->viewport()->width());
+
+        // The list of entries keeps its amounts in view: payee, category and
+        // memo give way to them.
+        f.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+        QCoreApplication::processEvents();
+        QTableView *entries = f.screen->tableForTab(ReportsScreen::TransactionsTab);
+        const QHeaderView *entryHeader = entries->horizontalHeader();
+        QCOMPARE(entryHeader->length(), entries->viewport()->width());
+        const int amount = entryHeader->sectionSize(entryHeader->count() - 1);
+        QVERIFY(amount > entries->fontMetrics().horizontalAdvance(QStringLiteral("-$123.45")));
     }
 
     void accountTypeTexts()

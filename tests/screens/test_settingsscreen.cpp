@@ -24,6 +24,7 @@
 #include "sync/fakesyncservice.h"
 #include "sync/syncengine.h"
 #include "ui/mainwindow.h"
+#include "ui/thememanager.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -261,6 +262,42 @@ private Q_SLOTS:
 
     // Stored values the lists do not offer leave the first (or default)
     // item shown; and building the screen stores nothing at all.
+    void sideListFollowsAThemeSwitch_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("light to dark") << int(ThemeManager::Light) << int(ThemeManager::Dark);
+        QTest::newRow("dark to light") << int(ThemeManager::Dark) << int(ThemeManager::Light);
+    }
+
+    // After a switch the side list has the colours and glyphs of a screen
+    // built in the new theme.
+    void sideListFollowsAThemeSwitch()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        UiStateGuard ui;
+        AppFixture f;
+        QVERIFY(f.isValid());
+        ThemeManager *themes = f.app()->themeManager();
+        themes->setTheme(ThemeManager::Theme(from));
+        SettingsScreen screen(f.app());
+        const auto *side = named<QListWidget>(screen, "settingsSideList");
+        const QString before = side->styleSheet();
+
+        themes->setTheme(ThemeManager::Theme(to));
+        SettingsScreen fresh(f.app());
+        const auto *freshSide = named<QListWidget>(fresh, "settingsSideList");
+        QVERIFY(side->styleSheet() != before);
+        QCOMPARE(side->styleSheet(), freshSide->styleSheet());
+        QCOMPARE(side->count(), freshSide->count());
+        for (int row = 0; row < side->count(); ++row) {
+            QCOMPARE(side->item(row)->text(), freshSide->item(row)->text());
+            QCOMPARE(side->item(row)->icon().pixmap(20, 20).toImage(),
+                     freshSide->item(row)->icon().pixmap(20, 20).toImage());
+        }
+    }
+
     void storedValuesThatMatchNoItem_data()
     {
         QTest::addColumn<QString>("key");

@@ -34,6 +34,11 @@
 #include "screens/recurringscreen.h"
 
 #include <QApplication>
+#include <QScopeGuard>
+#include <QTranslator>
+#include <QSet>
+#include <QWindow>
+#include <QScreen>
 #include <QDesktopServices>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -71,6 +76,30 @@ void clearWindowSettings()
     settings.remove(QStringLiteral("mainwindow"));
     settings.remove(QStringLiteral("register"));
     settings.remove(QStringLiteral("auth"));
+}
+
+// The first size of a window, or as much of it as the work area of its
+// screen holds with the window's frame around it.
+QSize firstSizeOnScreen(const QSize &wanted, const QWidget *window)
+{
+    const QRect available = window->screen()->availableGeometry();
+    return wanted.boundedTo(available.size().shrunkBy(window->windowHandle()->frameMargins()));
+}
+
+// A shown window reaches past the work area of its screen only where its
+// smallest size does.
+bool withinScreen(const QWidget *window)
+{
+    const QRect available = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const QSize smallest = window->minimumSize().expandedTo(window->minimumSizeHint());
+    const bool across = (frame.left() >= available.left() && frame.right() <= available.right())
+        || window->width() == smallest.width();
+    const bool down = (frame.top() >= available.top() && frame.bottom() <= available.bottom())
+        || window->height() == smallest.height();
+    if (!across || !down)
+        qWarning() << window->metaObject()->className() << frame << "in" << available << "smallest" << smallest;
+    return across && down;
 }
 
 // What a person reads: text that a label or tool tip takes as markup is
@@ -798,8 +827,10 @@ private Q_SLOTS:
         QVERIFY(tool->isWindow());
         QVERIFY(tool->isVisible());
         QCOMPARE(tool->windowTitle(), title);
-        // The first size, unless the screen's layout cannot shrink that far.
-        QCOMPARE(tool->size(), size.expandedTo(tool->minimumSizeHint()));
+        // The first size, or what the screen holds of it; never a frame
+        // that reaches past the screen's work area.
+        QCOMPARE(tool->size(), firstSizeOnScreen(size, tool).expandedTo(tool->minimumSizeHint()));
+        QVERIFY(withinScreen(tool));
 
         // The user moves it, resizes it and closes it; the next command shows
         // the same window where it was left.
@@ -836,7 +867,7 @@ private Q_SLOTS:
         QCOMPARE(windows.size(), 2);
         for (ReconciliationScreen *reconcile : windows) {
             QVERIFY(reconcile->isWindow() && reconcile->isVisible());
-            QCOMPARE(reconcile->size(), QSize(1100, 720));
+            QCOMPARE(reconcile->size(), firstSizeOnScreen(QSize(1100, 720), reconcile));
             QCOMPARE(reconcile->windowTitle(), QStringLiteral("Reconcile \u2014 R&D Checking"));
         }
         // Closing one destroys it and leaves the other open.
@@ -1412,11 +1443,21 @@ private Q_SLOTS:
         const Account second = h.fixture().addAccount(QStringLiteral("Second"), AccountType::Checking,
             Currency::USD, 0, 1);
         MainWindow *window = h.open();
-        QCOMPARE(window->size(), QSize(1280, 900));
-        QCOMPARE(window->splitter()->sizes().first(), 280);
+        // The test screen is smaller than the first size: the window takes
+        // what the screen holds.
+        QVERIFY(window->width() <= 1280 && window->height() <= 900);
+        QVERIFY(window->size() != QSize(1280, 900));
+        QVERIFY(withinScreen(window));
+        // The panel starts at 280 where the window has room for it; the
+        // narrowed window of the test screen leaves it its smallest width.
+        QCOMPARE(window->splitter()->sizes().first(), window->width() >= 1280 ? 280 : 260);
         window->onAccountClicked(window->accountList()->item(1));
-        window->resize(1100, 760);
-        window->splitter()->setSizes({340, 700});
+        // A size that the (small) test screen holds, as far as the window's
+        // smallest width allows.
+        const QSize chosen = (window->screen()->availableGeometry().size() - QSize(120, 100))
+                                 .expandedTo(window->minimumSizeHint());
+        window->resize(chosen);
+        window->splitter()->setSizes({340, chosen.width() - 340});
         h.settle();
         const int panelWidth = window->splitter()->sizes().first();
         h.close();
@@ -1427,11 +1468,118 @@ private Q_SLOTS:
         MainWindow again(&restarted);
         again.show();
         h.settle();
-        QCOMPARE(again.size(), QSize(1100, 760));
+        QCOMPARE(again.size(), chosen);
         QCOMPARE(again.splitter()->sizes().first(), panelWidth);
         QCOMPARE(restarted.currentAccountId(), second.id);
         QCOMPARE(again.registerScreen()->accountId(), second.id);
         QCOMPARE(again.accountList()->currentRow(), 1);
+    }
+
+    void aWindowSavedOnALargerScreenComesBackWithinThisOne()
+    {
+        WindowHarness h;
+        MainWindow *window = h.open();
+        const QRect available = window->screen()->availableGeometry();
+        // The place it had on a screen larger than this one.
+        window->setGeometry(QRect(available.topLeft() + QPoint(200, 150), available.size() + QSize(600, 400)));
+        h.settle();
+        h.close();
+
+        AppState restarted;
+        QVERIFY(restarted.initialize());
+        MainWindow again(&restarted);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        h.settle();
+        QVERIFY(withinScreen(&again));
+    }
+
+    void noWindowNeedsMoreThanASmallScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("command");
+        for (const char *language : {"en", "de", "es", "fr", "ja"}) {
+            QTest::addRow("%s: main window", language) << QString::fromLatin1(language) << QString();
+            for (const char *command : {"showReportsWindow", "showRecurringWindow", "showSearchWindow",
+                     "showSettingsWindow", "showImportWindow", "showCategoriesWindow", "showPayeesWindow",
+                     "showReconciliationHistoryWindow", "showReconciliationWindow"})
+                QTest::addRow("%s: %s", language, command) << QString::fromLatin1(language)
+                                                           << QString::fromLatin1(command);
+        }
+    }
+
+    // A 1024x768 screen with a panel, and a title bar around the window:
+    // the smallest size a window can be given must fit in there, in every
+    // language the program speaks.
+    void noWindowNeedsMoreThanASmallScreen()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, command);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/tallyra_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        MainWindow *window = h.open();
+        QWidget *shown = window;
+        if (!command.isEmpty()) {
+            const QWidgetList topLevels = QApplication::topLevelWidgets();
+            const QSet<QWidget *> before(topLevels.cbegin(), topLevels.cend());
+            QVERIFY(QMetaObject::invokeMethod(window, command.toLatin1().constData()));
+            h.settle();
+            shown = nullptr;
+            for (QWidget *candidate : window->findChildren<QWidget *>()) {
+                if (candidate->isWindow() && candidate->isVisible() && !before.contains(candidate))
+                    shown = candidate;
+            }
+            QVERIFY(shown);
+        }
+        const QSize smallWorkArea(1024, 768 - 40 - 40);
+        const QSize smallest = shown->minimumSize().expandedTo(shown->minimumSizeHint());
+        QVERIFY2(smallest.boundedTo(smallWorkArea) == smallest,
+            qPrintable(QStringLiteral("%1 needs %2x%3")
+                           .arg(QLatin1String(shown->metaObject()->className()))
+                           .arg(smallest.width())
+                           .arg(smallest.height())));
+    }
+
+    void toolWindowKeysWorkWhileAToolWindowHasFocus_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("reached");
+        QTest::newRow("Ctrl+2 from Categories") << "showCategoriesWindow" << int(Qt::Key_2) << "ReportsScreen";
+        QTest::newRow("Ctrl+3 from Reports") << "showReportsWindow" << int(Qt::Key_3) << "RecurringScreen";
+        QTest::newRow("Ctrl+4 from Preferences") << "showSettingsWindow" << int(Qt::Key_4) << "CategoriesScreen";
+        QTest::newRow("Ctrl+F from Recurring") << "showRecurringWindow" << int(Qt::Key_F) << "SearchScreen";
+        QTest::newRow("Ctrl+2 from the reconciliation window")
+            << "showReconciliationWindow" << int(Qt::Key_2) << "ReportsScreen";
+    }
+
+    void toolWindowKeysWorkWhileAToolWindowHasFocus()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, reached);
+        WindowHarness h;
+        h.fixture().addAccount(QStringLiteral("Checking"));
+        MainWindow *window = h.open();
+        window->onAccountClicked(window->accountList()->item(0));
+        QVERIFY(QMetaObject::invokeMethod(window, from.toLatin1().constData()));
+        h.settle();
+        QWidget *tool = QApplication::activeWindow();
+        QVERIFY(tool && tool != window);
+        QVERIFY(QTest::qWaitForWindowActive(tool));
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused && focused->window() == tool);
+
+        QTest::keyClick(focused, Qt::Key(key), Qt::ControlModifier);
+        h.settle();
+        QWidget *active = QApplication::activeWindow();
+        QVERIFY(active);
+        QCOMPARE(QLatin1String(active->metaObject()->className()), reached);
     }
 };
 

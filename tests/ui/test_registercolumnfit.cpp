@@ -90,6 +90,8 @@ private Q_SLOTS:
         AppFixture fixture;
         fixture.addAccount(QStringLiteral("Checking"));
         MainWindow window(fixture.app());
+        // The first size on a screen that holds it (the test screen is smaller).
+        window.resize(1280, 900);
         window.show();
         QApplication::processEvents();
         QApplication::processEvents();
@@ -97,9 +99,10 @@ private Q_SLOTS:
         RegisterTableView *table = window.registerScreen()->table();
         QHeaderView *header = table->horizontalHeader();
         if (payeeStored) {
-            // Stored widths are used as they are, whatever the window's size.
+            // Stored widths are used as they are, whatever the window's size;
+            // the columns the user did not size give way around them.
             QCOMPARE(header->sectionSize(RegisterModel::PayeeColumn), 400);
-            QCOMPARE(header->sectionSize(RegisterModel::MemoColumn), 180);
+            QVERIFY(header->sectionSize(RegisterModel::MemoColumn) < 180);
             settings.remove(QStringLiteral("register"));
             return;
         }
@@ -112,7 +115,7 @@ private Q_SLOTS:
     }
 
     // Fitted widths follow the window both ways: back up to the defaults
-    // when it grows again, never past them.
+    // when it grows again, Payee taking whatever is left over.
     void fittedWidthsGrowBackWithTheWindow()
     {
         QSettings settings = registerSettings();
@@ -134,7 +137,12 @@ private Q_SLOTS:
             return widths;
         };
         const Widths defaults{250, 180, 180};
-        QCOMPARE(widthsOf(kShrinkable), defaults);
+        const auto grownBack = [&] {
+            const Widths widths = widthsOf(kShrinkable);
+            return widths.at(0) >= defaults.at(0) && widths.mid(1) == defaults.mid(1)
+                && header->length() == table->viewport()->width();
+        };
+        QVERIFY(grownBack());
 
         for (int width : {1100, 1300, 1600}) {
             window.resize(width, 800);
@@ -142,7 +150,7 @@ private Q_SLOTS:
             QApplication::processEvents();
             const Widths fitted = widthsOf(kShrinkable);
             if (window.width() >= 1600) {
-                QCOMPARE(fitted, defaults);
+                QVERIFY(grownBack());
                 continue;
             }
             QVERIFY2(header->length() <= table->viewport()->width(), qPrintable(QString::number(width)));

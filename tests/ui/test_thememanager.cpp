@@ -2,16 +2,23 @@
 
 #include "data/database.h"
 #include "data/preferencesrepository.h"
+#include "ui/appstyle.h"
 #include "ui/palettehelpers.h"
 #include "ui/systemcolorscheme.h"
 #include "ui/thememanager.h"
 #include "uitestsupport.h"
 
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -202,9 +209,52 @@ private Q_SLOTS:
         const QString expected =
             QStringLiteral("QPushButton {  background-color: %1;  color: %4;  border: none;  border-radius: 4px;  "
                            "padding: 6px 16px;  font-weight: 600;  min-width: 80px;}QPushButton:hover {  "
-                           "background-color: %2;}QPushButton:pressed {  background-color: %3;}")
+                           "background-color: %2;}QPushButton:pressed {  background-color: %3;}"
+                           "QPushButton:disabled {  background-color: rgba(128, 128, 128, 60);  "
+                           "color: rgba(128, 128, 128, 210);}")
                 .arg(accent.toLower(), color.darker(115).name(), color.darker(140).name(), textColor);
         QCOMPARE(ThemeManager::accentButtonStyleSheet(), expected);
+    }
+
+    void aDisabledAccentButtonLooksDisabled_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("light") << int(ThemeManager::Light);
+        QTest::newRow("dark") << int(ThemeManager::Dark);
+    }
+
+    void aDisabledAccentButtonLooksDisabled()
+    {
+        QFETCH(int, theme);
+        m_manager->setTheme(ThemeManager::Theme(theme));
+        QWidget window;
+        auto *button = new QPushButton(QStringLiteral("Restore Selected"), &window);
+        markAccentButton(button);
+        button->setFixedSize(200, 36);
+        const QImage enabled = button->grab().toImage();
+        button->setEnabled(false);
+        const QImage disabled = button->grab().toImage();
+
+        // Inside the padding, left of the text: the button's own background.
+        const QPoint inside(6, 18);
+        const QColor accent = UiPrefs::accentColor();
+        QCOMPARE(enabled.pixelColor(inside), accent);
+        const QColor off = disabled.pixelColor(inside);
+        QVERIFY2(std::abs(off.lightness() - accent.lightness()) + std::abs(off.hslSaturation() - accent.hslSaturation())
+                     > 60,
+                 qPrintable(off.name()));
+
+        // The white text of the enabled button is gone from the disabled one.
+        const auto whitePixels = [](const QImage &image) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    count += image.pixelColor(x, y) == QColor(Qt::white) ? 1 : 0;
+            }
+            return count;
+        };
+        QVERIFY(whitePixels(enabled) > 0);
+        QCOMPARE(whitePixels(disabled), 0);
     }
 
     void systemThemeFollowsTheDesktop()
@@ -267,7 +317,7 @@ private Q_SLOTS:
         QCOMPARE(isDarkPalette(), theme != ThemeManager::Light);
     }
 
-    void darkHighlightIsLightenedButAccentButtonsAreNot()
+    void darkAccentTextIsLightenedButAccentButtonsAreNot()
     {
         const QColor accent(QStringLiteral("#3949AB"));
         m_manager->setTheme(ThemeManager::Dark);
@@ -281,7 +331,6 @@ private Q_SLOTS:
         m_manager->setAccentColor(accent);
         QCOMPARE(accentSpy.count(), 1);
         QCOMPARE(preference("accentColor"), QStringLiteral("#3949ab"));
-        QCOMPARE(QApplication::palette().color(QPalette::Highlight), accent.lighter(135));
         QCOMPARE(accentColorForPalette(), accent.lighter(135));
         QVERIFY(marked->styleSheet().startsWith(QStringLiteral("QPushButton {  background-color: #3949ab;")));
         QCOMPARE(unmarked->styleSheet(), QStringLiteral("color: red;"));
@@ -289,6 +338,116 @@ private Q_SLOTS:
         m_manager->setTheme(ThemeManager::Light);
         QCOMPARE(QApplication::palette().color(QPalette::Highlight), accent);
         QCOMPARE(accentColorForPalette(), accent);
+    }
+
+    void selectedTextReadsOnTheSelection_data()
+    {
+        QTest::addColumn<QString>("accent");
+        QTest::addColumn<bool>("dark");
+        for (const char *accent : {"#00897B", "#1E88E5", "#F9A825", "#FFEB3B", "#546E7A", "#D81B60"}) {
+            QTest::addRow("%s light", accent) << QString::fromLatin1(accent) << false;
+            QTest::addRow("%s dark", accent) << QString::fromLatin1(accent) << true;
+        }
+    }
+
+    // The selection bar stands out from the window, and its text reads on it:
+    // no dark text on a bright bar in the dark theme.
+    void selectedTextReadsOnTheSelection()
+    {
+        QFETCH(QString, accent);
+        QFETCH(bool, dark);
+        UiPrefs::accentColor() = QColor(accent);
+        const QPalette palette = dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
+        const QColor highlight = palette.color(QPalette::Highlight);
+        const QColor text = palette.color(QPalette::HighlightedText);
+        QVERIFY2(contrastRatio(highlight, text) >= (dark ? 4.5 : 3.0),
+                 qPrintable(text.name() + QLatin1String(" on ") + highlight.name()));
+        if (dark) {
+            QVERIFY2(text.lightness() > highlight.lightness(), qPrintable(text.name()));
+            QVERIFY(highlight.lightness() > palette.color(QPalette::Base).lightness());
+            QVERIFY(contrastRatio(highlight, palette.color(QPalette::Base)) >= 1.4);
+        }
+    }
+
+    void defaultSelectionStaysTheAccentWithWhiteTextInTheLightTheme()
+    {
+        m_manager->setTheme(ThemeManager::Light);
+        QCOMPARE(QApplication::palette().color(QPalette::Highlight), QColor(QStringLiteral("#00897B")));
+        QCOMPARE(QApplication::palette().color(QPalette::HighlightedText), QColor(QStringLiteral("#FFFFFF")));
+    }
+
+    void uncheckedBoxesStandOutFromTheWindow_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("radio");
+        QTest::newRow("light check box") << false << false;
+        QTest::newRow("light radio button") << false << true;
+        QTest::newRow("dark check box") << true << false;
+        QTest::newRow("dark radio button") << true << true;
+    }
+
+    // The drawn indicator holds a pixel that differs clearly from the window.
+    void uncheckedBoxesStandOutFromTheWindow()
+    {
+        QFETCH(bool, dark);
+        QFETCH(bool, radio);
+        AppStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+        QPalette palette = dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
+        QStyleOptionButton option;
+        option.palette = palette;
+        option.state = QStyle::State_Enabled | QStyle::State_Off;
+        option.rect = QRect(0, 0, 16, 16);
+        QImage image(16, 16, QImage::Format_ARGB32);
+        const QColor window = palette.color(QPalette::Window);
+        image.fill(window);
+        QPainter painter(&image);
+        style.drawPrimitive(radio ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, &option,
+                            &painter);
+        painter.end();
+        double best = 1.0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                best = std::max(best, contrastRatio(image.pixelColor(x, y), window));
+        }
+        QVERIFY2(best >= 3.0, qPrintable(QString::number(best)));
+    }
+
+    // Qt keeps a widget with a style sheet, and everything inside it, on the
+    // palette it was polished with; a switch must still reach their text.
+    void styledWidgetsAndTheirChildrenFollowASwitch()
+    {
+        m_manager->setTheme(ThemeManager::Light);
+        QWidget window;
+        auto *frame = new QWidget(&window);
+        frame->setObjectName(QStringLiteral("frame"));
+        frame->setStyleSheet(QStringLiteral("#frame { border: 1px solid gray; }"));
+        auto *inside = new QLabel(QStringLiteral("inside"), frame);
+        auto *padded = new QLabel(QStringLiteral("padded"), &window);
+        padded->setStyleSheet(QStringLiteral("padding: 2px;"));
+        auto *themed = new QLabel(QStringLiteral("themed"), &window);
+        setThemedTextColor(themed, QColor(QStringLiteral("#8FAF9F")), QColor(QStringLiteral("#4A6358")));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        for (ThemeManager::Theme theme : {ThemeManager::Dark, ThemeManager::Light, ThemeManager::Dark}) {
+            m_manager->setTheme(theme);
+            const QColor text = QApplication::palette().color(QPalette::WindowText);
+            QCOMPARE(shownTextColor(inside), text);
+            QCOMPARE(shownTextColor(padded), text);
+            QCOMPARE(shownTextColor(themed), QColor(isDarkPalette() ? "#8FAF9F" : "#4A6358"));
+        }
+        QCOMPARE(frame->styleSheet(), QStringLiteral("#frame { border: 1px solid gray; }"));
+    }
+
+    // A later themed style replaces the earlier one, also after a switch.
+    void laterThemedStyleReplacesTheEarlierOne()
+    {
+        m_manager->setTheme(ThemeManager::Light);
+        QLabel label;
+        setAccentTextColor(&label);
+        setThemedStyleSheet(&label, [] { return QStringLiteral("font-weight: bold;"); });
+        m_manager->setTheme(ThemeManager::Dark);
+        QCOMPARE(label.styleSheet(), QStringLiteral("font-weight: bold;"));
     }
 
     void invalidAccentIsIgnored()

@@ -1,5 +1,6 @@
 #include "support/testmain.h"
 
+#include "ui/palettehelpers.h"
 #include "ui/thememanager.h"
 #include "ui/welcomescreen.h"
 #include "uitestsupport.h"
@@ -46,6 +47,26 @@ ModeState modeOf(WelcomeScreen &screen)
             signIn->minimumHeight(),
             create->styleSheet(),
             signIn->styleSheet()};
+}
+
+// Every label's and button's text colour, in construction order.
+QList<QColor> textColorsOf(WelcomeScreen &screen)
+{
+    QList<QColor> colors;
+    for (QLabel *label : screen.findChildren<QLabel *>())
+        colors.append(shownTextColor(label));
+    for (QPushButton *button : screen.findChildren<QPushButton *>())
+        colors.append(shownTextColor(button));
+    return colors;
+}
+
+QLabel *labelWithText(WelcomeScreen &screen, const QString &text)
+{
+    for (QLabel *label : screen.findChildren<QLabel *>()) {
+        if (label->text() == text)
+            return label;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -116,6 +137,45 @@ private Q_SLOTS:
         screen.findChild<QPushButton *>(QStringLiteral("createAccountButton"))->click();
         QCOMPARE(create.count(), 1);
         QCOMPARE(signIn.count(), 1);
+    }
+
+    void themeSwitchRestylesThePageAsAFreshStartWould_data()
+    {
+        QTest::addColumn<bool>("expired");
+        QTest::newRow("first run") << false;
+        QTest::newRow("session ended") << true;
+    }
+
+    // Switched Light -> Dark -> Light while shown: every text is coloured
+    // as on a page built in that theme, and the card's text reads on the
+    // window behind it.
+    void themeSwitchRestylesThePageAsAFreshStartWould()
+    {
+        QFETCH(bool, expired);
+        UiStateGuard guard;
+        ThemeManager themes(nullptr);
+        themes.setTheme(ThemeManager::Light);
+        WelcomeScreen screen(nullptr);
+        screen.setSessionExpired(expired);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QLabel *cardText = labelWithText(screen, QStringLiteral("Record transactions as you spend."));
+        QVERIFY(cardText);
+        const QColor lightText = shownTextColor(cardText);
+
+        for (ThemeManager::Theme theme : {ThemeManager::Dark, ThemeManager::Light}) {
+            themes.setTheme(theme);
+            settleEvents();
+            WelcomeScreen fresh(nullptr);
+            fresh.setSessionExpired(expired);
+            QCOMPARE(textColorsOf(screen), textColorsOf(fresh));
+            QCOMPARE(screen.findChild<QWidget *>(QStringLiteral("HowItWorksCard"))->styleSheet(),
+                     fresh.findChild<QWidget *>(QStringLiteral("HowItWorksCard"))->styleSheet());
+            const QColor window = screen.palette().color(QPalette::Window);
+            QVERIFY2(contrastRatio(shownTextColor(cardText), window) >= 4.5,
+                     qPrintable(shownTextColor(cardText).name() + QLatin1String(" on ") + window.name()));
+        }
+        QCOMPARE(shownTextColor(cardText), lightText);
     }
 
     void contentStaysNarrowAndCentredInAWideWindow()

@@ -61,6 +61,13 @@ inline QPalette paletteWithWindow(const char *window)
     return palette;
 }
 
+// The colour a widget paints its text in, after its style sheet is applied.
+inline QColor shownTextColor(QWidget *widget)
+{
+    widget->ensurePolished();
+    return widget->palette().color(widget->foregroundRole());
+}
+
 // Runs what the windows left for the event loop (deferred rebuilds).
 inline void settleEvents()
 {
