@@ -34,6 +34,8 @@ public:
     QString errorText() const;
 
     QString text(int column) const;
+    // The same text without a copy, valid until the next step.
+    QStringView textView(int column) const;
     qint64 int64(int column) const;
     bool isNull(int column) const;
 

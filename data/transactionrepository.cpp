@@ -1,11 +1,14 @@
 #include "data/transactionrepository.h"
 
+#include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/sqlstatement.h"
+#include "data/money.h"
 #include "data/sqlvalues.h"
 #include "data/transactionreader.h"
 
 #include <QDebug>
+#include <QSet>
 #include <QSqlQuery>
 
 using namespace SqlValues;
@@ -179,4 +182,155 @@ bool TransactionRepository::applyServerDeletion(const QString &id, const std::op
         return false;
     notifyChanged(accountId);
     return true;
+}
+
+std::optional<QList<RegisterRow>> TransactionRepository::registerRowsByIds(const QStringList &ids) const
+{
+    QList<RegisterRow> rows;
+    if (ids.isEmpty())
+        return rows;
+    QStringList marks;
+    QVariantList values;
+    for (const QString &id : ids) {
+        marks.append(QStringLiteral("?"));
+        values.append(id);
+    }
+    QSqlQuery query = prepare(m_database->db(),
+        QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                       "WHERE t.id IN (%3) AND t.deleted_at IS NULL")
+            .arg(kColumns, CategoryRepository::labelSql(), marks.join(QLatin1Char(','))),
+        values);
+    if (!exec(query))
+        return std::nullopt;
+    while (query.next()) {
+        RegisterRow row;
+        row.transaction = readTransaction(query);
+        row.categoryName = query.value(20).toString();
+        rows.append(std::move(row));
+    }
+    return rows;
+}
+
+QStringList TransactionRepository::idsAtMoment(const QString &accountId, const QDate &date,
+    const QDateTime &createdAt) const
+{
+    QStringList ids;
+    QSqlQuery query = prepare(m_database->db(),
+        QStringLiteral("SELECT t.id FROM transactions t WHERE t.account_id = ? AND t.date = ? AND t.created_at = ? "
+                       "AND t.deleted_at IS NULL ORDER BY t.rowid"),
+        {accountId, isoDate(date), isoDateTime(createdAt)});
+    if (!exec(query))
+        return ids;
+    while (query.next())
+        ids.append(query.value(0).toString());
+    return ids;
+}
+
+namespace {
+
+// One copy of each text read: a repeated value is looked up without being
+// copied and handed out shared.
+class TextPool
+{
+public:
+    QString share(QStringView text)
+    {
+        if (text.isEmpty())
+            return QString();
+        const QString key = QString::fromRawData(text.data(), text.size());
+        const auto it = m_texts.constFind(key);
+        if (it != m_texts.constEnd())
+            return *it;
+        const QString copy = text.toString();
+        m_texts.insert(copy);
+        return copy;
+    }
+
+private:
+    QSet<QString> m_texts;
+};
+
+// A register row whose repeated columns come from the pool.
+struct SharedTextRow
+{
+    const SqlStatement &statement;
+    TextPool &pool;
+    QString text(int column) const
+    {
+        switch (column) {
+        case 1: // account
+        case 3: // payee
+        case 6: // category
+        case 11: // transfer account
+        case 13: // rule
+        case 15: // sync status
+        case 20: // category label
+            return pool.share(statement.textView(column));
+        default:
+            return statement.text(column);
+        }
+    }
+    qint64 int64(int column) const { return statement.int64(column); }
+};
+
+} // namespace
+
+QList<RegisterRow> TransactionRepository::listRegisterShared(const QString &accountId) const
+{
+    SqlStatement statement(
+        m_database,
+        "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+        "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+        "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
+        "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
+        "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
+    QList<RegisterRow> rows;
+    if (!statement.isValid())
+        return rows;
+    statement.bindText(1, accountId);
+
+    // The opening balance held on the account comes first, dated on the
+    // earliest row, exactly as listRegister() gives it.
+    qint64 running = startingBalance(accountId);
+    if (running != 0) {
+        RegisterRow opening;
+        opening.transaction.payee = tr("Opening Balance");
+        opening.transaction.amount = running;
+        opening.transaction.cleared = true;
+        opening.transaction.reconciled = true;
+        QDate earliest;
+        QSqlQuery first = prepare(m_database->db(),
+                                  QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND deleted_at "
+                                                 "IS NULL ORDER BY date ASC LIMIT 1"),
+                                  {accountId});
+        if (exec(first) && first.next())
+            earliest = parseIsoDate(first.value(0).toString());
+        opening.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
+        opening.runningBalance = running;
+        rows.append(opening);
+    }
+
+    // Room for every row at once: a list grown by doubling leaves its
+    // earlier copies behind as freed memory the size of the account.
+    QSqlQuery count = prepare(m_database->db(),
+                              QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), {accountId});
+    if (exec(count) && count.next())
+        rows.reserve(rows.size() + count.value(0).toLongLong());
+
+    TextPool pool;
+    std::optional<qint64> balance = running;
+    while (statement.next()) {
+        const SharedTextRow row{statement, pool};
+        RegisterRow registerRow;
+        registerRow.transaction = TransactionReader::read(row);
+        registerRow.categoryName = row.text(20);
+        if (balance)
+            balance = checkedSum(*balance, registerRow.transaction.amount);
+        registerRow.runningBalance = balance;
+        rows.append(std::move(registerRow));
+    }
+    if (!statement.ok())
+        rows.clear();
+    return rows;
 }

@@ -39,6 +39,18 @@ public:
 
     // Register rows, balances, search and payees.
     QList<RegisterRow> listRegister(const QString &accountId) const;
+    // The same rows, with each repeated text (account and category ids,
+    // category labels, payees, transfer accounts, rules) held once for all
+    // rows that carry it: what the register keeps for a whole account.
+    QList<RegisterRow> listRegisterShared(const QString &accountId) const;
+    // The register rows of these transactions as stored now, of any
+    // account, with their category labels and no running balances; deleted
+    // and unknown ones are left out; nullopt when they cannot be read.
+    std::optional<QList<RegisterRow>> registerRowsByIds(const QStringList &ids) const;
+    // The ids of the account's live rows of this date and creation time, in
+    // the order the register lists rows that tie on both (the order they
+    // were stored in).
+    QStringList idsAtMoment(const QString &accountId, const QDate &date, const QDateTime &createdAt) const;
     // Empty when the sum does not fit in an amount or cannot be read.
     std::optional<qint64> balance(const QString &accountId, int mode) const;
     QList<RegisterRow> search(const QString &text, const TransactionSearchFilter &filter) const;

@@ -8,6 +8,7 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <limits>
@@ -70,6 +71,17 @@ QVector<qint64> textRanks(const QList<RegisterRow> &rows, int column)
     for (int i = 0; i < rows.size(); ++i)
         ranks[i] = rankOfSlot[slotOfRow[i]];
     return ranks;
+}
+
+// The size of an amount, as an upper bound that never overflows.
+qint64 amountSize(qint64 amount)
+{
+    return amount == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : qAbs(amount);
+}
+
+qint64 createdKey(const QDateTime &createdAt)
+{
+    return createdAt.isValid() ? createdAt.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
 } // namespace
@@ -138,6 +150,15 @@ const RegisterRow &RegisterModel::rowAt(int viewRow) const
     static const RegisterRow none;
     const int index = listIndex(viewRow);
     return index >= 0 ? m_rows[m_order[index]] : none;
+}
+
+int RegisterModel::viewRowOfTransaction(const Transaction &transaction) const
+{
+    const int record = slotOf(transaction, false);
+    if (record < 0)
+        return viewRowOfTransaction(transaction.id);
+    const int index = displayIndexOf(record);
+    return index < 0 ? -1 : index + viewOffset();
 }
 
 int RegisterModel::viewRowOfTransaction(const QString &transactionId) const
@@ -482,12 +503,13 @@ void RegisterModel::sortRows()
     {
         qint64 key;
         qint64 day;
+        int position;
         int record;
     };
     std::vector<Entry> entries;
     entries.reserve(count);
     for (const int record : std::as_const(m_order))
-        entries.push_back({keys[record], m_days[record], record});
+        entries.push_back({keys[record], m_days[record], m_positions[record], record});
 
     // Equal keys put the newest date first in both directions; equal dates
     // keep their previous order. By date, same-day rows take the stored
@@ -500,7 +522,7 @@ void RegisterModel::sortRows()
             return ascending ? a.key < b.key : a.key > b.key;
         if (a.day != b.day)
             return a.day > b.day;
-        return byDate && a.record < b.record;
+        return byDate && a.position < b.position;
     };
     if (std::is_sorted(entries.begin(), entries.end(), goesFirst))
         return;
@@ -521,11 +543,26 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
     const bool typed = edited && !(m_buffer == bufferFor(*edited));
     beginResetModel();
     m_rows = std::move(rows);
-    m_days.resize(m_rows.size());
-    for (int i = 0; i < m_rows.size(); ++i)
-        m_days[i] = m_rows[i].transaction.date.toJulianDay();
-    m_order.resize(m_rows.size());
-    std::iota(m_order.begin(), m_order.end(), 0);
+    const int count = int(m_rows.size());
+    m_days.resize(count);
+    m_largestAmount = 0;
+    for (int i = 0; i < count; ++i) {
+        const Transaction &transaction = m_rows[i].transaction;
+        m_days[i] = transaction.date.toJulianDay();
+        m_largestAmount = qMax(m_largestAmount, amountSize(transaction.amount));
+    }
+    m_stored.resize(count);
+    std::iota(m_stored.begin(), m_stored.end(), 0);
+    m_positions = m_stored;
+    m_freeRecords.clear();
+    m_order.clear();
+    m_order.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        if (listed(i))
+            m_order.append(i);
+    }
+    addUpSums();
+    m_collator = QCollator();
     m_amountFont = ThemeManager::monospaceFont();
     sortRows();
     m_editingRow = editingExisting ? viewRowOfTransaction(editedId) : -1;
@@ -709,4 +746,335 @@ Transaction RegisterModel::newRowTransaction(const QString &accountId) const
     transaction.amount = bufferAmount().value_or(0);
     transaction.categoryId = m_buffer.categoryId;
     return transaction;
+}
+
+// ---- In-place changes ------------------------------------------------------
+
+bool RegisterModel::listed(int record) const
+{
+    return m_positions[record] >= 0 && (!m_rowFilter || m_rowFilter(m_rows[record].transaction));
+}
+
+int RegisterModel::storedPositionFor(int record) const
+{
+    // After every row of an earlier date and creation time; never before
+    // the opening balance held on the account, which always comes first.
+    const Transaction &transaction = m_rows[record].transaction;
+    const qint64 day = m_days[record];
+    const qint64 created = createdKey(transaction.createdAt);
+    const bool openingFirst = !m_stored.isEmpty() && m_rows[m_stored.first()].transaction.id.isEmpty();
+    const auto first = m_stored.cbegin() + (openingFirst ? 1 : 0);
+    const auto before = [&](int held) {
+        if (m_days[held] != day)
+            return m_days[held] < day;
+        return createdKey(m_rows[held].transaction.createdAt) < created;
+    };
+    const auto lower = std::partition_point(first, m_stored.cend(), before);
+    const auto upper = std::partition_point(lower, m_stored.cend(), [&](int held) {
+        return m_days[held] == day && createdKey(m_rows[held].transaction.createdAt) == created;
+    });
+    int position = int(upper - m_stored.cbegin());
+    if (lower == upper || !m_tieOrder)
+        return position;
+    // Rows of the same date and second list in the order they were stored.
+    const QStringList order = m_tieOrder(transaction);
+    const int own = int(order.indexOf(transaction.id));
+    if (own < 0)
+        return position;
+    position = int(lower - m_stored.cbegin());
+    for (auto it = lower; it != upper; ++it) {
+        const int at = int(order.indexOf(m_rows[*it].transaction.id));
+        if (at < 0 || at < own)
+            ++position;
+    }
+    return position;
+}
+
+int RegisterModel::slotOf(const Transaction &transaction, bool scanAll) const
+{
+    if (transaction.id.isEmpty())
+        return -1;
+    const qint64 day = transaction.date.toJulianDay();
+    const qint64 created = createdKey(transaction.createdAt);
+    auto it = std::lower_bound(m_stored.cbegin(), m_stored.cend(), 0, [&](int record, int) {
+        if (m_days[record] != day)
+            return m_days[record] < day;
+        return createdKey(m_rows[record].transaction.createdAt) < created;
+    });
+    for (; it != m_stored.cend(); ++it) {
+        const Transaction &held = m_rows[*it].transaction;
+        if (m_days[*it] != day || createdKey(held.createdAt) != created)
+            break;
+        if (held.id == transaction.id)
+            return *it;
+    }
+    if (scanAll) {
+        for (const int record : std::as_const(m_stored)) {
+            if (m_rows[record].transaction.id == transaction.id)
+                return record;
+        }
+    }
+    return -1;
+}
+
+void RegisterModel::insertStored(int record, int position)
+{
+    m_stored.insert(position, record);
+    for (int i = position; i < m_stored.size(); ++i)
+        m_positions[m_stored[i]] = i;
+}
+
+void RegisterModel::removeStored(int record)
+{
+    const int position = m_positions[record];
+    m_stored.remove(position);
+    m_positions[record] = -1;
+    for (int i = position; i < m_stored.size(); ++i)
+        m_positions[m_stored[i]] = i;
+}
+
+qint64 RegisterModel::numericKey(int record) const
+{
+    const RegisterRow &row = m_rows[record];
+    const qint64 amount = row.transaction.amount;
+    switch (m_sortColumn) {
+    case PaymentColumn:
+        return amount < 0 ? -amount : -1;
+    case DepositColumn:
+        return amount > 0 ? amount : -1;
+    case ClearedColumn:
+        return clearedRank(row.transaction);
+    case BalanceColumn:
+        return !row.runningBalance ? std::numeric_limits<qint64>::max()
+            : m_liabilityAccount   ? -*row.runningBalance
+                                   : *row.runningBalance;
+    default:
+        return m_days[record];
+    }
+}
+
+bool RegisterModel::displaysBefore(int a, int b) const
+{
+    int order = 0;
+    switch (m_sortColumn) {
+    case CheckNumberColumn:
+    case PayeeColumn:
+    case CategoryColumn:
+    case MemoColumn:
+        order = m_collator.compare(textKey(m_rows[a], m_sortColumn), textKey(m_rows[b], m_sortColumn));
+        break;
+    default: {
+        const qint64 keyA = numericKey(a);
+        const qint64 keyB = numericKey(b);
+        order = keyA < keyB ? -1 : keyA > keyB ? 1 : 0;
+        break;
+    }
+    }
+    if (order != 0)
+        return m_sortOrder == Qt::AscendingOrder ? order < 0 : order > 0;
+    if (m_days[a] != m_days[b])
+        return m_days[a] > m_days[b];
+    return m_positions[a] < m_positions[b];
+}
+
+int RegisterModel::displayIndexOf(int record) const
+{
+    return record < 0 ? -1 : int(m_order.indexOf(record));
+}
+
+void RegisterModel::hideRecord(int record)
+{
+    const int index = displayIndexOf(record);
+    if (index < 0)
+        return;
+    const int viewRow = index + viewOffset();
+    beginRemoveRows(QModelIndex(), viewRow, viewRow);
+    m_order.remove(index);
+    endRemoveRows();
+}
+
+void RegisterModel::showRecord(int record)
+{
+    if (!listed(record))
+        return;
+    const auto it = std::lower_bound(m_order.cbegin(), m_order.cend(), record,
+        [this](int listedRecord, int newRecord) { return displaysBefore(listedRecord, newRecord); });
+    const int index = int(it - m_order.cbegin());
+    const int viewRow = index + viewOffset();
+    beginInsertRows(QModelIndex(), viewRow, viewRow);
+    m_order.insert(index, record);
+    endInsertRows();
+}
+
+void RegisterModel::placeRecord(int record)
+{
+    const int index = displayIndexOf(record);
+    const bool show = listed(record);
+    if (index >= 0 && show) {
+        const bool afterPrevious = index == 0 || !displaysBefore(record, m_order[index - 1]);
+        const bool beforeNext = index + 1 >= m_order.size() || !displaysBefore(m_order[index + 1], record);
+        if (afterPrevious && beforeNext) {
+            refreshRow(index + viewOffset());
+            return;
+        }
+    }
+    hideRecord(record);
+    if (show)
+        showRecord(record);
+}
+
+void RegisterModel::addUpBalances(int fromPosition)
+{
+    std::optional<qint64> balance = fromPosition > 0 ? m_rows[m_stored[fromPosition - 1]].runningBalance
+                                                     : std::optional<qint64>(0);
+    for (int i = fromPosition; i < m_stored.size(); ++i) {
+        RegisterRow &row = m_rows[m_stored[i]];
+        if (balance)
+            balance = checkedSum(*balance, row.transaction.amount);
+        row.runningBalance = balance;
+    }
+}
+
+void RegisterModel::addUpSums()
+{
+    m_clearedSum = 0;
+    m_unclearedSum = 0;
+    for (const int record : std::as_const(m_stored)) {
+        const Transaction &transaction = m_rows[record].transaction;
+        std::optional<qint64> &sum = transaction.cleared ? m_clearedSum : m_unclearedSum;
+        if (sum)
+            sum = checkedSum(*sum, transaction.amount);
+    }
+}
+
+void RegisterModel::applyChanges(const QList<Transaction> &before, const QList<RegisterRow> &after)
+{
+    const int editedIndex = m_editingRow >= 0 ? listIndex(m_editingRow) : -1;
+    const int editedRecord = editedIndex >= 0 ? m_order[editedIndex] : -1;
+    const QString editedId = editedRecord >= 0 ? m_rows[editedRecord].transaction.id : QString();
+    const bool typed = editedRecord >= 0 && !(m_buffer == bufferFor(m_rows[editedRecord]));
+    // Sorted by balance, every row after the change may move.
+    const bool resort = m_sortColumn == BalanceColumn;
+    if (resort)
+        beginResetModel();
+
+    QVector<int> old;
+    for (const Transaction &transaction : before) {
+        const int record = slotOf(transaction, true);
+        if (record >= 0 && !old.contains(record))
+            old.append(record);
+    }
+    for (const RegisterRow &row : after) {
+        const int record = slotOf(row.transaction, false);
+        if (record >= 0 && !old.contains(record))
+            old.append(record);
+    }
+
+    // The sums change by what leaves and what comes, as long as no partial
+    // sum can overflow; otherwise they are added up again.
+    const qint64 terms = qint64(m_stored.size()) + before.size() + after.size() + 2;
+    bool sumsByDelta = m_clearedSum && m_unclearedSum;
+    for (const RegisterRow &row : after)
+        m_largestAmount = qMax(m_largestAmount, amountSize(row.transaction.amount));
+    sumsByDelta = sumsByDelta && m_largestAmount <= std::numeric_limits<qint64>::max() / terms;
+    const auto count = [this, sumsByDelta](const Transaction &transaction, int sign) {
+        if (sumsByDelta)
+            *(transaction.cleared ? m_clearedSum : m_unclearedSum) += sign * transaction.amount;
+    };
+
+    int firstChanged = int(m_stored.size());
+    QVector<int> changed;
+    for (const int record : std::as_const(old))
+        count(m_rows[record].transaction, -1);
+    for (const RegisterRow &row : after) {
+        count(row.transaction, 1);
+        const qint64 day = row.transaction.date.toJulianDay();
+        // A row that keeps its date and creation time keeps its place, even
+        // among rows of the same second.
+        int record = -1;
+        for (const int candidate : std::as_const(old)) {
+            const Transaction &held = m_rows[candidate].transaction;
+            if (held.id == row.transaction.id && m_days[candidate] == day
+                && createdKey(held.createdAt) == createdKey(row.transaction.createdAt)) {
+                record = candidate;
+                break;
+            }
+        }
+        if (record >= 0) {
+            old.removeOne(record);
+            m_rows[record] = row;
+            firstChanged = qMin(firstChanged, m_positions[record]);
+            changed.append(record);
+            continue;
+        }
+        if (!m_freeRecords.isEmpty()) {
+            record = m_freeRecords.takeLast();
+            m_rows[record] = row;
+            m_days[record] = day;
+        } else {
+            record = int(m_rows.size());
+            m_rows.append(row);
+            m_days.append(day);
+            m_positions.append(-1);
+        }
+        changed.append(record);
+    }
+    for (const int record : std::as_const(old)) {
+        if (!resort)
+            hideRecord(record);
+        firstChanged = qMin(firstChanged, m_positions[record]);
+        removeStored(record);
+        m_rows[record] = RegisterRow();
+        m_freeRecords.append(record);
+    }
+    for (const int record : std::as_const(changed)) {
+        if (m_positions[record] >= 0)
+            continue;
+        const int position = storedPositionFor(record);
+        insertStored(record, position);
+        firstChanged = qMin(firstChanged, position);
+    }
+
+    // The opening balance held on the account is dated on the earliest row.
+    if (!m_stored.isEmpty() && m_rows[m_stored.first()].transaction.id.isEmpty()) {
+        const int opening = m_stored.first();
+        const QDate earliest =
+            m_stored.size() > 1 ? m_rows[m_stored[1]].transaction.date : QDate::currentDate();
+        if (m_rows[opening].transaction.date != earliest) {
+            m_rows[opening].transaction.date = earliest;
+            m_days[opening] = earliest.toJulianDay();
+            changed.append(opening);
+        }
+    }
+
+    addUpBalances(firstChanged);
+    if (!sumsByDelta)
+        addUpSums();
+
+    if (resort) {
+        m_order.clear();
+        for (const int record : std::as_const(m_stored)) {
+            if (listed(record))
+                m_order.append(record);
+        }
+        sortRows();
+    } else {
+        for (const int record : std::as_const(changed))
+            placeRecord(record);
+    }
+
+    const bool stillEdited = editedRecord >= 0 && m_positions[editedRecord] >= 0
+        && m_rows[editedRecord].transaction.id == editedId && listed(editedRecord);
+    if (editedRecord >= 0 && !stillEdited) {
+        m_editingRow = -1;
+        resetNewRow();
+    } else if (stillEdited) {
+        m_editingRow = displayIndexOf(editedRecord) + viewOffset();
+        if (!typed)
+            m_buffer = bufferFor(m_rows[editedRecord]);
+    }
+    if (resort)
+        endResetModel();
+    else if (firstChanged < m_stored.size())
+        emitAllRowsChanged({Qt::DisplayRole, Qt::ForegroundRole, Qt::BackgroundRole, Qt::FontRole});
 }

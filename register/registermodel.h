@@ -4,12 +4,15 @@
 #include "data/transaction.h"
 
 #include <QAbstractTableModel>
+#include <QCollator>
 #include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QVector>
+
+#include <functional>
 
 // The rows of one account's register plus the new row in which a
 // transaction is typed. One edit buffer serves the new row and the one
@@ -61,8 +64,29 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // Replaces the rows and keeps what is typed into the buffer.
+    // Replaces the rows and keeps what is typed into the buffer. The rows
+    // are the whole account in the order its running balances add up in
+    // (date, then creation), with those balances; rows the filter refuses
+    // stay held, for the balances after them, but are not listed.
     void setRows(QList<RegisterRow> rows);
+    // Which rows setRows() and applyChanges() list; none lists every row.
+    using RowFilter = std::function<bool(const Transaction &)>;
+    void setRowFilter(RowFilter filter) { m_rowFilter = std::move(filter); }
+    // The stored order of the rows that tie with this one on date and
+    // creation time, by id; applyChanges() asks it only when there are such.
+    using TieOrder = std::function<QStringList(const Transaction &)>;
+    void setTieOrder(TieOrder tieOrder) { m_tieOrder = std::move(tieOrder); }
+    // Puts rows this program has just written in place, without the rest of
+    // the account: `before` are the rows as held before the write (found by
+    // date, creation time and id; unknown ones are skipped), `after` the
+    // rows of this account as stored now (gone ones left out). The running
+    // balances from the first changed row on are added up again, so the
+    // result is what setRows() with the whole account would show.
+    void applyChanges(const QList<Transaction> &before, const QList<RegisterRow> &after);
+    // The sums of the held rows, cleared and not (nullopt when a sum does
+    // not fit in an amount).
+    std::optional<qint64> clearedSum() const { return m_clearedSum; }
+    std::optional<qint64> unclearedSum() const { return m_unclearedSum; }
     int listRowCount() const { return int(m_order.size()); }
     // The record at a view row; an empty record (no id) for the new row and
     // rows outside the list.
@@ -76,6 +100,8 @@ public:
     bool isSplitAmountCell(const QModelIndex &index) const;
     // The view row showing the transaction with this id, or -1.
     int viewRowOfTransaction(const QString &transactionId) const;
+    // The same for a held copy, found by its date without reading every row.
+    int viewRowOfTransaction(const Transaction &transaction) const;
 
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
@@ -161,9 +187,37 @@ private:
     void sortRows();
     void emitAllRowsChanged(const QList<int> &roles);
 
+    // In-place changes. Records are slots of m_rows; a freed slot is reused.
+    bool listed(int record) const;
+    int slotOf(const Transaction &transaction, bool scanAll) const;
+    int storedPositionFor(int record) const;
+    void insertStored(int record, int position);
+    void removeStored(int record);
+    // True when a goes before b in the current sort, on the same terms as
+    // sortRows() gives a freshly set list.
+    bool displaysBefore(int a, int b) const;
+    qint64 numericKey(int record) const;
+    int displayIndexOf(int record) const;
+    int viewOffset() const { return m_showNewRow && newRowPosition() == 0 ? 1 : 0; }
+    void hideRecord(int record);
+    void showRecord(int record);
+    // Moves a changed record to its place, or only repaints it when it stays.
+    void placeRecord(int record);
+    void addUpBalances(int fromPosition);
+    void addUpSums();
+
     QList<RegisterRow> m_rows;
-    QVector<int> m_order; // display order: indexes into m_rows
+    QVector<int> m_order; // display order: listed records
     QVector<qint64> m_days; // each record's date as a day number
+    QVector<int> m_stored; // records in the order the balances add up in
+    QVector<int> m_positions; // each record's place in m_stored; -1 when free
+    QVector<int> m_freeRecords;
+    RowFilter m_rowFilter;
+    TieOrder m_tieOrder;
+    std::optional<qint64> m_clearedSum = 0;
+    std::optional<qint64> m_unclearedSum = 0;
+    qint64 m_largestAmount = 0; // no smaller than any held amount's size
+    QCollator m_collator;
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     bool m_twoLineMode = false;

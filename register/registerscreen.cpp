@@ -163,6 +163,9 @@ void RegisterScreen::setupTable()
     m_table = new RegisterTableView(this, this);
     m_table->setObjectName(QStringLiteral("registerTable"));
     m_model = new RegisterModel(this);
+    m_model->setTieOrder([this](const Transaction &transaction) {
+        return m_app->transactionRepository()->idsAtMoment(m_accountId, transaction.date, transaction.createdAt);
+    });
     m_delegate = new RegisterDelegate(m_app, this);
     m_table->setModel(m_model);
     m_table->setItemDelegate(m_delegate);
@@ -338,19 +341,13 @@ void RegisterScreen::reload()
     const bool onNewRow = current.isValid() && m_model->isNewRow(currentRow);
     const QString currentId = m_model->isTransactionRow(currentRow) ? m_model->rowAt(currentRow).transaction.id : QString();
 
-    QList<RegisterRow> rows = m_app->transactionRepository()->listRegister(m_accountId);
-    std::optional<qint64> cleared = 0;
-    std::optional<qint64> uncleared = 0;
-    for (const RegisterRow &row : std::as_const(rows)) {
-        std::optional<qint64> &sum = row.transaction.cleared ? cleared : uncleared;
-        if (sum)
-            sum = checkedSum(*sum, row.transaction.amount);
-    }
-    if (m_filter.activeCount() > 0) {
-        rows.erase(std::remove_if(rows.begin(), rows.end(),
-                       [this](const RegisterRow &row) { return !m_filter.matches(row.transaction); }),
-            rows.end());
-    }
+    // The model holds every row, for the running balances and the sums, and
+    // lists those the filter passes.
+    QList<RegisterRow> rows = m_app->transactionRepository()->listRegisterShared(m_accountId);
+    if (m_filter.activeCount() > 0)
+        m_model->setRowFilter([filter = m_filter](const Transaction &transaction) { return filter.matches(transaction); });
+    else
+        m_model->setRowFilter(nullptr);
 
     PreferencesRepository *preferences = m_app->preferencesRepository();
     const bool liability = isLiabilityType(account->accountType);
@@ -364,7 +361,7 @@ void RegisterScreen::reload()
     m_model->setRows(std::move(rows));
 
     m_banner->showFor(m_accountId);
-    updateSummary(cleared, uncleared, liability, account->currency);
+    updateSummary(m_model->clearedSum(), m_model->unclearedSum(), liability, account->currency);
 
     const int restoredTop = m_model->viewRowOfTransaction(topId);
     if (restoredTop >= 0)
@@ -381,6 +378,42 @@ void RegisterScreen::reload()
         m_table->setCurrentIndex(index);
         m_table->scrollTo(index);
     }
+}
+
+void RegisterScreen::showLocalChange(const QList<Transaction> &before, const QStringList &ids)
+{
+    if (m_accountId.isEmpty())
+        return;
+    // An open editor holds any change back, and a reload already waiting
+    // brings changes from elsewhere as well: both take the whole account.
+    if (m_table->isEditing() || m_reloadPending) {
+        reload();
+        return;
+    }
+    QStringList written;
+    for (const QString &id : ids) {
+        if (!id.isEmpty() && !written.contains(id))
+            written.append(id);
+    }
+    // Nothing named: what was written is not known here.
+    if (written.isEmpty()) {
+        reload();
+        return;
+    }
+    const std::optional<QList<RegisterRow>> stored = m_app->transactionRepository()->registerRowsByIds(written);
+    if (!stored) {
+        reload();
+        return;
+    }
+    QList<RegisterRow> after;
+    for (const RegisterRow &row : *stored) {
+        if (row.transaction.accountId == m_accountId)
+            after.append(row);
+    }
+    m_model->applyChanges(before, after);
+    m_banner->showFor(m_accountId);
+    updateSummary(m_model->clearedSum(), m_model->unclearedSum(), m_model->liabilityAccount(), m_model->currency());
+    Q_EMIT localChangesShown();
 }
 
 void RegisterScreen::editorClosed()
@@ -578,7 +611,7 @@ bool RegisterScreen::commitNewRow(const RegisterCommitBuilder &builder, const Re
         showStatus(tr("Saved. It isn't listed because of the current filter."), 4000);
     m_model->buffer().lastDate = m_model->buffer().date;
     m_model->resetNewRow();
-    reload();
+    showLocalChange({}, {commit.transaction.id, commit.counterpart ? commit.counterpart->id : QString()});
     selectNewRow();
     return true;
 }
@@ -617,7 +650,7 @@ bool RegisterScreen::commitEditedRow(const RegisterCommitBuilder &builder, const
     }
     m_model->setEditingRow(-1);
     m_model->resetNewRow();
-    reload();
+    showLocalChange({stored}, {commit.transaction.id, stored.transferLinkId, commit.transaction.transferLinkId});
     const int below = editingRow + 1;
     if (below < m_model->rowCount())
         m_table->setCurrentIndex(m_model->index(below, RegisterModel::DateColumn));
@@ -649,9 +682,12 @@ void RegisterScreen::deleteRow(int row)
     if (!m_model->isTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
-    // Reloaded whatever the answer: the row may have changed while asked.
-    TransactionActions::confirmDelete(m_app, transactionAt(row), this);
-    reload();
+    // Reloaded when nothing was deleted: the row may have changed while asked.
+    const Transaction transaction = transactionAt(row);
+    if (TransactionActions::confirmDelete(m_app, transaction, this))
+        showLocalChange({transaction}, {transaction.id, transaction.transferLinkId});
+    else
+        reload();
 }
 
 void RegisterScreen::duplicateRow(int row)
@@ -659,8 +695,9 @@ void RegisterScreen::duplicateRow(int row)
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
-    if (TransactionActions::duplicateTransaction(m_app, transactionAt(row), this)) {
-        reload();
+    QStringList saved;
+    if (TransactionActions::duplicateTransaction(m_app, transactionAt(row), this, &saved)) {
+        showLocalChange({}, saved);
         selectNewRow();
     }
 }
@@ -678,13 +715,29 @@ void RegisterScreen::editRowInDialog(int row)
         if (TransactionActions::editTransaction(m_app, stored, typed, this)) {
             m_model->setEditingRow(-1);
             m_model->resetNewRow();
+            showLocalChange({stored}, {stored.id, stored.transferLinkId});
+        } else {
+            reload();
         }
-        reload();
         return;
     }
     m_navigator->closeOpenEditor(false);
-    TransactionActions::editTransaction(m_app, stored, this);
-    reload();
+    if (TransactionActions::editTransaction(m_app, stored, this))
+        showLocalChange({stored}, {stored.id, stored.transferLinkId});
+    else
+        reload();
+}
+
+void RegisterScreen::editSplitsForRow(int row)
+{
+    if (!isStoredTransactionRow(row))
+        return;
+    m_navigator->closeOpenEditor(false);
+    const Transaction transaction = transactionAt(row);
+    if (TransactionActions::editSplits(m_app, transaction, this))
+        showLocalChange({transaction}, {transaction.id});
+    else
+        reload();
 }
 
 void RegisterScreen::showDetailsForRow(int row)
@@ -695,7 +748,8 @@ void RegisterScreen::showDetailsForRow(int row)
     const Transaction transaction = transactionAt(row);
     TransactionDetailsDialog dialog(m_app, transaction, this);
     UserPrompts::current()->runDialog(&dialog);
-    reload();
+    // The dialog writes only this row (its mark, or deleting it).
+    showLocalChange({transaction}, {transaction.id, transaction.transferLinkId});
     if (dialog.deleted())
         return;
     const int now = m_model->viewRowOfTransaction(transaction.id);
@@ -718,8 +772,11 @@ void RegisterScreen::toggleClearedAt(int row)
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
-    TransactionActions::toggleCleared(m_app, transactionAt(row), this);
-    reload();
+    const Transaction transaction = transactionAt(row);
+    if (TransactionActions::toggleCleared(m_app, transaction, this))
+        showLocalChange({transaction}, {transaction.id});
+    else if (!transaction.reconciled)
+        reload();
 }
 
 void RegisterScreen::memorizeRow(int row)
@@ -793,11 +850,12 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction *seed, bool s
     if (m_accountId.isEmpty())
         return;
     m_navigator->closeOpenEditor(false);
-    if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this))
+    QStringList saved;
+    if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this, QString(), &saved))
         return;
     if (seedFromInlineRow)
         m_model->resetNewRow();
-    reload();
+    showLocalChange({}, saved);
     selectNewRow();
 }
 
@@ -809,10 +867,11 @@ void RegisterScreen::editNewRowInDialog()
         return;
     m_navigator->closeOpenEditor(false);
     // Category text that names no category goes into the form as typed.
-    if (!TransactionActions::newTransaction(m_app, m_accountId, &seed, this, typedCategoryText()))
+    QStringList saved;
+    if (!TransactionActions::newTransaction(m_app, m_accountId, &seed, this, typedCategoryText(), &saved))
         return;
     m_model->resetNewRow();
-    reload();
+    showLocalChange({}, saved);
     selectNewRow();
 }
 
@@ -845,14 +904,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
         const QString id = transaction.id;
         const auto rowOf = [this, id] { return m_model->viewRowOfTransaction(id); };
         menu.addAction(transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), this,
-            [this, rowOf] {
-                const int row = rowOf();
-                if (!isStoredTransactionRow(row))
-                    return;
-                m_navigator->closeOpenEditor(false);
-                TransactionActions::editSplits(m_app, transactionAt(row), this);
-                reload();
-            });
+            [this, rowOf] { editSplitsForRow(rowOf()); });
         QAction *edit = menu.addAction(tr("&Edit in Dialog..."), this, [this, rowOf] { editRowInDialog(rowOf()); });
         edit->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
         menu.addAction(tr("D&uplicate..."), this, [this, rowOf] { duplicateRow(rowOf()); });
@@ -860,8 +912,10 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
         // open is not overwritten.
         menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
             m_navigator->closeOpenEditor(false);
-            TransactionActions::flipCleared(m_app, transaction, this);
-            reload();
+            if (TransactionActions::flipCleared(m_app, transaction, this))
+                showLocalChange({transaction}, {transaction.id});
+            else
+                reload();
         });
         QAction *remove = menu.addAction(tr("&Delete"), this, [this, rowOf] { deleteRow(rowOf()); });
         remove->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));

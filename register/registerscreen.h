@@ -22,7 +22,8 @@ class RegisterTableView;
 
 // One account's register page: header with balances and commands, the
 // liability sign banner, the table typed into like a paper check register,
-// and a status line. Reloads itself after every change it makes. It wires
+// and a status line. Shows every change it makes itself by putting the
+// written rows in place, without reading the whole account again. It wires
 // parts with a job each: the column layout store, the navigator (keys,
 // fields and the row under edit), the commit builder (the rows to write)
 // and the opening-balance banner.
@@ -41,6 +42,11 @@ public:
     // it closes. A half-typed new row survives, and the cursor stays on the
     // same transaction or on the new row.
     void reload();
+    // Shows rows this screen has just written: `before` as the rows were
+    // held, `ids` the transactions written (other accounts' legs included,
+    // they are left out). Reads those rows only; falls back to reload()
+    // while an editor is open or a reload waits.
+    void showLocalChange(const QList<Transaction> &before, const QStringList &ids);
     // Called by the table when a cell editor has closed.
     void editorClosed();
     void showStatus(const QString &text, int milliseconds);
@@ -60,6 +66,7 @@ public:
     void deleteRow(int row);
     void duplicateRow(int row);
     void editRowInDialog(int row);
+    void editSplitsForRow(int row);
     void showDetailsForRow(int row);
     void memorizeRow(int row);
     void selectNewRow();
@@ -75,6 +82,9 @@ Q_SIGNALS:
     void reconcileRequested(const QString &accountId);
     void editAccountRequested(const QString &accountId);
     void errorMessage(const QString &text);
+    // The rows shown now include every change this screen wrote: the
+    // change signals of those writes need no reload.
+    void localChangesShown();
 
 public Q_SLOTS:
     void onContextMenu(const QPoint &pos);

@@ -277,7 +277,7 @@ WriteResult deleteTransaction(AppState *app, const Transaction &copy)
     return guard.finish(written && transactions->softDelete(copy.id));
 }
 
-bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent)
+bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent, QStringList *savedIds)
 {
     // The balance still held on the account is no transaction to copy.
     if (transaction.id.isEmpty())
@@ -293,7 +293,7 @@ bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *paren
     }
     copy.transferLinkId.clear();
     copy.transferDestAccountId.clear();
-    return newTransaction(app, transaction.accountId, &copy, parent);
+    return newTransaction(app, transaction.accountId, &copy, parent, QString(), savedIds);
 }
 
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent)
@@ -371,7 +371,7 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent)
 }
 
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed, QWidget *parent,
-    const QString &typedCategory)
+    const QString &typedCategory, QStringList *savedIds)
 {
     if (accountId.isEmpty())
         return false;
@@ -403,7 +403,13 @@ bool newTransaction(AppState *app, const QString &accountId, const Transaction *
         std::optional<Transaction> counterpart;
         if (resolution == TransferTargetFound)
             counterpart = makeTransferCounterpart(app, transaction, targetAccountId);
-        return insertNewTransaction(app, transaction, counterpart, lines);
+        const WriteResult result = insertNewTransaction(app, transaction, counterpart, lines);
+        if (result == WriteResult::Written && savedIds) {
+            *savedIds = QStringList{transaction.id};
+            if (counterpart)
+                savedIds->append(counterpart->id);
+        }
+        return result;
     });
 }
 

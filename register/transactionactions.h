@@ -47,8 +47,9 @@ enum TransferResolution {
 // balance is never deleted. True when deleted.
 bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // Opens the new-transaction form seeded with a copy dated today; true when
-// the copy was saved.
-bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
+// the copy was saved. savedIds, when given, receives the ids written.
+bool duplicateTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr,
+    QStringList *savedIds = nullptr);
 // True when the form was accepted and the change saved.
 bool editTransaction(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // What was typed into a register row and not saved yet: the form shows it
@@ -68,9 +69,10 @@ bool toggleCleared(AppState *app, Transaction transaction, QWidget *parent = nul
 // The same, on a reconciled transaction too (the register's row menu).
 bool flipCleared(AppState *app, Transaction transaction, QWidget *parent = nullptr);
 // Opens the new-transaction form (prefilled from seed when given); a
-// "[Transfer] " payee saves both legs. True when saved.
+// "[Transfer] " payee saves both legs. True when saved; savedIds, when
+// given, receives the ids written (both legs of a transfer).
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed = nullptr,
-    QWidget *parent = nullptr, const QString &typedCategory = QString());
+    QWidget *parent = nullptr, const QString &typedCategory = QString(), QStringList *savedIds = nullptr);
 
 // For a "[Transfer] Name" payee: finds the live account called Name (never
 // the source account itself) and rewrites payee to "Transfer to Name".

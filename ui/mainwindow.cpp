@@ -426,6 +426,8 @@ void MainWindow::connectRegisterReloads()
         m_registerDirty = m_registerDirty || m_resetClearedReload;
         m_resetClearedReload = false;
     });
+    // Its own writes it puts in place: their change signals need no reload.
+    connect(m_registerPage, &RegisterScreen::localChangesShown, this, [this] { m_registerDirty = false; });
 }
 
 void MainWindow::reloadRegister()
