@@ -13,6 +13,8 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+
 namespace {
 
 struct Migration
@@ -28,13 +30,15 @@ constexpr Migration kMigrations[] = {
     {3, "recurring_lead_days", ":/sql/sql/migrations/003_recurring_lead_days.sql"},
     {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
     {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
+    {6, "register_indexes", ":/sql/sql/migrations/006_register_indexes.sql"},
 };
 
 const char kSchemaVersionSql[] =
     "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    TEXT NOT "
     "NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))";
 
-int s_connectionCounter = 0;
+// Connections are also opened on reader threads.
+std::atomic<int> s_connectionCounter = 0;
 
 // Another connection holding the database (a second copy of the program
 // starting on the same file, a backup tool) is waited for this long before a

@@ -11,6 +11,8 @@
 #include <QSet>
 #include <QSqlQuery>
 
+#include <limits>
+
 using namespace SqlValues;
 
 namespace TransactionColumns {
@@ -284,7 +286,7 @@ QList<RegisterRow> TransactionRepository::listRegisterShared(const QString &acco
         "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
         "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
         "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
+        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
     QList<RegisterRow> rows;
     if (!statement.isValid())
         return rows;
@@ -333,4 +335,65 @@ QList<RegisterRow> TransactionRepository::listRegisterShared(const QString &acco
     if (!statement.ok())
         rows.clear();
     return rows;
+}
+
+std::optional<TransactionRepository::RegisterNewest> TransactionRepository::listRegisterNewest(
+    const QString &accountId, int rows) const
+{
+    SqlStatement totals(m_database,
+        "SELECT COUNT(*), SUM(amount), SUM(CASE WHEN cleared THEN amount ELSE 0 END), MAX(ABS(amount)) "
+        "FROM transactions WHERE account_id = ? AND deleted_at IS NULL");
+    if (!totals.isValid())
+        return std::nullopt;
+    totals.bindText(1, accountId);
+    // SQLite refuses a sum that does not fit with an error: no row then.
+    if (!totals.next())
+        return std::nullopt;
+    const qint64 count = totals.int64(0);
+    if (count <= rows)
+        return std::nullopt;
+    const qint64 opening = startingBalance(accountId);
+    const qint64 largest = qMax(totals.int64(3), opening == std::numeric_limits<qint64>::min()
+            ? std::numeric_limits<qint64>::max() : qAbs(opening));
+    // No partial sum can leave the range when no term is larger than this:
+    // then the balances count back from the total exactly as they add up.
+    if (largest > std::numeric_limits<qint64>::max() / (count + 2))
+        return std::nullopt;
+    RegisterNewest newest;
+    const qint64 total = opening + totals.int64(1);
+    newest.clearedSum = opening + totals.int64(2);
+    newest.unclearedSum = totals.int64(1) - totals.int64(2);
+
+    // Every row from the day of the rows-th newest on: rows of one day and
+    // second all come or none do.
+    SqlStatement statement(m_database,
+        "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+        "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+        "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
+        "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
+        "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+        "t.account_id = ?1 AND t.deleted_at IS NULL AND t.date >= (SELECT date FROM transactions WHERE "
+        "account_id = ?1 AND deleted_at IS NULL ORDER BY date DESC LIMIT 1 OFFSET ?2) "
+        "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
+    if (!statement.isValid())
+        return std::nullopt;
+    statement.bindText(1, accountId);
+    statement.bindInt64(2, rows - 1);
+    TextPool pool;
+    while (statement.next()) {
+        const SharedTextRow row{statement, pool};
+        RegisterRow registerRow;
+        registerRow.transaction = TransactionReader::read(row);
+        registerRow.categoryName = row.text(20);
+        newest.rows.append(std::move(registerRow));
+    }
+    if (!statement.ok() || newest.rows.isEmpty() || newest.rows.size() >= count)
+        return std::nullopt;
+    qint64 balance = total;
+    for (auto it = newest.rows.rbegin(); it != newest.rows.rend(); ++it) {
+        it->runningBalance = balance;
+        balance -= it->transaction.amount;
+    }
+    newest.earlierRows = int(count - newest.rows.size()) + (opening != 0 ? 1 : 0);
+    return newest;
 }

@@ -43,6 +43,20 @@ public:
     // category labels, payees, transfer accounts, rules) held once for all
     // rows that carry it: what the register keeps for a whole account.
     QList<RegisterRow> listRegisterShared(const QString &accountId) const;
+    // The newest rows of an account, enough for a first screen, with the
+    // running balances and sums the whole account gives them: whole days
+    // only (at least `rows` rows), in listRegisterShared()'s order.
+    // `earlierRows` counts the rows before them, the opening balance held
+    // on the account included. nullopt when the account is that small, or
+    // when a running sum might not fit: then only the whole account tells.
+    struct RegisterNewest
+    {
+        QList<RegisterRow> rows;
+        int earlierRows = 0;
+        qint64 clearedSum = 0;
+        qint64 unclearedSum = 0;
+    };
+    std::optional<RegisterNewest> listRegisterNewest(const QString &accountId, int rows) const;
     // The register rows of these transactions as stored now, of any
     // account, with their category labels and no running balances; deleted
     // and unknown ones are left out; nullopt when they cannot be read.

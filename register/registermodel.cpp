@@ -120,7 +120,7 @@ int RegisterModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return int(m_order.size()) + (m_showNewRow ? 1 : 0);
+    return int(m_order.size()) + m_pendingRows + (m_showNewRow ? 1 : 0);
 }
 
 int RegisterModel::columnCount(const QModelIndex &parent) const
@@ -134,14 +134,22 @@ int RegisterModel::newRowPosition() const
         return -1;
     if (m_sortColumn == DateColumn && m_sortOrder == Qt::DescendingOrder)
         return 0;
-    return int(m_order.size());
+    return int(m_order.size()) + m_pendingRows;
 }
 
 int RegisterModel::listIndex(int viewRow) const
 {
-    const bool newRowOnTop = m_showNewRow && newRowPosition() == 0;
-    const int index = newRowOnTop ? viewRow - 1 : viewRow;
+    const int index = viewRow - viewOffset();
     return index >= 0 && index < m_order.size() ? index : -1;
+}
+
+int RegisterModel::viewOffset() const
+{
+    // Rows not read yet are of earlier days: above the listed ones in date
+    // order, below them newest first.
+    const bool newRowOnTop = m_showNewRow && newRowPosition() == 0;
+    const bool pendingOnTop = m_sortOrder == Qt::AscendingOrder;
+    return (newRowOnTop ? 1 : 0) + (pendingOnTop ? m_pendingRows : 0);
 }
 
 const RegisterRow &RegisterModel::rowAt(int viewRow) const
@@ -165,7 +173,7 @@ int RegisterModel::viewRowOfTransaction(const QString &transactionId) const
 {
     if (transactionId.isEmpty())
         return -1;
-    const int offset = m_showNewRow && newRowPosition() == 0 ? 1 : 0;
+    const int offset = viewOffset();
     for (int i = 0; i < m_order.size(); ++i) {
         if (m_rows[m_order[i]].transaction.id == transactionId)
             return i + offset;
@@ -446,6 +454,8 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
+    if (m_pendingRows > 0 && m_pendingRowsNeeded)
+        m_pendingRowsNeeded();
     // The row under edit keeps its buffer across the sort.
     const int editedIndex = m_editingRow >= 0 ? listIndex(m_editingRow) : -1;
     const int editedRecord = editedIndex >= 0 ? m_order[editedIndex] : -1;
@@ -455,8 +465,7 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
     sortRows();
     if (editedRecord >= 0) {
         const int position = int(m_order.indexOf(editedRecord));
-        const int offset = m_showNewRow && newRowPosition() == 0 ? 1 : 0;
-        m_editingRow = position + offset;
+        m_editingRow = position + viewOffset();
     }
     endResetModel();
     Q_EMIT sortChanged(column, order);
@@ -542,6 +551,18 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
     const QString editedId = edited ? edited->transaction.id : QString();
     const bool typed = edited && !(m_buffer == bufferFor(*edited));
     beginResetModel();
+    takeRows(std::move(rows));
+    m_editingRow = editingExisting ? viewRowOfTransaction(editedId) : -1;
+    if (editingExisting && m_editingRow < 0)
+        resetNewRow();
+    else if (editingExisting && !typed)
+        m_buffer = bufferFor(rowAt(m_editingRow));
+    endResetModel();
+}
+
+void RegisterModel::takeRows(QList<RegisterRow> rows)
+{
+    m_pendingRows = 0;
     m_rows = std::move(rows);
     const int count = int(m_rows.size());
     m_days.resize(count);
@@ -565,12 +586,49 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
     m_collator = QCollator();
     m_amountFont = ThemeManager::monospaceFont();
     sortRows();
-    m_editingRow = editingExisting ? viewRowOfTransaction(editedId) : -1;
-    if (editingExisting && m_editingRow < 0)
+}
+
+void RegisterModel::setNewestRows(QList<RegisterRow> newest, int earlierRows, qint64 clearedSum,
+    qint64 unclearedSum)
+{
+    beginResetModel();
+    takeRows(std::move(newest));
+    m_pendingRows = earlierRows;
+    m_clearedSum = clearedSum;
+    m_unclearedSum = unclearedSum;
+    if (m_editingRow >= 0) {
+        m_editingRow = -1;
         resetNewRow();
-    else if (editingExisting && !typed)
-        m_buffer = bufferFor(rowAt(m_editingRow));
+    }
     endResetModel();
+}
+
+bool RegisterModel::completeRows(QList<RegisterRow> rows)
+{
+    if (m_pendingRows == 0 || rows.size() != m_rows.size() + m_pendingRows || m_sortColumn != DateColumn)
+        return false;
+    // The rows already listed must come back as they are, balances included.
+    for (int i = 0; i < m_rows.size(); ++i) {
+        const RegisterRow &held = m_rows[i];
+        const RegisterRow &read = rows[m_pendingRows + i];
+        const Transaction &a = held.transaction;
+        const Transaction &b = read.transaction;
+        if (a.id != b.id || a.version != b.version || a.updatedAt != b.updatedAt || a.date != b.date
+            || a.createdAt != b.createdAt || a.amount != b.amount || a.payee != b.payee || a.memo != b.memo
+            || a.checkNumber != b.checkNumber || a.categoryId != b.categoryId || a.cleared != b.cleared
+            || a.reconciled != b.reconciled || a.isSplit != b.isSplit || held.categoryName != read.categoryName
+            || held.runningBalance != read.runningBalance)
+            return false;
+    }
+    const int editedIndex = m_editingRow >= 0 ? listIndex(m_editingRow) : -1;
+    const int editedRecord = editedIndex >= 0 ? m_order[editedIndex] + m_pendingRows : -1;
+    // Same count, and the listed rows are the newest days: each keeps its
+    // view row, and the rows that stood empty now show what they stood for.
+    takeRows(std::move(rows));
+    if (editedRecord >= 0)
+        m_editingRow = displayIndexOf(editedRecord) + viewOffset();
+    emitAllRowsChanged({});
+    return true;
 }
 
 void RegisterModel::setShowNewRow(bool show)

@@ -69,6 +69,19 @@ public:
     // (date, then creation), with those balances; rows the filter refuses
     // stay held, for the balances after them, but are not listed.
     void setRows(QList<RegisterRow> rows);
+    // Lists the newest rows of an account at once, the ones before them
+    // listed as empty rows until completeRows() brings them: the rows
+    // come with the balances and the account's sums the whole account
+    // gives. Only with no filter and sorted by date.
+    void setNewestRows(QList<RegisterRow> newest, int earlierRows, qint64 clearedSum, qint64 unclearedSum);
+    // True while rows stand in for ones not read yet.
+    bool hasPendingRows() const { return m_pendingRows > 0; }
+    // Fills in the rows setNewestRows() left out, from the whole account as
+    // setRows() takes it, without moving any listed row. False, changing
+    // nothing, when the account is not the one the newest rows came from.
+    bool completeRows(QList<RegisterRow> rows);
+    // Asked before a sort while rows are pending: brings every row in.
+    void setPendingRowsNeeded(std::function<void()> needed) { m_pendingRowsNeeded = std::move(needed); }
     // Which rows setRows() and applyChanges() list; none lists every row.
     using RowFilter = std::function<bool(const Transaction &)>;
     void setRowFilter(RowFilter filter) { m_rowFilter = std::move(filter); }
@@ -93,7 +106,8 @@ public:
     const RegisterRow &rowAt(int viewRow) const;
     // -1 for the new row and rows outside the list.
     int listIndex(int viewRow) const;
-    // A row of the list: not the new row, not outside.
+    // A row of the list: not the new row, not outside (rows not read yet
+    // are outside).
     bool isTransactionRow(int viewRow) const { return !isNewRow(viewRow) && listIndex(viewRow) >= 0; }
     // The category and amount cells of a split transaction: its split
     // lines carry them, so the row does not edit them.
@@ -185,6 +199,8 @@ private:
     Currency rowCurrency(const Transaction &transaction) const;
     QString placeholder(int column) const;
     void sortRows();
+    // setRows() without the reset around it.
+    void takeRows(QList<RegisterRow> rows);
     void emitAllRowsChanged(const QList<int> &roles);
 
     // In-place changes. Records are slots of m_rows; a freed slot is reused.
@@ -198,7 +214,8 @@ private:
     bool displaysBefore(int a, int b) const;
     qint64 numericKey(int record) const;
     int displayIndexOf(int record) const;
-    int viewOffset() const { return m_showNewRow && newRowPosition() == 0 ? 1 : 0; }
+    // The view row of the list's first row.
+    int viewOffset() const;
     void hideRecord(int record);
     void showRecord(int record);
     // Moves a changed record to its place, or only repaints it when it stays.
@@ -213,6 +230,8 @@ private:
     QVector<int> m_positions; // each record's place in m_stored; -1 when free
     QVector<int> m_freeRecords;
     RowFilter m_rowFilter;
+    int m_pendingRows = 0; // rows of earlier days not read yet, listed empty
+    std::function<void()> m_pendingRowsNeeded;
     TieOrder m_tieOrder;
     std::optional<qint64> m_clearedSum = 0;
     std::optional<qint64> m_unclearedSum = 0;

@@ -2,6 +2,7 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
@@ -22,6 +23,7 @@
 #include "services/recurringservice.h"
 #include "ui/palettehelpers.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -43,6 +46,11 @@ RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
 
 RegisterScreen::~RegisterScreen()
 {
+    // A reader still running delivers to this screen: it must end first.
+    for (const QPointer<QThread> &reader : std::as_const(m_readers)) {
+        if (reader)
+            reader->wait();
+    }
     m_table->detachScreen();
 }
 
@@ -163,6 +171,8 @@ void RegisterScreen::setupTable()
     m_table = new RegisterTableView(this, this);
     m_table->setObjectName(QStringLiteral("registerTable"));
     m_model = new RegisterModel(this);
+    // A sort needs every row.
+    m_model->setPendingRowsNeeded([this] { finishEarlierRows(); });
     m_model->setTieOrder([this](const Transaction &transaction) {
         return m_app->transactionRepository()->idsAtMoment(m_accountId, transaction.date, transaction.createdAt);
     });
@@ -299,12 +309,22 @@ void RegisterScreen::setAccount(const QString &accountId)
     m_filter = RegisterFilter::fromJson(
         m_app->preferencesRepository()->value(RegisterFilter::preferenceKey(accountId), QString()));
     updateFilterButton();
-    reload();
+    load(!sameAccount);
     if (!sameAccount)
         selectNewRow();
 }
 
 void RegisterScreen::reload()
+{
+    load(false);
+}
+
+bool RegisterScreen::readingEarlierRows() const
+{
+    return m_model->hasPendingRows();
+}
+
+void RegisterScreen::load(bool newestFirst)
 {
     // Typing is never cut short: the reload waits for the editor to close.
     if (m_table->isEditing()) {
@@ -312,6 +332,7 @@ void RegisterScreen::reload()
         return;
     }
     m_reloadPending = false;
+    m_currentLoad->store(++m_load);
     const std::optional<Account> account =
         m_accountId.isEmpty() ? std::nullopt : m_app->accountRepository()->findById(m_accountId);
     // A deleted account shows nothing to type into; the main window leaves it.
@@ -343,7 +364,15 @@ void RegisterScreen::reload()
 
     // The model holds every row, for the running balances and the sums, and
     // lists those the filter passes.
-    QList<RegisterRow> rows = m_app->transactionRepository()->listRegisterShared(m_accountId);
+    // A first screen of the newest rows, when they show exactly what the
+    // whole account would: sorted by date, every row listed.
+    constexpr int kNewestRows = 300;
+    std::optional<TransactionRepository::RegisterNewest> newest;
+    if (newestFirst && m_filter.activeCount() == 0 && m_model->sortColumn() == RegisterModel::DateColumn)
+        newest = m_app->transactionRepository()->listRegisterNewest(m_accountId, kNewestRows);
+    QList<RegisterRow> rows;
+    if (!newest)
+        rows = m_app->transactionRepository()->listRegisterShared(m_accountId);
     if (m_filter.activeCount() > 0)
         m_model->setRowFilter([filter = m_filter](const Transaction &transaction) { return filter.matches(transaction); });
     else
@@ -358,7 +387,13 @@ void RegisterScreen::reload()
     m_model->setHighlightOverdrawn(preferences->boolValue(QStringLiteral("registerHighlightOverdrawn"), true));
     m_model->setLiabilityAccount(liability);
     m_model->setCurrency(account->currency);
-    m_model->setRows(std::move(rows));
+    if (newest) {
+        m_model->setNewestRows(std::move(newest->rows), newest->earlierRows, newest->clearedSum,
+            newest->unclearedSum);
+        readEarlierRows();
+    } else {
+        m_model->setRows(std::move(rows));
+    }
 
     m_banner->showFor(m_accountId);
     updateSummary(m_model->clearedSum(), m_model->unclearedSum(), liability, account->currency);
@@ -380,13 +415,80 @@ void RegisterScreen::reload()
     }
 }
 
+void RegisterScreen::readEarlierRows()
+{
+    const quint64 load = m_load;
+    const QString accountId = m_accountId;
+    const QString path = m_app->database()->db()->databaseName();
+    // A database only this connection sees is read here, after the first
+    // screen has shown.
+    if (path.isEmpty() || path.startsWith(QLatin1String(":memory:")) || path.contains(QLatin1String("mode=memory"))) {
+        QTimer::singleShot(0, this, [this, load] {
+            if (load == m_load)
+                takeEarlierRows(load, m_app->transactionRepository()->listRegisterShared(m_accountId));
+        });
+        return;
+    }
+    // Its own connection on its own thread: the window stays live meanwhile.
+    QThread *reader = QThread::create([this, load, accountId, path, current = m_currentLoad] {
+        QList<RegisterRow> rows;
+        {
+            Database database;
+            if (database.open(path)) {
+                TransactionRepository repository(&database);
+                rows = repository.listRegisterShared(accountId);
+            }
+        }
+        // Another account or a reload came meanwhile: the rows are freed
+        // here rather than on the window's thread.
+        if (current->load() != load)
+            return;
+        QMetaObject::invokeMethod(this, [this, load, rows = std::move(rows)]() mutable {
+            takeEarlierRows(load, std::move(rows));
+        }, Qt::QueuedConnection);
+    });
+    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
+    m_readers.removeAll(nullptr);
+    m_readers.append(reader);
+    m_reader = reader;
+    reader->start(QThread::LowPriority);
+}
+
+void RegisterScreen::finishEarlierRows()
+{
+    if (!m_model->hasPendingRows())
+        return;
+    if (m_reader) {
+        m_reader->wait();
+        // Its rows wait in this screen's queue.
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    }
+    if (m_model->hasPendingRows())
+        load(false);
+}
+
+void RegisterScreen::takeEarlierRows(quint64 load, QList<RegisterRow> rows)
+{
+    // A later load, or a change shown meanwhile, has replaced the rows.
+    if (load != m_load || !m_model->hasPendingRows())
+        return;
+    if (!m_model->completeRows(std::move(rows))) {
+        // Changed between the two reads: the whole account as it is now.
+        reload();
+        return;
+    }
+    updateSummary(m_model->clearedSum(), m_model->unclearedSum(), m_model->liabilityAccount(), m_model->currency());
+}
+
 void RegisterScreen::showLocalChange(const QList<Transaction> &before, const QStringList &ids)
 {
     if (m_accountId.isEmpty())
         return;
+    // Rows still being read are waited for: the change goes on top of them.
+    finishEarlierRows();
     // An open editor holds any change back, and a reload already waiting
     // brings changes from elsewhere as well: both take the whole account.
-    if (m_table->isEditing() || m_reloadPending) {
+    if (m_table->isEditing() || m_reloadPending || m_model->hasPendingRows()) {
         reload();
         return;
     }

@@ -6,12 +6,17 @@
 #include "register/registerfilter.h"
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 #include <QWidget>
+
+#include <atomic>
+#include <memory>
 
 class AppState;
 class ElidedLabel;
 class QLabel;
 class QPushButton;
+class QThread;
 class QTimer;
 class OpeningBalanceBanner;
 class RegisterColumnLayout;
@@ -42,6 +47,8 @@ public:
     // it closes. A half-typed new row survives, and the cursor stays on the
     // same transaction or on the new row.
     void reload();
+    // True while the newest rows are listed and the rest are still read.
+    bool readingEarlierRows() const;
     // Shows rows this screen has just written: `before` as the rows were
     // held, `ids` the transactions written (other accounts' legs included,
     // they are left out). Reads those rows only; falls back to reload()
@@ -101,6 +108,15 @@ public Q_SLOTS:
     void resetColumnLayout();
 
 private:
+    // Reads the account again; `newestFirst` lists the newest rows at once
+    // where they look the same as with the whole account, and reads the
+    // rest on a thread of its own.
+    void load(bool newestFirst);
+    void readEarlierRows();
+    void takeEarlierRows(quint64 load, QList<RegisterRow> rows);
+    // Waits for the rows still being read and takes them; reads the whole
+    // account when they do not come.
+    void finishEarlierRows();
     void setupUi();
     QWidget *makeSummaryField(const QString &caption, QLabel **valueLabel, bool bold);
     void setupTable();
@@ -129,6 +145,12 @@ private:
     QString m_accountId;
     RegisterFilter m_filter;
     bool m_reloadPending = false;
+    // Counts loads, so that rows read for an earlier one are let go; the
+    // readers see it too and let theirs go on their own thread.
+    quint64 m_load = 0;
+    std::shared_ptr<std::atomic<quint64>> m_currentLoad = std::make_shared<std::atomic<quint64>>(0);
+    QList<QPointer<QThread>> m_readers;
+    QPointer<QThread> m_reader; // the current load's
 
     ElidedLabel *m_titleLabel = nullptr;
     ElidedLabel *m_subtitleLabel = nullptr;
