@@ -39,6 +39,7 @@ RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
 {
+    m_readerInbox = new QObject(this);
     setupUi();
     connectSignals();
     m_layout->restore();
@@ -443,7 +444,7 @@ void RegisterScreen::readEarlierRows()
         // here rather than on the window's thread.
         if (current->load() != load)
             return;
-        QMetaObject::invokeMethod(this, [this, load, rows = std::move(rows)]() mutable {
+        QMetaObject::invokeMethod(m_readerInbox, [this, load, rows = std::move(rows)]() mutable {
             takeEarlierRows(load, std::move(rows));
         }, Qt::QueuedConnection);
     });
@@ -458,11 +459,10 @@ void RegisterScreen::finishEarlierRows()
 {
     if (!m_model->hasPendingRows())
         return;
-    if (m_reader) {
+    if (m_reader)
         m_reader->wait();
-        // Its rows wait in this screen's queue.
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    }
+    // The rows it read wait in the inbox's queue.
+    QCoreApplication::sendPostedEvents(m_readerInbox, QEvent::MetaCall);
     if (m_model->hasPendingRows())
         load(false);
 }

@@ -151,6 +151,8 @@ private:
     std::shared_ptr<std::atomic<quint64>> m_currentLoad = std::make_shared<std::atomic<quint64>>(0);
     QList<QPointer<QThread>> m_readers;
     QPointer<QThread> m_reader; // the current load's
+    // Receives the readers' rows, so that waiting for them delivers nothing else.
+    QObject *m_readerInbox = nullptr;
 
     ElidedLabel *m_titleLabel = nullptr;
     ElidedLabel *m_subtitleLabel = nullptr;

@@ -7,6 +7,7 @@
 #include <QAbstractItemModelTester>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include <limits>
 
@@ -202,6 +203,7 @@ private Q_SLOTS:
 
         h.screen()->setAccount(big.id);
         QVERIFY(h.screen()->readingEarlierRows());
+        QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
         if (change == QLatin1String("new row")) {
             h.goTo(h.model()->newRowPosition(), RegisterModel::DateColumn);
             fillBuffer(h.model(), entryDateText(QDate(2020, 6, 1)), QStringLiteral("Florist"),
@@ -215,6 +217,9 @@ private Q_SLOTS:
             h.screen()->reload();
         }
         QVERIFY(!h.screen()->readingEarlierRows());
+        // A commit waits for the rows being read and goes in place on top.
+        if (change == QLatin1String("new row") || change == QLatin1String("delete"))
+            QCOMPARE(resets.count(), 0);
         const QStringList rows = shown(*h.model());
         if (change == QLatin1String("new row"))
             QVERIFY(rows.join(QLatin1Char('\n')).contains(QLatin1String("Florist -2500")));
