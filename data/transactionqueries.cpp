@@ -9,6 +9,8 @@
 #include "data/transactionreader.h"
 #include "data/transactionrepository.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -37,6 +39,59 @@ const QStringList &openingBalanceWords()
 }
 
 const QUuid kDnsNamespace(QStringLiteral("{6ba7b810-9dad-11d1-80b4-00c04fd430c8}"));
+
+// Texts that repeat down a register (the account, payees, categories, the
+// sync state) are read once each and shared by every row that carries them:
+// an account of decades holds a few hundred distinct ones, and a copy per
+// row is an allocation per row and column.
+class SharedTexts
+{
+public:
+    QString text(const SqlStatement &statement, int column)
+    {
+        const QByteArrayView bytes = statement.utf8(column);
+        if (bytes.isNull())
+            return QString();
+        const auto found = m_texts.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
+        if (found != m_texts.cend())
+            return found.value();
+        // The key is copied first: reading the value may convert the column's bytes.
+        QByteArray key(bytes.data(), bytes.size());
+        const QString value = statement.text(column);
+        m_texts.insert(std::move(key), value);
+        return value;
+    }
+
+private:
+    QHash<QByteArray, QString> m_texts;
+};
+
+// A row of the register statement for TransactionReader, its repeating
+// columns shared.
+struct RegisterStatementRow
+{
+    enum { CategoryNameColumn = 20 };
+
+    const SqlStatement &statement;
+    SharedTexts &shared;
+
+    QString text(int column) const
+    {
+        switch (column) {
+        case 1: // account
+        case 3: // payee
+        case 6: // category
+        case 11: // transfer account
+        case 13: // recurring rule
+        case 15: // sync state
+        case CategoryNameColumn:
+            return shared.text(statement, column);
+        default:
+            return statement.text(column);
+        }
+    }
+    qint64 int64(int column) const { return statement.int64(column); }
+};
 
 } // namespace
 
@@ -87,10 +142,12 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
     }
 
     std::optional<qint64> balance = running;
+    SharedTexts shared;
+    const RegisterStatementRow statementRow{statement, shared};
     while (statement.next()) {
         RegisterRow row;
-        row.transaction = TransactionReader::read(statement);
-        row.categoryName = statement.text(20);
+        row.transaction = TransactionReader::read(statementRow);
+        row.categoryName = statementRow.text(RegisterStatementRow::CategoryNameColumn);
         if (balance)
             balance = checkedSum(*balance, row.transaction.amount);
         row.runningBalance = balance;
