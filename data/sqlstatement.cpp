@@ -112,15 +112,6 @@ QByteArrayView SqlStatement::utf8(int column) const
     return QByteArrayView(data, sqlite3_column_bytes(m_statement, column));
 }
 
-QStringView SqlStatement::textView(int column) const
-{
-    const void *data = sqlite3_column_text16(m_statement, column);
-    if (!data)
-        return QStringView();
-    const int bytes = sqlite3_column_bytes16(m_statement, column);
-    return QStringView(static_cast<const QChar *>(data), bytes / int(sizeof(QChar)));
-}
-
 qint64 SqlStatement::int64(int column) const
 {
     return sqlite3_column_int64(m_statement, column);

@@ -35,8 +35,6 @@ public:
     QString errorText() const;
 
     QString text(int column) const;
-    // The same text without a copy, valid until the next step.
-    QStringView textView(int column) const;
     // The column's stored UTF-8 bytes without a copy, valid until the next
     // read of this column or the next row; a null view for NULL.
     QByteArrayView utf8(int column) const;

@@ -141,6 +141,13 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
         rows.append(opening);
     }
 
+    // Room for every row at once: a list grown by doubling leaves its
+    // earlier copies behind as freed memory the size of the account.
+    QSqlQuery count = prepare(m_database->db(),
+                              QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), {accountId});
+    if (exec(count) && count.next())
+        rows.reserve(rows.size() + count.value(0).toLongLong());
+
     std::optional<qint64> balance = running;
     SharedTexts shared;
     const RegisterStatementRow statementRow{statement, shared};

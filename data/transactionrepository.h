@@ -38,11 +38,10 @@ public:
     bool applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt, const QString &accountId);
 
     // Register rows, balances, search and payees.
+    // Each repeated text (account and category ids, category labels,
+    // payees, transfer accounts, rules) is held once for all rows that
+    // carry it: the register keeps a whole account.
     QList<RegisterRow> listRegister(const QString &accountId) const;
-    // The same rows, with each repeated text (account and category ids,
-    // category labels, payees, transfer accounts, rules) held once for all
-    // rows that carry it: what the register keeps for a whole account.
-    QList<RegisterRow> listRegisterShared(const QString &accountId) const;
     // The register rows of these transactions as stored now, of any
     // account, with their category labels and no running balances; deleted
     // and unknown ones are left out; nullopt when they cannot be read.

@@ -343,7 +343,7 @@ void RegisterScreen::reload()
 
     // The model holds every row, for the running balances and the sums, and
     // lists those the filter passes.
-    QList<RegisterRow> rows = m_app->transactionRepository()->listRegisterShared(m_accountId);
+    QList<RegisterRow> rows = m_app->transactionRepository()->listRegister(m_accountId);
     if (m_filter.activeCount() > 0)
         m_model->setRowFilter([filter = m_filter](const Transaction &transaction) { return filter.matches(transaction); });
     else
