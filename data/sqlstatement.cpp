@@ -4,6 +4,18 @@
 
 #include <sqlite3.h>
 
+namespace {
+
+bool isAscii(QByteArrayView text)
+{
+    unsigned char bits = 0;
+    for (const char c : text)
+        bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
+}
+
+} // namespace
+
 SqlStatement::SqlStatement(Database *database, const char *sql)
     : m_database(database)
     , m_statement(database->cachedStatement(sql))
@@ -76,20 +88,28 @@ QString SqlStatement::errorText() const
 
 QString SqlStatement::text(int column) const
 {
+    // The file keeps UTF-8, and most stored text (ids, dates, payees) is
+    // ASCII: that widens here without SQLite converting each value to UTF-16
+    // in a buffer of its own. Other text still takes SQLite's conversion, so
+    // every value reads exactly as before.
+    const QByteArrayView bytes = utf8(column);
+    if (bytes.isNull())
+        return QString();
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), bytes.size());
     const void *data = sqlite3_column_text16(m_statement, column);
     if (!data)
         return QString();
-    const int bytes = sqlite3_column_bytes16(m_statement, column);
-    return QString(static_cast<const QChar *>(data), bytes / int(sizeof(QChar)));
+    const int utf16Bytes = sqlite3_column_bytes16(m_statement, column);
+    return QString(static_cast<const QChar *>(data), utf16Bytes / int(sizeof(QChar)));
 }
 
-QStringView SqlStatement::textView(int column) const
+QByteArrayView SqlStatement::utf8(int column) const
 {
-    const void *data = sqlite3_column_text16(m_statement, column);
+    const auto *data = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
     if (!data)
-        return QStringView();
-    const int bytes = sqlite3_column_bytes16(m_statement, column);
-    return QStringView(static_cast<const QChar *>(data), bytes / int(sizeof(QChar)));
+        return QByteArrayView();
+    return QByteArrayView(data, sqlite3_column_bytes(m_statement, column));
 }
 
 qint64 SqlStatement::int64(int column) const

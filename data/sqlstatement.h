@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 struct sqlite3_stmt;
@@ -34,8 +35,9 @@ public:
     QString errorText() const;
 
     QString text(int column) const;
-    // The same text without a copy, valid until the next step.
-    QStringView textView(int column) const;
+    // The column's stored UTF-8 bytes without a copy, valid until the next
+    // read of this column or the next row; a null view for NULL.
+    QByteArrayView utf8(int column) const;
     qint64 int64(int column) const;
     bool isNull(int column) const;
 

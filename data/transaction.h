@@ -40,6 +40,12 @@ struct RegisterRow
     std::optional<qint64> runningBalance = 0;
     QString categoryName;
 };
+// Every member is one of Qt's relocatable values or an optional of one: a
+// register's list of rows grows by reallocating its block in place of moving
+// each row into fresh memory. A member that points into itself (std::string)
+// must remove these.
+Q_DECLARE_TYPEINFO(Transaction, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(RegisterRow, Q_RELOCATABLE_TYPE);
 
 struct TransactionSearchFilter
 {

@@ -9,10 +9,14 @@
 #include "data/transactionreader.h"
 #include "data/transactionrepository.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
+
+#include <limits>
 
 using namespace SqlValues;
 
@@ -38,6 +42,59 @@ const QStringList &openingBalanceWords()
 
 const QUuid kDnsNamespace(QStringLiteral("{6ba7b810-9dad-11d1-80b4-00c04fd430c8}"));
 
+// Texts that repeat down a register (the account, payees, categories, the
+// sync state) are read once each and shared by every row that carries them:
+// an account of decades holds a few hundred distinct ones, and a copy per
+// row is an allocation per row and column.
+class SharedTexts
+{
+public:
+    QString text(const SqlStatement &statement, int column)
+    {
+        const QByteArrayView bytes = statement.utf8(column);
+        if (bytes.isNull())
+            return QString();
+        const auto found = m_texts.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
+        if (found != m_texts.cend())
+            return found.value();
+        // The key is copied first: reading the value may convert the column's bytes.
+        QByteArray key(bytes.data(), bytes.size());
+        const QString value = statement.text(column);
+        m_texts.insert(std::move(key), value);
+        return value;
+    }
+
+private:
+    QHash<QByteArray, QString> m_texts;
+};
+
+// A row of the register statement for TransactionReader, its repeating
+// columns shared.
+struct RegisterStatementRow
+{
+    enum { CategoryNameColumn = 20 };
+
+    const SqlStatement &statement;
+    SharedTexts &shared;
+
+    QString text(int column) const
+    {
+        switch (column) {
+        case 1: // account
+        case 3: // payee
+        case 6: // category
+        case 11: // transfer account
+        case 13: // recurring rule
+        case 15: // sync state
+        case CategoryNameColumn:
+            return shared.text(statement, column);
+        default:
+            return statement.text(column);
+        }
+    }
+    qint64 int64(int column) const { return statement.int64(column); }
+};
+
 } // namespace
 
 qint64 TransactionRepository::startingBalance(const QString &accountId) const
@@ -61,7 +118,7 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
         "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
         "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
         "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
+        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
     QList<RegisterRow> rows;
     if (!statement.isValid())
         return rows;
@@ -86,11 +143,20 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
         rows.append(opening);
     }
 
+    // Room for every row at once: a list grown by doubling leaves its
+    // earlier copies behind as freed memory the size of the account.
+    QSqlQuery count = prepare(m_database->db(),
+                              QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), {accountId});
+    if (exec(count) && count.next())
+        rows.reserve(rows.size() + count.value(0).toLongLong());
+
     std::optional<qint64> balance = running;
+    SharedTexts shared;
+    const RegisterStatementRow statementRow{statement, shared};
     while (statement.next()) {
         RegisterRow row;
-        row.transaction = TransactionReader::read(statement);
-        row.categoryName = statement.text(20);
+        row.transaction = TransactionReader::read(statementRow);
+        row.categoryName = statementRow.text(RegisterStatementRow::CategoryNameColumn);
         if (balance)
             balance = checkedSum(*balance, row.transaction.amount);
         row.runningBalance = balance;
@@ -99,6 +165,67 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
     if (!statement.ok())
         rows.clear();
     return rows;
+}
+
+std::optional<TransactionRepository::RegisterNewest> TransactionRepository::listRegisterNewest(
+    const QString &accountId, int rows) const
+{
+    SqlStatement totals(m_database,
+        "SELECT COUNT(*), SUM(amount), SUM(CASE WHEN cleared THEN amount ELSE 0 END), MAX(ABS(amount)) "
+        "FROM transactions WHERE account_id = ? AND deleted_at IS NULL");
+    if (!totals.isValid())
+        return std::nullopt;
+    totals.bindText(1, accountId);
+    // SQLite refuses a sum that does not fit with an error: no row then.
+    if (!totals.next())
+        return std::nullopt;
+    const qint64 count = totals.int64(0);
+    if (count <= rows)
+        return std::nullopt;
+    const qint64 opening = startingBalance(accountId);
+    const qint64 largest = qMax(totals.int64(3), opening == std::numeric_limits<qint64>::min()
+            ? std::numeric_limits<qint64>::max() : qAbs(opening));
+    // No partial sum can leave the range when no term is larger than this:
+    // then the balances count back from the total exactly as they add up.
+    if (largest > std::numeric_limits<qint64>::max() / (count + 2))
+        return std::nullopt;
+    RegisterNewest newest;
+    const qint64 total = opening + totals.int64(1);
+    newest.clearedSum = opening + totals.int64(2);
+    newest.unclearedSum = totals.int64(1) - totals.int64(2);
+
+    // Every row from the day of the rows-th newest on: rows of one day and
+    // second all come or none do.
+    SqlStatement statement(m_database,
+        "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+        "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+        "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
+        "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
+        "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+        "t.account_id = ?1 AND t.deleted_at IS NULL AND t.date >= (SELECT date FROM transactions WHERE "
+        "account_id = ?1 AND deleted_at IS NULL ORDER BY date DESC LIMIT 1 OFFSET ?2) "
+        "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
+    if (!statement.isValid())
+        return std::nullopt;
+    statement.bindText(1, accountId);
+    statement.bindInt64(2, rows - 1);
+    SharedTexts shared;
+    const RegisterStatementRow statementRow{statement, shared};
+    while (statement.next()) {
+        RegisterRow row;
+        row.transaction = TransactionReader::read(statementRow);
+        row.categoryName = statementRow.text(RegisterStatementRow::CategoryNameColumn);
+        newest.rows.append(std::move(row));
+    }
+    if (!statement.ok() || newest.rows.isEmpty() || newest.rows.size() >= count)
+        return std::nullopt;
+    qint64 balance = total;
+    for (auto it = newest.rows.rbegin(); it != newest.rows.rend(); ++it) {
+        it->runningBalance = balance;
+        balance -= it->transaction.amount;
+    }
+    newest.earlierRows = int(count - newest.rows.size()) + (opening != 0 ? 1 : 0);
+    return newest;
 }
 
 std::optional<qint64> TransactionRepository::balance(const QString &accountId, int mode) const

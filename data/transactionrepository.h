@@ -38,14 +38,13 @@ public:
     bool applyServerDeletion(const QString &id, const std::optional<QDateTime> &deletedAt, const QString &accountId);
 
     // Register rows, balances, search and payees.
+    // Each repeated text (account and category ids, category labels,
+    // payees, transfer accounts, rules) is held once for all rows that
+    // carry it: the register keeps a whole account.
     QList<RegisterRow> listRegister(const QString &accountId) const;
-    // The same rows, with each repeated text (account and category ids,
-    // category labels, payees, transfer accounts, rules) held once for all
-    // rows that carry it: what the register keeps for a whole account.
-    QList<RegisterRow> listRegisterShared(const QString &accountId) const;
     // The newest rows of an account, enough for a first screen, with the
     // running balances and sums the whole account gives them: whole days
-    // only (at least `rows` rows), in listRegisterShared()'s order.
+    // only (at least `rows` rows), in listRegister()'s order.
     // `earlierRows` counts the rows before them, the opening balance held
     // on the account included. nullopt when the account is that small, or
     // when a running sum might not fit: then only the whole account tells.

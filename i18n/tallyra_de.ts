@@ -2075,7 +2075,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Clr</source>
-        <translation>Abg</translation>
+        <translation>Best.</translation>
     </message>
 </context>
 <context>

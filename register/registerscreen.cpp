@@ -373,7 +373,7 @@ void RegisterScreen::load(bool newestFirst)
         newest = m_app->transactionRepository()->listRegisterNewest(m_accountId, kNewestRows);
     QList<RegisterRow> rows;
     if (!newest)
-        rows = m_app->transactionRepository()->listRegisterShared(m_accountId);
+        rows = m_app->transactionRepository()->listRegister(m_accountId);
     if (m_filter.activeCount() > 0)
         m_model->setRowFilter([filter = m_filter](const Transaction &transaction) { return filter.matches(transaction); });
     else
@@ -426,7 +426,7 @@ void RegisterScreen::readEarlierRows()
     if (path.isEmpty() || path.startsWith(QLatin1String(":memory:")) || path.contains(QLatin1String("mode=memory"))) {
         QTimer::singleShot(0, this, [this, load] {
             if (load == m_load)
-                takeEarlierRows(load, m_app->transactionRepository()->listRegisterShared(m_accountId));
+                takeEarlierRows(load, m_app->transactionRepository()->listRegister(m_accountId));
         });
         return;
     }
@@ -437,7 +437,7 @@ void RegisterScreen::readEarlierRows()
             Database database;
             if (database.open(path)) {
                 TransactionRepository repository(&database);
-                rows = repository.listRegisterShared(accountId);
+                rows = repository.listRegister(accountId);
             }
         }
         // Another account or a reload came meanwhile: the rows are freed

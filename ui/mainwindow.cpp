@@ -399,12 +399,17 @@ int MainWindow::balanceMode() const
 void MainWindow::onAccountsChanged()
 {
     m_listDirty = true;
+    m_allBalancesStale = true;
     m_refreshTimer->start();
 }
 
 void MainWindow::onTransactionsChanged(const QString &accountId)
 {
     m_listDirty = true;
+    if (accountId.isEmpty())
+        m_allBalancesStale = true;
+    else
+        m_staleBalances.insert(accountId);
     // Whatever wrote them, the register shows what is stored.
     if (!accountId.isEmpty() && accountId == m_registerPage->accountId())
         m_registerDirty = true;
@@ -454,11 +459,20 @@ void MainWindow::rebuildAccountList()
     const int mode = balanceMode();
     TransactionRepository *transactions = m_state->transactionRepository();
 
+    // Balances "as of today" move with the date, so a new day reads them all.
+    const QDate today = QDate::currentDate();
+    const bool reuse = !m_allBalancesStale && m_balancesMode == mode && m_balancesDay == today;
+    QHash<QString, std::optional<qint64>> read;
+    read.reserve(accounts.size());
+
     QList<AccountBalance> balances;
     balances.reserve(accounts.size());
     const int viewportWidth = m_accountList->viewport()->width();
     for (const Account &account : accounts) {
-        AccountBalance entry{account, transactions->balance(account.id, mode)};
+        const auto cached = m_balances.constFind(account.id);
+        const bool fresh = reuse && cached != m_balances.cend() && !m_staleBalances.contains(account.id);
+        AccountBalance entry{account, fresh ? *cached : transactions->balance(account.id, mode)};
+        read.insert(account.id, entry.balance);
         QWidget *row = createAccountRowWidget(entry);
         auto *item = new QListWidgetItem;
         item->setData(Qt::UserRole, account.id);
@@ -471,6 +485,12 @@ void MainWindow::rebuildAccountList()
         item->setSizeHint(QSize(viewportWidth, row->sizeHint().height() + kItemVerticalPadding));
         balances.append(std::move(entry));
     }
+
+    m_balances = std::move(read);
+    m_staleBalances.clear();
+    m_allBalancesStale = false;
+    m_balancesMode = mode;
+    m_balancesDay = today;
 
     m_statusBar->setAccountCount(int(accounts.size()));
     rebuildAccountShortcuts();

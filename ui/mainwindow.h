@@ -5,6 +5,9 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QDate>
+#include <QSet>
+#include <QHash>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
@@ -154,6 +157,13 @@ private:
     QTimer *m_refreshTimer = nullptr;
     QTimer *m_autoPostTimer = nullptr;
     bool m_listDirty = false;
+    // The account list's balances as last read: a change to one account
+    // re-reads that one, not every account's history.
+    QHash<QString, std::optional<qint64>> m_balances;
+    QSet<QString> m_staleBalances;
+    bool m_allBalancesStale = true;
+    int m_balancesMode = -1;
+    QDate m_balancesDay;
     bool m_registerDirty = false;
     bool m_resetClearedReload = false;
 };

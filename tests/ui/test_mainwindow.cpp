@@ -438,6 +438,40 @@ private Q_SLOTS:
         QCOMPARE(h.balanceText(0), row);
     }
 
+    // Each account's balance is read again after a change to that account
+    // only; whatever changed, the list shows what a new window would.
+    void balancesFollowChangesToEachAccount()
+    {
+        WindowHarness h;
+        const Account first = h.fixture().addAccount(QStringLiteral("First"), AccountType::Checking,
+            Currency::USD, 0, 0);
+        Account second = h.fixture().addAccount(QStringLiteral("Second"), AccountType::Checking,
+            Currency::USD, 0, 1);
+        h.fixture().addTransaction(first.id, QDate::currentDate(), QStringLiteral("A"), 1000);
+        h.open();
+        QCOMPARE(h.footer(), QStringLiteral("Total: $10.00"));
+
+        h.fixture().addTransaction(second.id, QDate::currentDate(), QStringLiteral("B"), 250);
+        h.settle();
+        QCOMPARE(h.balanceText(0), QStringLiteral("$10.00"));
+        QCOMPARE(h.balanceText(1), QStringLiteral("$2.50"));
+        QCOMPARE(h.footer(), QStringLiteral("Total: $12.50"));
+
+        Transaction moved = h.fixture().addTransaction(first.id, QDate::currentDate(), QStringLiteral("C"), -500);
+        h.settle();
+        QCOMPARE(h.balanceText(0), QStringLiteral("$5.00"));
+        QVERIFY(h.app()->transactionRepository()->softDelete(moved.id));
+        h.settle();
+        QCOMPARE(h.balanceText(0), QStringLiteral("$10.00"));
+
+        // The starting balance is the account's own: an account change reads all.
+        second.startingBalance = 10000;
+        QVERIFY(h.app()->accountRepository()->update(second));
+        h.settle();
+        QCOMPARE(h.balanceText(1), QStringLiteral("$102.50"));
+        QCOMPARE(h.footer(), QStringLiteral("Total: $112.50"));
+    }
+
     void eachCurrencyHasItsOwnTotal()
     {
         WindowHarness h;
