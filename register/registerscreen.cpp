@@ -35,6 +35,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <sqlite3.h>
+
 RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
@@ -436,8 +438,24 @@ void RegisterScreen::readEarlierRows()
         {
             Database database;
             if (database.open(path)) {
+                // A read made stale by another load stops early.
+                struct Stale
+                {
+                    std::shared_ptr<std::atomic<quint64>> current;
+                    quint64 load;
+                } stale{current, load};
+                sqlite3_stmt *statement = database.cachedStatement("SELECT 1");
+                sqlite3 *handle = statement ? sqlite3_db_handle(statement) : nullptr;
+                if (handle) {
+                    sqlite3_progress_handler(handle, 10000, [](void *context) {
+                        const auto *read = static_cast<const Stale *>(context);
+                        return read->current->load() != read->load ? 1 : 0;
+                    }, &stale);
+                }
                 TransactionRepository repository(&database);
                 rows = repository.listRegister(accountId);
+                if (handle)
+                    sqlite3_progress_handler(handle, 0, nullptr, nullptr);
             }
         }
         // Another account or a reload came meanwhile: the rows are freed
