@@ -72,8 +72,6 @@ private:
 // columns shared.
 struct RegisterStatementRow
 {
-    enum { CategoryNameColumn = 20 };
-
     const SqlStatement &statement;
     SharedTexts &shared;
 
@@ -86,7 +84,7 @@ struct RegisterStatementRow
         case 11: // transfer account
         case 13: // recurring rule
         case 15: // sync state
-        case CategoryNameColumn:
+        case 20: // category label
             return shared.text(statement, column);
         default:
             return statement.text(column);
@@ -96,6 +94,16 @@ struct RegisterStatementRow
 };
 
 } // namespace
+
+// The register's columns: the twenty of a transaction, then the category
+// label (CategoryRepository::labelSql() written out). A literal, so that
+// each statement built on it is one cached text.
+#define REGISTER_SELECT                                                                                        \
+    "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, " \
+    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "    \
+    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL " \
+    "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "   \
+    "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
 
 qint64 TransactionRepository::startingBalance(const QString &accountId) const
 {
@@ -113,11 +121,7 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
     // category label is CategoryRepository::labelSql() written out.
     SqlStatement statement(
         m_database,
-        "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
-        "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-        "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
-        "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
-        "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+        REGISTER_SELECT
         "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
     QList<RegisterRow> rows;
     if (!statement.isValid())
@@ -154,9 +158,7 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
     SharedTexts shared;
     const RegisterStatementRow statementRow{statement, shared};
     while (statement.next()) {
-        RegisterRow row;
-        row.transaction = TransactionReader::read(statementRow);
-        row.categoryName = statementRow.text(RegisterStatementRow::CategoryNameColumn);
+        RegisterRow row = TransactionReader::readRegisterRow(statementRow);
         if (balance)
             balance = checkedSum(*balance, row.transaction.amount);
         row.runningBalance = balance;
@@ -197,11 +199,7 @@ std::optional<TransactionRepository::RegisterNewest> TransactionRepository::list
     // Every row from the day of the rows-th newest on: rows of one day and
     // second all come or none do.
     SqlStatement statement(m_database,
-        "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
-        "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-        "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL "
-        "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "
-        "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+        REGISTER_SELECT
         "t.account_id = ?1 AND t.deleted_at IS NULL AND t.date >= (SELECT date FROM transactions WHERE "
         "account_id = ?1 AND deleted_at IS NULL ORDER BY date DESC LIMIT 1 OFFSET ?2) "
         "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
@@ -211,12 +209,8 @@ std::optional<TransactionRepository::RegisterNewest> TransactionRepository::list
     statement.bindInt64(2, rows - 1);
     SharedTexts shared;
     const RegisterStatementRow statementRow{statement, shared};
-    while (statement.next()) {
-        RegisterRow row;
-        row.transaction = TransactionReader::read(statementRow);
-        row.categoryName = statementRow.text(RegisterStatementRow::CategoryNameColumn);
-        newest.rows.append(std::move(row));
-    }
+    while (statement.next())
+        newest.rows.append(TransactionReader::readRegisterRow(statementRow));
     if (!statement.ok() || newest.rows.isEmpty() || newest.rows.size() >= count)
         return std::nullopt;
     qint64 balance = total;
@@ -227,6 +221,8 @@ std::optional<TransactionRepository::RegisterNewest> TransactionRepository::list
     newest.earlierRows = int(count - newest.rows.size()) + (opening != 0 ? 1 : 0);
     return newest;
 }
+
+#undef REGISTER_SELECT
 
 std::optional<qint64> TransactionRepository::balance(const QString &accountId, int mode) const
 {
@@ -319,12 +315,8 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
     QSqlQuery query = prepare(m_database->db(), sql, values);
     if (!exec(query))
         return rows;
-    while (query.next()) {
-        RegisterRow row;
-        row.transaction = readTransaction(query);
-        row.categoryName = query.value(20).toString();
-        rows.append(std::move(row));
-    }
+    while (query.next())
+        rows.append(TransactionReader::readRegisterRow(TransactionReader::QueryRow{query}));
     return rows;
 }
 

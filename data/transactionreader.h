@@ -44,4 +44,15 @@ Transaction read(const Row &row)
     return t;
 }
 
+// A register row: the twenty columns, then the category label. Its running
+// balance is the caller's to set.
+template<typename Row>
+RegisterRow readRegisterRow(const Row &row)
+{
+    RegisterRow registerRow;
+    registerRow.transaction = read(row);
+    registerRow.categoryName = row.text(20);
+    return registerRow;
+}
+
 } // namespace TransactionReader

@@ -202,12 +202,8 @@ std::optional<QList<RegisterRow>> TransactionRepository::registerRowsByIds(const
         values);
     if (!exec(query))
         return std::nullopt;
-    while (query.next()) {
-        RegisterRow row;
-        row.transaction = readTransaction(query);
-        row.categoryName = query.value(20).toString();
-        rows.append(std::move(row));
-    }
+    while (query.next())
+        rows.append(TransactionReader::readRegisterRow(TransactionReader::QueryRow{query}));
     return rows;
 }
 
