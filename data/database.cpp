@@ -158,6 +158,17 @@ bool Database::open(const QString &path)
     const QVariant handle = m_db.driver()->handle();
     if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
         m_handle = *static_cast<sqlite3 *const *>(handle.data());
+    if (m_handle) {
+        // Every row written, through any statement or trigger of this
+        // connection; other connections' commits show in data_version.
+        sqlite3_update_hook(
+            m_handle,
+            [](void *context, int, const char *, const char *table, sqlite3_int64) {
+                if (qstrcmp(table, "transactions") == 0)
+                    ++static_cast<Database *>(context)->m_transactionsWrites;
+            },
+            this);
+    }
     m_open = true;
     return true;
 }
@@ -181,6 +192,20 @@ sqlite3_stmt *Database::cachedStatement(const char *sql)
     }
     m_statements.insert(sql, statement);
     return statement;
+}
+
+std::optional<Database::TableMark> Database::transactionsMark()
+{
+    if (!m_handle || !sqlite3_get_autocommit(m_handle))
+        return std::nullopt;
+    sqlite3_stmt *version = cachedStatement("PRAGMA data_version");
+    if (!version)
+        return std::nullopt;
+    std::optional<TableMark> mark;
+    if (sqlite3_step(version) == SQLITE_ROW)
+        mark = TableMark{m_transactionsWrites, sqlite3_column_int64(version, 0)};
+    sqlite3_reset(version);
+    return mark;
 }
 
 QString Database::lastNativeError() const

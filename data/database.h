@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QSqlQuery;
 struct sqlite3;
@@ -52,6 +53,22 @@ public:
     // through SqlStatement.
     sqlite3_stmt *cachedStatement(const char *sql);
     QString lastNativeError() const;
+
+    // A mark of what the transactions table holds: equal marks mean no
+    // connection has changed it in between. Values computed from the table
+    // can be kept while the mark holds. nullopt inside an open transaction,
+    // whose writes may still roll back, and when it cannot be read.
+    struct TableMark
+    {
+        quint64 localWrites = 0;
+        qint64 otherWrites = 0;
+        bool operator==(const TableMark &other) const
+        {
+            return localWrites == other.localWrites && otherWrites == other.otherWrites;
+        }
+        bool operator!=(const TableMark &other) const { return !(*this == other); }
+    };
+    std::optional<TableMark> transactionsMark();
 
     // Bulk writes (imports, restores, catch-up posting) hold back the
     // repositories' change signals until the outermost scope ends, and let
@@ -102,6 +119,9 @@ private:
     QSqlDatabase m_db;
     sqlite3 *m_handle = nullptr;
     QHash<const char *, sqlite3_stmt *> m_statements;
+    // Rows of the transactions table written on this connection, rolled-back
+    // ones included.
+    quint64 m_transactionsWrites = 0;
     QString m_connectionName;
     bool m_open = false;
     bool m_failedOnBusy = false;

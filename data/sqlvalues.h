@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -54,6 +55,9 @@ QDate parseIsoDate(QStringView text);
 QDateTime parseIsoDateTime(QStringView text);
 std::optional<QDateTime> parseOptionalDateTime(QStringView text);
 std::optional<QDate> parseOptionalDate(QStringView text);
+// The same from a column's UTF-8 bytes, without a string in between.
+QDate parseIsoDate(QByteArrayView utf8);
+QDateTime parseIsoDateTime(QByteArrayView utf8);
 
 // Prepares the statement on the connection and binds the values in order.
 QSqlQuery prepare(QSqlDatabase *db, const QString &sql, const QVariantList &values = {});

@@ -16,7 +16,11 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <algorithm>
+#include <array>
 #include <limits>
+#include <utility>
+#include <vector>
 
 using namespace SqlValues;
 
@@ -54,26 +58,54 @@ public:
         const QByteArrayView bytes = statement.utf8(column);
         if (bytes.isNull())
             return QString();
-        const auto found = m_texts.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
-        if (found != m_texts.cend())
-            return found.value();
-        // The key is copied first: reading the value may convert the column's bytes.
-        QByteArray key(bytes.data(), bytes.size());
-        const QString value = statement.text(column);
-        m_texts.insert(std::move(key), value);
-        return value;
+        // Most columns repeat the row before (one account, one sync state,
+        // a payee's run of rows): compared before hashed.
+        Last &last = m_last[size_t(column) % m_last.size()];
+        if (last.column == column && bytes == last.key)
+            return last.value;
+        const QByteArray rawKey = QByteArray::fromRawData(bytes.data(), bytes.size());
+        auto found = m_texts.constFind(rawKey);
+        if (found == m_texts.cend()) {
+            // The key is copied first: reading the value may convert the column's bytes.
+            QByteArray key(bytes.data(), bytes.size());
+            found = m_texts.insert(std::move(key), statement.text(column));
+        }
+        last = {column, found.key(), found.value()};
+        return found.value();
     }
 
 private:
+    struct Last
+    {
+        int column = -1;
+        QByteArray key;
+        QString value;
+    };
     QHash<QByteArray, QString> m_texts;
+    std::array<Last, 24> m_last;
 };
+// The label of every category (CategoryRepository::labelSql() written out),
+// by the UTF-8 bytes of its id. A register joins a few hundred categories
+// to tens of thousands of rows: looked up here, not joined per row.
+QHash<QByteArray, QString> categoryLabels(Database *database)
+{
+    QHash<QByteArray, QString> labels;
+    SqlStatement statement(database,
+        "SELECT c.id, CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE "
+        "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END FROM categories c");
+    if (!statement.isValid())
+        return labels;
+    while (statement.next())
+        labels.insert(statement.utf8(0).toByteArray(), statement.text(1));
+    return labels;
+}
 
 // A row of the register statement for TransactionReader, its repeating
 // columns shared.
-struct RegisterStatementRow
+struct RegisterStatementRow : TransactionReader::StatementRow
 {
-    const SqlStatement &statement;
     SharedTexts &shared;
+    const QHash<QByteArray, QString> &labels;
 
     QString text(int column) const
     {
@@ -84,26 +116,81 @@ struct RegisterStatementRow
         case 11: // transfer account
         case 13: // recurring rule
         case 15: // sync state
-        case 20: // category label
             return shared.text(statement, column);
         default:
             return statement.text(column);
         }
     }
-    qint64 int64(int column) const { return statement.int64(column); }
+    QString categoryLabel() const
+    {
+        const QByteArrayView id = statement.utf8(6);
+        if (id.isNull())
+            return QString();
+        return labels.value(QByteArray::fromRawData(id.data(), id.size()));
+    }
 };
+
+// Reads a register statement's rows (REGISTER_SELECT, ordered by date and
+// creation time) onto the end of `rows`, with their category labels. The
+// index hands rows of one date and second over in no useful order; the
+// register lists them in the order they were stored (rowid, the last
+// column). Ordering them here is cheap,
+// where an ORDER BY on rowid puts every row through SQLite's sorter.
+bool readRegisterRows(Database *database, SqlStatement &statement, QList<RegisterRow> &rows)
+{
+    SharedTexts shared;
+    const QHash<QByteArray, QString> labels = categoryLabels(database);
+    const RegisterStatementRow statementRow{{statement}, shared, labels};
+    const qsizetype first = rows.size();
+    std::vector<qint64> rowids;
+    rowids.reserve(size_t(rows.capacity() - first));
+    // Each row is read in its place in the list: a row is some 350 bytes,
+    // and a copy per row shows on an account of decades.
+    while (statement.next()) {
+        RegisterRow &row = rows.emplace_back();
+        TransactionReader::readInto(statementRow, row.transaction);
+        row.categoryName = statementRow.categoryLabel();
+        rowids.push_back(statement.int64(20));
+    }
+    if (!statement.ok())
+        return false;
+
+    const RegisterRow *read = rows.constData() + first;
+    const qsizetype count = rows.size() - first;
+    qsizetype start = 0;
+    while (start < count) {
+        const Transaction &tied = read[start].transaction;
+        qsizetype end = start + 1;
+        bool ordered = true;
+        for (; end < count && read[end].transaction.date == tied.date
+               && read[end].transaction.createdAt == tied.createdAt;
+             ++end) {
+            ordered = ordered && rowids[size_t(end)] > rowids[size_t(end - 1)];
+        }
+        if (!ordered) {
+            std::vector<std::pair<qint64, RegisterRow>> run;
+            run.reserve(size_t(end - start));
+            for (qsizetype i = start; i < end; ++i)
+                run.emplace_back(rowids[size_t(i)], std::move(rows[first + i]));
+            std::sort(run.begin(), run.end(),
+                      [](const auto &a, const auto &b) { return a.first < b.first; });
+            for (qsizetype i = start; i < end; ++i)
+                rows[first + i] = std::move(run[size_t(i - start)].second);
+            read = rows.constData() + first;
+        }
+        start = end;
+    }
+    return true;
+}
 
 } // namespace
 
-// The register's columns: the twenty of a transaction, then the category
-// label (CategoryRepository::labelSql() written out). A literal, so that
-// each statement built on it is one cached text.
+// The register's columns: the twenty of a transaction, then the rowid. A
+// literal, so that each statement built on it is one cached text.
 #define REGISTER_SELECT                                                                                        \
     "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, " \
     "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "    \
-    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, CASE WHEN c.parent_id IS NOT NULL " \
-    "THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || ' > ' || c.name ELSE "   \
-    "c.name END AS category_name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at, t.rowid FROM transactions t WHERE "
 
 qint64 TransactionRepository::startingBalance(const QString &accountId) const
 {
@@ -117,12 +204,11 @@ qint64 TransactionRepository::startingBalance(const QString &accountId) const
 QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId) const
 {
     // Read straight from the SQLite handle: this is the register's whole
-    // account, often tens of thousands of rows, on every reload. The
-    // category label is CategoryRepository::labelSql() written out.
+    // account, often tens of thousands of rows, on every reload.
     SqlStatement statement(
         m_database,
         REGISTER_SELECT
-        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
+        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
     QList<RegisterRow> rows;
     if (!statement.isValid())
         return rows;
@@ -149,52 +235,41 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
 
     // Room for every row at once: a list grown by doubling leaves its
     // earlier copies behind as freed memory the size of the account.
-    QSqlQuery count = prepare(m_database->db(),
-                              QStringLiteral("SELECT COUNT(*) FROM transactions WHERE account_id = ?"), {accountId});
-    if (exec(count) && count.next())
-        rows.reserve(rows.size() + count.value(0).toLongLong());
+    if (const std::optional<AccountTotals> totals = accountTotals(accountId))
+        rows.reserve(rows.size() + totals->count);
 
+    const qsizetype first = rows.size();
+    if (!readRegisterRows(m_database, statement, rows))
+        return {};
     std::optional<qint64> balance = running;
-    SharedTexts shared;
-    const RegisterStatementRow statementRow{statement, shared};
-    while (statement.next()) {
-        RegisterRow row = TransactionReader::readRegisterRow(statementRow);
+    for (auto row = rows.begin() + first; row != rows.end(); ++row) {
         if (balance)
-            balance = checkedSum(*balance, row.transaction.amount);
-        row.runningBalance = balance;
-        rows.append(std::move(row));
+            balance = checkedSum(*balance, row->transaction.amount);
+        row->runningBalance = balance;
     }
-    if (!statement.ok())
-        rows.clear();
     return rows;
 }
 
 std::optional<TransactionRepository::RegisterNewest> TransactionRepository::listRegisterNewest(
     const QString &accountId, int rows) const
 {
-    SqlStatement totals(m_database,
-        "SELECT COUNT(*), SUM(amount), SUM(CASE WHEN cleared THEN amount ELSE 0 END), MAX(ABS(amount)) "
-        "FROM transactions WHERE account_id = ? AND deleted_at IS NULL");
-    if (!totals.isValid())
+    const std::optional<AccountTotals> totals = accountTotals(accountId);
+    if (!totals)
         return std::nullopt;
-    totals.bindText(1, accountId);
-    // SQLite refuses a sum that does not fit with an error: no row then.
-    if (!totals.next())
-        return std::nullopt;
-    const qint64 count = totals.int64(0);
+    const qint64 count = totals->count;
     if (count <= rows)
         return std::nullopt;
     const qint64 opening = startingBalance(accountId);
-    const qint64 largest = qMax(totals.int64(3), opening == std::numeric_limits<qint64>::min()
+    const qint64 largest = qMax(totals->largest, opening == std::numeric_limits<qint64>::min()
             ? std::numeric_limits<qint64>::max() : qAbs(opening));
     // No partial sum can leave the range when no term is larger than this:
     // then the balances count back from the total exactly as they add up.
     if (largest > std::numeric_limits<qint64>::max() / (count + 2))
         return std::nullopt;
     RegisterNewest newest;
-    const qint64 total = opening + totals.int64(1);
-    newest.clearedSum = opening + totals.int64(2);
-    newest.unclearedSum = totals.int64(1) - totals.int64(2);
+    const qint64 total = opening + totals->sum;
+    newest.clearedSum = opening + totals->clearedSum;
+    newest.unclearedSum = totals->sum - totals->clearedSum;
 
     // Every row from the day of the rows-th newest on: rows of one day and
     // second all come or none do.
@@ -202,16 +277,12 @@ std::optional<TransactionRepository::RegisterNewest> TransactionRepository::list
         REGISTER_SELECT
         "t.account_id = ?1 AND t.deleted_at IS NULL AND t.date >= (SELECT date FROM transactions WHERE "
         "account_id = ?1 AND deleted_at IS NULL ORDER BY date DESC LIMIT 1 OFFSET ?2) "
-        "ORDER BY t.date ASC, t.created_at ASC, t.rowid ASC");
+        "ORDER BY t.date ASC, t.created_at ASC");
     if (!statement.isValid())
         return std::nullopt;
     statement.bindText(1, accountId);
     statement.bindInt64(2, rows - 1);
-    SharedTexts shared;
-    const RegisterStatementRow statementRow{statement, shared};
-    while (statement.next())
-        newest.rows.append(TransactionReader::readRegisterRow(statementRow));
-    if (!statement.ok() || newest.rows.isEmpty() || newest.rows.size() >= count)
+    if (!readRegisterRows(m_database, statement, newest.rows) || newest.rows.isEmpty() || newest.rows.size() >= count)
         return std::nullopt;
     qint64 balance = total;
     for (auto it = newest.rows.rbegin(); it != newest.rows.rend(); ++it) {
@@ -224,25 +295,93 @@ std::optional<TransactionRepository::RegisterNewest> TransactionRepository::list
 
 #undef REGISTER_SELECT
 
+bool TransactionRepository::totalsKeepable() const
+{
+    const std::optional<Database::TableMark> mark = m_database->transactionsMark();
+    if (!mark)
+        return false;
+    if (mark != m_totalsMark) {
+        m_totals.clear();
+        m_settledSums.clear();
+        m_totalsMark = mark;
+    }
+    return true;
+}
+
+std::optional<TransactionRepository::AccountTotals> TransactionRepository::accountTotals(
+    const QString &accountId) const
+{
+    const bool keepable = totalsKeepable();
+    if (keepable) {
+        const auto kept = m_totals.constFind(accountId);
+        if (kept != m_totals.cend())
+            return *kept;
+    }
+    // Served by the register index alone.
+    SqlStatement statement(m_database,
+        "SELECT COUNT(*), SUM(amount), SUM(CASE WHEN cleared THEN amount ELSE 0 END), MAX(ABS(amount)) "
+        "FROM transactions WHERE account_id = ? AND deleted_at IS NULL");
+    if (!statement.isValid())
+        return std::nullopt;
+    statement.bindText(1, accountId);
+    // SQLite refuses a sum that does not fit with an error: no row then.
+    if (!statement.next())
+        return std::nullopt;
+    const AccountTotals totals{statement.int64(0), statement.int64(1), statement.int64(2), statement.int64(3)};
+    if (keepable)
+        m_totals.insert(accountId, totals);
+    return totals;
+}
+
+std::optional<qint64> TransactionRepository::settledSum(const QString &accountId) const
+{
+    const bool keepable = totalsKeepable();
+    if (keepable) {
+        const auto kept = m_settledSums.constFind(accountId);
+        if (kept != m_settledSums.cend())
+            return *kept;
+    }
+    SqlStatement statement(m_database,
+        "SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+        "AND (cleared = 1 OR reconciled = 1)");
+    if (!statement.isValid())
+        return std::nullopt;
+    statement.bindText(1, accountId);
+    if (!statement.next())
+        return std::nullopt;
+    const qint64 sum = statement.int64(0);
+    if (keepable)
+        m_settledSums.insert(accountId, sum);
+    return sum;
+}
+
 std::optional<qint64> TransactionRepository::balance(const QString &accountId, int mode) const
 {
-    QString condition;
-    if (mode == ClearedBalance)
-        condition = QStringLiteral(" AND (cleared = 1 OR reconciled = 1)");
-    else if (mode == BalanceAsOfToday)
-        condition = QStringLiteral(" AND date < '%1'").arg(QDate::currentDate().addDays(1).toString(Qt::ISODate));
-
-    const qint64 start = startingBalance(accountId);
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? "
-                                             "AND deleted_at IS NULL%1")
-                                  .arg(condition),
-                              {accountId});
     // SQLite's SUM fails on integer overflow: that is a balance that cannot
     // be computed, not the starting balance alone.
-    if (!exec(query) || !query.next())
+    std::optional<qint64> sum;
+    if (mode == ClearedBalance) {
+        sum = settledSum(accountId);
+    } else if (mode == CurrentBalance) {
+        // The kept totals fail as a whole when only the cleared sum overflows.
+        if (const std::optional<AccountTotals> totals = accountTotals(accountId))
+            sum = totals->sum;
+    }
+    if (mode != ClearedBalance && !sum) {
+        const QString condition = mode == BalanceAsOfToday
+            ? QStringLiteral(" AND date < '%1'").arg(QDate::currentDate().addDays(1).toString(Qt::ISODate))
+            : QString();
+        QSqlQuery query = prepare(m_database->db(),
+                                  QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE "
+                                                 "account_id = ? AND deleted_at IS NULL%1")
+                                      .arg(condition),
+                                  {accountId});
+        if (exec(query) && query.next())
+            sum = query.value(0).toLongLong();
+    }
+    if (!sum)
         return std::nullopt;
-    return checkedSum(start, query.value(0).toLongLong());
+    return checkedSum(startingBalance(accountId), *sum);
 }
 
 QString TransactionRepository::buildFtsQuery(const QString &text)

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
 #include "data/transaction.h"
 
 #include <QSqlQuery>
 
 // The one reader of the twenty transaction columns, for both QSqlQuery and
-// SqlStatement rows (anything with text(column) and int64(column)).
+// SqlStatement rows (anything with text(), int64(), date(), dateTime() and
+// optionalDateTime() of a column).
 namespace TransactionReader {
 
 struct QueryRow
@@ -14,16 +16,39 @@ struct QueryRow
     const QSqlQuery &query;
     QString text(int column) const { return query.value(column).toString(); }
     qint64 int64(int column) const { return query.value(column).toLongLong(); }
+    QDate date(int column) const { return SqlValues::parseIsoDate(text(column)); }
+    QDateTime dateTime(int column) const { return SqlValues::parseIsoDateTime(text(column)); }
+    std::optional<QDateTime> optionalDateTime(int column) const
+    {
+        return SqlValues::parseOptionalDateTime(text(column));
+    }
+};
+
+// Fills `t`, which may be a row already in place in a list.
+// A row of an SqlStatement; dates are read from its bytes.
+struct StatementRow
+{
+    const SqlStatement &statement;
+    QString text(int column) const { return statement.text(column); }
+    qint64 int64(int column) const { return statement.int64(column); }
+    QDate date(int column) const { return SqlValues::parseIsoDate(statement.utf8(column)); }
+    QDateTime dateTime(int column) const { return SqlValues::parseIsoDateTime(statement.utf8(column)); }
+    std::optional<QDateTime> optionalDateTime(int column) const
+    {
+        const QByteArrayView bytes = statement.utf8(column);
+        if (bytes.isEmpty())
+            return std::nullopt;
+        return SqlValues::parseIsoDateTime(bytes);
+    }
 };
 
 template<typename Row>
-Transaction read(const Row &row)
+void readInto(const Row &row, Transaction &t)
 {
     using namespace SqlValues;
-    Transaction t;
     t.id = row.text(0);
     t.accountId = row.text(1);
-    t.date = parseIsoDate(row.text(2));
+    t.date = row.date(2);
     t.payee = row.text(3);
     t.memo = row.text(4);
     t.amount = row.int64(5);
@@ -38,20 +63,33 @@ Transaction read(const Row &row)
     t.version = int(row.int64(14));
     t.syncStatus = syncStatusFromString(row.text(15));
     t.serverId = row.text(16);
-    t.createdAt = parseIsoDateTime(row.text(17));
-    t.updatedAt = parseIsoDateTime(row.text(18));
-    t.deletedAt = parseOptionalDateTime(row.text(19));
+    t.createdAt = row.dateTime(17);
+    t.updatedAt = row.dateTime(18);
+    t.deletedAt = row.optionalDateTime(19);
+}
+
+template<typename Row>
+Transaction read(const Row &row)
+{
+    Transaction t;
+    readInto(row, t);
     return t;
 }
 
 // A register row: the twenty columns, then the category label. Its running
 // balance is the caller's to set.
 template<typename Row>
+void readRegisterRowInto(const Row &row, RegisterRow &registerRow)
+{
+    readInto(row, registerRow.transaction);
+    registerRow.categoryName = row.text(20);
+}
+
+template<typename Row>
 RegisterRow readRegisterRow(const Row &row)
 {
     RegisterRow registerRow;
-    registerRow.transaction = read(row);
-    registerRow.categoryName = row.text(20);
+    readRegisterRowInto(row, registerRow);
     return registerRow;
 }
 

@@ -28,7 +28,7 @@ QList<Transaction> TransactionRepository::listUnreconciled(const QString &accoun
     QList<Transaction> rows;
     statement.bindText(1, accountId);
     while (statement.next())
-        rows.append(TransactionReader::read(statement));
+        rows.append(TransactionReader::read(TransactionReader::StatementRow{statement}));
     if (!statement.ok()) {
         qWarning().noquote() << "TransactionRepository::listUnreconciled failed:" << statement.errorText();
         rows.clear();
@@ -64,7 +64,7 @@ QList<Transaction> TransactionRepository::findByIds(const QStringList &ids) cons
             "SELECT " TRANSACTION_COLUMNS " FROM transactions t WHERE t.id = ?");
         statement.bindText(1, id);
         if (statement.next())
-            found.append(TransactionReader::read(statement));
+            found.append(TransactionReader::read(TransactionReader::StatementRow{statement}));
     }
     return found;
 }

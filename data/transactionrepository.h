@@ -2,8 +2,10 @@
 
 #include "data/transaction.h"
 
+#include "data/database.h"
 #include "data/syncedtable.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
@@ -116,10 +118,30 @@ Q_SIGNALS:
 private:
     QList<Transaction> list(const QString &sql, const QVariantList &values) const;
     qint64 startingBalance(const QString &accountId) const;
+    // The account's live rows summed up: balances and the register's
+    // opening read need them, and a scan of decades of rows costs more than
+    // everything else an account switch does. Kept while the table is
+    // unchanged; nullopt when a sum does not fit or cannot be read.
+    struct AccountTotals
+    {
+        qint64 count = 0;
+        qint64 sum = 0;
+        qint64 clearedSum = 0;
+        qint64 largest = 0; // the largest amount, unsigned
+    };
+    std::optional<AccountTotals> accountTotals(const QString &accountId) const;
+    // The sum of the account's cleared or reconciled rows, kept the same way.
+    std::optional<qint64> settledSum(const QString &accountId) const;
+    // False when nothing may be kept (inside an open transaction); forgets
+    // what was kept when the table has changed since.
+    bool totalsKeepable() const;
     // The id of the account's opening-balance row, empty when it has none.
     QString openingBalanceRowId(const QString &accountId) const;
     void notifyChanged(const QString &accountId);
 
     Database *m_database;
     SyncedTable m_table;
+    mutable std::optional<Database::TableMark> m_totalsMark;
+    mutable QHash<QString, AccountTotals> m_totals;
+    mutable QHash<QString, qint64> m_settledSums;
 };

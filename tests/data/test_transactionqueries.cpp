@@ -214,6 +214,91 @@ private Q_SLOTS:
         QVERIFY(!f.transactions.listRegister(QStringLiteral("b")).constLast().runningBalance);
     }
 
+    // The register's index orders rows of one second by amount; the register
+    // lists them in the order they were stored, in the whole account and in
+    // its newest rows alike.
+    void rowsOfOneSecondKeepTheOrderTheyWereStored()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"), 5);
+        for (int day = 1; day <= 4; ++day)
+            f.add(QStringLiteral("a"), QDate(2024, 1, day), 1);
+        QStringList stored;
+        for (const qint64 amount : {300, -100, 200, 100})
+            stored << f.add(QStringLiteral("a"), QDate(2024, 2, 1), amount).id;
+        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET created_at = '2024-06-01T09:00:00Z' "
+                                      "WHERE date = '2024-02-01'")));
+        const QList<RegisterRow> rows = f.transactions.listRegister(QStringLiteral("a"));
+        QCOMPARE(rows.size(), 9);
+        QStringList listed;
+        QList<qint64> balances;
+        for (qsizetype i = 5; i < rows.size(); ++i) {
+            listed << rows[i].transaction.id;
+            balances << *rows[i].runningBalance;
+        }
+        QCOMPARE(listed, stored);
+        QCOMPARE(balances, (QList<qint64>{309, 209, 409, 509}));
+
+        const auto newest = f.transactions.listRegisterNewest(QStringLiteral("a"), 2);
+        QVERIFY(newest);
+        QCOMPARE(newest->rows.size(), 4);
+        QCOMPARE(newest->earlierRows, 5);
+        for (qsizetype i = 0; i < newest->rows.size(); ++i) {
+            QCOMPARE(newest->rows[i].transaction.id, stored[i]);
+            QCOMPARE(newest->rows[i].runningBalance, rows[5 + i].runningBalance);
+        }
+    }
+
+    // Account sums are kept between reads while the table is unchanged: each
+    // way of changing it must be seen.
+    void balancesFollowEveryWriter()
+    {
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"), 100);
+        for (int day = 1; day <= 5; ++day)
+            f.add(QStringLiteral("a"), QDate(2024, 1, day), 10 * day);
+        const auto stored = [&f] {
+            return 100 + f.scalar(QStringLiteral("SELECT SUM(amount) FROM transactions WHERE account_id = 'a' "
+                                                 "AND deleted_at IS NULL")).toLongLong();
+        };
+        const auto check = [&f, &stored](const char *step) {
+            const std::optional<qint64> balance =
+                f.transactions.balance(QStringLiteral("a"), TransactionRepository::CurrentBalance);
+            QVERIFY2(balance && *balance == stored(), step);
+            const auto newest = f.transactions.listRegisterNewest(QStringLiteral("a"), 1);
+            QVERIFY2(newest && newest->rows.constLast().runningBalance == balance, step);
+        };
+        check("first read");
+
+        f.add(QStringLiteral("a"), QDate(2024, 1, 9), 7);
+        check("a row added through the repository");
+
+        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET amount = amount + 1000 WHERE account_id = 'a'")));
+        check("rows changed in SQL on the same connection");
+
+        {
+            Database other;
+            QVERIFY(other.open(f.dir.filePath(QStringLiteral("tallyra.db"))));
+            QSqlQuery query(*other.db());
+            QVERIFY(query.exec(QStringLiteral("UPDATE transactions SET deleted_at = '2024-02-01T00:00:00Z' "
+                                              "WHERE date = '2024-01-09'")));
+        }
+        check("a row deleted by another connection");
+
+        const std::optional<qint64> before =
+            f.transactions.balance(QStringLiteral("a"), TransactionRepository::CurrentBalance);
+        {
+            SqlTransaction transaction(f.database.get());
+            f.add(QStringLiteral("a"), QDate(2024, 1, 10), 99);
+            // Read inside the transaction: the row counts, but must not be
+            // kept once the transaction rolls back.
+            QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::CurrentBalance),
+                     std::optional<qint64>(*before + 99));
+        }
+        QCOMPARE(f.transactions.balance(QStringLiteral("a"), TransactionRepository::CurrentBalance), before);
+        check("a rolled-back write");
+    }
+
     void ftsQuery_data()
     {
         QTest::addColumn<QString>("text");
