@@ -473,6 +473,15 @@ void RegisterScreen::readEarlierRows()
     reader->start(QThread::LowPriority);
 }
 
+int RegisterScreen::rowAfterEarlierRows(int row)
+{
+    if (!m_model->hasPendingRows())
+        return row;
+    const QString id = m_model->isTransactionRow(row) ? m_model->rowAt(row).transaction.id : QString();
+    finishEarlierRows();
+    return id.isEmpty() ? row : m_model->viewRowOfTransaction(id);
+}
+
 void RegisterScreen::finishEarlierRows()
 {
     if (!m_model->hasPendingRows())
@@ -663,6 +672,7 @@ void RegisterScreen::commitCurrentRow()
     if (QWidget *editor = m_table->openEditor(); editor && current.isValid())
         m_delegate->setModelData(editor, m_model, current);
     m_table->setCurrentIndex(QModelIndex());
+    finishEarlierRows();
 
     const int editingRow = m_model->editingRow();
     const bool isNew = editingRow == -1 || m_model->isNewRow(editingRow);
@@ -799,6 +809,7 @@ void RegisterScreen::deleteCurrentRow()
 
 void RegisterScreen::deleteRow(int row)
 {
+    row = rowAfterEarlierRows(row);
     if (!m_model->isTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -812,6 +823,7 @@ void RegisterScreen::deleteRow(int row)
 
 void RegisterScreen::duplicateRow(int row)
 {
+    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -824,6 +836,7 @@ void RegisterScreen::duplicateRow(int row)
 
 void RegisterScreen::editRowInDialog(int row)
 {
+    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     const Transaction stored = transactionAt(row);
@@ -850,6 +863,7 @@ void RegisterScreen::editRowInDialog(int row)
 
 void RegisterScreen::editSplitsForRow(int row)
 {
+    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -862,6 +876,7 @@ void RegisterScreen::editSplitsForRow(int row)
 
 void RegisterScreen::showDetailsForRow(int row)
 {
+    row = rowAfterEarlierRows(row);
     if (!m_model->isTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -889,6 +904,7 @@ void RegisterScreen::toggleClearedAt(int row)
         m_model->refreshRow(row);
         return;
     }
+    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -970,6 +986,7 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction *seed, bool s
     if (m_accountId.isEmpty())
         return;
     m_navigator->closeOpenEditor(false);
+    finishEarlierRows();
     QStringList saved;
     if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this, QString(), &saved))
         return;
@@ -986,6 +1003,7 @@ void RegisterScreen::editNewRowInDialog()
     if (m_accountId.isEmpty())
         return;
     m_navigator->closeOpenEditor(false);
+    finishEarlierRows();
     // Category text that names no category goes into the form as typed.
     QStringList saved;
     if (!TransactionActions::newTransaction(m_app, m_accountId, &seed, this, typedCategoryText(), &saved))
@@ -1032,6 +1050,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
         // open is not overwritten.
         menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
             m_navigator->closeOpenEditor(false);
+            finishEarlierRows();
             if (TransactionActions::flipCleared(m_app, transaction, this))
                 showLocalChange({transaction}, {transaction.id});
             else

@@ -117,6 +117,11 @@ private:
     // Waits for the rows still being read and takes them; reads the whole
     // account when they do not come.
     void finishEarlierRows();
+    // Writes wait for the rows still being read, so that they show in place
+    // on top of them; a write that reached the reader first would make it
+    // read the whole account again. The view row of `row`'s transaction
+    // once they are in (-1 when it is gone).
+    int rowAfterEarlierRows(int row);
     void setupUi();
     QWidget *makeSummaryField(const QString &caption, QLabel **valueLabel, bool bold);
     void setupTable();
