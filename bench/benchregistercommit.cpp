@@ -387,6 +387,7 @@ int measureOnce(int argc, char *argv[])
     std::vector<double> commitTimes;
     std::vector<double> idleTimes;
     std::vector<double> rawTimes;
+    std::vector<double> typeTimes;
     const QDate today = QDate::currentDate();
     for (int run = 0; run < commitRuns; ++run) {
         const QString payee = QStringLiteral("Benchmark payee %1").arg(run + 10);
@@ -404,8 +405,13 @@ int measureOnce(int argc, char *argv[])
         rawTimes.push_back(elapsedMs(timer));
         raw.exec(QStringLiteral("DELETE FROM transactions WHERE id = '%1'").arg(row.id).toUtf8().constData());
 
+        // Typing a payee never seen reads the payee list and looks for the
+        // payee's last row to fill in from.
+        QElapsedTimer typing;
+        typing.start();
         session.typeNewRow(today.toString(QStringLiteral("M/d/yyyy")), payee,
                            QStringLiteral("%1.%2").arg(12).arg(34 + run));
+        typeTimes.push_back(elapsedMs(typing));
         double idleMs = 0;
         const double ms = session.commit(payee, &idleMs);
         if (ms < 0)
@@ -420,6 +426,7 @@ int measureOnce(int argc, char *argv[])
     std::printf("open_ms %.3f\n", median(openTimes));
     std::printf("commit_ms %.3f\n", median(commitTimes));
     std::printf("commit_idle_ms %.3f\n", median(idleTimes));
+    std::printf("type_ms %.3f\n", median(typeTimes));
     std::printf("raw_insert_ms %.4f\n", median(rawTimes));
     std::fflush(stdout);
     return 0;
@@ -499,6 +506,8 @@ int main(int argc, char *argv[])
     printMs("register_commit_new_row_50k_until_idle", small.value("commit_idle_ms"));
     printMs("register_commit_new_row_500k_until_idle", large.value("commit_idle_ms"));
     std::printf("raw_insert_50k: %.3f ms\n", small.value("raw_insert_ms"));
+    printMs("register_type_new_row_50k", small.value("type_ms"));
+    printMs("register_type_new_row_500k", large.value("type_ms"));
 
     printMs("register_open_50k_first_rows", small.value("open_ms"));
     printMs("register_open_500k_first_rows", large.value("open_ms"));

@@ -31,6 +31,7 @@ constexpr Migration kMigrations[] = {
     {4, "recurring_interval", ":/sql/sql/migrations/004_recurring_interval.sql"},
     {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
     {6, "register_indexes", ":/sql/sql/migrations/006_register_indexes.sql"},
+    {7, "payee_index", ":/sql/sql/migrations/007_payee_index.sql"},
 };
 
 const char kSchemaVersionSql[] =

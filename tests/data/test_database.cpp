@@ -22,7 +22,8 @@ private Q_SLOTS:
             applied << QStringLiteral("%1 %2").arg(query.value(0).toInt()).arg(query.value(1).toString());
         QCOMPARE(applied, QStringList({QStringLiteral("1 initial"), QStringLiteral("2 recon_sync"),
                                        QStringLiteral("3 recurring_lead_days"), QStringLiteral("4 recurring_interval"),
-                                       QStringLiteral("5 recurring_semimonthly"), QStringLiteral("6 register_indexes")}));
+                                       QStringLiteral("5 recurring_semimonthly"), QStringLiteral("6 register_indexes"),
+                                       QStringLiteral("7 payee_index")}));
         QCOMPARE(f.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
         QCOMPARE(f.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
         // Running again applies nothing.
@@ -55,7 +56,7 @@ private Q_SLOTS:
         QVERIFY(db.open(path));
         QSignalSpy applied(&db, &Database::migrationApplied);
         QVERIFY(db.migrate());
-        QCOMPARE(applied.count(), 4);
+        QCOMPARE(applied.count(), 5);
         QCOMPARE(applied.first().at(0).toInt(), 3);
         QSqlQuery query(*db.db());
         QVERIFY(query.exec(QStringLiteral("SELECT created_at, updated_at, version, sync_status FROM reconciliations")));
@@ -71,11 +72,11 @@ private Q_SLOTS:
         DatabaseFixture f;
         QSignalSpy errors(f.database.get(), &Database::migrationError);
         const QString script = QStringLiteral("CREATE TABLE half_done (x INTEGER);\r\nINSERT INTO nowhere VALUES (1);\r\n");
-        QVERIFY(!f.database->applyMigration(7, QStringLiteral("broken"), script));
+        QVERIFY(!f.database->applyMigration(8, QStringLiteral("broken"), script));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.first().at(0).toInt(), 7);
+        QCOMPARE(errors.first().at(0).toInt(), 8);
         QVERIFY(!f.scalar(QStringLiteral("SELECT name FROM sqlite_master WHERE name = 'half_done'")).isValid());
-        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 6);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 7);
     }
 
     void failingCommitIsReported()
@@ -88,14 +89,14 @@ private Q_SLOTS:
             "CREATE TABLE owner (id INTEGER PRIMARY KEY);\n"
             "CREATE TABLE owned (owner_id INTEGER REFERENCES owner(id) DEFERRABLE INITIALLY DEFERRED);\n"
             "INSERT INTO owned VALUES (7);\n");
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("Migration 7 failed")));
-        QVERIFY(!f.database->applyMigration(7, QStringLiteral("commit fails"), script));
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("Migration 8 failed")));
+        QVERIFY(!f.database->applyMigration(8, QStringLiteral("commit fails"), script));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.first().at(0).toInt(), 7);
+        QCOMPARE(errors.first().at(0).toInt(), 8);
         QVERIFY(errors.first().at(1).toString().contains(QStringLiteral("FOREIGN KEY")));
         QCOMPARE(applied.count(), 0);
         QVERIFY(!f.scalar(QStringLiteral("SELECT name FROM sqlite_master WHERE name = 'owned'")).isValid());
-        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 6);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 7);
         // The connection is usable afterwards.
         QVERIFY(f.exec(QStringLiteral("INSERT INTO preferences VALUES ('after', '1')")));
     }
@@ -129,7 +130,7 @@ private Q_SLOTS:
         DatabaseFixture f;
         QVERIFY(f.database->db()->transaction());
         QSignalSpy errors(f.database.get(), &Database::migrationError);
-        QVERIFY(!f.database->applyMigration(7, QStringLiteral("nested"), QStringLiteral("SELECT 1;")));
+        QVERIFY(!f.database->applyMigration(8, QStringLiteral("nested"), QStringLiteral("SELECT 1;")));
         QCOMPARE(errors.count(), 1);
         f.database->db()->rollback();
     }

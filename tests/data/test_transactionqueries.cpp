@@ -397,7 +397,10 @@ private Q_SLOTS:
         f.add(QStringLiteral("a"), QDate(2024, 1, 3), -3, QStringLiteral("Shop"));
         f.add(QStringLiteral("a"), QDate(2024, 1, 1), -4, QStringLiteral(""));
         QVERIFY(f.transactions.softDelete(f.add(QStringLiteral("a"), QDate(2024, 1, 1), -5, QStringLiteral("Gone")).id));
-        QCOMPARE(f.transactions.distinctPayees(), QStringList({"Shop", "shop"}));
+        f.add(QStringLiteral("b"), QDate(2024, 1, 4), -6, QStringLiteral("Apple"));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 4), -7, QStringLiteral("Zed"));
+        // In byte order, each once, past the deleted row's payee.
+        QCOMPARE(f.transactions.distinctPayees(), QStringList({"Apple", "Shop", "Zed", "shop"}));
         QCOMPARE(f.transactions.payees(QStringLiteral("a")), f.transactions.distinctPayees());
         QCOMPARE(f.transactions.findLastByPayee(QStringLiteral("Shop"), QStringLiteral("a"))->amount, qint64(-3));
         QVERIFY(!f.transactions.findLastByPayee(QStringLiteral("SHOP"), QStringLiteral("a")));
