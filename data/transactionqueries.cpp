@@ -183,6 +183,21 @@ bool readRegisterRows(Database *database, SqlStatement &statement, QList<Registe
     return true;
 }
 
+// The value kept for `key`, or the one read now, kept when it may be.
+template<typename Value, typename Read>
+std::optional<Value> keptOrRead(bool keepable, QHash<QString, Value> &kept, const QString &key, Read read)
+{
+    if (keepable) {
+        const auto found = kept.constFind(key);
+        if (found != kept.cend())
+            return *found;
+    }
+    const std::optional<Value> value = read();
+    if (value && keepable)
+        kept.insert(key, *value);
+    return value;
+}
+
 } // namespace
 
 // The register's columns: the twenty of a transaction, then the rowid. A
@@ -311,48 +326,34 @@ bool TransactionRepository::totalsKeepable() const
 std::optional<TransactionRepository::AccountTotals> TransactionRepository::accountTotals(
     const QString &accountId) const
 {
-    const bool keepable = totalsKeepable();
-    if (keepable) {
-        const auto kept = m_totals.constFind(accountId);
-        if (kept != m_totals.cend())
-            return *kept;
-    }
-    // Served by the register index alone.
-    SqlStatement statement(m_database,
-        "SELECT COUNT(*), SUM(amount), SUM(CASE WHEN cleared THEN amount ELSE 0 END), MAX(ABS(amount)) "
-        "FROM transactions WHERE account_id = ? AND deleted_at IS NULL");
-    if (!statement.isValid())
-        return std::nullopt;
-    statement.bindText(1, accountId);
-    // SQLite refuses a sum that does not fit with an error: no row then.
-    if (!statement.next())
-        return std::nullopt;
-    const AccountTotals totals{statement.int64(0), statement.int64(1), statement.int64(2), statement.int64(3)};
-    if (keepable)
-        m_totals.insert(accountId, totals);
-    return totals;
+    return keptOrRead(totalsKeepable(), m_totals, accountId, [&]() -> std::optional<AccountTotals> {
+        // Served by the register index alone.
+        SqlStatement statement(m_database,
+            "SELECT COUNT(*), SUM(amount), SUM(CASE WHEN cleared THEN amount ELSE 0 END), MAX(ABS(amount)) "
+            "FROM transactions WHERE account_id = ? AND deleted_at IS NULL");
+        if (!statement.isValid())
+            return std::nullopt;
+        statement.bindText(1, accountId);
+        // SQLite refuses a sum that does not fit with an error: no row then.
+        if (!statement.next())
+            return std::nullopt;
+        return AccountTotals{statement.int64(0), statement.int64(1), statement.int64(2), statement.int64(3)};
+    });
 }
 
 std::optional<qint64> TransactionRepository::settledSum(const QString &accountId) const
 {
-    const bool keepable = totalsKeepable();
-    if (keepable) {
-        const auto kept = m_settledSums.constFind(accountId);
-        if (kept != m_settledSums.cend())
-            return *kept;
-    }
-    SqlStatement statement(m_database,
-        "SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
-        "AND (cleared = 1 OR reconciled = 1)");
-    if (!statement.isValid())
-        return std::nullopt;
-    statement.bindText(1, accountId);
-    if (!statement.next())
-        return std::nullopt;
-    const qint64 sum = statement.int64(0);
-    if (keepable)
-        m_settledSums.insert(accountId, sum);
-    return sum;
+    return keptOrRead(totalsKeepable(), m_settledSums, accountId, [&]() -> std::optional<qint64> {
+        SqlStatement statement(m_database,
+            "SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+            "AND (cleared = 1 OR reconciled = 1)");
+        if (!statement.isValid())
+            return std::nullopt;
+        statement.bindText(1, accountId);
+        if (!statement.next())
+            return std::nullopt;
+        return statement.int64(0);
+    });
 }
 
 std::optional<qint64> TransactionRepository::balance(const QString &accountId, int mode) const
