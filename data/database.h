@@ -52,6 +52,8 @@ public:
     // kept until the connection closes. Null when it cannot be prepared. Used
     // through SqlStatement.
     sqlite3_stmt *cachedStatement(const char *sql);
+    // The connection's SQLite handle, null until open.
+    sqlite3 *nativeHandle() const { return m_handle; }
     QString lastNativeError() const;
 
     // A mark of what the transactions table holds: equal marks mean no

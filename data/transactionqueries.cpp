@@ -84,19 +84,19 @@ private:
     QHash<QByteArray, QString> m_texts;
     std::array<Last, 24> m_last;
 };
-// The label of every category (CategoryRepository::labelSql() written out),
-// by the UTF-8 bytes of its id. A register joins a few hundred categories
-// to tens of thousands of rows: looked up here, not joined per row.
+
+// The label of every category, deleted ones included, by the UTF-8 bytes of
+// its id. A register joins a few hundred categories to tens of thousands of
+// rows: looked up here, not joined per row.
 QHash<QByteArray, QString> categoryLabels(Database *database)
 {
     QHash<QByteArray, QString> labels;
-    SqlStatement statement(database,
-        "SELECT c.id, CASE WHEN c.parent_id IS NOT NULL THEN COALESCE((SELECT p.name FROM categories p WHERE "
-        "p.id = c.parent_id), '') || ' > ' || c.name ELSE c.name END FROM categories c");
-    if (!statement.isValid())
+    QSqlQuery query = prepare(database->db(),
+        QStringLiteral("SELECT c.id, %1 FROM categories c").arg(CategoryRepository::labelSql()));
+    if (!exec(query))
         return labels;
-    while (statement.next())
-        labels.insert(statement.utf8(0).toByteArray(), statement.text(1));
+    while (query.next())
+        labels.insert(query.value(0).toString().toUtf8(), query.value(1).toString());
     return labels;
 }
 
@@ -134,8 +134,8 @@ struct RegisterStatementRow : TransactionReader::StatementRow
 // creation time) onto the end of `rows`, with their category labels. The
 // index hands rows of one date and second over in no useful order; the
 // register lists them in the order they were stored (rowid, the last
-// column). Ordering them here is cheap,
-// where an ORDER BY on rowid puts every row through SQLite's sorter.
+// column). Ordering them here is cheap, where an ORDER BY on rowid puts
+// every row through SQLite's sorter.
 bool readRegisterRows(Database *database, SqlStatement &statement, QList<RegisterRow> &rows)
 {
     SharedTexts shared;

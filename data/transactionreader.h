@@ -24,7 +24,6 @@ struct QueryRow
     }
 };
 
-// Fills `t`, which may be a row already in place in a list.
 // A row of an SqlStatement; dates are read from its bytes.
 struct StatementRow
 {
@@ -42,6 +41,7 @@ struct StatementRow
     }
 };
 
+// Fills `t`, which may be a row already in place in a list.
 template<typename Row>
 void readInto(const Row &row, Transaction &t)
 {
@@ -79,17 +79,11 @@ Transaction read(const Row &row)
 // A register row: the twenty columns, then the category label. Its running
 // balance is the caller's to set.
 template<typename Row>
-void readRegisterRowInto(const Row &row, RegisterRow &registerRow)
-{
-    readInto(row, registerRow.transaction);
-    registerRow.categoryName = row.text(20);
-}
-
-template<typename Row>
 RegisterRow readRegisterRow(const Row &row)
 {
     RegisterRow registerRow;
-    readRegisterRowInto(row, registerRow);
+    readInto(row, registerRow.transaction);
+    registerRow.categoryName = row.text(20);
     return registerRow;
 }
 

@@ -444,8 +444,7 @@ void RegisterScreen::readEarlierRows()
                     std::shared_ptr<std::atomic<quint64>> current;
                     quint64 load;
                 } stale{current, load};
-                sqlite3_stmt *statement = database.cachedStatement("SELECT 1");
-                sqlite3 *handle = statement ? sqlite3_db_handle(statement) : nullptr;
+                sqlite3 *handle = database.nativeHandle();
                 if (handle) {
                     sqlite3_progress_handler(handle, 10000, [](void *context) {
                         const auto *read = static_cast<const Stale *>(context);
