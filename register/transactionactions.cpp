@@ -16,6 +16,7 @@
 #include <QDebug>
 #include <QDialog>
 #include <QSet>
+#include <QTextDocument>
 
 #include <functional>
 
@@ -70,17 +71,6 @@ Attempt refuseTransfer(QWidget *parent, const QString &text)
 {
     UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Transfer"), text);
     return kRefused;
-}
-
-// What a form holds that it cannot save as it stands is said, and the form
-// shows again with everything typed.
-bool refuseEntryProblem(const QString &problem, QWidget *parent)
-{
-    if (problem.isEmpty())
-        return false;
-    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Check the Entries"),
-        problem);
-    return true;
 }
 
 // Split lines must each name a category; the table refuses them otherwise,
@@ -190,6 +180,16 @@ std::optional<Transaction> liabilityOpeningBalance(AppState *app, const QString 
 }
 
 } // namespace
+
+bool refuseEntryProblem(const QString &problem, QWidget *parent)
+{
+    if (problem.isEmpty())
+        return false;
+    // The problem quotes what was typed, which is never markup.
+    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Check the Entries"),
+        Qt::convertFromPlainText(problem, Qt::WhiteSpaceNormal));
+    return true;
+}
 
 QString transferPrefix()
 {

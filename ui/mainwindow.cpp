@@ -2,6 +2,7 @@
 
 #include "account/accountsharingservice.h"
 #include "account/authclient.h"
+#include "account/browser.h"
 #include "account/client.h"
 #include "account/sharemembersdialog.h"
 #include "app/appconfig.h"
@@ -34,6 +35,7 @@
 #include "services/sampledataservice.h"
 #include "ui/accountformdialog.h"
 #include "ui/accountlistrow.h"
+#include "ui/browserfailuredialog.h"
 #include "ui/listresizewatcher.h"
 #include "ui/palettehelpers.h"
 #include "ui/registercolumnfit.h"
@@ -48,7 +50,6 @@
 #include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -118,6 +119,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_refreshTimer, &QTimer::timeout, this, &MainWindow::runPendingRefresh);
 
     setupMenuBar();
+    // Sign-in, feedback and portal pages that no browser opened are shown
+    // with their address, to open by hand.
+    LumoAccount::setBrowserFailureHandler(&BrowserFailureDialog::report);
 
     m_registerPage = new RegisterScreen(m_state);
     connect(m_registerPage, &RegisterScreen::reconcileRequested, this, [this] { showReconciliationWindow(); });
@@ -1256,5 +1260,5 @@ void openFeedbackPage(const FeedbackConfig &config, QWidget *parent)
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("tags"), config.appId);
     url.setQuery(query);
-    QDesktopServices::openUrl(url);
+    LumoAccount::openInBrowser(url);
 }

@@ -168,5 +168,6 @@ private:
     bool m_resetClearedReload = false;
 };
 
-// Opens the feedback page in the system browser, tagged with the app id.
+// Opens the feedback page in the system browser, tagged with the app id; a
+// browser that cannot be opened is reported with the address.
 void openFeedbackPage(const FeedbackConfig &config, QWidget *parent);
