@@ -568,6 +568,7 @@ private Q_SLOTS:
 
         const Category stored = f.stored(f.salary.id);
         if (!written) {
+            QVERIFY(!f.prompts.messages.isEmpty());
             QCOMPARE(f.prompts.messages.last().title, QStringLiteral("Category Changed"));
             QCOMPARE(f.tableDump(QStringLiteral("categories")), storedWhenOk);
             QCOMPARE(outline(*f.screen->proxy()).contains(stored.name), !stored.deletedAt);
