@@ -94,23 +94,26 @@ WriteResult AccountOperations::saveEdit(const AccountEdit &edit)
 bool AccountOperations::writeOpeningBalance(const QString &accountId, qint64 amount, const QDate &date,
                                             const QString &payee)
 {
+    SqlTransaction sql(m_database);
+    if (!sql.isActive())
+        return false;
     if (std::optional<Transaction> opening = m_transactions->findOpeningBalance(accountId)) {
         opening->amount = amount;
         opening->date = date;
         markEdited(*opening);
-        return m_transactions->update(*opening);
+        return m_transactions->update(*opening) && sql.commit();
     }
     // The derived id may already be taken by a deleted row; that row becomes
     // the opening balance again, with its history and server id.
     Transaction record = openingBalanceRecord(accountId, amount, date, payee);
     const std::optional<Transaction> existing = m_transactions->findById(record.id);
     if (!existing)
-        return m_transactions->insert(record);
+        return m_transactions->insert(record) && sql.commit();
     record.version = existing->version + 1;
     record.createdAt = existing->createdAt;
     record.serverId = existing->serverId;
     return m_transactions->update(record)
-        && m_transactions->applyServerDeletion(record.id, std::nullopt, record.accountId);
+        && m_transactions->applyServerDeletion(record.id, std::nullopt, record.accountId) && sql.commit();
 }
 
 bool AccountOperations::deleteAccount(const QString &accountId)
