@@ -47,8 +47,7 @@ bool UserWrite::expectLiveAccount(const QString &accountId)
 template <typename Record, typename Repository>
 bool UserWrite::expectSameRow(const Repository *repository, const Record &copy, std::optional<Record> &stored)
 {
-    stored.reset();
-    if (!expectLiveAccount(copy.accountId))
+    if (!canWrite())
         return false;
     std::optional<Record> found = repository->findById(copy.id);
     if (!found || !sameRow(*found, copy))
@@ -59,7 +58,8 @@ bool UserWrite::expectSameRow(const Repository *repository, const Record &copy, 
 
 bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const Transaction &copy)
 {
-    return expectSameRow(transactions, copy, m_storedTransaction);
+    m_storedTransaction.reset();
+    return expectLiveAccount(copy.accountId) && expectSameRow(transactions, copy, m_storedTransaction);
 }
 
 bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const QList<Transaction> &copies)
@@ -92,31 +92,20 @@ bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const
 
 bool UserWrite::expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy)
 {
-    return expectSameRow(rules, copy, m_storedRule);
+    m_storedRule.reset();
+    return expectLiveAccount(copy.accountId) && expectSameRow(rules, copy, m_storedRule);
 }
 
 bool UserWrite::expectUnchanged(const AccountRepository *accounts, const Account &copy)
 {
     m_storedAccount.reset();
-    if (!expectLiveAccount(copy.id))
-        return false;
-    std::optional<Account> found = accounts->findById(copy.id);
-    if (!found || !sameRow(*found, copy))
-        return fail(WriteResult::ChangedElsewhere);
-    m_storedAccount = std::move(found);
-    return true;
+    return expectLiveAccount(copy.id) && expectSameRow(accounts, copy, m_storedAccount);
 }
 
 bool UserWrite::expectUnchanged(const CategoryRepository *categories, const Category &copy)
 {
     m_storedCategory.reset();
-    if (!canWrite())
-        return false;
-    std::optional<Category> found = categories->findById(copy.id);
-    if (!found || !sameRow(*found, copy))
-        return fail(WriteResult::ChangedElsewhere);
-    m_storedCategory = std::move(found);
-    return true;
+    return expectSameRow(categories, copy, m_storedCategory);
 }
 
 bool UserWrite::expectOpeningBalance(const TransactionRepository *transactions, const QString &accountId,

@@ -33,10 +33,12 @@ enum class WriteResult {
 // One user write, whole or not at all. Windows are many and non-modal and
 // each acts on a copy it read earlier, so a write made from a copy happens
 // only while the stored row is still that copy (live, same version, same
-// content), and rows go only into live accounts. The checks run inside the
-// write's own SQL transaction: nothing can come between them and the write.
-// Sync's applier and backup restore are no user writes and keep their own
-// rules.
+// content), and rows go only into live accounts (categories under live
+// parents). The checks run inside the write's own SQL transaction: nothing
+// can come between them and the write. An edit is built on the stored row
+// the check read (stored*()), never on the copy, so what a sync recorded
+// meanwhile (a server id) is not written back. Sync's applier and backup
+// restore are no user writes and keep their own rules.
 //
 //     UserWrite write(database);
 //     if (write.expectUnchanged(transactions, copy))
