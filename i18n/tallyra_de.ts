@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>Dieses Konto hat Buchungen in %1. Die Währung kann nur in eine mit gleich vielen Nachkommastellen geändert werden.</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>Währung nicht geändert</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>

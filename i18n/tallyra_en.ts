@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>

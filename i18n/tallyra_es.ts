@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>Esta cuenta tiene transacciones en %1. Su moneda solo puede cambiar a otra con el mismo número de decimales.</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>Moneda sin cambiar</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>

@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>Ce compte a des opérations en %1. Sa devise ne peut être remplacée que par une devise ayant le même nombre de décimales.</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>Devise non modifiée</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>

@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>この口座には %1 の取引があります。通貨は小数点以下の桁数が同じ通貨にのみ変更できます。</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>通貨は変更されていません</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>

@@ -105,7 +105,9 @@ bool setOpeningBalance(AppState *app, const QString &accountId, qint64 amount, c
 // how many accounts were migrated.
 int backfillOpeningBalances(AppState *app);
 std::optional<Transaction> positiveLiabilityOpeningBalance(AppState *app, const QString &accountId);
-bool fixLiabilityOpeningBalanceSign(AppState *app, const QString &accountId);
+// Turns the sign of the opening balance that positiveLiabilityOpeningBalance
+// gave, while it is stored as shown and still offered for the repair.
+WriteResult fixLiabilityOpeningBalanceSign(AppState *app, const Transaction &shown);
 
 // An amount with the dollar sign, in the digits of the account's currency.
 QString dollarText(qint64 amount, Currency currency);

@@ -125,7 +125,6 @@ private:
     void onSyncDataChanged();
     bool isSignedIn() const;
     bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text);
-    bool accountHasTransactions(const QString &accountId) const;
     void openLumoraAccount();
     static void presentWindow(QWidget *window, const QString &title, const QSize &size, QWidget *parent);
 
