@@ -22,6 +22,43 @@ private:
     QString echoPath;
 
     ApiClient *sync() const { return f->client->syncApi(); }
+
+    // The writes of the request layer: POST and PATCH, each with an empty
+    // and a small body.
+    struct Write
+    {
+        QString method;
+        const char *bodyName;
+        QJsonObject body;
+    };
+    static QList<Write> writes()
+    {
+        const QJsonObject small{{QStringLiteral("email"), QStringLiteral("eve@example.test")}};
+        return {{QStringLiteral("POST"), "empty", {}}, {QStringLiteral("POST"), "small", small},
+                {QStringLiteral("PATCH"), "empty", {}}, {QStringLiteral("PATCH"), "small", small}};
+    }
+
+    // Answers the method on the echo path and on every "chain/<n>" after it
+    // with a redirect to the next step, after the delay.
+    void redirectWithoutEnd(const QString &method, int status, int delayMs = 0)
+    {
+        f->server.scriptAlways(method, echoPath, FakeResponse::redirect(QUrl(QStringLiteral("chain/1")), status));
+        f->server.route(method, f->services->syncPath(QStringLiteral("/chain/{}")),
+                        [status, delayMs](const FakeRequest &request) {
+                            const int next = request.captures.constFirst().toInt() + 1;
+                            return FakeResponse::redirect(QUrl(QString::number(next)), status).withDelay(delayMs);
+                        });
+    }
+
+    // Answers the method and path as a service that creates something would,
+    // counting how often it did.
+    void countWork(const QString &method, const QString &path, int *worked)
+    {
+        f->server.route(method, path, [worked](const FakeRequest &) {
+            ++*worked;
+            return FakeResponse::json(201, QJsonObject{{QStringLiteral("id"), QStringLiteral("new-1")}});
+        });
+    }
     int refreshCount() const
     {
         return f->server.count(QStringLiteral("POST"),
@@ -137,13 +174,7 @@ private Q_SLOTS:
     void aRedirectChainEndsAtTheDeadline()
     {
         f->signIn();
-        f->server.scriptAlways(QStringLiteral("GET"), echoPath,
-                               FakeResponse::redirect(QUrl(QStringLiteral("chain/1")), 302));
-        f->server.route(QStringLiteral("GET"), f->services->syncPath(QStringLiteral("/chain/{}")),
-                        [](const FakeRequest &request) {
-                            const int next = request.captures.constFirst().toInt() + 1;
-                            return FakeResponse::redirect(QUrl(QString::number(next)), 302).withDelay(300);
-                        });
+        redirectWithoutEnd(QStringLiteral("GET"), 302, 300);
         sync()->setTransferTimeout(1000);
         sync()->setRequestDeadline(1500);
         QSignalSpy errors(sync(), &ApiClient::networkError);
@@ -167,19 +198,16 @@ private Q_SLOTS:
         QTest::addColumn<FakeResponse>("ending");
         QTest::addColumn<bool>("afterTheWork");
         QTest::addColumn<bool>("keptAlive");
-        const QJsonObject small{{QStringLiteral("email"), QStringLiteral("eve@example.test")}};
-        for (const char *method : {"POST", "PATCH"}) {
-            for (const bool empty : {true, false}) {
-                for (const bool reset : {true, false}) {
-                    for (const bool afterTheWork : {false, true}) {
-                        for (const bool keptAlive : {false, true}) {
-                            QTest::addRow("%s, %s body, connection %s %s the work, %s connection", method,
-                                          empty ? "empty" : "small", reset ? "reset" : "closed",
-                                          afterTheWork ? "after" : "before", keptAlive ? "kept-alive" : "new")
-                                << QString::fromLatin1(method) << (empty ? QJsonObject() : small)
-                                << (reset ? FakeResponse::dropped() : FakeResponse::closed()) << afterTheWork
-                                << keptAlive;
-                        }
+        for (const Write &write : writes()) {
+            for (const bool reset : {true, false}) {
+                for (const bool afterTheWork : {false, true}) {
+                    for (const bool keptAlive : {false, true}) {
+                        QTest::addRow("%s, %s body, connection %s %s the work, %s connection",
+                                      qPrintable(write.method), write.bodyName, reset ? "reset" : "closed",
+                                      afterTheWork ? "after" : "before", keptAlive ? "kept-alive" : "new")
+                            << write.method << write.body
+                            << (reset ? FakeResponse::dropped() : FakeResponse::closed()) << afterTheWork
+                            << keptAlive;
                     }
                 }
             }
@@ -195,10 +223,7 @@ private Q_SLOTS:
         QFETCH(bool, keptAlive);
         f->signIn();
         int worked = 0;
-        f->server.route(method, echoPath, [&worked](const FakeRequest &) {
-            ++worked;
-            return FakeResponse::json(201, QJsonObject{{QStringLiteral("id"), QStringLiteral("new-1")}});
-        });
+        countWork(method, echoPath, &worked);
         f->server.setKeepAlive(keptAlive);
         if (keptAlive) {
             ApiResult first;
@@ -213,10 +238,7 @@ private Q_SLOTS:
 
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
-        if (method == QLatin1String("POST"))
-            sync()->post(QStringLiteral("/echo"), body, result.callback());
-        else
-            sync()->patch(QStringLiteral("/echo"), body, result.callback());
+        sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
         QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
         QVERIFY(!result.ok);
         QCOMPARE(result.status, 0);
@@ -352,15 +374,12 @@ private Q_SLOTS:
         QTest::addColumn<QJsonObject>("body");
         QTest::addColumn<int>("redirectStatus");
         QTest::addColumn<bool>("absolute");
-        const QJsonObject small{{QStringLiteral("email"), QStringLiteral("eve@example.test")}};
-        for (const char *method : {"POST", "PATCH"}) {
-            for (const bool empty : {true, false}) {
-                for (const int status : {307, 308}) {
-                    for (const bool absolute : {true, false}) {
-                        QTest::addRow("%s, %s body, %d to a %s address", method, empty ? "empty" : "small", status,
-                                      absolute ? "full" : "relative")
-                            << QString::fromLatin1(method) << (empty ? QJsonObject() : small) << status << absolute;
-                    }
+        for (const Write &write : writes()) {
+            for (const int status : {307, 308}) {
+                for (const bool absolute : {true, false}) {
+                    QTest::addRow("%s, %s body, %d to a %s address", qPrintable(write.method), write.bodyName,
+                                  status, absolute ? "full" : "relative")
+                        << write.method << write.body << status << absolute;
                 }
             }
         }
@@ -375,18 +394,12 @@ private Q_SLOTS:
         f->signIn();
         const QString landing = f->services->syncPath(QStringLiteral("/landing"));
         int worked = 0;
-        f->server.route(method, landing, [&worked](const FakeRequest &) {
-            ++worked;
-            return FakeResponse::json(201, QJsonObject{{QStringLiteral("id"), QStringLiteral("new-1")}});
-        });
+        countWork(method, landing, &worked);
         const QUrl location = absolute ? QUrl(f->server.url(landing)) : QUrl(QStringLiteral("landing"));
         f->server.scriptAlways(method, echoPath, FakeResponse::redirect(location, redirectStatus));
 
         ApiResult result;
-        if (method == QLatin1String("POST"))
-            sync()->post(QStringLiteral("/echo"), body, result.callback());
-        else
-            sync()->patch(QStringLiteral("/echo"), body, result.callback());
+        sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
         QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
         QVERIFY(result.ok);
         QCOMPARE(result.status, 201);
@@ -412,23 +425,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("redirectStatus");
         QTest::addColumn<QString>("shape"); // "itself", "two addresses", "endless chain"
         QTest::addColumn<int>("requests");
-        const QJsonObject small{{QStringLiteral("a"), 1}};
         const int longest = QNetworkRequest().maximumRedirectsAllowed();
-        struct Write
-        {
-            const char *name;
-            const char *method;
-            bool empty;
-        };
-        for (const Write &write : {Write{"GET", "GET", true}, Write{"POST, empty body", "POST", true},
-                                   Write{"POST, small body", "POST", false}, Write{"PATCH, empty body", "PATCH", true}}) {
-            for (const int status : {302, 307, 308}) {
-                if (status == 302 && QByteArray(write.method) != "GET")
-                    continue; // a POST answered 302 goes on as a GET
+        QList<Write> asked = writes();
+        asked.prepend({QStringLiteral("GET"), "no", {}});
+        for (const Write &write : asked) {
+            // A write answered 302 goes on as a GET.
+            const QList<int> statuses = write.method == QLatin1String("GET") ? QList<int>{302, 307, 308}
+                                                                             : QList<int>{307, 308};
+            for (const int status : statuses) {
                 const auto row = [&](const char *shape, int requests) {
-                    QTest::addRow("%s, %d to %s", write.name, status, shape)
-                        << QString::fromLatin1(write.method) << (write.empty ? QJsonObject() : small) << status
-                        << QString::fromLatin1(shape) << requests;
+                    QTest::addRow("%s, %s body, %d to %s", qPrintable(write.method), write.bodyName, status, shape)
+                        << write.method << write.body << status << QString::fromLatin1(shape) << requests;
                 };
                 row("itself", 1);
                 row("two addresses", 2);
@@ -446,18 +453,13 @@ private Q_SLOTS:
         QFETCH(int, requests);
         f->signIn();
         const QString other = f->services->syncPath(QStringLiteral("/other"));
-        const QString chain = f->services->syncPath(QStringLiteral("/chain/{}"));
         if (shape == QLatin1String("itself")) {
             f->server.scriptAlways(method, echoPath, FakeResponse::redirect(QUrl(f->server.url(echoPath)), redirectStatus));
         } else if (shape == QLatin1String("two addresses")) {
             f->server.scriptAlways(method, echoPath, FakeResponse::redirect(QUrl(QStringLiteral("other")), redirectStatus));
             f->server.scriptAlways(method, other, FakeResponse::redirect(QUrl(f->server.url(echoPath)), redirectStatus));
         } else {
-            f->server.scriptAlways(method, echoPath, FakeResponse::redirect(QUrl(QStringLiteral("chain/1")), redirectStatus));
-            f->server.route(method, chain, [redirectStatus](const FakeRequest &request) {
-                const int next = request.captures.constFirst().toInt() + 1;
-                return FakeResponse::redirect(QUrl(QString::number(next)), redirectStatus);
-            });
+            redirectWithoutEnd(method, redirectStatus);
         }
 
         QSignalSpy errors(sync(), &ApiClient::networkError);
