@@ -48,7 +48,12 @@ BrowserFailureDialog::BrowserFailureDialog(const QUrl &url, QWidget *parent)
 
 void BrowserFailureDialog::report(const QUrl &url)
 {
-    auto *dialog = new BrowserFailureDialog(url, QApplication::activeWindow());
+    // A window that closed as it asked for the page (a Download button)
+    // would take the report with it: the window beneath it shows it.
+    QWidget *over = QApplication::activeWindow();
+    while (over && !over->isVisible())
+        over = over->parentWidget() ? over->parentWidget()->window() : nullptr;
+    auto *dialog = new BrowserFailureDialog(url, over);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

@@ -14,8 +14,9 @@ class BrowserFailureDialog : public QDialog
 public:
     explicit BrowserFailureDialog(const QUrl &url, QWidget *parent = nullptr);
 
-    // Shows the dialog over the active window without waiting for it: a
-    // sign-in keeps listening for the browser meanwhile. Set as the
-    // browser's failure handler.
+    // Shows the dialog over the active window (over the one beneath when
+    // the active one is closing) without waiting for it: a sign-in keeps
+    // listening for the browser meanwhile. Set as the browser's failure
+    // handler.
     static void report(const QUrl &url);
 };

@@ -50,6 +50,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -111,8 +112,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_refreshTimer, &QTimer::timeout, this, &MainWindow::runPendingRefresh);
 
     setupMenuBar();
-    // Sign-in, feedback and portal pages that no browser opened are shown
-    // with their address, to open by hand.
+    // Pages that no browser opened (sign-in, feedback, the portal, links,
+    // downloads) are shown with their address, to open by hand.
     LumoAccount::setBrowserFailureHandler(&BrowserFailureDialog::report);
 
     m_registerPage = new RegisterScreen(m_state);
@@ -882,7 +883,20 @@ void MainWindow::showAbout()
                             "<a href=\"https://download.qt.io/official_releases/qt/\">the Qt source code</a>."
                             "</small></p>")
                              .arg(QCoreApplication::applicationVersion().toHtmlEscaped());
-    QMessageBox::about(this, tr("About Lumora Tallyra"), text);
+    // A box of its own rather than QMessageBox::about, whose links go to
+    // the desktop directly: here they go the one browser path, so a missing
+    // browser is reported with the address.
+    QMessageBox box(QMessageBox::NoIcon, tr("About Lumora Tallyra"), text, QMessageBox::Ok, this);
+    const QIcon icon = box.windowIcon();
+    box.setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    for (QLabel *label : box.findChildren<QLabel *>()) {
+        if (!label->openExternalLinks())
+            continue;
+        label->setOpenExternalLinks(false);
+        connect(label, &QLabel::linkActivated, &box,
+            [](const QString &link) { LumoAccount::openInBrowser(QUrl(link)); });
+    }
+    UserPrompts::current()->runDialog(&box);
 }
 
 void MainWindow::showKeyboardShortcuts()

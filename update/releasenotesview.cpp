@@ -1,8 +1,7 @@
 #include "update/releasenotesview.h"
 
+#include "account/browser.h"
 #include "update/artifact.h"
-
-#include <QDesktopServices>
 
 namespace LumoUpdate {
 
@@ -15,7 +14,7 @@ ReleaseNotesView::ReleaseNotesView(QWidget *parent)
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [](const QUrl &url) {
         if (isWebAddress(url))
-            QDesktopServices::openUrl(url);
+            LumoAccount::openInBrowser(url);
     });
 }
 

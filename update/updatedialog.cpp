@@ -1,11 +1,11 @@
 #include "update/updatedialog.h"
 
+#include "account/browser.h"
 #include "update/releasenotesfetcher.h"
 #include "update/releasenotesview.h"
 #include "ui/windowsize.h"
 
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -66,13 +66,14 @@ UpdateDialog::~UpdateDialog() = default;
 
 void UpdateDialog::onDownloadClicked()
 {
-    if (m_downloadUrl.isValid() && !m_downloadUrl.isEmpty()) {
-        if (!QDesktopServices::openUrl(m_downloadUrl))
-            qWarning() << "LumoUpdate: QDesktopServices::openUrl failed for:" << m_downloadUrl;
-    } else {
-        qWarning() << "LumoUpdate: download URL is empty or invalid";
-    }
+    const QUrl download = m_downloadUrl;
+    // Closed first, so a browser that cannot be opened is reported over
+    // the window beneath rather than over this closing dialog.
     accept();
+    if (download.isValid() && !download.isEmpty())
+        LumoAccount::openInBrowser(download);
+    else
+        qWarning() << "LumoUpdate: download URL is empty or invalid";
 }
 
 void UpdateDialog::onNotesReady(const QString &markdown)

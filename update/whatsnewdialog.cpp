@@ -1,9 +1,9 @@
 #include "update/whatsnewdialog.h"
 
+#include "account/browser.h"
 #include "update/releasenotesview.h"
 #include "ui/windowsize.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,8 +48,10 @@ WhatsNewDialog::WhatsNewDialog(const QString &markdown, const QString &shownVers
         QPushButton *download = buttons->addButton(tr("Download %1").arg(shownVersion),
                                                    QDialogButtonBox::AcceptRole);
         connect(download, &QPushButton::clicked, this, [this] {
-            QDesktopServices::openUrl(m_downloadUrl);
+            const QUrl address = m_downloadUrl;
+            // Closed first, as the update dialog's Download is.
             accept();
+            LumoAccount::openInBrowser(address);
         });
     }
     buttons->addButton(QDialogButtonBox::Close);

@@ -1245,6 +1245,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::newRow("send feedback") << "feedback";
         QTest::newRow("sign in") << "sign in";
+        QTest::newRow("about box link") << "about";
     }
 
     // A page no browser opened is not a silent nothing: the address is
@@ -1261,10 +1262,25 @@ private Q_SLOTS:
         });
         const auto desktopBrowser = qScopeGuard([] { LumoAccount::setBrowserOpener({}); });
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("No browser could open")));
-        if (command == QLatin1String("feedback"))
+        if (command == QLatin1String("feedback")) {
             menuBarAction(window, QStringLiteral("Send &Feedback..."))->trigger();
-        else
+        } else if (command == QLatin1String("about")) {
+            // A click on a link of a label that opens no links itself is
+            // its linkActivated.
+            h.prompts().steps.append(inspect([](QDialog *box) {
+                const QRegularExpression href(QStringLiteral("href=\"([^\"]+)\""));
+                for (QLabel *label : box->findChildren<QLabel *>()) {
+                    const QRegularExpressionMatch link = href.match(label->text());
+                    if (!link.hasMatch())
+                        continue;
+                    QVERIFY(!label->openExternalLinks());
+                    Q_EMIT label->linkActivated(link.captured(1));
+                }
+            }));
+            menuBarAction(window, QStringLiteral("&About Lumora Tallyra"))->trigger();
+        } else {
             window->welcomeScreen()->findChild<QPushButton *>(QStringLiteral("signInButton"))->click();
+        }
         h.settle();
 
         QCOMPARE(tried.size(), 1);

@@ -2,6 +2,8 @@
 
 #include "feedfiles.h"
 
+#include "account/browser.h"
+#include "ui/browserfailuredialog.h"
 #include "update/client.h"
 #include "update/updatedialog.h"
 #include "update/updateflows.h"
@@ -13,8 +15,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 
 using namespace LumoUpdate;
@@ -312,6 +317,79 @@ private Q_SLOTS:
             QVERIFY(!view->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(secret)).isValid());
             dialog->hide();
         }
+    }
+
+    void aBrowserThatCannotOpenIsReportedWithTheAddress_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QUrl>("address");
+        const QUrl download(QStringLiteral("https://downloads.example.invalid/tallyra-1.2.0.exe"));
+        const QUrl link(QStringLiteral("https://www.example.invalid/news"));
+        QTest::newRow("update download") << "update" << "Download" << download;
+        QTest::newRow("update notes link") << "update" << "link" << link;
+        QTest::newRow("what's new download") << "whats new" << "Download 1.2.0" << download;
+        QTest::newRow("what's new notes link") << "whats new" << "link" << link;
+    }
+
+    // A page no browser opened is shown with its address, also when the
+    // button that asked for it closes its dialog.
+    void aBrowserThatCannotOpenIsReportedWithTheAddress()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, action);
+        QFETCH(QUrl, address);
+        QList<QUrl> tried;
+        LumoAccount::setBrowserOpener([&tried](const QUrl &url) {
+            tried.append(url);
+            return false;
+        });
+        LumoAccount::setBrowserFailureHandler(&BrowserFailureDialog::report);
+        const auto restore = qScopeGuard([] {
+            LumoAccount::setBrowserOpener({});
+            LumoAccount::setBrowserFailureHandler({});
+        });
+        const QString markdown = QStringLiteral("# 1.2.0\n\n[news](%1)\n").arg(address.toString());
+        QWidget window;
+        window.show();
+        QDialog *shown = nullptr;
+        if (dialog == QLatin1String("update")) {
+            auto *update = new UpdateDialog(artifact(false, m_server->url(QStringLiteral("/notes.md"))),
+                                            QStringLiteral("1.1.7"), kAppName, &window);
+            update->onNotesReady(markdown);
+            shown = update;
+        } else {
+            shown = new WhatsNewDialog(markdown, QStringLiteral("1.2.0"), QStringLiteral("1.1.7"), kAppName, &window,
+                                       artifact(false).url);
+        }
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        shown->show();
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QPointer<QDialog> asked(shown);
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("No browser could open")));
+        if (action == QLatin1String("link")) {
+            auto *view = shown->findChild<QTextBrowser *>();
+            view->setFocus();
+            QTest::keyClick(view, Qt::Key_Tab);
+            QTest::keyClick(view, Qt::Key_Return);
+        } else {
+            buttonWithText(shown, action)->click();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(tried, QList<QUrl>{address});
+        QCOMPARE(asked.isNull(), action != QLatin1String("link"));
+
+        QWidget *report = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("browserFailureDialog") && widget->isVisible())
+                report = widget;
+        }
+        QVERIFY(report);
+        QCOMPARE(QUrl(report->findChild<QLineEdit *>(QStringLiteral("addressField"))->text()), address);
+        delete report;
+        delete asked;
     }
 
     void interactiveCheckShowsDialogForNewerBuild()
