@@ -43,6 +43,11 @@ bool sameOrigin(const QUrl &a, const QUrl &b)
     return a.scheme() == b.scheme() && a.host() == b.host() && effectivePort(a) == effectivePort(b);
 }
 
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
 void endReply(QNetworkReply *reply, const QString &why)
 {
     if (reply->isFinished())
@@ -168,9 +173,12 @@ void ApiClient::sendRequest(const QString &method, const QString &path, const QJ
     sendAfterRefresh(request, true);
 }
 
-void ApiClient::executeRequest(const Outgoing &outgoing, const QString &accessToken,
+void ApiClient::executeRequest(const Outgoing &first, const QString &accessToken,
                                bool allowRetry)
 {
+    Outgoing outgoing = first;
+    if (outgoing.deadline.isForever() && m_requestDeadlineMs > 0)
+        outgoing.deadline.setRemainingTime(m_requestDeadlineMs);
     QNetworkRequest request(outgoing.url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     request.setRawHeader("Accept", "application/json");
@@ -183,8 +191,9 @@ void ApiClient::executeRequest(const Outgoing &outgoing, const QString &accessTo
     if (!accessToken.isEmpty())
         request.setRawHeader("Authorization", QStringLiteral("Bearer %1").arg(accessToken).toUtf8());
     request.setTransferTimeout(m_transferTimeoutMs);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::UserVerifiedRedirectPolicy);
+    // Redirects are followed here, one request per step, where the origin,
+    // loops and the body are checked in one place.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
 
     const QString &method = outgoing.method;
     // POST and PATCH are not idempotent: the network layer must not send
@@ -214,27 +223,17 @@ void ApiClient::executeRequest(const Outgoing &outgoing, const QString &accessTo
     }
     if (body)
         body->setParent(reply);
-    watchReply(reply, outgoing.url);
+    watchReply(reply, outgoing.deadline);
     connect(reply, &QNetworkReply::finished, this, [this, reply, outgoing, accessToken, allowRetry] {
         handleReply(reply, outgoing, accessToken, allowRetry);
     });
 }
 
-void ApiClient::watchReply(QNetworkReply *reply, const QUrl &url)
+void ApiClient::watchReply(QNetworkReply *reply, QDeadlineTimer deadline)
 {
-    // The headers and the body go wherever a redirect points, so only the
-    // origin the request was meant for may be followed.
-    connect(reply, &QNetworkReply::redirected, reply, [reply, url](const QUrl &target) {
-        const QUrl resolved = reply->url().resolved(target);
-        if (sameOrigin(url, resolved))
-            Q_EMIT reply->redirectAllowed();
-        else
-            endReply(reply, QStringLiteral("Redirect to another origin refused: %1")
-                                .arg(resolved.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery)));
-    });
     // The transfer time-out restarts with every byte; this bounds the whole.
-    if (m_requestDeadlineMs > 0) {
-        QTimer::singleShot(m_requestDeadlineMs, reply, [reply] {
+    if (!deadline.isForever()) {
+        QTimer::singleShot(qMax<qint64>(0, deadline.remainingTime()), reply, [reply] {
             endReply(reply, QStringLiteral("Request deadline exceeded"));
         });
     }
@@ -263,7 +262,7 @@ void ApiClient::handleReply(QNetworkReply *reply, const Outgoing &request, const
         noAnswer(reply->errorString());
         return;
     }
-    if ((status == 307 || status == 308) && followBodyRedirect(reply, request, accessToken, allowRetry))
+    if (isRedirect(status) && followRedirect(reply, status, request, accessToken, allowRetry))
         return;
     if (status == 401 && allowRetry && m_tokenManager) {
         sendAfterRefresh(request, false);
@@ -292,24 +291,25 @@ void ApiClient::handleReply(QNetworkReply *reply, const Outgoing &request, const
     call(request.callback, ok, status, jsonObjectOf(bytes));
 }
 
-bool ApiClient::followBodyRedirect(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
-                                   bool allowRetry)
+bool ApiClient::followRedirect(QNetworkReply *reply, int status, const Outgoing &request,
+                               const QString &accessToken, bool allowRetry)
 {
-    if (request.method != QLatin1String("POST") && request.method != QLatin1String("PATCH"))
+    // The header itself: a relative address is no valid Location header to Qt.
+    const QUrl target = QUrl::fromEncoded(reply->rawHeader("Location"));
+    if (target.isEmpty() || !target.isValid())
         return false;
-    QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
-    if (!target.isValid())
-        target = reply->header(QNetworkRequest::LocationHeader).toUrl();
-    if (!target.isValid())
-        return false;
-    // The service answered without doing the work, so the body may go again,
-    // but only where the network layer would have taken it.
     const QUrl resolved = reply->url().resolved(target);
+    QList<QUrl> asked = request.redirectedFrom;
+    asked.append(request.url);
+    // The headers, the token and the body go wherever a redirect points.
     QString refusal;
-    if (!sameOrigin(request.url, resolved))
+    if (!sameOrigin(asked.constFirst(), resolved))
         refusal = QStringLiteral("Redirect to another origin refused: %1")
                       .arg(resolved.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery));
-    else if (request.redirectsFollowed >= QNetworkRequest(resolved).maximumRedirectsAllowed())
+    else if (asked.contains(resolved))
+        refusal = QStringLiteral("Redirect loop at %1")
+                      .arg(resolved.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery));
+    else if (request.redirectedFrom.size() >= QNetworkRequest(resolved).maximumRedirectsAllowed())
         refusal = QStringLiteral("Too many redirects");
     if (!refusal.isEmpty()) {
         qWarning() << "ApiClient:" << refusal << "for" << request.method << request.url.path();
@@ -317,9 +317,16 @@ bool ApiClient::followBodyRedirect(QNetworkReply *reply, const Outgoing &request
         call(request.callback, false, 0);
         return true;
     }
+
     Outgoing next = request;
     next.url = resolved;
-    ++next.redirectsFollowed;
+    next.redirectedFrom = asked;
+    // A 307 or 308 says the service did not act: the same request goes to the
+    // new address, once. Any other redirect points at a result to fetch.
+    if (status != 307 && status != 308 && request.method != QLatin1String("GET")) {
+        next.method = QStringLiteral("GET");
+        next.body.clear();
+    }
     executeRequest(next, accessToken, allowRetry);
     return true;
 }
@@ -331,11 +338,15 @@ void ApiClient::sendAfterRefresh(const Outgoing &request, bool beforeFirstSend)
         if (!self)
             return;
         switch (result) {
-        case RefreshResult::Success:
+        case RefreshResult::Success: {
             // Sent first after a due refresh, a 401 may still earn one resend;
-            // a resend after a 401 never does.
-            self->executeRequest(request, self->m_tokenManager->validAccessToken(), beforeFirstSend);
+            // a resend after a 401 never does. With its new token it is a new
+            // request, with a deadline of its own.
+            Outgoing again = request;
+            again.deadline = QDeadlineTimer(QDeadlineTimer::Forever);
+            self->executeRequest(again, self->m_tokenManager->validAccessToken(), beforeFirstSend);
             break;
+        }
         case RefreshResult::AuthFailed:
             if (beforeFirstSend)
                 qWarning() << "ApiClient: token refresh" << "rejected" << "for" << request.method

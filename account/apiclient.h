@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -77,17 +79,19 @@ private:
         QByteArray body;
         ApiCallback callback;
         ReplyBody expected = ReplyBody::AnyJson;
-        int redirectsFollowed = 0;
+        QList<QUrl> redirectedFrom = {}; // the addresses asked before this one
+        // Set when first sent; the redirects it is sent on to share it.
+        QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever);
     };
 
     void executeRequest(const Outgoing &request, const QString &accessToken, bool allowRetry);
-    void watchReply(QNetworkReply *reply, const QUrl &url);
+    void watchReply(QNetworkReply *reply, QDeadlineTimer deadline);
     void handleReply(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
                      bool allowRetry);
-    // A 307 or 308 to a POST or PATCH, which the network layer cannot follow
-    // with a body it may read only once. True when it was taken care of.
-    bool followBodyRedirect(QNetworkReply *reply, const Outgoing &request, const QString &accessToken,
-                            bool allowRetry);
+    // Sends the request on to where a redirect points, or ends it when it may
+    // not go there. False when the reply names no address to go to.
+    bool followRedirect(QNetworkReply *reply, int status, const Outgoing &request,
+                        const QString &accessToken, bool allowRetry);
     void sendAfterRefresh(const Outgoing &request, bool beforeFirstSend);
 
     QNetworkAccessManager *m_network = nullptr;

@@ -24,8 +24,9 @@ bool SingleUseBody::atEnd() const
 
 bool SingleUseBody::reset()
 {
-    // Only before the first byte went out: there is nothing to repeat.
-    return m_position == 0;
+    // Qt asks only to send the request again, and the first sending may have
+    // reached the service even when no byte of the body was read.
+    return false;
 }
 
 qint64 SingleUseBody::readData(char *data, qint64 maxSize)

@@ -5,13 +5,13 @@
 
 namespace LumoAccount {
 
-// A request body that the network layer can read only once. Qt sends a
-// request again by itself when the connection closes before the answer,
-// whatever its method; a POST the service may already have stored would
-// then be stored twice (two invitations from one click). Unable to rewind
-// this body, Qt ends the reply with an error instead, which reaches the
-// caller as no answer. Nor can Qt follow a 307 or 308 with it: the request
-// layer does that itself.
+// A request body that the network layer can hand out only once, an empty
+// one included. Qt sends a request again by itself when the connection closes
+// before the answer, whatever its method; a POST the service may already have
+// acted on would then be acted on twice (two invitations from one click).
+// How much of the body was read says nothing about whether the request went
+// out (an empty body reads nothing), so this body never rewinds: Qt ends the
+// reply with an error instead, which reaches the caller as no answer.
 class SingleUseBody : public QIODevice
 {
 public:

@@ -81,6 +81,15 @@ std::optional<Account> AccountRepository::findById(const QString &id) const
     return readAccount(query);
 }
 
+std::optional<bool> AccountRepository::hasTransactions(const QString &id) const
+{
+    QSqlQuery query =
+        prepare(m_database->db(), QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? LIMIT 1"), {id});
+    if (!exec(query, "AccountRepository::hasTransactions"))
+        return std::nullopt;
+    return query.next();
+}
+
 bool AccountRepository::insert(const Account &account)
 {
     QSqlQuery query = prepare(

@@ -23,6 +23,9 @@ public:
     QList<Account> listDeleted() const;
     QList<Account> listPendingSync() const;
     std::optional<Account> findById(const QString &id) const;
+    // Whether any transaction belongs to the account, deleted ones too (a
+    // restore brings them back); nullopt when that cannot be read.
+    std::optional<bool> hasTransactions(const QString &id) const;
 
     bool insert(const Account &account);
     bool update(const Account &account);

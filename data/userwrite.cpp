@@ -1,5 +1,8 @@
 #include "data/userwrite.h"
 
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/money.h"
 #include "data/recurringrepository.h"
 #include "data/sqlvalues.h"
 #include "data/transactionrepository.h"
@@ -44,8 +47,7 @@ bool UserWrite::expectLiveAccount(const QString &accountId)
 template <typename Record, typename Repository>
 bool UserWrite::expectSameRow(const Repository *repository, const Record &copy, std::optional<Record> &stored)
 {
-    stored.reset();
-    if (!expectLiveAccount(copy.accountId))
+    if (!canWrite())
         return false;
     std::optional<Record> found = repository->findById(copy.id);
     if (!found || !sameRow(*found, copy))
@@ -56,7 +58,8 @@ bool UserWrite::expectSameRow(const Repository *repository, const Record &copy, 
 
 bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const Transaction &copy)
 {
-    return expectSameRow(transactions, copy, m_storedTransaction);
+    m_storedTransaction.reset();
+    return expectLiveAccount(copy.accountId) && expectSameRow(transactions, copy, m_storedTransaction);
 }
 
 bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const QList<Transaction> &copies)
@@ -89,7 +92,53 @@ bool UserWrite::expectUnchanged(const TransactionRepository *transactions, const
 
 bool UserWrite::expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy)
 {
-    return expectSameRow(rules, copy, m_storedRule);
+    m_storedRule.reset();
+    return expectLiveAccount(copy.accountId) && expectSameRow(rules, copy, m_storedRule);
+}
+
+bool UserWrite::expectUnchanged(const AccountRepository *accounts, const Account &copy)
+{
+    m_storedAccount.reset();
+    return expectLiveAccount(copy.id) && expectSameRow(accounts, copy, m_storedAccount);
+}
+
+bool UserWrite::expectUnchanged(const CategoryRepository *categories, const Category &copy)
+{
+    m_storedCategory.reset();
+    return expectSameRow(categories, copy, m_storedCategory);
+}
+
+bool UserWrite::expectOpeningBalance(const TransactionRepository *transactions, const QString &accountId,
+    const std::optional<Transaction> &copy)
+{
+    if (!expectLiveAccount(accountId))
+        return false;
+    const std::optional<Transaction> found = transactions->findOpeningBalance(accountId);
+    if (!copy)
+        return !found || fail(WriteResult::ChangedElsewhere);
+    return (found && found->id == copy->id && sameRow(*found, *copy)) || fail(WriteResult::ChangedElsewhere);
+}
+
+bool UserWrite::expectLiveParent(const CategoryRepository *categories, const QString &parentId)
+{
+    if (!canWrite())
+        return false;
+    if (parentId.isEmpty())
+        return true;
+    const std::optional<Category> parent = categories->findById(parentId);
+    return (parent && !parent->deletedAt) || fail(WriteResult::ChangedElsewhere);
+}
+
+bool UserWrite::expectCurrencyAllowed(const AccountRepository *accounts, const Account &stored, Currency currency)
+{
+    if (!canWrite())
+        return false;
+    if (currencyDecimals(currency) == currencyDecimals(stored.currency))
+        return true;
+    const std::optional<bool> hasTransactions = accounts->hasTransactions(stored.id);
+    if (!hasTransactions)
+        return fail(WriteResult::Failed);
+    return !*hasTransactions || fail(WriteResult::CurrencyRefused);
 }
 
 bool UserWrite::expectCurrent(bool stillTheCopy)
@@ -132,4 +181,20 @@ bool UserWrite::sameRow(const RecurringTransaction &stored, const RecurringTrans
         && stored.endDate == copy.endDate && stored.nextDueDate == copy.nextDueDate
         && stored.autoPost == copy.autoPost && stored.leadDays == copy.leadDays && stored.isActive == copy.isActive
         && stored.transferDestAccountId == copy.transferDestAccountId;
+}
+
+bool UserWrite::sameRow(const Account &stored, const Account &copy)
+{
+    return !stored.deletedAt && stored.version == copy.version && stored.name == copy.name
+        && stored.accountType == copy.accountType && stored.currency == copy.currency
+        && stored.institution == copy.institution && stored.accountNumberLast4 == copy.accountNumberLast4
+        && stored.startingBalance == copy.startingBalance;
+}
+
+bool UserWrite::sameRow(const Category &stored, const Category &copy)
+{
+    return !stored.deletedAt && stored.version == copy.version && stored.name == copy.name
+        && stored.type == copy.type && stored.parentId == copy.parentId && stored.isTaxRelevant == copy.isTaxRelevant
+        && stored.taxCategory == copy.taxCategory && stored.icon == copy.icon && stored.color == copy.color
+        && stored.isDefault == copy.isDefault && stored.accountId == copy.accountId;
 }

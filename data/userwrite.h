@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/account.h"
+#include "data/category.h"
 #include "data/database.h"
 #include "data/recurringtransaction.h"
 #include "data/transaction.h"
@@ -9,6 +11,8 @@
 
 #include <optional>
 
+class AccountRepository;
+class CategoryRepository;
 class RecurringRepository;
 class TransactionRepository;
 
@@ -21,15 +25,20 @@ enum class WriteResult {
     AccountNotLive,
     // The store refused the write.
     Failed,
+    // The account has transactions, so its currency may change only to one
+    // with the same minor unit (the stored amounts would change value).
+    CurrencyRefused,
 };
 
 // One user write, whole or not at all. Windows are many and non-modal and
 // each acts on a copy it read earlier, so a write made from a copy happens
 // only while the stored row is still that copy (live, same version, same
-// content), and rows go only into live accounts. The checks run inside the
-// write's own SQL transaction: nothing can come between them and the write.
-// Sync's applier and backup restore are no user writes and keep their own
-// rules.
+// content), and rows go only into live accounts (categories under live
+// parents). The checks run inside the write's own SQL transaction: nothing
+// can come between them and the write. An edit is built on the stored row
+// the check read (stored*()), never on the copy, so what a sync recorded
+// meanwhile (a server id) is not written back. Sync's applier and backup
+// restore are no user writes and keep their own rules.
 //
 //     UserWrite write(database);
 //     if (write.expectUnchanged(transactions, copy))
@@ -49,6 +58,22 @@ public:
     // The copy's account is live and its stored row is still the copy.
     bool expectUnchanged(const TransactionRepository *transactions, const Transaction &copy);
     bool expectUnchanged(const RecurringRepository *rules, const RecurringTransaction &copy);
+    // The account is live and its stored row is still the copy.
+    bool expectUnchanged(const AccountRepository *accounts, const Account &copy);
+    // The category is live and its stored row is still the copy.
+    bool expectUnchanged(const CategoryRepository *categories, const Category &copy);
+    // The account is live and its opening balance is still the copy, or
+    // still none when the copy is none: an amount typed over an opening
+    // balance must not replace one the user never saw.
+    bool expectOpeningBalance(const TransactionRepository *transactions, const QString &accountId,
+        const std::optional<Transaction> &copy);
+    // A category goes only under a live parent (or none): fails with
+    // ChangedElsewhere when the parent was deleted meanwhile.
+    bool expectLiveParent(const CategoryRepository *categories, const QString &parentId);
+    // Amounts are stored in the currency's minor unit: an account that has
+    // transactions changes only to a currency with the same unit. Fails with
+    // CurrencyRefused.
+    bool expectCurrencyAllowed(const AccountRepository *accounts, const Account &stored, Currency currency);
     // The same for each of many copies, read in one pass (a reconciliation
     // ticks thousands of rows); leaves storedTransaction() empty.
     bool expectUnchanged(const TransactionRepository *transactions, const QList<Transaction> &copies);
@@ -59,6 +84,8 @@ public:
     // The stored row the last expectUnchanged read, when it held.
     const std::optional<Transaction> &storedTransaction() const { return m_storedTransaction; }
     const std::optional<RecurringTransaction> &storedRule() const { return m_storedRule; }
+    const std::optional<Account> &storedAccount() const { return m_storedAccount; }
+    const std::optional<Category> &storedCategory() const { return m_storedCategory; }
 
     bool canWrite() const { return m_result == WriteResult::Written; }
     // Commits when every check held and `written` is true; otherwise rolls
@@ -73,6 +100,8 @@ public:
     // pull may bring other content under an equal version).
     static bool sameRow(const Transaction &stored, const Transaction &copy);
     static bool sameRow(const RecurringTransaction &stored, const RecurringTransaction &copy);
+    static bool sameRow(const Account &stored, const Account &copy);
+    static bool sameRow(const Category &stored, const Category &copy);
 
 private:
     bool fail(WriteResult result);
@@ -85,4 +114,6 @@ private:
     bool m_finished = false;
     std::optional<Transaction> m_storedTransaction;
     std::optional<RecurringTransaction> m_storedRule;
+    std::optional<Account> m_storedAccount;
+    std::optional<Category> m_storedCategory;
 };

@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>Dieses Konto hat Buchungen in %1. Die Währung kann nur in eine mit gleich vielen Nachkommastellen geändert werden.</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>Währung nicht geändert</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>
@@ -231,6 +235,17 @@ Bitte schließen Sie das andere Programm und versuchen Sie es erneut.</translati
     <message>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1. Es wurden keine Daten geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserFailureDialog</name>
+    <message>
+        <source>No Browser</source>
+        <translation>Kein Browser</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Open this address in your browser:</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Öffnen Sie diese Adresse in Ihrem Browser:</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1667,7 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital tallyra register for tracking household finances.&lt;/p&gt;&lt;p&gt;Made by Lumora. All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;the Qt source code&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kassenbuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;Von Lumora. Alle Rechte vorbehalten.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework unter der GNU Lesser General Public License Version 3. Siehe &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;den Qt-Quellcode&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Kassenbuch für die Haushaltsfinanzen.&lt;/p&gt;&lt;p&gt;Von Lumora. Alle Rechte vorbehalten.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Diese Anwendung verwendet das Qt-Framework unter der GNU Lesser General Public License Version 3. Siehe &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; und &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;den Qt-Quellcode&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Lumora Tallyra</source>
@@ -2020,11 +2035,11 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation>Abstimmungsverlauf</translation>
+        <translation>Abgleichsverlauf</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation>Frühere Abstimmungen dieses Kontos.</translation>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
     </message>
     <message>
         <source>Statement Date</source>
@@ -2036,7 +2051,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation>Abgestimmter Saldo</translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -2044,11 +2059,11 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation>Noch keine Abstimmungen. Stimmen Sie Ihr Konto im Register ab, um den Verlauf hier zu sehen.</translation>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto im Register ab, um den Verlauf hier zu sehen.</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation>Abstimmungsverlauf — %1</translation>
+        <translation>Abgleichsverlauf — %1</translation>
     </message>
     <message>
         <source>MMM d, yyyy</source>
@@ -2082,7 +2097,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <name>ReconciliationScreen</name>
     <message>
         <source>Reconcile Account</source>
-        <translation>Konto abstimmen</translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Statement Date:</source>
@@ -2094,11 +2109,11 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation>Abgeglichene Einzahlungen</translation>
+        <translation>Bestätigte Einzahlungen</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation>Abgeglichene Auszahlungen</translation>
+        <translation>Bestätigte Auszahlungen</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -2118,7 +2133,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation>Abstimmung abschließen</translation>
+        <translation>Abgleich abschließen</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2154,19 +2169,19 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Cleared Payments</source>
-        <translation>Abgeglichene Zahlungen</translation>
+        <translation>Bestätigte Zahlungen</translation>
     </message>
     <message>
         <source>Cleared Charges</source>
-        <translation>Abgeglichene Belastungen</translation>
+        <translation>Bestätigte Belastungen</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation>Abstimmung abgeschlossen</translation>
+        <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation>Das Konto wurde erfolgreich abgestimmt.</translation>
+        <translation>Das Konto wurde erfolgreich abgeglichen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed, deleted or reconciled elsewhere after this list was loaded.</source>
@@ -2182,15 +2197,15 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Reconciliation Failed</source>
-        <translation>Abstimmung fehlgeschlagen</translation>
+        <translation>Abgleich fehlgeschlagen</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved, so nothing was changed.</source>
-        <translation>Die Abstimmung konnte nicht gespeichert werden; es wurde nichts geändert.</translation>
+        <translation>Der Abgleich konnte nicht gespeichert werden; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Reconciliation Not Finished</source>
-        <translation>Abstimmung nicht abgeschlossen</translation>
+        <translation>Abgleich nicht abgeschlossen</translation>
     </message>
     <message>
         <source>Nothing was marked. The list has been reloaded: check the difference and finish again.</source>
@@ -2402,6 +2417,10 @@ Wenn Sie ihn aufheben möchten, stellen Sie ihn in den Kontoeinstellungen auf nu
     <message>
         <source>years</source>
         <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie.</translation>
     </message>
 </context>
 <context>
@@ -3986,6 +4005,10 @@ Fortfahren?</translation>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
         <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Kategorie der Zeile.</translation>
+    </message>
+    <message>
+        <source>Choose a category for every split line.</source>
+        <translation>Wählen Sie für jede Aufteilungszeile eine Kategorie.</translation>
     </message>
 </context>
 <context>

@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>
@@ -222,6 +226,17 @@ Please close the other program and try again.</source>
     </message>
     <message>
         <source>The backup could not be restored: %1. No data was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BrowserFailureDialog</name>
+    <message>
+        <source>No Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Open this address in your browser:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2347,6 +2362,10 @@ To clear it, set it to zero in the account&apos;s settings.</source>
         <source>years</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
@@ -3874,6 +3893,10 @@ Continue?</source>
     </message>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a category for every split line.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

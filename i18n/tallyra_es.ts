@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>Esta cuenta tiene transacciones en %1. Su moneda solo puede cambiar a otra con el mismo número de decimales.</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>Moneda sin cambiar</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>
@@ -231,6 +235,17 @@ Cierre el otro programa e inténtelo de nuevo.</translation>
     <message>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>No se pudo restaurar la copia de seguridad: %1. No se ha modificado ningún dato.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserFailureDialog</name>
+    <message>
+        <source>No Browser</source>
+        <translation>Sin navegador</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Open this address in your browser:</source>
+        <translation>No se pudo abrir ningún navegador web. Abra esta dirección en su navegador:</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1667,7 @@ Escriba DELETE para confirmar:</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital tallyra register for tracking household finances.&lt;/p&gt;&lt;p&gt;Made by Lumora. All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;the Qt source code&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro tallyra digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;Creado por Lumora. Todos los derechos reservados.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación usa el framework Qt bajo la GNU Lesser General Public License versión 3. Consulte &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;el código fuente de Qt&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un registro tallyra digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;Creado por Lumora. Todos los derechos reservados.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación usa el framework Qt bajo la GNU Lesser General Public License versión 3. Consulte &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; y &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;el código fuente de Qt&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Lumora Tallyra</source>
@@ -2036,7 +2051,7 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation>Saldo compensado</translation>
+        <translation>Saldo conciliado</translation>
     </message>
     <message>
         <source>Completed</source>
@@ -2075,7 +2090,7 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     </message>
     <message>
         <source>Clr</source>
-        <translation>Comp</translation>
+        <translation>Comp.</translation>
     </message>
 </context>
 <context>
@@ -2402,6 +2417,10 @@ Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
     <message>
         <source>years</source>
         <translation>años</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría.</translation>
     </message>
 </context>
 <context>
@@ -3986,6 +4005,10 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
         <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la categoría de la línea.</translation>
+    </message>
+    <message>
+        <source>Choose a category for every split line.</source>
+        <translation>Elija una categoría para cada línea de la división.</translation>
     </message>
 </context>
 <context>

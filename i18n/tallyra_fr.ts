@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>Ce compte a des opérations en %1. Sa devise ne peut être remplacée que par une devise ayant le même nombre de décimales.</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>Devise non modifiée</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>
@@ -231,6 +235,17 @@ Veuillez fermer l&apos;autre programme et réessayer.</translation>
     <message>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>La sauvegarde n&apos;a pas pu être restaurée : %1. Aucune donnée n&apos;a été modifiée.</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserFailureDialog</name>
+    <message>
+        <source>No Browser</source>
+        <translation>Aucun navigateur</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Open this address in your browser:</source>
+        <translation>Aucun navigateur web n’a pu être ouvert. Ouvrez cette adresse dans votre navigateur :</translation>
     </message>
 </context>
 <context>
@@ -1652,7 +1667,7 @@ Saisissez DELETE pour confirmer :</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital tallyra register for tracking household finances.&lt;/p&gt;&lt;p&gt;Made by Lumora. All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;the Qt source code&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre tallyra numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;Conçu par Lumora. Tous droits réservés.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous la GNU Lesser General Public License version 3. Voir &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;le code source de Qt&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un registre tallyra numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;Conçu par Lumora. Tous droits réservés.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous la GNU Lesser General Public License version 3. Voir &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; et &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;le code source de Qt&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Lumora Tallyra</source>
@@ -2075,7 +2090,7 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Clr</source>
-        <translation>Rapp</translation>
+        <translation>Pt.</translation>
     </message>
 </context>
 <context>
@@ -2094,11 +2109,11 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation>Dépôts rapprochés</translation>
+        <translation>Dépôts pointés</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation>Retraits rapprochés</translation>
+        <translation>Retraits pointés</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -2106,7 +2121,7 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation>Solde rapproché</translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
@@ -2154,11 +2169,11 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     </message>
     <message>
         <source>Cleared Payments</source>
-        <translation>Paiements rapprochés</translation>
+        <translation>Paiements pointés</translation>
     </message>
     <message>
         <source>Cleared Charges</source>
-        <translation>Débits rapprochés</translation>
+        <translation>Débits pointés</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
@@ -2402,6 +2417,10 @@ Pour l&apos;annuler, mettez-le à zéro dans les paramètres du compte.</transla
     <message>
         <source>years</source>
         <translation>ans</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie.</translation>
     </message>
 </context>
 <context>
@@ -3986,6 +4005,10 @@ Continuer ?</translation>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
         <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la catégorie de la ligne.</translation>
+    </message>
+    <message>
+        <source>Choose a category for every split line.</source>
+        <translation>Choisissez une catégorie pour chaque ligne de ventilation.</translation>
     </message>
 </context>
 <context>

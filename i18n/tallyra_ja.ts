@@ -119,6 +119,10 @@
         <source>This account has transactions in %1. Its currency can only change to one with the same number of decimal places.</source>
         <translation>この口座には %1 の取引があります。通貨は小数点以下の桁数が同じ通貨にのみ変更できます。</translation>
     </message>
+    <message>
+        <source>Currency Not Changed</source>
+        <translation>通貨は変更されていません</translation>
+    </message>
 </context>
 <context>
     <name>AccountType</name>
@@ -231,6 +235,17 @@ Please close the other program and try again.</source>
     <message>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>バックアップを復元できませんでした: %1。データは変更されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserFailureDialog</name>
+    <message>
+        <source>No Browser</source>
+        <translation>ブラウザーがありません</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Open this address in your browser:</source>
+        <translation>Web ブラウザーを開けませんでした。このアドレスをブラウザーで開いてください:</translation>
     </message>
 </context>
 <context>
@@ -1643,7 +1658,7 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital tallyra register for tracking household finances.&lt;/p&gt;&lt;p&gt;Made by Lumora. All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU Lesser General Public License version 3. See &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;the Qt source code&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を記録するためのデジタル tallyra 登録簿です。&lt;/p&gt;&lt;p&gt;制作: Lumora。All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは GNU Lesser General Public License バージョン 3 のもとで Qt フレームワークを使用しています。詳しくは &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; and &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;Qt のソースコード&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Lumora Tallyra&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を記録するためのデジタル tallyra 登録簿です。&lt;/p&gt;&lt;p&gt;制作: Lumora。All rights reserved.&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;https://lumora.invalid/tallyra&quot;&gt;lumora.invalid/tallyra&lt;/a&gt;&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは GNU Lesser General Public License バージョン 3 のもとで Qt フレームワークを使用しています。詳しくは &lt;a href=&quot;https://www.qt.io&quot;&gt;qt.io&lt;/a&gt; と &lt;a href=&quot;https://download.qt.io/official_releases/qt/&quot;&gt;Qt のソースコード&lt;/a&gt;をご覧ください。&lt;/small&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Lumora Tallyra</source>
@@ -2063,7 +2078,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Clr</source>
-        <translation>照合</translation>
+        <translation>決済</translation>
     </message>
 </context>
 <context>
@@ -2082,11 +2097,11 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation>照合済みの入金</translation>
+        <translation>決済済みの入金</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation>照合済みの出金</translation>
+        <translation>決済済みの出金</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -2094,7 +2109,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation>照合済み残高</translation>
+        <translation>決済済み残高</translation>
     </message>
     <message>
         <source>Statement Balance</source>
@@ -2142,11 +2157,11 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Cleared Payments</source>
-        <translation>照合済みの支払い</translation>
+        <translation>決済済みの支払い</translation>
     </message>
     <message>
         <source>Cleared Charges</source>
-        <translation>照合済みの請求</translation>
+        <translation>決済済みの請求</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
@@ -2390,6 +2405,10 @@ To clear it, set it to zero in the account&apos;s settings.</source>
     <message>
         <source>years</source>
         <translation>年</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the category.</source>
+        <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、カテゴリを空にしてください。</translation>
     </message>
 </context>
 <context>
@@ -3971,6 +3990,10 @@ Continue?</source>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list, or clear the line&apos;s category.</source>
         <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、その行のカテゴリを空にしてください。</translation>
+    </message>
+    <message>
+        <source>Choose a category for every split line.</source>
+        <translation>すべての分割行でカテゴリを選択してください。</translation>
     </message>
 </context>
 <context>

@@ -82,3 +82,18 @@ QString categoryIdOfTypedText(const CategoryRepository *categories, const QStrin
     const qsizetype separator = typed.indexOf(QLatin1String(" > "));
     return separator >= 0 ? onlyCategoryNamed(live, typed.mid(separator + 3).trimmed()) : QString();
 }
+
+QString chosenCategoryId(const QComboBox *combo, const CategoryRepository *categories)
+{
+    const QString shown = categoryIdOfShownText(combo);
+    return shown.isEmpty() ? categoryIdOfTypedText(categories, combo->currentText()) : shown;
+}
+
+QString unmatchedCategoryText(const QComboBox *combo, const CategoryRepository *categories)
+{
+    const QString typed = combo->currentText().trimmed();
+    if (typed.isEmpty() || !chosenCategoryId(combo, categories).isEmpty()
+        || combo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0)
+        return QString();
+    return typed;
+}

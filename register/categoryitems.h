@@ -34,3 +34,12 @@ QString categoryIdOfShownText(const QComboBox *combo);
 // " > " of a label that is no longer current). A name that several
 // categories share names none of them: empty, as for text naming nothing.
 QString categoryIdOfTypedText(const CategoryRepository *categories, const QString &text);
+
+// The id of the category an editable combo names: the item it shows, else
+// the category its typed text names (categoryIdOfTypedText).
+QString chosenCategoryId(const QComboBox *combo, const CategoryRepository *categories);
+
+// The text typed in an editable combo when it names no category or
+// several: a form refuses it and keeps it for the user to mend. Empty when
+// the combo names one category, or shows no text or the no-category item.
+QString unmatchedCategoryText(const QComboBox *combo, const CategoryRepository *categories);

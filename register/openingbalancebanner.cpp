@@ -3,6 +3,7 @@
 #include "data/money.h"
 #include "register/registercolumnlayout.h"
 #include "register/transactionactions.h"
+#include "register/writeresultprompt.h"
 #include "ui/palettehelpers.h"
 
 #include <QHBoxLayout>
@@ -36,9 +37,7 @@ OpeningBalanceBanner::OpeningBalanceBanner(AppState *app, QWidget *parent)
     oweButton->setObjectName(QStringLiteral("bannerOweButton"));
     oweButton->setFocusPolicy(Qt::ClickFocus);
     markAccentButton(oweButton);
-    connect(oweButton, &QPushButton::clicked, this, [this] {
-        Q_EMIT signCorrected(TransactionActions::fixLiabilityOpeningBalanceSign(m_app, m_accountId));
-    });
+    connect(oweButton, &QPushButton::clicked, this, &OpeningBalanceBanner::correctSign);
     layout->addWidget(creditButton);
     layout->addWidget(oweButton);
 }
@@ -47,18 +46,26 @@ void OpeningBalanceBanner::showFor(const QString &accountId)
 {
     m_accountId = accountId;
     const QStringList dismissed = registerSettings().value(kDismissedKey).toStringList();
-    const std::optional<Transaction> opening = dismissed.contains(accountId)
-        ? std::nullopt
-        : TransactionActions::positiveLiabilityOpeningBalance(m_app, accountId);
-    if (!opening) {
+    m_shown = dismissed.contains(accountId) ? std::nullopt
+                                            : TransactionActions::positiveLiabilityOpeningBalance(m_app, accountId);
+    if (!m_shown) {
         hide();
         return;
     }
-    const QString amount = formatMoney(opening->amount, TransactionActions::accountCurrency(m_app, accountId));
+    const QString amount = formatMoney(m_shown->amount, TransactionActions::accountCurrency(m_app, accountId));
     m_label->setText(tr("This account's opening balance is recorded as a credit of %1. If you meant that you "
                         "owe %1, Tallyra can correct it.")
                          .arg(amount));
     show();
+}
+
+void OpeningBalanceBanner::correctSign()
+{
+    if (!m_shown)
+        return;
+    const WriteResult result = TransactionActions::fixLiabilityOpeningBalanceSign(m_app, *m_shown);
+    WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Account, this);
+    Q_EMIT signCorrected(result);
 }
 
 void OpeningBalanceBanner::dismiss()

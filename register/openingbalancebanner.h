@@ -1,7 +1,12 @@
 #pragma once
 
+#include "data/transaction.h"
+#include "data/userwrite.h"
+
 #include <QFrame>
 #include <QString>
+
+#include <optional>
 
 class AppState;
 class QLabel;
@@ -21,13 +26,19 @@ public:
     void showFor(const QString &accountId);
 
 Q_SIGNALS:
-    // After "Yes, I owe this"; false when the change could not be stored.
-    void signCorrected(bool stored);
+    // After "Yes, I owe this". A write refused because the opening balance
+    // or the account changed since it was shown has been told to the user;
+    // Failed is left to the receiver.
+    void signCorrected(WriteResult result);
 
 private:
+    void correctSign();
     void dismiss();
 
     AppState *m_app;
     QString m_accountId;
+    // The opening balance the text shows: the correction turns its sign
+    // only while it is stored as shown.
+    std::optional<Transaction> m_shown;
     QLabel *m_label = nullptr;
 };

@@ -109,8 +109,8 @@ void RegisterScreen::setupUi()
     layout->addWidget(m_subtitleLabel);
 
     m_banner = new OpeningBalanceBanner(m_app, this);
-    connect(m_banner, &OpeningBalanceBanner::signCorrected, this, [this](bool stored) {
-        if (!stored)
+    connect(m_banner, &OpeningBalanceBanner::signCorrected, this, [this](WriteResult result) {
+        if (result == WriteResult::Failed)
             showStatus(tr("The opening balance could not be corrected."), 5000);
         reload();
     });

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 SplitEditorDialog::SplitEditorDialog(AppState *app, qint64 parentAmount, const QList<SplitLine> &lines,
     Currency currency, QWidget *parent)
     : QDialog(parent)
@@ -59,9 +61,19 @@ QList<SplitLine> SplitEditorDialog::splitLines() const
 QString SplitEditorDialog::entryProblem() const
 {
     const QString unknown = m_linesWidget->unknownCategoryText();
-    if (unknown.isEmpty())
-        return QString();
-    return tr("\"%1\" does not name one category. Choose one from the list, or clear the line's category.").arg(unknown);
+    if (!unknown.isEmpty())
+        return tr("\"%1\" does not name one category. Choose one from the list, or clear the line's category.").arg(unknown);
+    const QList<SplitLine> lines = splitLines();
+    const bool uncategorized = std::any_of(lines.cbegin(), lines.cend(),
+        [](const SplitLine &line) { return line.categoryId.isEmpty(); });
+    return uncategorized ? tr("Choose a category for every split line.") : QString();
+}
+
+void SplitEditorDialog::done(int result)
+{
+    if (result == QDialog::Accepted && TransactionActions::refuseEntryProblem(entryProblem(), this))
+        return;
+    QDialog::done(result);
 }
 
 void SplitEditorDialog::updateRemaining()

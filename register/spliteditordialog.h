@@ -22,8 +22,12 @@ public:
     // The lines, signed like the parent amount.
     QList<SplitLine> splitLines() const;
     // Why the lines cannot be saved as they stand (a category typed that
-    // names none); empty when they can.
+    // names none, a line without a category); empty when they can.
     QString entryProblem() const;
+
+    // OK is refused over the dialog while the lines hold a problem: the
+    // dialog stays where it is, with everything typed.
+    void done(int result) override;
 
 public Q_SLOTS:
     void updateRemaining();

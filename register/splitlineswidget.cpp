@@ -124,9 +124,7 @@ QList<SplitLine> SplitLinesWidget::lines(int sign) const
         const auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
         SplitLine line;
         line.id = newRecordId();
-        line.categoryId = categoryIdOfShownText(category);
-        if (line.categoryId.isEmpty())
-            line.categoryId = categoryIdOfTypedText(m_app->categoryRepository(), category->currentText());
+        line.categoryId = chosenCategoryId(category, m_app->categoryRepository());
         line.amount = sign < 0 ? -amount : amount;
         line.memo = m_table->item(row, MemoColumn)->text();
         line.createdAt = now;
@@ -165,10 +163,8 @@ QString SplitLinesWidget::unknownCategoryText() const
         if (lineAmount(row) == 0)
             continue;
         const auto *category = static_cast<QComboBox *>(m_table->cellWidget(row, CategoryColumn));
-        const QString typed = category->currentText().trimmed();
-        if (!typed.isEmpty() && categoryIdOfShownText(category).isEmpty()
-            && categoryIdOfTypedText(m_app->categoryRepository(), typed).isEmpty()
-            && category->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        const QString typed = unmatchedCategoryText(category, m_app->categoryRepository());
+        if (!typed.isEmpty())
             return typed;
     }
     return QString();

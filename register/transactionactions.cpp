@@ -11,12 +11,14 @@
 #include "register/transactionformdialog.h"
 #include "register/userprompts.h"
 #include "register/writeresultprompt.h"
+#include "services/accountoperations.h"
 #include "sync/syncengine.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDialog>
 #include <QSet>
+#include <QTextDocument>
 
 #include <functional>
 
@@ -38,13 +40,14 @@ const Attempt kRefused = std::nullopt;
 
 // Writes over the stored row only while it still holds what the copy shows
 // and its account is live; a prompt ran before, and anything may have
-// changed while it was open. `write` gets the stored row.
+// changed while it was open. `write` gets the guard, for checks of its own,
+// and the stored row.
 WriteResult writeOverCopy(AppState *app, const Transaction &copy,
-    const std::function<bool(const Transaction &)> &write)
+    const std::function<bool(UserWrite &, const Transaction &)> &write)
 {
     UserWrite guard(app->database());
     if (guard.expectUnchanged(app->transactionRepository(), copy))
-        guard.finish(write(*guard.storedTransaction()));
+        guard.finish(write(guard, *guard.storedTransaction()));
     return guard.result();
 }
 
@@ -73,17 +76,6 @@ Attempt refuseTransfer(QWidget *parent, const QString &text)
     return kRefused;
 }
 
-// What a form holds that it cannot save as it stands is said, and the form
-// shows again with everything typed.
-bool refuseEntryProblem(const QString &problem, QWidget *parent)
-{
-    if (problem.isEmpty())
-        return false;
-    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Check the Entries"),
-        problem);
-    return true;
-}
-
 // Split lines must each name a category; the table refuses them otherwise,
 // so the user is asked to finish them instead of seeing a failed save.
 bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
@@ -107,33 +99,9 @@ Transaction keptBookkeeping(Transaction edited, const Transaction &stored)
     return edited;
 }
 
-Transaction makeOpeningBalanceRecord(const QString &accountId, qint64 amount, const QDate &date)
+QString openingBalancePayee()
 {
-    Transaction record;
-    record.id = TransactionRepository::openingBalanceId(accountId);
-    record.accountId = accountId;
-    record.date = date;
-    record.payee = QCoreApplication::translate("TransactionActions", "Opening Balance");
-    record.amount = amount;
-    record.cleared = true;
-    record.reconciled = true;
-    record.createdAt = QDateTime::currentDateTimeUtc();
-    record.updatedAt = record.createdAt;
-    return record;
-}
-
-// Writes the opening-balance record under its derived id: over the row that
-// already carries the id (made live again), or as a new row.
-bool writeOpeningBalanceRow(AppState *app, Transaction record, const std::optional<Transaction> &existing)
-{
-    TransactionRepository *transactions = app->transactionRepository();
-    if (!existing)
-        return transactions->insert(record);
-    record.version = existing->version + 1;
-    record.createdAt = existing->createdAt;
-    record.serverId = existing->serverId;
-    return transactions->update(record)
-        && transactions->applyServerDeletion(record.id, std::nullopt, record.accountId);
+    return QCoreApplication::translate("TransactionActions", "Opening Balance");
 }
 
 // Clears the legacy starting balance once it lives in a transaction.
@@ -147,26 +115,32 @@ bool clearStartingBalance(AppState *app, const QString &accountId)
     return app->accountRepository()->update(*account);
 }
 
-bool migrateStartingBalance(AppState *app, const Account &account, const QDate &date,
-    const std::optional<Transaction> &existing)
+bool migrateStartingBalance(AppState *app, const Account &account, const QDate &date)
 {
     SqlTransaction sql(app->database());
     return sql.isActive()
-        && writeOpeningBalanceRow(app, makeOpeningBalanceRecord(account.id, account.startingBalance, date), existing)
+        && app->accountOperations()->writeOpeningBalance(account.id, account.startingBalance, date,
+            openingBalancePayee())
         && clearStartingBalance(app, account.id) && sql.commit();
 }
 
-// Inside a guarded write: the edited row, its transfer partner and its split
-// lines. The other leg of a transfer takes the date and negated amount.
-bool writeEdited(AppState *app, const Transaction &edited)
+// Inside a guarded write: the edited row and its transfer partner. The
+// other leg of a transfer takes the date and negated amount; it is written
+// only into a live account (a pull may have deleted that account before its
+// rows), otherwise nothing is written and the guard says why.
+bool writeEdited(AppState *app, UserWrite &guard, const Transaction &edited)
 {
     TransactionRepository *transactions = app->transactionRepository();
+    std::optional<Transaction> partner;
+    if (!edited.transferLinkId.isEmpty())
+        partner = transactions->findById(edited.transferLinkId);
+    const bool partnerFollows = partner && !partner->deletedAt
+        && (partner->amount != -edited.amount || partner->date != edited.date);
+    if (partnerFollows && !guard.expectLiveAccount(partner->accountId))
+        return false;
     if (!transactions->update(edited))
         return false;
-    if (edited.transferLinkId.isEmpty())
-        return true;
-    std::optional<Transaction> partner = transactions->findById(edited.transferLinkId);
-    if (!partner || partner->deletedAt || (partner->amount == -edited.amount && partner->date == edited.date))
+    if (!partnerFollows)
         return true;
     partner->amount = -edited.amount;
     partner->date = edited.date;
@@ -174,9 +148,10 @@ bool writeEdited(AppState *app, const Transaction &edited)
     return transactions->update(*partner);
 }
 
-bool writeEditedWithSplitLines(AppState *app, const Transaction &edited, const QList<SplitLine> &lines)
+bool writeEditedWithSplitLines(AppState *app, UserWrite &guard, const Transaction &edited,
+    const QList<SplitLine> &lines)
 {
-    return writeEdited(app, edited) && saveSplitLines(app, edited, lines);
+    return writeEdited(app, guard, edited) && saveSplitLines(app, edited, lines);
 }
 
 std::optional<Transaction> liabilityOpeningBalance(AppState *app, const QString &accountId)
@@ -191,6 +166,16 @@ std::optional<Transaction> liabilityOpeningBalance(AppState *app, const QString 
 }
 
 } // namespace
+
+bool refuseEntryProblem(const QString &problem, QWidget *parent)
+{
+    if (problem.isEmpty())
+        return false;
+    // The problem quotes what was typed, which is never markup.
+    UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Check the Entries"),
+        Qt::convertFromPlainText(problem, Qt::WhiteSpaceNormal));
+    return true;
+}
 
 QString transferPrefix()
 {
@@ -257,10 +242,9 @@ bool confirmDelete(AppState *app, Transaction transaction, QWidget *parent)
 
 WriteResult updateTransaction(AppState *app, const Transaction &edited, const Transaction &copy)
 {
-    UserWrite guard(app->database());
-    if (guard.expectUnchanged(app->transactionRepository(), copy))
-        guard.finish(writeEdited(app, keptBookkeeping(edited, *guard.storedTransaction())));
-    return guard.result();
+    return writeOverCopy(app, copy, [&](UserWrite &guard, const Transaction &stored) {
+        return writeEdited(app, guard, keptBookkeeping(edited, stored));
+    });
 }
 
 WriteResult deleteTransaction(AppState *app, const Transaction &copy)
@@ -318,8 +302,8 @@ bool editTransaction(AppState *app, Transaction transaction, const TypedEntry &t
         const QList<SplitLine> lines = dialog.splitLines();
         if (!splitLinesHaveCategories(lines, parent))
             return kRefused;
-        return writeOverCopy(app, transaction, [&](const Transaction &stored) {
-            return writeEditedWithSplitLines(app, keptBookkeeping(dialog.transaction(), stored), lines);
+        return writeOverCopy(app, transaction, [&](UserWrite &guard, const Transaction &stored) {
+            return writeEditedWithSplitLines(app, guard, keptBookkeeping(dialog.transaction(), stored), lines);
         });
     });
 }
@@ -341,8 +325,8 @@ bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
         if (edited.isSplit)
             edited.categoryId.clear();
         markEdited(edited);
-        return writeOverCopy(app, transaction, [&](const Transaction &stored) {
-            return writeEditedWithSplitLines(app, keptBookkeeping(edited, stored), lines);
+        return writeOverCopy(app, transaction, [&](UserWrite &guard, const Transaction &stored) {
+            return writeEditedWithSplitLines(app, guard, keptBookkeeping(edited, stored), lines);
         });
     });
 }
@@ -361,7 +345,7 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent)
     Transaction flipped = transaction;
     flipped.cleared = !flipped.cleared;
     markEdited(flipped);
-    const WriteResult result = writeOverCopy(app, transaction, [&](const Transaction &stored) {
+    const WriteResult result = writeOverCopy(app, transaction, [&](UserWrite &, const Transaction &stored) {
         return app->transactionRepository()->update(keptBookkeeping(flipped, stored));
     });
     if (result != WriteResult::Written
@@ -490,23 +474,11 @@ bool saveSplitLines(AppState *app, const Transaction &transaction, const QList<S
 
 bool setOpeningBalance(AppState *app, const QString &accountId, qint64 amount, const QDate &date)
 {
-    TransactionRepository *transactions = app->transactionRepository();
     UserWrite guard(app->database());
     if (!guard.expectLiveAccount(accountId))
         return false;
-
-    bool written = false;
-    if (std::optional<Transaction> opening = transactions->findOpeningBalance(accountId)) {
-        opening->amount = amount;
-        opening->date = date;
-        markEdited(*opening);
-        written = transactions->update(*opening);
-    } else {
-        // The derived id may already be taken by a deleted or renamed row;
-        // that row becomes the opening balance again.
-        const QString id = TransactionRepository::openingBalanceId(accountId);
-        written = writeOpeningBalanceRow(app, makeOpeningBalanceRecord(accountId, amount, date), transactions->findById(id));
-    }
+    const bool written =
+        app->accountOperations()->writeOpeningBalance(accountId, amount, date, openingBalancePayee());
     return guard.finish(written && clearStartingBalance(app, accountId)) == WriteResult::Written;
 }
 
@@ -544,7 +516,7 @@ int backfillOpeningBalances(AppState *app)
         QDate date = probe.earliestDate.isValid() ? probe.earliestDate.addDays(-1) : account.createdAt.date();
         if (!date.isValid())
             date = QDate::currentDate();
-        if (!migrateStartingBalance(app, account, date, existing)) {
+        if (!migrateStartingBalance(app, account, date)) {
             qWarning() << "Opening balance backfill failed for account" << account.id << "— leaving startingBalance intact";
             continue;
         }
@@ -560,18 +532,18 @@ std::optional<Transaction> positiveLiabilityOpeningBalance(AppState *app, const 
     return liabilityOpeningBalance(app, accountId);
 }
 
-bool fixLiabilityOpeningBalanceSign(AppState *app, const QString &accountId)
+WriteResult fixLiabilityOpeningBalanceSign(AppState *app, const Transaction &shown)
 {
-    std::optional<Transaction> opening = liabilityOpeningBalance(app, accountId);
-    if (!opening)
-        return false;
-    Transaction corrected = *opening;
+    Transaction corrected = shown;
     corrected.amount = -corrected.amount;
     markEdited(corrected);
-    UserWrite guard(app->database());
-    if (guard.expectUnchanged(app->transactionRepository(), *opening))
-        guard.finish(app->transactionRepository()->update(corrected));
-    return guard.result() == WriteResult::Written;
+    return writeOverCopy(app, shown, [&](UserWrite &guard, const Transaction &stored) {
+        // The account may have become a checking account meanwhile, where
+        // a credit is no mistake.
+        const std::optional<Transaction> offered = liabilityOpeningBalance(app, shown.accountId);
+        return guard.expectCurrent(offered && offered->id == shown.id)
+            && app->transactionRepository()->update(keptBookkeeping(corrected, stored));
+    });
 }
 
 } // namespace TransactionActions

@@ -74,6 +74,12 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent = nullp
 bool newTransaction(AppState *app, const QString &accountId, const Transaction *seed = nullptr,
     QWidget *parent = nullptr, const QString &typedCategory = QString(), QStringList *savedIds = nullptr);
 
+// Says what a form holds that it cannot save as it stands ("Check the
+// Entries" over parent); false, saying nothing, for an empty problem. A form
+// that refuses its own OK passes itself, so it stays where it is, with
+// everything typed.
+bool refuseEntryProblem(const QString &problem, QWidget *parent);
+
 // For a "[Transfer] Name" payee: finds the live account called Name (never
 // the source account itself) and rewrites payee to "Transfer to Name".
 int resolveTransferTarget(AppState *app, const QString &sourceAccountId, QString &payee, QString &targetAccountId);
@@ -99,7 +105,9 @@ bool setOpeningBalance(AppState *app, const QString &accountId, qint64 amount, c
 // how many accounts were migrated.
 int backfillOpeningBalances(AppState *app);
 std::optional<Transaction> positiveLiabilityOpeningBalance(AppState *app, const QString &accountId);
-bool fixLiabilityOpeningBalanceSign(AppState *app, const QString &accountId);
+// Turns the sign of the opening balance that positiveLiabilityOpeningBalance
+// gave, while it is stored as shown and still offered for the repair.
+WriteResult fixLiabilityOpeningBalanceSign(AppState *app, const Transaction &shown);
 
 // An amount with the dollar sign, in the digits of the account's currency.
 QString dollarText(qint64 amount, Currency currency);

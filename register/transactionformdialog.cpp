@@ -330,9 +330,8 @@ QString TransactionFormDialog::entryProblem() const
     }
     if (m_transferRadio->isChecked())
         return QString();
-    const QString typed = m_categoryCombo->currentText().trimmed();
-    if (!typed.isEmpty() && shownCategoryId().isEmpty()
-        && m_categoryCombo->findText(typed, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+    const QString typed = unmatchedCategoryText(m_categoryCombo, m_app->categoryRepository());
+    if (!typed.isEmpty())
         return tr("\"%1\" does not name one category. Choose one from the list, or clear the category.").arg(typed);
     return QString();
 }
@@ -494,8 +493,7 @@ QList<SplitLine> TransactionFormDialog::splitLines() const
 
 QString TransactionFormDialog::shownCategoryId() const
 {
-    const QString id = categoryIdOfShownText(m_categoryCombo);
-    return id.isEmpty() ? categoryIdOfTypedText(m_app->categoryRepository(), m_categoryCombo->currentText()) : id;
+    return chosenCategoryId(m_categoryCombo, m_app->categoryRepository());
 }
 
 bool TransactionFormDialog::isEditedTransferLeg() const

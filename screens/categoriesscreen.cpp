@@ -173,12 +173,15 @@ void CategoriesScreen::createCategory(const QString &parentId)
         const Category category = dialog.category();
         if (category.name.isEmpty())
             return;
-        if (m_app->categoryRepository()->insert(category)) {
+        const WriteResult result = insertCategory(category);
+        if (result == WriteResult::Written) {
             reload();
             if (!parentId.isEmpty())
                 expandCategory(parentId);
             return;
         }
+        if (reportRefusal(result))
+            return;
         reportFailure(tr("Save Failed"),
             tr("The category could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
     }
@@ -196,22 +199,46 @@ void CategoriesScreen::onCreateSubcategory()
         createCategory(category->id);
 }
 
-WriteResult CategoriesScreen::writeIfUnchanged(const Category &shown, const std::function<bool()> &write)
+WriteResult CategoriesScreen::insertCategory(const Category &category)
 {
     UserWrite guard(m_app->database());
-    if (!guard.canWrite())
-        return guard.result();
-    const std::optional<Category> stored = m_app->categoryRepository()->findById(shown.id);
-    if (guard.expectCurrent(stored && !stored->deletedAt && stored->version == shown.version
-            && stored->updatedAt == shown.updatedAt))
-        guard.finish(write());
+    if (guard.expectLiveParent(m_app->categoryRepository(), category.parentId))
+        guard.finish(m_app->categoryRepository()->insert(category));
     return guard.result();
 }
 
-void CategoriesScreen::reportChanged()
+WriteResult CategoriesScreen::updateCategory(const Category &shown, const Category &typed)
 {
-    WriteResultPrompt::reportRefusal(WriteResult::ChangedElsewhere, WriteResultPrompt::Subject::Category, this);
+    CategoryRepository *categories = m_app->categoryRepository();
+    UserWrite guard(m_app->database());
+    if (!guard.expectUnchanged(categories, shown))
+        return guard.result();
+    // The form moves no category: a child whose parent was deleted stays
+    // where it is and can still be edited.
+    Category updated = *guard.storedCategory();
+    updated.name = typed.name;
+    updated.type = typed.type;
+    updated.isTaxRelevant = typed.isTaxRelevant;
+    updated.taxCategory = typed.taxCategory;
+    markEdited(updated);
+    guard.finish(categories->update(updated));
+    return guard.result();
+}
+
+WriteResult CategoriesScreen::deleteCategory(const Category &shown)
+{
+    UserWrite guard(m_app->database());
+    if (guard.expectUnchanged(m_app->categoryRepository(), shown))
+        guard.finish(m_app->categoryRepository()->softDelete(shown.id));
+    return guard.result();
+}
+
+bool CategoriesScreen::reportRefusal(WriteResult result)
+{
+    if (!WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Category, this))
+        return false;
     reload();
+    return true;
 }
 
 void CategoriesScreen::onEditCategory()
@@ -222,21 +249,16 @@ void CategoriesScreen::onEditCategory()
         return;
     CategoryFormDialog dialog(*shown, parentNameOf(shown->parentId), this);
     while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
-        Category edited = dialog.category();
-        if (edited.name.isEmpty())
+        const Category typed = dialog.category();
+        if (typed.name.isEmpty())
             return;
-        edited.version = shown->version + 1;
-        edited.syncStatus = SyncStatus::Pending;
-        const WriteResult result =
-            writeIfUnchanged(*shown, [this, &edited] { return m_app->categoryRepository()->update(edited); });
+        const WriteResult result = updateCategory(*shown, typed);
         if (result == WriteResult::Written) {
             reload();
             return;
         }
-        if (result == WriteResult::ChangedElsewhere) {
-            reportChanged();
+        if (reportRefusal(result))
             return;
-        }
         reportFailure(tr("Save Failed"),
             tr("The category could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
     }
@@ -251,13 +273,9 @@ void CategoriesScreen::onDeleteCategory()
         tr("Delete \"%1\"? Transactions using this category will become uncategorized.").arg(shown->name);
     if (!UserPrompts::current()->askYesNo(this, tr("Delete Category"), plainTextMessage(question)))
         return;
-    const QString id = shown->id;
-    const WriteResult result =
-        writeIfUnchanged(*shown, [this, &id] { return m_app->categoryRepository()->softDelete(id); });
-    if (result == WriteResult::ChangedElsewhere) {
-        reportChanged();
+    const WriteResult result = deleteCategory(*shown);
+    if (reportRefusal(result))
         return;
-    }
     if (result == WriteResult::Failed)
         reportFailure(tr("Delete Failed"), tr("\"%1\" could not be deleted.").arg(shown->name));
     reload();

@@ -6,7 +6,6 @@
 #include <QSet>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,11 +52,16 @@ private:
     QString parentNameOf(const QString &parentId) const;
     void expandCategory(const QString &id);
     void collectExpanded(const QModelIndex &parent, QSet<QString> &ids) const;
-    // Runs the write in one SQL transaction, only while the stored row is
-    // still the shown copy (not deleted, same version and time stamp).
-    WriteResult writeIfUnchanged(const Category &shown, const std::function<bool()> &write);
-    // Tells the user the row changed under the prompt, and reloads.
-    void reportChanged();
+    // The guarded writes (UserWrite): a new category only under a live
+    // parent; an edit or delete only while the stored row is still the
+    // shown copy. An edit writes the form's fields over the stored row, so
+    // what a sync recorded meanwhile (its server id) stays.
+    WriteResult insertCategory(const Category &category);
+    WriteResult updateCategory(const Category &shown, const Category &typed);
+    WriteResult deleteCategory(const Category &shown);
+    // Tells the user the write was refused because the row shown changed,
+    // and reloads; false for a result it does not explain.
+    bool reportRefusal(WriteResult result);
     void reportFailure(const QString &title, const QString &text);
 
     AppState *m_app;

@@ -10,6 +10,7 @@
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
 #include "register/tabcompleter.h"
+#include "register/transactionactions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -315,6 +316,23 @@ void RecurringFormDialog::updateSemimonthlyRows()
     m_form->setRowVisible(m_secondDayCombo, semimonthly);
 }
 
+QString RecurringFormDialog::entryProblem() const
+{
+    const QString typed = unmatchedCategoryText(m_categoryCombo, m_app->categoryRepository());
+    if (typed.isEmpty())
+        return QString();
+    return tr("\"%1\" does not name one category. Choose one from the list, or clear the category.").arg(typed);
+}
+
+void RecurringFormDialog::done(int result)
+{
+    if (result == QDialog::Accepted && TransactionActions::refuseEntryProblem(entryProblem(), this)) {
+        m_categoryCombo->setFocus();
+        return;
+    }
+    QDialog::done(result);
+}
+
 RecurringTransaction RecurringFormDialog::recurring() const
 {
     RecurringTransaction rule = m_original;
@@ -326,7 +344,7 @@ RecurringTransaction RecurringFormDialog::recurring() const
     rule.accountId = m_accountCombo->currentData().toString();
     rule.payee = m_payeeEdit->text().trimmed();
     rule.memo = m_memoEdit->text().trimmed();
-    rule.categoryId = categoryIdOfShownText(m_categoryCombo);
+    rule.categoryId = chosenCategoryId(m_categoryCombo, m_app->categoryRepository());
 
     const qint64 minor = m_amountField->minorUnits();
     rule.amount = m_paymentRadio->isChecked() ? -minor : minor;

@@ -34,6 +34,13 @@ public:
 
     // The rule made from the form; impossible dates are repaired.
     RecurringTransaction recurring() const;
+    // Why the form cannot be saved as it stands (category text that names
+    // no category or several); empty when it can.
+    QString entryProblem() const;
+
+    // OK is refused over the form while it holds a problem: the form stays
+    // open with everything typed.
+    void done(int result) override;
 
 private:
     void setupUi();

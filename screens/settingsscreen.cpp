@@ -1,6 +1,7 @@
 #include "screens/settingsscreen.h"
 
 #include "account/authclient.h"
+#include "account/browser.h"
 #include "account/client.h"
 #include "app/application.h"
 #include "app/appstate.h"
@@ -40,6 +41,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStackedWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -511,6 +513,10 @@ QWidget *SettingsScreen::buildDataSyncPage()
     connect(m_deletedList, &QListWidget::currentRowChanged, this,
         [this](int row) { m_restoreButton->setEnabled(row >= 0); });
     connect(m_restoreButton, &QPushButton::clicked, this, &SettingsScreen::restoreSelectedAccount);
+    // An account deleted (or restored) while the window is open shows here
+    // at once: the delete message sends the user here to restore it.
+    connect(m_app->accountRepository(), &AccountRepository::accountsChanged, this,
+        &SettingsScreen::reloadDeletedAccounts);
 
     reloadDeletedAccounts();
     showStatus();
@@ -547,11 +553,20 @@ QWidget *SettingsScreen::buildAboutPage()
     auto *links = new QLabel(page);
     links->setObjectName(QStringLiteral("aboutLinks"));
     links->setTextFormat(Qt::RichText);
-    links->setOpenExternalLinks(true);
+    // Opened like every other page, so a missing browser is reported.
+    connect(links, &QLabel::linkActivated, this, [](const QString &link) { LumoAccount::openInBrowser(QUrl(link)); });
     links->setContentsMargins(12, 0, 0, 0);
-    links->setText(QStringLiteral("<a href=\"https://lumora.invalid/tallyra\">%1</a><br>"
-                                  "<a href=\"https://lumora.invalid/tallyra/mobile\">%2</a>")
-                       .arg(tr("Lumora Tallyra website").toHtmlEscaped(), tr("Get the mobile app").toHtmlEscaped()));
+    const QString linksText = QStringLiteral("<a href=\"https://lumora.invalid/tallyra\">%1</a><br>"
+                                             "<a href=\"https://lumora.invalid/tallyra/mobile\">%2</a>")
+                                  .arg(tr("Lumora Tallyra website").toHtmlEscaped(),
+                                      tr("Get the mobile app").toHtmlEscaped());
+    // Rich text takes the link colour of the palette in force when it is
+    // set: a theme switch while the window is open sets it anew (setting
+    // the same text again would change nothing).
+    followPalette(links, [links, linksText] {
+        links->clear();
+        links->setText(linksText);
+    });
     layout->addWidget(links);
     layout->addStretch();
 
@@ -888,6 +903,8 @@ void SettingsScreen::importBackup()
 
 void SettingsScreen::reloadDeletedAccounts()
 {
+    const QListWidgetItem *current = m_deletedList->currentItem();
+    const QString selectedId = current ? current->data(Qt::UserRole).toString() : QString();
     m_deletedList->clear();
     m_restoreButton->setEnabled(false);
     const QList<Account> deleted = m_app->accountRepository()->listDeleted();
@@ -896,6 +913,9 @@ void SettingsScreen::reloadDeletedAccounts()
         // A list item shows its text as typed, never as markup.
         auto *item = new QListWidgetItem(account.name, m_deletedList);
         item->setData(Qt::UserRole, account.id);
+        // A reload while the user has picked one keeps the pick.
+        if (account.id == selectedId)
+            m_deletedList->setCurrentItem(item);
     }
 }
 

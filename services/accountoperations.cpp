@@ -20,14 +20,14 @@ constexpr int kRestoreWindowSeconds = 10;
 
 const char *const kCascadeTables[] = {"transactions", "recurring_transactions", "reconciliations"};
 
-Transaction openingBalanceRecord(const Account &account, const QDate &date, const QString &payee)
+Transaction openingBalanceRecord(const QString &accountId, qint64 amount, const QDate &date, const QString &payee)
 {
     Transaction record;
-    record.id = TransactionRepository::openingBalanceId(account.id);
-    record.accountId = account.id;
+    record.id = TransactionRepository::openingBalanceId(accountId);
+    record.accountId = accountId;
     record.date = date;
     record.payee = payee;
-    record.amount = account.startingBalance;
+    record.amount = amount;
     record.cleared = true;
     record.reconciled = true;
     record.version = 1;
@@ -63,17 +63,66 @@ bool AccountOperations::createAccountWithOpeningBalance(const Account &account, 
     stored.startingBalance = 0;
     SqlTransaction sql(m_database);
     return sql.isActive() && m_accounts->insert(stored)
-        && m_transactions->insert(openingBalanceRecord(account, openingDate, payee)) && sql.commit();
+        && m_transactions->insert(openingBalanceRecord(account.id, account.startingBalance, openingDate, payee))
+        && sql.commit();
+}
+
+WriteResult AccountOperations::saveEdit(const AccountEdit &edit)
+{
+    UserWrite write(m_database);
+    if (!write.expectUnchanged(m_accounts, edit.shown)
+        || !write.expectOpeningBalance(m_transactions, edit.shown.id, edit.shownOpeningBalance)
+        || !write.expectCurrencyAllowed(m_accounts, *write.storedAccount(), edit.typed.currency))
+        return write.result();
+
+    Account updated = *write.storedAccount();
+    updated.name = edit.typed.name;
+    updated.accountType = edit.typed.accountType;
+    updated.currency = edit.typed.currency;
+    updated.institution = edit.typed.institution;
+    updated.accountNumberLast4 = edit.typed.accountNumberLast4;
+    bool written = true;
+    if (const std::optional<AccountEdit::OpeningBalance> &opening = edit.openingBalance) {
+        written = writeOpeningBalance(updated.id, opening->amount, opening->date, opening->payee);
+        // The balance lives in the transaction now.
+        updated.startingBalance = 0;
+    }
+    markEdited(updated);
+    return write.finish(written && m_accounts->update(updated));
+}
+
+bool AccountOperations::writeOpeningBalance(const QString &accountId, qint64 amount, const QDate &date,
+                                            const QString &payee)
+{
+    SqlTransaction sql(m_database);
+    if (!sql.isActive())
+        return false;
+    if (std::optional<Transaction> opening = m_transactions->findOpeningBalance(accountId)) {
+        opening->amount = amount;
+        opening->date = date;
+        markEdited(*opening);
+        return m_transactions->update(*opening) && sql.commit();
+    }
+    // The derived id may already be taken by a deleted row; that row becomes
+    // the opening balance again, with its history and server id.
+    Transaction record = openingBalanceRecord(accountId, amount, date, payee);
+    const std::optional<Transaction> existing = m_transactions->findById(record.id);
+    if (!existing)
+        return m_transactions->insert(record) && sql.commit();
+    record.version = existing->version + 1;
+    record.createdAt = existing->createdAt;
+    record.serverId = existing->serverId;
+    return m_transactions->update(record)
+        && m_transactions->applyServerDeletion(record.id, std::nullopt, record.accountId) && sql.commit();
 }
 
 bool AccountOperations::deleteAccount(const QString &accountId)
 {
-    const std::optional<Account> account = m_accounts->findById(accountId);
-    if (!account || account->deletedAt)
-        return false;
-
     SqlTransaction sql(m_database);
     if (!sql.isActive())
+        return false;
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account || account->deletedAt)
         return false;
     const int transactions = m_transactions->softDeleteByAccount(accountId);
     const int recurring = m_recurring->softDeleteByAccount(accountId);
@@ -93,6 +142,11 @@ bool AccountOperations::deleteAccount(const QString &accountId)
 
 bool AccountOperations::restoreAccount(const QString &accountId)
 {
+    // What the list of deleted accounts showed may be out of date: the
+    // account and its deletion time are read inside the write.
+    SqlTransaction sql(m_database);
+    if (!sql.isActive())
+        return false;
     const std::optional<Account> account = m_accounts->findById(accountId);
     if (!account)
         return false;
@@ -100,9 +154,6 @@ bool AccountOperations::restoreAccount(const QString &accountId)
         return true;
 
     const QString since = isoDateTime(restoreWindowStart(*account));
-    SqlTransaction sql(m_database);
-    if (!sql.isActive())
-        return false;
     // Read before the restore writes them: a leg that stays deleted is put
     // back exactly as it was.
     std::optional<QList<Transaction>> legs = transferLegsDeletedSince(accountId, since);

@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "data/transaction.h"
+#include "data/userwrite.h"
 
 #include <QDate>
 #include <QList>
@@ -14,6 +15,28 @@ class AccountRepository;
 class TransactionRepository;
 class RecurringRepository;
 class ReconciliationRepository;
+
+// An edit made in the account form: what the form showed, and what the
+// user typed over it.
+struct AccountEdit
+{
+    struct OpeningBalance
+    {
+        qint64 amount = 0;
+        QDate date;
+        // For a new opening-balance row: the caller's translation of
+        // "Opening Balance".
+        QString payee;
+    };
+
+    // The account and its opening balance as the form read them.
+    Account shown;
+    std::optional<Transaction> shownOpeningBalance;
+    // The form's fields: name, type, currency, institution, last 4 digits.
+    Account typed;
+    // Set when the user changes the opening balance.
+    std::optional<OpeningBalance> openingBalance;
+};
 
 // The commands that change an account together with the rows that belong to
 // it. Each one is a single SQL transaction: it nests inside a caller's
@@ -32,6 +55,18 @@ public:
     // 0), cleared and reconciled, under the account's derived id. The payee
     // is the caller's translation of "Opening Balance".
     bool createAccountWithOpeningBalance(const Account &account, const QDate &openingDate, const QString &payee);
+    // Saves the form's fields over the stored account, and the opening
+    // balance when it changes, as one user write: only while the account
+    // and its opening-balance row are still what the form showed (the form
+    // was confirmed as a whole), and only to a currency that keeps the
+    // amounts' value (UserWrite). What a sync recorded meanwhile (server id,
+    // sort order, sharing) stays.
+    WriteResult saveEdit(const AccountEdit &edit);
+    // Writes the account's opening balance: its opening-balance row takes
+    // the amount and date; without one, the row under the derived id is
+    // written (made live again when deleted) or a new one inserted with the
+    // payee. The legacy starting balance is left to the caller.
+    bool writeOpeningBalance(const QString &accountId, qint64 amount, const QDate &date, const QString &payee);
 
     // Soft-deletes the account's transactions, recurring rules and
     // reconciliations, then the account. False for an unknown or already

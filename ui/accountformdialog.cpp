@@ -4,6 +4,7 @@
 #include "data/money.h"
 #include "data/recordid.h"
 #include "register/smartamountfield.h"
+#include "register/userprompts.h"
 #include "register/twodigityeardateedit.h"
 #include "ui/palettehelpers.h"
 
@@ -249,10 +250,7 @@ void AccountFormDialog::setHasTransactions(bool hasTransactions)
     if (!model)
         return;
     const int decimals = currencyDecimals(m_account.currency);
-    const QString why = hasTransactions ? tr("This account has transactions in %1. Its currency can only change "
-                                             "to one with the same number of decimal places.")
-                                              .arg(currencyToString(m_account.currency))
-                                        : QString();
+    const QString why = hasTransactions ? currencyRuleText() : QString();
     for (int row = 0; row < model->rowCount(); ++row) {
         QStandardItem *item = model->item(row);
         const bool allowed =
@@ -261,4 +259,17 @@ void AccountFormDialog::setHasTransactions(bool hasTransactions)
         item->setToolTip(allowed ? QString() : why);
     }
     m_currencyCombo->setToolTip(why);
+}
+
+QString AccountFormDialog::currencyRuleText() const
+{
+    return tr("This account has transactions in %1. Its currency can only change to one with the same number of "
+              "decimal places.")
+        .arg(currencyToString(m_account.currency));
+}
+
+void AccountFormDialog::refuseCurrencyChange()
+{
+    UserPrompts::current()->warning(parentWidget(), tr("Currency Not Changed"), currencyRuleText());
+    setHasTransactions(true);
 }

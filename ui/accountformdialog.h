@@ -37,12 +37,16 @@ public:
     // Amounts are stored in the currency's minor unit: while the account has
     // transactions only currencies with the same unit can be chosen.
     void setHasTransactions(bool hasTransactions);
+    // The save refused the currency chosen (transactions arrived while the
+    // form was open): says why, and leaves only the currencies allowed.
+    void refuseCurrencyChange();
 
 private:
     void setupUi();
     void loadAccount();
     void updateBalanceLabel();
     Currency selectedCurrency() const;
+    QString currencyRuleText() const;
     void applyCurrencyToBalance();
     void showBalance(qint64 amount, Currency currency);
     // The balance field in minor units, as typed (an amount owed positive).

@@ -2,6 +2,7 @@
 
 #include "account/accountsharingservice.h"
 #include "account/authclient.h"
+#include "account/browser.h"
 #include "account/client.h"
 #include "account/sharemembersdialog.h"
 #include "app/appconfig.h"
@@ -10,7 +11,6 @@
 #include "data/database.h"
 #include "data/money.h"
 #include "data/preferencesrepository.h"
-#include "data/sqlstatement.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/registermodel.h"
@@ -34,6 +34,7 @@
 #include "services/sampledataservice.h"
 #include "ui/accountformdialog.h"
 #include "ui/accountlistrow.h"
+#include "ui/browserfailuredialog.h"
 #include "ui/listresizewatcher.h"
 #include "ui/palettehelpers.h"
 #include "ui/registercolumnfit.h"
@@ -48,7 +49,6 @@
 #include <QAbstractItemModel>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -75,13 +75,6 @@ constexpr int kItemVerticalPadding = 14;
 QSettings windowSettings()
 {
     return QSettings(QStringLiteral("Lumora"), QStringLiteral("Tallyra"));
-}
-
-// The fields the account form edits.
-bool sameFormFields(const Account &left, const Account &right)
-{
-    return left.name == right.name && left.accountType == right.accountType && left.currency == right.currency
-        && left.institution == right.institution && left.accountNumberLast4 == right.accountNumberLast4;
 }
 
 // The keys that bring up a tool window work from every window of the
@@ -118,6 +111,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     connect(m_refreshTimer, &QTimer::timeout, this, &MainWindow::runPendingRefresh);
 
     setupMenuBar();
+    // Sign-in, feedback and portal pages that no browser opened are shown
+    // with their address, to open by hand.
+    LumoAccount::setBrowserFailureHandler(&BrowserFailureDialog::report);
 
     m_registerPage = new RegisterScreen(m_state);
     connect(m_registerPage, &RegisterScreen::reconcileRequested, this, [this] { showReconciliationWindow(); });
@@ -269,14 +265,6 @@ bool MainWindow::askYesNo(QMessageBox::Icon icon, const QString &title, const QS
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     return UserPrompts::current()->runDialog(&box) == QMessageBox::Yes;
-}
-
-bool MainWindow::accountHasTransactions(const QString &accountId) const
-{
-    // Deleted rows count too: a restore would bring them back.
-    SqlStatement statement(m_state->database(), "SELECT 1 FROM transactions WHERE account_id = ? LIMIT 1");
-    statement.bindText(1, accountId);
-    return statement.next() || !statement.ok();
 }
 
 void MainWindow::openLumoraAccount()
@@ -1030,45 +1018,27 @@ void MainWindow::showEditAccountDialog()
 
     const std::optional<Transaction> opening = m_state->transactionRepository()->findOpeningBalance(id);
     AccountFormDialog dialog(*stored, opening, this);
-    dialog.setHasTransactions(accountHasTransactions(id));
+    dialog.setHasTransactions(m_state->accountRepository()->hasTransactions(id).value_or(true));
     // A failed save keeps the dialog, and what was typed, for another try.
     while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
-        const qint64 amount = dialog.openingBalanceCents();
-        const QDate date = dialog.openingBalanceDate();
+        AccountEdit edit{*stored, opening, dialog.account(), std::nullopt};
         bool change = dialog.openingBalanceChanged();
         if (change && opening) {
             change = askYesNo(QMessageBox::Question, tr("Starting Balance"),
                 tr("Change the opening balance?\n\nEvery balance in this account will shift."));
         }
-        // The dialogs ran their own event loops: a sync or another window
-        // may have changed or removed the account meanwhile.
-        UserWrite write(m_state->database());
-        const std::optional<Account> current =
-            write.expectLiveAccount(id) ? m_state->accountRepository()->findById(id) : std::nullopt;
-        if (!write.expectCurrent(current && sameFormFields(*current, *stored))) {
-            write.finish(false);
-            WriteResultPrompt::reportRefusal(write.result(), WriteResultPrompt::Subject::Account, this);
+        if (change)
+            edit.openingBalance = {dialog.openingBalanceCents(), dialog.openingBalanceDate(), tr("Opening Balance")};
+        // The dialogs ran their own event loops: the write checks that the
+        // account is still what the form showed.
+        const WriteResult result = m_state->accountOperations()->saveEdit(edit);
+        if (result == WriteResult::Written
+            || WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Account, this))
             break;
-        }
-        // Only the form's fields change; what a sync recorded meanwhile stays.
-        const Account typed = dialog.account();
-        Account updated = *current;
-        updated.name = typed.name;
-        updated.accountType = typed.accountType;
-        updated.currency = typed.currency;
-        updated.institution = typed.institution;
-        updated.accountNumberLast4 = typed.accountNumberLast4;
-        updated.updatedAt = typed.updatedAt;
-        updated.version = current->version + 1;
-        updated.syncStatus = SyncStatus::Pending;
-        // The account and its opening balance are one change.
-        const bool written = m_state->accountRepository()->update(updated)
-            && (!change || TransactionActions::setOpeningBalance(m_state, id, amount, date));
-        if (write.finish(written) != WriteResult::Written) {
+        if (result == WriteResult::CurrencyRefused)
+            dialog.refuseCurrencyChange();
+        else
             UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
-            continue;
-        }
-        break;
     }
     onAccountsChanged();
     reloadRegister();
@@ -1256,5 +1226,5 @@ void openFeedbackPage(const FeedbackConfig &config, QWidget *parent)
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("tags"), config.appId);
     url.setQuery(query);
-    QDesktopServices::openUrl(url);
+    LumoAccount::openInBrowser(url);
 }

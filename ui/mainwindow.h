@@ -125,7 +125,6 @@ private:
     void onSyncDataChanged();
     bool isSignedIn() const;
     bool askYesNo(QMessageBox::Icon icon, const QString &title, const QString &text);
-    bool accountHasTransactions(const QString &accountId) const;
     void openLumoraAccount();
     static void presentWindow(QWidget *window, const QString &title, const QSize &size, QWidget *parent);
 
@@ -168,5 +167,6 @@ private:
     bool m_resetClearedReload = false;
 };
 
-// Opens the feedback page in the system browser, tagged with the app id.
+// Opens the feedback page in the system browser, tagged with the app id; a
+// browser that cannot be opened is reported with the address.
 void openFeedbackPage(const FeedbackConfig &config, QWidget *parent);

@@ -52,6 +52,8 @@ struct PaletteColors
     const char *mid;
     const char *light;
     const char *dark;
+    // Dimmer than text, yet still 3:1 on windows, fields and buttons: a
+    // disabled button or field must be read to tell what it would do.
     const char *disabledText;
 };
 
@@ -82,7 +84,25 @@ QColor darkSelection(const QColor &accent, const QColor &window, const QColor &t
     return selection;
 }
 
-QPalette buildPalette(const PaletteColors &c, const QColor &highlight, const QColor &highlightedText)
+// Links (the About box, the preferences' links) are the accent, darkened
+// on a light window or lightened on a dark one until they read as body
+// text must: a dark accent is nearly invisible on the dark window.
+constexpr double kLinkContrast = 4.5;
+
+QColor readableLink(const QColor &accent, const PaletteColors &c, bool dark)
+{
+    const QColor window(c.window);
+    const QColor base(c.base);
+    const QColor towards = dark ? QColor(Qt::white) : QColor(Qt::black);
+    QColor link = dark ? accent.lighter(135) : accent;
+    for (int step = 0; step < 20 && std::min(contrastRatio(link, window), contrastRatio(link, base)) < kLinkContrast;
+         ++step)
+        link = mixed(link, towards, 0.15);
+    return link;
+}
+
+QPalette buildPalette(const PaletteColors &c, const QColor &highlight, const QColor &highlightedText,
+    const QColor &link)
 {
     QPalette palette;
     palette.setColor(QPalette::Window, QColor(c.window));
@@ -100,6 +120,8 @@ QPalette buildPalette(const PaletteColors &c, const QColor &highlight, const QCo
     palette.setColor(QPalette::Mid, QColor(c.mid));
     palette.setColor(QPalette::Light, QColor(c.light));
     palette.setColor(QPalette::Dark, QColor(c.dark));
+    palette.setColor(QPalette::Link, link);
+    palette.setColor(QPalette::LinkVisited, link);
     const QColor disabled(c.disabledText);
     palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled);
     palette.setColor(QPalette::Disabled, QPalette::Text, disabled);
@@ -274,17 +296,18 @@ QPalette ThemeManager::darkPalette()
 {
     static const PaletteColors colors{"#0F1E19", "#D8E8DF", "#152420", "#1A2E28", "#D8E8DF",
                                       "#1E3530", "#D8E8DF", "#1E3530", "#D8E8DF",
-                                      "#8FAF9F", "#2A4038", "#2A4038", "#0A1510", "#3A5A4A"};
+                                      "#8FAF9F", "#2A4038", "#2A4038", "#0A1510", "#708C7F"};
     const QColor selectedText("#FFFFFF");
-    return buildPalette(colors, darkSelection(UiPrefs::accentColor(), QColor(colors.window), selectedText),
-                        selectedText);
+    const QColor accent = UiPrefs::accentColor();
+    return buildPalette(colors, darkSelection(accent, QColor(colors.window), selectedText), selectedText,
+                        readableLink(accent, colors, true));
 }
 
 QPalette ThemeManager::lightPalette()
 {
     static const PaletteColors colors{"#FAFBFA", "#1B2D26", "#FFFFFF", "#F2F7F4", "#1B2D26",
                                       "#E0EBE5", "#1B2D26", "#FFFFFF", "#1B2D26",
-                                      "#6E8A7E", "#D8E0DB", "#FFFFFF", "#9BB0A3", "#A0B5A8"};
+                                      "#6E8A7E", "#D8E0DB", "#FFFFFF", "#9BB0A3", "#687E73"};
     const QColor accent = UiPrefs::accentColor();
-    return buildPalette(colors, accent, textOnAccent(accent));
+    return buildPalette(colors, accent, textOnAccent(accent), readableLink(accent, colors, false));
 }

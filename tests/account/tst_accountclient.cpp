@@ -28,6 +28,68 @@ public Q_SLOTS:
     void openUrl(const QUrl &url) { opened.append(url); }
 };
 
+// One write a client makes: the request layer it goes through, its verb
+// and path on the fake services, and the call that makes it.
+struct Write
+{
+    const char *name;
+    std::function<ApiClient *(Client &)> api;
+    QString method;
+    std::function<QString(const FakeOnlineServices &)> path;
+    std::function<void(Client &, AccountSharingService &)> make;
+};
+
+const QList<Write> &writes()
+{
+    const auto accountApi = [](Client &client) { return client.accountApi(); };
+    const auto authApi = [](Client &client) { return client.authApi(); };
+    const auto account = [](const char *path) {
+        return [path](const FakeOnlineServices &services) { return services.accountPath(QLatin1String(path)); };
+    };
+    const auto auth = [](const char *path) {
+        return [path](const FakeOnlineServices &services) { return services.authApiPath(QLatin1String(path)); };
+    };
+    const QString post = QStringLiteral("POST");
+    static const QList<Write> all{
+        {"register device", accountApi, post, account("/devices/register"),
+         [](Client &client, AccountSharingService &) { client.accountClient()->registerDevice(); }},
+        {"generate invite code", accountApi, post, account("/group/invite"),
+         [](Client &client, AccountSharingService &) {
+             client.accountClient()->generateInviteCode([](const GroupInvitation &) {});
+         }},
+        {"invite by e-mail", accountApi, post, account("/group/invite"),
+         [](Client &client, AccountSharingService &) {
+             client.accountClient()->inviteByEmail(QStringLiteral("cy@example.test"), [](const GroupInvitation &) {});
+         }},
+        {"join group", accountApi, post, account("/group/join/JOIN1"),
+         [](Client &client, AccountSharingService &) {
+             client.accountClient()->joinGroup(QStringLiteral("JOIN1"), [](bool) {});
+         }},
+        {"leave group", accountApi, post, account("/group/leave"),
+         [](Client &client, AccountSharingService &) { client.accountClient()->leaveGroup(); }},
+        {"token refresh", authApi, post, auth("/auth/token/refresh"),
+         [](Client &client, AccountSharingService &) { client.authClient()->refreshToken([](bool) {}); }},
+        {"sign out", authApi, post, auth("/auth/logout"),
+         [](Client &client, AccountSharingService &) { client.authClient()->logout(); }},
+        {"rename", authApi, QStringLiteral("PATCH"), auth("/users/me"),
+         [](Client &client, AccountSharingService &) {
+             client.authClient()->updateProfile(QStringLiteral("Ann B."), [](const User &) {});
+         }},
+        {"change password", authApi, post, auth("/users/me/password"),
+         [](Client &client, AccountSharingService &) {
+             client.authClient()->changePassword(QStringLiteral("old-secret"), QStringLiteral("new-secret"),
+                                                 [](bool) {});
+         }},
+        {"share an account", [](Client &client) { return client.syncApi(); }, post,
+         [](const FakeOnlineServices &services) { return services.syncPath(QStringLiteral("/accounts/local-1/share")); },
+         [](Client &, AccountSharingService &sharing) {
+             sharing.shareWith(QStringLiteral("local-1"), QStringLiteral("acc-bob"), QStringLiteral("viewer"),
+                               [](bool, const QString &) {});
+         }},
+    };
+    return all;
+}
+
 class AccountClientTest : public QObject
 {
     Q_OBJECT
@@ -205,6 +267,43 @@ private Q_SLOTS:
         QCOMPARE(f->server.count(QStringLiteral("POST"), invitePath), 1);
         const QJsonArray pending = f->services->group.value(QLatin1String("pending_invitations")).toArray();
         QCOMPARE(pending.size(), 2); // the one there before, and this one
+    }
+
+    // Every POST and PATCH the clients make, empty bodies included, reaches
+    // the service once when the connection ends before the answer, whether
+    // the service acted or not; the call ends as no answer.
+    void everyWriteIsMadeOnce_data()
+    {
+        QTest::addColumn<int>("write");
+        QTest::addColumn<bool>("afterTheWork");
+        for (int i = 0; i < int(writes().size()); ++i) {
+            for (const bool afterTheWork : {false, true}) {
+                QTest::addRow("%s, dropped %s the work", writes().at(i).name, afterTheWork ? "after" : "before")
+                    << i << afterTheWork;
+            }
+        }
+    }
+
+    void everyWriteIsMadeOnce()
+    {
+        QFETCH(int, write);
+        QFETCH(bool, afterTheWork);
+        const Write &call = writes().at(write);
+        useGroupWithInvitation();
+        f->services->shares.insert(QStringLiteral("local-1"), QJsonArray());
+        ApiClient *api = call.api(*f->client);
+        const QString path = call.path(*f->services);
+        if (afterTheWork)
+            f->server.scriptAfterHandling(call.method, path, FakeResponse::dropped());
+        else
+            f->server.script(call.method, path, FakeResponse::dropped());
+
+        QSignalSpy errors(api, &ApiClient::networkError);
+        AccountSharingService sharing(f->client->syncApi());
+        call.make(*f->client, sharing);
+        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 5000);
+        QCOMPARE(f->server.count(call.method, path), 1);
+        QCOMPARE(f->server.requests().size(), 1);
     }
 
     void unsafePathSegmentsAreRefused_data()

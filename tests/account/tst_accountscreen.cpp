@@ -501,6 +501,51 @@ private Q_SLOTS:
         QCOMPARE(f->server.requests().size(), before);
     }
 
+    // The service acts and the connection ends before its answer: one click
+    // made one request, and the screen says it failed.
+    void lostAnswersShowAsFailures_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("typed"); // empty: the button asks nothing
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("generate invite code") << "Generate Invite Code" << "" << "/group/invite"
+                                              << "Failed to generate code.";
+        QTest::newRow("invite by e-mail") << "Invite by Email" << "eve@example.test" << "/group/invite"
+                                          << "Failed to send invitation.";
+        QTest::newRow("join") << "Join with Invite Code" << "JOIN1" << "/group/join/JOIN1"
+                              << "Invalid or expired invite code.";
+    }
+
+    void lostAnswersShowAsFailures()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, typed);
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        const bool joining = path.startsWith(QLatin1String("/group/join/"));
+        if (!joining)
+            f->services->group = homeGroup();
+        openScreen(QStringLiteral("owner"));
+        screen->refreshGroup();
+        QVERIFY(waitFor(AccountScreen::Group, joining ? QStringLiteral("No Group") : QStringLiteral("Home")));
+        if (joining)
+            f->services->group = homeGroup();
+        const QString servicePath = f->services->accountPath(path);
+        f->server.scriptAfterHandling(QStringLiteral("POST"), servicePath, FakeResponse::dropped());
+
+        QStringList boxes;
+        if (!typed.isEmpty())
+            prompts->steps << typeText(typed);
+        prompts->steps << answerBox(QMessageBox::Ok, &boxes);
+        buttons(AccountScreen::Group, button).first()->click();
+        QTRY_COMPARE(status(), message);
+        QVERIFY(boxes.isEmpty());
+        QCOMPARE(requests("POST", servicePath), 1);
+        if (!joining)
+            QCOMPARE(f->services->group.value(QLatin1String("pending_invitations")).toArray().size(), 3);
+    }
+
     void dataIsShownLiterally()
     {
         const QString name = QStringLiteral("<b>Bob</b> & <i>Co</i>");

@@ -5,6 +5,7 @@
 #include "onlinefixture.h"
 #include "support/testmain.h"
 
+#include <QNetworkRequest>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -21,6 +22,43 @@ private:
     QString echoPath;
 
     ApiClient *sync() const { return f->client->syncApi(); }
+
+    // The writes of the request layer: POST and PATCH, each with an empty
+    // and a small body.
+    struct Write
+    {
+        QString method;
+        const char *bodyName;
+        QJsonObject body;
+    };
+    static QList<Write> writes()
+    {
+        const QJsonObject small{{QStringLiteral("email"), QStringLiteral("eve@example.test")}};
+        return {{QStringLiteral("POST"), "empty", {}}, {QStringLiteral("POST"), "small", small},
+                {QStringLiteral("PATCH"), "empty", {}}, {QStringLiteral("PATCH"), "small", small}};
+    }
+
+    // Answers the method on the echo path and on every "chain/<n>" after it
+    // with a redirect to the next step, after the delay.
+    void redirectWithoutEnd(const QString &method, int status, int delayMs = 0)
+    {
+        f->server.scriptAlways(method, echoPath, FakeResponse::redirect(QUrl(QStringLiteral("chain/1")), status));
+        f->server.route(method, f->services->syncPath(QStringLiteral("/chain/{}")),
+                        [status, delayMs](const FakeRequest &request) {
+                            const int next = request.captures.constFirst().toInt() + 1;
+                            return FakeResponse::redirect(QUrl(QString::number(next)), status).withDelay(delayMs);
+                        });
+    }
+
+    // Answers the method and path as a service that creates something would,
+    // counting how often it did.
+    void countWork(const QString &method, const QString &path, int *worked)
+    {
+        f->server.route(method, path, [worked](const FakeRequest &) {
+            ++*worked;
+            return FakeResponse::json(201, QJsonObject{{QStringLiteral("id"), QStringLiteral("new-1")}});
+        });
+    }
     int refreshCount() const
     {
         return f->server.count(QStringLiteral("POST"),
@@ -132,43 +170,89 @@ private Q_SLOTS:
         QCOMPARE(errors.count(), 1);
     }
 
-    // A POST or PATCH whose connection ends after it arrived, without an
-    // answer, is not sent again: the service may have done the work. The
-    // caller learns that no answer came.
-    void nonIdempotentRequestsAreNotResent_data()
+    // Redirects are steps of one request: the deadline bounds them all.
+    void aRedirectChainEndsAtTheDeadline()
+    {
+        f->signIn();
+        redirectWithoutEnd(QStringLiteral("GET"), 302, 300);
+        sync()->setTransferTimeout(1000);
+        sync()->setRequestDeadline(1500);
+        QSignalSpy errors(sync(), &ApiClient::networkError);
+        ApiResult result;
+        sync()->get(QStringLiteral("/echo"), result.callback());
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 20000);
+        QCOMPARE(result.status, 0);
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(errors.constFirst().constFirst().toString(), QStringLiteral("Request deadline exceeded"));
+        QVERIFY(f->server.requests().size() < QNetworkRequest().maximumRedirectsAllowed());
+    }
+
+    // A POST or PATCH whose connection ends without an answer is not sent
+    // again, whatever its body and whichever connection it went on: the
+    // service may have done the work before the connection ended. The caller
+    // learns that no answer came.
+    void writesAreNotResent_data()
     {
         QTest::addColumn<QString>("method");
+        QTest::addColumn<QJsonObject>("body");
         QTest::addColumn<FakeResponse>("ending");
-        for (const char *method : {"POST", "PATCH"}) {
-            QTest::newRow(QByteArray(method + QByteArray(", connection reset")).constData())
-                << QString::fromLatin1(method) << FakeResponse::dropped();
-            QTest::newRow(QByteArray(method + QByteArray(", connection closed")).constData())
-                << QString::fromLatin1(method) << FakeResponse::closed();
+        QTest::addColumn<bool>("afterTheWork");
+        QTest::addColumn<bool>("keptAlive");
+        for (const Write &write : writes()) {
+            for (const bool reset : {true, false}) {
+                for (const bool afterTheWork : {false, true}) {
+                    for (const bool keptAlive : {false, true}) {
+                        QTest::addRow("%s, %s body, connection %s %s the work, %s connection",
+                                      qPrintable(write.method), write.bodyName, reset ? "reset" : "closed",
+                                      afterTheWork ? "after" : "before", keptAlive ? "kept-alive" : "new")
+                            << write.method << write.body
+                            << (reset ? FakeResponse::dropped() : FakeResponse::closed()) << afterTheWork
+                            << keptAlive;
+                    }
+                }
+            }
         }
     }
 
-    void nonIdempotentRequestsAreNotResent()
+    void writesAreNotResent()
     {
         QFETCH(QString, method);
+        QFETCH(QJsonObject, body);
         QFETCH(FakeResponse, ending);
+        QFETCH(bool, afterTheWork);
+        QFETCH(bool, keptAlive);
         f->signIn();
-        f->server.scriptAlways(method, echoPath, ending);
+        int worked = 0;
+        countWork(method, echoPath, &worked);
+        f->server.setKeepAlive(keptAlive);
+        if (keptAlive) {
+            ApiResult first;
+            sync()->get(QStringLiteral("/echo"), first.callback());
+            QTRY_COMPARE_WITH_TIMEOUT(first.calls, 1, 5000);
+            QCOMPARE(first.status, 200);
+        }
+        if (afterTheWork)
+            f->server.scriptAfterHandling(method, echoPath, ending);
+        else
+            f->server.script(method, echoPath, ending);
+
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
-        const QJsonObject body{{QStringLiteral("email"), QStringLiteral("eve@example.test")}};
-        if (method == QLatin1String("POST"))
-            sync()->post(QStringLiteral("/echo"), body, result.callback());
-        else
-            sync()->patch(QStringLiteral("/echo"), body, result.callback());
+        sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
         QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
         QVERIFY(!result.ok);
         QCOMPARE(result.status, 0);
+        QVERIFY(result.body.isEmpty());
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.constFirst().constFirst().toString(),
                  QStringLiteral("Connection closed before the reply; the request was not sent again"));
         // The network layer resends, if at all, before it ends the reply.
-        QCOMPARE(f->server.count(method, echoPath), 1);
-        QCOMPARE(f->server.requests(method, echoPath).constFirst().json(), body);
+        const QList<FakeRequest> arrived = f->server.requests(method, echoPath);
+        QCOMPARE(arrived.size(), 1);
+        QCOMPARE(worked, afterTheWork ? 1 : 0);
+        QCOMPARE(arrived.constFirst().json(), body);
+        if (keptAlive)
+            QCOMPARE(arrived.constFirst().connection, f->server.requests().constFirst().connection);
     }
 
     // The body goes whole, and an empty object as no body at all.
@@ -282,18 +366,115 @@ private Q_SLOTS:
         }
     }
 
-    // The request layer follows a 307 to a POST itself; a loop still ends.
-    void aPostRedirectLoopEnds()
+    // A 307 or 308 says that the service did not act: the write goes to the
+    // new address once, with its method and body, and nowhere else.
+    void writeRedirectsAreFollowedOnce_data()
     {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QJsonObject>("body");
+        QTest::addColumn<int>("redirectStatus");
+        QTest::addColumn<bool>("absolute");
+        for (const Write &write : writes()) {
+            for (const int status : {307, 308}) {
+                for (const bool absolute : {true, false}) {
+                    QTest::addRow("%s, %s body, %d to a %s address", qPrintable(write.method), write.bodyName,
+                                  status, absolute ? "full" : "relative")
+                        << write.method << write.body << status << absolute;
+                }
+            }
+        }
+    }
+
+    void writeRedirectsAreFollowedOnce()
+    {
+        QFETCH(QString, method);
+        QFETCH(QJsonObject, body);
+        QFETCH(int, redirectStatus);
+        QFETCH(bool, absolute);
         f->signIn();
-        f->server.scriptAlways(QStringLiteral("POST"), echoPath,
-                               FakeResponse::redirect(QUrl(f->server.url(echoPath)), 307));
+        const QString landing = f->services->syncPath(QStringLiteral("/landing"));
+        int worked = 0;
+        countWork(method, landing, &worked);
+        const QUrl location = absolute ? QUrl(f->server.url(landing)) : QUrl(QStringLiteral("landing"));
+        f->server.scriptAlways(method, echoPath, FakeResponse::redirect(location, redirectStatus));
+
         ApiResult result;
-        sync()->post(QStringLiteral("/echo"), QJsonObject{{QStringLiteral("a"), 1}}, result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 10000);
+        sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QVERIFY(result.ok);
+        QCOMPARE(result.status, 201);
+        QCOMPARE(result.body.value(QLatin1String("id")).toString(), QStringLiteral("new-1"));
+        QCOMPARE(worked, 1);
+        const QList<FakeRequest> arrived = f->server.requests();
+        QCOMPARE(arrived.size(), 2);
+        QCOMPARE(arrived.at(0).path, echoPath);
+        QCOMPARE(arrived.at(1).path, landing);
+        for (const FakeRequest &request : arrived) {
+            QCOMPARE(request.method, method);
+            QCOMPARE(request.json(), body);
+            QCOMPARE(request.body.isEmpty(), body.isEmpty());
+        }
+    }
+
+    // A redirect back to an address already asked, or a chain too long, ends
+    // the request as no answer: the caller and the network error signal see it.
+    void redirectLoopsEnd_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QJsonObject>("body");
+        QTest::addColumn<int>("redirectStatus");
+        QTest::addColumn<QString>("shape"); // "itself", "two addresses", "endless chain"
+        QTest::addColumn<int>("requests");
+        const int longest = QNetworkRequest().maximumRedirectsAllowed();
+        QList<Write> asked = writes();
+        asked.prepend({QStringLiteral("GET"), "no", {}});
+        for (const Write &write : asked) {
+            // A write answered 302 goes on as a GET.
+            const QList<int> statuses = write.method == QLatin1String("GET") ? QList<int>{302, 307, 308}
+                                                                             : QList<int>{307, 308};
+            for (const int status : statuses) {
+                const auto row = [&](const char *shape, int requests) {
+                    QTest::addRow("%s, %s body, %d to %s", qPrintable(write.method), write.bodyName, status, shape)
+                        << write.method << write.body << status << QString::fromLatin1(shape) << requests;
+                };
+                row("itself", 1);
+                row("two addresses", 2);
+                row("endless chain", longest + 1);
+            }
+        }
+    }
+
+    void redirectLoopsEnd()
+    {
+        QFETCH(QString, method);
+        QFETCH(QJsonObject, body);
+        QFETCH(int, redirectStatus);
+        QFETCH(QString, shape);
+        QFETCH(int, requests);
+        f->signIn();
+        const QString other = f->services->syncPath(QStringLiteral("/other"));
+        if (shape == QLatin1String("itself")) {
+            f->server.scriptAlways(method, echoPath, FakeResponse::redirect(QUrl(f->server.url(echoPath)), redirectStatus));
+        } else if (shape == QLatin1String("two addresses")) {
+            f->server.scriptAlways(method, echoPath, FakeResponse::redirect(QUrl(QStringLiteral("other")), redirectStatus));
+            f->server.scriptAlways(method, other, FakeResponse::redirect(QUrl(f->server.url(echoPath)), redirectStatus));
+        } else {
+            redirectWithoutEnd(method, redirectStatus);
+        }
+
+        QSignalSpy errors(sync(), &ApiClient::networkError);
+        ApiResult result;
+        sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 20000);
         QVERIFY(!result.ok);
         QCOMPARE(result.status, 0);
-        QCOMPARE(f->server.count(QStringLiteral("POST"), echoPath), QNetworkRequest().maximumRedirectsAllowed() + 1);
+        QVERIFY(result.body.isEmpty());
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(f->server.requests().size(), requests);
+        for (const FakeRequest &request : f->server.requests()) {
+            QCOMPARE(request.method, method);
+            QCOMPARE(request.json(), body);
+        }
     }
 
     void redirectedRefreshNeverLeavesTheOrigin()

@@ -1,4 +1,5 @@
 #include "account/authclient.h"
+#include "account/browser.h"
 #include "account/client.h"
 #include "account/webauthhandler.h"
 #include "onlinefixture.h"
@@ -7,6 +8,8 @@
 #include <QDesktopServices>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -150,6 +153,30 @@ private Q_SLOTS:
         User user;
         auth()->fetchCurrentUser([&user](const User &u) { user = u; });
         QTRY_COMPARE(user.id, QStringLiteral("user-1"));
+    }
+
+    // With no browser to open, the sign-in address goes to the failure
+    // handler (the interface shows it); opened by hand, it still signs in.
+    void signInWithoutABrowserCanBeOpenedByHand()
+    {
+        QList<QUrl> reported;
+        setBrowserOpener([](const QUrl &) { return false; });
+        setBrowserFailureHandler([&reported](const QUrl &url) { reported.append(url); });
+        const auto restore = qScopeGuard([] {
+            setBrowserOpener({});
+            setBrowserFailureHandler({});
+        });
+        QSignalSpy succeeded(auth(), &AuthClient::loginSucceeded);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("No browser could open")));
+        auth()->login();
+        QCOMPARE(reported.size(), 1);
+        QCOMPARE(reported.first().path(), QStringLiteral("/auth/lumora/account/login"));
+        QVERIFY(browser->opened.isEmpty());
+
+        browser->follow = true;
+        browser->openUrl(reported.first());
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 5000);
+        QCOMPARE(auth()->state(), AuthState::SignedIn);
     }
 
     void redirectUriOnThePreferredPort()

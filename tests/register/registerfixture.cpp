@@ -39,19 +39,19 @@ FakePrompts::~FakePrompts()
     UserPrompts::setCurrent(nullptr);
 }
 
-void FakePrompts::information(QWidget *, const QString &title, const QString &text)
+void FakePrompts::information(QWidget *parent, const QString &title, const QString &text)
 {
-    messages.append({QStringLiteral("information"), title, text});
+    messages.append({QStringLiteral("information"), title, text, parent});
 }
 
-void FakePrompts::warning(QWidget *, const QString &title, const QString &text)
+void FakePrompts::warning(QWidget *parent, const QString &title, const QString &text)
 {
-    messages.append({QStringLiteral("warning"), title, text});
+    messages.append({QStringLiteral("warning"), title, text, parent});
 }
 
-bool FakePrompts::askYesNo(QWidget *, const QString &title, const QString &text)
+bool FakePrompts::askYesNo(QWidget *parent, const QString &title, const QString &text)
 {
-    messages.append({QStringLiteral("question"), title, text});
+    messages.append({QStringLiteral("question"), title, text, parent});
     if (whilePrompting)
         whilePrompting();
     return answerYes;

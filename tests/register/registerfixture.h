@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -29,6 +30,7 @@ public:
         QString kind;
         QString title;
         QString text;
+        QPointer<QWidget> parent; // the window the prompt is shown over
     };
     using DialogStep = std::function<int(QDialog *)>;
 

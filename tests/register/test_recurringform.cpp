@@ -1,18 +1,24 @@
 #include "registerfixture.h"
 #include "support/testmain.h"
 
+#include "data/categoryrepository.h"
 #include "data/recurringrepository.h"
 #include "register/datefield.h"
 #include "register/smartamountfield.h"
 #include "screens/recurringformdialog.h"
+#include "services/categoryservice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTranslator>
+#include <QScopeGuard>
 
 #include <memory>
 
@@ -187,6 +193,75 @@ private Q_SLOTS:
         QCOMPARE(id, expected == QLatin1String("food") ? food.id
                 : expected == QLatin1String("fuel")    ? fuel.id
                                                        : QString());
+    }
+
+    void typedCategoryIsKeptUntilItNamesOne_data()
+    {
+        QTest::addColumn<QString>("language"); // empty: English
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored"); // the label saved; "-" when OK is refused
+        QTest::newRow("a name offered under its parent") << "" << "Water" << "Utilities > Water";
+        QTest::newRow("the whole label") << "" << "Utilities > Water" << "Utilities > Water";
+        QTest::newRow("a name two categories share") << "" << "Maintenance" << "-";
+        QTest::newRow("a name no category has") << "" << "Watr" << "-";
+        QTest::newRow("markup") << "" << "<b>Water</b>" << "-";
+        QTest::newRow("nothing") << "" << "" << "";
+        QTest::newRow("German name") << "de" << "Wasser" << "Nebenkosten > Wasser";
+        QTest::newRow("German name two share") << "de" << "Instandhaltung" << "-";
+        QTest::newRow("German name no category has") << "de" << "Wasserx" << "-";
+    }
+
+    // Category text typed into the form is saved only when it names one
+    // category; otherwise OK is refused over the form, which keeps the text.
+    void typedCategoryIsKeptUntilItNamesOne()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            QVERIFY(translator.load(QStringLiteral(":/i18n/tallyra_%1.qm").arg(language)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const auto untranslate = qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+        AppFixture f;
+        FakePrompts prompts;
+        f.addAccount(QStringLiteral("Checking"));
+        f.app()->categoryService()->createDefaultCategories();
+
+        RecurringFormDialog dialog(f.app());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        findNamed<QLineEdit>(&dialog, "payeeEdit")->setText(QStringLiteral("City Water"));
+        findNamed<SmartAmountField>(&dialog, "amountField")->setMinorUnits(4500);
+        auto *category = findNamed<QComboBox>(&dialog, "categoryCombo");
+        category->lineEdit()->clear();
+        QTest::keyClicks(category->lineEdit(), typed);
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->hide();
+        QTest::keyClick(category->lineEdit(), Qt::Key_Return);
+
+        if (stored != QLatin1String("-")) {
+            QVERIFY(prompts.messages.isEmpty());
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(f.app()->categoryRepository()->labelOf(dialog.recurring().categoryId), stored);
+            return;
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(category->currentText(), typed);
+        QCOMPARE(prompts.messages.size(), 1);
+        const FakePrompts::Message message = prompts.messages.first();
+        QCOMPARE(message.parent.data(), &dialog);
+        QVERIFY2(message.text.contains(typed.toHtmlEscaped()), qPrintable(message.text));
+        QCOMPARE(message.text.contains(QLatin1String("does not name one category")), language.isEmpty());
+
+        // Cleared, the rule is saved without a category.
+        category->setCurrentIndex(0);
+        dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.recurring().categoryId.isEmpty());
+        QCOMPARE(prompts.messages.size(), 1);
     }
 
     void changingTheAccountRefreshesThePayees()

@@ -4,9 +4,12 @@
 #include "data/accountrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "register/openingbalancebanner.h"
 #include "register/transactionactions.h"
+#include "register/writeresultprompt.h"
 #include "services/accountoperations.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QCheckBox>
 #include <QPushButton>
@@ -44,6 +47,14 @@ Transaction reread(AppFixture &f, const QString &id)
 void ignoreFailureWarnings()
 {
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed")));
+}
+
+// A deletion as a pull writes it: straight to the table, so no window hears
+// of it, and an account's rows are deleted by records of their own.
+bool deleteByPull(AppFixture &f, const QString &table, const QString &id)
+{
+    return f.execSql(QStringLiteral("UPDATE %1 SET deleted_at = '2024-05-01T00:00:00Z', version = version + 1 "
+                                    "WHERE id = '%2'").arg(table, id));
 }
 
 } // namespace
@@ -496,6 +507,94 @@ private Q_SLOTS:
         QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM split_lines")), 0);
     }
 
+    // Editing one leg of a transfer moves the other leg too, so the edit
+    // also needs the other leg's account live: a pull that deleted that
+    // account (its rows come later) makes the edit write nothing, from the
+    // register as from the form. A partner deleted on its own is left alone.
+    void aTransferEditNeverWritesIntoADeletedAccount_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<QString>("refusal");
+        for (const char *from : {"register", "form"}) {
+            QTest::addRow("%s, nothing else", from) << from << "nothing" << "";
+            QTest::addRow("%s, other account deleted", from) << from << "other account deleted" << "Account Deleted";
+            QTest::addRow("%s, own account deleted", from) << from << "own account deleted" << "Account Deleted";
+            QTest::addRow("%s, leg changed", from) << from << "leg changed" << "Transaction Changed";
+            QTest::addRow("%s, leg deleted", from) << from << "leg deleted" << "Transaction Changed";
+            QTest::addRow("%s, other leg deleted alone", from) << from << "other leg deleted" << "";
+        }
+    }
+
+    void aTransferEditNeverWritesIntoADeletedAccount()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, refusal);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account alpha = f.addAccount(QStringLiteral("Alpha"));
+        const Account beta = f.addAccount(QStringLiteral("Beta"));
+        const auto [stored, storedPartner] = storeTransfer(f, alpha, beta, -10000);
+        const Transaction shown = reread(f, stored.id);
+        const Transaction partnerBefore = reread(f, storedPartner.id);
+
+        QString storedWhenSaved;
+        const auto changeElsewhere = [&] {
+            bool changed = true;
+            if (elsewhere == QLatin1String("other account deleted"))
+                changed = deleteByPull(f, QStringLiteral("accounts"), beta.id);
+            else if (elsewhere == QLatin1String("own account deleted"))
+                changed = deleteByPull(f, QStringLiteral("accounts"), alpha.id);
+            else if (elsewhere == QLatin1String("leg changed"))
+                changed = f.execSql(QStringLiteral("UPDATE transactions SET memo = 'pulled', version = version + 1 "
+                                                   "WHERE id = '%1'").arg(shown.id));
+            else if (elsewhere == QLatin1String("leg deleted"))
+                changed = deleteByPull(f, QStringLiteral("transactions"), shown.id);
+            else if (elsewhere == QLatin1String("other leg deleted"))
+                changed = deleteByPull(f, QStringLiteral("transactions"), partnerBefore.id);
+            if (!changed)
+                qWarning() << "the change elsewhere failed";
+            storedWhenSaved = f.tableDump(QStringLiteral("transactions"));
+        };
+
+        if (from == QLatin1String("register")) {
+            changeElsewhere();
+            Transaction edited = shown;
+            edited.amount = -25000;
+            markEdited(edited);
+            const WriteResult result = updateTransaction(f.app(), edited, shown);
+            WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, nullptr);
+        } else {
+            prompts.steps = {[&](QDialog *dialog) {
+                changeElsewhere();
+                findNamed<SmartAmountField>(dialog, "amountField")->setMinorUnits(25000);
+                return int(QDialog::Accepted);
+            }};
+            editTransaction(f.app(), shown);
+        }
+
+        if (!refusal.isEmpty()) {
+            QCOMPARE(prompts.messages.size(), 1);
+            QCOMPARE(prompts.messages.first().title, refusal);
+            QCOMPARE(f.tableDump(QStringLiteral("transactions")), storedWhenSaved);
+            return;
+        }
+        QVERIFY(prompts.messages.isEmpty());
+        QCOMPARE(reread(f, shown.id).amount, qint64(-25000));
+        const Transaction partner = reread(f, partnerBefore.id);
+        if (elsewhere == QLatin1String("other leg deleted")) {
+            QVERIFY(partner.deletedAt);
+            QCOMPARE(partner.amount, partnerBefore.amount);
+            QCOMPARE(partner.version, partnerBefore.version + 1);
+        } else {
+            QCOMPARE(partner.amount, qint64(25000));
+            QCOMPARE(partner.version, partnerBefore.version + 1);
+        }
+    }
+
     // A form opened on an account that is deleted before OK writes nothing,
     // for either leg of a transfer, and says why.
     void newTransactionsGoOnlyIntoLiveAccounts_data()
@@ -754,11 +853,70 @@ private Q_SLOTS:
         const Account account = f.addAccount(QStringLiteral("Card"), AccountType(type));
         QVERIFY(TransactionActions::setOpeningBalance(f.app(), account.id, amount, QDate(2024, 1, 1)));
 
-        QCOMPARE(positiveLiabilityOpeningBalance(f.app(), account.id).has_value(), offered);
-        QCOMPARE(fixLiabilityOpeningBalanceSign(f.app(), account.id), offered);
+        const std::optional<Transaction> shown = positiveLiabilityOpeningBalance(f.app(), account.id);
+        QCOMPARE(shown.has_value(), offered);
+        if (shown)
+            QCOMPARE(fixLiabilityOpeningBalanceSign(f.app(), *shown), WriteResult::Written);
         const Transaction opening = *f.app()->transactionRepository()->findOpeningBalance(account.id);
         QCOMPARE(opening.amount, offered ? -amount : amount);
         QVERIFY(!positiveLiabilityOpeningBalance(f.app(), account.id));
+    }
+
+    // "Yes, I owe this" turns the sign of the amount the banner showed, and
+    // only while it is stored as shown, in a live credit card or loan
+    // account; otherwise nothing is written and the user is told why.
+    void theBannerCorrectsOnlyTheAmountItShowed_data()
+    {
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("nothing") << "nothing" << "";
+        QTest::newRow("opening balance changed") << "opening balance changed" << "Account Changed";
+        QTest::newRow("opening balance deleted") << "opening balance deleted" << "Account Changed";
+        QTest::newRow("now a checking account") << "now a checking account" << "Account Changed";
+        QTest::newRow("account deleted") << "account deleted" << "Account Deleted";
+    }
+
+    void theBannerCorrectsOnlyTheAmountItShowed()
+    {
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, refusal);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        const Account card = f.addAccount(QStringLiteral("Card"), AccountType::CreditCard);
+        QVERIFY(TransactionActions::setOpeningBalance(f.app(), card.id, 50000, QDate(2024, 1, 1)));
+        const QString openingId = TransactionRepository::openingBalanceId(card.id);
+        OpeningBalanceBanner banner(f.app());
+        banner.showFor(card.id);
+        QVERIFY(!banner.isHidden());
+        QVERIFY(findNamed<QLabel>(&banner, "bannerLabel")->text().contains(QStringLiteral("credit of $500.00")));
+
+        bool changed = true;
+        if (elsewhere == QLatin1String("opening balance changed"))
+            changed = f.execSql(QStringLiteral("UPDATE transactions SET amount = 70000, version = version + 1 "
+                                               "WHERE id = '%1'").arg(openingId));
+        else if (elsewhere == QLatin1String("opening balance deleted"))
+            changed = deleteByPull(f, QStringLiteral("transactions"), openingId);
+        else if (elsewhere == QLatin1String("now a checking account"))
+            changed = f.execSql(QStringLiteral("UPDATE accounts SET account_type = 'checking', version = version + 1 "
+                                               "WHERE id = '%1'").arg(card.id));
+        else if (elsewhere == QLatin1String("account deleted"))
+            changed = deleteByPull(f, QStringLiteral("accounts"), card.id);
+        QVERIFY(changed);
+        const QString storedBefore = f.tableDump(QStringLiteral("transactions"));
+
+        QSignalSpy answered(&banner, &OpeningBalanceBanner::signCorrected);
+        findNamed<QPushButton>(&banner, "bannerOweButton")->click();
+        QCOMPARE(answered.size(), 1);
+        if (refusal.isEmpty()) {
+            QVERIFY(prompts.messages.isEmpty());
+            QCOMPARE(reread(f, openingId).amount, qint64(-50000));
+            return;
+        }
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.first().title, refusal);
+        QCOMPARE(f.tableDump(QStringLiteral("transactions")), storedBefore);
     }
 };
 

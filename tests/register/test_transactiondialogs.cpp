@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -524,6 +525,52 @@ private Q_SLOTS:
         const QList<SplitLine> lines = widget.lines(1);
         QCOMPARE(lines.size(), 1);
         QCOMPARE(lines[0].categoryId, ids.value(category));
+    }
+
+    void splitEditorRefusesOverItselfAndStaysPut_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a name no category has") << "Fod" << "\"Fod\" does not name one category";
+        QTest::newRow("no category") << "" << "Choose a category for every split line.";
+    }
+
+    // OK with lines it cannot save says why over the split dialog, which
+    // stays open where it was, instead of hiding and coming back elsewhere.
+    void splitEditorRefusesOverItselfAndStaysPut()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, said);
+        AppFixture f;
+        FakePrompts prompts;
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        SplitEditorDialog dialog(f.app(), -10000, {makeSplitLine(food.id, -10000)}, Currency::USD);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.move(dialog.pos() + QPoint(37, 29));
+        QCoreApplication::processEvents();
+        const QPoint placed = dialog.pos();
+        auto *combo = qobject_cast<QComboBox *>(splitTable(&dialog)->cellWidget(0, 0));
+        if (category.isEmpty())
+            combo->setCurrentIndex(0);
+        else
+            combo->setEditText(category);
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+
+        ok->click();
+        QCoreApplication::processEvents();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.pos(), placed);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].parent.data(), &dialog);
+        QVERIFY2(prompts.messages[0].text.contains(said), qPrintable(prompts.messages[0].text));
+        QCOMPARE(combo->currentText(), category);
+
+        combo->setCurrentIndex(combo->findData(food.id));
+        ok->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(prompts.messages.size(), 1);
     }
 
     void twoCategoriesNamedAlikeStayApart_data()

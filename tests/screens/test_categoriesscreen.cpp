@@ -519,45 +519,75 @@ private Q_SLOTS:
         QCOMPARE(f.stored(f.food.id).version, f.food.version);
     }
 
-    // The row changed while the form or question was open: nothing is
-    // written over it, the user is told, and the tree shows what is stored.
+    // What a pull or another window wrote while the form or question was
+    // open (straight to the table: no window hears of it). A write over the
+    // shown row needs it unchanged and live; a new subcategory needs its
+    // parent live. A server id stored by a push is no change, and the write
+    // keeps it. Otherwise nothing is written, the user is told, and the tree
+    // shows what is stored.
     void changedWhilePrompting_data()
     {
-        QTest::addColumn<bool>("deleteIt");
-        QTest::addColumn<bool>("changeElsewhereDeletes");
-        QTest::newRow("edit over a rename") << false << false;
-        QTest::newRow("edit over a deletion") << false << true;
-        QTest::newRow("delete over a rename") << true << false;
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<bool>("written");
+        for (const char *operation : {"subcategory", "edit", "delete"}) {
+            const bool underParent = qstrcmp(operation, "subcategory") == 0;
+            QTest::addRow("%s, nothing", operation) << operation << "nothing" << true;
+            QTest::addRow("%s, renamed", operation) << operation << "renamed" << underParent;
+            QTest::addRow("%s, deleted", operation) << operation << "deleted" << false;
+            QTest::addRow("%s, pushed", operation) << operation << "pushed" << true;
+        }
     }
 
     void changedWhilePrompting()
     {
-        QFETCH(bool, deleteIt);
-        QFETCH(bool, changeElsewhereDeletes);
+        QFETCH(QString, operation);
+        QFETCH(QString, elsewhere);
+        QFETCH(bool, written);
         CategoriesFixture f;
         f.makeCurrent(f.salary.id);
+        QString storedWhenOk;
         f.prompts.whilePrompting = [&] {
-            if (changeElsewhereDeletes) {
-                f.app()->categoryRepository()->softDelete(f.salary.id);
-                return;
-            }
-            Category renamed = f.stored(f.salary.id);
-            renamed.name = QStringLiteral("Wages");
-            renamed.version += 1;
-            renamed.updatedAt = renamed.updatedAt.addSecs(5);
-            f.app()->categoryRepository()->update(renamed);
+            const QString change = elsewhere == QLatin1String("renamed")
+                ? QStringLiteral("name = 'Wages', version = version + 1")
+                : elsewhere == QLatin1String("deleted")
+                ? QStringLiteral("deleted_at = '2024-05-01T00:00:00Z', version = version + 1")
+                : QStringLiteral("server_id = 'server-7', sync_status = 'synced'");
+            if (elsewhere != QLatin1String("nothing")
+                && !f.execSql(QStringLiteral("UPDATE categories SET %1 WHERE id = '%2'").arg(change, f.salary.id)))
+                qWarning() << "the change elsewhere failed";
+            storedWhenOk = f.tableDump(QStringLiteral("categories"));
         };
         f.prompts.steps.append(acceptCategory(QStringLiteral("Pay")));
-        if (deleteIt)
-            f.screen->onDeleteCategory();
-        else
+        if (operation == QLatin1String("subcategory"))
+            f.screen->onCreateSubcategory();
+        else if (operation == QLatin1String("edit"))
             f.screen->onEditCategory();
+        else
+            f.screen->onDeleteCategory();
 
         const Category stored = f.stored(f.salary.id);
-        QCOMPARE(stored.name, changeElsewhereDeletes ? QStringLiteral("Salary") : QStringLiteral("Wages"));
-        QCOMPARE(bool(stored.deletedAt), changeElsewhereDeletes);
-        QCOMPARE(f.prompts.messages.last().title, QStringLiteral("Category Changed"));
-        QCOMPARE(outline(*f.screen->proxy()).contains(QStringLiteral("Wages")), !changeElsewhereDeletes);
+        if (!written) {
+            QVERIFY(!f.prompts.messages.isEmpty());
+            QCOMPARE(f.prompts.messages.last().title, QStringLiteral("Category Changed"));
+            QCOMPARE(f.tableDump(QStringLiteral("categories")), storedWhenOk);
+            QCOMPARE(outline(*f.screen->proxy()).contains(stored.name), !stored.deletedAt);
+            QVERIFY(!outline(*f.screen->proxy()).join(u',').contains(QStringLiteral("Pay")));
+            return;
+        }
+        QVERIFY(f.prompts.messages.isEmpty() || operation == QLatin1String("delete"));
+        if (elsewhere == QLatin1String("pushed"))
+            QCOMPARE(stored.serverId, QStringLiteral("server-7"));
+        if (operation == QLatin1String("subcategory")) {
+            const std::optional<Category> child = f.app()->categoryRepository()->findByName(QStringLiteral("Pay"));
+            QVERIFY(child);
+            QCOMPARE(child->parentId, f.salary.id);
+        } else {
+            QCOMPARE(stored.version, f.salary.version + 1);
+            QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+            QCOMPARE(stored.name, operation == QLatin1String("edit") ? QStringLiteral("Pay") : f.salary.name);
+            QCOMPARE(bool(stored.deletedAt), operation == QLatin1String("delete"));
+        }
     }
 
     // Names are data: the question shows them as typed.

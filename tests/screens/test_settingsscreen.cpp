@@ -270,8 +270,8 @@ private Q_SLOTS:
         QTest::newRow("dark to light") << int(ThemeManager::Dark) << int(ThemeManager::Light);
     }
 
-    // After a switch the side list has the colours and glyphs of a screen
-    // built in the new theme.
+    // After a switch the side list and the links have the colours and
+    // glyphs of a screen built in the new theme.
     void sideListFollowsAThemeSwitch()
     {
         QFETCH(int, from);
@@ -284,9 +284,20 @@ private Q_SLOTS:
         SettingsScreen screen(f.app());
         const auto *side = named<QListWidget>(screen, "settingsSideList");
         const QString before = side->styleSheet();
+        // The About page seen once: rich text lays out its links on first use.
+        const auto showAbout = [](SettingsScreen &window) {
+            window.resize(700, 500);
+            window.show();
+            named<QListWidget>(window, "settingsSideList")->setCurrentRow(SettingsScreen::AboutPage);
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+        };
+        showAbout(screen);
+        auto *links = named<QLabel>(screen, "aboutLinks");
+        QVERIFY(!links->grab().isNull());
 
         themes->setTheme(ThemeManager::Theme(to));
         SettingsScreen fresh(f.app());
+        showAbout(fresh);
         const auto *freshSide = named<QListWidget>(fresh, "settingsSideList");
         QVERIFY(side->styleSheet() != before);
         QCOMPARE(side->styleSheet(), freshSide->styleSheet());
@@ -296,6 +307,8 @@ private Q_SLOTS:
             QCOMPARE(side->item(row)->icon().pixmap(20, 20).toImage(),
                      freshSide->item(row)->icon().pixmap(20, 20).toImage());
         }
+        // The About page's links take the new link colour as well.
+        QCOMPARE(links->grab().toImage(), named<QLabel>(fresh, "aboutLinks")->grab().toImage());
     }
 
     void storedValuesThatMatchNoItem_data()
@@ -990,6 +1003,40 @@ private Q_SLOTS:
         QCOMPARE(back.first().payee, QStringLiteral("Deleted with it"));
         QTRY_COMPARE(window.accountList()->count(), 2);
         Q_UNUSED(kept);
+    }
+
+    // The delete message sends the user here to restore: an open window
+    // lists an account deleted meanwhile, and keeps the one picked.
+    void deletedAccountsFollowDeletesWhileOpen()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        const Account first = f.addAccount(QStringLiteral("Old Savings"));
+        const Account second = f.addAccount(QStringLiteral("Cash Box"));
+        f.addAccount(QStringLiteral("Kept"));
+        SettingsScreen screen(f.app());
+        screen.show();
+        auto *section = named<QWidget>(screen, "deletedAccountsSection");
+        auto *list = named<QListWidget>(screen, "deletedAccountsList");
+        auto *restore = named<QPushButton>(screen, "restoreAccountButton");
+        QVERIFY(section->isHidden());
+
+        QVERIFY(f.app()->accountOperations()->deleteAccount(first.id));
+        QTRY_VERIFY(!section->isHidden());
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), first.name);
+        list->setCurrentRow(0);
+
+        QVERIFY(f.app()->accountOperations()->deleteAccount(second.id));
+        QTRY_COMPARE(list->count(), 2);
+        QVERIFY(list->currentItem());
+        QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), first.id);
+        QVERIFY(restore->isEnabled());
+
+        // Restored elsewhere (a backup, a sync), it leaves the list.
+        QVERIFY(f.app()->accountOperations()->restoreAccount(second.id));
+        QTRY_COMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), first.name);
     }
 
     // A restore that cannot be written changes nothing and says so.

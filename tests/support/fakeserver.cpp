@@ -216,6 +216,7 @@ int FakeServer::count(const QString &method, const QString &path) const
 void FakeServer::onNewConnection()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
+        socket->setProperty("fakeConnection", ++m_connectionCount);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
     }
@@ -233,6 +234,7 @@ void FakeServer::onReadyRead(QTcpSocket *socket)
     const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
     const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
     FakeRequest request;
+    request.connection = socket->property("fakeConnection").toInt();
     request.method = QString::fromLatin1(requestLine.value(0));
     const QUrl target(QString::fromUtf8(requestLine.value(1)));
     request.path = target.path(QUrl::FullyDecoded);
@@ -247,7 +249,7 @@ void FakeServer::onReadyRead(QTcpSocket *socket)
     if (buffer.size() < headerEnd + 4 + length)
         return;
     request.body = buffer.mid(headerEnd + 4, length);
-    socket->setProperty("fakeBuffer", QByteArray());
+    socket->setProperty("fakeBuffer", buffer.mid(headerEnd + 4 + length));
     disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
 
     const FakeResponse response = respond(request);
@@ -326,7 +328,8 @@ void FakeServer::send(QTcpSocket *socket, const FakeResponse &response)
     for (const auto &header : response.headers)
         head += header.first + ": " + header.second + "\r\n";
     head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-    head += "Connection: close\r\n\r\n";
+    const bool keepAlive = m_keepAlive && response.mode == FakeResponse::Mode::Normal;
+    head += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
     if (response.mode == FakeResponse::Mode::Trickle) {
         socket->write(head);
         trickle(socket, response.body, response.trickleMs);
@@ -335,7 +338,13 @@ void FakeServer::send(QTcpSocket *socket, const FakeResponse &response)
     const bool truncated = response.mode == FakeResponse::Mode::Truncated;
     socket->write(head + (truncated ? response.body.left(response.body.size() / 2) : response.body));
     socket->flush();
-    socket->disconnectFromHost();
+    if (!keepAlive) {
+        socket->disconnectFromHost();
+        return;
+    }
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
+    if (!socket->property("fakeBuffer").toByteArray().isEmpty() || socket->bytesAvailable() > 0)
+        onReadyRead(socket);
 }
 
 void FakeServer::trickle(QTcpSocket *socket, const QByteArray &bytes, int intervalMs)

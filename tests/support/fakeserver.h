@@ -26,6 +26,7 @@ struct FakeRequest
     QHash<QByteArray, QByteArray> headers; // names in lower case
     QByteArray body;
     QStringList captures; // the "{}" segments of the matched route
+    int connection = 0;   // which connection it came on, counted from 1
 
     QByteArray header(const QByteArray &name) const { return headers.value(name.toLower()); }
     bool hasHeader(const QByteArray &name) const { return headers.contains(name.toLower()); }
@@ -98,6 +99,10 @@ public:
     // instead: a reply lost after the work was done.
     void scriptAfterHandling(const QString &method, const QString &path, const FakeResponse &response);
     void clearScripts();
+    // Keeps each connection open after a whole answer, for the client's next
+    // request, instead of closing it.
+    void setKeepAlive(bool keepAlive) { m_keepAlive = keepAlive; }
+    int connectionCount() const { return m_connectionCount; }
 
     QList<FakeRequest> requests() const { return m_requests; }
     QList<FakeRequest> requests(const QString &method, const QString &path) const;
@@ -127,4 +132,6 @@ private:
     QHash<QString, FakeResponse> m_always;
     QHash<QString, QList<FakeResponse>> m_afterHandling;
     QList<FakeRequest> m_requests;
+    bool m_keepAlive = false;
+    int m_connectionCount = 0;
 };

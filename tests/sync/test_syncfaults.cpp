@@ -3,6 +3,7 @@
 #include "syncfixture.h"
 #include "sync/syncrecords.h"
 
+#include <QNetworkRequest>
 #include <QSignalSpy>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -292,6 +293,46 @@ private Q_SLOTS:
         QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 995);
         QCOMPARE(device->count("SELECT COUNT(*) FROM split_lines"), 300);
         QCOMPARE(device->cursor(), harness.service->cursorAt(1000));
+    }
+
+    // A pull redirected without end fails as no answer and keeps its cursor.
+    void pullRedirectedWithoutEndFails_data()
+    {
+        QTest::addColumn<int>("redirectStatus");
+        QTest::addColumn<bool>("chain"); // else back to the same address
+        for (const int status : {302, 307, 308}) {
+            QTest::addRow("%d to itself", status) << status << false;
+            QTest::addRow("%d to ever new addresses", status) << status << true;
+        }
+    }
+
+    void pullRedirectedWithoutEndFails()
+    {
+        QFETCH(int, redirectStatus);
+        QFETCH(bool, chain);
+        SyncHarness harness;
+        auto device = harness.device();
+        QVERIFY(device->preferences->set(QStringLiteral("syncCursor"), harness.service->cursorAt(0)));
+        harness.server.route(QStringLiteral("GET"), QStringLiteral("/sync/pull"),
+                             [redirectStatus, chain](const FakeRequest &request) {
+                                 QUrlQuery next = request.query;
+                                 if (chain) {
+                                     const int hop = next.queryItemValue(QStringLiteral("hop")).toInt();
+                                     next.removeAllQueryItems(QStringLiteral("hop"));
+                                     next.addQueryItem(QStringLiteral("hop"), QString::number(hop + 1));
+                                 }
+                                 QUrl location(QStringLiteral("pull"));
+                                 location.setQuery(next);
+                                 return FakeResponse::redirect(location, redirectStatus);
+                             });
+        QSignalSpy failed(device->engine.get(), &SyncEngine::syncFailed);
+        QVERIFY(!device->sync());
+        QCOMPARE(failed.count(), 1);
+        QCOMPARE(failed.constFirst().constFirst().toString(), QStringLiteral("Pull failed (HTTP 0)"));
+        QCOMPARE(device->engine->state(), SyncEngine::Error);
+        QCOMPARE(device->cursor(), harness.service->cursorAt(0));
+        QCOMPARE(harness.server.count(QStringLiteral("GET"), QStringLiteral("/sync/pull")),
+                 chain ? QNetworkRequest().maximumRedirectsAllowed() + 1 : 1);
     }
 
     void pullStopsAfterFiftyPagesAndGoesOnNextTime()

@@ -1,6 +1,11 @@
 #include "support/testmain.h"
 
+#include "../register/registerfixture.h"
+#include "data/accountrepository.h"
+#include "data/transactionrepository.h"
+#include "register/transactionactions.h"
 #include "ui/accountformdialog.h"
+#include "ui/mainwindow.h"
 #include "uitestsupport.h"
 
 #include <QComboBox>
@@ -9,8 +14,10 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStandardItemModel>
 
 namespace {
 
@@ -44,6 +51,40 @@ Account storedAccount(AccountType type, Currency currency)
     account.syncStatus = SyncStatus::Synced;
     account.createdAt = QDateTime(QDate(2025, 1, 2), QTime(3, 4), Qt::UTC);
     return account;
+}
+
+// What a sync pull or another window writes while the form is open. It
+// goes straight to the table, so no window hears of it.
+bool changeElsewhere(AppFixture &f, const QString &change, const Account &account)
+{
+    const QString openingId = TransactionRepository::openingBalanceId(account.id);
+    const QString deleted = QStringLiteral("'2024-05-01T00:00:00Z'");
+    if (change == QLatin1String("account renamed")) {
+        return f.execSql(QStringLiteral("UPDATE accounts SET name = 'From another device', version = version + 1 "
+                                        "WHERE id = '%1'").arg(account.id));
+    }
+    if (change == QLatin1String("account deleted")) {
+        // A pull deletes the account first; its rows follow as records of their own.
+        return f.execSql(QStringLiteral("UPDATE accounts SET deleted_at = %1 WHERE id = '%2'").arg(deleted, account.id));
+    }
+    if (change == QLatin1String("opening balance changed")) {
+        return f.execSql(QStringLiteral("UPDATE transactions SET amount = 55500, version = version + 1 WHERE id = '%1'")
+                             .arg(openingId));
+    }
+    if (change == QLatin1String("opening balance deleted")) {
+        return f.execSql(QStringLiteral("UPDATE transactions SET deleted_at = %1, version = version + 1 WHERE id = '%2'")
+                             .arg(deleted, openingId));
+    }
+    if (change == QLatin1String("transaction arrived"))
+        return !f.addTransaction(account.id, QDate(2024, 4, 2), QStringLiteral("Pulled"), 1234).id.isEmpty();
+    return change == QLatin1String("nothing");
+}
+
+bool currencyOffered(QDialog *dialog, const QString &code)
+{
+    auto *combo = findNamed<QComboBox>(dialog, "currencyCombo");
+    auto *model = qobject_cast<QStandardItemModel *>(combo->model());
+    return model && model->item(combo->findData(code))->isEnabled();
 }
 
 } // namespace
@@ -353,6 +394,88 @@ private Q_SLOTS:
         QVERIFY(edited.updatedAt.isValid());
         QCOMPARE(edited.currency, Currency::EUR);
         QCOMPARE(edited.accountType, AccountType::CreditCard);
+    }
+
+    // Edit Account writes only over the account and opening balance it
+    // showed, into a live account, and decides the currency rule with what
+    // is stored when OK is pressed: otherwise nothing is written and the
+    // user is told why.
+    void anEditWritesOnlyOverWhatTheFormShowed_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<QString>("refusal");
+        for (const char *typed : {"name", "opening balance", "currency"}) {
+            QTest::addRow("%s, nothing else", typed) << typed << "nothing" << "";
+            QTest::addRow("%s, account renamed", typed) << typed << "account renamed" << "Account Changed";
+            QTest::addRow("%s, opening balance changed", typed) << typed << "opening balance changed"
+                                                                << "Account Changed";
+            QTest::addRow("%s, opening balance deleted", typed) << typed << "opening balance deleted"
+                                                                << "Account Changed";
+            QTest::addRow("%s, account deleted", typed) << typed << "account deleted" << "Account Deleted";
+        }
+        QTest::newRow("yen, a transaction arrived") << "yen" << "transaction arrived" << "Currency Not Changed";
+    }
+
+    void anEditWritesOnlyOverWhatTheFormShowed()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, refusal);
+
+        AppFixture f;
+        QVERIFY(f.isValid());
+        FakePrompts prompts;
+        // A synced account whose rows have not been pulled yet has none; the
+        // others have an opening balance of 100.00.
+        const bool yen = typed == QLatin1String("yen");
+        const Account account = f.addAccount(QStringLiteral("Checking"));
+        if (!yen)
+            QVERIFY(TransactionActions::setOpeningBalance(f.app(), account.id, 10000, QDate(2024, 1, 1)));
+        const Account shown = *f.app()->accountRepository()->findById(account.id);
+        MainWindow window(f.app());
+        f.app()->setCurrentAccountId(account.id);
+
+        QString storedWhenOk;
+        bool yenOfferedAgain = true;
+        prompts.steps.append([&](QDialog *dialog) {
+            if (!changeElsewhere(f, elsewhere, account))
+                qWarning() << "the change elsewhere failed";
+            storedWhenOk = f.tableDump(QStringLiteral("accounts")) + f.tableDump(QStringLiteral("transactions"));
+            if (typed == QLatin1String("name"))
+                findNamed<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Typed here"));
+            else if (typed == QLatin1String("opening balance"))
+                findNamed<QDoubleSpinBox>(dialog, "balanceSpin")->setValue(777.0);
+            else
+                choose(*dialog, "currencyCombo", yen ? QStringLiteral("JPY") : QStringLiteral("EUR"));
+            return int(QDialog::Accepted);
+        });
+        if (typed == QLatin1String("opening balance"))
+            prompts.steps.append([](QDialog *) { return int(QMessageBox::Yes); });
+        // A refused currency brings the form back, offering only what is allowed.
+        prompts.steps.append(inspect([&](QDialog *dialog) { yenOfferedAgain = currencyOffered(dialog, "JPY"); }));
+        window.showEditAccountDialog();
+
+        const Account stored = *f.app()->accountRepository()->findById(account.id);
+        if (refusal.isEmpty()) {
+            QVERIFY(prompts.messages.isEmpty());
+            QCOMPARE(stored.version, shown.version + 1);
+            QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+            QCOMPARE(stored.name, typed == QLatin1String("name") ? QStringLiteral("Typed here") : shown.name);
+            QCOMPARE(stored.currency, typed == QLatin1String("currency") ? Currency::EUR : Currency::USD);
+            QCOMPARE(f.app()->transactionRepository()->findOpeningBalance(account.id)->amount,
+                typed == QLatin1String("opening balance") ? qint64(77700) : qint64(10000));
+            return;
+        }
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.first().title, refusal);
+        QCOMPARE(f.tableDump(QStringLiteral("accounts")) + f.tableDump(QStringLiteral("transactions")), storedWhenOk);
+        if (yen) {
+            QCOMPARE(prompts.messages.first().text,
+                QStringLiteral("This account has transactions in USD. Its currency can only change to one with the "
+                               "same number of decimal places."));
+            QVERIFY(!yenOfferedAgain);
+        }
     }
 };
 

@@ -20,6 +20,7 @@
 #include "register/registertableview.h"
 
 #include "account/authclient.h"
+#include "account/browser.h"
 #include "account/client.h"
 #include "data/recurringrepository.h"
 #include "support/environmentoverride.h"
@@ -1237,6 +1238,49 @@ private Q_SLOTS:
         openFeedbackPage({QStringLiteral("tallyra"), QUrl(configured)}, nullptr);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl(opened)});
+    }
+
+    void aBrowserThatCannotOpenIsReportedWithTheAddress_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("send feedback") << "feedback";
+        QTest::newRow("sign in") << "sign in";
+    }
+
+    // A page no browser opened is not a silent nothing: the address is
+    // shown, selected in a read-only field, to open by hand.
+    void aBrowserThatCannotOpenIsReportedWithTheAddress()
+    {
+        QFETCH(QString, command);
+        WindowHarness h;
+        MainWindow *window = h.open();
+        QList<QUrl> tried;
+        LumoAccount::setBrowserOpener([&tried](const QUrl &url) {
+            tried.append(url);
+            return false;
+        });
+        const auto desktopBrowser = qScopeGuard([] { LumoAccount::setBrowserOpener({}); });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("No browser could open")));
+        if (command == QLatin1String("feedback"))
+            menuBarAction(window, QStringLiteral("Send &Feedback..."))->trigger();
+        else
+            window->welcomeScreen()->findChild<QPushButton *>(QStringLiteral("signInButton"))->click();
+        h.settle();
+
+        QCOMPARE(tried.size(), 1);
+        QDialog *report = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("browserFailureDialog") && widget->isVisible())
+                report = qobject_cast<QDialog *>(widget);
+        }
+        QVERIFY(report);
+        auto *address = report->findChild<QLineEdit *>(QStringLiteral("addressField"));
+        QVERIFY(address->isReadOnly());
+        QCOMPARE(QUrl(address->text()), tried.first());
+        QCOMPARE(address->selectedText(), address->text());
+        const int available = report->screen()->availableGeometry().width();
+        QVERIFY2(report->width() <= available, qPrintable(QString::number(report->width())));
+        report->close();
     }
 
     void keyboardShortcutsListTheKeysInUse()

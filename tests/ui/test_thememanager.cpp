@@ -279,7 +279,8 @@ private Q_SLOTS:
         m_manager->setTheme(ThemeManager::Dark);
         QVERIFY(!platform.isDark());
         QCOMPARE(windowColor(), QColor(QStringLiteral("#0F1E19")));
-        QCOMPARE(QApplication::palette().color(QPalette::Disabled, QPalette::Text), QColor(QStringLiteral("#3A5A4A")));
+        QCOMPARE(QApplication::palette().color(QPalette::Disabled, QPalette::Text),
+                 ThemeManager::darkPalette().color(QPalette::Disabled, QPalette::Text));
     }
 
     void chosenThemeIgnoresTheDesktop()
@@ -374,6 +375,54 @@ private Q_SLOTS:
         m_manager->setTheme(ThemeManager::Light);
         QCOMPARE(QApplication::palette().color(QPalette::Highlight), QColor(QStringLiteral("#00897B")));
         QCOMPARE(QApplication::palette().color(QPalette::HighlightedText), QColor(QStringLiteral("#FFFFFF")));
+    }
+
+    void linksReadOnWindowsAndFields_data() { selectedTextReadsOnTheSelection_data(); }
+
+    // Links in rich text (the About box, the preferences' links) take the
+    // palette's link colours; Qt's own dark blue vanishes on the dark window.
+    void linksReadOnWindowsAndFields()
+    {
+        QFETCH(QString, accent);
+        QFETCH(bool, dark);
+        UiPrefs::accentColor() = QColor(accent);
+        const QPalette palette = dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
+        for (const QPalette::ColorRole role : {QPalette::Link, QPalette::LinkVisited}) {
+            const QColor link = palette.color(role);
+            for (const QPalette::ColorRole ground : {QPalette::Window, QPalette::Base}) {
+                const QColor background = palette.color(ground);
+                QVERIFY2(contrastRatio(link, background) >= 4.5,
+                         qPrintable(link.name() + QLatin1String(" on ") + background.name()));
+            }
+        }
+    }
+
+    void disabledTextIsDimmedButReadable_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    // A disabled button or field ("Finish Reconciliation" before the
+    // difference is zero) still says what it is, and looks off beside text.
+    void disabledTextIsDimmedButReadable()
+    {
+        QFETCH(bool, dark);
+        const QPalette palette = dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette();
+        const QList<QPair<QPalette::ColorRole, QPalette::ColorRole>> pairs = {
+            {QPalette::WindowText, QPalette::Window},
+            {QPalette::Text, QPalette::Base},
+            {QPalette::ButtonText, QPalette::Button},
+        };
+        for (const auto &[text, ground] : pairs) {
+            const QColor background = palette.color(QPalette::Disabled, ground);
+            const QColor disabled = palette.color(QPalette::Disabled, text);
+            const double shown = contrastRatio(disabled, background);
+            QVERIFY2(shown >= 3.0, qPrintable(disabled.name() + QLatin1String(" on ") + background.name()));
+            QVERIFY2(shown < 0.6 * contrastRatio(palette.color(QPalette::Active, text), background),
+                     qPrintable(disabled.name() + QLatin1String(" looks enabled")));
+        }
     }
 
     void uncheckedBoxesStandOutFromTheWindow_data()
