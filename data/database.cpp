@@ -32,6 +32,7 @@ constexpr Migration kMigrations[] = {
     {5, "recurring_semimonthly", ":/sql/sql/migrations/005_recurring_semimonthly.sql"},
     {6, "register_indexes", ":/sql/sql/migrations/006_register_indexes.sql"},
     {7, "payee_index", ":/sql/sql/migrations/007_payee_index.sql"},
+    {8, "utc_timestamps", ":/sql/sql/migrations/008_utc_timestamps.sql"},
 };
 
 const char kSchemaVersionSql[] =

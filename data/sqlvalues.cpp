@@ -74,7 +74,9 @@ QString isoDate(const QDate &date)
 
 QString isoDateTime(const QDateTime &time)
 {
-    return time.isValid() ? time.toString(Qt::ISODate) : QString(QLatin1String(""));
+    // One form for every stored stamp, so that text order is time order:
+    // UTC, whole seconds (what the sync service carries), "Z".
+    return time.isValid() ? time.toUTC().toString(Qt::ISODate) : QString(QLatin1String(""));
 }
 
 QString nowUtcIso()

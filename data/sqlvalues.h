@@ -42,6 +42,8 @@ inline QVariant sqlInt64(qint64 value)
 }
 
 QString isoDate(const QDate &date);
+// The stored form of a time stamp, "yyyy-MM-ddTHH:mm:ssZ" in UTC, whatever
+// zone the time is in; empty for an invalid time.
 QString isoDateTime(const QDateTime &time);
 QString nowUtcIso();
 

@@ -12,6 +12,7 @@
 #include "register/userprompts.h"
 #include "register/writeresultprompt.h"
 #include "services/accountoperations.h"
+#include "sync/syncengine.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -489,8 +490,11 @@ int backfillOpeningBalances(AppState *app)
         // An account the sync service knows has its opening balance there;
         // it arrives by pull, maybe a page or a sync later. A row made up
         // here in the meantime would carry the derived id at version 1 and
-        // could overwrite the real one on every device.
-        if (!account.serverId.isEmpty() || account.syncStatus != SyncStatus::Pending)
+        // could overwrite the real one on every device. A local edit leaves
+        // the account pending, maybe without a server id, so the engine's
+        // own record decides as well.
+        if (!account.serverId.isEmpty() || account.syncStatus != SyncStatus::Pending
+            || (app->syncEngine() && app->syncEngine()->accountCameFromService(account.id)))
             continue;
         const QString id = TransactionRepository::openingBalanceId(account.id);
         const std::optional<Transaction> existing = transactions->findById(id);

@@ -69,6 +69,9 @@ const QString kSplitLinesTable = QStringLiteral("split_lines");
 // Text columns that hold a date "yyyy-MM-dd".
 const QSet<QString> kDateColumns = {QStringLiteral("date"), QStringLiteral("start_date"), QStringLiteral("end_date"),
                                     QStringLiteral("next_due_date"), QStringLiteral("statement_date")};
+// Text columns that hold a time stamp, stored in the one form every stamp has.
+const QSet<QString> kTimestampColumns = {QStringLiteral("created_at"), QStringLiteral("updated_at"),
+                                         QStringLiteral("deleted_at"), QStringLiteral("completed_at")};
 
 int tableIndexForEntry(const QString &path)
 {
@@ -103,7 +106,7 @@ QJsonValue sqlToJson(const QVariant &value)
     }
 }
 
-enum class ColumnKind { Integer, Text, Date };
+enum class ColumnKind { Integer, Text, Date, Timestamp };
 
 struct Column
 {
@@ -153,6 +156,14 @@ std::optional<QVariant> columnValue(const QJsonValue &value, const Column &colum
         if (text.isEmpty() ? !column.nullable : SqlValues::isoDate(SqlValues::parseIsoDate(text)) != text)
             return std::nullopt;
         return QVariant(text);
+    }
+    case ColumnKind::Timestamp: {
+        if (!value.isString())
+            return std::nullopt;
+        // A stamp written with a zone or fractions is stored as UTC; other
+        // text is left as it is.
+        const QDateTime stamp = SqlValues::parseIsoDateTime(value.toString());
+        return QVariant(stamp.isValid() ? SqlValues::isoDateTime(stamp) : value.toString());
     }
     case ColumnKind::Text:
         if (value.isString())
@@ -250,6 +261,8 @@ public:
                     column.kind = ColumnKind::Integer;
                 else if (kDateColumns.contains(name))
                     column.kind = ColumnKind::Date;
+                else if (kTimestampColumns.contains(name))
+                    column.kind = ColumnKind::Timestamp;
                 column.nullable = info.value(3).toInt() == 0;
                 m_columns.insert(name, column);
             }

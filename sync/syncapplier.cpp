@@ -119,6 +119,7 @@ void SyncApplier::discardLookups()
 
 void SyncApplier::rollBackPage()
 {
+    m_accountsOnPage.clear();
     m_kept = m_keptBeforePage;
     m_parentTombstones = m_parentTombstonesBeforePage;
     discardLookups();
@@ -137,6 +138,7 @@ bool SyncApplier::applyPage(const QJsonObject &page, BulkWriteTransaction &bulk)
 {
     m_bulk = &bulk;
     m_unitFailed = !bulk.isActive();
+    m_accountsOnPage.clear();
     m_keptBeforePage = m_kept;
     m_parentTombstonesBeforePage = m_parentTombstones;
     const auto arrayOf = [&page](QLatin1String key) { return page.value(key).toArray(); };
@@ -422,6 +424,8 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     }
     if (id.isEmpty())
         id = clientId.isEmpty() ? newRecordId() : clientId;
+    if (kind == Kind::Account && local)
+        m_accountsOnPage.insert(id);
 
     Record record = recordFromServer<Record>(json, local);
     record.id = id;
@@ -517,6 +521,8 @@ SyncApplier::Outcome SyncApplier::applyRecord(Kind kind, Repository *repository,
     m_absentIds.remove(id);
     rememberRow(table, id, record.serverId);
     m_refused.remove(table + QLatin1Char('\n') + id);
+    if (kind == Kind::Account)
+        m_accountsOnPage.insert(id);
     return Outcome::Applied;
 }
 
@@ -645,6 +651,8 @@ bool SyncApplier::parentAvailable(const QString &table, const QString &id, int d
     m_parentTombstones[table].remove(id);
     m_absentIds.remove(id);
     rememberRow(table, id, readText(tombstone, QLatin1String("id")));
+    if (table == kAccountsTable)
+        m_accountsOnPage.insert(id);
     return true;
 }
 

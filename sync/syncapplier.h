@@ -66,6 +66,10 @@ public:
     QString keptState() const;
     void restoreKept(const QString &state);
 
+    // The local accounts that the last page matched or stored: the service
+    // holds them, whatever a local edit does to them later.
+    const QSet<QString> &accountsOnPage() const { return m_accountsOnPage; }
+
     static std::optional<Kind> kindOfEntityType(const QString &entityType);
     // Refused changes whose row has not taken a server copy in this sync.
     QList<RefusedChange> unresolvedRefusals() const { return m_refused.values(); }
@@ -130,6 +134,7 @@ private:
     QHash<QString, KeptRecord> m_keptBeforePage;
     QHash<QString, QHash<QString, QJsonObject>> m_parentTombstonesBeforePage;
     QHash<QString, RefusedChange> m_refused;
+    QSet<QString> m_accountsOnPage;
     quint64 m_sequence = 0;
     BulkWriteTransaction *m_bulk = nullptr; // while a page is applied
     bool m_unitFailed = false;

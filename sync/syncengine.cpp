@@ -15,6 +15,7 @@
 
 #include <QDebug>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QPointer>
 #include <QTimer>
 #include <QUrlQuery>
@@ -30,6 +31,8 @@ const QString kCursorKey = QStringLiteral("syncCursor");
 const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
 // Records waiting for a parent row; stored with the cursor that passed them.
 const QString kKeptKey = QStringLiteral("syncKeptRecords");
+// Ids of the accounts the service holds, as a JSON array.
+const QString kAccountsFromServiceKey = QStringLiteral("syncAccountsFromService");
 
 QString inFlightKey(const QString &entityType, const QString &id)
 {
@@ -67,6 +70,7 @@ SyncEngine::SyncEngine(LumoAccount::ApiClient *api, AccountRepository *accounts,
         connect(m_api, &LumoAccount::ApiClient::authenticationRequired, this, [this] { setState(Error); });
     }
     reloadKeptRecords();
+    reloadAccountsFromService();
     if (m_database) {
         connect(m_database, &Database::bulkWriteFinished, this, [this] {
             // Let the writer finish unwinding before the sync touches the database.
@@ -102,6 +106,31 @@ QString SyncEngine::stateToString(int state)
 int SyncEngine::keptRecordCount() const
 {
     return m_applier->keptCount();
+}
+
+bool SyncEngine::accountCameFromService(const QString &accountId) const
+{
+    return m_accountsFromService.contains(accountId);
+}
+
+void SyncEngine::reloadAccountsFromService()
+{
+    m_accountsFromService.clear();
+    const QJsonArray ids = QJsonDocument::fromJson(m_preferences->value(kAccountsFromServiceKey).toUtf8()).array();
+    for (const QJsonValue &id : ids)
+        m_accountsFromService.insert(id.toString());
+}
+
+bool SyncEngine::rememberAccountsFromService(const QSet<QString> &accountIds)
+{
+    if (m_accountsFromService.contains(accountIds))
+        return true;
+    m_accountsFromService.unite(accountIds);
+    QStringList sorted(m_accountsFromService.cbegin(), m_accountsFromService.cend());
+    sorted.sort();
+    const QJsonArray ids = QJsonArray::fromStringList(sorted);
+    return m_preferences->set(kAccountsFromServiceKey,
+                              QString::fromUtf8(QJsonDocument(ids).toJson(QJsonDocument::Compact)));
 }
 
 void SyncEngine::setState(SyncState state)
@@ -299,6 +328,7 @@ void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &bod
     const QJsonArray results = body.value(QLatin1String("results")).toArray();
     // One commit for the whole batch's marks instead of one per row.
     SqlTransaction marks(m_database);
+    QSet<QString> acceptedAccounts;
     for (const QJsonValue &value : results) {
         const QJsonObject result = value.toObject();
         const QString status = readText(result, QLatin1String("status"));
@@ -309,8 +339,11 @@ void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &bod
             // Only rows of this batch are marked: a result naming any other
             // row says nothing about what that row holds now.
             const auto sent = m_inFlight.constFind(inFlightKey(entityType, entityId));
-            if (sent != m_inFlight.constEnd())
+            if (sent != m_inFlight.constEnd()) {
                 markAccepted(*sent, readText(result, QLatin1String("server_id")));
+                if (sent->entityType == kAccount)
+                    acceptedAccounts.insert(sent->id);
+            }
         } else {
             ++rejected;
             const auto sent = m_inFlight.constFind(inFlightKey(entityType, entityId));
@@ -322,7 +355,10 @@ void SyncEngine::handlePushReply(bool ok, int httpStatus, const QJsonObject &bod
         }
     }
     // A mark that is not committed leaves its row pending: it goes again.
-    marks.commit();
+    if (!rememberAccountsFromService(acceptedAccounts) || !marks.commit()) {
+        marks.rollback();
+        reloadAccountsFromService();
+    }
     if (rejected > 0)
         qWarning() << "Push batch:" << accepted << "ok," << rejected
                    << "errors — failed records remain pending for next sync";
@@ -399,6 +435,7 @@ void SyncEngine::handlePullReply(bool ok, int httpStatus, const QJsonObject &bod
         if (!applied) {
             page.rollback();
             m_applier->rollBackPage();
+            reloadAccountsFromService();
             failure = page.failed() ? page.failureReason() : BulkWriteTransaction::reasonFor(0, QString());
         }
     }
@@ -457,6 +494,8 @@ bool SyncEngine::rereadFeedForRefusedChanges()
 bool SyncEngine::storePageState(const QString &cursor, BulkWriteTransaction &page)
 {
     if (!cursor.isEmpty() && !page.record(m_preferences->set(kCursorKey, cursor)))
+        return false;
+    if (!page.record(rememberAccountsFromService(m_applier->accountsOnPage())))
         return false;
     const QString kept = m_applier->keptState();
     if (kept == m_storedKept)

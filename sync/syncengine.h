@@ -81,6 +81,12 @@ public:
     // stored with the cursor and survive a restart.
     int keptRecordCount() const;
 
+    // True for an account that a pull brought or the service accepted from
+    // a push: its data lives on the service and arrives by pull, so nothing
+    // made up here may stand in for it. Kept in the database; no local edit
+    // undoes it.
+    bool accountCameFromService(const QString &accountId) const;
+
 Q_SIGNALS:
     void stateChanged(SyncState state);
     void syncCompleted();
@@ -113,6 +119,9 @@ private:
     void forgetFeedPosition();
     void reloadKeptRecords();
     bool storePageState(const QString &cursor, BulkWriteTransaction &page);
+    // Adds the accounts to the stored list; false when the write failed.
+    bool rememberAccountsFromService(const QSet<QString> &accountIds);
+    void reloadAccountsFromService();
     bool rereadFeedForRefusedChanges();
     // Runs the step now, or once the database's bulk write has ended.
     void whenDatabaseFree(std::function<void()> step);
@@ -145,6 +154,7 @@ private:
     QSet<QString> m_rereadFor;
     // The kept records as last stored.
     QString m_storedKept;
+    QSet<QString> m_accountsFromService;
     QHash<QString, OutgoingChange> m_inFlight;
     std::function<void()> m_waitingStep;
 };

@@ -21,8 +21,17 @@ qint64 changedAt(const Transaction &leg)
     return leg.updatedAt.isValid() ? leg.updatedAt.toSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
+// No amount of a stored row is INT64_MIN, but a database written before that
+// rule may hold one: it has no negation, so it never leads.
+bool canLead(const Transaction &leg)
+{
+    return leg.amount != std::numeric_limits<qint64>::min();
+}
+
 bool changedLater(const Transaction &a, const Transaction &b)
 {
+    if (canLead(a) != canLead(b))
+        return canLead(a);
     if (changedAt(a) != changedAt(b))
         return changedAt(a) > changedAt(b);
     if (a.version != b.version)
@@ -50,7 +59,10 @@ int TransferPairRepair::repairBrokenPairs()
         " WHERE a.transfer_link_id > '' AND a.id < b.id"
         " AND a.deleted_at IS NULL AND b.deleted_at IS NULL"
         " AND aa.deleted_at IS NULL AND ba.deleted_at IS NULL"
-        " AND (a.amount != -b.amount OR a.date IS NOT b.date)"));
+        // Not "a.amount != -b.amount": SQLite negates INT64_MIN into a
+        // real number that no amount equals, and the pair would never be
+        // found whole. A sum that overflows becomes a real, never 0.
+        " AND (a.amount + b.amount != 0 OR a.date IS NOT b.date)"));
     if (!found) {
         qWarning() << "Sync: could not look for broken transfer pairs:" << query.lastError().text();
         return -1;
@@ -77,6 +89,11 @@ int TransferPairRepair::repairBrokenPairs()
         const bool firstLeads = changedLater(*first, *second);
         const Transaction &leader = firstLeads ? *first : *second;
         Transaction follower = firstLeads ? *second : *first;
+        if (!canLead(leader)) {
+            qWarning() << "Sync: transfer pair" << leader.id << follower.id
+                       << "cannot be made whole: neither leg holds an amount with a negation";
+            continue;
+        }
         follower.amount = -leader.amount;
         follower.date = leader.date;
         markEdited(follower);

@@ -9,8 +9,9 @@ class TransactionRepository;
 // whose amounts are not each other's negation, or whose dates differ, takes
 // the amount and date of the leg changed last: the later updated_at, then
 // the higher version, then the lower id, so that every device holding the
-// same two legs makes the same choice. The other leg becomes a local change
-// like any edit and goes out with the next push.
+// same two legs makes the same choice; a leg holding INT64_MIN, which has no
+// negation, never leads. The other leg becomes a local change like any edit
+// and goes out with the next push.
 class TransferPairRepair
 {
 public:

@@ -143,7 +143,7 @@ QList<int> appliedVersions(const QString &path)
     return versions;
 }
 
-const QList<int> kAllVersions{1, 2, 3, 4, 5, 6, 7};
+const QList<int> kAllVersions{1, 2, 3, 4, 5, 6, 7, 8};
 
 // Another connection that holds the write lock of a database file.
 class WriteHold

@@ -6,6 +6,11 @@
 
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QSqlRecord>
+#include <QSqlError>
+#include <QDir>
 
 class DatabaseTest : public QObject
 {
@@ -23,7 +28,7 @@ private Q_SLOTS:
         QCOMPARE(applied, QStringList({QStringLiteral("1 initial"), QStringLiteral("2 recon_sync"),
                                        QStringLiteral("3 recurring_lead_days"), QStringLiteral("4 recurring_interval"),
                                        QStringLiteral("5 recurring_semimonthly"), QStringLiteral("6 register_indexes"),
-                                       QStringLiteral("7 payee_index")}));
+                                       QStringLiteral("7 payee_index"), QStringLiteral("8 utc_timestamps")}));
         QCOMPARE(f.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt(), 1);
         QCOMPARE(f.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
         // Running again applies nothing.
@@ -56,7 +61,7 @@ private Q_SLOTS:
         QVERIFY(db.open(path));
         QSignalSpy applied(&db, &Database::migrationApplied);
         QVERIFY(db.migrate());
-        QCOMPARE(applied.count(), 5);
+        QCOMPARE(applied.count(), 6);
         QCOMPARE(applied.first().at(0).toInt(), 3);
         QSqlQuery query(*db.db());
         QVERIFY(query.exec(QStringLiteral("SELECT created_at, updated_at, version, sync_status FROM reconciliations")));
@@ -67,16 +72,85 @@ private Q_SLOTS:
         QCOMPARE(query.value(3).toString(), QStringLiteral("pending"));
     }
 
+    // Stamps stored before every stamp had one form are rewritten as UTC
+    // with "Z" and whole seconds; text that is no stamp stays.
+    void storedStampsAreRewrittenInOneForm()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.db"));
+        const QString local = QDateTime(QDate(2024, 7, 1), QTime(10, 30)).toUTC().toString(Qt::ISODate);
+        {
+            Database db;
+            QVERIFY(db.open(path));
+            QSqlQuery query(*db.db());
+            QVERIFY(query.exec(QStringLiteral("CREATE TABLE schema_version (version INTEGER PRIMARY KEY, name TEXT NOT "
+                                              "NULL, applied_at TEXT NOT NULL DEFAULT (datetime('now')))")));
+            const QStringList names = {QStringLiteral("initial"), QStringLiteral("recon_sync"),
+                                       QStringLiteral("recurring_lead_days"), QStringLiteral("recurring_interval"),
+                                       QStringLiteral("recurring_semimonthly"), QStringLiteral("register_indexes"),
+                                       QStringLiteral("payee_index")};
+            QDir migrations(QStringLiteral(":/sql/sql/migrations"));
+            const QStringList files = migrations.entryList(QDir::Files, QDir::Name);
+            for (int version = 1; version <= names.size(); ++version) {
+                QFile script(migrations.filePath(files.at(version - 1)));
+                QVERIFY(script.open(QIODevice::ReadOnly));
+                QVERIFY(db.applyMigration(version, names.at(version - 1), QString::fromUtf8(script.readAll())));
+            }
+            const QStringList statements = {
+                "INSERT INTO accounts (id, name, created_at, updated_at, deleted_at) VALUES "
+                "('a', 'A', '2024-03-01T10:30:00+02:00', '2024-03-01T08:30:00.999Z', '2024-03-01T20:30:00-05:30')",
+                "INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                "('b', 'B', '2024-07-01T10:30:00', 'no stamp')",
+                "INSERT INTO categories (id, name, created_at, updated_at) VALUES "
+                "('k', 'K', '2024-03-01T08:30:00Z', '2024-03-01T08:30:00Z')",
+                "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) VALUES "
+                "('t', 'a', '2024-03-01', 'P', 1, '2024-03-01T10:30:00+02:00', '2024-03-01T08:30:00Z')",
+                "INSERT INTO split_lines (id, transaction_id, category_id, amount, created_at, updated_at) VALUES "
+                "('s', 't', 'k', 1, '2024-03-01T10:30:00.5+02:00', '')",
+                "INSERT INTO recurring_transactions (id, account_id, payee, amount, start_date, next_due_date, "
+                "created_at, updated_at, deleted_at) VALUES ('r', 'a', 'P', 1, '2024-03-01', '2024-04-01', "
+                "'2024-03-01T10:30:00+02:00', '2024-03-01T10:30:00+02:00', '2024-03-01T10:30:00+02:00')",
+                "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, reconciled_balance, "
+                "completed_at, created_at, updated_at) VALUES ('c', 'a', '2024-03-31', 1, 1, "
+                "'2024-03-01T10:30:00+02:00', '2024-03-01T10:30:00+02:00', '2024-03-01T10:30:00+02:00')",
+            };
+            for (const QString &statement : statements)
+                QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+        }
+        Database db;
+        QVERIFY(db.open(path));
+        QVERIFY(db.migrate());
+        QSqlQuery query(*db.db());
+        const auto row = [&query](const QString &sql) {
+            QStringList values;
+            if (query.exec(sql) && query.next()) {
+                for (int i = 0; i < query.record().count(); ++i)
+                    values.append(query.value(i).isNull() ? QStringLiteral("NULL") : query.value(i).toString());
+            }
+            return values;
+        };
+        const QString utc = QStringLiteral("2024-03-01T08:30:00Z");
+        QCOMPARE(row("SELECT created_at, updated_at, deleted_at FROM accounts WHERE id = 'a'"),
+                 (QStringList{utc, utc, QStringLiteral("2024-03-02T02:00:00Z")}));
+        QCOMPARE(row("SELECT created_at, updated_at, deleted_at FROM accounts WHERE id = 'b'"),
+                 (QStringList{local, QStringLiteral("no stamp"), QStringLiteral("NULL")}));
+        QCOMPARE(row("SELECT created_at, updated_at, deleted_at FROM transactions"), (QStringList{utc, utc, "NULL"}));
+        QCOMPARE(row("SELECT created_at, updated_at FROM split_lines"), (QStringList{utc, QString()}));
+        QCOMPARE(row("SELECT created_at, updated_at, deleted_at FROM recurring_transactions"), QStringList(3, utc));
+        QCOMPARE(row("SELECT completed_at, created_at, updated_at FROM reconciliations"), QStringList(3, utc));
+    }
+
     void failingMigrationLeavesNoTrace()
     {
         DatabaseFixture f;
         QSignalSpy errors(f.database.get(), &Database::migrationError);
+        const int last = f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt();
         const QString script = QStringLiteral("CREATE TABLE half_done (x INTEGER);\r\nINSERT INTO nowhere VALUES (1);\r\n");
-        QVERIFY(!f.database->applyMigration(8, QStringLiteral("broken"), script));
+        QVERIFY(!f.database->applyMigration(last + 1, QStringLiteral("broken"), script));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.first().at(0).toInt(), 8);
+        QCOMPARE(errors.first().at(0).toInt(), last + 1);
         QVERIFY(!f.scalar(QStringLiteral("SELECT name FROM sqlite_master WHERE name = 'half_done'")).isValid());
-        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 7);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), last);
     }
 
     void failingCommitIsReported()
@@ -85,18 +159,19 @@ private Q_SLOTS:
         DatabaseFixture f;
         QSignalSpy errors(f.database.get(), &Database::migrationError);
         QSignalSpy applied(f.database.get(), &Database::migrationApplied);
+        const int last = f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt();
         const QString script = QStringLiteral(
             "CREATE TABLE owner (id INTEGER PRIMARY KEY);\n"
             "CREATE TABLE owned (owner_id INTEGER REFERENCES owner(id) DEFERRABLE INITIALLY DEFERRED);\n"
             "INSERT INTO owned VALUES (7);\n");
-        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("Migration 8 failed")));
-        QVERIFY(!f.database->applyMigration(8, QStringLiteral("commit fails"), script));
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("Migration %1 failed").arg(last + 1)));
+        QVERIFY(!f.database->applyMigration(last + 1, QStringLiteral("commit fails"), script));
         QCOMPARE(errors.count(), 1);
-        QCOMPARE(errors.first().at(0).toInt(), 8);
+        QCOMPARE(errors.first().at(0).toInt(), last + 1);
         QVERIFY(errors.first().at(1).toString().contains(QStringLiteral("FOREIGN KEY")));
         QCOMPARE(applied.count(), 0);
         QVERIFY(!f.scalar(QStringLiteral("SELECT name FROM sqlite_master WHERE name = 'owned'")).isValid());
-        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), 7);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT MAX(version) FROM schema_version")).toInt(), last);
         // The connection is usable afterwards.
         QVERIFY(f.exec(QStringLiteral("INSERT INTO preferences VALUES ('after', '1')")));
     }

@@ -8,6 +8,10 @@
 #include "register/dateentry.h"
 #include "register/registerfilter.h"
 #include "register/transactionactions.h"
+#include "sync/syncapplier.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -237,6 +241,51 @@ private Q_SLOTS:
         fresh.setRows(repository->listRegister(checking.id));
         fresh.sort(sortColumn, Qt::SortOrder(sortOrder));
         QCOMPARE(shown(*h.model()), shown(fresh));
+    }
+
+    // Rows pulled from the sync service carry creation times written in
+    // other zones. A row typed among them lands where a fresh read puts it,
+    // with the same running balances.
+    void rowsTypedAmongPulledRowsShowWhatAFullReadShows()
+    {
+        RegisterHarness h;
+        AppFixture &f = h.fixture();
+        AppState *app = h.app();
+        const Account checking = f.addAccount(QStringLiteral("Checking"));
+        const QDate day(2024, 3, 12);
+        f.addTransaction(checking.id, day.addDays(-1), QStringLiteral("Earlier"), 100000);
+
+        // One row created an hour ago, written five hours east of UTC; one
+        // created in an hour, written five hours west: as text, each sorts
+        // on the far side of a row typed now.
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const auto pulled = [&](const char *id, const QString &payee, qint64 amount, const QDateTime &created) {
+            return QJsonObject{{"id", QString(QStringLiteral("srv-") + QLatin1String(id))}, {"client_id", QLatin1String(id)},
+                               {"account_id", checking.id}, {"date", day.toString(Qt::ISODate)}, {"payee", payee},
+                               {"amount", amount}, {"version", 1}, {"created_at", created.toString(Qt::ISODate)},
+                               {"updated_at", created.toString(Qt::ISODate)}};
+        };
+        SyncApplier applier(app->database(), app->accountRepository(), app->transactionRepository(),
+            app->categoryRepository(), app->recurringRepository(), app->reconciliationRepository(),
+            app->splitLineRepository());
+        applier.beginSync();
+        QVERIFY(applier.applyPage(QJsonObject{{"transactions",
+            QJsonArray{pulled("east", QStringLiteral("East"), -1000, now.addSecs(-3600).toOffsetFromUtc(5 * 3600)),
+                pulled("west", QStringLiteral("West"), -50, now.addSecs(3600).toOffsetFromUtc(-5 * 3600))}}}));
+
+        h.show(checking.id);
+        h.model()->sort(RegisterModel::DateColumn, Qt::AscendingOrder);
+        h.goTo(h.model()->newRowPosition(), RegisterModel::DateColumn);
+        fillBuffer(h.model(), entryDateText(day), QStringLiteral("Typed"), QStringLiteral("0.50"), QString());
+        h.screen()->commitCurrentRow();
+
+        RegisterModel fresh;
+        fresh.setRows(app->transactionRepository()->listRegister(checking.id));
+        fresh.sort(RegisterModel::DateColumn, Qt::AscendingOrder);
+        QCOMPARE(shown(*h.model()), shown(fresh));
+        const QStringList lines = shown(fresh);
+        QVERIFY(lines.at(1).contains(QLatin1String("East")) && lines.at(2).contains(QLatin1String("Typed"))
+            && lines.at(3).contains(QLatin1String("West")));
     }
 
     // A local commit reads only the rows it wrote: a change made behind the

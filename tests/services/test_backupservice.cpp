@@ -240,6 +240,10 @@ private Q_SLOTS:
         QTest::newRow("keep newer, newer backup") << 2 << newer << true;
         QTest::newRow("keep newer, equal stamps") << 2 << same << false;
         QTest::newRow("keep newer, empty backup stamp") << 2 << QString() << true;
+        // Compared as times: the text of another zone sorts otherwise.
+        QTest::newRow("keep newer, older in another zone") << 2 << QStringLiteral("2024-05-01T10:30:00+02:00") << false;
+        QTest::newRow("keep newer, newer in another zone") << 2 << QStringLiteral("2024-05-01T09:30:00-02:00") << true;
+        QTest::newRow("keep newer, same second with a fraction") << 2 << QStringLiteral("2024-05-01T10:00:00.900Z") << false;
     }
 
     void modesDecideOverExistingRows()
@@ -265,6 +269,10 @@ private Q_SLOTS:
                  replaced ? QStringLiteral("Backup") : QStringLiteral("Stored"));
         QCOMPARE(f.scalar(QStringLiteral("SELECT name FROM accounts WHERE id = 'new'")).toString(),
                  QStringLiteral("New"));
+        // Stored in the one form of every stamp.
+        const QDateTime backupTime = QDateTime::fromString(backupUpdatedAt, Qt::ISODate);
+        QCOMPARE(f.scalar(QStringLiteral("SELECT updated_at FROM accounts WHERE id = 'new'")).toString(),
+                 backupTime.isValid() ? backupTime.toUTC().toString(Qt::ISODate) : backupUpdatedAt);
     }
 
     void refusedArchives_data()

@@ -3,6 +3,11 @@
 #include "syncfixture.h"
 #include "sync/syncapplier.h"
 #include "sync/syncrecords.h"
+#include "data/sqlvalues.h"
+#include "services/accountoperations.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace {
 
@@ -236,6 +241,121 @@ private Q_SLOTS:
         const Reconciliation now = *fixture.store.reconciliations->findById(local.id);
         QCOMPARE(now.statementBalance, 250);
         QVERIFY(!now.deletedAt);
+    }
+
+    // Stamps arrive in whatever form the service wrote them; each is stored
+    // as UTC with "Z" and whole seconds, so that text order is time order.
+    void pulledStampsAreStoredInOneForm_data()
+    {
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("zone offset") << "2024-03-01T10:30:00+02:00" << "2024-03-01T08:30:00Z";
+        QTest::newRow("offset across midnight") << "2024-03-01T20:30:00-05:30" << "2024-03-02T02:00:00Z";
+        QTest::newRow("fractions of a second") << "2024-03-01T08:30:00.999Z" << "2024-03-01T08:30:00Z";
+        QTest::newRow("fractions and an offset") << "2024-03-01T10:30:00.250+02:00" << "2024-03-01T08:30:00Z";
+        // Read as local time, as the program always has.
+        QTest::newRow("no zone") << "2024-07-01T10:30:00"
+                                 << SqlValues::isoDateTime(QDateTime(QDate(2024, 7, 1), QTime(10, 30)));
+        QTest::newRow("stored form") << "2024-03-01T08:30:00Z" << "2024-03-01T08:30:00Z";
+    }
+
+    void pulledStampsAreStoredInOneForm()
+    {
+        QFETCH(QString, sent);
+        QFETCH(QString, stored);
+
+        ApplyFixture fixture;
+        // A live row the server's copy deletes, a new row, a new reconciliation.
+        const Transaction local = fixture.localTransaction(QStringLiteral("t"), 1, false, false);
+        QVERIFY(fixture.store.transactions->insert(local));
+        QJsonObject record = serverTransaction(local);
+        record.insert(QStringLiteral("version"), 2);
+        for (const char *key : {"created_at", "updated_at", "deleted_at"})
+            record.insert(QLatin1String(key), sent);
+        QJsonObject inserted = serverTransaction(fixture.localTransaction(QStringLiteral("new"), 1, false, false));
+        inserted.insert(QStringLiteral("created_at"), sent);
+        inserted.insert(QStringLiteral("updated_at"), sent);
+        const QJsonObject reconciliation{{"id", "srv-r"},       {"client_id", "r"},     {"account_id", "a"},
+                                         {"statement_date", "2024-03-31"}, {"completed_at", sent},
+                                         {"created_at", sent}, {"updated_at", sent}};
+        QVERIFY(fixture.applier.applyPage(QJsonObject{{"transactions", QJsonArray{record, inserted}},
+                                                      {"reconciliations", QJsonArray{reconciliation}}}));
+
+        const auto stamps = [&fixture](const QString &table, const QString &id, const QString &columns) {
+            QSqlQuery query(*fixture.store.database->db());
+            QStringList values;
+            if (query.exec(QStringLiteral("SELECT %1 FROM %2 WHERE id = '%3'").arg(columns, table, id)) && query.next()) {
+                for (int i = 0; i < query.record().count(); ++i)
+                    values.append(query.value(i).toString());
+            }
+            return values;
+        };
+        // An update keeps the row's own creation time.
+        QCOMPARE(stamps("transactions", "t", "updated_at, deleted_at"), QStringList(2, stored));
+        QCOMPARE(stamps("transactions", "new", "created_at, updated_at"), QStringList(2, stored));
+        QCOMPARE(stamps("reconciliations", "r", "completed_at, created_at, updated_at"), QStringList(3, stored));
+        // And so it goes out again.
+        const Transaction read = *fixture.store.transactions->findById(QStringLiteral("new"));
+        QCOMPARE(SyncRecords::transactionPayload(read, {}).value(QLatin1String("created_at")).toString(), stored);
+    }
+
+    // Rows of one date created at the same moment, whatever form their
+    // stamps came in, are all found as tied.
+    void rowsTiedAtOneMomentAreAllFound()
+    {
+        ApplyFixture fixture;
+        QJsonArray records;
+        const QStringList spellings = {QStringLiteral("2024-03-01T10:30:00+02:00"), QStringLiteral("2024-03-01T08:30:00Z"),
+                                       QStringLiteral("2024-03-01T08:30:00.400Z"), QStringLiteral("2024-03-01T03:30:00-05:00")};
+        QStringList ids;
+        for (const QString &spelling : spellings) {
+            Transaction t = fixture.localTransaction(QStringLiteral("tied-%1").arg(ids.size()), 1, false, false);
+            QJsonObject record = serverTransaction(t);
+            record.insert(QStringLiteral("created_at"), spelling);
+            records.append(record);
+            ids.append(t.id);
+        }
+        QVERIFY(fixture.applier.applyPage(QJsonObject{{"transactions", records}}));
+        for (const QString &spelling : spellings) {
+            QCOMPARE(fixture.store.transactions->idsAtMoment(QStringLiteral("a"), QDate(2024, 5, 1),
+                                                             QDateTime::fromString(spelling, Qt::ISODate)),
+                     ids);
+        }
+    }
+
+    // An account deleted elsewhere comes here with its rows' deletions, in
+    // whatever zone they were written. Restoring the account brings back
+    // every row deleted with it.
+    void accountDeletedByPullRestoresWithItsRows()
+    {
+        ApplyFixture fixture;
+        QJsonArray rows;
+        for (const char *id : {"west", "east"}) {
+            const Transaction t = fixture.localTransaction(QLatin1String(id), 1, false, false);
+            QVERIFY(fixture.store.transactions->insert(t));
+            QJsonObject record = serverTransaction(t);
+            record.insert(QStringLiteral("version"), 2);
+            // Two and eight seconds before the account, at 12:00 UTC.
+            record.insert(QStringLiteral("deleted_at"), QLatin1String(id) == QLatin1String("west")
+                                                            ? QStringLiteral("2024-06-02T06:59:58-05:00")
+                                                            : QStringLiteral("2024-06-02T13:59:52+02:00"));
+            rows.append(record);
+        }
+        Account account = *fixture.store.accounts->findById(QStringLiteral("a"));
+        account.version = 2;
+        account.deletedAt = QDateTime::fromString(QStringLiteral("2024-06-02T12:00:00Z"), Qt::ISODate);
+        QJsonObject deletion = SyncRecords::accountPayload(account);
+        deletion.insert(QStringLiteral("id"), QStringLiteral("srv-a"));
+        deletion.insert(QStringLiteral("deleted_at"), QStringLiteral("2024-06-02T14:00:00+02:00"));
+        QVERIFY(fixture.applier.applyPage(QJsonObject{{"accounts", QJsonArray{deletion}}, {"transactions", rows}}));
+        QCOMPARE(fixture.store.count("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NOT NULL"), 2);
+
+        AccountOperations operations(fixture.store.database.get(), fixture.store.accounts.get(),
+                                     fixture.store.transactions.get(), fixture.store.recurring.get(),
+                                     fixture.store.reconciliations.get());
+        QVERIFY(operations.restoreAccount(QStringLiteral("a")));
+        QVERIFY(!fixture.store.accounts->findById(QStringLiteral("a"))->deletedAt);
+        QCOMPARE(fixture.store.count("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL"), 2);
     }
 
     void integrityMismatchIsOnlyLogged()

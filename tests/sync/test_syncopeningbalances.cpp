@@ -6,6 +6,8 @@
 #include "register/transactionactions.h"
 #include "syncfixture.h"
 
+#include <QJsonArray>
+
 using Policy = FakeSyncService::ConflictPolicy;
 
 namespace {
@@ -38,6 +40,18 @@ bool syncInOrder(const QString &order, const QHash<QChar, AppDevice *> &devices)
         }
     }
     return false;
+}
+
+// A service that gives no server id: the key goes from each object of the array.
+void removeFromEach(QJsonObject &reply, const char *arrayKey, const char *key)
+{
+    QJsonArray objects = reply.value(QLatin1String(arrayKey)).toArray();
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        QJsonObject object = objects.at(i).toObject();
+        object.remove(QLatin1String(key));
+        objects.replace(i, object);
+    }
+    reply.insert(QLatin1String(arrayKey), objects);
 }
 
 // Every device seeds the same default categories, and a service that
@@ -156,6 +170,109 @@ private Q_SLOTS:
             QCOMPARE(device->liveTransactionCount(brokerage), 1);
             QCOMPARE(device->pendingCount(), 0);
         }
+    }
+
+    // The service's copy of the account carries no server id, and the new
+    // device renames the account before the sync that brings its opening
+    // balance: pending and without a server id, it looks like an account
+    // made here. The upkeep still knows it came from the service.
+    void renamedPulledAccountWaitsForItsOpeningBalance_data()
+    {
+        QTest::addColumn<qint64>("opening");
+        QTest::newRow("as created") << kBrokerageOpening;
+        QTest::newRow("edited before the new device joins") << qint64(888800);
+    }
+
+    void renamedPulledAccountWaitsForItsOpeningBalance()
+    {
+        QFETCH(qint64, opening);
+
+        SyncHarness harness;
+        FakeSyncService &service = *harness.service;
+        service.conflictPolicy = Policy::TakeEqualOrHigher;
+        service.editPullPage = [](QJsonObject &page, int) { removeFromEach(page, "accounts", "id"); };
+        AppDevice a(harness.server.url());
+        AppDevice b(harness.server.url());
+        AppDevice c(harness.server.url());
+        QVERIFY(a.start());
+        QVERIFY(b.start());
+
+        const QString brokerage = a.addAccount(QStringLiteral("Brokerage"), kBrokerageOpening, kBrokerageOpened);
+        QVERIFY(!brokerage.isEmpty());
+        QVERIFY(a.sync());
+        if (opening != kBrokerageOpening) {
+            QVERIFY(TransactionActions::setOpeningBalance(a.app(), brokerage, opening, kBrokerageOpened));
+            QVERIFY(a.sync());
+        }
+        QVERIFY(b.sync());
+        QCOMPARE(b.openingBalance(brokerage)->amount, opening);
+
+        // The new device's first sync ends with 503s after the page with
+        // the account; the opening balance is further on.
+        QVERIFY(c.start());
+        service.pageSize = 2;
+        for (int i = 2; i <= 4; ++i)
+            service.failPull(service.pullCount() + i, FakeResponse::json(503, QJsonObject{{"error", "unavailable"}}));
+        QVERIFY(!c.sync());
+        service.pageSize = 0;
+        service.clearFaults();
+        std::optional<Account> pulled = c.app()->accountRepository()->findById(brokerage);
+        QVERIFY(pulled);
+        QVERIFY(pulled->serverId.isEmpty());
+        QVERIFY(!c.openingBalance(brokerage));
+
+        pulled->name = QStringLiteral("Brokerage (joint)");
+        markEdited(*pulled);
+        QVERIFY(c.app()->accountRepository()->update(*pulled));
+        QVERIFY(c.restart());
+        QVERIFY(!c.openingBalance(brokerage));
+
+        QVERIFY(syncInOrder(QStringLiteral("CAB"), {{QLatin1Char('A'), &a}, {QLatin1Char('B'), &b}, {QLatin1Char('C'), &c}}));
+
+        const auto onServer =
+            service.recordByClientId(QStringLiteral("transactions"), TransactionRepository::openingBalanceId(brokerage));
+        QVERIFY(onServer);
+        QCOMPARE(onServer->value(QLatin1String("amount")).toInteger(), opening);
+        for (AppDevice *device : {&a, &b, &c}) {
+            const std::optional<Transaction> row = device->openingBalance(brokerage);
+            QVERIFY(row);
+            QVERIFY(!row->deletedAt);
+            QCOMPARE(row->amount, opening);
+            QCOMPARE(device->liveTransactionCount(brokerage), 1);
+            QCOMPARE(device->app()->accountRepository()->findById(brokerage)->name, QStringLiteral("Brokerage (joint)"));
+            QCOMPARE(device->pendingCount(), 0);
+        }
+    }
+
+    // An account the service took from a push, answering without a server
+    // id, then edited here before any pull brought it back: it is no longer
+    // one that never met the service.
+    void acceptedAccountEditedSinceIsLeftAlone()
+    {
+        SyncHarness harness;
+        AppDevice device(harness.server.url());
+        QVERIFY(device.start());
+        harness.service->editPushReply = [](QJsonObject &reply, const QJsonArray &) {
+            removeFromEach(reply, "results", "server_id");
+        };
+        harness.service->failPull(1, FakeResponse::json(503, QJsonObject{{"error", "unavailable"}}));
+        Account account;
+        account.id = QStringLiteral("acc-sent");
+        account.name = QStringLiteral("Sent");
+        account.startingBalance = 4200;
+        account.createdAt = account.updatedAt = QDateTime(QDate(2024, 1, 10), QTime(8, 0), Qt::UTC);
+        QVERIFY(device.app()->accountRepository()->insert(account));
+        QVERIFY(!device.sync());
+        account = *device.app()->accountRepository()->findById(account.id);
+        QCOMPARE(account.syncStatus, SyncStatus::Synced);
+        QVERIFY(account.serverId.isEmpty());
+
+        account.name = QStringLiteral("Sent, renamed");
+        markEdited(account);
+        QVERIFY(device.app()->accountRepository()->update(account));
+        QCOMPARE(TransactionActions::backfillOpeningBalances(device.app()), 0);
+        QVERIFY(device.restart());
+        QVERIFY(!device.openingBalance(account.id));
     }
 
     // The upkeep still gives a local account that never met the service

@@ -3,11 +3,16 @@
 #include "appdevice.h"
 #include "syncfixture.h"
 
+#include <limits>
+#include <utility>
+
 using Policy = FakeSyncService::ConflictPolicy;
 
 namespace {
 
 const QDate kDay(2024, 3, 4);
+constexpr qint64 kLowest = std::numeric_limits<qint64>::min();
+constexpr qint64 kLargest = std::numeric_limits<qint64>::max();
 
 // Sets when a device's edit was made: the edits of a test happen within one
 // second, and which came last is part of the case.
@@ -45,6 +50,22 @@ Leg legOf(const FakeSyncService &service, const QString &id)
                QDate::fromString(record->value(QLatin1String("date")).toString(), Qt::ISODate),
                record->value(QLatin1String("memo")).toString(), record->value(QLatin1String("version")).toInt(),
                record->value(QLatin1String("deleted_at")).toString().isEmpty()};
+}
+
+// A -100.00 transfer from Checking to Savings, made on A and synced to B.
+// Returns the ids of its Checking and Savings legs; empty when a step failed.
+std::pair<QString, QString> syncedTransfer(AppDevice &a, AppDevice &b)
+{
+    const QString checkingId = a.addAccount(QStringLiteral("Checking"), 0, kDay.addDays(-30));
+    if (checkingId.isEmpty() || a.addAccount(QStringLiteral("Savings"), 0, kDay.addDays(-30)).isEmpty())
+        return {};
+    const QString out = a.addTransaction(checkingId, kDay, QStringLiteral("[Transfer] Savings"), -10000);
+    if (out.isEmpty() || !a.sync() || !b.sync())
+        return {};
+    const QString in = a.transaction(out)->transferLinkId;
+    if (legOf(b, in).amount != 10000)
+        return {};
+    return {out, in};
 }
 
 } // namespace
@@ -94,14 +115,10 @@ private Q_SLOTS:
         AppDevice b(harness.server.url());
         QVERIFY(a.start());
         QVERIFY(b.start());
-        const QString checkingId = a.addAccount(QStringLiteral("Checking"), 0, kDay.addDays(-30));
-        const QString savingsId = a.addAccount(QStringLiteral("Savings"), 0, kDay.addDays(-30));
-        const QString out = a.addTransaction(checkingId, kDay, QStringLiteral("[Transfer] Savings"), -10000);
-        QVERIFY(!out.isEmpty());
-        const QString in = a.transaction(out)->transferLinkId;
-        QVERIFY(a.sync());
-        QVERIFY(b.sync());
-        QCOMPARE(legOf(b, in).amount, qint64(10000));
+        const std::pair<QString, QString> legs = syncedTransfer(a, b);
+        const QString out = legs.first;
+        const QString in = legs.second;
+        QVERIFY(!out.isEmpty() && !in.isEmpty());
 
         harness.service->conflictPolicy = Policy(policy);
         QVERIFY(b.editTransaction(in, [](Transaction &t) { t.amount = 15000; }));
@@ -145,6 +162,93 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(legOf(*harness.service, out).memo, memo);
+    }
+
+    // A leg of -2^63 has no negation: arriving by pull it is refused like
+    // any malformed record, and one stored by an older version is made whole
+    // from its partner once. No device pushes a value it cannot hold, and
+    // the pushes settle instead of rewriting the pair at every sync.
+    void aLegWithoutNegationSettles_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<qint64>("partner"); // the service's Checking leg; 0: unchanged
+        QTest::addColumn<bool>("serviceWhole");
+        QTest::newRow("arrives by pull") << "pull" << qint64(0) << false;
+        QTest::newRow("arrives by pull beside the largest amount") << "pull" << kLargest << false;
+        QTest::newRow("stored by an older version, changed last") << "stored" << qint64(0) << true;
+    }
+
+    void aLegWithoutNegationSettles()
+    {
+        QFETCH(QString, how);
+        QFETCH(qint64, partner);
+        QFETCH(bool, serviceWhole);
+
+        SyncHarness harness;
+        FakeSyncService &service = *harness.service;
+        AppDevice a(harness.server.url());
+        AppDevice b(harness.server.url());
+        QVERIFY(a.start());
+        QVERIFY(b.start());
+        const std::pair<QString, QString> legs = syncedTransfer(a, b);
+        const QString out = legs.first;
+        const QString in = legs.second;
+        QVERIFY(!out.isEmpty() && !in.isEmpty());
+
+        const QDateTime later = QDateTime::currentDateTimeUtc().addSecs(60);
+        if (how == QLatin1String("pull")) {
+            // Another program's push, as the service stored it.
+            const auto putLeg = [&](const QString &id, qint64 amount) {
+                QJsonObject record = *service.recordByClientId(QStringLiteral("transactions"), id);
+                record.insert(QStringLiteral("amount"), amount);
+                record.insert(QStringLiteral("version"), record.value(QLatin1String("version")).toInt() + 1);
+                record.insert(QStringLiteral("updated_at"), later.toString(Qt::ISODate));
+                service.putRecord(QStringLiteral("transactions"), record);
+            };
+            putLeg(in, kLowest);
+            if (partner != 0)
+                putLeg(out, partner);
+        } else {
+            QVERIFY(a.exec(QStringLiteral("UPDATE transactions SET amount = %1, updated_at = '%2' WHERE id = '%3'")
+                               .arg(kLowest)
+                               .arg(later.toString(Qt::ISODate), in)));
+            QCOMPARE(legOf(a, in).amount, kLowest);
+        }
+
+        QList<qint64> pushedAmounts;
+        service.editPushReply = [&](QJsonObject &, const QJsonArray &changes) {
+            for (const QJsonValue &change : changes) {
+                const QJsonObject payload = change.toObject().value(QLatin1String("payload")).toObject();
+                if (payload.contains(QLatin1String("amount")))
+                    pushedAmounts.append(payload.value(QLatin1String("amount")).toInteger());
+            }
+        };
+        QList<int> lastRound;
+        for (int round = 0; round < 3; ++round) {
+            lastRound.clear();
+            for (AppDevice *device : {&a, &b}) {
+                const int before = service.pushCount();
+                QVERIFY(device->sync());
+                lastRound.append(service.pushCount() - before);
+            }
+        }
+        QCOMPARE(lastRound, (QList<int>{0, 0}));
+        QVERIFY(!pushedAmounts.contains(kLowest));
+
+        for (AppDevice *device : {&a, &b}) {
+            QCOMPARE(device->pendingCount(), 0);
+            const Leg o = legOf(*device, out);
+            const Leg i = legOf(*device, in);
+            QVERIFY(o.live && i.live);
+            QVERIFY(i.amount != kLowest);
+            QCOMPARE(o.amount, -i.amount);
+            QCOMPARE(o.amount, partner != 0 ? partner : qint64(-10000));
+            QCOMPARE(o.date, i.date);
+        }
+        if (serviceWhole) {
+            QCOMPARE(legOf(service, in).amount, qint64(10000));
+            QCOMPARE(legOf(service, out).amount, qint64(-10000));
+        }
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "syncfixture.h"
 
+#include <limits>
+
 namespace {
 
 const QString kChecking = QStringLiteral("acc-checking");
@@ -11,6 +13,8 @@ const QString kLegA = QStringLiteral("leg-a");
 const QString kLegB = QStringLiteral("leg-b");
 const QDateTime kBase(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC);
 const QDate kDay(2024, 2, 1);
+constexpr qint64 kLowest = std::numeric_limits<qint64>::min();
+constexpr qint64 kHighest = std::numeric_limits<qint64>::max();
 
 struct Leg
 {
@@ -99,6 +103,14 @@ private Q_SLOTS:
             << Leg{-10000, 0, 0, 2} << Leg{15000, 0, 10, 2} << "savings deleted" << "";
         QTest::newRow("link one way only")
             << Leg{-10000, 0, 0, 2} << Leg{15000, 0, 10, 2} << "one-sided link" << "";
+        // A database written before INT64_MIN was refused may hold it. It
+        // has no negation: such a leg never leads, and a pair of two is left
+        // alone rather than rewritten at every sync.
+        QTest::newRow("a leg holding INT64_MIN follows, even changed later")
+            << Leg{-10000, 0, 0, 2} << Leg{kLowest, 0, 10, 2} << "" << kLegA;
+        QTest::newRow("INT64_MIN beside the largest amount")
+            << Leg{kLowest, 0, 10, 2} << Leg{kHighest, 0, 0, 2} << "" << kLegB;
+        QTest::newRow("INT64_MIN on both legs") << Leg{kLowest, 0, 0, 2} << Leg{kLowest, 0, 10, 2} << "" << "";
     }
 
     void brokenPairsAreMadeWhole()
@@ -127,6 +139,7 @@ private Q_SLOTS:
         const Transaction &led = leader == kLegA ? beforeA : beforeB;
         const Transaction &follower = leader == kLegA ? afterB : afterA;
         const Transaction &followerBefore = leader == kLegA ? beforeB : beforeA;
+        QVERIFY(afterB.amount != kLowest);
         QCOMPARE(afterA.amount, -afterB.amount);
         QCOMPARE(afterA.date, afterB.date);
         QCOMPARE(follower.amount, -led.amount);
