@@ -387,7 +387,7 @@ bool reportImpossibleAmount(const Record &record, const QJsonObject &json)
     }
     if (!amounts.contains(impossible))
         return false;
-    qWarning() << "Sync: skipping server record with an amount out of range:" << record.serverId;
+    qWarning() << "Sync: skipping server record with an amount that is no whole number in range:" << record.serverId;
     return true;
 }
 

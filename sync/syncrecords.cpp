@@ -209,7 +209,13 @@ int readInt(const QJsonObject &object, QLatin1String key)
 
 qint64 readMoney(const QJsonObject &object, QLatin1String key)
 {
-    return wholeNumber(object.value(key)).value_or(0);
+    const QJsonValue value = object.value(key);
+    if (!value.isDouble())
+        return 0;
+    // A number that is no whole count of minor units in range reads as the
+    // one amount no record may hold, so the record is refused rather than
+    // stored as 0 or rounded.
+    return wholeNumber(value).value_or(std::numeric_limits<qint64>::min());
 }
 
 bool readFlag(const QJsonObject &object, QLatin1String key)

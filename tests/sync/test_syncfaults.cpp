@@ -394,6 +394,10 @@ private Q_SLOTS:
                                "payee":"split","amount":-1,"is_split":true,"split_lines":[
                                {"category_id":"l-cat-0","amount":-9223372036854775808},
                                {"category_id":"l-cat-0","amount":9223372036854775807}]})"),
+                        txn(R"({"id":"m7","client_id":"m7","account_id":"l-acc-0","date":"2024-01-01",
+                               "payee":"half a cent","amount":12.5})"),
+                        txn(R"({"id":"m8","client_id":"m8","account_id":"l-acc-0","date":"2024-01-01",
+                               "payee":"past the range","amount":1e20})"),
                         txn(R"({"id":"ok","client_id":"fine","account_id":"l-acc-0","date":"2000-01-01",
                                "payee":"Fine","amount":-500,"version":1})")}},
             {"reconciliations", QJsonArray{txn(R"({"id":"r1","client_id":"r1","account_id":"l-acc-0"})"),
