@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/money.h"
+#include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,23 @@ QString accountClause(const QString &accountId)
 const char kCurrencyColumn[] =
     "CASE WHEN a.currency IN ('EUR', 'GBP', 'CAD', 'AUD', 'JPY') THEN a.currency ELSE 'USD' END AS report_currency";
 const char kAccountJoin[] = " LEFT JOIN accounts a ON a.id = t.account_id";
+
+// A row read through an index costs a lookup in the table besides the index
+// entry, about four times what reading the table in order costs a row: the
+// index reads less while the period holds under a quarter of the table.
+constexpr qint64 kLookupCost = 4;
+
+// The rows each index hands over for a period, counted up to a limit: the
+// count reads only the index, and stops where the table would read less.
+const char kCountByDate[] =
+    "SELECT COUNT(*) FROM (SELECT 1 FROM transactions INDEXED BY idx_transactions_date "
+    "WHERE date >= ?1 AND date <= ?2 LIMIT ?3)";
+const char kCountInAccount[] =
+    "SELECT COUNT(*) FROM (SELECT 1 FROM transactions INDEXED BY idx_transactions_account_register "
+    "WHERE account_id = ?4 AND deleted_at IS NULL AND date >= ?1 AND date <= ?2 LIMIT ?3)";
+// The largest rowid tells the table's size without counting it (deleted
+// rows stay in the table, marked).
+const char kTableSize[] = "SELECT MAX(rowid) FROM transactions";
 
 const Currency kAllCurrencies[] = {Currency::USD, Currency::EUR, Currency::GBP,
                                    Currency::CAD, Currency::AUD, Currency::JPY};
@@ -113,6 +131,49 @@ ReportService::ReportService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
 {
+}
+
+ReportService::ReadPlan ReportService::planFor(const QDate &from, const QDate &to, const QString &accountId) const
+{
+    return planFor(QList<Period>{{from, to}}, accountId);
+}
+
+ReportService::ReadPlan ReportService::planFor(const QList<Period> &periods, const QString &accountId) const
+{
+    if (m_readPlan != ReadPlan::Cheapest)
+        return m_readPlan;
+    // When anything cannot be counted, the table read serves every period.
+    qint64 limit = 0;
+    {
+        SqlStatement size(m_database, kTableSize);
+        if (!size.next())
+            return ReadPlan::TableScan;
+        limit = size.int64(0) / kLookupCost;
+    }
+    qint64 counted = 0;
+    for (const Period &period : periods) {
+        SqlStatement rows(m_database, accountId.isEmpty() ? kCountByDate : kCountInAccount);
+        rows.bindText(1, period.from.toString(Qt::ISODate));
+        rows.bindText(2, period.to.toString(Qt::ISODate));
+        rows.bindInt64(3, limit - counted);
+        if (!accountId.isEmpty())
+            rows.bindText(4, accountId);
+        if (!rows.next())
+            return ReadPlan::TableScan;
+        counted += rows.int64(0);
+        if (counted >= limit)
+            return ReadPlan::TableScan;
+    }
+    return ReadPlan::Index;
+}
+
+QString ReportService::transactions(const QList<Period> &periods, const QString &accountId) const
+{
+    if (planFor(periods, accountId) == ReadPlan::TableScan)
+        return QStringLiteral("transactions t NOT INDEXED");
+    if (accountId.isEmpty())
+        return QStringLiteral("transactions t INDEXED BY idx_transactions_date");
+    return QStringLiteral("transactions t INDEXED BY idx_transactions_account_register");
 }
 
 QList<Currency> ReportService::currencies(const QString &accountId) const
@@ -222,7 +283,8 @@ QList<MonthlyFlowRow> ReportService::cashFlowByMonth(const QDate &from, const QD
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
                                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
                                       "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows, ")
-                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM transactions t")
+                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ")
+                           + transactions({{from, to}}, accountId)
                            + QLatin1String(kAccountJoin)
                            + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                            + accountClause(accountId)
@@ -234,13 +296,15 @@ QList<MonthlyFlowRow> ReportService::incomeVsExpenses(const QDate &from, const Q
                                                       const QString &accountId, ReportError *error) const
 {
     // Both legs of a linked transfer are left out: moving money is neither.
+    // The link is tested as one term: as "IS NULL OR = ''" it could be read
+    // through the link's index, which holds nearly every row.
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
                                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
                                       "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses, ")
-                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM transactions t")
-                           + QLatin1String(kAccountJoin)
+                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ")
+                           + transactions({{from, to}}, accountId) + QLatin1String(kAccountJoin)
                            + QStringLiteral(" WHERE t.deleted_at IS NULL "
-                                            "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
+                                            "AND COALESCE(t.transfer_link_id, '') = '' "
                                             "AND t.date >= ? AND t.date <= ?")
                            + accountClause(accountId)
                            + QStringLiteral(" GROUP BY month, report_currency ORDER BY month, ") + currencyOrderSql(),
@@ -261,8 +325,8 @@ QList<CategoryTotalRow> ReportService::spendingByCategory(const QDate &from, con
     QSqlQuery query(*m_database->db());
     // Each currency's rows together, the largest spending first.
     const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ")
-                        + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id")
+                        + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ") + transactions({{from, to}}, accountId)
+                        + QStringLiteral(" LEFT JOIN categories c ON t.category_id = c.id")
                         + QLatin1String(kAccountJoin)
                         + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId)
@@ -284,7 +348,7 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
     QList<PayeeSummaryRow> rows;
     QSqlQuery query(*m_database->db());
     const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*), ") + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t") + QLatin1String(kAccountJoin)
+                        + QStringLiteral(" FROM ") + transactions({{from, to}}, accountId) + QLatin1String(kAccountJoin)
                         + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee, report_currency ORDER BY ")
                         + currencyOrderSql() + QStringLiteral(", SUM(t.amount) ASC");
@@ -302,9 +366,12 @@ QList<TaxCategoryRow> ReportService::taxReport(const QDate &from, const QDate &t
 {
     QList<TaxCategoryRow> rows;
     QSqlQuery query(*m_database->db());
+    // CROSS JOIN keeps the transactions the outer loop: read once, each
+    // row's category looked up, never the period read once per category.
     const QString sql = QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount), ")
-                        + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t JOIN categories c ON t.category_id = c.id")
+                        + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ")
+                        + transactions({{from, to}}, QString())
+                        + QStringLiteral(" CROSS JOIN categories c ON t.category_id = c.id")
                         + QLatin1String(kAccountJoin)
                         + QStringLiteral(" WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
                                          "AND t.date >= ? AND t.date <= ? "
@@ -329,14 +396,17 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
     QSqlQuery query(*m_database->db());
     QString sql = QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, "
                                  "COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), t.amount, "
-                                 "t.account_id, a.currency "
-                                 "FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id "
-                                 "LEFT JOIN categories c ON t.category_id = c.id "
-                                 "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                                 "t.account_id, a.currency FROM ")
+                  + transactions({{from, to}}, accountId)
+                  + QStringLiteral(" LEFT JOIN accounts a ON t.account_id = a.id "
+                                   "LEFT JOIN categories c ON t.category_id = c.id "
+                                   "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                   + accountClause(accountId);
     if (!categoryId.isEmpty())
         sql += QStringLiteral(" AND t.category_id = ?");
-    sql += QStringLiteral(" ORDER BY t.date, t.payee");
+    // Rows alike in date and payee keep the order they were stored in,
+    // whichever way the table was read.
+    sql += QStringLiteral(" ORDER BY t.date, t.payee, t.rowid");
     if (runRangeQuery(query, sql, from, to, {accountId, categoryId})) {
         TextPool pool;
         QHash<QString, Currency> currencies;
@@ -364,22 +434,60 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
 CategoryTotals ReportService::categoryTotals(const QDate &from, const QDate &to, const QString &accountId,
                                             ReportError *error) const
 {
-    CategoryTotals totals;
-    QSqlQuery query(*m_database->db());
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ")
-                        + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id")
+    return categoryTotalsPerPeriod({{from, to}}, accountId, error).value(0);
+}
+
+QList<CategoryTotals> ReportService::categoryTotalsPerPeriod(const QList<Period> &periods, const QString &accountId,
+                                                             ReportError *error) const
+{
+    // One read covers every period: from the earliest start to the latest
+    // end, each row added to the sum of each period it falls in. A sum stays
+    // NULL for a category without rows in that period.
+    QString sums;
+    QStringList inPeriods;
+    QVariantList values;
+    QDate first = periods.value(0).from;
+    QDate last = periods.value(0).to;
+    for (const Period &period : periods) {
+        sums += QStringLiteral(", SUM(CASE WHEN t.date >= ? AND t.date <= ? THEN t.amount END)");
+        inPeriods.append(QStringLiteral("(t.date >= ? AND t.date <= ?)"));
+        values << period.from.toString(Qt::ISODate) << period.to.toString(Qt::ISODate);
+        first = std::min(first, period.from);
+        last = std::max(last, period.to);
+    }
+    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), ") + QLatin1String(kCurrencyColumn)
+                        + sums + QStringLiteral(" FROM ") + transactions(periods, accountId)
+                        + QStringLiteral(" LEFT JOIN categories c ON t.category_id = c.id")
                         + QLatin1String(kAccountJoin)
-                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId)
+                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? AND (")
+                        + inPeriods.join(QLatin1String(" OR ")) + QLatin1Char(')') + accountClause(accountId)
                         + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized'), report_currency");
-    if (runRangeQuery(query, sql, from, to, {accountId})) {
-        while (query.next())
-            totals.insert({query.value(0).toString(), currencyFromString(query.value(2).toString())},
-                          query.value(1).toLongLong());
+    QList<CategoryTotals> totals(periods.size());
+    QSqlQuery query(*m_database->db());
+    query.setForwardOnly(true);
+    if (query.prepare(sql)) {
+        for (const QVariant &value : std::as_const(values))
+            query.addBindValue(value);
+        query.addBindValue(first.toString(Qt::ISODate));
+        query.addBindValue(last.toString(Qt::ISODate));
+        for (const QVariant &value : std::as_const(values))
+            query.addBindValue(value);
+        if (!accountId.isEmpty())
+            query.addBindValue(accountId);
+        if (query.exec()) {
+            while (query.next()) {
+                const CategoryTotals::key_type key{query.value(0).toString(),
+                                                   currencyFromString(query.value(1).toString())};
+                for (qsizetype i = 0; i < periods.size(); ++i) {
+                    const QVariant sum = query.value(int(2 + i));
+                    if (!sum.isNull())
+                        totals[i].insert(key, sum.toLongLong());
+                }
+            }
+        }
     }
     if (!succeeded(queryError(query), error))
-        return {};
+        return QList<CategoryTotals>(periods.size());
     return totals;
 }
 
@@ -388,12 +496,12 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, con
                                                    const QString &accountId, ReportError *error) const
 {
     ReportError outcome = ReportError::None;
-    const CategoryTotals totals1 = categoryTotals(period1From, period1To, accountId, &outcome);
-    CategoryTotals totals2;
-    if (outcome == ReportError::None)
-        totals2 = categoryTotals(period2From, period2To, accountId, &outcome);
+    const QList<CategoryTotals> totals =
+        categoryTotalsPerPeriod({{period1From, period1To}, {period2From, period2To}}, accountId, &outcome);
     if (!succeeded(outcome, error))
         return {};
+    const CategoryTotals &totals1 = totals.at(0);
+    const CategoryTotals &totals2 = totals.at(1);
 
     using Key = CategoryTotals::key_type;
     QList<Key> keys = totals1.keys() + totals2.keys();
