@@ -91,22 +91,35 @@ bool checkedAdd(qint64 a, qint64 b, qint64 *sum)
     return result.has_value();
 }
 
-// Hands out one shared copy of each repeated text (account and category
-// names), so a million report rows do not hold a million copies.
+// Hands out one shared copy of each repeated text (payees, category
+// names), found by the bytes the statement holds: a million report rows
+// neither hold nor build a million copies.
 class TextPool
 {
 public:
-    QString shared(const QString &text)
+    QString shared(QByteArrayView utf8)
     {
-        auto it = m_texts.constFind(text);
+        // The lookup borrows the statement's bytes; a new text is copied.
+        auto it = m_texts.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
         if (it == m_texts.constEnd())
-            it = m_texts.insert(text, text);
+            it = m_texts.insert(utf8.toByteArray(), QString::fromUtf8(utf8));
         return *it;
     }
 
 private:
-    QHash<QString, QString> m_texts;
+    QHash<QByteArray, QString> m_texts;
 };
+
+// The connection keeps a statement prepared under the address of its text,
+// so each text of a statement built at run time is made once and kept.
+const char *lastingSql(const QString &sql)
+{
+    static QHash<QString, QByteArray> texts;
+    auto it = texts.constFind(sql);
+    if (it == texts.constEnd())
+        it = texts.insert(sql, sql.toUtf8());
+    return it->constData();
+}
 
 QString csvField(const QString &text)
 {
@@ -152,19 +165,27 @@ ReportService::ReadPlan ReportService::planFor(const QList<Period> &periods, con
     }
     qint64 counted = 0;
     for (const Period &period : periods) {
-        SqlStatement rows(m_database, accountId.isEmpty() ? kCountByDate : kCountInAccount);
-        rows.bindText(1, period.from.toString(Qt::ISODate));
-        rows.bindText(2, period.to.toString(Qt::ISODate));
-        rows.bindInt64(3, limit - counted);
-        if (!accountId.isEmpty())
-            rows.bindText(4, accountId);
-        if (!rows.next())
+        const std::optional<qint64> rows = indexedRows(period, accountId, limit - counted);
+        if (!rows)
             return ReadPlan::TableScan;
-        counted += rows.int64(0);
+        counted += *rows;
         if (counted >= limit)
             return ReadPlan::TableScan;
     }
     return ReadPlan::Index;
+}
+
+std::optional<qint64> ReportService::indexedRows(const Period &period, const QString &accountId, qint64 limit) const
+{
+    SqlStatement rows(m_database, accountId.isEmpty() ? kCountByDate : kCountInAccount);
+    rows.bindText(1, period.from.toString(Qt::ISODate));
+    rows.bindText(2, period.to.toString(Qt::ISODate));
+    rows.bindInt64(3, limit);
+    if (!accountId.isEmpty())
+        rows.bindText(4, accountId);
+    if (!rows.next())
+        return std::nullopt;
+    return rows.int64(0);
 }
 
 QString ReportService::transactions(const QList<Period> &periods, const QString &accountId) const
@@ -392,41 +413,69 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
                                                            const QString &accountId,
                                                            const QString &categoryId, ReportError *error) const
 {
-    QList<TransactionReportRow> rows;
-    QSqlQuery query(*m_database->db());
-    QString sql = QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, "
-                                 "COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), t.amount, "
-                                 "t.account_id, a.currency FROM ")
+    // A listing can hold every row of the register: the statement reads
+    // the transactions alone and each row's account and category come from
+    // the few of them, read first (deleted ones included, as a join would
+    // find them).
+    struct ListedAccount
+    {
+        QString id;
+        QString name;
+        Currency currency = Currency::USD;
+    };
+    QHash<QByteArray, ListedAccount> accounts;
+    QHash<QByteArray, QString> categoryNames;
+    {
+        SqlStatement all(m_database, "SELECT id, name, currency FROM accounts");
+        while (all.next())
+            accounts.insert(all.utf8(0).toByteArray(), {all.text(0), all.text(1), currencyFromString(all.text(2))});
+        SqlStatement names(m_database, "SELECT id, name FROM categories");
+        while (names.next())
+            categoryNames.insert(names.utf8(0).toByteArray(), names.text(1));
+        if (!all.ok() || !names.ok()) {
+            succeeded(ReportError::QueryFailed, error);
+            return {};
+        }
+    }
+
+    QString sql = QStringLiteral("SELECT t.date, t.account_id, t.payee, t.category_id, COALESCE(t.memo, ''), t.amount "
+                                 "FROM ")
                   + transactions({{from, to}}, accountId)
-                  + QStringLiteral(" LEFT JOIN accounts a ON t.account_id = a.id "
-                                   "LEFT JOIN categories c ON t.category_id = c.id "
-                                   "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+                  + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                   + accountClause(accountId);
     if (!categoryId.isEmpty())
         sql += QStringLiteral(" AND t.category_id = ?");
     // Rows alike in date and payee keep the order they were stored in,
     // whichever way the table was read.
     sql += QStringLiteral(" ORDER BY t.date, t.payee, t.rowid");
-    if (runRangeQuery(query, sql, from, to, {accountId, categoryId})) {
-        TextPool pool;
-        QHash<QString, Currency> currencies;
-        while (query.next()) {
-            TransactionReportRow row;
-            row.date = SqlValues::parseIsoDate(query.value(0).toString());
-            row.accountName = pool.shared(query.value(1).toString());
-            row.payee = pool.shared(query.value(2).toString());
-            row.categoryName = pool.shared(query.value(3).toString());
-            row.memo = query.value(4).toString();
-            row.amount = query.value(5).toLongLong();
-            row.accountId = pool.shared(query.value(6).toString());
-            auto currency = currencies.constFind(row.accountId);
-            if (currency == currencies.constEnd())
-                currency = currencies.insert(row.accountId, currencyFromString(query.value(7).toString()));
-            row.currency = *currency;
-            rows.append(row);
-        }
+    SqlStatement query(m_database, lastingSql(sql));
+    int position = 1;
+    query.bindText(position++, from.toString(Qt::ISODate));
+    query.bindText(position++, to.toString(Qt::ISODate));
+    if (!accountId.isEmpty())
+        query.bindText(position++, accountId);
+    if (!categoryId.isEmpty())
+        query.bindText(position++, categoryId);
+    TextPool payees;
+    QList<TransactionReportRow> rows;
+    while (query.next()) {
+        const QByteArrayView accountKey = query.utf8(1);
+        auto account = accounts.constFind(QByteArray::fromRawData(accountKey.data(), accountKey.size()));
+        if (account == accounts.constEnd())
+            account = accounts.insert(accountKey.toByteArray(), {query.text(1), QString(), currencyFromString({})});
+        const QByteArrayView categoryKey = query.utf8(3);
+        TransactionReportRow &row = rows.emplaceBack();
+        row.date = SqlValues::parseIsoDate(query.utf8(0));
+        row.accountId = account->id;
+        row.accountName = account->name;
+        row.currency = account->currency;
+        row.payee = payees.shared(query.utf8(2));
+        row.categoryName = categoryNames.value(QByteArray::fromRawData(categoryKey.data(), categoryKey.size()),
+                                               QStringLiteral(""));
+        row.memo = query.text(4);
+        row.amount = query.int64(5);
     }
-    if (!succeeded(queryError(query), error))
+    if (!succeeded(query.ok() ? ReportError::None : ReportError::QueryFailed, error))
         return {};
     return rows;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 class Database;
@@ -70,6 +71,10 @@ struct TransactionReportRow
     QString memo;
     qint64 amount = 0;
 };
+
+// A period's listing can hold a million rows: the list grows by moving
+// its memory, not by copying each row.
+Q_DECLARE_TYPEINFO(TransactionReportRow, Q_RELOCATABLE_TYPE);
 
 struct YearOverYearRow
 {
@@ -154,6 +159,9 @@ private:
         QDate to;
     };
     ReadPlan planFor(const QList<Period> &periods, const QString &accountId) const;
+    // The rows of the period in the index the plan would read (those of the
+    // account when one is given), counted up to `limit`.
+    std::optional<qint64> indexedRows(const Period &period, const QString &accountId, qint64 limit) const;
     // "transactions t" as the reports' FROM clause names it, read the way
     // that suits the periods.
     QString transactions(const QList<Period> &periods, const QString &accountId) const;
