@@ -115,20 +115,19 @@ struct GeneratedFixture : ServicesFixture
     {
         QStringList out;
         const auto code = [](Currency currency) { return currencyToString(currency); };
-        for (const MonthlyFlowRow &row : reports.cashFlowByMonth(from, to, accountId))
-            out << QStringLiteral("cash flow %1 %2 %3 %4 %5")
-                       .arg(row.month)
-                       .arg(row.inflow)
-                       .arg(row.outflow)
-                       .arg(row.net)
-                       .arg(code(row.currency));
-        for (const MonthlyFlowRow &row : reports.incomeVsExpenses(from, to, accountId))
-            out << QStringLiteral("income %1 %2 %3 %4 %5")
-                       .arg(row.month)
-                       .arg(row.inflow)
-                       .arg(row.outflow)
-                       .arg(row.net)
-                       .arg(code(row.currency));
+        const std::pair<const char *, QList<MonthlyFlowRow>> flows[] = {
+            {"cash flow", reports.cashFlowByMonth(from, to, accountId)},
+            {"income", reports.incomeVsExpenses(from, to, accountId)},
+        };
+        for (const auto &[kind, rows] : flows) {
+            for (const MonthlyFlowRow &row : rows)
+                out << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                           .arg(QLatin1String(kind), row.month)
+                           .arg(row.inflow)
+                           .arg(row.outflow)
+                           .arg(row.net)
+                           .arg(code(row.currency));
+        }
         for (const CategoryTotalRow &row : reports.spendingByCategory(from, to, accountId))
             out << QStringLiteral("spending %1 %2 %3").arg(row.categoryName).arg(row.total).arg(code(row.currency));
         for (const PayeeSummaryRow &row : reports.payeeSummary(from, to, accountId))
