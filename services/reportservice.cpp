@@ -13,6 +13,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -91,24 +94,86 @@ bool checkedAdd(qint64 a, qint64 b, qint64 *sum)
     return result.has_value();
 }
 
-// Hands out one shared copy of each repeated text (payees, category
-// names), found by the bytes the statement holds: a million report rows
-// neither hold nor build a million copies.
-class TextPool
+// The distinct texts of one column of a listing (payees, dates), each held
+// once and found by the bytes the statement holds, so a million rows
+// neither hold nor build a million copies; ranked afterwards in the order
+// SQLite sorts text (by its bytes, as the BINARY collation compares them).
+class ListedTexts
 {
 public:
-    QString shared(QByteArrayView utf8)
+    // The text's number: the order in which the texts first came.
+    int number(QByteArrayView utf8, bool *added)
     {
         // The lookup borrows the statement's bytes; a new text is copied.
-        auto it = m_texts.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
-        if (it == m_texts.constEnd())
-            it = m_texts.insert(utf8.toByteArray(), QString::fromUtf8(utf8));
+        auto it = m_numbers.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
+        *added = it == m_numbers.constEnd();
+        if (*added) {
+            it = m_numbers.insert(utf8.toByteArray(), int(m_bytes.size()));
+            m_bytes.append(it.key());
+        }
         return *it;
     }
 
+    // Each number's place among the texts in byte order.
+    std::vector<int> ranks() const
+    {
+        std::vector<int> order(size_t(m_bytes.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [this](int a, int b) { return m_bytes.at(a) < m_bytes.at(b); });
+        std::vector<int> ranks(order.size());
+        for (size_t place = 0; place < order.size(); ++place)
+            ranks[size_t(order[place])] = int(place);
+        return ranks;
+    }
+
 private:
-    QHash<QByteArray, QString> m_texts;
+    QHash<QByteArray, int> m_numbers;
+    QList<QByteArray> m_bytes;
 };
+
+// Where a listed row goes: by date, payee, then the order rows were stored
+// in (rowid); `row` is its place as read.
+struct ListingPlace
+{
+    int date = 0;
+    int payee = 0;
+    qint64 rowid = 0;
+    qsizetype row = 0;
+};
+
+// Puts the rows in the listing's order. SQLite would sort whole rows, and
+// for a long period spill them to disk: sorting small keys here and moving
+// each row once costs a fraction of that.
+void sortListing(QList<TransactionReportRow> &rows, std::vector<ListingPlace> &places,
+                 const std::vector<int> &dateRanks, const std::vector<int> &payeeRanks)
+{
+    for (ListingPlace &place : places) {
+        place.date = dateRanks[size_t(place.date)];
+        place.payee = payeeRanks[size_t(place.payee)];
+    }
+    std::sort(places.begin(), places.end(), [](const ListingPlace &a, const ListingPlace &b) {
+        return std::tie(a.date, a.payee, a.rowid) < std::tie(b.date, b.payee, b.rowid);
+    });
+    // Row i becomes the row read at places[i].row: each cycle of that
+    // permutation is followed once, holding one row aside.
+    std::vector<qsizetype> from(places.size());
+    for (size_t i = 0; i < places.size(); ++i)
+        from[i] = places[i].row;
+    for (qsizetype start = 0; start < rows.size(); ++start) {
+        if (from[size_t(start)] == start)
+            continue;
+        TransactionReportRow held = std::move(rows[start]);
+        qsizetype current = start;
+        while (from[size_t(current)] != start) {
+            const qsizetype next = from[size_t(current)];
+            rows[current] = std::move(rows[next]);
+            from[size_t(current)] = current;
+            current = next;
+        }
+        rows[current] = std::move(held);
+        from[size_t(current)] = current;
+    }
+}
 
 // The connection keeps a statement prepared under the address of its text,
 // so each text of a statement built at run time is made once and kept.
@@ -438,16 +503,13 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
         }
     }
 
-    QString sql = QStringLiteral("SELECT t.date, t.account_id, t.payee, t.category_id, COALESCE(t.memo, ''), t.amount "
-                                 "FROM ")
+    QString sql = QStringLiteral("SELECT t.date, t.account_id, t.payee, t.category_id, COALESCE(t.memo, ''), t.amount, "
+                                 "t.rowid FROM ")
                   + transactions({{from, to}}, accountId)
                   + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                   + accountClause(accountId);
     if (!categoryId.isEmpty())
         sql += QStringLiteral(" AND t.category_id = ?");
-    // Rows alike in date and payee keep the order they were stored in,
-    // whichever way the table was read.
-    sql += QStringLiteral(" ORDER BY t.date, t.payee, t.rowid");
     SqlStatement query(m_database, lastingSql(sql));
     int position = 1;
     query.bindText(position++, from.toString(Qt::ISODate));
@@ -456,20 +518,33 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
         query.bindText(position++, accountId);
     if (!categoryId.isEmpty())
         query.bindText(position++, categoryId);
-    TextPool payees;
+
+    ListedTexts dates;
+    QList<QDate> dateValues;
+    ListedTexts payees;
+    QStringList payeeTexts;
+    std::vector<ListingPlace> places;
     QList<TransactionReportRow> rows;
     while (query.next()) {
+        bool added = false;
+        const int date = dates.number(query.utf8(0), &added);
+        if (added)
+            dateValues.append(SqlValues::parseIsoDate(query.utf8(0)));
+        const int payee = payees.number(query.utf8(2), &added);
+        if (added)
+            payeeTexts.append(query.text(2));
         const QByteArrayView accountKey = query.utf8(1);
         auto account = accounts.constFind(QByteArray::fromRawData(accountKey.data(), accountKey.size()));
         if (account == accounts.constEnd())
             account = accounts.insert(accountKey.toByteArray(), {query.text(1), QString(), currencyFromString({})});
         const QByteArrayView categoryKey = query.utf8(3);
+        places.push_back({date, payee, query.int64(6), rows.size()});
         TransactionReportRow &row = rows.emplaceBack();
-        row.date = SqlValues::parseIsoDate(query.utf8(0));
+        row.date = dateValues.at(date);
         row.accountId = account->id;
         row.accountName = account->name;
         row.currency = account->currency;
-        row.payee = payees.shared(query.utf8(2));
+        row.payee = payeeTexts.at(payee);
         row.categoryName = categoryNames.value(QByteArray::fromRawData(categoryKey.data(), categoryKey.size()),
                                                QStringLiteral(""));
         row.memo = query.text(4);
@@ -477,6 +552,9 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
     }
     if (!succeeded(query.ok() ? ReportError::None : ReportError::QueryFailed, error))
         return {};
+    // By date and payee as the texts sort, rows alike in both in the order
+    // they were stored in, whichever way the table was read.
+    sortListing(rows, places, dates.ranks(), payees.ranks());
     return rows;
 }
 

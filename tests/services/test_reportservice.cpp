@@ -5,6 +5,8 @@
 #include "services/reportservice.h"
 #include "support/datagenerator.h"
 
+#include <QSqlQuery>
+
 #include <algorithm>
 #include <functional>
 #include <limits>
@@ -569,6 +571,44 @@ private Q_SLOTS:
             }
         }
         QVERIFY(f.reportTexts(last.addDays(1), last, {}).isEmpty());
+    }
+
+    // The listing comes in the order the statement's ORDER BY t.date,
+    // t.payee, t.rowid gives, texts compared by their stored bytes (a
+    // character beyond U+FFFF sorts after U+FF01 there, before it in UTF-16).
+    void listingFollowsTheStatementsOrder()
+    {
+        GeneratedFixture f;
+        const QString account = f.generated.at(0).id;
+        const QStringList payees = {QStringLiteral("b"), QStringLiteral("B"), QString::fromUtf8("\xF0\x9F\x98\x80"),
+                                    QString::fromUtf8("\xEF\xBC\x81"), QString::fromUtf8("\xC3\x84"),
+                                    QStringLiteral("a"), QStringLiteral("b")};
+        for (qsizetype i = 0; i < payees.size(); ++i) {
+            QSqlQuery insert(*f.database->db());
+            insert.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                                          "updated_at) VALUES (?, ?, ?, ?, ?, 'x', 'x')"));
+            insert.addBindValue(QStringLiteral("order-%1").arg(i));
+            insert.addBindValue(account);
+            insert.addBindValue(QDate::currentDate().toString(Qt::ISODate));
+            insert.addBindValue(payees.at(i));
+            insert.addBindValue(-1 - i);
+            QVERIFY(insert.exec());
+        }
+        QSqlQuery expected(*f.database->db());
+        QVERIFY(expected.exec(QStringLiteral("SELECT date, payee, amount FROM transactions WHERE deleted_at IS NULL "
+                                             "ORDER BY date, payee, rowid")));
+        QStringList statementOrder;
+        while (expected.next())
+            statementOrder << QStringLiteral("%1 %2 %3")
+                                  .arg(expected.value(0).toString(), expected.value(1).toString())
+                                  .arg(expected.value(2).toLongLong());
+        for (const ReportService::ReadPlan plan : {ReportService::ReadPlan::TableScan, ReportService::ReadPlan::Index}) {
+            f.reports.setReadPlan(plan);
+            QStringList listed;
+            for (const TransactionReportRow &row : f.reports.transactionList(QDate(2000, 1, 1), QDate::currentDate(), {}, {}))
+                listed << QStringLiteral("%1 %2 %3").arg(row.date.toString(Qt::ISODate), row.payee).arg(row.amount);
+            QCOMPARE(listed, statementOrder);
+        }
     }
 
     // A period that holds most of the table reads the table; a short one
