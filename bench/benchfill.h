@@ -96,8 +96,10 @@ inline std::unique_ptr<Database> openDatabase(const QString &path)
 }
 
 // A migrated database holding the generated accounts, categories and
-// `perAccount` transactions in each account.
-inline void buildRegister(const QString &path, DataGenerator &generator, int accountCount, int perAccount)
+// `perAccount` transactions in each account, dated over `years` from
+// `firstDate`.
+inline void buildRegister(const QString &path, DataGenerator &generator, int accountCount, int perAccount,
+                          const QDate &firstDate = QDate(2006, 1, 1), int years = 20)
 {
     const QList<Account> accounts = generator.accounts(accountCount);
     const QList<Category> categories = generator.categories();
@@ -120,7 +122,7 @@ inline void buildRegister(const QString &path, DataGenerator &generator, int acc
     raw.exec("BEGIN");
     for (const Account &account : accounts) {
         rows.rows.clear();
-        const QList<Transaction> batch = generator.transactions(account.id, perAccount, categories);
+        const QList<Transaction> batch = generator.transactions(account.id, perAccount, categories, firstDate, years);
         for (qsizetype i = 0; i < batch.size(); ++i) {
             const Transaction &t = batch.at(i);
             // Every twentieth row is a transfer leg.

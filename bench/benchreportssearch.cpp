@@ -1,7 +1,9 @@
 // Reports and search screens over 1M transactions against the statements
-// behind them run through the sqlite3 C API: switching the reports' period
-// or account with each tab on screen, showing the search window, and a
-// search for a common word until the list holds its rows.
+// behind them run through the sqlite3 C API: switching the reports' account
+// with each tab on screen, each tab over "All Time" against the same figures
+// from one plain read of the table, Income vs Expenses for "This Month" over
+// 1M rows against 100k rows of the same density, showing the search window,
+// and a search for a common word until the list holds its rows.
 
 #include "benchfill.h"
 #include "benchreports.h"
@@ -16,6 +18,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSqlDriver>
@@ -30,15 +34,51 @@ namespace {
 
 constexpr int kAccounts = 10;
 constexpr int kPerAccount = 100000;
+constexpr int kYears = 20;
+// The small register: a tenth of the rows over a tenth of the years, so a
+// month holds as many rows as in the large one.
+constexpr int kSmallPerAccount = 10000;
+constexpr int kSmallYears = 2;
 constexpr int kRuns = 3;
 // Switching between two accounts reads a tenth of the rows: more runs, less noise.
 constexpr int kAccountRuns = 7;
+constexpr int kThisMonthRuns = 9;
 
 const char *const kTabNames[] = {"category_spending", "payee_summary", "tax_report", "income_vs_expenses",
                                  "cash_flow", "year_over_year", "account_summary", "transactions"};
 // The statement each tab runs; year over year runs it twice.
 const char *const kTabStatements[] = {"spendingByCategory", "payeeSummary", "taxReport", "incomeVsExpenses",
                                       "cashFlowByMonth", "categoryTotals", "accountSummary", "transactionList"};
+
+// The account summary's sums, and the year comparison's two sets of
+// category totals, each from one plain read of the table.
+const QString kAccountSumsScanSql = QStringLiteral(
+    "SELECT t.account_id, SUM(CASE WHEN t.cleared = 1 THEN t.amount ELSE 0 END), SUM(CASE WHEN t.cleared = 0 "
+    "THEN t.amount ELSE 0 END), SUM(t.amount) FROM transactions t NOT INDEXED WHERE t.deleted_at IS NULL "
+    "GROUP BY t.account_id");
+const QString kTwoPeriodTotalsScanSql =
+    QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(CASE WHEN t.date <= ?2 THEN t.amount END), "
+                   "SUM(CASE WHEN t.date >= ?3 THEN t.amount END), ")
+    + kCurrencyColumn
+    + QStringLiteral(" FROM transactions t NOT INDEXED LEFT JOIN categories c ON t.category_id = c.id LEFT JOIN "
+                     "accounts a ON a.id = t.account_id WHERE t.deleted_at IS NULL AND t.date >= ?1 AND t.date <= ?4 "
+                     "GROUP BY COALESCE(c.name, 'Uncategorized'), report_currency");
+
+QDate firstDate(int years)
+{
+    return QDate::currentDate().addYears(-years).addDays(1);
+}
+
+// One statement through the sqlite3 C API: prepared, bound, read whole and
+// finalized, as a program that runs the report once.
+void runRaw(RawDb &raw, const QString &sql, const QStringList &binds)
+{
+    sqlite3_stmt *statement = raw.prepare(sql);
+    for (int i = 0; i < binds.size(); ++i)
+        RawDb::bindText(statement, i + 1, binds.at(i));
+    raw.readAll(statement);
+    sqlite3_finalize(statement);
+}
 
 // The tab's statement(s) through the sqlite3 C API with the screen's
 // arguments: the period from `from` to today ("All Time" by default), and the
@@ -96,13 +136,14 @@ private:
     sqlite3_stmt *m_statement = nullptr;
 };
 
-// Alternates timed switches of a control (until the tab on screen is filled
+// Alternates timed changes of the screen (until the tab on screen is filled
 // and painted) with timed runs of the raw statements, so that both see the
 // same machine, each side first doing what the screen showed before the
-// switch; which side goes first alternates too, as each run warms caches for
-// the next. Prints the ratio of the medians.
+// change; which side goes first alternates too, as each run warms caches for
+// the next. Prints the ratio of the medians and returns the screen's median.
 double printSwitchRatio(const QByteArray &name, int runs, double target, const std::function<void()> &before,
-                        const std::function<void()> &change, RawTabReport &rawBefore, RawTabReport &raw)
+                        const std::function<void()> &change, const std::function<void()> &rawBefore,
+                        const std::function<void()> &raw)
 {
     std::vector<double> screenTimes;
     std::vector<double> rawTimes;
@@ -116,10 +157,10 @@ double printSwitchRatio(const QByteArray &name, int runs, double target, const s
         screenTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     };
     const auto timeRaw = [&] {
-        rawBefore.run();
+        rawBefore();
         QElapsedTimer timer;
         timer.start();
-        raw.run();
+        raw();
         rawTimes.push_back(double(timer.nsecsElapsed()) / 1e6);
     };
     for (int run = 0; run < runs; ++run) {
@@ -138,58 +179,142 @@ double printSwitchRatio(const QByteArray &name, int runs, double target, const s
     return screenMs;
 }
 
-void benchReports(AppState &app, RawDb &raw, const QString &firstAccountId, const QString &secondAccountId)
+// The reports screen as the user finds it, and its controls.
+struct ReportsWindow
 {
-    ReportsScreen screen(&app);
-    screen.resize(1200, 800);
-    screen.show();
-    screen.refresh();
-    QApplication::processEvents();
-    auto *tabs = screen.findChild<QTabWidget *>(QStringLiteral("reportTabs"));
-    auto *period = screen.findChild<QComboBox *>(QStringLiteral("periodCombo"));
-    auto *accounts = screen.findChild<QComboBox *>(QStringLiteral("accountCombo"));
-    const int allTime = period->findText(QStringLiteral("All Time"));
-    const int thisMonth = period->findText(QStringLiteral("This Month"));
-    const auto chooseAccount = [&](const QString &id) { accounts->setCurrentIndex(accounts->findData(id)); };
-    chooseAccount(firstAccountId);
-    period->setCurrentIndex(allTime);
+    ReportsScreen screen;
+    QTabWidget *tabs;
+    QComboBox *period;
+    QComboBox *accounts;
 
+    explicit ReportsWindow(AppState &app)
+        : screen(&app)
+    {
+        screen.resize(1200, 800);
+        screen.show();
+        screen.refresh();
+        QApplication::processEvents();
+        tabs = screen.findChild<QTabWidget *>(QStringLiteral("reportTabs"));
+        period = screen.findChild<QComboBox *>(QStringLiteral("periodCombo"));
+        accounts = screen.findChild<QComboBox *>(QStringLiteral("accountCombo"));
+    }
+
+    void choosePeriod(const char *name) { period->setCurrentIndex(period->findText(QLatin1String(name))); }
+    void chooseAccount(const QString &id) { accounts->setCurrentIndex(accounts->findData(id)); }
+};
+
+// From one account to another over "All Time", each tab on screen.
+void benchAccountSwitch(ReportsWindow &window, RawDb &raw, const QString &firstAccountId,
+                        const QString &secondAccountId)
+{
+    window.chooseAccount(firstAccountId);
+    window.choosePeriod("All Time");
     for (int tab = 0; tab < ReportsScreen::TabCount; ++tab) {
-        tabs->setCurrentIndex(tab);
+        window.tabs->setCurrentIndex(tab);
         const double target = tab == ReportsScreen::TransactionsTab ? 3.0 : 1.5;
-
-        // Account: from one account to another over "All Time".
         RawTabReport firstAccount(raw, tab, firstAccountId);
         RawTabReport secondAccount(raw, tab, secondAccountId);
-        // The tax report and the account summary ignore the account: a
-        // switch reruns the whole report, so one run; a listing of 100k rows
-        // takes a second a run.
+        // The tax report and the account summary ignore the account, so a
+        // switch does not run them; a listing of 100k rows takes a second a
+        // run.
         int accountRuns = tab == ReportsScreen::TransactionsTab ? kRuns : kAccountRuns;
         if (!reportSql(kTabStatements[tab]).perAccount)
             accountRuns = 1;
         printSwitchRatio(QByteArray("reports_switch_account_") + kTabNames[tab] + "_1M_vs_raw", accountRuns, target,
-                         [&] { chooseAccount(firstAccountId); }, [&] { chooseAccount(secondAccountId); },
-                         firstAccount, secondAccount);
-
-        // Period: from "This Month" to "All Time" over all accounts. A run
-        // reads the whole million rows, so one run keeps the program short.
-        RawTabReport thisMonthAccounts(raw, tab, QString(), QDate::currentDate().addDays(1 - QDate::currentDate().day()));
-        RawTabReport allAccounts(raw, tab, QString());
-        const double periodMs = printSwitchRatio(
-            QByteArray("reports_period_to_all_time_") + kTabNames[tab] + "_1M_vs_raw", 1, target,
-            [&] {
-                period->setCurrentIndex(thisMonth);
-                accounts->setCurrentIndex(0);
-            },
-            [&] { period->setCurrentIndex(allTime); }, thisMonthAccounts, allAccounts);
-        if (tab == ReportsScreen::TransactionsTab)
-            printMs("reports_period_to_all_time_transactions_1M", periodMs);
-
-        // The next tab starts on one account over "All Time".
-        period->setCurrentIndex(thisMonth);
-        chooseAccount(firstAccountId);
-        period->setCurrentIndex(allTime);
+                         [&] { window.chooseAccount(firstAccountId); }, [&] { window.chooseAccount(secondAccountId); },
+                         [&] { firstAccount.run(); }, [&] { secondAccount.run(); });
     }
+}
+
+// Each tab over all accounts and "All Time", against the same figures from
+// one plain read of the table. A dated tab goes from "This Month" to "All
+// Time"; the year comparison, set to the two halves of "All Time", is shown
+// after a refresh on another tab; the account summary (always the whole
+// register) runs as a data change runs it.
+void benchAllTime(ReportsWindow &window, RawDb &raw)
+{
+    const QDate today = QDate::currentDate();
+    const QDate allTimeFrom(2000, 1, 1);
+    const QDate middle = allTimeFrom.addDays(allTimeFrom.daysTo(today) / 2);
+    const QStringList allTime = {allTimeFrom.toString(Qt::ISODate), today.toString(Qt::ISODate)};
+    const QStringList thisMonth = {QDate(today.year(), today.month(), 1).toString(Qt::ISODate),
+                                   today.toString(Qt::ISODate)};
+    window.accounts->setCurrentIndex(0);
+    window.choosePeriod("This Month");
+    auto *compare = window.screen.findChild<QComboBox *>(QStringLiteral("compareCombo"));
+    compare->setCurrentIndex(compare->findText(QStringLiteral("Custom")));
+    const std::pair<const char *, QDate> halves[] = {{"period1FromEdit", allTimeFrom},
+                                                     {"period1ToEdit", middle},
+                                                     {"period2FromEdit", middle.addDays(1)},
+                                                     {"period2ToEdit", today}};
+    for (const auto &[edit, date] : halves)
+        window.screen.findChild<QDateEdit *>(QLatin1String(edit))->setDate(date);
+
+    for (int tab = 0; tab < ReportsScreen::TabCount; ++tab) {
+        std::function<void()> before;
+        std::function<void()> change;
+        std::function<void()> rawBefore = [] {};
+        std::function<void()> rawScan;
+        if (tab == ReportsScreen::AccountSummaryTab) {
+            window.tabs->setCurrentIndex(tab);
+            before = [] {};
+            change = [&] { window.screen.refresh(); };
+            rawScan = [&] { runRaw(raw, kAccountSumsScanSql, {}); };
+        } else if (tab == ReportsScreen::YearOverYearTab) {
+            before = [&] {
+                window.tabs->setCurrentIndex(ReportsScreen::CategorySpendingTab);
+                window.screen.refresh();
+            };
+            change = [&] { window.tabs->setCurrentIndex(ReportsScreen::YearOverYearTab); };
+            rawScan = [&] {
+                runRaw(raw, kTwoPeriodTotalsScanSql,
+                       {allTime.at(0), middle.toString(Qt::ISODate), middle.addDays(1).toString(Qt::ISODate),
+                        allTime.at(1)});
+            };
+        } else {
+            window.tabs->setCurrentIndex(tab);
+            const ReportSql &sql = reportSql(kTabStatements[tab]);
+            before = [&] { window.choosePeriod("This Month"); };
+            change = [&] { window.choosePeriod("All Time"); };
+            rawBefore = [&raw, &sql, &thisMonth] { runRaw(raw, sql.text(false), thisMonth); };
+            rawScan = [&raw, &sql, &allTime] { runRaw(raw, sql.scanText(false), allTime); };
+        }
+        const QByteArray name = QByteArray("report_") + QByteArray(kTabNames[tab]).replace("_", "") + "_alltime_1m";
+        const double ms = printSwitchRatio(name + "_vs_scan", kRuns, 1.5, before, change, rawBefore, rawScan);
+        printMs(name.constData(), ms);
+        window.choosePeriod("This Month");
+    }
+}
+
+// Income vs Expenses on screen, from "Last Month" to "This Month".
+double incomeVsExpensesThisMonthMs(AppState &app)
+{
+    ReportsWindow window(app);
+    window.tabs->setCurrentIndex(ReportsScreen::IncomeVsExpensesTab);
+    return medianOfRuns(kThisMonthRuns, [&] {
+        window.choosePeriod("Last Month");
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        window.choosePeriod("This Month");
+        QApplication::processEvents();
+        return double(timer.nsecsElapsed()) / 1e6;
+    });
+}
+
+void benchReports(AppState &app, RawDb &raw, const QString &firstAccountId, const QString &secondAccountId,
+                  double smallThisMonthMs)
+{
+    const double thisMonthMs = incomeVsExpensesThisMonthMs(app);
+    printRatio("report_incomevsexpenses_thismonth_1m_vs_100k", thisMonthMs, smallThisMonthMs, 2.0);
+    printMs("report_incomevsexpenses_thismonth_1m", thisMonthMs);
+    printMs("report_incomevsexpenses_thismonth_100k", smallThisMonthMs);
+
+    // The account switches first, while the year comparison still compares
+    // this year with last year, as the raw statements do.
+    ReportsWindow window(app);
+    benchAccountSwitch(window, raw, firstAccountId, secondAccountId);
+    benchAllTime(window, raw);
 }
 
 const char kSearchColumns[] =
@@ -243,20 +368,41 @@ void benchSearch(AppState &app, RawDb &raw)
     printMs("search_common_word_1M", typedMs);
 }
 
+// Income vs Expenses for "This Month" over the small register, in a data
+// folder of its own.
+double smallThisMonthMs(const QTemporaryDir &dir)
+{
+    const QString folder = dir.filePath(QStringLiteral("small"));
+    QDir().mkpath(folder);
+    const QByteArray mainFolder = qgetenv("TALLYRA_DATA_DIR");
+    qputenv("TALLYRA_DATA_DIR", QFile::encodeName(folder));
+    double ms = -1;
+    {
+        DataGenerator generator;
+        buildRegister(folder + QStringLiteral("/tallyra.db"), generator, kAccounts, kSmallPerAccount,
+                      firstDate(kSmallYears), kSmallYears);
+        AppState app;
+        if (app.initialize())
+            ms = incomeVsExpensesThisMonthMs(app);
+    }
+    qputenv("TALLYRA_DATA_DIR", mainFolder);
+    return ms;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QTemporaryDir dir;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("TALLYRA_DATA_DIR", dir.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toUtf8());
+    useTemporaryDirectory(dir);
     QApplication application(argc, argv);
 
+    const double smallMs = smallThisMonthMs(dir);
+    if (smallMs < 0)
+        return 1;
     const QString path = dir.filePath(QStringLiteral("tallyra.db"));
     DataGenerator generator;
-    buildRegister(path, generator, kAccounts, kPerAccount);
+    buildRegister(path, generator, kAccounts, kPerAccount, firstDate(kYears), kYears);
     AppState app;
     if (!app.initialize())
         return 1;
@@ -273,7 +419,7 @@ int main(int argc, char *argv[])
             accountIds.append(QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(ids, 0))));
         sqlite3_finalize(ids);
     }
-    benchReports(app, raw, accountIds.value(0), accountIds.value(1));
+    benchReports(app, raw, accountIds.value(0), accountIds.value(1), smallMs);
     benchSearch(app, raw);
     return 0;
 }

@@ -460,30 +460,6 @@ QList<RegisterRow> TransactionRepository::search(const QString &text, const Tran
     return rows;
 }
 
-QStringList TransactionRepository::distinctPayees() const
-{
-    QStringList result;
-    // One seek of the payee index per distinct payee, in its order, where
-    // DISTINCT would read and sort every row after each change.
-    QSqlQuery query = prepare(m_database->db(),
-                              QStringLiteral("WITH RECURSIVE p(payee) AS (SELECT MIN(payee) FROM transactions "
-                                             "WHERE deleted_at IS NULL AND payee > '' UNION ALL SELECT (SELECT "
-                                             "MIN(t.payee) FROM transactions t WHERE t.deleted_at IS NULL AND "
-                                             "t.payee > p.payee) FROM p WHERE p.payee IS NOT NULL) "
-                                             "SELECT payee FROM p WHERE payee IS NOT NULL"));
-    if (!exec(query))
-        return result;
-    while (query.next())
-        result.append(query.value(0).toString());
-    return result;
-}
-
-QStringList TransactionRepository::payees(const QString &accountId) const
-{
-    Q_UNUSED(accountId)
-    return distinctPayees();
-}
-
 std::optional<Transaction> TransactionRepository::findLastByPayee(const QString &payee,
                                                                   const QString &accountId) const
 {

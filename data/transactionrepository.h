@@ -70,6 +70,7 @@ public:
     std::optional<qint64> balance(const QString &accountId, int mode) const;
     QList<RegisterRow> search(const QString &text, const TransactionSearchFilter &filter) const;
     static QString buildFtsQuery(const QString &text);
+    // The live payees of every account, each once, in order (exact text).
     QStringList distinctPayees() const;
     QStringList payees(const QString &accountId) const;
     std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
@@ -144,4 +145,7 @@ private:
     mutable std::optional<Database::TableMark> m_totalsMark;
     mutable QHash<QString, AccountTotals> m_totals;
     mutable QHash<QString, qint64> m_settledSums;
+    // How many payees the last payee list held (-1 before the first): it
+    // chooses how the next one is read.
+    mutable qint64 m_payeeCount = -1;
 };

@@ -157,6 +157,7 @@ struct FlowTotals
 ReportsScreen::ReportsScreen(AppState *app, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
+    , m_filled(TabCount)
 {
     m_refilling = true;
     m_dataChangeTimer = new QTimer(this);
@@ -503,6 +504,8 @@ void ReportsScreen::populateAccountFilter()
 
 void ReportsScreen::onDataChanged()
 {
+    // No tab shows the data as it is now, hidden or not.
+    ++m_dataGeneration;
     if (isVisible() && !m_dataChangeTimer->isActive())
         m_dataChangeTimer->start();
 }
@@ -510,6 +513,7 @@ void ReportsScreen::onDataChanged()
 void ReportsScreen::refresh()
 {
     m_dataChangeTimer->stop();
+    ++m_dataGeneration;
     {
         QScopedValueRollback<bool> guard(m_refilling, true);
         populateAccountFilter();
@@ -524,8 +528,32 @@ void ReportsScreen::runReport()
     fillTab(m_tabs->currentIndex());
 }
 
+QVariantList ReportsScreen::tabInputs(int index) const
+{
+    switch (index) {
+    case TaxReportTab: // all accounts, whatever the filter
+        return {m_fromEdit->date(), m_toEdit->date()};
+    case YearOverYearTab: // its own periods
+        return {m_period1FromEdit->date(), m_period1ToEdit->date(), m_period2FromEdit->date(),
+                m_period2ToEdit->date(), selectedAccountId()};
+    case AccountSummaryTab: // every account, as it stands now
+        return {};
+    default:
+        return {m_fromEdit->date(), m_toEdit->date(), selectedAccountId()};
+    }
+}
+
 void ReportsScreen::fillTab(int index)
 {
+    if (index < 0 || index >= TabCount)
+        return;
+    const QVariantList inputs = tabInputs(index);
+    const std::optional<TabFill> &filled = m_filled.at(index);
+    if (filled && filled->dataGeneration == m_dataGeneration && filled->inputs == inputs) {
+        // Still what a run would show; only a successful run is kept.
+        showTabError(ReportError::None);
+        return;
+    }
     const QDate from = m_fromEdit->date();
     const QDate to = m_toEdit->date();
     const QString accountId = selectedAccountId();
@@ -564,8 +592,11 @@ void ReportsScreen::fillTab(int index)
     default:
         return;
     }
-    if (error != ReportError::None) {
+    if (error == ReportError::None) {
+        m_filled[index] = TabFill{inputs, m_dataGeneration};
+    } else {
         // Never a partial or wrapped figure: the tab shows the error alone.
+        m_filled[index].reset();
         if (QTableWidget *table = widgetTable(index))
             table->setRowCount(0);
         else

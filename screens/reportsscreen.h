@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <QWidget>
 
 #include <optional>
@@ -25,7 +26,9 @@ class ReportTransactionsModel;
 
 // The eight reports as tables on tabs, for one account or all of them and a
 // chosen period; the current tab's table can be exported as CSV. Only the
-// tab on screen is computed: a tab is computed afresh each time it is shown.
+// tab on screen is computed, and only when what it shows has changed since
+// it was last filled: the data, or the choices its figures depend on (a tab
+// that ignores the period is not run again when only the period changes).
 class ReportsScreen : public QWidget
 {
     Q_OBJECT
@@ -102,6 +105,8 @@ private:
     void buildTransactionsTab();
 
     void fillTab(int index);
+    // The choices a tab's figures depend on, besides the data.
+    QVariantList tabInputs(int index) const;
     ReportError fillCategorySpending(const QDate &from, const QDate &to);
     ReportError fillPayeeSummary(const QDate &from, const QDate &to);
     ReportError fillTaxReport(const QDate &from, const QDate &to);
@@ -119,6 +124,16 @@ private:
 
     AppState *m_app;
     bool m_refilling = true;
+    // Counts data changes and refreshes: a tab filled before the last one
+    // may no longer show the data as it is.
+    quint64 m_dataGeneration = 0;
+    // What each tab was last filled from, while its figures are current.
+    struct TabFill
+    {
+        QVariantList inputs;
+        quint64 dataGeneration = 0;
+    };
+    QList<std::optional<TabFill>> m_filled;
     QTimer *m_dataChangeTimer = nullptr;
 
     QComboBox *m_accountCombo = nullptr;

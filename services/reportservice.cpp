@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 #include "data/money.h"
+#include "data/sqlstatement.h"
 #include "data/sqlvalues.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -43,6 +47,23 @@ const char kCurrencyColumn[] =
     "CASE WHEN a.currency IN ('EUR', 'GBP', 'CAD', 'AUD', 'JPY') THEN a.currency ELSE 'USD' END AS report_currency";
 const char kAccountJoin[] = " LEFT JOIN accounts a ON a.id = t.account_id";
 
+// A row read through an index costs a lookup in the table besides the index
+// entry, about four times what reading the table in order costs a row: the
+// index reads less while the period holds under a quarter of the table.
+constexpr qint64 kLookupCost = 4;
+
+// The rows each index hands over for a period, counted up to a limit: the
+// count reads only the index, and stops where the table would read less.
+const char kCountByDate[] =
+    "SELECT COUNT(*) FROM (SELECT 1 FROM transactions INDEXED BY idx_transactions_date "
+    "WHERE date >= ?1 AND date <= ?2 LIMIT ?3)";
+const char kCountInAccount[] =
+    "SELECT COUNT(*) FROM (SELECT 1 FROM transactions INDEXED BY idx_transactions_account_register "
+    "WHERE account_id = ?4 AND deleted_at IS NULL AND date >= ?1 AND date <= ?2 LIMIT ?3)";
+// The largest rowid tells the table's size without counting it (deleted
+// rows stay in the table, marked).
+const char kTableSize[] = "SELECT MAX(rowid) FROM transactions";
+
 const Currency kAllCurrencies[] = {Currency::USD, Currency::EUR, Currency::GBP,
                                    Currency::CAD, Currency::AUD, Currency::JPY};
 
@@ -73,22 +94,97 @@ bool checkedAdd(qint64 a, qint64 b, qint64 *sum)
     return result.has_value();
 }
 
-// Hands out one shared copy of each repeated text (account and category
-// names), so a million report rows do not hold a million copies.
-class TextPool
+// The distinct texts of one column of a listing (payees, dates), each held
+// once and found by the bytes the statement holds, so a million rows
+// neither hold nor build a million copies; ranked afterwards in the order
+// SQLite sorts text (by its bytes, as the BINARY collation compares them).
+class ListedTexts
 {
 public:
-    QString shared(const QString &text)
+    // The text's number: the order in which the texts first came.
+    int number(QByteArrayView utf8, bool *added)
     {
-        auto it = m_texts.constFind(text);
-        if (it == m_texts.constEnd())
-            it = m_texts.insert(text, text);
+        // The lookup borrows the statement's bytes; a new text is copied.
+        auto it = m_numbers.constFind(QByteArray::fromRawData(utf8.data(), utf8.size()));
+        *added = it == m_numbers.constEnd();
+        if (*added) {
+            it = m_numbers.insert(utf8.toByteArray(), int(m_bytes.size()));
+            m_bytes.append(it.key());
+        }
         return *it;
     }
 
+    // Each number's place among the texts in byte order.
+    std::vector<int> ranks() const
+    {
+        std::vector<int> order(size_t(m_bytes.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [this](int a, int b) { return m_bytes.at(a) < m_bytes.at(b); });
+        std::vector<int> ranks(order.size());
+        for (size_t place = 0; place < order.size(); ++place)
+            ranks[size_t(order[place])] = int(place);
+        return ranks;
+    }
+
 private:
-    QHash<QString, QString> m_texts;
+    QHash<QByteArray, int> m_numbers;
+    QList<QByteArray> m_bytes;
 };
+
+// Where a listed row goes: by date, payee, then the order rows were stored
+// in (rowid); `row` is its place as read.
+struct ListingPlace
+{
+    int date = 0;
+    int payee = 0;
+    qint64 rowid = 0;
+    qsizetype row = 0;
+};
+
+// Puts the rows in the listing's order. SQLite would sort whole rows, and
+// for a long period spill them to disk: sorting small keys here and moving
+// each row once costs a fraction of that.
+void sortListing(QList<TransactionReportRow> &rows, std::vector<ListingPlace> &places,
+                 const std::vector<int> &dateRanks, const std::vector<int> &payeeRanks)
+{
+    for (ListingPlace &place : places) {
+        place.date = dateRanks[size_t(place.date)];
+        place.payee = payeeRanks[size_t(place.payee)];
+    }
+    std::sort(places.begin(), places.end(), [](const ListingPlace &a, const ListingPlace &b) {
+        return std::tie(a.date, a.payee, a.rowid) < std::tie(b.date, b.payee, b.rowid);
+    });
+    // Row i becomes the row read at places[i].row: each cycle of that
+    // permutation is followed once, holding one row aside.
+    std::vector<qsizetype> from(places.size());
+    for (size_t i = 0; i < places.size(); ++i)
+        from[i] = places[i].row;
+    for (qsizetype start = 0; start < rows.size(); ++start) {
+        if (from[size_t(start)] == start)
+            continue;
+        TransactionReportRow held = std::move(rows[start]);
+        qsizetype current = start;
+        while (from[size_t(current)] != start) {
+            const qsizetype next = from[size_t(current)];
+            rows[current] = std::move(rows[next]);
+            from[size_t(current)] = current;
+            current = next;
+        }
+        rows[current] = std::move(held);
+        from[size_t(current)] = current;
+    }
+}
+
+// The connection keeps a statement prepared under the address of its text,
+// so each text of a statement built at run time is made once and kept.
+const char *lastingSql(const QString &sql)
+{
+    static QHash<QString, QByteArray> texts;
+    auto it = texts.constFind(sql);
+    if (it == texts.constEnd())
+        it = texts.insert(sql, sql.toUtf8());
+    return it->constData();
+}
 
 QString csvField(const QString &text)
 {
@@ -113,6 +209,57 @@ ReportService::ReportService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
 {
+}
+
+ReportService::ReadPlan ReportService::planFor(const QDate &from, const QDate &to, const QString &accountId) const
+{
+    return planFor(QList<Period>{{from, to}}, accountId);
+}
+
+ReportService::ReadPlan ReportService::planFor(const QList<Period> &periods, const QString &accountId) const
+{
+    if (m_readPlan != ReadPlan::Cheapest)
+        return m_readPlan;
+    // When anything cannot be counted, the table read serves every period.
+    qint64 limit = 0;
+    {
+        SqlStatement size(m_database, kTableSize);
+        if (!size.next())
+            return ReadPlan::TableScan;
+        limit = size.int64(0) / kLookupCost;
+    }
+    qint64 counted = 0;
+    for (const Period &period : periods) {
+        const std::optional<qint64> rows = indexedRows(period, accountId, limit - counted);
+        if (!rows)
+            return ReadPlan::TableScan;
+        counted += *rows;
+        if (counted >= limit)
+            return ReadPlan::TableScan;
+    }
+    return ReadPlan::Index;
+}
+
+std::optional<qint64> ReportService::indexedRows(const Period &period, const QString &accountId, qint64 limit) const
+{
+    SqlStatement rows(m_database, accountId.isEmpty() ? kCountByDate : kCountInAccount);
+    rows.bindText(1, period.from.toString(Qt::ISODate));
+    rows.bindText(2, period.to.toString(Qt::ISODate));
+    rows.bindInt64(3, limit);
+    if (!accountId.isEmpty())
+        rows.bindText(4, accountId);
+    if (!rows.next())
+        return std::nullopt;
+    return rows.int64(0);
+}
+
+QString ReportService::transactions(const QList<Period> &periods, const QString &accountId) const
+{
+    if (planFor(periods, accountId) == ReadPlan::TableScan)
+        return QStringLiteral("transactions t NOT INDEXED");
+    if (accountId.isEmpty())
+        return QStringLiteral("transactions t INDEXED BY idx_transactions_date");
+    return QStringLiteral("transactions t INDEXED BY idx_transactions_account_register");
 }
 
 QList<Currency> ReportService::currencies(const QString &accountId) const
@@ -222,7 +369,8 @@ QList<MonthlyFlowRow> ReportService::cashFlowByMonth(const QDate &from, const QD
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
                                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS inflows, "
                                       "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS outflows, ")
-                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM transactions t")
+                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ")
+                           + transactions({{from, to}}, accountId)
                            + QLatin1String(kAccountJoin)
                            + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                            + accountClause(accountId)
@@ -234,13 +382,15 @@ QList<MonthlyFlowRow> ReportService::incomeVsExpenses(const QDate &from, const Q
                                                       const QString &accountId, ReportError *error) const
 {
     // Both legs of a linked transfer are left out: moving money is neither.
+    // The link is tested as one term: as "IS NULL OR = ''" it could be read
+    // through the link's index, which holds nearly every row.
     return monthlyFlow(QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, "
                                       "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END) AS income, "
                                       "SUM(CASE WHEN t.amount < 0 THEN t.amount ELSE 0 END) AS expenses, ")
-                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM transactions t")
-                           + QLatin1String(kAccountJoin)
+                           + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ")
+                           + transactions({{from, to}}, accountId) + QLatin1String(kAccountJoin)
                            + QStringLiteral(" WHERE t.deleted_at IS NULL "
-                                            "AND (t.transfer_link_id IS NULL OR t.transfer_link_id = '') "
+                                            "AND COALESCE(t.transfer_link_id, '') = '' "
                                             "AND t.date >= ? AND t.date <= ?")
                            + accountClause(accountId)
                            + QStringLiteral(" GROUP BY month, report_currency ORDER BY month, ") + currencyOrderSql(),
@@ -261,8 +411,8 @@ QList<CategoryTotalRow> ReportService::spendingByCategory(const QDate &from, con
     QSqlQuery query(*m_database->db());
     // Each currency's rows together, the largest spending first.
     const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ")
-                        + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id")
+                        + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ") + transactions({{from, to}}, accountId)
+                        + QStringLiteral(" LEFT JOIN categories c ON t.category_id = c.id")
                         + QLatin1String(kAccountJoin)
                         + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId)
@@ -284,7 +434,7 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
     QList<PayeeSummaryRow> rows;
     QSqlQuery query(*m_database->db());
     const QString sql = QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*), ") + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t") + QLatin1String(kAccountJoin)
+                        + QStringLiteral(" FROM ") + transactions({{from, to}}, accountId) + QLatin1String(kAccountJoin)
                         + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                         + accountClause(accountId) + QStringLiteral(" GROUP BY t.payee, report_currency ORDER BY ")
                         + currencyOrderSql() + QStringLiteral(", SUM(t.amount) ASC");
@@ -302,9 +452,12 @@ QList<TaxCategoryRow> ReportService::taxReport(const QDate &from, const QDate &t
 {
     QList<TaxCategoryRow> rows;
     QSqlQuery query(*m_database->db());
+    // CROSS JOIN keeps the transactions the outer loop: read once, each
+    // row's category looked up, never the period read once per category.
     const QString sql = QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount), ")
-                        + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t JOIN categories c ON t.category_id = c.id")
+                        + QLatin1String(kCurrencyColumn) + QStringLiteral(" FROM ")
+                        + transactions({{from, to}}, QString())
+                        + QStringLiteral(" CROSS JOIN categories c ON t.category_id = c.id")
                         + QLatin1String(kAccountJoin)
                         + QStringLiteral(" WHERE t.deleted_at IS NULL AND c.is_tax_relevant = 1 "
                                          "AND t.date >= ? AND t.date <= ? "
@@ -325,61 +478,143 @@ QList<TransactionReportRow> ReportService::transactionList(const QDate &from, co
                                                            const QString &accountId,
                                                            const QString &categoryId, ReportError *error) const
 {
-    QList<TransactionReportRow> rows;
-    QSqlQuery query(*m_database->db());
-    QString sql = QStringLiteral("SELECT t.date, a.name AS account_name, t.payee, "
-                                 "COALESCE(c.name, '') AS category_name, COALESCE(t.memo, ''), t.amount, "
-                                 "t.account_id, a.currency "
-                                 "FROM transactions t LEFT JOIN accounts a ON t.account_id = a.id "
-                                 "LEFT JOIN categories c ON t.category_id = c.id "
-                                 "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
+    // A listing can hold every row of the register: the statement reads
+    // the transactions alone and each row's account and category come from
+    // the few of them, read first (deleted ones included, as a join would
+    // find them).
+    struct ListedAccount
+    {
+        QString id;
+        QString name;
+        Currency currency = Currency::USD;
+    };
+    QHash<QByteArray, ListedAccount> accounts;
+    QHash<QByteArray, QString> categoryNames;
+    {
+        SqlStatement all(m_database, "SELECT id, name, currency FROM accounts");
+        while (all.next())
+            accounts.insert(all.utf8(0).toByteArray(), {all.text(0), all.text(1), currencyFromString(all.text(2))});
+        SqlStatement names(m_database, "SELECT id, name FROM categories");
+        while (names.next())
+            categoryNames.insert(names.utf8(0).toByteArray(), names.text(1));
+        if (!all.ok() || !names.ok()) {
+            succeeded(ReportError::QueryFailed, error);
+            return {};
+        }
+    }
+
+    QString sql = QStringLiteral("SELECT t.date, t.account_id, t.payee, t.category_id, COALESCE(t.memo, ''), t.amount, "
+                                 "t.rowid FROM ")
+                  + transactions({{from, to}}, accountId)
+                  + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
                   + accountClause(accountId);
     if (!categoryId.isEmpty())
         sql += QStringLiteral(" AND t.category_id = ?");
-    sql += QStringLiteral(" ORDER BY t.date, t.payee");
-    if (runRangeQuery(query, sql, from, to, {accountId, categoryId})) {
-        TextPool pool;
-        QHash<QString, Currency> currencies;
-        while (query.next()) {
-            TransactionReportRow row;
-            row.date = SqlValues::parseIsoDate(query.value(0).toString());
-            row.accountName = pool.shared(query.value(1).toString());
-            row.payee = pool.shared(query.value(2).toString());
-            row.categoryName = pool.shared(query.value(3).toString());
-            row.memo = query.value(4).toString();
-            row.amount = query.value(5).toLongLong();
-            row.accountId = pool.shared(query.value(6).toString());
-            auto currency = currencies.constFind(row.accountId);
-            if (currency == currencies.constEnd())
-                currency = currencies.insert(row.accountId, currencyFromString(query.value(7).toString()));
-            row.currency = *currency;
-            rows.append(row);
-        }
+    SqlStatement query(m_database, lastingSql(sql));
+    int position = 1;
+    query.bindText(position++, from.toString(Qt::ISODate));
+    query.bindText(position++, to.toString(Qt::ISODate));
+    if (!accountId.isEmpty())
+        query.bindText(position++, accountId);
+    if (!categoryId.isEmpty())
+        query.bindText(position++, categoryId);
+
+    ListedTexts dates;
+    QList<QDate> dateValues;
+    ListedTexts payees;
+    QStringList payeeTexts;
+    std::vector<ListingPlace> places;
+    QList<TransactionReportRow> rows;
+    while (query.next()) {
+        bool added = false;
+        const int date = dates.number(query.utf8(0), &added);
+        if (added)
+            dateValues.append(SqlValues::parseIsoDate(query.utf8(0)));
+        const int payee = payees.number(query.utf8(2), &added);
+        if (added)
+            payeeTexts.append(query.text(2));
+        const QByteArrayView accountKey = query.utf8(1);
+        auto account = accounts.constFind(QByteArray::fromRawData(accountKey.data(), accountKey.size()));
+        if (account == accounts.constEnd())
+            account = accounts.insert(accountKey.toByteArray(), {query.text(1), QString(), currencyFromString({})});
+        const QByteArrayView categoryKey = query.utf8(3);
+        places.push_back({date, payee, query.int64(6), rows.size()});
+        TransactionReportRow &row = rows.emplaceBack();
+        row.date = dateValues.at(date);
+        row.accountId = account->id;
+        row.accountName = account->name;
+        row.currency = account->currency;
+        row.payee = payeeTexts.at(payee);
+        row.categoryName = categoryNames.value(QByteArray::fromRawData(categoryKey.data(), categoryKey.size()),
+                                               QStringLiteral(""));
+        row.memo = query.text(4);
+        row.amount = query.int64(5);
     }
-    if (!succeeded(queryError(query), error))
+    if (!succeeded(query.ok() ? ReportError::None : ReportError::QueryFailed, error))
         return {};
+    // By date and payee as the texts sort, rows alike in both in the order
+    // they were stored in, whichever way the table was read.
+    sortListing(rows, places, dates.ranks(), payees.ranks());
     return rows;
 }
 
 CategoryTotals ReportService::categoryTotals(const QDate &from, const QDate &to, const QString &accountId,
                                             ReportError *error) const
 {
-    CategoryTotals totals;
-    QSqlQuery query(*m_database->db());
-    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), ")
-                        + QLatin1String(kCurrencyColumn)
-                        + QStringLiteral(" FROM transactions t LEFT JOIN categories c ON t.category_id = c.id")
+    return categoryTotalsPerPeriod({{from, to}}, accountId, error).value(0);
+}
+
+QList<CategoryTotals> ReportService::categoryTotalsPerPeriod(const QList<Period> &periods, const QString &accountId,
+                                                             ReportError *error) const
+{
+    // One read covers every period: from the earliest start to the latest
+    // end, each row added to the sum of each period it falls in. A sum stays
+    // NULL for a category without rows in that period.
+    QString sums;
+    QStringList inPeriods;
+    QVariantList values;
+    QDate first = periods.value(0).from;
+    QDate last = periods.value(0).to;
+    for (const Period &period : periods) {
+        sums += QStringLiteral(", SUM(CASE WHEN t.date >= ? AND t.date <= ? THEN t.amount END)");
+        inPeriods.append(QStringLiteral("(t.date >= ? AND t.date <= ?)"));
+        values << period.from.toString(Qt::ISODate) << period.to.toString(Qt::ISODate);
+        first = std::min(first, period.from);
+        last = std::max(last, period.to);
+    }
+    const QString sql = QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), ") + QLatin1String(kCurrencyColumn)
+                        + sums + QStringLiteral(" FROM ") + transactions(periods, accountId)
+                        + QStringLiteral(" LEFT JOIN categories c ON t.category_id = c.id")
                         + QLatin1String(kAccountJoin)
-                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?")
-                        + accountClause(accountId)
+                        + QStringLiteral(" WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ? AND (")
+                        + inPeriods.join(QLatin1String(" OR ")) + QLatin1Char(')') + accountClause(accountId)
                         + QStringLiteral(" GROUP BY COALESCE(c.name, 'Uncategorized'), report_currency");
-    if (runRangeQuery(query, sql, from, to, {accountId})) {
-        while (query.next())
-            totals.insert({query.value(0).toString(), currencyFromString(query.value(2).toString())},
-                          query.value(1).toLongLong());
+    QList<CategoryTotals> totals(periods.size());
+    QSqlQuery query(*m_database->db());
+    query.setForwardOnly(true);
+    if (query.prepare(sql)) {
+        for (const QVariant &value : std::as_const(values))
+            query.addBindValue(value);
+        query.addBindValue(first.toString(Qt::ISODate));
+        query.addBindValue(last.toString(Qt::ISODate));
+        for (const QVariant &value : std::as_const(values))
+            query.addBindValue(value);
+        if (!accountId.isEmpty())
+            query.addBindValue(accountId);
+        if (query.exec()) {
+            while (query.next()) {
+                const CategoryTotals::key_type key{query.value(0).toString(),
+                                                   currencyFromString(query.value(1).toString())};
+                for (qsizetype i = 0; i < periods.size(); ++i) {
+                    const QVariant sum = query.value(int(2 + i));
+                    if (!sum.isNull())
+                        totals[i].insert(key, sum.toLongLong());
+                }
+            }
+        }
     }
     if (!succeeded(queryError(query), error))
-        return {};
+        return QList<CategoryTotals>(periods.size());
     return totals;
 }
 
@@ -388,12 +623,12 @@ QList<YearOverYearRow> ReportService::yearOverYear(const QDate &period1From, con
                                                    const QString &accountId, ReportError *error) const
 {
     ReportError outcome = ReportError::None;
-    const CategoryTotals totals1 = categoryTotals(period1From, period1To, accountId, &outcome);
-    CategoryTotals totals2;
-    if (outcome == ReportError::None)
-        totals2 = categoryTotals(period2From, period2To, accountId, &outcome);
+    const QList<CategoryTotals> totals =
+        categoryTotalsPerPeriod({{period1From, period1To}, {period2From, period2To}}, accountId, &outcome);
     if (!succeeded(outcome, error))
         return {};
+    const CategoryTotals &totals1 = totals.at(0);
+    const CategoryTotals &totals2 = totals.at(1);
 
     using Key = CategoryTotals::key_type;
     QList<Key> keys = totals1.keys() + totals2.keys();

@@ -406,6 +406,44 @@ private Q_SLOTS:
         QVERIFY(!f.transactions.findLastByPayee(QStringLiteral("SHOP"), QStringLiteral("a")));
     }
 
+    // The payee list is read by stepping from payee to payee, by reading
+    // the payee index whole, or by stepping and then reading on; each gives
+    // the same list, whatever the list held the time before.
+    void payeeListReadEveryWay_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("payees");
+        QTest::newRow("few payees, many rows each") << 300 << 3;
+        QTest::newRow("a payee for nearly every row") << 300 << 290;
+        QTest::newRow("one more payee than steps") << 300 << 12;
+        QTest::newRow("no rows") << 0 << 0;
+    }
+
+    void payeeListReadEveryWay()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, payees);
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        QStringList expected;
+        for (int i = 0; i < rows; ++i) {
+            const QString payee = QStringLiteral("P%1").arg(i % payees, 3, 10, QLatin1Char('0'));
+            f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, payee);
+            if (!expected.contains(payee))
+                expected.append(payee);
+        }
+        f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, QStringLiteral(""));
+        QVERIFY(f.transactions.softDelete(f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, QStringLiteral("Q")).id));
+        expected.sort();
+        QCOMPARE(f.transactions.distinctPayees(), expected);
+        QCOMPARE(f.transactions.distinctPayees(), expected);
+        // Now one payee where there were many, and many again.
+        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET payee = 'Same' WHERE payee LIKE 'P%'")));
+        QCOMPARE(f.transactions.distinctPayees(), rows > 0 ? QStringList{QStringLiteral("Same")} : QStringList());
+        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET payee = 'P' || rowid WHERE payee = 'Same'")));
+        QCOMPARE(f.transactions.distinctPayees().size(), rows);
+    }
+
     void openingBalanceRecognition()
     {
         QueryFixture f;

@@ -556,6 +556,74 @@ private Q_SLOTS:
         QCOMPARE(cells(f.screen->tableForTab(ReportsScreen::TransactionsTab)).size(), 16);
     }
 
+    // A tab runs again when the data or a choice its figures depend on
+    // changes, and only then: the account summary ignores the period and the
+    // account, the year comparison the main period, the tax report the
+    // account, the other tabs the compared periods.
+    void onlyWhatATabDependsOnRunsItAgain_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("runsAgain");
+        const int summary = ReportsScreen::AccountSummaryTab;
+        const int years = ReportsScreen::YearOverYearTab;
+        const int tax = ReportsScreen::TaxReportTab;
+        const int spending = ReportsScreen::CategorySpendingTab;
+        const int entries = ReportsScreen::TransactionsTab;
+        QTest::newRow("account summary, period") << summary << "period" << false;
+        QTest::newRow("account summary, account") << summary << "account" << false;
+        QTest::newRow("account summary, data") << summary << "data" << true;
+        QTest::newRow("year over year, period") << years << "period" << false;
+        QTest::newRow("year over year, compared periods") << years << "compared" << true;
+        QTest::newRow("year over year, account") << years << "account" << true;
+        QTest::newRow("year over year, data") << years << "data" << true;
+        QTest::newRow("tax report, account") << tax << "account" << false;
+        QTest::newRow("tax report, period") << tax << "period" << true;
+        QTest::newRow("spending, period") << spending << "period" << true;
+        QTest::newRow("spending, compared periods") << spending << "compared" << false;
+        QTest::newRow("transactions, account") << entries << "account" << true;
+        QTest::newRow("transactions, data") << entries << "data" << true;
+    }
+
+    void onlyWhatATabDependsOnRunsItAgain()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, change);
+        QFETCH(bool, runsAgain);
+        ReportsFixture f;
+        f.screen->show();
+        f.screen->refresh();
+        f.showYear2024();
+        f.yearOverYear2023To2024();
+        f.tabs()->setCurrentIndex(tab);
+        const Rows before = cells(f.screen->tableForTab(tab));
+        QVERIFY(!before.isEmpty());
+        QAbstractItemModel *model = f.screen->tableForTab(tab)->model();
+        QSignalSpy cellsSet(model, &QAbstractItemModel::dataChanged);
+        QSignalSpy reset(model, &QAbstractItemModel::modelReset);
+        const auto ran = [&] { return cellsSet.count() + reset.count() > 0; };
+        if (change == QLatin1String("period")) {
+            f.dateEdit("toEdit")->setDate(QDate(2024, 6, 30));
+        } else if (change == QLatin1String("account")) {
+            f.chooseAccount(f.checking);
+        } else if (change == QLatin1String("compared")) {
+            f.dateEdit("period1FromEdit")->setDate(QDate(2023, 2, 1));
+        } else {
+            f.addTransaction(f.checking.id, QDate(2024, 3, 1), QStringLiteral("Late"), -100);
+            QTRY_VERIFY_WITH_TIMEOUT(ran(), 10000);
+        }
+        QCOMPARE(ran(), runsAgain);
+        if (!runsAgain)
+            QCOMPARE(cells(f.screen->tableForTab(tab)), before);
+        // Shown again after another tab, it is still the same run.
+        f.tabs()->setCurrentIndex(tab == ReportsScreen::CategorySpendingTab ? ReportsScreen::PayeeSummaryTab
+                                                                            : ReportsScreen::CategorySpendingTab);
+        cellsSet.clear();
+        reset.clear();
+        f.tabs()->setCurrentIndex(tab);
+        QVERIFY(!ran());
+    }
+
     void sumsTooLargeShowAnError_data()
     {
         QTest::addColumn<QList<QDate>>("dates");

@@ -1,10 +1,16 @@
 #include "servicesfixture.h"
 #include "support/testmain.h"
 
+#include "data/database.h"
 #include "services/reportservice.h"
+#include "support/datagenerator.h"
 
+#include <QSqlQuery>
+
+#include <algorithm>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -60,6 +66,111 @@ struct ReportFixture : ServicesFixture
         }
     }
 };
+
+// Three years of generated entries up to today in accounts in dollars,
+// euros and yen, with tax-relevant categories, transfer legs, links left
+// empty and deleted rows.
+struct GeneratedFixture : ServicesFixture
+{
+    ReportService reports{database.get()};
+    QList<Account> generated;
+
+    GeneratedFixture()
+    {
+        DataGenerator generator;
+        generated = generator.accounts(3);
+        const Currency currencies[] = {Currency::USD, Currency::EUR, Currency::JPY};
+        const QList<Category> categoryList = generator.categories();
+        const QDate firstDate = QDate::currentDate().addYears(-3).addDays(1);
+        SqlTransaction sql(database.get());
+        for (qsizetype i = 0; i < generated.size(); ++i) {
+            generated[i].currency = currencies[i];
+            if (!accounts.insert(generated.at(i)))
+                qFatal("cannot insert a generated account");
+        }
+        for (const Category &category : categoryList) {
+            if (!categories.insert(category))
+                qFatal("cannot insert a generated category");
+        }
+        for (const Account &account : std::as_const(generated)) {
+            for (const Transaction &t : generator.transactions(account.id, 300, categoryList, firstDate, 3)) {
+                if (!transactions.insert(t))
+                    qFatal("cannot insert a generated transaction");
+            }
+        }
+        if (!sql.commit())
+            qFatal("cannot commit the generated fixture");
+        const QStringList statements = {
+            "UPDATE categories SET is_tax_relevant = 1, tax_category = 'tax_' || name WHERE rowid % 3 = 0",
+            "UPDATE transactions SET transfer_link_id = id WHERE rowid % 15 = 0",
+            "UPDATE transactions SET transfer_link_id = '' WHERE rowid % 17 = 0",
+            "UPDATE transactions SET deleted_at = updated_at WHERE rowid % 11 = 0",
+        };
+        for (const QString &statement : statements) {
+            if (!exec(statement))
+                qFatal("cannot arrange the generated fixture: %s", qPrintable(statement));
+        }
+    }
+
+    // Every dated report of the period as text, each row with its currency.
+    QStringList reportTexts(const QDate &from, const QDate &to, const QString &accountId) const
+    {
+        QStringList out;
+        const auto code = [](Currency currency) { return currencyToString(currency); };
+        const std::pair<const char *, QList<MonthlyFlowRow>> flows[] = {
+            {"cash flow", reports.cashFlowByMonth(from, to, accountId)},
+            {"income", reports.incomeVsExpenses(from, to, accountId)},
+        };
+        for (const auto &[kind, rows] : flows) {
+            for (const MonthlyFlowRow &row : rows)
+                out << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                           .arg(QLatin1String(kind), row.month)
+                           .arg(row.inflow)
+                           .arg(row.outflow)
+                           .arg(row.net)
+                           .arg(code(row.currency));
+        }
+        for (const CategoryTotalRow &row : reports.spendingByCategory(from, to, accountId))
+            out << QStringLiteral("spending %1 %2 %3").arg(row.categoryName).arg(row.total).arg(code(row.currency));
+        for (const PayeeSummaryRow &row : reports.payeeSummary(from, to, accountId))
+            out << QStringLiteral("payee %1 %2 %3 %4")
+                       .arg(row.payee)
+                       .arg(row.total)
+                       .arg(row.count)
+                       .arg(code(row.currency));
+        for (const TaxCategoryRow &row : reports.taxReport(from, to))
+            out << QStringLiteral("tax %1 %2 %3 %4")
+                       .arg(row.categoryName, row.taxCategory)
+                       .arg(row.total)
+                       .arg(code(row.currency));
+        for (const TransactionReportRow &row : reports.transactionList(from, to, accountId, {}))
+            out << QStringLiteral("entry %1 %2 %3 %4 %5 %6 %7")
+                       .arg(row.date.toString(Qt::ISODate), row.accountName, row.payee, row.categoryName, row.memo)
+                       .arg(row.amount)
+                       .arg(code(row.currency));
+        // The period against the year before it, and against itself.
+        for (const QDate &shift : {from.addYears(-1), from}) {
+            const QDate shiftedTo = shift == from ? to : to.addYears(-1);
+            for (const YearOverYearRow &row : reports.yearOverYear(shift, shiftedTo, from, to, accountId))
+                out << QStringLiteral("year %1 %2 %3 %4 %5")
+                           .arg(row.categoryName)
+                           .arg(row.period1Total)
+                           .arg(row.period2Total)
+                           .arg(row.change)
+                           .arg(code(row.currency));
+        }
+        return out;
+    }
+};
+
+QString firstDifference(const QStringList &a, const QStringList &b)
+{
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (a.value(i) != b.value(i))
+            return QStringLiteral("line %1: \"%2\" against \"%3\"").arg(i).arg(a.value(i), b.value(i));
+    }
+    return QString();
+}
 
 QString flows(const QList<MonthlyFlowRow> &rows)
 {
@@ -404,6 +515,121 @@ private Q_SLOTS:
         ReportError error = ReportError::None;
         QVERIFY(f.reports.spendingByCategory(kFrom, kTo, {}, &error).isEmpty());
         QCOMPARE(error, ReportError::QueryFailed);
+    }
+
+    // Reading the whole table and reading the period through an index give
+    // the same rows, for every period and account filter; the cheapest plan
+    // gives them too.
+    void everyPlanGivesTheSameFigures()
+    {
+        GeneratedFixture f;
+        const QDate today = QDate::currentDate();
+        const QDate first = f.scalar(QStringLiteral("SELECT MIN(date) FROM transactions")).toDate();
+        const QDate last = f.scalar(QStringLiteral("SELECT MAX(date) FROM transactions")).toDate();
+        QVERIFY(first.isValid() && last.isValid());
+        const QList<std::tuple<const char *, QDate, QDate>> periods = {
+            {"all time", QDate(2000, 1, 1), today},
+            {"this month", QDate(today.year(), today.month(), 1), today},
+            {"the data's edges", first, last},
+            {"just inside the edges", first.addDays(1), last.addDays(-1)},
+            {"one day", last, last},
+            {"before the data", QDate(2001, 1, 1), first.addDays(-1)},
+            {"from after to", last, first},
+        };
+        const QList<std::pair<const char *, QString>> filters = {
+            {"all accounts", QString()},
+            {"euros", f.generated.at(1).id},
+            {"yen", f.generated.at(2).id},
+        };
+        for (const auto &[periodName, from, to] : periods) {
+            for (const auto &[filterName, accountId] : filters) {
+                f.reports.setReadPlan(ReportService::ReadPlan::TableScan);
+                const QStringList scanned = f.reportTexts(from, to, accountId);
+                for (const ReportService::ReadPlan plan : {ReportService::ReadPlan::Index,
+                                                           ReportService::ReadPlan::Cheapest}) {
+                    f.reports.setReadPlan(plan);
+                    const QStringList read = f.reportTexts(from, to, accountId);
+                    QVERIFY2(read == scanned, qPrintable(QStringLiteral("%1, %2, plan %3: %4")
+                                                             .arg(QLatin1String(periodName), QLatin1String(filterName))
+                                                             .arg(int(plan))
+                                                             .arg(firstDifference(read, scanned))));
+                }
+            }
+        }
+
+        // The figures are there to compare: every currency, each on its own.
+        f.reports.setReadPlan(ReportService::ReadPlan::Index);
+        const QStringList all = f.reportTexts(QDate(2000, 1, 1), today, {});
+        for (const char *kind : {"cash flow ", "income ", "spending ", "payee ", "tax ", "entry ", "year "}) {
+            for (const char *currency : {" USD", " EUR", " JPY"}) {
+                QVERIFY2(std::any_of(all.cbegin(), all.cend(),
+                                     [&](const QString &line) {
+                                         return line.startsWith(QLatin1String(kind))
+                                                && line.endsWith(QLatin1String(currency));
+                                     }),
+                         qPrintable(QLatin1String(kind) + QLatin1String(currency)));
+            }
+        }
+        QVERIFY(f.reportTexts(last.addDays(1), last, {}).isEmpty());
+    }
+
+    // The listing comes in the order the statement's ORDER BY t.date,
+    // t.payee, t.rowid gives, texts compared by their stored bytes (a
+    // character beyond U+FFFF sorts after U+FF01 there, before it in UTF-16).
+    void listingFollowsTheStatementsOrder()
+    {
+        GeneratedFixture f;
+        const QString account = f.generated.at(0).id;
+        const QStringList payees = {QStringLiteral("b"), QStringLiteral("B"), QString::fromUtf8("\xF0\x9F\x98\x80"),
+                                    QString::fromUtf8("\xEF\xBC\x81"), QString::fromUtf8("\xC3\x84"),
+                                    QStringLiteral("a"), QStringLiteral("b")};
+        for (qsizetype i = 0; i < payees.size(); ++i) {
+            QSqlQuery insert(*f.database->db());
+            insert.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                                          "updated_at) VALUES (?, ?, ?, ?, ?, 'x', 'x')"));
+            insert.addBindValue(QStringLiteral("order-%1").arg(i));
+            insert.addBindValue(account);
+            insert.addBindValue(QDate::currentDate().toString(Qt::ISODate));
+            insert.addBindValue(payees.at(i));
+            insert.addBindValue(-1 - i);
+            QVERIFY(insert.exec());
+        }
+        QSqlQuery expected(*f.database->db());
+        QVERIFY(expected.exec(QStringLiteral("SELECT date, payee, amount FROM transactions WHERE deleted_at IS NULL "
+                                             "ORDER BY date, payee, rowid")));
+        QStringList statementOrder;
+        while (expected.next())
+            statementOrder << QStringLiteral("%1 %2 %3")
+                                  .arg(expected.value(0).toString(), expected.value(1).toString())
+                                  .arg(expected.value(2).toLongLong());
+        for (const ReportService::ReadPlan plan : {ReportService::ReadPlan::TableScan, ReportService::ReadPlan::Index}) {
+            f.reports.setReadPlan(plan);
+            QStringList listed;
+            for (const TransactionReportRow &row : f.reports.transactionList(QDate(2000, 1, 1), QDate::currentDate(), {}, {}))
+                listed << QStringLiteral("%1 %2 %3").arg(row.date.toString(Qt::ISODate), row.payee).arg(row.amount);
+            QCOMPARE(listed, statementOrder);
+        }
+    }
+
+    // A period that holds most of the table reads the table; a short one
+    // reads its rows through an index, also within one account.
+    void planFollowsThePeriod()
+    {
+        GeneratedFixture f;
+        const QDate today = QDate::currentDate();
+        const QString euros = f.generated.at(1).id;
+        using Plan = ReportService::ReadPlan;
+        QCOMPARE(f.reports.planFor(QDate(2000, 1, 1), today, {}), Plan::TableScan);
+        QCOMPARE(f.reports.planFor(today.addYears(-2), today, {}), Plan::TableScan);
+        QCOMPARE(f.reports.planFor(today.addDays(-30), today, {}), Plan::Index);
+        QCOMPARE(f.reports.planFor(QDate(2000, 1, 1), today, euros), Plan::TableScan);
+        QCOMPARE(f.reports.planFor(today.addDays(-30), today, euros), Plan::Index);
+        QCOMPARE(f.reports.planFor(today, today.addDays(-1), {}), Plan::Index);
+        f.reports.setReadPlan(Plan::TableScan);
+        QCOMPARE(f.reports.planFor(today, today, {}), Plan::TableScan);
+
+        ServicesFixture empty;
+        QCOMPARE(ReportService(empty.database.get()).planFor(QDate(2000, 1, 1), today, {}), Plan::TableScan);
     }
 
     void csv_data()
