@@ -337,8 +337,8 @@ private Q_SLOTS:
         QVERIFY(f.onResultPage());
         QCOMPARE(f.resultLines(),
                  (QStringList{"Import failed.", "",
-                              "The file was not read: the row that starts on line 3 is longer than 1048576 "
-                              "characters. No transactions were added."}));
+                              "The file \"bank.csv\" was not read: the row that starts on line 3 is longer than "
+                              "1048576 characters. No transactions were added."}));
         QVERIFY(!f.accountNamed(QStringLiteral("Imported")));
         QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
@@ -662,12 +662,13 @@ private Q_SLOTS:
                            "  and 2 more"};
         ImportOutcome tooLong;
         tooLong.result.aborted = true;
-        tooLong.result.tooLongLine = 7;
+        tooLong.result.refusal = {ImportFileRefusal::Reason::RowTooLong, 7, CsvParser::kMaxRowLength,
+                                  QStringLiteral("/tmp/bank.csv")};
         QTest::newRow("a row too long")
             << tooLong
             << QStringList{"Import failed.", "",
-                           "The file was not read: the row that starts on line 7 is longer than 1048576 characters. "
-                           "No transactions were added."};
+                           "The file \"bank.csv\" was not read: the row that starts on line 7 is longer than "
+                           "1048576 characters. No transactions were added."};
         ImportOutcome retroactiveOnly;
         retroactiveOnly.result.retroactiveLinked = 1;
         QTest::newRow("no transfer line, no earlier-row line")

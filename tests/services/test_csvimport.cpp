@@ -380,7 +380,9 @@ private Q_SLOTS:
         QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
         const ImportResult result =
             f.service.importCsv(f.writeFile(QStringLiteral("long.csv"), content), account, basicMapping());
-        QCOMPARE(result.tooLongLine, line);
+        QCOMPARE(result.refusal.line, line);
+        QCOMPARE(result.refusal.reason,
+                 line > 0 ? ImportFileRefusal::Reason::RowTooLong : ImportFileRefusal::Reason::None);
         QCOMPARE(result.aborted, line > 0);
         if (line == 0) {
             QCOMPARE(result.imported, 3);

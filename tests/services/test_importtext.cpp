@@ -3,7 +3,6 @@
 #include "services/csvparser.h"
 #include "services/importtext.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 
 using Rows = QList<QStringList>;
@@ -90,29 +89,59 @@ private Q_SLOTS:
             QCOMPARE(decodeInPieces(bytes, cut), whole);
     }
 
-    // The encoding of a file is found piece by piece too: a character cut
-    // by the end of a piece is still UTF-8, a bad byte in a later piece
-    // still makes the whole file Windows-1252.
-    void detectsTheEncodingOfALargeFile_data()
+    // A file is read once, its encoding found as it goes: a character cut
+    // by the end of a piece is still UTF-8, and a bad byte in a later piece
+    // still makes the whole file Windows-1252, read anew from its start only
+    // when text before it reads otherwise in Windows-1252.
+    void findsTheEncodingOfALargeFileAsItIsRead_data()
     {
+        QTest::addColumn<QByteArray>("head");
         QTest::addColumn<QByteArray>("tail");
-        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QString>("lastRow");
+        QTest::addColumn<int>("restarts");
 
-        QTest::newRow("e acute across the cut") << QByteArray("\xC3\xA9\n") << int(ImportEncoding::Utf8);
-        QTest::newRow("emoji across the cut") << QByteArray("\xF0\x9F\x98\x80\n") << int(ImportEncoding::Utf8);
-        QTest::newRow("bad byte after the cut") << QByteArray("ab\xE9\n") << int(ImportEncoding::Windows1252);
-        QTest::newRow("cut short at the end") << QByteArray("ab\xE2\x82") << int(ImportEncoding::Windows1252);
+        const QByteArray ascii = "abc,def\n";
+        QTest::newRow("e acute across the cut") << ascii << QByteArray("\xC3\xA9\n") << "\u00E9" << 0;
+        QTest::newRow("emoji across the cut") << ascii << QByteArray("\xF0\x9F\x98\x80\n") << "\U0001F600" << 0;
+        QTest::newRow("bad byte after ascii") << ascii << QByteArray("ab\xE9\n") << "ab\u00E9" << 0;
+        QTest::newRow("cut short at the end") << ascii << QByteArray("ab\xE2\x82") << "ab\u00E2\u201A" << 0;
+        QTest::newRow("bad byte after utf-8")
+            << QByteArray("caf\xC3\xA9,1\n") << QByteArray("ab\xE9\n") << "ab\u00E9" << 1;
     }
 
-    void detectsTheEncodingOfALargeFile()
+    void findsTheEncodingOfALargeFileAsItIsRead()
     {
+        QFETCH(QByteArray, head);
         QFETCH(QByteArray, tail);
-        QFETCH(int, encoding);
-        QByteArray bytes = filler(kPiece - 2) + tail;
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
-        QCOMPARE(int(detectImportEncoding(&buffer)), encoding);
-        QCOMPARE(int(detectImportEncoding(bytes)), encoding);
+        QFETCH(QString, lastRow);
+        QFETCH(int, restarts);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.csv"));
+        QFile file(path);
+        const QByteArray content = head + filler(kPiece - 2 - head.size()) + tail;
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+
+        struct Rows : ImportTextSink
+        {
+            QString text;
+            int restarts = 0;
+            bool take(QStringView piece) override
+            {
+                text += piece;
+                return true;
+            }
+            bool end() override { return true; }
+            void restart() override
+            {
+                text.clear();
+                ++restarts;
+            }
+        } sink;
+        QCOMPARE(readImportFile(path, sink), ImportFileStatus::Read);
+        QCOMPARE(sink.text, decodeImportText(content));
+        QCOMPARE(sink.text.split(u'\n', Qt::SkipEmptyParts).last().trimmed(), lastRow);
+        QCOMPARE(sink.restarts, restarts);
     }
 
     // What straddles the end of a piece of the file reads as it does
