@@ -68,7 +68,7 @@ void CsvTable::makeRoom(qsizetype bytes)
         m_text.last().squeeze();
     }
     m_text.append(page);
-    m_openRow.page = m_text.size() - 1;
+    m_openRow.page = int(m_text.size() - 1);
     m_openRow.textStart = 0;
 }
 
@@ -88,7 +88,7 @@ void CsvTable::addField(QStringView text)
 void CsvTable::endRow()
 {
     m_rows.append(m_openRow);
-    m_openRow.textStart = m_text.isEmpty() ? 0 : m_text.last().size();
+    m_openRow.textStart = m_text.isEmpty() ? 0 : quint32(m_text.last().size());
     m_openRow.firstField = m_fieldEnds.size();
 }
 

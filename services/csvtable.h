@@ -33,8 +33,8 @@ private:
     struct Row
     {
         qsizetype firstField = 0;
-        qsizetype page = 0;
-        qsizetype textStart = 0; // in its page
+        int page = 0;
+        quint32 textStart = 0; // in its page
     };
 
     // Grows by pages that are never moved: a list that grows by doubling
@@ -47,8 +47,12 @@ private:
         const T &at(qsizetype index) const { return m_pages.at(index >> kShift).at(index & kMask); }
         void append(const T &value)
         {
-            if ((m_size & kMask) == 0)
+            if ((m_size & kMask) == 0) {
+                // Full size at once: a page grown by doubling ends up to
+                // twice as large as it is full.
                 m_pages.append(QList<T>());
+                m_pages.last().reserve(kMask + 1);
+            }
             m_pages.last().append(value);
             ++m_size;
         }
