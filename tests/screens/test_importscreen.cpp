@@ -718,28 +718,24 @@ private Q_SLOTS:
                            "  Row 9: \"%1 n/a\" is not an amount",
                            "  Row 10: the amount \"1500.50\" has decimals, which the account's currency does not have",
                            "  and 2 more"};
-        ImportOutcome tooLong;
-        tooLong.result.aborted = true;
-        tooLong.result.refusal = {ImportFileRefusal::Reason::RowTooLong, 7, CsvParser::kMaxRowLength,
-                                  QStringLiteral("/tmp/bank.csv")};
+        const auto fileRefused = [](ImportFileRefusal::Reason reason, qsizetype line, qsizetype limit, const char *path) {
+            ImportOutcome outcome;
+            outcome.result.aborted = true;
+            outcome.result.refusal = {reason, line, limit, QString::fromLatin1(path)};
+            return outcome;
+        };
         QTest::newRow("a row too long")
-            << tooLong
+            << fileRefused(ImportFileRefusal::Reason::RowTooLong, 7, CsvParser::kMaxRowLength, "/tmp/bank.csv")
             << QStringList{"Import failed.", "",
                            "The file \"bank.csv\" was not read: the row that starts on line 7 is longer than "
                            "1048576 characters. No transactions were added."};
-        ImportOutcome tooManySplits;
-        tooManySplits.result.aborted = true;
-        tooManySplits.result.refusal = {ImportFileRefusal::Reason::TooManySplits, 12, 10000, QStringLiteral("/a/b.qif")};
         QTest::newRow("a record with too many splits")
-            << tooManySplits
+            << fileRefused(ImportFileRefusal::Reason::TooManySplits, 12, 10000, "/a/b.qif")
             << QStringList{"Import failed.", "",
                            "The file \"b.qif\" was not read: the record that starts on line 12 has more than 10000 "
                            "split lines. No transactions were added."};
-        ImportOutcome outOfMemory;
-        outOfMemory.result.aborted = true;
-        outOfMemory.result.refusal = {ImportFileRefusal::Reason::OutOfMemory, 0, 0, QStringLiteral("/a/b.qif")};
         QTest::newRow("out of memory")
-            << outOfMemory
+            << fileRefused(ImportFileRefusal::Reason::OutOfMemory, 0, 0, "/a/b.qif")
             << QStringList{"Import failed.", "",
                            "The file \"b.qif\" was not read: there is not enough memory to read it. No transactions "
                            "were added."};
