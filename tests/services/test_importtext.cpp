@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstdlib>
 
 #include <sys/resource.h>
@@ -257,16 +258,24 @@ private Q_SLOTS:
         const pid_t child = ::fork();
         QVERIFY(child >= 0);
         if (child == 0) {
+            // A crash ends the child at once, without the test's own handlers.
+            for (const int signal : {SIGABRT, SIGSEGV, SIGBUS})
+                std::signal(signal, SIG_DFL);
             useUpFreeHeap();
             rlimit limit{};
             limit.rlim_cur = limit.rlim_max = rlim_t(dataSize() + available);
             if (::setrlimit(RLIMIT_DATA, &limit) != 0)
                 ::_exit(3);
-            const ImportFileRefusal refusal =
-                qif ? QifParser::readFile(path).refusal : CsvParser::readFile(path).refusal;
-
-
-            ::_exit(refusal.reason == ImportFileRefusal::Reason::OutOfMemory ? 0 : 4);
+            // The child never returns into the test: it only exits.
+            int code = 4;
+            try {
+                const ImportFileRefusal refusal =
+                    qif ? QifParser::readFile(path).refusal : CsvParser::readFile(path).refusal;
+                code = refusal.reason == ImportFileRefusal::Reason::OutOfMemory ? 0 : 4;
+            } catch (...) {
+                code = 5;
+            }
+            ::_exit(code);
         }
         int status = 0;
         QCOMPARE(::waitpid(child, &status, 0), child);
