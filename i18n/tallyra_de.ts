@@ -908,7 +908,7 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
-        <translation>Die Datei wurde nicht gelesen: Die Zeile, die in Zeile %1 beginnt, ist länger als %2 Zeichen. Es wurden keine Buchungen hinzugefügt.</translation>
+        <translation type="vanished">Die Datei wurde nicht gelesen: Die Zeile, die in Zeile %1 beginnt, ist länger als %2 Zeichen. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -949,6 +949,34 @@ Ihre Eingaben stehen noch im Formular.</translation>
     <message>
         <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
         <translation>Zeile %1: Der Betrag „%2“ hat Nachkommastellen, die die Währung des Kontos nicht hat</translation>
+    </message>
+    <message>
+        <source>Analysis Failed</source>
+        <translation>Analyse fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 No transactions were added.</source>
+        <translation>%1 Es wurden keine Buchungen hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: it is larger than %2 MB, the largest file an import reads.</source>
+        <translation>Die Datei „%1“ wurde nicht gelesen: Sie ist größer als %2 MB, die größte Datei, die ein Import liest.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: there is not enough memory to read it.</source>
+        <translation>Die Datei „%1“ wurde nicht gelesen: Es ist nicht genug Speicher frei, um sie zu lesen.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
+        <translation>Die Datei „%1“ wurde nicht gelesen: Zeile %2 ist länger als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 is longer than %3 characters.</source>
+        <translation>Die Datei „%1“ wurde nicht gelesen: Der Datensatz, der in Zeile %2 beginnt, ist länger als %3 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 has more than %3 split lines.</source>
+        <translation>Die Datei „%1“ wurde nicht gelesen: Der Datensatz, der in Zeile %2 beginnt, hat mehr als %3 Aufteilungszeilen.</translation>
     </message>
 </context>
 <context>

@@ -889,10 +889,6 @@ Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>and %1 more</source>
         <translation type="unfinished"></translation>
     </message>
@@ -930,6 +926,34 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analysis Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 No transactions were added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: it is larger than %2 MB, the largest file an import reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: there is not enough memory to read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 is longer than %3 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 has more than %3 split lines.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

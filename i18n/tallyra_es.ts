@@ -908,7 +908,7 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
-        <translation>No se leyó el archivo: la fila que empieza en la línea %1 tiene más de %2 caracteres. No se añadió ninguna transacción.</translation>
+        <translation type="vanished">No se leyó el archivo: la fila que empieza en la línea %1 tiene más de %2 caracteres. No se añadió ninguna transacción.</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -949,6 +949,34 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
         <translation>Fila %1: el importe «%2» tiene decimales, que la moneda de la cuenta no tiene</translation>
+    </message>
+    <message>
+        <source>Analysis Failed</source>
+        <translation>Error en el análisis</translation>
+    </message>
+    <message>
+        <source>%1 No transactions were added.</source>
+        <translation>%1 No se añadió ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: it is larger than %2 MB, the largest file an import reads.</source>
+        <translation>No se leyó el archivo «%1»: ocupa más de %2 MB, el máximo que lee una importación.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: there is not enough memory to read it.</source>
+        <translation>No se leyó el archivo «%1»: no hay memoria suficiente para leerlo.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
+        <translation>No se leyó el archivo «%1»: la línea %2 tiene más de %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 is longer than %3 characters.</source>
+        <translation>No se leyó el archivo «%1»: el registro que empieza en la línea %2 tiene más de %3 caracteres.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 has more than %3 split lines.</source>
+        <translation>No se leyó el archivo «%1»: el registro que empieza en la línea %2 tiene más de %3 líneas de división.</translation>
     </message>
 </context>
 <context>

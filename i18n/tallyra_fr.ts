@@ -908,7 +908,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
-        <translation>Le fichier n&apos;a pas été lu : la ligne qui commence à la ligne %1 dépasse %2 caractères. Aucune opération n&apos;a été ajoutée.</translation>
+        <translation type="vanished">Le fichier n&apos;a pas été lu : la ligne qui commence à la ligne %1 dépasse %2 caractères. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -949,6 +949,34 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
         <translation>Ligne %1 : le montant « %2 » a des décimales, que la devise du compte n&apos;a pas</translation>
+    </message>
+    <message>
+        <source>Analysis Failed</source>
+        <translation>Échec de l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>%1 No transactions were added.</source>
+        <translation>%1 Aucune opération n&apos;a été ajoutée.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: it is larger than %2 MB, the largest file an import reads.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été lu : il dépasse %2 Mo, la taille maximale qu&apos;une importation lit.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: there is not enough memory to read it.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été lu : la mémoire est insuffisante pour le lire.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été lu : la ligne %2 dépasse %3 caractères.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 is longer than %3 characters.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été lu : l&apos;enregistrement qui commence à la ligne %2 dépasse %3 caractères.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 has more than %3 split lines.</source>
+        <translation>Le fichier « %1 » n&apos;a pas été lu : l&apos;enregistrement qui commence à la ligne %2 a plus de %3 lignes de ventilation.</translation>
     </message>
 </context>
 <context>

@@ -899,7 +899,7 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>The file was not read: the row that starts on line %1 is longer than %2 characters. No transactions were added.</source>
-        <translation>ファイルは読み込まれませんでした: %1 行目から始まる行が %2 文字を超えています。取引は追加されていません。</translation>
+        <translation type="vanished">ファイルは読み込まれませんでした: %1 行目から始まる行が %2 文字を超えています。取引は追加されていません。</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -940,6 +940,34 @@ Your entries are still in the form.</source>
     <message>
         <source>Row %1: the amount &quot;%2&quot; has decimals, which the account&apos;s currency does not have</source>
         <translation>行 %1: 金額「%2」に小数がありますが、口座の通貨には小数がありません</translation>
+    </message>
+    <message>
+        <source>Analysis Failed</source>
+        <translation>分析に失敗しました</translation>
+    </message>
+    <message>
+        <source>%1 No transactions were added.</source>
+        <translation>%1取引は追加されていません。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: it is larger than %2 MB, the largest file an import reads.</source>
+        <translation>ファイル「%1」は読み込まれませんでした: インポートで読み込める上限の %2 MB を超えています。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: there is not enough memory to read it.</source>
+        <translation>ファイル「%1」は読み込まれませんでした: 読み込むためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
+        <translation>ファイル「%1」は読み込まれませんでした: %2 行目が %3 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 is longer than %3 characters.</source>
+        <translation>ファイル「%1」は読み込まれませんでした: %2 行目から始まるレコードが %3 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not read: the record that starts on line %2 has more than %3 split lines.</source>
+        <translation>ファイル「%1」は読み込まれませんでした: %2 行目から始まるレコードの分割行が %3 行を超えています。</translation>
     </message>
 </context>
 <context>

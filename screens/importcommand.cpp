@@ -91,8 +91,7 @@ ImportOutcome ImportCommand::runInOneTransaction(const std::function<bool(Import
     return outcome;
 }
 
-ImportOutcome ImportCommand::runQif(const QStringList &files, const QList<QifTarget> &targets,
-                                    const QStringList &transferAccounts)
+ImportOutcome ImportCommand::runQif(const QifAnalysis &analysis, const QList<QifTarget> &targets)
 {
     QList<QifTarget> resolved = targets;
     const auto createAccounts = [&](ImportOutcome &outcome) {
@@ -111,8 +110,8 @@ ImportOutcome ImportCommand::runQif(const QStringList &files, const QList<QifTar
     };
     const auto import = [&] {
         const QHash<QString, QString> mapping =
-            buildMapping(resolved, transferAccounts, m_app->accountRepository()->listAll());
-        return m_app->importService()->importQif(files, mapping);
+            buildMapping(resolved, analysis.transferAccounts, m_app->accountRepository()->listAll());
+        return m_app->importService()->importQif(analysis, mapping);
     };
     return runInOneTransaction(createAccounts, import);
 }

@@ -50,8 +50,7 @@ class ImportCommand
 public:
     explicit ImportCommand(AppState *app);
 
-    ImportOutcome runQif(const QStringList &files, const QList<QifTarget> &targets,
-                         const QStringList &transferAccounts);
+    ImportOutcome runQif(const QifAnalysis &analysis, const QList<QifTarget> &targets);
     ImportOutcome runCsv(const QString &path, const QString &accountId, const CsvImportMapping &mapping,
                          const std::optional<NewCsvAccount> &newAccount = std::nullopt);
 

@@ -262,6 +262,7 @@ void ImportScreen::resetForm()
 {
     m_csvFilePath.clear();
     m_qifFiles.clear();
+    m_qifAnalysis = QifAnalysis();
     m_fileLabel->setText(tr("No file selected"));
     m_fileLabel->setToolTip(QString());
     m_csvRadio->setChecked(true);
@@ -301,6 +302,7 @@ void ImportScreen::selectCsvFile()
         m_lastColumnCount = -1;
     m_csvFilePath = path;
     m_qifFiles.clear();
+    m_qifAnalysis = QifAnalysis();
     m_fileLabel->setText(fileNameOf(path));
     loadCsvPreview();
 }
@@ -316,9 +318,8 @@ void ImportScreen::loadCsvPreview()
         case CsvParser::FileRead::Status::NotOpened:
             why = tr("The file \"%1\" could not be opened.").arg(name);
             break;
-        case CsvParser::FileRead::Status::RowTooLong:
-            why = tr("The file \"%1\" was not read: the row that starts on line %2 is longer than %3 characters.")
-                      .arg(name, QString::number(read.line), QString::number(CsvParser::kMaxRowLength));
+        case CsvParser::FileRead::Status::Refused:
+            why = refusalText(read.refusal);
             break;
         case CsvParser::FileRead::Status::Read:
             why = tr("The file \"%1\" holds no rows to import.").arg(name);
@@ -375,6 +376,7 @@ void ImportScreen::selectQifFiles()
     if (files.isEmpty())
         return;
     m_qifFiles = files;
+    m_qifAnalysis = QifAnalysis();
     m_csvFilePath.clear();
     if (files.size() == 1) {
         m_fileLabel->setText(fileNameOf(files.first()));
@@ -389,13 +391,23 @@ void ImportScreen::selectQifFiles()
     progress.setMinimumDuration(200);
     progress.setValue(0);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    const QifAnalysis analysis = m_app->importService()->analyzeQifFiles(m_qifFiles);
+    QifAnalysis analysis = m_app->importService()->analyzeQifFiles(m_qifFiles);
     progress.close();
 
-    m_transferAccounts = analysis.transferAccounts;
-    if (analysis.accounts.isEmpty())
+    if (analysis.refusal.refused()) {
+        // Files of which one cannot be read are not imported in part.
+        m_qifFiles.clear();
+        m_qifAnalysis = QifAnalysis();
+        m_fileLabel->setText(tr("No file selected"));
+        m_fileLabel->setToolTip(QString());
+        UserPrompts::current()->warning(this, tr("Analysis Failed"), plainTextMessage(refusalText(analysis.refusal)));
         return;
-    buildQifMappingRows(analysis);
+    }
+    // The import works from what was read here.
+    m_qifAnalysis = std::move(analysis);
+    if (m_qifAnalysis.accounts.isEmpty())
+        return;
+    buildQifMappingRows(m_qifAnalysis);
     m_qifPart->show();
 }
 
@@ -535,7 +547,7 @@ ImportOutcome ImportScreen::runQifImport()
         }
         targets.append(target);
     }
-    return ImportCommand(m_app).runQif(m_qifFiles, targets, m_transferAccounts);
+    return ImportCommand(m_app).runQif(m_qifAnalysis, targets);
 }
 
 ImportOutcome ImportScreen::runCsvImport(const QString &accountId, const std::optional<NewCsvAccount> &newAccount)
@@ -559,12 +571,8 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
                     .arg(outcome.failedAccountName)};
     }
     const ImportResult &result = outcome.result;
-    if (result.tooLongLine > 0) {
-        return {tr("Import failed."), QString(),
-                tr("The file was not read: the row that starts on line %1 is longer than %2 characters. No "
-                   "transactions were added.")
-                    .arg(QString::number(result.tooLongLine), QString::number(CsvParser::kMaxRowLength))};
-    }
+    if (result.refusal.refused())
+        return {tr("Import failed."), QString(), tr("%1 No transactions were added.").arg(refusalText(result.refusal))};
     if (result.accountNotLive) {
         return {tr("Import failed."), QString(),
                 tr("An account chosen for this import was deleted elsewhere. No transactions were added.")};
@@ -602,6 +610,34 @@ QStringList ImportScreen::resultLines(const ImportOutcome &outcome)
     if (result.failed > 0)
         lines << tr("%n record(s) skipped (database error \u2014 see log)", nullptr, result.failed);
     return lines;
+}
+
+QString ImportScreen::refusalText(const ImportFileRefusal &refusal)
+{
+    const QString name = fileNameOf(refusal.path);
+    const QString line = QString::number(refusal.line);
+    const QString limit = QString::number(refusal.limit);
+    switch (refusal.reason) {
+    case ImportFileRefusal::Reason::None:
+        break;
+    case ImportFileRefusal::Reason::TooLarge:
+        return tr("The file \"%1\" was not read: it is larger than %2 MB, the largest file an import reads.")
+            .arg(name, QString::number(refusal.limit / (1024 * 1024)));
+    case ImportFileRefusal::Reason::OutOfMemory:
+        return tr("The file \"%1\" was not read: there is not enough memory to read it.").arg(name);
+    case ImportFileRefusal::Reason::RowTooLong:
+        return tr("The file \"%1\" was not read: the row that starts on line %2 is longer than %3 characters.")
+            .arg(name, line, limit);
+    case ImportFileRefusal::Reason::LineTooLong:
+        return tr("The file \"%1\" was not read: line %2 is longer than %3 characters.").arg(name, line, limit);
+    case ImportFileRefusal::Reason::RecordTooLong:
+        return tr("The file \"%1\" was not read: the record that starts on line %2 is longer than %3 characters.")
+            .arg(name, line, limit);
+    case ImportFileRefusal::Reason::TooManySplits:
+        return tr("The file \"%1\" was not read: the record that starts on line %2 has more than %3 split lines.")
+            .arg(name, line, limit);
+    }
+    return QString();
 }
 
 QString ImportScreen::skippedRowText(const SkippedRow &skipped)

@@ -48,6 +48,8 @@ public:
     static QStringList resultLines(const ImportOutcome &outcome);
     // The line that says why a CSV row was left out.
     static QString skippedRowText(const SkippedRow &skipped);
+    // The sentence that says why a file was not read.
+    static QString refusalText(const ImportFileRefusal &refusal);
 
     const CsvTable &csvRows() const { return m_csvRows; }
     const QList<QifMappingRow> &qifRows() const { return m_qifRows; }
@@ -89,7 +91,7 @@ private:
     QList<QifMappingRow> m_qifRows;
     CsvTable m_csvRows;
     int m_lastColumnCount = -1;
-    QStringList m_transferAccounts; // of the analysed QIF files
+    QifAnalysis m_qifAnalysis; // of m_qifFiles
 
     QRadioButton *m_csvRadio = nullptr;
     QRadioButton *m_qifRadio = nullptr;

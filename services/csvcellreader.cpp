@@ -61,7 +61,7 @@ CsvCellReader::CsvCellReader(const CsvTable &table, qsizetype firstRow, int date
         if (m_chosenDateFormat.isEmpty() && dateColumn >= 0 && dateColumn < table.fieldCount(row))
             dateCells.insert(table.field(row, dateColumn));
         if (!sawPoint && amountColumn >= 0 && amountColumn < table.fieldCount(row)) {
-            const DecimalMark mark = decimalMarkOf(withoutSymbol(table.fieldView(row, amountColumn), currency));
+            const DecimalMark mark = decimalMarkOf(withoutSymbol(table.field(row, amountColumn), currency));
             sawComma = sawComma || mark == DecimalMark::Comma;
             sawPoint = mark == DecimalMark::Point;
         }

@@ -2,8 +2,6 @@
 
 #include "services/importtext.h"
 
-#include <QFile>
-
 #include <limits>
 #include <optional>
 #include <utility>
@@ -54,12 +52,13 @@ QChar separatorOf(const FirstLine &line)
 // between two characters lives in the members, so a piece may end anywhere:
 // inside a quoted field, between a quote and the quote that doubles it, or
 // between CR and LF.
-class Splitter
+class Splitter : public ImportTextSink
 {
 public:
     Splitter(CsvTable *table, qsizetype maxRowLength)
         : m_table(table)
-        , m_maxRowLength(qMin<qsizetype>(maxRowLength, std::numeric_limits<quint32>::max()))
+        // Four bytes at most for a character, in a row below 4 GiB.
+        , m_maxRowLength(qMin<qsizetype>(maxRowLength, std::numeric_limits<quint32>::max() / 4))
     {
     }
 
@@ -69,8 +68,14 @@ public:
         m_separatorKnown = true;
     }
 
+    void giveSeparator(QChar separator)
+    {
+        setSeparator(separator);
+        m_separatorGiven = true;
+    }
+
     // False once a row has grown beyond the longest allowed.
-    bool feed(QStringView text)
+    bool take(QStringView text) override
     {
         if (m_tooLong)
             return false;
@@ -86,7 +91,7 @@ public:
         return split(text);
     }
 
-    void finish()
+    bool end() override
     {
         if (!m_separatorKnown) {
             setSeparator(separatorOf(countFirstLine(m_pending)));
@@ -94,7 +99,7 @@ public:
             split(pending);
         }
         if (m_tooLong)
-            return;
+            return false;
         // The last row needs no line end, and here even a row of one blank
         // field counts.
         if (!m_field.isEmpty() || m_table->openRowFieldCount() > 0) {
@@ -102,6 +107,19 @@ public:
             m_table->endRow();
         }
         m_table->squeeze();
+        return true;
+    }
+
+    void restart() override
+    {
+        *m_table = CsvTable();
+        m_separator = u',';
+        m_separatorKnown = m_separatorGiven;
+        m_pending.clear();
+        m_field.clear();
+        m_lastFieldEmpty = m_inQuotes = m_quoteInQuotes = m_afterCr = m_tooLong = false;
+        m_position = m_rowStart = 0;
+        m_line = m_rowLine = 1;
     }
 
     bool tooLong() const { return m_tooLong; }
@@ -111,7 +129,8 @@ private:
     bool split(QStringView text)
     {
         for (const QChar c : text) {
-            ++m_position;
+            if (startsCharacter(c))
+                ++m_position;
             const bool lineBreak = c == u'\n' || c == u'\r';
             if (lineBreak && !(c == u'\n' && m_afterCr))
                 ++m_line;
@@ -128,10 +147,12 @@ private:
             if (m_inQuotes) {
                 if (c == u'"')
                     m_quoteInQuotes = true;
-                else
+                else if (!c.isNull())
                     m_field += c;
             } else if (c == u'"') {
                 m_inQuotes = true;
+            } else if (c.isNull()) {
+                // Text with a NUL would end early wherever it is read.
             } else if (c == m_separator) {
                 endField();
             } else if (lineBreak) {
@@ -177,6 +198,7 @@ private:
     qsizetype m_maxRowLength;
     QChar m_separator = u',';
     bool m_separatorKnown = false;
+    bool m_separatorGiven = false;
     QString m_pending;
 
     QString m_field;
@@ -185,7 +207,7 @@ private:
     bool m_quoteInQuotes = false; // a quote inside quotes: closing, or doubled?
     bool m_afterCr = false;
 
-    qsizetype m_position = 0; // characters split so far
+    qsizetype m_position = 0; // characters split so far, not UTF-16 units
     qsizetype m_rowStart = 0;
     qsizetype m_line = 1;
     qsizetype m_rowLine = 1;
@@ -197,9 +219,9 @@ CsvTable split(QStringView text, std::optional<QChar> separator)
     CsvTable table;
     Splitter splitter(&table, std::numeric_limits<qsizetype>::max());
     if (separator)
-        splitter.setSeparator(*separator);
-    splitter.feed(text);
-    splitter.finish();
+        splitter.giveSeparator(*separator);
+    splitter.take(text);
+    splitter.end();
     return table;
 }
 
@@ -225,34 +247,25 @@ QList<QStringList> parse(const QString &text, QChar separator)
 FileRead readFile(const QString &path)
 {
     FileRead read;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return read;
-    // Two passes: the encoding depends on every byte, and neither pass keeps
-    // more of the file than a piece and the table.
-    const ImportEncoding encoding = detectImportEncoding(&file);
-    if (!file.seek(0))
-        return read;
-    ImportTextDecoder decoder(encoding);
-    // A byte decodes to a character at most, two bytes of UTF-16 to one.
-    const bool utf16 = encoding == ImportEncoding::Utf16LEMark || encoding == ImportEncoding::Utf16BEMark;
-    read.table.reserveText(utf16 ? file.size() / 2 : file.size());
     Splitter splitter(&read.table, kMaxRowLength);
-    constexpr qsizetype pieceSize = 1 << 20;
-    bool going = true;
-    while (going && !file.atEnd())
-        going = splitter.feed(decoder.decode(file.read(pieceSize)));
-    if (going) {
-        splitter.feed(decoder.finish());
-        splitter.finish();
-    }
-    if (splitter.tooLong()) {
-        read.status = FileRead::Status::RowTooLong;
-        read.line = splitter.tooLongLine();
-        read.table = CsvTable();
+    switch (readImportFile(path, splitter)) {
+    case ImportFileStatus::Read:
+        read.status = FileRead::Status::Read;
         return read;
+    case ImportFileStatus::NotOpened:
+        break;
+    case ImportFileStatus::TooLarge:
+        read.refusal = {ImportFileRefusal::Reason::TooLarge, 0, kMaxImportFileSize, path};
+        break;
+    case ImportFileStatus::OutOfMemory:
+        read.refusal = {ImportFileRefusal::Reason::OutOfMemory, 0, 0, path};
+        break;
+    case ImportFileStatus::RefusedBySink:
+        read.refusal = {ImportFileRefusal::Reason::RowTooLong, splitter.tooLongLine(), kMaxRowLength, path};
+        break;
     }
-    read.status = FileRead::Status::Read;
+    read.status = read.refusal.refused() ? FileRead::Status::Refused : FileRead::Status::NotOpened;
+    read.table = CsvTable();
     return read;
 }
 

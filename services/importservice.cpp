@@ -10,9 +10,9 @@
 #include "services/importcategories.h"
 #include "services/qifimportrun.h"
 #include "services/qifparser.h"
+#include "services/qifrecordstore.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSet>
 
 #include <algorithm>
@@ -213,9 +213,9 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
     const CsvParser::FileRead read = CsvParser::readFile(filePath);
     if (read.status == CsvParser::FileRead::Status::NotOpened)
         return result;
-    if (read.status == CsvParser::FileRead::Status::RowTooLong) {
+    if (read.status == CsvParser::FileRead::Status::Refused) {
         result.aborted = true;
-        result.tooLongLine = read.line;
+        result.refusal = read.refusal;
         return result;
     }
     const CsvTable &rows = read.table;
@@ -328,25 +328,31 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
     QifAnalysis analysis;
     QSet<QString> listed;
     QSet<QString> transferNames;
-    const auto addTransferAccount = [&](const QString &name) {
-        if (name.isEmpty() || transferNames.contains(name.toLower()))
-            return;
-        transferNames.insert(name.toLower());
-        analysis.transferAccounts.append(name);
-    };
+    QHash<QString, std::shared_ptr<const QifRecordStore>> read;
     for (const QString &path : paths) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QifParseResult parsed = QifParser::parse(QifParser::decode(file.readAll()), QifDateOrder::Auto);
-        analysis.totalRecords += int(parsed.transactions.size());
-        for (const QifTransaction &record : parsed.transactions) {
-            addTransferAccount(record.transferAccount);
-            for (const QifSplit &split : record.splits)
-                addTransferAccount(split.transferAccount);
+        std::shared_ptr<const QifRecordStore> store = read.value(path);
+        if (!store) {
+            const QifFileRead file = QifParser::readFile(path);
+            if (file.refusal.refused()) {
+                QifAnalysis refused;
+                refused.refusal = file.refusal;
+                return refused;
+            }
+            if (!file.opened)
+                continue;
+            store = file.store;
+            read.insert(path, store);
+        }
+        analysis.files.append({path, store});
+        analysis.totalRecords += store->transactionCount();
+        for (const QString &name : store->transferAccounts()) {
+            if (transferNames.contains(name.toLower()))
+                continue;
+            transferNames.insert(name.toLower());
+            analysis.transferAccounts.append(name);
         }
 
-        if (parsed.accounts.isEmpty()) {
+        if (store->accounts().isEmpty()) {
             QifSourceAccount source;
             source.sourceName = path;
             source.displayName = tr("%1 (no account header)").arg(path.mid(path.lastIndexOf(u'/') + 1));
@@ -354,7 +360,7 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
             source.suggestedType = AccountType::Checking;
             analysis.accounts.append(source);
         }
-        for (const QifAccountEntry &entry : parsed.accounts) {
+        for (const QifAccountEntry &entry : store->accounts()) {
             const QString folded = entry.name.toLower();
             if (listed.contains(folded))
                 continue;
@@ -370,8 +376,13 @@ QifAnalysis ImportService::analyzeQifFiles(const QStringList &paths)
     return analysis;
 }
 
-ImportResult ImportService::importQif(const QStringList &paths, const QHash<QString, QString> &accountMapping)
+ImportResult ImportService::importQif(const QifAnalysis &analysis, const QHash<QString, QString> &accountMapping)
 {
     QifImportRun run(this, accountMapping);
-    return run.execute(paths);
+    return run.execute(analysis);
+}
+
+ImportResult ImportService::importQif(const QStringList &paths, const QHash<QString, QString> &accountMapping)
+{
+    return importQif(analyzeQifFiles(paths), accountMapping);
 }

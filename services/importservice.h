@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "services/csvcellreader.h"
+#include "services/importtext.h"
 
 #include <QDate>
 #include <QHash>
@@ -9,6 +10,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 class BulkWriteTransaction;
 class CategoryRepository;
@@ -47,9 +50,8 @@ struct ImportResult
     // The first CSV rows counted in skipped, in file order.
     QList<SkippedRow> skippedRows{};
     static constexpr int listedSkippedRows = 5;
-    // Not 0: the CSV file was refused before anything was written, because
-    // its row that starts on this line is longer than the parser takes.
-    qsizetype tooLongLine = 0;
+    // Set: a file was refused before anything was written, and why.
+    ImportFileRefusal refusal{};
 };
 
 struct QifSourceAccount
@@ -60,6 +62,8 @@ struct QifSourceAccount
     AccountType suggestedType = AccountType::Checking;
 };
 
+class QifRecordStore;
+
 struct QifAnalysis
 {
     QList<QifSourceAccount> accounts;
@@ -68,6 +72,17 @@ struct QifAnalysis
     // each, letter case aside), so that a caller can map the ones that
     // already exist and a transfer imported now links to one imported before.
     QStringList transferAccounts;
+
+    // The files as they were read, in the order given (a file given twice is
+    // read once): the import works from these and does not read them again.
+    struct File
+    {
+        QString path;
+        std::shared_ptr<const QifRecordStore> store;
+    };
+    QList<File> files{};
+    // Set: a file was refused, and nothing is listed.
+    ImportFileRefusal refusal{};
 };
 
 // Brings CSV and QIF files into the register. Each import is one SQL
@@ -87,6 +102,8 @@ public:
     QifAnalysis analyzeQifFiles(const QStringList &paths);
     // accountMapping: source name (any case) to target account id; an empty
     // id or a missing name leaves that source's records out.
+    ImportResult importQif(const QifAnalysis &analysis, const QHash<QString, QString> &accountMapping);
+    // Analyses the files, then imports them.
     ImportResult importQif(const QStringList &paths, const QHash<QString, QString> &accountMapping);
 
     static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);

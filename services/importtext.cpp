@@ -1,6 +1,8 @@
 #include "services/importtext.h"
 
-#include <QIODevice>
+#include <QFile>
+
+#include <new>
 
 #include <utility>
 
@@ -30,14 +32,28 @@ int sequenceLength(unsigned char lead)
 }
 
 // Qt's decoder would replace bad sequences; here any of them means the file
-// is not UTF-8 at all. Returns how many bytes from the start are whole valid
-// sequences, or -1 at the first bad one. A sequence cut by the end of the
-// bytes is bad only at the end of the file; otherwise it is left for the
-// next piece.
-qsizetype strictUtf8Prefix(QByteArrayView bytes, bool atEnd)
+// is not UTF-8 at all. Scans from the start: `valid` is how many bytes are
+// whole valid sequences, `bad` whether a bad one follows them (else what
+// follows is a sequence cut by the end of the bytes, bad only at the end of
+// the file and otherwise left for the next piece), and `nonAscii` whether
+// the valid bytes hold any sequence beyond ASCII.
+struct Utf8Scan
+{
+    qsizetype valid = 0;
+    bool bad = false;
+    bool nonAscii = false;
+};
+
+Utf8Scan scanStrictUtf8(QByteArrayView bytes, bool atEnd)
 {
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
+    Utf8Scan scan;
+    const auto stop = [&scan](qsizetype at, bool bad) {
+        scan.valid = at;
+        scan.bad = bad;
+        return scan;
+    };
     qsizetype i = 0;
     while (i < size) {
         const unsigned char lead = data[i];
@@ -47,27 +63,28 @@ qsizetype strictUtf8Prefix(QByteArrayView bytes, bool atEnd)
         }
         const int length = sequenceLength(lead);
         if (length == 0)
-            return -1;
+            return stop(i, true);
         if (i + length > size) {
             for (qsizetype k = i + 1; k < size; ++k) {
                 if ((data[k] & 0xC0) != 0x80)
-                    return -1;
+                    return stop(i, true);
             }
-            return atEnd ? -1 : i;
+            return stop(i, atEnd);
         }
         char32_t codePoint = lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) {
             const unsigned char next = data[i + k];
             if ((next & 0xC0) != 0x80)
-                return -1;
+                return stop(i, true);
             codePoint = (codePoint << 6) | (next & 0x3F);
         }
         static constexpr char32_t minimum[5] = {0, 0, 0x80, 0x800, 0x10000};
         if (codePoint < minimum[length] || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF)
-            return -1;
+            return stop(i, true);
+        scan.nonAscii = true;
         i += length;
     }
-    return i;
+    return stop(i, false);
 }
 
 // Where a sequence begins near the end that the next piece may complete;
@@ -136,27 +153,14 @@ ImportEncoding detectImportEncoding(QByteArrayView bytes)
     const ImportEncoding marked = encodingByMark(bytes);
     if (marked != ImportEncoding::Utf8)
         return marked;
-    return strictUtf8Prefix(bytes, true) == bytes.size() ? ImportEncoding::Utf8 : ImportEncoding::Windows1252;
+    const Utf8Scan scan = scanStrictUtf8(bytes, true);
+    return scan.bad ? ImportEncoding::Windows1252 : ImportEncoding::Utf8;
 }
 
-ImportEncoding detectImportEncoding(QIODevice *device)
+ImportTextDecoder::ImportTextDecoder()
+    : m_encoding(ImportEncoding::Utf8)
+    , m_awaitingMark(true)
 {
-    constexpr qsizetype pieceSize = 1 << 20;
-    QByteArray piece = device->read(pieceSize);
-    const ImportEncoding marked = encodingByMark(piece);
-    if (marked != ImportEncoding::Utf8)
-        return marked;
-    // The strict test stops at the first bad sequence; a sequence cut by
-    // the end of a piece is tested again with the next one.
-    for (;;) {
-        const bool atEnd = device->atEnd();
-        const qsizetype valid = strictUtf8Prefix(piece, atEnd);
-        if (valid < 0)
-            return ImportEncoding::Windows1252;
-        if (atEnd)
-            return ImportEncoding::Utf8;
-        piece = piece.mid(valid) + device->read(pieceSize);
-    }
 }
 
 ImportTextDecoder::ImportTextDecoder(ImportEncoding encoding)
@@ -167,6 +171,32 @@ ImportTextDecoder::ImportTextDecoder(ImportEncoding encoding)
 }
 
 QString ImportTextDecoder::decode(QByteArrayView bytes)
+{
+    if (m_mustRestart)
+        return QString();
+    if (m_awaitingMark) {
+        m_head.append(bytes);
+        // The longest mark has three bytes.
+        return m_head.size() < 3 ? QString() : takeHead();
+    }
+    return decodeKnown(bytes);
+}
+
+QString ImportTextDecoder::takeHead()
+{
+    m_awaitingMark = false;
+    m_encoding = encodingByMark(m_head);
+    m_markLeft = markLength(m_encoding);
+    m_tentative = m_encoding == ImportEncoding::Utf8;
+    if (m_encoding == ImportEncoding::Utf16BEMark)
+        m_utf16 = QStringDecoder(QStringConverter::Utf16BE);
+    else if (m_encoding == ImportEncoding::Utf16LEMark)
+        m_utf16 = QStringDecoder(QStringConverter::Utf16LE);
+    const QByteArray head = std::exchange(m_head, QByteArray());
+    return decodeKnown(head);
+}
+
+QString ImportTextDecoder::decodeKnown(QByteArrayView bytes)
 {
     if (m_markLeft > 0) {
         const qsizetype skipped = qMin(m_markLeft, bytes.size());
@@ -179,6 +209,9 @@ QString ImportTextDecoder::decode(QByteArrayView bytes)
     case ImportEncoding::Windows1252:
         return decodeWindows1252(bytes);
     case ImportEncoding::Utf8:
+        if (m_tentative)
+            return decodeUntilProvenOtherwise(bytes);
+        return decodeUtf8(bytes);
     case ImportEncoding::Utf8Mark:
         return decodeUtf8(bytes);
     case ImportEncoding::Utf16LEMark:
@@ -193,6 +226,29 @@ QString ImportTextDecoder::decode(QByteArrayView bytes)
     m_carry = units.size() % 2 ? units.right(1) : QByteArray();
     units.chop(m_carry.size());
     return units.isEmpty() ? QString() : QString(m_utf16.decode(units));
+}
+
+QString ImportTextDecoder::decodeUntilProvenOtherwise(QByteArrayView bytes)
+{
+    QByteArray joined = std::exchange(m_carry, QByteArray());
+    joined.append(bytes);
+    const Utf8Scan scan = scanStrictUtf8(joined, false);
+    if (scan.bad) {
+        if (m_gaveNonAscii || scan.nonAscii) {
+            m_mustRestart = true;
+            return QString();
+        }
+        // Only ASCII so far, which reads the same in Windows-1252.
+        m_tentative = false;
+        m_encoding = ImportEncoding::Windows1252;
+        return decodeWindows1252(joined);
+    }
+    m_gaveNonAscii = m_gaveNonAscii || scan.nonAscii;
+    QByteArray open = joined.sliced(scan.valid);
+    joined.truncate(scan.valid);
+    const QString text = joined.isEmpty() ? QString() : decodeUtf8(joined);
+    m_carry = std::move(open);
+    return text;
 }
 
 QString ImportTextDecoder::decodeUtf8(QByteArrayView bytes)
@@ -220,11 +276,92 @@ QString ImportTextDecoder::decodeUtf8(QByteArrayView bytes)
 
 QString ImportTextDecoder::finish()
 {
-    const QByteArray rest = std::exchange(m_carry, QByteArray());
-    if (rest.isEmpty())
+    if (m_mustRestart)
         return QString();
+    QString text;
+    if (m_awaitingMark)
+        text = takeHead();
+    const QByteArray rest = std::exchange(m_carry, QByteArray());
+    if (rest.isEmpty() || m_mustRestart)
+        return text;
     if (m_encoding == ImportEncoding::Utf16LEMark || m_encoding == ImportEncoding::Utf16BEMark)
-        return QString(QChar::ReplacementCharacter);
+        return text + QChar(QChar::ReplacementCharacter);
+    if (m_tentative) {
+        // A sequence cut by the end of the file: no UTF-8 file ends so.
+        m_tentative = false;
+        if (m_gaveNonAscii) {
+            m_mustRestart = true;
+            return QString();
+        }
+        m_encoding = ImportEncoding::Windows1252;
+        return text + decodeWindows1252(rest);
+    }
     // A sequence cut by the end of the file: one replacement per byte.
-    return QString::fromUtf8(rest);
+    return text + QString::fromUtf8(rest);
+}
+
+namespace {
+
+// The text of one file through one decoder, or the note that it has to be
+// decoded again from the start.
+enum class Pass { Done, Restart, TooLarge, Refused };
+
+Pass readPass(QFile &file, ImportTextDecoder &decoder, ImportTextSink &sink)
+{
+    constexpr qsizetype pieceSize = 1 << 20;
+    qint64 total = 0;
+    for (;;) {
+        const QByteArray piece = file.read(pieceSize);
+        if (piece.isEmpty())
+            break;
+        // A device may say nothing of its size, or grow while it is read.
+        total += piece.size();
+        if (total > kMaxImportFileSize)
+            return Pass::TooLarge;
+        const QString text = decoder.decode(piece);
+        if (decoder.mustRestart())
+            return Pass::Restart;
+        if (!sink.take(text))
+            return Pass::Refused;
+    }
+    const QString rest = decoder.finish();
+    if (decoder.mustRestart())
+        return Pass::Restart;
+    return sink.take(rest) && sink.end() ? Pass::Done : Pass::Refused;
+}
+
+} // namespace
+
+ImportFileStatus readImportFile(const QString &path, ImportTextSink &sink)
+{
+    try {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return ImportFileStatus::NotOpened;
+        if (file.size() > kMaxImportFileSize)
+            return ImportFileStatus::TooLarge;
+        ImportTextDecoder detecting;
+        Pass pass = readPass(file, detecting, sink);
+        if (pass == Pass::Restart) {
+            // Only a file with text beyond ASCII before its first byte that
+            // UTF-8 does not allow is read twice.
+            sink.restart();
+            if (!file.seek(0))
+                return ImportFileStatus::NotOpened;
+            ImportTextDecoder windows1252(ImportEncoding::Windows1252);
+            pass = readPass(file, windows1252, sink);
+        }
+        switch (pass) {
+        case Pass::Done:
+        case Pass::Restart:
+            break;
+        case Pass::TooLarge:
+            return ImportFileStatus::TooLarge;
+        case Pass::Refused:
+            return ImportFileStatus::RefusedBySink;
+        }
+        return ImportFileStatus::Read;
+    } catch (const std::bad_alloc &) {
+        return ImportFileStatus::OutOfMemory;
+    }
 }

@@ -6,8 +6,9 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "data/userwrite.h"
+#include "services/qifrecordstore.h"
 
-#include <QFile>
+#include <QSet>
 
 #include <optional>
 
@@ -23,17 +24,6 @@ std::optional<qint64> toAccountUnits(qint64 cents, Currency currency)
     if (cents % divisor != 0)
         return std::nullopt;
     return cents / divisor;
-}
-
-bool canPair(const QifImportItem &item)
-{
-    return item.pairIndex < 0 && !item.record.transferAccount.isEmpty() && !item.record.sourceAccount.isEmpty()
-           && !item.targetAccountId.isEmpty() && !QifParser::isSelfTransfer(item.record);
-}
-
-QString pairSignature(const QDate &date, qint64 amount, const QString &from, const QString &to)
-{
-    return date.toString(Qt::ISODate) + u'|' + QString::number(amount) + u'|' + from.toLower() + u'|' + to.toLower();
 }
 
 } // namespace
@@ -52,50 +42,120 @@ QString QifImportRun::retroactiveKey(const QString &accountName, const QDate &da
     return accountName.toLower() + u'|' + date.toString(Qt::ISODate) + u'|' + QString::number(amount);
 }
 
-int QifImportRun::pairBatchTransfers(QList<QifImportItem> &items)
+namespace {
+
+// The signature of a transfer leg: its partner has the same day, the
+// negated amount and the two account names the other way round.
+struct LegKey
+{
+    qint64 day = 0;
+    qint64 amount = 0;
+    int from = 0;
+    int to = 0;
+
+    bool operator==(const LegKey &other) const
+    {
+        return day == other.day && amount == other.amount && from == other.from && to == other.to;
+    }
+};
+
+size_t qHash(const LegKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.day, key.amount, key.from, key.to);
+}
+
+} // namespace
+
+template <typename Visit> void QifImportRun::forEachItem(Visit visit) const
+{
+    int index = 0;
+    for (const File &file : m_files) {
+        QifRecordStore::Reader reader(*file.store);
+        while (reader.next()) {
+            if (!visit(Item{index, reader.record(), file.targets.at(reader.source())}))
+                return;
+            ++index;
+        }
+    }
+}
+
+int QifImportRun::foldedName(const QString &name)
+{
+    const QString folded = name.toLower();
+    const auto found = m_foldedNames.constFind(folded);
+    if (found != m_foldedNames.constEnd())
+        return found.value();
+    const int id = int(m_foldedNames.size());
+    m_foldedNames.insert(folded, id);
+    return id;
+}
+
+void QifImportRun::findLegs()
+{
+    forEachItem([this](const Item &item) {
+        const QifTransaction &record = item.record;
+        if (record.transferAccount.isEmpty() || record.sourceAccount.isEmpty() || item.targetAccountId.isEmpty()
+            || QifParser::isSelfTransfer(record))
+            return true;
+        Leg leg;
+        leg.item = item.index;
+        leg.day = record.date.toJulianDay();
+        leg.amount = record.amount;
+        leg.from = foldedName(record.sourceAccount);
+        leg.to = foldedName(record.transferAccount);
+        leg.targetAccountId = item.targetAccountId;
+        m_legs.push_back(leg);
+        return true;
+    });
+}
+
+void QifImportRun::pairLegs()
 {
     // Each leg waits under its own signature; a leg looks for the signature
-    // its partner must have, so pairing is linear in the batch size.
-    QHash<QString, QList<int>> waiting;
-    for (int i = 0; i < items.size(); ++i) {
-        const QifTransaction &record = items[i].record;
-        if (canPair(items[i]))
-            waiting[pairSignature(record.date, record.amount, record.sourceAccount, record.transferAccount)].append(i);
+    // its partner must have, so pairing is linear in the batch size. Of the
+    // later legs that fit, the first one pairs.
+    QHash<LegKey, QList<int>> waiting;
+    for (int i = 0; i < int(m_legs.size()); ++i) {
+        const Leg &leg = m_legs[i];
+        waiting[{leg.day, leg.amount, leg.from, leg.to}].append(i);
     }
-
-    int pairs = 0;
-    for (int a = 0; a < items.size(); ++a) {
-        if (!canPair(items[a]))
+    for (int a = 0; a < int(m_legs.size()); ++a) {
+        Leg &leg = m_legs[a];
+        if (leg.partner >= 0)
             continue;
-        const QifTransaction &record = items[a].record;
-        const auto found =
-            waiting.find(pairSignature(record.date, -record.amount, record.transferAccount, record.sourceAccount));
+        const auto found = waiting.find({leg.day, -leg.amount, leg.to, leg.from});
         if (found == waiting.end())
             continue;
-        QList<int> &legs = found.value();
-        // Legs at or before a can never be a later item's partner.
-        while (!legs.isEmpty() && (legs.first() <= a || items[legs.first()].pairIndex >= 0))
-            legs.removeFirst();
-        for (qsizetype k = 0; k < legs.size(); ++k) {
-            const int b = legs[k];
-            if (items[b].pairIndex >= 0 || items[b].targetAccountId == items[a].targetAccountId)
+        QList<int> &others = found.value();
+        // Legs at or before a can never be a later leg's partner.
+        while (!others.isEmpty() && (others.first() <= a || m_legs[others.first()].partner >= 0))
+            others.removeFirst();
+        for (qsizetype k = 0; k < others.size(); ++k) {
+            Leg &other = m_legs[others[k]];
+            if (other.partner >= 0 || other.targetAccountId == leg.targetAccountId)
                 continue;
-            items[a].pairIndex = b;
-            items[b].pairIndex = a;
-            legs.removeAt(k);
-            ++pairs;
+            leg.partner = others[k];
+            other.partner = a;
+            leg.newId = newRecordId();
+            other.newId = newRecordId();
+            others.removeAt(k);
             break;
         }
     }
-    return pairs;
 }
 
-ImportResult QifImportRun::execute(const QStringList &paths)
+ImportResult QifImportRun::execute(const QifAnalysis &analysis)
 {
-    readFiles(paths);
-    pairBatchTransfers(m_items);
+    if (analysis.refusal.refused()) {
+        m_result.aborted = true;
+        m_result.refusal = analysis.refusal;
+        return m_result;
+    }
+    readFiles(analysis);
+    findLegs();
+    pairLegs();
 
-    const int total = int(m_items.size());
+    const int total = m_total;
     Q_EMIT m_service->importStarted(total);
 
     // The write lock before the first read of the store, so the categories
@@ -120,9 +180,12 @@ ImportResult QifImportRun::execute(const QStringList &paths)
     decideSkippedItems();
     dissolvePairsWithSkippedLeg();
 
-    for (int i = 0; written && i < m_items.size(); ++i) {
-        m_service->reportProgress(i + 1, total);
-        written = importItem(i);
+    if (written) {
+        forEachItem([&](const Item &item) {
+            m_service->reportProgress(item.index + 1, total);
+            written = importItem(item);
+            return written;
+        });
     }
 
     if (!bulk.record(write.finish(written) == WriteResult::Written) || !bulk.commit())
@@ -152,35 +215,31 @@ ImportResult QifImportRun::abort(const BulkWriteTransaction &bulk, const char *r
 {
     qWarning().noquote() << "QIF import aborted:" << reason << bulk.failureReason();
     m_bulk = nullptr;
-    return m_service->abortImport(m_result, bulk, int(m_items.size()));
+    return m_service->abortImport(m_result, bulk, m_total);
 }
 
-void QifImportRun::readFiles(const QStringList &paths)
+void QifImportRun::readFiles(const QifAnalysis &analysis)
 {
     QSet<QString> categoryNames;
-    for (const QString &path : paths) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        QifParseResult parsed = QifParser::parse(QifParser::decode(file.readAll()), QifDateOrder::Auto);
-        m_result.skipped += parsed.unparseableCount;
-        m_result.metadataSkipped += parsed.metadataCount;
-        for (const QifCategoryEntry &entry : std::as_const(parsed.categories)) {
+    for (const QifAnalysis::File &read : analysis.files) {
+        const QifRecordStore &store = *read.store;
+        m_result.skipped += store.unparseableCount();
+        m_result.metadataSkipped += store.metadataCount();
+        for (const QifCategoryEntry &entry : store.categories()) {
             if (categoryNames.contains(entry.name))
                 continue; // the first entry's income flag stands
             categoryNames.insert(entry.name);
             m_listCategories.append(entry);
         }
-        m_items.reserve(m_items.size() + parsed.transactions.size());
-        for (QifTransaction &record : parsed.transactions) {
-            QifImportItem item;
-            const QString sourceKey = record.sourceAccount.isEmpty() ? path : record.sourceAccount;
-            item.targetAccountId = m_mapping.value(sourceKey.toLower());
-            item.record = std::move(record);
-            item.newId = newRecordId();
-            m_items.append(std::move(item));
-        }
+        // Records before any account block are the file's own.
+        File file;
+        file.store = read.store;
+        for (const QifRecordStore::Source &source : store.sources())
+            file.targets.append(m_mapping.value((source.accountName.isEmpty() ? read.path : source.accountName).toLower()));
+        m_files.append(file);
+        m_total += store.transactionCount();
     }
+    m_states.assign(size_t(m_total), State::Pending);
 }
 
 AccountImportCache &QifImportRun::loadAccountCache(const QString &accountId)
@@ -248,57 +307,58 @@ QString QifImportRun::payeeOf(const QifTransaction &record) const
 // will not be stored can be dissolved in time.
 void QifImportRun::decideSkippedItems()
 {
-    for (QifImportItem &item : m_items) {
+    forEachItem([this](const Item &item) {
+        State &state = m_states[size_t(item.index)];
         if (item.targetAccountId.isEmpty()) {
-            item.state = QifImportItem::State::Unmapped;
+            state = State::Unmapped;
             ++m_result.unmappedSkipped;
-            continue;
+            return true;
         }
         AccountImportCache &cache = loadAccountCache(item.targetAccountId);
-        item.payee = payeeOf(item.record);
         const std::optional<qint64> amount = toAccountUnits(item.record.amount, cache.currency);
         bool readable = amount.has_value();
-        for (const QifSplit &split : std::as_const(item.record.splits))
+        for (const QifSplit &split : item.record.splits)
             readable = readable && toAccountUnits(split.amount, cache.currency).has_value();
         if (!readable) {
-            item.state = QifImportItem::State::Unreadable;
+            state = State::Unreadable;
             ++m_result.skipped;
-            continue;
+            return true;
         }
-        item.amount = *amount;
         // Only as many records as the account already holds are duplicates:
         // two equal fares on one day are two rows.
-        const auto held = cache.keys.find(ImportService::duplicateKey(item.record.date, item.amount, item.payee));
+        const auto held =
+            cache.keys.find(ImportService::duplicateKey(item.record.date, *amount, payeeOf(item.record)));
         if (held != cache.keys.end() && held.value() > 0) {
             --held.value();
-            item.state = QifImportItem::State::Duplicate;
+            state = State::Duplicate;
             ++m_result.duplicates;
         }
-    }
+        return true;
+    });
 }
 
 void QifImportRun::dissolvePairsWithSkippedLeg()
 {
-    for (QifImportItem &item : m_items) {
-        if (item.pairIndex < 0)
+    for (Leg &leg : m_legs) {
+        if (leg.partner < 0)
             continue;
-        QifImportItem &other = m_items[item.pairIndex];
-        if (item.state != QifImportItem::State::Pending || other.state != QifImportItem::State::Pending) {
-            other.pairIndex = -1;
-            item.pairIndex = -1;
+        Leg &other = m_legs[size_t(leg.partner)];
+        if (m_states[size_t(leg.item)] != State::Pending || m_states[size_t(other.item)] != State::Pending) {
+            other.partner = -1;
+            leg.partner = -1;
         }
     }
 }
 
-Transaction QifImportRun::buildTransaction(const QifImportItem &item)
+Transaction QifImportRun::buildTransaction(const Item &item, const QString &id, const QString &payee, qint64 amount)
 {
     const QifTransaction &record = item.record;
     Transaction transaction;
-    transaction.id = item.newId;
+    transaction.id = id;
     transaction.accountId = item.targetAccountId;
     transaction.date = record.date;
-    transaction.payee = item.payee;
-    transaction.amount = item.amount;
+    transaction.payee = payee;
+    transaction.amount = amount;
     transaction.memo = record.memo;
     transaction.checkNumber = record.checkNumber;
     transaction.cleared = record.cleared;
@@ -311,7 +371,7 @@ Transaction QifImportRun::buildTransaction(const QifImportItem &item)
     return transaction;
 }
 
-void QifImportRun::linkOrMarkTransfer(const QifImportItem &item, Transaction &transaction,
+void QifImportRun::linkOrMarkTransfer(const Item &item, Transaction &transaction,
                                       std::optional<Transaction> &partner)
 {
     const QifTransaction &record = item.record;
@@ -340,7 +400,7 @@ void QifImportRun::linkOrMarkTransfer(const QifImportItem &item, Transaction &tr
     partner = row;
 }
 
-QList<SplitLine> QifImportRun::buildSplitLines(const QifImportItem &item, const Transaction &transaction)
+QList<SplitLine> QifImportRun::buildSplitLines(const Item &item, const Transaction &transaction)
 {
     QList<SplitLine> lines;
     lines.reserve(item.record.splits.size());
@@ -376,18 +436,26 @@ bool QifImportRun::insertSplitLines(const QList<SplitLine> &lines)
     return true;
 }
 
-bool QifImportRun::importItem(int index)
+bool QifImportRun::importItem(const Item &item)
 {
-    QifImportItem &item = m_items[index];
-    if (item.state != QifImportItem::State::Pending)
+    // The legs are in batch order, as the items come.
+    while (m_nextLeg < qsizetype(m_legs.size()) && m_legs[size_t(m_nextLeg)].item < item.index)
+        ++m_nextLeg;
+    const Leg *leg = m_nextLeg < qsizetype(m_legs.size()) && m_legs[size_t(m_nextLeg)].item == item.index
+                         ? &m_legs[size_t(m_nextLeg)]
+                         : nullptr;
+    const Leg *pairedWith = leg && leg->partner >= 0 ? &m_legs[size_t(leg->partner)] : nullptr;
+    State &state = m_states[size_t(item.index)];
+    if (state != State::Pending)
         return true;
 
-    Transaction transaction = buildTransaction(item);
+    const qint64 amount = toAccountUnits(item.record.amount, loadAccountCache(item.targetAccountId).currency).value_or(0);
+    Transaction transaction =
+        buildTransaction(item, pairedWith ? leg->newId : newRecordId(), payeeOf(item.record), amount);
     std::optional<Transaction> partner;
-    const int pairedWith = item.pairIndex;
-    if (pairedWith >= 0) {
-        transaction.transferLinkId = m_items[pairedWith].newId;
-        transaction.transferDestAccountId = m_items[pairedWith].targetAccountId;
+    if (pairedWith) {
+        transaction.transferLinkId = pairedWith->newId;
+        transaction.transferDestAccountId = pairedWith->targetAccountId;
     } else {
         linkOrMarkTransfer(item, transaction, partner);
     }
@@ -400,13 +468,13 @@ bool QifImportRun::importItem(int index)
     if (!m_bulk->record(transactions->insert(transaction)) || !insertSplitLines(lines)
         || (partner && !m_bulk->record(transactions->update(*partner)))) {
         qWarning() << "QIF import: write failed for" << item.record.date.toString(Qt::ISODate) << item.record.payee
-                   << "amount" << item.amount << "account" << item.targetAccountId;
+                   << "amount" << amount << "account" << item.targetAccountId;
         return false;
     }
 
-    item.state = QifImportItem::State::Stored;
+    state = State::Stored;
     ++m_result.imported;
-    if (pairedWith >= 0 && m_items[pairedWith].state == QifImportItem::State::Stored)
+    if (pairedWith && m_states[size_t(pairedWith->item)] == State::Stored)
         ++m_result.transfersLinked;
     if (partner) {
         AccountImportCache &cache = m_caches[partner->accountId];

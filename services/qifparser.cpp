@@ -1,8 +1,8 @@
 #include "services/qifparser.h"
 
 #include "services/importtext.h"
-
-#include <QSet>
+#include "services/qifreader.h"
+#include "services/qifrecordstore.h"
 
 #include <limits>
 
@@ -35,22 +35,6 @@ QStringList dateParts(QStringView text)
     return normalized.split(u'/', Qt::SkipEmptyParts);
 }
 
-QString prepareLine(QStringView line)
-{
-    qsizetype start = 0;
-    while (start < line.size() && (line[start] == QChar(0xFEFF) || line[start] == u'\r'))
-        ++start;
-    return line.mid(start).trimmed().toString();
-}
-
-QStringList splitLines(const QString &text)
-{
-    QString normalized = text;
-    normalized.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    normalized.replace(u'\r', u'\n');
-    return normalized.split(u'\n');
-}
-
 QString headerRest(const QString &line)
 {
     return line.mid(6).trimmed().toLower();
@@ -60,199 +44,6 @@ bool isTypeHeader(const QString &line)
 {
     return line.startsWith(QLatin1String("!Type:"), Qt::CaseInsensitive);
 }
-
-// Everything one parse call keeps between lines.
-struct ParseState
-{
-    QifParseResult result;
-    QifDateOrder dateOrder = QifDateOrder::MonthFirst;
-    QifSection section = QifSection::Other;
-    QString accountName;
-    QifAccountKind accountKind = QifAccountKind::Bank;
-    QSet<QString> seenAccounts;
-
-    QifTransaction record;
-    bool hasData = false;
-    bool hasDate = false;
-    bool hasAmount = false;
-
-    QString accountBeingRead;
-    QifCategoryEntry categoryBeingRead;
-
-    QifSplit split;
-    bool splitActive = false;
-
-    void commitSplit()
-    {
-        if (!splitActive)
-            return;
-        record.splits.append(split);
-        split = QifSplit();
-        splitActive = false;
-    }
-
-    void flushRecord()
-    {
-        commitSplit();
-        switch (section) {
-        case QifSection::AccountList:
-            if (!accountBeingRead.isEmpty())
-                accountName = accountBeingRead;
-            accountBeingRead.clear();
-            break;
-        case QifSection::CategoryList:
-            if (hasData && !categoryBeingRead.name.isEmpty())
-                result.categories.append(categoryBeingRead);
-            categoryBeingRead = QifCategoryEntry();
-            break;
-        case QifSection::Ignored:
-            if (hasData)
-                ++result.metadataCount;
-            break;
-        case QifSection::Transactions:
-        case QifSection::Other:
-            if (hasData)
-                fileRecord();
-            break;
-        }
-        record = QifTransaction();
-        hasData = hasDate = hasAmount = false;
-    }
-
-    void fileRecord()
-    {
-        if (!hasDate || !hasAmount) {
-            ++result.unparseableCount;
-            return;
-        }
-        record.sourceAccount = accountName;
-        result.transactions.append(std::move(record));
-        if (!accountName.isEmpty()) {
-            const QString folded = accountName.toLower();
-            if (!seenAccounts.contains(folded)) {
-                seenAccounts.insert(folded);
-                result.accounts.append({accountName, accountKind});
-            }
-        }
-    }
-
-    void readTransactionLine(QChar code, const QString &value)
-    {
-        switch (code.unicode()) {
-        case u'D':
-            if (const auto date = QifParser::parseDate(value, dateOrder)) {
-                record.date = *date;
-                hasDate = true;
-            }
-            break;
-        case u'T':
-        case u'U':
-            if (const auto amount = QifParser::parseAmount(value)) {
-                record.amount = *amount;
-                hasAmount = true;
-            }
-            break;
-        case u'P':
-            record.payee = value;
-            break;
-        case u'M':
-            record.memo = value;
-            break;
-        case u'N':
-            record.checkNumber = value;
-            break;
-        case u'Y':
-            record.security = value;
-            break;
-        case u'C':
-            if (!value.isEmpty()) {
-                const QChar mark = value.at(0).toLower();
-                if (mark == u'x' || mark == u'*' || mark == u'c') {
-                    record.cleared = true;
-                } else if (mark == u'r') {
-                    record.cleared = true;
-                    record.reconciled = true;
-                }
-            }
-            break;
-        case u'L': {
-            const auto [category, transfer] = QifParser::splitCategoryClass(value);
-            record.category = category;
-            record.transferAccount = transfer;
-            break;
-        }
-        case u'A':
-            break;
-        case u'S': {
-            commitSplit();
-            splitActive = true;
-            const auto [category, transfer] = QifParser::splitCategoryClass(value);
-            split.category = category;
-            split.transferAccount = transfer;
-            break;
-        }
-        case u'E':
-            if (splitActive)
-                split.memo = value;
-            break;
-        case u'$':
-            if (const auto amount = QifParser::parseAmount(value)) {
-                if (splitActive) {
-                    split.amount = *amount;
-                } else {
-                    record.amount = *amount;
-                    hasAmount = true;
-                }
-            }
-            break;
-        default:
-            return; // unknown codes carry nothing
-        }
-        hasData = true;
-    }
-
-    void readLine(const QString &line)
-    {
-        const QChar code = line.at(0);
-        if (code == u'!') {
-            flushRecord();
-            section = QifParser::sectionFromHeader(line);
-            if (section == QifSection::Transactions)
-                accountKind = QifParser::accountTypeFromHeader(line);
-            return;
-        }
-        if (code == u'^') {
-            flushRecord();
-            return;
-        }
-        const QString value = line.mid(1).trimmed();
-        switch (section) {
-        case QifSection::AccountList:
-            if (code == u'N')
-                accountBeingRead = value;
-            hasData = true;
-            break;
-        case QifSection::CategoryList:
-            if (code == u'N')
-                categoryBeingRead.name = value;
-            else if (code == u'D')
-                categoryBeingRead.description = value;
-            else if (code == u'I')
-                categoryBeingRead.isIncome = true;
-            else if (code == u'E')
-                categoryBeingRead.isIncome = false;
-            hasData = true;
-            break;
-        case QifSection::Ignored:
-            hasData = true;
-            break;
-        case QifSection::Transactions:
-        case QifSection::Other:
-            readTransactionLine(code, value);
-            break;
-        }
-    }
-};
 
 // Exact decimal arithmetic: the nearest cent, halves away from zero, and
 // nothing that does not fit in 64 bits.
@@ -293,33 +84,74 @@ QString decode(const QByteArray &bytes)
     return decodeImportText(bytes);
 }
 
+QString prepareLine(QStringView line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && (line[start] == QChar(0xFEFF) || line[start] == u'\r'))
+        ++start;
+    return line.mid(start).trimmed().toString();
+}
+
+bool decidesDayFirst(const QString &line)
+{
+    if (line.size() < 2 || line.at(0) != u'D')
+        return false;
+    const QStringList parts = dateParts(QStringView(line).mid(1).trimmed());
+    if (parts.size() < 3 || !isWholeNumber(parts[0]) || !isWholeNumber(parts[2]))
+        return false;
+    // Year first decides nothing.
+    return parts[0].size() != 4 && parts[0].toInt() > 12;
+}
+
 QifParseResult parse(const QString &text, QifDateOrder dateOrder)
 {
-    const QStringList lines = splitLines(text);
-    ParseState state;
-    state.dateOrder = dateOrder == QifDateOrder::Auto ? detectDateOrder(lines) : dateOrder;
-    state.result.dateOrder = state.dateOrder;
-    for (const QString &raw : lines) {
-        const QString line = prepareLine(raw);
-        if (!line.isEmpty())
-            state.readLine(line);
+    QifReader reader(dateOrder);
+    QifParseResult result;
+    if (!reader.take(text) || !reader.end()) {
+        result.refusal = reader.refusal();
+        return result;
     }
-    state.flushRecord();
-    return std::move(state.result);
+    const QifRecordStore &store = *reader.store();
+    QifRecordStore::Reader records(store);
+    while (records.next())
+        result.transactions.append(records.record());
+    result.categories = store.categories();
+    result.unparseableCount = store.unparseableCount();
+    result.metadataCount = store.metadataCount();
+    result.accounts = store.accounts();
+    result.dateOrder = store.dateOrder();
+    return result;
+}
+
+QifFileRead readFile(const QString &path)
+{
+    QifFileRead read;
+    QifReader reader(QifDateOrder::Auto);
+    switch (readImportFile(path, reader)) {
+    case ImportFileStatus::Read:
+        read.store = reader.store();
+        return read;
+    case ImportFileStatus::NotOpened:
+        read.opened = false;
+        return read;
+    case ImportFileStatus::TooLarge:
+        read.refusal = {ImportFileRefusal::Reason::TooLarge, 0, kMaxImportFileSize, path};
+        return read;
+    case ImportFileStatus::OutOfMemory:
+        read.refusal = {ImportFileRefusal::Reason::OutOfMemory, 0, 0, path};
+        return read;
+    case ImportFileStatus::RefusedBySink:
+        read.refusal = reader.refusal();
+        read.refusal.path = path;
+        return read;
+    }
+    return read;
 }
 
 QifDateOrder detectDateOrder(const QStringList &lines)
 {
     for (const QString &raw : lines) {
-        const QString line = prepareLine(raw);
-        if (line.size() < 2 || line.at(0) != u'D')
-            continue;
-        const QStringList parts = dateParts(QStringView(line).mid(1).trimmed());
-        if (parts.size() < 3 || !isWholeNumber(parts[0]) || !isWholeNumber(parts[2]))
-            continue;
-        if (parts[0].size() == 4)
-            continue; // year first decides nothing
-        if (parts[0].toInt() > 12)
+        if (decidesDayFirst(prepareLine(raw)))
             return QifDateOrder::DayFirst;
     }
     return QifDateOrder::MonthFirst;

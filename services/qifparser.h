@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/importtext.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -7,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 enum class QifAccountKind { Bank = 0, CreditCard = 1, Investment = 2, Cash = 3, OtherAsset = 4, OtherLiability = 5 };
@@ -62,6 +65,19 @@ struct QifParseResult
     int metadataCount = 0;
     QList<QifAccountEntry> accounts;
     QifDateOrder dateOrder = QifDateOrder::MonthFirst;
+    // Set when the text passed a limit of QifReader: nothing else is set.
+    ImportFileRefusal refusal;
+};
+
+class QifRecordStore;
+
+// One QIF file read for an import.
+struct QifFileRead
+{
+    bool opened = true;
+    // Set when the file was refused; then there is no store.
+    ImportFileRefusal refusal;
+    std::shared_ptr<const QifRecordStore> store;
 };
 
 // "[→ Name] rest": the memo mark of a transfer leg stored without its partner.
@@ -76,7 +92,14 @@ namespace QifParser {
 
 QString decode(const QByteArray &bytes);
 QifParseResult parse(const QString &text, QifDateOrder dateOrder = QifDateOrder::Auto);
+// The file in pieces, dates in the order its own dates show. Never read
+// whole: it takes memory about its own size.
+QifFileRead readFile(const QString &path);
 QifDateOrder detectDateOrder(const QStringList &lines);
+// A line without the byte-order marks and CRs that lead it, trimmed.
+QString prepareLine(QStringView line);
+// A prepared "D" line whose date can only be read day first.
+bool decidesDayFirst(const QString &line);
 QifSection sectionFromHeader(const QString &line);
 QifAccountKind accountTypeFromHeader(const QString &line);
 std::optional<QDate> parseDate(const QString &text, QifDateOrder dateOrder);

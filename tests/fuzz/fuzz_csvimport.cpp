@@ -26,6 +26,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     pieces += decoder.decode(QByteArrayView(input).sliced(cut));
     pieces += decoder.finish();
     FuzzSupport::require(pieces == whole, "the text decoded in pieces is the text decoded whole");
+    // Finding the encoding while decoding gives the same text, decoding again
+    // as Windows-1252 only when told to.
+    ImportTextDecoder detecting;
+    QString found = detecting.decode(QByteArrayView(input).first(cut));
+    found += detecting.decode(QByteArrayView(input).sliced(cut));
+    found += detecting.finish();
+    if (detecting.mustRestart()) {
+        FuzzSupport::require(detectImportEncoding(input) == ImportEncoding::Windows1252,
+                             "only a Windows-1252 file is decoded again");
+        ImportTextDecoder windows1252(ImportEncoding::Windows1252);
+        found = windows1252.decode(input) + windows1252.finish();
+    }
+    FuzzSupport::require(found == whole, "the text decoded while finding the encoding is the text decoded whole");
     CsvParser::parse(whole);
 
     const QString path = FuzzSupport::scratchDirectory() + QStringLiteral("/input.csv");

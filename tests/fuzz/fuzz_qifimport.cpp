@@ -23,6 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const QifTransaction &record : parsed.transactions) {
             QifParser::parseTransferHint(record.memo);
             QifParser::isSelfTransfer(record);
+            FuzzSupport::require(!record.payee.contains(QChar(0)) && !record.memo.contains(QChar(0))
+                                     && !record.category.contains(QChar(0)),
+                                 "no parsed text holds a NUL");
         }
     }
 
@@ -42,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     int next = choice;
     for (const QifSourceAccount &source : analysis.accounts)
         mapping.insert(source.sourceName.toLower(), ++next % 2 ? QStringLiteral("acct-usd") : QStringLiteral("acct-jpy"));
-    const ImportResult result = service.importQif({path}, mapping);
+    const ImportResult result = choice & 2 ? service.importQif({path}, mapping) : service.importQif(analysis, mapping);
     FuzzSupport::require(result.imported >= 0 && result.skipped >= 0 && result.duplicates >= 0, "counts are counts");
     FuzzSupport::readEverything(database);
     return 0;

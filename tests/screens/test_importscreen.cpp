@@ -298,20 +298,38 @@ private Q_SLOTS:
         QCOMPARE(rows[0].amount, -145000);
     }
 
-    // A file with a row longer than the parser takes is refused when it is
-    // chosen, and nothing of it is shown or imported.
-    void previewRefusesAFileWithATooLongRow()
+    // A file with a row longer than the parser takes, or larger than an
+    // import reads, is refused when it is chosen, and nothing of it is shown
+    // or imported. The large one is sparse: it is refused before it is read.
+    void previewRefusesAFileItDoesNotRead_data()
     {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("why");
+
+        QTest::newRow("a row too long")
+            << "2024-01-02,Shop,-1.00\n\n\"" + QByteArray(CsvParser::kMaxRowLength, 'x') + "\"\n" << qint64(0)
+            << "The file \"huge.csv\" was not read: the row that starts on line 3 is longer than 1048576 characters.";
+        QTest::newRow("16 GiB") << QByteArray("2024-01-02,Shop,-1.00\n") << (qint64(16) << 30)
+                                << "The file \"huge.csv\" was not read: it is larger than 1024 MB, the largest file "
+                                   "an import reads.";
+    }
+
+    void previewRefusesAFileItDoesNotRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
+        QFETCH(QString, why);
         ImportScreenFixture f;
         f.chooseCsv(f.writeFile(QStringLiteral("good.csv"), "2024-01-02,Shop,-1.00\n"));
         QCOMPARE(f.screen->previewModel()->rowCount(), 1);
-        f.chooseCsv(f.writeFile(QStringLiteral("huge.csv"),
-                                "2024-01-02,Shop,-1.00\n\n\"" + QByteArray(CsvParser::kMaxRowLength, 'x') + "\"\n"));
+        const QString path = f.writeFile(QStringLiteral("huge.csv"), content);
+        if (size > 0 && !QFile(path).resize(size))
+            QSKIP("this file system makes no sparse file of that size");
+        f.chooseCsv(path);
         QCOMPARE(f.prompts.messages.size(), 1);
         QCOMPARE(f.prompts.messages[0].title, QStringLiteral("Preview Failed"));
-        QVERIFY(f.prompts.messages[0].text.contains(
-            QStringLiteral("The file \"huge.csv\" was not read: the row that starts on line 3 is longer than "
-                           "1048576 characters.")));
+        QVERIFY(f.prompts.messages[0].text.contains(why));
         QCOMPARE(f.screen->previewModel()->rowCount(), 0);
         QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));
         f.screen->runImport();
@@ -337,8 +355,8 @@ private Q_SLOTS:
         QVERIFY(f.onResultPage());
         QCOMPARE(f.resultLines(),
                  (QStringList{"Import failed.", "",
-                              "The file was not read: the row that starts on line 3 is longer than 1048576 "
-                              "characters. No transactions were added."}));
+                              "The file \"bank.csv\" was not read: the row that starts on line 3 is longer than "
+                              "1048576 characters. No transactions were added."}));
         QVERIFY(!f.accountNamed(QStringLiteral("Imported")));
         QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
@@ -486,6 +504,46 @@ private Q_SLOTS:
         QCOMPARE(out.transferDestAccountId, savings->id);
         QCOMPARE(out.memo, QStringLiteral("Monthly"));
         QVERIFY(!out.transferLinkId.isEmpty());
+    }
+
+    // The import works from the files as they were analysed when chosen:
+    // they are read once, and what is imported is what the user mapped.
+    void importsTheQifFilesAsTheyWereAnalysed()
+    {
+        ImportScreenFixture f;
+        const QString path =
+            f.writeFile(QStringLiteral("bank.qif"), "!Account\nNChecking\n^\n!Type:Bank\nD1/2/2024\nPAnalysed\nT-1\n^\n");
+        f.chooseQif({path});
+        QCOMPARE(f.screen->qifRows().size(), 1);
+        f.writeFile(QStringLiteral("bank.qif"), "!Account\nNOther\n^\n!Type:Bank\nD1/3/2024\nPLater\nT-2\n^\n");
+        f.screen->runImport();
+        QCOMPARE(f.resultLines().value(2), QStringLiteral("1 transaction(s) imported"));
+        const std::optional<Account> checking = f.accountNamed(QStringLiteral("Checking"));
+        QVERIFY(checking);
+        const QList<Transaction> rows = f.liveTransactions(checking->id);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].payee, QStringLiteral("Analysed"));
+        QVERIFY(!f.accountNamed(QStringLiteral("Other")));
+    }
+
+    // QIF files of which one passes a limit are refused when they are
+    // chosen, saying which and why; none of them is left to import.
+    void qifFilesOfWhichOneIsRefusedAreNotImported()
+    {
+        ImportScreenFixture f;
+        const QString good = f.writeFile(QStringLiteral("good.qif"), "D1/2/2024\nPShop\nT-1\n^\n");
+        const QString bad = f.writeFile(QStringLiteral("bad.qif"),
+                                        "D1/2/2024\nPShop\nT-1\n^\n!Type:Cat\nN" + QByteArray(100 * 1024, 'c') + "\n^\n");
+        f.chooseQif({good, bad});
+        QCOMPARE(f.prompts.messages.size(), 1);
+        QCOMPARE(f.prompts.messages[0].title, QStringLiteral("Analysis Failed"));
+        QVERIFY(f.prompts.messages[0].text.contains(
+            QStringLiteral("The file \"bad.qif\" was not read: line 6 is longer than 65536 characters.")));
+        QVERIFY(f.screen->qifRows().isEmpty());
+        QCOMPARE(f.widget<QLabel>("fileLabel")->text(), QStringLiteral("No file selected"));
+        f.screen->runImport();
+        QVERIFY(!f.onResultPage());
+        QCOMPARE(f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
     }
 
     // The import aborts after the new account was made: nothing stays.
@@ -660,14 +718,27 @@ private Q_SLOTS:
                            "  Row 9: \"%1 n/a\" is not an amount",
                            "  Row 10: the amount \"1500.50\" has decimals, which the account's currency does not have",
                            "  and 2 more"};
-        ImportOutcome tooLong;
-        tooLong.result.aborted = true;
-        tooLong.result.tooLongLine = 7;
+        const auto fileRefused = [](ImportFileRefusal::Reason reason, qsizetype line, qsizetype limit, const char *path) {
+            ImportOutcome outcome;
+            outcome.result.aborted = true;
+            outcome.result.refusal = {reason, line, limit, QString::fromLatin1(path)};
+            return outcome;
+        };
         QTest::newRow("a row too long")
-            << tooLong
+            << fileRefused(ImportFileRefusal::Reason::RowTooLong, 7, CsvParser::kMaxRowLength, "/tmp/bank.csv")
             << QStringList{"Import failed.", "",
-                           "The file was not read: the row that starts on line 7 is longer than 1048576 characters. "
-                           "No transactions were added."};
+                           "The file \"bank.csv\" was not read: the row that starts on line 7 is longer than "
+                           "1048576 characters. No transactions were added."};
+        QTest::newRow("a record with too many splits")
+            << fileRefused(ImportFileRefusal::Reason::TooManySplits, 12, 10000, "/a/b.qif")
+            << QStringList{"Import failed.", "",
+                           "The file \"b.qif\" was not read: the record that starts on line 12 has more than 10000 "
+                           "split lines. No transactions were added."};
+        QTest::newRow("out of memory")
+            << fileRefused(ImportFileRefusal::Reason::OutOfMemory, 0, 0, "/a/b.qif")
+            << QStringList{"Import failed.", "",
+                           "The file \"b.qif\" was not read: there is not enough memory to read it. No transactions "
+                           "were added."};
         ImportOutcome retroactiveOnly;
         retroactiveOnly.result.retroactiveLinked = 1;
         QTest::newRow("no transfer line, no earlier-row line")

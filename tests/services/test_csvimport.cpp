@@ -368,6 +368,12 @@ private Q_SLOTS:
             << 4;
         QTest::newRow("exactly the limit is read")
             << good + "2024-01-04,Shop,\"" + QByteArray(limit - 20, ' ') + "-1\"\n" << 0;
+        // Characters count, not UTF-16 units: an emoji takes two units.
+        const QByteArray emoji = "\xF0\x9F\x98\x80";
+        QTest::newRow("emoji below the limit in characters")
+            << good + "2024-01-04,\"" + emoji.repeated(600000) + "\",-1\n" << 0;
+        QTest::newRow("emoji past the limit in characters")
+            << good + "2024-01-04,\"" + emoji.repeated(limit) + "\",-1\n" << 3;
     }
 
     void refusesAFileWithATooLongRowAndWritesNothing()
@@ -380,10 +386,13 @@ private Q_SLOTS:
         QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
         const ImportResult result =
             f.service.importCsv(f.writeFile(QStringLiteral("long.csv"), content), account, basicMapping());
-        QCOMPARE(result.tooLongLine, line);
+        QCOMPARE(result.refusal.line, line);
+        QCOMPARE(result.refusal.reason,
+                 line > 0 ? ImportFileRefusal::Reason::RowTooLong : ImportFileRefusal::Reason::None);
         QCOMPARE(result.aborted, line > 0);
         if (line == 0) {
             QCOMPARE(result.imported, 3);
+            QVERIFY(!result.aborted);
             return;
         }
         QCOMPARE(result.imported, 0);
@@ -392,6 +401,64 @@ private Q_SLOTS:
         QCOMPARE(started.size(), 0);
         QCOMPARE(changed.size(), 0);
         QVERIFY(!f.store.database->isBulkWriteInProgress());
+    }
+
+    // A file larger than an import reads is refused before a byte of it is
+    // read, and nothing is written: a sparse file of 16 GiB takes no memory.
+    void refusesAFileLargerThanTheLimitUnread_data()
+    {
+        QTest::addColumn<qint64>("size");
+
+        QTest::newRow("one byte over") << kMaxImportFileSize + 1;
+        QTest::newRow("16 GiB") << (qint64(16) << 30);
+    }
+
+    void refusesAFileLargerThanTheLimitUnread()
+    {
+        QFETCH(qint64, size);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const QString path = f.writeFile(QStringLiteral("sparse.csv"), "2024-01-02,Shop,-1.00\n");
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite) || !file.resize(size))
+            QSKIP("this file system makes no sparse file of that size");
+        file.close();
+        QSignalSpy started(&f.service, &ImportService::importStarted);
+
+        const ImportResult result = f.service.importCsv(path, account, basicMapping());
+        QVERIFY(result.aborted);
+        QCOMPARE(result.refusal.reason, ImportFileRefusal::Reason::TooLarge);
+        QCOMPARE(result.refusal.path, path);
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(started.size(), 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+    }
+
+    // A NUL would cut the text short wherever it is read: no imported text
+    // holds one, whichever column it came in.
+    void importedTextHoldsNoNul()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const QByteArray content("2024-03-01,Corner\0 Shop,-12.50,mi\0lk,Fo\0od\n"
+                                 "2024-03\0-02,\0\0,-1\0.00,\0,\0\n",
+                                 69);
+        CsvImportMapping mapping = basicMapping();
+        mapping.memoColumn = 3;
+        mapping.categoryColumn = 4;
+        const ImportResult result = f.service.importCsv(f.writeFile(QStringLiteral("nul.csv"), content), account, mapping);
+        QCOMPARE(result.imported, 2);
+
+        const QList<Transaction> rows = f.rows(account);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].payee, QStringLiteral("Corner Shop"));
+        QCOMPARE(rows[0].memo, QStringLiteral("milk"));
+        QCOMPARE(f.category(rows[0].categoryId)->name, QStringLiteral("Food"));
+        QCOMPARE(rows[1].date, QDate(2024, 3, 2));
+        QCOMPARE(rows[1].amount, -100);
+        QVERIFY(rows[1].payee.isEmpty());
+        QVERIFY(rows[1].memo.isEmpty());
+        QVERIFY(rows[1].categoryId.isEmpty());
     }
 
     void skipsDuplicatesWithinAFileAndOnReimport()

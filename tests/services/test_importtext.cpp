@@ -2,9 +2,16 @@
 
 #include "services/csvparser.h"
 #include "services/importtext.h"
+#include "services/qifparser.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
+
+#include <csignal>
+#include <cstdlib>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using Rows = QList<QStringList>;
 
@@ -13,6 +20,34 @@ namespace {
 constexpr qsizetype kPiece = 1 << 20; // what the file readers take at a time
 // A doubled quote, CR LF and a character of two bytes.
 constexpr char kStraddling[] = "\"say \"\"hi\"\"\",2\r\nx,\xC3\xA9\r\n";
+
+// The writable memory the process holds now, in bytes: what RLIMIT_DATA
+// limits (room an allocator has reserved but not opened does not count).
+qint64 dataSize()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmData:"))
+            return line.mid(7).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return -1;
+}
+
+// Takes the room the heap has free, largest pieces first, so that what is
+// allocated next needs new memory, which a limit can then refuse.
+void useUpFreeHeap()
+{
+    for (const size_t size : {size_t(1) << 23, size_t(1) << 20, size_t(1) << 16, size_t(1) << 12}) {
+        for (;;) {
+            const qint64 before = dataSize();
+            void *taken = std::malloc(size);
+            if (!taken || dataSize() != before)
+                break;
+        }
+    }
+}
 
 QString decodeInPieces(const QByteArray &bytes, qsizetype cut)
 {
@@ -90,29 +125,162 @@ private Q_SLOTS:
             QCOMPARE(decodeInPieces(bytes, cut), whole);
     }
 
-    // The encoding of a file is found piece by piece too: a character cut
-    // by the end of a piece is still UTF-8, a bad byte in a later piece
-    // still makes the whole file Windows-1252.
-    void detectsTheEncodingOfALargeFile_data()
+    // A file is read once, its encoding found as it goes: a character cut
+    // by the end of a piece is still UTF-8, and a bad byte in a later piece
+    // still makes the whole file Windows-1252, read anew from its start only
+    // when text before it reads otherwise in Windows-1252.
+    void findsTheEncodingOfALargeFileAsItIsRead_data()
     {
+        QTest::addColumn<QByteArray>("head");
         QTest::addColumn<QByteArray>("tail");
-        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QString>("lastRow");
+        QTest::addColumn<int>("restarts");
 
-        QTest::newRow("e acute across the cut") << QByteArray("\xC3\xA9\n") << int(ImportEncoding::Utf8);
-        QTest::newRow("emoji across the cut") << QByteArray("\xF0\x9F\x98\x80\n") << int(ImportEncoding::Utf8);
-        QTest::newRow("bad byte after the cut") << QByteArray("ab\xE9\n") << int(ImportEncoding::Windows1252);
-        QTest::newRow("cut short at the end") << QByteArray("ab\xE2\x82") << int(ImportEncoding::Windows1252);
+        const QByteArray ascii = "abc,def\n";
+        QTest::newRow("e acute across the cut") << ascii << QByteArray("\xC3\xA9\n") << "\u00E9" << 0;
+        QTest::newRow("emoji across the cut") << ascii << QByteArray("\xF0\x9F\x98\x80\n") << "\U0001F600" << 0;
+        QTest::newRow("bad byte after ascii") << ascii << QByteArray("ab\xE9\n") << "ab\u00E9" << 0;
+        QTest::newRow("cut short at the end") << ascii << QByteArray("ab\xE2\x82") << "ab\u00E2\u201A" << 0;
+        QTest::newRow("bad byte after utf-8")
+            << QByteArray("caf\xC3\xA9,1\n") << QByteArray("ab\xE9\n") << "ab\u00E9" << 1;
     }
 
-    void detectsTheEncodingOfALargeFile()
+    void findsTheEncodingOfALargeFileAsItIsRead()
     {
+        QFETCH(QByteArray, head);
         QFETCH(QByteArray, tail);
-        QFETCH(int, encoding);
-        QByteArray bytes = filler(kPiece - 2) + tail;
-        QBuffer buffer(&bytes);
-        QVERIFY(buffer.open(QIODevice::ReadOnly));
-        QCOMPARE(int(detectImportEncoding(&buffer)), encoding);
-        QCOMPARE(int(detectImportEncoding(bytes)), encoding);
+        QFETCH(QString, lastRow);
+        QFETCH(int, restarts);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.csv"));
+        QFile file(path);
+        const QByteArray content = head + filler(kPiece - 2 - head.size()) + tail;
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+
+        struct Rows : ImportTextSink
+        {
+            QString text;
+            int restarts = 0;
+            bool take(QStringView piece) override
+            {
+                text += piece;
+                return true;
+            }
+            bool end() override { return true; }
+            void restart() override
+            {
+                text.clear();
+                ++restarts;
+            }
+        } sink;
+        QCOMPARE(readImportFile(path, sink), ImportFileStatus::Read);
+        QCOMPARE(sink.text, decodeImportText(content));
+        QCOMPARE(sink.text.split(u'\n', Qt::SkipEmptyParts).last().trimmed(), lastRow);
+        QCOMPARE(sink.restarts, restarts);
+    }
+
+    // A file larger than an import reads is refused before any of it is
+    // read: no memory is taken for it, however large it claims to be.
+    void refusesAFileLargerThanTheLimitUnread_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("status");
+
+        QTest::newRow("one byte over") << kMaxImportFileSize + 1 << int(ImportFileStatus::TooLarge);
+        QTest::newRow("16 GiB") << (qint64(16) << 30) << int(ImportFileStatus::TooLarge);
+    }
+
+    void refusesAFileLargerThanTheLimitUnread()
+    {
+        QFETCH(qint64, size);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sparse.csv"));
+        QFile file(path);
+        // Sparse: the file takes no room on the disk.
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+            QSKIP("this file system makes no sparse file of that size");
+        file.close();
+
+        struct Counting : ImportTextSink
+        {
+            qsizetype taken = 0;
+            bool take(QStringView text) override
+            {
+                taken += text.size();
+                return true;
+            }
+            bool end() override { return true; }
+            void restart() override { taken = 0; }
+        } sink;
+        QCOMPARE(int(readImportFile(path, sink)), status);
+        QCOMPARE(sink.taken, 0);
+
+        const CsvParser::FileRead read = CsvParser::readFile(path);
+        QCOMPARE(read.status, CsvParser::FileRead::Status::Refused);
+        QCOMPARE(read.refusal.reason, ImportFileRefusal::Reason::TooLarge);
+        QCOMPARE(read.refusal.limit, kMaxImportFileSize);
+    }
+
+    // An allocation that fails while a file is read refuses the file; it
+    // never ends the program. A child process reads with little memory left.
+    void anAllocationThatFailsRefusesTheFile_data()
+    {
+        QTest::addColumn<bool>("qif");
+
+        QTest::newRow("csv") << false;
+        QTest::newRow("qif") << true;
+    }
+
+    void anAllocationThatFailsRefusesTheFile()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer needs more address space than the limit leaves");
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+        QSKIP("the address sanitizer needs more address space than the limit leaves");
+#endif
+#endif
+        QFETCH(bool, qif);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(qif ? QStringLiteral("big.qif") : QStringLiteral("big.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QByteArray unit = qif ? QByteArray("D1/2/2024\nPCorner Shop 1234\nT-1,234.56\nMcard payment 0042\n^\n")
+                                    : QByteArray("2024-01-02,Corner Shop 1234,-1.234,card payment 0042\n");
+        const QByteArray piece = unit.repeated(kPiece / unit.size());
+        for (int i = 0; i < 32; ++i)
+            QVERIFY(file.write(piece) == piece.size());
+        file.close();
+
+        const qint64 available = qint64(16) << 20;
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            // A crash ends the child at once, without the test's own handlers.
+            for (const int signal : {SIGABRT, SIGSEGV, SIGBUS})
+                std::signal(signal, SIG_DFL);
+            useUpFreeHeap();
+            rlimit limit{};
+            limit.rlim_cur = limit.rlim_max = rlim_t(dataSize() + available);
+            if (::setrlimit(RLIMIT_DATA, &limit) != 0)
+                ::_exit(3);
+            // The child never returns into the test: it only exits.
+            int code = 4;
+            try {
+                const ImportFileRefusal refusal =
+                    qif ? QifParser::readFile(path).refusal : CsvParser::readFile(path).refusal;
+                code = refusal.reason == ImportFileRefusal::Reason::OutOfMemory ? 0 : 4;
+            } catch (...) {
+                code = 5;
+            }
+            ::_exit(code);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "the reading ended the child process");
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
     // What straddles the end of a piece of the file reads as it does
@@ -174,6 +342,11 @@ private Q_SLOTS:
         QTest::newRow("quoted semicolons") << QStringLiteral("\"x;y;z\",2\na;b,c") << Rows{{"x;y;z", "2"}, {"a;b", "c"}};
         QTest::newRow("comma wins a tie") << QStringLiteral("a;b,c\n") << Rows{{"a;b", "c"}};
         QTest::newRow("more commas than semicolons") << QStringLiteral("a;b,c,d") << Rows{{"a;b", "c", "d"}};
+        // A NUL would cut the text short wherever it is read.
+        QTest::newRow("nul in a field") << QString::fromUtf16(u"Sh\0op,-1\0.00", 13) << Rows{{"Shop", "-1.00"}};
+        QTest::newRow("nul in quotes") << QString::fromUtf16(u"\"a\0\",\0b", 8) << Rows{{"a", "b"}};
+        QTest::newRow("nul and spaces") << QString::fromUtf16(u" \0 x \0", 6) << Rows{{"x"}};
+        QTest::newRow("nul line dropped") << QString::fromUtf16(u"a\n\0\0\nb", 7) << Rows{{"a"}, {"b"}};
     }
 
     void splitsCsv()

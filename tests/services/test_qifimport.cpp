@@ -1,8 +1,11 @@
 #include "importfixture.h"
 #include "services/qifparser.h"
+#include "services/qifreader.h"
 #include "support/testmain.h"
 
 #include <QSignalSpy>
+
+Q_DECLARE_METATYPE(ImportFileRefusal::Reason)
 
 namespace {
 
@@ -448,6 +451,93 @@ private Q_SLOTS:
         QCOMPARE(t.f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), categoriesBefore);
         QCOMPARE(changed.size(), 0);
         QVERIFY(!t.f.store.database->isBulkWriteInProgress());
+    }
+
+    // A file past what a line, a record or its splits may hold is refused
+    // whole when it is analysed, saying which limit and where, and its import
+    // writes nothing. What is read stays bounded by the limits.
+    void refusesAFilePastALimitAndWritesNothing_data()
+    {
+        using Reason = ImportFileRefusal::Reason;
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<Reason>("reason");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("limit");
+
+        const QByteArray good = "!Type:Bank\nD1/2/2024\nPShop\nT-1\n^\n"; // lines 1 to 5
+        const QByteArray record = "D1/3/2024\nT-2\n";
+        const int lineLimit = int(QifReader::kMaxLineLength);
+        const int recordLimit = int(QifReader::kMaxRecordLength);
+        const int splitLimit = QifReader::kMaxSplits;
+        QTest::newRow("a payee as long as a line may be")
+            << good + record + "P" + QByteArray(lineLimit - 1, 'x') + "\n^\n" << Reason::None << 0 << 0;
+        QTest::newRow("a payee longer") << good + record + "P" + QByteArray(lineLimit, 'x') + "\n^\n"
+                                        << Reason::LineTooLong << 8 << lineLimit;
+        QTest::newRow("a category name of 100 KB")
+            << "!Type:Cat\nN" + QByteArray(100 * 1024, 'c') + "\n^\n" + good << Reason::LineTooLong << 2 << lineLimit;
+        QTest::newRow("a line that never ends")
+            << good + QByteArray(3 * lineLimit, ' ') << Reason::LineTooLong << 6 << lineLimit;
+        QTest::newRow("a record of long memos")
+            << good + "\n\n" + record + QByteArray("M" + QByteArray(lineLimit - 1, 'm') + "\n").repeated(recordLimit / lineLimit)
+            << Reason::RecordTooLong << 8 << recordLimit;
+        QTest::newRow("as many splits as a record may have")
+            << good + record + QByteArray("S\n$-1\n").repeated(splitLimit) + "^\n" << Reason::None << 0 << 0;
+        QTest::newRow("a split more")
+            << good + record + QByteArray("S\n$-1\n").repeated(splitLimit + 1) + "^\n" << Reason::TooManySplits << 6 << splitLimit;
+    }
+
+    void refusesAFilePastALimitAndWritesNothing()
+    {
+        using Reason = ImportFileRefusal::Reason;
+        QFETCH(QByteArray, content);
+        QFETCH(Reason, reason);
+        QFETCH(int, line);
+        QFETCH(int, limit);
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const QString path = f.writeFile(QStringLiteral("limits.qif"), content);
+        const QHash<QString, QString> mapping{{path, account}};
+
+        const QifAnalysis analysis = f.service.analyzeQifFiles({path});
+        QCOMPARE(analysis.refusal.reason, reason);
+        QCOMPARE(analysis.refusal.line, line);
+        QCOMPARE(analysis.refusal.limit, limit);
+        if (reason == Reason::None) {
+            QCOMPARE(analysis.totalRecords, 2);
+            QCOMPARE(f.service.importQif(analysis, mapping).imported, 2);
+            return;
+        }
+        QCOMPARE(analysis.refusal.path, path);
+        QVERIFY(analysis.accounts.isEmpty());
+        QVERIFY(analysis.files.isEmpty());
+
+        QSignalSpy started(&f.service, &ImportService::importStarted);
+        const ImportResult result = f.service.importQif({path}, mapping);
+        QVERIFY(result.aborted);
+        QCOMPARE(result.refusal.reason, reason);
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(started.size(), 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+        QCOMPARE(f.store.scalar(QStringLiteral("SELECT COUNT(*) FROM categories")).toInt(), 0);
+    }
+
+    // The import works from what the analysis read: the files are read once,
+    // and what is imported is what the user mapped.
+    void importsTheRecordsTheAnalysisRead()
+    {
+        ImportFixture f;
+        const QString account = f.addAccount(QStringLiteral("Checking"));
+        const QString path = f.writeFile(QStringLiteral("bank.qif"), "D1/2/2024\nPAnalysed\nT-1\n^\n");
+        const QifAnalysis analysis = f.service.analyzeQifFiles({path, path});
+        QCOMPARE(analysis.totalRecords, 2);
+        f.writeFile(QStringLiteral("bank.qif"), "D1/3/2024\nPWritten later\nT-2\n^\n");
+
+        const ImportResult result = f.service.importQif(analysis, {{path, account}});
+        QCOMPARE(result.imported, 2);
+        const QList<Transaction> rows = f.rows(account);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[0].payee, QStringLiteral("Analysed"));
+        QCOMPARE(rows[1].payee, QStringLiteral("Analysed"));
     }
 
     void analysisListsSourceAccounts()

@@ -16,6 +16,12 @@ QString lines(std::initializer_list<const char *> list)
     return result.join(u'\n');
 }
 
+// Text that may hold NUL characters, all of the literal.
+template <qsizetype size> QString withNul(const char16_t (&text)[size])
+{
+    return QString::fromUtf16(text, size - 1);
+}
+
 } // namespace
 
 class QifParserTest : public QObject
@@ -281,6 +287,56 @@ private Q_SLOTS:
         QCOMPARE(record.splits[2].transferAccount, QStringLiteral("Savings"));
         QCOMPARE(record.splits[2].amount, -3000);
         QCOMPARE(record.splits[3].amount, 0);
+    }
+
+    // A NUL would cut the text short wherever it is read: no text of the
+    // parse holds one, whichever line it came in.
+    void dropsNulCharacters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+
+        QTest::newRow("payee") << withNul(u"D1/2/2024\nT-1\nPCor\0ner Shop\0\n^") << "payee" << "Corner Shop";
+        QTest::newRow("memo") << withNul(u"D1/2/2024\nT-1\nM\0milk\n^") << "memo" << "milk";
+        QTest::newRow("category") << withNul(u"D1/2/2024\nT-1\nLFo\0od\n^") << "category" << "Food";
+        QTest::newRow("transfer") << withNul(u"D1/2/2024\nT-1\nL[Sav\0ings]\n^") << "transfer" << "Savings";
+        QTest::newRow("split") << withNul(u"D1/2/2024\nT-1\nSFo\0od\nEbre\0ad\n$-1\n^") << "split" << "Food bread";
+        QTest::newRow("account") << withNul(u"!Account\nNVi\0sa\n^\n!Type:CCard\nD1/2/2024\nT-1\n^") << "account"
+                                 << "Visa";
+        QTest::newRow("category list") << withNul(u"!Type:Cat\nNSal\0ary\nDMonth\0ly\nI\n^") << "list"
+                                       << "Salary Monthly";
+        QTest::newRow("in a code and a date") << withNul(u"\0D1/2/\0" "2024\nT\0-1\nPShop\n^") << "payee"
+                                              << "Shop";
+    }
+
+    void dropsNulCharacters()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        const QifParseResult result = QifParser::parse(text);
+        QString got;
+        if (field == QLatin1String("list")) {
+            QCOMPARE(result.categories.size(), 1);
+            got = result.categories[0].name + u' ' + result.categories[0].description;
+        } else {
+            QCOMPARE(result.transactions.size(), 1);
+            const QifTransaction &record = result.transactions[0];
+            if (field == QLatin1String("payee"))
+                got = record.payee;
+            else if (field == QLatin1String("memo"))
+                got = record.memo;
+            else if (field == QLatin1String("category"))
+                got = record.category;
+            else if (field == QLatin1String("transfer"))
+                got = record.transferAccount;
+            else if (field == QLatin1String("split"))
+                got = record.splits.value(0).category + u' ' + record.splits.value(0).memo;
+            else
+                got = record.sourceAccount + (result.accounts.size() == 1 ? QString() : QStringLiteral(" (no entry)"));
+        }
+        QCOMPARE(got, value);
     }
 
     void readsTransferHints_data()
