@@ -967,6 +967,10 @@ Ihre Eingaben stehen noch im Formular.</translation>
         <translation>Die Datei „%1“ wurde nicht gelesen: Es ist nicht genug Speicher frei, um sie zu lesen.</translation>
     </message>
     <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht bis zum Ende gelesen werden: %2.</translation>
+    </message>
+    <message>
         <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
         <translation>Die Datei „%1“ wurde nicht gelesen: Zeile %2 ist länger als %3 Zeichen.</translation>
     </message>

@@ -945,6 +945,10 @@ Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
         <translation type="unfinished"></translation>
     </message>

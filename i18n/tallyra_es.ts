@@ -967,6 +967,10 @@ Sus datos siguen en el formulario.</translation>
         <translation>No se leyó el archivo «%1»: no hay memoria suficiente para leerlo.</translation>
     </message>
     <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2.</source>
+        <translation>No se pudo leer el archivo «%1» hasta el final: %2.</translation>
+    </message>
+    <message>
         <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
         <translation>No se leyó el archivo «%1»: la línea %2 tiene más de %3 caracteres.</translation>
     </message>

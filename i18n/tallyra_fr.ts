@@ -967,6 +967,10 @@ Vos saisies sont toujours dans le formulaire.</translation>
         <translation>Le fichier « %1 » n&apos;a pas été lu : la mémoire est insuffisante pour le lire.</translation>
     </message>
     <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2.</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être lu jusqu&apos;au bout : %2.</translation>
+    </message>
+    <message>
         <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
         <translation>Le fichier « %1 » n&apos;a pas été lu : la ligne %2 dépasse %3 caractères.</translation>
     </message>

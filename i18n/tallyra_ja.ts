@@ -958,6 +958,10 @@ Your entries are still in the form.</source>
         <translation>ファイル「%1」は読み込まれませんでした: 読み込むためのメモリが足りません。</translation>
     </message>
     <message>
+        <source>The file &quot;%1&quot; could not be read to its end: %2.</source>
+        <translation>ファイル「%1」を最後まで読み込めませんでした: %2。</translation>
+    </message>
+    <message>
         <source>The file &quot;%1&quot; was not read: line %2 is longer than %3 characters.</source>
         <translation>ファイル「%1」は読み込まれませんでした: %2 行目が %3 文字を超えています。</translation>
     </message>

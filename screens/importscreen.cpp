@@ -625,6 +625,8 @@ QString ImportScreen::refusalText(const ImportFileRefusal &refusal)
             .arg(name, QString::number(refusal.limit / (1024 * 1024)));
     case ImportFileRefusal::Reason::OutOfMemory:
         return tr("The file \"%1\" was not read: there is not enough memory to read it.").arg(name);
+    case ImportFileRefusal::Reason::ReadFailed:
+        return tr("The file \"%1\" could not be read to its end: %2.").arg(name, refusal.detail);
     case ImportFileRefusal::Reason::RowTooLong:
         return tr("The file \"%1\" was not read: the row that starts on line %2 is longer than %3 characters.")
             .arg(name, line, limit);

@@ -248,20 +248,24 @@ FileRead readFile(const QString &path)
 {
     FileRead read;
     Splitter splitter(&read.table, kMaxRowLength);
-    switch (readImportFile(path, splitter)) {
+    QString error;
+    switch (readImportFile(path, splitter, &error)) {
     case ImportFileStatus::Read:
         read.status = FileRead::Status::Read;
         return read;
     case ImportFileStatus::NotOpened:
         break;
     case ImportFileStatus::TooLarge:
-        read.refusal = {ImportFileRefusal::Reason::TooLarge, 0, kMaxImportFileSize, path};
+        read.refusal = {ImportFileRefusal::Reason::TooLarge, 0, kMaxImportFileSize, path, {}};
         break;
     case ImportFileStatus::OutOfMemory:
-        read.refusal = {ImportFileRefusal::Reason::OutOfMemory, 0, 0, path};
+        read.refusal = {ImportFileRefusal::Reason::OutOfMemory, 0, 0, path, {}};
+        break;
+    case ImportFileStatus::ReadFailed:
+        read.refusal = {ImportFileRefusal::Reason::ReadFailed, 0, 0, path, error};
         break;
     case ImportFileStatus::RefusedBySink:
-        read.refusal = {ImportFileRefusal::Reason::RowTooLong, splitter.tooLongLine(), kMaxRowLength, path};
+        read.refusal = {ImportFileRefusal::Reason::RowTooLong, splitter.tooLongLine(), kMaxRowLength, path, {}};
         break;
     }
     read.status = read.refusal.refused() ? FileRead::Status::Refused : FileRead::Status::NotOpened;

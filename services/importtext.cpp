@@ -304,16 +304,23 @@ namespace {
 
 // The text of one file through one decoder, or the note that it has to be
 // decoded again from the start.
-enum class Pass { Done, Restart, TooLarge, Refused };
+enum class Pass { Done, Restart, TooLarge, Refused, ReadFailed };
 
 Pass readPass(QFile &file, ImportTextDecoder &decoder, ImportTextSink &sink)
 {
     constexpr qsizetype pieceSize = 1 << 20;
     qint64 total = 0;
+    QByteArray piece;
     for (;;) {
-        const QByteArray piece = file.read(pieceSize);
-        if (piece.isEmpty())
+        // QFile::read(qint64) answers a failed read as an empty piece, like
+        // the end of the file; this one tells them apart.
+        piece.resize(pieceSize);
+        const qint64 count = file.read(piece.data(), pieceSize);
+        if (count < 0)
+            return Pass::ReadFailed;
+        if (count == 0)
             break;
+        piece.resize(count);
         // A device may say nothing of its size, or grow while it is read.
         total += piece.size();
         if (total > kMaxImportFileSize)
@@ -332,7 +339,7 @@ Pass readPass(QFile &file, ImportTextDecoder &decoder, ImportTextSink &sink)
 
 } // namespace
 
-ImportFileStatus readImportFile(const QString &path, ImportTextSink &sink)
+ImportFileStatus readImportFile(const QString &path, ImportTextSink &sink, QString *error)
 {
     try {
         QFile file(path);
@@ -359,6 +366,10 @@ ImportFileStatus readImportFile(const QString &path, ImportTextSink &sink)
             return ImportFileStatus::TooLarge;
         case Pass::Refused:
             return ImportFileStatus::RefusedBySink;
+        case Pass::ReadFailed:
+            if (error)
+                *error = file.errorString();
+            return ImportFileStatus::ReadFailed;
         }
         return ImportFileStatus::Read;
     } catch (const std::bad_alloc &) {

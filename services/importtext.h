@@ -74,12 +74,14 @@ struct ImportFileRefusal
         LineTooLong,   // a QIF line above its limit
         RecordTooLong, // a QIF record above its limit
         TooManySplits, // a QIF record with more split lines than its limit
+        ReadFailed,    // the file layer failed partway; detail says why
     };
 
     Reason reason = Reason::None;
     qsizetype line = 0;   // where the row, line or record starts, from 1
     qsizetype limit = 0;  // the limit it passed
     QString path;
+    QString detail;
 
     bool refused() const { return reason != Reason::None; }
 };
@@ -98,14 +100,15 @@ public:
     virtual void restart() = 0;
 };
 
-enum class ImportFileStatus { Read, NotOpened, TooLarge, OutOfMemory, RefusedBySink };
+enum class ImportFileStatus { Read, NotOpened, TooLarge, OutOfMemory, RefusedBySink, ReadFailed };
 
 // Reads the file in pieces, decoded as decodeImportText decodes it, into the
 // sink; the file is never held whole, and read once unless its encoding
 // proves to be another than the one its first bytes suggested. An
 // allocation that fails while reading (in the sink too) ends it with
-// OutOfMemory.
-ImportFileStatus readImportFile(const QString &path, ImportTextSink &sink);
+// OutOfMemory. A read that fails partway ends it with ReadFailed and the
+// file layer's message in *error: a file cut short is never read as whole.
+ImportFileStatus readImportFile(const QString &path, ImportTextSink &sink, QString *error = nullptr);
 
 // A character counts once, whether it takes one or two UTF-16 units.
 inline bool startsCharacter(QChar unit)

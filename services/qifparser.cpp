@@ -127,7 +127,8 @@ QifFileRead readFile(const QString &path)
 {
     QifFileRead read;
     QifReader reader(QifDateOrder::Auto);
-    switch (readImportFile(path, reader)) {
+    QString error;
+    switch (readImportFile(path, reader, &error)) {
     case ImportFileStatus::Read:
         read.store = reader.store();
         return read;
@@ -135,10 +136,13 @@ QifFileRead readFile(const QString &path)
         read.opened = false;
         return read;
     case ImportFileStatus::TooLarge:
-        read.refusal = {ImportFileRefusal::Reason::TooLarge, 0, kMaxImportFileSize, path};
+        read.refusal = {ImportFileRefusal::Reason::TooLarge, 0, kMaxImportFileSize, path, {}};
         return read;
     case ImportFileStatus::OutOfMemory:
-        read.refusal = {ImportFileRefusal::Reason::OutOfMemory, 0, 0, path};
+        read.refusal = {ImportFileRefusal::Reason::OutOfMemory, 0, 0, path, {}};
+        return read;
+    case ImportFileStatus::ReadFailed:
+        read.refusal = {ImportFileRefusal::Reason::ReadFailed, 0, 0, path, error};
         return read;
     case ImportFileStatus::RefusedBySink:
         read.refusal = reader.refusal();

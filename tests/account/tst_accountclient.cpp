@@ -301,7 +301,7 @@ private Q_SLOTS:
         QSignalSpy errors(api, &ApiClient::networkError);
         AccountSharingService sharing(f->client->syncApi());
         call.make(*f->client, sharing);
-        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(errors.count(), 1, 60000);
         QCOMPARE(f->server.count(call.method, path), 1);
         QCOMPARE(f->server.requests().size(), 1);
     }

@@ -116,7 +116,7 @@ private Q_SLOTS:
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
         sync()->get(QStringLiteral("/echo"), result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QCOMPARE(result.ok, ok);
         QCOMPARE(result.status, status);
         QCOMPARE(result.body, body);
@@ -146,7 +146,7 @@ private Q_SLOTS:
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
         sync()->get(QStringLiteral("/echo"), result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QVERIFY(!result.ok);
         QCOMPARE(result.status, 0);
         QVERIFY(result.body.isEmpty());
@@ -159,12 +159,12 @@ private Q_SLOTS:
         // One byte every 100 ms keeps the transfer time-out from ever firing.
         const QJsonObject payload{{QStringLiteral("value"), QString(200, QLatin1Char('x'))}};
         f->server.scriptAlways(QStringLiteral("GET"), echoPath, FakeResponse::trickle(200, payload, 100));
-        sync()->setTransferTimeout(1000);
+        sync()->setTransferTimeout(5000);
         sync()->setRequestDeadline(1500);
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
         sync()->get(QStringLiteral("/echo"), result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QVERIFY(!result.ok);
         QCOMPARE(result.status, 0);
         QCOMPARE(errors.count(), 1);
@@ -175,12 +175,12 @@ private Q_SLOTS:
     {
         f->signIn();
         redirectWithoutEnd(QStringLiteral("GET"), 302, 300);
-        sync()->setTransferTimeout(1000);
+        sync()->setTransferTimeout(5000);
         sync()->setRequestDeadline(1500);
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
         sync()->get(QStringLiteral("/echo"), result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QCOMPARE(result.status, 0);
         QCOMPARE(errors.count(), 1);
         QCOMPARE(errors.constFirst().constFirst().toString(), QStringLiteral("Request deadline exceeded"));
@@ -228,7 +228,7 @@ private Q_SLOTS:
         if (keptAlive) {
             ApiResult first;
             sync()->get(QStringLiteral("/echo"), first.callback());
-            QTRY_COMPARE_WITH_TIMEOUT(first.calls, 1, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(first.calls, 1, 60000);
             QCOMPARE(first.status, 200);
         }
         if (afterTheWork)
@@ -239,7 +239,7 @@ private Q_SLOTS:
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
         sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QVERIFY(!result.ok);
         QCOMPARE(result.status, 0);
         QVERIFY(result.body.isEmpty());
@@ -281,7 +281,7 @@ private Q_SLOTS:
             sync()->post(QStringLiteral("/echo"), body, result.callback());
         else
             sync()->patch(QStringLiteral("/echo"), body, result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QVERIFY(result.ok);
         const FakeRequest arrived = f->server.requests(method, echoPath).constFirst();
         QCOMPARE(arrived.header("content-type"), QByteArray("application/json"));
@@ -344,7 +344,7 @@ private Q_SLOTS:
             sync()->get(QStringLiteral("/echo"), result.callback());
         else
             sync()->post(QStringLiteral("/echo"), sent, result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QTest::qWait(50);
 
         QCOMPARE(other.requests().size(), 0);
@@ -400,7 +400,7 @@ private Q_SLOTS:
 
         ApiResult result;
         sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QVERIFY(result.ok);
         QCOMPARE(result.status, 201);
         QCOMPARE(result.body.value(QLatin1String("id")).toString(), QStringLiteral("new-1"));
@@ -465,7 +465,7 @@ private Q_SLOTS:
         QSignalSpy errors(sync(), &ApiClient::networkError);
         ApiResult result;
         sync()->sendRequest(method, QStringLiteral("/echo"), body, result.callback(), QUrlQuery(), true);
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QVERIFY(!result.ok);
         QCOMPARE(result.status, 0);
         QVERIFY(result.body.isEmpty());
@@ -488,7 +488,7 @@ private Q_SLOTS:
                              FakeResponse::redirect(QUrl(other.url(refreshPath)), status));
             ApiResult result;
             sync()->get(QStringLiteral("/echo"), result.callback());
-            QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
             QCOMPARE(result.status, 0);
         }
         QCOMPARE(other.requests().size(), 0);
@@ -673,7 +673,7 @@ private Q_SLOTS:
         QSignalSpy authRequired(sync(), &ApiClient::authenticationRequired);
         ApiResult result;
         sync()->get(QStringLiteral("/echo"), result.callback());
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QCOMPARE(result.status, 0);
         QCOMPARE(authRequired.count(), 0);
         QCOMPARE(f->server.count(QStringLiteral("GET"), echoPath), 0);

@@ -168,7 +168,7 @@ private Q_SLOTS:
         f->client->accountApi()->get(QStringLiteral("/profile"), result.callback());
         QTRY_COMPARE(refreshCount(), 1);
         auth()->logout();
-        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 60000);
         QVERIFY(!result.ok);
         QVERIFY(f->store->isEmpty());
         QVERIFY(f->client->tokenManager()->refreshToken().isEmpty());

@@ -134,7 +134,7 @@ private Q_SLOTS:
         QSignalSpy failed(auth(), &AuthClient::loginFailed);
         QSignalSpy states(auth(), &AuthClient::stateChanged);
         auth()->login();
-        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 60000);
         QTRY_VERIFY(!browser->callbackPage.isEmpty());
 
         QCOMPARE(failed.count(), 0);
@@ -175,7 +175,7 @@ private Q_SLOTS:
 
         browser->follow = true;
         browser->openUrl(reported.first());
-        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 60000);
         QCOMPARE(auth()->state(), AuthState::SignedIn);
     }
 
@@ -201,7 +201,7 @@ private Q_SLOTS:
         auth()->login();
         QVERIFY(listenerPort() != WebAuthHandler::PreferredPort);
         QVERIFY(listenerPort() != 0);
-        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(succeeded.count(), 1, 60000);
     }
 
     void strayRequests_data()

@@ -162,7 +162,7 @@ private Q_SLOTS:
         QCOMPARE(h.screen()->readingEarlierRows(), newestFirst);
         QApplication::processEvents();
         const QStringList firstScreen = screenful(h);
-        QTRY_VERIFY_WITH_TIMEOUT(!h.screen()->readingEarlierRows(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!h.screen()->readingEarlierRows(), 60000);
         const QStringList afterAllRows = screenful(h);
         const QStringList allRows = shown(*h.model());
 
@@ -258,7 +258,7 @@ private Q_SLOTS:
 
         // Back again: the rows of this open arrive, not the earlier ones.
         h.screen()->setAccount(big.id);
-        QTRY_VERIFY_WITH_TIMEOUT(!h.screen()->readingEarlierRows(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!h.screen()->readingEarlierRows(), 60000);
         const QStringList bigRows = shown(*h.model());
         QCOMPARE(bigRows.size(), 3000 + 2);
         h.screen()->reload();

@@ -718,10 +718,11 @@ private Q_SLOTS:
                            "  Row 9: \"%1 n/a\" is not an amount",
                            "  Row 10: the amount \"1500.50\" has decimals, which the account's currency does not have",
                            "  and 2 more"};
-        const auto fileRefused = [](ImportFileRefusal::Reason reason, qsizetype line, qsizetype limit, const char *path) {
+        const auto fileRefused = [](ImportFileRefusal::Reason reason, qsizetype line, qsizetype limit, const char *path,
+                                    const QString &detail = QString()) {
             ImportOutcome outcome;
             outcome.result.aborted = true;
-            outcome.result.refusal = {reason, line, limit, QString::fromLatin1(path)};
+            outcome.result.refusal = {reason, line, limit, QString::fromLatin1(path), detail};
             return outcome;
         };
         QTest::newRow("a row too long")
@@ -738,6 +739,12 @@ private Q_SLOTS:
             << fileRefused(ImportFileRefusal::Reason::OutOfMemory, 0, 0, "/a/b.qif")
             << QStringList{"Import failed.", "",
                            "The file \"b.qif\" was not read: there is not enough memory to read it. No transactions "
+                           "were added."};
+        QTest::newRow("a read that fails partway")
+            << fileRefused(ImportFileRefusal::Reason::ReadFailed, 0, 0, "/media/stick/b.qif",
+                           QStringLiteral("Input/output error"))
+            << QStringList{"Import failed.", "",
+                           "The file \"b.qif\" could not be read to its end: Input/output error. No transactions "
                            "were added."};
         ImportOutcome retroactiveOnly;
         retroactiveOnly.result.retroactiveLinked = 1;

@@ -610,7 +610,7 @@ private Q_SLOTS:
             f.dateEdit("period1FromEdit")->setDate(QDate(2023, 2, 1));
         } else {
             f.addTransaction(f.checking.id, QDate(2024, 3, 1), QStringLiteral("Late"), -100);
-            QTRY_VERIFY_WITH_TIMEOUT(ran(), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(ran(), 60000);
         }
         QCOMPARE(ran(), runsAgain);
         if (!runsAgain)

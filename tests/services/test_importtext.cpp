@@ -223,6 +223,38 @@ private Q_SLOTS:
         QCOMPARE(read.refusal.limit, kMaxImportFileSize);
     }
 
+    // A read that fails is no end of the file: the file is refused with the
+    // file layer's reason, never taken as read whole. Reading this process's
+    // memory from address 0 fails with an I/O error.
+    void aReadThatFailsRefusesTheFile()
+    {
+        const QString path = QStringLiteral("/proc/self/mem");
+        QFile probe(path);
+        if (!probe.open(QIODevice::ReadOnly))
+            QSKIP("this system does not let a process read its own memory file");
+        probe.close();
+
+        struct Counting : ImportTextSink
+        {
+            bool ended = false;
+            bool take(QStringView) override { return true; }
+            bool end() override { return ended = true; }
+            void restart() override {}
+        } sink;
+        QString error;
+        QCOMPARE(readImportFile(path, sink, &error), ImportFileStatus::ReadFailed);
+        QVERIFY(!sink.ended);
+        QVERIFY(!error.isEmpty());
+
+        const CsvParser::FileRead csv = CsvParser::readFile(path);
+        QCOMPARE(csv.status, CsvParser::FileRead::Status::Refused);
+        QCOMPARE(csv.refusal.reason, ImportFileRefusal::Reason::ReadFailed);
+        QCOMPARE(csv.refusal.detail, error);
+        const QifFileRead qif = QifParser::readFile(path);
+        QCOMPARE(qif.refusal.reason, ImportFileRefusal::Reason::ReadFailed);
+        QCOMPARE(qif.refusal.detail, error);
+    }
+
     // An allocation that fails while a file is read refuses the file; it
     // never ends the program. A child process reads with little memory left.
     void anAllocationThatFailsRefusesTheFile_data()

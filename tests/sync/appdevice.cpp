@@ -34,8 +34,8 @@ bool AppDevice::start()
     if (!m_state->initialize())
         return false;
     LumoAccount::ApiClient *api = m_state->onlineClient()->syncApi();
-    api->setTransferTimeout(3000);
-    api->setRequestDeadline(6000);
+    api->setTransferTimeout(30000);
+    api->setRequestDeadline(60000);
     return true;
 }
 

@@ -30,7 +30,7 @@ public:
     AppState *app() const { return m_state.get(); }
 
     // Runs one sync and waits for its end; false when it failed or hung.
-    bool sync(int timeoutMs = 20000);
+    bool sync(int timeoutMs = 180000);
 
     // As the account form saves a new account with its opening balance.
     QString addAccount(const QString &name, qint64 openingBalance, const QDate &openingDate);

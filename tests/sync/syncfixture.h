@@ -64,7 +64,7 @@ struct LocalStore
     QString cursor() const { return preferences->value(QStringLiteral("syncCursor")); }
 
     // Runs one sync and waits for its end; false when it failed or hung.
-    bool sync(int timeoutMs = 20000);
+    bool sync(int timeoutMs = 180000);
 
     void open();
 
@@ -84,7 +84,7 @@ struct LocalStore
 };
 
 // Runs the event loop until done() holds or the time is up; done()'s last answer.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000);
+bool waitUntil(const std::function<bool()> &done, int timeoutMs = 120000);
 
 // Changes between two snapshots: keys added, removed or with other values.
 QStringList snapshotDifferences(const QMap<QString, QString> &before, const QMap<QString, QString> &after);

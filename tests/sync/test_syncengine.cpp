@@ -183,9 +183,7 @@ private Q_SLOTS:
             lastCall = clock.elapsed();
             QTest::qWait(50);
         }
-        QTest::qWait(1500);
-        QCOMPARE(completed.count(), 0);
-        QVERIFY(completed.wait(2000));
+        QVERIFY(completed.wait(60000));
         // Qt's coarse timers may fire up to 5 % early.
         QVERIFY(clock.elapsed() - lastCall >= SyncEngine::kDebounceMs * 95 / 100);
         QTest::qWait(100);
@@ -202,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(device->engine->state(), SyncEngine::Syncing);
         waitUntil([&] { return completed.count() >= 3; });
         device->engine->stopAutoSync();
-        QTest::qWait(50);
+        waitUntil([&] { return device->engine->state() != SyncEngine::Syncing; });
         const int syncs = completed.count();
         QTest::qWait(400);
         QCOMPARE(completed.count(), syncs);
@@ -224,7 +222,7 @@ private Q_SLOTS:
             QCOMPARE(harness.server.requests().size(), 0);
             QVERIFY(transaction.commit());
         }
-        QVERIFY(completed.wait(5000));
+        QVERIFY(completed.wait(60000));
         QCOMPARE(harness.service->pushBatchSizes(), QList<int>{4});
     }
 
@@ -252,7 +250,7 @@ private Q_SLOTS:
         transaction->rollback();
         transaction.reset();
         import.reset();
-        QVERIFY(completed.wait(5000));
+        QVERIFY(completed.wait(60000));
         QCOMPARE(device->count("SELECT COUNT(*) FROM transactions"), 2);
         QVERIFY(!device->cursor().isEmpty());
     }
@@ -269,7 +267,7 @@ private Q_SLOTS:
         QSignalSpy completed(device->engine.get(), &SyncEngine::syncCompleted);
         device->engine->forceFullSync();
         QVERIFY(!device->preferences->get(QStringLiteral("lastSyncTimestamp")));
-        QVERIFY(completed.wait(5000));
+        QVERIFY(completed.wait(60000));
         // Every live row again; the synced deletion is not sent twice.
         QCOMPARE(harness.service->pushBatchSizes().last(), 10);
         QVERIFY(harness.service->pullCursors().last().isEmpty());

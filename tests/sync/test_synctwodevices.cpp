@@ -53,8 +53,8 @@ struct Device
         client->tokenManager()->loadTokens();
         client->syncApi()->setBaseUrl(QUrl(syncUrl));
         for (LumoAccount::ApiClient *api : {client->authApi(), client->syncApi()}) {
-            api->setTransferTimeout(3000);
-            api->setRequestDeadline(6000);
+            api->setTransferTimeout(30000);
+            api->setRequestDeadline(60000);
         }
         store = std::make_unique<LocalStore>(client->syncApi());
     }

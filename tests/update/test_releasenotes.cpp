@@ -42,7 +42,7 @@ private:
         QSignalSpy ready(&fetcher, &ReleaseNotesFetcher::notesReady);
         QSignalSpy unavailable(&fetcher, &ReleaseNotesFetcher::notesUnavailable);
         fetcher.fetch();
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(ready.count() + unavailable.count() == 1, 5000); }();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(ready.count() + unavailable.count() == 1, 60000); }();
         QTest::qWait(50);
         if (ready.count() + unavailable.count() != 1)
             return QStringLiteral("signalled %1 times").arg(ready.count() + unavailable.count());
