@@ -170,6 +170,11 @@ private Q_SLOTS:
             QVERIFY2(insideWindow(label), qPrintable(label->objectName()));
         }
         QVERIFY(!status->geometry().intersects(small.hintLabel()->geometry()));
+        // The row to mend stays in view above the longer footer.
+        RegisterTableView *table = small.screen()->table();
+        const QRect cell = table->visualRect(table->currentIndex());
+        QVERIFY2(table->viewport()->rect().contains(cell),
+            qPrintable(QStringLiteral("row at %1 in %2").arg(cell.bottom()).arg(table->viewport()->height())));
 
         // Gone again, the message leaves the window as it was.
         status->clear();
