@@ -333,12 +333,21 @@ void RegisterDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionV
 {
     if (!m_twoLineMode) {
         QStyledItemDelegate::updateEditorGeometry(editor, option, index);
-        return;
+    } else {
+        QRect rect = option.rect;
+        if (index.column() != RegisterModel::PayeeColumn)
+            rect.setHeight(kLineHeight);
+        editor->setGeometry(rect);
     }
-    QRect rect = option.rect;
-    if (index.column() != RegisterModel::PayeeColumn)
-        rect.setHeight(kLineHeight);
-    editor->setGeometry(rect);
+    // The Date column is only as wide as the dates it shows; while one is
+    // typed, its field reaches over the next column for the calendar button.
+    if (index.column() == RegisterModel::DateColumn) {
+        const int button = editor->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, editor);
+        const QString widest = entryDateText(QDate(QDate::currentDate().year(), 12, 28));
+        const int needed = editor->fontMetrics().horizontalAdvance(widest) + button + 20;
+        if (editor->width() < needed)
+            editor->resize(needed, editor->height());
+    }
 }
 
 void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

@@ -11,6 +11,8 @@
 #include "register/registercolumnlayout.h"
 #include "register/registercommitbuilder.h"
 #include "register/writeresultprompt.h"
+#include "register/wrappinglabel.h"
+#include "register/wrappingrowlayout.h"
 #include "register/registerdelegate.h"
 #include "register/registerfilterdialog.h"
 #include "register/registermodel.h"
@@ -62,7 +64,8 @@ void RegisterScreen::setupUi()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
 
-    auto *header = new QHBoxLayout;
+    // Too narrow for the whole title beside the rest, the title gets a line of its own.
+    auto *header = new WrappingRowLayout;
     header->setSpacing(16);
     // A long name shortens with an ellipsis rather than widening the window.
     m_titleLabel = new ElidedLabel(this);
@@ -120,14 +123,15 @@ void RegisterScreen::setupUi()
     setupTable();
     layout->addWidget(m_table, 1);
 
-    auto *footer = new QHBoxLayout;
-    m_statusLabel = new QLabel(this);
+    // Messages and the key hint wrap rather than widen the window.
+    auto *footer = new WrappingRowLayout;
+    m_statusLabel = new WrappingLabel(this);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     applyFontRole(m_statusLabel, 0);
     m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(mutedTextColor().name()));
     footer->addWidget(m_statusLabel);
     footer->addStretch();
-    m_hintLabel = new QLabel(this);
+    m_hintLabel = new WrappingLabel(this);
     m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
     applyFontRole(m_hintLabel, 0);
     m_hintLabel->setText(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")

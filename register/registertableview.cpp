@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QTimer>
 
 RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
@@ -138,4 +139,17 @@ QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction, Qt::Keyboar
     if (result.isValid() && result.column() == RegisterModel::BalanceColumn)
         return result.sibling(result.row(), RegisterModel::ClearedColumn);
     return result;
+}
+
+void RegisterTableView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    const int shrunkBy = event->oldSize().height() - event->size().height();
+    const QModelIndex current = currentIndex();
+    if (shrunkBy <= 0 || event->oldSize().height() < 0 || !current.isValid())
+        return;
+    const QRect cell = visualRect(current);
+    const int height = viewport()->height();
+    if (cell.isValid() && cell.top() < height + shrunkBy && cell.bottom() >= height)
+        scrollTo(current, EnsureVisible);
 }

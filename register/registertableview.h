@@ -30,6 +30,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    // A table made shorter (a message taking a second line under it) keeps
+    // the current cell in view when it was.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QPointer<RegisterScreen> m_screen;

@@ -1,5 +1,7 @@
 #include "ui/registercolumnfit.h"
 
+#include "data/money.h"
+#include "register/dateentry.h"
 #include "register/registercolumnlayout.h"
 #include "register/registermodel.h"
 
@@ -31,6 +33,13 @@ RegisterColumnFit::RegisterColumnFit(QTableView *table, QObject *parent)
         if (!m_fitting)
             QTimer::singleShot(0, this, &RegisterColumnFit::fit);
     });
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+        [this] { QTimer::singleShot(0, this, &RegisterColumnFit::fit); });
+    // Other rows may need other widths for their dates and amounts.
+    if (m_table->model()) {
+        connect(m_table->model(), &QAbstractItemModel::modelReset, this,
+            [this] { QTimer::singleShot(0, this, &RegisterColumnFit::fit); });
+    }
 }
 
 QList<int> RegisterColumnFit::fittedWidths(const QList<int> &widths, const QList<bool> &hidden,
@@ -118,14 +127,28 @@ void RegisterColumnFit::fit()
         base.append(stored.last() ? widths.last()
                                   : qMax(RegisterColumnLayout::defaultWidth(column), minimums.last()));
     }
-    QList<int> shrinkable;
-    for (int column : {int(RegisterModel::PayeeColumn), int(RegisterModel::CategoryColumn),
-             int(RegisterModel::MemoColumn)}) {
-        if (!stored.at(column))
-            shrinkable.append(column);
-    }
+    const auto notStored = [&stored](std::initializer_list<int> columns) {
+        QList<int> result;
+        for (int column : columns) {
+            if (!stored.at(column))
+                result.append(column);
+        }
+        return result;
+    };
+    // Short of room, the columns of dates, numbers and amounts give up
+    // what their content does not need first, then Memo, and only then
+    // Payee and Category, which are what a person reads a register by.
+    const QList<int> contentSized = notStored({RegisterModel::DateColumn, RegisterModel::CheckNumberColumn,
+        RegisterModel::PaymentColumn, RegisterModel::DepositColumn, RegisterModel::ClearedColumn,
+        RegisterModel::BalanceColumn});
+    QList<int> contentMinimums = minimums;
+    for (int column : contentSized)
+        contentMinimums[column] = qMax(minimums.at(column), contentWidth(column));
     const QList<int> fillers{RegisterModel::PayeeColumn, RegisterModel::MemoColumn, RegisterModel::CategoryColumn};
-    QList<int> fitted = fittedWidths(base, hidden, minimums, shrinkable, available);
+    QList<int> fitted = fittedWidths(base, hidden, contentMinimums, contentSized, available);
+    fitted = fittedWidths(fitted, hidden, minimums, notStored({RegisterModel::MemoColumn}), available);
+    fitted = fittedWidths(fitted, hidden, minimums,
+        notStored({RegisterModel::PayeeColumn, RegisterModel::CategoryColumn, RegisterModel::MemoColumn}), available);
     fitted = filledWidths(fitted, hidden, stored, fillers, available);
     // A hidden column reads 0 wide; it keeps the width it will show with.
     for (int column = 0; column < count; ++column) {
@@ -166,11 +189,38 @@ int RegisterColumnFit::minimumWidth(int column) const
     const QString title = m_table->model()->headerData(column, Qt::Horizontal).toString();
     const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
-    int width = header->fontMetrics().horizontalAdvance(title) + 3 * margin + mark;
+    // Only the column the rows are sorted by shows the sort mark.
+    const bool marked = header->isSortIndicatorShown() && header->sortIndicatorSection() == column;
+    int width = header->fontMetrics().horizontalAdvance(title) + 2 * margin + (marked ? margin + mark : 0);
     if (column < int(std::size(kPlaceholders))) {
         const QString placeholder = QCoreApplication::translate("RegisterModel", kPlaceholders[column]);
         width = qMax(width, textWidth(placeholder));
     }
+    return width;
+}
+
+int RegisterColumnFit::contentWidth(int column) const
+{
+    // The widest text such a column shows in a common register, and what
+    // the rows on screen show; a wider amount further down is elided.
+    int width = 0;
+    switch (column) {
+    case RegisterModel::DateColumn:
+        // The date editor reaches over the next column for its button.
+        width = textWidth(entryDateText(QDate(QDate::currentDate().year(), 12, 28)));
+        break;
+    case RegisterModel::PaymentColumn:
+    case RegisterModel::DepositColumn:
+        width = textWidth(formatAmount(8888888));
+        break;
+    case RegisterModel::BalanceColumn:
+        width = textWidth(formatAmountSigned(8888888, true));
+        break;
+    default:
+        break;
+    }
+    if (m_table->isVisible())
+        width = qMax(width, static_cast<const QAbstractItemView *>(m_table)->sizeHintForColumn(column));
     return width;
 }
 

@@ -8,10 +8,11 @@ class QTableView;
 // The register's columns follow its viewport: a column the user has not
 // sized takes its default width, at least as wide as its header and its
 // new-row placeholder in the interface language; when that is too wide
-// Payee, Category and Memo give way, and when the window has room to spare
-// Payee (Memo when Payee is hidden or sized by the user) takes what is
-// left, so the table is filled at any window size. Widths the user set
-// are kept as they are.
+// the columns of dates, numbers and amounts narrow to what their content
+// needs, then Memo, then Payee and Category give way; when the window has
+// room to spare Payee (Memo when Payee is hidden or sized by the user)
+// takes what is left, so the table is filled at any window size. Widths
+// the user set are kept as they are.
 class RegisterColumnFit : public QObject
 {
     Q_OBJECT
@@ -30,7 +31,8 @@ public:
     static QList<int> filledWidths(const QList<int> &widths, const QList<bool> &hidden, const QList<bool> &fixed,
                                    const QList<int> &fillers, int available);
 
-    // The narrowest a column may be: its header and its placeholder text.
+    // The narrowest a column may be: its header (with the sort mark when
+    // the rows are sorted by it) and its placeholder text.
     int minimumWidth(int column) const;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -40,6 +42,8 @@ public Q_SLOTS:
 
 private:
     bool widthStored(int column) const;
+    // What a column of dates, numbers or amounts needs for its content.
+    int contentWidth(int column) const;
     int textWidth(const QString &text) const;
 
     QTableView *m_table;

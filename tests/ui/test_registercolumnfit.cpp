@@ -108,8 +108,10 @@ private Q_SLOTS:
         }
         QVERIFY(header->length() <= table->viewport()->width());
         QVERIFY(!table->horizontalScrollBar()->isVisible());
-        QVERIFY(header->sectionSize(RegisterModel::PayeeColumn) < 250);
-        QCOMPARE(header->sectionSize(RegisterModel::BalanceColumn), 110);
+        // The dates and amounts give up what their content does not need
+        // before Payee does.
+        QVERIFY(header->sectionSize(RegisterModel::BalanceColumn) < 110);
+        QVERIFY(header->sectionSize(RegisterModel::PayeeColumn) >= 250);
         // What the window chose is not the user's choice: nothing is kept.
         QVERIFY(!registerSettings().contains(QStringLiteral("register/colWidth/2")));
     }

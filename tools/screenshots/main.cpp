@@ -358,6 +358,8 @@ private:
     void shootToolWindows();
     void shootPreferences();
     void shootHelpAndOnline();
+    void shootRefusedSave();
+    void saveScreen(const QString &file);
 
     QString m_dir;
     MainWindow *m_window;
@@ -592,10 +594,51 @@ void Shooter::run()
         QTest::keyClicks(editor, QStringLiteral("In"));
     wait(600);
     const QString file = nextName(QStringLiteral("register-category-completion-screen"));
+    saveScreen(file);
+    shootRefusedSave();
+}
+
+void Shooter::saveScreen(const QString &file)
+{
     if (m_window->screen()->grabWindow(0).save(QDir(m_dir).filePath(file + QStringLiteral(".png"))))
         m_manifest.write(QStringLiteral("%1\tscreen\n").arg(file).toUtf8());
     else
         noteMissing(file, QStringLiteral("not written"));
+}
+
+// A row the register refuses to save, a category typo: the message shows
+// under the register, and the window stays as wide as it was.
+void Shooter::shootRefusedSave()
+{
+    const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget *target = QApplication::activePopupWidget();
+        if (!target)
+            target = QApplication::focusWidget();
+        if (target)
+            QTest::keyClick(target, Qt::Key(key), modifiers);
+        wait(150);
+    };
+    press(Qt::Key_Escape);
+    press(Qt::Key_Escape);
+    m_window->activateWindow();
+    wait(200);
+    const int widthBefore = m_window->frameGeometry().width();
+    RegisterScreen *page = m_window->registerScreen();
+    page->selectNewRow();
+    press(Qt::Key_Return); // opens the date editor on the new row
+    // Put in the row as typed: completion lists that come and go on a
+    // screen without a window manager take the focus from the window.
+    RegisterModel::EditBuffer &row = page->model()->buffer();
+    row.payee = QStringLiteral("Quickfill Gas");
+    row.category = QStringLiteral("Fuell");
+    row.categoryId.clear();
+    row.payment = QStringLiteral("42.00");
+    press(Qt::Key_Return, Qt::ControlModifier);
+    again(m_window, QStringLiteral("register-refused-category"));
+    saveScreen(nextName(QStringLiteral("register-refused-category-screen")));
+    const int widthAfter = m_window->frameGeometry().width();
+    if (widthAfter != widthBefore)
+        std::fprintf(stderr, "the refused save widened the window from %d to %d\n", widthBefore, widthAfter);
 }
 
 } // namespace
