@@ -81,13 +81,15 @@ std::optional<Account> AccountRepository::findById(const QString &id) const
     return readAccount(query);
 }
 
-std::optional<bool> AccountRepository::hasTransactions(const QString &id) const
+std::optional<bool> AccountRepository::holdsAmounts(const QString &id) const
 {
-    QSqlQuery query =
-        prepare(m_database->db(), QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? LIMIT 1"), {id});
-    if (!exec(query, "AccountRepository::hasTransactions"))
+    QSqlQuery query = prepare(m_database->db(),
+        QStringLiteral("SELECT EXISTS (SELECT 1 FROM transactions WHERE account_id = ?) "
+                       "OR EXISTS (SELECT 1 FROM recurring_transactions WHERE account_id = ?)"),
+        {id, id});
+    if (!exec(query, "AccountRepository::holdsAmounts") || !query.next())
         return std::nullopt;
-    return query.next();
+    return query.value(0).toBool();
 }
 
 bool AccountRepository::insert(const Account &account)
@@ -150,6 +152,8 @@ bool AccountRepository::updateSortOrder(const QList<QPair<QString, int>> &orders
     SqlTransaction transaction(m_database);
     if (!transaction.isActive())
         return false;
+    // Only live accounts move: the list may be older than a deletion, which
+    // a reorder must not stamp anew or hand back to a push.
     for (const auto &order : orders) {
         // A reorder keeps the version, so only a newer time stamp tells a push
         // that was in flight that the row changed: never reuse the stored one.
@@ -160,7 +164,7 @@ bool AccountRepository::updateSortOrder(const QList<QPair<QString, int>> &orders
             stamp = current->updatedAt.addSecs(1);
         QSqlQuery query = prepare(m_database->db(),
                                   QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=?, "
-                                                 "sync_status='pending' WHERE id=?"),
+                                                 "sync_status='pending' WHERE id=? AND deleted_at IS NULL"),
                                   {order.second, isoDateTime(stamp.toUTC()), order.first});
         if (!exec(query))
             return false;

@@ -23,14 +23,17 @@ public:
     QList<Account> listDeleted() const;
     QList<Account> listPendingSync() const;
     std::optional<Account> findById(const QString &id) const;
-    // Whether any transaction belongs to the account, deleted ones too (a
-    // restore brings them back); nullopt when that cannot be read.
-    std::optional<bool> hasTransactions(const QString &id) const;
+    // Whether the account holds amounts in its currency's minor unit: any
+    // transaction or recurring rule (what the rule posts), deleted ones too
+    // (a restore brings them back); nullopt when that cannot be read.
+    std::optional<bool> holdsAmounts(const QString &id) const;
 
     bool insert(const Account &account);
     bool update(const Account &account);
     bool softDelete(const QString &id);
     bool restore(const QString &id);
+    // Sets the sort order of each live account listed; deleted ones are
+    // left as they are.
     bool updateSortOrder(const QList<QPair<QString, int>> &orders);
     // Marks the row synced only while its version and updated_at still equal
     // the sent ones, so an edit made while the push was in flight stays pending.

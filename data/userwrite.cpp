@@ -135,10 +135,10 @@ bool UserWrite::expectCurrencyAllowed(const AccountRepository *accounts, const A
         return false;
     if (currencyDecimals(currency) == currencyDecimals(stored.currency))
         return true;
-    const std::optional<bool> hasTransactions = accounts->hasTransactions(stored.id);
-    if (!hasTransactions)
+    const std::optional<bool> holdsAmounts = accounts->holdsAmounts(stored.id);
+    if (!holdsAmounts)
         return fail(WriteResult::Failed);
-    return !*hasTransactions || fail(WriteResult::CurrencyRefused);
+    return !*holdsAmounts || fail(WriteResult::CurrencyRefused);
 }
 
 bool UserWrite::expectCurrent(bool stillTheCopy)

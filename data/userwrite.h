@@ -25,8 +25,9 @@ enum class WriteResult {
     AccountNotLive,
     // The store refused the write.
     Failed,
-    // The account has transactions, so its currency may change only to one
-    // with the same minor unit (the stored amounts would change value).
+    // The account has transactions or recurring rules, so its currency may
+    // change only to one with the same minor unit (the stored amounts, and
+    // what the rules post, would change value).
     CurrencyRefused,
 };
 
@@ -71,8 +72,8 @@ public:
     // ChangedElsewhere when the parent was deleted meanwhile.
     bool expectLiveParent(const CategoryRepository *categories, const QString &parentId);
     // Amounts are stored in the currency's minor unit: an account that has
-    // transactions changes only to a currency with the same unit. Fails with
-    // CurrencyRefused.
+    // transactions or recurring rules changes only to a currency with the
+    // same unit. Fails with CurrencyRefused.
     bool expectCurrencyAllowed(const AccountRepository *accounts, const Account &stored, Currency currency);
     // The same for each of many copies, read in one pass (a reconciliation
     // ticks thousands of rows); leaves storedTransaction() empty.

@@ -76,21 +76,6 @@ Attempt refuseTransfer(QWidget *parent, const QString &text)
     return kRefused;
 }
 
-// Split lines must each name a category; the table refuses them otherwise,
-// so the user is asked to finish them instead of seeing a failed save.
-bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
-{
-    for (const SplitLine &line : lines) {
-        if (line.categoryId.isEmpty()) {
-            UserPrompts::current()->warning(parent,
-                QCoreApplication::translate("TransactionActions", "Split Transaction"),
-                QCoreApplication::translate("TransactionActions", "Choose a category for every split line."));
-            return false;
-        }
-    }
-    return true;
-}
-
 // The server id is no edit: a push may have stored one while the copy was
 // on screen, and writing the copy's would lose it.
 Transaction keptBookkeeping(Transaction edited, const Transaction &stored)
@@ -174,6 +159,21 @@ bool refuseEntryProblem(const QString &problem, QWidget *parent)
     // The problem quotes what was typed, which is never markup.
     UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Check the Entries"),
         Qt::convertFromPlainText(problem, Qt::WhiteSpaceNormal));
+    return true;
+}
+
+// The table refuses a split line without a category, so the user is asked
+// to finish the lines instead of seeing a failed save.
+bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent)
+{
+    for (const SplitLine &line : lines) {
+        if (line.categoryId.isEmpty()) {
+            UserPrompts::current()->warning(parent,
+                QCoreApplication::translate("TransactionActions", "Split Transaction"),
+                QCoreApplication::translate("TransactionActions", "Choose a category for every split line."));
+            return false;
+        }
+    }
     return true;
 }
 

@@ -79,6 +79,9 @@ bool newTransaction(AppState *app, const QString &accountId, const Transaction *
 // that refuses its own OK passes itself, so it stays where it is, with
 // everything typed.
 bool refuseEntryProblem(const QString &problem, QWidget *parent);
+// Split lines must each name a category: says so over parent and returns
+// false when one does not.
+bool splitLinesHaveCategories(const QList<SplitLine> &lines, QWidget *parent);
 
 // For a "[Transfer] Name" payee: finds the live account called Name (never
 // the source account itself) and rewrites payee to "Transfer to Name".

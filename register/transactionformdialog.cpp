@@ -336,6 +336,20 @@ QString TransactionFormDialog::entryProblem() const
     return QString();
 }
 
+void TransactionFormDialog::done(int result)
+{
+    if (result == QDialog::Accepted) {
+        if (TransactionActions::refuseEntryProblem(entryProblem(), this)) {
+            if (!m_splitMode)
+                m_categoryCombo->setFocus();
+            return;
+        }
+        if (!TransactionActions::splitLinesHaveCategories(splitLines(), this))
+            return;
+    }
+    QDialog::done(result);
+}
+
 void TransactionFormDialog::updateSplitUi()
 {
     updateCategoryEnabled();

@@ -45,6 +45,10 @@ public:
     // empty when it can.
     QString entryProblem() const;
 
+    // OK is refused over the form while it holds a problem or a split line
+    // without a category: the form stays where it is, with everything typed.
+    void done(int result) override;
+
 public Q_SLOTS:
     void onPayeeSelected(const QString &payee);
     void onEnterSplit();

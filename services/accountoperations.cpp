@@ -116,14 +116,13 @@ bool AccountOperations::writeOpeningBalance(const QString &accountId, qint64 amo
         && m_transactions->applyServerDeletion(record.id, std::nullopt, record.accountId) && sql.commit();
 }
 
-bool AccountOperations::deleteAccount(const QString &accountId)
+WriteResult AccountOperations::deleteAccount(const QString &accountId)
 {
-    SqlTransaction sql(m_database);
-    if (!sql.isActive())
-        return false;
-    const std::optional<Account> account = m_accounts->findById(accountId);
-    if (!account || account->deletedAt)
-        return false;
+    // The list the user picked from may be out of date: a pull may have
+    // deleted the account already.
+    UserWrite write(m_database);
+    if (!write.expectLiveAccount(accountId))
+        return write.result();
     const int transactions = m_transactions->softDeleteByAccount(accountId);
     const int recurring = m_recurring->softDeleteByAccount(accountId);
     const int reconciliations = m_reconciliations->softDeleteByAccount(accountId);
@@ -131,13 +130,13 @@ bool AccountOperations::deleteAccount(const QString &accountId)
     // same as an empty table: what is still live tells them apart.
     for (const char *table : kCascadeTables) {
         if (liveRowCount(table, accountId) != 0)
-            return false;
+            return write.finish(false);
     }
-    if (!m_accounts->softDelete(accountId) || !sql.commit())
-        return false;
+    if (write.finish(m_accounts->softDelete(accountId)) != WriteResult::Written)
+        return write.result();
     qInfo() << "Cascade delete account" << accountId << "→ transactions:" << transactions
             << "recurrings:" << recurring << "reconciliations:" << reconciliations;
-    return true;
+    return WriteResult::Written;
 }
 
 bool AccountOperations::restoreAccount(const QString &accountId)

@@ -69,9 +69,9 @@ public:
     bool writeOpeningBalance(const QString &accountId, qint64 amount, const QDate &date, const QString &payee);
 
     // Soft-deletes the account's transactions, recurring rules and
-    // reconciliations, then the account. False for an unknown or already
-    // deleted account.
-    bool deleteAccount(const QString &accountId);
+    // reconciliations, then the account. AccountNotLive for an unknown or
+    // already deleted account, which is left as it is.
+    WriteResult deleteAccount(const QString &accountId);
     // Brings back a deleted account with the rows deleted together with it
     // (from 10 seconds before its deletion on); rows deleted earlier stay
     // deleted. A live account is left as it is. Transfers stay whole: a

@@ -1032,7 +1032,7 @@ void MainWindow::showEditAccountDialog()
 
     const std::optional<Transaction> opening = m_state->transactionRepository()->findOpeningBalance(id);
     AccountFormDialog dialog(*stored, opening, this);
-    dialog.setHasTransactions(m_state->accountRepository()->hasTransactions(id).value_or(true));
+    dialog.setHasTransactions(m_state->accountRepository()->holdsAmounts(id).value_or(true));
     // A failed save keeps the dialog, and what was typed, for another try.
     while (UserPrompts::current()->runDialog(&dialog) == QDialog::Accepted) {
         AccountEdit edit{*stored, opening, dialog.account(), std::nullopt};
@@ -1061,19 +1061,23 @@ void MainWindow::showEditAccountDialog()
 void MainWindow::deleteAccount(const QString &accountId)
 {
     const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
-    if (!account)
-        return;
-    if (!askYesNo(QMessageBox::Warning, tr("Delete Account"),
-            tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
-               "account will be removed. You can restore it from Preferences \u2192 Data & Sync.")
-                .arg(account->name))) {
-        return;
+    WriteResult result = WriteResult::AccountNotLive;
+    if (account && !account->deletedAt) {
+        if (!askYesNo(QMessageBox::Warning, tr("Delete Account"),
+                tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this "
+                   "account will be removed. You can restore it from Preferences \u2192 Data & Sync.")
+                    .arg(account->name))) {
+            return;
+        }
+        result = m_state->accountOperations()->deleteAccount(accountId);
     }
-    if (!m_state->accountOperations()->deleteAccount(accountId)) {
+    if (result != WriteResult::Written
+        && !WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Account, this)) {
         UserPrompts::current()->warning(this, tr("Delete Failed"),
             tr("The account could not be deleted. Nothing was changed."));
         return;
     }
+    // Deleted here or, before the command, elsewhere: either way it is gone.
     if (accountId == m_state->currentAccountId())
         leaveCurrentAccount();
     onAccountsChanged();

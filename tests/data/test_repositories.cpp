@@ -179,6 +179,56 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 1);
     }
 
+    void aReorderMovesOnlyLiveAccounts_data()
+    {
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("renamed by a pull") << "renamed" << true;
+        QTest::newRow("deleted by a pull") << "deleted" << false;
+        QTest::newRow("deleted here") << "deleted here" << false;
+    }
+
+    // The account list a drag reorders may be older than a deletion: the
+    // deleted row keeps its sort order, time stamp and sync state (marked
+    // pending, a push would send the deletion back as the device's own),
+    // while a renamed one still takes its place and keeps the new name.
+    void aReorderMovesOnlyLiveAccounts()
+    {
+        QFETCH(QString, elsewhere);
+        QFETCH(bool, moved);
+        DatabaseFixture f;
+        AccountRepository repo(f.database.get());
+        QVERIFY(repo.insert(makeAccount(QStringLiteral("a"), QStringLiteral("A"), 0)));
+        QVERIFY(repo.insert(makeAccount(QStringLiteral("b"), QStringLiteral("B"), 1)));
+        QVERIFY(repo.markSynced(QStringLiteral("b"), QStringLiteral("s-b")));
+        if (elsewhere == QLatin1String("renamed")) {
+            QVERIFY(f.exec(QStringLiteral("UPDATE accounts SET name = 'Pulled', version = 2, "
+                                          "updated_at = '2024-04-01T00:00:00Z' WHERE id = 'b'")));
+        } else if (elsewhere == QLatin1String("deleted")) {
+            QVERIFY(f.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-04-01T00:00:00Z', version = 2, "
+                                          "updated_at = '2024-04-01T00:00:00Z' WHERE id = 'b'")));
+        } else {
+            QVERIFY(repo.softDelete(QStringLiteral("b")));
+        }
+        const Account before = *repo.findById(QStringLiteral("b"));
+
+        QVERIFY(repo.updateSortOrder({{QStringLiteral("b"), 0}, {QStringLiteral("a"), 1}}));
+        QCOMPARE(repo.findById(QStringLiteral("a"))->sortOrder, 1);
+        const Account after = *repo.findById(QStringLiteral("b"));
+        QCOMPARE(after.name, before.name);
+        QCOMPARE(after.version, before.version);
+        QCOMPARE(after.deletedAt, before.deletedAt);
+        if (moved) {
+            QCOMPARE(after.sortOrder, 0);
+            QCOMPARE(after.syncStatus, SyncStatus::Pending);
+            QVERIFY(after.updatedAt > before.updatedAt);
+        } else {
+            QCOMPARE(after.sortOrder, before.sortOrder);
+            QCOMPARE(after.syncStatus, before.syncStatus);
+            QCOMPARE(after.updatedAt, before.updatedAt);
+        }
+    }
+
     void sortOrderUpdateIsAllOrNothing()
     {
         DatabaseFixture f;

@@ -1038,9 +1038,9 @@ private Q_SLOTS:
         } else if (change == QLatin1String("deleted")) {
             QVERIFY(transactions->softDelete(shown.id));
         } else if (change == QLatin1String("account deleted")) {
-            QVERIFY(h.app()->accountOperations()->deleteAccount(checking.id));
+            QCOMPARE(h.app()->accountOperations()->deleteAccount(checking.id), WriteResult::Written);
         } else {
-            QVERIFY(h.app()->accountOperations()->deleteAccount(savings.id));
+            QCOMPARE(h.app()->accountOperations()->deleteAccount(savings.id), WriteResult::Written);
         }
         const QString before = h.fixture().tableDump(QStringLiteral("transactions"));
 

@@ -453,7 +453,7 @@ private Q_SLOTS:
             } else if (change == QLatin1String("gone")) {
                 QVERIFY(f.execSql(QStringLiteral("DELETE FROM transactions WHERE id = '%1'").arg(shown.id)));
             } else if (change == QLatin1String("account deleted")) {
-                QVERIFY(f.app()->accountOperations()->deleteAccount(account.id));
+                QCOMPARE(f.app()->accountOperations()->deleteAccount(account.id), WriteResult::Written);
             } else {
                 QVERIFY(transactions->markSynced(shown.id, QStringLiteral("server-7")));
             }
@@ -631,7 +631,8 @@ private Q_SLOTS:
         prompts.steps = {[&](QDialog *dialog) {
             if (!fillTransactionForm(dialog, input))
                 qWarning() << "form not filled";
-            if (!f.app()->accountOperations()->deleteAccount(deleted == QLatin1String("Main") ? main.id : other.id))
+            if (f.app()->accountOperations()->deleteAccount(deleted == QLatin1String("Main") ? main.id : other.id)
+                != WriteResult::Written)
                 qWarning() << "the account could not be deleted";
             return int(QDialog::Accepted);
         }};

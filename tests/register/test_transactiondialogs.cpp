@@ -573,6 +573,76 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages.size(), 1);
     }
 
+    void transactionFormRefusesOverItselfAndStaysPut_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a name no category has") << "typed category" << "\"Fod\" does not name one category";
+        QTest::newRow("split lines short of the total") << "short lines" << "The split lines add up to $30.00";
+        QTest::newRow("split line without a category") << "uncategorized line"
+                                                        << "Choose a category for every split line.";
+    }
+
+    // OK over entries the form cannot save says why over the form, which
+    // stays open where it was with everything typed, instead of closing
+    // and saying it over the main window.
+    void transactionFormRefusesOverItselfAndStaysPut()
+    {
+        QFETCH(QString, problem);
+        QFETCH(QString, said);
+        AppFixture f;
+        FakePrompts prompts;
+        const Account account = f.addAccount(QStringLiteral("Main"));
+        const Category food = f.addCategory(QStringLiteral("Food"));
+        TransactionFormDialog dialog(f.app(), account.id);
+        FormInput input;
+        input.payee = QStringLiteral("Store");
+        input.cents = 5000;
+        input.category = food.name;
+        QVERIFY(fillTransactionForm(&dialog, input));
+        auto *category = findNamed<QComboBox>(&dialog, "categoryCombo");
+        QWidget *lines = findNamed<QWidget>(&dialog, "splitLinesWidget");
+        if (problem == QLatin1String("typed category")) {
+            category->setEditText(QStringLiteral("Fod"));
+        } else {
+            findNamed<QPushButton>(&dialog, "splitButton")->click();
+            QVERIFY(setSplitLine(lines, 0, food.name, 3000));
+            if (problem == QLatin1String("uncategorized line")) {
+                qobject_cast<SplitLinesWidget *>(lines)->addLine();
+                QVERIFY(setSplitLine(lines, 1, QString(), 2000));
+            }
+        }
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.move(dialog.pos() + QPoint(37, 29));
+        QCoreApplication::processEvents();
+        const QPoint placed = dialog.pos();
+        QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+
+        ok->click();
+        QCoreApplication::processEvents();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.pos(), placed);
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages[0].parent.data(), &dialog);
+        QVERIFY2(prompts.messages[0].text.contains(said), qPrintable(prompts.messages[0].text));
+        QCOMPARE(findNamed<QLineEdit>(&dialog, "payeeEdit")->text(), input.payee);
+        QCOMPARE(findNamed<SmartAmountField>(&dialog, "amountField")->minorUnits(), input.cents);
+        if (problem == QLatin1String("typed category")) {
+            QCOMPARE(category->currentText(), QStringLiteral("Fod"));
+            category->setCurrentIndex(category->findData(food.id));
+        } else if (problem == QLatin1String("short lines")) {
+            QVERIFY(setSplitLine(lines, 0, food.name, 5000));
+        } else {
+            QCOMPARE(dialog.splitLines().size(), 2);
+            QVERIFY(setSplitLine(lines, 1, food.name, 2000));
+        }
+        ok->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(prompts.messages.size(), 1);
+    }
+
     void twoCategoriesNamedAlikeStayApart_data()
     {
         QTest::addColumn<QString>("through");

@@ -654,7 +654,7 @@ private Q_SLOTS:
         }
         if (format == QLatin1String("qif"))
             QCOMPARE(f.qifChoice(QStringLiteral("Checking"))->currentData().toString(), checking.id);
-        QVERIFY(f.app()->accountOperations()->deleteAccount(checking.id));
+        QCOMPARE(f.app()->accountOperations()->deleteAccount(checking.id), WriteResult::Written);
         const int rowsBefore = f.countRows(QStringLiteral("SELECT COUNT(*) FROM transactions"));
 
         f.screen->runImport();

@@ -420,7 +420,7 @@ private Q_SLOTS:
             o.reconciled = true;
             QVERIFY(s.transactions()->update(o));
         } else if (change.startsWith(QLatin1String("delete account"))) {
-            QVERIFY(s.f.app()->accountOperations()->deleteAccount(s.account.id));
+            QCOMPARE(s.f.app()->accountOperations()->deleteAccount(s.account.id), WriteResult::Written);
         } else if (change == QLatin1String("fail insert")) {
             QVERIFY(s.f.failInsertsInto(QStringLiteral("reconciliations")));
         } else {
@@ -482,7 +482,7 @@ private Q_SLOTS:
         s.screen->show();
         s.open();
         s.select(QStringLiteral("Rent"));
-        QVERIFY(s.f.app()->accountOperations()->deleteAccount(s.account.id));
+        QCOMPARE(s.f.app()->accountOperations()->deleteAccount(s.account.id), WriteResult::Written);
         const Transaction deleted = *s.transactions()->findById(shown.id);
         const int rowsBefore = s.count(QStringLiteral("SELECT COUNT(*) FROM transactions"));
 

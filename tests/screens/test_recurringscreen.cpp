@@ -122,9 +122,9 @@ struct ChangeElsewhere
         } else if (what == QLatin1String("deleted rule")) {
             QVERIFY(app->recurringRepository()->softDelete(rule.id));
         } else if (what == QLatin1String("deleted account")) {
-            QVERIFY(app->accountOperations()->deleteAccount(s.checking.id));
+            QCOMPARE(app->accountOperations()->deleteAccount(s.checking.id), WriteResult::Written);
         } else if (what == QLatin1String("deleted transfer account")) {
-            QVERIFY(app->accountOperations()->deleteAccount(savingsId));
+            QCOMPARE(app->accountOperations()->deleteAccount(savingsId), WriteResult::Written);
         }
         expected = s.stored(rule.id);
     }
@@ -735,7 +735,7 @@ private Q_SLOTS:
         const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
         const Account savings = h.fixture().addAccount(QStringLiteral("Savings"));
         const QString goneId = deleted == QLatin1String("account") ? checking.id : savings.id;
-        h.prompts().whilePrompting = [app, goneId] { QVERIFY(app->accountOperations()->deleteAccount(goneId)); };
+        h.prompts().whilePrompting = [app, goneId] { QCOMPARE(app->accountOperations()->deleteAccount(goneId), WriteResult::Written); };
         h.prompts().steps = {[&checking](QDialog *dialog) {
             auto *accounts = findNamed<QComboBox>(dialog, "accountCombo");
             accounts->setCurrentIndex(accounts->findData(checking.id));

@@ -143,7 +143,7 @@ void addEveryKindOfRow(AppFixture &f)
     reconciliation.updatedAt = reconciliation.completedAt;
     QVERIFY(f.app()->reconciliationRepository()->insert(reconciliation));
 
-    QVERIFY(f.app()->accountOperations()->deleteAccount(old.id));
+    QCOMPARE(f.app()->accountOperations()->deleteAccount(old.id), WriteResult::Written);
 }
 
 bool wipeTables(AppFixture &f)
@@ -976,7 +976,7 @@ private Q_SLOTS:
         QVERIFY(f.app()->transactionRepository()->softDelete(earlier.id));
         QVERIFY(f.execSql(QStringLiteral("UPDATE transactions SET deleted_at = '2024-01-01T00:00:00Z' WHERE id = '%1'")
                               .arg(earlier.id)));
-        QVERIFY(f.app()->accountOperations()->deleteAccount(gone.id));
+        QCOMPARE(f.app()->accountOperations()->deleteAccount(gone.id), WriteResult::Written);
 
         MainWindow window(f.app());
         QTRY_COMPARE(window.accountList()->count(), 1);
@@ -1021,13 +1021,13 @@ private Q_SLOTS:
         auto *restore = named<QPushButton>(screen, "restoreAccountButton");
         QVERIFY(section->isHidden());
 
-        QVERIFY(f.app()->accountOperations()->deleteAccount(first.id));
+        QCOMPARE(f.app()->accountOperations()->deleteAccount(first.id), WriteResult::Written);
         QTRY_VERIFY(!section->isHidden());
         QCOMPARE(list->count(), 1);
         QCOMPARE(list->item(0)->text(), first.name);
         list->setCurrentRow(0);
 
-        QVERIFY(f.app()->accountOperations()->deleteAccount(second.id));
+        QCOMPARE(f.app()->accountOperations()->deleteAccount(second.id), WriteResult::Written);
         QTRY_COMPARE(list->count(), 2);
         QVERIFY(list->currentItem());
         QCOMPARE(list->currentItem()->data(Qt::UserRole).toString(), first.id);
@@ -1046,7 +1046,7 @@ private Q_SLOTS:
         QVERIFY(f.isValid());
         const Account gone = f.addAccount(QStringLiteral("Gone"));
         f.addTransaction(gone.id, QDate(2024, 1, 3), QStringLiteral("Deleted with it"), -2);
-        QVERIFY(f.app()->accountOperations()->deleteAccount(gone.id));
+        QCOMPARE(f.app()->accountOperations()->deleteAccount(gone.id), WriteResult::Written);
         QVERIFY(f.execSql(QStringLiteral("CREATE TRIGGER no_undelete BEFORE UPDATE ON accounts "
                                          "WHEN NEW.deleted_at IS NULL BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         FakePrompts prompts;

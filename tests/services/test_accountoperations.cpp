@@ -161,7 +161,7 @@ struct TransferFixture : AccountOperationsFixture
         const QString &verb = words.at(0);
         const QString &name = words.at(1);
         if (verb == QLatin1String("delete"))
-            return operations.deleteAccount(name);
+            return operations.deleteAccount(name) == WriteResult::Written;
         if (verb == QLatin1String("restore"))
             return operations.restoreAccount(name);
         if (verb == QLatin1String("drop")) {
@@ -301,12 +301,12 @@ private Q_SLOTS:
         const QStringList before = f.snapshot();
         const int otherLive = f.liveRows(QStringLiteral("b"));
 
-        QVERIFY(f.operations.deleteAccount(QStringLiteral("a")));
+        QCOMPARE(f.operations.deleteAccount(QStringLiteral("a")), WriteResult::Written);
         QCOMPARE(f.liveRows(QStringLiteral("a")), 0);
         QCOMPARE(f.liveRows(QStringLiteral("b")), otherLive);
         QCOMPARE(f.accounts.listDeleted().size(), 1);
-        QVERIFY(!f.operations.deleteAccount(QStringLiteral("a")));
-        QVERIFY(!f.operations.deleteAccount(QStringLiteral("missing")));
+        QCOMPARE(f.operations.deleteAccount(QStringLiteral("a")), WriteResult::AccountNotLive);
+        QCOMPARE(f.operations.deleteAccount(QStringLiteral("missing")), WriteResult::AccountNotLive);
 
         f.ageDeletions(QStringLiteral("a"), 3600);
         QVERIFY(f.operations.restoreAccount(QStringLiteral("a")));
@@ -429,7 +429,7 @@ private Q_SLOTS:
         QSignalSpy accountsChanged(&f.accounts, &AccountRepository::accountsChanged);
         QSignalSpy transactionsChanged(&f.transactions, &TransactionRepository::transactionsChanged);
 
-        QVERIFY(!f.operations.deleteAccount(QStringLiteral("a")));
+        QCOMPARE(f.operations.deleteAccount(QStringLiteral("a")), WriteResult::Failed);
         QCOMPARE(f.snapshot(), before);
         // Nothing was committed, so nobody is told of a change.
         QCOMPARE(accountsChanged.count(), 0);
@@ -446,7 +446,7 @@ private Q_SLOTS:
         QFETCH(QString, table);
         AccountOperationsFixture f;
         f.addTwoFilledAccounts();
-        QVERIFY(f.operations.deleteAccount(QStringLiteral("a")));
+        QCOMPARE(f.operations.deleteAccount(QStringLiteral("a")), WriteResult::Written);
         QVERIFY(f.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE OF deleted_at ON %1 "
                                       "WHEN NEW.deleted_at IS NULL BEGIN SELECT RAISE(ABORT, 'forced'); END")
                            .arg(table)));

@@ -77,6 +77,13 @@ bool changeElsewhere(AppFixture &f, const QString &change, const Account &accoun
     }
     if (change == QLatin1String("transaction arrived"))
         return !f.addTransaction(account.id, QDate(2024, 4, 2), QStringLiteral("Pulled"), 1234).id.isEmpty();
+    if (change == QLatin1String("recurring rule arrived")) {
+        // A rule of 12.34 a month would post 1,234 yen after the change.
+        return f.execSql(QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, amount, start_date, "
+                                        "next_due_date, created_at, updated_at) VALUES ('pulled-rule', '%1', 'Rent', "
+                                        "-1234, '2024-05-01', '2024-05-01', '2024-04-02T00:00:00Z', "
+                                        "'2024-04-02T00:00:00Z')").arg(account.id));
+    }
     return change == QLatin1String("nothing");
 }
 
@@ -415,6 +422,7 @@ private Q_SLOTS:
             QTest::addRow("%s, account deleted", typed) << typed << "account deleted" << "Account Deleted";
         }
         QTest::newRow("yen, a transaction arrived") << "yen" << "transaction arrived" << "Currency Not Changed";
+        QTest::newRow("yen, a recurring rule arrived") << "yen" << "recurring rule arrived" << "Currency Not Changed";
     }
 
     void anEditWritesOnlyOverWhatTheFormShowed()

@@ -751,22 +751,29 @@ private Q_SLOTS:
 
     void currencyWithOtherMinorUnitsIsRefusedWhileTheAccountHasTransactions_data()
     {
-        QTest::addColumn<bool>("withTransaction");
+        QTest::addColumn<QString>("holding");
         QTest::addColumn<bool>("yenAllowed");
-        QTest::newRow("empty account") << false << true;
-        QTest::newRow("with a transaction") << true << false;
+        QTest::newRow("empty account") << "nothing" << true;
+        QTest::newRow("with a transaction") << "transaction" << false;
+        QTest::newRow("with a recurring rule") << "recurring rule" << false;
     }
 
     void currencyWithOtherMinorUnitsIsRefusedWhileTheAccountHasTransactions()
     {
-        QFETCH(bool, withTransaction);
+        QFETCH(QString, holding);
         QFETCH(bool, yenAllowed);
         WindowHarness h;
         const Account account = h.fixture().addAccount(QStringLiteral("Checking"));
-        if (withTransaction) {
+        if (holding == QLatin1String("transaction")) {
             const Transaction gone = h.fixture().addTransaction(account.id, QDate(2024, 2, 1), QStringLiteral("P"), 1250);
             // A deleted row still holds cents: a restore would bring it back.
             QVERIFY(h.app()->transactionRepository()->softDelete(gone.id));
+        } else if (holding == QLatin1String("recurring rule")) {
+            // What the rule posts is in cents too.
+            QVERIFY(h.fixture().execSql(QStringLiteral(
+                "INSERT INTO recurring_transactions (id, account_id, payee, amount, start_date, next_due_date, "
+                "created_at, updated_at) VALUES ('rule', '%1', 'Rent', -1250, '2024-03-01', '2024-03-01', "
+                "'2024-02-01T00:00:00Z', '2024-02-01T00:00:00Z')").arg(account.id)));
         }
         h.open();
         bool yenEnabled = false;
@@ -1036,7 +1043,7 @@ private Q_SLOTS:
         h.fixture().addAccount(QStringLiteral("Other"), AccountType::Checking, Currency::USD, 0, 1);
         MainWindow *window = h.open();
         QCOMPARE(h.app()->currentAccountId(), shown.id);
-        QVERIFY(h.app()->accountOperations()->deleteAccount(shown.id));
+        QCOMPARE(h.app()->accountOperations()->deleteAccount(shown.id), WriteResult::Written);
         h.settle();
 
         QVERIFY(h.app()->currentAccountId().isEmpty());
@@ -1095,6 +1102,55 @@ private Q_SLOTS:
         h.settle();
         QCOMPARE(h.rowNames().size(), 2);
         QCOMPARE(h.app()->transactionRepository()->listByAccount(shown.id).size(), 1);
+    }
+
+    void deletingAnAccountDeletedElsewhereSaysSo_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("before the command") << "before";
+        QTest::newRow("while the question is open") << "while asked";
+    }
+
+    // A pull deleted the account (its rows follow as records of their own)
+    // and no window heard of it: Delete says the account is gone and writes
+    // nothing over the pull's deletion, instead of a failure or a second
+    // deletion of its rows.
+    void deletingAnAccountDeletedElsewhereSaysSo()
+    {
+        QFETCH(QString, when);
+        WindowHarness h;
+        const Account gone = h.fixture().addAccount(QStringLiteral("Gone"));
+        const Account other = h.fixture().addAccount(QStringLiteral("Other"), AccountType::Checking, Currency::USD, 0, 1);
+        h.fixture().addTransaction(gone.id, QDate(2024, 2, 1), QStringLiteral("Not pulled yet"), 700);
+        MainWindow *window = h.open();
+        QCOMPARE(h.app()->currentAccountId(), gone.id);
+        AppFixture &f = h.fixture();
+        const auto pullDeletes = [&f, &gone] {
+            return f.execSql(QStringLiteral("UPDATE accounts SET deleted_at = '2024-05-01T00:00:00Z', "
+                                            "version = version + 1, sync_status = 'synced' WHERE id = '%1'")
+                                 .arg(gone.id));
+        };
+        QString pulled;
+        if (when == QLatin1String("before")) {
+            QVERIFY(pullDeletes());
+            pulled = f.tableDump(QStringLiteral("accounts")) + f.tableDump(QStringLiteral("transactions"));
+        } else {
+            h.prompts().steps.append([&](QDialog *) {
+                if (!pullDeletes())
+                    qWarning() << "the pull's deletion failed";
+                pulled = f.tableDump(QStringLiteral("accounts")) + f.tableDump(QStringLiteral("transactions"));
+                return int(QMessageBox::Yes);
+            });
+        }
+        window->deleteAccount(gone.id);
+        h.settle();
+
+        QCOMPARE(h.prompts().dialogRuns, when == QLatin1String("before") ? 0 : 1);
+        QCOMPARE(h.prompts().messages.size(), 1);
+        QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Account Deleted"));
+        QCOMPARE(f.tableDump(QStringLiteral("accounts")) + f.tableDump(QStringLiteral("transactions")), pulled);
+        QVERIFY(h.app()->currentAccountId().isEmpty());
+        QCOMPARE(h.rowNames(), QStringList{other.name});
     }
 
     void aFailureMidCascadeLeavesEverythingAsItWas()

@@ -189,7 +189,7 @@ bool fillDataFolder(const QString &theme, const QString &filesDirectory)
     old.id = newId();
     old.name = QStringLiteral("Old Savings");
     old.sortOrder = 9;
-    ok = ok && state.accountOperations()->createAccount(old) && state.accountOperations()->deleteAccount(old.id);
+    ok = ok && state.accountOperations()->createAccount(old) && state.accountOperations()->deleteAccount(old.id) == WriteResult::Written;
 
     ok = ok && state.preferencesRepository()->set(QStringLiteral("theme"), theme);
 
