@@ -5,7 +5,9 @@
 // memory that opening the account holds. The books have 20 accounts, the
 // biggest holding half the transactions (50k and 500k rows), with split
 // transactions and transfers; each size is measured in a process of its own,
-// so one's memory and caches do not reach the other.
+// so one's memory and caches do not reach the other. Saving while the rest
+// of the account is still being read is measured against saving after, and
+// closing the register during that read against switching away from it.
 
 #include "benchtransactions.h"
 #include "benchutil.h"
@@ -14,7 +16,9 @@
 #include "data/database.h"
 #include "data/recordid.h"
 #include "data/sqlvalues.h"
+#include "register/registerloader.h"
 #include "register/registermodel.h"
+#include "register/registerreader.h"
 #include "register/registerscreen.h"
 #include "register/registertableview.h"
 #include "ui/mainwindow.h"
@@ -25,10 +29,14 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
 #include <malloc.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <memory>
 
 using namespace Bench;
 
@@ -270,8 +278,11 @@ public:
     // Presses Ctrl+Return; the time until the register shows the saved row
     // with its balance, and in `idleMs` until the window has done all the
     // work the save set off (the account list's balances included).
-    double commit(const QString &payee, double *idleMs)
+    // `beforeKey` runs right before the key press.
+    double commit(const QString &payee, double *idleMs, const std::function<void()> &beforeKey = {})
     {
+        if (beforeKey)
+            beforeKey();
         QElapsedTimer timer;
         timer.start();
         QTest::keyClick(focused(), Qt::Key_Return, Qt::ControlModifier);
@@ -420,7 +431,64 @@ int measureOnce(int argc, char *argv[])
         idleTimes.push_back(idleMs);
     }
 
+    // The same commit while the rest of the account is being read: the
+    // read is held until the row is typed and let go as the key is pressed,
+    // so that it runs while the save is shown.
+    std::vector<double> readingCommitTimes;
+    int readDoneFirst = 0;
+    for (int run = 0; run < commitRuns; ++run) {
+        auto open = std::make_shared<std::atomic<bool>>(false);
+        session.screen()->loader()->reader()->setGate([open](const std::function<bool()> &stale) {
+            while (!open->load() && !stale())
+                QThread::msleep(1);
+        });
+        if (session.openAccount(other) < 0 || session.openAccount(biggest) < 0)
+            return 1;
+        const QString payee = QStringLiteral("Reading payee %1").arg(run + 10);
+        session.typeNewRow(today.toString(QStringLiteral("M/d/yyyy")), payee,
+                           QStringLiteral("%1.%2").arg(21).arg(34 + run));
+        double idleMs = 0;
+        const double ms = session.commit(payee, &idleMs, [open] { open->store(true); });
+        if (ms < 0)
+            return 1;
+        if (!session.screen()->readingEarlierRows())
+            ++readDoneFirst;
+        readingCommitTimes.push_back(ms);
+        session.screen()->loader()->reader()->setGate({});
+        waitForAllRows();
+    }
+
+    // Closing a register while it reads the account, against switching it
+    // to another account at the same point of the read.
+    std::vector<double> closeTimes;
+    std::vector<double> switchTimes;
+    for (int run = 0; run < 5; ++run) {
+        for (const bool close : {true, false}) {
+            auto screen = std::make_unique<RegisterScreen>(&state);
+            screen->setAccount(biggest);
+            QElapsedTimer reading;
+            reading.start();
+            while (reading.elapsed() < 200)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (!screen->readingEarlierRows())
+                std::fprintf(stderr, "the read ended before it could be stopped\n");
+            QElapsedTimer timer;
+            timer.start();
+            if (close)
+                screen.reset();
+            else
+                screen->setAccount(other);
+            (close ? closeTimes : switchTimes).push_back(elapsedMs(timer));
+            screen.reset();
+            settle();
+        }
+    }
+
     std::printf("rows %d\n", rows);
+    std::printf("commit_reading_ms %.3f\n", median(readingCommitTimes));
+    std::printf("commit_reading_read_done_first %d\n", readDoneFirst);
+    std::printf("close_reading_ms %.3f\n", median(closeTimes));
+    std::printf("switch_reading_ms %.3f\n", median(switchTimes));
     std::printf("memory_bytes %lld\n", static_cast<long long>(after - before));
     std::printf("open_first_ms %.3f\n", firstOpenMs);
     std::printf("open_ms %.3f\n", median(openTimes));
@@ -515,6 +583,16 @@ int main(int argc, char *argv[])
     printMs("register_open_500k_first_rows", large.value("open_ms"));
     printRatio("register_open_500k_first_rows_vs_50k", large.value("open_ms"), small.value("open_ms"), 3.0);
     printMs("register_open_500k_first_rows_first_time", large.value("open_first_ms"));
+
+    printMs("register_commit_while_reading_500k", large.value("commit_reading_ms"));
+    printRatio("register_commit_while_reading_500k_vs_after", large.value("commit_reading_ms"),
+        large.value("commit_ms"), 3.0);
+    std::printf("register_commit_while_reading_500k_read_ended_first: %.0f runs\n",
+        large.value("commit_reading_read_done_first"));
+    printMs("register_close_while_reading_500k", large.value("close_reading_ms"));
+    printMs("register_switch_while_reading_500k", large.value("switch_reading_ms"));
+    printRatio("register_close_while_reading_500k_vs_switch", large.value("close_reading_ms"),
+        large.value("switch_reading_ms"), 3.0);
 
     printMiB("register_memory_50k", small.value("memory_bytes"));
     printMiB("register_memory_500k", large.value("memory_bytes"));

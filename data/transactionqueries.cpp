@@ -218,16 +218,31 @@ qint64 TransactionRepository::startingBalance(const QString &accountId) const
 
 QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId) const
 {
+    return readRegister(accountId, QDate()).value_or(QList<RegisterRow>());
+}
+
+std::optional<QList<RegisterRow>> TransactionRepository::listRegisterBefore(const QString &accountId,
+    const QDate &before) const
+{
+    return readRegister(accountId, before);
+}
+
+std::optional<QList<RegisterRow>> TransactionRepository::readRegister(const QString &accountId,
+    const QDate &before) const
+{
     // Read straight from the SQLite handle: this is the register's whole
     // account, often tens of thousands of rows, on every reload.
-    SqlStatement statement(
-        m_database,
-        REGISTER_SELECT
-        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
+    SqlStatement statement(m_database,
+        before.isValid()
+            ? REGISTER_SELECT "t.account_id = ? AND t.deleted_at IS NULL AND t.date < ? "
+                              "ORDER BY t.date ASC, t.created_at ASC"
+            : REGISTER_SELECT "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
     QList<RegisterRow> rows;
     if (!statement.isValid())
-        return rows;
+        return std::nullopt;
     statement.bindText(1, accountId);
+    if (before.isValid())
+        statement.bindText(2, SqlValues::isoDate(before));
 
     qint64 running = startingBalance(accountId);
     if (running != 0) {
@@ -255,7 +270,7 @@ QList<RegisterRow> TransactionRepository::listRegister(const QString &accountId)
 
     const qsizetype first = rows.size();
     if (!readRegisterRows(m_database, statement, rows))
-        return {};
+        return std::nullopt;
     std::optional<qint64> balance = running;
     for (auto row = rows.begin() + first; row != rows.end(); ++row) {
         if (balance)
@@ -285,6 +300,7 @@ std::optional<TransactionRepository::RegisterNewest> TransactionRepository::list
     const qint64 total = opening + totals->sum;
     newest.clearedSum = opening + totals->clearedSum;
     newest.unclearedSum = totals->sum - totals->clearedSum;
+    newest.largestAmount = largest;
 
     // Every row from the day of the rows-th newest on: rows of one day and
     // second all come or none do.

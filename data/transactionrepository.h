@@ -56,8 +56,13 @@ public:
         int earlierRows = 0;
         qint64 clearedSum = 0;
         qint64 unclearedSum = 0;
+        qint64 largestAmount = 0; // of every row's amount and the opening balance, in size
     };
     std::optional<RegisterNewest> listRegisterNewest(const QString &accountId, int rows) const;
+    // listRegister()'s rows dated before `before` (the opening balance held
+    // on the account first, whatever its date), with the same balances;
+    // nullopt when they cannot be read, or the read was interrupted.
+    std::optional<QList<RegisterRow>> listRegisterBefore(const QString &accountId, const QDate &before) const;
     // The register rows of these transactions as stored now, of any
     // account, with their category labels and no running balances; deleted
     // and unknown ones are left out; nullopt when they cannot be read.
@@ -119,6 +124,8 @@ Q_SIGNALS:
 private:
     QList<Transaction> list(const QString &sql, const QVariantList &values) const;
     qint64 startingBalance(const QString &accountId) const;
+    // Every row of the account, or those before a valid date.
+    std::optional<QList<RegisterRow>> readRegister(const QString &accountId, const QDate &before) const;
     // The account's live rows summed up: balances and the register's
     // opening read need them, and a scan of decades of rows costs more than
     // everything else an account switch does. Kept while the table is

@@ -454,8 +454,14 @@ void RegisterModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
-    if (m_pendingRows > 0 && m_pendingRowsNeeded)
-        m_pendingRowsNeeded();
+    // Other orders need every row: they apply once the rest has been read.
+    // By date the rows not read yet only change ends.
+    m_deferredSort.reset();
+    if (m_pendingRows > 0 && column != DateColumn) {
+        m_deferredSort = std::make_pair(column, order);
+        Q_EMIT sortChanged(column, order);
+        return;
+    }
     // The row under edit keeps its buffer across the sort.
     const int editedIndex = m_editingRow >= 0 ? listIndex(m_editingRow) : -1;
     const int editedRecord = editedIndex >= 0 ? m_order[editedIndex] : -1;
@@ -551,6 +557,12 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
     const QString editedId = edited ? edited->transaction.id : QString();
     const bool typed = edited && !(m_buffer == bufferFor(*edited));
     beginResetModel();
+    // Every row is here: a sort that waited for them applies.
+    if (m_deferredSort) {
+        m_sortColumn = m_deferredSort->first;
+        m_sortOrder = m_deferredSort->second;
+        m_deferredSort.reset();
+    }
     takeRows(std::move(rows));
     m_editingRow = editingExisting ? viewRowOfTransaction(editedId) : -1;
     if (editingExisting && m_editingRow < 0)
@@ -563,6 +575,7 @@ void RegisterModel::setRows(QList<RegisterRow> rows)
 void RegisterModel::takeRows(QList<RegisterRow> rows)
 {
     m_pendingRows = 0;
+    m_balanceBase = 0;
     m_rows = std::move(rows);
     const int count = int(m_rows.size());
     m_days.resize(count);
@@ -588,14 +601,19 @@ void RegisterModel::takeRows(QList<RegisterRow> rows)
     sortRows();
 }
 
-void RegisterModel::setNewestRows(QList<RegisterRow> newest, int earlierRows, qint64 clearedSum,
-    qint64 unclearedSum)
+void RegisterModel::setNewestRows(const TransactionRepository::RegisterNewest &newest)
 {
     beginResetModel();
-    takeRows(std::move(newest));
-    m_pendingRows = earlierRows;
-    m_clearedSum = clearedSum;
-    m_unclearedSum = unclearedSum;
+    takeRows(newest.rows);
+    m_pendingRows = newest.earlierRows;
+    m_clearedSum = newest.clearedSum;
+    m_unclearedSum = newest.unclearedSum;
+    m_largestAmount = qMax(m_largestAmount, newest.largestAmount);
+    if (!m_rows.isEmpty()) {
+        const RegisterRow &first = m_rows[m_stored.first()];
+        m_firstHeldDate = first.transaction.date;
+        m_balanceBase = first.runningBalance.value_or(0) - first.transaction.amount;
+    }
     if (m_editingRow >= 0) {
         m_editingRow = -1;
         resetNewRow();
@@ -603,32 +621,73 @@ void RegisterModel::setNewestRows(QList<RegisterRow> newest, int earlierRows, qi
     endResetModel();
 }
 
-bool RegisterModel::completeRows(QList<RegisterRow> rows)
+bool RegisterModel::completeRows(QList<RegisterRow> earlier)
 {
-    if (m_pendingRows == 0 || rows.size() != m_rows.size() + m_pendingRows || m_sortColumn != DateColumn)
+    if (m_pendingRows == 0)
         return false;
-    // The rows already listed must come back as they are, balances included.
-    for (int i = 0; i < m_rows.size(); ++i) {
-        const RegisterRow &held = m_rows[i];
-        const RegisterRow &read = rows[m_pendingRows + i];
-        const Transaction &a = held.transaction;
-        const Transaction &b = read.transaction;
-        if (a.id != b.id || a.version != b.version || a.updatedAt != b.updatedAt || a.date != b.date
-            || a.createdAt != b.createdAt || a.amount != b.amount || a.payee != b.payee || a.memo != b.memo
-            || a.checkNumber != b.checkNumber || a.categoryId != b.categoryId || a.cleared != b.cleared
-            || a.reconciled != b.reconciled || a.isSplit != b.isSplit || held.categoryName != read.categoryName
-            || held.runningBalance != read.runningBalance)
+    // Applied after the rows are in, as a sort of its own.
+    const std::optional<std::pair<int, Qt::SortOrder>> deferred = std::exchange(m_deferredSort, std::nullopt);
+    const int editedIndex = m_editingRow >= 0 ? listIndex(m_editingRow) : -1;
+    const int editedPosition = editedIndex >= 0 ? m_positions[m_order[editedIndex]] : -1;
+    // The empty rows become the rows read, as many as came: every listed
+    // row keeps its transaction, so the cursor and an open editor stay put.
+    const int difference = int(earlier.size()) - m_pendingRows;
+    const int end = pendingViewRow() + m_pendingRows;
+    if (difference > 0) {
+        beginInsertRows(QModelIndex(), end, end + difference - 1);
+        m_pendingRows += difference;
+        endInsertRows();
+    } else if (difference < 0) {
+        beginRemoveRows(QModelIndex(), end + difference, end - 1);
+        m_pendingRows += difference;
+        endRemoveRows();
+    }
+    const int earlierCount = int(earlier.size());
+    QList<RegisterRow> rows = std::move(earlier);
+    rows.reserve(earlierCount + m_stored.size());
+    for (const int record : std::as_const(m_stored))
+        rows.append(std::move(m_rows[record]));
+    std::optional<qint64> balance = 0;
+    for (RegisterRow &row : rows) {
+        if (balance)
+            balance = checkedSum(*balance, row.transaction.amount);
+        row.runningBalance = balance;
+    }
+    takeRows(std::move(rows));
+    if (editedPosition >= 0)
+        m_editingRow = displayIndexOf(earlierCount + editedPosition) + viewOffset();
+    emitAllRowsChanged({});
+    if (deferred)
+        sort(deferred->first, deferred->second);
+    return true;
+}
+
+int RegisterModel::pendingViewRow() const
+{
+    const bool newRowOnTop = m_showNewRow && newRowPosition() == 0;
+    return (newRowOnTop ? 1 : 0) + (m_sortOrder == Qt::AscendingOrder ? 0 : int(m_order.size()));
+}
+
+bool RegisterModel::touchesOnlyHeldRows(const QList<Transaction> &before, const QList<RegisterRow> &after) const
+{
+    if (m_pendingRows == 0)
+        return true;
+    if (!m_clearedSum || !m_unclearedSum)
+        return false;
+    for (const Transaction &transaction : before) {
+        if (transaction.date < m_firstHeldDate || slotOf(transaction, true) < 0)
             return false;
     }
-    const int editedIndex = m_editingRow >= 0 ? listIndex(m_editingRow) : -1;
-    const int editedRecord = editedIndex >= 0 ? m_order[editedIndex] + m_pendingRows : -1;
-    // Same count, and the listed rows are the newest days: each keeps its
-    // view row, and the rows that stood empty now show what they stood for.
-    takeRows(std::move(rows));
-    if (editedRecord >= 0)
-        m_editingRow = displayIndexOf(editedRecord) + viewOffset();
-    emitAllRowsChanged({});
-    return true;
+    qint64 largest = m_largestAmount;
+    for (const RegisterRow &row : after) {
+        if (row.transaction.date < m_firstHeldDate)
+            return false;
+        largest = qMax(largest, amountSize(row.transaction.amount));
+    }
+    // The sums then change by what leaves and what comes, as applyChanges()
+    // counts them, without the rows not read yet.
+    const qint64 terms = qint64(m_stored.size()) + m_pendingRows + before.size() + after.size() + 2;
+    return largest <= std::numeric_limits<qint64>::max() / terms;
 }
 
 void RegisterModel::setShowNewRow(bool show)
@@ -703,8 +762,22 @@ RegisterModel::EditBuffer RegisterModel::bufferFor(const RegisterRow &row) const
 
 void RegisterModel::emitAllRowsChanged(const QList<int> &roles)
 {
-    if (rowCount() > 0)
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), roles);
+    const int rows = rowCount();
+    if (rows == 0)
+        return;
+    // A view gives an open editor its cell's value again for every cell
+    // reported changed: the typed cells of the row under edit are left out,
+    // or what is being typed there would be lost.
+    const int buffer = m_editingRow >= 0 ? m_editingRow : newRowPosition();
+    if (buffer < 0 || buffer >= rows) {
+        Q_EMIT dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1), roles);
+        return;
+    }
+    if (buffer > 0)
+        Q_EMIT dataChanged(index(0, 0), index(buffer - 1, ColumnCount - 1), roles);
+    Q_EMIT dataChanged(index(buffer, BalanceColumn), index(buffer, BalanceColumn), roles);
+    if (buffer + 1 < rows)
+        Q_EMIT dataChanged(index(buffer + 1, 0), index(rows - 1, ColumnCount - 1), roles);
 }
 
 void RegisterModel::setTwoLineMode(bool twoLine)
@@ -984,7 +1057,7 @@ void RegisterModel::placeRecord(int record)
 void RegisterModel::addUpBalances(int fromPosition)
 {
     std::optional<qint64> balance = fromPosition > 0 ? m_rows[m_stored[fromPosition - 1]].runningBalance
-                                                     : std::optional<qint64>(0);
+                                                     : std::optional<qint64>(m_balanceBase);
     for (int i = fromPosition; i < m_stored.size(); ++i) {
         RegisterRow &row = m_rows[m_stored[i]];
         if (balance)
@@ -1030,7 +1103,7 @@ void RegisterModel::applyChanges(const QList<Transaction> &before, const QList<R
 
     // The sums change by what leaves and what comes, as long as no partial
     // sum can overflow; otherwise they are added up again.
-    const qint64 terms = qint64(m_stored.size()) + before.size() + after.size() + 2;
+    const qint64 terms = qint64(m_stored.size()) + m_pendingRows + before.size() + after.size() + 2;
     bool sumsByDelta = m_clearedSum && m_unclearedSum;
     for (const RegisterRow &row : after)
         m_largestAmount = qMax(m_largestAmount, amountSize(row.transaction.amount));

@@ -2,6 +2,7 @@
 
 #include "data/account.h"
 #include "data/transaction.h"
+#include "data/transactionrepository.h"
 
 #include <QAbstractTableModel>
 #include <QCollator>
@@ -13,6 +14,8 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 // The rows of one account's register plus the new row in which a
 // transaction is typed. One edit buffer serves the new row and the one
@@ -73,15 +76,20 @@ public:
     // listed as empty rows until completeRows() brings them: the rows
     // come with the balances and the account's sums the whole account
     // gives. Only with no filter and sorted by date.
-    void setNewestRows(QList<RegisterRow> newest, int earlierRows, qint64 clearedSum, qint64 unclearedSum);
+    void setNewestRows(const TransactionRepository::RegisterNewest &newest);
     // True while rows stand in for ones not read yet.
     bool hasPendingRows() const { return m_pendingRows > 0; }
-    // Fills in the rows setNewestRows() left out, from the whole account as
-    // setRows() takes it, without moving any listed row. False, changing
-    // nothing, when the account is not the one the newest rows came from.
-    bool completeRows(QList<RegisterRow> rows);
-    // Asked before a sort while rows are pending: brings every row in.
-    void setPendingRowsNeeded(std::function<void()> needed) { m_pendingRowsNeeded = std::move(needed); }
+    // Fills in the rows setNewestRows() left out: `earlier` are the rows
+    // dated before the newest ones, as TransactionRepository reads them.
+    // No listed row moves; the balances and sums are added up again over
+    // all rows. A sort asked for meanwhile applies then. False, changing
+    // nothing, when no rows are pending.
+    bool completeRows(QList<RegisterRow> earlier);
+    // Whether applyChanges() can put this change in place while rows are
+    // pending: it touches only rows held (none dated before the newest
+    // rows), and the sums can change by its amounts alone. Always true
+    // when no rows are pending.
+    bool touchesOnlyHeldRows(const QList<Transaction> &before, const QList<RegisterRow> &after) const;
     // Which rows setRows() and applyChanges() list; none lists every row.
     using RowFilter = std::function<bool(const Transaction &)>;
     void setRowFilter(RowFilter filter) { m_rowFilter = std::move(filter); }
@@ -202,6 +210,8 @@ private:
     // setRows() without the reset around it.
     void takeRows(QList<RegisterRow> rows);
     void emitAllRowsChanged(const QList<int> &roles);
+    // The view row of the first row not read yet.
+    int pendingViewRow() const;
 
     // In-place changes. Records are slots of m_rows; a freed slot is reused.
     bool listed(int record) const;
@@ -231,7 +241,9 @@ private:
     QVector<int> m_freeRecords;
     RowFilter m_rowFilter;
     int m_pendingRows = 0; // rows of earlier days not read yet, listed empty
-    std::function<void()> m_pendingRowsNeeded;
+    QDate m_firstHeldDate; // while rows are pending: the newest rows' first date
+    qint64 m_balanceBase = 0; // the balance before the first held row
+    std::optional<std::pair<int, Qt::SortOrder>> m_deferredSort;
     TieOrder m_tieOrder;
     std::optional<qint64> m_clearedSum = 0;
     std::optional<qint64> m_unclearedSum = 0;

@@ -11,12 +11,14 @@
 #include "register/registercolumnlayout.h"
 #include "register/registercommitbuilder.h"
 #include "register/writeresultprompt.h"
-#include "register/wrappinglabel.h"
-#include "register/wrappingrowlayout.h"
 #include "register/registerdelegate.h"
 #include "register/registerfilterdialog.h"
+#include "register/registerheader.h"
+#include "register/registerloader.h"
 #include "register/registermodel.h"
 #include "register/registernavigator.h"
+#include "register/registerplace.h"
+#include "register/registerstatusline.h"
 #include "register/registertableview.h"
 #include "register/transactionactions.h"
 #include "register/transactiondetailsdialog.h"
@@ -25,25 +27,16 @@
 #include "services/recurringservice.h"
 #include "ui/palettehelpers.h"
 
-#include <QCoreApplication>
-#include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <sqlite3.h>
 
 RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
 {
-    m_readerInbox = new QObject(this);
     setupUi();
     connectSignals();
     m_layout->restore();
@@ -51,11 +44,6 @@ RegisterScreen::RegisterScreen(AppState *app, QWidget *parent)
 
 RegisterScreen::~RegisterScreen()
 {
-    // A reader still running delivers to this screen: it must end first.
-    for (const QPointer<QThread> &reader : std::as_const(m_readers)) {
-        if (reader)
-            reader->wait();
-    }
     m_table->detachScreen();
 }
 
@@ -64,52 +52,11 @@ void RegisterScreen::setupUi()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
 
-    // Too narrow for the whole title beside the rest, the title gets a line of its own.
-    auto *header = new WrappingRowLayout;
-    header->setSpacing(16);
-    // A long name shortens with an ellipsis rather than widening the window.
-    m_titleLabel = new ElidedLabel(this);
-    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
-    m_titleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    // The account's name and institution are data: never read as markup.
-    m_titleLabel->setTextFormat(Qt::PlainText);
-    applyFontRole(m_titleLabel, 5);
-    header->addWidget(m_titleLabel, 1);
-    header->addWidget(makeSummaryField(tr("Cleared"), &m_clearedValue, false));
-    header->addWidget(makeSummaryField(tr("Uncleared"), &m_unclearedValue, false));
-    header->addWidget(makeSummaryField(tr("Balance"), &m_balanceValue, true));
-    m_clearedValue->setObjectName(QStringLiteral("clearedValue"));
-    m_unclearedValue->setObjectName(QStringLiteral("unclearedValue"));
-    m_balanceValue->setObjectName(QStringLiteral("balanceValue"));
-
-    m_newButton = new QPushButton(tr("&New Transaction"), this);
-    m_newButton->setObjectName(QStringLiteral("newTransactionButton"));
-    m_newButton->setFocusPolicy(Qt::ClickFocus);
-    markAccentButton(m_newButton);
-    m_newButton->setToolTip(tr("Add a transaction using the full form"));
-    connect(m_newButton, &QPushButton::clicked, this, &RegisterScreen::newTransactionDialog);
-    header->addWidget(m_newButton);
-
-    m_filterButton = new QPushButton(this);
-    m_filterButton->setObjectName(QStringLiteral("filterButton"));
-    m_filterButton->setFocusPolicy(Qt::ClickFocus);
-    connect(m_filterButton, &QPushButton::clicked, this, &RegisterScreen::openFilterDialog);
-    header->addWidget(m_filterButton);
-
-    m_reconcileButton = new QPushButton(tr("&Reconcile"), this);
-    m_reconcileButton->setObjectName(QStringLiteral("reconcileButton"));
-    m_reconcileButton->setFocusPolicy(Qt::ClickFocus);
-    connect(m_reconcileButton, &QPushButton::clicked, this, [this] { Q_EMIT reconcileRequested(m_accountId); });
-    header->addWidget(m_reconcileButton);
-    layout->addLayout(header);
-
-    m_subtitleLabel = new ElidedLabel(this);
-    m_subtitleLabel->setObjectName(QStringLiteral("subtitleLabel"));
-    m_subtitleLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_subtitleLabel->setTextFormat(Qt::PlainText);
-    applyFontRole(m_subtitleLabel, 2);
-    m_subtitleLabel->setStyleSheet(mutedTextStyle());
-    layout->addWidget(m_subtitleLabel);
+    m_header = new RegisterHeader(this);
+    connect(m_header, &RegisterHeader::newTransactionClicked, this, &RegisterScreen::newTransactionDialog);
+    connect(m_header, &RegisterHeader::filterClicked, this, &RegisterScreen::openFilterDialog);
+    connect(m_header, &RegisterHeader::reconcileClicked, this, [this] { Q_EMIT reconcileRequested(m_accountId); });
+    layout->addWidget(m_header);
 
     m_banner = new OpeningBalanceBanner(m_app, this);
     connect(m_banner, &OpeningBalanceBanner::signCorrected, this, [this](WriteResult result) {
@@ -123,54 +70,9 @@ void RegisterScreen::setupUi()
     setupTable();
     layout->addWidget(m_table, 1);
 
-    // Messages and the key hint wrap rather than widen the window.
-    auto *footer = new WrappingRowLayout;
-    m_statusLabel = new WrappingLabel(this);
-    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    applyFontRole(m_statusLabel, 0);
-    m_statusLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(mutedTextColor().name()));
-    footer->addWidget(m_statusLabel);
-    footer->addStretch();
-    m_hintLabel = new WrappingLabel(this);
-    m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
-    applyFontRole(m_hintLabel, 0);
-    m_hintLabel->setText(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
-                             .arg(QKeySequence(QStringLiteral("Ctrl+Return")).toString(QKeySequence::NativeText),
-                                 QKeySequence(QStringLiteral("Ctrl+D")).toString(QKeySequence::NativeText),
-                                 QKeySequence(QStringLiteral("Ctrl+M")).toString(QKeySequence::NativeText)));
-    setThemedStyleSheet(m_hintLabel, [] {
-        return QStringLiteral("color: %1; padding: 2px 4px;")
-            .arg(isDarkPalette() ? QStringLiteral("#5A7A6E") : mutedTextColor().name());
-    });
-    footer->addWidget(m_hintLabel);
-    layout->addLayout(footer);
-
-    m_statusTimer = new QTimer(this);
-    m_statusTimer->setSingleShot(true);
-    connect(m_statusTimer, &QTimer::timeout, m_statusLabel, &QLabel::clear);
+    m_statusLine = new RegisterStatusLine(this);
+    layout->addWidget(m_statusLine);
     updateFilterButton();
-}
-
-QWidget *RegisterScreen::makeSummaryField(const QString &caption, QLabel **valueLabel, bool bold)
-{
-    auto *field = new QWidget(this);
-    auto *layout = new QVBoxLayout(field);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    auto *captionLabel = new QLabel(caption, field);
-    applyFontRole(captionLabel, 2);
-    captionLabel->setStyleSheet(mutedTextStyle());
-    captionLabel->setAlignment(Qt::AlignCenter);
-    auto *value = new QLabel(field);
-    if (bold)
-        applyFontRoleWithWeight(value, 3, 700);
-    else
-        applyFontRole(value, 3);
-    value->setAlignment(Qt::AlignCenter);
-    layout->addWidget(captionLabel);
-    layout->addWidget(value);
-    *valueLabel = value;
-    return field;
 }
 
 void RegisterScreen::setupTable()
@@ -178,8 +80,6 @@ void RegisterScreen::setupTable()
     m_table = new RegisterTableView(this, this);
     m_table->setObjectName(QStringLiteral("registerTable"));
     m_model = new RegisterModel(this);
-    // A sort needs every row.
-    m_model->setPendingRowsNeeded([this] { finishEarlierRows(); });
     m_model->setTieOrder([this](const Transaction &transaction) {
         return m_app->transactionRepository()->idsAtMoment(m_accountId, transaction.date, transaction.createdAt);
     });
@@ -209,6 +109,12 @@ void RegisterScreen::setupTable()
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     m_layout = new RegisterColumnLayout(m_app, m_table, m_model, this);
     m_navigator = new RegisterNavigator(m_table, m_model, m_delegate, this);
+    m_loader = new RegisterLoader(m_app, m_model, this);
+    connect(m_loader, &RegisterLoader::rowsCompleted, this, [this] {
+        m_banner->showFor(m_accountId);
+        updateSummary();
+    });
+    connect(m_loader, &RegisterLoader::reloadNeeded, this, [this] { load(false, true); });
 }
 
 void RegisterScreen::connectSignals()
@@ -316,22 +222,22 @@ void RegisterScreen::setAccount(const QString &accountId)
     m_filter = RegisterFilter::fromJson(
         m_app->preferencesRepository()->value(RegisterFilter::preferenceKey(accountId), QString()));
     updateFilterButton();
-    load(!sameAccount);
+    load(!sameAccount, false);
     if (!sameAccount)
         selectNewRow();
 }
 
 void RegisterScreen::reload()
 {
-    load(false);
+    load(false, false);
 }
 
 bool RegisterScreen::readingEarlierRows() const
 {
-    return m_model->hasPendingRows();
+    return m_loader->isReading();
 }
 
-void RegisterScreen::load(bool newestFirst)
+void RegisterScreen::load(bool newestFirst, bool wholeAccount)
 {
     // Typing is never cut short: the reload waits for the editor to close.
     if (m_table->isEditing()) {
@@ -339,52 +245,22 @@ void RegisterScreen::load(bool newestFirst)
         return;
     }
     m_reloadPending = false;
-    m_currentLoad->store(++m_load);
     const std::optional<Account> account =
         m_accountId.isEmpty() ? std::nullopt : m_app->accountRepository()->findById(m_accountId);
     // A deleted account shows nothing to type into; the main window leaves it.
     if (!account || account->deletedAt) {
-        m_model->setRows({});
+        m_loader->clear();
         return;
     }
-
-    m_titleLabel->setFullText(account->name);
-    // Tool tips guess the format: a name that looks like markup must not be read as such.
-    m_titleLabel->setToolTip(Qt::convertFromPlainText(account->name, Qt::WhiteSpacePre));
-    QString subtitle = account->institution;
-    if (!account->institution.isEmpty() && !account->accountNumberLast4.isEmpty())
-        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
-    m_subtitleLabel->setFullText(subtitle);
-    m_subtitleLabel->setToolTip(Qt::convertFromPlainText(subtitle, Qt::WhiteSpacePre));
-    m_subtitleLabel->setVisible(!subtitle.isEmpty());
-
-    // Where the user was, by transaction id, so it comes back after the rows
-    // are replaced.
-    const QModelIndex topIndex = m_table->indexAt(QPoint(0, 0));
-    const int topRow = topIndex.isValid() ? topIndex.row() : -1;
-    const QString topId = m_model->isTransactionRow(topRow) ? m_model->rowAt(topRow).transaction.id : QString();
-    const QModelIndex current = m_table->currentIndex();
-    const int currentRow = current.isValid() ? current.row() : -1;
-    const int currentColumn = current.isValid() ? current.column() : 0;
-    const bool onNewRow = current.isValid() && m_model->isNewRow(currentRow);
-    const QString currentId = m_model->isTransactionRow(currentRow) ? m_model->rowAt(currentRow).transaction.id : QString();
+    m_header->showAccount(*account);
+    const RegisterPlace place = RegisterPlace::remember(m_table, m_model);
 
     // The model holds every row, for the running balances and the sums, and
     // lists those the filter passes.
-    // A first screen of the newest rows, when they show exactly what the
-    // whole account would: sorted by date, every row listed.
-    constexpr int kNewestRows = 300;
-    std::optional<TransactionRepository::RegisterNewest> newest;
-    if (newestFirst && m_filter.activeCount() == 0 && m_model->sortColumn() == RegisterModel::DateColumn)
-        newest = m_app->transactionRepository()->listRegisterNewest(m_accountId, kNewestRows);
-    QList<RegisterRow> rows;
-    if (!newest)
-        rows = m_app->transactionRepository()->listRegister(m_accountId);
     if (m_filter.activeCount() > 0)
         m_model->setRowFilter([filter = m_filter](const Transaction &transaction) { return filter.matches(transaction); });
     else
         m_model->setRowFilter(nullptr);
-
     PreferencesRepository *preferences = m_app->preferencesRepository();
     const bool liability = isLiabilityType(account->accountType);
     const bool showBalance = preferences->boolValue(QStringLiteral("registerShowBalance"), true);
@@ -394,157 +270,30 @@ void RegisterScreen::load(bool newestFirst)
     m_model->setHighlightOverdrawn(preferences->boolValue(QStringLiteral("registerHighlightOverdrawn"), true));
     m_model->setLiabilityAccount(liability);
     m_model->setCurrency(account->currency);
-    if (newest) {
-        m_model->setNewestRows(std::move(newest->rows), newest->earlierRows, newest->clearedSum,
-            newest->unclearedSum);
-        readEarlierRows();
-    } else {
-        m_model->setRows(std::move(rows));
-    }
+    // The newest rows first where they look the same as with the whole
+    // account: sorted by date, every row listed. A read in progress starts
+    // again that way rather than making the window wait for the whole account.
+    m_loader->load(m_accountId, (newestFirst || m_loader->isReading()) && !wholeAccount
+            && m_filter.activeCount() == 0 && m_model->sortColumn() == RegisterModel::DateColumn);
 
     m_banner->showFor(m_accountId);
-    updateSummary(m_model->clearedSum(), m_model->unclearedSum(), liability, account->currency);
-
-    const int restoredTop = m_model->viewRowOfTransaction(topId);
-    if (restoredTop >= 0)
-        m_table->scrollTo(m_model->index(restoredTop, 0), QAbstractItemView::PositionAtTop);
-    // Never onto another transaction: a row that is gone leaves the cursor
-    // on the new row.
-    int restoredCurrent = m_model->viewRowOfTransaction(currentId);
-    if (restoredCurrent < 0 && (onNewRow || !currentId.isEmpty()))
-        restoredCurrent = m_model->newRowPosition();
-    else if (restoredCurrent < 0 && currentRow >= 0)
-        restoredCurrent = qMin(currentRow, m_model->rowCount() - 1);
-    if (restoredCurrent >= 0) {
-        const QModelIndex index = m_model->index(restoredCurrent, currentColumn);
-        m_table->setCurrentIndex(index);
-        m_table->scrollTo(index);
-    }
-}
-
-void RegisterScreen::readEarlierRows()
-{
-    const quint64 load = m_load;
-    const QString accountId = m_accountId;
-    const QString path = m_app->database()->db()->databaseName();
-    // A database only this connection sees is read here, after the first
-    // screen has shown.
-    if (path.isEmpty() || path.startsWith(QLatin1String(":memory:")) || path.contains(QLatin1String("mode=memory"))) {
-        QTimer::singleShot(0, this, [this, load] {
-            if (load == m_load)
-                takeEarlierRows(load, m_app->transactionRepository()->listRegister(m_accountId));
-        });
-        return;
-    }
-    // Its own connection on its own thread: the window stays live meanwhile.
-    QThread *reader = QThread::create([this, load, accountId, path, current = m_currentLoad] {
-        QList<RegisterRow> rows;
-        {
-            Database database;
-            if (database.open(path)) {
-                // A read made stale by another load stops early.
-                struct Stale
-                {
-                    std::shared_ptr<std::atomic<quint64>> current;
-                    quint64 load;
-                } stale{current, load};
-                sqlite3 *handle = database.nativeHandle();
-                if (handle) {
-                    sqlite3_progress_handler(handle, 10000, [](void *context) {
-                        const auto *read = static_cast<const Stale *>(context);
-                        return read->current->load() != read->load ? 1 : 0;
-                    }, &stale);
-                }
-                TransactionRepository repository(&database);
-                rows = repository.listRegister(accountId);
-                if (handle)
-                    sqlite3_progress_handler(handle, 0, nullptr, nullptr);
-            }
-        }
-        // Another account or a reload came meanwhile: the rows are freed
-        // here rather than on the window's thread.
-        if (current->load() != load)
-            return;
-        QMetaObject::invokeMethod(m_readerInbox, [this, load, rows = std::move(rows)]() mutable {
-            takeEarlierRows(load, std::move(rows));
-        }, Qt::QueuedConnection);
-    });
-    connect(reader, &QThread::finished, reader, &QObject::deleteLater);
-    m_readers.removeAll(nullptr);
-    m_readers.append(reader);
-    m_reader = reader;
-    reader->start(QThread::LowPriority);
-}
-
-int RegisterScreen::rowAfterEarlierRows(int row)
-{
-    if (!m_model->hasPendingRows())
-        return row;
-    const QString id = m_model->isTransactionRow(row) ? m_model->rowAt(row).transaction.id : QString();
-    finishEarlierRows();
-    return id.isEmpty() ? row : m_model->viewRowOfTransaction(id);
-}
-
-void RegisterScreen::finishEarlierRows()
-{
-    if (!m_model->hasPendingRows())
-        return;
-    if (m_reader)
-        m_reader->wait();
-    // The rows it read wait in the inbox's queue.
-    QCoreApplication::sendPostedEvents(m_readerInbox, QEvent::MetaCall);
-    if (m_model->hasPendingRows())
-        load(false);
-}
-
-void RegisterScreen::takeEarlierRows(quint64 load, QList<RegisterRow> rows)
-{
-    // A later load, or a change shown meanwhile, has replaced the rows.
-    if (load != m_load || !m_model->hasPendingRows())
-        return;
-    if (!m_model->completeRows(std::move(rows))) {
-        // Changed between the two reads: the whole account as it is now.
-        reload();
-        return;
-    }
-    updateSummary(m_model->clearedSum(), m_model->unclearedSum(), m_model->liabilityAccount(), m_model->currency());
+    updateSummary();
+    place.restore(m_table, m_model);
 }
 
 void RegisterScreen::showLocalChange(const QList<Transaction> &before, const QStringList &ids)
 {
     if (m_accountId.isEmpty())
         return;
-    // Rows still being read are waited for: the change goes on top of them.
-    finishEarlierRows();
     // An open editor holds any change back, and a reload already waiting
     // brings changes from elsewhere as well: both take the whole account.
-    if (m_table->isEditing() || m_reloadPending || m_model->hasPendingRows()) {
+    // So does a change that cannot be read back.
+    if (m_table->isEditing() || m_reloadPending || !m_loader->showLocalChange(before, ids)) {
         reload();
         return;
     }
-    QStringList written;
-    for (const QString &id : ids) {
-        if (!id.isEmpty() && !written.contains(id))
-            written.append(id);
-    }
-    // Nothing named: what was written is not known here.
-    if (written.isEmpty()) {
-        reload();
-        return;
-    }
-    const std::optional<QList<RegisterRow>> stored = m_app->transactionRepository()->registerRowsByIds(written);
-    if (!stored) {
-        reload();
-        return;
-    }
-    QList<RegisterRow> after;
-    for (const RegisterRow &row : *stored) {
-        if (row.transaction.accountId == m_accountId)
-            after.append(row);
-    }
-    m_model->applyChanges(before, after);
     m_banner->showFor(m_accountId);
-    updateSummary(m_model->clearedSum(), m_model->unclearedSum(), m_model->liabilityAccount(), m_model->currency());
+    updateSummary();
     Q_EMIT localChangesShown();
 }
 
@@ -557,27 +306,14 @@ void RegisterScreen::editorClosed()
         });
 }
 
-void RegisterScreen::updateSummary(std::optional<qint64> cleared, std::optional<qint64> uncleared, bool liability,
-    Currency currency)
+void RegisterScreen::updateSummary()
 {
-    const auto shown = [liability, currency](std::optional<qint64> sum) {
-        return sum ? formatMoneySigned(*sum, liability, currency) : sumTooLargeText();
-    };
-    const std::optional<qint64> total = cleared && uncleared ? checkedSum(*cleared, *uncleared) : std::nullopt;
-    m_clearedValue->setText(shown(cleared));
-    m_unclearedValue->setText(shown(uncleared));
-    m_balanceValue->setText(shown(total));
-    const bool negative = total && (liability ? *total > 0 : *total < 0);
-    setThemedStyleSheet(m_balanceValue, [negative] {
-        const QColor color = negative ? negativeAmountColor() : positiveAmountColor();
-        return QStringLiteral("color: %1;").arg(color.name());
-    });
+    m_header->showSums(m_model->clearedSum(), m_model->unclearedSum(), m_model->liabilityAccount(), m_model->currency());
 }
 
 void RegisterScreen::showStatus(const QString &text, int milliseconds)
 {
-    m_statusLabel->setText(text);
-    m_statusTimer->start(qMax(0, milliseconds));
+    m_statusLine->showStatus(text, milliseconds);
 }
 
 void RegisterScreen::applyDisplayPreferences(bool twoLine)
@@ -621,17 +357,7 @@ void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
 
 void RegisterScreen::updateFilterButton()
 {
-    const int count = m_filter.activeCount();
-    QFont font = m_filterButton->font();
-    font.setWeight(count > 0 ? QFont::Bold : QFont::Normal);
-    m_filterButton->setFont(font);
-    if (count > 0) {
-        m_filterButton->setText(tr("Fi&lter (%1)").arg(count));
-        m_filterButton->setToolTip(tr("Filters are applied. Click to change or clear them."));
-    } else {
-        m_filterButton->setText(tr("Fi&lter"));
-        m_filterButton->setToolTip(tr("Filter which transactions are listed"));
-    }
+    m_header->showFilterCount(m_filter.activeCount());
 }
 
 void RegisterScreen::openFilterDialog()
@@ -675,7 +401,6 @@ void RegisterScreen::commitCurrentRow()
     if (QWidget *editor = m_table->openEditor(); editor && current.isValid())
         m_delegate->setModelData(editor, m_model, current);
     m_table->setCurrentIndex(QModelIndex());
-    finishEarlierRows();
 
     const int editingRow = m_model->editingRow();
     const bool isNew = editingRow == -1 || m_model->isNewRow(editingRow);
@@ -812,7 +537,6 @@ void RegisterScreen::deleteCurrentRow()
 
 void RegisterScreen::deleteRow(int row)
 {
-    row = rowAfterEarlierRows(row);
     if (!m_model->isTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -826,7 +550,6 @@ void RegisterScreen::deleteRow(int row)
 
 void RegisterScreen::duplicateRow(int row)
 {
-    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -839,7 +562,6 @@ void RegisterScreen::duplicateRow(int row)
 
 void RegisterScreen::editRowInDialog(int row)
 {
-    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     const Transaction stored = transactionAt(row);
@@ -866,7 +588,6 @@ void RegisterScreen::editRowInDialog(int row)
 
 void RegisterScreen::editSplitsForRow(int row)
 {
-    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -879,7 +600,6 @@ void RegisterScreen::editSplitsForRow(int row)
 
 void RegisterScreen::showDetailsForRow(int row)
 {
-    row = rowAfterEarlierRows(row);
     if (!m_model->isTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -907,7 +627,6 @@ void RegisterScreen::toggleClearedAt(int row)
         m_model->refreshRow(row);
         return;
     }
-    row = rowAfterEarlierRows(row);
     if (!isStoredTransactionRow(row))
         return;
     m_navigator->closeOpenEditor(false);
@@ -989,7 +708,6 @@ void RegisterScreen::presentNewTransactionDialog(const Transaction *seed, bool s
     if (m_accountId.isEmpty())
         return;
     m_navigator->closeOpenEditor(false);
-    finishEarlierRows();
     QStringList saved;
     if (!TransactionActions::newTransaction(m_app, m_accountId, seed, this, QString(), &saved))
         return;
@@ -1006,7 +724,6 @@ void RegisterScreen::editNewRowInDialog()
     if (m_accountId.isEmpty())
         return;
     m_navigator->closeOpenEditor(false);
-    finishEarlierRows();
     // Category text that names no category goes into the form as typed.
     QStringList saved;
     if (!TransactionActions::newTransaction(m_app, m_accountId, &seed, this, typedCategoryText(), &saved))
@@ -1053,7 +770,6 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
         // open is not overwritten.
         menu.addAction(transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), this, [this, transaction] {
             m_navigator->closeOpenEditor(false);
-            finishEarlierRows();
             if (TransactionActions::flipCleared(m_app, transaction, this))
                 showLocalChange({transaction}, {transaction.id});
             else

@@ -5,33 +5,27 @@
 #include "register/registercommitbuilder.h"
 #include "register/registerfilter.h"
 
-#include <QPersistentModelIndex>
-#include <QPointer>
 #include <QWidget>
 
-#include <atomic>
-#include <memory>
-
 class AppState;
-class ElidedLabel;
-class QLabel;
-class QPushButton;
-class QThread;
-class QTimer;
 class OpeningBalanceBanner;
 class RegisterColumnLayout;
 class RegisterDelegate;
+class RegisterHeader;
+class RegisterLoader;
 class RegisterModel;
 class RegisterNavigator;
+class RegisterStatusLine;
 class RegisterTableView;
 
 // One account's register page: header with balances and commands, the
 // liability sign banner, the table typed into like a paper check register,
 // and a status line. Shows every change it makes itself by putting the
-// written rows in place, without reading the whole account again. It wires
-// parts with a job each: the column layout store, the navigator (keys,
-// fields and the row under edit), the commit builder (the rows to write)
-// and the opening-balance banner.
+// written rows in place, without reading the whole account again, and
+// never waits for a read. It wires parts with a job each: the header, the
+// loader (reading the rows), the column layout store, the navigator (keys,
+// fields and the row under edit), the commit builder (the rows to write),
+// the opening-balance banner and the status line.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -45,14 +39,17 @@ public:
     QString accountId() const { return m_accountId; }
     // Safe at any moment: while a cell editor is open the reload runs when
     // it closes. A half-typed new row survives, and the cursor stays on the
-    // same transaction or on the new row.
+    // same transaction or on the new row. While the rest of the account is
+    // being read, the read starts again, newest rows first.
     void reload();
     // True while the newest rows are listed and the rest are still read.
     bool readingEarlierRows() const;
     // Shows rows this screen has just written: `before` as the rows were
     // held, `ids` the transactions written (other accounts' legs included,
     // they are left out). Reads those rows only; falls back to reload()
-    // while an editor is open or a reload waits.
+    // while an editor is open or a reload waits. While the rest of the
+    // account is being read, a change that reaches rows not read yet shows
+    // when they arrive.
     void showLocalChange(const QList<Transaction> &before, const QStringList &ids);
     // Called by the table when a cell editor has closed.
     void editorClosed();
@@ -62,6 +59,7 @@ public:
     RegisterTableView *table() const { return m_table; }
     RegisterDelegate *delegate() const { return m_delegate; }
     RegisterFilter filter() const { return m_filter; }
+    RegisterLoader *loader() const { return m_loader; }
 
     void beginNewTransaction();
     void commitOpenEditor();
@@ -89,8 +87,9 @@ Q_SIGNALS:
     void reconcileRequested(const QString &accountId);
     void editAccountRequested(const QString &accountId);
     void errorMessage(const QString &text);
-    // The rows shown now include every change this screen wrote: the
-    // change signals of those writes need no reload.
+    // The rows shown now include every change this screen wrote, or will
+    // once the rows being read arrive: the change signals of those writes
+    // need no reload.
     void localChangesShown();
 
 public Q_SLOTS:
@@ -110,27 +109,16 @@ public Q_SLOTS:
 private:
     // Reads the account again; `newestFirst` lists the newest rows at once
     // where they look the same as with the whole account, and reads the
-    // rest on a thread of its own.
-    void load(bool newestFirst);
-    void readEarlierRows();
-    void takeEarlierRows(quint64 load, QList<RegisterRow> rows);
-    // Waits for the rows still being read and takes them; reads the whole
-    // account when they do not come.
-    void finishEarlierRows();
-    // Writes wait for the rows still being read, so that they show in place
-    // on top of them; a write that reached the reader first would make it
-    // read the whole account again. The view row of `row`'s transaction
-    // once they are in (-1 when it is gone).
-    int rowAfterEarlierRows(int row);
+    // rest on a thread of its own, as does a read still in progress;
+    // `wholeAccount` never does.
+    void load(bool newestFirst, bool wholeAccount);
     void setupUi();
-    QWidget *makeSummaryField(const QString &caption, QLabel **valueLabel, bool bold);
     void setupTable();
     void connectSignals();
     void applyDisplayPreferences(bool twoLine);
     void updateFilterButton();
     void openFilterDialog();
-    void updateSummary(std::optional<qint64> cleared, std::optional<qint64> uncleared, bool liability,
-        Currency currency);
+    void updateSummary();
 
     // A transaction row with a stored record: not the opening balance still
     // held on the account.
@@ -150,30 +138,14 @@ private:
     QString m_accountId;
     RegisterFilter m_filter;
     bool m_reloadPending = false;
-    // Counts loads, so that rows read for an earlier one are let go; the
-    // readers see it too and let theirs go on their own thread.
-    quint64 m_load = 0;
-    std::shared_ptr<std::atomic<quint64>> m_currentLoad = std::make_shared<std::atomic<quint64>>(0);
-    QList<QPointer<QThread>> m_readers;
-    QPointer<QThread> m_reader; // the current load's
-    // Receives the readers' rows, so that waiting for them delivers nothing else.
-    QObject *m_readerInbox = nullptr;
 
-    ElidedLabel *m_titleLabel = nullptr;
-    ElidedLabel *m_subtitleLabel = nullptr;
-    QLabel *m_clearedValue = nullptr;
-    QLabel *m_unclearedValue = nullptr;
-    QLabel *m_balanceValue = nullptr;
-    QPushButton *m_newButton = nullptr;
-    QPushButton *m_filterButton = nullptr;
-    QPushButton *m_reconcileButton = nullptr;
+    RegisterHeader *m_header = nullptr;
     OpeningBalanceBanner *m_banner = nullptr;
     RegisterTableView *m_table = nullptr;
     RegisterModel *m_model = nullptr;
     RegisterDelegate *m_delegate = nullptr;
+    RegisterLoader *m_loader = nullptr;
     RegisterColumnLayout *m_layout = nullptr;
     RegisterNavigator *m_navigator = nullptr;
-    QLabel *m_statusLabel = nullptr;
-    QLabel *m_hintLabel = nullptr;
-    QTimer *m_statusTimer = nullptr;
+    RegisterStatusLine *m_statusLine = nullptr;
 };

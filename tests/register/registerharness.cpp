@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDeadlineTimer>
 #include <QSettings>
+#include <QThread>
 #include <QtTest>
 
 RegisterHarness::RegisterHarness()
@@ -103,4 +105,70 @@ void clearRegisterSettings()
     settings.remove(QStringLiteral("register"));
     settings.remove(QStringLiteral("reversedOpeningDismissed"));
     settings.sync();
+}
+
+QStringList registerLines(const RegisterModel &model)
+{
+    QStringList lines;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        if (model.isNewRow(row)) {
+            lines.append(QStringLiteral("new row"));
+            continue;
+        }
+        if (!model.isTransactionRow(row)) {
+            lines.append(QStringLiteral("a row not read"));
+            continue;
+        }
+        const RegisterRow &r = model.rowAt(row);
+        const Transaction &t = r.transaction;
+        lines.append(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                         .arg(t.id, t.date.toString(Qt::ISODate), t.payee)
+                         .arg(t.amount)
+                         .arg(r.runningBalance ? QString::number(*r.runningBalance) : QStringLiteral("-"),
+                             t.cleared ? QStringLiteral("C") : QStringLiteral("U")));
+    }
+    lines.append(QStringLiteral("sums %1 %2")
+                     .arg(model.clearedSum() ? QString::number(*model.clearedSum()) : QStringLiteral("-"),
+                         model.unclearedSum() ? QString::number(*model.unclearedSum()) : QStringLiteral("-")));
+    return lines;
+}
+
+bool addGeneratedRows(AppFixture &f, const QString &accountId, int count, int perDay, qint64 amountScale)
+{
+    return f.execSql(
+        QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < %1) "
+            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, cleared, created_at, updated_at) "
+            "SELECT '%2-' || substr('000000' || ((i * 7919) % %1), -6), '%2', "
+            "date('2020-01-01', '+' || (i / %3) || ' days'), 'Payee ' || (i % 13), '', "
+            "((i * 37) % 2001 - 1000) * %4, i % 3 = 0, "
+            "date('2020-01-01', '+' || (i / %3) || ' days') || 'T09:00:00Z', '2020-01-01T09:00:00Z' FROM n")
+            .arg(QString::number(count), accountId, QString::number(perDay), QString::number(amountScale)));
+}
+
+RegisterReader::Gate ReadGate::gate()
+{
+    return [this](const std::function<bool()> &stale) {
+        m_arrived.release();
+        // Ends on an event: the gate opens, or the read is let go. The
+        // deadline only keeps a broken test from hanging.
+        QDeadlineTimer deadline(60000);
+        while (!m_open.load() && !deadline.hasExpired()) {
+            if (stale()) {
+                ++m_leftStale;
+                return;
+            }
+            QThread::msleep(2);
+        }
+    };
+}
+
+bool ReadGate::waitForArrival()
+{
+    return m_arrived.tryAcquire(1, 120000);
+}
+
+void ReadGate::open()
+{
+    m_open.store(true);
 }

@@ -3,6 +3,7 @@
 
 #include "data/transactionrepository.h"
 #include "register/dateentry.h"
+#include "register/registerloader.h"
 
 #include <QAbstractItemModelTester>
 #include <QLabel>
@@ -12,33 +13,6 @@
 #include <limits>
 
 namespace {
-
-// Every listed row in display order with its balance, then the sums.
-QStringList shown(const RegisterModel &model)
-{
-    QStringList lines;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.isNewRow(row)) {
-            lines.append(QStringLiteral("new row"));
-            continue;
-        }
-        if (!model.isTransactionRow(row)) {
-            lines.append(QStringLiteral("a row not read"));
-            continue;
-        }
-        const RegisterRow &r = model.rowAt(row);
-        const Transaction &t = r.transaction;
-        lines.append(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                         .arg(t.id, t.date.toString(Qt::ISODate), t.payee)
-                         .arg(t.amount)
-                         .arg(r.runningBalance ? QString::number(*r.runningBalance) : QStringLiteral("-"),
-                             t.cleared ? QStringLiteral("C") : QStringLiteral("U")));
-    }
-    lines.append(QStringLiteral("sums %1 %2")
-                     .arg(model.clearedSum() ? QString::number(*model.clearedSum()) : QStringLiteral("-"),
-                         model.unclearedSum() ? QString::number(*model.unclearedSum()) : QStringLiteral("-")));
-    return lines;
-}
 
 // What the window shows: the visible cells as painted, the scroll position,
 // the current cell and the header's sums.
@@ -65,22 +39,6 @@ QStringList screenful(RegisterHarness &h)
     for (const char *name : {"clearedValue", "unclearedValue", "balanceValue"})
         lines.append(h.screen()->findChild<QLabel *>(QLatin1String(name))->text());
     return lines;
-}
-
-// Rows written straight into the table: `count` rows from 2020-01-01 on,
-// `perDay` a day, every row of a day stored in the same second, so rows
-// that tie on date and creation time list in the order they were stored.
-bool addRows(AppFixture &f, const QString &accountId, int count, int perDay, qint64 amountScale)
-{
-    return f.execSql(
-        QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < %1) "
-            "INSERT INTO transactions (id, account_id, date, payee, memo, amount, cleared, created_at, updated_at) "
-            "SELECT '%2-' || substr('000000' || ((i * 7919) % %1), -6), '%2', "
-            "date('2020-01-01', '+' || (i / %3) || ' days'), 'Payee ' || (i % 13), '', "
-            "((i * 37) % 2001 - 1000) * %4, i % 3 = 0, "
-            "date('2020-01-01', '+' || (i / %3) || ' days') || 'T09:00:00Z', '2020-01-01T09:00:00Z' FROM n")
-            .arg(QString::number(count), accountId, QString::number(perDay), QString::number(amountScale)));
 }
 
 } // namespace
@@ -143,7 +101,7 @@ private Q_SLOTS:
         const Account small = f.addAccount(QStringLiteral("Small"));
         const Account big = f.addAccount(QStringLiteral("Big"), AccountType::Checking, Currency::USD, startingBalance, 1);
         f.addTransaction(small.id, QDate(2024, 1, 2), QStringLiteral("Coffee"), -300);
-        QVERIFY(addRows(f, big.id, rows, perDay, amountScale));
+        QVERIFY(addGeneratedRows(f, big.id, rows, perDay, amountScale));
         if (lastDayAmount != 0) {
             int n = 0;
             for (const qint64 amount : {lastDayAmount, lastDayAmount, -lastDayAmount}) {
@@ -164,7 +122,7 @@ private Q_SLOTS:
         const QStringList firstScreen = screenful(h);
         QTRY_VERIFY_WITH_TIMEOUT(!h.screen()->readingEarlierRows(), 60000);
         const QStringList afterAllRows = screenful(h);
-        const QStringList allRows = shown(*h.model());
+        const QStringList allRows = registerLines(*h.model());
 
         // The whole account read at once, the new row chosen as on opening.
         h.screen()->reload();
@@ -172,7 +130,7 @@ private Q_SLOTS:
         h.screen()->selectNewRow();
         QApplication::processEvents();
         const QStringList fullScreen = screenful(h);
-        QCOMPARE(shown(*h.model()), allRows);
+        QCOMPARE(registerLines(*h.model()), allRows);
         QCOMPARE(firstScreen, fullScreen);
         QCOMPARE(afterAllRows, fullScreen);
         QCOMPARE(firstScreen.size(), fullScreen.size());
@@ -197,11 +155,15 @@ private Q_SLOTS:
         const Account small = f.addAccount(QStringLiteral("Small"));
         const Account big = f.addAccount(QStringLiteral("Big"), AccountType::Checking, Currency::USD, 2500, 1);
         f.addTransaction(small.id, QDate(2024, 1, 2), QStringLiteral("Coffee"), -300);
-        QVERIFY(addRows(f, big.id, 3000, 4, 1));
+        QVERIFY(addGeneratedRows(f, big.id, 3000, 4, 1));
         h.show(small.id);
         QAbstractItemModelTester tester(h.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
 
+        // The earlier rows are held back until the change is made.
+        ReadGate gate;
+        h.screen()->loader()->reader()->setGate(gate.gate());
         h.screen()->setAccount(big.id);
+        QVERIFY(gate.waitForArrival());
         QVERIFY(h.screen()->readingEarlierRows());
         QSignalSpy resets(h.model(), &QAbstractItemModel::modelReset);
         if (change == QLatin1String("new row")) {
@@ -216,11 +178,14 @@ private Q_SLOTS:
         } else {
             h.screen()->reload();
         }
-        QVERIFY(!h.screen()->readingEarlierRows());
-        // A write waits for the rows being read and goes in place on top.
+        // Nothing waits for the rows being read: the change goes in place on
+        // top of them once they are in.
+        QVERIFY(h.screen()->readingEarlierRows());
+        gate.open();
+        QTRY_VERIFY_WITH_TIMEOUT(!h.screen()->readingEarlierRows(), 60000);
         if (change == QLatin1String("new row") || change == QLatin1String("delete"))
             QCOMPARE(resets.count(), 0);
-        const QStringList rows = shown(*h.model());
+        const QStringList rows = registerLines(*h.model());
         if (change == QLatin1String("new row"))
             QVERIFY(rows.join(QLatin1Char('\n')).contains(QLatin1String("Florist -2500")));
         if (change == QLatin1String("delete"))
@@ -229,9 +194,9 @@ private Q_SLOTS:
                 2999);
         // Rows read for the open that come late change nothing.
         QTest::qWait(300);
-        QCOMPARE(shown(*h.model()), rows);
+        QCOMPARE(registerLines(*h.model()), rows);
         h.screen()->reload();
-        QCOMPARE(shown(*h.model()), rows);
+        QCOMPARE(registerLines(*h.model()), rows);
     }
 
     void switchingAwayDropsTheRowsStillBeingRead()
@@ -242,11 +207,11 @@ private Q_SLOTS:
         const Account big = f.addAccount(QStringLiteral("Big"), AccountType::Checking, Currency::USD, 0, 1);
         f.addTransaction(small.id, QDate(2024, 1, 2), QStringLiteral("Coffee"), -300);
         f.addTransaction(small.id, QDate(2024, 1, 3), QStringLiteral("Bakery"), -450);
-        QVERIFY(addRows(f, big.id, 3000, 4, 1));
+        QVERIFY(addGeneratedRows(f, big.id, 3000, 4, 1));
         h.show(small.id);
         QAbstractItemModelTester tester(h.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         h.screen()->reload();
-        const QStringList smallRows = shown(*h.model());
+        const QStringList smallRows = registerLines(*h.model());
 
         h.screen()->setAccount(big.id);
         QVERIFY(h.screen()->readingEarlierRows());
@@ -254,15 +219,15 @@ private Q_SLOTS:
         QVERIFY(!h.screen()->readingEarlierRows());
         QTest::qWait(500);
         QCOMPARE(h.screen()->accountId(), small.id);
-        QCOMPARE(shown(*h.model()), smallRows);
+        QCOMPARE(registerLines(*h.model()), smallRows);
 
         // Back again: the rows of this open arrive, not the earlier ones.
         h.screen()->setAccount(big.id);
         QTRY_VERIFY_WITH_TIMEOUT(!h.screen()->readingEarlierRows(), 60000);
-        const QStringList bigRows = shown(*h.model());
+        const QStringList bigRows = registerLines(*h.model());
         QCOMPARE(bigRows.size(), 3000 + 2);
         h.screen()->reload();
-        QCOMPARE(shown(*h.model()), bigRows);
+        QCOMPARE(registerLines(*h.model()), bigRows);
     }
 };
 
