@@ -236,6 +236,10 @@ Bitte schließen Sie das andere Programm und versuchen Sie es erneut.</translati
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>Die Sicherung konnte nicht wiederhergestellt werden: %1. Es wurden keine Daten geändert.</translation>
     </message>
+    <message>
+        <source>%1: %2 is not a whole number in range</source>
+        <translation>%1: %2 ist keine ganze Zahl im gültigen Bereich</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFailureDialog</name>

@@ -228,6 +228,10 @@ Please close the other program and try again.</source>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2 is not a whole number in range</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BrowserFailureDialog</name>

@@ -236,6 +236,10 @@ Cierre el otro programa e inténtelo de nuevo.</translation>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>No se pudo restaurar la copia de seguridad: %1. No se ha modificado ningún dato.</translation>
     </message>
+    <message>
+        <source>%1: %2 is not a whole number in range</source>
+        <translation>%1: %2 no es un número entero dentro del intervalo admitido</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFailureDialog</name>

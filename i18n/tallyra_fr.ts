@@ -236,6 +236,10 @@ Veuillez fermer l&apos;autre programme et réessayer.</translation>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>La sauvegarde n&apos;a pas pu être restaurée : %1. Aucune donnée n&apos;a été modifiée.</translation>
     </message>
+    <message>
+        <source>%1: %2 is not a whole number in range</source>
+        <translation>%1 : %2 n&apos;est pas un nombre entier dans la plage admise</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFailureDialog</name>

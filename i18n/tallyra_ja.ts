@@ -236,6 +236,10 @@ Please close the other program and try again.</source>
         <source>The backup could not be restored: %1. No data was changed.</source>
         <translation>バックアップを復元できませんでした: %1。データは変更されていません。</translation>
     </message>
+    <message>
+        <source>%1: %2 is not a whole number in range</source>
+        <translation>%1: %2 は範囲内の整数ではありません</translation>
+    </message>
 </context>
 <context>
     <name>BrowserFailureDialog</name>

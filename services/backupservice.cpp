@@ -72,6 +72,10 @@ const QSet<QString> kDateColumns = {QStringLiteral("date"), QStringLiteral("star
 // Text columns that hold a time stamp, stored in the one form every stamp has.
 const QSet<QString> kTimestampColumns = {QStringLiteral("created_at"), QStringLiteral("updated_at"),
                                          QStringLiteral("deleted_at"), QStringLiteral("completed_at")};
+// Integer columns that hold cents. Flags may come as JSON true and false;
+// an amount never does.
+const QSet<QString> kMoneyColumns = {QStringLiteral("amount"), QStringLiteral("starting_balance"),
+                                     QStringLiteral("statement_balance"), QStringLiteral("reconciled_balance")};
 
 int tableIndexForEntry(const QString &path)
 {
@@ -106,7 +110,7 @@ QJsonValue sqlToJson(const QVariant &value)
     }
 }
 
-enum class ColumnKind { Integer, Text, Date, Timestamp };
+enum class ColumnKind { Integer, Money, Text, Date, Timestamp };
 
 struct Column
 {
@@ -114,19 +118,29 @@ struct Column
     bool nullable = true;
 };
 
-// A JSON number as a stored integer; a fractional part is dropped. Nothing
-// for numbers outside the 64-bit range and for INT64_MIN, which has no
-// negation and so is never a stored amount.
+// A JSON number as a stored integer: only a whole number, written as such
+// or as "-1250.0" or "1e3". Nothing for a fraction, which would be stored
+// cut short, for numbers outside the 64-bit range and for INT64_MIN, which
+// has no negation and so is never a stored amount.
 std::optional<qint64> jsonInteger(const QJsonValue &value)
 {
     constexpr qint64 lowest = std::numeric_limits<qint64>::min();
-    const qint64 exact = value.toInteger(lowest);
-    if (exact != lowest)
-        return exact;
-    const double number = value.toDouble();
-    if (number > -9223372036854775808.0 && number < 9223372036854775808.0)
-        return qint64(number);
-    return std::nullopt;
+    const qint64 number = value.isDouble() ? value.toInteger(lowest) : lowest;
+    if (number == lowest)
+        return std::nullopt;
+    return number;
+}
+
+bool holdsWholeNumbers(ColumnKind kind)
+{
+    return kind == ColumnKind::Integer || kind == ColumnKind::Money;
+}
+
+// A NUL ends the text wherever it is read as a C string.
+QString withoutNul(QString text)
+{
+    text.remove(QChar(0));
+    return text;
 }
 
 // The value to bind for a column, or nothing when the value does not fit
@@ -141,12 +155,11 @@ std::optional<QVariant> columnValue(const QJsonValue &value, const Column &colum
     }
     switch (column.kind) {
     case ColumnKind::Integer:
-        if (value.isBool())
+    case ColumnKind::Money:
+        if (value.isBool() && column.kind == ColumnKind::Integer)
             return QVariant(qlonglong(value.toBool() ? 1 : 0));
-        if (value.isDouble()) {
-            if (const auto number = jsonInteger(value))
-                return QVariant(qlonglong(*number));
-        }
+        if (const auto number = jsonInteger(value))
+            return QVariant(qlonglong(*number));
         return std::nullopt;
     case ColumnKind::Date: {
         if (!value.isString())
@@ -163,11 +176,11 @@ std::optional<QVariant> columnValue(const QJsonValue &value, const Column &colum
         // A stamp written with a zone or fractions is stored as UTC; other
         // text is left as it is.
         const QDateTime stamp = SqlValues::parseIsoDateTime(value.toString());
-        return QVariant(stamp.isValid() ? SqlValues::isoDateTime(stamp) : value.toString());
+        return QVariant(stamp.isValid() ? SqlValues::isoDateTime(stamp) : withoutNul(value.toString()));
     }
     case ColumnKind::Text:
         if (value.isString())
-            return QVariant(value.toString());
+            return QVariant(withoutNul(value.toString()));
         return std::nullopt;
     }
     return std::nullopt;
@@ -258,7 +271,7 @@ public:
                 const QString name = info.value(1).toString();
                 Column column;
                 if (info.value(2).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
-                    column.kind = ColumnKind::Integer;
+                    column.kind = kMoneyColumns.contains(name) ? ColumnKind::Money : ColumnKind::Integer;
                 else if (kDateColumns.contains(name))
                     column.kind = ColumnKind::Date;
                 else if (kTimestampColumns.contains(name))
@@ -271,8 +284,10 @@ public:
     }
 
     // Nothing when the row has no id or holds a key that is no column, or a
-    // value that does not fit its column.
-    std::optional<Row> prepare(const QJsonObject &backupRow, const QString &path = QString())
+    // value that does not fit its column; a number that cannot be stored as
+    // it is also says so in `refusal`.
+    std::optional<Row> prepare(const QJsonObject &backupRow, const QString &path = QString(),
+                               QString *refusal = nullptr)
     {
         const QJsonObject object = BackupService::resetSyncFields(m_table, backupRow);
         Row row;
@@ -284,8 +299,11 @@ public:
             if (column == m_columns.cend())
                 return std::nullopt;
             const auto value = columnValue(it.value(), *column);
-            if (!value)
+            if (!value) {
+                if (refusal && holdsWholeNumbers(column->kind) && !it.value().isNull())
+                    *refusal = tr("%1: %2 is not a whole number in range").arg(path, it.key());
                 return std::nullopt;
+            }
             keys.append(it.key());
             row.values.append(*value);
         }
@@ -539,14 +557,19 @@ private:
             }
             const QJsonValue id = object.value(kIdKey);
             if (id.isString()) {
-                if (ids.contains(id.toString()))
+                const QString stored = withoutNul(id.toString());
+                if (ids.contains(stored))
                     continue;
-                ids.insert(id.toString());
+                ids.insert(stored);
             }
-            if (auto row = importer.prepare(object, entry.path))
+            QString refusal;
+            if (auto row = importer.prepare(object, entry.path, &refusal)) {
                 rows.append(std::move(*row));
-            else
+            } else {
                 ++skipped;
+                if (!refusal.isEmpty())
+                    m_result.errors.append(refusal);
+            }
         }
         return rows;
     }

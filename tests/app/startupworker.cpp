@@ -6,17 +6,31 @@
 //   startupworker migrate <path>  opens and migrates one database file;
 //                                 prints "migrated", or "failed busy" or
 //                                 "failed other".
+//   startupworker lock <folder> [program arguments...]
+//                                 takes the data folder's lock; prints the
+//                                 result ("Acquired", "HeldByAnotherCopy",
+//                                 "Unusable") and keeps the lock until its
+//                                 standard input closes. Once it holds the
+//                                 lock it starts the program, which outlives
+//                                 it, and adds its pid: "Acquired <pid>".
+//   startupworker hold <file>     holds the operating system's lock on any
+//                                 file; prints "held" or "refused", and keeps
+//                                 it until its standard input closes.
 
 #include "app/application.h"
+#include "app/datadirectorylock.h"
 #include "data/database.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>
+#include <QProcess>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace {
@@ -59,6 +73,48 @@ int migrate(int argc, char *argv[])
     return 1;
 }
 
+void waitForInputToClose()
+{
+    char buffer[64];
+    while (::read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
+    }
+}
+
+int lockFolder(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    DataDirectoryLock lock(QString::fromLocal8Bit(argv[2]));
+    const DataDirectoryLock::Result result = lock.acquire();
+    switch (result) {
+    case DataDirectoryLock::Result::Acquired: {
+        QByteArray line("Acquired");
+        const QStringList program = application.arguments().mid(3);
+        qint64 pid = 0;
+        if (!program.isEmpty() && QProcess::startDetached(program.constFirst(), program.mid(1), QString(), &pid))
+            line += ' ' + QByteArray::number(pid);
+        say(line);
+        break;
+    }
+    case DataDirectoryLock::Result::HeldByAnotherCopy:
+        say("HeldByAnotherCopy");
+        break;
+    case DataDirectoryLock::Result::Unusable:
+        say("Unusable");
+        break;
+    }
+    waitForInputToClose();
+    return result == DataDirectoryLock::Result::Acquired ? 0 : 1;
+}
+
+int holdFile(const char *path)
+{
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    const bool held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    say(held ? "held" : "refused");
+    waitForInputToClose();
+    return held ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -67,6 +123,10 @@ int main(int argc, char *argv[])
         return runApplication(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "migrate") == 0)
         return migrate(argc, argv);
-    std::fprintf(stderr, "usage: startupworker app | migrate <path>\n");
+    if (argc >= 3 && std::strcmp(argv[1], "lock") == 0)
+        return lockFolder(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "hold") == 0)
+        return holdFile(argv[2]);
+    std::fprintf(stderr, "usage: startupworker app | migrate <path> | lock <folder> [program...] | hold <file>\n");
     return 2;
 }

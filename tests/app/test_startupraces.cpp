@@ -1,5 +1,7 @@
 #include "support/testmain.h"
 
+#include "childprocess.h"
+
 #include "app/datadirectorylock.h"
 #include "data/database.h"
 
@@ -18,8 +20,6 @@
 // The copies are child processes (startupworker, and the program itself);
 // every wait is bounded.
 namespace {
-
-constexpr int kStartTimeoutMs = 30000;
 
 // A data folder with its own settings and data homes, as a user's would be.
 struct Folder
@@ -45,89 +45,15 @@ struct Folder
     QStringList files() const { return QDir(data).entryList(QDir::Files | QDir::Hidden); }
 };
 
-class Child
+class Child : public ChildProcess
 {
 public:
-    Child(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment)
-    {
-        m_process.setProcessEnvironment(environment);
-        m_process.start(program, arguments);
-    }
+    using ChildProcess::ChildProcess;
 
     explicit Child(const Folder &folder)
-        : Child(QStringLiteral(STARTUP_WORKER), {QStringLiteral("app")}, folder.environment())
+        : ChildProcess(QStringLiteral(STARTUP_WORKER), {QStringLiteral("app")}, folder.environment())
     {
     }
-
-    ~Child()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-
-    // The child's first line on standard output; empty when it says nothing in time.
-    QByteArray firstLine()
-    {
-        QDeadlineTimer deadline(kStartTimeoutMs);
-        while (!m_out.contains('\n') && !deadline.hasExpired()) {
-            if (!m_process.waitForReadyRead(int(deadline.remainingTime())) && m_process.state() == QProcess::NotRunning)
-                break;
-            m_out += m_process.readAllStandardOutput();
-        }
-        m_out += m_process.readAllStandardOutput();
-        return m_out.left(m_out.indexOf('\n'));
-    }
-
-    // Waits until standard error holds the text, or the child ends.
-    bool saysOnStandardError(const QByteArray &text)
-    {
-        m_process.setReadChannel(QProcess::StandardError);
-        QDeadlineTimer deadline(kStartTimeoutMs);
-        while (!m_err.contains(text) && !deadline.hasExpired()) {
-            if (!m_process.waitForReadyRead(int(deadline.remainingTime())) && m_process.state() == QProcess::NotRunning)
-                break;
-            m_err += m_process.readAllStandardError();
-        }
-        m_err += m_process.readAllStandardError();
-        return m_err.contains(text);
-    }
-
-    // Closing its input asks a running worker to quit. -1 when it does not
-    // end in time or crashes.
-    int quit()
-    {
-        m_process.closeWriteChannel();
-        return exitCode();
-    }
-
-    int exitCode()
-    {
-        if (!m_process.waitForFinished(kStartTimeoutMs) || m_process.exitStatus() != QProcess::NormalExit)
-            return -1;
-        return m_process.exitCode();
-    }
-
-    void kill()
-    {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-
-    bool isRunning() const { return m_process.state() == QProcess::Running; }
-    bool staysRunningFor(int milliseconds) { return !m_process.waitForFinished(milliseconds) && isRunning(); }
-
-    QByteArray standardError()
-    {
-        m_err += m_process.readAllStandardError();
-        return m_err;
-    }
-
-private:
-    QProcess m_process;
-    QByteArray m_out;
-    QByteArray m_err;
 };
 
 QList<int> appliedVersions(const QString &path)

@@ -101,6 +101,7 @@ bool runImportOrRestore(const QString &operation, const QString &folder)
     for (const QifSourceAccount &source : service.analyzeQifFiles({path}).accounts)
         mapping.insert(source.sourceName.toLower(), KillPlan::importAccountId);
     const ImportResult result = service.importQif({path}, mapping);
+    readEveryTable(&database);
     return !result.aborted && result.imported > 0;
 }
 

@@ -626,33 +626,56 @@ private Q_SLOTS:
         QCOMPARE(f.count(QStringLiteral("SELECT SUM(amount) FROM split_lines WHERE transaction_id = 'tx'")), -10000);
     }
 
+    // A row holding a value its column cannot store as it is gets skipped;
+    // a number that would be stored as another says which column holds it.
     void valuesThatDoNotFitTheirColumnAreSkipped_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QVariant>("stored"); // invalid: the row is skipped
+        QTest::addColumn<bool>("reported");
 
-        QTest::newRow("amount with letters") << "amount" << QByteArray("\"12abc\"") << QVariant();
-        QTest::newRow("amount as text") << "amount" << QByteArray("\"12\"") << QVariant();
-        QTest::newRow("lowest amount") << "amount" << QByteArray("-9223372036854775808") << QVariant();
-        QTest::newRow("amount beyond 64 bits") << "amount" << QByteArray("1e19") << QVariant();
-        QTest::newRow("amount as list") << "amount" << QByteArray("[1]") << QVariant();
-        QTest::newRow("flag as text") << "cleared" << QByteArray("\"yes\"") << QVariant();
-        QTest::newRow("no such month") << "date" << QByteArray("\"2024-13-01\"") << QVariant();
-        QTest::newRow("date as typed") << "date" << QByteArray("\"5/1/2024\"") << QVariant();
-        QTest::newRow("date without padding") << "date" << QByteArray("\"2024-5-1\"") << QVariant();
-        QTest::newRow("date with time") << "date" << QByteArray("\"2024-05-01T10:00:00Z\"") << QVariant();
-        QTest::newRow("date as number") << "date" << QByteArray("20240501") << QVariant();
-        QTest::newRow("empty date") << "date" << QByteArray("\"\"") << QVariant();
-        QTest::newRow("payee as number") << "payee" << QByteArray("42") << QVariant();
-        QTest::newRow("payee missing") << "payee" << QByteArray("null") << QVariant();
+        QTest::newRow("amount with letters") << "amount" << QByteArray("\"12abc\"") << QVariant() << true;
+        QTest::newRow("amount as text") << "amount" << QByteArray("\"12\"") << QVariant() << true;
+        QTest::newRow("lowest amount") << "amount" << QByteArray("-9223372036854775808") << QVariant() << true;
+        QTest::newRow("amount beyond 64 bits") << "amount" << QByteArray("1e19") << QVariant() << true;
+        QTest::newRow("amount of 1e20") << "amount" << QByteArray("1e20") << QVariant() << true;
+        QTest::newRow("amount of 1e300") << "amount" << QByteArray("-1e300") << QVariant() << true;
+        QTest::newRow("amount as list") << "amount" << QByteArray("[1]") << QVariant() << true;
+        QTest::newRow("amount with a fraction") << "amount" << QByteArray("12.5") << QVariant() << true;
+        QTest::newRow("negative amount with a fraction") << "amount" << QByteArray("-1250.7") << QVariant() << true;
+        QTest::newRow("amount a hair off whole") << "amount" << QByteArray("100.00000000001") << QVariant() << true;
+        QTest::newRow("amount as true") << "amount" << QByteArray("true") << QVariant() << true;
+        QTest::newRow("amount as false") << "amount" << QByteArray("false") << QVariant() << true;
+        QTest::newRow("flag as text") << "cleared" << QByteArray("\"yes\"") << QVariant() << true;
+        QTest::newRow("flag with a fraction") << "cleared" << QByteArray("0.5") << QVariant() << true;
+        QTest::newRow("no such month") << "date" << QByteArray("\"2024-13-01\"") << QVariant() << false;
+        QTest::newRow("date as typed") << "date" << QByteArray("\"5/1/2024\"") << QVariant() << false;
+        QTest::newRow("date without padding") << "date" << QByteArray("\"2024-5-1\"") << QVariant() << false;
+        QTest::newRow("date with time") << "date" << QByteArray("\"2024-05-01T10:00:00Z\"") << QVariant() << false;
+        QTest::newRow("date as number") << "date" << QByteArray("20240501") << QVariant() << false;
+        QTest::newRow("empty date") << "date" << QByteArray("\"\"") << QVariant() << false;
+        QTest::newRow("payee as number") << "payee" << QByteArray("42") << QVariant() << false;
+        QTest::newRow("payee missing") << "payee" << QByteArray("null") << QVariant() << false;
+        QTest::newRow("amount missing") << "amount" << QByteArray("null") << QVariant() << false;
 
         QTest::newRow("next to lowest amount")
-            << "amount" << QByteArray("-9223372036854775807") << QVariant(qlonglong(-9223372036854775807LL));
-        QTest::newRow("fraction dropped") << "amount" << QByteArray("-1250.7") << QVariant(qlonglong(-1250));
-        QTest::newRow("flag as boolean") << "cleared" << QByteArray("true") << QVariant(qlonglong(1));
-        QTest::newRow("leap day") << "date" << QByteArray("\"2024-02-29\"") << QVariant(QStringLiteral("2024-02-29"));
-        QTest::newRow("no memo") << "memo" << QByteArray("null") << QVariant(QStringLiteral("<null>"));
+            << "amount" << QByteArray("-9223372036854775807") << QVariant(qlonglong(-9223372036854775807LL)) << false;
+        QTest::newRow("whole amount written with a fraction")
+            << "amount" << QByteArray("-1250.0") << QVariant(qlonglong(-1250)) << false;
+        QTest::newRow("whole amount written with an exponent")
+            << "amount" << QByteArray("1.25e3") << QVariant(qlonglong(1250)) << false;
+        QTest::newRow("flag as true") << "cleared" << QByteArray("true") << QVariant(qlonglong(1)) << false;
+        QTest::newRow("flag as false") << "reconciled" << QByteArray("false") << QVariant(qlonglong(0)) << false;
+        QTest::newRow("leap day") << "date" << QByteArray("\"2024-02-29\"") << QVariant(QStringLiteral("2024-02-29"))
+                                  << false;
+        QTest::newRow("no memo") << "memo" << QByteArray("null") << QVariant(QStringLiteral("<null>")) << false;
+        QTest::newRow("NUL in the payee")
+            << "payee" << QByteArray("\"Corner\\u0000 Shop\"") << QVariant(QStringLiteral("Corner Shop")) << false;
+        QTest::newRow("payee starting with NUL")
+            << "payee" << QByteArray("\"\\u0000\\u0000Grocer\\u0000\"") << QVariant(QStringLiteral("Grocer")) << false;
+        QTest::newRow("memo of NULs only") << "memo" << QByteArray("\"\\u0000\\u0000\"") << QVariant(QString(""))
+                                           << false;
     }
 
     void valuesThatDoNotFitTheirColumnAreSkipped()
@@ -660,6 +683,7 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QByteArray, json);
         QFETCH(QVariant, stored);
+        QFETCH(bool, reported);
 
         ServicesFixture f;
         f.addAccount(QStringLiteral("acc"));
@@ -678,7 +702,10 @@ private Q_SLOTS:
                                                 {QStringLiteral("manifest.json"), manifest()}});
 
         const BackupImportResult result = BackupService(f.database.get()).importBackup(archive, 1);
-        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(result.errors,
+                 reported ? QStringList{QStringLiteral("transactions/t.json: %1 is not a whole number in range").arg(key)}
+                          : QStringList());
+        QVERIFY(!result.aborted);
         QCOMPARE(result.transactionsImported, stored.isValid() ? 1 : 0);
         QCOMPARE(result.transactionsSkipped, stored.isValid() ? 0 : 1);
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), stored.isValid() ? 1 : 0);
@@ -686,6 +713,94 @@ private Q_SLOTS:
             const QVariant actual = f.scalar(QStringLiteral("SELECT %1 FROM transactions").arg(key));
             QCOMPARE(actual.isNull() ? QVariant(QStringLiteral("<null>")) : actual, stored);
         }
+    }
+
+    // Every table as the program writes it, with one value changed: money
+    // columns take whole numbers only, flags take true and false too, and
+    // text comes back without NUL characters.
+    void columnsOfEveryTableAsExported_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QVariant>("stored"); // invalid: the row is refused with a message
+
+        QTest::newRow("opening balance as true") << "accounts/acc-1.json" << "starting_balance"
+                                                 << QByteArray("true") << QVariant();
+        QTest::newRow("opening balance with a fraction") << "accounts/acc-2.json" << "starting_balance"
+                                                         << QByteArray("0.01") << QVariant();
+        QTest::newRow("split line amount with a fraction") << "split_lines/sl-1.json" << "amount"
+                                                           << QByteArray("-6000.5") << QVariant();
+        QTest::newRow("recurring amount as false") << "recurring/rec-1.json" << "amount" << QByteArray("false")
+                                                   << QVariant();
+        QTest::newRow("statement balance of 1e20") << "reconciliations/recon-1.json" << "statement_balance"
+                                                   << QByteArray("1e20") << QVariant();
+        QTest::newRow("reconciled balance as true") << "reconciliations/recon-1.json" << "reconciled_balance"
+                                                    << QByteArray("true") << QVariant();
+        QTest::newRow("sort order with a fraction") << "accounts/acc-2.json" << "sort_order" << QByteArray("2.5")
+                                                    << QVariant();
+        QTest::newRow("reconciled balance written with a fraction")
+            << "reconciliations/recon-1.json" << "reconciled_balance" << QByteArray("50000.0")
+            << QVariant(qlonglong(50000));
+        QTest::newRow("shared flag as true") << "accounts/acc-2.json" << "is_shared" << QByteArray("true")
+                                             << QVariant(qlonglong(1));
+        QTest::newRow("tax flag as false") << "categories/abc-1.json" << "is_tax_relevant" << QByteArray("false")
+                                           << QVariant(qlonglong(0));
+        QTest::newRow("split flag as true") << "transactions/tx-deleted.json" << "is_split" << QByteArray("true")
+                                            << QVariant(qlonglong(1));
+        QTest::newRow("automatic posting as false") << "recurring/rec-1.json" << "auto_post" << QByteArray("false")
+                                                    << QVariant(qlonglong(0));
+        QTest::newRow("NUL in an account name") << "accounts/acc-2.json" << "name"
+                                                << QByteArray("\"Y\\u0000en\"") << QVariant(QStringLiteral("Yen"));
+        QTest::newRow("NUL in a split line memo") << "split_lines/sl-1.json" << "memo"
+                                                  << QByteArray("\"part\\u0000 one\"")
+                                                  << QVariant(QStringLiteral("part one"));
+    }
+
+    void columnsOfEveryTableAsExported()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, json);
+        QFETCH(QVariant, stored);
+
+        ServicesFixture source;
+        fillEveryTable(source);
+        Entries entries = readArchive(BackupService(source.database.get()).exportBackup());
+        QString table;
+        QString id;
+        bool changed = false;
+        for (auto &[name, data] : entries) {
+            if (name != entry)
+                continue;
+            QJsonObject row = QJsonDocument::fromJson(data).object();
+            QVERIFY(row.contains(key));
+            row.insert(key, QJsonDocument::fromJson("{\"v\": " + json + "}").object().value(QStringLiteral("v")));
+            data = rowJson(row);
+            id = row.value(QStringLiteral("id")).toString();
+            changed = true;
+        }
+        QVERIFY(changed);
+        for (const QString &candidate : kTables) {
+            if (dump(source, candidate).contains(id))
+                table = candidate;
+        }
+        QVERIFY(!table.isEmpty());
+
+        ServicesFixture target;
+        const BackupImportResult result = BackupService(target.database.get()).importBackup(makeArchive(entries), 1);
+        QVERIFY(!result.aborted);
+        const QMap<QString, QJsonObject> restored = dump(target, table);
+        if (!stored.isValid()) {
+            QCOMPARE(result.errors, QStringList{entry + QStringLiteral(": ") + key
+                                                + QStringLiteral(" is not a whole number in range")});
+            QVERIFY(!restored.contains(id));
+            return;
+        }
+        QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+        QCOMPARE(result.totalImported(), 10);
+        QVERIFY(restored.contains(id));
+        QCOMPARE(restored.value(id).value(key).toVariant(), stored);
     }
 
     void deepCategoryChainRestoresInOnePass()
