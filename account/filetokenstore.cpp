@@ -61,7 +61,8 @@ bool FileTokenStore::write(const QString &key, const QString &value)
     // Set on the temporary file, so the secret is never readable by others.
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray bytes = value.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
+    // commit() keeps the file even when writing out its buffer failed.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -47,12 +47,13 @@ Application::StartupFailurePresenter &startupFailurePresenter()
     return presenter;
 }
 
-void reportStartupFailure(Application::StartupFailure failure, const QString &dataDirectory)
+void reportStartupFailure(Application::StartupFailure failure, const QString &dataDirectory,
+    const QString &reason = QString())
 {
     if (startupFailurePresenter())
         startupFailurePresenter()(failure, dataDirectory);
     else
-        Application::showStartupFailure(failure, dataDirectory);
+        Application::showStartupFailure(failure, dataDirectory, reason);
 }
 
 } // namespace
@@ -202,13 +203,23 @@ std::unique_ptr<DataDirectoryLock> Application::lockDataDirectory()
     return nullptr;
 }
 
+Application::StartupFailure Application::startupFailureFor(const Database::Failure &failure)
+{
+    if (failure.isBusy())
+        return StartupFailure::DatabaseBusy;
+    if (failure.isDiskFull())
+        return StartupFailure::DiskFull;
+    if (failure.isAccessDenied())
+        return StartupFailure::AccessDenied;
+    return StartupFailure::DatabaseError;
+}
+
 bool Application::initializeAppState(AppState *state)
 {
     if (state->initialize())
         return true;
-    const Database *database = state->database();
-    const bool busy = database && database->failedOnBusyDatabase();
-    reportStartupFailure(busy ? StartupFailure::DatabaseBusy : StartupFailure::DatabaseError, dataDirectory());
+    const Database::Failure failure = state->database() ? state->database()->lastFailure() : Database::Failure();
+    reportStartupFailure(startupFailureFor(failure), dataDirectory(), failure.isFailure() ? failure.reason() : QString());
     return false;
 }
 
@@ -217,7 +228,7 @@ void Application::setStartupFailurePresenter(StartupFailurePresenter presenter)
     startupFailurePresenter() = std::move(presenter);
 }
 
-void Application::showStartupFailure(StartupFailure failure, const QString &dataDirectory)
+void Application::showStartupFailure(StartupFailure failure, const QString &dataDirectory, const QString &reason)
 {
     QString title;
     QString text;
@@ -225,8 +236,20 @@ void Application::showStartupFailure(StartupFailure failure, const QString &data
     switch (failure) {
     case StartupFailure::DatabaseError:
         title = tr("Database Error");
+        text = reason.isEmpty()
+            ? tr("Failed to initialize the database.\n\nData directory: %1").arg(dataDirectory)
+            : tr("Failed to initialize the database: %1.\n\nData directory: %2").arg(reason, dataDirectory);
+        break;
+    case StartupFailure::AccessDenied:
+        title = tr("Database Error");
         text = tr("Failed to initialize the database.\n\nData directory: %1\n\n"
                   "Please check file permissions and try again.")
+                   .arg(dataDirectory);
+        break;
+    case StartupFailure::DiskFull:
+        title = tr("Database Error");
+        text = tr("Failed to initialize the database: the disk is full.\n\nData directory: %1\n\n"
+                  "Please free some space on the disk and try again.")
                    .arg(dataDirectory);
         break;
     case StartupFailure::DatabaseBusy:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/database.h"
+
 #include <QApplication>
 #include <QString>
 #include <QStringList>
@@ -47,25 +49,33 @@ public:
 
     // Why the program cannot start; each is told to the user in a message box.
     enum class StartupFailure {
-        // The database cannot be opened, created or migrated.
+        // The database cannot be opened, created or migrated, for the reason
+        // given with it.
         DatabaseError,
         // Another program kept the database locked.
         DatabaseBusy,
         // Another copy of the program holds the data directory.
         AlreadyRunning,
+        // The disk that holds the data directory is full.
+        DiskFull,
+        // The data directory or the database may not be written.
+        AccessDenied,
     };
     Q_ENUM(StartupFailure)
+    static StartupFailure startupFailureFor(const Database::Failure &failure);
 
     // Takes the lock on the data directory, held until the lock is destroyed;
     // null when the user was told that it cannot be taken.
     static std::unique_ptr<DataDirectoryLock> lockDataDirectory();
     // Initialises the state; on failure the user is told which data
-    // directory could not be used.
+    // directory could not be used, and why.
     static bool initializeAppState(AppState *state);
     using StartupFailurePresenter = std::function<void(StartupFailure failure, const QString &dataDirectory)>;
     // Replaces the blocking message boxes; an empty presenter puts them back.
     static void setStartupFailurePresenter(StartupFailurePresenter presenter);
-    static void showStartupFailure(StartupFailure failure, const QString &dataDirectory);
+    // `reason` completes a DatabaseError; the other failures say theirs.
+    static void showStartupFailure(StartupFailure failure, const QString &dataDirectory,
+                                   const QString &reason = QString());
 
     // Once per version: true when the running version's release notes are
     // due, in which case the running version is already recorded as shown.

@@ -66,7 +66,7 @@ bool AppState::initialize()
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
-    m_categoryService = new CategoryService(m_categoryRepository, this);
+    m_categoryService = new CategoryService(m_database, m_categoryRepository, this);
     m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository, m_accountRepository,
                                               m_database, this);
     m_reportService = new ReportService(m_database, this);
@@ -75,6 +75,12 @@ bool AppState::initialize()
     m_backupService = new BackupService(m_database, this);
     m_accountOperations = std::make_unique<AccountOperations>(m_database, m_accountRepository, m_transactionRepository,
                                                               m_recurringRepository, m_reconciliationRepository);
+    // A register without its category tree is not started: the next start
+    // writes it whole.
+    if (!m_categoryService->ensureDefaultCategories()) {
+        qCritical().noquote() << "Cannot write the default categories:" << m_database->lastFailure().reason();
+        return false;
+    }
 
     const LumoAccount::ClientConfig config = clientConfigFromEnvironment();
     const QString syncUrl = syncServiceUrlFromEnvironment();
@@ -104,7 +110,6 @@ void AppState::runStartupWiring()
 {
     applyInterfacePreferences();
 
-    m_categoryService->ensureDefaultCategories();
     TransactionActions::backfillOpeningBalances(this);
     // Pulled accounts may still carry a legacy starting balance.
     connect(m_syncEngine, &SyncEngine::dataChanged, this, [this] { TransactionActions::backfillOpeningBalances(this); });

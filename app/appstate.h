@@ -37,6 +37,8 @@ public:
     explicit AppState(QObject *parent = nullptr);
     ~AppState() override;
 
+    // False when the database cannot be opened, migrated or given its
+    // default categories; database()->lastFailure() then says why.
     bool initialize();
     // Keeps the online client's tokens in this store instead of the
     // platform's; set before initialize() (tests keep them in memory).

@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,6 +15,10 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +57,21 @@ bool isBusyError(const QSqlError &error)
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
     return ok && (code == SQLITE_BUSY || code == SQLITE_LOCKED);
+}
+
+// The driver closes the SQLite handle when it cannot open the file, and the
+// operating system's reason goes with it: ask the file system once more.
+int openFileError(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const bool existed = QFileInfo::exists(path);
+    const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    if (!existed)
+        ::unlink(name.constData());
+    return 0;
 }
 
 } // namespace
@@ -112,22 +132,24 @@ bool Database::open(const QString &path)
 {
     if (m_open)
         return true;
-    m_failedOnBusy = false;
+    clearFailure();
 
-    // The first database of the process is Qt's default connection; a second
-    // one (two devices in one test process) gets a name of its own.
-    QString name = QString::fromLatin1(QSqlDatabase::defaultConnection);
-    if (QSqlDatabase::contains(name))
-        name = QStringLiteral("tallyra_%1").arg(++s_connectionCounter);
-    m_connectionName = name;
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    // Every connection has a name of its own, taken from a counter: reader
+    // threads open connections while others do, and a name found free by
+    // looking first could be taken by another thread before it is added.
+    if (m_connectionName.isEmpty()) {
+        m_connectionName = QStringLiteral("tallyra_%1").arg(++s_connectionCounter);
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    }
     m_db.setDatabaseName(path);
     // The driver sets the timeout right after opening the file, so even the
     // switch to WAL below waits for a connection that holds the file.
     m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
     if (!m_db.open()) {
-        m_failedOnBusy = isBusyError(m_db.lastError());
-        qCritical() << "Failed to open database:" << m_db.lastError().text();
+        const QSqlError error = m_db.lastError();
+        const int code = error.nativeErrorCode().toInt();
+        m_lastFailure = Failure(code, error.databaseText(), (code & 0xff) == SQLITE_CANTOPEN ? openFileError(path) : 0);
+        qCritical() << "Failed to open database:" << error.text();
         return false;
     }
 
@@ -145,7 +167,7 @@ bool Database::open(const QString &path)
     if (!switched && isBusyError(pragma.lastError())) {
         // Still held by another connection after the timeout: nothing more
         // would succeed either.
-        m_failedOnBusy = true;
+        m_lastFailure = Failure(SQLITE_BUSY, pragma.lastError().databaseText());
         qCritical() << "Failed to open database:" << pragma.lastError().text();
         pragma.finish();
         m_db.close();
@@ -217,16 +239,62 @@ QString Database::lastNativeError() const
 
 void Database::noteFailure()
 {
-    // The first failure since the bulk write's last recorded outcome is the
-    // cause; what fails after it (a savepoint that SQLite's own rollback
-    // already removed) is a consequence.
-    if (!m_handle || m_failureCode != 0)
+    // The first failure since the transaction began (or a bulk write's last
+    // recorded outcome) is the cause; what fails after it (a savepoint that
+    // SQLite's own rollback already removed) is a consequence.
+    if (!m_handle || m_lastFailure.isFailure())
         return;
     const int code = sqlite3_extended_errcode(m_handle);
     if (code == SQLITE_OK || code == SQLITE_ROW || code == SQLITE_DONE)
         return;
-    m_failureCode = code;
-    m_failureText = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    m_lastFailure = Failure(code, QString::fromUtf8(sqlite3_errmsg(m_handle)), sqlite3_system_errno(m_handle));
+}
+
+void Database::setFailure(const QSqlError &error)
+{
+    m_lastFailure = Failure(error.nativeErrorCode().toInt(), error.databaseText(),
+        m_handle ? sqlite3_system_errno(m_handle) : 0);
+}
+
+Database::Failure::Failure(int code, const QString &message, int systemError)
+    : m_code(code)
+    , m_message(message)
+{
+    // SQLite keeps the operating system's last error until the next one; it
+    // belongs to this failure only when the file layer failed.
+    const int primary = code & 0xff;
+    if (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN)
+        m_systemError = systemError;
+}
+
+bool Database::Failure::isDiskFull() const
+{
+    return code() == SQLITE_FULL || m_systemError == ENOSPC || m_systemError == EDQUOT;
+}
+
+bool Database::Failure::isBusy() const
+{
+    return code() == SQLITE_BUSY || code() == SQLITE_LOCKED;
+}
+
+bool Database::Failure::isAccessDenied() const
+{
+    return code() == SQLITE_PERM || code() == SQLITE_READONLY || code() == SQLITE_AUTH || m_systemError == EACCES
+        || m_systemError == EPERM || m_systemError == EROFS;
+}
+
+QString Database::Failure::reason() const
+{
+    if (isDiskFull())
+        return QCoreApplication::translate("Database", "the disk is full");
+    if (isBusy())
+        return QCoreApplication::translate("Database", "the data is in use by another program");
+    QString text = m_message;
+    if (text.isEmpty())
+        text = QCoreApplication::translate("Database", "the database could not write the changes");
+    if (m_systemError != 0)
+        text += QStringLiteral(" (%1)").arg(qt_error_string(m_systemError));
+    return text;
 }
 
 void Database::finalizeStatements()
@@ -238,10 +306,10 @@ void Database::finalizeStatements()
 
 bool Database::migrate()
 {
-    m_failedOnBusy = false;
+    clearFailure();
     QSqlQuery query(m_db);
     if (!query.exec(QString::fromLatin1(kSchemaVersionSql))) {
-        m_failedOnBusy = isBusyError(query.lastError());
+        setFailure(query.lastError());
         qCritical() << "Failed to create schema_version table:" << query.lastError().text();
         return false;
     }
@@ -262,6 +330,7 @@ bool Database::migrate()
         QFile file(resourcePath);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
             const QString message = QStringLiteral("Cannot read migration file: %1").arg(resourcePath);
+            m_lastFailure = Failure(0, message);
             qCritical().noquote() << message;
             Q_EMIT migrationError(migration.version, message);
             return false;
@@ -275,9 +344,9 @@ bool Database::migrate()
 
 bool Database::applyMigration(int version, const QString &name, const QString &sql)
 {
-    m_failedOnBusy = false;
+    clearFailure();
     const auto fail = [this, version](const QSqlError &error, const QString &statement) {
-        m_failedOnBusy = isBusyError(error);
+        setFailure(error);
         if (statement.isEmpty())
             qCritical() << "Migration" << version << "failed:" << error.text();
         else
@@ -330,7 +399,7 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
     if (!record.exec()) {
         const QSqlError error = record.lastError();
         rollback();
-        m_failedOnBusy = isBusyError(error);
+        setFailure(error);
         Q_EMIT migrationError(version, error.text());
         return false;
     }
@@ -453,13 +522,22 @@ void Database::closeHold(int level, bool keep)
 SqlTransaction::SqlTransaction(Database *database)
     : m_database(database)
 {
-    m_name = QStringLiteral("tallyra_sp_%1").arg(++database->m_savepointCounter);
+    sqlite3 *handle = database->m_handle;
+    m_outermost = !handle || sqlite3_get_autocommit(handle) != 0;
     QSqlQuery query(*database->db());
-    m_active = query.exec(QStringLiteral("SAVEPOINT ") + m_name);
-    if (m_active)
+    if (m_outermost) {
+        database->clearFailure();
+        m_active = query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    } else {
+        m_name = QStringLiteral("tallyra_sp_%1").arg(++database->m_savepointCounter);
+        m_active = query.exec(QStringLiteral("SAVEPOINT ") + m_name);
+    }
+    if (m_active) {
         m_hold = database->openHold();
-    else
-        qWarning() << "SqlTransaction: cannot open savepoint:" << query.lastError().text();
+    } else {
+        database->setFailure(query.lastError());
+        qWarning() << "SqlTransaction: cannot begin:" << query.lastError().text();
+    }
 }
 
 SqlTransaction::~SqlTransaction()
@@ -468,13 +546,36 @@ SqlTransaction::~SqlTransaction()
         rollback();
 }
 
+bool SqlTransaction::transactionGone() const
+{
+    sqlite3 *handle = m_database->m_handle;
+    return handle && sqlite3_get_autocommit(handle) != 0;
+}
+
 bool SqlTransaction::commit()
 {
     if (!m_active)
         return false;
+    // SQLite rolls a transaction back on its own after some failures (a
+    // full disk while it spills its cache, an I/O error, RAISE(ROLLBACK)).
+    // Nothing of it is left to commit, and what was written after it went
+    // in on its own: report the failure instead of a commit.
+    if (transactionGone()) {
+        m_database->noteFailure();
+        if (!m_database->m_lastFailure.isFailure()) {
+            m_database->m_lastFailure = Database::Failure(
+                0, QCoreApplication::translate("Database", "the database rolled the changes back"));
+        }
+        qWarning() << "SqlTransaction: the database rolled the transaction back";
+        rollback();
+        return false;
+    }
     QSqlQuery query(*m_database->db());
-    if (!query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name)) {
+    const bool committed = m_outermost ? query.exec(QStringLiteral("COMMIT"))
+                                       : query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
+    if (!committed) {
         qWarning() << "SqlTransaction: commit failed:" << query.lastError().text();
+        m_database->setFailure(query.lastError());
         rollback();
         return false;
     }
@@ -489,9 +590,15 @@ void SqlTransaction::rollback()
         return;
     m_active = false;
     m_database->noteFailure();
-    QSqlQuery query(*m_database->db());
-    query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_name);
-    query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
+    if (!transactionGone()) {
+        QSqlQuery query(*m_database->db());
+        if (m_outermost) {
+            query.exec(QStringLiteral("ROLLBACK"));
+        } else {
+            query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_name);
+            query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
+        }
+    }
     m_database->closeHold(m_hold, false);
 }
 
@@ -510,8 +617,7 @@ BulkWriteTransaction::BulkWriteTransaction(Database *database)
     : m_database(database)
 {
     m_database->beginBulkWrite();
-    m_database->m_failureCode = 0;
-    m_database->m_failureText.clear();
+    m_database->clearFailure();
     sqlite3 *handle = m_database->m_handle;
     m_outermost = !handle || sqlite3_get_autocommit(handle) != 0;
     QSqlQuery query(*m_database->db());
@@ -525,7 +631,8 @@ BulkWriteTransaction::BulkWriteTransaction(Database *database)
     if (!begun) {
         const QSqlError error = query.lastError();
         qWarning().noquote() << "Bulk write cannot begin:" << error.text();
-        failWith(error.nativeErrorCode().toInt(), error.databaseText());
+        m_database->setFailure(error);
+        failWith(m_database->m_lastFailure);
         endBulkWrite();
         return;
     }
@@ -557,24 +664,25 @@ bool BulkWriteTransaction::record(bool written, const QSqlError &error)
     if (written && !transactionGone()) {
         // What failed before this outcome was the caller's to judge (a row
         // refused and skipped); the next failure brings its own reason.
-        m_database->m_failureCode = 0;
-        m_database->m_failureText.clear();
+        m_database->clearFailure();
         return true;
     }
 
-    int code = error.nativeErrorCode().toInt();
-    QString message = error.databaseText();
-    if (code == 0 && message.isEmpty()) {
+    if (error.nativeErrorCode().toInt() != 0 || !error.databaseText().isEmpty()) {
+        m_database->setFailure(error);
+    } else {
         // The connection's last error, or the one a savepoint's rollback
         // replaced after the failing statement.
         m_database->noteFailure();
-        code = m_database->m_failureCode;
-        message = m_database->m_failureText;
     }
-    if (written && code == 0 && message.isEmpty())
-        message = QCoreApplication::translate("BulkWriteTransaction", "the database rolled the changes back");
-    qWarning().noquote() << "Bulk write failed:" << (message.isEmpty() ? QString::number(code) : message);
-    failWith(code, message);
+    if (written && !m_database->m_lastFailure.isFailure()) {
+        m_database->m_lastFailure = Database::Failure(
+            0, QCoreApplication::translate("Database", "the database rolled the changes back"));
+    }
+    const Database::Failure &failure = m_database->m_lastFailure;
+    qWarning().noquote() << "Bulk write failed:"
+                         << (failure.message().isEmpty() ? QString::number(failure.code()) : failure.message());
+    failWith(failure);
     rollback();
     return false;
 }
@@ -602,32 +710,22 @@ void BulkWriteTransaction::fail(const QString &reason)
     m_failed = true;
     m_code = 0;
     m_reason = reason;
+    m_database->m_lastFailure = Database::Failure(0, reason);
     rollback();
 }
 
-void BulkWriteTransaction::failWith(int code, const QString &message)
+void BulkWriteTransaction::failWith(const Database::Failure &failure)
 {
     if (m_failed)
         return;
     m_failed = true;
-    m_code = code & 0xff;
-    m_reason = reasonFor(code, message);
+    m_code = failure.code();
+    m_reason = failure.reason();
 }
 
 QString BulkWriteTransaction::reasonFor(int code, const QString &message)
 {
-    switch (code & 0xff) {
-    case SQLITE_FULL:
-        return QCoreApplication::translate("BulkWriteTransaction", "the disk is full");
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        return QCoreApplication::translate("BulkWriteTransaction", "the data is in use by another program");
-    default:
-        break;
-    }
-    if (!message.isEmpty())
-        return message;
-    return QCoreApplication::translate("BulkWriteTransaction", "the database could not write the changes");
+    return Database::Failure(code, message).reason();
 }
 
 bool BulkWriteTransaction::commit()

@@ -39,10 +39,46 @@ public:
     // lock and is skipped when it has been recorded meanwhile.
     bool migrate();
     bool applyMigration(int version, const QString &name, const QString &sql);
-    // True when the last open(), migrate() or applyMigration() failed because
-    // another connection kept the database locked past the busy timeout, not
-    // because the file could not be read or written.
-    bool failedOnBusyDatabase() const { return m_failedOnBusy; }
+
+    // Why the store refused an open, a migration or a write: SQLite's result
+    // code and message, and the operating system's error where SQLite met
+    // one (a file that could not be created or grown).
+    class Failure
+    {
+    public:
+        Failure() = default;
+        Failure(int code, const QString &message, int systemError = 0);
+
+        bool isFailure() const { return m_code != 0 || !m_message.isEmpty(); }
+        // SQLite's primary result code (SQLITE_FULL, SQLITE_BUSY, ...); 0 for
+        // a reason of the caller's own.
+        int code() const { return m_code & 0xff; }
+        QString message() const { return m_message; }
+        int systemError() const { return m_systemError; }
+
+        bool isDiskFull() const;
+        // Another connection holds the lock past the busy time-out.
+        bool isBusy() const;
+        // The file or its folder may not be read or written.
+        bool isAccessDenied() const;
+        // For the user: "the disk is full", "the data is in use by another
+        // program", or SQLite's message with the file layer's.
+        QString reason() const;
+
+    private:
+        int m_code = 0;
+        QString m_message;
+        int m_systemError = 0;
+    };
+
+    // The failure of the last open(), migrate() or applyMigration() that
+    // failed, or of the last transaction on this connection that failed
+    // (SqlTransaction, BulkWriteTransaction); cleared when an outermost
+    // one begins.
+    const Failure &lastFailure() const { return m_lastFailure; }
+    // The last failure was another connection keeping the database locked
+    // past the busy time-out, not a file that could not be read or written.
+    bool failedOnBusyDatabase() const { return m_lastFailure.isBusy(); }
     static QStringList splitStatements(const QString &sql);
 
     QSqlDatabase *db();
@@ -113,6 +149,8 @@ private:
     // Keeps the connection's last error, unless one is kept already, before
     // a rollback replaces it: a bulk write reports why a write inside failed.
     void noteFailure();
+    void setFailure(const QSqlError &error);
+    void clearFailure() { m_lastFailure = Failure(); }
     // One level of holding back per open savepoint and per outermost bulk
     // write; closing one passes its changes down, or emits them at the bottom.
     int openHold();
@@ -126,19 +164,25 @@ private:
     quint64 m_transactionsWrites = 0;
     QString m_connectionName;
     bool m_open = false;
-    bool m_failedOnBusy = false;
     int m_busyTimeoutMs;
     int m_bulkDepth = 0;
     int m_bulkHold = -1;
     int m_savepointCounter = 0;
     QList<HeldChanges> m_holds;
-    int m_failureCode = 0;
-    QString m_failureText;
+    Failure m_lastFailure;
 };
 
-// One unit of work on the connection. Built on SAVEPOINT, so scopes nest:
-// an inner scope that rolls back undoes only its own writes. Rolls back
-// unless commit() succeeded.
+// One unit of work on the connection. Rolls back unless commit() succeeded.
+//
+// The outermost one begins with BEGIN IMMEDIATE: the write lock is taken
+// before anything is read, so while another program holds it SQLite waits
+// out the busy time-out. A deferred transaction that reads first and then
+// writes is answered "busy" at once, without waiting. Inside an open
+// transaction it is a SAVEPOINT, so scopes nest: an inner scope that rolls
+// back undoes only its own writes.
+//
+// A failure (the lock not taken, a commit that failed, a transaction SQLite
+// rolled back on its own) is kept as the database's lastFailure().
 class SqlTransaction
 {
 public:
@@ -148,17 +192,23 @@ public:
     SqlTransaction(const SqlTransaction &) = delete;
     SqlTransaction &operator=(const SqlTransaction &) = delete;
 
-    // False when the savepoint could not be opened; every write inside
+    // False when the transaction could not be begun; every write inside
     // should then be treated as failed.
     bool isActive() const { return m_active; }
+    bool isOutermost() const { return m_outermost; }
+    // False, and everything rolled back, also when SQLite has already
+    // rolled the transaction back on its own.
     bool commit();
     void rollback();
 
 private:
+    bool transactionGone() const;
+
     Database *m_database;
     QString m_name;
     int m_hold = -1;
     bool m_active = false;
+    bool m_outermost = false;
 };
 
 // Marks a bulk write for as long as it lives. BulkWriteTransaction below
@@ -254,7 +304,7 @@ public:
 
 private:
     bool transactionGone() const;
-    void failWith(int code, const QString &message);
+    void failWith(const Database::Failure &failure);
     void endBulkWrite();
 
     Database *m_database;

@@ -193,6 +193,34 @@ Bitte schließen Sie das andere Programm und versuchen Sie es erneut.</translati
         <source>Tallyra is already running with this data folder.</source>
         <translation>Tallyra wird bereits mit diesem Datenordner ausgeführt.</translation>
     </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1</source>
+        <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: %1.
+
+Data directory: %2</source>
+        <translation>Die Datenbank konnte nicht initialisiert werden: %1.
+
+Datenverzeichnis: %2</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: the disk is full.
+
+Data directory: %1
+
+Please free some space on the disk and try again.</source>
+        <translation>Die Datenbank konnte nicht initialisiert werden: die Festplatte ist voll.
+
+Datenverzeichnis: %1
+
+Bitte schaffen Sie Platz auf der Festplatte und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -256,19 +284,19 @@ Bitte schließen Sie das andere Programm und versuchen Sie es erneut.</translati
     <name>BulkWriteTransaction</name>
     <message>
         <source>the database rolled the changes back</source>
-        <translation>die Datenbank hat die Änderungen zurückgenommen</translation>
+        <translation type="vanished">die Datenbank hat die Änderungen zurückgenommen</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>die Festplatte ist voll</translation>
+        <translation type="vanished">die Festplatte ist voll</translation>
     </message>
     <message>
         <source>the data is in use by another program</source>
-        <translation>die Daten werden von einem anderen Programm verwendet</translation>
+        <translation type="vanished">die Daten werden von einem anderen Programm verwendet</translation>
     </message>
     <message>
         <source>the database could not write the changes</source>
-        <translation>die Datenbank konnte die Änderungen nicht schreiben</translation>
+        <translation type="vanished">die Datenbank konnte die Änderungen nicht schreiben</translation>
     </message>
 </context>
 <context>
@@ -648,6 +676,25 @@ Ihre Eingaben stehen noch im Formular.</translation>
     <message>
         <source>Col %1</source>
         <translation>Spalte %1</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>die Festplatte ist voll</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>die Daten werden von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>die Datenbank konnte die Änderungen nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>die Datenbank hat die Änderungen zurückgenommen</translation>
     </message>
 </context>
 <context>
@@ -1739,7 +1786,7 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation>Die Beispieldaten konnten nicht entfernt werden.</translation>
+        <translation type="vanished">Die Beispieldaten konnten nicht entfernt werden.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
@@ -2905,7 +2952,7 @@ Ihre Eingaben stehen noch im Formular.</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation>Die Buchung konnte nicht gespeichert werden. Ihre Eingaben sind noch in der Zeile.</translation>
+        <translation type="vanished">Die Buchung konnte nicht gespeichert werden. Ihre Eingaben sind noch in der Zeile.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
@@ -3006,6 +3053,10 @@ Ihre Eingaben sind noch im Formular.</translation>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
         <translation>„%1“ bezeichnet keine einzelne Kategorie. Wählen Sie eine aus der Liste oder leeren Sie die Zelle Kategorie.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
+        <translation>Die Buchung konnte nicht gespeichert werden: %1. Ihre Eingaben sind noch in der Zeile.</translation>
     </message>
 </context>
 <context>
@@ -3545,6 +3596,10 @@ Ihre Eingaben sind noch im Formular.</translation>
         <source>The sample data could not be loaded: %1. Nothing was added.</source>
         <translation>Die Beispieldaten konnten nicht geladen werden: %1. Es wurde nichts hinzugefügt.</translation>
     </message>
+    <message>
+        <source>The sample data could not be cleared: %1. Nothing was removed.</source>
+        <translation>Die Beispieldaten konnten nicht entfernt werden: %1. Es wurde nichts entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -3936,7 +3991,7 @@ Fortfahren?</translation>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>Konnte nicht schreiben in:
+        <translation type="vanished">Konnte nicht schreiben in:
 %1</translation>
     </message>
     <message>
@@ -4015,6 +4070,16 @@ Fortfahren?</translation>
     <message>
         <source>MMM d, h:mm ap</source>
         <translation>d. MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>Konnte nicht schreiben in:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -4144,7 +4209,7 @@ Fortfahren?</translation>
         <source>The transaction could not be saved, so nothing was changed.
 
 Your entries are still in the form.</source>
-        <translation>Die Buchung konnte nicht gespeichert werden, daher wurde nichts geändert.
+        <translation type="vanished">Die Buchung konnte nicht gespeichert werden, daher wurde nichts geändert.
 
 Ihre Eingaben sind noch im Formular.</translation>
     </message>
@@ -4230,11 +4295,23 @@ Es wird wieder angezeigt, was jetzt gespeichert ist.</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
+        <translation type="vanished">Die Markierung „Bestätigt“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Check the Entries</source>
         <translation>Eingaben prüfen</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>Die Buchung konnte nicht gespeichert werden: %1. Es wurde nichts geändert.
+
+Ihre Eingaben sind noch im Formular.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved: %1.</source>
+        <translation>Die Markierung „Bestätigt“ konnte nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,26 @@ Please close the other program and try again.</source>
         <source>Tallyra is already running with this data folder.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: %1.
+
+Data directory: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: the disk is full.
+
+Data directory: %1
+
+Please free some space on the disk and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -241,25 +261,6 @@ Please close the other program and try again.</source>
     </message>
     <message>
         <source>No web browser could be opened. Open this address in your browser:</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>BulkWriteTransaction</name>
-    <message>
-        <source>the database rolled the changes back</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the data is in use by another program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the database could not write the changes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -629,6 +630,25 @@ Your entries are still in the form.</source>
     <name>CsvPreviewModel</name>
     <message>
         <source>Col %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database rolled the changes back</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1701,10 +1721,6 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sample data could not be cleared.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -2822,10 +2838,6 @@ Your entries are still in the form.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2911,6 +2923,10 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3450,6 +3466,10 @@ Your entries are still in the form.</source>
         <source>The sample data could not be loaded: %1. Nothing was added.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The sample data could not be cleared: %1. Nothing was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -3826,11 +3846,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not write to:
-%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Replace all with backup data</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3899,6 +3914,13 @@ Continue?</source>
     </message>
     <message>
         <source>MMM d, h:mm ap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4026,12 +4048,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The transaction could not be saved, so nothing was changed.
-
-Your entries are still in the form.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Transfer</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4096,11 +4112,17 @@ Both sides of the transfer will be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The cleared mark could not be saved.</source>
+        <source>Check the Entries</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Check the Entries</source>
+        <source>The transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

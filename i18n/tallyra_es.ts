@@ -193,6 +193,34 @@ Cierre el otro programa e inténtelo de nuevo.</translation>
         <source>Tallyra is already running with this data folder.</source>
         <translation>Tallyra ya se está ejecutando con esta carpeta de datos.</translation>
     </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1</source>
+        <translation>No se pudo inicializar la base de datos.
+
+Directorio de datos: %1</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: %1.
+
+Data directory: %2</source>
+        <translation>No se pudo inicializar la base de datos: %1.
+
+Directorio de datos: %2</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: the disk is full.
+
+Data directory: %1
+
+Please free some space on the disk and try again.</source>
+        <translation>No se pudo inicializar la base de datos: el disco está lleno.
+
+Directorio de datos: %1
+
+Libere espacio en el disco e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -256,19 +284,19 @@ Cierre el otro programa e inténtelo de nuevo.</translation>
     <name>BulkWriteTransaction</name>
     <message>
         <source>the database rolled the changes back</source>
-        <translation>la base de datos ha deshecho los cambios</translation>
+        <translation type="vanished">la base de datos ha deshecho los cambios</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>el disco está lleno</translation>
+        <translation type="vanished">el disco está lleno</translation>
     </message>
     <message>
         <source>the data is in use by another program</source>
-        <translation>los datos están siendo utilizados por otro programa</translation>
+        <translation type="vanished">los datos están siendo utilizados por otro programa</translation>
     </message>
     <message>
         <source>the database could not write the changes</source>
-        <translation>la base de datos no pudo escribir los cambios</translation>
+        <translation type="vanished">la base de datos no pudo escribir los cambios</translation>
     </message>
 </context>
 <context>
@@ -648,6 +676,25 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>Col %1</source>
         <translation>Col. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>los datos están siendo utilizados por otro programa</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>la base de datos no pudo escribir los cambios</translation>
+    </message>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>la base de datos ha deshecho los cambios</translation>
     </message>
 </context>
 <context>
@@ -1739,7 +1786,7 @@ Escriba DELETE para confirmar:</translation>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation>No se pudieron borrar los datos de ejemplo.</translation>
+        <translation type="vanished">No se pudieron borrar los datos de ejemplo.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
@@ -2905,7 +2952,7 @@ Sus datos siguen en el formulario.</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation>No se pudo guardar la transacción. Sus datos siguen en la fila.</translation>
+        <translation type="vanished">No se pudo guardar la transacción. Sus datos siguen en la fila.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
@@ -3006,6 +3053,10 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
         <translation>«%1» no designa una sola categoría. Elija una de la lista o vacíe la celda Categoría.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
+        <translation>No se pudo guardar la transacción: %1. Sus datos siguen en la fila.</translation>
     </message>
 </context>
 <context>
@@ -3545,6 +3596,10 @@ Sus datos siguen en el formulario.</translation>
         <source>The sample data could not be loaded: %1. Nothing was added.</source>
         <translation>No se pudieron cargar los datos de ejemplo: %1. No se ha añadido nada.</translation>
     </message>
+    <message>
+        <source>The sample data could not be cleared: %1. Nothing was removed.</source>
+        <translation>No se pudieron borrar los datos de ejemplo: %1. No se ha eliminado nada.</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -3936,7 +3991,7 @@ Continue?</source>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>No se pudo escribir en:
+        <translation type="vanished">No se pudo escribir en:
 %1</translation>
     </message>
     <message>
@@ -4015,6 +4070,16 @@ Se produjeron %n errores.</numerusform>
     <message>
         <source>MMM d, h:mm ap</source>
         <translation>d MMM, H:mm</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>No se pudo escribir en:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -4144,7 +4209,7 @@ Se produjeron %n errores.</numerusform>
         <source>The transaction could not be saved, so nothing was changed.
 
 Your entries are still in the form.</source>
-        <translation>No se pudo guardar la transacción, así que no se ha cambiado nada.
+        <translation type="vanished">No se pudo guardar la transacción, así que no se ha cambiado nada.
 
 Sus datos siguen en el formulario.</translation>
     </message>
@@ -4230,11 +4295,23 @@ Se vuelve a mostrar lo que está guardado ahora.</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>No se pudo guardar la marca de compensación.</translation>
+        <translation type="vanished">No se pudo guardar la marca de compensación.</translation>
     </message>
     <message>
         <source>Check the Entries</source>
         <translation>Revise los datos</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción: %1. No se ha cambiado nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved: %1.</source>
+        <translation>No se pudo guardar la marca de compensación: %1.</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,34 @@ Veuillez fermer l&apos;autre programme et réessayer.</translation>
         <source>Tallyra is already running with this data folder.</source>
         <translation>Tallyra est déjà en cours d&apos;exécution avec ce dossier de données.</translation>
     </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1</source>
+        <translation>Impossible d&apos;initialiser la base de données.
+
+Dossier de données : %1</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: %1.
+
+Data directory: %2</source>
+        <translation>Impossible d&apos;initialiser la base de données : %1.
+
+Dossier de données : %2</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: the disk is full.
+
+Data directory: %1
+
+Please free some space on the disk and try again.</source>
+        <translation>Impossible d&apos;initialiser la base de données : le disque est plein.
+
+Dossier de données : %1
+
+Libérez de l&apos;espace sur le disque et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -256,19 +284,19 @@ Veuillez fermer l&apos;autre programme et réessayer.</translation>
     <name>BulkWriteTransaction</name>
     <message>
         <source>the database rolled the changes back</source>
-        <translation>la base de données a annulé les modifications</translation>
+        <translation type="vanished">la base de données a annulé les modifications</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>le disque est plein</translation>
+        <translation type="vanished">le disque est plein</translation>
     </message>
     <message>
         <source>the data is in use by another program</source>
-        <translation>les données sont utilisées par un autre programme</translation>
+        <translation type="vanished">les données sont utilisées par un autre programme</translation>
     </message>
     <message>
         <source>the database could not write the changes</source>
-        <translation>la base de données n&apos;a pas pu écrire les modifications</translation>
+        <translation type="vanished">la base de données n&apos;a pas pu écrire les modifications</translation>
     </message>
 </context>
 <context>
@@ -648,6 +676,25 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>Col %1</source>
         <translation>Col. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>les données sont utilisées par un autre programme</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>la base de données n&apos;a pas pu écrire les modifications</translation>
+    </message>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>la base de données a annulé les modifications</translation>
     </message>
 </context>
 <context>
@@ -1739,7 +1786,7 @@ Saisissez DELETE pour confirmer :</translation>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation>Les données d&apos;exemple n&apos;ont pas pu être effacées.</translation>
+        <translation type="vanished">Les données d&apos;exemple n&apos;ont pas pu être effacées.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
@@ -2905,7 +2952,7 @@ Vos saisies sont toujours dans le formulaire.</translation>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée. Vos saisies sont toujours dans la ligne.</translation>
+        <translation type="vanished">L&apos;opération n&apos;a pas pu être enregistrée. Vos saisies sont toujours dans la ligne.</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
@@ -3006,6 +3053,10 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
         <translation>« %1 » ne désigne pas une seule catégorie. Choisissez-en une dans la liste ou videz la cellule Catégorie.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée : %1. Vos saisies sont toujours dans la ligne.</translation>
     </message>
 </context>
 <context>
@@ -3545,6 +3596,10 @@ Vos saisies sont toujours dans le formulaire.</translation>
         <source>The sample data could not be loaded: %1. Nothing was added.</source>
         <translation>Les données d&apos;exemple n&apos;ont pas pu être chargées : %1. Rien n&apos;a été ajouté.</translation>
     </message>
+    <message>
+        <source>The sample data could not be cleared: %1. Nothing was removed.</source>
+        <translation>Les données d&apos;exemple n&apos;ont pas pu être effacées : %1. Rien n&apos;a été supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -3936,7 +3991,7 @@ Continuer ?</translation>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>Impossible d&apos;écrire dans :
+        <translation type="vanished">Impossible d&apos;écrire dans :
 %1</translation>
     </message>
     <message>
@@ -4015,6 +4070,16 @@ Continuer ?</translation>
     <message>
         <source>MMM d, h:mm ap</source>
         <translation>d MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>Impossible d&apos;écrire dans :
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -4144,7 +4209,7 @@ Continuer ?</translation>
         <source>The transaction could not be saved, so nothing was changed.
 
 Your entries are still in the form.</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée ; rien n&apos;a été modifié.
+        <translation type="vanished">L&apos;opération n&apos;a pas pu être enregistrée ; rien n&apos;a été modifié.
 
 Vos saisies sont toujours dans le formulaire.</translation>
     </message>
@@ -4230,11 +4295,23 @@ Ce qui est enregistré maintenant est de nouveau affiché.</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Le pointage n&apos;a pas pu être enregistré.</translation>
+        <translation type="vanished">Le pointage n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Check the Entries</source>
         <translation>Vérifiez les saisies</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée : %1. Rien n&apos;a été modifié.
+
+Vos saisies sont toujours dans le formulaire.</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved: %1.</source>
+        <translation>Le pointage n&apos;a pas pu être enregistré : %1.</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,34 @@ Please close the other program and try again.</source>
         <source>Tallyra is already running with this data folder.</source>
         <translation>Tallyra はこのデータフォルダーで既に実行中です。</translation>
     </message>
+    <message>
+        <source>Failed to initialize the database.
+
+Data directory: %1</source>
+        <translation>データベースを初期化できませんでした。
+
+データディレクトリ: %1</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: %1.
+
+Data directory: %2</source>
+        <translation>データベースを初期化できませんでした: %1。
+
+データディレクトリ: %2</translation>
+    </message>
+    <message>
+        <source>Failed to initialize the database: the disk is full.
+
+Data directory: %1
+
+Please free some space on the disk and try again.</source>
+        <translation>データベースを初期化できませんでした: ディスクがいっぱいです。
+
+データディレクトリ: %1
+
+ディスクの空き容量を確保して、もう一度お試しください。</translation>
+    </message>
 </context>
 <context>
     <name>BackupService</name>
@@ -256,19 +284,19 @@ Please close the other program and try again.</source>
     <name>BulkWriteTransaction</name>
     <message>
         <source>the database rolled the changes back</source>
-        <translation>データベースが変更を取り消しました</translation>
+        <translation type="vanished">データベースが変更を取り消しました</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation>ディスクがいっぱいです</translation>
+        <translation type="vanished">ディスクがいっぱいです</translation>
     </message>
     <message>
         <source>the data is in use by another program</source>
-        <translation>データが別のプログラムで使用中です</translation>
+        <translation type="vanished">データが別のプログラムで使用中です</translation>
     </message>
     <message>
         <source>the database could not write the changes</source>
-        <translation>データベースが変更を書き込めませんでした</translation>
+        <translation type="vanished">データベースが変更を書き込めませんでした</translation>
     </message>
 </context>
 <context>
@@ -648,6 +676,25 @@ Your entries are still in the form.</source>
     <message>
         <source>Col %1</source>
         <translation>列 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Database</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the data is in use by another program</source>
+        <translation>データが別のプログラムで使用中です</translation>
+    </message>
+    <message>
+        <source>the database could not write the changes</source>
+        <translation>データベースが変更を書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>the database rolled the changes back</source>
+        <translation>データベースが変更を取り消しました</translation>
     </message>
 </context>
 <context>
@@ -1730,7 +1777,7 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>The sample data could not be cleared.</source>
-        <translation>サンプルデータを消去できませんでした。</translation>
+        <translation type="vanished">サンプルデータを消去できませんでした。</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
@@ -2893,7 +2940,7 @@ Your entries are still in the form.</source>
     </message>
     <message>
         <source>The transaction could not be saved. Your entries are still in the row.</source>
-        <translation>取引を保存できませんでした。入力内容は行に残っています。</translation>
+        <translation type="vanished">取引を保存できませんでした。入力内容は行に残っています。</translation>
     </message>
     <message>
         <source>Saved. It isn&apos;t listed because of the current filter.</source>
@@ -2994,6 +3041,10 @@ Your entries are still in the form.</source>
     <message>
         <source>&quot;%1&quot; does not name one category. Choose one from the list or clear the Category cell.</source>
         <translation>「%1」は1つのカテゴリを指していません。一覧から選ぶか、カテゴリのセルを空にしてください。</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
+        <translation>取引を保存できませんでした: %1。入力内容は行に残っています。</translation>
     </message>
 </context>
 <context>
@@ -3533,6 +3584,10 @@ Your entries are still in the form.</source>
         <source>The sample data could not be loaded: %1. Nothing was added.</source>
         <translation>サンプルデータを読み込めませんでした: %1。何も追加されていません。</translation>
     </message>
+    <message>
+        <source>The sample data could not be cleared: %1. Nothing was removed.</source>
+        <translation>サンプルデータを消去できませんでした: %1。何も削除されていません。</translation>
+    </message>
 </context>
 <context>
     <name>SearchScreen</name>
@@ -3924,7 +3979,7 @@ Continue?</source>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>書き込めませんでした:
+        <translation type="vanished">書き込めませんでした:
 %1</translation>
     </message>
     <message>
@@ -4000,6 +4055,16 @@ Continue?</source>
     <message>
         <source>MMM d, h:mm ap</source>
         <translation>M月d日 H:mm</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>書き込めませんでした:
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -4127,7 +4192,7 @@ Continue?</source>
         <source>The transaction could not be saved, so nothing was changed.
 
 Your entries are still in the form.</source>
-        <translation>取引を保存できなかったため、何も変更されていません。
+        <translation type="vanished">取引を保存できなかったため、何も変更されていません。
 
 入力内容はフォームに残っています。</translation>
     </message>
@@ -4213,11 +4278,23 @@ What is stored now is shown again.</source>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>決済済みの状態を保存できませんでした。</translation>
+        <translation type="vanished">決済済みの状態を保存できませんでした。</translation>
     </message>
     <message>
         <source>Check the Entries</source>
         <translation>入力内容を確認してください</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>取引を保存できませんでした: %1。何も変更されていません。
+
+入力内容はフォームに残っています。</translation>
+    </message>
+    <message>
+        <source>The cleared mark could not be saved: %1.</source>
+        <translation>決済済みの状態を保存できませんでした: %1。</translation>
     </message>
 </context>
 <context>

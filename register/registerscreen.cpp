@@ -460,7 +460,9 @@ bool RegisterScreen::commitNewRow(const RegisterCommitBuilder &builder, const Re
     if (result != WriteResult::Written) {
         // The typed row stays as it is: a new row has nothing stored to go stale.
         if (!WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, this))
-            showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
+            showStatus(tr("The transaction could not be saved: %1. Your entries are still in the row.")
+                           .arg(m_app->database()->lastFailure().reason()),
+                5000);
         else
             reload();
         return false;
@@ -494,7 +496,9 @@ bool RegisterScreen::commitEditedRow(const RegisterCommitBuilder &builder, const
     }
     const WriteResult result = builder.write(commit);
     if (result == WriteResult::Failed) {
-        showStatus(tr("The transaction could not be saved. Your entries are still in the row."), 5000);
+        showStatus(tr("The transaction could not be saved: %1. Your entries are still in the row.")
+                       .arg(m_app->database()->lastFailure().reason()),
+            5000);
         return false;
     }
     if (result != WriteResult::Written) {

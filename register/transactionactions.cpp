@@ -26,11 +26,19 @@ namespace TransactionActions {
 
 namespace {
 
-void reportSaveFailure(QWidget *parent)
+// Why the last write failed, for the user.
+QString failureReason(AppState *app)
+{
+    return app->database()->lastFailure().reason();
+}
+
+void reportSaveFailure(AppState *app, QWidget *parent)
 {
     UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Save Failed"),
-        QCoreApplication::translate("TransactionActions",
-            "The transaction could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
+        Qt::convertFromPlainText(QCoreApplication::translate("TransactionActions",
+            "The transaction could not be saved: %1. Nothing was changed.\n\nYour entries are still in the form.")
+                .arg(failureReason(app)),
+            Qt::WhiteSpaceNormal));
 }
 
 // What a save from a dialog came to; empty when it was refused before any
@@ -54,7 +62,7 @@ WriteResult writeOverCopy(AppState *app, const Transaction &copy,
 // Shows the dialog until what it holds is saved or the user cancels. A
 // refused or failed save reopens it with everything the user typed; a save
 // over a row that changed meanwhile, or into a deleted account, ends it.
-bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt()> &save)
+bool runUntilSaved(AppState *app, QDialog &dialog, QWidget *parent, const std::function<Attempt()> &save)
 {
     for (;;) {
         if (UserPrompts::current()->runDialog(&dialog) != QDialog::Accepted)
@@ -66,7 +74,7 @@ bool runUntilSaved(QDialog &dialog, QWidget *parent, const std::function<Attempt
             return true;
         if (WriteResultPrompt::reportRefusal(*attempt, WriteResultPrompt::Subject::Transaction, parent))
             return false;
-        reportSaveFailure(parent);
+        reportSaveFailure(app, parent);
     }
 }
 
@@ -296,7 +304,7 @@ bool editTransaction(AppState *app, Transaction transaction, const TypedEntry &t
         if (typed.values.categoryId.isEmpty())
             dialog.showTypedCategory(typed.categoryText);
     }
-    return runUntilSaved(dialog, parent, [&]() -> Attempt {
+    return runUntilSaved(app, dialog, parent, [&]() -> Attempt {
         if (refuseEntryProblem(dialog.entryProblem(), parent))
             return kRefused;
         const QList<SplitLine> lines = dialog.splitLines();
@@ -314,7 +322,7 @@ bool editSplits(AppState *app, Transaction transaction, QWidget *parent)
         return false;
     const QList<SplitLine> current = app->splitLineRepository()->listByTransaction(transaction.id);
     SplitEditorDialog dialog(app, transaction.amount, current, accountCurrency(app, transaction.accountId), parent);
-    return runUntilSaved(dialog, parent, [&]() -> Attempt {
+    return runUntilSaved(app, dialog, parent, [&]() -> Attempt {
         if (refuseEntryProblem(dialog.entryProblem(), parent))
             return kRefused;
         const QList<SplitLine> lines = dialog.splitLines();
@@ -351,7 +359,10 @@ bool flipCleared(AppState *app, Transaction transaction, QWidget *parent)
     if (result != WriteResult::Written
         && !WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, parent))
         UserPrompts::current()->warning(parent, QCoreApplication::translate("TransactionActions", "Save Failed"),
-            QCoreApplication::translate("TransactionActions", "The cleared mark could not be saved."));
+            Qt::convertFromPlainText(
+                QCoreApplication::translate("TransactionActions", "The cleared mark could not be saved: %1.")
+                    .arg(failureReason(app)),
+                Qt::WhiteSpaceNormal));
     return result == WriteResult::Written;
 }
 
@@ -366,7 +377,7 @@ bool newTransaction(AppState *app, const QString &accountId, const Transaction *
     if (!typedCategory.trimmed().isEmpty())
         dialog.showTypedCategory(typedCategory);
 
-    return runUntilSaved(dialog, parent, [&]() -> Attempt {
+    return runUntilSaved(app, dialog, parent, [&]() -> Attempt {
         if (refuseEntryProblem(dialog.entryProblem(), parent))
             return kRefused;
         Transaction transaction = dialog.transaction();

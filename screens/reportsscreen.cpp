@@ -816,8 +816,11 @@ bool ReportsScreen::exportCurrentTabTo(const QString &path)
 
     QSaveFile file(path);
     const QByteArray bytes = ReportService::toCsv(headers, rows).toUtf8();
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(bytes) == bytes.size() && file.commit())
+    // commit() keeps the file even when writing out its buffer failed.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(bytes) == bytes.size() && file.flush()
+        && file.commit()) {
         return true;
+    }
     UserPrompts::current()->warning(this, tr("Export Failed"),
                                     tr("The report could not be written to %1:\n%2").arg(path, file.errorString()));
     return false;

@@ -827,12 +827,14 @@ bool SettingsScreen::writeBackup(const QString &path)
         return false;
     }
     // Written beside the target and moved over it at the end, so a failed
-    // write never leaves a damaged backup under the chosen name.
+    // write never leaves a damaged backup under the chosen name. The flush
+    // is checked here: commit() moves the file over the target even when
+    // writing out its buffer failed (a full disk).
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(archive) == archive.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(archive) == archive.size() && file.flush() && file.commit())
         return true;
     UserPrompts::current()->warning(this, tr("Backup Failed"),
-                                    plainTextMessage(tr("Could not write to:\n%1").arg(path)));
+        plainTextMessage(tr("Could not write to:\n%1\n\n%2").arg(path, file.errorString())));
     return false;
 }
 

@@ -1,9 +1,12 @@
 #include "services/categoryservice.h"
 
 #include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/preferencesrepository.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QSqlQuery>
 #include <QUuid>
 
 namespace {
@@ -81,41 +84,81 @@ const QUuid kCategoryNamespace(QStringLiteral("{6ba7b810-9dad-11d1-80b4-00c04fd4
 
 } // namespace
 
-CategoryService::CategoryService(CategoryRepository *categories, QObject *parent)
+CategoryService::CategoryService(Database *database, CategoryRepository *categories, QObject *parent)
     : QObject(parent)
+    , m_database(database)
     , m_categories(categories)
 {
 }
 
-void CategoryService::ensureDefaultCategories()
+QString CategoryService::writtenMarkerKey()
 {
-    if (m_categories->count() == 0)
-        createDefaultCategories();
+    return QStringLiteral("defaultCategoriesWritten");
 }
 
-void CategoryService::createDefaultCategories()
+bool CategoryService::ensureDefaultCategories()
+{
+    PreferencesRepository preferences(m_database);
+    if (preferences.get(writtenMarkerKey()))
+        return true;
+    BulkWriteTransaction bulk(m_database);
+    if (!bulk.isActive())
+        return false;
+    // Categories but none of the tree: the user's own, from before the tree
+    // was recorded, whatever they deleted. Any default row: a tree that a
+    // start may have left half-written.
+    QSqlQuery query(*m_database->db());
+    if (!bulk.exec(query, QStringLiteral("SELECT EXISTS (SELECT 1 FROM categories), "
+                                         "EXISTS (SELECT 1 FROM categories WHERE is_default = 1)"))
+        || !bulk.record(query.next())) {
+        return false;
+    }
+    const bool ownTree = query.value(0).toBool() && !query.value(1).toBool();
+    query.finish();
+    if (!ownTree && !bulk.record(createDefaultCategories()))
+        return false;
+    return bulk.record(preferences.set(writtenMarkerKey(), QStringLiteral("1"))) && bulk.commit();
+}
+
+bool CategoryService::createDefaultCategories()
 {
     m_idByEnglishName.clear();
     m_englishNameById.clear();
+    BulkWriteTransaction bulk(m_database);
     for (const DefaultCategory &entry : kDefaultTree) {
         const QString name = QString::fromUtf8(entry.name);
         const QString parentId =
             entry.parent ? m_idByEnglishName.value(QString::fromUtf8(entry.parent)) : QString();
-        addDefaultCategory(name, QCoreApplication::translate("CategoryService", entry.name),
-                           QString::fromLatin1(entry.type), parentId, entry.taxKey != nullptr,
-                           entry.taxKey ? QString::fromLatin1(entry.taxKey) : QString());
+        const bool added = addDefaultCategory(name, QCoreApplication::translate("CategoryService", entry.name),
+            QString::fromLatin1(entry.type), parentId, entry.taxKey != nullptr,
+            entry.taxKey ? QString::fromLatin1(entry.taxKey) : QString());
+        if (!bulk.record(added))
+            return false;
     }
+    return bulk.commit();
 }
 
-void CategoryService::addDefaultCategory(const QString &englishName, const QString &displayName,
+bool CategoryService::addDefaultCategory(const QString &englishName, const QString &displayName,
                                          const QString &typeText, const QString &parentId, bool taxRelevant,
                                          const QString &taxKey)
 {
     const QString parentEnglishName = m_englishNameById.value(parentId);
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QString id = defaultCategoryId(typeText, parentEnglishName, englishName);
+    m_idByEnglishName.insert(englishName, id);
+    m_englishNameById.insert(id, englishName);
 
+    // A stored one stays as the user left it: renamed, moved or deleted.
+    if (m_categories->findById(id))
+        return true;
+    if (!parentId.isEmpty()) {
+        const std::optional<Category> parent = m_categories->findById(parentId);
+        if (parent && parent->deletedAt)
+            return true;
+    }
+
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     Category category;
-    category.id = defaultCategoryId(typeText, parentEnglishName, englishName);
+    category.id = id;
     category.name = displayName;
     category.type = CategoryRepository::categoryTypeFromString(typeText);
     category.parentId = parentId;
@@ -126,12 +169,7 @@ void CategoryService::addDefaultCategory(const QString &englishName, const QStri
     category.syncStatus = SyncStatus::Pending;
     category.createdAt = now;
     category.updatedAt = now;
-    // A failed insert (logged by the repository) must not stop the tree:
-    // children still carry the parent's computed id.
-    m_categories->insert(category);
-
-    m_idByEnglishName.insert(englishName, category.id);
-    m_englishNameById.insert(category.id, englishName);
+    return m_categories->insert(category);
 }
 
 QString CategoryService::defaultCategoryId(const QString &typeText, const QString &parentEnglishName,

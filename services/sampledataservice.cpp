@@ -265,7 +265,7 @@ QString SampleDataService::loadFailedMessage(const QString &failureReason)
     return tr("The sample data could not be loaded: %1. Nothing was added.").arg(failureReason);
 }
 
-bool SampleDataService::clearSampleData(QStringList *keptAccountNames)
+bool SampleDataService::clearSampleData(QStringList *keptAccountNames, QString *failureReason)
 {
     // Sample transactions, less the partner legs of the user's own transfers.
     static const char removedTransactions[] =
@@ -297,25 +297,35 @@ bool SampleDataService::clearSampleData(QStringList *keptAccountNames)
                        "AND entity_id NOT IN (SELECT id FROM accounts UNION SELECT id FROM transactions "
                        "UNION SELECT id FROM recurring_transactions)"),
     };
-    BulkWriteScope bulk(m_database);
-    SqlTransaction transaction(m_database);
-    if (!transaction.isActive())
+    BulkWriteTransaction bulk(m_database);
+    const auto failed = [&bulk, failureReason] {
+        if (failureReason)
+            *failureReason = bulk.failureReason();
         return false;
+    };
     QSqlQuery query(*m_database->db());
     for (const QString &statement : statements) {
-        if (!query.exec(statement))
-            return false;
+        if (!bulk.exec(query, statement))
+            return failed();
     }
     QStringList kept;
-    if (!query.exec(QStringLiteral("SELECT name FROM accounts WHERE id LIKE 'sample-%' ORDER BY sort_order, name")))
-        return false;
+    if (!bulk.exec(query,
+            QStringLiteral("SELECT name FROM accounts WHERE id LIKE 'sample-%' ORDER BY sort_order, name"))) {
+        return failed();
+    }
     while (query.next())
         kept << query.value(0).toString();
-    if (!transaction.commit())
-        return false;
+    query.finish();
+    if (!bulk.commit())
+        return failed();
     if (keptAccountNames)
         *keptAccountNames = kept;
     return true;
+}
+
+QString SampleDataService::clearFailedMessage(const QString &failureReason)
+{
+    return tr("The sample data could not be cleared: %1. Nothing was removed.").arg(failureReason);
 }
 
 QString SampleDataService::clearedMessage(const QStringList &keptAccountNames)

@@ -25,12 +25,14 @@ public:
     bool loadSampleData(QString *failureReason = nullptr);
     // The message after a load that failed for the given reason.
     static QString loadFailedMessage(const QString &failureReason);
-    // Removes the sample rows in one SQL transaction; false (and nothing
-    // removed) on any failure. Rows the user entered stay whole: a sample
-    // account that holds or is named by such rows stays with them (its name
-    // goes to keptAccountNames), and so do the sample transfer leg and rule
-    // such a row is linked to.
-    bool clearSampleData(QStringList *keptAccountNames = nullptr);
+    // Removes the sample rows in one bulk write; false (and nothing removed)
+    // on any failure, with `failureReason` saying why. Rows the user entered
+    // stay whole: a sample account that holds or is named by such rows stays
+    // with them (its name goes to keptAccountNames), and so do the sample
+    // transfer leg and rule such a row is linked to.
+    bool clearSampleData(QStringList *keptAccountNames = nullptr, QString *failureReason = nullptr);
+    // The message after a clear that failed for the given reason.
+    static QString clearFailedMessage(const QString &failureReason);
     // The status text after a clear that kept the given accounts.
     static QString clearedMessage(const QStringList &keptAccountNames);
 

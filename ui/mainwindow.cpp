@@ -987,8 +987,10 @@ void MainWindow::clearSampleData()
         return;
     }
     QStringList kept;
-    if (!sampleData.clearSampleData(&kept)) {
-        UserPrompts::current()->warning(this, tr("Sample Data"), tr("The sample data could not be cleared."));
+    QString reason;
+    if (!sampleData.clearSampleData(&kept, &reason)) {
+        UserPrompts::current()->warning(this, tr("Sample Data"),
+            plainTextMessage(SampleDataService::clearFailedMessage(reason)));
         return;
     }
     // The page shown has no account; the account that was current may be gone.

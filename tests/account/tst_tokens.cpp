@@ -3,9 +3,11 @@
 #include "account/tokenmanager.h"
 #include "support/fakeonlineservices.h"
 #include "support/memorytokenstore.h"
+#include "support/smallfilesystem.h"
 #include "support/testmain.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -279,6 +281,21 @@ private Q_SLOTS:
         QCOMPARE(reopened.read(QLatin1String(AccessTokenKey)), std::nullopt);
         QCOMPARE(reopened.read(QLatin1String(RefreshTokenKey)), std::nullopt);
         QVERIFY(!reopened.remove(QLatin1String(AccessTokenKey)));
+    }
+
+    // A token that cannot be written on a full disk is reported, and the
+    // stored one stays whole instead of giving way to an empty file.
+    void fileStoreOnAFullDiskKeepsTheStoredToken()
+    {
+        SmallFileSystem disk(64 * 1024);
+        if (!disk.isMounted())
+            QSKIP("mounting a small file system is not allowed here");
+        FileTokenStore store(QStringLiteral("test.app"), disk.path());
+        QVERIFY(store.write(QLatin1String(RefreshTokenKey), QStringLiteral("r-old")));
+        QVERIFY(disk.fill());
+
+        QVERIFY(!store.write(QLatin1String(RefreshTokenKey), QStringLiteral("r-new")));
+        QCOMPARE(store.read(QLatin1String(RefreshTokenKey)), std::optional<QString>(QStringLiteral("r-old")));
     }
 
     void fileStoreTightensAnOpenFolder()

@@ -45,7 +45,8 @@ struct ShownBox
 };
 
 // Shows the box of a start-up failure, answers it, and tells what it showed.
-ShownBox showStartupFailure(Application::StartupFailure failure, const QString &dataDirectory)
+ShownBox showStartupFailure(Application::StartupFailure failure, const QString &dataDirectory,
+                            const QString &reason = QString())
 {
     ShownBox shown;
     QTimer closer;
@@ -57,7 +58,7 @@ ShownBox showStartupFailure(Application::StartupFailure failure, const QString &
         }
     });
     closer.start();
-    Application::showStartupFailure(failure, dataDirectory);
+    Application::showStartupFailure(failure, dataDirectory, reason);
     return shown;
 }
 
@@ -277,7 +278,7 @@ private Q_SLOTS:
 
     void databaseErrorBoxNamesTheDirectory()
     {
-        const ShownBox box = showStartupFailure(Application::StartupFailure::DatabaseError,
+        const ShownBox box = showStartupFailure(Application::StartupFailure::AccessDenied,
                                                 QStringLiteral("/srv/locked/Tallyra"));
         QCOMPARE(box.title, QStringLiteral("Database Error"));
         QCOMPARE(box.text, QStringLiteral("Failed to initialize the database.\n\n"
@@ -285,29 +286,44 @@ private Q_SLOTS:
                                           "Please check file permissions and try again."));
     }
 
+    // Each failure says why; only a permission problem speaks of permissions.
     void startupFailureBoxes_data()
     {
         QTest::addColumn<Application::StartupFailure>("failure");
+        QTest::addColumn<QString>("reason");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QMessageBox::Icon>("icon");
         QTest::newRow("database locked by another program")
-            << Application::StartupFailure::DatabaseBusy << "Database Error"
+            << Application::StartupFailure::DatabaseBusy << "the data is in use by another program" << "Database Error"
             << "The database is in use by another program.\n\nData directory: /srv/locked/Tallyra\n\n"
                "Please close the other program and try again."
             << QMessageBox::Critical;
+        QTest::newRow("full disk")
+            << Application::StartupFailure::DiskFull << "the disk is full" << "Database Error"
+            << "Failed to initialize the database: the disk is full.\n\nData directory: /srv/locked/Tallyra\n\n"
+               "Please free some space on the disk and try again."
+            << QMessageBox::Critical;
+        QTest::newRow("file that is no database")
+            << Application::StartupFailure::DatabaseError << "file is not a database" << "Database Error"
+            << "Failed to initialize the database: file is not a database.\n\nData directory: /srv/locked/Tallyra"
+            << QMessageBox::Critical;
+        QTest::newRow("no reason known")
+            << Application::StartupFailure::DatabaseError << "" << "Database Error"
+            << "Failed to initialize the database.\n\nData directory: /srv/locked/Tallyra" << QMessageBox::Critical;
         QTest::newRow("another copy holds the folder")
-            << Application::StartupFailure::AlreadyRunning << "Already Running"
+            << Application::StartupFailure::AlreadyRunning << "" << "Already Running"
             << "Tallyra is already running with this data folder." << QMessageBox::Warning;
     }
 
     void startupFailureBoxes()
     {
         QFETCH(Application::StartupFailure, failure);
+        QFETCH(QString, reason);
         QFETCH(QString, title);
         QFETCH(QString, text);
         QFETCH(QMessageBox::Icon, icon);
-        const ShownBox box = showStartupFailure(failure, QStringLiteral("/srv/locked/Tallyra"));
+        const ShownBox box = showStartupFailure(failure, QStringLiteral("/srv/locked/Tallyra"), reason);
         QCOMPARE(box.title, title);
         QCOMPARE(box.text, text);
         QCOMPARE(box.icon, icon);

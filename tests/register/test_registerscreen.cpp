@@ -1,4 +1,5 @@
 #include "registerharness.h"
+#include "support/lockholder.h"
 #include "support/testmain.h"
 
 #include "data/accountrepository.h"
@@ -24,6 +25,8 @@
 #include <QMenu>
 #include <QTimer>
 #include <QSignalSpy>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -1085,6 +1088,47 @@ private Q_SLOTS:
         QCOMPARE(h.fixture().liveTransactions(checking.id).value(0).amount, qint64(5000));
     }
 
+    // Another program holds the write lock while a row is saved: the save
+    // waits for it within the busy time-out and goes through once it is let
+    // go; held past the time-out, the save fails, says why, and keeps the
+    // typed row.
+    void savingWhileAnotherProgramHoldsTheLock_data()
+    {
+        QTest::addColumn<int>("holdMs");
+        QTest::addColumn<int>("busyTimeoutMs");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("let go within the time-out") << 1500 << 60000 << true;
+        QTest::newRow("held past the time-out") << -1 << 300 << false;
+    }
+
+    void savingWhileAnotherProgramHoldsTheLock()
+    {
+        QFETCH(int, holdMs);
+        QFETCH(int, busyTimeoutMs);
+        QFETCH(bool, saved);
+        RegisterHarness h;
+        const Account checking = h.fixture().addAccount(QStringLiteral("Checking"));
+        h.show(checking.id);
+        sqlite3_busy_timeout(h.app()->database()->nativeHandle(), busyTimeoutMs);
+
+        LockHolder other(h.app()->database()->db()->databaseName(), holdMs);
+        QVERIFY(other.isHolding());
+        if (!saved)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot begin")));
+        fillBuffer(h.model(), QStringLiteral("2/1/2024"), QStringLiteral("Corner Shop"), QStringLiteral("12.50"),
+            QString());
+        h.screen()->commitCurrentRow();
+        QVERIFY(other.release());
+
+        QCOMPARE(h.fixture().liveTransactions(checking.id).size(), saved ? 1 : 0);
+        if (!saved) {
+            QCOMPARE(h.statusText(), QStringLiteral("The transaction could not be saved: the data is in use by "
+                                                    "another program. Your entries are still in the row."));
+            QCOMPARE(h.model()->buffer().payee, QStringLiteral("Corner Shop"));
+            QCOMPARE(h.model()->buffer().payment, QStringLiteral("12.50"));
+        }
+    }
+
     void failedCommitsKeepTheTypedRow()
     {
         RegisterHarness h;
@@ -1109,6 +1153,7 @@ private Q_SLOTS:
         QCOMPARE(h.model()->buffer().payee, QStringLiteral("[Transfer] Savings"));
         QCOMPARE(h.model()->buffer().payment, QStringLiteral("40"));
         QVERIFY(h.statusText().contains(QStringLiteral("could not be saved")));
+        QVERIFY2(h.statusText().contains(QStringLiteral("forced")), qPrintable(h.statusText()));
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed")));
         const int row = h.model()->viewRowOfTransaction(existing.id);

@@ -301,6 +301,9 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 0);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages[0].title, QStringLiteral("Save Failed"));
+        // The store's own reason, in the message.
+        QVERIFY2(prompts.messages[0].text.contains(QStringLiteral("could not be saved: forced.")),
+            qPrintable(prompts.messages[0].text));
         QCOMPARE(payeeOnReopen, input.payee);
         QVERIFY(f.liveTransactions(savings.id).isEmpty());
     }

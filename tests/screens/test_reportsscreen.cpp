@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/transactionrepository.h"
 #include "screens/reportsscreen.h"
+#include "support/smallfilesystem.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -680,6 +681,29 @@ private Q_SLOTS:
         QCOMPARE(lines.at(5), QStringLiteral("\"%1\",\"Travel\",\"Ramen\",\"Food\",\"\",\"-1,500 JPY\"")
                                   .arg(shortDate(2024, 2, 20)));
         QVERIFY(prompts.messages.isEmpty());
+    }
+
+    // A full disk: the report's file is not kept, and the message gives the
+    // file layer's reason.
+    void exportToAFullDiskFails()
+    {
+        ReportsFixture f;
+        FakePrompts prompts;
+        f.screen->refresh();
+        f.showYear2024();
+        f.tabs()->setCurrentIndex(ReportsScreen::TransactionsTab);
+        SmallFileSystem disk(64 * 1024);
+        if (!disk.isMounted())
+            QSKIP("mounting a small file system is not allowed here");
+        QVERIFY(disk.fill());
+
+        const QString path = disk.filePath(QStringLiteral("transactions.csv"));
+        QVERIFY(!f.screen->exportCurrentTabTo(path));
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.at(0).title, QStringLiteral("Export Failed"));
+        QVERIFY2(prompts.messages.at(0).text.contains(QLatin1String("No space left on device")),
+            qPrintable(prompts.messages.at(0).text));
+        QVERIFY(!QFile::exists(path));
     }
 
     void failedOrEmptyExport()

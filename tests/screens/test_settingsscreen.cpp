@@ -1,4 +1,5 @@
 #include "register/registerfixture.h"
+#include "support/smallfilesystem.h"
 #include "support/testmain.h"
 
 #include "../ui/uitestsupport.h"
@@ -845,6 +846,33 @@ private Q_SLOTS:
         QVERIFY(!prompts.messages.first().text.contains(QLatin1String("<b>not")));
         QCOMPARE(storedRows(f.app()->database()), before);
         QVERIFY(named<QPushButton>(screen, "importBackupButton")->isEnabled());
+        QVERIFY(named<QPushButton>(screen, "exportBackupButton")->isEnabled());
+    }
+
+    // A full disk: the file layer's reason is shown, and no backup, not even
+    // an empty one, is left under the chosen name.
+    void exportToAFullDiskIsAFailureWithItsReason()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        f.addAccount(QStringLiteral("Checking"));
+        SmallFileSystem disk(64 * 1024);
+        if (!disk.isMounted())
+            QSKIP("mounting a small file system is not allowed here");
+        QVERIFY(disk.fill());
+        FakeFileChooser chooser;
+        chooser.savePath = disk.filePath(QStringLiteral("backup.zip"));
+        FakePrompts prompts;
+        SettingsScreen screen(f.app());
+        named<QPushButton>(screen, "exportBackupButton")->click();
+
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.first().kind, QStringLiteral("warning"));
+        QCOMPARE(prompts.messages.first().title, QStringLiteral("Backup Failed"));
+        const QString text = prompts.messages.first().text;
+        QVERIFY2(text.contains(QLatin1String("Could not write to:")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("No space left on device")), qPrintable(text));
+        QVERIFY(!QFile::exists(chooser.savePath));
         QVERIFY(named<QPushButton>(screen, "exportBackupButton")->isEnabled());
     }
 

@@ -253,7 +253,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
 
         ServicesFixture f;
-        CategoryService(&f.categories).ensureDefaultCategories();
+        CategoryService(f.database.get(), &f.categories).ensureDefaultCategories();
         f.addAccount(QStringLiteral("acc-1"));
         f.addAccount(QStringLiteral("mine"));
         QVERIFY(f.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "

@@ -4,6 +4,7 @@
 #include "services/categoryservice.h"
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTranslator>
 
 namespace {
@@ -41,7 +42,7 @@ private Q_SLOTS:
     void seedsTheDefaultTreeOnce()
     {
         ServicesFixture f;
-        CategoryService service(&f.categories);
+        CategoryService service(f.database.get(), &f.categories);
         service.ensureDefaultCategories();
 
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL")), 56);
@@ -81,12 +82,12 @@ private Q_SLOTS:
     void idsDoNotDependOnTheInterfaceLanguage()
     {
         ServicesFixture english;
-        CategoryService(&english.categories).ensureDefaultCategories();
+        CategoryService(english.database.get(), &english.categories).ensureDefaultCategories();
 
         ServicesFixture german;
         PrefixTranslator translator;
         QCoreApplication::installTranslator(&translator);
-        CategoryService(&german.categories).ensureDefaultCategories();
+        CategoryService(german.database.get(), &german.categories).ensureDefaultCategories();
         QCoreApplication::removeTranslator(&translator);
 
         const QMap<QString, QString> englishNames = namesById(english);
@@ -106,14 +107,72 @@ private Q_SLOTS:
         own.createdAt = ServicesFixture::stamp();
         own.updatedAt = own.createdAt;
         QVERIFY(f.categories.insert(own));
-        CategoryService(&f.categories).ensureDefaultCategories();
+        CategoryService service(f.database.get(), &f.categories);
+        QVERIFY(service.ensureDefaultCategories());
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories")), 1);
+        // Marked: deleting the own category later brings no tree either.
+        QVERIFY(f.exec(QStringLiteral("UPDATE categories SET deleted_at = '2024-05-01T00:00:00.000Z'")));
+        QVERIFY(service.ensureDefaultCategories());
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories")), 1);
+    }
+
+    // With little room left the tree is written whole or not at all, and
+    // says why; once there is room, the next try writes all of it.
+    void treeIsWrittenWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<int>("pagesLeft");
+        for (const int pages : {0, 1, 2, 3, 6})
+            QTest::addRow("%d pages left", pages) << pages;
+    }
+
+    void treeIsWrittenWholeOrNotAtAll()
+    {
+        QFETCH(int, pagesLeft);
+        ServicesFixture f;
+        // No free pages inside the file: every page the tree takes is new.
+        QVERIFY(f.exec(QStringLiteral("VACUUM")));
+        const int pages = f.count(QStringLiteral("PRAGMA page_count"));
+        QVERIFY(f.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + pagesLeft)));
+        QSignalSpy changed(&f.categories, &CategoryRepository::categoriesChanged);
+        CategoryService service(f.database.get(), &f.categories);
+        const QString marked =
+            QStringLiteral("SELECT COUNT(*) FROM preferences WHERE key = '%1'").arg(CategoryService::writtenMarkerKey());
+        if (!service.ensureDefaultCategories()) {
+            QCOMPARE(f.database->lastFailure().reason(), QStringLiteral("the disk is full"));
+            QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories")), 0);
+            QCOMPARE(f.count(marked), 0);
+            QCOMPARE(changed.count(), 0);
+            QVERIFY(f.exec(QStringLiteral("PRAGMA max_page_count = 1000000")));
+            QVERIFY(service.ensureDefaultCategories());
+        }
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NULL")), 56);
+        QCOMPARE(f.count(marked), 1);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    // A start of an earlier release may have stopped partway through the
+    // tree: the rest is written, and what the user deleted stays deleted.
+    void treeLeftHalfWrittenIsCompleted()
+    {
+        ServicesFixture f;
+        CategoryService service(f.database.get(), &f.categories);
+        QVERIFY(service.ensureDefaultCategories());
+        QVERIFY(f.exec(QStringLiteral("DELETE FROM categories WHERE rowid > 14")));
+        QVERIFY(f.exec(QStringLiteral("DELETE FROM preferences")));
+        QVERIFY(f.exec(QStringLiteral("UPDATE categories SET deleted_at = '2024-05-01T00:00:00.000Z' "
+                                      "WHERE name = 'Medical Expenses'")));
+        QVERIFY(service.ensureDefaultCategories());
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories")), 56);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NOT NULL")), 1);
+        QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM categories WHERE deleted_at IS NOT NULL "
+                                        "AND name = 'Medical Expenses'")),
+                 1);
     }
 
     void reseedingOverSoftDeletedDefaultsDuplicatesNothing()
     {
         ServicesFixture f;
-        CategoryService service(&f.categories);
+        CategoryService service(f.database.get(), &f.categories);
         service.ensureDefaultCategories();
         QVERIFY(f.exec(QStringLiteral("UPDATE categories SET deleted_at = '2024-01-01T00:00:00Z'")));
         service.ensureDefaultCategories();

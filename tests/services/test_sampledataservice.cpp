@@ -1,4 +1,5 @@
 #include "servicesfixture.h"
+#include "support/lockholder.h"
 #include "support/testmain.h"
 
 #include "services/categoryservice.h"
@@ -30,7 +31,7 @@ private Q_SLOTS:
     void loadThenClearLeavesNothingBehind()
     {
         ServicesFixture f;
-        CategoryService(&f.categories).ensureDefaultCategories();
+        CategoryService(f.database.get(), &f.categories).ensureDefaultCategories();
         f.addAccount(QStringLiteral("mine"));
         QVERIFY(f.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
                                       "updated_at) VALUES ('my-tx', 'mine', '2024-01-01', 'Me', -100, 'x', 'x')")));
@@ -142,7 +143,7 @@ private Q_SLOTS:
         QFETCH(QStringList, keptAccounts);
         QFETCH(int, sampleRowsLeft);
         ServicesFixture f;
-        CategoryService(&f.categories).ensureDefaultCategories();
+        CategoryService(f.database.get(), &f.categories).ensureDefaultCategories();
         f.addAccount(QStringLiteral("mine"));
         SampleDataService service(f.database.get());
         QVERIFY(service.loadSampleData());
@@ -227,15 +228,39 @@ private Q_SLOTS:
         QCOMPARE(totalRows(f), before);
     }
 
+    // A clear the store refuses removes nothing and says why.
+    void failedClearChangesNothing_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("refused by a rule") << "rule" << "kept";
+        QTest::newRow("held by another program") << "held" << "the data is in use by another program";
+    }
+
     void failedClearChangesNothing()
     {
+        QFETCH(QString, fault);
+        QFETCH(QString, reason);
         ServicesFixture f;
         SampleDataService service(f.database.get());
         QVERIFY(service.loadSampleData());
         const int before = totalRows(f);
-        QVERIFY(f.exec(QStringLiteral("CREATE TRIGGER keep_accounts BEFORE DELETE ON accounts "
-                                      "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
-        QVERIFY(!service.clearSampleData());
+        std::unique_ptr<LockHolder> holder;
+        if (fault == QLatin1String("rule")) {
+            QVERIFY(f.exec(QStringLiteral("CREATE TRIGGER keep_accounts BEFORE DELETE ON accounts "
+                                          "BEGIN SELECT RAISE(ABORT, 'kept'); END")));
+        } else {
+            QVERIFY(f.exec(QStringLiteral("PRAGMA busy_timeout = 300")));
+            holder = std::make_unique<LockHolder>(f.dir.filePath(QStringLiteral("tallyra.db")));
+            QVERIFY(holder->isHolding());
+        }
+        QString failure;
+        QVERIFY(!service.clearSampleData(nullptr, &failure));
+        QCOMPARE(failure, reason);
+        QCOMPARE(SampleDataService::clearFailedMessage(failure),
+            QStringLiteral("The sample data could not be cleared: %1. Nothing was removed.").arg(reason));
+        if (holder)
+            QVERIFY(holder->release());
         QCOMPARE(totalRows(f), before);
         QVERIFY(service.hasSampleData());
     }
