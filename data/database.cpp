@@ -546,10 +546,27 @@ SqlTransaction::~SqlTransaction()
         rollback();
 }
 
+bool Database::transactionGone() const
+{
+    return m_handle && sqlite3_get_autocommit(m_handle) != 0;
+}
+
+void Database::rollBack(bool outermost, const QString &savepoint)
+{
+    if (transactionGone())
+        return;
+    QSqlQuery query(m_db);
+    if (outermost) {
+        query.exec(QStringLiteral("ROLLBACK"));
+    } else {
+        query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + savepoint);
+        query.exec(QStringLiteral("RELEASE SAVEPOINT ") + savepoint);
+    }
+}
+
 bool SqlTransaction::transactionGone() const
 {
-    sqlite3 *handle = m_database->m_handle;
-    return handle && sqlite3_get_autocommit(handle) != 0;
+    return m_database->transactionGone();
 }
 
 bool SqlTransaction::commit()
@@ -590,15 +607,7 @@ void SqlTransaction::rollback()
         return;
     m_active = false;
     m_database->noteFailure();
-    if (!transactionGone()) {
-        QSqlQuery query(*m_database->db());
-        if (m_outermost) {
-            query.exec(QStringLiteral("ROLLBACK"));
-        } else {
-            query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_name);
-            query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_name);
-        }
-    }
+    m_database->rollBack(m_outermost, m_name);
     m_database->closeHold(m_hold, false);
 }
 
@@ -648,8 +657,7 @@ BulkWriteTransaction::~BulkWriteTransaction()
 
 bool BulkWriteTransaction::transactionGone() const
 {
-    sqlite3 *handle = m_database->m_handle;
-    return handle && sqlite3_get_autocommit(handle) != 0;
+    return m_database->transactionGone();
 }
 
 bool BulkWriteTransaction::record(bool written)
@@ -752,17 +760,9 @@ void BulkWriteTransaction::rollback()
     if (!m_open)
         return;
     m_open = false;
-    // After SQLite's own rollback there is nothing left to undo; the outer
-    // transaction of a savepoint is gone too and fails its own commit.
-    if (!transactionGone()) {
-        QSqlQuery query(*m_database->db());
-        if (m_outermost) {
-            query.exec(QStringLiteral("ROLLBACK"));
-        } else {
-            query.exec(QStringLiteral("ROLLBACK TO SAVEPOINT ") + m_savepoint);
-            query.exec(QStringLiteral("RELEASE SAVEPOINT ") + m_savepoint);
-        }
-    }
+    // After SQLite's own rollback the outer transaction of a savepoint is
+    // gone too and fails its own commit.
+    m_database->rollBack(m_outermost, m_savepoint);
     m_database->closeHold(m_hold, false);
     endBulkWrite();
 }

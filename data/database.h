@@ -155,6 +155,12 @@ private:
     // write; closing one passes its changes down, or emits them at the bottom.
     int openHold();
     void closeHold(int level, bool keep);
+    // True when SQLite has rolled back on its own (a full disk while it
+    // spills its cache, an I/O error): no transaction is open any more.
+    bool transactionGone() const;
+    // Undoes an outermost transaction, or one savepoint of it, unless SQLite
+    // has done so already.
+    void rollBack(bool outermost, const QString &savepoint);
 
     QSqlDatabase m_db;
     sqlite3 *m_handle = nullptr;
