@@ -1114,7 +1114,7 @@ private Q_SLOTS:
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages.first().title, QStringLiteral("Restore Failed"));
         QVERIFY2(prompts.messages.first().text.contains(
-                     QStringLiteral("The account &quot;Gone&quot; could not be restored: refused. Nothing was changed.")),
+                     QStringLiteral("The account \"Gone\" could not be restored: refused. Nothing was changed.")),
             qPrintable(prompts.messages.first().text));
         QCOMPARE(list->count(), 1);
         QCOMPARE(f.liveTransactions(gone.id).size(), 0);
