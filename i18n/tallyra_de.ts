@@ -365,6 +365,18 @@ Ihre Eingaben stehen noch im Formular.</translation>
         <source>&quot;%1&quot; could not be deleted.</source>
         <translation>„%1“ konnte nicht gelöscht werden.</translation>
     </message>
+    <message>
+        <source>The category could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>Die Kategorie konnte nicht gespeichert werden: %1. Es wurde nichts geändert.
+
+Ihre Eingaben stehen noch im Formular.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>„%1“ konnte nicht gelöscht werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -1979,6 +1991,14 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
         <source>Import Transactions</source>
         <translation>Buchungen importieren</translation>
     </message>
+    <message>
+        <source>The account could not be saved: %1.</source>
+        <translation>Das Konto konnte nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted: %1. Nothing was changed.</source>
+        <translation>Das Konto konnte nicht gelöscht werden: %1. Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -2089,6 +2109,10 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichsverlauf dieses Kontos
     <message>
         <source>No transaction was changed.</source>
         <translation>Keine Buchung wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed: %1. No transaction was changed.</source>
+        <translation>Die Zahlungsempfänger konnten nicht umbenannt werden: %1. Keine Buchung wurde geändert.</translation>
     </message>
 </context>
 <context>
@@ -2321,6 +2345,14 @@ Wenn Sie ihn aufheben möchten, stellen Sie ihn in den Kontoeinstellungen auf nu
     <message>
         <source>The transaction could not be deleted, so nothing was changed.</source>
         <translation>Die Buchung konnte nicht gelöscht werden, daher wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved: %1. Nothing was changed.</source>
+        <translation>Der Abgleich konnte nicht gespeichert werden: %1. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted: %1. Nothing was changed.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden: %1. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -2747,6 +2779,22 @@ Ihre Eingaben stehen noch im Formular.</translation>
         <source>MMM d, yyyy</source>
         <translation>d. MMM yyyy</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped: %2.</source>
+        <translation>„%1“ konnte nicht übersprungen werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>„%1“ konnte nicht gelöscht werden: %2.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden: %1. Es wurde nichts geändert.
+
+Ihre Eingaben stehen noch im Formular.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringService</name>
@@ -3057,6 +3105,14 @@ Ihre Eingaben sind noch im Formular.</translation>
     <message>
         <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
         <translation>Die Buchung konnte nicht gespeichert werden: %1. Ihre Eingaben sind noch in der Zeile.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1.
+
+Your entries are still in the form.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden: %1.
+
+Ihre Eingaben sind noch im Formular.</translation>
     </message>
 </context>
 <context>
@@ -4080,6 +4136,14 @@ Fortfahren?</translation>
 %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created: %1.</source>
+        <translation>Das Sicherungsarchiv konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored: %2. Nothing was changed.</source>
+        <translation>Das Konto „%1“ konnte nicht wiederhergestellt werden: %2. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>

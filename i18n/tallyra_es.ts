@@ -365,6 +365,18 @@ Sus datos siguen en el formulario.</translation>
         <source>&quot;%1&quot; could not be deleted.</source>
         <translation>No se pudo eliminar «%1».</translation>
     </message>
+    <message>
+        <source>The category could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la categoría: %1. No se modificó nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>No se pudo eliminar «%1»: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -1979,6 +1991,14 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>Import Transactions</source>
         <translation>Importar transacciones</translation>
     </message>
+    <message>
+        <source>The account could not be saved: %1.</source>
+        <translation>No se pudo guardar la cuenta: %1.</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted: %1. Nothing was changed.</source>
+        <translation>No se pudo eliminar la cuenta: %1. No se cambió nada.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -2089,6 +2109,10 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>No transaction was changed.</source>
         <translation>No se ha modificado ninguna transacción.</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed: %1. No transaction was changed.</source>
+        <translation>No se pudieron renombrar los beneficiarios: %1. No se modificó ninguna transacción.</translation>
     </message>
 </context>
 <context>
@@ -2321,6 +2345,14 @@ Para anularlo, póngalo a cero en la configuración de la cuenta.</translation>
     <message>
         <source>The transaction could not be deleted, so nothing was changed.</source>
         <translation>No se pudo eliminar la transacción, así que no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved: %1. Nothing was changed.</source>
+        <translation>No se pudo guardar la conciliación: %1. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted: %1. Nothing was changed.</source>
+        <translation>No se pudo eliminar la transacción: %1. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -2747,6 +2779,22 @@ Sus datos siguen en el formulario.</translation>
         <source>MMM d, yyyy</source>
         <translation>d MMM yyyy</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped: %2.</source>
+        <translation>No se pudo omitir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>No se pudo eliminar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción periódica: %1. No se cambió nada.
+
+Sus datos siguen en el formulario.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringService</name>
@@ -3057,6 +3105,14 @@ Sus datos siguen en el formulario.</translation>
     <message>
         <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
         <translation>No se pudo guardar la transacción: %1. Sus datos siguen en la fila.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1.
+
+Your entries are still in the form.</source>
+        <translation>No se pudo guardar la transacción periódica: %1.
+
+Sus datos siguen en el formulario.</translation>
     </message>
 </context>
 <context>
@@ -4080,6 +4136,14 @@ Se produjeron %n errores.</numerusform>
 %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created: %1.</source>
+        <translation>No se pudo crear el archivo de copia de seguridad: %1.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored: %2. Nothing was changed.</source>
+        <translation>No se pudo restaurar la cuenta «%1»: %2. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>

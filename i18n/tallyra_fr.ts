@@ -365,6 +365,18 @@ Vos saisies sont toujours dans le formulaire.</translation>
         <source>&quot;%1&quot; could not be deleted.</source>
         <translation>« %1 » n&apos;a pas pu être supprimée.</translation>
     </message>
+    <message>
+        <source>The category could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>La catégorie n&apos;a pas pu être enregistrée : %1. Rien n&apos;a été modifié.
+
+Vos saisies sont toujours dans le formulaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>« %1 » n&apos;a pas pu être supprimée : %2.</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -1979,6 +1991,14 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
         <source>Import Transactions</source>
         <translation>Importer des opérations</translation>
     </message>
+    <message>
+        <source>The account could not be saved: %1.</source>
+        <translation>Le compte n&apos;a pas pu être enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted: %1. Nothing was changed.</source>
+        <translation>Le compte n&apos;a pas pu être supprimé : %1. Rien n&apos;a été modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -2089,6 +2109,10 @@ Toutes les opérations, les écritures récurrentes et l&apos;historique des rap
     <message>
         <source>No transaction was changed.</source>
         <translation>Aucune opération n&apos;a été modifiée.</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed: %1. No transaction was changed.</source>
+        <translation>Les bénéficiaires n&apos;ont pas pu être renommés : %1. Aucune opération n&apos;a été modifiée.</translation>
     </message>
 </context>
 <context>
@@ -2321,6 +2345,14 @@ Pour l&apos;annuler, mettez-le à zéro dans les paramètres du compte.</transla
     <message>
         <source>The transaction could not be deleted, so nothing was changed.</source>
         <translation>L&apos;opération n&apos;a pas pu être supprimée ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved: %1. Nothing was changed.</source>
+        <translation>Le rapprochement n’a pas pu être enregistré : %1. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted: %1. Nothing was changed.</source>
+        <translation>L&apos;opération n&apos;a pas pu être supprimée : %1. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -2747,6 +2779,22 @@ Vos saisies sont toujours dans le formulaire.</translation>
         <source>MMM d, yyyy</source>
         <translation>d MMM yyyy</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped: %2.</source>
+        <translation>« %1 » n’a pas pu être ignorée : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>« %1 » n’a pas pu être supprimée : %2.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>L’opération récurrente n’a pas pu être enregistrée : %1. Rien n’a été modifié.
+
+Vos saisies sont toujours dans le formulaire.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringService</name>
@@ -3057,6 +3105,14 @@ Vos saisies sont toujours dans le formulaire.</translation>
     <message>
         <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
         <translation>L&apos;opération n&apos;a pas pu être enregistrée : %1. Vos saisies sont toujours dans la ligne.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1.
+
+Your entries are still in the form.</source>
+        <translation>L’opération récurrente n’a pas pu être enregistrée : %1.
+
+Vos saisies sont toujours dans le formulaire.</translation>
     </message>
 </context>
 <context>
@@ -4080,6 +4136,14 @@ Continuer ?</translation>
 %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created: %1.</source>
+        <translation>L&apos;archive de sauvegarde n&apos;a pas pu être créée : %1.</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored: %2. Nothing was changed.</source>
+        <translation>Le compte « %1 » n&apos;a pas pu être restauré : %2. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>

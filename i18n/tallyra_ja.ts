@@ -365,6 +365,18 @@ Your entries are still in the form.</source>
         <source>&quot;%1&quot; could not be deleted.</source>
         <translation>「%1」を削除できませんでした。</translation>
     </message>
+    <message>
+        <source>The category could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>カテゴリを保存できませんでした: %1。何も変更されていません。
+
+入力内容はフォームに残っています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>「%1」を削除できませんでした: %2。</translation>
+    </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
@@ -1969,6 +1981,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Import Transactions</source>
         <translation>取引のインポート</translation>
     </message>
+    <message>
+        <source>The account could not be saved: %1.</source>
+        <translation>口座を保存できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted: %1. Nothing was changed.</source>
+        <translation>口座を削除できませんでした: %1。何も変更されていません。</translation>
+    </message>
 </context>
 <context>
     <name>Money</name>
@@ -2077,6 +2097,10 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>No transaction was changed.</source>
         <translation>取引は変更されていません。</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed: %1. No transaction was changed.</source>
+        <translation>支払先の名前を変更できませんでした: %1。取引は変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -2309,6 +2333,14 @@ To clear it, set it to zero in the account&apos;s settings.</source>
     <message>
         <source>The transaction could not be deleted, so nothing was changed.</source>
         <translation>取引を削除できなかったため、何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved: %1. Nothing was changed.</source>
+        <translation>照合を保存できませんでした: %1。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted: %1. Nothing was changed.</source>
+        <translation>取引を削除できませんでした: %1。何も変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -2735,6 +2767,22 @@ Your entries are still in the form.</source>
         <source>MMM d, yyyy</source>
         <translation>yyyy年M月d日</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be skipped: %2.</source>
+        <translation>「%1」をスキップできませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be deleted: %2.</source>
+        <translation>「%1」を削除できませんでした: %2。</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1. Nothing was changed.
+
+Your entries are still in the form.</source>
+        <translation>定期取引を保存できませんでした: %1。何も変更されていません。
+
+入力内容はフォームに残っています。</translation>
+    </message>
 </context>
 <context>
     <name>RecurringService</name>
@@ -3045,6 +3093,14 @@ Your entries are still in the form.</source>
     <message>
         <source>The transaction could not be saved: %1. Your entries are still in the row.</source>
         <translation>取引を保存できませんでした: %1。入力内容は行に残っています。</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved: %1.
+
+Your entries are still in the form.</source>
+        <translation>定期取引を保存できませんでした: %1。
+
+入力内容はフォームに残っています。</translation>
     </message>
 </context>
 <context>
@@ -4065,6 +4121,14 @@ Continue?</source>
 %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>The backup archive could not be created: %1.</source>
+        <translation>バックアップアーカイブを作成できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; could not be restored: %2. Nothing was changed.</source>
+        <translation>口座「%1」を復元できませんでした: %2。何も変更されていません。</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -681,8 +682,14 @@ void RegisterScreen::memorizeRow(int row)
         // An account deleted while the form was open takes no rule.
         if (WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::RecurringRule, this))
             break;
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
         UserPrompts::current()->warning(this, tr("Save Failed"),
-            tr("The recurring transaction could not be saved.\n\nYour entries are still in the form."));
+            reason.isEmpty()
+                ? tr("The recurring transaction could not be saved.\n\nYour entries are still in the form.")
+                : Qt::convertFromPlainText(
+                      tr("The recurring transaction could not be saved: %1.\n\nYour entries are still in the form.")
+                          .arg(reason),
+                      Qt::WhiteSpaceNormal));
     }
     dialog->deleteLater();
 }

@@ -47,4 +47,10 @@ bool reportRefusal(WriteResult result, Subject subject, QWidget *parent)
     return false;
 }
 
+QString failureReason(const Database *database)
+{
+    const Database::Failure &failure = database->lastFailure();
+    return failure.isFailure() ? failure.reason() : QString();
+}
+
 } // namespace WriteResultPrompt

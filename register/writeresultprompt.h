@@ -17,4 +17,9 @@ enum class Subject { Transaction, RecurringRule, Reconciliation, Account, Catego
 // its own words.
 bool reportRefusal(WriteResult result, Subject subject, QWidget *parent);
 
+// Why the store refused the last write on `database`, in the user's words
+// ("the disk is full", ...); empty when it gave no reason, so the caller
+// falls back to a message without one.
+QString failureReason(const Database *database);
+
 } // namespace WriteResultPrompt

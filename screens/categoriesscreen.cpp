@@ -165,6 +165,16 @@ void CategoriesScreen::reportFailure(const QString &title, const QString &text)
     UserPrompts::current()->warning(this, title, plainTextMessage(text));
 }
 
+void CategoriesScreen::reportSaveFailure()
+{
+    const QString reason = WriteResultPrompt::failureReason(m_app->database());
+    reportFailure(tr("Save Failed"),
+        reason.isEmpty()
+            ? tr("The category could not be saved, so nothing was changed.\n\nYour entries are still in the form.")
+            : tr("The category could not be saved: %1. Nothing was changed.\n\nYour entries are still in the form.")
+                  .arg(reason));
+}
+
 void CategoriesScreen::createCategory(const QString &parentId)
 {
     CategoryFormDialog dialog(parentId, parentNameOf(parentId), this);
@@ -182,8 +192,7 @@ void CategoriesScreen::createCategory(const QString &parentId)
         }
         if (reportRefusal(result))
             return;
-        reportFailure(tr("Save Failed"),
-            tr("The category could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
+        reportSaveFailure();
     }
 }
 
@@ -259,8 +268,7 @@ void CategoriesScreen::onEditCategory()
         }
         if (reportRefusal(result))
             return;
-        reportFailure(tr("Save Failed"),
-            tr("The category could not be saved, so nothing was changed.\n\nYour entries are still in the form."));
+        reportSaveFailure();
     }
 }
 
@@ -276,7 +284,11 @@ void CategoriesScreen::onDeleteCategory()
     const WriteResult result = deleteCategory(*shown);
     if (reportRefusal(result))
         return;
-    if (result == WriteResult::Failed)
-        reportFailure(tr("Delete Failed"), tr("\"%1\" could not be deleted.").arg(shown->name));
+    if (result == WriteResult::Failed) {
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
+        reportFailure(tr("Delete Failed"),
+            reason.isEmpty() ? tr("\"%1\" could not be deleted.").arg(shown->name)
+                             : tr("\"%1\" could not be deleted: %2.").arg(shown->name, reason));
+    }
     reload();
 }

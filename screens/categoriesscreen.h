@@ -63,6 +63,8 @@ private:
     // and reloads; false for a result it does not explain.
     bool reportRefusal(WriteResult result);
     void reportFailure(const QString &title, const QString &text);
+    // A form's save the store refused, with its reason when it gave one.
+    void reportSaveFailure();
 
     AppState *m_app;
     QLineEdit *m_searchEdit = nullptr;

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/transactionrepository.h"
 #include "register/userprompts.h"
+#include "register/writeresultprompt.h"
 #include "screens/screentext.h"
 #include "ui/palettehelpers.h"
 
@@ -87,8 +88,11 @@ void PayeeScreen::rename(const QStringList &payees, const QString &newName, Oper
         return;
     }
     if (result.outcome == TransactionRepository::PayeeRename::Failed) {
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
         UserPrompts::current()->warning(this, merge ? tr("Merge Failed") : tr("Rename Failed"),
-            tr("The payees could not be renamed, so no transaction was changed."));
+            reason.isEmpty()
+                ? tr("The payees could not be renamed, so no transaction was changed.")
+                : plainTextMessage(tr("The payees could not be renamed: %1. No transaction was changed.").arg(reason)));
         return;
     }
 

@@ -312,11 +312,15 @@ void ReconciliationScreen::finish()
     case FinishStatus::TooLarge:
         reloadAfterRefusal(tr("The balances are too large to compute."));
         return;
-    case FinishStatus::Failed:
+    case FinishStatus::Failed: {
         // The ticks stay, so the user can try again.
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
         UserPrompts::current()->warning(this, tr("Reconciliation Failed"),
-            tr("The reconciliation could not be saved, so nothing was changed."));
+            reason.isEmpty()
+                ? tr("The reconciliation could not be saved, so nothing was changed.")
+                : plainTextMessage(tr("The reconciliation could not be saved: %1. Nothing was changed.").arg(reason)));
         return;
+    }
     }
 }
 
@@ -399,8 +403,11 @@ void ReconciliationScreen::deleteSelectedTransaction()
     const WriteResult result = TransactionActions::deleteTransaction(m_app, shown);
     if (result != WriteResult::Written
         && !WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Transaction, this)) {
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
         prompts->warning(this, tr("Delete Failed"),
-            tr("The transaction could not be deleted, so nothing was changed."));
+            reason.isEmpty()
+                ? tr("The transaction could not be deleted, so nothing was changed.")
+                : plainTextMessage(tr("The transaction could not be deleted: %1. Nothing was changed.").arg(reason)));
     }
     if (result == WriteResult::AccountNotLive && closeIfAccountDeleted())
         return;

@@ -193,8 +193,12 @@ void RecurringScreen::skipSelected()
     if (!currentRule(rule))
         return;
     const WriteResult result = m_app->recurringService()->skipShown(rule);
-    if (result != WriteResult::Written && !reportRefusal(result))
-        reportFailure(tr("Skip Failed"), tr("\"%1\" could not be skipped.").arg(rule.payee));
+    if (result != WriteResult::Written && !reportRefusal(result)) {
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
+        reportFailure(tr("Skip Failed"),
+            reason.isEmpty() ? tr("\"%1\" could not be skipped.").arg(rule.payee)
+                             : tr("\"%1\" could not be skipped: %2.").arg(rule.payee, reason));
+    }
     refresh();
 }
 
@@ -207,9 +211,25 @@ void RecurringScreen::deleteSelected()
             plainTextMessage(tr("Delete recurring \"%1\"?").arg(rule.payee))))
         return;
     const WriteResult result = m_app->recurringService()->deleteShown(rule);
-    if (result != WriteResult::Written && !reportRefusal(result))
-        reportFailure(tr("Delete Failed"), tr("\"%1\" could not be deleted.").arg(rule.payee));
+    if (result != WriteResult::Written && !reportRefusal(result)) {
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
+        reportFailure(tr("Delete Failed"),
+            reason.isEmpty() ? tr("\"%1\" could not be deleted.").arg(rule.payee)
+                             : tr("\"%1\" could not be deleted: %2.").arg(rule.payee, reason));
+    }
     refresh();
+}
+
+void RecurringScreen::reportSaveFailure()
+{
+    const QString reason = WriteResultPrompt::failureReason(m_app->database());
+    reportFailure(tr("Save Failed"),
+        reason.isEmpty()
+            ? tr("The recurring transaction could not be saved, so nothing was changed.\n\nYour entries are still in "
+                 "the form.")
+            : tr("The recurring transaction could not be saved: %1. Nothing was changed.\n\nYour entries are still "
+                 "in the form.")
+                  .arg(reason));
 }
 
 void RecurringScreen::showNewForm()
@@ -221,9 +241,7 @@ void RecurringScreen::showNewForm()
         const WriteResult result = m_app->recurringService()->insertRule(dialog.recurring());
         if (result == WriteResult::Written || reportRefusal(result))
             break;
-        reportFailure(tr("Save Failed"),
-            tr("The recurring transaction could not be saved, so nothing was changed.\n\nYour entries are still in "
-               "the form."));
+        reportSaveFailure();
     }
     refresh();
 }
@@ -241,9 +259,7 @@ void RecurringScreen::showEditForm(int row)
         const WriteResult result = m_app->recurringService()->updateShown(dialog.recurring(), original);
         if (result == WriteResult::Written || reportRefusal(result))
             break;
-        reportFailure(tr("Save Failed"),
-            tr("The recurring transaction could not be saved, so nothing was changed.\n\nYour entries are still in "
-               "the form."));
+        reportSaveFailure();
     }
     refresh();
 }

@@ -53,6 +53,8 @@ private:
     bool reportRefusal(WriteResult result);
     void widenColumnsToFit();
     void reportFailure(const QString &title, const QString &text);
+    // A form's save the store refused, with its reason when it gave one.
+    void reportSaveFailure();
     void reportUnposted();
 
     AppState *m_app;

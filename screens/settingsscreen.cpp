@@ -11,6 +11,7 @@
 #include "data/money.h"
 #include "data/preferencesrepository.h"
 #include "register/userprompts.h"
+#include "register/writeresultprompt.h"
 #include "screens/filechooser.h"
 #include "screens/screentext.h"
 #include "services/accountoperations.h"
@@ -818,12 +819,15 @@ void SettingsScreen::exportBackup()
 bool SettingsScreen::writeBackup(const QString &path)
 {
     QByteArray archive;
+    QString reason;
     {
         BusyCursor busy;
-        archive = m_app->backupService()->exportBackup();
+        archive = m_app->backupService()->exportBackup(&reason);
     }
     if (archive.isEmpty()) {
-        UserPrompts::current()->warning(this, tr("Backup Failed"), tr("The backup archive could not be created."));
+        UserPrompts::current()->warning(this, tr("Backup Failed"),
+            reason.isEmpty() ? tr("The backup archive could not be created.")
+                             : plainTextMessage(tr("The backup archive could not be created: %1.").arg(reason)));
         return false;
     }
     // Written beside the target and moved over it at the end, so a failed
@@ -932,8 +936,11 @@ void SettingsScreen::restoreSelectedAccount()
     const bool restored = m_app->accountOperations()->restoreAccount(id);
     reloadDeletedAccounts();
     if (!restored) {
+        const QString reason = WriteResultPrompt::failureReason(m_app->database());
         UserPrompts::current()->warning(this, tr("Restore Failed"),
-            plainTextMessage(tr("The account \"%1\" could not be restored. Nothing was changed.").arg(name)));
+            plainTextMessage(reason.isEmpty()
+                    ? tr("The account \"%1\" could not be restored. Nothing was changed.").arg(name)
+                    : tr("The account \"%1\" could not be restored: %2. Nothing was changed.").arg(name, reason)));
         return;
     }
     Q_EMIT deletedAccountRestored();

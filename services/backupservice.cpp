@@ -688,14 +688,19 @@ QJsonObject BackupService::resetSyncFields(const QString &table, QJsonObject row
     return row;
 }
 
-int BackupService::exportTable(QuaZip &zip, QSqlDatabase &connection, const QString &table, const QString &folder)
+int BackupService::exportTable(QuaZip &zip, QSqlDatabase &connection, const QString &table, const QString &folder,
+    QString *failureReason)
 {
     QSqlQuery query(connection);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table))) {
-        qWarning() << "BackupService export query failed:" << query.lastError().text();
-        return 0;
-    }
+    const auto readFailed = [&query, failureReason]() {
+        const QSqlError error = query.lastError();
+        qWarning() << "BackupService export query failed:" << error.text();
+        *failureReason = Database::Failure(error.nativeErrorCode().toInt(), error.databaseText()).reason();
+        return -1;
+    };
+    if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(table)))
+        return readFailed();
     const QSqlRecord record = query.record();
     QStringList names;
     for (int i = 0; i < record.count(); ++i)
@@ -713,26 +718,42 @@ int BackupService::exportTable(QuaZip &zip, QSqlDatabase &connection, const QStr
         QuaZipNewInfo info(folder + QLatin1Char('/') + id + QLatin1String(".json"));
         info.dateTime = stamp;
         QuaZipFile file(&zip);
-        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, Z_DEFLATED, Z_DEFAULT_COMPRESSION)) {
+        // A backup that silently lacks a row would be found out only when
+        // it is restored.
+        const QByteArray json = QJsonDocument(row).toJson(QJsonDocument::Indented);
+        if (!file.open(QIODevice::WriteOnly, info, nullptr, 0, Z_DEFLATED, Z_DEFAULT_COMPRESSION)
+            || file.write(json) != json.size()) {
             qWarning() << "BackupService could not add" << info.name;
-            continue;
+            return -1;
         }
-        file.write(QJsonDocument(row).toJson(QJsonDocument::Indented));
         file.close();
+        if (file.getZipError() != ZIP_OK) {
+            qWarning() << "BackupService could not add" << info.name;
+            return -1;
+        }
         ++count;
     }
+    // next() ends the same way at the last row and at a failed read.
+    if (query.lastError().isValid())
+        return readFailed();
     return count;
 }
 
-QByteArray BackupService::exportBackup()
+QByteArray BackupService::exportBackup(QString *failureReason)
 {
+    QString reason;
+    const auto failed = [&reason, failureReason]() {
+        if (failureReason)
+            *failureReason = reason;
+        return QByteArray();
+    };
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QuaZip zip(&buffer);
     zip.setUtf8Enabled(true);
     if (!zip.open(QuaZip::mdCreate)) {
         qWarning() << "BackupService could not start the archive:" << zip.getZipError();
-        return {};
+        return failed();
     }
 
     static const char *const countKeys[] = {"accountCount",      "categoryCount",  "transactionCount",
@@ -741,20 +762,26 @@ QByteArray BackupService::exportBackup()
     QSqlDatabase &connection = *m_database->db();
     for (int i = 0; i < int(kTables.size()); ++i) {
         const int count = exportTable(zip, connection, QString::fromLatin1(kTables[i].table),
-                                      QString::fromLatin1(kTables[i].folder));
+                                      QString::fromLatin1(kTables[i].folder), &reason);
+        if (count < 0)
+            return failed();
         manifest.insert(QLatin1String(countKeys[i]), count);
     }
     manifest.insert(QStringLiteral("version"), 1);
     manifest.insert(QStringLiteral("exportedAt"),
                     QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
 
+    // Without its manifest the archive restores nothing.
+    const QByteArray json = QJsonDocument(manifest).toJson(QJsonDocument::Indented);
     QuaZipFile file(&zip);
-    if (file.open(QIODevice::WriteOnly, QuaZipNewInfo(kManifestName), nullptr, 0, Z_DEFLATED,
-                  Z_DEFAULT_COMPRESSION)) {
-        file.write(QJsonDocument(manifest).toJson(QJsonDocument::Indented));
-        file.close();
-    }
+    if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(kManifestName), nullptr, 0, Z_DEFLATED,
+            Z_DEFAULT_COMPRESSION)
+        || file.write(json) != json.size())
+        return failed();
+    file.close();
     zip.close();
+    if (file.getZipError() != ZIP_OK || zip.getZipError() != ZIP_OK)
+        return failed();
     return buffer.data();
 }
 

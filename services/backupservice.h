@@ -47,12 +47,17 @@ class BackupService : public QObject
 public:
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
-    QByteArray exportBackup();
+    // Empty when a table could not be read or the archive not built;
+    // `failureReason` then says why, for the user, when the store said.
+    QByteArray exportBackup(QString *failureReason = nullptr);
     // The mode is the stored int: any value other than 0 and 2 replaces.
     BackupImportResult importBackup(const QByteArray &archive, int mode);
     BackupImportResult importBackup(const QByteArray &archive, BackupImportMode mode);
 
-    int exportTable(QuaZip &zip, QSqlDatabase &connection, const QString &table, const QString &folder);
+    // The rows written, or -1 when the table could not be read whole or a
+    // row not added; `failureReason` then holds the store's reason, if any.
+    int exportTable(QuaZip &zip, QSqlDatabase &connection, const QString &table, const QString &folder,
+        QString *failureReason);
     static QJsonObject rowToJson(const QSqlQuery &query);
     static QJsonObject resetSyncFields(const QString &table, QJsonObject row);
     bool importRow(int mode, QSqlDatabase &connection, const QString &table, const QJsonObject &row);

@@ -1003,6 +1003,14 @@ void MainWindow::clearSampleData()
 
 // ---- Account commands -----------------------------------------------------
 
+void MainWindow::reportAccountSaveFailure()
+{
+    const QString reason = WriteResultPrompt::failureReason(m_state->database());
+    UserPrompts::current()->warning(this, tr("Save Failed"),
+        reason.isEmpty() ? tr("The account could not be saved.")
+                         : plainTextMessage(tr("The account could not be saved: %1.").arg(reason)));
+}
+
 void MainWindow::showNewAccountDialog()
 {
     AccountFormDialog dialog(this);
@@ -1013,7 +1021,7 @@ void MainWindow::showNewAccountDialog()
             return;
         if (!m_state->accountOperations()->createAccountWithOpeningBalance(account, dialog.openingBalanceDate(),
                 tr("Opening Balance"))) {
-            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
+            reportAccountSaveFailure();
             continue;
         }
         selectAccount(account.id);
@@ -1054,7 +1062,7 @@ void MainWindow::showEditAccountDialog()
         if (result == WriteResult::CurrencyRefused)
             dialog.refuseCurrencyChange();
         else
-            UserPrompts::current()->warning(this, tr("Save Failed"), tr("The account could not be saved."));
+            reportAccountSaveFailure();
     }
     onAccountsChanged();
     reloadRegister();
@@ -1075,8 +1083,11 @@ void MainWindow::deleteAccount(const QString &accountId)
     }
     if (result != WriteResult::Written
         && !WriteResultPrompt::reportRefusal(result, WriteResultPrompt::Subject::Account, this)) {
+        const QString reason = WriteResultPrompt::failureReason(m_state->database());
         UserPrompts::current()->warning(this, tr("Delete Failed"),
-            tr("The account could not be deleted. Nothing was changed."));
+            reason.isEmpty()
+                ? tr("The account could not be deleted. Nothing was changed.")
+                : plainTextMessage(tr("The account could not be deleted: %1. Nothing was changed.").arg(reason)));
         return;
     }
     // Deleted here or, before the command, elsewhere: either way it is gone.

@@ -94,6 +94,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void reportAccountSaveFailure();
     void setupMenuBar();
     QWidget *buildEmptyStatePage();
     void setupAccountList();

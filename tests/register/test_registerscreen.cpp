@@ -663,6 +663,9 @@ private Q_SLOTS:
         QCOMPARE(payeeOnReopen, QStringLiteral("Rent, flat"));
         QCOMPARE(h.prompts().messages.size(), 1);
         QCOMPARE(h.prompts().messages[0].title, QStringLiteral("Save Failed"));
+        QVERIFY2(h.prompts().messages[0].text.contains(
+                     QStringLiteral("The recurring transaction could not be saved: forced failure.")),
+            qPrintable(h.prompts().messages[0].text));
         QCOMPARE(h.fixture().countRows(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 0);
     }
 

@@ -510,8 +510,11 @@ private Q_SLOTS:
         QCOMPARE(failure.kind, QStringLiteral("warning"));
         QCOMPARE(failure.title, title);
         if (operation == QLatin1String("delete")) {
-            QCOMPARE(shownText(failure), QStringLiteral("\"Food\" could not be deleted."));
+            QCOMPARE(shownText(failure), QStringLiteral("\"Food\" could not be deleted: forced failure."));
         } else {
+            QVERIFY2(shownText(failure).startsWith(QStringLiteral("The category could not be saved: forced failure. "
+                                                                  "Nothing was changed.")),
+                qPrintable(shownText(failure)));
             QCOMPARE(typedAgain, QStringLiteral("<b>New</b> name"));
             QCOMPARE(f.prompts.dialogRuns, 2);
         }

@@ -381,8 +381,9 @@ private Q_SLOTS:
             f.screen->onRename();
 
         QCOMPARE(f.prompts.messages.last().kind + u'|' + f.prompts.messages.last().title + u'|', expected);
-        QCOMPARE(f.prompts.messages.last().text, QStringLiteral("The payees could not be renamed, so no transaction "
-                                                                "was changed."));
+        QVERIFY2(f.prompts.messages.last().text.contains(QStringLiteral("The payees could not be renamed: forced "
+                                                                        "failure. No transaction was changed.")),
+            qPrintable(f.prompts.messages.last().text));
         QCOMPARE(f.rowsWith(QStringLiteral("Acme Inc")), 0);
         QCOMPARE(f.rowsWith(QStringLiteral("Acme")), 3);
         QCOMPARE(QString::number(f.countRows(QStringLiteral("SELECT SUM(version) FROM transactions"))),

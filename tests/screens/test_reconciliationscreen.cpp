@@ -442,6 +442,11 @@ private Q_SLOTS:
         QCOMPARE(s.prompts.messages.size(), 1);
         QCOMPARE(s.prompts.messages.at(0).kind, expectedKind);
         QCOMPARE(s.prompts.messages.at(0).title, expectedTitle);
+        // A store failure says why: the triggers' own words.
+        if (change.startsWith(QLatin1String("fail ")))
+            QVERIFY2(s.prompts.messages.at(0).text.contains(QRegularExpression(
+                         QStringLiteral("The reconciliation could not be saved: forced( failure)?\\. Nothing was changed\\."))),
+                qPrintable(s.prompts.messages.at(0).text));
         QCOMPARE(!s.screen->isVisible(), closed);
         if (closed)
             return;

@@ -3,6 +3,7 @@
 #include "support/testmain.h"
 
 #include "data/accountrepository.h"
+#include "data/database.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "register/datefield.h"
@@ -18,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTextDocumentFragment>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -511,6 +514,64 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 2);
         QCOMPARE(s.screen->model()->rowCount(), 4);
         QVERIFY(s.prompts.messages.size() == 2);
+    }
+
+    // Another program holds the write lock past the busy time-out: each
+    // write the screen makes fails and says why; the form keeps what was
+    // typed.
+    void writesTheStoreRefusesSayWhy_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("skip") << "skip" << "\"Rent\" could not be skipped: the data is in use by another program.";
+        QTest::newRow("delete") << "delete" << "\"Rent\" could not be deleted: the data is in use by another program.";
+        QTest::newRow("new") << "new"
+                             << "The recurring transaction could not be saved: the data is in use by another program. "
+                                "Nothing was changed.";
+        QTest::newRow("edit") << "edit"
+                              << "The recurring transaction could not be saved: the data is in use by another program. "
+                                 "Nothing was changed.";
+    }
+
+    void writesTheStoreRefusesSayWhy()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, expected);
+        RecurringScreenFixture s;
+        const RecurringTransaction rule = s.addRule(QStringLiteral("Rent"), kToday.addDays(3));
+        s.select(QStringLiteral("Rent"));
+        QString typedAgain;
+        s.prompts.steps = {[](QDialog *dialog) {
+                               findNamed<QLineEdit>(dialog, "payeeEdit")->setText(QStringLiteral("Water"));
+                               return int(QDialog::Accepted);
+                           },
+            inspect([&typedAgain](QDialog *dialog) { typedAgain = findNamed<QLineEdit>(dialog, "payeeEdit")->text(); })};
+
+        Database *database = s.f.app()->database();
+        sqlite3_busy_timeout(database->nativeHandle(), 100);
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(qPrintable(database->db()->databaseName()), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot begin")));
+        if (action == QLatin1String("skip"))
+            s.screen->skipSelected();
+        else if (action == QLatin1String("delete"))
+            s.screen->deleteSelected();
+        else if (action == QLatin1String("new"))
+            s.screen->showNewForm();
+        else
+            s.screen->showEditForm(0);
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+
+        const FakePrompts::Message failure = s.prompts.messages.last();
+        QCOMPARE(failure.kind, QStringLiteral("warning"));
+        const QString text = QTextDocumentFragment::fromHtml(failure.text).toPlainText();
+        QVERIFY2(text.contains(expected), qPrintable(text));
+        if (action == QLatin1String("new") || action == QLatin1String("edit"))
+            QCOMPARE(typedAgain, QStringLiteral("Water"));
+        QCOMPARE(s.stored(rule.id).version, rule.version);
+        QCOMPARE(s.f.countRows(QStringLiteral("SELECT COUNT(*) FROM recurring_transactions")), 1);
     }
 
     void failuresAreReported()

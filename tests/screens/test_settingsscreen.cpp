@@ -876,6 +876,32 @@ private Q_SLOTS:
         QVERIFY(named<QPushButton>(screen, "exportBackupButton")->isEnabled());
     }
 
+    // A table the store cannot read ends the export: the user learns why,
+    // and no backup that lacks its rows is written.
+    void exportOfATableTheStoreCannotReadIsAFailureWithItsReason()
+    {
+        AppFixture f;
+        QVERIFY(f.isValid());
+        f.addAccount(QStringLiteral("Checking"));
+        QTemporaryDir files;
+        FakeFileChooser chooser(files.filePath(QStringLiteral("backup.zip")));
+        FakePrompts prompts;
+        SettingsScreen screen(f.app());
+        // Shadows the stored table for this connection; reading it fails.
+        QVERIFY(f.execSql(QStringLiteral("CREATE TEMP VIEW reconciliations AS SELECT json('not json') AS id")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("export query failed")));
+        named<QPushButton>(screen, "exportBackupButton")->click();
+
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(prompts.messages.first().kind, QStringLiteral("warning"));
+        QCOMPARE(prompts.messages.first().title, QStringLiteral("Backup Failed"));
+        QVERIFY2(prompts.messages.first().text.contains(
+                     QStringLiteral("The backup archive could not be created: malformed JSON.")),
+            qPrintable(prompts.messages.first().text));
+        QVERIFY(!QFile::exists(chooser.savePath));
+        QVERIFY(named<QPushButton>(screen, "exportBackupButton")->isEnabled());
+    }
+
     // A restore the database refuses part of the way (its file cannot grow)
     // or from the start (another program holds the write lock) is a failure
     // that says why: never "Import Complete", and nothing of it is kept.
@@ -1087,6 +1113,9 @@ private Q_SLOTS:
         QCOMPARE(restored.count(), 0);
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(prompts.messages.first().title, QStringLiteral("Restore Failed"));
+        QVERIFY2(prompts.messages.first().text.contains(
+                     QStringLiteral("The account \"Gone\" could not be restored: refused. Nothing was changed.")),
+            qPrintable(prompts.messages.first().text));
         QCOMPARE(list->count(), 1);
         QCOMPARE(f.liveTransactions(gone.id).size(), 0);
     }

@@ -1016,6 +1016,9 @@ private Q_SLOTS:
         h.settle();
         QCOMPARE(h.prompts().messages.size(), 1);
         QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Save Failed"));
+        QVERIFY2(h.prompts().messages.first().text.contains(
+                     QStringLiteral("The account could not be saved: forced failure.")),
+            qPrintable(h.prompts().messages.first().text));
         QCOMPARE(typedAgain, QStringLiteral("Everyday"));
         // The account went with its opening balance: nothing half-made is left.
         QVERIFY(h.app()->accountRepository()->listAll().isEmpty());
@@ -1170,6 +1173,9 @@ private Q_SLOTS:
 
         QCOMPARE(h.prompts().messages.size(), 1);
         QCOMPARE(h.prompts().messages.first().title, QStringLiteral("Delete Failed"));
+        QVERIFY2(h.prompts().messages.first().text.contains(
+                     QStringLiteral("The account could not be deleted: forced failure. Nothing was changed.")),
+            qPrintable(h.prompts().messages.first().text));
         QCOMPARE(h.app()->accountRepository()->listAll().size(), 1);
         QCOMPARE(h.app()->transactionRepository()->listByAccount(account.id).size(), 1);
         QCOMPARE(recurring->listAll().size(), 1);
