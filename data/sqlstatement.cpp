@@ -104,6 +104,16 @@ QString SqlStatement::text(int column) const
     return QString(static_cast<const QChar *>(data), utf16Bytes / int(sizeof(QChar)));
 }
 
+bool SqlStatement::textEquals(int column, const QString &other) const
+{
+    const QByteArrayView bytes = utf8(column);
+    if (bytes.isNull())
+        return other.isEmpty();
+    if (isAscii(bytes))
+        return QLatin1StringView(bytes.data(), bytes.size()) == other;
+    return text(column) == other;
+}
+
 QByteArrayView SqlStatement::utf8(int column) const
 {
     const auto *data = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));

@@ -35,6 +35,9 @@ public:
     QString errorText() const;
 
     QString text(int column) const;
+    // Whether text(column) would equal `other`, without making a copy of
+    // ASCII text.
+    bool textEquals(int column, const QString &other) const;
     // The column's stored UTF-8 bytes without a copy, valid until the next
     // read of this column or the next row; a null view for NULL.
     QByteArrayView utf8(int column) const;

@@ -12,6 +12,8 @@
 #include <QJsonDocument>
 #include <QSet>
 
+#include <algorithm>
+
 using namespace SqlValues;
 
 namespace {
@@ -19,10 +21,17 @@ namespace {
 // A seek in the payee index costs about what reading thirty of its entries
 // in order does.
 constexpr qint64 kSeekCost = 30;
+// How many entries of the payee index the first list reads in order to
+// guess how many rows each payee has.
+constexpr qint64 kProbeEntries = 256;
 
-// The live payees in order, one seek of the payee index each, at most ?1.
+// The first ?1 entries of the payee index, in order.
+const char kPayeeProbeSql[] =
+    "SELECT payee FROM transactions WHERE deleted_at IS NULL AND payee > '' ORDER BY payee LIMIT ?1";
+// The live payees after ?2 in order, one seek of the payee index each, at
+// most ?1.
 const char kPayeeStepsSql[] =
-    "WITH RECURSIVE p(payee) AS (SELECT MIN(payee) FROM transactions WHERE deleted_at IS NULL AND payee > '' "
+    "WITH RECURSIVE p(payee) AS (SELECT MIN(payee) FROM transactions WHERE deleted_at IS NULL AND payee > ?2 "
     "UNION ALL SELECT (SELECT MIN(t.payee) FROM transactions t WHERE t.deleted_at IS NULL AND t.payee > p.payee) "
     "FROM p WHERE p.payee IS NOT NULL LIMIT ?1) "
     "SELECT payee FROM p WHERE payee IS NOT NULL";
@@ -38,15 +47,106 @@ QString jsonTextArray(const QStringList &texts)
     return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
 }
 
+// Builds the payee list from texts read in index order, each sharing the
+// storage of the equal text of an earlier list where there is one. The
+// earlier list is in the same order, so one pass through it finds them; and
+// while the texts read are the earlier list's own, it is taken whole.
+class PayeeListBuilder
+{
+public:
+    PayeeListBuilder(const QStringList &earlier, qsizetype expected)
+        : m_earlier(earlier)
+        , m_expected(expected)
+    {
+    }
+
+    qsizetype size() const { return m_copying ? m_result.size() : m_next; }
+    // The last text so far; empty when there is none.
+    QString last() const
+    {
+        if (m_copying)
+            return m_result.isEmpty() ? QString() : m_result.last();
+        return m_next > 0 ? m_earlier.at(m_next - 1) : QString();
+    }
+
+    void append(const SqlStatement &statement)
+    {
+        if (!m_copying) {
+            if (m_next < m_earlier.size() && statement.textEquals(0, m_earlier.at(m_next))) {
+                ++m_next;
+                return;
+            }
+            startCopying();
+        }
+        while (m_next < m_earlier.size()) {
+            const QString &candidate = m_earlier.at(m_next);
+            if (statement.textEquals(0, candidate)) {
+                m_result.append(candidate);
+                ++m_next;
+                return;
+            }
+            // The index orders by the stored UTF-8 bytes.
+            if (m_nextUtf8Index != m_next) {
+                m_nextUtf8 = candidate.toUtf8();
+                m_nextUtf8Index = m_next;
+            }
+            if (QByteArrayView(m_nextUtf8).compare(statement.utf8(0)) > 0)
+                break;
+            ++m_next;
+        }
+        m_result.append(statement.text(0));
+    }
+
+    // Appends the first column of every row; false on an error.
+    bool appendRows(SqlStatement &statement)
+    {
+        while (statement.next())
+            append(statement);
+        return statement.ok();
+    }
+
+    QStringList take()
+    {
+        if (m_copying)
+            return std::move(m_result);
+        return m_next == m_earlier.size() ? m_earlier : m_earlier.first(m_next);
+    }
+
+private:
+    void startCopying()
+    {
+        m_copying = true;
+        // Room for as many as expected: a list of hundreds of thousands of
+        // texts grown step by step costs a good part of the reading.
+        m_result.reserve(std::max(m_expected, m_next) + m_expected / 64 + 16);
+        for (qsizetype i = 0; i < m_next; ++i)
+            m_result.append(m_earlier.at(i));
+    }
+
+    const QStringList &m_earlier;
+    const qsizetype m_expected;
+    QStringList m_result;
+    bool m_copying = false;
+    qsizetype m_next = 0;
+    QByteArray m_nextUtf8;
+    qsizetype m_nextUtf8Index = -1;
+};
+
 } // namespace
 
 QStringList TransactionRepository::distinctPayees() const
 {
+    return distinctPayees(QStringList());
+}
+
+QStringList TransactionRepository::distinctPayees(const QStringList &earlier) const
+{
     // Stepping from payee to payee costs a seek each and wins while payees
     // are few and each has many rows; reading the whole index wins when they
     // are many (bank files often give every row a payee of its own). The
-    // last list's size decides; without one, steps are taken while they cost
-    // less than the reading would, and the reading goes on from there.
+    // last list's size decides; the first time, the index's first entries
+    // do. Steps are taken only while they cost less than the reading would,
+    // and the reading goes on from where they stopped.
     qint64 stepBudget = 1;
     {
         SqlStatement size(m_database, kTableSizeSql);
@@ -54,27 +154,47 @@ QStringList TransactionRepository::distinctPayees() const
             return {};
         stepBudget += size.int64(0) / kSeekCost;
     }
-    QStringList result;
-    if (m_payeeCount < 0 || m_payeeCount < stepBudget) {
+    PayeeListBuilder list(earlier, std::max<qsizetype>(m_payeeCount, earlier.size()));
+    bool step = m_payeeCount >= 0 && m_payeeCount < stepBudget;
+    if (m_payeeCount < 0) {
+        SqlStatement probe(m_database, kPayeeProbeSql);
+        probe.bindInt64(1, kProbeEntries);
+        qint64 entries = 0;
+        QByteArray last;
+        while (probe.next()) {
+            ++entries;
+            const QByteArrayView payee = probe.utf8(0);
+            if (entries == 1 || payee != QByteArrayView(last)) {
+                last = payee.toByteArray();
+                list.append(probe);
+            }
+        }
+        if (!probe.ok())
+            return {};
+        if (entries < kProbeEntries) {
+            m_payeeCount = list.size();
+            return list.take();
+        }
+        step = list.size() * kSeekCost < kProbeEntries;
+    }
+    if (step) {
         SqlStatement steps(m_database, kPayeeStepsSql);
         steps.bindInt64(1, stepBudget);
-        while (steps.next())
-            result.append(steps.text(0));
-        if (!steps.ok())
+        steps.bindText(2, list.last());
+        const qsizetype before = list.size();
+        if (!list.appendRows(steps))
             return {};
-        if (result.size() < stepBudget) {
-            m_payeeCount = result.size();
-            return result;
+        if (list.size() - before < stepBudget) {
+            m_payeeCount = list.size();
+            return list.take();
         }
     }
     SqlStatement rest(m_database, kPayeesAfterSql);
-    rest.bindText(1, result.isEmpty() ? QString() : result.last());
-    while (rest.next())
-        result.append(rest.text(0));
-    if (!rest.ok())
+    rest.bindText(1, list.last());
+    if (!list.appendRows(rest))
         return {};
-    m_payeeCount = result.size();
-    return result;
+    m_payeeCount = list.size();
+    return list.take();
 }
 
 QStringList TransactionRepository::payees(const QString &accountId) const

@@ -77,6 +77,10 @@ public:
     static QString buildFtsQuery(const QString &text);
     // The live payees of every account, each once, in order (exact text).
     QStringList distinctPayees() const;
+    // The same list, where each text that equals one of `earlier` (an
+    // earlier list, in the same order) shares its storage: refilling a
+    // list of many payees that changed little allocates little.
+    QStringList distinctPayees(const QStringList &earlier) const;
     QStringList payees(const QString &accountId) const;
     std::optional<Transaction> findLastByPayee(const QString &payee, const QString &accountId) const;
     // Gives every live transaction of a live account that carries one of the

@@ -10,8 +10,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 PayeeScreen::PayeeScreen(AppState *app, QWidget *parent)
@@ -26,10 +27,15 @@ PayeeScreen::PayeeScreen(AppState *app, QWidget *parent)
     layout->addWidget(heading);
     layout->addSpacing(8);
 
-    m_list = new QListWidget(this);
+    // Hundreds of thousands of payees: the view reads the texts from the
+    // list itself rather than from an item object made for each, with one
+    // row height, laid out in batches.
+    m_model = new QStringListModel(this);
+    m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("payeeList"));
+    m_list->setModel(m_model);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // Tens of thousands of payees: one row height, laid out in batches.
     m_list->setUniformItemSizes(true);
     m_list->setLayoutMode(QListView::Batched);
     layout->addWidget(m_list, 1);
@@ -53,17 +59,18 @@ PayeeScreen::PayeeScreen(AppState *app, QWidget *parent)
 
 void PayeeScreen::reloadPayees()
 {
-    m_list->clear();
-    m_list->addItems(m_app->transactionRepository()->distinctPayees());
+    // Payees that are still there keep their texts rather than being copied
+    // again; the list is refilled at each showing, usually unchanged.
+    m_model->setStringList(m_app->transactionRepository()->distinctPayees(m_model->stringList()));
 }
 
 QStringList PayeeScreen::selectedPayees() const
 {
     QStringList payees;
-    const QList<QListWidgetItem *> items = m_list->selectedItems();
-    payees.reserve(items.size());
-    for (const QListWidgetItem *item : items)
-        payees.append(item->text());
+    const QModelIndexList rows = m_list->selectionModel()->selectedIndexes();
+    payees.reserve(rows.size());
+    for (const QModelIndex &row : rows)
+        payees.append(row.data().toString());
     return payees;
 }
 

@@ -5,7 +5,8 @@
 
 class AppState;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QStringListModel;
 
 // Lists the payee texts of the live transactions and renames or merges
 // them: every live transaction that carries a chosen text gets the new one.
@@ -18,7 +19,7 @@ public:
 
     void reloadPayees();
 
-    QListWidget *payeeList() const { return m_list; }
+    QListView *payeeList() const { return m_list; }
     QLineEdit *nameEdit() const { return m_nameEdit; }
 
 Q_SIGNALS:
@@ -38,6 +39,7 @@ private:
     void rename(const QStringList &payees, const QString &newName, Operation operation);
 
     AppState *m_app;
-    QListWidget *m_list = nullptr;
+    QListView *m_list = nullptr;
+    QStringListModel *m_model = nullptr;
     QLineEdit *m_nameEdit = nullptr;
 };

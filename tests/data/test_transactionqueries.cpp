@@ -413,19 +413,27 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("payees");
-        QTest::newRow("few payees, many rows each") << 300 << 3;
-        QTest::newRow("a payee for nearly every row") << 300 << 290;
-        QTest::newRow("one more payee than steps") << 300 << 12;
-        QTest::newRow("no rows") << 0 << 0;
+        QTest::addColumn<int>("leadingRows");
+        QTest::newRow("few payees, many rows each") << 300 << 3 << 0;
+        QTest::newRow("a payee for nearly every row") << 300 << 290 << 0;
+        QTest::newRow("one more payee than steps") << 300 << 12 << 0;
+        QTest::newRow("no rows") << 0 << 0 << 0;
+        // The first payees in order have many rows, the rest one each.
+        QTest::newRow("one payee's many rows, then a payee for each row") << 290 << 290 << 300;
     }
 
     void payeeListReadEveryWay()
     {
         QFETCH(int, rows);
         QFETCH(int, payees);
+        QFETCH(int, leadingRows);
         QueryFixture f;
         f.addAccount(QStringLiteral("a"));
         QStringList expected;
+        for (int i = 0; i < leadingRows; ++i)
+            f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, QStringLiteral("A"));
+        if (leadingRows > 0)
+            expected.append(QStringLiteral("A"));
         for (int i = 0; i < rows; ++i) {
             const QString payee = QStringLiteral("P%1").arg(i % payees, 3, 10, QLatin1Char('0'));
             f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, payee);
@@ -438,10 +446,71 @@ private Q_SLOTS:
         QCOMPARE(f.transactions.distinctPayees(), expected);
         QCOMPARE(f.transactions.distinctPayees(), expected);
         // Now one payee where there were many, and many again.
-        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET payee = 'Same' WHERE payee LIKE 'P%'")));
-        QCOMPARE(f.transactions.distinctPayees(), rows > 0 ? QStringList{QStringLiteral("Same")} : QStringList());
+        QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET payee = 'Same' WHERE payee LIKE 'P%' OR payee = 'A'")));
+        QCOMPARE(f.transactions.distinctPayees(),
+            rows + leadingRows > 0 ? QStringList{QStringLiteral("Same")} : QStringList());
         QVERIFY(f.exec(QStringLiteral("UPDATE transactions SET payee = 'P' || rowid WHERE payee = 'Same'")));
-        QCOMPARE(f.transactions.distinctPayees().size(), rows);
+        QCOMPARE(f.transactions.distinctPayees().size(), rows + leadingRows);
+    }
+
+    // A list refilled from an earlier one is the list read afresh, whatever
+    // the earlier one held; the texts both hold share their storage.
+    void payeeListRefilledFromAnEarlierOne_data()
+    {
+        QTest::addColumn<QStringList>("earlier");
+        QTest::addColumn<bool>("sharesEveryKeptText");
+        const QStringList now{"Apple", "Bakery", "Corner Shop", "Zed", "caf\u00e9", "\u03a9mega", "\u6771\u4eac"};
+        QTest::newRow("unchanged") << now << true;
+        QTest::newRow("none before") << QStringList() << true;
+        QTest::newRow("payees added first, between and last")
+            << QStringList{"Bakery", "Zed", "caf\u00e9"} << true;
+        QTest::newRow("payees gone first, between and last")
+            << QStringList{"Aardvark", "Apple", "Bakery", "Bank", "Corner Shop", "Zed", "Zoo", "cafe",
+                   "caf\u00e9", "\u03a9mega", "\u6771\u4eac", "\u6771\u4eac\u99c5"}
+            << true;
+        QTest::newRow("a payee added last") << now.first(6) << true;
+        QTest::newRow("a payee gone last") << now + QStringList{"\u6771\u4eac\u99c5"} << true;
+        QTest::newRow("a payee renamed between")
+            << QStringList{"Apple", "Bakery", "Corner Store", "Zed", "caf\u00e9", "\u03a9mega", "\u6771\u4eac"}
+            << true;
+        QTest::newRow("other case") << QStringList{"APPLE", "apple", "zed"} << true;
+        QTest::newRow("out of order") << QStringList{"\u6771\u4eac", "Zed", "Apple", "", "Zed"} << false;
+    }
+
+    void payeeListRefilledFromAnEarlierOne()
+    {
+        QFETCH(QStringList, earlier);
+        QFETCH(bool, sharesEveryKeptText);
+        QueryFixture f;
+        f.addAccount(QStringLiteral("a"));
+        const QStringList payees{"Zed", "\u6771\u4eac", "Apple", "caf\u00e9", "Corner Shop", "\u03a9mega", "Bakery"};
+        QVERIFY(f.transactions.softDelete(f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, QStringLiteral("Bank")).id));
+        f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, QStringLiteral(""));
+        // Copies made here, so that sharing cannot come from literals.
+        for (QString &text : earlier)
+            text = QString(text.constData(), text.size());
+        const QStringList expected{"Apple", "Bakery", "Corner Shop", "Zed", "caf\u00e9", "\u03a9mega", "\u6771\u4eac"};
+        // With one row each, the list is read from the first entries of the
+        // payee index and then whole; with forty, by stepping from payee to
+        // payee.
+        for (const int copies : {1, 39}) {
+            for (int copy = 0; copy < copies; ++copy) {
+                for (const QString &payee : payees)
+                    f.add(QStringLiteral("a"), QDate(2024, 1, 1), -1, payee);
+            }
+            for (int reading = 0; reading < 2; ++reading) {
+                const QStringList refilled = f.transactions.distinctPayees(earlier);
+                QCOMPARE(refilled, expected);
+                if (!sharesEveryKeptText)
+                    continue;
+                for (const QString &text : refilled) {
+                    const qsizetype at = earlier.indexOf(text);
+                    if (at >= 0)
+                        QCOMPARE(static_cast<const void *>(text.constData()),
+                            static_cast<const void *>(earlier.at(at).constData()));
+                }
+            }
+        }
     }
 
     void openingBalanceRecognition()

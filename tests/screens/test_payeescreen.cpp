@@ -9,7 +9,7 @@
 #include "services/accountoperations.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTextDocumentFragment>
@@ -150,20 +150,23 @@ struct PayeeFixture : AppFixture
 
     QStringList listed() const
     {
+        const QAbstractItemModel *model = screen->payeeList()->model();
         QStringList texts;
-        for (int row = 0; row < screen->payeeList()->count(); ++row)
-            texts.append(screen->payeeList()->item(row)->text());
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts.append(model->index(row, 0).data().toString());
         return texts;
     }
 
     // Selects the payees in the order given, as Ctrl+clicks do.
     void select(const QStringList &payees)
     {
-        screen->payeeList()->clearSelection();
+        QListView *list = screen->payeeList();
+        list->clearSelection();
         for (const QString &payee : payees) {
-            const QList<QListWidgetItem *> found = screen->payeeList()->findItems(payee, Qt::MatchExactly);
+            const QModelIndexList found =
+                list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, payee, -1, Qt::MatchExactly);
             if (found.size() == 1)
-                found.first()->setSelected(true);
+                list->selectionModel()->select(found.first(), QItemSelectionModel::Select);
             else
                 qWarning() << "no single list item for" << payee;
         }
@@ -216,6 +219,8 @@ private Q_SLOTS:
                                  QStringLiteral("apple")}));
         QCOMPARE(f.screen->payeeList()->selectionMode(), QAbstractItemView::ExtendedSelection);
         QVERIFY(f.screen->payeeList()->uniformItemSizes());
+        // The texts are renamed through the field below, never in the list.
+        QCOMPARE(f.screen->payeeList()->editTriggers(), QAbstractItemView::NoEditTriggers);
     }
 
     // The rename is one local change: every live row with an old text, in

@@ -461,9 +461,11 @@ private Q_SLOTS:
         QVERIFY(trigger(QStringLiteral("Rename &Payees...")));
         auto *payees = toolWindow<PayeeScreen>();
         QVERIFY(payees);
-        const QList<QListWidgetItem *> kiosk = payees->payeeList()->findItems(QStringLiteral("Kiosk"), Qt::MatchExactly);
+        QAbstractItemModel *payeeRows = payees->payeeList()->model();
+        const QModelIndexList kiosk =
+            payeeRows->match(payeeRows->index(0, 0), Qt::DisplayRole, QStringLiteral("Kiosk"), -1, Qt::MatchExactly);
         QCOMPARE(kiosk.size(), 1);
-        payees->payeeList()->setCurrentItem(kiosk.first());
+        payees->payeeList()->setCurrentIndex(kiosk.first());
         payees->nameEdit()->setText(QStringLiteral("Corner Kiosk"));
         payees->findChild<QPushButton *>(QStringLiteral("renameButton"))->click();
         settleEvents();
